@@ -1,0 +1,105 @@
+#pragma once
+
+#include "app/KeyCombo.h"
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QString>
+#include <QVariant>
+
+#include <functional>
+#include <mutex>
+#include <optional>
+
+// The user's settings in a typed key-value file ($XDG_CONFIG_HOME/brimble/preferences.json).
+// Nothing is cached: every reader reads the file at the moment of use, so a change made by
+// another Brimble process is seen at the next read; every writer writes the whole file
+// atomically. A value of the wrong type reads as the key's default.
+class Preferences
+{
+public:
+    static inline const QString launchAtLoginKey = QStringLiteral("preferences.launch_at_login");
+    static inline const QString autoPasteKey = QStringLiteral("preferences.auto_paste_to_current_app");
+    static inline const QString pasteAsPlainTextKey = QStringLiteral("preferences.paste_as_plain_text");
+    static inline const QString quickPasteModifierKey = QStringLiteral("preferences.quick_paste_key");
+    static inline const QString plainTextModifierKey = QStringLiteral("preferences.paste_as_plain_text_key");
+    static inline const QString switchClipboardModifierKey = QStringLiteral("preferences.switch_clipboard_key");
+    static inline const QString deleteAfterPastedKey = QStringLiteral("preferences.delete_after_pasted_key");
+    static inline const QString autoMoveUsedItemToFirstKey =
+        QStringLiteral("preferences.auto_move_used_history_item_to_first_key");
+    static inline const QString historyCapacityKey = QStringLiteral("preferences.history_capacity_key");
+    static inline const QString pauseRecordingKey = QStringLiteral("preferences.pause_recording_key");
+    static inline const QString showIconInMenuBarKey = QStringLiteral("preferences.show_icon_in_menu_bar_key");
+    static inline const QString autoPreviewLinkKey = QStringLiteral("preferences.auto_preview_link_key");
+    static inline const QString autoSendCrashLogsKey = QStringLiteral("preferences.auto_send_crash_logs");
+    static inline const QString doNotShowAccessibilityAlertKey =
+        QStringLiteral("preferences.do_not_show_turn_on_accessibilty_alert_key");
+    static inline const QString showQuickSearchWindowKey = QStringLiteral("preferences.show_quick_search_window_key");
+    static inline const QString isDataInitialedKey = QStringLiteral("is_data_initialed");
+    static inline const QString windowTabIndexKey = QStringLiteral("preferences_window_tab_index");
+
+    static Preferences& shared();
+    // Standard location: $XDG_CONFIG_HOME/brimble/preferences.json
+    static QString defaultPath();
+
+    explicit Preferences(QString filePath);
+    QString filePath() const;
+    void setFilePath(const QString& filePath);
+
+    bool launchAtLogin() const;
+    void setLaunchAtLogin(bool on); // also switches the login item
+    bool autoPasteToCurrentApp() const;
+    void setAutoPasteToCurrentApp(bool on);
+    bool pasteAsPlainText() const;
+    void setPasteAsPlainText(bool on);
+    quint32 quickPasteModifier() const;
+    void setQuickPasteModifier(quint32 modifiers);
+    quint32 plainTextModifier() const;
+    void setPlainTextModifier(quint32 modifiers);
+    quint32 switchClipboardModifier() const;
+    void setSwitchClipboardModifier(quint32 modifiers);
+    bool deleteAfterPasted() const;
+    void setDeleteAfterPasted(bool on);
+    bool autoMoveUsedItemToFirst() const;
+    void setAutoMoveUsedItemToFirst(bool on);
+    qint64 historyCapacity() const;
+    void setHistoryCapacity(qint64 level);
+    bool pauseRecording() const;
+    void setPauseRecording(bool on);
+    bool showIconInMenuBar() const;
+    void setShowIconInMenuBar(bool on);
+    bool autoPreviewLink() const;
+    void setAutoPreviewLink(bool on);
+    bool autoSendCrashLogs() const;
+    void setAutoSendCrashLogs(bool on);
+    bool doNotShowAccessibilityAlert() const;
+    void setDoNotShowAccessibilityAlert(bool on);
+    std::optional<KeyCombo> showQuickSearchWindowHotKey() const;
+    void setShowQuickSearchWindowHotKey(const std::optional<KeyCombo>& combo);
+    std::optional<bool> isDataInitialed() const;
+    void setIsDataInitialed(bool on);
+    std::optional<qint64> windowTabIndex() const;
+    void setWindowTabIndex(qint64 index);
+
+    // Typed raw access. Values keep their JSON type; bytes are stored as {"$bytes": base64}.
+    std::optional<QJsonValue> value(const QString& key) const;
+    std::optional<bool> boolValue(const QString& key) const;
+    std::optional<qint64> intValue(const QString& key) const;
+    std::optional<quint32> uint32Value(const QString& key) const;
+    std::optional<QByteArray> bytesValue(const QString& key) const;
+    void setValue(const QString& key, const QJsonValue& value);
+    void setBytes(const QString& key, const QByteArray& bytes);
+    void remove(const QString& key);
+
+    // Called by setLaunchAtLogin after the value is stored.
+    using LoginItemSwitch = std::function<void(bool)>;
+    void setLoginItemSwitch(LoginItemSwitch fn);
+
+private:
+    QJsonObject read() const;
+    void write(const QJsonObject& object);
+
+    mutable std::mutex mutex_;
+    QString filePath_;
+    LoginItemSwitch loginItemSwitch_;
+};

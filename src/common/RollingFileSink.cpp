@@ -1,0 +1,96 @@
+#include "RollingFileSink.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+const char* kPrefix = "brimble-";
+const char* kSuffix = ".log";
+const char* kStampFormat = "yyyy-MM-dd_HH-mm-ss";
+
+QStringList logFilesOldestFirst(const QString& directory)
+{
+    QDir dir(directory);
+    return dir.entryList({QString(kPrefix) + "*" + kSuffix}, QDir::Files, QDir::Name);
+}
+} // namespace
+
+RollingFileSink::RollingFileSink(QString directory, std::chrono::seconds rollInterval, int maxFiles)
+    : directory_(std::move(directory)), rollInterval_(rollInterval), maxFiles_(maxFiles)
+{
+    QDir().mkpath(directory_);
+    ::chmod(QFile::encodeName(directory_).constData(), 0700);
+    openFile(true);
+}
+
+RollingFileSink::~RollingFileSink()
+{
+    if (file_)
+        std::fclose(file_);
+}
+
+void RollingFileSink::openFile(bool continueNewest)
+{
+    if (file_) {
+        std::fclose(file_);
+        file_ = nullptr;
+    }
+    const auto now = std::chrono::system_clock::now();
+    if (continueNewest) {
+        const QStringList files = logFilesOldestFirst(directory_);
+        if (!files.isEmpty()) {
+            const QString name = files.last();
+            const QString stamp = name.mid(int(strlen(kPrefix)), name.size() - int(strlen(kPrefix)) -
+                                                                    int(strlen(kSuffix)));
+            const QDateTime started = QDateTime::fromString(stamp, kStampFormat);
+            if (started.isValid()) {
+                const auto startedAt = std::chrono::system_clock::from_time_t(started.toSecsSinceEpoch());
+                if (now - startedAt < rollInterval_ && now >= startedAt) {
+                    currentPath_ = QDir(directory_).filePath(name);
+                    fileStarted_ = startedAt;
+                }
+            }
+        }
+    }
+    if (!continueNewest || currentPath_.isEmpty() || !QFileInfo::exists(currentPath_)) {
+        const QString stamp = QDateTime::currentDateTime().toString(kStampFormat);
+        currentPath_ = QDir(directory_).filePath(QString(kPrefix) + stamp + kSuffix);
+        fileStarted_ = now;
+    }
+    const int fd = ::open(QFile::encodeName(currentPath_).constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC,
+                          0600);
+    if (fd >= 0)
+        file_ = ::fdopen(fd, "a");
+    prune();
+}
+
+void RollingFileSink::prune()
+{
+    QStringList files = logFilesOldestFirst(directory_);
+    while (files.size() > maxFiles_) {
+        QFile::remove(QDir(directory_).filePath(files.takeFirst()));
+    }
+}
+
+void RollingFileSink::sink_it_(const spdlog::details::log_msg& msg)
+{
+    if (msg.time - fileStarted_ >= rollInterval_)
+        openFile(false);
+    if (!file_)
+        return;
+    spdlog::memory_buf_t formatted;
+    formatter_->format(msg, formatted);
+    std::fwrite(formatted.data(), 1, formatted.size(), file_);
+}
+
+void RollingFileSink::flush_()
+{
+    if (file_)
+        std::fflush(file_);
+}

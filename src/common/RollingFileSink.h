@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+#include <spdlog/sinks/base_sink.h>
+
+#include <chrono>
+#include <cstdio>
+#include <mutex>
+
+// A file sink that starts a new file once the current one is older than the roll interval
+// and keeps at most maxFiles files in its folder. Files are named by the time they were
+// started, so the newest one can be continued after a restart.
+class RollingFileSink final : public spdlog::sinks::base_sink<std::mutex>
+{
+public:
+    RollingFileSink(QString directory, std::chrono::seconds rollInterval, int maxFiles);
+    ~RollingFileSink() override;
+
+    QString currentFile() const { return currentPath_; }
+
+protected:
+    void sink_it_(const spdlog::details::log_msg& msg) override;
+    void flush_() override;
+
+private:
+    void openFile(bool continueNewest);
+    void prune();
+
+    QString directory_;
+    std::chrono::seconds rollInterval_;
+    int maxFiles_;
+    QString currentPath_;
+    std::FILE* file_ = nullptr;
+    std::chrono::system_clock::time_point fileStarted_;
+};

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "model/IgnoredAppInfModel.h"
+#include "model/PasteCategoryInfModel.h"
+#include "model/PasteInfModel.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class SerialQueue;
+struct sqlite3;
+
+// The single gateway to the history database (SQLite, WAL journal). Every operation runs on
+// one serial store queue that owns the connection; a caller on another thread waits for its
+// result. Queued operations return at once and run later, in order.
+class CoreDataManager
+{
+public:
+    static CoreDataManager& shared();
+
+    // Opens (creating when absent) the database and brings its schema up to date. False with
+    // a description in `error` when the file cannot be opened, is not a Brimble database, is
+    // corrupt or comes from a newer Brimble; the file is then left untouched.
+    bool open(const QString& path, QString* error = nullptr);
+    void close();
+    bool isOpen() const;
+    QString path() const;
+
+    // Standard location: $XDG_DATA_HOME/brimble/Brimble.sqlite
+    static QString defaultPath();
+
+    // History items
+    void insertPasteInf(const PasteInfModel& model);
+    void updatePasteInf(const std::optional<PasteInfModel>& model); // queued
+    void deletePasteInf(const PasteInfModel& model);
+    void deletePasteInfs(const std::optional<PasteCategoryInfModel>& category); // queued
+    QList<PasteInfModel> fetchPasteInfs(const std::optional<PasteCategoryInfModel>& category);
+    int countPasteInfs(const std::optional<PasteCategoryInfModel>& category);
+    std::optional<PasteInfModel> fetchPasteInf(const QString& uuid);
+    // The stored content of one item; what a loaded model's lazy content calls.
+    std::optional<PasteboardItems> fetchPasteboardItems(const QString& uuid);
+
+    // Clipboards
+    void insertCategory(const PasteCategoryInfModel& model);
+    void updateCategory(const std::optional<PasteCategoryInfModel>& model); // queued
+    void deleteCategory(const PasteCategoryInfModel& model);                // queued
+    QList<PasteCategoryInfModel> fetchCategories();
+
+    // Ignore rules
+    void insertIgnoredApp(const IgnoredAppInfModel& model);
+    void insertIgnoredApps(const QList<IgnoredAppInfModel>& models);
+    void deleteIgnoredApps(const QList<IgnoredAppInfModel>& models);
+    QList<IgnoredAppInfModel> fetchIgnoredApps();
+
+    // Start-up
+    void ensureDefaultCategory();
+
+    // Waits for queued operations and writes everything out (the quit-time save).
+    bool save();
+    // Runs a block on the store queue after everything queued before it.
+    void perform(std::function<void()> block);
+    // Waits until every queued operation has run.
+    void waitForQueued();
+
+    // The retention rule of the default clipboard.
+    bool isExpired(const PasteInfModel& model) const;
+
+    // The clock the retention rule and record dates use; tests set it.
+    using Clock = std::function<QDateTime()>;
+    void setClock(Clock clock);
+    QDateTime now() const;
+
+private:
+    CoreDataManager();
+    ~CoreDataManager();
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+#include <optional>
+
+// One ignore rule: an application whose copies are not recorded. On Linux the "bundle" is the
+// application's desktop file and its identifier the desktop-file id.
+class IgnoredAppInfModel
+{
+public:
+    IgnoredAppInfModel() = default;
+    // The path initialiser.
+    static IgnoredAppInfModel fromPath(const std::optional<QString>& path);
+
+    std::optional<QString> uuid;
+    std::optional<QString> name;
+    std::optional<QString> path;
+    std::optional<QString> bundleIdentifier;
+    std::optional<QDateTime> date;
+
+    QString description() const;
+};

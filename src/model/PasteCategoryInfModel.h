@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The fixed palette a clipboard's colour index selects.
+inline const QStringList categoryColors = {"Magnesium", "Cornflower_Blue", "Bright_Lavender", "Rajah",
+                                           "Pale_Green", "Salmon",          "Crayon_Yellow"};
+
+inline const QString kDefaultCategoryUUID = QStringLiteral("default-pasteinf-catgory-coooool");
+
+// One clipboard (a "category" in the type names).
+class PasteCategoryInfModel
+{
+public:
+    PasteCategoryInfModel() = default;
+    // The explicit initialiser: colour index taken modulo the palette size, created now.
+    PasteCategoryInfModel(const QString& title, const QString& uuid, qint16 orderNumber, qint16 colorIndex);
+    // The clipboard that follows `last` in the list (a user-added clipboard).
+    static PasteCategoryInfModel successor(const std::optional<PasteCategoryInfModel>& last);
+
+    std::optional<QString> uuid;
+    std::optional<QString> title;
+    qint16 orderNumber = 0;
+    std::optional<QDateTime> createDate;
+    qint16 colorIndex = 0;
+    std::optional<QDateTime> recentSelectedDate;
+
+    bool operator==(const PasteCategoryInfModel& other) const { return uuid == other.uuid; }
+    QString description() const;
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/RunningApplication.h"
+
+#include <QImage>
+#include <QObject>
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+
+// Running applications and the desktop around them.
+class Workspace : public QObject
+{
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    ~Workspace() override = default;
+
+    // The application of the active window, or null.
+    virtual RunningApplicationRef frontmostApplication() = 0;
+
+    // The application that owns the clipboard, when it resolves to a desktop entry; else null.
+    // Callable from background threads.
+    virtual RunningApplicationRef clipboardOwnerApplication() = 0;
+
+    // Brings the application's remembered window to the front and waits (at most timeoutMs)
+    // until it is active. Callable from background threads.
+    virtual bool activate(const RunningApplication& app, int timeoutMs = 500) = 0;
+
+    // A desktop file's icon for a .desktop path, else the file's MIME-type icon.
+    virtual QImage iconForFile(const QString& path) = 0;
+
+    virtual bool openUrl(const QUrl& url) = 0;
+    virtual bool revealFile(const QString& path) = 0;
+
+Q_SIGNALS:
+    // Another window became active. Emitted on the GUI thread.
+    void applicationActivated(RunningApplicationRef app);
+};

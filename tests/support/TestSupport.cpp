@@ -1,0 +1,30 @@
+#include "TestSupport.h"
+
+#include "app/Preferences.h"
+#include "model/CoreDataManager.h"
+
+#include <QDir>
+
+TestHome::TestHome()
+{
+    QDir(dir_.path()).mkpath("data");
+    QDir(dir_.path()).mkpath("config");
+    QDir(dir_.path()).mkpath("state");
+    qputenv("XDG_DATA_HOME", (dir_.path() + "/data").toUtf8());
+    qputenv("XDG_CONFIG_HOME", (dir_.path() + "/config").toUtf8());
+    qputenv("XDG_STATE_HOME", (dir_.path() + "/state").toUtf8());
+    Preferences::shared().setFilePath(preferencesPath());
+    CoreDataManager::shared().close();
+    CoreDataManager::shared().setClock({});
+    CoreDataManager::shared().open(databasePath());
+}
+
+TestHome::~TestHome()
+{
+    CoreDataManager::shared().close();
+    CoreDataManager::shared().setClock({});
+}
+
+QString TestHome::databasePath() const { return dir_.path() + "/data/brimble/Brimble.sqlite"; }
+
+QString TestHome::preferencesPath() const { return dir_.path() + "/config/brimble/preferences.json"; }
