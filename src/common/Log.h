@@ -39,8 +39,9 @@ public:
     int count(const QString& fragment) const;
     void clear();
 
-private:
     struct State;
+
+private:
     std::shared_ptr<State> state_;
 };
 
