@@ -1,0 +1,49 @@
+#pragma once
+
+#include "model/PasteInfModel.h"
+#include "model/PasteInfoDisplayType.h"
+#include "model/PasteboardItem.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <variant>
+
+// One file of a file list: its decoded path and the stored bookmark (on Linux the plain path).
+struct FileEntry
+{
+    QString path;
+    std::optional<QByteArray> bookmark;
+    bool operator==(const FileEntry&) const = default;
+};
+
+// What a history item is really about: its display type, the clipboard type it came from and
+// the value of that type (raw bytes for rich text and images, the text for plain text, links
+// and colours, the entries for files).
+struct PreferredContent
+{
+    PasteInfoDisplayType displayType;
+    QString pasteboardType;
+    std::variant<QByteArray, QString, QList<FileEntry>> value;
+};
+
+namespace PasteBoardUtils {
+
+// Classifies the item (first use) or re-reads its recorded classification. Records a new
+// classification on `item` and queues the store update of the two fields.
+std::optional<PreferredContent> preferredContent(PasteInfModel& item);
+
+// The Office rule: the type to classify in place of `type`.
+QString preferredType(const QString& type, const PasteInfModel& item);
+
+std::optional<PreferredContent> classify(std::optional<PasteInfoDisplayType> displayType,
+                                         const QString& pasteboardType, const PasteboardItems& items);
+
+} // namespace PasteBoardUtils
+
+namespace Symbols {
+bool contains(const QString& type, const QStringList& types);
+}
