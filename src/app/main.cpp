@@ -1,7 +1,35 @@
+#include "app/AppDelegate.h"
+#include "app/CommandLine.h"
+
 #include <QApplication>
+#include <QCoreApplication>
 
 int main(int argc, char** argv)
 {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+
+    if (CommandLine::isCommand(arguments)) {
+        QCoreApplication app(argc, argv);
+        return CommandLine::run(arguments);
+    }
+
+    // On a Wayland session Brimble talks to the X11 clipboard bridge through XWayland.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && qEnvironmentVariableIsSet("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("brimble"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Brimble"));
+    QApplication::setApplicationVersion(QStringLiteral(BRIMBLE_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("brimble"));
+    // A tray agent: closing a dialog must not end it.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    AppDelegate delegate;
+    int exitCode = 0;
+    if (!delegate.applicationDidFinishLaunching(&exitCode))
+        return exitCode;
+    return QApplication::exec();
 }

@@ -1,0 +1,235 @@
+#include "AppDelegate.h"
+
+#include "app/Brimble.h"
+#include "app/EventBus.h"
+#include "app/EventNames.h"
+#include "app/HistoryQueries.h"
+#include "app/InstanceChannel.h"
+#include "app/Localized.h"
+#include "app/Preferences.h"
+#include "common/Dispatch.h"
+#include "common/Log.h"
+#include "model/CoreDataManager.h"
+#include "model/IgnoredAppInfModel.h"
+#include "model/PasteCategoryInfModel.h"
+#include "pasteboard/PasteBoard.h"
+#include "platform/Platform.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QJsonArray>
+#include <QMessageBox>
+#include <QSocketNotifier>
+#include <QUuid>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+const QString kTag = QStringLiteral("AppDelegate");
+int g_signalFds[2] = {-1, -1};
+
+void onTerminationSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] auto written = ::write(g_signalFds[0], &byte, 1);
+}
+
+QJsonObject failure(const QString& error) { return {{"ok", false}, {"error", error}}; }
+
+// The store cannot be used: say so where the user will see it, naming the file.
+void reportFatalStoreError(const QString& error)
+{
+    Log::error(kTag, QStringLiteral("Unresolved error ") + error);
+    const QString message =
+        QStringLiteral("Brimble cannot open its history database.\n\n%1\n\nThe file was left as it is. "
+                       "Move it aside to start with an empty history, or restore it from a backup.")
+            .arg(error);
+    fprintf(stderr, "brimble: %s\n", qPrintable(error));
+    if (QGuiApplication::platformName() != QLatin1String("offscreen") &&
+        !qEnvironmentVariableIsSet("BRIMBLE_NO_DIALOGS"))
+        QMessageBox::critical(nullptr, QStringLiteral("Brimble"), message);
+}
+} // namespace
+
+AppDelegate::AppDelegate() = default;
+
+AppDelegate::~AppDelegate() = default;
+
+bool AppDelegate::applicationDidFinishLaunching(int* exitCode)
+{
+    // One Brimble per session: a second one hands its request over and leaves before it
+    // touches the history.
+    channel_ = new InstanceChannel(this);
+    if (!channel_->listen([this](const QJsonObject& request, InstanceChannel::Reply reply) {
+            handleRequest(request, std::move(reply));
+        })) {
+        const auto answer = InstanceChannel::request({{"verb", "reopen"}});
+        *exitCode = answer && answer->value("ok").toBool() ? 0 : 1;
+        if (!answer)
+            fprintf(stderr, "brimble: another Brimble holds %s but does not answer\n",
+                    qPrintable(InstanceChannel::socketPath()));
+        return false;
+    }
+
+    // Crash reporting comes first once it exists; it is not part of this build.
+    Log::setup(Log::defaultLogDirectory());
+    Localized::install();
+
+    QString error;
+    if (!CoreDataManager::shared().open(CoreDataManager::defaultPath(), &error)) {
+        reportFatalStoreError(error);
+        *exitCode = 1;
+        return false;
+    }
+    initializeData();
+
+    platform_ = Platform::create();
+    Workspace* workspace = platform_->workspace.get();
+    PasteInfModel::setIconProvider([workspace](const QString& path) {
+        // Theme icons can only be looked up on the GUI thread; elsewhere the icon loads on its
+        // first read in the interface.
+        return Dispatch::isMainThread() ? workspace->iconForFile(path) : QImage();
+    });
+    connect(workspace, &Workspace::applicationActivated, this, [](RunningApplicationRef app) {
+        if (app)
+            EventBus::post(EventName::didActivateApplication, app);
+    });
+
+    Brimble::create(*platform_);
+
+    LoginItem* loginItem = platform_->loginItem.get();
+    Preferences::shared().setLoginItemSwitch([loginItem](bool on) { loginItem->setEnabled(on); });
+    // Only touch the autostart entry when there is something to say: a user who never
+    // enabled it gets no file.
+    if (Preferences::shared().launchAtLogin() || loginItem->isEnabled())
+        loginItem->setEnabled(Preferences::shared().launchAtLogin());
+
+    installSignalHandlers();
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &AppDelegate::applicationWillTerminate);
+    Log::info(kTag, QStringLiteral("started"));
+    return true;
+}
+
+void AppDelegate::initializeData()
+{
+    CoreDataManager& store = CoreDataManager::shared();
+    store.ensureDefaultCategory();
+    if (Preferences::shared().isDataInitialed() == true)
+        return;
+
+    const QList<QString> titles = {LocalizedPasteBoardType::textType(), LocalizedPasteBoardType::linkType(),
+                                   LocalizedPasteBoardType::imageType(), LocalizedPasteBoardType::fileType()};
+    qint16 order = 1;
+    for (const QString& title : titles) {
+        store.insertCategory(PasteCategoryInfModel(title, QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper(),
+                                                   order, order));
+        ++order;
+    }
+    store.perform([] { CoreDataManager::shared().insertIgnoredApp(IgnoredAppInfModel::fromPath(firstIgnoredAppPath)); });
+    // Ctrl+Alt+V: Alt+Space opens the window menu on the common Linux desktops.
+    Preferences::shared().setShowQuickSearchWindowHotKey(
+        KeyCombo{9, CarbonModifier::command | CarbonModifier::option});
+    Preferences::shared().setIsDataInitialed(true);
+}
+
+void AppDelegate::applicationShouldHandleReopen()
+{
+    // The quick search window is what a reopen shows; until it exists there is nothing
+    // to bring forward.
+    Log::info(kTag, QStringLiteral("reopen"));
+}
+
+void AppDelegate::applicationWillTerminate()
+{
+    if (Brimble::exists())
+        Brimble::shared().pasteBoard().waitForIdle();
+    if (!CoreDataManager::shared().save())
+        Log::error(kTag, QStringLiteral("save at quit failed"));
+}
+
+void AppDelegate::installSignalHandlers()
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalFds) != 0) {
+        Log::warning(kTag, QStringLiteral("no signal channel; termination signals end Brimble without saving"));
+        return;
+    }
+    signalNotifier_ = new QSocketNotifier(g_signalFds[1], QSocketNotifier::Read, this);
+    connect(signalNotifier_, &QSocketNotifier::activated, this, [] {
+        char byte;
+        [[maybe_unused]] auto got = ::read(g_signalFds[1], &byte, 1);
+        Log::info(kTag, QStringLiteral("termination requested"));
+        QCoreApplication::quit();
+    });
+    struct sigaction action = {};
+    action.sa_handler = onTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGHUP, &action, nullptr);
+}
+
+void AppDelegate::handleRequest(const QJsonObject& request, std::function<void(const QJsonObject&)> reply)
+{
+    const QString verb = request.value("verb").toString();
+    Brimble& brimble = Brimble::shared();
+
+    if (verb == "reopen" || verb == "toggle") {
+        applicationShouldHandleReopen();
+        reply({{"ok", true}});
+    } else if (verb == "pause" || verb == "resume") {
+        brimble.setPauseRecording(verb == "pause");
+        reply({{"ok", true}, {"paused", verb == "pause"}});
+    } else if (verb == "quit") {
+        reply({{"ok", true}});
+        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    } else if (verb == "copy" || verb == "paste") {
+        // The window in front when the request came is where a paste goes (the terminal the
+        // command was typed in, or whatever a shortcut was pressed over).
+        RunningApplicationRef target = brimble.platform().workspace->frontmostApplication();
+        if (!target)
+            target = brimble.currentRunningApplication();
+        const bool plain = request.value("plain").toBool();
+        const QString item = request.value("item").toString();
+        const QString clipboardName = request.value("clipboard").toString();
+        Dispatch::global([=, &brimble] {
+            QString error;
+            const auto clipboard = HistoryQueries::clipboardNamed(clipboardName, &error);
+            std::optional<PasteInfModel> model;
+            if (clipboard)
+                model = HistoryQueries::resolveItem(*clipboard, item, &error);
+            Dispatch::main([=, &brimble] {
+                if (!model) {
+                    reply(failure(error));
+                    return;
+                }
+                brimble.pasteItems({*model}, plain, verb == "paste", target);
+                reply({{"ok", true}, {"uuid", model->uuid.value_or(QString())}});
+            });
+        });
+    } else if (verb == "list" || verb == "search" || verb == "clipboards") {
+        Dispatch::global([=] {
+            QJsonObject answer;
+            if (verb == "clipboards") {
+                answer = {{"ok", true}, {"clipboards", HistoryQueries::clipboardsJson()}};
+            } else {
+                QString error;
+                const auto clipboard = HistoryQueries::clipboardNamed(request.value("clipboard").toString(), &error);
+                if (!clipboard) {
+                    answer = failure(error);
+                } else {
+                    const int limit = request.value("limit").toInt();
+                    QList<PasteInfModel> items =
+                        verb == "list" ? HistoryQueries::list(*clipboard, limit)
+                                       : HistoryQueries::search(*clipboard, request.value("query").toString(), limit);
+                    answer = {{"ok", true}, {"items", HistoryQueries::itemsJson(items, clipboard->title.value_or(QString()))}};
+                }
+            }
+            Dispatch::main([=] { reply(answer); });
+        });
+    } else {
+        reply(failure(QStringLiteral("unknown request \"%1\"").arg(verb)));
+    }
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class InstanceChannel;
+class QSocketNotifier;
+struct Platform;
+
+// Runs Brimble's start-up, answers requests from other `brimble` processes and saves the
+// history on the way out.
+class AppDelegate : public QObject
+{
+    Q_OBJECT
+public:
+    AppDelegate();
+    ~AppDelegate() override;
+
+    // The start-up sequence. False when Brimble must not run (another instance serves this
+    // session, or the history cannot be opened); `exitCode` says how to exit.
+    bool applicationDidFinishLaunching(int* exitCode);
+
+    // Creates the default clipboard when missing and, on the first run only, the first-run
+    // clipboards, the first ignore rule and the default hot key.
+    static void initializeData();
+
+    // The application is opened again while it runs (a second `brimble` without a verb).
+    void applicationShouldHandleReopen();
+
+    // Waits for pending store work and writes it out.
+    void applicationWillTerminate();
+
+    // What the first-run ignore rule names: the desktop's password and keys manager.
+    static inline const QString firstIgnoredAppPath =
+        QStringLiteral("/usr/share/applications/org.gnome.seahorse.Application.desktop");
+
+private:
+    void handleRequest(const QJsonObject& request, std::function<void(const QJsonObject&)> reply);
+    void installSignalHandlers();
+
+    std::unique_ptr<Platform> platform_;
+    InstanceChannel* channel_ = nullptr;
+    QSocketNotifier* signalNotifier_ = nullptr;
+};

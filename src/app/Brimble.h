@@ -1,0 +1,58 @@
+#pragma once
+
+#include "app/CurrentApplication.h"
+#include "model/PasteInfModel.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+
+#include <memory>
+
+class KeyBoardEventSimu;
+class PasteBoard;
+class QSystemTrayIcon;
+struct Platform;
+
+// The shared coordinator: owns the clipboard monitor, the tray icon and the 0.5-second tick,
+// and remembers which other application was last in front (the target of a later paste).
+class Brimble : public QObject
+{
+    Q_OBJECT
+public:
+    // Brimble's own desktop-file id; activations of Brimble's windows are not remembered.
+    static inline const QString bundleIdentifier = QStringLiteral("brimble");
+
+    // Creates the shared instance on the platform's services and starts it.
+    static Brimble& create(Platform& platform);
+    static Brimble& shared();
+    static bool exists();
+    ~Brimble() override;
+
+    PasteBoard& pasteBoard() { return *pasteBoard_; }
+    Platform& platform() { return platform_; }
+    RunningApplicationRef currentRunningApplication() const { return currentRunningApplication_.load(); }
+
+    void installStatusItem();
+    void removeStatusItem();
+    void refreshStatusItemIcon();
+    QSystemTrayIcon* statusItem() const { return statusItem_; }
+
+    void setPauseRecording(bool paused);
+
+    // Writes the items back; with paste, re-activates `target` and sends the paste chord
+    // when auto-paste is on.
+    void pasteItems(const QList<PasteInfModel>& models, bool asPlainText, bool paste, RunningApplicationRef target);
+
+private:
+    explicit Brimble(Platform& platform);
+    void start();
+    void rememberActivatedApplication(const RunningApplicationRef& app);
+
+    Platform& platform_;
+    QPointer<QSystemTrayIcon> statusItem_;
+    std::unique_ptr<KeyBoardEventSimu> keyboard_;
+    std::unique_ptr<PasteBoard> pasteBoard_;
+    CurrentApplication currentRunningApplication_;
+    QTimer timer_;
+};

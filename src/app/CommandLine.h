@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QStringList>
+
+#include <optional>
+
+// `brimble VERB ...`: the command-line interface. Verbs talk to the running Brimble over its
+// socket; the read-only ones read the history directly when none runs. Results go to
+// standard output, one clear line per problem to standard error.
+namespace CommandLine {
+
+enum ExitCode {
+    Success = 0,
+    Failed = 1,        // the request could not be carried out (no such item or clipboard)
+    Usage = 2,         // unknown verb or option, missing argument
+    NotRunning = 3,    // the verb needs a running Brimble
+    StoreUnreadable = 4,
+};
+
+// Whether the arguments ask for a command-line verb rather than starting Brimble.
+bool isCommand(const QStringList& arguments);
+
+// Runs the verb in `arguments` (argv without the program name) and returns the exit code.
+int run(const QStringList& arguments);
+
+QString helpText();
+
+} // namespace CommandLine

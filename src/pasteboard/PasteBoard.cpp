@@ -1,0 +1,266 @@
+#include "PasteBoard.h"
+
+#include "app/EventBus.h"
+#include "app/EventNames.h"
+#include "app/Preferences.h"
+#include "common/Dispatch.h"
+#include "common/Log.h"
+#include "model/CoreDataManager.h"
+#include "model/PasteboardTypes.h"
+#include "pasteboard/KeyBoardEventSimu.h"
+#include "platform/Clipboard.h"
+#include "platform/Workspace.h"
+
+#include <QUrl>
+
+namespace {
+const QString kTag = QStringLiteral("PasteBoard");
+
+// A password manager's copy: the hint target carries "secret".
+bool isSecret(const PasteboardItems& items)
+{
+    for (const PasteboardItem& item : items)
+        for (const QString& hint : PasteboardType::passwordManagerHints)
+            if (auto value = item.dataForType(hint); value && value->trimmed() == "secret")
+                return true;
+    return false;
+}
+
+bool offersSecretHint(const QStringList& types)
+{
+    for (const QString& hint : PasteboardType::passwordManagerHints)
+        if (types.contains(hint))
+            return true;
+    return false;
+}
+
+// "file:///a%20b" lines to plain paths, one per uri-list entry.
+QStringList pathsFromUriList(const QString& uriList)
+{
+    QStringList paths;
+    const QStringList lines = uriList.split('\n');
+    for (QString line : lines) {
+        line = line.trimmed();
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        line.remove(QStringLiteral("file://"));
+        const QString path = QUrl::fromPercentEncoding(line.toUtf8());
+        if (!path.isEmpty())
+            paths.append(path);
+    }
+    return paths;
+}
+
+void setPlainString(PasteboardItem& item, const QByteArray& utf8)
+{
+    for (const QString& type : PasteboardType::stringReadOrder)
+        item.setData(type, utf8);
+}
+} // namespace
+
+PasteBoard::PasteBoard(Clipboard* clipboard, Workspace* workspace, KeyBoardEventSimu* keyboard,
+                       SourceProvider currentRunningApplication)
+    : clipboard_(clipboard), workspace_(workspace), keyboard_(keyboard),
+      currentRunningApplication_(std::move(currentRunningApplication)), changeCount_(clipboard->changeCount())
+{
+    EventBus::onMainThread(this, EventName::onIgnoredAppChanged, [this](const Notification& note) {
+        const auto* rules = std::any_cast<QList<IgnoredAppInfModel>>(&note.object);
+        if (!rules) {
+            Log::error(QStringLiteral("ON_IGNORED_APP_CHANGED"), QStringLiteral("receive object is nil"));
+            return;
+        }
+        setIgnoredApps(*rules);
+    });
+    queue_.async([this] { setIgnoredApps(CoreDataManager::shared().fetchIgnoredApps()); });
+}
+
+PasteBoard::~PasteBoard()
+{
+    EventBus::unregister(this);
+    queue_.drain();
+}
+
+void PasteBoard::setIgnoredApps(const QList<IgnoredAppInfModel>& rules)
+{
+    QStringList identifiers;
+    for (const IgnoredAppInfModel& rule : rules)
+        if (rule.bundleIdentifier)
+            identifiers.append(*rule.bundleIdentifier);
+    std::lock_guard lock(ignoredMutex_);
+    ignoredAppBundleIdentifiers_ = identifiers;
+}
+
+QStringList PasteBoard::ignoredAppBundleIdentifiers() const
+{
+    std::lock_guard lock(ignoredMutex_);
+    return ignoredAppBundleIdentifiers_;
+}
+
+void PasteBoard::waitForIdle() { queue_.drain(); }
+
+void PasteBoard::checkForChangesInPasteboard()
+{
+    const qint64 count = clipboard_->changeCount();
+    if (count == changeCount_.load() || probeInFlight_.exchange(true))
+        return;
+    // Reading the offer means a round trip to its owner, so even the type list is read off
+    // the GUI thread. Until the probe has found content, later ticks see the same change
+    // again and retry.
+    queue_.async([this, count] {
+        probeAndCapture(count);
+        probeInFlight_.store(false);
+    });
+}
+
+void PasteBoard::probeAndCapture(qint64 count)
+{
+    const std::optional<QStringList> types = clipboard_->types();
+    if (!types || types->isEmpty())
+        return;
+    changeCount_.store(count);
+
+    if (Preferences::shared().pauseRecording()) {
+        Log::info(QStringLiteral("paste board"), QStringLiteral("pause recording, ignore current change"));
+        return;
+    }
+
+    // The owner of the selection names the application better than the window in front: a
+    // password manager that hides its window on copy is still the source.
+    RunningApplicationRef source = workspace_ ? workspace_->clipboardOwnerApplication() : nullptr;
+    if (!source)
+        source = currentRunningApplication_ ? currentRunningApplication_() : nullptr;
+
+    const QString identifier =
+        source && source->bundleIdentifier ? *source->bundleIdentifier : QStringLiteral("nil");
+    if (ignoredAppBundleIdentifiers().contains(identifier)) {
+        Log::info(kTag, QStringLiteral("ignore app: ") + identifier);
+        return;
+    }
+    capture(*types, source);
+}
+
+void PasteBoard::capture(const QStringList& types, const RunningApplicationRef& source)
+{
+    // Brimble's own write-back: it would compare equal anyway, and reading it back could mean
+    // copying a large image for nothing.
+    if (pasteInfModel_ && types.contains(PasteboardType::marker)) {
+        Log::info(QStringLiteral("dumplicate"), QStringLiteral("ignore this paste"));
+        return;
+    }
+    std::optional<PasteboardItems> items = clipboard_->items();
+    if (!items || items->isEmpty()) {
+        Log::warning(kTag, QStringLiteral("clipboard content could not be read, copy not recorded"));
+        return;
+    }
+    if (offersSecretHint(types) && isSecret(*items)) {
+        Log::info(kTag, QStringLiteral("password manager copy, not recorded"));
+        return;
+    }
+
+    PasteInfModel model = PasteInfModel::capture(items, types, source);
+    if (isContentEqual(pasteInfModel_, model)) {
+        Log::info(QStringLiteral("dumplicate"), QStringLiteral("ignore this paste"));
+        return;
+    }
+    pasteInfModel_ = model;
+    CoreDataManager::shared().insertPasteInf(model);
+    EventBus::post(EventName::pasteInfAdd, model);
+}
+
+bool PasteBoard::isContentEqual(const std::optional<PasteInfModel>& previous, const std::optional<PasteInfModel>& next)
+{
+    if (!next || !previous)
+        return false;
+    const auto& p = previous->pasteboardItems();
+    const auto& n = next->pasteboardItems();
+    if (!p || !n)
+        return false;
+    if (*p == *n)
+        return true;
+    if (!n->isEmpty() && n->first().hasType(PasteboardType::marker))
+        return true;
+    if (p->size() != n->size())
+        return false;
+    if (p->isEmpty())
+        return true;
+    for (qsizetype i = 0; i < p->size(); ++i) {
+        const PasteboardItem& a = p->at(i);
+        const PasteboardItem& b = n->at(i);
+        if (a.isEmpty() || b.isEmpty()) {
+            Log::warning(QStringLiteral("isContentEqual"), QStringLiteral("compare data is nil"));
+            return false;
+        }
+        if (a.representations().first().data != b.representations().first().data)
+            return false;
+    }
+    return true;
+}
+
+void PasteBoard::paste(const QList<PasteInfModel>& models, bool asPlainText, bool simulatePaste,
+                       RunningApplicationRef target)
+{
+    queue_.async([=, this] { writeBack(models, asPlainText, simulatePaste, target); });
+}
+
+PasteboardItems PasteBoard::itemsForPaste(const QList<PasteInfModel>& models, bool asPlainText)
+{
+    const QByteArray marker = PasteboardType::marker.toUtf8();
+    PasteboardItems list;
+    for (const PasteInfModel& model : models) {
+        const auto& stored = model.pasteboardItems();
+        if (!model.types || !stored) {
+            Log::error(QStringLiteral("ON PASTE"), QStringLiteral("types or pasteboard items is nil"));
+            continue;
+        }
+        for (const PasteboardItem& item : *stored) {
+            if (!asPlainText) {
+                PasteboardItem copy = item;
+                copy.setData(PasteboardType::marker, marker);
+                list.append(copy);
+                continue;
+            }
+            PasteboardItem plain;
+            plain.setData(PasteboardType::marker, marker);
+            const auto displayType = model.displayType;
+            if (displayType == PasteInfoDisplayType::File) {
+                const auto uriList = item.stringForType(PasteboardType::fileURL);
+                const QStringList paths = uriList ? pathsFromUriList(*uriList) : QStringList();
+                if (paths.isEmpty())
+                    continue;
+                setPlainString(plain, paths.join('\n').toUtf8());
+            } else if (displayType == PasteInfoDisplayType::Image) {
+                const QString type = model.displayPasteBoardType.value_or(PasteboardType::png);
+                const auto data = item.dataForType(type);
+                if (!data)
+                    continue;
+                setPlainString(plain, "data:image/png;base64," + data->toBase64());
+            } else {
+                const auto text = item.plainString();
+                if (!text)
+                    continue;
+                setPlainString(plain, text->toUtf8());
+            }
+            list.append(plain);
+        }
+    }
+    return list;
+}
+
+void PasteBoard::writeBack(const QList<PasteInfModel>& models, bool asPlainText, bool simulatePaste,
+                           const RunningApplicationRef& target)
+{
+    pasteInfModel_ = PasteInfModel();
+    clipboard_->clear();
+    const PasteboardItems items = itemsForPaste(models, asPlainText);
+    pasteInfModel_->setPasteboardItems(items);
+    if (items.isEmpty()) {
+        Log::warning(QStringLiteral("ON PASTE"), QStringLiteral("nothing to write"));
+        return;
+    }
+    if (!clipboard_->write(items)) {
+        Log::error(QStringLiteral("ON PASTE"), QStringLiteral("could not take the clipboard"));
+        return;
+    }
+    if (simulatePaste && keyboard_)
+        keyboard_->simulatePaste(target, items);
+}
