@@ -13,6 +13,7 @@
 #include "model/IgnoredAppInfModel.h"
 #include "model/PasteCategoryInfModel.h"
 #include "pasteboard/PasteBoard.h"
+#include "pasteboard/PasteBoardUtils.h"
 #include "platform/Platform.h"
 
 #include <QApplication>
@@ -200,6 +201,9 @@ void AppDelegate::handleRequest(const QJsonObject& request, std::function<void(c
             std::optional<PasteInfModel> model;
             if (clipboard)
                 model = HistoryQueries::resolveItem(*clipboard, item, &error);
+            // A plain-text write-back depends on what the item is.
+            if (model)
+                PasteBoardUtils::preferredContent(*model);
             Dispatch::main([=, &brimble] {
                 if (!model) {
                     reply(failure(error));

@@ -1,0 +1,247 @@
+// Records copies made by real X11 clients into a running brimble and checks the store.
+#include "E2eSupport.h"
+
+#include "app/Preferences.h"
+#include "model/CoreDataManager.h"
+#include "model/IgnoredAppInfModel.h"
+#include "model/PasteboardTypes.h"
+
+#include <QCryptographicHash>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTest>
+
+namespace {
+QStringList ownerArgs(const QList<QPair<QString, QString>>& targets, const QStringList& extra = {})
+{
+    QStringList args{"--class", BrimbleSession::testAppClass, "--title", "Owner"};
+    for (const auto& [type, value] : targets)
+        args << "--target" << type + "=" + value;
+    return args + extra;
+}
+
+QByteArray dataFor(const PasteInfModel& model, const QString& type)
+{
+    const auto& items = model.pasteboardItems();
+    if (!items || items->isEmpty())
+        return {};
+    return items->first().dataForType(type).value_or(QByteArray());
+}
+} // namespace
+
+class TestCapture : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void nothingIsRecordedAtLaunch();
+    void repeatsAreRecordedOnceInARow();
+    void pausedCopiesAreNeverRecorded();
+    void ignoredApplicationsAreNotRecorded_data();
+    void ignoredApplicationsAreNotRecorded();
+    void ownAndSecretCopiesAreNotRecorded_data();
+    void ownAndSecretCopiesAreNotRecorded();
+    void everyTargetIsKeptInOrder();
+    void largeImageIsRecordedWhole();
+    void stalledOwnerDoesNotHangBrimble();
+    void secondInstanceHandsOverAndExits();
+};
+
+void TestCapture::nothingIsRecordedAtLaunch()
+{
+    E2e::xclipCopy("on the clipboard before launch");
+    BrimbleSession session;
+    QVERIFY(session.start());
+    E2e::settle(1500);
+    QCOMPARE(session.storedCount(), 0);
+}
+
+void TestCapture::repeatsAreRecordedOnceInARow()
+{
+    BrimbleSession session;
+    QVERIFY(session.start());
+    E2e::xclipCopy("alpha");
+    QVERIFY(session.waitForCount(1));
+    E2e::xclipCopy("alpha");
+    E2e::settle(1500);
+    QCOMPARE(session.storedCount(), 1);
+    E2e::xclipCopy("beta");
+    QVERIFY(session.waitForCount(2));
+    E2e::xclipCopy("alpha");
+    QVERIFY(session.waitForCount(3));
+
+    const QList<PasteInfModel> items = session.storedItems();
+    QCOMPARE(dataFor(items.at(0), "UTF8_STRING"), QByteArray("alpha"));
+    QCOMPARE(dataFor(items.at(1), "UTF8_STRING"), QByteArray("beta"));
+    QCOMPARE(dataFor(items.at(2), "UTF8_STRING"), QByteArray("alpha"));
+    for (const PasteInfModel& item : items)
+        QCOMPARE(item.categoryUUID, std::optional<QString>(kDefaultCategoryUUID));
+}
+
+void TestCapture::pausedCopiesAreNeverRecorded()
+{
+    BrimbleSession session;
+    QVERIFY(session.start());
+    QCOMPARE(session.cli({"pause"}).exitCode, 0);
+    E2e::xclipCopy("while paused");
+    E2e::settle(1500);
+    QCOMPARE(session.storedCount(), 0);
+    QVERIFY(session.log().contains("pause recording, ignore current change"));
+
+    QCOMPARE(session.cli({"resume"}).exitCode, 0);
+    E2e::settle(1500);
+    QCOMPARE(session.storedCount(), 0); // resuming does not record the skipped copy
+    E2e::xclipCopy("after resuming");
+    QVERIFY(session.waitForCount(1));
+}
+
+void TestCapture::ignoredApplicationsAreNotRecorded_data()
+{
+    QTest::addColumn<QString>("ignoredIdentifier");
+    QTest::addColumn<bool>("fromTestApp");
+    QTest::newRow("desktop entry of the owner") << BrimbleSession::testAppId << true;
+    // xclip has no window or desktop entry, and no application was in front.
+    QTest::newRow("no application is \"nil\"") << QStringLiteral("nil") << false;
+}
+
+void TestCapture::ignoredApplicationsAreNotRecorded()
+{
+    QFETCH(QString, ignoredIdentifier);
+    QFETCH(bool, fromTestApp);
+    BrimbleSession session;
+    {
+        // The rule is in the history before Brimble starts, as the rules tab leaves it.
+        CoreDataManager& store = CoreDataManager::shared();
+        store.close();
+        QVERIFY(store.open(session.databasePath()));
+        IgnoredAppInfModel rule = IgnoredAppInfModel::fromPath(session.desktopFilePath());
+        rule.bundleIdentifier = ignoredIdentifier;
+        store.insertIgnoredApp(rule);
+        store.close();
+    }
+    QVERIFY(session.start());
+    std::unique_ptr<HelperProcess> owner;
+    if (fromTestApp) {
+        owner = std::make_unique<HelperProcess>("clipowner", ownerArgs({{"UTF8_STRING", "ignored copy"}}),
+                                                session.environment());
+        QVERIFY(owner->waitReady());
+    } else {
+        E2e::xclipCopy("ignored copy");
+    }
+    E2e::settle(1500);
+    QCOMPARE(session.storedCount(), 0);
+    QVERIFY(session.log().contains("ignore app: " + ignoredIdentifier));
+}
+
+void TestCapture::ownAndSecretCopiesAreNotRecorded_data()
+{
+    QTest::addColumn<QString>("extraTarget");
+    QTest::addColumn<QString>("extraValue");
+    QTest::newRow("Brimble's marker") << PasteboardType::marker << PasteboardType::marker;
+    QTest::newRow("password manager hint") << QStringLiteral("x-kde-passwordManagerHint") << QStringLiteral("secret");
+}
+
+void TestCapture::ownAndSecretCopiesAreNotRecorded()
+{
+    QFETCH(QString, extraTarget);
+    QFETCH(QString, extraValue);
+    BrimbleSession session;
+    QVERIFY(session.start());
+    HelperProcess owner("clipowner", ownerArgs({{"UTF8_STRING", "not for the history"}, {extraTarget, extraValue}}),
+                        session.environment());
+    QVERIFY(owner.waitReady());
+    E2e::settle(1500);
+    QCOMPARE(session.storedCount(), 0);
+    // A plain copy afterwards is recorded: the skipped one did not wedge the monitor.
+    E2e::xclipCopy("ordinary copy");
+    QVERIFY(session.waitForCount(1));
+}
+
+void TestCapture::everyTargetIsKeptInOrder()
+{
+    BrimbleSession session;
+    QVERIFY(session.start());
+    const QList<QPair<QString, QString>> targets = {{"text/html", "<b>bold</b>"},
+                                                    {"text/plain;charset=utf-8", "bold"},
+                                                    {"UTF8_STRING", "bold"},
+                                                    {"application/x-brimble-test", "opaque \x01 bytes"}};
+    HelperProcess owner("clipowner", ownerArgs(targets), session.environment());
+    QVERIFY(owner.waitReady());
+    QVERIFY(session.waitForCount(1));
+
+    const PasteInfModel item = session.storedItems().first();
+    QStringList expectedTypes;
+    for (const auto& target : targets)
+        expectedTypes << target.first;
+    QCOMPARE(item.types.value_or(QStringList()), expectedTypes);
+    const auto& stored = item.pasteboardItems();
+    QVERIFY(stored && stored->size() == 1);
+    QCOMPARE(stored->first().types(), expectedTypes);
+    for (const auto& [type, value] : targets)
+        QCOMPARE(dataFor(item, type), value.toUtf8());
+
+    // The owner's window resolves to its desktop entry.
+    QCOMPARE(item.appName, std::optional<QString>(BrimbleSession::testAppName));
+    QCOMPARE(item.appBundleIdentifier, std::optional<QString>(BrimbleSession::testAppId));
+    QCOMPARE(item.appBundleUrl, std::optional<QString>(session.desktopFilePath()));
+}
+
+void TestCapture::largeImageIsRecordedWhole()
+{
+    BrimbleSession session;
+    QVERIFY(session.start());
+    QByteArray image(20 * 1024 * 1024, Qt::Uninitialized);
+    auto* words = reinterpret_cast<quint32*>(image.data());
+    QRandomGenerator generator(7);
+    generator.fillRange(words, image.size() / 4);
+    QTemporaryFile file;
+    QVERIFY(file.open());
+    file.write(image);
+    file.close();
+
+    HelperProcess owner("clipowner",
+                        {"--class", BrimbleSession::testAppClass, "--target-file", "image/png=" + file.fileName()},
+                        session.environment());
+    QVERIFY(owner.waitReady());
+    QVERIFY(session.waitForCount(1, 30000));
+    const QByteArray stored = dataFor(session.storedItems().first(), "image/png");
+    QCOMPARE(stored.size(), image.size());
+    QCOMPARE(QCryptographicHash::hash(stored, QCryptographicHash::Sha256),
+             QCryptographicHash::hash(image, QCryptographicHash::Sha256));
+}
+
+void TestCapture::stalledOwnerDoesNotHangBrimble()
+{
+    BrimbleSession session;
+    QVERIFY(session.start());
+    {
+        HelperProcess owner("clipowner", ownerArgs({{"UTF8_STRING", "never served"}}, {"--stall"}),
+                            session.environment());
+        QVERIFY(owner.waitReady());
+        E2e::settle(1000);
+        // Brimble still answers while the read is stuck.
+        QElapsedTimer timer;
+        timer.start();
+        QCOMPARE(session.cli({"clipboards"}, 5000).exitCode, 0);
+    }
+    E2e::xclipCopy("after the stall");
+    QVERIFY(session.waitForCount(1, 15000));
+    QCOMPARE(dataFor(session.storedItems().first(), "UTF8_STRING"), QByteArray("after the stall"));
+}
+
+void TestCapture::secondInstanceHandsOverAndExits()
+{
+    BrimbleSession session;
+    QVERIFY(session.start());
+    QProcess second;
+    second.setProcessEnvironment(session.environment());
+    second.start(qEnvironmentVariable("BRIMBLE_BIN"), {});
+    QVERIFY(second.waitForFinished(10000));
+    QCOMPARE(second.exitCode(), 0);
+    QVERIFY(session.isRunning());
+    QVERIFY(E2e::waitUntil([&] { return session.log().contains("reopen"); }, 5000));
+    QCOMPARE(session.stop(), 0);
+}
+
+QTEST_GUILESS_MAIN(TestCapture)
+#include "tst_capture.moc"

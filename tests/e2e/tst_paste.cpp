@@ -1,0 +1,191 @@
+// Writes recorded items back to the X11 clipboard and pastes them into a real window.
+#include "E2eSupport.h"
+
+#include "model/PasteboardTypes.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+QStringList contentTargets()
+{
+    QStringList targets = E2e::xclipTargets();
+    targets.removeIf([](const QString& t) { return PasteboardType::isMetaTarget(t); });
+    return targets;
+}
+
+// Records one copy offered by the test application with these targets (bytes passed through
+// files, so binary values arrive exactly), then lets the owner go.
+bool recordCopy(BrimbleSession& session, const QList<QPair<QString, QByteArray>>& targets, int expectedCount)
+{
+    QTemporaryDir dir;
+    QStringList args{"--class", BrimbleSession::testAppClass};
+    int n = 0;
+    for (const auto& [type, value] : targets) {
+        QFile file(dir.filePath(QString::number(n++)));
+        if (!file.open(QIODevice::WriteOnly))
+            return false;
+        file.write(value);
+        args << "--target-file" << type + "=" + file.fileName();
+    }
+    HelperProcess owner("clipowner", args, session.environment());
+    return owner.waitReady() && session.waitForCount(expectedCount);
+}
+
+QJsonObject readReport(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QJsonDocument::fromJson(file.readAll()).object();
+}
+
+QByteArray reportedBytes(const QJsonObject& report, const QString& target)
+{
+    for (const QJsonValue& value : report.value("targets").toArray()) {
+        const QJsonObject entry = value.toObject();
+        if (entry.value("name").toString() == target)
+            return QByteArray::fromBase64(entry.value("data").toString().toLatin1());
+    }
+    return {};
+}
+} // namespace
+
+class TestPaste : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void writesEveryStoredTargetWithTheMarker();
+    void plainTextOffersOnlyTheText_data();
+    void plainTextOffersOnlyTheText();
+    void pasteLandsInThePreviousWindow();
+    void noKeyIsSentWhenPasteIsNotAllowed_data();
+    void noKeyIsSentWhenPasteIsNotAllowed();
+};
+
+void TestPaste::writesEveryStoredTargetWithTheMarker()
+{
+    BrimbleSession session;
+    QVERIFY(session.start());
+    const QList<QPair<QString, QByteArray>> targets = {{"text/html", "<i>rich</i>"},
+                                                    {"text/plain;charset=utf-8", "rich"},
+                                                    {"application/x-brimble-test", "opaque"}};
+    QVERIFY(recordCopy(session, targets, 1));
+
+    const auto result = session.cli({"copy", "1"});
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY(result.out.isEmpty());
+    QVERIFY(E2e::waitUntil([] { return E2e::xclipTargets().contains(PasteboardType::marker); }, 5000));
+
+    QStringList expected;
+    for (const auto& target : targets)
+        expected << target.first;
+    expected << PasteboardType::marker;
+    QCOMPARE(contentTargets(), expected);
+    for (const auto& [type, value] : targets)
+        QCOMPARE(E2e::xclipRead(type), value);
+
+    // Brimble's own generation is not recorded again.
+    E2e::settle(1500);
+    QCOMPARE(session.storedCount(), 1);
+}
+
+void TestPaste::plainTextOffersOnlyTheText_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<QByteArray>("expectedText");
+
+    QTest::newRow("text") << "text/plain;charset=utf-8" << QByteArray("plain words") << QByteArray("plain words");
+    const QByteArray png = QByteArray::fromHex("89504e470d0a1a0a0000000d49484452ff00");
+    QTest::newRow("image as a data URL") << "image/png" << png << QByteArray("data:image/png;base64," + png.toBase64());
+    QTest::newRow("two files as two paths")
+        << "text/uri-list" << QByteArray("file:///tmp/a%20b.txt\r\nfile:///tmp/c.txt\r\n")
+        << QByteArray("/tmp/a b.txt\n/tmp/c.txt");
+}
+
+void TestPaste::plainTextOffersOnlyTheText()
+{
+    QFETCH(QString, type);
+    QFETCH(QByteArray, value);
+    QFETCH(QByteArray, expectedText);
+    BrimbleSession session;
+    QVERIFY(session.start());
+    QVERIFY(recordCopy(session, {{type, value}}, 1));
+
+    QCOMPARE(session.cli({"copy", "1", "--plain"}).exitCode, 0);
+    QVERIFY(E2e::waitUntil([] { return E2e::xclipTargets().contains(PasteboardType::marker); }, 5000));
+    QStringList targets = contentTargets();
+    targets.sort();
+    QStringList expected = PasteboardType::stringReadOrder;
+    expected << PasteboardType::marker;
+    expected.sort();
+    QCOMPARE(targets, expected);
+    QCOMPARE(E2e::xclipRead("UTF8_STRING"), expectedText);
+    QCOMPARE(E2e::xclipRead(PasteboardType::marker), PasteboardType::marker.toUtf8());
+}
+
+void TestPaste::pasteLandsInThePreviousWindow()
+{
+    BrimbleSession session;
+    QVERIFY(session.start());
+    QVERIFY(recordCopy(session, {{"UTF8_STRING", "pasted by brimble"}}, 1));
+
+    QTemporaryDir dir;
+    const QString report = dir.filePath("report.json");
+    HelperProcess target("pastetarget", {"--class", "PasteTarget", "--report", report}, session.environment());
+    QVERIFY(target.waitReady());
+
+    QCOMPARE(session.cli({"paste", "1"}).exitCode, 0);
+    QVERIFY(target.waitForLine("pasted", 10000));
+    const QJsonObject received = readReport(report);
+    QCOMPARE(reportedBytes(received, "UTF8_STRING"), QByteArray("pasted by brimble"));
+    QVERIFY(received.value("targets").toArray().size() >= 2); // the text and the marker
+    QCOMPARE(reportedBytes(received, PasteboardType::marker), PasteboardType::marker.toUtf8());
+    E2e::settle(1000);
+    QCOMPARE(session.storedCount(), 1);
+}
+
+void TestPaste::noKeyIsSentWhenPasteIsNotAllowed_data()
+{
+    QTest::addColumn<bool>("xtestRefused");
+    QTest::addColumn<bool>("autoPasteOff");
+    QTest::newRow("XTest refused") << true << false;
+    QTest::newRow("auto-paste off") << false << true;
+}
+
+void TestPaste::noKeyIsSentWhenPasteIsNotAllowed()
+{
+    QFETCH(bool, xtestRefused);
+    QFETCH(bool, autoPasteOff);
+    BrimbleSession session;
+    if (autoPasteOff) {
+        QDir().mkpath(QFileInfo(session.preferencesPath()).path());
+        QFile prefs(session.preferencesPath());
+        QVERIFY(prefs.open(QIODevice::WriteOnly));
+        prefs.write(R"({"preferences.auto_paste_to_current_app": false})");
+    }
+    QProcessEnvironment extra;
+    if (xtestRefused)
+        extra.insert("BRIMBLE_DISABLE_XTEST", "1");
+    QVERIFY(session.start(extra));
+    QVERIFY(recordCopy(session, {{"UTF8_STRING", "only on the clipboard"}}, 1));
+
+    QTemporaryDir dir;
+    const QString report = dir.filePath("report.json");
+    HelperProcess target("pastetarget", {"--class", "PasteTarget", "--report", report}, session.environment());
+    QVERIFY(target.waitReady());
+    QCOMPARE(session.cli({"paste", "1"}).exitCode, 0);
+    QVERIFY(E2e::waitUntil([] { return E2e::xclipRead("UTF8_STRING") == "only on the clipboard"; }, 5000));
+    E2e::settle(1500);
+    QVERIFY(!QFile::exists(report));
+    if (xtestRefused)
+        QVERIFY(session.log().contains("accessibility not turn on"));
+}
+
+QTEST_GUILESS_MAIN(TestPaste)
+#include "tst_paste.moc"

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "model/PasteInfModel.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <memory>
+
+// Drives the real brimble program and the X11 helper programs for the end-to-end tests. Each
+// BrimbleSession has private XDG folders (data, config, state, runtime, and a data dir with
+// the test application's desktop file), so tests never see each other's history.
+class BrimbleSession
+{
+public:
+    // The desktop entry the helper windows resolve to.
+    static inline const QString testAppClass = QStringLiteral("BrimbleTestApp");
+    static inline const QString testAppId = QStringLiteral("brimble-test-app");
+    static inline const QString testAppName = QStringLiteral("Brimble Test App");
+
+    BrimbleSession();
+    ~BrimbleSession();
+
+    QString home() const { return dir_.path(); }
+    QString desktopFilePath() const;
+    QProcessEnvironment environment() const;
+
+    // Starts brimble and waits until it answers on its socket.
+    bool start(const QProcessEnvironment& extra = {});
+    // Asks it to quit and waits for it to exit; returns its exit code (-1 when killed).
+    int stop();
+    bool isRunning() const;
+    QString log() const;
+
+    struct Result
+    {
+        int exitCode = -1;
+        QByteArray out;
+        QByteArray err;
+    };
+    // Runs `brimble ARGS` as a command-line client of this session.
+    Result cli(const QStringList& arguments, int timeoutMs = 20000) const;
+
+    // The default clipboard's items as stored, newest first (read through a read-only
+    // connection, as the command line does).
+    QList<PasteInfModel> storedItems() const;
+    int storedCount() const { return storedItems().size(); }
+    // Waits until the default clipboard holds `count` items (or the time-out passes).
+    bool waitForCount(int count, int timeoutMs = 8000) const;
+
+    QString databasePath() const;
+    QString preferencesPath() const;
+
+private:
+    QTemporaryDir dir_;
+    std::unique_ptr<QProcess> brimble_;
+    mutable QByteArray log_;
+};
+
+// A helper program (clipowner, pastetarget) running until destroyed.
+class HelperProcess
+{
+public:
+    HelperProcess(const QString& program, const QStringList& arguments, const QProcessEnvironment& env);
+    ~HelperProcess();
+    // Waits for the "ready" line.
+    bool waitReady(int timeoutMs = 10000);
+    bool waitForLine(const QString& line, int timeoutMs = 10000);
+    QProcess& process() { return process_; }
+
+private:
+    QProcess process_;
+    QByteArray output_;
+};
+
+namespace E2e {
+QString helperPath(const QString& name);
+// Copies `text` with xclip (target UTF8_STRING unless given); xclip keeps serving it.
+void xclipCopy(const QByteArray& data, const QString& target = QString());
+// Reads the clipboard with xclip: one target's bytes, or the TARGETS list.
+QByteArray xclipRead(const QString& target);
+QStringList xclipTargets();
+bool waitUntil(const std::function<bool()>& condition, int timeoutMs);
+void settle(int ms);
+} // namespace E2e
