@@ -1,0 +1,182 @@
+// The brimble command line against a running brimble and against the store alone.
+#include "E2eSupport.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+
+namespace {
+QStringList lines(const QByteArray& out) { return QString::fromUtf8(out).split('\n', Qt::SkipEmptyParts); }
+} // namespace
+
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void listsSearchesAndCopiesBack();
+    void pauseAndResume();
+    void badInputExitsWithOneLine_data();
+    void badInputExitsWithOneLine();
+    void readsTheStoreWhenBrimbleIsNotRunning();
+    void unreadableStoreIsReported();
+    void helpAndVersion();
+
+};
+
+
+void TestCommandLine::listsSearchesAndCopiesBack()
+{
+    BrimbleSession session;
+    QVERIFY(session.start());
+    E2e::xclipCopy("first line of the older copy\nsecond line");
+    QVERIFY(session.waitForCount(1));
+    E2e::xclipCopy("https://example.org/newer");
+    QVERIFY(session.waitForCount(2));
+
+    auto list = session.cli({"list"});
+    QCOMPARE(list.exitCode, 0);
+    QVERIFY(list.err.isEmpty());
+    QStringList rows = lines(list.out);
+    QCOMPARE(rows.size(), 2);
+    QCOMPARE(rows.at(0).split('\t').value(0), QStringLiteral("1"));
+    QCOMPARE(rows.at(0).split('\t').value(2), QStringLiteral("link"));
+    QCOMPARE(rows.at(0).split('\t').value(3), QStringLiteral("https://example.org/newer"));
+    QCOMPARE(rows.at(1).split('\t').value(2), QStringLiteral("plain-text"));
+    QCOMPARE(rows.at(1).split('\t').value(3), QStringLiteral("first line of the older copy"));
+
+    QCOMPARE(lines(session.cli({"list", "--limit", "1"}).out).size(), 1);
+
+    const auto json = session.cli({"list", "--json"});
+    const QJsonArray items = QJsonDocument::fromJson(json.out).array();
+    QCOMPARE(items.size(), 2);
+    const QJsonObject newest = items.at(0).toObject();
+    QCOMPARE(newest.value("uuid").toString().size(), 36);
+    QCOMPARE(newest.value("clipboard").toString(), QStringLiteral("Clipboard History"));
+    QCOMPARE(newest.value("displayType").toString(), QStringLiteral("link"));
+    QVERIFY(newest.value("types").toArray().contains(QJsonValue("UTF8_STRING")));
+    QCOMPARE(newest.value("text").toString(), QStringLiteral("https://example.org/newer"));
+
+    rows = lines(session.cli({"search", "OLDER"}).out);
+    QCOMPARE(rows.size(), 1);
+    QVERIFY(rows.first().endsWith("first line of the older copy"));
+    QCOMPARE(lines(session.cli({"search", "type:link"}).out).size(), 1);
+    QCOMPARE(lines(session.cli({"search", "type:image"}).out).size(), 0);
+
+    const QStringList clipboards = lines(session.cli({"clipboards"}).out);
+    QCOMPARE(clipboards.size(), 5);
+    QCOMPARE(clipboards.first(), QStringLiteral("Clipboard History\t2 records"));
+
+    // Copy back by position and by uuid.
+    QCOMPARE(session.cli({"copy", "2"}).exitCode, 0);
+    QVERIFY(E2e::waitUntil([] { return E2e::xclipRead("UTF8_STRING").startsWith("first line"); }, 5000));
+    QCOMPARE(session.cli({"copy", newest.value("uuid").toString(), "--plain"}).exitCode, 0);
+    QVERIFY(E2e::waitUntil([] { return E2e::xclipRead("UTF8_STRING") == "https://example.org/newer"; }, 5000));
+    E2e::settle(1200);
+    QCOMPARE(session.storedCount(), 2);
+}
+
+void TestCommandLine::pauseAndResume()
+{
+    BrimbleSession session;
+    QVERIFY(session.start());
+    QCOMPARE(session.cli({"pause"}).exitCode, 0);
+    E2e::xclipCopy("paused copy");
+    E2e::settle(1500);
+    QCOMPARE(session.storedCount(), 0);
+    QCOMPARE(session.cli({"resume"}).exitCode, 0);
+    E2e::xclipCopy("resumed copy");
+    QVERIFY(session.waitForCount(1));
+}
+
+void TestCommandLine::badInputExitsWithOneLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("unknown verb") << QStringList{"frobnicate"} << 2;
+    QTest::newRow("unknown option") << QStringList{"list", "--colour"} << 2;
+    QTest::newRow("bad limit") << QStringList{"list", "--limit", "none"} << 2;
+    QTest::newRow("copy without item") << QStringList{"copy"} << 2;
+    QTest::newRow("index out of range") << QStringList{"copy", "99"} << 1;
+    QTest::newRow("index zero") << QStringList{"paste", "0"} << 1;
+    QTest::newRow("unknown uuid") << QStringList{"copy", "00000000-0000-0000-0000-000000000000"} << 1;
+    QTest::newRow("unknown clipboard") << QStringList{"list", "--clipboard", "Nope"} << 1;
+}
+
+void TestCommandLine::badInputExitsWithOneLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    BrimbleSession session;
+    QVERIFY(session.start());
+    const auto result = session.cli(arguments);
+    QCOMPARE(result.exitCode, exitCode);
+    QVERIFY(result.out.isEmpty());
+    QCOMPARE(lines(result.err).size(), 1);
+    QVERIFY(result.err.startsWith("brimble: "));
+}
+
+void TestCommandLine::readsTheStoreWhenBrimbleIsNotRunning()
+{
+    BrimbleSession session;
+    QVERIFY(session.start());
+    E2e::xclipCopy("kept after quitting");
+    QVERIFY(session.waitForCount(1));
+    QCOMPARE(session.stop(), 0);
+
+    const auto list = session.cli({"list"});
+    QCOMPARE(list.exitCode, 0);
+    QVERIFY(lines(list.out).first().endsWith("kept after quitting"));
+    QCOMPARE(lines(session.cli({"clipboards"}).out).size(), 5);
+
+    for (const char* verb : {"pause", "resume", "quit", "toggle"}) {
+        const auto result = session.cli({verb});
+        QCOMPARE(result.exitCode, 3);
+        QVERIFY(result.out.isEmpty());
+        QCOMPARE(lines(result.err).size(), 1);
+    }
+    const auto copy = session.cli({"copy", "1"});
+    QCOMPARE(copy.exitCode, 3);
+}
+
+void TestCommandLine::unreadableStoreIsReported()
+{
+    BrimbleSession session;
+    QDir().mkpath(QFileInfo(session.databasePath()).path());
+    QFile db(session.databasePath());
+    QVERIFY(db.open(QIODevice::WriteOnly));
+    const QByteArray garbage(8192, 'x');
+    db.write(garbage);
+    db.close();
+
+    const auto result = session.cli({"list"});
+    QCOMPARE(result.exitCode, 4);
+    QVERIFY(result.out.isEmpty());
+    QCOMPARE(lines(result.err).size(), 1);
+    QVERIFY(result.err.contains(session.databasePath().toUtf8()));
+
+    // Brimble itself refuses to start on it and leaves the file as it was.
+    QProcess brimble;
+    brimble.setProcessEnvironment(session.environment());
+    brimble.start(qEnvironmentVariable("BRIMBLE_BIN"), {});
+    QVERIFY(brimble.waitForFinished(15000));
+    QVERIFY(brimble.exitCode() != 0);
+    QVERIFY(brimble.readAllStandardError().contains("Unresolved error"));
+    QVERIFY(db.open(QIODevice::ReadOnly));
+    QCOMPARE(db.readAll(), garbage);
+}
+
+void TestCommandLine::helpAndVersion()
+{
+    BrimbleSession session;
+    const auto help = session.cli({"--help"});
+    QCOMPARE(help.exitCode, 0);
+    QVERIFY(help.out.contains("Usage: brimble"));
+    const auto version = session.cli({"--version"});
+    QCOMPARE(version.exitCode, 0);
+    QVERIFY(version.out.startsWith("brimble "));
+}
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"
