@@ -1,0 +1,162 @@
+// Capture on a real X server: copy-to-record latency, the GUI thread's longest stall while a
+// large image is captured, and the idle cost of the tick. Needs $DISPLAY (run under Xvfb) and
+// the helper programs of the end-to-end tests:
+//   DISPLAY=:77 build/bench/bench_capture
+#include "app/Brimble.h"
+#include "app/Preferences.h"
+#include "model/CoreDataManager.h"
+#include "platform/Platform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
+
+namespace {
+
+struct Session
+{
+    QTemporaryDir dir;
+    std::unique_ptr<Platform> platform;
+
+    Session()
+    {
+        qputenv("XDG_CONFIG_HOME", (dir.path() + "/config").toUtf8());
+        Preferences::shared().setFilePath(dir.path() + "/config/brimble/preferences.json");
+        CoreDataManager::shared().close();
+        CoreDataManager::shared().open(dir.path() + "/Brimble.sqlite");
+        CoreDataManager::shared().ensureDefaultCategory();
+        platform = Platform::create();
+        Brimble::create(*platform);
+    }
+    ~Session()
+    {
+        delete &Brimble::shared();
+        CoreDataManager::shared().close();
+    }
+};
+
+int storedCount()
+{
+    PasteCategoryInfModel clipboard;
+    clipboard.uuid = kDefaultCategoryUUID;
+    return CoreDataManager::shared().countPasteInfs(clipboard);
+}
+
+QString helper(const QString& name)
+{
+    return QCoreApplication::applicationDirPath() + "/../tests/e2e/" + name;
+}
+
+// Runs the event loop with a 5 ms heartbeat until `done` holds; returns the longest gap
+// between heartbeats in milliseconds.
+double runWithHeartbeat(const std::function<bool()>& done, int timeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    qint64 last = clock.nsecsElapsed();
+    double longest = 0;
+    QTimer heartbeat;
+    heartbeat.setTimerType(Qt::PreciseTimer);
+    heartbeat.setInterval(5);
+    QObject::connect(&heartbeat, &QTimer::timeout, [&] {
+        const qint64 now = clock.nsecsElapsed();
+        longest = std::max(longest, (now - last) / 1e6 - 5.0);
+        last = now;
+    });
+    heartbeat.start();
+    while (!done() && clock.elapsed() < timeoutMs)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    return longest;
+}
+
+void BM_CopyToRecordText(benchmark::State& state)
+{
+    Session session;
+    int n = 0;
+    for (auto _ : state) {
+        const int before = storedCount();
+        QProcess xclip;
+        xclip.start("xclip", {"-selection", "clipboard", "-i"});
+        xclip.write(QByteArray("latency probe ") + QByteArray::number(n++));
+        xclip.closeWriteChannel();
+        xclip.waitForFinished();
+        QElapsedTimer timer;
+        timer.start();
+        runWithHeartbeat([&] { return storedCount() > before; }, 5000);
+        state.SetIterationTime(timer.nsecsElapsed() / 1e9);
+    }
+}
+BENCHMARK(BM_CopyToRecordText)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
+
+void BM_CaptureLargeImage(benchmark::State& state)
+{
+    const qint64 size = state.range(0) * 1024 * 1024;
+    QTemporaryDir dir;
+    QFile file(dir.filePath("image.png"));
+    file.open(QIODevice::WriteOnly);
+    QByteArray chunk(1024 * 1024, 'x');
+    for (qint64 i = 0; i < size / chunk.size(); ++i) {
+        chunk[0] = char(i);
+        file.write(chunk);
+    }
+    file.close();
+
+    Session session;
+    double worstStall = 0;
+    for (auto _ : state) {
+        const int before = storedCount();
+        QProcess owner;
+        owner.start(helper("clipowner"), {"--class", "BenchOwner", "--target-file", "image/png=" + file.fileName()});
+        owner.waitForReadyRead(10000);
+        QElapsedTimer timer;
+        timer.start();
+        worstStall = std::max(worstStall, runWithHeartbeat([&] { return storedCount() > before; }, 60000));
+        state.SetIterationTime(timer.nsecsElapsed() / 1e9);
+        owner.terminate();
+        owner.waitForFinished();
+    }
+    state.counters["gui_max_stall_ms"] = worstStall;
+    state.SetBytesProcessed(state.iterations() * size);
+}
+BENCHMARK(BM_CaptureLargeImage)->Arg(50)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+
+void BM_IdleCpu(benchmark::State& state)
+{
+    Session session;
+    for (auto _ : state) {
+        rusage before{};
+        getrusage(RUSAGE_SELF, &before);
+        QElapsedTimer wall;
+        wall.start();
+        QEventLoop loop;
+        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+        loop.exec();
+        rusage after{};
+        getrusage(RUSAGE_SELF, &after);
+        auto micros = [](const timeval& t) { return t.tv_sec * 1e6 + t.tv_usec; };
+        const double cpu = (micros(after.ru_utime) - micros(before.ru_utime)) +
+                           (micros(after.ru_stime) - micros(before.ru_stime));
+        state.counters["idle_cpu_percent"] = 100.0 * cpu / (wall.elapsed() * 1000.0);
+    }
+}
+BENCHMARK(BM_IdleCpu)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

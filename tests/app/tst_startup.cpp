@@ -1,0 +1,125 @@
+// Start-up data and the coordinator's memory of the application in front.
+#include "TestSupport.h"
+
+#include "app/AppDelegate.h"
+#include "app/Brimble.h"
+#include "app/EventBus.h"
+#include "app/EventNames.h"
+#include "app/Localized.h"
+#include "app/Preferences.h"
+#include "model/CoreDataManager.h"
+#include "platform/Platform.h"
+
+#include <QCoreApplication>
+#include <QTest>
+#include <QUuid>
+
+namespace {
+RunningApplicationRef app(std::optional<QString> identifier, qint64 pid = 777)
+{
+    auto record = std::make_shared<RunningApplication>();
+    record->processId = pid;
+    record->localizedName = "Some App";
+    record->bundleIdentifier = identifier;
+    return record;
+}
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void firstRunCreatesTheInitialData();
+    void laterRunsOnlyRestoreTheDefaultClipboard();
+    void clearedHotKeyIsNotRestored();
+    void remembersOtherApplicationsOnly();
+};
+
+void TestStartup::initTestCase() { Localized::install(); }
+
+void TestStartup::firstRunCreatesTheInitialData()
+{
+    TestHome home;
+    AppDelegate::initializeData();
+    CoreDataManager::shared().waitForQueued();
+
+    const QList<PasteCategoryInfModel> clipboards = CoreDataManager::shared().fetchCategories();
+    QStringList titles;
+    QList<qint16> orders;
+    QList<qint16> colours;
+    for (const auto& clipboard : clipboards) {
+        titles << clipboard.title.value_or(QString());
+        orders << clipboard.orderNumber;
+        colours << clipboard.colorIndex;
+    }
+    QCOMPARE(titles, (QStringList{"Clipboard History", "Text", "Link", "Image", "File"}));
+    QCOMPARE(orders, (QList<qint16>{0, 1, 2, 3, 4}));
+    QCOMPARE(colours, (QList<qint16>{0, 1, 2, 3, 4}));
+    QCOMPARE(clipboards.first().uuid, std::optional<QString>(kDefaultCategoryUUID));
+    for (int i = 1; i < clipboards.size(); ++i)
+        QVERIFY(QUuid::fromString(clipboards.at(i).uuid.value_or(QString())).isNull() == false);
+
+    const QList<IgnoredAppInfModel> rules = CoreDataManager::shared().fetchIgnoredApps();
+    QCOMPARE(rules.size(), 1);
+    QCOMPARE(rules.first().path, std::optional<QString>(AppDelegate::firstIgnoredAppPath));
+    QCOMPARE(rules.first().name, std::optional<QString>("org.gnome.seahorse.Application.desktop"));
+
+    QCOMPARE(Preferences::shared().showQuickSearchWindowHotKey(), std::optional<KeyCombo>(KeyCombo{9, 0x0900}));
+    QCOMPARE(Preferences::shared().isDataInitialed(), std::optional<bool>(true));
+}
+
+void TestStartup::laterRunsOnlyRestoreTheDefaultClipboard()
+{
+    TestHome home;
+    AppDelegate::initializeData();
+    CoreDataManager::shared().waitForQueued();
+    QList<PasteCategoryInfModel> clipboards = CoreDataManager::shared().fetchCategories();
+    CoreDataManager::shared().deleteCategory(clipboards.first());
+    CoreDataManager::shared().waitForQueued();
+    QCOMPARE(CoreDataManager::shared().fetchCategories().size(), 4);
+
+    AppDelegate::initializeData();
+    CoreDataManager::shared().waitForQueued();
+    clipboards = CoreDataManager::shared().fetchCategories();
+    QCOMPARE(clipboards.size(), 5);
+    QCOMPARE(clipboards.first().uuid, std::optional<QString>(kDefaultCategoryUUID));
+    QCOMPARE(clipboards.first().orderNumber, qint16(0));
+    QCOMPARE(CoreDataManager::shared().fetchIgnoredApps().size(), 1);
+}
+
+void TestStartup::clearedHotKeyIsNotRestored()
+{
+    TestHome home;
+    AppDelegate::initializeData();
+    Preferences::shared().setShowQuickSearchWindowHotKey(std::nullopt);
+    AppDelegate::initializeData();
+    QCOMPARE(Preferences::shared().showQuickSearchWindowHotKey(), std::nullopt);
+}
+
+void TestStartup::remembersOtherApplicationsOnly()
+{
+    TestHome home;
+    auto platform = Platform::createFake();
+    Brimble& brimble = Brimble::create(*platform);
+
+    const auto editor = app(QStringLiteral("org.example.Editor"));
+    EventBus::post(EventName::didActivateApplication, editor);
+    QTRY_COMPARE(brimble.currentRunningApplication(), editor);
+
+    // Brimble itself (by identifier or by process), a record without identifier and a
+    // sender of the wrong type leave the remembered application alone.
+    EventBus::post(EventName::didActivateApplication, app(Brimble::bundleIdentifier, 1));
+    EventBus::post(EventName::didActivateApplication, app(QStringLiteral("org.example.Other"),
+                                                          QCoreApplication::applicationPid()));
+    EventBus::post(EventName::didActivateApplication, app(std::nullopt));
+    EventBus::post(EventName::didActivateApplication, QString("not an application"));
+    const auto viewer = app(QStringLiteral("org.example.Viewer"));
+    EventBus::post(EventName::didActivateApplication, viewer);
+    QTRY_COMPARE(brimble.currentRunningApplication(), viewer);
+
+    delete &brimble;
+}
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"

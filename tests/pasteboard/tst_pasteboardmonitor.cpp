@@ -1,0 +1,421 @@
+// The clipboard monitor and write-back against the in-process fakes and a real store.
+#include "TestSupport.h"
+
+#include "app/EventBus.h"
+#include "app/EventNames.h"
+#include "app/Preferences.h"
+#include "common/Log.h"
+#include "model/CoreDataManager.h"
+#include "model/PasteboardTypes.h"
+#include "pasteboard/KeyBoardEventSimu.h"
+#include "pasteboard/PasteBoard.h"
+#include "platform/fake/FakeClipboard.h"
+#include "platform/fake/FakeKeySynthesizer.h"
+#include "platform/fake/FakeWorkspace.h"
+
+#include <QTest>
+
+Q_DECLARE_METATYPE(QList<PasteInfModel>)
+Q_DECLARE_METATYPE(QList<QStringList>)
+
+namespace {
+PasteboardItem textItem(const QByteArray& text, const QString& type = QStringLiteral("UTF8_STRING"))
+{
+    PasteboardItem item;
+    item.setData(type, text);
+    return item;
+}
+
+RunningApplicationRef app(const QString& identifier, const QString& name = QStringLiteral("App"))
+{
+    auto record = std::make_shared<RunningApplication>();
+    record->windowId = 42;
+    record->processId = 4242;
+    record->localizedName = name;
+    record->bundlePath = "/usr/share/applications/" + identifier + ".desktop";
+    record->bundleIdentifier = identifier;
+    return record;
+}
+
+PasteCategoryInfModel defaultClipboard()
+{
+    PasteCategoryInfModel clipboard;
+    clipboard.uuid = kDefaultCategoryUUID;
+    return clipboard;
+}
+
+QList<PasteInfModel> stored() { return CoreDataManager::shared().fetchPasteInfs(defaultClipboard()); }
+} // namespace
+
+class TestPasteBoardMonitor : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void contentPresentAtLaunchIsNotRecorded();
+    void repeatsInARowAreRecordedOnce();
+    void firstRepresentationDecidesEquality();
+    void pausedCopiesAreSkippedForGood();
+    void ignoredApplications_data();
+    void ignoredApplications();
+    void ignoreListFollowsTheRulesEvent();
+    void sourceIsTheClipboardOwnerFirst();
+    void ownAndSecretCopiesAreNotRecorded_data();
+    void ownAndSecretCopiesAreNotRecorded();
+    void stalledReadRetriesOnTheNextTick();
+    void recordingPostsTheNewItem();
+
+    void writeBackOffers_data();
+    void writeBackOffers();
+    void writeBackIsNotRecordedAgain();
+    void modelsWithoutContentAreSkipped();
+    void pasteKeyOnlyWhenTrusted_data();
+    void pasteKeyOnlyWhenTrusted();
+    void terminalsGetThePrimarySelection();
+
+private:
+    void tick();
+
+    std::unique_ptr<TestHome> home_;
+    std::unique_ptr<FakeClipboard> clipboard_;
+    std::unique_ptr<FakeWorkspace> workspace_;
+    std::unique_ptr<FakeKeySynthesizer> keys_;
+    std::unique_ptr<KeyBoardEventSimu> keyboard_;
+    std::unique_ptr<PasteBoard> board_;
+    RunningApplicationRef current_;
+    int prompts_ = 0;
+};
+
+void TestPasteBoardMonitor::init()
+{
+    home_ = std::make_unique<TestHome>();
+    clipboard_ = std::make_unique<FakeClipboard>();
+    workspace_ = std::make_unique<FakeWorkspace>();
+    keys_ = std::make_unique<FakeKeySynthesizer>();
+    keyboard_ = std::make_unique<KeyBoardEventSimu>(keys_.get(), clipboard_.get());
+    prompts_ = 0;
+    keyboard_->setPromptPresenter([this] { ++prompts_; });
+    current_ = nullptr;
+    board_ = std::make_unique<PasteBoard>(clipboard_.get(), workspace_.get(), keyboard_.get(),
+                                          [this] { return current_; });
+    board_->waitForIdle();
+}
+
+void TestPasteBoardMonitor::cleanup()
+{
+    board_.reset();
+    keyboard_.reset();
+    home_.reset();
+}
+
+void TestPasteBoardMonitor::tick()
+{
+    board_->checkForChangesInPasteboard();
+    board_->waitForIdle();
+    CoreDataManager::shared().waitForQueued();
+}
+
+void TestPasteBoardMonitor::contentPresentAtLaunchIsNotRecorded()
+{
+    clipboard_->setContents({textItem("before launch")});
+    board_ = std::make_unique<PasteBoard>(clipboard_.get(), workspace_.get(), keyboard_.get(),
+                                          [this] { return current_; });
+    tick();
+    QCOMPARE(stored().size(), 0);
+}
+
+void TestPasteBoardMonitor::repeatsInARowAreRecordedOnce()
+{
+    for (const char* text : {"A", "A", "B", "A"}) {
+        clipboard_->setContents({textItem(text)});
+        tick();
+    }
+    const QList<PasteInfModel> items = stored();
+    QCOMPARE(items.size(), 3);
+    QStringList texts;
+    for (const PasteInfModel& item : items)
+        texts << QString::fromUtf8(item.pasteboardItems()->first().dataForType("UTF8_STRING").value());
+    QCOMPARE(texts, (QStringList{"A", "B", "A"}));
+}
+
+void TestPasteBoardMonitor::firstRepresentationDecidesEquality()
+{
+    PasteboardItem first = textItem("same");
+    first.setData("text/html", "<b>one</b>");
+    PasteboardItem second = textItem("same");
+    second.setData("text/html", "<b>two</b>");
+    clipboard_->setContents({first});
+    tick();
+    clipboard_->setContents({second});
+    Log::Capture log;
+    tick();
+    QCOMPARE(stored().size(), 1);
+    QVERIFY(log.contains("dumplicate: ignore this paste"));
+}
+
+void TestPasteBoardMonitor::pausedCopiesAreSkippedForGood()
+{
+    Preferences::shared().setPauseRecording(true);
+    Log::Capture log;
+    clipboard_->setContents({textItem("secret plan")});
+    tick();
+    QVERIFY(log.contains("paste board: pause recording, ignore current change"));
+    Preferences::shared().setPauseRecording(false);
+    tick();
+    QCOMPARE(stored().size(), 0);
+    clipboard_->setContents({textItem("after")});
+    tick();
+    QCOMPARE(stored().size(), 1);
+}
+
+void TestPasteBoardMonitor::ignoredApplications_data()
+{
+    QTest::addColumn<QString>("rule");
+    QTest::addColumn<QString>("owner");
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<bool>("recorded");
+    QTest::newRow("owner ignored") << "org.example.Vault" << "org.example.Vault" << "org.example.Editor" << false;
+    QTest::newRow("remembered app ignored") << "org.example.Vault" << "" << "org.example.Vault" << false;
+    QTest::newRow("nil rule, no app") << "nil" << "" << "" << false;
+    QTest::newRow("other app recorded") << "org.example.Vault" << "" << "org.example.Editor" << true;
+    QTest::newRow("owner wins over remembered") << "org.example.Editor" << "org.example.Vault" << "org.example.Editor"
+                                                << true;
+}
+
+void TestPasteBoardMonitor::ignoredApplications()
+{
+    QFETCH(QString, rule);
+    QFETCH(QString, owner);
+    QFETCH(QString, current);
+    QFETCH(bool, recorded);
+    IgnoredAppInfModel model;
+    model.bundleIdentifier = rule;
+    board_->setIgnoredApps({model});
+    workspace_->setClipboardOwnerApplication(owner.isEmpty() ? nullptr : app(owner));
+    current_ = current.isEmpty() ? nullptr : app(current);
+
+    Log::Capture log;
+    clipboard_->setContents({textItem("copied")});
+    tick();
+    QCOMPARE(stored().size(), recorded ? 1 : 0);
+    if (!recorded)
+        QVERIFY(log.contains("ignore app: " + rule));
+}
+
+void TestPasteBoardMonitor::ignoreListFollowsTheRulesEvent()
+{
+    IgnoredAppInfModel rule;
+    rule.bundleIdentifier = "org.example.Vault";
+    EventBus::post(EventName::onIgnoredAppChanged, QList<IgnoredAppInfModel>{rule});
+    QTRY_COMPARE(board_->ignoredAppBundleIdentifiers(), QStringList{"org.example.Vault"});
+
+    Log::Capture log;
+    EventBus::post(EventName::onIgnoredAppChanged, QString("not a list"));
+    QTRY_VERIFY(log.contains("ON_IGNORED_APP_CHANGED: receive object is nil"));
+    QCOMPARE(board_->ignoredAppBundleIdentifiers(), QStringList{"org.example.Vault"});
+}
+
+void TestPasteBoardMonitor::sourceIsTheClipboardOwnerFirst()
+{
+    workspace_->setClipboardOwnerApplication(app("org.example.Vault", "Vault"));
+    current_ = app("org.example.Editor", "Editor");
+    clipboard_->setContents({textItem("from the vault")});
+    tick();
+    workspace_->setClipboardOwnerApplication(nullptr);
+    clipboard_->setContents({textItem("from the editor")});
+    tick();
+
+    const QList<PasteInfModel> items = stored();
+    QCOMPARE(items.size(), 2);
+    QCOMPARE(items.at(1).appName, std::optional<QString>("Vault"));
+    QCOMPARE(items.at(1).appBundleIdentifier, std::optional<QString>("org.example.Vault"));
+    QCOMPARE(items.at(0).appName, std::optional<QString>("Editor"));
+    QCOMPARE(items.at(0).appBundleUrl, std::optional<QString>("/usr/share/applications/org.example.Editor.desktop"));
+}
+
+void TestPasteBoardMonitor::ownAndSecretCopiesAreNotRecorded_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<bool>("recorded");
+    QTest::newRow("marker") << PasteboardType::marker << PasteboardType::marker.toUtf8() << false;
+    QTest::newRow("secret hint") << "x-kde-passwordManagerHint" << QByteArray("secret") << false;
+    QTest::newRow("old-style secret hint") << "text/x-kde-passwordManagerHint" << QByteArray("secret") << false;
+    QTest::newRow("hint that is not secret") << "x-kde-passwordManagerHint" << QByteArray("public") << true;
+}
+
+void TestPasteBoardMonitor::ownAndSecretCopiesAreNotRecorded()
+{
+    QFETCH(QString, type);
+    QFETCH(QByteArray, value);
+    QFETCH(bool, recorded);
+    PasteboardItem item = textItem("hunter2");
+    item.setData(type, value);
+    clipboard_->setContents({item});
+    tick();
+    QCOMPARE(stored().size(), recorded ? 1 : 0);
+}
+
+void TestPasteBoardMonitor::stalledReadRetriesOnTheNextTick()
+{
+    clipboard_->setStalled(true);
+    clipboard_->setContents({textItem("slow owner")});
+    tick();
+    QCOMPARE(stored().size(), 0);
+    clipboard_->setStalled(false);
+    tick();
+    QCOMPARE(stored().size(), 1);
+}
+
+void TestPasteBoardMonitor::recordingPostsTheNewItem()
+{
+    std::optional<PasteInfModel> posted;
+    EventBus::onMainThread(this, EventName::pasteInfAdd, [&](const Notification& note) {
+        if (const auto* model = std::any_cast<PasteInfModel>(&note.object))
+            posted = *model;
+    });
+    clipboard_->setContents({textItem("announce me")});
+    tick();
+    QTRY_VERIFY(posted.has_value());
+    EventBus::unregister(this);
+    QCOMPARE(posted->uuid, stored().first().uuid);
+    QCOMPARE(posted->categoryUUID, std::optional<QString>(kDefaultCategoryUUID));
+}
+
+void TestPasteBoardMonitor::writeBackOffers_data()
+{
+    QTest::addColumn<QList<PasteInfModel>>("models");
+    QTest::addColumn<bool>("plain");
+    QTest::addColumn<QList<QStringList>>("expectedTypes");
+    QTest::addColumn<QByteArray>("expectedText");
+
+    auto model = [](PasteboardItems items, std::optional<PasteInfoDisplayType> type, std::optional<QString> pbType = {}) {
+        PasteInfModel m = PasteInfModel::capture(items, items.first().types(), nullptr);
+        m.displayType = type;
+        m.displayPasteBoardType = pbType;
+        return m;
+    };
+    const QStringList plainTypes = QStringList{PasteboardType::marker} + PasteboardType::stringReadOrder;
+
+    PasteboardItem rich;
+    rich.setData("text/rtf", "{\\rtf1 hi}");
+    rich.setData("UTF8_STRING", "hi");
+    QTest::newRow("all representations plus the marker")
+        << QList<PasteInfModel>{model({rich}, PasteInfoDisplayType::RichTextFormat)} << false
+        << QList<QStringList>{{"text/rtf", "UTF8_STRING", PasteboardType::marker}} << QByteArray("hi");
+    QTest::newRow("plain text: marker and the text")
+        << QList<PasteInfModel>{model({rich}, PasteInfoDisplayType::RichTextFormat)} << true
+        << QList<QStringList>{plainTypes} << QByteArray("hi");
+
+    PasteboardItem image;
+    image.setData("image/png", QByteArray("\x89PNG\r\n", 6));
+    QTest::newRow("image as a data URL")
+        << QList<PasteInfModel>{model({image}, PasteInfoDisplayType::Image, QStringLiteral("image/png"))} << true
+        << QList<QStringList>{plainTypes} << QByteArray("data:image/png;base64,iVBORw0K");
+
+    PasteboardItem files;
+    files.setData("text/uri-list", "file:///home/me/a%20b.txt\r\nfile:///home/me/c.txt\r\n");
+    QTest::newRow("files as their paths")
+        << QList<PasteInfModel>{model({files}, PasteInfoDisplayType::File, QStringLiteral("text/uri-list"))} << true
+        << QList<QStringList>{plainTypes} << QByteArray("/home/me/a b.txt\n/home/me/c.txt");
+
+    PasteboardItem onlyImage;
+    onlyImage.setData("image/tiff", "II*");
+    QTest::newRow("nothing textual leaves the item out")
+        << QList<PasteInfModel>{model({onlyImage}, PasteInfoDisplayType::PlainText),
+                                model({textItem("kept")}, PasteInfoDisplayType::PlainText)}
+        << true << QList<QStringList>{plainTypes} << QByteArray("kept");
+}
+
+void TestPasteBoardMonitor::writeBackOffers()
+{
+    QFETCH(QList<PasteInfModel>, models);
+    QFETCH(bool, plain);
+    QFETCH(QList<QStringList>, expectedTypes);
+    QFETCH(QByteArray, expectedText);
+
+    board_->paste(models, plain, false);
+    board_->waitForIdle();
+    QCOMPARE(clipboard_->writes().size(), 1);
+    const PasteboardItems written = clipboard_->writes().first();
+    QCOMPARE(written.size(), expectedTypes.size());
+    for (qsizetype i = 0; i < written.size(); ++i)
+        QCOMPARE(written.at(i).types(), expectedTypes.at(i));
+    QCOMPARE(written.first().dataForType(PasteboardType::marker), PasteboardType::marker.toUtf8());
+    QCOMPARE(written.first().plainString().value_or(QString()).toUtf8(), expectedText);
+    QCOMPARE(keys_->pastes().size(), 0);
+}
+
+void TestPasteBoardMonitor::writeBackIsNotRecordedAgain()
+{
+    // Also when nothing had been captured before.
+    PasteInfModel model = PasteInfModel::capture(PasteboardItems{textItem("mine")}, QStringList{"UTF8_STRING"}, nullptr);
+    board_->paste({model}, false, false);
+    board_->waitForIdle();
+    clipboard_->setContents(clipboard_->writes().first());
+    tick();
+    QCOMPARE(stored().size(), 0);
+}
+
+void TestPasteBoardMonitor::modelsWithoutContentAreSkipped()
+{
+    Log::Capture log;
+    PasteInfModel empty;
+    PasteInfModel model = PasteInfModel::capture(PasteboardItems{textItem("still written")}, QStringList{"UTF8_STRING"},
+                                                 nullptr);
+    board_->paste({empty, model}, false, false);
+    board_->waitForIdle();
+    QVERIFY(log.contains("ON PASTE: types or pasteboard items is nil"));
+    QCOMPARE(clipboard_->writes().size(), 1);
+    QCOMPARE(clipboard_->writes().first().size(), 1);
+}
+
+void TestPasteBoardMonitor::pasteKeyOnlyWhenTrusted_data()
+{
+    QTest::addColumn<bool>("trusted");
+    QTest::addColumn<bool>("promptSuppressed");
+    QTest::addColumn<int>("pastes");
+    QTest::addColumn<int>("prompts");
+    QTest::newRow("trusted") << true << false << 1 << 0;
+    QTest::newRow("untrusted: prompt") << false << false << 0 << 1;
+    QTest::newRow("untrusted, prompt turned off") << false << true << 0 << 0;
+}
+
+void TestPasteBoardMonitor::pasteKeyOnlyWhenTrusted()
+{
+    QFETCH(bool, trusted);
+    QFETCH(bool, promptSuppressed);
+    QFETCH(int, pastes);
+    QFETCH(int, prompts);
+    keys_->setTrusted(trusted);
+    Preferences::shared().setDoNotShowAccessibilityAlert(promptSuppressed);
+    Log::Capture log;
+    PasteInfModel model = PasteInfModel::capture(PasteboardItems{textItem("x")}, QStringList{"UTF8_STRING"}, nullptr);
+    board_->paste({model}, false, true, app("org.example.Editor"));
+    board_->waitForIdle();
+    QCoreApplication::processEvents();
+    QCOMPARE(clipboard_->writes().size(), 1); // on the clipboard either way
+    QCOMPARE(keys_->pastes().size(), pastes);
+    QCOMPARE(prompts_, prompts);
+    if (!trusted)
+        QVERIFY(log.contains("simulate paste key: accessibility not turn on"));
+    if (promptSuppressed)
+        QVERIFY(log.contains("accessibility: do not show turn on asccessibilty alert is true"));
+}
+
+void TestPasteBoardMonitor::terminalsGetThePrimarySelection()
+{
+    auto terminal = std::make_shared<RunningApplication>(*app("org.example.Terminal"));
+    terminal->windowClass = "XTerm";
+    PasteInfModel model = PasteInfModel::capture(PasteboardItems{textItem("ls -l")}, QStringList{"UTF8_STRING"}, nullptr);
+    board_->paste({model}, false, true, terminal);
+    board_->waitForIdle();
+    QCOMPARE(clipboard_->primaryWrites().size(), 1);
+    QCOMPARE(keys_->pastes().size(), 1);
+    QVERIFY(keys_->pastes().first().shiftInsert);
+}
+
+QTEST_MAIN(TestPasteBoardMonitor)
+#include "tst_pasteboardmonitor.moc"
