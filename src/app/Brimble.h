@@ -5,13 +5,13 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QSystemTrayIcon>
 #include <QTimer>
 
 #include <memory>
 
 class KeyBoardEventSimu;
 class PasteBoard;
-class QSystemTrayIcon;
 struct Platform;
 
 // The shared coordinator: owns the clipboard monitor, the tray icon and the 0.5-second tick,

@@ -2,6 +2,8 @@
 
 #include "model/CoreDataManager.h"
 #include "model/PasteInfoDisplayType.h"
+#include "module/quickSearch/SearchEngine.h"
+#include "module/quickSearch/SearchHelper.h"
 #include "pasteboard/PasteBoardUtils.h"
 
 #include <QJsonArray>
@@ -35,6 +37,22 @@ QList<PasteInfModel> list(const PasteCategoryInfModel& clipboard, int limit)
     if (limit > 0 && items.size() > limit)
         items.resize(limit);
     return items;
+}
+
+QList<PasteInfModel> search(const PasteCategoryInfModel& clipboard, const QString& query, int limit)
+{
+    CoreDataManager& store = CoreDataManager::shared();
+    const auto results = SearchEngine::searchNow(store.path(), clipboard.uuid.value_or(QString()),
+                                                 SearchHelper::parseQuery(query.trimmed()), limit);
+    QList<PasteInfModel> models;
+    if (!results)
+        return models;
+    for (const QString& uuid : results->uuids()) {
+        // Expired items are left out here too, though only loading the clipboard removes them.
+        if (auto model = store.fetchPasteInf(uuid); model && !store.isExpired(*model))
+            models.append(*model);
+    }
+    return models;
 }
 
 std::optional<PasteInfModel> resolveItem(const PasteCategoryInfModel& clipboard, const QString& uuidOrIndex,
