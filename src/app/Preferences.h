@@ -23,18 +23,21 @@ public:
     static inline const QString pasteAsPlainTextKey = QStringLiteral("preferences.paste_as_plain_text");
     static inline const QString quickPasteModifierKey = QStringLiteral("preferences.quick_paste_key");
     static inline const QString plainTextModifierKey = QStringLiteral("preferences.paste_as_plain_text_key");
-    static inline const QString switchClipboardModifierKey = QStringLiteral("preferences.switch_clipboard_key");
+    static inline const QString switchClipboardModifierKey =
+        QStringLiteral("preferences.switch_clipboard_key");
     static inline const QString deleteAfterPastedKey = QStringLiteral("preferences.delete_after_pasted_key");
     static inline const QString autoMoveUsedItemToFirstKey =
         QStringLiteral("preferences.auto_move_used_history_item_to_first_key");
     static inline const QString historyCapacityKey = QStringLiteral("preferences.history_capacity_key");
     static inline const QString pauseRecordingKey = QStringLiteral("preferences.pause_recording_key");
-    static inline const QString showIconInMenuBarKey = QStringLiteral("preferences.show_icon_in_menu_bar_key");
+    static inline const QString showIconInMenuBarKey =
+        QStringLiteral("preferences.show_icon_in_menu_bar_key");
     static inline const QString autoPreviewLinkKey = QStringLiteral("preferences.auto_preview_link_key");
     static inline const QString autoSendCrashLogsKey = QStringLiteral("preferences.auto_send_crash_logs");
     static inline const QString doNotShowAccessibilityAlertKey =
         QStringLiteral("preferences.do_not_show_turn_on_accessibilty_alert_key");
-    static inline const QString showQuickSearchWindowKey = QStringLiteral("preferences.show_quick_search_window_key");
+    static inline const QString showQuickSearchWindowKey =
+        QStringLiteral("preferences.show_quick_search_window_key");
     static inline const QString isDataInitialedKey = QStringLiteral("is_data_initialed");
     static inline const QString windowTabIndexKey = QStringLiteral("preferences_window_tab_index");
 
@@ -96,10 +99,15 @@ public:
     void setLoginItemSwitch(LoginItemSwitch fn);
 
 private:
-    QJsonObject read() const;
-    void write(const QJsonObject& object);
+    // Both expect mutex_ to be held. read() reports whether the file on disk is unusable, so
+    // that the next write keeps a copy of it instead of silently replacing it.
+    QJsonObject read(bool* malformed = nullptr) const;
+    bool write(const QJsonObject& object, bool keepMalformedCopy);
+    void modify(const std::function<void(QJsonObject&)>& change);
 
     mutable std::mutex mutex_;
     QString filePath_;
     LoginItemSwitch loginItemSwitch_;
+    // Readers run every half second; a broken file is reported once per version of it.
+    mutable QString lastReportedProblem_;
 };

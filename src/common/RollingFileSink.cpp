@@ -26,7 +26,7 @@ RollingFileSink::RollingFileSink(QString directory, std::chrono::seconds rollInt
 {
     QDir().mkpath(directory_);
     ::chmod(QFile::encodeName(directory_).constData(), 0700);
-    openFile(true);
+    openFile(true, std::chrono::system_clock::now());
 }
 
 RollingFileSink::~RollingFileSink()
@@ -35,13 +35,12 @@ RollingFileSink::~RollingFileSink()
         std::fclose(file_);
 }
 
-void RollingFileSink::openFile(bool continueNewest)
+void RollingFileSink::openFile(bool continueNewest, std::chrono::system_clock::time_point now)
 {
     if (file_) {
         std::fclose(file_);
         file_ = nullptr;
     }
-    const auto now = std::chrono::system_clock::now();
     if (continueNewest) {
         const QStringList files = logFilesOldestFirst(directory_);
         if (!files.isEmpty()) {
@@ -59,7 +58,7 @@ void RollingFileSink::openFile(bool continueNewest)
         }
     }
     if (!continueNewest || currentPath_.isEmpty() || !QFileInfo::exists(currentPath_)) {
-        const QString stamp = QDateTime::currentDateTime().toString(kStampFormat);
+        const QString stamp = QDateTime::fromSecsSinceEpoch(std::chrono::system_clock::to_time_t(now)).toString(kStampFormat);
         currentPath_ = QDir(directory_).filePath(QString(kPrefix) + stamp + kSuffix);
         fileStarted_ = now;
     }
@@ -81,7 +80,7 @@ void RollingFileSink::prune()
 void RollingFileSink::sink_it_(const spdlog::details::log_msg& msg)
 {
     if (msg.time - fileStarted_ >= rollInterval_)
-        openFile(false);
+        openFile(false, msg.time);
     if (!file_)
         return;
     spdlog::memory_buf_t formatted;

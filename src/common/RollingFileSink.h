@@ -24,7 +24,7 @@ protected:
     void flush_() override;
 
 private:
-    void openFile(bool continueNewest);
+    void openFile(bool continueNewest, std::chrono::system_clock::time_point now);
     void prune();
 
     QString directory_;

@@ -1,0 +1,28 @@
+#include "Alert.h"
+
+#include "app/Localized.h"
+
+#include <QPushButton>
+
+namespace Alert {
+
+QMessageBox* confirm(QWidget* window, const QString& message, const QString& informative,
+                     QMessageBox::Icon style, std::function<void()> onConfirm)
+{
+    auto* box = new QMessageBox(style, message, message, QMessageBox::NoButton, window);
+    box->setInformativeText(informative);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    QPushButton* ok = box->addButton(LocalizedAlert::confirm(), QMessageBox::AcceptRole);
+    QPushButton* cancel = box->addButton(LocalizedAlert::cancel(), QMessageBox::RejectRole);
+    box->setDefaultButton(ok);
+    box->setEscapeButton(cancel);
+    QObject::connect(box, &QMessageBox::finished, box, [box, ok, onConfirm = std::move(onConfirm)] {
+        if (box->clickedButton() == ok && onConfirm)
+            onConfirm();
+    });
+    box->open();
+    return box;
+}
+
+} // namespace Alert

@@ -1,0 +1,144 @@
+#include "Localized.h"
+
+#include "common/Log.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QTranslator>
+
+#include <mutex>
+
+namespace Localized {
+
+void install()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        QCoreApplication* app = QCoreApplication::instance();
+        if (!app) {
+            Log::warning(QStringLiteral("Localized"), QStringLiteral("no application to install texts into"));
+            return;
+        }
+        const QString directory = QStringLiteral(":/translations");
+        auto* english = new QTranslator(app);
+        if (english->load(QStringLiteral("brimble_en"), directory))
+            QCoreApplication::installTranslator(english);
+        else
+            Log::warning(QStringLiteral("Localized"),
+                         QStringLiteral("english texts missing from the resources"));
+
+        // Installed last, so it is searched first; ids it lacks fall back to English.
+        auto* local = new QTranslator(app);
+        if (local->load(QLocale(), QStringLiteral("brimble"), QStringLiteral("_"), directory) &&
+            local->language() != english->language())
+            QCoreApplication::installTranslator(local);
+        else
+            delete local;
+    });
+}
+
+QString text(const char* key)
+{
+    return qtTrId(key);
+}
+
+} // namespace Localized
+
+#define BRIMBLE_LOCALIZED(function, key)                                                                     \
+    QString function()                                                                                       \
+    {                                                                                                        \
+        static const QString text = Localized::text(key);                                                    \
+        return text;                                                                                         \
+    }
+
+namespace LocalizedGeneral {
+BRIMBLE_LOCALIZED(reset, "general.reset")
+BRIMBLE_LOCALIZED(clickToRecord, "general.click_to_record")
+BRIMBLE_LOCALIZED(filterType, "general.filter_type")
+} // namespace LocalizedGeneral
+
+namespace LocalizedMenu {
+BRIMBLE_LOCALIZED(quit, "menu.quit")
+BRIMBLE_LOCALIZED(preferences, "menu.preferences")
+BRIMBLE_LOCALIZED(about, "menu.about")
+BRIMBLE_LOCALIZED(rename, "menu.rename")
+BRIMBLE_LOCALIZED(clearAllHistory, "menu.clear_all_history")
+BRIMBLE_LOCALIZED(deleteItem, "menu.delete")
+BRIMBLE_LOCALIZED(paste, "menu.paste")
+BRIMBLE_LOCALIZED(pasteAsPlainText, "menu.paste_as_plain_text")
+BRIMBLE_LOCALIZED(cut, "menu.cut")
+BRIMBLE_LOCALIZED(copy, "menu.copy")
+BRIMBLE_LOCALIZED(moveTo, "menu.move_to")
+BRIMBLE_LOCALIZED(addNewClipBoard, "menu.add_new_clip_board")
+BRIMBLE_LOCALIZED(moveToFirst, "menu.move_to_first")
+BRIMBLE_LOCALIZED(saveToFile, "menu.save_to_file")
+BRIMBLE_LOCALIZED(open, "menu.open")
+BRIMBLE_LOCALIZED(quickLook, "menu.quick_look")
+BRIMBLE_LOCALIZED(showInFinder, "menu.show_in_finder")
+BRIMBLE_LOCALIZED(pauseRecording, "menu.pause_recording")
+BRIMBLE_LOCALIZED(continueRecording, "menu.continue_recording")
+BRIMBLE_LOCALIZED(openInBrowser, "menu.open_in_browser")
+BRIMBLE_LOCALIZED(help, "menu.help")
+BRIMBLE_LOCALIZED(checkForUpdates, "menu.check_for_updates")
+} // namespace LocalizedMenu
+
+namespace LocalizedQuickView {
+BRIMBLE_LOCALIZED(search, "quick_view.search")
+BRIMBLE_LOCALIZED(unnamed, "quick_view.unnamed")
+BRIMBLE_LOCALIZED(empty, "quick_view.empty")
+BRIMBLE_LOCALIZED(clipboardHistory, "quick_view.clipboard_history")
+BRIMBLE_LOCALIZED(nRecords, "quick_view.n_records")
+} // namespace LocalizedQuickView
+
+namespace LocalizedPasteBoardType {
+BRIMBLE_LOCALIZED(unknownType, "pasteboard.unknown_type")
+BRIMBLE_LOCALIZED(textType, "pasteboard.text_type")
+BRIMBLE_LOCALIZED(richTextType, "pasteboard.rich_text_type")
+BRIMBLE_LOCALIZED(plainTextType, "pasteboard.plain_text_type")
+BRIMBLE_LOCALIZED(imageType, "pasteboard.image_type")
+BRIMBLE_LOCALIZED(fileType, "pasteboard.file_type")
+BRIMBLE_LOCALIZED(linkType, "pasteboard.link_type")
+BRIMBLE_LOCALIZED(colorType, "pasteboard.color_type")
+} // namespace LocalizedPasteBoardType
+
+namespace LocalizedAlert {
+BRIMBLE_LOCALIZED(confirm, "alert.confirm")
+BRIMBLE_LOCALIZED(cancel, "alert.cancel")
+BRIMBLE_LOCALIZED(alert, "alert.alert")
+BRIMBLE_LOCALIZED(confirmTheDelete, "alert.confirm_the_delete")
+BRIMBLE_LOCALIZED(confirmToClearAllHistory, "alert.confirm_to_clear_all_history")
+BRIMBLE_LOCALIZED(saveToFileFailed, "alert.save_to_file_failed")
+BRIMBLE_LOCALIZED(deleteButton, "alert.delete")
+BRIMBLE_LOCALIZED(reduceHistoryCapacity, "alert.reduce_history_capacity")
+BRIMBLE_LOCALIZED(thisActionCanNotBeUndo, "alert.this_action_can_not_be_undo")
+BRIMBLE_LOCALIZED(doNotShowThisToMeAgain, "alert.do_not_show_this_to_me_again")
+BRIMBLE_LOCALIZED(turnOnAccessibilityMessage, "alert.turn_on_accessibility_message")
+BRIMBLE_LOCALIZED(turnOnAccessibility, "alert.turn_on_accessibility")
+BRIMBLE_LOCALIZED(notNow, "alert.not_now")
+BRIMBLE_LOCALIZED(learnMore, "alert.learn_more")
+BRIMBLE_LOCALIZED(crashTitle, "alert.crash_title")
+BRIMBLE_LOCALIZED(crashMessage, "alert.crash_message")
+BRIMBLE_LOCALIZED(alwaysSend, "alert.always_send")
+BRIMBLE_LOCALIZED(send, "alert.send")
+BRIMBLE_LOCALIZED(doNotSend, "alert.do_not_send")
+BRIMBLE_LOCALIZED(quitWithoutSavingQuestion, "Could not save changes while quitting. Quit anyway?")
+BRIMBLE_LOCALIZED(quitWithoutSavingInformation,
+                  "Quitting now will lose any changes you have made since the last successful save")
+BRIMBLE_LOCALIZED(quitAnyway, "Quit anyway")
+BRIMBLE_LOCALIZED(quitCancel, "Cancel")
+} // namespace LocalizedAlert
+
+namespace LocalizedFormat {
+BRIMBLE_LOCALIZED(unknowDate, "date.unknow_date")
+BRIMBLE_LOCALIZED(justNow, "date.just_now")
+BRIMBLE_LOCALIZED(yesterday, "date.yesterday")
+BRIMBLE_LOCALIZED(files, "format.files")
+BRIMBLE_LOCALIZED(chars, "format.chars")
+} // namespace LocalizedFormat
+
+namespace LocalizedQuickView {
+QString nRecords(qint64 count)
+{
+    return nRecords().arg(count);
+}
+} // namespace LocalizedQuickView

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QString>
+
+// Every text Brimble shows from code, looked up by id in the compiled catalogue
+// (resources/translations). Each text is resolved once, the first time it is read, and kept for
+// the life of the process; install() must run before the first read.
+namespace Localized {
+
+// Loads the English catalogue, then the user's language over it when Brimble ships one.
+// Needs the QCoreApplication; later calls do nothing.
+void install();
+
+// The text for an id; an id the catalogue lacks reads as the id itself.
+QString text(const char* key);
+
+} // namespace Localized
+
+namespace LocalizedGeneral {
+QString reset();         // "general.reset"
+QString clickToRecord(); // "general.click_to_record"
+QString filterType();    // "general.filter_type"
+} // namespace LocalizedGeneral
+
+namespace LocalizedMenu {
+QString quit();              // "menu.quit"
+QString preferences();       // "menu.preferences"
+QString about();             // "menu.about"
+QString rename();            // "menu.rename"
+QString clearAllHistory();   // "menu.clear_all_history"
+QString deleteItem();        // "menu.delete"
+QString paste();             // "menu.paste"
+QString pasteAsPlainText();  // "menu.paste_as_plain_text"
+QString cut();               // "menu.cut"
+QString copy();              // "menu.copy"
+QString moveTo();            // "menu.move_to"
+QString addNewClipBoard();   // "menu.add_new_clip_board"
+QString moveToFirst();       // "menu.move_to_first"
+QString saveToFile();        // "menu.save_to_file"
+QString open();              // "menu.open"
+QString quickLook();         // "menu.quick_look"
+QString showInFinder();      // "menu.show_in_finder"
+QString pauseRecording();    // "menu.pause_recording"
+QString continueRecording(); // "menu.continue_recording"
+QString openInBrowser();     // "menu.open_in_browser"
+QString help();              // "menu.help"
+QString checkForUpdates();   // "menu.check_for_updates"
+} // namespace LocalizedMenu
+
+namespace LocalizedQuickView {
+QString search();           // "quick_view.search"
+QString unnamed();          // "quick_view.unnamed"
+QString empty();            // "quick_view.empty"
+QString clipboardHistory(); // "quick_view.clipboard_history"
+QString nRecords();         // "quick_view.n_records": "%1 records", %1 being the count
+QString nRecords(qint64 count);
+} // namespace LocalizedQuickView
+
+namespace LocalizedPasteBoardType {
+QString unknownType();   // "pasteboard.unknown_type"
+QString textType();      // "pasteboard.text_type"
+QString richTextType();  // "pasteboard.rich_text_type"
+QString plainTextType(); // "pasteboard.plain_text_type"
+QString imageType();     // "pasteboard.image_type"
+QString fileType();      // "pasteboard.file_type"
+QString linkType();      // "pasteboard.link_type"
+QString colorType();     // "pasteboard.color_type"
+} // namespace LocalizedPasteBoardType
+
+namespace LocalizedAlert {
+QString confirm();                      // "alert.confirm"
+QString cancel();                       // "alert.cancel"
+QString alert();                        // "alert.alert"
+QString confirmTheDelete();             // "alert.confirm_the_delete"
+QString confirmToClearAllHistory();     // "alert.confirm_to_clear_all_history"
+QString saveToFileFailed();             // "alert.save_to_file_failed"
+QString deleteButton();                 // "alert.delete"
+QString reduceHistoryCapacity();        // "alert.reduce_history_capacity"
+QString thisActionCanNotBeUndo();       // "alert.this_action_can_not_be_undo"
+QString doNotShowThisToMeAgain();       // "alert.do_not_show_this_to_me_again"
+QString turnOnAccessibilityMessage();   // "alert.turn_on_accessibility_message"
+QString turnOnAccessibility();          // "alert.turn_on_accessibility"
+QString notNow();                       // "alert.not_now"
+QString learnMore();                    // "alert.learn_more"
+QString crashTitle();                   // "alert.crash_title"
+QString crashMessage();                 // "alert.crash_message"
+QString alwaysSend();                   // "alert.always_send"
+QString send();                         // "alert.send"
+QString doNotSend();                    // "alert.do_not_send"
+QString quitWithoutSavingQuestion();    // "Could not save changes while quitting. Quit anyway?"
+QString quitWithoutSavingInformation(); // "Quitting now will lose any changes you have made since the last
+                                        // successful save"
+QString quitAnyway();                   // "Quit anyway"
+QString quitCancel();                   // "Cancel"
+} // namespace LocalizedAlert
+
+namespace LocalizedFormat {
+QString unknowDate(); // "date.unknow_date"
+QString justNow();    // "date.just_now"
+QString yesterday();  // "date.yesterday"
+QString files();      // "format.files"
+QString chars();      // "format.chars"
+} // namespace LocalizedFormat

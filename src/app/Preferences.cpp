@@ -1,0 +1,440 @@
+#include "Preferences.h"
+
+#include "app/KeyComboCoder.h"
+#include "common/Log.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonParseError>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <limits>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+const QString kTag = QStringLiteral("Preferences");
+const QString kBytesKey = QStringLiteral("$bytes");
+// A settings file is a few hundred bytes; anything this large was not written by us.
+constexpr qint64 kMaxFileSize = 1 << 20;
+
+std::optional<qint64> integralNumber(const QJsonValue& value)
+{
+    if (!value.isDouble())
+        return std::nullopt;
+    const QVariant variant = value.toVariant();
+    if (variant.typeId() == QMetaType::LongLong)
+        return variant.toLongLong();
+    // 2^63 is exactly representable; every double below it with no fraction fits.
+    constexpr double limit = 9223372036854775808.0;
+    const double d = value.toDouble();
+    if (!std::isfinite(d) || std::trunc(d) != d || d < -limit || d >= limit)
+        return std::nullopt;
+    return qint64(d);
+}
+
+void syncDirectory(const QString& directory)
+{
+    const int fd = ::open(QFile::encodeName(directory).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+} // namespace
+
+Preferences& Preferences::shared()
+{
+    static Preferences instance(defaultPath());
+    return instance;
+}
+
+QString Preferences::defaultPath()
+{
+    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (config.isEmpty() || !QDir::isAbsolutePath(config))
+        config = QDir::homePath() + "/.config";
+    return config + "/brimble/preferences.json";
+}
+
+Preferences::Preferences(QString filePath) : filePath_(std::move(filePath)) {}
+
+QString Preferences::filePath() const
+{
+    std::lock_guard lock(mutex_);
+    return filePath_;
+}
+
+void Preferences::setFilePath(const QString& filePath)
+{
+    std::lock_guard lock(mutex_);
+    filePath_ = filePath;
+    lastReportedProblem_.clear();
+}
+
+QJsonObject Preferences::read(bool* malformed) const
+{
+    if (malformed)
+        *malformed = false;
+    QFile file(filePath_);
+    QString problem;
+    QJsonObject object;
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (!QFileInfo::exists(filePath_)) {
+            lastReportedProblem_.clear();
+            return {};
+        }
+        problem = QStringLiteral("cannot be read (%1)").arg(file.errorString());
+    } else {
+        const QByteArray data = file.read(kMaxFileSize + 1);
+        if (data.size() > kMaxFileSize) {
+            problem = QStringLiteral("is larger than %1 bytes").arg(kMaxFileSize);
+        } else if (data.trimmed().isEmpty()) {
+            // An empty file holds nothing worth keeping.
+            lastReportedProblem_.clear();
+            return {};
+        } else {
+            QJsonParseError error;
+            const QJsonDocument document = QJsonDocument::fromJson(data, &error);
+            if (error.error != QJsonParseError::NoError)
+                problem = QStringLiteral("is not valid JSON (%1 at offset %2)")
+                              .arg(error.errorString())
+                              .arg(error.offset);
+            else if (!document.isObject())
+                problem = QStringLiteral("does not hold a JSON object");
+            else
+                object = document.object();
+        }
+    }
+    if (problem.isEmpty()) {
+        lastReportedProblem_.clear();
+        return object;
+    }
+    if (malformed)
+        *malformed = true;
+    const QFileInfo info(filePath_);
+    const QString signature =
+        problem + QString::number(info.size()) + QString::number(info.lastModified().toMSecsSinceEpoch());
+    if (signature != lastReportedProblem_) {
+        lastReportedProblem_ = signature;
+        Log::warning(kTag,
+                     QStringLiteral("%1 %2; every setting reads as its default").arg(filePath_, problem));
+    }
+    return {};
+}
+
+bool Preferences::write(const QJsonObject& object, bool keepMalformedCopy)
+{
+    const QFileInfo info(filePath_);
+    const QString directory = info.absolutePath();
+    if (!QFileInfo::exists(directory)) {
+        if (!QDir().mkpath(directory)) {
+            Log::warning(kTag, QStringLiteral("cannot create %1; setting not saved").arg(directory));
+            return false;
+        }
+        ::chmod(QFile::encodeName(directory).constData(), 0700);
+    }
+
+    if (keepMalformedCopy) {
+        // The user's broken file is moved aside rather than overwritten, so whatever it held
+        // can still be recovered by hand.
+        const QString badPath = filePath_ + ".bad";
+        if (::rename(QFile::encodeName(filePath_).constData(), QFile::encodeName(badPath).constData()) != 0 &&
+            errno != ENOENT) {
+            Log::warning(kTag, QStringLiteral("cannot move %1 aside (%2); setting not saved")
+                                   .arg(filePath_, QString::fromLocal8Bit(std::strerror(errno))));
+            return false;
+        }
+        Log::warning(kTag, QStringLiteral("kept the unusable settings file as %1").arg(badPath));
+    }
+
+    QSaveFile file(filePath_);
+    if (!file.open(QIODevice::WriteOnly)) {
+        Log::warning(
+            kTag,
+            QStringLiteral("cannot write %1 (%2); setting not saved").arg(filePath_, file.errorString()));
+        return false;
+    }
+    ::fchmod(file.handle(), 0600);
+    file.write(QJsonDocument(object).toJson(QJsonDocument::Indented));
+    // commit() syncs the file to disk before it replaces the old one.
+    if (!file.commit()) {
+        Log::warning(
+            kTag,
+            QStringLiteral("cannot write %1 (%2); setting not saved").arg(filePath_, file.errorString()));
+        return false;
+    }
+    syncDirectory(directory);
+    return true;
+}
+
+void Preferences::modify(const std::function<void(QJsonObject&)>& change)
+{
+    std::lock_guard lock(mutex_);
+    bool malformed = false;
+    QJsonObject object = read(&malformed);
+    change(object);
+    write(object, malformed);
+}
+
+std::optional<QJsonValue> Preferences::value(const QString& key) const
+{
+    std::lock_guard lock(mutex_);
+    const QJsonObject object = read();
+    const auto it = object.constFind(key);
+    if (it == object.constEnd())
+        return std::nullopt;
+    return it.value();
+}
+
+std::optional<bool> Preferences::boolValue(const QString& key) const
+{
+    const auto v = value(key);
+    if (!v || !v->isBool())
+        return std::nullopt;
+    return v->toBool();
+}
+
+std::optional<qint64> Preferences::intValue(const QString& key) const
+{
+    const auto v = value(key);
+    return v ? integralNumber(*v) : std::nullopt;
+}
+
+std::optional<quint32> Preferences::uint32Value(const QString& key) const
+{
+    const auto v = value(key);
+    const auto n = v ? integralNumber(*v) : std::nullopt;
+    if (!n || *n < 0 || *n > qint64(std::numeric_limits<quint32>::max()))
+        return std::nullopt;
+    return quint32(*n);
+}
+
+std::optional<QByteArray> Preferences::bytesValue(const QString& key) const
+{
+    const auto v = value(key);
+    if (!v || !v->isObject())
+        return std::nullopt;
+    const QJsonValue encoded = v->toObject().value(kBytesKey);
+    if (!encoded.isString())
+        return std::nullopt;
+    const auto decoded = QByteArray::fromBase64Encoding(encoded.toString().toLatin1(),
+                                                        QByteArray::AbortOnBase64DecodingErrors);
+    if (!decoded)
+        return std::nullopt;
+    return *decoded;
+}
+
+void Preferences::setValue(const QString& key, const QJsonValue& value)
+{
+    if (value.isUndefined()) {
+        remove(key);
+        return;
+    }
+    modify([&](QJsonObject& object) { object.insert(key, value); });
+}
+
+void Preferences::setBytes(const QString& key, const QByteArray& bytes)
+{
+    setValue(key, QJsonObject{{kBytesKey, QString::fromLatin1(bytes.toBase64())}});
+}
+
+void Preferences::remove(const QString& key)
+{
+    modify([&](QJsonObject& object) { object.remove(key); });
+}
+
+void Preferences::setLoginItemSwitch(LoginItemSwitch fn)
+{
+    std::lock_guard lock(mutex_);
+    loginItemSwitch_ = std::move(fn);
+}
+
+bool Preferences::launchAtLogin() const
+{
+    return boolValue(launchAtLoginKey).value_or(false);
+}
+
+void Preferences::setLaunchAtLogin(bool on)
+{
+    setValue(launchAtLoginKey, on);
+    LoginItemSwitch loginItemSwitch;
+    {
+        std::lock_guard lock(mutex_);
+        loginItemSwitch = loginItemSwitch_;
+    }
+    // Called outside the lock: the switch may read the preferences itself.
+    if (loginItemSwitch)
+        loginItemSwitch(on);
+}
+
+bool Preferences::autoPasteToCurrentApp() const
+{
+    return boolValue(autoPasteKey).value_or(true);
+}
+void Preferences::setAutoPasteToCurrentApp(bool on)
+{
+    setValue(autoPasteKey, on);
+}
+
+bool Preferences::pasteAsPlainText() const
+{
+    return boolValue(pasteAsPlainTextKey).value_or(false);
+}
+void Preferences::setPasteAsPlainText(bool on)
+{
+    setValue(pasteAsPlainTextKey, on);
+}
+
+quint32 Preferences::quickPasteModifier() const
+{
+    return uint32Value(quickPasteModifierKey).value_or(CarbonModifier::command);
+}
+void Preferences::setQuickPasteModifier(quint32 modifiers)
+{
+    setValue(quickPasteModifierKey, qint64(modifiers));
+}
+
+quint32 Preferences::plainTextModifier() const
+{
+    return uint32Value(plainTextModifierKey).value_or(CarbonModifier::shift);
+}
+void Preferences::setPlainTextModifier(quint32 modifiers)
+{
+    setValue(plainTextModifierKey, qint64(modifiers));
+}
+
+// Ctrl rather than Alt: every Linux window manager keeps Alt+Tab for itself.
+quint32 Preferences::switchClipboardModifier() const
+{
+    return uint32Value(switchClipboardModifierKey).value_or(CarbonModifier::command);
+}
+void Preferences::setSwitchClipboardModifier(quint32 modifiers)
+{
+    setValue(switchClipboardModifierKey, qint64(modifiers));
+}
+
+bool Preferences::deleteAfterPasted() const
+{
+    return boolValue(deleteAfterPastedKey).value_or(false);
+}
+void Preferences::setDeleteAfterPasted(bool on)
+{
+    setValue(deleteAfterPastedKey, on);
+}
+
+bool Preferences::autoMoveUsedItemToFirst() const
+{
+    return boolValue(autoMoveUsedItemToFirstKey).value_or(true);
+}
+void Preferences::setAutoMoveUsedItemToFirst(bool on)
+{
+    setValue(autoMoveUsedItemToFirstKey, on);
+}
+
+qint64 Preferences::historyCapacity() const
+{
+    return intValue(historyCapacityKey).value_or(100);
+}
+void Preferences::setHistoryCapacity(qint64 level)
+{
+    setValue(historyCapacityKey, level);
+}
+
+bool Preferences::pauseRecording() const
+{
+    return boolValue(pauseRecordingKey).value_or(false);
+}
+void Preferences::setPauseRecording(bool on)
+{
+    setValue(pauseRecordingKey, on);
+}
+
+bool Preferences::showIconInMenuBar() const
+{
+    return boolValue(showIconInMenuBarKey).value_or(true);
+}
+void Preferences::setShowIconInMenuBar(bool on)
+{
+    setValue(showIconInMenuBarKey, on);
+}
+
+bool Preferences::autoPreviewLink() const
+{
+    return boolValue(autoPreviewLinkKey).value_or(true);
+}
+void Preferences::setAutoPreviewLink(bool on)
+{
+    setValue(autoPreviewLinkKey, on);
+}
+
+bool Preferences::autoSendCrashLogs() const
+{
+    return boolValue(autoSendCrashLogsKey).value_or(false);
+}
+void Preferences::setAutoSendCrashLogs(bool on)
+{
+    setValue(autoSendCrashLogsKey, on);
+}
+
+bool Preferences::doNotShowAccessibilityAlert() const
+{
+    return boolValue(doNotShowAccessibilityAlertKey).value_or(false);
+}
+void Preferences::setDoNotShowAccessibilityAlert(bool on)
+{
+    setValue(doNotShowAccessibilityAlertKey, on);
+}
+
+std::optional<KeyCombo> Preferences::showQuickSearchWindowHotKey() const
+{
+    const auto data = bytesValue(showQuickSearchWindowKey);
+    if (!data)
+        return std::nullopt;
+    const auto coder = KeyComboCoder::unarchive(*data);
+    if (!coder) {
+        Log::error(QStringLiteral("unarchive data"), QStringLiteral("fail"));
+        return std::nullopt;
+    }
+    return coder->keyCombo();
+}
+
+void Preferences::setShowQuickSearchWindowHotKey(const std::optional<KeyCombo>& combo)
+{
+    if (!combo) {
+        remove(showQuickSearchWindowKey);
+        return;
+    }
+    const QByteArray data = KeyComboCoder(*combo).archive();
+    if (data.isEmpty()) {
+        Log::error(QStringLiteral("archive data"), QStringLiteral("fail"));
+        return;
+    }
+    setBytes(showQuickSearchWindowKey, data);
+}
+
+std::optional<bool> Preferences::isDataInitialed() const
+{
+    return boolValue(isDataInitialedKey);
+}
+void Preferences::setIsDataInitialed(bool on)
+{
+    setValue(isDataInitialedKey, on);
+}
+
+std::optional<qint64> Preferences::windowTabIndex() const
+{
+    return intValue(windowTabIndexKey);
+}
+void Preferences::setWindowTabIndex(qint64 index)
+{
+    setValue(windowTabIndexKey, index);
+}

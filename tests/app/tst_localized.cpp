@@ -1,0 +1,194 @@
+#include "app/Alert.h"
+#include "app/Localized.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QPointer>
+#include <QTest>
+#include <QWidget>
+
+using TextFunction = QString (*)();
+Q_DECLARE_METATYPE(TextFunction)
+
+class TestLocalized : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { Localized::install(); }
+
+    void everyKeyHasItsEnglishText_data()
+    {
+        QTest::addColumn<QByteArray>("key");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<TextFunction>("function");
+        const auto row = [](const char* key, const char* english, TextFunction function) {
+            QTest::newRow(key) << QByteArray(key) << QString::fromUtf8(english) << function;
+        };
+        row("general.reset", "Reset", &LocalizedGeneral::reset);
+        row("general.click_to_record", "Click To Record", &LocalizedGeneral::clickToRecord);
+        row("general.filter_type", "Type", &LocalizedGeneral::filterType);
+        row("menu.quit", "Quit", &LocalizedMenu::quit);
+        row("menu.preferences", "Preferences", &LocalizedMenu::preferences);
+        row("menu.about", "About", &LocalizedMenu::about);
+        row("menu.rename", "Rename", &LocalizedMenu::rename);
+        row("menu.clear_all_history", "Clear All History", &LocalizedMenu::clearAllHistory);
+        row("menu.delete", "Delete", &LocalizedMenu::deleteItem);
+        row("menu.paste", "Paste", &LocalizedMenu::paste);
+        row("menu.paste_as_plain_text", "Paste as Plain Text", &LocalizedMenu::pasteAsPlainText);
+        row("menu.cut", "Cut", &LocalizedMenu::cut);
+        row("menu.copy", "Copy", &LocalizedMenu::copy);
+        row("menu.move_to", "Move to", &LocalizedMenu::moveTo);
+        row("menu.add_new_clip_board", "Add New Clipboard", &LocalizedMenu::addNewClipBoard);
+        row("menu.move_to_first", "Move to First", &LocalizedMenu::moveToFirst);
+        row("menu.save_to_file", "Save to File", &LocalizedMenu::saveToFile);
+        row("menu.open", "Open", &LocalizedMenu::open);
+        row("menu.quick_look", "Quick Look", &LocalizedMenu::quickLook);
+        row("menu.show_in_finder", "Show in Folder", &LocalizedMenu::showInFinder);
+        row("menu.pause_recording", "Pause Recording", &LocalizedMenu::pauseRecording);
+        row("menu.continue_recording", "Continue Recording", &LocalizedMenu::continueRecording);
+        row("menu.open_in_browser", "Open in Browser", &LocalizedMenu::openInBrowser);
+        row("menu.help", "Help", &LocalizedMenu::help);
+        row("menu.check_for_updates", "Check for Updates", &LocalizedMenu::checkForUpdates);
+        row("quick_view.search", "Search", &LocalizedQuickView::search);
+        row("quick_view.unnamed", "UnNamed", &LocalizedQuickView::unnamed);
+        row("quick_view.empty", "It's Empty", &LocalizedQuickView::empty);
+        row("quick_view.clipboard_history", "Clipboard History", &LocalizedQuickView::clipboardHistory);
+        row("quick_view.n_records", "%1 records", &LocalizedQuickView::nRecords);
+        row("pasteboard.unknown_type", "Unknown", &LocalizedPasteBoardType::unknownType);
+        row("pasteboard.text_type", "Text", &LocalizedPasteBoardType::textType);
+        row("pasteboard.rich_text_type", "Rich Text", &LocalizedPasteBoardType::richTextType);
+        row("pasteboard.plain_text_type", "Plain Text", &LocalizedPasteBoardType::plainTextType);
+        row("pasteboard.image_type", "Image", &LocalizedPasteBoardType::imageType);
+        row("pasteboard.file_type", "File", &LocalizedPasteBoardType::fileType);
+        row("pasteboard.link_type", "Link", &LocalizedPasteBoardType::linkType);
+        row("pasteboard.color_type", "Color", &LocalizedPasteBoardType::colorType);
+        row("alert.confirm", "Ok", &LocalizedAlert::confirm);
+        row("alert.cancel", "Cancel", &LocalizedAlert::cancel);
+        row("alert.alert", "Alert", &LocalizedAlert::alert);
+        row("alert.confirm_the_delete", "Are you sure to delete it?", &LocalizedAlert::confirmTheDelete);
+        row("alert.confirm_to_clear_all_history", "Are you sure to clear all history?",
+            &LocalizedAlert::confirmToClearAllHistory);
+        row("alert.save_to_file_failed", "Save to file failed!", &LocalizedAlert::saveToFileFailed);
+        row("alert.delete", "Delete", &LocalizedAlert::deleteButton);
+        row("alert.reduce_history_capacity", "Reduce history capacity!",
+            &LocalizedAlert::reduceHistoryCapacity);
+        row("alert.this_action_can_not_be_undo", "This action can not be undo.",
+            &LocalizedAlert::thisActionCanNotBeUndo);
+        row("alert.do_not_show_this_to_me_again", "Don't show this to me again",
+            &LocalizedAlert::doNotShowThisToMeAgain);
+        row("alert.turn_on_accessibility_message",
+            "Brimble can only paste automatically into X11 windows, and this window is not one. The item is "
+            "on the clipboard: press Ctrl+V to paste it.",
+            &LocalizedAlert::turnOnAccessibilityMessage);
+        row("alert.turn_on_accessibility", "Turn On Accessibility", &LocalizedAlert::turnOnAccessibility);
+        row("alert.not_now", "Not Now", &LocalizedAlert::notNow);
+        row("alert.learn_more", "Learn More", &LocalizedAlert::learnMore);
+        row("alert.crash_title", "Sorry about that!", &LocalizedAlert::crashTitle);
+        row("alert.crash_message",
+            "There is a crash happened, Do you want to send an anonymous crash report so we can fix the "
+            "issue?",
+            &LocalizedAlert::crashMessage);
+        row("alert.always_send", "Always Send", &LocalizedAlert::alwaysSend);
+        row("alert.send", "Send", &LocalizedAlert::send);
+        row("alert.do_not_send", "Don't Send", &LocalizedAlert::doNotSend);
+        row("Could not save changes while quitting. Quit anyway?",
+            "Could not save changes while quitting. Quit anyway?",
+            &LocalizedAlert::quitWithoutSavingQuestion);
+        row("Quitting now will lose any changes you have made since the last successful save",
+            "Quitting now will lose any changes you have made since the last successful save",
+            &LocalizedAlert::quitWithoutSavingInformation);
+        row("Quit anyway", "Quit anyway", &LocalizedAlert::quitAnyway);
+        row("Cancel", "Cancel", &LocalizedAlert::quitCancel);
+        row("date.unknow_date", "Unknown date", &LocalizedFormat::unknowDate);
+        row("date.just_now", "Just now", &LocalizedFormat::justNow);
+        row("date.yesterday", "Yesterday", &LocalizedFormat::yesterday);
+        row("format.files", "files", &LocalizedFormat::files);
+        row("format.chars", "chars", &LocalizedFormat::chars);
+    }
+
+    void everyKeyHasItsEnglishText()
+    {
+        QFETCH(QByteArray, key);
+        QFETCH(QString, english);
+        QFETCH(TextFunction, function);
+        QCOMPARE(Localized::text(key.constData()), english);
+        QCOMPARE(function(), english);
+    }
+
+    void missingKeyShowsAsTheKey()
+    {
+        QCOMPARE(Localized::text("menu.paste_twice"), QStringLiteral("menu.paste_twice"));
+        QCOMPARE(Localized::text("no group at all"), QStringLiteral("no group at all"));
+    }
+
+    void recordCountIsFilledIn() { QCOMPARE(LocalizedQuickView::nRecords(12), QStringLiteral("12 records")); }
+
+    void alertIsAWindowModalConfirmation()
+    {
+        QWidget window;
+        window.show();
+        QPointer<QMessageBox> box =
+            Alert::confirm(&window, LocalizedAlert::alert(), LocalizedAlert::confirmTheDelete(),
+                           QMessageBox::Warning, [] {});
+        QVERIFY(box);
+        QCOMPARE(box->parentWidget(), &window);
+        QCOMPARE(box->windowModality(), Qt::WindowModal);
+        QVERIFY(box->isVisible());
+        QCOMPARE(box->icon(), QMessageBox::Warning);
+        QCOMPARE(box->text(), QStringLiteral("Alert"));
+        QCOMPARE(box->informativeText(), QStringLiteral("Are you sure to delete it?"));
+        const QList<QAbstractButton*> buttons = box->buttons();
+        QCOMPARE(buttons.size(), 2);
+        QCOMPARE(buttons[0]->text(), QStringLiteral("Ok"));
+        QCOMPARE(box->buttonRole(buttons[0]), QMessageBox::AcceptRole);
+        QCOMPARE(buttons[1]->text(), QStringLiteral("Cancel"));
+        QCOMPARE(box->buttonRole(buttons[1]), QMessageBox::RejectRole);
+        box->close();
+    }
+
+    void alertRunsTheActionOnlyOnOk_data()
+    {
+        QTest::addColumn<QString>("ending");
+        QTest::addColumn<int>("expectedRuns");
+        QTest::newRow("ok") << "ok" << 1;
+        QTest::newRow("return key") << "return" << 1;
+        QTest::newRow("cancel") << "cancel" << 0;
+        QTest::newRow("escape key") << "escape" << 0;
+        QTest::newRow("closed") << "close" << 0;
+    }
+
+    void alertRunsTheActionOnlyOnOk()
+    {
+        QFETCH(QString, ending);
+        QFETCH(int, expectedRuns);
+        QWidget window;
+        window.show();
+        int runs = 0;
+        QPointer<QMessageBox> box =
+            Alert::confirm(&window, LocalizedAlert::alert(), LocalizedAlert::confirmToClearAllHistory(),
+                           QMessageBox::Warning, [&runs] { ++runs; });
+        QCOMPARE(runs, 0); // nothing happens until the user answers
+        const auto button = [&](const QString& text) {
+            for (QAbstractButton* b : box->buttons())
+                if (b->text() == text)
+                    return b;
+            return static_cast<QAbstractButton*>(nullptr);
+        };
+        if (ending == "ok")
+            QTest::mouseClick(button("Ok"), Qt::LeftButton);
+        else if (ending == "cancel")
+            QTest::mouseClick(button("Cancel"), Qt::LeftButton);
+        else if (ending == "return")
+            QTest::keyClick(box, Qt::Key_Return);
+        else if (ending == "escape")
+            QTest::keyClick(box, Qt::Key_Escape);
+        else
+            box->close();
+        QTRY_VERIFY(box.isNull()); // the dialog cleans itself up
+        QCOMPARE(runs, expectedRuns);
+    }
+};
+
+QTEST_MAIN(TestLocalized)
+#include "tst_localized.moc"
