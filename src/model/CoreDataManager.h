@@ -27,8 +27,12 @@ public:
     // a description in `error` when the file cannot be opened, is not a Brimble database, is
     // corrupt or comes from a newer Brimble; the file is then left untouched.
     bool open(const QString& path, QString* error = nullptr);
+    // Opens an existing database for reading only, beside a running Brimble (WAL lets both
+    // work): never creates, migrates or writes the file. Writes then fail and are logged.
+    bool openReadOnly(const QString& path, QString* error = nullptr);
     void close();
     bool isOpen() const;
+    bool isReadOnly() const;
     QString path() const;
 
     // Standard location: $XDG_DATA_HOME/brimble/Brimble.sqlite
@@ -44,6 +48,10 @@ public:
     std::optional<PasteInfModel> fetchPasteInf(const QString& uuid);
     // The stored content of one item; what a loaded model's lazy content calls.
     std::optional<PasteboardItems> fetchPasteboardItems(const QString& uuid);
+    // The stored plain text of an item's first clipboard item, absent when it has none.
+    std::optional<QString> fetchPlainText(const QString& uuid);
+    // Records a classification (queued); writes only the two columns, never the content.
+    void updateDisplayType(const QString& uuid, PasteInfoDisplayType type, const QString& pasteboardType);
 
     // Clipboards
     void insertCategory(const PasteCategoryInfModel& model);
@@ -66,6 +74,9 @@ public:
     void perform(std::function<void()> block);
     // Waits until every queued operation has run.
     void waitForQueued();
+    // Runs the block on the store queue inside one transaction and waits for it: the store
+    // operations it calls commit together (a bulk import). False when the commit failed.
+    bool performBatch(const std::function<void()>& block);
 
     // The retention rule of the default clipboard.
     bool isExpired(const PasteInfModel& model) const;

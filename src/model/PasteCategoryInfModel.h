@@ -21,6 +21,8 @@ public:
     PasteCategoryInfModel(const QString& title, const QString& uuid, qint16 orderNumber, qint16 colorIndex);
     // The clipboard that follows `last` in the list (a user-added clipboard).
     static PasteCategoryInfModel successor(const std::optional<PasteCategoryInfModel>& last);
+    // The default clipboard as it is created on a first launch ("Clipboard History").
+    static PasteCategoryInfModel defaultCategory();
 
     std::optional<QString> uuid;
     std::optional<QString> title;

@@ -76,6 +76,10 @@ public:
     // What the store writes into item_data. For a file list it adds a private.book-mark
     // representation (the plain paths) to the model's own items as well.
     PasteDataTypeGroups pasteDataTypeGroups();
+    // The items of stored item_data records; absent (and logged) when the records could not
+    // be decoded. Records without type or data are skipped with a log line.
+    static std::optional<PasteboardItems>
+    pasteboardItemsFrom(const std::optional<PasteDataTypeGroups>& groups);
 
     // Identity is the uuid alone.
     bool operator==(const PasteInfModel& other) const { return uuid == other.uuid; }

@@ -1,0 +1,51 @@
+#include "PasteCategoryInfModel.h"
+
+#include "app/Localized.h"
+#include "model/CoreDataManager.h"
+#include "model/ModelDescription.h"
+
+#include <QUuid>
+
+namespace {
+
+qint16 paletteIndex(int index)
+{
+    // A non-negative remainder: a negative index would select no palette colour at all.
+    const int size = int(categoryColors.size());
+    return qint16(((index % size) + size) % size);
+}
+
+} // namespace
+
+PasteCategoryInfModel::PasteCategoryInfModel(const QString& title, const QString& uuid, qint16 orderNumber,
+                                             qint16 colorIndex)
+    : uuid(uuid), title(title), orderNumber(orderNumber), createDate(CoreDataManager::shared().now()),
+      colorIndex(paletteIndex(colorIndex))
+{
+}
+
+PasteCategoryInfModel PasteCategoryInfModel::successor(const std::optional<PasteCategoryInfModel>& last)
+{
+    PasteCategoryInfModel model;
+    model.uuid = QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
+    model.title = LocalizedQuickView::unnamed();
+    model.createDate = CoreDataManager::shared().now();
+    if (last) {
+        model.colorIndex = paletteIndex(last->colorIndex + 1);
+        model.orderNumber = qint16(last->orderNumber + 1);
+    }
+    return model;
+}
+
+PasteCategoryInfModel PasteCategoryInfModel::defaultCategory()
+{
+    return PasteCategoryInfModel(LocalizedQuickView::clipboardHistory(), kDefaultCategoryUUID, 0, 0);
+}
+
+QString PasteCategoryInfModel::description() const
+{
+    return QStringLiteral("{ uuid: ") + uuid.value_or(QString()) + QStringLiteral(", title: ") +
+           title.value_or(QString()) + QStringLiteral(", orderNumber: ") + QString::number(orderNumber) +
+           QStringLiteral(", createDate: ") + ModelDescription::date(createDate) +
+           QStringLiteral(", colorIndex: ") + QString::number(colorIndex) + QStringLiteral(" }");
+}

@@ -1,0 +1,122 @@
+#include "StoreSchema.h"
+
+#include "model/SqliteDatabase.h"
+
+#include <QByteArray>
+
+#include <array>
+
+namespace StoreSchema {
+
+namespace {
+
+// Index i takes the schema from version i to version i + 1. Never edit a shipped entry: add a
+// new one.
+constexpr std::array kMigrations = {
+    // 1: the first schema. Content and plain text live in their own tables so that listing
+    // a clipboard reads metadata only; deleting an item takes both along.
+    R"sql(
+    CREATE TABLE paste_inf(
+        id INTEGER PRIMARY KEY,
+        uuid TEXT NOT NULL UNIQUE,
+        date INTEGER,
+        category_uuid TEXT,
+        app_name TEXT,
+        app_bundle_url TEXT,
+        app_bundle_identifier TEXT,
+        display_type TEXT,
+        display_paste_board_type TEXT,
+        type_data BLOB,
+        header_bg_color BLOB,
+        content_size INTEGER);
+    CREATE INDEX paste_inf_by_category_date ON paste_inf(category_uuid, date DESC);
+    CREATE TABLE paste_inf_content(
+        id INTEGER PRIMARY KEY REFERENCES paste_inf(id) ON DELETE CASCADE,
+        item_data BLOB);
+    CREATE TABLE paste_inf_text(
+        id INTEGER PRIMARY KEY REFERENCES paste_inf(id) ON DELETE CASCADE,
+        plain_text TEXT,
+        folded_text TEXT);
+    CREATE TABLE paste_category_inf(
+        uuid TEXT PRIMARY KEY,
+        title TEXT,
+        order_number INTEGER,
+        color_index INTEGER,
+        create_date INTEGER,
+        recent_selected_date INTEGER);
+    CREATE TABLE ignored_app_inf(
+        uuid TEXT PRIMARY KEY,
+        name TEXT,
+        path TEXT,
+        bundle_identifier TEXT,
+        date INTEGER);
+    )sql",
+};
+
+} // namespace
+
+int currentVersion()
+{
+    return int(kMigrations.size());
+}
+
+bool inspect(SqliteDatabase& db, Inspection* out, QString* error)
+{
+    // Reading sqlite_master parses every page of the schema: a file that is not a database or
+    // whose schema is damaged fails here, before anything is written.
+    const auto objects = db.queryInteger("SELECT count(*) FROM sqlite_master");
+    const auto appId = objects ? db.queryInteger("PRAGMA application_id") : std::nullopt;
+    const auto version = appId ? db.queryInteger("PRAGMA user_version") : std::nullopt;
+    if (!objects || !appId || !version) {
+        if (error)
+            *error = db.errorMessage();
+        return false;
+    }
+    out->schemaObjects = *objects;
+    out->applicationId = std::int32_t(*appId);
+    out->version = int(*version);
+    return true;
+}
+
+bool isUsable(const Inspection& inspection, QString* error)
+{
+    const bool empty =
+        inspection.applicationId == 0 && inspection.version == 0 && inspection.schemaObjects == 0;
+    if (empty)
+        return true;
+    if (inspection.applicationId != kApplicationId) {
+        if (error)
+            *error = QStringLiteral("it is not a Brimble history database (application id %1)")
+                         .arg(inspection.applicationId);
+        return false;
+    }
+    if (inspection.version > currentVersion()) {
+        if (error)
+            *error =
+                QStringLiteral("it was written by a newer Brimble (schema %1; this Brimble knows up to %2)")
+                    .arg(inspection.version)
+                    .arg(currentVersion());
+        return false;
+    }
+    return true;
+}
+
+bool migrate(SqliteDatabase& db, int fromVersion, QString* error)
+{
+    for (int version = fromVersion; version < currentVersion(); ++version) {
+        SqliteTransaction transaction(db);
+        const QByteArray stamp = QByteArray("PRAGMA user_version = ") + QByteArray::number(version + 1) +
+                                 "; PRAGMA application_id = " + QByteArray::number(kApplicationId) + ";";
+        if (!transaction.isActive() || !db.exec(kMigrations[std::size_t(version)]) ||
+            !db.exec(stamp.constData()) || !transaction.commit()) {
+            if (error)
+                *error = QStringLiteral("schema migration to version %1 failed: %2")
+                             .arg(version + 1)
+                             .arg(db.errorMessage());
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace StoreSchema

@@ -1,0 +1,140 @@
+#include "TestSupport.h"
+
+#include "app/Preferences.h"
+#include "common/Log.h"
+#include "model/CoreDataManager.h"
+#include "model/PasteboardTypes.h"
+
+#include <QJsonValue>
+#include <QTest>
+
+namespace {
+
+CoreDataManager& store()
+{
+    return CoreDataManager::shared();
+}
+
+PasteCategoryInfModel clipboard(const QString& uuid)
+{
+    PasteCategoryInfModel model;
+    model.uuid = uuid;
+    return model;
+}
+
+PasteInfModel item(const QDateTime& date, const QString& categoryUUID)
+{
+    const PasteboardItem content({{PasteboardType::string, QByteArray("retained?")}});
+    PasteInfModel model = PasteInfModel::capture(PasteboardItems{content}, content.types(), nullptr);
+    model.date = date;
+    model.categoryUUID = categoryUUID;
+    return model;
+}
+
+const QDateTime kNow = QDateTime(QDate(2024, 3, 10), QTime(12, 0), Qt::UTC);
+
+} // namespace
+
+class TstRetention : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void loadingAppliesTheRule_data();
+    void loadingAppliesTheRule();
+    void sweepDeletesManyInOneLoad();
+    void itemsWithoutDateNeverExpire();
+};
+
+void TstRetention::loadingAppliesTheRule_data()
+{
+    QTest::addColumn<QJsonValue>("capacity");
+    QTest::addColumn<qint64>("ageMs");
+    QTest::addColumn<QString>("category");
+    QTest::addColumn<bool>("deleted");
+
+    const qint64 day = 86400 * 1000LL;
+    const QString def = kDefaultCategoryUUID;
+    QTest::newRow("day: exactly one day stays") << QJsonValue(0) << day << def << false;
+    QTest::newRow("day: a fraction over stays") << QJsonValue(0) << day + 999 << def << false;
+    QTest::newRow("day: one second over goes") << QJsonValue(0) << day + 1000 << def << true;
+    QTest::newRow("day: two days goes") << QJsonValue(0) << 2 * day << def << true;
+    QTest::newRow("day: future-dated counts by distance") << QJsonValue(0) << -2 * day << def << true;
+    QTest::newRow("day: other clipboard keeps")
+        << QJsonValue(0) << 400 * day << QStringLiteral("TEXT") << false;
+    QTest::newRow("week: seven days stays") << QJsonValue(33) << 7 * day << def << false;
+    QTest::newRow("week: one second over goes") << QJsonValue(33) << 7 * day + 1000 << def << true;
+    QTest::newRow("week: two days stays") << QJsonValue(33) << 2 * day << def << false;
+    QTest::newRow("month: thirty days stays") << QJsonValue(66) << 30 * day << def << false;
+    QTest::newRow("month: one second over goes") << QJsonValue(66) << 30 * day + 1000 << def << true;
+    QTest::newRow("for ever: 100") << QJsonValue(100) << 4000 * day << def << false;
+    QTest::newRow("for ever: any other level") << QJsonValue(50) << 4000 * day << def << false;
+    QTest::newRow("for ever: a string") << QJsonValue(QStringLiteral("0")) << 2 * day << def << false;
+}
+
+void TstRetention::loadingAppliesTheRule()
+{
+    QFETCH(QJsonValue, capacity);
+    QFETCH(qint64, ageMs);
+    QFETCH(QString, category);
+    QFETCH(bool, deleted);
+
+    TestHome home;
+    Preferences::shared().setValue(Preferences::historyCapacityKey, capacity);
+    store().setClock([] { return kNow; });
+    const PasteInfModel model = item(kNow.addMSecs(-ageMs), category);
+    store().insertPasteInf(model);
+    QCOMPARE(store().isExpired(model), deleted);
+
+    // Counting alone never applies the rule.
+    QCOMPARE(store().countPasteInfs(clipboard(category)), 1);
+
+    Log::Capture log;
+    const QList<PasteInfModel> loaded = store().fetchPasteInfs(clipboard(category));
+    QCOMPARE(loaded.isEmpty(), deleted);
+    QCOMPARE(store().countPasteInfs(clipboard(category)), deleted ? 0 : 1);
+    QCOMPARE(log.contains("delete success: { uuid: " + *model.uuid), deleted);
+}
+
+void TstRetention::sweepDeletesManyInOneLoad()
+{
+    TestHome home;
+    Preferences::shared().setHistoryCapacity(0);
+    store().setClock([] { return kNow; });
+    QStringList fresh;
+    for (int i = 0; i < 60; ++i) {
+        const PasteInfModel model =
+            item(kNow.addSecs(i < 10 ? -i * 60 : -2 * 86400 - i), kDefaultCategoryUUID);
+        store().insertPasteInf(model);
+        if (i < 10)
+            fresh.append(*model.uuid);
+    }
+    Log::Capture log;
+    const QList<PasteInfModel> loaded = store().fetchPasteInfs(clipboard(kDefaultCategoryUUID));
+    QStringList kept;
+    for (const PasteInfModel& model : loaded)
+        kept.append(*model.uuid);
+    QCOMPARE(kept, fresh);
+    QCOMPARE(log.count("] delete: { uuid: "), 50);
+    QCOMPARE(log.count("delete success: "), 50);
+    QCOMPARE(store().countPasteInfs(clipboard(kDefaultCategoryUUID)), 10);
+}
+
+void TstRetention::itemsWithoutDateNeverExpire()
+{
+    TestHome home;
+    Preferences::shared().setHistoryCapacity(0);
+    store().setClock([] { return kNow; });
+    PasteInfModel model = item(kNow, kDefaultCategoryUUID);
+    model.date.reset();
+    store().insertPasteInf(model);
+    QVERIFY(!store().isExpired(model));
+    QCOMPARE(store().fetchPasteInfs(clipboard(kDefaultCategoryUUID)).size(), 1);
+
+    PasteInfModel noClipboard = item(kNow.addSecs(-5 * 86400), kDefaultCategoryUUID);
+    noClipboard.categoryUUID.reset();
+    QVERIFY(!store().isExpired(noClipboard));
+}
+
+QTEST_GUILESS_MAIN(TstRetention)
+#include "tst_retention.moc"
