@@ -141,9 +141,10 @@ void PasteBoard::probeAndCapture(qint64 count)
 
 void PasteBoard::capture(const QStringList& types, const RunningApplicationRef& source)
 {
-    // Brimble's own write-back: it would compare equal anyway, and reading it back could mean
-    // copying a large image for nothing.
-    if (pasteInfModel_ && types.contains(PasteboardType::marker)) {
+    // Only Brimble offers its marker. Such a generation is never recorded, also when nothing
+    // was captured before it (after a restart, say), and reading it back could mean copying a
+    // large image for nothing.
+    if (types.contains(PasteboardType::marker)) {
         Log::info(QStringLiteral("dumplicate"), QStringLiteral("ignore this paste"));
         return;
     }

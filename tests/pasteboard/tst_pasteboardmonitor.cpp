@@ -91,6 +91,12 @@ private:
 void TestPasteBoardMonitor::init()
 {
     home_ = std::make_unique<TestHome>();
+    // One second per capture, so the history order is the copy order.
+    auto next = std::make_shared<QDateTime>(QDateTime::currentDateTimeUtc());
+    CoreDataManager::shared().setClock([next] {
+        *next = next->addSecs(1);
+        return *next;
+    });
     clipboard_ = std::make_unique<FakeClipboard>();
     workspace_ = std::make_unique<FakeWorkspace>();
     keys_ = std::make_unique<FakeKeySynthesizer>();
