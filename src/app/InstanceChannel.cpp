@@ -3,12 +3,16 @@
 #include "common/Log.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QThread>
 #include <QFile>
 #include <QJsonDocument>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QPointer>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace {
@@ -28,7 +32,11 @@ std::optional<QJsonObject> parseLine(const QByteArray& line)
 
 InstanceChannel::InstanceChannel(QObject* parent) : QObject(parent) {}
 
-InstanceChannel::~InstanceChannel() = default;
+InstanceChannel::~InstanceChannel()
+{
+    if (lockFd_ >= 0)
+        ::close(lockFd_);
+}
 
 QString InstanceChannel::socketPath()
 {
@@ -41,21 +49,27 @@ QString InstanceChannel::socketPath()
 bool InstanceChannel::listen(Handler handler)
 {
     handler_ = std::move(handler);
+    const QString path = socketPath();
+    // The lock file decides who serves the session: a socket file alone cannot tell a live
+    // Brimble from one that died, and two Brimbles starting together would both think they
+    // were first. The lock is held for the life of the process and released by the kernel.
+    const QByteArray lockPath = QFile::encodeName(path + ".lock");
+    lockFd_ = ::open(lockPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (lockFd_ < 0) {
+        Log::error(kTag, QStringLiteral("cannot open the instance lock ") + path + ".lock");
+        return false;
+    }
+    if (::flock(lockFd_, LOCK_EX | LOCK_NB) != 0) {
+        ::close(lockFd_);
+        lockFd_ = -1;
+        return false;
+    }
+    QLocalServer::removeServer(path);
     server_ = new QLocalServer(this);
     server_->setSocketOptions(QLocalServer::UserAccessOption);
-    const QString path = socketPath();
     if (!server_->listen(path)) {
-        // Someone answering there is a running Brimble; a socket nobody answers is left over
-        // from one that died.
-        QLocalSocket probe;
-        probe.connectToServer(path);
-        if (probe.waitForConnected(1000))
-            return false;
-        QLocalServer::removeServer(path);
-        if (!server_->listen(path)) {
-            Log::error(kTag, QStringLiteral("cannot listen on ") + path + ": " + server_->errorString());
-            return false;
-        }
+        Log::error(kTag, QStringLiteral("cannot listen on ") + path + ": " + server_->errorString());
+        return false;
     }
     connect(server_, &QLocalServer::newConnection, this, &InstanceChannel::onConnection);
     return true;
@@ -93,12 +107,34 @@ void InstanceChannel::onConnection()
     }
 }
 
+bool InstanceChannel::isInstanceRunning()
+{
+    const int fd = ::open(QFile::encodeName(socketPath() + ".lock").constData(), O_RDWR | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool locked = ::flock(fd, LOCK_EX | LOCK_NB) != 0;
+    ::close(fd);
+    return locked;
+}
+
 std::optional<QJsonObject> InstanceChannel::request(const QJsonObject& request, int timeoutMs)
 {
     QLocalSocket socket;
     socket.connectToServer(socketPath());
-    if (!socket.waitForConnected(1000))
-        return std::nullopt;
+    if (!socket.waitForConnected(1000)) {
+        // A Brimble that holds the lock but is still starting gets a moment to listen.
+        if (!isInstanceRunning())
+            return std::nullopt;
+        QElapsedTimer waited;
+        waited.start();
+        while (socket.state() != QLocalSocket::ConnectedState && waited.elapsed() < 5000) {
+            QThread::msleep(100);
+            socket.connectToServer(socketPath());
+            socket.waitForConnected(500);
+        }
+        if (socket.state() != QLocalSocket::ConnectedState)
+            return std::nullopt;
+    }
     socket.write(QJsonDocument(request).toJson(QJsonDocument::Compact) + "\n");
     if (!socket.waitForBytesWritten(timeoutMs))
         return std::nullopt;

@@ -36,9 +36,13 @@ public:
     // Brimble runs or it did not answer within the time-out.
     static std::optional<QJsonObject> request(const QJsonObject& request, int timeoutMs = 10000);
 
+    // Whether a Brimble holds this session's instance lock.
+    static bool isInstanceRunning();
+
 private:
     void onConnection();
 
     QLocalServer* server_ = nullptr;
     Handler handler_;
+    int lockFd_ = -1;
 };

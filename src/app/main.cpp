@@ -1,5 +1,6 @@
 #include "app/AppDelegate.h"
 #include "app/CommandLine.h"
+#include "common/Log.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -12,6 +13,9 @@ int main(int argc, char** argv)
 
     if (CommandLine::isCommand(arguments)) {
         QCoreApplication app(argc, argv);
+        // Standard error carries only the command's own one-line messages; what the store
+        // has to say goes to the log.
+        Log::setup(Log::defaultLogDirectory());
         return CommandLine::run(arguments);
     }
 

@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QTemporaryFile>
 #include <QTest>
 
 namespace {
