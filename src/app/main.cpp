@@ -15,6 +15,7 @@ int main(int argc, char** argv)
         QCoreApplication app(argc, argv);
         // Standard error carries only the command's own one-line messages; what the store
         // has to say goes to the log.
+        qunsetenv("BRIMBLE_LOG_STDERR");
         Log::setup(Log::defaultLogDirectory());
         return CommandLine::run(arguments);
     }
