@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/XdgWorkspace.h"
+
+// The workspace without a display: no windows to report or activate; files and URLs still open.
+class NullWorkspace : public XdgWorkspace
+{
+    Q_OBJECT
+public:
+    using XdgWorkspace::XdgWorkspace;
+
+    RunningApplicationRef frontmostApplication() override { return nullptr; }
+    RunningApplicationRef clipboardOwnerApplication() override { return nullptr; }
+    bool activate(const RunningApplication&, int) override { return false; }
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/Clipboard.h"
+
+#include <QMutex>
+
+#include <atomic>
+
+// An in-memory clipboard for unit tests. Thread-safe, like the real one.
+class FakeClipboard : public Clipboard
+{
+public:
+    qint64 changeCount() const override { return changeCount_.load(); }
+    std::optional<QStringList> types() override;
+    std::optional<PasteboardItems> items() override;
+    bool write(const PasteboardItems& items) override;
+    bool writePrimary(const PasteboardItems& items) override;
+    void clear() override;
+
+    // Another application copies: the content is replaced and the counter moves.
+    void setContents(const PasteboardItems& items);
+    // Stalled: reads answer nothing, as with an owner that never responds.
+    void setStalled(bool stalled);
+    // Writes fail, as when the clipboard cannot be taken.
+    void setWritable(bool writable);
+
+    // Everything write() received, in order.
+    QList<PasteboardItems> writes() const;
+    QList<PasteboardItems> primaryWrites() const;
+    PasteboardItems contents() const;
+
+private:
+    mutable QMutex mutex_;
+    std::atomic<qint64> changeCount_{0};
+    PasteboardItems contents_;
+    QList<PasteboardItems> writes_;
+    QList<PasteboardItems> primaryWrites_;
+    bool stalled_ = false;
+    bool writable_ = true;
+};

@@ -1,0 +1,93 @@
+#include "platform/fake/FakeWorkspace.h"
+
+#include <QMutexLocker>
+
+RunningApplicationRef FakeWorkspace::frontmostApplication()
+{
+    QMutexLocker lock(&mutex_);
+    return frontmost_;
+}
+
+RunningApplicationRef FakeWorkspace::clipboardOwnerApplication()
+{
+    QMutexLocker lock(&mutex_);
+    return owner_;
+}
+
+bool FakeWorkspace::activate(const RunningApplication& app, int)
+{
+    QMutexLocker lock(&mutex_);
+    activations_.append(app.windowId);
+    if (!activationSucceeds_)
+        return false;
+    frontmost_ = std::make_shared<const RunningApplication>(app);
+    return true;
+}
+
+QImage FakeWorkspace::iconForFile(const QString& path)
+{
+    QMutexLocker lock(&mutex_);
+    return icons_.value(path);
+}
+
+bool FakeWorkspace::openUrl(const QUrl& url)
+{
+    QMutexLocker lock(&mutex_);
+    openedUrls_.append(url);
+    return url.isValid();
+}
+
+bool FakeWorkspace::revealFile(const QString& path)
+{
+    QMutexLocker lock(&mutex_);
+    revealedFiles_.append(path);
+    return true;
+}
+
+void FakeWorkspace::setFrontmostApplication(RunningApplicationRef app)
+{
+    QMutexLocker lock(&mutex_);
+    frontmost_ = std::move(app);
+}
+
+void FakeWorkspace::setClipboardOwnerApplication(RunningApplicationRef app)
+{
+    QMutexLocker lock(&mutex_);
+    owner_ = std::move(app);
+}
+
+void FakeWorkspace::activateApplication(RunningApplicationRef app)
+{
+    setFrontmostApplication(app);
+    Q_EMIT applicationActivated(app);
+}
+
+void FakeWorkspace::setActivationSucceeds(bool succeeds)
+{
+    QMutexLocker lock(&mutex_);
+    activationSucceeds_ = succeeds;
+}
+
+void FakeWorkspace::setIconForFile(const QString& path, const QImage& icon)
+{
+    QMutexLocker lock(&mutex_);
+    icons_.insert(path, icon);
+}
+
+QList<quint32> FakeWorkspace::activations() const
+{
+    QMutexLocker lock(&mutex_);
+    return activations_;
+}
+
+QList<QUrl> FakeWorkspace::openedUrls() const
+{
+    QMutexLocker lock(&mutex_);
+    return openedUrls_;
+}
+
+QStringList FakeWorkspace::revealedFiles() const
+{
+    QMutexLocker lock(&mutex_);
+    return revealedFiles_;
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "platform/Workspace.h"
+
+#include <QHash>
+#include <QList>
+#include <QMutex>
+
+// A workspace for unit tests: the test decides which application is in front and which owns
+// the clipboard, and triggers activation notifications. Thread-safe.
+class FakeWorkspace : public Workspace
+{
+    Q_OBJECT
+public:
+    using Workspace::Workspace;
+
+    RunningApplicationRef frontmostApplication() override;
+    RunningApplicationRef clipboardOwnerApplication() override;
+    bool activate(const RunningApplication& app, int timeoutMs = 500) override;
+    QImage iconForFile(const QString& path) override;
+    bool openUrl(const QUrl& url) override;
+    bool revealFile(const QString& path) override;
+
+    void setFrontmostApplication(RunningApplicationRef app);
+    void setClipboardOwnerApplication(RunningApplicationRef app);
+    // Makes app the frontmost one and emits applicationActivated (on the caller's thread,
+    // which in tests is the GUI thread).
+    void activateApplication(RunningApplicationRef app);
+    // activate() answers false from now on, as when the window is gone.
+    void setActivationSucceeds(bool succeeds);
+    void setIconForFile(const QString& path, const QImage& icon);
+
+    // Window ids passed to activate(), in order.
+    QList<quint32> activations() const;
+    QList<QUrl> openedUrls() const;
+    QStringList revealedFiles() const;
+
+private:
+    mutable QMutex mutex_;
+    RunningApplicationRef frontmost_;
+    RunningApplicationRef owner_;
+    bool activationSucceeds_ = true;
+    QHash<QString, QImage> icons_;
+    QList<quint32> activations_;
+    QList<QUrl> openedUrls_;
+    QStringList revealedFiles_;
+};

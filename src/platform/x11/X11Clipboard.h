@@ -1,0 +1,46 @@
+#pragma once
+
+#include "platform/Clipboard.h"
+
+#include <QByteArray>
+
+#include <memory>
+
+// The CLIPBOARD selection through a small clipboard engine of our own: a private xcb
+// connection served by a private thread. The calling thread posts each read or write to that
+// thread and waits for its answer, so the GUI thread's event loop is never involved, and
+// Brimble keeps serving what it wrote for as long as it owns the selection.
+//
+// Reads never stall: a request that makes no progress for progressTimeoutMs is given up
+// (large INCR transfers keep going as long as chunks arrive), and a read is abandoned when the
+// owner changes while it runs.
+class X11Clipboard : public Clipboard
+{
+public:
+    static constexpr int progressTimeoutMs = 1000;
+
+    // Connects to the named display ($DISPLAY when empty); isValid() says whether that worked.
+    explicit X11Clipboard(const QByteArray& displayName = {});
+    ~X11Clipboard() override;
+    X11Clipboard(const X11Clipboard&) = delete;
+    X11Clipboard& operator=(const X11Clipboard&) = delete;
+
+    bool isValid() const;
+
+    qint64 changeCount() const override;
+    std::optional<QStringList> types() override;
+    std::optional<PasteboardItems> items() override;
+    bool write(const PasteboardItems& items) override;
+    bool writePrimary(const PasteboardItems& items) override;
+    void clear() override;
+
+    // The single offer several items become: the texts joined by "\n" under all three
+    // plain-text names, the URI lists joined, every other type from the first item that has
+    // it. Meta-targets are dropped.
+    static PasteboardItem mergeForWriting(const PasteboardItems& items);
+
+    class Engine;
+
+private:
+    std::unique_ptr<Engine> engine_;
+};

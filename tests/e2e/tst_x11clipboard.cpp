@@ -1,0 +1,329 @@
+#include "common/Log.h"
+#include "model/PasteboardTypes.h"
+#include "platform/x11/X11Clipboard.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <atomic>
+#include <future>
+#include <thread>
+
+// The clipboard engine against a real X server, with xclip and our clipowner helper as the
+// other clients.
+class TestX11Clipboard : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanup();
+
+    void seesCopiesByOtherClients();
+    void readsEveryTargetInOrder();
+    void readsLargeTargetsOverIncr();
+    void stalledOwnerDoesNotHangReaders();
+    void readIsAbandonedWhenTheOwnerChanges();
+    void servesWritesToOtherClients();
+    void servesLargeWritesOverIncr();
+    void mergesSeveralItems();
+    void losesOwnershipToAnotherClient();
+    void servesPrimary();
+    void heartbeatWhileReadingLargeImage();
+
+private:
+    // Starts clipowner and waits for its "ready".
+    QProcess* startOwner(const QStringList& arguments);
+    static QByteArray xclipRead(const QString& selection, const QString& target);
+    static void xclipCopy(const QByteArray& data, const QString& target);
+    static QString randomFile(QTemporaryDir& dir, qsizetype size, QByteArray* contents);
+
+    QString helperDir_;
+    std::unique_ptr<X11Clipboard> clipboard_;
+    QList<QProcess*> owners_;
+};
+
+void TestX11Clipboard::initTestCase()
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        QSKIP("needs an X display (scripts/test starts one)");
+    helperDir_ = qEnvironmentVariable("BRIMBLE_HELPER_DIR", QCoreApplication::applicationDirPath() + "/e2e");
+    clipboard_ = std::make_unique<X11Clipboard>();
+    QVERIFY(clipboard_->isValid());
+}
+
+void TestX11Clipboard::cleanup()
+{
+    for (QProcess* owner : std::as_const(owners_)) {
+        owner->terminate();
+        if (!owner->waitForFinished(5000))
+            owner->kill();
+        delete owner;
+    }
+    owners_.clear();
+}
+
+QProcess* TestX11Clipboard::startOwner(const QStringList& arguments)
+{
+    auto* process = new QProcess;
+    owners_.append(process);
+    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process->start(helperDir_ + "/clipowner", arguments);
+    QByteArray output;
+    QElapsedTimer timer;
+    timer.start();
+    while (!output.contains("ready\n") && timer.elapsed() < 15000) {
+        process->waitForReadyRead(100);
+        output += process->readAllStandardOutput();
+    }
+    return output.contains("ready\n") ? process : nullptr;
+}
+
+QByteArray TestX11Clipboard::xclipRead(const QString& selection, const QString& target)
+{
+    QProcess xclip;
+    xclip.start("xclip", {"-o", "-selection", selection, "-t", target});
+    xclip.waitForFinished(60000);
+    return xclip.readAllStandardOutput();
+}
+
+void TestX11Clipboard::xclipCopy(const QByteArray& data, const QString& target)
+{
+    QProcess xclip;
+    // xclip keeps serving from a child process until someone else takes the clipboard.
+    xclip.start("xclip", {"-i", "-selection", "clipboard", "-t", target});
+    xclip.write(data);
+    xclip.closeWriteChannel();
+    xclip.waitForFinished(10000);
+}
+
+QString TestX11Clipboard::randomFile(QTemporaryDir& dir, qsizetype size, QByteArray* contents)
+{
+    QByteArray data(size, Qt::Uninitialized);
+    for (qsizetype i = 0; i < size; ++i)
+        data[i] = char((i * 131 + i / 977) & 0xff);
+    const QString path = dir.filePath(QString("data-%1.bin").arg(size));
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(data);
+    *contents = data;
+    return path;
+}
+
+void TestX11Clipboard::seesCopiesByOtherClients()
+{
+    const qint64 before = clipboard_->changeCount();
+    xclipCopy("from xclip", "UTF8_STRING");
+    QTRY_VERIFY(clipboard_->changeCount() != before);
+    QCOMPARE(clipboard_->types(), QStringList{"UTF8_STRING"});
+    const auto items = clipboard_->items();
+    QVERIFY(items);
+    QCOMPARE(items->size(), 1);
+    QCOMPARE(items->first().dataForType("UTF8_STRING"), QByteArray("from xclip"));
+
+    // The counter stays put while nothing changes.
+    const qint64 settled = clipboard_->changeCount();
+    QTest::qWait(300);
+    QCOMPARE(clipboard_->changeCount(), settled);
+}
+
+void TestX11Clipboard::readsEveryTargetInOrder()
+{
+    QTemporaryDir dir;
+    QByteArray png;
+    const QString pngPath = randomFile(dir, 70000, &png);
+    QVERIFY(startOwner({"--class", "BrimbleTestApp", "--target", "text/html=<b>bold</b>", "--target",
+                        "text/plain;charset=utf-8=bold", "--target-file", "image/png=" + pngPath, "--target",
+                        "x-kde-passwordManagerHint=secret", "--target", "UTF8_STRING=bold"}));
+    const QStringList expected = {"text/html", "text/plain;charset=utf-8", "image/png",
+                                  "x-kde-passwordManagerHint", "UTF8_STRING"};
+    QCOMPARE(clipboard_->types(), expected);
+    const auto items = clipboard_->items();
+    QVERIFY(items);
+    QCOMPARE(items->size(), 1);
+    const PasteboardItem& item = items->first();
+    QCOMPARE(item.types(), expected);
+    QCOMPARE(item.dataForType("text/html"), QByteArray("<b>bold</b>"));
+    QCOMPARE(item.dataForType("text/plain;charset=utf-8"), QByteArray("bold"));
+    QCOMPARE(item.dataForType("image/png"), png);
+    QCOMPARE(item.dataForType("x-kde-passwordManagerHint"), QByteArray("secret"));
+}
+
+void TestX11Clipboard::readsLargeTargetsOverIncr()
+{
+    QTemporaryDir dir;
+    QByteArray big;
+    const QString path = randomFile(dir, 20 * 1024 * 1024, &big);
+    QVERIFY(startOwner(
+        {"--class", "BrimbleTestApp", "--target-file", "image/png=" + path, "--target", "text/plain=small"}));
+    const auto items = clipboard_->items();
+    QVERIFY(items);
+    QCOMPARE(items->first().types(), QStringList({"image/png", "text/plain"}));
+    QVERIFY(items->first().dataForType("image/png") == big);
+
+    // Small chunks force many INCR rounds even for modest data.
+    QVERIFY(startOwner({"--target", "text/plain=" + QString(5000, 'z'), "--incr-chunk", "100"}));
+    QCOMPARE(clipboard_->items()->first().dataForType("text/plain"), QByteArray(5000, 'z'));
+}
+
+void TestX11Clipboard::stalledOwnerDoesNotHangReaders()
+{
+    QVERIFY(startOwner({"--stall", "--target", "text/plain=never"}));
+    Log::Capture capture;
+
+    // The read runs on its own thread; the test thread stays free to prove others get through.
+    auto read = std::async(std::launch::async, [this] { return clipboard_->items(); });
+    QTest::qWait(100);
+    // A write queued behind the stalled read is served once the read gives up.
+    auto write = std::async(std::launch::async, [this] {
+        return clipboard_->write(
+            {PasteboardItem(QList<PasteboardItem::Representation>{{"text/plain", "after stall"}})});
+    });
+    QCOMPARE(read.wait_for(std::chrono::seconds(30)), std::future_status::ready);
+    QVERIFY(!read.get());
+    QCOMPARE(write.wait_for(std::chrono::seconds(30)), std::future_status::ready);
+    QVERIFY(write.get());
+    QVERIFY(capture.contains("cannot read the offered types: timed out"));
+    QCOMPARE(xclipRead("clipboard", "text/plain"), QByteArray("after stall"));
+
+    // A slow owner is waited for as long as each answer comes within the time-out.
+    QVERIFY(startOwner({"--delay-ms", "600", "--target", "text/plain=slow"}));
+    QCOMPARE(clipboard_->items()->first().dataForType("text/plain"), QByteArray("slow"));
+    cleanup();
+    QVERIFY(startOwner({"--delay-ms", "1500", "--target", "text/plain=too slow"}));
+    QVERIFY(!clipboard_->items());
+}
+
+void TestX11Clipboard::readIsAbandonedWhenTheOwnerChanges()
+{
+    // A slow owner keeps the read busy long enough for another client to copy meanwhile.
+    QVERIFY(startOwner({"--delay-ms", "800", "--target", "text/plain=old", "--target", "text/html=old"}));
+    Log::Capture capture;
+    auto read = std::async(std::launch::async, [this] { return clipboard_->items(); });
+    QTest::qWait(300);
+    xclipCopy("interrupting copy", "UTF8_STRING");
+    QCOMPARE(read.wait_for(std::chrono::seconds(30)), std::future_status::ready);
+    QVERIFY(!read.get());
+    QVERIFY(capture.contains("clipboard changed"));
+    QCOMPARE(clipboard_->items()->first().dataForType("UTF8_STRING"), QByteArray("interrupting copy"));
+}
+
+void TestX11Clipboard::servesWritesToOtherClients()
+{
+    const qint64 before = clipboard_->changeCount();
+    const PasteboardItem item({{"text/html", "<i>mine</i>"},
+                               {"text/plain;charset=utf-8", "mine"},
+                               {"image/png", QByteArray("\x89PNG\r\n\x1a\n\0\0", 10)},
+                               {PasteboardType::marker, PasteboardType::marker.toUtf8()}});
+    QVERIFY(clipboard_->write({item}));
+    // The counter has moved by the time write() returns, so the monitor sees its own write.
+    QVERIFY(clipboard_->changeCount() != before);
+
+    const QStringList targets =
+        QString::fromUtf8(xclipRead("clipboard", "TARGETS")).split('\n', Qt::SkipEmptyParts);
+    for (const char* type : {"text/html", "text/plain;charset=utf-8", "UTF8_STRING", "text/plain",
+                             "image/png", "TARGETS", "TIMESTAMP"})
+        QVERIFY2(targets.contains(type), qPrintable(type));
+    QCOMPARE(xclipRead("clipboard", "text/html"), QByteArray("<i>mine</i>"));
+    QCOMPARE(xclipRead("clipboard", "UTF8_STRING"), QByteArray("mine"));
+    QCOMPARE(xclipRead("clipboard", "image/png"), QByteArray("\x89PNG\r\n\x1a\n\0\0", 10));
+    QCOMPARE(xclipRead("clipboard", PasteboardType::marker), PasteboardType::marker.toUtf8());
+    // Reading our own offer needs no round trip to ourselves.
+    QCOMPARE(clipboard_->items()->first().dataForType("text/html"), QByteArray("<i>mine</i>"));
+}
+
+void TestX11Clipboard::servesLargeWritesOverIncr()
+{
+    QTemporaryDir dir;
+    QByteArray big;
+    randomFile(dir, 50 * 1024 * 1024, &big);
+    QVERIFY(clipboard_->write({PasteboardItem(
+        QList<PasteboardItem::Representation>{{"image/png", big}, {"text/plain", "caption"}})}));
+    QVERIFY(xclipRead("clipboard", "image/png") == big);
+    QCOMPARE(xclipRead("clipboard", "text/plain"), QByteArray("caption"));
+}
+
+void TestX11Clipboard::mergesSeveralItems()
+{
+    QVERIFY(clipboard_->write({PasteboardItem(QList<PasteboardItem::Representation>{
+                                   {"UTF8_STRING", "one"}, {"text/uri-list", "file:///tmp/one"}}),
+                               PasteboardItem(QList<PasteboardItem::Representation>{
+                                   {"text/plain", "two"}, {"text/uri-list", "file:///tmp/two"}})}));
+    QCOMPARE(xclipRead("clipboard", "UTF8_STRING"), QByteArray("one\ntwo"));
+    QCOMPARE(xclipRead("clipboard", "text/plain;charset=utf-8"), QByteArray("one\ntwo"));
+    QCOMPARE(xclipRead("clipboard", "text/uri-list"), QByteArray("file:///tmp/one\r\nfile:///tmp/two"));
+}
+
+void TestX11Clipboard::losesOwnershipToAnotherClient()
+{
+    QVERIFY(
+        clipboard_->write({PasteboardItem(QList<PasteboardItem::Representation>{{"text/plain", "ours"}})}));
+    const qint64 afterWrite = clipboard_->changeCount();
+    xclipCopy("theirs", "text/plain");
+    QTRY_VERIFY(clipboard_->changeCount() != afterWrite);
+    QCOMPARE(clipboard_->items()->first().dataForType("text/plain"), QByteArray("theirs"));
+    QCOMPARE(xclipRead("clipboard", "text/plain"), QByteArray("theirs"));
+
+    // clear() only gives up what we own: xclip's copy stays.
+    clipboard_->clear();
+    QCOMPARE(xclipRead("clipboard", "text/plain"), QByteArray("theirs"));
+    QVERIFY(clipboard_->write(
+        {PasteboardItem(QList<PasteboardItem::Representation>{{"text/plain", "ours again"}})}));
+    clipboard_->clear();
+    QVERIFY(!clipboard_->items());
+}
+
+void TestX11Clipboard::servesPrimary()
+{
+    const qint64 before = clipboard_->changeCount();
+    QVERIFY(clipboard_->writePrimary(
+        {PasteboardItem(QList<PasteboardItem::Representation>{{"UTF8_STRING", "for the terminal"}})}));
+    QCOMPARE(xclipRead("primary", "UTF8_STRING"), QByteArray("for the terminal"));
+    // PRIMARY is not the clipboard the monitor watches.
+    QCOMPARE(clipboard_->changeCount(), before);
+}
+
+// Not a pass/fail test: prints how long the GUI thread's event loop went without a tick while
+// another thread read a 50 MB image.
+void TestX11Clipboard::heartbeatWhileReadingLargeImage()
+{
+    QTemporaryDir dir;
+    QByteArray big;
+    const QString path = randomFile(dir, 50 * 1024 * 1024, &big);
+    QVERIFY(startOwner({"--target-file", "image/png=" + path}));
+
+    QElapsedTimer sinceTick;
+    qint64 maxStall = 0;
+    int ticks = 0;
+    QTimer heartbeat;
+    heartbeat.setTimerType(Qt::PreciseTimer);
+    connect(&heartbeat, &QTimer::timeout, this, [&] {
+        maxStall = std::max(maxStall, sinceTick.restart());
+        ++ticks;
+    });
+    std::atomic<bool> done = false;
+    std::optional<PasteboardItems> items;
+    QElapsedTimer readTime;
+    readTime.start();
+    sinceTick.start();
+    heartbeat.start(5);
+    std::thread reader([&] {
+        items = clipboard_->items();
+        done = true;
+    });
+    while (!done)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    reader.join();
+    heartbeat.stop();
+    const qint64 elapsed = readTime.elapsed();
+    QVERIFY(items);
+    QVERIFY(items->first().dataForType("image/png") == big);
+    qInfo("50 MB read in %lld ms; %d heartbeats of 5 ms; longest gap %lld ms", elapsed, ticks, maxStall);
+}
+
+QTEST_GUILESS_MAIN(TestX11Clipboard)
+#include "tst_x11clipboard.moc"

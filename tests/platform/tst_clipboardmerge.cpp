@@ -1,0 +1,94 @@
+#include "model/PasteboardTypes.h"
+#include "platform/x11/X11Clipboard.h"
+
+#include <QTest>
+
+// How several items become the one offer an X11 selection can carry.
+class TestClipboardMerge : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void singleItemKeepsItsBytesAndOrder();
+    void singleItemGainsAllPlainTextNames();
+    void severalItemsJoinTextsAndUris();
+    void otherTypesComeFromTheFirstItemThatHasThem();
+    void metaTargetsAreNeverOffered();
+    void nothingToOffer();
+};
+
+using Rep = PasteboardItem::Representation;
+
+void TestClipboardMerge::singleItemKeepsItsBytesAndOrder()
+{
+    const PasteboardItem item({{"text/html", "<b>x</b>"},
+                               {"text/plain;charset=utf-8", "x"},
+                               {"UTF8_STRING", "x"},
+                               {"text/plain", "x"},
+                               {"image/png", QByteArray("\x89PNG\0\1", 6)},
+                               {PasteboardType::marker, PasteboardType::marker.toUtf8()}});
+    QCOMPARE(X11Clipboard::mergeForWriting({item}), item);
+}
+
+void TestClipboardMerge::singleItemGainsAllPlainTextNames()
+{
+    // Latin-1 bytes under text/plain stay untouched; the missing names get the same bytes.
+    const PasteboardItem item({{"text/plain", "caf\xe9"}, {"application/x-thing", "t"}});
+    const PasteboardItem merged = X11Clipboard::mergeForWriting({item});
+    QCOMPARE(merged.types(),
+             QStringList({"text/plain;charset=utf-8", "UTF8_STRING", "text/plain", "application/x-thing"}));
+    for (const QString& name : PasteboardType::stringReadOrder)
+        QCOMPARE(merged.dataForType(name), QByteArray("caf\xe9"));
+}
+
+void TestClipboardMerge::severalItemsJoinTextsAndUris()
+{
+    const PasteboardItems items = {
+        PasteboardItem(QList<PasteboardItem::Representation>{{"UTF8_STRING", "first"},
+                                                             {"text/uri-list", "file:///a\r\n"}}),
+        PasteboardItem(QList<PasteboardItem::Representation>{{"image/png", "png"}}),
+        PasteboardItem(QList<PasteboardItem::Representation>{{"text/plain;charset=utf-8", "second"},
+                                                             {"text/uri-list", "file:///b"}}),
+        PasteboardItem(
+            QList<PasteboardItem::Representation>{{"text/plain", "third"}, {"text/uri-list", "file:///c"}}),
+    };
+    const PasteboardItem merged = X11Clipboard::mergeForWriting(items);
+    for (const QString& name : PasteboardType::stringReadOrder)
+        QCOMPARE(merged.dataForType(name), QByteArray("first\nsecond\nthird"));
+    QCOMPARE(merged.dataForType("text/uri-list"), QByteArray("file:///a\r\nfile:///b\r\nfile:///c"));
+    QCOMPARE(merged.dataForType("image/png"), QByteArray("png"));
+}
+
+void TestClipboardMerge::otherTypesComeFromTheFirstItemThatHasThem()
+{
+    const PasteboardItems items = {
+        PasteboardItem(
+            QList<PasteboardItem::Representation>{{"text/html", "one"}, {PasteboardType::marker, "m1"}}),
+        PasteboardItem(QList<PasteboardItem::Representation>{
+            {"text/html", "two"}, {"text/rtf", "rtf two"}, {PasteboardType::marker, "m2"}}),
+    };
+    const PasteboardItem merged = X11Clipboard::mergeForWriting(items);
+    QCOMPARE(merged.representations(),
+             (QList<Rep>{{"text/html", "one"}, {PasteboardType::marker, "m1"}, {"text/rtf", "rtf two"}}));
+}
+
+void TestClipboardMerge::metaTargetsAreNeverOffered()
+{
+    const PasteboardItem item({{"TARGETS", "t"},
+                               {"TIMESTAMP", "1"},
+                               {"MULTIPLE", ""},
+                               {"SAVE_TARGETS", ""},
+                               {"INSERT_SELECTION", ""},
+                               {"", "nameless"},
+                               {"text/html", "kept"}});
+    QCOMPARE(X11Clipboard::mergeForWriting({item}).types(), QStringList{"text/html"});
+}
+
+void TestClipboardMerge::nothingToOffer()
+{
+    QVERIFY(X11Clipboard::mergeForWriting({}).isEmpty());
+    QVERIFY(X11Clipboard::mergeForWriting({PasteboardItem()}).isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestClipboardMerge)
+#include "tst_clipboardmerge.moc"
