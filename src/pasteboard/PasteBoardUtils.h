@@ -33,7 +33,8 @@ struct PreferredContent
 namespace PasteBoardUtils {
 
 // Classifies the item (first use) or re-reads its recorded classification. Records a new
-// classification on `item` and queues the store update of the two fields.
+// classification on `item` and queues the store update of the two fields. Callable from any
+// thread, each caller with its own copy of the model.
 std::optional<PreferredContent> preferredContent(PasteInfModel& item);
 
 // The Office rule: the type to classify in place of `type`.

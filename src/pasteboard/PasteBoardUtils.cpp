@@ -1,0 +1,256 @@
+#include "PasteBoardUtils.h"
+
+#include "common/Log.h"
+#include "model/CoreDataManager.h"
+#include "model/PasteboardTypes.h"
+
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <QStringView>
+
+namespace {
+
+const QString kExcel = QStringLiteral("com.microsoft.Excel");
+const QString kWord = QStringLiteral("com.microsoft.Word");
+
+// Compiled once: the classification runs for every row a list shows and every item a search
+// visits, so it must not pay for compiling a pattern on each call.
+const QRegularExpression& colorExpression()
+{
+    static const QRegularExpression expression = [] {
+        QRegularExpression re(QStringLiteral("^#{0,1}(([0-9]|[a-f]|[A-F]){3}|([0-9]|[a-f]|[A-F]){4}|"
+                                             "([0-9]|[a-f]|[A-F]){6}|([0-9]|[a-f]|[A-F]){8})$"));
+        re.optimize();
+        return re;
+    }();
+    return expression;
+}
+
+const QRegularExpression& linkExpression()
+{
+    static const QRegularExpression expression = [] {
+        QRegularExpression re(
+            QStringLiteral("^(https?|ftp|file)://[-A-Za-z0-9+&@#/%?=~_|!:,.;]+[-A-Za-z0-9+&@#/%=~_|]$"));
+        re.optimize();
+        return re;
+    }();
+    return expression;
+}
+
+// A pattern that does not compile counts as no match.
+bool matches(const QRegularExpression& expression, QStringView text)
+{
+    return expression.isValid() && expression.match(text).hasMatch();
+}
+
+bool isBlank(const QString& text)
+{
+    return QStringView(text).trimmed().isEmpty();
+}
+
+bool passesColorTest(std::optional<PasteInfoDisplayType> displayType, const QString& text)
+{
+    if (displayType == PasteInfoDisplayType::Color)
+        return true;
+    const QStringView trimmed = QStringView(text).trimmed();
+    // A UTF-8 form is never shorter than the UTF-16 one, so longer texts need no conversion.
+    if (trimmed.size() > 9 || trimmed.toUtf8().size() > 9)
+        return false;
+    return matches(colorExpression(), trimmed);
+}
+
+bool passesLinkTest(std::optional<PasteInfoDisplayType> displayType, const QString& text)
+{
+    if (displayType == PasteInfoDisplayType::Link)
+        return true;
+    return matches(linkExpression(), QStringView(text).trimmed());
+}
+
+bool isStringType(const QString& type)
+{
+    return PasteboardType::stringReadOrder.contains(type);
+}
+
+bool isRichTextType(const QString& type)
+{
+    return PasteboardType::rtfAliases.contains(type) || type == PasteboardType::rtfd;
+}
+
+std::optional<PreferredContent> classifyRichText(std::optional<PasteInfoDisplayType> displayType,
+                                                 const QString& type, const PasteboardItems& items)
+{
+    const PasteboardItem* first = items.isEmpty() ? nullptr : &items.first();
+    const std::optional<QByteArray> data = first ? first->dataForType(type) : std::nullopt;
+    const std::optional<QString> text = first ? first->plainString() : std::nullopt;
+    if (!data || !text || isBlank(*text)) {
+        Log::warning(type, QStringLiteral("rich text data is nil"));
+        return std::nullopt;
+    }
+    if (passesColorTest(displayType, *text))
+        return PreferredContent{PasteInfoDisplayType::Color, type, *text};
+    if (passesLinkTest(displayType, *text))
+        return PreferredContent{PasteInfoDisplayType::Link, type, *text};
+    const PasteInfoDisplayType kind = type == PasteboardType::rtfd
+                                          ? PasteInfoDisplayType::RichTextFormatDocument
+                                          : PasteInfoDisplayType::RichTextFormat;
+    return PreferredContent{kind, type, *data};
+}
+
+std::optional<PreferredContent> classifyString(std::optional<PasteInfoDisplayType> displayType,
+                                               const QString& type, const PasteboardItems& items)
+{
+    // Any of the plain-text names stands for the item's text, read from the first one present,
+    // so an item keeps its classification whichever of them the owner offered.
+    const std::optional<QString> text = items.isEmpty() ? std::nullopt : items.first().plainString();
+    if (!text || isBlank(*text)) {
+        Log::warning(type, QStringLiteral("string data is nil"));
+        return std::nullopt;
+    }
+    if (passesColorTest(displayType, *text))
+        return PreferredContent{PasteInfoDisplayType::Color, type, *text};
+    if (passesLinkTest(displayType, *text))
+        return PreferredContent{PasteInfoDisplayType::Link, type, *text};
+    return PreferredContent{PasteInfoDisplayType::PlainText, type, *text};
+}
+
+std::optional<PreferredContent> classifyImage(const QString& type, const PasteboardItems& items)
+{
+    const std::optional<QByteArray> data = items.isEmpty() ? std::nullopt : items.first().dataForType(type);
+    if (!data) {
+        Log::warning(type, QStringLiteral("image data is nil"));
+        return std::nullopt;
+    }
+    return PreferredContent{PasteInfoDisplayType::Image, type, *data};
+}
+
+// One uri-list line with "file://" removed everywhere and percent escapes decoded, as bytes.
+QByteArray decodedLine(QString line)
+{
+    line.remove(QStringLiteral("file://"));
+    return QByteArray::fromPercentEncoding(line.toUtf8());
+}
+
+// Bytes that are not UTF-8 after decoding name no file we could show or open.
+std::optional<QString> pathFrom(const QByteArray& bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString path = decoder.decode(bytes);
+    if (decoder.hasError() || !path.startsWith(QLatin1Char('/')))
+        return std::nullopt;
+    return path;
+}
+
+std::optional<PreferredContent> classifyFiles(const QString& type, const PasteboardItems& items)
+{
+    QList<FileEntry> entries;
+    for (const PasteboardItem& item : items) {
+        const std::optional<QByteArray> uriList = item.dataForType(type);
+        if (!uriList) {
+            Log::warning(type, QStringLiteral("file path is nil"));
+            continue;
+        }
+        const std::optional<QByteArray> bookmarkData = item.dataForType(PasteboardType::bookmark);
+        const QList<QByteArray> bookmarks = bookmarkData ? bookmarkData->split('\n') : QList<QByteArray>();
+        qsizetype bookmarkIndex = 0;
+        const QStringList lines = QString::fromUtf8(*uriList).split(QLatin1Char('\n'));
+        for (const QString& rawLine : lines) {
+            const QString line = rawLine.trimmed();
+            if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+                continue;
+            const QByteArray bytes = decodedLine(line);
+            // The bookmark writer counts every line that decodes to something, valid or not.
+            const qsizetype index = bytes.isEmpty() ? -1 : bookmarkIndex++;
+            const std::optional<QString> path = pathFrom(bytes);
+            if (!path) {
+                Log::warning(type, QStringLiteral("file path is nil"));
+                continue;
+            }
+            const QByteArray bookmark =
+                index >= 0 && index < bookmarks.size() ? bookmarks.at(index) : QByteArray();
+            // Linux has no security-scoped bookmarks: the plain path is what a later resolver
+            // needs when the item carries none.
+            entries.append(FileEntry{*path, bookmark.isEmpty() ? path->toUtf8() : bookmark});
+        }
+    }
+    return PreferredContent{PasteInfoDisplayType::File, type, entries};
+}
+
+} // namespace
+
+namespace PasteBoardUtils {
+
+// Thread safety: the GUI thread and a search thread may classify copies of the same stored
+// item at the same time. Models are values, so each caller reads and writes only its own copy
+// (their shared, lazily loaded content is immutable once loaded), and the store write is queued
+// on the store's serial queue. Two callers may both record a first classification; they record
+// the same answer, so the second write is harmless.
+std::optional<PreferredContent> preferredContent(PasteInfModel& item)
+{
+    const std::optional<PasteboardItems>& items = item.pasteboardItems();
+    if (!items || items->isEmpty())
+        return std::nullopt;
+
+    if (item.displayType && item.displayPasteBoardType) {
+        if (auto recorded = classify(item.displayType, *item.displayPasteBoardType, *items))
+            return recorded;
+    }
+
+    if (!item.types || item.types->isEmpty())
+        return std::nullopt;
+
+    for (const QString& type : std::as_const(*item.types)) {
+        const QString preferred = preferredType(type, item);
+        auto result = classify(std::nullopt, preferred, *items);
+        if (!result)
+            continue;
+        item.displayType = result->displayType;
+        item.displayPasteBoardType = preferred;
+        // Only the two columns are written: a classification never re-serializes the content.
+        if (item.uuid)
+            CoreDataManager::shared().updateDisplayType(*item.uuid, result->displayType, preferred);
+        return result;
+    }
+    return std::nullopt;
+}
+
+QString preferredType(const QString& type, const PasteInfModel& item)
+{
+    if (!item.appBundleIdentifier ||
+        (*item.appBundleIdentifier != kExcel && *item.appBundleIdentifier != kWord))
+        return type;
+    const std::optional<PasteboardItems>& items = item.pasteboardItems();
+    if (!items || items->isEmpty())
+        return type;
+    const PasteboardItem& first = items->first();
+    const std::optional<QString> text = first.plainString();
+    if (!text || isBlank(*text))
+        return type;
+    // Office offers its RTF under whichever of the names the bridge gave it; prefer text/rtf.
+    for (const QString& rtf : PasteboardType::rtfAliases)
+        if (first.hasType(rtf))
+            return rtf;
+    return type;
+}
+
+std::optional<PreferredContent> classify(std::optional<PasteInfoDisplayType> displayType,
+                                         const QString& pasteboardType, const PasteboardItems& items)
+{
+    if (isRichTextType(pasteboardType))
+        return classifyRichText(displayType, pasteboardType, items);
+    if (isStringType(pasteboardType))
+        return classifyString(displayType, pasteboardType, items);
+    if (PasteboardType::isImage(pasteboardType))
+        return classifyImage(pasteboardType, items);
+    if (pasteboardType == PasteboardType::fileURL)
+        return classifyFiles(pasteboardType, items);
+    return std::nullopt;
+}
+
+} // namespace PasteBoardUtils
+
+namespace Symbols {
+bool contains(const QString& type, const QStringList& types)
+{
+    return types.contains(type);
+}
+} // namespace Symbols
