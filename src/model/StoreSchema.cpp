@@ -14,7 +14,9 @@ namespace {
 // new one.
 constexpr std::array kMigrations = {
     // 1: the first schema. Content and plain text live in their own tables so that listing
-    // a clipboard reads metadata only; deleting an item takes both along.
+    // a clipboard reads metadata only; deleting an item takes both along. The index covers
+    // what a search walks in history order, and the lower-cased text comes first in its row
+    // so that a text scan does not step over the original.
     R"sql(
     CREATE TABLE paste_inf(
         id INTEGER PRIMARY KEY,
@@ -29,14 +31,14 @@ constexpr std::array kMigrations = {
         type_data BLOB,
         header_bg_color BLOB,
         content_size INTEGER);
-    CREATE INDEX paste_inf_by_category_date ON paste_inf(category_uuid, date DESC);
+    CREATE INDEX paste_inf_by_category_date ON paste_inf(category_uuid, date DESC, display_type, uuid);
     CREATE TABLE paste_inf_content(
         id INTEGER PRIMARY KEY REFERENCES paste_inf(id) ON DELETE CASCADE,
         item_data BLOB);
     CREATE TABLE paste_inf_text(
         id INTEGER PRIMARY KEY REFERENCES paste_inf(id) ON DELETE CASCADE,
-        plain_text TEXT,
-        folded_text TEXT);
+        folded_text TEXT,
+        plain_text TEXT);
     CREATE TABLE paste_category_inf(
         uuid TEXT PRIMARY KEY,
         title TEXT,

@@ -1,0 +1,766 @@
+#include "SearchEngine.h"
+
+#include "common/Log.h"
+#include "common/SerialQueue.h"
+#include "model/CoreDataManager.h"
+#include "model/PasteInfoDisplayType.h"
+#include "pasteboard/PasteBoardUtils.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QMetaObject>
+
+#include <sqlite3.h>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+#include <algorithm>
+#include <chrono>
+#include <cstring>
+#include <future>
+#include <limits>
+#include <vector>
+
+// ---- SearchResults
+
+QString SearchResults::uuid(qsizetype index) const
+{
+    const qsizetype begin = index == 0 ? 0 : uuidEnds_.at(index - 1);
+    return QString::fromUtf8(uuidBytes_.constData() + begin, uuidEnds_.at(index) - begin);
+}
+
+QStringList SearchResults::uuids(qsizetype from, qsizetype count) const
+{
+    QStringList list;
+    const qsizetype end = count < 0 ? size() : std::min(size(), from + count);
+    for (qsizetype i = std::max<qsizetype>(from, 0); i < end; ++i)
+        list.append(uuid(i));
+    return list;
+}
+
+SearchResults SearchResults::first(qsizetype count) const
+{
+    SearchResults prefix;
+    const qsizetype n = std::clamp<qsizetype>(count, 0, size());
+    prefix.rowIds_ = rowIds_.first(n);
+    prefix.uuidEnds_ = uuidEnds_.first(n);
+    prefix.uuidBytes_ = uuidBytes_.first(n == 0 ? 0 : uuidEnds_.at(n - 1));
+    return prefix;
+}
+
+void SearchResults::append(qint64 rowId, QByteArrayView uuid)
+{
+    rowIds_.append(rowId);
+    uuidBytes_.append(uuid);
+    uuidEnds_.append(uuidBytes_.size());
+}
+
+namespace {
+
+const QString kTag = QStringLiteral("SearchEngine");
+using Clock = std::chrono::steady_clock;
+
+// How long a pass streams rows in history order to find its first screenful before it turns to
+// the unordered scan, which costs about half as much per row but has to finish before anything
+// can be shown in order.
+constexpr auto kStreamBudget = std::chrono::milliseconds(8);
+// The scan hands out the row-id range in this many chunks, so both threads stay busy to the end
+// however the large texts are spread.
+constexpr qint64 kScanChunks = 64;
+constexpr qint64 kMinChunkSpan = 4096;
+// Matches over a row-id span up to this wide are marked in a bitmap (at most 16 MB).
+constexpr qint64 kMaxBitmapSpan = qint64(1) << 27;
+// SQLite caps this at its compile-time limit (2 GB in most builds).
+constexpr qint64 kMmapSize = qint64(1) << 40;
+// VM instructions between checks for cancellation inside a single step.
+constexpr int kProgressInterval = 4096;
+
+// Cancellation and progress of one pass, shared by the threads that work on it.
+struct PassState
+{
+    quint64 generation = 0;
+    std::shared_ptr<std::atomic<quint64>> latest;
+    std::atomic<qint64> rowsExamined{0};
+    // Set when the pass has what it needs, so the helper can stop scanning.
+    std::atomic<bool> done{false};
+
+    bool cancelled() const { return latest->load(std::memory_order_relaxed) != generation; }
+    bool shouldStop() const { return cancelled() || done.load(std::memory_order_relaxed); }
+};
+
+// The rows that passed the text condition, by row id.
+class HitSet
+{
+public:
+    void build(std::vector<qint64> ids, qint64 minId, qint64 maxId)
+    {
+        if (maxId >= minId && maxId - minId < kMaxBitmapSpan) {
+            base_ = minId;
+            bits_.assign(size_t((maxId - minId) / 64 + 1), 0);
+            for (qint64 id : ids)
+                bits_[size_t((id - base_) >> 6)] |= quint64(1) << ((id - base_) & 63);
+        } else {
+            std::sort(ids.begin(), ids.end());
+            sorted_ = std::move(ids);
+        }
+    }
+
+    bool contains(qint64 id) const
+    {
+        if (!bits_.empty()) {
+            const qint64 offset = id - base_;
+            return offset >= 0 && size_t(offset >> 6) < bits_.size() &&
+                   (bits_[size_t(offset >> 6)] >> (offset & 63)) & 1;
+        }
+        return std::binary_search(sorted_.begin(), sorted_.end(), id);
+    }
+
+private:
+    qint64 base_ = 0;
+    std::vector<quint64> bits_;
+    std::vector<qint64> sorted_;
+};
+
+class Statement
+{
+public:
+    Statement(sqlite3* db, const QByteArray& sql)
+    {
+        if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &stmt_, nullptr) != SQLITE_OK)
+            stmt_ = nullptr;
+    }
+    ~Statement() { sqlite3_finalize(stmt_); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+    sqlite3_stmt* get() const { return stmt_; }
+    explicit operator bool() const { return stmt_ != nullptr; }
+
+private:
+    sqlite3_stmt* stmt_ = nullptr;
+};
+
+QByteArrayView columnBytes(sqlite3_stmt* stmt, int column)
+{
+    const auto* data = static_cast<const char*>(sqlite3_column_blob(stmt, column));
+    return data ? QByteArrayView(data, sqlite3_column_bytes(stmt, column)) : QByteArrayView();
+}
+
+// Substring test on UTF-8 bytes. With SSE2 it compares the needle's first and last bytes at 16
+// positions at once and checks the rest only where both agree; this beats memmem several times
+// over on long texts, which is where a pass spends its time.
+bool containsNeedle(QByteArrayView haystack, const QByteArray& needle)
+{
+    const char* text = haystack.data();
+    const size_t length = size_t(haystack.size());
+    const size_t n = size_t(needle.size());
+    if (!text || n == 0 || n > length)
+        return text && n == 0;
+    if (n == 1)
+        return memchr(text, needle.at(0), length) != nullptr;
+#if defined(__SSE2__)
+    const __m128i first = _mm_set1_epi8(needle.at(0));
+    const __m128i last = _mm_set1_epi8(needle.at(n - 1));
+    size_t i = 0;
+    for (; i + n - 1 + 16 <= length; i += 16) {
+        const __m128i blockFirst = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
+        const __m128i blockLast = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i + n - 1));
+        unsigned mask = unsigned(_mm_movemask_epi8(
+            _mm_and_si128(_mm_cmpeq_epi8(first, blockFirst), _mm_cmpeq_epi8(last, blockLast))));
+        while (mask) {
+            const unsigned bit = unsigned(__builtin_ctz(mask));
+            if (memcmp(text + i + bit + 1, needle.constData() + 1, n - 2) == 0)
+                return true;
+            mask &= mask - 1;
+        }
+    }
+    return i < length && memmem(text + i, length - i, needle.constData(), n) != nullptr;
+#else
+    return memmem(text, length, needle.constData(), n) != nullptr;
+#endif
+}
+
+// A read-only connection to the history database, used by one thread at a time. Besides the
+// connection it holds what the SQL functions of the running pass look at.
+class Reader
+{
+public:
+    ~Reader() { close(); }
+
+    bool open(const QString& path)
+    {
+        if (db_ && path == path_)
+            return true;
+        close();
+        const int flags = SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX;
+        if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db_, flags, nullptr) != SQLITE_OK) {
+            Log::error(kTag, QStringLiteral("cannot open history database: %1")
+                                 .arg(QString::fromUtf8(db_ ? sqlite3_errmsg(db_) : "out of memory")));
+            close();
+            return false;
+        }
+        path_ = path;
+        sqlite3_busy_timeout(db_, 2000);
+        sqlite3_exec(
+            db_,
+            QByteArray("PRAGMA query_only=1; PRAGMA mmap_size=" + QByteArray::number(kMmapSize)).constData(),
+            nullptr, nullptr, nullptr);
+        sqlite3_progress_handler(db_, kProgressInterval, &Reader::progress, this);
+        sqlite3_create_function(db_, "brimble_contains", 1, SQLITE_UTF8 | SQLITE_DIRECTONLY, this,
+                                &Reader::containsFn, nullptr, nullptr);
+        sqlite3_create_function(db_, "brimble_hit", 1, SQLITE_UTF8 | SQLITE_DIRECTONLY, this, &Reader::hitFn,
+                                nullptr, nullptr);
+        return true;
+    }
+
+    void close()
+    {
+        sqlite3_close_v2(db_);
+        db_ = nullptr;
+        path_.clear();
+    }
+
+    sqlite3* db() const { return db_; }
+    QString errorMessage() const { return QString::fromUtf8(db_ ? sqlite3_errmsg(db_) : "no connection"); }
+
+    // Set for each piece of work before its statements run.
+    PassState* pass = nullptr;
+    QByteArray needle;
+    const HitSet* hits = nullptr;
+    Clock::time_point deadline = Clock::time_point::max();
+    bool deadlinePassed = false;
+    // Rows looked at by this thread, added to the pass's count when a piece of work ends, so
+    // that two threads do not contend for one counter on every row.
+    qint64 examined = 0;
+
+    void flushExamined()
+    {
+        if (pass)
+            pass->rowsExamined.fetch_add(examined, std::memory_order_relaxed);
+        examined = 0;
+    }
+
+private:
+    static int progress(void* context)
+    {
+        const auto* self = static_cast<Reader*>(context);
+        return self->pass && (self->pass->cancelled() || self->deadlinePassed) ? 1 : 0;
+    }
+
+    static void containsFn(sqlite3_context* context, int, sqlite3_value** args)
+    {
+        auto* self = static_cast<Reader*>(sqlite3_user_data(context));
+        if ((++self->examined & 63) == 0 && Clock::now() >= self->deadline)
+            self->deadlinePassed = true;
+        const auto* text = static_cast<const char*>(sqlite3_value_blob(args[0]));
+        const QByteArrayView haystack(text, text ? sqlite3_value_bytes(args[0]) : 0);
+        sqlite3_result_int(context, containsNeedle(haystack, self->needle) ? 1 : 0);
+    }
+
+    static void hitFn(sqlite3_context* context, int, sqlite3_value** args)
+    {
+        auto* self = static_cast<Reader*>(sqlite3_user_data(context));
+        ++self->examined;
+        sqlite3_result_int(context, self->hits && self->hits->contains(sqlite3_value_int64(args[0])) ? 1 : 0);
+    }
+
+    sqlite3* db_ = nullptr;
+    QString path_;
+};
+
+// The row-id range of the stored texts, cut into chunks for the threads that scan it.
+struct ScanPlan
+{
+    qint64 minId = 0;
+    qint64 maxId = -1;
+    qint64 chunkSpan = 1;
+    qint64 chunks = 0;
+    std::atomic<qint64> next{0};
+};
+
+enum class Outcome
+{
+    Completed,
+    Cancelled,
+    Failed
+};
+
+// Tests the text condition on every stored text of the plan's chunks this thread claims. Works
+// alongside another thread claiming chunks of the same plan.
+Outcome scanChunks(Reader& reader, PassState& pass, ScanPlan& plan, std::vector<qint64>& hits)
+{
+    Statement stmt(reader.db(), "SELECT id, folded_text FROM paste_inf_text WHERE id BETWEEN ?1 AND ?2");
+    if (!stmt) {
+        Log::error(kTag, QStringLiteral("cannot read texts: %1").arg(reader.errorMessage()));
+        return Outcome::Failed;
+    }
+    for (qint64 chunk = plan.next.fetch_add(1); chunk < plan.chunks; chunk = plan.next.fetch_add(1)) {
+        const qint64 first = plan.minId + chunk * plan.chunkSpan;
+        sqlite3_reset(stmt.get());
+        sqlite3_bind_int64(stmt.get(), 1, first);
+        sqlite3_bind_int64(stmt.get(), 2, std::min(plan.maxId, first + plan.chunkSpan - 1));
+        int rc;
+        while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
+            ++reader.examined;
+            if (pass.shouldStop())
+                return Outcome::Cancelled;
+            if (containsNeedle(columnBytes(stmt.get(), 1), reader.needle))
+                hits.push_back(sqlite3_column_int64(stmt.get(), 0));
+        }
+        if (rc != SQLITE_DONE) {
+            if (pass.shouldStop())
+                return Outcome::Cancelled;
+            Log::error(kTag, QStringLiteral("cannot read texts: %1").arg(reader.errorMessage()));
+            return Outcome::Failed;
+        }
+    }
+    return Outcome::Completed;
+}
+
+QByteArray sqlString(const QString& raw)
+{
+    return "'" + raw.toUtf8().replace('\'', "''") + "'";
+}
+
+// Rows the type condition may accept: the wanted types, and rows without a known type, which are
+// classified when they come up.
+QByteArray typeFilterSql(const ParsedQuery& query)
+{
+    if (query.displayTypes.isEmpty())
+        return {};
+    QByteArrayList known, wanted;
+    for (PasteInfoDisplayType type : DisplayType::all())
+        known.append(sqlString(DisplayType::rawValue(type)));
+    for (PasteInfoDisplayType type : query.displayTypes)
+        wanted.append(sqlString(DisplayType::rawValue(type)));
+    return " AND (p.display_type IS NULL OR p.display_type NOT IN (" + known.join(',') +
+           ") OR p.display_type IN (" + wanted.join(',') + "))";
+}
+
+std::optional<PasteInfoDisplayType> displayTypeOfColumn(sqlite3_stmt* stmt, int column)
+{
+    static const QList<QByteArray> raws = [] {
+        QList<QByteArray> list;
+        for (PasteInfoDisplayType type : DisplayType::all())
+            list.append(DisplayType::rawValue(type).toUtf8());
+        return list;
+    }();
+    const QByteArrayView raw = columnBytes(stmt, column);
+    for (qsizetype i = 0; i < raws.size(); ++i)
+        if (raw == raws.at(i))
+            return DisplayType::all().at(i);
+    return std::nullopt;
+}
+
+// One search over one database on the calling thread; the engine adds a helper thread for the
+// scan and delivery to the GUI thread.
+class SearchRun
+{
+public:
+    struct Options
+    {
+        // Stop after this many matches (0: all).
+        qsizetype limit = 0;
+        // How long to stream in history order before scanning; max streams to the end.
+        Clock::duration streamBudget = kStreamBudget;
+        std::function<void(const SearchResults&)> firstScreen;
+        // Starts another thread on the scan plan; its future reports that thread's matches.
+        std::function<std::future<std::pair<Outcome, std::vector<qint64>>>(ScanPlan&)> startHelper;
+    };
+
+    SearchRun(Reader& reader, PassState& pass, const QString& categoryUuid, const ParsedQuery& query,
+              Options options)
+        : reader_(reader), pass_(pass), category_(categoryUuid.toUtf8()), query_(query),
+          options_(std::move(options))
+    {
+        reader_.pass = &pass_;
+        reader_.needle = SearchHelper::foldedNeedle(query_);
+        reader_.hits = nullptr;
+        reader_.deadline = Clock::time_point::max();
+        reader_.deadlinePassed = false;
+        reader_.examined = 0;
+        // Unclassified rows are classified through the store, which can only do that for its own file.
+        const CoreDataManager& store = CoreDataManager::shared();
+        canClassify_ = store.isOpen() && QFileInfo(store.path()).canonicalFilePath() ==
+                                             QFileInfo(databasePath()).canonicalFilePath();
+    }
+
+    ~SearchRun()
+    {
+        reader_.flushExamined();
+        reader_.pass = nullptr;
+        reader_.hits = nullptr;
+    }
+
+    Outcome run()
+    {
+        if (query_.text.isEmpty())
+            return walk(nullptr);
+
+        ScanPlan plan;
+        std::future<std::pair<Outcome, std::vector<qint64>>> helper;
+        const bool streamToEnd = options_.streamBudget == Clock::duration::max();
+        if (!streamToEnd) {
+            if (const Outcome planned = planScan(plan); planned != Outcome::Completed)
+                return planned;
+            if (options_.startHelper)
+                helper = options_.startHelper(plan);
+        }
+
+        Outcome outcome = Outcome::Completed;
+        bool complete = false;
+        if (options_.streamBudget > Clock::duration::zero())
+            outcome = stream(&complete);
+        if (outcome != Outcome::Completed || complete || streamToEnd) {
+            pass_.done = true;
+            if (helper.valid())
+                helper.wait();
+            return outcome;
+        }
+
+        std::vector<qint64> ids;
+        outcome = scanChunks(reader_, pass_, plan, ids);
+        if (helper.valid()) {
+            auto [helperOutcome, helperIds] = helper.get();
+            if (outcome == Outcome::Completed)
+                outcome = helperOutcome;
+            ids.insert(ids.end(), helperIds.begin(), helperIds.end());
+        }
+        if (outcome != Outcome::Completed)
+            return outcome;
+        HitSet hits;
+        hits.build(std::move(ids), plan.minId, plan.maxId);
+        results_ = {};
+        return walk(&hits);
+    }
+
+    const SearchResults& results() const { return results_; }
+
+private:
+    QString databasePath() const { return QString::fromUtf8(sqlite3_db_filename(reader_.db(), "main")); }
+
+    Outcome planScan(ScanPlan& plan)
+    {
+        Statement stmt(reader_.db(),
+                       "SELECT (SELECT min(id) FROM paste_inf_text), (SELECT max(id) FROM paste_inf_text)");
+        if (!stmt || sqlite3_step(stmt.get()) != SQLITE_ROW) {
+            if (pass_.cancelled())
+                return Outcome::Cancelled;
+            Log::error(kTag, QStringLiteral("cannot read texts: %1").arg(reader_.errorMessage()));
+            return Outcome::Failed;
+        }
+        if (sqlite3_column_type(stmt.get(), 0) == SQLITE_NULL)
+            return Outcome::Completed; // no texts: nothing to scan
+        plan.minId = sqlite3_column_int64(stmt.get(), 0);
+        plan.maxId = sqlite3_column_int64(stmt.get(), 1);
+        // In unsigned arithmetic so that extreme ids cannot overflow.
+        const quint64 span = quint64(plan.maxId) - quint64(plan.minId) + 1;
+        const quint64 chunkSpan = std::max<quint64>(quint64(kMinChunkSpan), span / quint64(kScanChunks) + 1);
+        plan.chunkSpan = qint64(std::min<quint64>(chunkSpan, quint64(std::numeric_limits<qint64>::max())));
+        plan.chunks = qint64((span - 1) / quint64(plan.chunkSpan) + 1);
+        return Outcome::Completed;
+    }
+
+    // Streams the clipboard in history order, testing text then type, until the first screen is
+    // full (or the limit is reached, or the budget is spent). Sets `complete` when it reached the
+    // end of the clipboard, in which case the results are final.
+    Outcome stream(bool* complete)
+    {
+        const QByteArray sql =
+            "SELECT p.id, p.uuid, p.display_type FROM paste_inf AS p CROSS JOIN paste_inf_text AS t "
+            "ON t.id = p.id WHERE p.category_uuid = ?1 AND brimble_contains(t.folded_text)" +
+            typeFilterSql(query_) + " ORDER BY p.date DESC";
+        Statement stmt(reader_.db(), sql);
+        if (!stmt) {
+            Log::error(kTag, QStringLiteral("cannot search history: %1").arg(reader_.errorMessage()));
+            return Outcome::Failed;
+        }
+        sqlite3_bind_text(stmt.get(), 1, category_.constData(), int(category_.size()), SQLITE_STATIC);
+        if (options_.streamBudget != Clock::duration::max())
+            reader_.deadline = Clock::now() + options_.streamBudget;
+        const qsizetype wanted = options_.limit > 0 ? options_.limit : SearchEngine::kFirstScreen;
+        int rc;
+        while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
+            if (pass_.cancelled())
+                return Outcome::Cancelled;
+            if (!accept(stmt.get()))
+                continue;
+            if (results_.size() >= wanted)
+                break;
+        }
+        reader_.deadline = Clock::time_point::max();
+        const bool budgetSpent = reader_.deadlinePassed;
+        reader_.deadlinePassed = false;
+        if (pass_.cancelled())
+            return Outcome::Cancelled;
+        if (rc == SQLITE_DONE || (options_.limit > 0 && results_.size() >= options_.limit)) {
+            *complete = true;
+            return Outcome::Completed;
+        }
+        if (rc != SQLITE_ROW && !(rc == SQLITE_INTERRUPT && budgetSpent)) {
+            Log::error(kTag, QStringLiteral("cannot search history: %1").arg(reader_.errorMessage()));
+            return Outcome::Failed;
+        }
+        reportFirstScreen();
+        return Outcome::Completed;
+    }
+
+    // Walks the clipboard in history order and keeps the rows in `hits` (every row without a
+    // text condition) that pass the type condition.
+    Outcome walk(const HitSet* hits)
+    {
+        reader_.hits = hits;
+        const QByteArray sql =
+            "SELECT p.id, p.uuid, p.display_type FROM paste_inf AS p WHERE p.category_uuid = ?1" +
+            QByteArray(hits ? " AND brimble_hit(p.id)" : "") + typeFilterSql(query_) +
+            " ORDER BY p.date DESC";
+        Statement stmt(reader_.db(), sql);
+        if (!stmt) {
+            Log::error(kTag, QStringLiteral("cannot search history: %1").arg(reader_.errorMessage()));
+            return Outcome::Failed;
+        }
+        sqlite3_bind_text(stmt.get(), 1, category_.constData(), int(category_.size()), SQLITE_STATIC);
+        int rc;
+        while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
+            if (!hits)
+                ++reader_.examined;
+            if (pass_.cancelled())
+                return Outcome::Cancelled;
+            if (!accept(stmt.get()))
+                continue;
+            if (options_.limit > 0 && results_.size() >= options_.limit)
+                return Outcome::Completed;
+            if (results_.size() == SearchEngine::kFirstScreen)
+                reportFirstScreen();
+        }
+        reader_.hits = nullptr;
+        if (pass_.cancelled())
+            return Outcome::Cancelled;
+        if (rc != SQLITE_DONE) {
+            Log::error(kTag, QStringLiteral("cannot search history: %1").arg(reader_.errorMessage()));
+            return Outcome::Failed;
+        }
+        return Outcome::Completed;
+    }
+
+    // Appends the row (id, uuid, display_type) when it passes the type condition.
+    bool accept(sqlite3_stmt* stmt)
+    {
+        const QByteArrayView uuid = columnBytes(stmt, 1);
+        if (!query_.displayTypes.isEmpty()) {
+            std::optional<PasteInfoDisplayType> type = displayTypeOfColumn(stmt, 2);
+            if (!type)
+                type = classify(uuid);
+            if (!SearchHelper::typeMatches(query_, type))
+                return false;
+        }
+        results_.append(sqlite3_column_int64(stmt, 0), uuid);
+        return true;
+    }
+
+    std::optional<PasteInfoDisplayType> classify(QByteArrayView uuid)
+    {
+        if (!canClassify_) {
+            if (!warnedUnclassified_)
+                Log::warning(kTag,
+                             QStringLiteral("unclassified items count as unknown: the store is not open"));
+            warnedUnclassified_ = true;
+            return std::nullopt;
+        }
+        std::optional<PasteInfModel> model = CoreDataManager::shared().fetchPasteInf(QString::fromUtf8(uuid));
+        if (!model)
+            return std::nullopt;
+        if (auto content = PasteBoardUtils::preferredContent(*model))
+            return content->displayType;
+        return std::nullopt;
+    }
+
+    void reportFirstScreen()
+    {
+        if (firstScreenSent_ || results_.isEmpty() || !options_.firstScreen)
+            return;
+        firstScreenSent_ = true;
+        options_.firstScreen(results_.first(SearchEngine::kFirstScreen));
+    }
+
+    Reader& reader_;
+    PassState& pass_;
+    QByteArray category_;
+    ParsedQuery query_;
+    Options options_;
+    SearchResults results_;
+    bool canClassify_ = false;
+    bool warnedUnclassified_ = false;
+    bool firstScreenSent_ = false;
+};
+
+} // namespace
+
+// ---- SearchEngine
+
+struct SearchEngine::Worker
+{
+    explicit Worker(const QString& label) : queue(label) {}
+    Reader reader;
+    // Declared after the reader so that it stops before the connection closes.
+    SerialQueue queue;
+};
+
+struct SearchEngine::Pass
+{
+    PassState state;
+    QString databasePath;
+    QString categoryUuid;
+    ParsedQuery query;
+    std::chrono::milliseconds streamBudget;
+};
+
+SearchEngine::SearchEngine(QObject* parent)
+    : QObject(parent), streamBudget_(kStreamBudget), latest_(std::make_shared<std::atomic<quint64>>(0)),
+      mainWorker_(std::make_unique<Worker>(QStringLiteral("paste_search"))),
+      helperWorker_(std::make_unique<Worker>(QStringLiteral("paste_search.scan")))
+{
+    qRegisterMetaType<SearchResults>();
+}
+
+SearchEngine::~SearchEngine()
+{
+    cancel();
+    mainWorker_.reset();
+    helperWorker_.reset();
+}
+
+void SearchEngine::setDatabasePath(const QString& path)
+{
+    databasePath_ = path;
+}
+
+void SearchEngine::setStreamBudget(std::chrono::milliseconds budget)
+{
+    streamBudget_ = std::max(budget, std::chrono::milliseconds(0));
+}
+
+quint64 SearchEngine::search(const QString& categoryUuid, const QString& queryText)
+{
+    return search(categoryUuid, SearchHelper::parseQuery(queryText));
+}
+
+quint64 SearchEngine::search(const QString& categoryUuid, const ParsedQuery& query)
+{
+    auto pass = std::make_shared<Pass>();
+    pass->state.generation = latest_->fetch_add(1) + 1;
+    pass->state.latest = latest_;
+    pass->databasePath = databasePath_.isEmpty() ? CoreDataManager::shared().path() : databasePath_;
+    pass->categoryUuid = categoryUuid;
+    pass->query = query;
+    pass->streamBudget = streamBudget_;
+    mainWorker_->queue.async([this, pass] { runPass(pass); });
+    return pass->state.generation;
+}
+
+void SearchEngine::cancel()
+{
+    latest_->fetch_add(1);
+}
+
+quint64 SearchEngine::currentGeneration() const
+{
+    return latest_->load();
+}
+
+void SearchEngine::deliver(quint64 generation, std::function<void()> emitter)
+{
+    // Checked again on the GUI thread: a search started after this was queued wins.
+    QMetaObject::invokeMethod(
+        this,
+        [this, generation, emitter = std::move(emitter)] {
+            if (latest_->load() == generation)
+                emitter();
+        },
+        Qt::QueuedConnection);
+}
+
+void SearchEngine::runPass(const std::shared_ptr<Pass>& pass)
+{
+    PassState& state = pass->state;
+    const quint64 generation = state.generation;
+    auto ended = [this, pass, generation](bool completed) {
+        const qint64 examined = pass->state.rowsExamined.load();
+        QMetaObject::invokeMethod(
+            this,
+            [this, generation, examined, completed] { Q_EMIT passEnded(generation, examined, completed); },
+            Qt::QueuedConnection);
+    };
+    if (state.cancelled())
+        return ended(false);
+    if (pass->databasePath.isEmpty() || !mainWorker_->reader.open(pass->databasePath)) {
+        if (pass->databasePath.isEmpty())
+            Log::error(kTag, QStringLiteral("no history database to search"));
+        deliver(generation, [this, generation] { Q_EMIT failed(generation); });
+        return ended(false);
+    }
+
+    SearchRun::Options options;
+    options.streamBudget = pass->streamBudget;
+    options.firstScreen = [this, generation](const SearchResults& first) {
+        deliver(generation, [this, generation, first] { Q_EMIT firstResults(generation, first); });
+    };
+    Worker* helperWorker = helperWorker_.get();
+    options.startHelper = [pass, helperWorker](ScanPlan& plan) {
+        auto promise = std::make_shared<std::promise<std::pair<Outcome, std::vector<qint64>>>>();
+        auto future = promise->get_future();
+        const QByteArray needle = SearchHelper::foldedNeedle(pass->query);
+        helperWorker->queue.async([pass, helperWorker, &plan, promise, needle] {
+            Reader& reader = helperWorker->reader;
+            std::vector<qint64> ids;
+            Outcome outcome = Outcome::Cancelled;
+            // A helper that cannot open its connection leaves every chunk to the pass's own thread.
+            if (!pass->state.shouldStop() && reader.open(pass->databasePath)) {
+                reader.pass = &pass->state;
+                reader.needle = needle;
+                outcome = scanChunks(reader, pass->state, plan, ids);
+                reader.flushExamined();
+                reader.pass = nullptr;
+                if (outcome == Outcome::Failed)
+                    outcome = Outcome::Completed;
+            } else if (!pass->state.shouldStop()) {
+                outcome = Outcome::Completed;
+            }
+            promise->set_value({outcome, std::move(ids)});
+        });
+        return future;
+    };
+
+    Outcome outcome;
+    SearchResults results;
+    {
+        SearchRun run(mainWorker_->reader, state, pass->categoryUuid, pass->query, std::move(options));
+        outcome = run.run();
+        results = run.results();
+    }
+    if (outcome == Outcome::Completed) {
+        deliver(generation, [this, generation, results] { Q_EMIT finished(generation, results); });
+    } else if (outcome == Outcome::Failed) {
+        deliver(generation, [this, generation] { Q_EMIT failed(generation); });
+    }
+    ended(outcome == Outcome::Completed);
+}
+
+std::optional<SearchResults> SearchEngine::searchNow(const QString& databasePath, const QString& categoryUuid,
+                                                     const ParsedQuery& query, qsizetype limit)
+{
+    Reader reader;
+    if (!reader.open(databasePath))
+        return std::nullopt;
+    PassState state;
+    state.latest = std::make_shared<std::atomic<quint64>>(0);
+    SearchRun::Options options;
+    options.limit = limit;
+    // With a limit the ordered stream stops as soon as it has enough; without one the scan is cheaper.
+    options.streamBudget = limit > 0 ? Clock::duration::max() : Clock::duration::zero();
+    SearchRun run(reader, state, categoryUuid, query, std::move(options));
+    if (run.run() != Outcome::Completed)
+        return std::nullopt;
+    return run.results();
+}

@@ -1,0 +1,111 @@
+#pragma once
+
+#include "module/quickSearch/SearchHelper.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QMetaType>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class SerialQueue;
+
+// The matches of one search in history order (newest first): each match's store row id and
+// uuid. The uuids share one buffer, so even a million matches stay a few tens of megabytes.
+class SearchResults
+{
+public:
+    qsizetype size() const { return rowIds_.size(); }
+    bool isEmpty() const { return rowIds_.isEmpty(); }
+    qint64 rowId(qsizetype index) const { return rowIds_.at(index); }
+    const QList<qint64>& rowIds() const { return rowIds_; }
+    QString uuid(qsizetype index) const;
+    // The uuids of matches [from, from + count), or from `from` to the end for a negative count.
+    QStringList uuids(qsizetype from = 0, qsizetype count = -1) const;
+    // The first `count` matches.
+    SearchResults first(qsizetype count) const;
+
+    void append(qint64 rowId, QByteArrayView uuid);
+
+    bool operator==(const SearchResults&) const = default;
+
+private:
+    QList<qint64> rowIds_;
+    QList<qsizetype> uuidEnds_;
+    QByteArray uuidBytes_;
+};
+Q_DECLARE_METATYPE(SearchResults)
+
+// Runs the search language over one clipboard's stored history, off the GUI thread, with its
+// own read-only connections to the history database (the store's queue is never used).
+//
+// Create it on the GUI thread and call search() there. A pass streams the clipboard in history
+// order and reports a first screenful as soon as it has one, then scans the texts on two threads
+// and reports the complete list. Starting a search cancels the running pass: it stops at its next
+// row, and nothing of it is delivered after search() returns. Results name rows, not models:
+// callers map the row ids or uuids back to their own list, or fetch the few they show.
+//
+// An empty query (no text, no types) lists the whole clipboard; the quick search window shows its
+// own list instead and does not ask.
+class SearchEngine : public QObject
+{
+    Q_OBJECT
+public:
+    // What fills the first screen of the result list.
+    static constexpr qsizetype kFirstScreen = 20;
+
+    explicit SearchEngine(QObject* parent = nullptr);
+    ~SearchEngine() override;
+
+    // The database to search; an empty path (the default) means the file the store has open.
+    void setDatabasePath(const QString& path);
+    // How long a pass may stream in history order looking for its first screenful before it
+    // scans instead (8 ms by default; zero scans at once).
+    void setStreamBudget(std::chrono::milliseconds budget);
+
+    // Starts a search of the clipboard `categoryUuid`; returns the pass's generation, which every
+    // signal of the pass carries.
+    quint64 search(const QString& categoryUuid, const QString& queryText);
+    quint64 search(const QString& categoryUuid, const ParsedQuery& query);
+    // Stops the running pass; nothing more of it is delivered.
+    void cancel();
+    quint64 currentGeneration() const;
+
+    // A search on the calling thread, for the command line: at most `limit` matches (all for
+    // limit <= 0). Absent, with the reason logged, when the database cannot be read.
+    static std::optional<SearchResults> searchNow(const QString& databasePath, const QString& categoryUuid,
+                                                  const ParsedQuery& query, qsizetype limit = 0);
+
+Q_SIGNALS:
+    // The first matches (at most kFirstScreen), a prefix of what finished() will report. Sent at
+    // most once per pass, and not at all when the pass ends before it has any.
+    void firstResults(quint64 generation, const SearchResults& results);
+    // Every match, in history order.
+    void finished(quint64 generation, const SearchResults& results);
+    // The database could not be read; the reason is logged.
+    void failed(quint64 generation);
+    // Every pass ends with this, cancelled ones included: how many rows it looked at and whether
+    // it ran to the end. For diagnostics and tests; it carries no results.
+    void passEnded(quint64 generation, qint64 rowsExamined, bool completed);
+
+private:
+    struct Worker;
+    struct Pass;
+    void runPass(const std::shared_ptr<Pass>& pass);
+    void deliver(quint64 generation, std::function<void()> emitter);
+
+    QString databasePath_;
+    std::chrono::milliseconds streamBudget_;
+    std::shared_ptr<std::atomic<quint64>> latest_;
+    // Declared last so that they stop (finishing cancelled passes) before the rest goes.
+    std::unique_ptr<Worker> mainWorker_;
+    std::unique_ptr<Worker> helperWorker_;
+};

@@ -1,0 +1,158 @@
+#include "SearchHelper.h"
+
+#include "pasteboard/PasteBoardUtils.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+using T = PasteInfoDisplayType;
+
+void ParsedQuery::insertType(PasteInfoDisplayType type)
+{
+    if (!displayTypes.contains(type))
+        displayTypes.append(type);
+}
+
+namespace SearchHelper {
+namespace {
+
+// The clause pattern "type:(\w+(, {0,1}){0,1})+" with \w as the query language defines it:
+// [\p{Alphabetic}\p{Mark}\p{Decimal_Number}\p{Connector_Punctuation}\u200c\u200d]. PCRE2's own
+// \w (even with Unicode properties on) also takes other numbers such as "²" and leaves out marks
+// and connectors other than "_", so the class is spelled out.
+const QRegularExpression& clausePattern()
+{
+    static const QRegularExpression pattern = [] {
+        QRegularExpression re(
+            QStringLiteral(R"(type:([\p{Alphabetic}\p{M}\p{Nd}\p{Pc}\x{200C}\x{200D}]+(, {0,1}){0,1})+)"),
+            QRegularExpression::UseUnicodePropertiesOption);
+        re.optimize();
+        return re;
+    }();
+    return pattern;
+}
+
+} // namespace
+
+QList<PasteInfoDisplayType> displayTypesForKeyword(const QString& word)
+{
+    const QString key = word.trimmed();
+    if (key == QLatin1String("text"))
+        return {T::PlainText, T::RichTextFormat, T::RichTextFormatDocument};
+    if (key == QLatin1String("plain_text"))
+        return {T::PlainText};
+    if (key == QLatin1String("rich_text"))
+        return {T::RichTextFormat, T::RichTextFormatDocument};
+    if (key == QLatin1String("image"))
+        return {T::Image};
+    if (key == QLatin1String("color"))
+        return {T::Color};
+    if (key == QLatin1String("file"))
+        return {T::File};
+    if (key == QLatin1String("link"))
+        return {T::Link};
+    if (key == QLatin1String("unknown"))
+        return {T::Unknown};
+    return {};
+}
+
+ParsedQuery parseQuery(const QString& query)
+{
+    ParsedQuery parsed;
+    QString working = query;
+    const QRegularExpression& pattern = clausePattern();
+    if (pattern.isValid()) {
+        // All matches are taken from the original query first; removals only touch the copy.
+        auto it = pattern.globalMatch(query);
+        while (it.hasNext()) {
+            const QString clause = it.next().captured(0);
+            QString keywords = clause;
+            keywords.remove(QStringLiteral("type:"));
+            QList<PasteInfoDisplayType> found;
+            for (const QString& piece : keywords.split(QLatin1Char(','), Qt::SkipEmptyParts))
+                found += displayTypesForKeyword(piece);
+            if (found.isEmpty())
+                continue; // a clause of unknown words is searched for as text
+            for (PasteInfoDisplayType type : found)
+                parsed.insertType(type);
+            working.remove(clause, Qt::CaseSensitive);
+        }
+    }
+    parsed.text = working.trimmed();
+    return parsed;
+}
+
+const QList<PasteInfoDisplayType>& filterTypes()
+{
+    static const QList<PasteInfoDisplayType> types = {T::Text, T::RichTextFormat, T::PlainText, T::Image,
+                                                      T::File, T::Link,           T::Color,     T::Unknown};
+    return types;
+}
+
+std::optional<QString> keywordForDisplayType(PasteInfoDisplayType type)
+{
+    switch (type) {
+    case T::Text:
+        return QStringLiteral("text");
+    case T::RichTextFormat:
+        return QStringLiteral("rich_text");
+    case T::PlainText:
+        return QStringLiteral("plain_text");
+    case T::RichTextFormatDocument:
+        return std::nullopt;
+    case T::Image:
+    case T::File:
+    case T::Link:
+    case T::Color:
+    case T::Unknown:
+        return DisplayType::rawValue(type);
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> composeTypeClause(const QString& currentFieldText, qsizetype chosenIndex)
+{
+    if (chosenIndex < 0 || chosenIndex >= filterTypes().size())
+        return std::nullopt;
+    ParsedQuery parsed = parseQuery(currentFieldText);
+    parsed.insertType(filterTypes().at(chosenIndex));
+    QStringList keywords;
+    for (PasteInfoDisplayType type : parsed.displayTypes)
+        if (auto keyword = keywordForDisplayType(type))
+            keywords.append(*keyword);
+    return QStringLiteral("type:") + keywords.join(QLatin1Char(',')) + QLatin1Char(' ') + parsed.text;
+}
+
+QByteArray foldedNeedle(const ParsedQuery& query)
+{
+    return query.text.toLower().toUtf8();
+}
+
+bool typeMatches(const ParsedQuery& query, std::optional<PasteInfoDisplayType> displayType)
+{
+    return query.displayTypes.isEmpty() || query.hasType(displayType.value_or(T::Unknown));
+}
+
+bool matches(const ParsedQuery& query, PasteInfModel& item)
+{
+    if (!query.text.isEmpty()) {
+        std::optional<QString> plain = item.firstPlainText;
+        if (!plain) {
+            const auto& items = item.pasteboardItems();
+            if (items && !items->isEmpty())
+                plain = items->first().plainString();
+        }
+        if (!plain || !plain->toLower().contains(query.text.toLower()))
+            return false;
+    }
+    if (query.displayTypes.isEmpty())
+        return true;
+    std::optional<PasteInfoDisplayType> type = item.displayType;
+    if (!type) {
+        if (auto content = PasteBoardUtils::preferredContent(item))
+            type = content->displayType;
+    }
+    return typeMatches(query, type);
+}
+
+} // namespace SearchHelper

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "model/PasteInfModel.h"
+#include "model/PasteInfoDisplayType.h"
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// A query split into its free text and the display types of its type clauses.
+struct ParsedQuery
+{
+    // Trimmed at both ends; inner white space is kept as typed.
+    QString text;
+    // A set that remembers insertion order, so a recomposed clause lists its keywords in the
+    // order they were written. Empty places no restriction on types.
+    QList<PasteInfoDisplayType> displayTypes;
+
+    bool hasType(PasteInfoDisplayType type) const { return displayTypes.contains(type); }
+    void insertType(PasteInfoDisplayType type);
+    bool operator==(const ParsedQuery&) const = default;
+};
+
+// The query language of the search field: free text mixed with clauses like "type:image, link".
+namespace SearchHelper {
+
+// The display types a clause keyword stands for; empty for any other word. The word is trimmed,
+// then compared exactly ("Image" stands for nothing).
+QList<PasteInfoDisplayType> displayTypesForKeyword(const QString& word);
+
+ParsedQuery parseQuery(const QString& query);
+
+// The types the type filter offers, in order.
+const QList<PasteInfoDisplayType>& filterTypes();
+
+// The keyword a composed clause writes for a type; absent for rich-text-format-document.
+std::optional<QString> keywordForDisplayType(PasteInfoDisplayType type);
+
+// The field text after choosing filterTypes()[chosenIndex] in the type filter: the field's
+// clauses merged into one clause with the chosen type added, then the free text. Absent when the
+// index is out of range.
+std::optional<QString> composeTypeClause(const QString& currentFieldText, qsizetype chosenIndex);
+
+// The query's free text as the stored folded text is written (lower-cased), UTF-8 encoded, so
+// that a byte substring search on the folded text decides the text condition.
+QByteArray foldedNeedle(const ParsedQuery& query);
+
+// The type condition for an item's display type (absent counts as "unknown").
+bool typeMatches(const ParsedQuery& query, std::optional<PasteInfoDisplayType> displayType);
+
+// Both conditions for one item held in memory. An item that is not classified yet is classified
+// (and the result recorded on it) only when the query restricts types.
+bool matches(const ParsedQuery& query, PasteInfModel& item);
+
+} // namespace SearchHelper

@@ -1,0 +1,360 @@
+#include "TestSupport.h"
+
+#include "common/Log.h"
+#include "model/CoreDataManager.h"
+#include "model/PasteboardTypes.h"
+#include "model/SqliteDatabase.h"
+#include "model/StoreSchema.h"
+#include "module/quickSearch/SearchEngine.h"
+
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sqlite3.h>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+const QString kClipboard = QStringLiteral("default-pasteinf-catgory-coooool");
+
+struct Row
+{
+    qint64 id;
+    QString uuid;
+    qint64 date;
+    QString category;
+    QString displayType;
+    std::optional<QString> plain;
+};
+
+// A history written straight into the store's schema. Dates are all different, and some items
+// moved to the top carry a date newer than their row id suggests.
+class GeneratedHistory
+{
+public:
+    GeneratedHistory(int items, int textScale, quint32 seed) : path_(dir_.filePath("history.sqlite"))
+    {
+        {
+            SqliteDatabase db;
+            QString error;
+            if (!db.open(path_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, &error) ||
+                !StoreSchema::migrate(db, 0, &error))
+                qFatal("cannot create the test database: %s", qPrintable(error));
+        }
+        static const QStringList words = {
+            "meeting", "Report", "café", "ÉTÉ", "abc", "def", "https://example.org",
+            "Straße",  "日本語", "zeta", "  ",  "ab",  "cd",  "MIXED Case",
+            "x"};
+        static const QStringList types = {"plain-text", "plain-text", "link", "rich-text-format", "image",
+                                          "file",       "color",      "text", "unknown"};
+        QRandomGenerator random(seed);
+        sqlite3* db = nullptr;
+        sqlite3_open(QFile::encodeName(path_).constData(), &db);
+        sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
+        sqlite3_stmt *meta = nullptr, *text = nullptr;
+        sqlite3_prepare_v2(
+            db,
+            "INSERT INTO paste_inf(id, uuid, date, category_uuid, display_type) VALUES(?1, ?2, ?3, ?4, ?5)",
+            -1, &meta, nullptr);
+        sqlite3_prepare_v2(db, "INSERT INTO paste_inf_text(id, plain_text, folded_text) VALUES(?1, ?2, ?3)",
+                           -1, &text, nullptr);
+        for (int i = 0; i < items; ++i) {
+            Row row;
+            row.id = i + 1;
+            row.uuid = QStringLiteral("uuid-%1").arg(i, 6, 10, QLatin1Char('0'));
+            row.date = random.bounded(20) == 0 ? 10'000'000 + i * 3 + 1 : i * 3;
+            row.category = random.bounded(10) == 0 ? QStringLiteral("other") : kClipboard;
+            row.displayType = types.at(random.bounded(types.size()));
+            if (row.displayType != "image" || random.bounded(2)) {
+                QString plain;
+                const int count = 1 + random.bounded(6 * textScale);
+                for (int w = 0; w < count; ++w)
+                    plain += words.at(random.bounded(words.size())) + (random.bounded(3) ? " " : "");
+                row.plain = plain;
+            }
+            const QByteArray uuid = row.uuid.toUtf8(), category = row.category.toUtf8(),
+                             type = row.displayType.toUtf8();
+            sqlite3_bind_int64(meta, 1, row.id);
+            sqlite3_bind_text(meta, 2, uuid.constData(), -1, SQLITE_TRANSIENT);
+            sqlite3_bind_int64(meta, 3, row.date);
+            sqlite3_bind_text(meta, 4, category.constData(), -1, SQLITE_TRANSIENT);
+            sqlite3_bind_text(meta, 5, type.constData(), -1, SQLITE_TRANSIENT);
+            sqlite3_step(meta);
+            sqlite3_reset(meta);
+            if (row.plain) {
+                const QByteArray plain = row.plain->toUtf8(), folded = row.plain->toLower().toUtf8();
+                sqlite3_bind_int64(text, 1, row.id);
+                sqlite3_bind_text(text, 2, plain.constData(), -1, SQLITE_TRANSIENT);
+                sqlite3_bind_text(text, 3, folded.constData(), -1, SQLITE_TRANSIENT);
+                sqlite3_step(text);
+                sqlite3_reset(text);
+            }
+            rows_.append(row);
+        }
+        sqlite3_finalize(meta);
+        sqlite3_finalize(text);
+        sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+        std::sort(rows_.begin(), rows_.end(), [](const Row& a, const Row& b) { return a.date > b.date; });
+    }
+
+    QString path() const { return path_; }
+    int textRows() const
+    {
+        return int(
+            std::count_if(rows_.begin(), rows_.end(), [](const Row& row) { return row.plain.has_value(); }));
+    }
+
+    // The matches by brute force, straight from the rules: newest first, the plain text and the
+    // query's text both lower-cased, the type in the set.
+    QStringList reference(const QString& category, const QString& queryText) const
+    {
+        const ParsedQuery query = SearchHelper::parseQuery(queryText);
+        QStringList uuids;
+        for (const Row& row : rows_) {
+            if (row.category != category)
+                continue;
+            if (!query.text.isEmpty() && !(row.plain && row.plain->toLower().contains(query.text.toLower())))
+                continue;
+            if (!query.displayTypes.isEmpty() && !query.hasType(*DisplayType::fromRawValue(row.displayType)))
+                continue;
+            uuids.append(row.uuid);
+        }
+        return uuids;
+    }
+
+private:
+    QTemporaryDir dir_;
+    QString path_;
+    QList<Row> rows_;
+};
+
+struct Outcome
+{
+    std::optional<SearchResults> first;
+    std::optional<SearchResults> complete;
+    bool failed = false;
+    qint64 rowsExamined = -1;
+    bool ranToEnd = false;
+};
+
+// Collects what the engine delivers for one generation until its pass has ended.
+class Recorder : public QObject
+{
+public:
+    explicit Recorder(SearchEngine& engine)
+    {
+        connect(&engine, &SearchEngine::firstResults, this,
+                [this](quint64 g, const SearchResults& r) { outcomes[g].first = r; });
+        connect(&engine, &SearchEngine::finished, this,
+                [this](quint64 g, const SearchResults& r) { outcomes[g].complete = r; });
+        connect(&engine, &SearchEngine::failed, this, [this](quint64 g) { outcomes[g].failed = true; });
+        connect(&engine, &SearchEngine::passEnded, this, [this](quint64 g, qint64 rows, bool completed) {
+            outcomes[g].rowsExamined = rows;
+            outcomes[g].ranToEnd = completed;
+            ended.insert(g);
+        });
+    }
+    bool waitForEnd(quint64 generation)
+    {
+        return QTest::qWaitFor([&] { return ended.contains(generation); }, 30000);
+    }
+
+    QHash<quint64, Outcome> outcomes;
+    QSet<quint64> ended;
+};
+
+} // namespace
+
+class TestSearchEngine : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { history_ = std::make_unique<GeneratedHistory>(4000, 1, 7); }
+
+    void matchesReference_data()
+    {
+        QTest::addColumn<QString>("category");
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<int>("budgetMs");
+        const QStringList queries = {"meeting",
+                                     "MEETING",
+                                     "é",
+                                     "ÉTÉ",
+                                     "straße",
+                                     "日本",
+                                     "abc  def",
+                                     "type:link",
+                                     "type:text",
+                                     "type:image",
+                                     "type:link https",
+                                     "type:unknown report",
+                                     "nothing-like-this",
+                                     "type:foo x",
+                                     "a"};
+        for (int budget : {0, 8, 60000})
+            for (const QString& query : queries)
+                QTest::addRow("%s budget %d", qPrintable(query), budget) << kClipboard << query << budget;
+        QTest::newRow("other clipboard") << "other"
+                                         << "meeting" << 0;
+        QTest::newRow("unknown clipboard") << "no-such-clipboard"
+                                           << "meeting" << 0;
+    }
+
+    // The engine, each way a pass can go (scan at once, stream then scan, stream to the end), and
+    // the synchronous search all give exactly the brute-force matches in history order.
+    void matchesReference()
+    {
+        QFETCH(QString, category);
+        QFETCH(QString, query);
+        QFETCH(int, budgetMs);
+        const QStringList expected = history_->reference(category, query);
+
+        SearchEngine engine;
+        engine.setDatabasePath(history_->path());
+        engine.setStreamBudget(std::chrono::milliseconds(budgetMs));
+        Recorder recorder(engine);
+        const quint64 generation = engine.search(category, query);
+        QVERIFY(recorder.waitForEnd(generation));
+        const Outcome outcome = recorder.outcomes.value(generation);
+        QVERIFY(outcome.complete);
+        QVERIFY(outcome.ranToEnd);
+        QCOMPARE(outcome.complete->uuids(), expected);
+        if (outcome.first) {
+            QVERIFY(!outcome.first->isEmpty());
+            QVERIFY(outcome.first->size() <= SearchEngine::kFirstScreen);
+            QCOMPARE(outcome.first->uuids(), expected.first(outcome.first->size()));
+        } else {
+            QVERIFY(expected.size() < SearchEngine::kFirstScreen);
+        }
+
+        const auto all = SearchEngine::searchNow(history_->path(), category, SearchHelper::parseQuery(query));
+        QVERIFY(all);
+        QCOMPARE(all->uuids(), expected);
+        const auto limited =
+            SearchEngine::searchNow(history_->path(), category, SearchHelper::parseQuery(query), 7);
+        QVERIFY(limited);
+        QCOMPARE(limited->uuids(), expected.first(std::min<qsizetype>(7, expected.size())));
+    }
+
+    // A newer search stops the one running: it ends early and delivers nothing more, and only the
+    // newest search's results arrive.
+    void newerSearchSupersedes()
+    {
+        GeneratedHistory big(60000, 40, 11);
+        SearchEngine engine;
+        engine.setDatabasePath(big.path());
+        Recorder recorder(engine);
+
+        // Wait until the first pass has shown its first screen, so it is busy scanning when
+        // the second search starts.
+        const quint64 first = engine.search(kClipboard, "meeting");
+        QVERIFY(QTest::qWaitFor([&] { return recorder.outcomes.value(first).first.has_value(); }, 30000));
+        const quint64 second = engine.search(kClipboard, "type:link café");
+        QVERIFY(recorder.waitForEnd(second));
+        QVERIFY(recorder.waitForEnd(first));
+
+        const Outcome stale = recorder.outcomes.value(first);
+        QVERIFY(!stale.complete);
+        QVERIFY(!stale.ranToEnd);
+        QVERIFY2(stale.rowsExamined < big.textRows(), qPrintable(QString::number(stale.rowsExamined)));
+        QCOMPARE(recorder.outcomes.value(second).complete->uuids(),
+                 big.reference(kClipboard, "type:link café"));
+
+        // Searches started back to back: the earlier ones deliver nothing at all.
+        const quint64 a = engine.search(kClipboard, "meeting");
+        const quint64 b = engine.search(kClipboard, "report");
+        const quint64 c = engine.search(kClipboard, "zeta");
+        QVERIFY(recorder.waitForEnd(c));
+        QVERIFY(recorder.waitForEnd(a) && recorder.waitForEnd(b));
+        for (quint64 g : {a, b}) {
+            QVERIFY(!recorder.outcomes.value(g).first);
+            QVERIFY(!recorder.outcomes.value(g).complete);
+        }
+        QCOMPARE(recorder.outcomes.value(c).complete->uuids(), big.reference(kClipboard, "zeta"));
+
+        // cancel() alone: the pass ends without delivering.
+        const quint64 cancelled = engine.search(kClipboard, "meeting");
+        engine.cancel();
+        QVERIFY(recorder.waitForEnd(cancelled));
+        QVERIFY(!recorder.outcomes.value(cancelled).complete);
+        QVERIFY(!recorder.outcomes.value(cancelled).ranToEnd);
+    }
+
+    // Items nobody has classified yet are classified through the store when a query asks for
+    // types, and the classification is recorded.
+    void classifiesStoredItems()
+    {
+        TestHome home;
+        auto item = [](const QString& uuid, qint64 ms, const QString& type, const QByteArray& data) {
+            PasteInfModel model;
+            model.uuid = uuid;
+            model.date = QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC);
+            model.categoryUUID = kClipboard;
+            model.types = QStringList{type};
+            model.setPasteboardItems(PasteboardItems{PasteboardItem({{type, data}})});
+            model.firstPlainText = model.pasteboardItems()->first().plainString();
+            CoreDataManager::shared().insertPasteInf(model);
+        };
+        item("words", 1000, PasteboardType::string, "Hello plain words");
+        item("link", 2000, PasteboardType::string, "https://example.org/hello");
+        item("opaque", 3000, "application/x-private", "hello bytes");
+        item("picture", 4000, PasteboardType::png, "\x89PNG");
+        CoreDataManager::shared().waitForQueued();
+
+        SearchEngine engine;
+        Recorder recorder(engine);
+        auto search = [&](const QString& query) {
+            const quint64 g = engine.search(kClipboard, query);
+            return recorder.waitForEnd(g) && recorder.outcomes.value(g).complete
+                       ? recorder.outcomes.value(g).complete->uuids()
+                       : QStringList{"failed"};
+        };
+        QCOMPARE(search("hello"), (QStringList{"link", "words"}));
+        QCOMPARE(search("type:link"), QStringList{"link"});
+        QCOMPARE(search("type:unknown"), QStringList{"opaque"});
+        QCOMPARE(search("type:image, plain_text"), (QStringList{"picture", "words"}));
+        CoreDataManager::shared().waitForQueued();
+        QCOMPARE(CoreDataManager::shared().fetchPasteInf("link")->displayType,
+                 std::optional(PasteInfoDisplayType::Link));
+    }
+
+    void unreadableDatabaseFails()
+    {
+        QTemporaryDir dir;
+        const QString empty = dir.filePath("empty.sqlite");
+        {
+            SqliteDatabase db;
+            QVERIFY(db.open(empty, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr));
+            QVERIFY(db.exec("CREATE TABLE unrelated(x)"));
+        }
+        Log::Capture log;
+        SearchEngine engine;
+        Recorder recorder(engine);
+        for (const QString& path : {dir.filePath("missing.sqlite"), empty}) {
+            engine.setDatabasePath(path);
+            for (const QString& query : {QStringLiteral("secret words"), QStringLiteral("type:image")}) {
+                const quint64 g = engine.search(kClipboard, query);
+                QVERIFY(recorder.waitForEnd(g));
+                QVERIFY(recorder.outcomes.value(g).failed);
+                QVERIFY(!recorder.outcomes.value(g).complete);
+            }
+        }
+        QVERIFY(log.contains("cannot open history database"));
+        QVERIFY(log.contains("cannot search history") || log.contains("cannot read texts"));
+        QVERIFY(!log.contains("secret"));
+        QVERIFY(!SearchEngine::searchNow(dir.filePath("missing.sqlite"), kClipboard,
+                                         SearchHelper::parseQuery("x")));
+        QVERIFY(!QFile::exists(dir.filePath("missing.sqlite")));
+    }
+
+private:
+    std::unique_ptr<GeneratedHistory> history_;
+};
+
+QTEST_GUILESS_MAIN(TestSearchEngine)
+#include "tst_searchengine.moc"
