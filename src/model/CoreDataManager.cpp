@@ -226,6 +226,23 @@ struct CoreDataManager::Impl
     mutable std::mutex clockMutex;
     Clock clock;
 
+    // Classifications waiting to be written (see updateDisplayType).
+    // An update of a whole item starts a new epoch: classifications recorded after it was
+    // queued are written after it, never before.
+    struct PendingDisplayType
+    {
+        QString uuid;
+        QString displayType;
+        QString pasteboardType;
+        quint64 epoch;
+    };
+    std::mutex pendingMutex;
+    QList<PendingDisplayType> pendingDisplayTypes;
+    quint64 epoch = 0;
+    bool flushQueued = false;
+    void flushDisplayTypes(quint64 upToEpoch);
+    void startEpoch();
+
     bool openOnQueue(const QString& path, bool readOnly, QString* error);
     void closeOnQueue();
     bool ready();
@@ -552,6 +569,7 @@ void CoreDataManager::updatePasteInf(const std::optional<PasteInfModel>& model)
     PasteInfModel copy = *model;
     const bool withContent = copy.isContentLoaded();
     auto encoded = std::make_shared<const EncodedPasteInf>(encode(copy, withContent));
+    d->startEpoch();
     d->queue.async([this, encoded] {
         if (!d->ready())
             return;
@@ -600,23 +618,56 @@ void CoreDataManager::updatePasteInf(const std::optional<PasteInfModel>& model)
 void CoreDataManager::updateDisplayType(const QString& uuid, PasteInfoDisplayType type,
                                         const QString& pasteboardType)
 {
-    d->queue.async([this, uuid, raw = DisplayType::rawValue(type), pasteboardType] {
-        if (!d->ready())
-            return;
-        SqliteStatement update = d->db.prepare(
-            "UPDATE paste_inf SET display_type = ?, display_paste_board_type = ? WHERE uuid = ?");
-        if (!update.isValid()) {
-            d->logFailure(QStringLiteral("update paste inf fail, "));
-            return;
-        }
-        update.bind(1, std::optional<QString>(raw));
-        update.bind(2, std::optional<QString>(pasteboardType));
-        update.bind(3, std::optional<QString>(uuid));
+    // A first pass over a clipboard classifies thousands of items: their records are written
+    // together, in one transaction, by the first queued flush.
+    std::lock_guard lock(d->pendingMutex);
+    d->pendingDisplayTypes.append({uuid, DisplayType::rawValue(type), pasteboardType, d->epoch});
+    if (d->flushQueued)
+        return;
+    d->flushQueued = true;
+    d->queue.async([this, epoch = d->epoch] { d->flushDisplayTypes(epoch); });
+}
+
+void CoreDataManager::Impl::startEpoch()
+{
+    std::lock_guard lock(pendingMutex);
+    ++epoch;
+    flushQueued = false;
+}
+
+void CoreDataManager::Impl::flushDisplayTypes(quint64 upToEpoch)
+{
+    QList<PendingDisplayType> pending;
+    {
+        std::lock_guard lock(pendingMutex);
+        auto later = std::stable_partition(pendingDisplayTypes.begin(), pendingDisplayTypes.end(),
+                                           [&](const PendingDisplayType& p) { return p.epoch <= upToEpoch; });
+        pending = QList<PendingDisplayType>(pendingDisplayTypes.begin(), later);
+        pendingDisplayTypes.erase(pendingDisplayTypes.begin(), later);
+        if (epoch == upToEpoch)
+            flushQueued = false;
+    }
+    if (pending.isEmpty() || !ready())
+        return;
+    SqliteTransaction transaction(db);
+    SqliteStatement update =
+        db.prepare("UPDATE paste_inf SET display_type = ?, display_paste_board_type = ? WHERE uuid = ?");
+    if (!update.isValid()) {
+        logFailure(QStringLiteral("update paste inf fail, "));
+        return;
+    }
+    for (const PendingDisplayType& item : pending) {
+        update.bind(1, std::optional<QString>(item.displayType));
+        update.bind(2, std::optional<QString>(item.pasteboardType));
+        update.bind(3, std::optional<QString>(item.uuid));
         if (update.step() != SQLITE_DONE)
-            d->logFailure(QStringLiteral("update paste inf fail, "));
-        else if (d->db.changes() == 0)
+            logFailure(QStringLiteral("update paste inf fail, "));
+        else if (db.changes() == 0)
             Log::error(kTag, kUpdateNotFound);
-    });
+        update.reset();
+    }
+    if (!transaction.commit())
+        logFailure(QStringLiteral("update paste inf fail, "));
 }
 
 void CoreDataManager::deletePasteInf(const PasteInfModel& model)
@@ -832,6 +883,45 @@ std::optional<PasteboardItems> CoreDataManager::fetchPasteboardItems(const QStri
     if (!blob)
         return std::nullopt;
     return PasteInfModel::pasteboardItemsFrom(ModelCoding::decodeItemData(*blob));
+}
+
+void CoreDataManager::preloadContent(QList<PasteInfModel>& models)
+{
+    // Batches keep one store step short, so captures and the interface's own requests are not
+    // held up behind a whole clipboard.
+    constexpr qsizetype kBatch = 256;
+    QList<qsizetype> pending;
+    for (qsizetype i = 0; i < models.size(); ++i)
+        if (!models.at(i).isContentLoaded() && models.at(i).uuid)
+            pending.append(i);
+    for (qsizetype start = 0; start < pending.size(); start += kBatch) {
+        const QList<qsizetype> batch = pending.mid(start, kBatch);
+        QList<std::optional<QByteArray>> blobs = d->queue.sync([&] {
+            QList<std::optional<QByteArray>> found(batch.size());
+            if (!d->ready())
+                return found;
+            SqliteTransaction transaction(d->db);
+            SqliteStatement find = d->db.prepare("SELECT c.item_data FROM paste_inf p "
+                                                 "LEFT JOIN paste_inf_content c ON c.id = p.id WHERE p.uuid = ?");
+            if (!find.isValid()) {
+                d->logFailure(QStringLiteral("fetch paste inf fail, "));
+                return found;
+            }
+            for (qsizetype i = 0; i < batch.size(); ++i) {
+                find.bind(1, models.at(batch.at(i)).uuid);
+                if (find.step() == SQLITE_ROW)
+                    found[i] = find.blob(0);
+                find.reset();
+            }
+            transaction.commit();
+            return found;
+        });
+        for (qsizetype i = 0; i < batch.size(); ++i) {
+            PasteInfModel& model = models[batch.at(i)];
+            model.fulfilContent(blobs.at(i) ? PasteInfModel::pasteboardItemsFrom(ModelCoding::decodeItemData(*blobs.at(i)))
+                                            : std::nullopt);
+        }
+    }
 }
 
 std::optional<QString> CoreDataManager::fetchPlainText(const QString& uuid)

@@ -48,6 +48,9 @@ public:
     std::optional<PasteInfModel> fetchPasteInf(const QString& uuid);
     // The stored content of one item; what a loaded model's lazy content calls.
     std::optional<PasteboardItems> fetchPasteboardItems(const QString& uuid);
+    // Reads the content of many listed models in a few store steps instead of one step per
+    // item, for a pass over a whole clipboard. Models whose content is loaded are left alone.
+    void preloadContent(QList<PasteInfModel>& models);
     // The stored plain text of an item's first clipboard item, absent when it has none.
     std::optional<QString> fetchPlainText(const QString& uuid);
     // Records a classification (queued); writes only the two columns, never the content.

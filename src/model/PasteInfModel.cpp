@@ -157,6 +157,18 @@ void PasteInfModel::setContentLoader(ContentLoader loader)
     content_ = std::move(content);
 }
 
+void PasteInfModel::fulfilContent(std::optional<PasteboardItems> items)
+{
+    if (!content_)
+        return;
+    std::lock_guard lock(content_->mutex);
+    if (content_->loaded.load(std::memory_order_relaxed))
+        return;
+    content_->items = std::move(items);
+    content_->loader = nullptr;
+    content_->loaded.store(true, std::memory_order_release);
+}
+
 bool PasteInfModel::isContentLoaded() const
 {
     return !content_ || content_->loaded.load(std::memory_order_acquire);

@@ -68,6 +68,9 @@ public:
     // Lazy content for a model the store built (does not load it).
     void setContentLoader(ContentLoader loader);
     bool isContentLoaded() const;
+    // Hands a model whose content is still to be loaded its content, for it and its copies
+    // (the store reads many items' content at once this way).
+    void fulfilContent(std::optional<PasteboardItems> items);
 
     // The application icon: never stored, loaded from the workspace on first read.
     std::optional<QImage> appIconImage() const;

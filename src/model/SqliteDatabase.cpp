@@ -2,6 +2,14 @@
 
 #include <sqlite3.h>
 
+void SqliteStatement::reset()
+{
+    if (!stmt_)
+        return;
+    sqlite3_reset(stmt_);
+    sqlite3_clear_bindings(stmt_);
+}
+
 SqliteStatement::~SqliteStatement()
 {
     if (stmt_) {

@@ -34,6 +34,8 @@ public:
 
     // SQLITE_ROW, SQLITE_DONE or an error code.
     int step();
+    // Ready to run again with new bindings.
+    void reset();
 
     // Columns are 0-based. NULL reads as absent.
     bool isNull(int column) const;

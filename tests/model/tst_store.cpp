@@ -141,6 +141,8 @@ private Q_SLOTS:
     void fetchIsNewestFirstPerClipboard();
     void missingClipboardArguments();
     void contentIsLazyAndRoundTrips();
+    void preloadFillsLazyContentOfEveryCopy();
+    void classificationBeforeAnUpdateIsKept();
     void plainTextIsStoredBeside();
     void undecodableColumnsKeepTheItemListed();
     void updatePasteInf();
@@ -265,6 +267,49 @@ void TstStore::contentIsLazyAndRoundTrips()
     QCOMPARE(copy.pasteboardItems(), std::optional<PasteboardItems>(items));
     QVERIFY(fetched.first().isContentLoaded());
     QCOMPARE(store().fetchPasteboardItems(*model.uuid), std::optional<PasteboardItems>(items));
+}
+
+void TstStore::preloadFillsLazyContentOfEveryCopy()
+{
+    TestHome home;
+    // More items than one store step reads, so batches meet.
+    for (int i = 0; i < 600; ++i)
+        store().insertPasteInf(textItem(QStringLiteral("item %1").arg(i), at(600 - i)));
+    PasteInfModel gone = textItem("deleted before the preload", at(0));
+    store().insertPasteInf(gone);
+
+    QList<PasteInfModel> fetched = store().fetchPasteInfs(defaultCategory());
+    QCOMPARE(fetched.size(), 601);
+    const PasteInfModel copyOfFirst = fetched.first();
+    store().deletePasteInf(gone);
+    store().preloadContent(fetched);
+
+    QVERIFY(copyOfFirst.isContentLoaded()); // copies share what the preload read
+    QCOMPARE(copyOfFirst.pasteboardItems(), std::nullopt); // the deleted one has none
+    for (qsizetype i = 1; i < fetched.size(); ++i) {
+        QVERIFY(fetched.at(i).isContentLoaded());
+        QCOMPARE(fetched.at(i).pasteboardItems()->first().plainString(), QStringLiteral("item %1").arg(600 - i));
+    }
+}
+
+void TstStore::classificationBeforeAnUpdateIsKept()
+{
+    TestHome home;
+    PasteInfModel first = textItem("https://example.org", at(2));
+    PasteInfModel second = textItem("#FF8800", at(1));
+    store().insertPasteInf(first);
+    store().insertPasteInf(second);
+    // Classifications are written together, later, but never ahead of an update of the whole
+    // item that was queued before them.
+    store().updateDisplayType(*first.uuid, PasteInfoDisplayType::Link, PasteboardType::string);
+    second.appName = QStringLiteral("Renamed");
+    store().updatePasteInf(second);
+    store().updateDisplayType(*second.uuid, PasteInfoDisplayType::Color, PasteboardType::string);
+    store().waitForQueued();
+    QCOMPARE(store().fetchPasteInf(*first.uuid)->displayType, PasteInfoDisplayType::Link);
+    const PasteInfModel after = *store().fetchPasteInf(*second.uuid);
+    QCOMPARE(after.displayType, PasteInfoDisplayType::Color);
+    QCOMPARE(after.appName, std::optional<QString>("Renamed"));
 }
 
 void TstStore::plainTextIsStoredBeside()
