@@ -406,15 +406,23 @@ bool CoreDataManager::Impl::writeContent(qint64 id, const EncodedPasteInf& e, bo
     if (content.step() != SQLITE_DONE)
         return false;
 
-    SqliteStatement text = db.prepare(
-        replace ? "INSERT OR REPLACE INTO paste_inf_text(id, plain_text, folded_text) VALUES(?, ?, ?)"
-                : "INSERT INTO paste_inf_text(id, plain_text, folded_text) VALUES(?, ?, ?)");
+    SqliteStatement text = db.prepare(replace ? "INSERT OR REPLACE INTO paste_inf_text(id, plain_text) VALUES(?, ?)"
+                                              : "INSERT INTO paste_inf_text(id, plain_text) VALUES(?, ?)");
     if (!text.isValid())
         return false;
     text.bind(1, id);
     text.bind(2, e.plainText);
-    text.bind(3, e.plainText ? std::optional<QString>(e.plainText->toLower()) : std::nullopt);
-    return text.step() == SQLITE_DONE;
+    if (text.step() != SQLITE_DONE)
+        return false;
+
+    SqliteStatement folded =
+        db.prepare(replace ? "INSERT OR REPLACE INTO paste_inf_search(id, folded_text) VALUES(?, ?)"
+                           : "INSERT INTO paste_inf_search(id, folded_text) VALUES(?, ?)");
+    if (!folded.isValid())
+        return false;
+    folded.bind(1, id);
+    folded.bind(2, e.plainText ? std::optional<QString>(e.plainText->toLower()) : std::nullopt);
+    return folded.step() == SQLITE_DONE;
 }
 
 bool CoreDataManager::Impl::deletePasteInfRow(qint64 id, const QString& recordDescription,

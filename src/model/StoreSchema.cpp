@@ -14,9 +14,9 @@ namespace {
 // new one.
 constexpr std::array kMigrations = {
     // 1: the first schema. Content and plain text live in their own tables so that listing
-    // a clipboard reads metadata only; deleting an item takes both along. The index covers
-    // what a search walks in history order, and the lower-cased text comes first in its row
-    // so that a text scan does not step over the original.
+    // a clipboard reads metadata only; deleting an item takes them along. The index covers
+    // what a search walks in history order, and the lower-cased text has a table of its own
+    // so that a text scan reads nothing else.
     R"sql(
     CREATE TABLE paste_inf(
         id INTEGER PRIMARY KEY,
@@ -37,8 +37,10 @@ constexpr std::array kMigrations = {
         item_data BLOB);
     CREATE TABLE paste_inf_text(
         id INTEGER PRIMARY KEY REFERENCES paste_inf(id) ON DELETE CASCADE,
-        folded_text TEXT,
         plain_text TEXT);
+    CREATE TABLE paste_inf_search(
+        id INTEGER PRIMARY KEY REFERENCES paste_inf(id) ON DELETE CASCADE,
+        folded_text TEXT);
     CREATE TABLE paste_category_inf(
         uuid TEXT PRIMARY KEY,
         title TEXT,

@@ -184,7 +184,7 @@ void TstStore::schemaAndPermissions()
     QVERIFY(raw.integer("PRAGMA application_id") != 0);
     QCOMPARE(raw.integer("PRAGMA user_version"), 1);
     QCOMPARE(raw.integer("SELECT count(*) FROM paste_inf p JOIN paste_inf_content c ON c.id = p.id "
-                         "JOIN paste_inf_text t ON t.id = p.id"),
+                         "JOIN paste_inf_text t ON t.id = p.id JOIN paste_inf_search s ON s.id = p.id"),
              1);
     QCOMPARE(raw.integer("SELECT count(*) FROM sqlite_master WHERE name = 'paste_inf_by_category_date'"), 1);
     QVERIFY(raw.exec(
@@ -326,7 +326,7 @@ void TstStore::plainTextIsStoredBeside()
     QVERIFY(!store().fetchPlainText("gone"));
     RawDb raw(home.databasePath());
     QCOMPARE(
-        raw.text("SELECT folded_text FROM paste_inf_text t JOIN paste_inf p ON p.id = t.id WHERE p.uuid = '" +
+        raw.text("SELECT folded_text FROM paste_inf_search t JOIN paste_inf p ON p.id = t.id WHERE p.uuid = '" +
                  text.uuid->toUtf8() + "'"),
         QStringLiteral("grüße äbc"));
     // Listing does not carry it: it is read on demand.
@@ -462,6 +462,7 @@ void TstStore::deletePasteInf()
     RawDb raw(home.databasePath());
     QCOMPARE(raw.integer("SELECT count(*) FROM paste_inf_content"), 1);
     QCOMPARE(raw.integer("SELECT count(*) FROM paste_inf_text"), 1);
+    QCOMPARE(raw.integer("SELECT count(*) FROM paste_inf_search"), 1);
 
     // Deleting what is not there changes nothing and claims nothing.
     log.clear();

@@ -53,13 +53,14 @@ public:
         QRandomGenerator random(seed);
         sqlite3* db = nullptr;
         sqlite3_open(QFile::encodeName(path_).constData(), &db);
-        sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
+        // One view takes a text with its folded form and fills both tables.
+        sqlite3_exec(db, "CREATE TEMP VIEW texts(id, plain_text, folded_text) AS SELECT 0, NULL, NULL; CREATE TEMP TRIGGER texts_insert INSTEAD OF INSERT ON texts BEGIN INSERT INTO paste_inf_text(id, plain_text) VALUES(NEW.id, NEW.plain_text); INSERT INTO paste_inf_search(id, folded_text) VALUES(NEW.id, NEW.folded_text); END; BEGIN", nullptr, nullptr, nullptr);
         sqlite3_stmt *meta = nullptr, *text = nullptr;
         sqlite3_prepare_v2(
             db,
             "INSERT INTO paste_inf(id, uuid, date, category_uuid, display_type) VALUES(?1, ?2, ?3, ?4, ?5)",
             -1, &meta, nullptr);
-        sqlite3_prepare_v2(db, "INSERT INTO paste_inf_text(id, plain_text, folded_text) VALUES(?1, ?2, ?3)",
+        sqlite3_prepare_v2(db, "INSERT INTO texts(id, plain_text, folded_text) VALUES(?1, ?2, ?3)",
                            -1, &text, nullptr);
         for (int i = 0; i < items; ++i) {
             Row row;

@@ -290,7 +290,7 @@ enum class Outcome
 // alongside another thread claiming chunks of the same plan.
 Outcome scanChunks(Reader& reader, PassState& pass, ScanPlan& plan, std::vector<qint64>& hits)
 {
-    Statement stmt(reader.db(), "SELECT id, folded_text FROM paste_inf_text WHERE id BETWEEN ?1 AND ?2");
+    Statement stmt(reader.db(), "SELECT id, folded_text FROM paste_inf_search WHERE id BETWEEN ?1 AND ?2");
     if (!stmt) {
         Log::error(kTag, QStringLiteral("cannot read texts: %1").arg(reader.errorMessage()));
         return Outcome::Failed;
@@ -443,7 +443,7 @@ private:
     Outcome planScan(ScanPlan& plan)
     {
         Statement stmt(reader_.db(),
-                       "SELECT (SELECT min(id) FROM paste_inf_text), (SELECT max(id) FROM paste_inf_text)");
+                       "SELECT (SELECT min(id) FROM paste_inf_search), (SELECT max(id) FROM paste_inf_search)");
         if (!stmt || sqlite3_step(stmt.get()) != SQLITE_ROW) {
             if (pass_.cancelled())
                 return Outcome::Cancelled;
@@ -468,7 +468,7 @@ private:
     Outcome stream(bool* complete)
     {
         const QByteArray sql =
-            "SELECT p.id, p.uuid, p.display_type FROM paste_inf AS p CROSS JOIN paste_inf_text AS t "
+            "SELECT p.id, p.uuid, p.display_type FROM paste_inf AS p CROSS JOIN paste_inf_search AS t "
             "ON t.id = p.id WHERE p.category_uuid = ?1 AND brimble_contains(t.folded_text)" +
             typeFilterSql(query_) + " ORDER BY p.date DESC";
         Statement stmt(reader_.db(), sql);
