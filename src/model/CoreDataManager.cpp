@@ -16,6 +16,7 @@
 #include <sys/stat.h>
 
 #include <atomic>
+#include <future>
 #include <mutex>
 
 namespace {
@@ -896,38 +897,55 @@ std::optional<PasteboardItems> CoreDataManager::fetchPasteboardItems(const QStri
 void CoreDataManager::preloadContent(QList<PasteInfModel>& models)
 {
     // Batches keep one store step short, so captures and the interface's own requests are not
-    // held up behind a whole clipboard.
+    // held up behind a whole clipboard. Every batch is queued at once: the store thread reads
+    // the next batches while this thread decodes the ones it has.
     constexpr qsizetype kBatch = 256;
-    QList<qsizetype> pending;
-    for (qsizetype i = 0; i < models.size(); ++i)
-        if (!models.at(i).isContentLoaded() && models.at(i).uuid)
-            pending.append(i);
-    for (qsizetype start = 0; start < pending.size(); start += kBatch) {
-        const QList<qsizetype> batch = pending.mid(start, kBatch);
-        QList<std::optional<QByteArray>> blobs = d->queue.sync([&] {
-            QList<std::optional<QByteArray>> found(batch.size());
-            if (!d->ready())
-                return found;
-            SqliteTransaction transaction(d->db);
-            SqliteStatement find = d->db.prepare("SELECT c.item_data FROM paste_inf p "
-                                                 "LEFT JOIN paste_inf_content c ON c.id = p.id WHERE p.uuid = ?");
-            if (!find.isValid()) {
-                d->logFailure(QStringLiteral("fetch paste inf fail, "));
-                return found;
+    using Blobs = QList<std::optional<QByteArray>>;
+    struct Batch
+    {
+        QList<qsizetype> indexes;
+        QStringList uuids;
+        std::promise<Blobs> blobs;
+    };
+    std::vector<std::shared_ptr<Batch>> batches;
+    for (qsizetype i = 0; i < models.size(); ++i) {
+        const PasteInfModel& model = models.at(i);
+        if (model.isContentLoaded() || !model.uuid)
+            continue;
+        if (batches.empty() || batches.back()->indexes.size() == kBatch)
+            batches.push_back(std::make_shared<Batch>());
+        batches.back()->indexes.append(i);
+        batches.back()->uuids.append(*model.uuid);
+    }
+    std::vector<std::future<Blobs>> results;
+    for (const auto& batch : batches) {
+        results.push_back(batch->blobs.get_future());
+        d->queue.async([this, batch] {
+            Blobs found(batch->uuids.size());
+            if (d->ready()) {
+                SqliteTransaction transaction(d->db);
+                SqliteStatement find = d->db.prepare("SELECT c.item_data FROM paste_inf p "
+                                                     "LEFT JOIN paste_inf_content c ON c.id = p.id WHERE p.uuid = ?");
+                if (!find.isValid())
+                    d->logFailure(QStringLiteral("fetch paste inf fail, "));
+                for (qsizetype i = 0; find.isValid() && i < batch->uuids.size(); ++i) {
+                    find.bind(1, std::optional<QString>(batch->uuids.at(i)));
+                    if (find.step() == SQLITE_ROW)
+                        found[i] = find.blob(0);
+                    find.reset();
+                }
+                transaction.commit();
             }
-            for (qsizetype i = 0; i < batch.size(); ++i) {
-                find.bind(1, models.at(batch.at(i)).uuid);
-                if (find.step() == SQLITE_ROW)
-                    found[i] = find.blob(0);
-                find.reset();
-            }
-            transaction.commit();
-            return found;
+            batch->blobs.set_value(std::move(found));
         });
-        for (qsizetype i = 0; i < batch.size(); ++i) {
-            PasteInfModel& model = models[batch.at(i)];
-            model.fulfilContent(blobs.at(i) ? PasteInfModel::pasteboardItemsFrom(ModelCoding::decodeItemData(*blobs.at(i)))
-                                            : std::nullopt);
+    }
+    for (size_t b = 0; b < batches.size(); ++b) {
+        const Blobs blobs = results[b].get();
+        const QList<qsizetype>& indexes = batches[b]->indexes;
+        for (qsizetype i = 0; i < indexes.size(); ++i) {
+            models[indexes.at(i)].fulfilContent(
+                blobs.at(i) ? PasteInfModel::pasteboardItemsFrom(ModelCoding::decodeItemData(*blobs.at(i)))
+                            : std::nullopt);
         }
     }
 }
