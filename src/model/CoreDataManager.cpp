@@ -253,6 +253,9 @@ struct CoreDataManager::Impl
     bool insertPasteInf(const EncodedPasteInf& e);
     bool writeContent(qint64 id, const EncodedPasteInf& e, bool replace);
     bool deletePasteInfRow(qint64 id, const QString& recordDescription, const QString& modelDescription);
+    // Runs a one-parameter DELETE; logs success only when a row went. False when the
+    // statement cannot be prepared.
+    bool deleteByUuid(const char* sql, const QString& uuid, const QString& failure, const QString& description);
     bool insertCategory(const PasteCategoryInfModel& model);
     bool insertIgnoredApp(const IgnoredAppInfModel& model);
     void insertIgnoredApps(const QList<IgnoredAppInfModel>& models, const QString& description);
@@ -424,6 +427,22 @@ bool CoreDataManager::Impl::writeContent(qint64 id, const EncodedPasteInf& e, bo
     folded.bind(1, id);
     folded.bind(2, e.plainText ? std::optional<QString>(e.plainText->toLower()) : std::nullopt);
     return folded.step() == SQLITE_DONE;
+}
+
+bool CoreDataManager::Impl::deleteByUuid(const char* sql, const QString& uuid, const QString& failure,
+                                         const QString& description)
+{
+    SqliteStatement remove = db.prepare(sql);
+    if (!remove.isValid()) {
+        logFailure(failure);
+        return false;
+    }
+    remove.bind(1, std::optional<QString>(uuid));
+    if (remove.step() != SQLITE_DONE)
+        logFailure(failure);
+    else if (db.changes() > 0)
+        Log::info(kTag, QStringLiteral("delete success: ") + description);
+    return true;
 }
 
 bool CoreDataManager::Impl::deletePasteInfRow(qint64 id, const QString& recordDescription,
@@ -1030,16 +1049,8 @@ void CoreDataManager::deleteCategory(const PasteCategoryInfModel& model)
     d->queue.async([this, model] {
         if (!d->ready())
             return;
-        SqliteStatement remove = d->db.prepare("DELETE FROM paste_category_inf WHERE uuid = ?");
-        if (!remove.isValid()) {
-            d->logFailure(QStringLiteral("delete paste category inf fail, "));
-            return;
-        }
-        remove.bind(1, model.uuid);
-        if (remove.step() != SQLITE_DONE)
-            d->logFailure(QStringLiteral("delete paste category inf fail, "));
-        else if (d->db.changes() > 0)
-            Log::info(kTag, QStringLiteral("delete success: ") + model.description());
+        d->deleteByUuid("DELETE FROM paste_category_inf WHERE uuid = ?", *model.uuid,
+                        QStringLiteral("delete paste category inf fail, "), model.description());
     });
 }
 
@@ -1090,16 +1101,9 @@ void CoreDataManager::deleteIgnoredApps(const QList<IgnoredAppInfModel>& models)
                 Log::error(kTag, kDeleteNoUuid + model.description());
                 continue;
             }
-            SqliteStatement remove = d->db.prepare("DELETE FROM ignored_app_inf WHERE uuid = ?");
-            if (!remove.isValid()) {
-                d->logFailure(QStringLiteral("delete ignored app inf fail, "));
+            if (!d->deleteByUuid("DELETE FROM ignored_app_inf WHERE uuid = ?", *model.uuid,
+                                 QStringLiteral("delete ignored app inf fail, "), model.description()))
                 return;
-            }
-            remove.bind(1, model.uuid);
-            if (remove.step() != SQLITE_DONE)
-                d->logFailure(QStringLiteral("delete ignored app inf fail, "));
-            else if (d->db.changes() > 0)
-                Log::info(kTag, QStringLiteral("delete success: ") + model.description());
         }
     });
 }
