@@ -115,7 +115,8 @@ void BM_CaptureLargeImage(benchmark::State& state)
     for (auto _ : state) {
         const int before = storedCount();
         QProcess owner;
-        owner.start(helper("clipowner"), {"--class", "BenchOwner", "--target-file", "image/png=" + file.fileName()});
+        owner.start(helper("clipowner"),
+                    {"--class", "BenchOwner", "--target-file", "image/png=" + file.fileName()});
         owner.waitForReadyRead(10000);
         QElapsedTimer timer;
         timer.start();

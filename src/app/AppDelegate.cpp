@@ -37,7 +37,10 @@ void onTerminationSignal(int)
     [[maybe_unused]] auto written = ::write(g_signalFds[0], &byte, 1);
 }
 
-QJsonObject failure(const QString& error) { return {{"ok", false}, {"error", error}}; }
+QJsonObject failure(const QString& error)
+{
+    return {{"ok", false}, {"error", error}};
+}
 
 // The store cannot be used: say so where the user will see it, naming the file.
 void reportFatalStoreError(const QString& error)
@@ -124,11 +127,13 @@ void AppDelegate::initializeData()
                                    LocalizedPasteBoardType::imageType(), LocalizedPasteBoardType::fileType()};
     qint16 order = 1;
     for (const QString& title : titles) {
-        store.insertCategory(PasteCategoryInfModel(title, QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper(),
-                                                   order, order));
+        store.insertCategory(PasteCategoryInfModel(
+            title, QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper(), order, order));
         ++order;
     }
-    store.perform([] { CoreDataManager::shared().insertIgnoredApp(IgnoredAppInfModel::fromPath(firstIgnoredAppPath)); });
+    store.perform([] {
+        CoreDataManager::shared().insertIgnoredApp(IgnoredAppInfModel::fromPath(firstIgnoredAppPath));
+    });
     // Ctrl+Alt+V: Alt+Space opens the window menu on the common Linux desktops.
     Preferences::shared().setShowQuickSearchWindowHotKey(
         KeyCombo{9, CarbonModifier::command | CarbonModifier::option});
@@ -153,7 +158,8 @@ void AppDelegate::applicationWillTerminate()
 void AppDelegate::installSignalHandlers()
 {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalFds) != 0) {
-        Log::warning(kTag, QStringLiteral("no signal channel; termination signals end Brimble without saving"));
+        Log::warning(kTag,
+                     QStringLiteral("no signal channel; termination signals end Brimble without saving"));
         return;
     }
     signalNotifier_ = new QSocketNotifier(g_signalFds[1], QSocketNotifier::Read, this);
@@ -220,15 +226,19 @@ void AppDelegate::handleRequest(const QJsonObject& request, std::function<void(c
                 answer = {{"ok", true}, {"clipboards", HistoryQueries::clipboardsJson()}};
             } else {
                 QString error;
-                const auto clipboard = HistoryQueries::clipboardNamed(request.value("clipboard").toString(), &error);
+                const auto clipboard =
+                    HistoryQueries::clipboardNamed(request.value("clipboard").toString(), &error);
                 if (!clipboard) {
                     answer = failure(error);
                 } else {
                     const int limit = request.value("limit").toInt();
                     QList<PasteInfModel> items =
-                        verb == "list" ? HistoryQueries::list(*clipboard, limit)
-                                       : HistoryQueries::search(*clipboard, request.value("query").toString(), limit);
-                    answer = {{"ok", true}, {"items", HistoryQueries::itemsJson(items, clipboard->title.value_or(QString()))}};
+                        verb == "list"
+                            ? HistoryQueries::list(*clipboard, limit)
+                            : HistoryQueries::search(*clipboard, request.value("query").toString(), limit);
+                    answer = {
+                        {"ok", true},
+                        {"items", HistoryQueries::itemsJson(items, clipboard->title.value_or(QString()))}};
                 }
             }
             Dispatch::main([=] { reply(answer); });

@@ -31,12 +31,16 @@ Brimble& Brimble::shared()
     return *g_shared;
 }
 
-bool Brimble::exists() { return g_shared != nullptr; }
+bool Brimble::exists()
+{
+    return g_shared != nullptr;
+}
 
 Brimble::Brimble(Platform& platform)
     : platform_(platform),
       keyboard_(std::make_unique<KeyBoardEventSimu>(platform.keySynthesizer.get(), platform.clipboard.get())),
-      pasteBoard_(std::make_unique<PasteBoard>(platform.clipboard.get(), platform.workspace.get(), keyboard_.get(),
+      pasteBoard_(std::make_unique<PasteBoard>(platform.clipboard.get(), platform.workspace.get(),
+                                               keyboard_.get(),
                                                [this] { return currentRunningApplication_.load(); }))
 {
 }

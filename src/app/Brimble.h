@@ -42,7 +42,8 @@ public:
 
     // Writes the items back; with paste, re-activates `target` and sends the paste chord
     // when auto-paste is on.
-    void pasteItems(const QList<PasteInfModel>& models, bool asPlainText, bool paste, RunningApplicationRef target);
+    void pasteItems(const QList<PasteInfModel>& models, bool asPlainText, bool paste,
+                    RunningApplicationRef target);
 
 private:
     explicit Brimble(Platform& platform);

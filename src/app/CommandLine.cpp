@@ -14,7 +14,8 @@
 namespace CommandLine {
 namespace {
 
-const QStringList kVerbs = {"list", "search", "clipboards", "copy", "paste", "pause", "resume", "quit", "toggle"};
+const QStringList kVerbs = {"list",  "search", "clipboards", "copy",  "paste",
+                            "pause", "resume", "quit",       "toggle"};
 
 struct Options
 {
@@ -26,7 +27,10 @@ struct Options
     bool plain = false;
 };
 
-void printError(const QString& message) { fprintf(stderr, "brimble: %s\n", qPrintable(message)); }
+void printError(const QString& message)
+{
+    fprintf(stderr, "brimble: %s\n", qPrintable(message));
+}
 
 void printOut(const QString& text)
 {
@@ -39,8 +43,8 @@ std::optional<Options> parse(const QStringList& arguments, QString* error)
 {
     Options options;
     options.verb = arguments.value(0);
-    const QStringList allowed = options.verb == "list"         ? QStringList{"--clipboard", "--limit", "--json"}
-                                : options.verb == "search"     ? QStringList{"--clipboard", "--limit", "--json"}
+    const QStringList allowed = options.verb == "list"     ? QStringList{"--clipboard", "--limit", "--json"}
+                                : options.verb == "search" ? QStringList{"--clipboard", "--limit", "--json"}
                                 : options.verb == "clipboards" ? QStringList{"--json"}
                                 : (options.verb == "copy" || options.verb == "paste")
                                     ? QStringList{"--clipboard", "--plain"}
@@ -164,10 +168,12 @@ std::optional<QJsonObject> answerFromStore(const Options& options)
     const auto clipboard = HistoryQueries::clipboardNamed(options.clipboard, &error);
     if (!clipboard)
         return QJsonObject{{"ok", false}, {"error", error}};
-    QList<PasteInfModel> items = options.verb == "list"
-                                     ? HistoryQueries::list(*clipboard, options.limit)
-                                     : HistoryQueries::search(*clipboard, options.positional.join(' '), options.limit);
-    return QJsonObject{{"ok", true}, {"items", HistoryQueries::itemsJson(items, clipboard->title.value_or(QString()))}};
+    QList<PasteInfModel> items =
+        options.verb == "list"
+            ? HistoryQueries::list(*clipboard, options.limit)
+            : HistoryQueries::search(*clipboard, options.positional.join(' '), options.limit);
+    return QJsonObject{{"ok", true},
+                       {"items", HistoryQueries::itemsJson(items, clipboard->title.value_or(QString()))}};
 }
 
 } // namespace

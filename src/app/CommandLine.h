@@ -9,11 +9,12 @@
 // standard output, one clear line per problem to standard error.
 namespace CommandLine {
 
-enum ExitCode {
+enum ExitCode
+{
     Success = 0,
-    Failed = 1,        // the request could not be carried out (no such item or clipboard)
-    Usage = 2,         // unknown verb or option, missing argument
-    NotRunning = 3,    // the verb needs a running Brimble
+    Failed = 1,     // the request could not be carried out (no such item or clipboard)
+    Usage = 2,      // unknown verb or option, missing argument
+    NotRunning = 3, // the verb needs a running Brimble
     StoreUnreadable = 4,
 };
 

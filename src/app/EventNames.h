@@ -11,7 +11,8 @@ inline const QString showQuickSearchWindowHotKey = QStringLiteral("show_quick_se
 inline const QString openPreferencesWindow = QStringLiteral("open_preferences_window");
 inline const QString onKeyDownInQuickSearchWindow = QStringLiteral("on_key_down_in_quick_search_window");
 inline const QString onFlagChanged = QStringLiteral("on_flag_changed_event_name");
-inline const QString resignKeyInQuickSearchWindow = QStringLiteral("resign_key_in_quick_search_window_event_name");
+inline const QString resignKeyInQuickSearchWindow =
+    QStringLiteral("resign_key_in_quick_search_window_event_name");
 inline const QString showPasteInfoMenuInQuickSearchWindow =
     QStringLiteral("show_paste_info_menu_in_quick_search_window");
 inline const QString pasteSelectedItemsInQuickSearchWindow =

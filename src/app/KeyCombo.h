@@ -14,6 +14,6 @@ struct KeyCombo
 namespace CarbonModifier {
 constexpr quint32 command = 0x0100; // Ctrl on Linux
 constexpr quint32 shift = 0x0200;
-constexpr quint32 option = 0x0800; // Alt
+constexpr quint32 option = 0x0800;  // Alt
 constexpr quint32 control = 0x1000; // Super
 } // namespace CarbonModifier

@@ -25,7 +25,10 @@ void mainSync(const std::function<void()>& block)
     QMetaObject::invokeMethod(app, block, Qt::BlockingQueuedConnection);
 }
 
-void global(std::function<void()> block) { QThreadPool::globalInstance()->start(std::move(block)); }
+void global(std::function<void()> block)
+{
+    QThreadPool::globalInstance()->start(std::move(block));
+}
 
 bool isMainThread()
 {

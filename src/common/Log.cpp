@@ -41,7 +41,8 @@ std::vector<std::weak_ptr<Capture::State>>& captures()
 
 std::shared_ptr<spdlog::logger> makeStderrLogger()
 {
-    auto logger = std::make_shared<spdlog::logger>("brimble", std::make_shared<spdlog::sinks::stderr_sink_mt>());
+    auto logger =
+        std::make_shared<spdlog::logger>("brimble", std::make_shared<spdlog::sinks::stderr_sink_mt>());
     logger->set_pattern("%v");
     logger->set_level(spdlog::level::info);
     return logger;
@@ -105,14 +106,25 @@ void write(Level level, const QString& tag, const QString& message)
 
 QString formatLine(Level level, const QString& tag, const QString& message)
 {
-    const char* prefix = level == Level::Info ? "[info] [" : level == Level::Warning ? "[warn] [" : "[error] [";
+    const char* prefix = level == Level::Info      ? "[info] ["
+                         : level == Level::Warning ? "[warn] ["
+                                                   : "[error] [";
     return QString::fromLatin1(prefix) + QStringLiteral(BRIMBLE_BUILD_NUMBER) + "/" +
            QStringLiteral(BRIMBLE_VERSION) + "] " + tag + ": " + message;
 }
 
-void info(const QString& tag, const QString& message) { write(Level::Info, tag, message); }
-void warning(const QString& tag, const QString& message) { write(Level::Warning, tag, message); }
-void error(const QString& tag, const QString& message) { write(Level::Error, tag, message); }
+void info(const QString& tag, const QString& message)
+{
+    write(Level::Info, tag, message);
+}
+void warning(const QString& tag, const QString& message)
+{
+    write(Level::Warning, tag, message);
+}
+void error(const QString& tag, const QString& message)
+{
+    write(Level::Error, tag, message);
+}
 
 QString defaultLogDirectory()
 {
@@ -169,7 +181,10 @@ QStringList Capture::lines() const
     return state_->lines;
 }
 
-bool Capture::contains(const QString& fragment) const { return count(fragment) > 0; }
+bool Capture::contains(const QString& fragment) const
+{
+    return count(fragment) > 0;
+}
 
 int Capture::count(const QString& fragment) const
 {

@@ -9,7 +9,12 @@
 // message. Lines go to the system journal (or syslog) and to weekly rolling files.
 namespace Log {
 
-enum class Level { Info, Warning, Error };
+enum class Level
+{
+    Info,
+    Warning,
+    Error
+};
 
 // "[info] [1/0.1.0] tag: message"
 QString formatLine(Level level, const QString& tag, const QString& message);

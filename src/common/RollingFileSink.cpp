@@ -45,8 +45,8 @@ void RollingFileSink::openFile(bool continueNewest, std::chrono::system_clock::t
         const QStringList files = logFilesOldestFirst(directory_);
         if (!files.isEmpty()) {
             const QString name = files.last();
-            const QString stamp = name.mid(int(strlen(kPrefix)), name.size() - int(strlen(kPrefix)) -
-                                                                    int(strlen(kSuffix)));
+            const QString stamp =
+                name.mid(int(strlen(kPrefix)), name.size() - int(strlen(kPrefix)) - int(strlen(kSuffix)));
             const QDateTime started = QDateTime::fromString(stamp, kStampFormat);
             if (started.isValid()) {
                 const auto startedAt = std::chrono::system_clock::from_time_t(started.toSecsSinceEpoch());
@@ -58,12 +58,13 @@ void RollingFileSink::openFile(bool continueNewest, std::chrono::system_clock::t
         }
     }
     if (!continueNewest || currentPath_.isEmpty() || !QFileInfo::exists(currentPath_)) {
-        const QString stamp = QDateTime::fromSecsSinceEpoch(std::chrono::system_clock::to_time_t(now)).toString(kStampFormat);
+        const QString stamp =
+            QDateTime::fromSecsSinceEpoch(std::chrono::system_clock::to_time_t(now)).toString(kStampFormat);
         currentPath_ = QDir(directory_).filePath(QString(kPrefix) + stamp + kSuffix);
         fileStarted_ = now;
     }
-    const int fd = ::open(QFile::encodeName(currentPath_).constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC,
-                          0600);
+    const int fd =
+        ::open(QFile::encodeName(currentPath_).constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
     if (fd >= 0)
         file_ = ::fdopen(fd, "a");
     prune();

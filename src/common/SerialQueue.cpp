@@ -29,7 +29,10 @@ void SerialQueue::async(std::function<void()> block)
     wake_.notify_one();
 }
 
-bool SerialQueue::isCurrent() const { return std::this_thread::get_id() == threadId_; }
+bool SerialQueue::isCurrent() const
+{
+    return std::this_thread::get_id() == threadId_;
+}
 
 void SerialQueue::drain()
 {

@@ -28,8 +28,7 @@ public:
 
     // Runs the block on the queue and waits for its result. Called from the queue's own
     // thread it runs the block in place, so nested calls cannot deadlock.
-    template <typename F>
-    auto sync(F&& block) -> std::invoke_result_t<F>
+    template <typename F> auto sync(F&& block) -> std::invoke_result_t<F>
     {
         using R = std::invoke_result_t<F>;
         if (isCurrent())

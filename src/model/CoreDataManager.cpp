@@ -255,7 +255,8 @@ struct CoreDataManager::Impl
     bool deletePasteInfRow(qint64 id, const QString& recordDescription, const QString& modelDescription);
     // Runs a one-parameter DELETE; logs success only when a row went. False when the
     // statement cannot be prepared.
-    bool deleteByUuid(const char* sql, const QString& uuid, const QString& failure, const QString& description);
+    bool deleteByUuid(const char* sql, const QString& uuid, const QString& failure,
+                      const QString& description);
     bool insertCategory(const PasteCategoryInfModel& model);
     bool insertIgnoredApp(const IgnoredAppInfModel& model);
     void insertIgnoredApps(const QList<IgnoredAppInfModel>& models, const QString& description);
@@ -410,8 +411,9 @@ bool CoreDataManager::Impl::writeContent(qint64 id, const EncodedPasteInf& e, bo
     if (content.step() != SQLITE_DONE)
         return false;
 
-    SqliteStatement text = db.prepare(replace ? "INSERT OR REPLACE INTO paste_inf_text(id, plain_text) VALUES(?, ?)"
-                                              : "INSERT INTO paste_inf_text(id, plain_text) VALUES(?, ?)");
+    SqliteStatement text =
+        db.prepare(replace ? "INSERT OR REPLACE INTO paste_inf_text(id, plain_text) VALUES(?, ?)"
+                           : "INSERT INTO paste_inf_text(id, plain_text) VALUES(?, ?)");
     if (!text.isValid())
         return false;
     text.bind(1, id);
@@ -943,8 +945,9 @@ void CoreDataManager::preloadContent(QList<PasteInfModel>& models)
             Blobs found(batch->uuids.size());
             if (d->ready()) {
                 SqliteTransaction transaction(d->db);
-                SqliteStatement find = d->db.prepare("SELECT c.item_data FROM paste_inf p "
-                                                     "LEFT JOIN paste_inf_content c ON c.id = p.id WHERE p.uuid = ?");
+                SqliteStatement find =
+                    d->db.prepare("SELECT c.item_data FROM paste_inf p "
+                                  "LEFT JOIN paste_inf_content c ON c.id = p.id WHERE p.uuid = ?");
                 if (!find.isValid())
                     d->logFailure(QStringLiteral("fetch paste inf fail, "));
                 for (qsizetype i = 0; find.isValid() && i < batch->uuids.size(); ++i) {

@@ -7,7 +7,7 @@
 #include <optional>
 
 // The fixed palette a clipboard's colour index selects.
-inline const QStringList categoryColors = {"Magnesium", "Cornflower_Blue", "Bright_Lavender", "Rajah",
+inline const QStringList categoryColors = {"Magnesium",  "Cornflower_Blue", "Bright_Lavender", "Rajah",
                                            "Pale_Green", "Salmon",          "Crayon_Yellow"};
 
 inline const QString kDefaultCategoryUUID = QStringLiteral("default-pasteinf-catgory-coooool");

@@ -23,9 +23,15 @@ constexpr std::array<Entry, 9> kEntries{{
 }};
 } // namespace
 
-QString rawValue(PasteInfoDisplayType type) { return QString::fromLatin1(kEntries[size_t(type)].raw); }
+QString rawValue(PasteInfoDisplayType type)
+{
+    return QString::fromLatin1(kEntries[size_t(type)].raw);
+}
 
-QString caseName(PasteInfoDisplayType type) { return QString::fromLatin1(kEntries[size_t(type)].caseName); }
+QString caseName(PasteInfoDisplayType type)
+{
+    return QString::fromLatin1(kEntries[size_t(type)].caseName);
+}
 
 std::optional<PasteInfoDisplayType> fromRawValue(const QString& raw)
 {

@@ -6,7 +6,8 @@
 #include <optional>
 
 // What a history item is. The raw value is the only stored form.
-enum class PasteInfoDisplayType {
+enum class PasteInfoDisplayType
+{
     Text,
     RichTextFormat,
     RichTextFormatDocument,

@@ -57,7 +57,10 @@ void PasteboardItem::setData(const QString& type, const QByteArray& data)
     reps_.append({type, data});
 }
 
-void PasteboardItem::setString(const QString& type, const QString& text) { setData(type, text.toUtf8()); }
+void PasteboardItem::setString(const QString& type, const QString& text)
+{
+    setData(type, text.toUtf8());
+}
 
 void PasteboardItem::removeType(const QString& type)
 {

@@ -21,11 +21,15 @@ const char* kHelpUrl = "https://brimble.app/help/auto-paste";
 } // namespace
 
 KeyBoardEventSimu::KeyBoardEventSimu(KeySynthesizer* synthesizer, Clipboard* clipboard)
-    : synthesizer_(synthesizer), clipboard_(clipboard), presenter_(&KeyBoardEventSimu::showAccessibilityPrompt)
+    : synthesizer_(synthesizer), clipboard_(clipboard),
+      presenter_(&KeyBoardEventSimu::showAccessibilityPrompt)
 {
 }
 
-void KeyBoardEventSimu::setPromptPresenter(PromptPresenter presenter) { presenter_ = std::move(presenter); }
+void KeyBoardEventSimu::setPromptPresenter(PromptPresenter presenter)
+{
+    presenter_ = std::move(presenter);
+}
 
 void KeyBoardEventSimu::simulatePaste(const RunningApplicationRef& target, const PasteboardItems& items)
 {
@@ -66,10 +70,12 @@ void KeyBoardEventSimu::showAccessibilityPrompt()
 
     auto* check = new QCheckBox(LocalizedAlert::doNotShowThisToMeAgain(), box);
     box->setCheckBox(check);
-    auto* action = new Action([](QObject* sender) {
-        if (auto* c = qobject_cast<QCheckBox*>(sender))
-            Preferences::shared().setDoNotShowAccessibilityAlert(c->isChecked());
-    }, box);
+    auto* action = new Action(
+        [](QObject* sender) {
+            if (auto* c = qobject_cast<QCheckBox*>(sender))
+                Preferences::shared().setDoNotShowAccessibilityAlert(c->isChecked());
+        },
+        box);
     QObject::connect(check, &QCheckBox::clicked, action, &Action::action);
 
     QObject::connect(box, &QMessageBox::buttonClicked, box, [=](QAbstractButton* button) {

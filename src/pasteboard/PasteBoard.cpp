@@ -96,7 +96,10 @@ QStringList PasteBoard::ignoredAppBundleIdentifiers() const
     return ignoredAppBundleIdentifiers_;
 }
 
-void PasteBoard::waitForIdle() { queue_.drain(); }
+void PasteBoard::waitForIdle()
+{
+    queue_.drain();
+}
 
 void PasteBoard::checkForChangesInPasteboard()
 {
@@ -168,7 +171,8 @@ void PasteBoard::capture(const QStringList& types, const RunningApplicationRef& 
     EventBus::post(EventName::pasteInfAdd, model);
 }
 
-bool PasteBoard::isContentEqual(const std::optional<PasteInfModel>& previous, const std::optional<PasteInfModel>& next)
+bool PasteBoard::isContentEqual(const std::optional<PasteInfModel>& previous,
+                                const std::optional<PasteInfModel>& next)
 {
     if (!next || !previous)
         return false;

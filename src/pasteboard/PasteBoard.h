@@ -47,7 +47,8 @@ public:
     static PasteboardItems itemsForPaste(const QList<PasteInfModel>& models, bool asPlainText);
 
     // The previous capture's content equals the new one, or the new one is Brimble's own.
-    static bool isContentEqual(const std::optional<PasteInfModel>& previous, const std::optional<PasteInfModel>& next);
+    static bool isContentEqual(const std::optional<PasteInfModel>& previous,
+                               const std::optional<PasteInfModel>& next);
 
     // Replaces the ignore list (from the rules tab's event, or the initial load).
     void setIgnoredApps(const QList<IgnoredAppInfModel>& rules);

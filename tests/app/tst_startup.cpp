@@ -36,7 +36,10 @@ private Q_SLOTS:
     void remembersOtherApplicationsOnly();
 };
 
-void TestStartup::initTestCase() { Localized::install(); }
+void TestStartup::initTestCase()
+{
+    Localized::install();
+}
 
 void TestStartup::firstRunCreatesTheInitialData()
 {
@@ -65,7 +68,8 @@ void TestStartup::firstRunCreatesTheInitialData()
     QCOMPARE(rules.first().path, std::optional<QString>(AppDelegate::firstIgnoredAppPath));
     QCOMPARE(rules.first().name, std::optional<QString>("org.gnome.seahorse.Application.desktop"));
 
-    QCOMPARE(Preferences::shared().showQuickSearchWindowHotKey(), std::optional<KeyCombo>(KeyCombo{9, 0x0900}));
+    QCOMPARE(Preferences::shared().showQuickSearchWindowHotKey(),
+             std::optional<KeyCombo>(KeyCombo{9, 0x0900}));
     QCOMPARE(Preferences::shared().isDataInitialed(), std::optional<bool>(true));
 }
 
@@ -110,8 +114,8 @@ void TestStartup::remembersOtherApplicationsOnly()
     // Brimble itself (by identifier or by process), a record without identifier and a
     // sender of the wrong type leave the remembered application alone.
     EventBus::post(EventName::didActivateApplication, app(Brimble::bundleIdentifier, 1));
-    EventBus::post(EventName::didActivateApplication, app(QStringLiteral("org.example.Other"),
-                                                          QCoreApplication::applicationPid()));
+    EventBus::post(EventName::didActivateApplication,
+                   app(QStringLiteral("org.example.Other"), QCoreApplication::applicationPid()));
     EventBus::post(EventName::didActivateApplication, app(std::nullopt));
     EventBus::post(EventName::didActivateApplication, QString("not an application"));
     const auto viewer = app(QStringLiteral("org.example.Viewer"));

@@ -139,7 +139,8 @@ void TestCapture::ownAndSecretCopiesAreNotRecorded_data()
     QTest::addColumn<QString>("extraTarget");
     QTest::addColumn<QString>("extraValue");
     QTest::newRow("Brimble's marker") << PasteboardType::marker << PasteboardType::marker;
-    QTest::newRow("password manager hint") << QStringLiteral("x-kde-passwordManagerHint") << QStringLiteral("secret");
+    QTest::newRow("password manager hint")
+        << QStringLiteral("x-kde-passwordManagerHint") << QStringLiteral("secret");
 }
 
 void TestCapture::ownAndSecretCopiesAreNotRecorded()
@@ -148,7 +149,8 @@ void TestCapture::ownAndSecretCopiesAreNotRecorded()
     QFETCH(QString, extraValue);
     BrimbleSession session;
     QVERIFY(session.start());
-    HelperProcess owner("clipowner", ownerArgs({{"UTF8_STRING", "not for the history"}, {extraTarget, extraValue}}),
+    HelperProcess owner("clipowner",
+                        ownerArgs({{"UTF8_STRING", "not for the history"}, {extraTarget, extraValue}}),
                         session.environment());
     QVERIFY(owner.waitReady());
     E2e::settle(1500);
@@ -200,9 +202,10 @@ void TestCapture::largeImageIsRecordedWhole()
     file.write(image);
     file.close();
 
-    HelperProcess owner("clipowner",
-                        {"--class", BrimbleSession::testAppClass, "--target-file", "image/png=" + file.fileName()},
-                        session.environment());
+    HelperProcess owner(
+        "clipowner",
+        {"--class", BrimbleSession::testAppClass, "--target-file", "image/png=" + file.fileName()},
+        session.environment());
     QVERIFY(owner.waitReady());
     QVERIFY(session.waitForCount(1, 30000));
     const QByteArray stored = dataFor(session.storedItems().first(), "image/png");

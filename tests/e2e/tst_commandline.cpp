@@ -8,7 +8,10 @@
 #include <QTest>
 
 namespace {
-QStringList lines(const QByteArray& out) { return QString::fromUtf8(out).split('\n', Qt::SkipEmptyParts); }
+QStringList lines(const QByteArray& out)
+{
+    return QString::fromUtf8(out).split('\n', Qt::SkipEmptyParts);
+}
 } // namespace
 
 class TestCommandLine : public QObject
@@ -22,9 +25,7 @@ private Q_SLOTS:
     void readsTheStoreWhenBrimbleIsNotRunning();
     void unreadableStoreIsReported();
     void helpAndVersion();
-
 };
-
 
 void TestCommandLine::listsSearchesAndCopiesBack()
 {
@@ -72,7 +73,8 @@ void TestCommandLine::listsSearchesAndCopiesBack()
     QCOMPARE(session.cli({"copy", "2"}).exitCode, 0);
     QVERIFY(E2e::waitUntil([] { return E2e::xclipRead("UTF8_STRING").startsWith("first line"); }, 5000));
     QCOMPARE(session.cli({"copy", newest.value("uuid").toString(), "--plain"}).exitCode, 0);
-    QVERIFY(E2e::waitUntil([] { return E2e::xclipRead("UTF8_STRING") == "https://example.org/newer"; }, 5000));
+    QVERIFY(
+        E2e::waitUntil([] { return E2e::xclipRead("UTF8_STRING") == "https://example.org/newer"; }, 5000));
     E2e::settle(1200);
     QCOMPARE(session.storedCount(), 2);
 }

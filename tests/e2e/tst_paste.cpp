@@ -72,8 +72,8 @@ void TestPaste::writesEveryStoredTargetWithTheMarker()
     BrimbleSession session;
     QVERIFY(session.start());
     const QList<QPair<QString, QByteArray>> targets = {{"text/html", "<i>rich</i>"},
-                                                    {"text/plain;charset=utf-8", "rich"},
-                                                    {"application/x-brimble-test", "opaque"}};
+                                                       {"text/plain;charset=utf-8", "rich"},
+                                                       {"application/x-brimble-test", "opaque"}};
     QVERIFY(recordCopy(session, targets, 1));
 
     const auto result = session.cli({"copy", "1"});
@@ -106,9 +106,11 @@ void TestPaste::plainTextOffersOnlyTheText_data()
     QTest::addColumn<QByteArray>("value");
     QTest::addColumn<QByteArray>("expectedText");
 
-    QTest::newRow("text") << "text/plain;charset=utf-8" << QByteArray("plain words") << QByteArray("plain words");
+    QTest::newRow("text") << "text/plain;charset=utf-8" << QByteArray("plain words")
+                          << QByteArray("plain words");
     const QByteArray png = QByteArray::fromHex("89504e470d0a1a0a0000000d49484452ff00");
-    QTest::newRow("image as a data URL") << "image/png" << png << QByteArray("data:image/png;base64," + png.toBase64());
+    QTest::newRow("image as a data URL")
+        << "image/png" << png << QByteArray("data:image/png;base64," + png.toBase64());
     QTest::newRow("two files as two paths")
         << "text/uri-list" << QByteArray("file:///tmp/a%20b.txt\r\nfile:///tmp/c.txt\r\n")
         << QByteArray("/tmp/a b.txt\n/tmp/c.txt");
@@ -143,7 +145,8 @@ void TestPaste::pasteLandsInThePreviousWindow()
 
     QTemporaryDir dir;
     const QString report = dir.filePath("report.json");
-    HelperProcess target("pastetarget", {"--class", "PasteTarget", "--report", report}, session.environment());
+    HelperProcess target("pastetarget", {"--class", "PasteTarget", "--report", report},
+                         session.environment());
     QVERIFY(target.waitReady());
 
     QCOMPARE(session.cli({"paste", "1"}).exitCode, 0);
@@ -183,7 +186,8 @@ void TestPaste::noKeyIsSentWhenPasteIsNotAllowed()
 
     QTemporaryDir dir;
     const QString report = dir.filePath("report.json");
-    HelperProcess target("pastetarget", {"--class", "PasteTarget", "--report", report}, session.environment());
+    HelperProcess target("pastetarget", {"--class", "PasteTarget", "--report", report},
+                         session.environment());
     QVERIFY(target.waitReady());
     QCOMPARE(session.cli({"paste", "1"}).exitCode, 0);
     QVERIFY(E2e::waitUntil([] { return E2e::xclipRead("UTF8_STRING") == "only on the clipboard"; }, 5000));

@@ -284,11 +284,12 @@ void TstStore::preloadFillsLazyContentOfEveryCopy()
     store().deletePasteInf(gone);
     store().preloadContent(fetched);
 
-    QVERIFY(copyOfFirst.isContentLoaded()); // copies share what the preload read
+    QVERIFY(copyOfFirst.isContentLoaded());                // copies share what the preload read
     QCOMPARE(copyOfFirst.pasteboardItems(), std::nullopt); // the deleted one has none
     for (qsizetype i = 1; i < fetched.size(); ++i) {
         QVERIFY(fetched.at(i).isContentLoaded());
-        QCOMPARE(fetched.at(i).pasteboardItems()->first().plainString(), QStringLiteral("item %1").arg(600 - i));
+        QCOMPARE(fetched.at(i).pasteboardItems()->first().plainString(),
+                 QStringLiteral("item %1").arg(600 - i));
     }
 }
 
@@ -326,8 +327,9 @@ void TstStore::plainTextIsStoredBeside()
     QVERIFY(!store().fetchPlainText("gone"));
     RawDb raw(home.databasePath());
     QCOMPARE(
-        raw.text("SELECT folded_text FROM paste_inf_search t JOIN paste_inf p ON p.id = t.id WHERE p.uuid = '" +
-                 text.uuid->toUtf8() + "'"),
+        raw.text(
+            "SELECT folded_text FROM paste_inf_search t JOIN paste_inf p ON p.id = t.id WHERE p.uuid = '" +
+            text.uuid->toUtf8() + "'"),
         QStringLiteral("grüße äbc"));
     // Listing does not carry it: it is read on demand.
     QVERIFY(!store().fetchPasteInfs(defaultCategory()).first().firstPlainText);

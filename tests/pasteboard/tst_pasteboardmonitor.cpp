@@ -44,7 +44,10 @@ PasteCategoryInfModel defaultClipboard()
     return clipboard;
 }
 
-QList<PasteInfModel> stored() { return CoreDataManager::shared().fetchPasteInfs(defaultClipboard()); }
+QList<PasteInfModel> stored()
+{
+    return CoreDataManager::shared().fetchPasteInfs(defaultClipboard());
+}
 } // namespace
 
 class TestPasteBoardMonitor : public QObject
@@ -182,12 +185,21 @@ void TestPasteBoardMonitor::ignoredApplications_data()
     QTest::addColumn<QString>("owner");
     QTest::addColumn<QString>("current");
     QTest::addColumn<bool>("recorded");
-    QTest::newRow("owner ignored") << "org.example.Vault" << "org.example.Vault" << "org.example.Editor" << false;
-    QTest::newRow("remembered app ignored") << "org.example.Vault" << "" << "org.example.Vault" << false;
-    QTest::newRow("nil rule, no app") << "nil" << "" << "" << false;
-    QTest::newRow("other app recorded") << "org.example.Vault" << "" << "org.example.Editor" << true;
-    QTest::newRow("owner wins over remembered") << "org.example.Editor" << "org.example.Vault" << "org.example.Editor"
-                                                << true;
+    QTest::newRow("owner ignored") << "org.example.Vault"
+                                   << "org.example.Vault"
+                                   << "org.example.Editor" << false;
+    QTest::newRow("remembered app ignored") << "org.example.Vault"
+                                            << ""
+                                            << "org.example.Vault" << false;
+    QTest::newRow("nil rule, no app") << "nil"
+                                      << ""
+                                      << "" << false;
+    QTest::newRow("other app recorded") << "org.example.Vault"
+                                        << ""
+                                        << "org.example.Editor" << true;
+    QTest::newRow("owner wins over remembered") << "org.example.Editor"
+                                                << "org.example.Vault"
+                                                << "org.example.Editor" << true;
 }
 
 void TestPasteBoardMonitor::ignoredApplications()
@@ -238,7 +250,8 @@ void TestPasteBoardMonitor::sourceIsTheClipboardOwnerFirst()
     QCOMPARE(items.at(1).appName, std::optional<QString>("Vault"));
     QCOMPARE(items.at(1).appBundleIdentifier, std::optional<QString>("org.example.Vault"));
     QCOMPARE(items.at(0).appName, std::optional<QString>("Editor"));
-    QCOMPARE(items.at(0).appBundleUrl, std::optional<QString>("/usr/share/applications/org.example.Editor.desktop"));
+    QCOMPARE(items.at(0).appBundleUrl,
+             std::optional<QString>("/usr/share/applications/org.example.Editor.desktop"));
 }
 
 void TestPasteBoardMonitor::ownAndSecretCopiesAreNotRecorded_data()
@@ -248,7 +261,8 @@ void TestPasteBoardMonitor::ownAndSecretCopiesAreNotRecorded_data()
     QTest::addColumn<bool>("recorded");
     QTest::newRow("marker") << PasteboardType::marker << PasteboardType::marker.toUtf8() << false;
     QTest::newRow("secret hint") << "x-kde-passwordManagerHint" << QByteArray("secret") << false;
-    QTest::newRow("old-style secret hint") << "text/x-kde-passwordManagerHint" << QByteArray("secret") << false;
+    QTest::newRow("old-style secret hint")
+        << "text/x-kde-passwordManagerHint" << QByteArray("secret") << false;
     QTest::newRow("hint that is not secret") << "x-kde-passwordManagerHint" << QByteArray("public") << true;
 }
 
@@ -297,7 +311,8 @@ void TestPasteBoardMonitor::writeBackOffers_data()
     QTest::addColumn<QList<QStringList>>("expectedTypes");
     QTest::addColumn<QByteArray>("expectedText");
 
-    auto model = [](PasteboardItems items, std::optional<PasteInfoDisplayType> type, std::optional<QString> pbType = {}) {
+    auto model = [](PasteboardItems items, std::optional<PasteInfoDisplayType> type,
+                    std::optional<QString> pbType = {}) {
         PasteInfModel m = PasteInfModel::capture(items, items.first().types(), nullptr);
         m.displayType = type;
         m.displayPasteBoardType = pbType;
@@ -318,14 +333,14 @@ void TestPasteBoardMonitor::writeBackOffers_data()
     PasteboardItem image;
     image.setData("image/png", QByteArray("\x89PNG\r\n", 6));
     QTest::newRow("image as a data URL")
-        << QList<PasteInfModel>{model({image}, PasteInfoDisplayType::Image, QStringLiteral("image/png"))} << true
-        << QList<QStringList>{plainTypes} << QByteArray("data:image/png;base64,iVBORw0K");
+        << QList<PasteInfModel>{model({image}, PasteInfoDisplayType::Image, QStringLiteral("image/png"))}
+        << true << QList<QStringList>{plainTypes} << QByteArray("data:image/png;base64,iVBORw0K");
 
     PasteboardItem files;
     files.setData("text/uri-list", "file:///home/me/a%20b.txt\r\nfile:///home/me/c.txt\r\n");
     QTest::newRow("files as their paths")
-        << QList<PasteInfModel>{model({files}, PasteInfoDisplayType::File, QStringLiteral("text/uri-list"))} << true
-        << QList<QStringList>{plainTypes} << QByteArray("/home/me/a b.txt\n/home/me/c.txt");
+        << QList<PasteInfModel>{model({files}, PasteInfoDisplayType::File, QStringLiteral("text/uri-list"))}
+        << true << QList<QStringList>{plainTypes} << QByteArray("/home/me/a b.txt\n/home/me/c.txt");
 
     PasteboardItem onlyImage;
     onlyImage.setData("image/tiff", "II*");
@@ -357,7 +372,8 @@ void TestPasteBoardMonitor::writeBackOffers()
 void TestPasteBoardMonitor::writeBackIsNotRecordedAgain()
 {
     // Also when nothing had been captured before.
-    PasteInfModel model = PasteInfModel::capture(PasteboardItems{textItem("mine")}, QStringList{"UTF8_STRING"}, nullptr);
+    PasteInfModel model =
+        PasteInfModel::capture(PasteboardItems{textItem("mine")}, QStringList{"UTF8_STRING"}, nullptr);
     board_->paste({model}, false, false);
     board_->waitForIdle();
     clipboard_->setContents(clipboard_->writes().first());
@@ -369,8 +385,8 @@ void TestPasteBoardMonitor::modelsWithoutContentAreSkipped()
 {
     Log::Capture log;
     PasteInfModel empty;
-    PasteInfModel model = PasteInfModel::capture(PasteboardItems{textItem("still written")}, QStringList{"UTF8_STRING"},
-                                                 nullptr);
+    PasteInfModel model = PasteInfModel::capture(PasteboardItems{textItem("still written")},
+                                                 QStringList{"UTF8_STRING"}, nullptr);
     board_->paste({empty, model}, false, false);
     board_->waitForIdle();
     QVERIFY(log.contains("ON PASTE: types or pasteboard items is nil"));
@@ -398,7 +414,8 @@ void TestPasteBoardMonitor::pasteKeyOnlyWhenTrusted()
     keys_->setTrusted(trusted);
     Preferences::shared().setDoNotShowAccessibilityAlert(promptSuppressed);
     Log::Capture log;
-    PasteInfModel model = PasteInfModel::capture(PasteboardItems{textItem("x")}, QStringList{"UTF8_STRING"}, nullptr);
+    PasteInfModel model =
+        PasteInfModel::capture(PasteboardItems{textItem("x")}, QStringList{"UTF8_STRING"}, nullptr);
     board_->paste({model}, false, true, app("org.example.Editor"));
     board_->waitForIdle();
     QCoreApplication::processEvents();
@@ -415,7 +432,8 @@ void TestPasteBoardMonitor::terminalsGetThePrimarySelection()
 {
     auto terminal = std::make_shared<RunningApplication>(*app("org.example.Terminal"));
     terminal->windowClass = "XTerm";
-    PasteInfModel model = PasteInfModel::capture(PasteboardItems{textItem("ls -l")}, QStringList{"UTF8_STRING"}, nullptr);
+    PasteInfModel model =
+        PasteInfModel::capture(PasteboardItems{textItem("ls -l")}, QStringList{"UTF8_STRING"}, nullptr);
     board_->paste({model}, false, true, terminal);
     board_->waitForIdle();
     QCOMPARE(clipboard_->primaryWrites().size(), 1);

@@ -10,7 +10,10 @@
 #include <QThread>
 
 namespace {
-QString brimbleBinary() { return qEnvironmentVariable("BRIMBLE_BIN", QStringLiteral("brimble")); }
+QString brimbleBinary()
+{
+    return qEnvironmentVariable("BRIMBLE_BIN", QStringLiteral("brimble"));
+}
 } // namespace
 
 namespace E2e {
@@ -20,7 +23,10 @@ QString helperPath(const QString& name)
     return qEnvironmentVariable("BRIMBLE_HELPER_DIR") + "/" + name;
 }
 
-void settle(int ms) { QTest::qWait(ms); }
+void settle(int ms)
+{
+    QTest::qWait(ms);
+}
 
 bool waitUntil(const std::function<bool()>& condition, int timeoutMs)
 {
@@ -69,8 +75,8 @@ BrimbleSession::BrimbleSession()
     QDir root(dir_.path());
     for (const char* sub : {"data", "config", "state", "runtime", "apps/applications"})
         root.mkpath(sub);
-    QFile::setPermissions(dir_.path() + "/runtime", QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                        QFileDevice::ExeOwner);
+    QFile::setPermissions(dir_.path() + "/runtime",
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QFile desktop(desktopFilePath());
     if (desktop.open(QIODevice::WriteOnly)) {
         desktop.write(QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\nExec=clipowner\n"
@@ -86,11 +92,20 @@ BrimbleSession::~BrimbleSession()
         stop();
 }
 
-QString BrimbleSession::desktopFilePath() const { return dir_.path() + "/apps/applications/" + testAppId + ".desktop"; }
+QString BrimbleSession::desktopFilePath() const
+{
+    return dir_.path() + "/apps/applications/" + testAppId + ".desktop";
+}
 
-QString BrimbleSession::databasePath() const { return dir_.path() + "/data/brimble/Brimble.sqlite"; }
+QString BrimbleSession::databasePath() const
+{
+    return dir_.path() + "/data/brimble/Brimble.sqlite";
+}
 
-QString BrimbleSession::preferencesPath() const { return dir_.path() + "/config/brimble/preferences.json"; }
+QString BrimbleSession::preferencesPath() const
+{
+    return dir_.path() + "/config/brimble/preferences.json";
+}
 
 QProcessEnvironment BrimbleSession::environment() const
 {
@@ -120,7 +135,8 @@ bool BrimbleSession::start(const QProcessEnvironment& extra)
         return false;
     // Ready once it answers a request and has logged the end of its start-up.
     return E2e::waitUntil(
-        [this] { return isRunning() && log().contains("started") && cli({"clipboards"}).exitCode == 0; }, 15000);
+        [this] { return isRunning() && log().contains("started") && cli({"clipboards"}).exitCode == 0; },
+        15000);
 }
 
 int BrimbleSession::stop()
@@ -138,7 +154,10 @@ int BrimbleSession::stop()
     return brimble_->exitStatus() == QProcess::NormalExit ? brimble_->exitCode() : -1;
 }
 
-bool BrimbleSession::isRunning() const { return brimble_ && brimble_->state() == QProcess::Running; }
+bool BrimbleSession::isRunning() const
+{
+    return brimble_ && brimble_->state() == QProcess::Running;
+}
 
 QString BrimbleSession::log() const
 {
@@ -183,7 +202,8 @@ bool BrimbleSession::waitForCount(int count, int timeoutMs) const
     return E2e::waitUntil([&] { return storedCount() >= count; }, timeoutMs) && storedCount() == count;
 }
 
-HelperProcess::HelperProcess(const QString& program, const QStringList& arguments, const QProcessEnvironment& env)
+HelperProcess::HelperProcess(const QString& program, const QStringList& arguments,
+                             const QProcessEnvironment& env)
 {
     process_.setProcessEnvironment(env);
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -201,7 +221,10 @@ HelperProcess::~HelperProcess()
     }
 }
 
-bool HelperProcess::waitReady(int timeoutMs) { return waitForLine(QStringLiteral("ready"), timeoutMs); }
+bool HelperProcess::waitReady(int timeoutMs)
+{
+    return waitForLine(QStringLiteral("ready"), timeoutMs);
+}
 
 bool HelperProcess::waitForLine(const QString& line, int timeoutMs)
 {

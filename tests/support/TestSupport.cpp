@@ -25,6 +25,12 @@ TestHome::~TestHome()
     CoreDataManager::shared().setClock({});
 }
 
-QString TestHome::databasePath() const { return dir_.path() + "/data/brimble/Brimble.sqlite"; }
+QString TestHome::databasePath() const
+{
+    return dir_.path() + "/data/brimble/Brimble.sqlite";
+}
 
-QString TestHome::preferencesPath() const { return dir_.path() + "/config/brimble/preferences.json"; }
+QString TestHome::preferencesPath() const
+{
+    return dir_.path() + "/config/brimble/preferences.json";
+}
