@@ -46,6 +46,7 @@ private Q_SLOTS:
     void largeImageIsRecordedWhole();
     void stalledOwnerDoesNotHangBrimble();
     void secondInstanceHandsOverAndExits();
+    void terminationSignalSavesAndExits();
 };
 
 void TestCapture::nothingIsRecordedAtLaunch()
@@ -245,6 +246,17 @@ void TestCapture::secondInstanceHandsOverAndExits()
     QVERIFY(session.isRunning());
     QVERIFY(E2e::waitUntil([&] { return session.log().contains("reopen"); }, 5000));
     QCOMPARE(session.stop(), 0);
+}
+
+void TestCapture::terminationSignalSavesAndExits()
+{
+    BrimbleSession session;
+    QVERIFY(session.start());
+    E2e::xclipCopy("kept through SIGTERM");
+    QVERIFY(session.waitForCount(1));
+    QCOMPARE(session.terminate(), 0);
+    QVERIFY(session.log().contains("termination requested"));
+    QCOMPARE(session.storedCount(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestCapture)

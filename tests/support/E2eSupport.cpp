@@ -154,6 +154,19 @@ int BrimbleSession::stop()
     return brimble_->exitStatus() == QProcess::NormalExit ? brimble_->exitCode() : -1;
 }
 
+int BrimbleSession::terminate()
+{
+    if (!isRunning())
+        return -1;
+    brimble_->terminate();
+    if (!brimble_->waitForFinished(10000)) {
+        brimble_->kill();
+        brimble_->waitForFinished(5000);
+        return -1;
+    }
+    return brimble_->exitStatus() == QProcess::NormalExit ? brimble_->exitCode() : -1;
+}
+
 bool BrimbleSession::isRunning() const
 {
     return brimble_ && brimble_->state() == QProcess::Running;

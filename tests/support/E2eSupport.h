@@ -34,6 +34,8 @@ public:
     bool start(const QProcessEnvironment& extra = {});
     // Asks it to quit and waits for it to exit; returns its exit code (-1 when killed).
     int stop();
+    // Sends SIGTERM and waits for it to exit; returns its exit code (-1 when it had to be killed).
+    int terminate();
     bool isRunning() const;
     QString log() const;
 
