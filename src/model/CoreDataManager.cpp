@@ -251,7 +251,7 @@ struct CoreDataManager::Impl
 
     void setContentLoader(PasteInfModel& model);
     bool insertPasteInf(const EncodedPasteInf& e);
-    bool writeContent(qint64 id, const EncodedPasteInf& e, bool replace);
+    bool writeContent(qint64 id, const EncodedPasteInf& e);
     bool deletePasteInfRow(qint64 id, const QString& recordDescription, const QString& modelDescription);
     // Runs a one-parameter DELETE; logs success only when a row went. False when the
     // statement cannot be prepared.
@@ -396,39 +396,28 @@ bool CoreDataManager::Impl::insertPasteInf(const EncodedPasteInf& e)
     insert.bind(11, e.contentSize);
     if (insert.step() != SQLITE_DONE)
         return false;
-    return writeContent(db.lastInsertRowId(), e, false) && transaction.commit();
+    return writeContent(db.lastInsertRowId(), e) && transaction.commit();
 }
 
-bool CoreDataManager::Impl::writeContent(qint64 id, const EncodedPasteInf& e, bool replace)
+bool CoreDataManager::Impl::writeContent(qint64 id, const EncodedPasteInf& e)
 {
-    SqliteStatement content =
-        db.prepare(replace ? "INSERT OR REPLACE INTO paste_inf_content(id, item_data) VALUES(?, ?)"
-                           : "INSERT INTO paste_inf_content(id, item_data) VALUES(?, ?)");
-    if (!content.isValid())
-        return false;
-    content.bind(1, id);
-    content.bindBlob(2, e.itemData);
-    if (content.step() != SQLITE_DONE)
-        return false;
-
-    SqliteStatement text =
-        db.prepare(replace ? "INSERT OR REPLACE INTO paste_inf_text(id, plain_text) VALUES(?, ?)"
-                           : "INSERT INTO paste_inf_text(id, plain_text) VALUES(?, ?)");
-    if (!text.isValid())
-        return false;
-    text.bind(1, id);
-    text.bind(2, e.plainText);
-    if (text.step() != SQLITE_DONE)
-        return false;
-
-    SqliteStatement folded =
-        db.prepare(replace ? "INSERT OR REPLACE INTO paste_inf_search(id, folded_text) VALUES(?, ?)"
-                           : "INSERT INTO paste_inf_search(id, folded_text) VALUES(?, ?)");
-    if (!folded.isValid())
-        return false;
-    folded.bind(1, id);
-    folded.bind(2, e.plainText ? std::optional<QString>(e.plainText->toLower()) : std::nullopt);
-    return folded.step() == SQLITE_DONE;
+    // The item's id keys all three rows, so a new item and a rewrite are the same statement.
+    const auto write = [&](const char* sql, const auto& bindValue) {
+        SqliteStatement statement = db.prepare(sql);
+        if (!statement.isValid())
+            return false;
+        statement.bind(1, id);
+        bindValue(statement);
+        return statement.step() == SQLITE_DONE;
+    };
+    const std::optional<QString> folded =
+        e.plainText ? std::optional<QString>(e.plainText->toLower()) : std::nullopt;
+    return write("INSERT OR REPLACE INTO paste_inf_content(id, item_data) VALUES(?, ?)",
+                 [&](SqliteStatement& s) { s.bindBlob(2, e.itemData); }) &&
+           write("INSERT OR REPLACE INTO paste_inf_text(id, plain_text) VALUES(?, ?)",
+                 [&](SqliteStatement& s) { s.bind(2, e.plainText); }) &&
+           write("INSERT OR REPLACE INTO paste_inf_search(id, folded_text) VALUES(?, ?)",
+                 [&](SqliteStatement& s) { s.bind(2, folded); });
 }
 
 bool CoreDataManager::Impl::deleteByUuid(const char* sql, const QString& uuid, const QString& failure,
@@ -639,7 +628,7 @@ void CoreDataManager::updatePasteInf(const std::optional<PasteInfModel>& model)
             update.bind(11, *id);
             ok = update.step() == SQLITE_DONE;
         }
-        ok = ok && (!e.withContent || d->writeContent(*id, e, true)) && transaction.commit();
+        ok = ok && (!e.withContent || d->writeContent(*id, e)) && transaction.commit();
         if (!ok)
             d->logFailure(QStringLiteral("update paste inf fail, "));
     });
