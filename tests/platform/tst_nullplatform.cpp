@@ -1,0 +1,29 @@
+// Without a display Brimble keeps running with a clipboard that never changes.
+#include "common/Log.h"
+#include "model/PasteboardTypes.h"
+#include "platform/NullClipboard.h"
+
+#include <QTest>
+
+class TestNullPlatform : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void nullClipboardNeverChangesAndLogsOnce();
+};
+
+void TestNullPlatform::nullClipboardNeverChangesAndLogsOnce()
+{
+    Log::Capture capture;
+    NullClipboard clipboard(QStringLiteral("DISPLAY is not set"));
+    QCOMPARE(capture.count("no clipboard available: DISPLAY is not set"), 1);
+    const qint64 count = clipboard.changeCount();
+    QVERIFY(!clipboard.write({PasteboardItem({{PasteboardType::string, QByteArray("x")}})}));
+    QVERIFY(!clipboard.items());
+    QVERIFY(!clipboard.types());
+    QCOMPARE(clipboard.changeCount(), count);
+    QCOMPARE(capture.count("no clipboard available:"), 1);
+}
+
+QTEST_GUILESS_MAIN(TestNullPlatform)
+#include "tst_nullplatform.moc"
