@@ -1,7 +1,10 @@
 // Search over a stored history of 100,000 and 1,000,000 mostly-text items.
 //
 // The databases are generated once (a few minutes for the large one) and kept in /tmp between
-// runs: /tmp/brimble-bench-search-v1-<items>[-covering].sqlite. Delete them to regenerate.
+// runs: /tmp/brimble-bench-search-v3-<items>.sqlite. Delete them to regenerate.
+//
+// Arguments: items, query, and whether another connection commits a change before each search
+// (as a capture does), so that the engine cannot reuse what it read for the previous one.
 //
 //   /tmp/devbuild bench_search && build/bench/bench_search --benchmark_counters_tabular=true
 
@@ -23,6 +26,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <ctime>
 #include <fstream>
 #include <string>
 
@@ -134,7 +138,11 @@ bool generate(const QString& path, int items)
     sqlite3* db = nullptr;
     sqlite3_open(QFile::encodeName(path).constData(), &db);
     // One view takes a text with its folded form and fills both tables.
-    bool ok = exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=OFF; CREATE TEMP VIEW texts(id, plain_text, folded_text) AS SELECT 0, NULL, NULL; CREATE TEMP TRIGGER texts_insert INSTEAD OF INSERT ON texts BEGIN INSERT INTO paste_inf_text(id, plain_text) VALUES(NEW.id, NEW.plain_text); INSERT INTO paste_inf_search(id, folded_text) VALUES(NEW.id, NEW.folded_text); END; BEGIN");
+    bool ok =
+        exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=OFF; CREATE TEMP VIEW texts(id, plain_text, "
+                 "folded_text) AS SELECT 0, NULL, NULL; CREATE TEMP TRIGGER texts_insert INSTEAD OF INSERT "
+                 "ON texts BEGIN INSERT INTO paste_inf_text(id, plain_text) VALUES(NEW.id, NEW.plain_text); "
+                 "INSERT INTO paste_inf_search(id, folded_text) VALUES(NEW.id, NEW.folded_text); END; BEGIN");
     sqlite3_stmt *meta = nullptr, *content = nullptr, *text = nullptr;
     sqlite3_prepare_v2(
         db,
@@ -145,8 +153,8 @@ bool generate(const QString& path, int items)
         -1, &meta, nullptr);
     sqlite3_prepare_v2(db, "INSERT INTO paste_inf_content(id, item_data) VALUES(?1, ?2)", -1, &content,
                        nullptr);
-    sqlite3_prepare_v2(db, "INSERT INTO texts(id, plain_text, folded_text) VALUES(?1, ?2, ?3)", -1,
-                       &text, nullptr);
+    sqlite3_prepare_v2(db, "INSERT INTO texts(id, plain_text, folded_text) VALUES(?1, ?2, ?3)", -1, &text,
+                       nullptr);
     const qint64 base = 1700000000000;
     for (int i = 0; ok && i < items; ++i) {
         Rng rng{quint64(i) * 7919 + 1};
@@ -230,8 +238,18 @@ double anonymousMegabytes()
 
 const char* const kQueries[] = {"meeting", "façade", "zqxjkw", "type:link", "type:link https"};
 
+// CPU time of the whole process, all threads: the work a search costs, which unlike its wall time
+// does not depend on what else the machine is running.
+double processCpuMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
 struct Timing
 {
+    double cpuMs = 0;
     double firstMs = -1;
     double completeMs = -1;
     qsizetype matches = 0;
@@ -263,9 +281,11 @@ Timing timedSearch(SearchEngine& engine, const QString& query)
             timing.rowsExamined = rows;
             loop.quit();
         });
+    const double cpuStart = processCpuMs();
     clock.start();
     generation = engine.search(kDefaultClipboard, query);
     loop.exec();
+    timing.cpuMs = processCpuMs() - cpuStart;
     QObject::disconnect(first);
     QObject::disconnect(done);
     QObject::disconnect(ended);
@@ -283,19 +303,37 @@ void BM_Search(benchmark::State& state)
         state.SkipWithError("cannot generate the database");
         return;
     }
+    const bool changeBefore = state.range(2) != 0;
+    sqlite3* writer = nullptr;
+    sqlite3_stmt* touch = nullptr;
+    if (changeBefore) {
+        // Rewrites one row with its own values: a commit that leaves the results as they were.
+        sqlite3_open(QFile::encodeName(path).constData(), &writer);
+        sqlite3_busy_timeout(writer, 5000);
+        sqlite3_prepare_v2(writer, "UPDATE paste_inf SET content_size = content_size WHERE id = 1", -1,
+                           &touch, nullptr);
+    }
     SearchEngine engine;
     engine.setDatabasePath(path);
     timedSearch(engine, query); // opens the connections and maps the file
-    double first = 0, firstWorst = 0;
+    double first = 0, firstWorst = 0, cpu = 0;
     Timing timing;
     for (auto _ : state) {
+        if (touch && (sqlite3_step(touch) != SQLITE_DONE || sqlite3_reset(touch) != SQLITE_OK)) {
+            state.SkipWithError("cannot change the database");
+            break;
+        }
         timing = timedSearch(engine, query);
         state.SetIterationTime(timing.completeMs / 1000.0);
         first += timing.firstMs;
+        cpu += timing.cpuMs;
         firstWorst = std::max(firstWorst, timing.firstMs);
     }
-    state.SetLabel(query.toStdString());
+    sqlite3_finalize(touch);
+    sqlite3_close(writer);
+    state.SetLabel(query.toStdString() + (changeBefore ? " (after a change)" : ""));
     state.counters["first_ms"] = first / double(state.iterations());
+    state.counters["cpu_ms"] = cpu / double(state.iterations());
     state.counters["first_worst_ms"] = firstWorst;
     state.counters["matches"] = double(timing.matches);
     state.counters["rows_examined"] = double(timing.rowsExamined);
@@ -304,9 +342,12 @@ void BM_Search(benchmark::State& state)
 
 void searchArguments(benchmark::internal::Benchmark* bench)
 {
-    for (int items : {100000, 1000000})
+    for (int items : {100000, 1000000}) {
         for (int query = 0; query < int(std::size(kQueries)); ++query)
-            bench->Args({items, query});
+            bench->Args({items, query, 0});
+        for (int query : {0, 2, 3})
+            bench->Args({items, query, 1});
+    }
 }
 
 BENCHMARK(BM_Search)->Apply(searchArguments)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);

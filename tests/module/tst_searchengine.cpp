@@ -14,6 +14,8 @@
 
 #include <sqlite3.h>
 
+#include <functional>
+
 using namespace std::chrono_literals;
 
 namespace {
@@ -54,14 +56,19 @@ public:
         sqlite3* db = nullptr;
         sqlite3_open(QFile::encodeName(path_).constData(), &db);
         // One view takes a text with its folded form and fills both tables.
-        sqlite3_exec(db, "CREATE TEMP VIEW texts(id, plain_text, folded_text) AS SELECT 0, NULL, NULL; CREATE TEMP TRIGGER texts_insert INSTEAD OF INSERT ON texts BEGIN INSERT INTO paste_inf_text(id, plain_text) VALUES(NEW.id, NEW.plain_text); INSERT INTO paste_inf_search(id, folded_text) VALUES(NEW.id, NEW.folded_text); END; BEGIN", nullptr, nullptr, nullptr);
+        sqlite3_exec(db,
+                     "CREATE TEMP VIEW texts(id, plain_text, folded_text) AS SELECT 0, NULL, NULL; CREATE "
+                     "TEMP TRIGGER texts_insert INSTEAD OF INSERT ON texts BEGIN INSERT INTO "
+                     "paste_inf_text(id, plain_text) VALUES(NEW.id, NEW.plain_text); INSERT INTO "
+                     "paste_inf_search(id, folded_text) VALUES(NEW.id, NEW.folded_text); END; BEGIN",
+                     nullptr, nullptr, nullptr);
         sqlite3_stmt *meta = nullptr, *text = nullptr;
         sqlite3_prepare_v2(
             db,
             "INSERT INTO paste_inf(id, uuid, date, category_uuid, display_type) VALUES(?1, ?2, ?3, ?4, ?5)",
             -1, &meta, nullptr);
-        sqlite3_prepare_v2(db, "INSERT INTO texts(id, plain_text, folded_text) VALUES(?1, ?2, ?3)",
-                           -1, &text, nullptr);
+        sqlite3_prepare_v2(db, "INSERT INTO texts(id, plain_text, folded_text) VALUES(?1, ?2, ?3)", -1, &text,
+                           nullptr);
         for (int i = 0; i < items; ++i) {
             Row row;
             row.id = i + 1;
@@ -103,6 +110,54 @@ public:
     }
 
     QString path() const { return path_; }
+
+    // Changes to the stored history, committed through a connection of their own as the store's
+    // would be.
+    void insert(const Row& row)
+    {
+        const QByteArray uuid = row.uuid.toUtf8(), category = row.category.toUtf8(),
+                         type = row.displayType.toUtf8(), plain = row.plain.value_or(QString()).toUtf8(),
+                         folded = row.plain.value_or(QString()).toLower().toUtf8();
+        change(
+            "INSERT INTO paste_inf(id, uuid, date, category_uuid, display_type) VALUES(?1, ?2, ?3, ?4, ?5)",
+            [&](sqlite3_stmt* stmt) {
+                sqlite3_bind_int64(stmt, 1, row.id);
+                sqlite3_bind_text(stmt, 2, uuid.constData(), -1, SQLITE_TRANSIENT);
+                sqlite3_bind_int64(stmt, 3, row.date);
+                sqlite3_bind_text(stmt, 4, category.constData(), -1, SQLITE_TRANSIENT);
+                sqlite3_bind_text(stmt, 5, type.constData(), -1, SQLITE_TRANSIENT);
+            });
+        if (row.plain)
+            change("INSERT INTO paste_inf_search(id, folded_text) VALUES(?1, ?2)", [&](sqlite3_stmt* stmt) {
+                sqlite3_bind_int64(stmt, 1, row.id);
+                sqlite3_bind_text(stmt, 2, folded.constData(), -1, SQLITE_TRANSIENT);
+            });
+        rows_.append(row);
+        std::sort(rows_.begin(), rows_.end(), [](const Row& a, const Row& b) { return a.date > b.date; });
+    }
+    void remove(const QString& uuid)
+    {
+        const QByteArray raw = uuid.toUtf8();
+        change(
+            "DELETE FROM paste_inf_search WHERE id = (SELECT id FROM paste_inf WHERE uuid = ?1)",
+            [&](sqlite3_stmt* stmt) { sqlite3_bind_text(stmt, 1, raw.constData(), -1, SQLITE_TRANSIENT); });
+        change("DELETE FROM paste_inf WHERE uuid = ?1", [&](sqlite3_stmt* stmt) {
+            sqlite3_bind_text(stmt, 1, raw.constData(), -1, SQLITE_TRANSIENT);
+        });
+        rows_.removeIf([&](const Row& row) { return row.uuid == uuid; });
+    }
+    void setDisplayType(const QString& uuid, const QString& displayType)
+    {
+        const QByteArray raw = uuid.toUtf8(), type = displayType.toUtf8();
+        change("UPDATE paste_inf SET display_type = ?2 WHERE uuid = ?1", [&](sqlite3_stmt* stmt) {
+            sqlite3_bind_text(stmt, 1, raw.constData(), -1, SQLITE_TRANSIENT);
+            sqlite3_bind_text(stmt, 2, type.constData(), -1, SQLITE_TRANSIENT);
+        });
+        for (Row& row : rows_)
+            if (row.uuid == uuid)
+                row.displayType = displayType;
+    }
+
     int textRows() const
     {
         return int(
@@ -128,6 +183,19 @@ public:
     }
 
 private:
+    void change(const char* sql, const std::function<void(sqlite3_stmt*)>& bind)
+    {
+        sqlite3* db = nullptr;
+        sqlite3_stmt* stmt = nullptr;
+        sqlite3_open(QFile::encodeName(path_).constData(), &db);
+        sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr);
+        bind(stmt);
+        if (sqlite3_step(stmt) != SQLITE_DONE)
+            qFatal("cannot change the test database: %s", sqlite3_errmsg(db));
+        sqlite3_finalize(stmt);
+        sqlite3_close(db);
+    }
+
     QTemporaryDir dir_;
     QString path_;
     QList<Row> rows_;
@@ -284,6 +352,57 @@ private Q_SLOTS:
         QVERIFY(recorder.waitForEnd(cancelled));
         QVERIFY(!recorder.outcomes.value(cancelled).complete);
         QVERIFY(!recorder.outcomes.value(cancelled).ranToEnd);
+    }
+
+    // One engine searching again and again sees every change committed in between: a capture on
+    // top, a deletion, a new classification, and a switch of clipboard. Captured uuids come in
+    // both cases and in forms of their own.
+    void followsChanges()
+    {
+        GeneratedHistory history(3000, 1, 5);
+        SearchEngine engine;
+        engine.setDatabasePath(history.path());
+        Recorder recorder(engine);
+        const QStringList queries = {"meeting", "type:link", "type:link https", "type:text, link ab"};
+        auto check = [&](const QString& category, const QString& query) {
+            const QStringList expected = history.reference(category, query);
+            const quint64 g = engine.search(category, query);
+            QVERIFY(recorder.waitForEnd(g));
+            const Outcome outcome = recorder.outcomes.value(g);
+            QVERIFY(outcome.complete);
+            QCOMPARE(outcome.complete->uuids(), expected);
+            if (outcome.first)
+                QCOMPARE(outcome.first->uuids(), expected.first(outcome.first->size()));
+        };
+        // Each query twice: the second one reuses what the first one read.
+        for (const QString& query : queries) {
+            check(kClipboard, query);
+            check(kClipboard, query);
+        }
+
+        history.insert({100001, "0F8FAD5B-D9CB-469F-A165-70867728950E", 20'000'000, kClipboard, "link",
+                        "Meeting at https://example.org"});
+        history.insert({100002, "7c9e6679-7425-40de-944b-e07fc1f90ae7", 20'000'001, kClipboard, "plain-text",
+                        "meeting notes ab"});
+        history.insert({100003, "7C9E6679-7425-40de-944b-e07fc1f90ae7", 20'000'002, kClipboard, "link",
+                        "https://example.org/meeting"});
+        history.insert({100004, "not-a-uuid-but-unique", 20'000'003, kClipboard, "text", "ab meeting"});
+        history.insert(
+            {100005, "1B4E28BA-2FA1-11D2-883F-0016D3CCA427", 20'000'004, kClipboard, "image", std::nullopt});
+        const QStringList meetings = history.reference(kClipboard, "meeting");
+        history.remove(meetings.at(5));
+        history.remove(meetings.last());
+        const QStringList texts = history.reference(kClipboard, "type:text ab");
+        history.setDisplayType(texts.at(3), "link");
+        for (const QString& query : queries) {
+            check(kClipboard, query);
+            check(kClipboard, query);
+        }
+        check(kClipboard, "");
+        check("other", "meeting");
+        check("other", "type:link");
+        check(kClipboard, "type:link");
+        check(kClipboard, "type:image");
     }
 
     // Items nobody has classified yet are classified through the store when a query asks for

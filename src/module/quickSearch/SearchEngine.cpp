@@ -13,10 +13,11 @@
 #include <sqlite3.h>
 
 #if defined(__SSE2__)
-#include <emmintrin.h>
+#include <immintrin.h>
 #endif
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstring>
 #include <future>
@@ -48,6 +49,13 @@ SearchResults SearchResults::first(qsizetype count) const
     prefix.uuidEnds_ = uuidEnds_.first(n);
     prefix.uuidBytes_ = uuidBytes_.first(n == 0 ? 0 : uuidEnds_.at(n - 1));
     return prefix;
+}
+
+void SearchResults::reserve(qsizetype count, qsizetype uuidBytes)
+{
+    rowIds_.reserve(count);
+    uuidEnds_.reserve(count);
+    uuidBytes_.reserve(uuidBytes);
 }
 
 void SearchResults::append(qint64 rowId, QByteArrayView uuid)
@@ -123,6 +131,160 @@ private:
     std::vector<qint64> sorted_;
 };
 
+// The display type codes of the history order: a position in DisplayType::all() plus one, or
+// zero for an item nobody has classified yet (no raw value, or one this build does not know).
+quint8 displayTypeCode(QByteArrayView raw)
+{
+    static const QList<QByteArray> raws = [] {
+        QList<QByteArray> list;
+        for (PasteInfoDisplayType type : DisplayType::all())
+            list.append(DisplayType::rawValue(type).toUtf8());
+        return list;
+    }();
+    for (qsizetype i = 0; i < raws.size(); ++i)
+        if (raw == raws.at(i))
+            return quint8(i + 1);
+    return 0;
+}
+
+// One clipboard in history order, as its date index lists it: row ids, display types and uuids,
+// about 25 bytes an item. A pass puts its matches in order from it instead of walking the index
+// again; it stays valid until the database or the clipboard changes.
+class DateOrder
+{
+public:
+    // The uuid buffer an item's uuid() is written into.
+    using UuidBuffer = std::array<char, 36>;
+
+    bool isValidFor(const QByteArray& category, qint64 dataVersion) const
+    {
+        return valid_ && category == category_ && dataVersion == dataVersion_;
+    }
+    // Starts again for `category` as of `dataVersion`; valid once finish() is called.
+    void restart(const QByteArray& category, qint64 dataVersion)
+    {
+        valid_ = false;
+        category_ = category;
+        dataVersion_ = dataVersion;
+        ids_.clear();
+        codes_.clear();
+        uuids_.clear();
+        rawUuids_.clear();
+    }
+    void finish()
+    {
+        trim(ids_);
+        trim(codes_);
+        trim(uuids_);
+        valid_ = true;
+    }
+
+    qsizetype size() const { return qsizetype(ids_.size()); }
+    qint64 id(qsizetype index) const { return ids_[size_t(index)]; }
+    quint8 typeCode(qsizetype index) const { return codes_[size_t(index)] & kTypeMask; }
+    void append(qint64 id, quint8 typeCode, QByteArrayView uuid)
+    {
+        Packed packed;
+        quint8 form = pack(uuid, packed);
+        if (form == kRaw) {
+            const qint64 offset = rawUuids_.size(), length = uuid.size();
+            rawUuids_.append(uuid);
+            std::memcpy(packed.data(), &offset, sizeof offset);
+            std::memcpy(packed.data() + sizeof offset, &length, sizeof length);
+        }
+        ids_.push_back(id);
+        codes_.push_back(quint8(form | typeCode));
+        uuids_.push_back(packed);
+    }
+
+    QByteArrayView uuid(qsizetype index, UuidBuffer& buffer) const
+    {
+        const Packed& packed = uuids_[size_t(index)];
+        const quint8 form = codes_[size_t(index)] & kFormMask;
+        if (form == kRaw) {
+            qint64 offset, length;
+            std::memcpy(&offset, packed.data(), sizeof offset);
+            std::memcpy(&length, packed.data() + sizeof offset, sizeof length);
+            return QByteArrayView(rawUuids_.constData() + offset, length);
+        }
+        const char* digits = form == kLower ? "0123456789abcdef" : "0123456789ABCDEF";
+        for (int i = 0, nibble = 0; i < 36; ++i) {
+            if (i == 8 || i == 13 || i == 18 || i == 23) {
+                buffer[size_t(i)] = '-';
+                continue;
+            }
+            const quint8 byte = quint8(packed[size_t(nibble >> 1)]);
+            buffer[size_t(i)] = digits[(nibble & 1) ? (byte & 15) : (byte >> 4)];
+            ++nibble;
+        }
+        return QByteArrayView(buffer.data(), 36);
+    }
+
+private:
+    using Packed = std::array<char, 16>;
+    static constexpr quint8 kTypeMask = 0x0f;
+    static constexpr quint8 kFormMask = 0x30;
+    // How the 16 bytes of an item hold its uuid: the canonical form in upper or lower case as its
+    // 128 bits, anything else as a place in rawUuids_.
+    static constexpr quint8 kRaw = 0x00;
+    static constexpr quint8 kUpper = 0x10;
+    static constexpr quint8 kLower = 0x20;
+
+    static quint8 pack(QByteArrayView text, Packed& out)
+    {
+        if (text.size() != 36)
+            return kRaw;
+        bool upper = false, lower = false;
+        for (int i = 0, nibble = 0; i < 36; ++i) {
+            const char c = text[i];
+            if (i == 8 || i == 13 || i == 18 || i == 23) {
+                if (c != '-')
+                    return kRaw;
+                continue;
+            }
+            int value;
+            if (c >= '0' && c <= '9') {
+                value = c - '0';
+            } else if (c >= 'A' && c <= 'F') {
+                value = c - 'A' + 10;
+                upper = true;
+            } else if (c >= 'a' && c <= 'f') {
+                value = c - 'a' + 10;
+                lower = true;
+            } else {
+                return kRaw;
+            }
+            char& byte = out[size_t(nibble >> 1)];
+            byte = (nibble & 1) ? char(quint8(byte) | value) : char(value << 4);
+            ++nibble;
+        }
+        if (upper && lower)
+            return kRaw;
+        return lower ? kLower : kUpper;
+    }
+
+    // Drops growth room beyond a little, so that a rebuild after a few captures does not
+    // reallocate, yet a first build does not keep twice what it needs.
+    template <typename T> static void trim(std::vector<T>& items)
+    {
+        const size_t wanted = items.size() + items.size() / 16 + 64;
+        if (items.capacity() <= wanted + wanted / 4)
+            return;
+        std::vector<T> trimmed;
+        trimmed.reserve(wanted);
+        trimmed.assign(items.begin(), items.end());
+        items.swap(trimmed);
+    }
+
+    bool valid_ = false;
+    QByteArray category_;
+    qint64 dataVersion_ = -1;
+    std::vector<qint64> ids_;
+    std::vector<quint8> codes_;
+    std::vector<Packed> uuids_;
+    QByteArray rawUuids_;
+};
+
 class Statement
 {
 public:
@@ -147,9 +309,55 @@ QByteArrayView columnBytes(sqlite3_stmt* stmt, int column)
     return data ? QByteArrayView(data, sqlite3_column_bytes(stmt, column)) : QByteArrayView();
 }
 
-// Substring test on UTF-8 bytes. With SSE2 it compares the needle's first and last bytes at 16
-// positions at once and checks the rest only where both agree; this beats memmem several times
-// over on long texts, which is where a pass spends its time.
+// Substring test on UTF-8 bytes. It compares the needle's first and last bytes at 16 positions
+// at once (32 with AVX2) and checks the rest only where both agree; this beats memmem several
+// times over on long texts, which is where a pass spends its time.
+#if defined(__SSE2__)
+bool containsNeedleSse2(const char* text, size_t length, const char* needle, size_t n)
+{
+    const __m128i first = _mm_set1_epi8(needle[0]);
+    const __m128i last = _mm_set1_epi8(needle[n - 1]);
+    size_t i = 0;
+    for (; i + n - 1 + 16 <= length; i += 16) {
+        const __m128i blockFirst = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
+        const __m128i blockLast = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i + n - 1));
+        unsigned mask = unsigned(_mm_movemask_epi8(
+            _mm_and_si128(_mm_cmpeq_epi8(first, blockFirst), _mm_cmpeq_epi8(last, blockLast))));
+        while (mask) {
+            const unsigned bit = unsigned(__builtin_ctz(mask));
+            if (memcmp(text + i + bit + 1, needle + 1, n - 2) == 0)
+                return true;
+            mask &= mask - 1;
+        }
+    }
+    return i < length && memmem(text + i, length - i, needle, n) != nullptr;
+}
+
+#if defined(__x86_64__)
+__attribute__((target("avx2"))) bool containsNeedleAvx2(const char* text, size_t length, const char* needle,
+                                                        size_t n)
+{
+    const __m256i first = _mm256_set1_epi8(needle[0]);
+    const __m256i last = _mm256_set1_epi8(needle[n - 1]);
+    size_t i = 0;
+    for (; i + n - 1 + 32 <= length; i += 32) {
+        const __m256i blockFirst = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(text + i));
+        const __m256i blockLast = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(text + i + n - 1));
+        unsigned mask = unsigned(_mm256_movemask_epi8(
+            _mm256_and_si256(_mm256_cmpeq_epi8(first, blockFirst), _mm256_cmpeq_epi8(last, blockLast))));
+        while (mask) {
+            const unsigned bit = unsigned(__builtin_ctz(mask));
+            if (memcmp(text + i + bit + 1, needle + 1, n - 2) == 0)
+                return true;
+            mask &= mask - 1;
+        }
+    }
+    // Every match starting before i has been seen.
+    return containsNeedleSse2(text + i, length - i, needle, n);
+}
+#endif
+#endif
+
 bool containsNeedle(QByteArrayView haystack, const QByteArray& needle)
 {
     const char* text = haystack.data();
@@ -159,23 +367,13 @@ bool containsNeedle(QByteArrayView haystack, const QByteArray& needle)
         return text && n == 0;
     if (n == 1)
         return memchr(text, needle.at(0), length) != nullptr;
+#if defined(__SSE2__) && defined(__x86_64__)
+    static const bool hasAvx2 = __builtin_cpu_supports("avx2");
+    if (hasAvx2)
+        return containsNeedleAvx2(text, length, needle.constData(), n);
+#endif
 #if defined(__SSE2__)
-    const __m128i first = _mm_set1_epi8(needle.at(0));
-    const __m128i last = _mm_set1_epi8(needle.at(n - 1));
-    size_t i = 0;
-    for (; i + n - 1 + 16 <= length; i += 16) {
-        const __m128i blockFirst = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
-        const __m128i blockLast = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i + n - 1));
-        unsigned mask = unsigned(_mm_movemask_epi8(
-            _mm_and_si128(_mm_cmpeq_epi8(first, blockFirst), _mm_cmpeq_epi8(last, blockLast))));
-        while (mask) {
-            const unsigned bit = unsigned(__builtin_ctz(mask));
-            if (memcmp(text + i + bit + 1, needle.constData() + 1, n - 2) == 0)
-                return true;
-            mask &= mask - 1;
-        }
-    }
-    return i < length && memmem(text + i, length - i, needle.constData(), n) != nullptr;
+    return containsNeedleSse2(text, length, needle.constData(), n);
 #else
     return memmem(text, length, needle.constData(), n) != nullptr;
 #endif
@@ -209,8 +407,6 @@ public:
         sqlite3_progress_handler(db_, kProgressInterval, &Reader::progress, this);
         sqlite3_create_function(db_, "brimble_contains", 1, SQLITE_UTF8 | SQLITE_DIRECTONLY, this,
                                 &Reader::containsFn, nullptr, nullptr);
-        sqlite3_create_function(db_, "brimble_hit", 1, SQLITE_UTF8 | SQLITE_DIRECTONLY, this, &Reader::hitFn,
-                                nullptr, nullptr);
         return true;
     }
 
@@ -219,15 +415,29 @@ public:
         sqlite3_close_v2(db_);
         db_ = nullptr;
         path_.clear();
+        order = DateOrder();
+    }
+
+    // Changes whenever another connection commits to the database; absent when it cannot be read.
+    std::optional<qint64> dataVersion() const
+    {
+        sqlite3_stmt* stmt = nullptr;
+        std::optional<qint64> version;
+        if (sqlite3_prepare_v2(db_, "PRAGMA data_version", -1, &stmt, nullptr) == SQLITE_OK &&
+            sqlite3_step(stmt) == SQLITE_ROW)
+            version = sqlite3_column_int64(stmt, 0);
+        sqlite3_finalize(stmt);
+        return version;
     }
 
     sqlite3* db() const { return db_; }
     QString errorMessage() const { return QString::fromUtf8(db_ ? sqlite3_errmsg(db_) : "no connection"); }
 
+    // The history order last read through this connection, kept for the passes that follow.
+    DateOrder order;
     // Set for each piece of work before its statements run.
     PassState* pass = nullptr;
     QByteArray needle;
-    const HitSet* hits = nullptr;
     Clock::time_point deadline = Clock::time_point::max();
     bool deadlinePassed = false;
     // Rows looked at by this thread, added to the pass's count when a piece of work ends, so
@@ -256,13 +466,6 @@ private:
         const auto* text = static_cast<const char*>(sqlite3_value_blob(args[0]));
         const QByteArrayView haystack(text, text ? sqlite3_value_bytes(args[0]) : 0);
         sqlite3_result_int(context, containsNeedle(haystack, self->needle) ? 1 : 0);
-    }
-
-    static void hitFn(sqlite3_context* context, int, sqlite3_value** args)
-    {
-        auto* self = static_cast<Reader*>(sqlite3_user_data(context));
-        ++self->examined;
-        sqlite3_result_int(context, self->hits && self->hits->contains(sqlite3_value_int64(args[0])) ? 1 : 0);
     }
 
     sqlite3* db_ = nullptr;
@@ -338,21 +541,6 @@ QByteArray typeFilterSql(const ParsedQuery& query)
            ") OR p.display_type IN (" + wanted.join(',') + "))";
 }
 
-std::optional<PasteInfoDisplayType> displayTypeOfColumn(sqlite3_stmt* stmt, int column)
-{
-    static const QList<QByteArray> raws = [] {
-        QList<QByteArray> list;
-        for (PasteInfoDisplayType type : DisplayType::all())
-            list.append(DisplayType::rawValue(type).toUtf8());
-        return list;
-    }();
-    const QByteArrayView raw = columnBytes(stmt, column);
-    for (qsizetype i = 0; i < raws.size(); ++i)
-        if (raw == raws.at(i))
-            return DisplayType::all().at(i);
-    return std::nullopt;
-}
-
 // One search over one database on the calling thread; the engine adds a helper thread for the
 // scan and delivery to the GUI thread.
 class SearchRun
@@ -376,10 +564,12 @@ public:
     {
         reader_.pass = &pass_;
         reader_.needle = SearchHelper::foldedNeedle(query_);
-        reader_.hits = nullptr;
         reader_.deadline = Clock::time_point::max();
         reader_.deadlinePassed = false;
         reader_.examined = 0;
+        for (qsizetype i = 0; i < DisplayType::all().size(); ++i)
+            if (SearchHelper::typeMatches(query_, DisplayType::all().at(i)))
+                wantedCodes_ |= 1u << (i + 1);
         // Unclassified rows are classified through the store, which can only do that for its own file.
         const CoreDataManager& store = CoreDataManager::shared();
         canClassify_ = store.isOpen() && QFileInfo(store.path()).canonicalFilePath() ==
@@ -390,13 +580,12 @@ public:
     {
         reader_.flushExamined();
         reader_.pass = nullptr;
-        reader_.hits = nullptr;
     }
 
     Outcome run()
     {
         if (query_.text.isEmpty())
-            return walk(nullptr);
+            return list();
 
         ScanPlan plan;
         std::future<std::pair<Outcome, std::vector<qint64>>> helper;
@@ -412,6 +601,10 @@ public:
         bool complete = false;
         if (options_.streamBudget > Clock::duration::zero())
             outcome = stream(&complete);
+        // While the helper scans, bring the history order up to date (after a change to the
+        // database or another clipboard), then join the scan.
+        if (outcome == Outcome::Completed && !complete && !streamToEnd)
+            outcome = updateOrder();
         if (outcome != Outcome::Completed || complete || streamToEnd) {
             pass_.done = true;
             if (helper.valid())
@@ -429,10 +622,22 @@ public:
         }
         if (outcome != Outcome::Completed)
             return outcome;
+        results_ = {};
+        results_.reserve(qsizetype(ids.size()), qsizetype(ids.size()) * 36);
         HitSet hits;
         hits.build(std::move(ids), plan.minId, plan.maxId);
-        results_ = {};
-        return walk(&hits);
+        const DateOrder& order = reader_.order;
+        for (qsizetype i = 0; i < order.size(); ++i) {
+            if ((i & 4095) == 0 && pass_.cancelled())
+                return Outcome::Cancelled;
+            if (!hits.contains(order.id(i)) || !accept(order, i))
+                continue;
+            if (options_.limit > 0 && results_.size() >= options_.limit)
+                break;
+            if (results_.size() == SearchEngine::kFirstScreen)
+                reportFirstScreen();
+        }
+        return Outcome::Completed;
     }
 
     const SearchResults& results() const { return results_; }
@@ -442,8 +647,9 @@ private:
 
     Outcome planScan(ScanPlan& plan)
     {
-        Statement stmt(reader_.db(),
-                       "SELECT (SELECT min(id) FROM paste_inf_search), (SELECT max(id) FROM paste_inf_search)");
+        Statement stmt(
+            reader_.db(),
+            "SELECT (SELECT min(id) FROM paste_inf_search), (SELECT max(id) FROM paste_inf_search)");
         if (!stmt || sqlite3_step(stmt.get()) != SQLITE_ROW) {
             if (pass_.cancelled())
                 return Outcome::Cancelled;
@@ -484,7 +690,8 @@ private:
         while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
             if (pass_.cancelled())
                 return Outcome::Cancelled;
-            if (!accept(stmt.get()))
+            if (!accept(sqlite3_column_int64(stmt.get(), 0), displayTypeCode(columnBytes(stmt.get(), 2)),
+                        [&] { return columnBytes(stmt.get(), 1); }))
                 continue;
             if (results_.size() >= wanted)
                 break;
@@ -506,16 +713,63 @@ private:
         return Outcome::Completed;
     }
 
-    // Walks the clipboard in history order and keeps the rows in `hits` (every row without a
-    // text condition) that pass the type condition.
-    Outcome walk(const HitSet* hits)
+    // Every item of the clipboard that passes the type condition, in history order. Without a
+    // current history order, the walk that reads it again lists as it goes, so that the first
+    // screen and a limited list do not wait for the whole clipboard.
+    Outcome list()
     {
-        reader_.hits = hits;
-        const QByteArray sql =
-            "SELECT p.id, p.uuid, p.display_type FROM paste_inf AS p WHERE p.category_uuid = ?1" +
-            QByteArray(hits ? " AND brimble_hit(p.id)" : "") + typeFilterSql(query_) +
-            " ORDER BY p.date DESC";
-        Statement stmt(reader_.db(), sql);
+        const bool fresh = orderIsCurrent();
+        if (pass_.cancelled())
+            return Outcome::Cancelled;
+        const DateOrder& order = reader_.order;
+        qsizetype i = 0;
+        auto listUpTo = [&](qsizetype end) {
+            for (; i < end; ++i) {
+                ++reader_.examined;
+                if ((i & 4095) == 0 && pass_.cancelled())
+                    return false;
+                if (!accept(order, i))
+                    continue;
+                if (options_.limit > 0 && results_.size() >= options_.limit)
+                    return false;
+                if (results_.size() == SearchEngine::kFirstScreen)
+                    reportFirstScreen();
+            }
+            return true;
+        };
+        if (!fresh)
+            return readOrder([&] { return listUpTo(order.size()); });
+        listUpTo(order.size());
+        return pass_.cancelled() ? Outcome::Cancelled : Outcome::Completed;
+    }
+
+    // Whether the history order read before is still that of the clipboard; when it is not, the
+    // order is restarted at the current version of the database, ready to be read again.
+    bool orderIsCurrent()
+    {
+        DateOrder& order = reader_.order;
+        const std::optional<qint64> version = reader_.dataVersion();
+        if (version && order.isValidFor(category_, *version))
+            return true;
+        order.restart(category_, version.value_or(-1));
+        return false;
+    }
+
+    Outcome updateOrder()
+    {
+        if (orderIsCurrent())
+            return Outcome::Completed;
+        return readOrder([] { return true; });
+    }
+
+    // Reads the clipboard's history order from the date index into the restarted order, calling
+    // `more` after every item; it ends the walk early by returning false, which leaves the order
+    // incomplete and so not kept.
+    template <typename More> Outcome readOrder(More more)
+    {
+        DateOrder& order = reader_.order;
+        Statement stmt(reader_.db(), "SELECT id, display_type, uuid FROM paste_inf WHERE category_uuid = ?1 "
+                                     "ORDER BY date DESC");
         if (!stmt) {
             Log::error(kTag, QStringLiteral("cannot search history: %1").arg(reader_.errorMessage()));
             return Outcome::Failed;
@@ -523,40 +777,39 @@ private:
         sqlite3_bind_text(stmt.get(), 1, category_.constData(), int(category_.size()), SQLITE_STATIC);
         int rc;
         while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
-            if (!hits)
-                ++reader_.examined;
-            if (pass_.cancelled())
-                return Outcome::Cancelled;
-            if (!accept(stmt.get()))
-                continue;
-            if (options_.limit > 0 && results_.size() >= options_.limit)
-                return Outcome::Completed;
-            if (results_.size() == SearchEngine::kFirstScreen)
-                reportFirstScreen();
+            order.append(sqlite3_column_int64(stmt.get(), 0), displayTypeCode(columnBytes(stmt.get(), 1)),
+                         columnBytes(stmt.get(), 2));
+            if (!more() || ((order.size() & 1023) == 0 && pass_.cancelled()))
+                return pass_.cancelled() ? Outcome::Cancelled : Outcome::Completed;
         }
-        reader_.hits = nullptr;
         if (pass_.cancelled())
             return Outcome::Cancelled;
         if (rc != SQLITE_DONE) {
             Log::error(kTag, QStringLiteral("cannot search history: %1").arg(reader_.errorMessage()));
             return Outcome::Failed;
         }
+        order.finish();
         return Outcome::Completed;
     }
 
-    // Appends the row (id, uuid, display_type) when it passes the type condition.
-    bool accept(sqlite3_stmt* stmt)
+    // Appends the item when it passes the type condition. `uuid` gives its uuid, which most
+    // items that fail need not spell out.
+    template <typename Uuid> bool accept(qint64 id, quint8 typeCode, Uuid uuid)
     {
-        const QByteArrayView uuid = columnBytes(stmt, 1);
         if (!query_.displayTypes.isEmpty()) {
-            std::optional<PasteInfoDisplayType> type = displayTypeOfColumn(stmt, 2);
-            if (!type)
-                type = classify(uuid);
-            if (!SearchHelper::typeMatches(query_, type))
+            const bool wanted = typeCode != 0 ? (wantedCodes_ >> typeCode) & 1
+                                              : SearchHelper::typeMatches(query_, classify(uuid()));
+            if (!wanted)
                 return false;
         }
-        results_.append(sqlite3_column_int64(stmt, 0), uuid);
+        results_.append(id, uuid());
         return true;
+    }
+
+    bool accept(const DateOrder& order, qsizetype index)
+    {
+        DateOrder::UuidBuffer buffer;
+        return accept(order.id(index), order.typeCode(index), [&] { return order.uuid(index, buffer); });
     }
 
     std::optional<PasteInfoDisplayType> classify(QByteArrayView uuid)
@@ -590,6 +843,8 @@ private:
     ParsedQuery query_;
     Options options_;
     SearchResults results_;
+    // The display type codes the type condition accepts, as bits.
+    quint32 wantedCodes_ = 0;
     bool canClassify_ = false;
     bool warnedUnclassified_ = false;
     bool firstScreenSent_ = false;

@@ -34,6 +34,8 @@ public:
     SearchResults first(qsizetype count) const;
 
     void append(qint64 rowId, QByteArrayView uuid);
+    // Room for `count` matches whose uuids take `uuidBytes` in all.
+    void reserve(qsizetype count, qsizetype uuidBytes);
 
     bool operator==(const SearchResults&) const = default;
 
