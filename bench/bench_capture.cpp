@@ -15,6 +15,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -90,7 +91,15 @@ void BM_CopyToRecordText(benchmark::State& state)
     Session session;
     RecordedCounter recorded;
     int n = 0;
+    QRandomGenerator random(11);
     for (auto _ : state) {
+        // Copies land anywhere in the tick's period, as a user's do.
+        state.PauseTiming();
+        QElapsedTimer pause;
+        pause.start();
+        const int offset = random.bounded(500);
+        runWithHeartbeat([&] { return pause.elapsed() >= offset; }, 1000);
+        state.ResumeTiming();
         const int before = recorded.count;
         QProcess xclip;
         xclip.start("xclip", {"-selection", "clipboard", "-i"});
@@ -103,7 +112,7 @@ void BM_CopyToRecordText(benchmark::State& state)
         state.SetIterationTime(timer.nsecsElapsed() / 1e9);
     }
 }
-BENCHMARK(BM_CopyToRecordText)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CopyToRecordText)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
 
 void BM_CaptureLargeImage(benchmark::State& state)
 {
