@@ -2,6 +2,7 @@
 
 #include "common/Log.h"
 #include "model/PasteboardTypes.h"
+#include "platform/x11/XcbReply.h"
 
 #include <QHash>
 #include <QList>
@@ -38,14 +39,6 @@ constexpr auto readTimeoutBudget = std::chrono::seconds(3);
 // land in the property of the next one.
 constexpr int readPropertyCount = 4;
 constexpr qsizetype maxIncrChunk = 1024 * 1024;
-
-struct EventDeleter
-{
-    void operator()(void* p) const { free(p); }
-};
-using EventPtr = std::unique_ptr<xcb_generic_event_t, EventDeleter>;
-
-template <typename T> using ReplyPtr = std::unique_ptr<T, EventDeleter>;
 
 enum class Outcome
 {
@@ -408,13 +401,12 @@ xcb_atom_t X11Clipboard::Engine::atom(const QByteArray& name)
 {
     if (auto it = atoms_.constFind(name); it != atoms_.constEnd())
         return *it;
-    ReplyPtr<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
-        connection_, xcb_intern_atom(connection_, 0, uint16_t(name.size()), name.constData()), nullptr));
-    if (!reply)
+    const xcb_atom_t atom = internAtom(connection_, name.constData(), std::size_t(name.size()));
+    if (atom == XCB_NONE)
         return XCB_NONE;
-    atoms_.insert(name, reply->atom);
-    atomNames_.insert(reply->atom, QString::fromLatin1(name));
-    return reply->atom;
+    atoms_.insert(name, atom);
+    atomNames_.insert(atom, QString::fromLatin1(name));
+    return atom;
 }
 
 void X11Clipboard::Engine::cacheAtomNames(const QList<xcb_atom_t>& atoms)

@@ -2,6 +2,7 @@
 
 #include "common/Log.h"
 #include "platform/TerminalClasses.h"
+#include "platform/x11/XcbReply.h"
 
 #include <QMutexLocker>
 
@@ -22,12 +23,6 @@ constexpr xcb_keysym_t keysymShiftL = 0xffe1;
 constexpr xcb_keysym_t keysymInsert = 0xff63;
 constexpr xcb_keysym_t keysymV = 0x0076;
 constexpr int modifierReleaseTimeoutMs = 2000;
-
-struct FreeDeleter
-{
-    void operator()(void* p) const { free(p); }
-};
-template <typename T> using ReplyPtr = std::unique_ptr<T, FreeDeleter>;
 
 bool xtestDisabledByEnvironment()
 {

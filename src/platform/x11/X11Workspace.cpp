@@ -3,6 +3,7 @@
 #include "common/Log.h"
 #include "platform/DesktopEntryIndex.h"
 #include "platform/ThemeIconLoader.h"
+#include "platform/x11/XcbReply.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -24,12 +25,6 @@
 namespace {
 
 const QString tag = QStringLiteral("workspace");
-
-struct FreeDeleter
-{
-    void operator()(void* p) const { free(p); }
-};
-template <typename T> using ReplyPtr = std::unique_ptr<T, FreeDeleter>;
 
 struct WindowClass
 {
@@ -186,9 +181,7 @@ void X11Workspace::Backend::run()
 
 xcb_atom_t X11Workspace::Backend::atom(const char* name)
 {
-    ReplyPtr<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
-        connection_, xcb_intern_atom(connection_, 0, uint16_t(std::strlen(name)), name), nullptr));
-    return reply ? reply->atom : XCB_NONE;
+    return internAtom(connection_, name);
 }
 
 xcb_window_t X11Workspace::Backend::activeWindow()
