@@ -193,15 +193,16 @@ void AppDelegate::handleRequest(const QJsonObject& request, std::function<void(c
         reply({{"ok", true}});
         QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     } else if (verb == "copy" || verb == "paste") {
-        // The window in front when the request came is where a paste goes (the terminal the
-        // command was typed in, or whatever a shortcut was pressed over).
-        RunningApplicationRef target = brimble.platform().workspace->frontmostApplication();
-        if (!target)
-            target = brimble.currentRunningApplication();
         const bool plain = request.value("plain").toBool();
         const QString item = request.value("item").toString();
         const QString clipboardName = request.value("clipboard").toString();
         Dispatch::global([=, &brimble] {
+            // The window in front when the request came is where a paste goes (the terminal
+            // the command was typed in, or whatever a shortcut was pressed over). Resolving it
+            // asks the X server and reads desktop files, so not on the GUI thread.
+            RunningApplicationRef target = brimble.platform().workspace->frontmostApplication();
+            if (!target)
+                target = brimble.currentRunningApplication();
             QString error;
             const auto clipboard = HistoryQueries::clipboardNamed(clipboardName, &error);
             std::optional<PasteInfModel> model;
