@@ -187,8 +187,8 @@ void AppDelegate::handleRequest(const QJsonObject& request, std::function<void(c
         applicationShouldHandleReopen();
         reply({{"ok", true}});
     } else if (verb == "pause" || verb == "resume") {
-        brimble.setPauseRecording(verb == "pause");
-        reply({{"ok", true}, {"paused", verb == "pause"}});
+        const bool paused = verb == "pause";
+        brimble.setPauseRecording(paused, [reply, paused] { reply({{"ok", true}, {"paused", paused}}); });
     } else if (verb == "quit") {
         reply({{"ok", true}});
         QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);

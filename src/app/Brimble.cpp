@@ -117,10 +117,16 @@ void Brimble::refreshStatusItemIcon()
                                       : QStringLiteral(":/icons/status_bar_icon.svg")));
 }
 
-void Brimble::setPauseRecording(bool paused)
+void Brimble::setPauseRecording(bool paused, std::function<void()> done)
 {
-    Preferences::shared().setPauseRecording(paused);
-    refreshStatusItemIcon();
+    Dispatch::global([this, paused, done = std::move(done)] {
+        Preferences::shared().setPauseRecording(paused);
+        Dispatch::main([this, done] {
+            refreshStatusItemIcon();
+            if (done)
+                done();
+        });
+    });
 }
 
 void Brimble::pasteItems(const QList<PasteInfModel>& models, bool asPlainText, bool paste,

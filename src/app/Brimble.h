@@ -8,6 +8,7 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 class KeyBoardEventSimu;
@@ -38,7 +39,9 @@ public:
     void refreshStatusItemIcon();
     QSystemTrayIcon* statusItem() const { return statusItem_; }
 
-    void setPauseRecording(bool paused);
+    // Stores the switch off the GUI thread (the preferences file is synced to disk), then
+    // updates the icon and calls `done` on the GUI thread.
+    void setPauseRecording(bool paused, std::function<void()> done = {});
 
     // Writes the items back; with paste, re-activates `target` and sends the paste chord
     // when auto-paste is on.
