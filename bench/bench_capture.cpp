@@ -1,5 +1,6 @@
 // Capture on a real X server: copy-to-record latency, the GUI thread's longest stall while a
-// large image is captured, and the idle cost of the tick. Needs $DISPLAY (run under Xvfb) and
+// large image is captured, what an image offered under many encodings costs, and the idle cost
+// of the tick. Needs $DISPLAY (run under Xvfb) and
 // the helper programs of the end-to-end tests:
 //   DISPLAY=:77 build/bench/bench_capture
 #include "app/Brimble.h"
@@ -10,10 +11,14 @@
 #include "platform/Platform.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QHash>
+#include <QImage>
+#include <QPainter>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -52,9 +57,18 @@ struct Session
 struct RecordedCounter
 {
     int count = 0;
+    qint64 lastBytes = 0;
     RecordedCounter()
     {
-        EventBus::onMainThread(this, EventName::pasteInfAdd, [this](const Notification&) { ++count; });
+        EventBus::onMainThread(this, EventName::pasteInfAdd, [this](const Notification& note) {
+            ++count;
+            lastBytes = 0;
+            if (const auto* model = std::any_cast<PasteInfModel>(&note.object);
+                model && model->pasteboardItems())
+                for (const PasteboardItem& item : *model->pasteboardItems())
+                    for (const auto& rep : item.representations())
+                        lastBytes += rep.data.size();
+        });
     }
     ~RecordedCounter() { EventBus::unregister(this); }
 };
@@ -154,6 +168,101 @@ void BM_CaptureLargeImage(benchmark::State& state)
     state.SetBytesProcessed(state.iterations() * size);
 }
 BENCHMARK(BM_CaptureLargeImage)->Arg(50)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+
+// A screenshot as an image toolkit offers it: PNG plus the encodings it derives on request.
+// Where Qt has no writer for a format, the uncompressed BMP stands in (what those encoders
+// produce is of that size).
+QList<QPair<QString, QByteArray>> screenshotEncodings()
+{
+    QImage image(1920, 1080, QImage::Format_RGB32);
+    QPainter painter(&image);
+    QLinearGradient gradient(0, 0, 1920, 1080);
+    gradient.setColorAt(0, QColor(30, 60, 120));
+    gradient.setColorAt(1, QColor(220, 230, 240));
+    painter.fillRect(image.rect(), gradient);
+    QRandomGenerator random(5);
+    for (int i = 0; i < 400; ++i) {
+        painter.fillRect(random.bounded(1900), random.bounded(1060), random.bounded(300), random.bounded(40),
+                         QColor::fromRgb(random.generate()));
+        painter.drawText(random.bounded(1800), random.bounded(1080), QStringLiteral("window text %1").arg(i));
+    }
+    painter.end();
+    auto encode = [&](const char* format) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, format);
+        return bytes;
+    };
+    const QByteArray png = encode("PNG"), bmp = encode("BMP"), jpeg = encode("JPEG");
+    return {{"image/png", png},
+            {"image/bmp", bmp},
+            {"image/x-bmp", bmp},
+            {"image/x-MS-bmp", bmp},
+            {"image/x-win-bitmap", bmp},
+            {"image/x-icon", bmp},
+            {"image/ico", bmp},
+            {"image/vnd.microsoft.icon", bmp},
+            {"image/jpeg", jpeg},
+            {"image/tiff", bmp},
+            {"image/x-portable-pixmap", encode("PPM")},
+            {"image/x-portable-graymap", encode("PGM")},
+            {"image/x-portable-bitmap", encode("PBM")},
+            {"image/x-xbitmap", encode("XBM")},
+            {"image/webp", jpeg}};
+}
+
+void BM_CaptureImageManyEncodings(benchmark::State& state)
+{
+    const auto encodings = screenshotEncodings();
+    QTemporaryDir dir;
+    QHash<QString, qint64> sizes;
+    QStringList args{"--class", "BenchOwner", "--report"};
+    for (int i = 0; i < encodings.size(); ++i) {
+        QFile file(dir.filePath(QString::number(i)));
+        file.open(QIODevice::WriteOnly);
+        file.write(encodings.at(i).second);
+        sizes.insert(encodings.at(i).first, encodings.at(i).second.size());
+        args << "--target-file" << encodings.at(i).first + "=" + file.fileName();
+    }
+    QFile png(dir.filePath("0"));
+
+    Session session;
+    RecordedCounter recorded;
+    qint64 read = 0;
+    qint64 stored = 0;
+    char generation = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        // Past the PNG signature, so each copy differs from the last.
+        png.open(QIODevice::ReadWrite);
+        png.seek(40);
+        png.write(&++generation, 1);
+        png.close();
+        state.ResumeTiming();
+        const int before = recorded.count;
+        QProcess owner;
+        owner.start(helper("clipowner"), args);
+        owner.waitForReadyRead(10000);
+        QElapsedTimer timer;
+        timer.start();
+        runWithHeartbeat([&] { return recorded.count > before; }, 60000);
+        state.SetIterationTime(timer.nsecsElapsed() / 1e9);
+        owner.terminate();
+        owner.waitForFinished();
+        for (const QByteArray& line : owner.readAllStandardOutput().split('\n'))
+            if (line.startsWith("served "))
+                read += sizes.value(QString::fromUtf8(line.mid(7)));
+        stored += recorded.lastBytes;
+    }
+    qint64 offered = 0;
+    for (qint64 size : std::as_const(sizes))
+        offered += size;
+    state.counters["offered_MB"] = offered / 1e6;
+    state.counters["read_MB"] = read / 1e6 / state.iterations();
+    state.counters["stored_MB"] = stored / 1e6 / state.iterations();
+}
+BENCHMARK(BM_CaptureImageManyEncodings)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 
 void BM_WriteBackLargeImage(benchmark::State& state)
 {

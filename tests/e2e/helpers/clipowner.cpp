@@ -4,7 +4,8 @@
 // Usage:
 //   clipowner [--class NAME] [--title TITLE] [--selection CLIPBOARD|PRIMARY]
 //             [--target TYPE=VALUE]... [--target-file TYPE=PATH]...
-//             [--stall] [--incr-chunk N] [--delay-ms N] [--exit-on-clear] [--no-window]
+//             [--stall] [--stall-target TYPE]... [--refuse-for-ms N] [--incr-chunk N]
+//             [--delay-ms N] [--exit-on-clear] [--no-window] [--report]
 //
 //   --class NAME        WM_CLASS instance and class of the window (default "clipowner")
 //   --title TITLE       window title
@@ -12,10 +13,13 @@
 //                       ("text/plain;charset=utf-8=hello" offers "text/plain;charset=utf-8")
 //   --target-file T=P   offer target T with the contents of file P
 //   --stall             take the selection but never answer a request
+//   --stall-target T    never answer requests for target T
+//   --refuse-for-ms N   refuse every content target for the first N ms of ownership
 //   --incr-chunk N      send data larger than N bytes with INCR, in chunks of N bytes
 //   --delay-ms N        wait N ms before answering each request
 //   --exit-on-clear     exit (status 0) when another client takes the selection
 //   --no-window         own the selection from an unmapped window only
+//   --report            print "served TYPE" on stdout for every content target answered
 //
 // It shows its window, makes it the active window, takes the selection, prints "ready" on
 // stdout and serves until killed (SIGTERM/SIGINT exit cleanly with status 0) or, with
@@ -23,6 +27,7 @@
 // only the given targets; MULTIPLE is refused.
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QRegularExpression>
@@ -95,7 +100,11 @@ public:
     bool owned = false;
     bool stall = false;
     bool exitOnClear = false;
+    bool report = false;
     int delayMs = 0;
+    int refuseForMs = 0;
+    QElapsedTimer ownership;
+    QList<QByteArray> stalledTargets;
     qsizetype incrChunk = 0;
     qsizetype maxDirect = 0;
     QList<Target> targets;
@@ -150,6 +159,7 @@ public:
             fail("could not take the selection");
         free(reply);
         owned = true;
+        ownership.start();
     }
 
     void answer(xcb_selection_request_event_t request)
@@ -169,10 +179,14 @@ public:
                 xcb_change_property(c, XCB_PROP_MODE_REPLACE, request.requestor, property, XCB_ATOM_INTEGER,
                                     32, 1, &ownedSince);
                 served = true;
-            } else {
+            } else if (ownership.elapsed() >= refuseForMs) {
                 for (const Target& t : std::as_const(targets)) {
                     if (t.atom != request.target)
                         continue;
+                    if (report) {
+                        std::printf("served %s\n", t.name.constData());
+                        std::fflush(stdout);
+                    }
                     const qsizetype limit = incrChunk > 0 ? incrChunk : maxDirect;
                     if (t.data.size() > limit) {
                         const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
@@ -203,12 +217,20 @@ public:
         xcb_flush(c);
     }
 
+    bool isStalled(xcb_atom_t target) const
+    {
+        for (const Target& t : targets)
+            if (t.atom == target && stalledTargets.contains(t.name))
+                return true;
+        return false;
+    }
+
     void handle(xcb_generic_event_t* e)
     {
         switch (e->response_type & 0x7f) {
         case XCB_SELECTION_REQUEST: {
             const auto request = *reinterpret_cast<xcb_selection_request_event_t*>(e);
-            if (stall)
+            if (stall || isStalled(request.target))
                 break;
             if (delayMs > 0)
                 QTimer::singleShot(delayMs, [this, request] { answer(request); });
@@ -315,6 +337,12 @@ int main(int argc, char** argv)
             offered.append({type, data});
         } else if (arg == QLatin1String("--stall")) {
             owner.stall = true;
+        } else if (arg == QLatin1String("--stall-target")) {
+            owner.stalledTargets.append(next().toUtf8());
+        } else if (arg == QLatin1String("--refuse-for-ms")) {
+            owner.refuseForMs = next().toInt();
+        } else if (arg == QLatin1String("--report")) {
+            owner.report = true;
         } else if (arg == QLatin1String("--incr-chunk")) {
             owner.incrChunk = next().toLongLong();
         } else if (arg == QLatin1String("--delay-ms")) {
