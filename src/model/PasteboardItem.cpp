@@ -43,6 +43,8 @@ std::optional<QString> PasteboardItem::plainString() const
     for (const QString& alias : PasteboardType::stringReadOrder)
         if (auto data = dataForType(alias))
             return QString::fromUtf8(*data);
+    if (auto data = dataForType(PasteboardType::latin1String))
+        return QString::fromLatin1(*data);
     return std::nullopt;
 }
 

@@ -31,7 +31,7 @@ public:
     // The bytes of a text type decoded as UTF-8. For PasteboardType::string the first present
     // of its aliases is read.
     std::optional<QString> stringForType(const QString& type) const;
-    // The item's plain text, from the first present plain-text type.
+    // The item's plain text, from the first present UTF-8 text type, else Latin-1 STRING.
     std::optional<QString> plainString() const;
 
     // Replaces the bytes of an existing type in place, else appends the type.

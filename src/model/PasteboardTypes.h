@@ -7,10 +7,14 @@
 // the X11/freedesktop conventions: MIME types and X11 target names.
 namespace PasteboardType {
 
-// Plain text: read the first of stringReadOrder that is present, write all of them.
+// Plain text: read the first of stringReadOrder that is present, else Latin-1 STRING (what
+// old X clients offer); write all of plainTextNames.
 inline const QString string = QStringLiteral("text/plain;charset=utf-8");
 inline const QStringList stringReadOrder = {QStringLiteral("text/plain;charset=utf-8"),
                                             QStringLiteral("UTF8_STRING"), QStringLiteral("text/plain")};
+inline const QString latin1String = QStringLiteral("STRING");
+inline const QString compatibilityText = QStringLiteral("TEXT");
+inline const QStringList plainTextNames = stringReadOrder + QStringList{latin1String, compatibilityText};
 inline const QString rtf = QStringLiteral("text/rtf");
 inline const QStringList rtfAliases = {QStringLiteral("text/rtf"), QStringLiteral("text/richtext"),
                                        QStringLiteral("application/rtf")};
@@ -43,6 +47,55 @@ inline bool isMetaTarget(const QString& target)
 inline bool isImage(const QString& type)
 {
     return type.startsWith(QLatin1String("image/")) || type == pdf;
+}
+
+// Older names of the one text an owner offers, which add nothing next to a UTF-8 one.
+inline bool isLegacyTextAlias(const QString& type)
+{
+    static const QStringList aliases = {latin1String, compatibilityText, QStringLiteral("COMPOUND_TEXT"),
+                                        QStringLiteral("text/plain")};
+    static const QLatin1String charset("text/plain;charset=");
+    if (aliases.contains(type))
+        return true;
+    return type.startsWith(charset) &&
+           type.sliced(charset.size()).compare(QLatin1String("utf-8"), Qt::CaseInsensitive) != 0;
+}
+
+// Encodings image toolkits derive on request from the pixels they also offer as PNG.
+inline bool isDerivedRaster(const QString& type)
+{
+    static const QStringList derived = {QStringLiteral("image/bmp"),
+                                        QStringLiteral("image/x-bmp"),
+                                        QStringLiteral("image/x-MS-bmp"),
+                                        QStringLiteral("image/x-win-bitmap"),
+                                        QStringLiteral("image/x-icon"),
+                                        QStringLiteral("image/x-ico"),
+                                        QStringLiteral("image/ico"),
+                                        QStringLiteral("image/icon"),
+                                        QStringLiteral("image/vnd.microsoft.icon"),
+                                        QStringLiteral("application/ico"),
+                                        QStringLiteral("text/ico"),
+                                        QStringLiteral("image/tiff"),
+                                        QStringLiteral("image/jpeg"),
+                                        QStringLiteral("image/x-tga"),
+                                        QStringLiteral("image/x-xbitmap"),
+                                        QStringLiteral("image/x-xpixmap"),
+                                        QStringLiteral("image/webp"),
+                                        QStringLiteral("image/avif")};
+    return derived.contains(type) || type.startsWith(QLatin1String("image/x-portable-"));
+}
+
+// The offered types a capture reads, in the owner's order: one text under many names and one
+// picture under many encodings are stored once, so a screenshot costs one read, not twenty.
+inline QStringList distinctTypes(const QStringList& offered)
+{
+    const bool utf8Text = offered.contains(string) || offered.contains(QLatin1String("UTF8_STRING"));
+    const bool pngImage = offered.contains(png);
+    QStringList kept;
+    for (const QString& type : offered)
+        if (!(utf8Text && isLegacyTextAlias(type)) && !(pngImage && isDerivedRaster(type)))
+            kept.append(type);
+    return kept;
 }
 
 } // namespace PasteboardType

@@ -16,22 +16,13 @@
 namespace {
 const QString kTag = QStringLiteral("PasteBoard");
 
-// A password manager's copy: the hint target carries "secret".
-bool isSecret(const PasteboardItems& items)
+bool isEmptyCopy(const PasteboardItems& items)
 {
     for (const PasteboardItem& item : items)
-        for (const QString& hint : PasteboardType::passwordManagerHints)
-            if (auto value = item.dataForType(hint); value && value->trimmed() == "secret")
-                return true;
-    return false;
-}
-
-bool offersSecretHint(const QStringList& types)
-{
-    for (const QString& hint : PasteboardType::passwordManagerHints)
-        if (types.contains(hint))
-            return true;
-    return false;
+        for (const auto& rep : item.representations())
+            if (!rep.data.isEmpty())
+                return false;
+    return true;
 }
 
 // "file:///a%20b" lines to plain paths, one per uri-list entry.
@@ -120,10 +111,12 @@ void PasteBoard::probeAndCapture(qint64 count)
     const std::optional<QStringList> types = clipboard_->types();
     if (!types || types->isEmpty())
         return;
-    changeCount_.store(count);
 
+    // The counter moves on once the change is settled: recorded, or skipped on purpose. A copy
+    // whose content could not be read is tried again on the next tick.
     if (Preferences::shared().pauseRecording()) {
         Log::info(QStringLiteral("paste board"), QStringLiteral("pause recording, ignore current change"));
+        changeCount_.store(count);
         return;
     }
 
@@ -137,38 +130,76 @@ void PasteBoard::probeAndCapture(qint64 count)
         source && source->bundleIdentifier ? *source->bundleIdentifier : QStringLiteral("nil");
     if (ignoredAppBundleIdentifiers().contains(identifier)) {
         Log::info(kTag, QStringLiteral("ignore app: ") + identifier);
+        changeCount_.store(count);
         return;
     }
-    capture(*types, source);
+    if (capture(*types, source)) {
+        changeCount_.store(count);
+        return;
+    }
+    if (count != unreadableLoggedAt_)
+        Log::warning(kTag, QStringLiteral("clipboard content could not be read, trying again"));
+    unreadableLoggedAt_ = count;
 }
 
-void PasteBoard::capture(const QStringList& types, const RunningApplicationRef& source)
+bool PasteBoard::isSecret(const QStringList& types)
+{
+    QStringList hints;
+    for (const QString& hint : PasteboardType::passwordManagerHints)
+        if (types.contains(hint))
+            hints.append(hint);
+    if (hints.isEmpty())
+        return false;
+    // Read before the content, so a secret is never read; a hint that times out or is refused
+    // fails closed.
+    const ClipboardContent content = clipboard_->read(hints);
+    if (content.status != ClipboardContent::Status::Read || content.items.isEmpty())
+        return true;
+    for (const QString& hint : std::as_const(hints)) {
+        const std::optional<QByteArray> value = content.items.first().dataForType(hint);
+        if (!value || value->trimmed() == "secret")
+            return true;
+    }
+    return false;
+}
+
+bool PasteBoard::capture(const QStringList& types, const RunningApplicationRef& source)
 {
     // Only Brimble offers its marker. Such a generation is never recorded, also when nothing
     // was captured before it (after a restart, say), and reading it back could mean copying a
     // large image for nothing.
     if (types.contains(PasteboardType::marker)) {
         Log::info(QStringLiteral("dumplicate"), QStringLiteral("ignore this paste"));
-        return;
+        return true;
     }
-    std::optional<PasteboardItems> items = clipboard_->items();
-    if (!items || items->isEmpty()) {
-        Log::warning(kTag, QStringLiteral("clipboard content could not be read, copy not recorded"));
-        return;
-    }
-    if (offersSecretHint(types) && isSecret(*items)) {
+    if (isSecret(types)) {
         Log::info(kTag, QStringLiteral("password manager copy, not recorded"));
-        return;
+        return true;
     }
 
-    PasteInfModel model = PasteInfModel::capture(items, types, source);
+    const QStringList distinct = PasteboardType::distinctTypes(types);
+    const ClipboardContent content = clipboard_->read(distinct);
+    if (content.status == ClipboardContent::Status::Unreadable)
+        return false;
+    if (content.status == ClipboardContent::Status::TooLarge) {
+        Log::warning(kTag, QStringLiteral("copy larger than %1 MB, not recorded")
+                               .arg(Clipboard::maxItemBytes / (1024 * 1024)));
+        return true;
+    }
+    if (isEmptyCopy(content.items)) {
+        Log::info(kTag, QStringLiteral("empty copy, not recorded"));
+        return true;
+    }
+
+    PasteInfModel model = PasteInfModel::capture(content.items, distinct, source);
     if (isContentEqual(pasteInfModel_, model)) {
         Log::info(QStringLiteral("dumplicate"), QStringLiteral("ignore this paste"));
-        return;
+        return true;
     }
     pasteInfModel_ = model;
     CoreDataManager::shared().insertPasteInf(model);
     EventBus::post(EventName::pasteInfAdd, model);
+    return true;
 }
 
 bool PasteBoard::isContentEqual(const std::optional<PasteInfModel>& previous,
@@ -196,6 +227,12 @@ bool PasteBoard::isContentEqual(const std::optional<PasteInfModel>& previous,
             return false;
         }
         if (a.representations().first().data != b.representations().first().data)
+            return false;
+        // Owners may lead with the same wrapper or source target for different copies; the
+        // text tells them apart.
+        const std::optional<QString> textA = a.plainString();
+        const std::optional<QString> textB = b.plainString();
+        if (textA && textB && *textA != *textB)
             return false;
     }
     return true;

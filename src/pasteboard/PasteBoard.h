@@ -61,7 +61,10 @@ public:
 
 private:
     void probeAndCapture(qint64 count);
-    void capture(const QStringList& types, const RunningApplicationRef& source);
+    // Records the offer or skips it on purpose (true); false when its content could not be read.
+    bool capture(const QStringList& types, const RunningApplicationRef& source);
+    // The offer carries a password manager's hint that does not clear it.
+    bool isSecret(const QStringList& types);
     void writeBack(const QList<PasteInfModel>& models, bool asPlainText, bool simulatePaste,
                    const RunningApplicationRef& target);
 
@@ -78,5 +81,6 @@ private:
 
     // Touched only on queue_.
     std::optional<PasteInfModel> pasteInfModel_;
+    qint64 unreadableLoggedAt_ = -1;
     SerialQueue queue_{QStringLiteral("pasteboard")};
 };

@@ -68,7 +68,7 @@ bool passesLinkTest(std::optional<PasteInfoDisplayType> displayType, const QStri
 
 bool isStringType(const QString& type)
 {
-    return PasteboardType::stringReadOrder.contains(type);
+    return PasteboardType::stringReadOrder.contains(type) || type == PasteboardType::latin1String;
 }
 
 bool isRichTextType(const QString& type)

@@ -7,6 +7,23 @@
 
 #include <optional>
 
+// What reading the clipboard's content gave.
+struct ClipboardContent
+{
+    enum class Status
+    {
+        Read,
+        // Nothing could be read: the clipboard is empty, its owner does not answer or refuses
+        // every type, or it changed while reading. A later read may succeed.
+        Unreadable,
+        // More than Clipboard::maxItemBytes in all; reading stopped there.
+        TooLarge
+    };
+    Status status = Status::Unreadable;
+    // When read: one item holding the types that could be read, in the owner's order.
+    PasteboardItems items;
+};
+
 // The system clipboard (on X11 the CLIPBOARD selection).
 //
 // changeCount() is cheap and callable from any thread. The reads and writes block until the
@@ -14,6 +31,9 @@
 class Clipboard
 {
 public:
+    // No copy is held beyond this size, so a huge offer can never exhaust memory.
+    static constexpr qsizetype maxItemBytes = qsizetype(256) * 1024 * 1024;
+
     virtual ~Clipboard() = default;
 
     // Increments on every change of owner (including Brimble's own writes).
@@ -23,10 +43,9 @@ public:
     // the clipboard is empty or the owner does not answer.
     virtual std::optional<QStringList> types() = 0;
 
-    // The content: one item holding every offered type with its bytes, in the owner's order.
-    // A type whose bytes cannot be read is left out. Absent when the clipboard is empty, the
-    // owner does not answer, or the clipboard changed while reading.
-    virtual std::optional<PasteboardItems> items() = 0;
+    // The content under the given types (those still offered; a type whose bytes cannot be
+    // read is left out). Reading stops once the bytes pass maxItemBytes.
+    virtual ClipboardContent read(const QStringList& types) = 0;
 
     // Takes the clipboard and serves the items until another client takes it. Several items
     // are merged into one offer. False when the clipboard could not be taken.

@@ -16,7 +16,7 @@ public:
 
     qint64 changeCount() const override { return 0; }
     std::optional<QStringList> types() override { return std::nullopt; }
-    std::optional<PasteboardItems> items() override { return std::nullopt; }
+    ClipboardContent read(const QStringList&) override { return {}; }
     bool write(const PasteboardItems& items) override;
     bool writePrimary(const PasteboardItems& items) override;
     void clear() override {}

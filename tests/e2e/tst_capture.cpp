@@ -42,9 +42,11 @@ private Q_SLOTS:
     void ignoredApplicationsAreNotRecorded();
     void ownAndSecretCopiesAreNotRecorded_data();
     void ownAndSecretCopiesAreNotRecorded();
-    void everyTargetIsKeptInOrder();
+    void distinctTargetsAreKeptInOrder();
+    void latin1CopyIsRecordedWithItsText();
     void largeImageIsRecordedWhole();
     void stalledOwnerDoesNotHangBrimble();
+    void refusedCopyIsRecordedOnceTheOwnerAnswers();
     void secondInstanceHandsOverAndExits();
     void terminationSignalSavesAndExits();
 };
@@ -139,20 +141,25 @@ void TestCapture::ownAndSecretCopiesAreNotRecorded_data()
 {
     QTest::addColumn<QString>("extraTarget");
     QTest::addColumn<QString>("extraValue");
-    QTest::newRow("Brimble's marker") << PasteboardType::marker << PasteboardType::marker;
-    QTest::newRow("password manager hint")
-        << QStringLiteral("x-kde-passwordManagerHint") << QStringLiteral("secret");
+    QTest::addColumn<QStringList>("ownerOptions");
+    const QString hint = QStringLiteral("x-kde-passwordManagerHint");
+    QTest::newRow("Brimble's marker") << PasteboardType::marker << PasteboardType::marker << QStringList();
+    QTest::newRow("password manager hint") << hint << QStringLiteral("secret") << QStringList();
+    QTest::newRow("hint that never answers")
+        << hint << QStringLiteral("public") << QStringList{"--stall-target", hint};
 }
 
 void TestCapture::ownAndSecretCopiesAreNotRecorded()
 {
     QFETCH(QString, extraTarget);
     QFETCH(QString, extraValue);
+    QFETCH(QStringList, ownerOptions);
     BrimbleSession session;
     QVERIFY(session.start());
-    HelperProcess owner("clipowner",
-                        ownerArgs({{"UTF8_STRING", "not for the history"}, {extraTarget, extraValue}}),
-                        session.environment());
+    HelperProcess owner(
+        "clipowner",
+        ownerArgs({{"UTF8_STRING", "not for the history"}, {extraTarget, extraValue}}, ownerOptions),
+        session.environment());
     QVERIFY(owner.waitReady());
     E2e::settle(1500);
     QCOMPARE(session.storedCount(), 0);
@@ -161,33 +168,81 @@ void TestCapture::ownAndSecretCopiesAreNotRecorded()
     QVERIFY(session.waitForCount(1));
 }
 
-void TestCapture::everyTargetIsKeptInOrder()
+void TestCapture::distinctTargetsAreKeptInOrder()
 {
     BrimbleSession session;
     QVERIFY(session.start());
-    const QList<QPair<QString, QString>> targets = {{"text/html", "<b>bold</b>"},
-                                                    {"text/plain;charset=utf-8", "bold"},
-                                                    {"UTF8_STRING", "bold"},
-                                                    {"application/x-brimble-test", "opaque \x01 bytes"}};
-    HelperProcess owner("clipowner", ownerArgs(targets), session.environment());
+    // As toolkits offer them: one picture under ten encodings, one text under several names.
+    const QList<QPair<QString, QString>> kept = {{"text/html", "<img src=x>"},
+                                                 {"image/png", "\x01PNG pixels"},
+                                                 {"text/plain;charset=utf-8", "bold"},
+                                                 {"UTF8_STRING", "bold"},
+                                                 {"application/x-brimble-test", "opaque \x01 bytes"}};
+    const QStringList skipped = {"image/bmp",
+                                 "image/x-bmp",
+                                 "image/x-MS-bmp",
+                                 "image/x-icon",
+                                 "image/tiff",
+                                 "image/jpeg",
+                                 "image/x-portable-pixmap",
+                                 "image/webp",
+                                 "image/avif",
+                                 "STRING",
+                                 "TEXT",
+                                 "text/plain"};
+    QList<QPair<QString, QString>> offered = kept;
+    for (const QString& type : skipped)
+        offered.insert(2, {type, "the same again"});
+    HelperProcess owner("clipowner", ownerArgs(offered, {"--report"}), session.environment());
     QVERIFY(owner.waitReady());
     QVERIFY(session.waitForCount(1));
 
     const PasteInfModel item = session.storedItems().first();
     QStringList expectedTypes;
-    for (const auto& target : targets)
+    for (const auto& target : kept)
         expectedTypes << target.first;
     QCOMPARE(item.types.value_or(QStringList()), expectedTypes);
     const auto& stored = item.pasteboardItems();
     QVERIFY(stored && stored->size() == 1);
     QCOMPARE(stored->first().types(), expectedTypes);
-    for (const auto& [type, value] : targets)
+    for (const auto& [type, value] : kept)
         QCOMPARE(dataFor(item, type), value.toUtf8());
+    // The other encodings were never even read.
+    QVERIFY(owner.waitForLine("served image/png"));
+    for (const QString& type : skipped)
+        QVERIFY2(!owner.waitForLine("served " + type, 0), qPrintable(type));
 
     // The owner's window resolves to its desktop entry.
     QCOMPARE(item.appName, std::optional<QString>(BrimbleSession::testAppName));
     QCOMPARE(item.appBundleIdentifier, std::optional<QString>(BrimbleSession::testAppId));
     QCOMPARE(item.appBundleUrl, std::optional<QString>(session.desktopFilePath()));
+}
+
+void TestCapture::latin1CopyIsRecordedWithItsText()
+{
+    BrimbleSession session;
+    QVERIFY(session.start());
+    const QByteArray latin1("caf\xe9 cr\xe8me");
+    const QByteArray utf8 = QString::fromLatin1(latin1).toUtf8();
+    QTemporaryFile file;
+    QVERIFY(file.open());
+    file.write(latin1);
+    file.close();
+    {
+        HelperProcess owner("clipowner", ownerArgs({}, {"--target-file", "STRING=" + file.fileName()}),
+                            session.environment());
+        QVERIFY(owner.waitReady());
+        QVERIFY(session.waitForCount(1));
+    }
+    PasteInfModel item = session.storedItems().first();
+    QCOMPARE(item.pasteboardItems()->first().plainString(), std::optional<QString>(QString::fromUtf8(utf8)));
+
+    // Written back, it is the same text under every name, Latin-1 under STRING.
+    QCOMPARE(session.cli({"copy", "1"}).exitCode, 0);
+    QVERIFY(E2e::waitUntil([] { return E2e::xclipTargets().contains(PasteboardType::marker); }, 5000));
+    QCOMPARE(E2e::xclipRead("STRING"), latin1);
+    QCOMPARE(E2e::xclipRead("UTF8_STRING"), utf8);
+    QCOMPARE(E2e::xclipRead("TEXT"), utf8);
 }
 
 void TestCapture::largeImageIsRecordedWhole()
@@ -232,6 +287,21 @@ void TestCapture::stalledOwnerDoesNotHangBrimble()
     E2e::xclipCopy("after the stall");
     QVERIFY(session.waitForCount(1, 15000));
     QCOMPARE(dataFor(session.storedItems().first(), "UTF8_STRING"), QByteArray("after the stall"));
+}
+
+void TestCapture::refusedCopyIsRecordedOnceTheOwnerAnswers()
+{
+    BrimbleSession session;
+    QVERIFY(session.start());
+    // Refused on every tick for a while, as by an owner still preparing its data.
+    HelperProcess owner("clipowner",
+                        ownerArgs({{"UTF8_STRING", "late but whole"}}, {"--refuse-for-ms", "2500"}),
+                        session.environment());
+    QVERIFY(owner.waitReady());
+    QVERIFY(session.waitForCount(1, 15000));
+    QCOMPARE(dataFor(session.storedItems().first(), "UTF8_STRING"), QByteArray("late but whole"));
+    // Logged once for the copy, not on every tick.
+    QCOMPARE(session.log().count("type not readable: UTF8_STRING (refused)"), 1);
 }
 
 void TestCapture::secondInstanceHandsOverAndExits()

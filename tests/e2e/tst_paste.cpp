@@ -89,7 +89,7 @@ void TestPaste::writesEveryStoredTargetWithTheMarker()
     expected << PasteboardType::marker;
     QStringList offered = contentTargets();
     offered.removeIf([&](const QString& t) {
-        return PasteboardType::stringReadOrder.contains(t) && !expected.contains(t);
+        return PasteboardType::plainTextNames.contains(t) && !expected.contains(t);
     });
     QCOMPARE(offered, expected);
     for (const auto& [type, value] : targets)
@@ -129,7 +129,7 @@ void TestPaste::plainTextOffersOnlyTheText()
     QVERIFY(E2e::waitUntil([] { return E2e::xclipTargets().contains(PasteboardType::marker); }, 5000));
     QStringList targets = contentTargets();
     targets.sort();
-    QStringList expected = PasteboardType::stringReadOrder;
+    QStringList expected = PasteboardType::plainTextNames;
     expected << PasteboardType::marker;
     expected.sort();
     QCOMPARE(targets, expected);

@@ -59,7 +59,9 @@ private Q_SLOTS:
 
     void contentPresentAtLaunchIsNotRecorded();
     void repeatsInARowAreRecordedOnce();
-    void firstRepresentationDecidesEquality();
+    void repeatIsTheSameFirstRepresentationAndText();
+    void recordsDistinctRepresentationsOnly();
+    void oversizedAndEmptyCopiesAreSkippedForGood();
     void pausedCopiesAreSkippedForGood();
     void ignoredApplications_data();
     void ignoredApplications();
@@ -67,7 +69,7 @@ private Q_SLOTS:
     void sourceIsTheClipboardOwnerFirst();
     void ownAndSecretCopiesAreNotRecorded_data();
     void ownAndSecretCopiesAreNotRecorded();
-    void stalledReadRetriesOnTheNextTick();
+    void unreadableCopyIsRetriedUntilRead();
     void recordingPostsTheNewItem();
 
     void writeBackOffers_data();
@@ -149,19 +151,74 @@ void TestPasteBoardMonitor::repeatsInARowAreRecordedOnce()
     QCOMPARE(texts, (QStringList{"A", "B", "A"}));
 }
 
-void TestPasteBoardMonitor::firstRepresentationDecidesEquality()
+void TestPasteBoardMonitor::repeatIsTheSameFirstRepresentationAndText()
 {
+    // The same text first, other markup later: a repeat.
     PasteboardItem first = textItem("same");
     first.setData("text/html", "<b>one</b>");
     PasteboardItem second = textItem("same");
     second.setData("text/html", "<b>two</b>");
-    clipboard_->setContents({first});
-    tick();
-    clipboard_->setContents({second});
+    // The same wrapper first, other text: two copies.
+    const PasteboardItem third({{"text/html", "<meta charset=utf-8>"}, {"UTF8_STRING", "third"}});
+    const PasteboardItem fourth({{"text/html", "<meta charset=utf-8>"}, {"UTF8_STRING", "fourth"}});
     Log::Capture log;
+    for (const PasteboardItem& item : {first, second, third, fourth}) {
+        clipboard_->setContents({item});
+        tick();
+    }
+    QCOMPARE(stored().size(), 3);
+    QCOMPARE(log.count("dumplicate: ignore this paste"), 1);
+}
+
+void TestPasteBoardMonitor::recordsDistinctRepresentationsOnly()
+{
+    const QByteArray png("\x89PNG\r\n", 6);
+    clipboard_->setContents({PasteboardItem({{"image/bmp", "BM"},
+                                             {"image/png", png},
+                                             {"text/html", "<img>"},
+                                             {"image/jpeg", "JFIF"},
+                                             {"image/x-portable-pixmap", "P6"}})});
     tick();
-    QCOMPARE(stored().size(), 1);
-    QVERIFY(log.contains("dumplicate: ignore this paste"));
+    clipboard_->setContents({PasteboardItem({{"STRING", "t"},
+                                             {"UTF8_STRING", "t"},
+                                             {"TEXT", "t"},
+                                             {"text/plain", "t"},
+                                             {"text/plain;charset=ISO-8859-1", "t"},
+                                             {"text/plain;charset=utf-8", "t"}})});
+    tick();
+    // Without a UTF-8 name, STRING is the text.
+    clipboard_->setContents({PasteboardItem({{"STRING", "caf\xe9"}, {"COMPOUND_TEXT", "caf\xe9"}})});
+    tick();
+
+    const QList<PasteInfModel> items = stored();
+    QCOMPARE(items.size(), 3);
+    QCOMPARE(items.at(2).pasteboardItems()->first().types(), QStringList({"image/png", "text/html"}));
+    QCOMPARE(items.at(2).types, std::optional<QStringList>({"image/png", "text/html"}));
+    QCOMPARE(items.at(1).pasteboardItems()->first().types(),
+             QStringList({"UTF8_STRING", "text/plain;charset=utf-8"}));
+    QCOMPARE(items.at(0).pasteboardItems()->first().plainString(),
+             std::optional<QString>(QString::fromUtf8("caf\xc3\xa9")));
+    // The aliases were never read.
+    for (const QStringList& read : clipboard_->reads().mid(0, 2))
+        QVERIFY(!read.contains("image/bmp") && !read.contains("STRING"));
+}
+
+void TestPasteBoardMonitor::oversizedAndEmptyCopiesAreSkippedForGood()
+{
+    clipboard_->setMaxItemBytes(1000);
+    Log::Capture log;
+    clipboard_->setContents(
+        {PasteboardItem({{"image/png", QByteArray(600, 'x')}, {"text/html", QByteArray(600, 'y')}})});
+    tick();
+    tick();
+    QCOMPARE(log.count("copy larger than 256 MB, not recorded"), 1);
+    clipboard_->setContents({PasteboardItem({{"UTF8_STRING", ""}, {"text/html", ""}})});
+    tick();
+    tick();
+    QVERIFY(log.contains("empty copy, not recorded"));
+    // Each was read once, not again on every tick.
+    QCOMPARE(clipboard_->reads().size(), 2);
+    QCOMPARE(stored().size(), 0);
 }
 
 void TestPasteBoardMonitor::pausedCopiesAreSkippedForGood()
@@ -258,33 +315,53 @@ void TestPasteBoardMonitor::ownAndSecretCopiesAreNotRecorded_data()
 {
     QTest::addColumn<QString>("type");
     QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<bool>("readable");
     QTest::addColumn<bool>("recorded");
-    QTest::newRow("marker") << PasteboardType::marker << PasteboardType::marker.toUtf8() << false;
-    QTest::newRow("secret hint") << "x-kde-passwordManagerHint" << QByteArray("secret") << false;
+    QTest::newRow("marker") << PasteboardType::marker << PasteboardType::marker.toUtf8() << true << false;
+    QTest::newRow("secret hint") << "x-kde-passwordManagerHint" << QByteArray("secret") << true << false;
     QTest::newRow("old-style secret hint")
-        << "text/x-kde-passwordManagerHint" << QByteArray("secret") << false;
-    QTest::newRow("hint that is not secret") << "x-kde-passwordManagerHint" << QByteArray("public") << true;
+        << "text/x-kde-passwordManagerHint" << QByteArray("secret") << true << false;
+    QTest::newRow("hint that cannot be read")
+        << "x-kde-passwordManagerHint" << QByteArray("public") << false << false;
+    QTest::newRow("hint that is not secret")
+        << "x-kde-passwordManagerHint" << QByteArray("public") << true << true;
 }
 
 void TestPasteBoardMonitor::ownAndSecretCopiesAreNotRecorded()
 {
     QFETCH(QString, type);
     QFETCH(QByteArray, value);
+    QFETCH(bool, readable);
     QFETCH(bool, recorded);
     PasteboardItem item = textItem("hunter2");
     item.setData(type, value);
+    if (!readable)
+        clipboard_->setUnreadableTypes({type});
     clipboard_->setContents({item});
     tick();
+    tick();
     QCOMPARE(stored().size(), recorded ? 1 : 0);
+    // Settled at once, and a secret is never read.
+    QCOMPARE(clipboard_->reads().size(), type == PasteboardType::marker ? 0 : recorded ? 2 : 1);
+    if (!recorded)
+        for (const QStringList& read : clipboard_->reads())
+            QVERIFY(!read.contains("UTF8_STRING"));
 }
 
-void TestPasteBoardMonitor::stalledReadRetriesOnTheNextTick()
+void TestPasteBoardMonitor::unreadableCopyIsRetriedUntilRead()
 {
+    Log::Capture log;
     clipboard_->setStalled(true);
     clipboard_->setContents({textItem("slow owner")});
     tick();
-    QCOMPARE(stored().size(), 0);
+    // The owner lists its types now but refuses every one of them.
     clipboard_->setStalled(false);
+    clipboard_->setUnreadableTypes({"UTF8_STRING"});
+    tick();
+    tick();
+    QCOMPARE(stored().size(), 0);
+    QCOMPARE(log.count("clipboard content could not be read"), 1);
+    clipboard_->setUnreadableTypes({});
     tick();
     QCOMPARE(stored().size(), 1);
 }

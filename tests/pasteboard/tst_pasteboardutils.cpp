@@ -114,6 +114,8 @@ void TestPasteBoardUtils::stringAliases_data()
 
     QTest::newRow("UTF8_STRING only") << Reps{{u"UTF8_STRING"_qs, "one"}} << u"UTF8_STRING"_qs << u"one"_qs;
     QTest::newRow("text/plain only") << Reps{{u"text/plain"_qs, "two"}} << u"text/plain"_qs << u"two"_qs;
+    // Old clients offer Latin-1 only.
+    QTest::newRow("STRING only") << Reps{{u"STRING"_qs, "caf\xe9"}} << u"STRING"_qs << u"café"_qs;
     // The item's text is read from the first present name in the preferred order.
     QTest::newRow("all three, owner order")
         << Reps{{u"text/plain"_qs, "plain"}, {u"UTF8_STRING"_qs, "utf8"}, {PasteboardType::string, "mime"}}

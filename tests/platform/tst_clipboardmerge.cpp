@@ -10,7 +10,7 @@ class TestClipboardMerge : public QObject
 
 private Q_SLOTS:
     void singleItemKeepsItsBytesAndOrder();
-    void singleItemGainsAllPlainTextNames();
+    void latin1TextGainsAllPlainTextNames();
     void severalItemsJoinTextsAndUris();
     void otherTypesComeFromTheFirstItemThatHasThem();
     void metaTargetsAreNeverOffered();
@@ -21,24 +21,28 @@ using Rep = PasteboardItem::Representation;
 
 void TestClipboardMerge::singleItemKeepsItsBytesAndOrder()
 {
-    const PasteboardItem item({{"text/html", "<b>x</b>"},
-                               {"text/plain;charset=utf-8", "x"},
-                               {"UTF8_STRING", "x"},
-                               {"text/plain", "x"},
-                               {"image/png", QByteArray("\x89PNG\0\1", 6)},
-                               {PasteboardType::marker, PasteboardType::marker.toUtf8()}});
-    QCOMPARE(X11Clipboard::mergeForWriting({item}), item);
+    const QList<Rep> reps = {{"text/html", "<b>x</b>"},
+                             {"text/plain;charset=utf-8", "x"},
+                             {"UTF8_STRING", "x"},
+                             {"text/plain", "x"},
+                             {"image/png", QByteArray("\x89PNG\0\1", 6)},
+                             {PasteboardType::marker, PasteboardType::marker.toUtf8()}};
+    QList<Rep> expected = reps;
+    expected.insert(4, Rep{"STRING", "x"});
+    expected.insert(5, Rep{"TEXT", "x"});
+    QCOMPARE(X11Clipboard::mergeForWriting({PasteboardItem(reps)}).representations(), expected);
 }
 
-void TestClipboardMerge::singleItemGainsAllPlainTextNames()
+void TestClipboardMerge::latin1TextGainsAllPlainTextNames()
 {
-    // Latin-1 bytes under text/plain stay untouched; the missing names get the same bytes.
-    const PasteboardItem item({{"text/plain", "caf\xe9"}, {"application/x-thing", "t"}});
+    // An old client's copy: Latin-1 under STRING only.
+    const PasteboardItem item({{"STRING", "caf\xe9"}, {"application/x-thing", "t"}});
     const PasteboardItem merged = X11Clipboard::mergeForWriting({item});
-    QCOMPARE(merged.types(),
-             QStringList({"text/plain;charset=utf-8", "UTF8_STRING", "text/plain", "application/x-thing"}));
+    QCOMPARE(merged.types(), PasteboardType::plainTextNames + QStringList{"application/x-thing"});
     for (const QString& name : PasteboardType::stringReadOrder)
-        QCOMPARE(merged.dataForType(name), QByteArray("caf\xe9"));
+        QCOMPARE(merged.dataForType(name), QByteArray("caf\xc3\xa9"));
+    QCOMPARE(merged.dataForType("STRING"), QByteArray("caf\xe9"));
+    QCOMPARE(merged.dataForType("TEXT"), QByteArray("caf\xc3\xa9"));
 }
 
 void TestClipboardMerge::severalItemsJoinTextsAndUris()

@@ -10,12 +10,25 @@ std::optional<QStringList> FakeClipboard::types()
     return contents_.first().types();
 }
 
-std::optional<PasteboardItems> FakeClipboard::items()
+ClipboardContent FakeClipboard::read(const QStringList& types)
 {
     QMutexLocker lock(&mutex_);
+    reads_.append(types);
     if (stalled_ || contents_.isEmpty())
-        return std::nullopt;
-    return contents_;
+        return {};
+    QList<PasteboardItem::Representation> reps;
+    qsizetype total = 0;
+    for (const auto& rep : contents_.first().representations()) {
+        if (!types.contains(rep.type) || unreadable_.contains(rep.type))
+            continue;
+        total += rep.data.size();
+        if (total > maxItemBytes_)
+            return {ClipboardContent::Status::TooLarge, {}};
+        reps.append(rep);
+    }
+    if (reps.isEmpty())
+        return {};
+    return {ClipboardContent::Status::Read, {PasteboardItem(reps)}};
 }
 
 bool FakeClipboard::write(const PasteboardItems& items)
@@ -58,6 +71,24 @@ void FakeClipboard::setStalled(bool stalled)
 {
     QMutexLocker lock(&mutex_);
     stalled_ = stalled;
+}
+
+void FakeClipboard::setUnreadableTypes(const QStringList& types)
+{
+    QMutexLocker lock(&mutex_);
+    unreadable_ = types;
+}
+
+void FakeClipboard::setMaxItemBytes(qsizetype bytes)
+{
+    QMutexLocker lock(&mutex_);
+    maxItemBytes_ = bytes;
+}
+
+QList<QStringList> FakeClipboard::reads() const
+{
+    QMutexLocker lock(&mutex_);
+    return reads_;
 }
 
 void FakeClipboard::setWritable(bool writable)

@@ -12,7 +12,7 @@ class FakeClipboard : public Clipboard
 public:
     qint64 changeCount() const override { return changeCount_.load(); }
     std::optional<QStringList> types() override;
-    std::optional<PasteboardItems> items() override;
+    ClipboardContent read(const QStringList& types) override;
     bool write(const PasteboardItems& items) override;
     bool writePrimary(const PasteboardItems& items) override;
     void clear() override;
@@ -21,8 +21,15 @@ public:
     void setContents(const PasteboardItems& items);
     // Stalled: reads answer nothing, as with an owner that never responds.
     void setStalled(bool stalled);
+    // These types are offered but their reads fail, as with an owner that refuses them.
+    void setUnreadableTypes(const QStringList& types);
     // Writes fail, as when the clipboard cannot be taken.
     void setWritable(bool writable);
+    // The size past which a read stops (Clipboard::maxItemBytes unless set).
+    void setMaxItemBytes(qsizetype bytes);
+
+    // The types each read() asked for, in order.
+    QList<QStringList> reads() const;
 
     // Everything write() received, in order.
     QList<PasteboardItems> writes() const;
@@ -35,6 +42,9 @@ private:
     PasteboardItems contents_;
     QList<PasteboardItems> writes_;
     QList<PasteboardItems> primaryWrites_;
+    QList<QStringList> reads_;
+    QStringList unreadable_;
+    qsizetype maxItemBytes_ = maxItemBytes;
     bool stalled_ = false;
     bool writable_ = true;
 };

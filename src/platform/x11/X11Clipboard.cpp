@@ -46,7 +46,8 @@ enum class Outcome
     Refused,
     TimedOut,
     Changed,
-    Broken
+    Broken,
+    TooLarge
 };
 
 QString outcomeText(Outcome outcome)
@@ -60,6 +61,8 @@ QString outcomeText(Outcome outcome)
         return QStringLiteral("clipboard changed");
     case Outcome::Broken:
         return QStringLiteral("connection lost");
+    case Outcome::TooLarge:
+        return QStringLiteral("too large");
     case Outcome::Ok:
         break;
     }
@@ -71,7 +74,7 @@ QString outcomeText(Outcome outcome)
 class X11Clipboard::Engine
 {
 public:
-    explicit Engine(const QByteArray& displayName);
+    Engine(const QByteArray& displayName, qsizetype maxItemBytes);
     ~Engine();
 
     bool valid() const { return valid_.load(); }
@@ -82,7 +85,7 @@ public:
 
     // Engine-thread operations.
     std::optional<QStringList> readTypes();
-    std::optional<PasteboardItems> readItems();
+    ClipboardContent readItems(const QStringList& types);
     bool takeSelection(bool primary, const PasteboardItem& offer);
     void giveUpClipboard();
 
@@ -121,7 +124,12 @@ private:
     xcb_timestamp_t serverTime();
     bool ownsClipboard();
 
-    Outcome convert(xcb_atom_t target, qint64 startCount, QByteArray& data, int& format);
+    // Reads one target; more than `limit` bytes is TooLarge, and the rest is never fetched.
+    Outcome convert(xcb_atom_t target, qint64 startCount, qsizetype limit, QByteArray& data, int& format);
+    // Failures are logged for the first read of a clipboard change only: an owner that keeps
+    // failing is asked again on every tick.
+    void startRead(qint64 startCount);
+    void logReadFailure(const QString& message);
     std::optional<QStringList> readTargets(qint64 startCount, Outcome& outcome);
     QStringList offeredTypes(const Offer& offer) const;
 
@@ -138,6 +146,10 @@ private:
     uint8_t xfixesFirstEvent_ = 0;
     qsizetype incrThreshold_ = 0;
     qsizetype incrChunk_ = 0;
+    qsizetype maxItemBytes_ = 0;
+    qint64 readCount_ = -1;
+    qint64 failureLoggedAt_ = -1;
+    bool quietRead_ = false;
 
     xcb_atom_t clipboardAtom_ = XCB_NONE;
     xcb_atom_t targetsAtom_ = XCB_NONE;
@@ -145,6 +157,8 @@ private:
     xcb_atom_t multipleAtom_ = XCB_NONE;
     xcb_atom_t incrAtom_ = XCB_NONE;
     xcb_atom_t atomPairAtom_ = XCB_NONE;
+    xcb_atom_t textAtom_ = XCB_NONE;
+    xcb_atom_t utf8StringAtom_ = XCB_NONE;
     xcb_atom_t timeProbeAtom_ = XCB_NONE;
     xcb_atom_t readProperties_[readPropertyCount] = {};
     int nextReadProperty_ = 0;
@@ -166,7 +180,8 @@ private:
     std::thread thread_;
 };
 
-X11Clipboard::Engine::Engine(const QByteArray& displayName)
+X11Clipboard::Engine::Engine(const QByteArray& displayName, qsizetype maxItemBytes)
+    : maxItemBytes_(maxItemBytes)
 {
     int screenNumber = 0;
     connection_ = xcb_connect(displayName.isEmpty() ? nullptr : displayName.constData(), &screenNumber);
@@ -221,6 +236,8 @@ X11Clipboard::Engine::Engine(const QByteArray& displayName)
     multipleAtom_ = atom("MULTIPLE");
     incrAtom_ = atom("INCR");
     atomPairAtom_ = atom("ATOM_PAIR");
+    textAtom_ = atom(PasteboardType::compatibilityText.toLatin1());
+    utf8StringAtom_ = atom("UTF8_STRING");
     timeProbeAtom_ = atom("_BRIMBLE_TIME_PROBE");
     for (int i = 0; i < readPropertyCount; ++i)
         readProperties_[i] = atom("_BRIMBLE_SELECTION_" + QByteArray::number(i));
@@ -460,7 +477,8 @@ bool X11Clipboard::Engine::ownsClipboard()
     return owner && owner->owner == window_;
 }
 
-Outcome X11Clipboard::Engine::convert(xcb_atom_t target, qint64 startCount, QByteArray& data, int& format)
+Outcome X11Clipboard::Engine::convert(xcb_atom_t target, qint64 startCount, qsizetype limit, QByteArray& data,
+                                      int& format)
 {
     const xcb_atom_t property = readProperties_[nextReadProperty_];
     nextReadProperty_ = (nextReadProperty_ + 1) % readPropertyCount;
@@ -484,19 +502,28 @@ Outcome X11Clipboard::Engine::convert(xcb_atom_t target, qint64 startCount, QByt
     if (answered == XCB_NONE)
         return Outcome::Refused;
 
-    // Reading with delete also tells an INCR owner to send the first chunk.
+    // Reading with delete also tells an INCR owner to send the first chunk. Asking for one word
+    // past the limit shows whether the value is larger without fetching it.
+    const uint32_t words = uint32_t(std::min<qsizetype>(limit / 4 + 1, UINT32_MAX / 4));
     ReplyPtr<xcb_get_property_reply_t> reply(xcb_get_property_reply(
-        connection_,
-        xcb_get_property(connection_, 1, window_, answered, XCB_GET_PROPERTY_TYPE_ANY, 0, UINT32_MAX / 4),
+        connection_, xcb_get_property(connection_, 1, window_, answered, XCB_GET_PROPERTY_TYPE_ANY, 0, words),
         nullptr));
     if (!reply)
         return Outcome::Refused;
     if (reply->type != incrAtom_) {
+        const int length = xcb_get_property_value_length(reply.get());
+        if (reply->bytes_after > 0 || length > limit) {
+            xcb_delete_property(connection_, window_, answered);
+            return Outcome::TooLarge;
+        }
         format = reply->format;
-        data = QByteArray(static_cast<const char*>(xcb_get_property_value(reply.get())),
-                          xcb_get_property_value_length(reply.get()));
+        data = QByteArray(static_cast<const char*>(xcb_get_property_value(reply.get())), length);
         return Outcome::Ok;
     }
+    // The owner announces a lower bound of the size.
+    if (xcb_get_property_value_length(reply.get()) >= 4 &&
+        qsizetype(*static_cast<const uint32_t*>(xcb_get_property_value(reply.get()))) > limit)
+        return Outcome::TooLarge;
     reply.reset();
     for (;;) {
         // The time-out counts from the last chunk, so a large transfer completes as long as it
@@ -528,6 +555,10 @@ Outcome X11Clipboard::Engine::convert(xcb_atom_t target, qint64 startCount, QByt
             format = chunk->format;
             return Outcome::Ok;
         }
+        if (data.size() + length > limit) {
+            data.clear();
+            return Outcome::TooLarge;
+        }
         format = chunk->format;
         data.append(static_cast<const char*>(xcb_get_property_value(chunk.get())), length);
     }
@@ -537,7 +568,7 @@ std::optional<QStringList> X11Clipboard::Engine::readTargets(qint64 startCount, 
 {
     QByteArray data;
     int format = 0;
-    outcome = convert(targetsAtom_, startCount, data, format);
+    outcome = convert(targetsAtom_, startCount, maxItemBytes_, data, format);
     if (outcome != Outcome::Ok)
         return std::nullopt;
     if (format != 32) {
@@ -572,63 +603,91 @@ std::optional<QStringList> X11Clipboard::Engine::readTypes()
         connection_, xcb_get_selection_owner(connection_, clipboardAtom_), nullptr));
     if (!owner || owner->owner == XCB_NONE)
         return std::nullopt;
+    const qint64 startCount = changeCount_;
+    startRead(startCount);
     Outcome outcome;
-    auto names = readTargets(changeCount_, outcome);
+    auto names = readTargets(startCount, outcome);
     if (!names)
-        Log::warning(tag, QStringLiteral("cannot read the offered types: ") + outcomeText(outcome));
+        logReadFailure(QStringLiteral("cannot read the offered types: ") + outcomeText(outcome));
     return names;
 }
 
-std::optional<PasteboardItems> X11Clipboard::Engine::readItems()
+void X11Clipboard::Engine::startRead(qint64 startCount)
 {
+    readCount_ = startCount;
+    quietRead_ = startCount == failureLoggedAt_;
+}
+
+void X11Clipboard::Engine::logReadFailure(const QString& message)
+{
+    if (!quietRead_)
+        Log::warning(tag, message);
+    failureLoggedAt_ = readCount_;
+}
+
+ClipboardContent X11Clipboard::Engine::readItems(const QStringList& types)
+{
+    using Status = ClipboardContent::Status;
     if (ownsClipboard()) {
-        if (clipboard_.reps.isEmpty())
-            return std::nullopt;
-        return PasteboardItems{PasteboardItem(clipboard_.reps)};
+        QList<PasteboardItem::Representation> reps;
+        for (const auto& rep : std::as_const(clipboard_.reps))
+            if (types.contains(rep.type))
+                reps.append(rep);
+        if (reps.isEmpty())
+            return {};
+        return {Status::Read, {PasteboardItem(reps)}};
     }
     ReplyPtr<xcb_get_selection_owner_reply_t> owner(xcb_get_selection_owner_reply(
         connection_, xcb_get_selection_owner(connection_, clipboardAtom_), nullptr));
     if (!owner || owner->owner == XCB_NONE)
-        return std::nullopt;
+        return {};
 
     const qint64 startCount = changeCount_;
+    startRead(startCount);
     Outcome outcome;
+    // The offer may have changed since the caller chose the types: read only what it still holds.
     const auto names = readTargets(startCount, outcome);
     if (!names) {
-        Log::warning(tag, QStringLiteral("cannot read the offered types: ") + outcomeText(outcome));
-        return std::nullopt;
+        logReadFailure(QStringLiteral("cannot read the offered types: ") + outcomeText(outcome));
+        return {};
     }
     QList<PasteboardItem::Representation> reps;
+    qsizetype total = 0;
     Clock::duration timedOut{};
     for (const QString& name : *names) {
+        if (!types.contains(name))
+            continue;
         if (timedOut >= readTimeoutBudget) {
-            Log::warning(tag, QStringLiteral("owner too slow, remaining types skipped"));
+            logReadFailure(QStringLiteral("owner too slow, remaining types skipped"));
             break;
         }
         const auto started = Clock::now();
         QByteArray data;
         int format = 0;
-        outcome = convert(atom(name.toLatin1()), startCount, data, format);
+        outcome = convert(atom(name.toLatin1()), startCount, maxItemBytes_ - total, data, format);
         if (outcome == Outcome::Ok) {
+            total += data.size();
             reps.append({name, data});
             continue;
         }
+        if (outcome == Outcome::TooLarge)
+            return {Status::TooLarge, {}};
         if (outcome == Outcome::Changed || outcome == Outcome::Broken) {
             Log::info(tag, QStringLiteral("read abandoned: ") + outcomeText(outcome));
-            return std::nullopt;
+            return {};
         }
         if (outcome == Outcome::TimedOut)
             timedOut += Clock::now() - started;
-        Log::warning(tag, QStringLiteral("type not readable: ") + name + QStringLiteral(" (") +
-                              outcomeText(outcome) + u')');
+        logReadFailure(QStringLiteral("type not readable: ") + name + QStringLiteral(" (") +
+                       outcomeText(outcome) + u')');
     }
     if (changeCount_ != startCount) {
         Log::info(tag, QStringLiteral("read abandoned: clipboard changed"));
-        return std::nullopt;
+        return {};
     }
     if (reps.isEmpty())
-        return std::nullopt;
-    return PasteboardItems{PasteboardItem(reps)};
+        return {};
+    return {Status::Read, {PasteboardItem(reps)}};
 }
 
 bool X11Clipboard::Engine::takeSelection(bool primary, const PasteboardItem& item)
@@ -727,10 +786,12 @@ bool X11Clipboard::Engine::serveTarget(const Offer& offer, xcb_window_t requesto
     if (name.isEmpty() || rep == offer.reps.cend())
         return false;
 
+    // TEXT leaves the encoding to the owner, who names it in the property's type.
+    const xcb_atom_t type = target == textAtom_ ? utf8StringAtom_ : target;
     transfers_.remove_if(
         [&](const Transfer& t) { return t.requestor == requestor && t.property == property; });
     if (rep->data.size() <= incrThreshold_) {
-        xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, requestor, property, target, 8,
+        xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, requestor, property, type, 8,
                             uint32_t(rep->data.size()), rep->data.constData());
         return true;
     }
@@ -740,7 +801,7 @@ bool X11Clipboard::Engine::serveTarget(const Offer& offer, xcb_window_t requesto
     xcb_change_window_attributes(connection_, requestor, XCB_CW_EVENT_MASK, &mask);
     const uint32_t size = uint32_t(std::min<qsizetype>(rep->data.size(), UINT32_MAX));
     xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, requestor, property, incrAtom_, 32, 1, &size);
-    transfers_.push_back(Transfer{requestor, property, target, rep->data, 0, Clock::now()});
+    transfers_.push_back(Transfer{requestor, property, type, rep->data, 0, Clock::now()});
     return true;
 }
 
@@ -827,7 +888,23 @@ int X11Clipboard::Engine::msUntilNextTransferExpiry() const
     return int(std::clamp<qint64>(remaining + 1, 0, 60000));
 }
 
-X11Clipboard::X11Clipboard(const QByteArray& displayName) : engine_(std::make_unique<Engine>(displayName)) {}
+namespace {
+// The item's text as UTF-8: the bytes of the first UTF-8 name it has, else its decoded text.
+std::optional<QByteArray> utf8Text(const PasteboardItem& item)
+{
+    for (const QString& name : PasteboardType::stringReadOrder)
+        if (auto data = item.dataForType(name))
+            return data;
+    if (auto text = item.plainString())
+        return text->toUtf8();
+    return std::nullopt;
+}
+} // namespace
+
+X11Clipboard::X11Clipboard(const QByteArray& displayName, qsizetype maxItemBytes)
+    : engine_(std::make_unique<Engine>(displayName, maxItemBytes))
+{
+}
 
 X11Clipboard::~X11Clipboard() = default;
 
@@ -846,10 +923,9 @@ std::optional<QStringList> X11Clipboard::types()
     return engine_->call<std::optional<QStringList>>([this] { return engine_->readTypes(); }, std::nullopt);
 }
 
-std::optional<PasteboardItems> X11Clipboard::items()
+ClipboardContent X11Clipboard::read(const QStringList& types)
 {
-    return engine_->call<std::optional<PasteboardItems>>([this] { return engine_->readItems(); },
-                                                         std::nullopt);
+    return engine_->call<ClipboardContent>([this, types] { return engine_->readItems(types); }, {});
 }
 
 bool X11Clipboard::write(const PasteboardItems& items)
@@ -883,16 +959,12 @@ void X11Clipboard::clear()
 
 PasteboardItem X11Clipboard::mergeForWriting(const PasteboardItems& items)
 {
-    const QStringList& textNames = PasteboardType::stringReadOrder;
+    const QStringList& textNames = PasteboardType::plainTextNames;
     QList<QByteArray> texts;
     QList<QByteArray> uriLists;
     for (const PasteboardItem& item : items) {
-        for (const QString& name : textNames) {
-            if (auto data = item.dataForType(name)) {
-                texts.append(*data);
-                break;
-            }
-        }
+        if (auto text = utf8Text(item))
+            texts.append(*text);
         if (auto data = item.dataForType(PasteboardType::fileURL))
             uriLists.append(*data);
     }
@@ -909,14 +981,14 @@ PasteboardItem X11Clipboard::mergeForWriting(const PasteboardItems& items)
         for (const auto& rep : item.representations()) {
             if (rep.type.isEmpty() || PasteboardType::isMetaTarget(rep.type) || seen.contains(rep.type))
                 continue;
-            if (textNames.contains(rep.type)) {
-                // One item keeps its own bytes under each name it has; several are joined.
-                for (const QString& name : textNames) {
-                    if (texts.size() == 1)
-                        add(name, item.dataForType(name).value_or(texts.first()));
-                    else
-                        add(name, texts.join('\n'));
-                }
+            if (textNames.contains(rep.type) && !texts.isEmpty()) {
+                // One item keeps its own bytes under each UTF-8 name it has; several are joined.
+                // Clients that only know the old names get the same text, Latin-1 under STRING.
+                const QByteArray text = texts.join('\n');
+                for (const QString& name : PasteboardType::stringReadOrder)
+                    add(name, texts.size() == 1 ? item.dataForType(name).value_or(text) : text);
+                add(PasteboardType::latin1String, QString::fromUtf8(text).toLatin1());
+                add(PasteboardType::compatibilityText, text);
             } else if (rep.type == PasteboardType::fileURL) {
                 QByteArray joined;
                 for (const QByteArray& list : std::as_const(uriLists)) {

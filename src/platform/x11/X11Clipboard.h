@@ -20,7 +20,9 @@ public:
     static constexpr int progressTimeoutMs = 1000;
 
     // Connects to the named display ($DISPLAY when empty); isValid() says whether that worked.
-    explicit X11Clipboard(const QByteArray& displayName = {});
+    // Reads stop past maxItemBytes (smaller in tests).
+    explicit X11Clipboard(const QByteArray& displayName = {},
+                          qsizetype maxItemBytes = Clipboard::maxItemBytes);
     ~X11Clipboard() override;
     X11Clipboard(const X11Clipboard&) = delete;
     X11Clipboard& operator=(const X11Clipboard&) = delete;
@@ -29,14 +31,14 @@ public:
 
     qint64 changeCount() const override;
     std::optional<QStringList> types() override;
-    std::optional<PasteboardItems> items() override;
+    ClipboardContent read(const QStringList& types) override;
     bool write(const PasteboardItems& items) override;
     bool writePrimary(const PasteboardItems& items) override;
     void clear() override;
 
-    // The single offer several items become: the texts joined by "\n" under all three
-    // plain-text names, the URI lists joined, every other type from the first item that has
-    // it. Meta-targets are dropped.
+    // The single offer several items become: the texts joined by "\n" under every plain-text
+    // name, the URI lists joined, every other type from the first item that has it.
+    // Meta-targets are dropped.
     static PasteboardItem mergeForWriting(const PasteboardItems& items);
 
     class Engine;
