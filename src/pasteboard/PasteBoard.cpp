@@ -98,8 +98,8 @@ void PasteBoard::checkForChangesInPasteboard()
     if (count == changeCount_.load() || probeInFlight_.exchange(true))
         return;
     // Reading the offer means a round trip to its owner, so even the type list is read off
-    // the GUI thread. Until the probe has found content, later ticks see the same change
-    // again and retry.
+    // the GUI thread. Until the probe has settled the change, later ticks see it again and
+    // retry.
     queue_.async([this, count] {
         probeAndCapture(count);
         probeInFlight_.store(false);
