@@ -189,7 +189,8 @@ void TestCapture::distinctTargetsAreKeptInOrder()
                                  "image/avif",
                                  "STRING",
                                  "TEXT",
-                                 "text/plain"};
+                                 "text/plain",
+                                 "text/plain;charset=ISO-8859-1"};
     QList<QPair<QString, QString>> offered = kept;
     for (const QString& type : skipped)
         offered.insert(2, {type, "the same again"});

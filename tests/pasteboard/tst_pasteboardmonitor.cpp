@@ -60,7 +60,6 @@ private Q_SLOTS:
     void contentPresentAtLaunchIsNotRecorded();
     void repeatsInARowAreRecordedOnce();
     void repeatIsTheSameFirstRepresentationAndText();
-    void recordsDistinctRepresentationsOnly();
     void oversizedAndEmptyCopiesAreSkippedForGood();
     void pausedCopiesAreSkippedForGood();
     void ignoredApplications_data();
@@ -168,39 +167,6 @@ void TestPasteBoardMonitor::repeatIsTheSameFirstRepresentationAndText()
     }
     QCOMPARE(stored().size(), 3);
     QCOMPARE(log.count("dumplicate: ignore this paste"), 1);
-}
-
-void TestPasteBoardMonitor::recordsDistinctRepresentationsOnly()
-{
-    const QByteArray png("\x89PNG\r\n", 6);
-    clipboard_->setContents({PasteboardItem({{"image/bmp", "BM"},
-                                             {"image/png", png},
-                                             {"text/html", "<img>"},
-                                             {"image/jpeg", "JFIF"},
-                                             {"image/x-portable-pixmap", "P6"}})});
-    tick();
-    clipboard_->setContents({PasteboardItem({{"STRING", "t"},
-                                             {"UTF8_STRING", "t"},
-                                             {"TEXT", "t"},
-                                             {"text/plain", "t"},
-                                             {"text/plain;charset=ISO-8859-1", "t"},
-                                             {"text/plain;charset=utf-8", "t"}})});
-    tick();
-    // Without a UTF-8 name, STRING is the text.
-    clipboard_->setContents({PasteboardItem({{"STRING", "caf\xe9"}, {"COMPOUND_TEXT", "caf\xe9"}})});
-    tick();
-
-    const QList<PasteInfModel> items = stored();
-    QCOMPARE(items.size(), 3);
-    QCOMPARE(items.at(2).pasteboardItems()->first().types(), QStringList({"image/png", "text/html"}));
-    QCOMPARE(items.at(2).types, std::optional<QStringList>({"image/png", "text/html"}));
-    QCOMPARE(items.at(1).pasteboardItems()->first().types(),
-             QStringList({"UTF8_STRING", "text/plain;charset=utf-8"}));
-    QCOMPARE(items.at(0).pasteboardItems()->first().plainString(),
-             std::optional<QString>(QString::fromUtf8("caf\xc3\xa9")));
-    // The aliases were never read.
-    for (const QStringList& read : clipboard_->reads().mid(0, 2))
-        QVERIFY(!read.contains("image/bmp") && !read.contains("STRING"));
 }
 
 void TestPasteBoardMonitor::oversizedAndEmptyCopiesAreSkippedForGood()
