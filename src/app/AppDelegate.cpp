@@ -13,7 +13,6 @@
 #include "model/IgnoredAppInfModel.h"
 #include "model/PasteCategoryInfModel.h"
 #include "pasteboard/PasteBoard.h"
-#include "pasteboard/PasteBoardUtils.h"
 #include "platform/Platform.h"
 
 #include <QApplication>
@@ -208,16 +207,20 @@ void AppDelegate::handleRequest(const QJsonObject& request, std::function<void(c
             std::optional<PasteInfModel> model;
             if (clipboard)
                 model = HistoryQueries::resolveItem(*clipboard, item, &error);
-            // A plain-text write-back depends on what the item is.
-            if (model)
-                PasteBoardUtils::preferredContent(*model);
             Dispatch::main([=, &brimble] {
                 if (!model) {
                     reply(failure(error));
                     return;
                 }
-                brimble.pasteItems({*model}, plain, verb == "paste", target);
-                reply({{"ok", true}, {"uuid", model->uuid.value_or(QString())}});
+                // Answered once the clipboard holds the item, so `brimble copy 1 && xclip -o`
+                // reads it; a paste that did not reach its window is a failure to report.
+                const QString uuid = model->uuid.value_or(QString());
+                brimble.pasteItems(
+                    {*model}, plain, verb == "paste", target, [reply, uuid](const PasteOutcome& outcome) {
+                        const bool done = outcome.status == PasteOutcome::Status::Written ||
+                                          outcome.status == PasteOutcome::Status::Pasted;
+                        reply(done ? QJsonObject{{"ok", true}, {"uuid", uuid}} : failure(outcome.message));
+                    });
             });
         });
     } else if (verb == "list" || verb == "search" || verb == "clipboards") {

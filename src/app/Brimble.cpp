@@ -1,17 +1,25 @@
 #include "Brimble.h"
 
+#include "app/Action.h"
 #include "app/EventBus.h"
 #include "app/EventNames.h"
+#include "app/Localized.h"
 #include "app/Preferences.h"
 #include "common/Dispatch.h"
 #include "common/Log.h"
+#include "model/CoreDataManager.h"
 #include "pasteboard/KeyBoardEventSimu.h"
 #include "pasteboard/PasteBoard.h"
 #include "platform/Platform.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QIcon>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSystemTrayIcon>
+#include <QUrl>
 
 namespace {
 Brimble* g_shared = nullptr;
@@ -130,16 +138,54 @@ void Brimble::setPauseRecording(bool paused, std::function<void()> done)
 }
 
 void Brimble::pasteItems(const QList<PasteInfModel>& models, bool asPlainText, bool paste,
-                         RunningApplicationRef target)
+                         RunningApplicationRef target, std::function<void(const PasteOutcome&)> done)
 {
     const bool simulate = paste && Preferences::shared().autoPasteToCurrentApp();
-    Workspace* workspace = platform_.workspace.get();
-    PasteBoard* board = pasteBoard_.get();
-    // Activation waits for the window manager, so it runs off the GUI thread, before the
-    // write-back is queued.
-    Dispatch::global([=] {
-        if (paste && target && workspace)
-            workspace->activate(*target);
-        board->paste(models, asPlainText, simulate, target);
+    const bool deleteAfterPaste = Preferences::shared().deleteAfterPasted();
+    pasteBoard_->paste(models, asPlainText, simulate, paste ? target : nullptr,
+                       [models, deleteAfterPaste, done = std::move(done)](const PasteOutcome& outcome) {
+                           if (outcome.explainAutoPaste)
+                               showAccessibilityPrompt();
+                           if (!deleteAfterPaste || !outcome.isWritten()) {
+                               if (done)
+                                   done(outcome);
+                               return;
+                           }
+                           // Not before the write: it loads the content it writes from the
+                           // history, and a deleted item has none.
+                           Dispatch::global([models, outcome, done] {
+                               for (const PasteInfModel& model : models)
+                                   CoreDataManager::shared().deletePasteInf(model);
+                               if (done)
+                                   Dispatch::main([done, outcome] { done(outcome); });
+                           });
+                       });
+}
+
+void Brimble::showAccessibilityPrompt()
+{
+    auto* box = new QMessageBox(QMessageBox::Critical, LocalizedAlert::turnOnAccessibility(),
+                                LocalizedAlert::turnOnAccessibilityMessage());
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    auto* turnOn = box->addButton(LocalizedAlert::turnOnAccessibility(), QMessageBox::AcceptRole);
+    box->addButton(LocalizedAlert::notNow(), QMessageBox::RejectRole);
+    auto* learnMore = box->addButton(LocalizedAlert::learnMore(), QMessageBox::HelpRole);
+
+    auto* check = new QCheckBox(LocalizedAlert::doNotShowThisToMeAgain(), box);
+    box->setCheckBox(check);
+    auto* action = new Action(
+        [](QObject* sender) {
+            if (auto* c = qobject_cast<QCheckBox*>(sender))
+                Preferences::shared().setDoNotShowAccessibilityAlert(c->isChecked());
+        },
+        box);
+    QObject::connect(check, &QCheckBox::clicked, action, &Action::action);
+
+    // Linux has no settings page that grants key synthesis, so "Turn On" and "Learn More"
+    // both lead to the help page on auto-paste.
+    QObject::connect(box, &QMessageBox::buttonClicked, box, [=](QAbstractButton* button) {
+        if (button == turnOn || button == learnMore)
+            QDesktopServices::openUrl(QUrl(QStringLiteral("https://brimble.app/help/auto-paste")));
     });
+    box->show();
 }

@@ -2,6 +2,7 @@
 
 #include "app/CurrentApplication.h"
 #include "model/PasteInfModel.h"
+#include "pasteboard/PasteOutcome.h"
 
 #include <QObject>
 #include <QPointer>
@@ -44,9 +45,14 @@ public:
     void setPauseRecording(bool paused, std::function<void()> done = {});
 
     // Writes the items back; with paste, re-activates `target` and sends the paste chord
-    // when auto-paste is on.
+    // when auto-paste is on. Once the clipboard holds them, and only then, the items leave
+    // the history when "delete after paste" is on. `done` gets the outcome on the GUI thread,
+    // after that deletion.
     void pasteItems(const QList<PasteInfModel>& models, bool asPlainText, bool paste,
-                    RunningApplicationRef target);
+                    RunningApplicationRef target, std::function<void(const PasteOutcome&)> done = {});
+
+    // Explains that auto-paste needs key synthesis (GUI thread); the user can turn it off.
+    static void showAccessibilityPrompt();
 
 private:
     explicit Brimble(Platform& platform);
