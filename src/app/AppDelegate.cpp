@@ -20,6 +20,7 @@
 #include <QJsonArray>
 #include <QMessageBox>
 #include <QSocketNotifier>
+#include <QThreadPool>
 #include <QUuid>
 
 #include <csignal>
@@ -58,7 +59,10 @@ void reportFatalStoreError(const QString& error)
 
 AppDelegate::AppDelegate() = default;
 
-AppDelegate::~AppDelegate() = default;
+AppDelegate::~AppDelegate()
+{
+    tearDown();
+}
 
 bool AppDelegate::applicationDidFinishLaunching(int* exitCode)
 {
@@ -111,6 +115,7 @@ bool AppDelegate::applicationDidFinishLaunching(int* exitCode)
 
     installSignalHandlers();
     connect(qApp, &QCoreApplication::aboutToQuit, this, &AppDelegate::applicationWillTerminate);
+    serving_ = true;
     Log::info(kTag, QStringLiteral("started"));
     return true;
 }
@@ -148,10 +153,28 @@ void AppDelegate::applicationShouldHandleReopen()
 
 void AppDelegate::applicationWillTerminate()
 {
-    if (Brimble::exists())
-        Brimble::shared().pasteBoard().waitForIdle();
-    if (!CoreDataManager::shared().save())
-        Log::error(kTag, QStringLiteral("save at quit failed"));
+    tearDown();
+}
+
+void AppDelegate::tearDown()
+{
+    // Background tasks (a request being resolved, a paste waiting for its window) still use
+    // Brimble and the platform, and may queue one more write-back; Brimble's own teardown then
+    // stops the tick and lets the pasteboard queue finish what it holds.
+    QThreadPool::globalInstance()->waitForDone();
+    Brimble::destroy();
+    if (platform_) {
+        PasteInfModel::setIconProvider({});
+        Preferences::shared().setLoginItemSwitch({});
+        platform_.reset();
+    }
+    // Last, so every capture is in: closing the only connection checkpoints the WAL into the
+    // file and removes it.
+    if (CoreDataManager::shared().isOpen()) {
+        if (!CoreDataManager::shared().save())
+            Log::error(kTag, QStringLiteral("save at quit failed"));
+        CoreDataManager::shared().close();
+    }
 }
 
 void AppDelegate::installSignalHandlers()
@@ -180,6 +203,10 @@ void AppDelegate::installSignalHandlers()
 void AppDelegate::handleRequest(const QJsonObject& request, std::function<void(const QJsonObject&)> reply)
 {
     const QString verb = request.value("verb").toString();
+    if (!serving_) {
+        reply(failure(QStringLiteral("Brimble is still starting; try again in a moment")));
+        return;
+    }
     Brimble& brimble = Brimble::shared();
 
     if (verb == "reopen" || verb == "toggle") {

@@ -44,6 +44,11 @@ bool Brimble::exists()
     return g_shared != nullptr;
 }
 
+void Brimble::destroy()
+{
+    delete g_shared;
+}
+
 Brimble::Brimble(Platform& platform)
     : platform_(platform),
       keyboard_(std::make_unique<KeyBoardEventSimu>(platform.keySynthesizer.get(), platform.clipboard.get())),

@@ -29,6 +29,9 @@ public:
     static Brimble& create(Platform& platform);
     static Brimble& shared();
     static bool exists();
+    // Stops the tick, finishes the queued captures and write-backs, and deletes the shared
+    // instance; the platform may go after this.
+    static void destroy();
     ~Brimble() override;
 
     PasteBoard& pasteBoard() { return *pasteBoard_; }

@@ -1,6 +1,7 @@
 // Writes recorded items back to the X11 clipboard and pastes them into a real window.
 #include "E2eSupport.h"
 
+#include "model/CoreDataManager.h"
 #include "model/PasteboardTypes.h"
 
 #include <QFile>
@@ -85,6 +86,8 @@ private Q_SLOTS:
     void noKeyIsSentWhenTheWindowIsGone();
     void deleteAfterPasteWaitsForTheWrite();
     void plainCopyWithoutTextLeavesTheClipboard();
+    void quitDuringAPasteEndsCleanly_data();
+    void quitDuringAPasteEndsCleanly();
 };
 
 void TestPaste::writesEveryStoredTargetWithTheMarker()
@@ -280,6 +283,41 @@ void TestPaste::plainCopyWithoutTextLeavesTheClipboard()
     QCOMPARE(result.exitCode, 1);
     QVERIFY(result.err.contains("no plain text"));
     QCOMPARE(E2e::xclipRead("UTF8_STRING"), QByteArray("what the user copied last"));
+}
+
+void TestPaste::quitDuringAPasteEndsCleanly_data()
+{
+    QTest::addColumn<bool>("bySignal");
+    QTest::newRow("brimble quit") << false;
+    QTest::newRow("SIGTERM") << true;
+}
+
+void TestPaste::quitDuringAPasteEndsCleanly()
+{
+    QFETCH(bool, bySignal);
+    BrimbleSession session;
+    QProcessEnvironment slow;
+    slow.insert("BRIMBLE_TEST_SLOW_CONTENT_MS", "1500");
+    QVERIFY(session.start(slow));
+    QVERIFY(recordCopy(session, {{"UTF8_STRING", "kept across the quit"}}, 1));
+    // Our own reader would keep the write-ahead log alive.
+    CoreDataManager::shared().close();
+
+    QTemporaryDir dir;
+    HelperProcess target("pastetarget", {"--class", "PasteTarget", "--report", dir.filePath("report.json")},
+                         session.environment());
+    QVERIFY(target.waitReady());
+    auto paste = startCli(session, {"paste", "1"});
+    QVERIFY(E2e::waitUntil([&] { return session.log().contains("writing 1 item(s) to paste"); }, 10000));
+
+    QCOMPARE(bySignal ? session.terminate() : session.stop(), 0);
+    QVERIFY(!QFile::exists(session.databasePath() + "-wal"));
+    QCOMPARE(session.storedCount(), 1);
+    const QFileInfo state(session.home() + "/state/brimble");
+    QVERIFY(state.isDir());
+    QVERIFY(!(state.permissions() & (QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                     QFileDevice::ExeOther)));
+    paste->waitForFinished(5000);
 }
 
 QTEST_GUILESS_MAIN(TestPaste)
