@@ -86,6 +86,7 @@ private Q_SLOTS:
     void noKeyIsSentWhenTheWindowIsGone();
     void deleteAfterPasteWaitsForTheWrite();
     void plainCopyWithoutTextLeavesTheClipboard();
+    void requestsWaitForStartUp();
     void quitDuringAPasteEndsCleanly_data();
     void quitDuringAPasteEndsCleanly();
 };
@@ -283,6 +284,29 @@ void TestPaste::plainCopyWithoutTextLeavesTheClipboard()
     QCOMPARE(result.exitCode, 1);
     QVERIFY(result.err.contains("no plain text"));
     QCOMPARE(E2e::xclipRead("UTF8_STRING"), QByteArray("what the user copied last"));
+}
+
+void TestPaste::requestsWaitForStartUp()
+{
+    // A history that cannot be opened holds start-up in its error dialog, whose event loop
+    // already serves the socket: a request then is refused, Brimble stays up.
+    BrimbleSession session;
+    QDir().mkpath(QFileInfo(session.databasePath()).path());
+    QFile database(session.databasePath());
+    QVERIFY(database.open(QIODevice::WriteOnly));
+    database.write(QByteArray(8192, 'x'));
+    database.close();
+    QProcessEnvironment env = session.environment();
+    env.remove("BRIMBLE_NO_DIALOGS");
+    QProcess brimble;
+    brimble.setProcessEnvironment(env);
+    brimble.start(qEnvironmentVariable("BRIMBLE_BIN", QStringLiteral("brimble")), {});
+    QVERIFY(brimble.waitForStarted());
+
+    QVERIFY(E2e::waitUntil([&] { return session.cli({"pause"}).err.contains("still starting"); }, 15000));
+    QCOMPARE(brimble.state(), QProcess::Running);
+    brimble.kill();
+    brimble.waitForFinished();
 }
 
 void TestPaste::quitDuringAPasteEndsCleanly_data()
