@@ -11,11 +11,23 @@
 #include "platform/fake/FakeWorkspace.h"
 #include "platform/x11/X11Platform.h"
 
+namespace {
+
+void addIconCache(Platform& platform)
+{
+    Workspace* workspace = platform.workspace.get();
+    platform.iconCache = std::make_unique<IconCache>(
+        [workspace](const QString& path) { return workspace->iconForFile(path); });
+}
+
+} // namespace
+
 std::unique_ptr<Platform> Platform::create()
 {
     QString whyNot;
     if (auto platform = X11Platform::create(&whyNot)) {
         Log::info(QStringLiteral("platform"), QStringLiteral("using the X11 clipboard, workspace and XTest"));
+        addIconCache(*platform);
         return platform;
     }
     // Brimble keeps running without capture rather than refusing to start.
@@ -24,6 +36,7 @@ std::unique_ptr<Platform> Platform::create()
     platform->workspace = std::make_unique<NullWorkspace>();
     platform->keySynthesizer = std::make_unique<NullKeySynthesizer>();
     platform->loginItem = std::make_unique<XdgLoginItem>();
+    addIconCache(*platform);
     return platform;
 }
 
@@ -34,5 +47,6 @@ std::unique_ptr<Platform> Platform::createFake()
     platform->workspace = std::make_unique<FakeWorkspace>();
     platform->keySynthesizer = std::make_unique<FakeKeySynthesizer>();
     platform->loginItem = std::make_unique<FakeLoginItem>();
+    addIconCache(*platform);
     return platform;
 }

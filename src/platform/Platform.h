@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Clipboard.h"
+#include "platform/IconCache.h"
 #include "platform/KeySynthesizer.h"
 #include "platform/LoginItem.h"
 #include "platform/Workspace.h"
@@ -12,6 +13,9 @@ struct Platform
 {
     std::unique_ptr<Clipboard> clipboard;
     std::unique_ptr<Workspace> workspace;
+    // The workspace's application icons, read off the GUI thread (declared after the workspace,
+    // which it reads through, so it goes first).
+    std::unique_ptr<IconCache> iconCache;
     std::unique_ptr<KeySynthesizer> keySynthesizer;
     std::unique_ptr<LoginItem> loginItem;
 
