@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Clipboard.h"
+#include "platform/HotKeys.h"
 #include "platform/IconCache.h"
 #include "platform/KeySynthesizer.h"
 #include "platform/LoginItem.h"
@@ -18,6 +19,7 @@ struct Platform
     std::unique_ptr<IconCache> iconCache;
     std::unique_ptr<KeySynthesizer> keySynthesizer;
     std::unique_ptr<LoginItem> loginItem;
+    std::unique_ptr<HotKeys> hotKeys;
 
     // The X11 services when a display is reachable; otherwise services that record nothing
     // and log why.
