@@ -211,6 +211,9 @@ void X11HotKeys::keyboardChanged()
 
 void X11HotKeys::handleKey(bool press, xcb_keycode_t keycode, uint16_t state, xcb_timestamp_t time)
 {
+    // Held keys repeat every few tens of milliseconds; a press this long after the last one is
+    // a new press even if its release went astray (to a window that grabbed the keyboard).
+    constexpr xcb_timestamp_t repeatWindowMs = 1000;
     const uint16_t relevant = XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_CONTROL | altMask_ | superMask_;
     for (Grab& grab : grabs_) {
         if (!grab.keycodes.contains(keycode))
@@ -222,9 +225,11 @@ void X11HotKeys::handleKey(bool press, xcb_keycode_t keycode, uint16_t state, xc
         }
         if ((state & relevant) != grab.modifiers)
             continue;
-        // Auto-repeat: either presses without releases, or a release and a press with one time.
-        const bool repeat = grab.down || (grab.releaseTime != 0 && grab.releaseTime == time);
+        // Auto-repeat: presses without releases, or a release and a press with one time stamp.
+        const bool repeat = (grab.down && time - grab.pressTime < repeatWindowMs) ||
+                            (grab.releaseTime != 0 && grab.releaseTime == time);
         grab.down = true;
+        grab.pressTime = time;
         if (repeat || !grab.handler)
             return;
         QMetaObject::invokeMethod(&context_, grab.handler, Qt::QueuedConnection);
@@ -242,10 +247,11 @@ bool X11HotKeys::nativeEventFilter(const QByteArray& eventType, void* message, q
     case XCB_KEY_PRESS:
     case XCB_KEY_RELEASE: {
         const auto* key = reinterpret_cast<const xcb_key_press_event_t*>(event);
-        if (!roots_.contains(key->event))
-            return false;
-        handleKey(type == XCB_KEY_PRESS, key->detail, key->state, key->time);
-        return true;
+        const bool ours = roots_.contains(key->event);
+        // A release is noted wherever it went; only what our grabs brought is kept from Qt.
+        if (ours || type == XCB_KEY_RELEASE)
+            handleKey(type == XCB_KEY_PRESS, key->detail, key->state, key->time);
+        return ours;
     }
     case XCB_MAPPING_NOTIFY: {
         const auto* mapping = reinterpret_cast<const xcb_mapping_notify_event_t*>(event);

@@ -33,6 +33,7 @@ private:
         QList<xcb_keycode_t> keycodes;
         uint16_t modifiers = 0;
         bool down = false;
+        xcb_timestamp_t pressTime = 0;
         xcb_timestamp_t releaseTime = 0;
     };
 
