@@ -103,6 +103,10 @@
         <source>Check for Updates</source>
         <translation>Check for Updates</translation>
     </message>
+    <message id="menu.show_clipboard_history">
+        <source>Show Clipboard History</source>
+        <translation>Show Clipboard History</translation>
+    </message>
     <message id="quick_view.search">
         <source>Search</source>
         <translation>Search</translation>

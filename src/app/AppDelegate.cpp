@@ -94,11 +94,8 @@ bool AppDelegate::applicationDidFinishLaunching(int* exitCode)
 
     platform_ = Platform::create();
     Workspace* workspace = platform_->workspace.get();
-    PasteInfModel::setIconProvider([workspace](const QString& path) {
-        // Theme icons can only be looked up on the GUI thread; elsewhere the icon loads on its
-        // first read in the interface.
-        return Dispatch::isMainThread() ? workspace->iconForFile(path) : QImage();
-    });
+    PasteInfModel::setIconProvider(
+        [icons = platform_->iconCache.get()](const QString& path) { return icons->icon(path); });
     connect(workspace, &Workspace::applicationActivated, this, [](RunningApplicationRef app) {
         if (app)
             EventBus::post(EventName::didActivateApplication, app);

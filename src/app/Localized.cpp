@@ -80,6 +80,7 @@ BRIMBLE_LOCALIZED(continueRecording, "menu.continue_recording")
 BRIMBLE_LOCALIZED(openInBrowser, "menu.open_in_browser")
 BRIMBLE_LOCALIZED(help, "menu.help")
 BRIMBLE_LOCALIZED(checkForUpdates, "menu.check_for_updates")
+BRIMBLE_LOCALIZED(showClipboardHistory, "menu.show_clipboard_history")
 } // namespace LocalizedMenu
 
 namespace LocalizedQuickView {

@@ -45,6 +45,7 @@ QString continueRecording(); // "menu.continue_recording"
 QString openInBrowser();     // "menu.open_in_browser"
 QString help();              // "menu.help"
 QString checkForUpdates();   // "menu.check_for_updates"
+QString showClipboardHistory(); // "menu.show_clipboard_history"
 } // namespace LocalizedMenu
 
 namespace LocalizedQuickView {
