@@ -263,6 +263,10 @@
         <source>Yesterday</source>
         <translation>Yesterday</translation>
     </message>
+    <message id="alert.hot_key_refused">
+        <source>The shortcut %1 is not available (%2). Choose another one in Preferences, or bind the command &quot;brimble toggle&quot; in your desktop&apos;s keyboard settings.</source>
+        <translation>The shortcut %1 is not available (%2). Choose another one in Preferences, or bind the command &quot;brimble toggle&quot; in your desktop&apos;s keyboard settings.</translation>
+    </message>
     <message id="format.files">
         <source>files</source>
         <translation>files</translation>

@@ -143,9 +143,9 @@ void AppDelegate::initializeData()
 
 void AppDelegate::applicationShouldHandleReopen()
 {
-    // The quick search window is what a reopen shows; until it exists there is nothing
-    // to bring forward.
+    // A second start has no window of its own to show; it means "let me at my history".
     Log::info(kTag, QStringLiteral("reopen"));
+    Brimble::shared().showQuickSearchWindow();
 }
 
 void AppDelegate::applicationWillTerminate()
@@ -159,9 +159,12 @@ void AppDelegate::tearDown()
     // Brimble and the platform, and may queue one more write-back; Brimble's own teardown then
     // stops the tick and lets the pasteboard queue finish what it holds.
     QThreadPool::globalInstance()->waitForDone();
+    // The icon provider holds the platform's icon cache; the window and the hot key go with
+    // Brimble, while the platform they use is still there.
+    if (platform_)
+        PasteInfModel::setIconProvider({});
     Brimble::destroy();
     if (platform_) {
-        PasteInfModel::setIconProvider({});
         Preferences::shared().setLoginItemSwitch({});
         platform_.reset();
     }
@@ -206,8 +209,11 @@ void AppDelegate::handleRequest(const QJsonObject& request, std::function<void(c
     }
     Brimble& brimble = Brimble::shared();
 
-    if (verb == "reopen" || verb == "toggle") {
+    if (verb == "reopen") {
         applicationShouldHandleReopen();
+        reply({{"ok", true}});
+    } else if (verb == "toggle") {
+        brimble.toggleQuickSearchWindow();
         reply({{"ok", true}});
     } else if (verb == "pause" || verb == "resume") {
         const bool paused = verb == "pause";

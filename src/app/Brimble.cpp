@@ -5,11 +5,14 @@
 #include "app/EventNames.h"
 #include "app/Localized.h"
 #include "app/Preferences.h"
+#include "app/StatusBarMenu.h"
 #include "common/Dispatch.h"
 #include "common/Log.h"
 #include "model/CoreDataManager.h"
+#include "module/quickSearch/QuickSearchViewWindow.h"
 #include "pasteboard/KeyBoardEventSimu.h"
 #include "pasteboard/PasteBoard.h"
+#include "platform/KeyTable.h"
 #include "platform/Platform.h"
 
 #include <QCheckBox>
@@ -22,8 +25,9 @@
 #include <QUrl>
 
 namespace {
+const QString kTag = QStringLiteral("Brimble");
 Brimble* g_shared = nullptr;
-}
+} // namespace
 
 Brimble& Brimble::create(Platform& platform)
 {
@@ -56,14 +60,25 @@ Brimble::Brimble(Platform& platform)
                                                keyboard_.get(),
                                                [this] { return currentRunningApplication_.load(); }))
 {
+    StatusBarMenu::Actions actions;
+    actions.setPauseRecording = [this](bool paused, std::function<void()> done) {
+        setPauseRecording(paused, std::move(done));
+    };
+    actions.showQuickSearchWindow = [this] { showQuickSearchWindow(); };
+    statusBarMenu_ = std::make_unique<StatusBarMenu>(Preferences::shared().pauseRecording(),
+                                                     *platform.workspace, std::move(actions));
+    quickSearchWindow_ = std::make_unique<QuickSearchViewWindow>();
 }
 
 Brimble::~Brimble()
 {
     timer_.stop();
     EventBus::unregister(this);
-    pasteBoard_.reset();
+    setShowQuickSearchWindowHotKey(std::nullopt);
     delete statusItem_;
+    quickSearchWindow_.reset();
+    statusBarMenu_.reset();
+    pasteBoard_.reset();
     if (g_shared == this)
         g_shared = nullptr;
 }
@@ -83,6 +98,13 @@ void Brimble::start()
         }
         rememberActivatedApplication(*app);
     });
+
+    // The preferences post the new combination when the user records one.
+    EventBus::onMainThread(this, EventName::showQuickSearchWindowHotKey, [this](const Notification& note) {
+        const auto* combo = std::any_cast<KeyCombo>(&note.object);
+        setShowQuickSearchWindowHotKey(combo ? std::optional<KeyCombo>(*combo) : std::nullopt);
+    });
+    setShowQuickSearchWindowHotKey(Preferences::shared().showQuickSearchWindowHotKey());
 
     // Seed the target of a paste with whatever is in front now, so a paste right after
     // start-up has somewhere to go.
@@ -111,6 +133,12 @@ void Brimble::installStatusItem()
         return;
     statusItem_ = new QSystemTrayIcon(this);
     statusItem_->setToolTip(QStringLiteral("Brimble"));
+    // A StatusNotifierItem host never reports a context click, so the menu is the icon's own.
+    statusItem_->setContextMenu(statusBarMenu_.get());
+    connect(statusItem_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger)
+            toggleQuickSearchWindow();
+    });
     refreshStatusItemIcon();
     statusItem_->show();
 }
@@ -134,12 +162,53 @@ void Brimble::setPauseRecording(bool paused, std::function<void()> done)
 {
     Dispatch::global([this, paused, done = std::move(done)] {
         Preferences::shared().setPauseRecording(paused);
-        Dispatch::main([this, done] {
+        Dispatch::main([this, paused, done] {
             refreshStatusItemIcon();
+            statusBarMenu_->setRecordingPaused(paused);
             if (done)
                 done();
         });
     });
+}
+
+void Brimble::showQuickSearchWindow()
+{
+    quickSearchWindow_->showAndActivate();
+}
+
+void Brimble::toggleQuickSearchWindow()
+{
+    quickSearchWindow_->toggle();
+}
+
+void Brimble::setShowQuickSearchWindowHotKey(const std::optional<KeyCombo>& combo)
+{
+    if (showQuickSearchWindowHotKey_ == combo)
+        return;
+    if (showQuickSearchWindowHotKey_)
+        platform_.hotKeys->unregisterHotKey(*showQuickSearchWindowHotKey_);
+    showQuickSearchWindowHotKey_.reset();
+    if (!combo)
+        return;
+    const HotKeys::Result result =
+        platform_.hotKeys->registerHotKey(*combo, [this] { toggleQuickSearchWindow(); });
+    if (result != HotKeys::Result::registered) {
+        reportRefusedHotKey(*combo, HotKeys::describe(result));
+        return;
+    }
+    showQuickSearchWindowHotKey_ = combo;
+    Log::info(kTag, QStringLiteral("hot key %1 shows the quick search window").arg(KeyTable::text(*combo)));
+}
+
+void Brimble::reportRefusedHotKey(const KeyCombo& combo, const QString& reason)
+{
+    const QString shortcut = KeyTable::text(combo);
+    Log::warning(kTag, QStringLiteral("hot key %1 not registered: %2").arg(shortcut, reason));
+    if (refusedHotKeyShown_ || !statusItem_)
+        return;
+    refusedHotKeyShown_ = true;
+    statusItem_->showMessage(QStringLiteral("Brimble"), LocalizedAlert::hotKeyRefused(shortcut, reason),
+                             QSystemTrayIcon::Warning);
 }
 
 void Brimble::pasteItems(const QList<PasteInfModel>& models, bool asPlainText, bool paste,

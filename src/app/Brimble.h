@@ -3,6 +3,7 @@
 #include "app/CurrentApplication.h"
 #include "model/PasteInfModel.h"
 #include "pasteboard/PasteOutcome.h"
+#include "platform/KeyCombo.h"
 
 #include <QObject>
 #include <QPointer>
@@ -11,13 +12,17 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class KeyBoardEventSimu;
 class PasteBoard;
+class QuickSearchViewWindow;
+class StatusBarMenu;
 struct Platform;
 
-// The shared coordinator: owns the clipboard monitor, the tray icon and the 0.5-second tick,
-// and remembers which other application was last in front (the target of a later paste).
+// The shared coordinator: owns the clipboard monitor, the tray icon and its menu, the quick
+// search window, its global hot key and the 0.5-second tick, and remembers which other
+// application was last in front (the target of a later paste).
 class Brimble : public QObject
 {
     Q_OBJECT
@@ -42,6 +47,19 @@ public:
     void removeStatusItem();
     void refreshStatusItemIcon();
     QSystemTrayIcon* statusItem() const { return statusItem_; }
+    StatusBarMenu& statusBarMenu() { return *statusBarMenu_; }
+
+    QuickSearchViewWindow& quickSearchWindow() { return *quickSearchWindow_; }
+    // Shows the window on the screen in use and gives it the keyboard; a shown window is
+    // brought forward again.
+    void showQuickSearchWindow();
+    // The tray icon's click, the hot key and `brimble toggle`.
+    void toggleQuickSearchWindow();
+
+    // Replaces the global hot key that toggles the window; none unregisters it. A combination
+    // the desktop refuses is logged and, the first time, shown as a tray notification.
+    void setShowQuickSearchWindowHotKey(const std::optional<KeyCombo>& combo);
+    std::optional<KeyCombo> showQuickSearchWindowHotKey() const { return showQuickSearchWindowHotKey_; }
 
     // Stores the switch off the GUI thread (the preferences file is synced to disk), then
     // updates the icon and calls `done` on the GUI thread.
@@ -61,9 +79,14 @@ private:
     explicit Brimble(Platform& platform);
     void start();
     void rememberActivatedApplication(const RunningApplicationRef& app);
+    void reportRefusedHotKey(const KeyCombo& combo, const QString& reason);
 
     Platform& platform_;
     QPointer<QSystemTrayIcon> statusItem_;
+    std::unique_ptr<StatusBarMenu> statusBarMenu_;
+    std::unique_ptr<QuickSearchViewWindow> quickSearchWindow_;
+    std::optional<KeyCombo> showQuickSearchWindowHotKey_;
+    bool refusedHotKeyShown_ = false;
     std::unique_ptr<KeyBoardEventSimu> keyboard_;
     std::unique_ptr<PasteBoard> pasteBoard_;
     CurrentApplication currentRunningApplication_;

@@ -137,6 +137,13 @@ BRIMBLE_LOCALIZED(files, "format.files")
 BRIMBLE_LOCALIZED(chars, "format.chars")
 } // namespace LocalizedFormat
 
+namespace LocalizedAlert {
+QString hotKeyRefused(const QString& shortcut, const QString& reason)
+{
+    return Localized::text("alert.hot_key_refused").arg(shortcut, reason);
+}
+} // namespace LocalizedAlert
+
 namespace LocalizedQuickView {
 QString nRecords(qint64 count)
 {
