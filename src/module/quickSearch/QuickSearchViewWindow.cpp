@@ -9,12 +9,12 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <QWindow>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 constexpr Qt::KeyboardModifiers kHeldModifiers =
@@ -217,10 +217,20 @@ void QuickSearchViewWindow::keyPressEvent(QKeyEvent* event)
 void QuickSearchViewWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
     const QColor background = palette().color(QPalette::Window);
     QColor border = palette().color(QPalette::WindowText);
     border.setAlpha(60);
+    if (!translucent_) {
+        // The outermost pixels of the shape are the border, so it follows the cut corners.
+        painter.fillRect(rect(), background);
+        QRegion inner = shape_;
+        for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
+            inner &= shape_.translated(step);
+        for (const QRect& r : shape_ - inner)
+            painter.fillRect(r, border);
+        return;
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
     // A cosmetic pen is one device pixel wide: a hairline at every pixel ratio.
     QPen pen(border, 0);
     pen.setCosmetic(true);
@@ -229,6 +239,21 @@ void QuickSearchViewWindow::paintEvent(QPaintEvent*)
     const qreal inset = 0.5 / devicePixelRatioF();
     const QRectF outline = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
     painter.drawRoundedRect(outline, cornerRadius, cornerRadius);
+}
+
+QRegion QuickSearchViewWindow::roundedShape(const QSize& size)
+{
+    // Row by row, the pixels whose centres lie inside the rounded rectangle.
+    QRegion shape;
+    const double r = cornerRadius;
+    for (int y = 0; y < size.height(); ++y) {
+        const double cy = y + 0.5;
+        const double dy = cy < r ? r - cy : (cy > size.height() - r ? cy - (size.height() - r) : 0.0);
+        const int inset = dy > 0 ? int(std::ceil(r - std::sqrt(std::max(0.0, r * r - dy * dy)) - 0.5)) : 0;
+        if (size.width() - 2 * inset > 0)
+            shape += QRect(inset, y, size.width() - 2 * inset, 1);
+    }
+    return shape;
 }
 
 Qt::Edges QuickSearchViewWindow::edgesAt(const QPoint& pos) const
@@ -295,9 +320,8 @@ void QuickSearchViewWindow::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     if (!translucent_) {
         // A shaped window: corners cut without antialiasing, where there is nothing to blend with.
-        QPainterPath path;
-        path.addRoundedRect(QRectF(rect()), cornerRadius, cornerRadius);
-        setMask(QRegion(path.toFillPolygon().toPolygon()));
+        shape_ = roundedShape(size());
+        setMask(shape_);
     }
     saveFrameSoon();
 }

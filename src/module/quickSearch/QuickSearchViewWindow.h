@@ -3,6 +3,7 @@
 #include "module/quickSearch/WindowFrameStore.h"
 
 #include <QPointer>
+#include <QRegion>
 #include <QTimer>
 #include <QWidget>
 
@@ -73,6 +74,7 @@ private:
     bool handleKeyPress(QKeyEvent* event);
     void noteModifiers(Qt::KeyboardModifiers modifiers);
     Qt::Edges edgesAt(const QPoint& pos) const;
+    static QRegion roundedShape(const QSize& size);
     void saveFrameSoon();
     void saveFrame();
 
@@ -83,4 +85,5 @@ private:
     QTimer saveTimer_;
     Qt::KeyboardModifiers modifiers_;
     bool translucent_;
+    QRegion shape_; // the window's shape where there is no compositor
 };
