@@ -103,6 +103,10 @@
         <source>Check for Updates</source>
         <translation>Check for Updates</translation>
     </message>
+    <message id="menu.show_clipboard_history">
+        <source>Show Clipboard History</source>
+        <translation>Show Clipboard History</translation>
+    </message>
     <message id="quick_view.search">
         <source>Search</source>
         <translation>Search</translation>
@@ -258,6 +262,10 @@
     <message id="date.yesterday">
         <source>Yesterday</source>
         <translation>Yesterday</translation>
+    </message>
+    <message id="alert.hot_key_refused">
+        <source>The shortcut %1 is not available (%2). Choose another one in Preferences, or bind the command &quot;brimble toggle&quot; in your desktop&apos;s keyboard settings.</source>
+        <translation>The shortcut %1 is not available (%2). Choose another one in Preferences, or bind the command &quot;brimble toggle&quot; in your desktop&apos;s keyboard settings.</translation>
     </message>
     <message id="format.files">
         <source>files</source>

@@ -13,7 +13,6 @@
 #include "model/IgnoredAppInfModel.h"
 #include "model/PasteCategoryInfModel.h"
 #include "pasteboard/PasteBoard.h"
-#include "pasteboard/PasteBoardUtils.h"
 #include "platform/Platform.h"
 
 #include <QApplication>
@@ -21,6 +20,7 @@
 #include <QJsonArray>
 #include <QMessageBox>
 #include <QSocketNotifier>
+#include <QThreadPool>
 #include <QUuid>
 
 #include <csignal>
@@ -59,7 +59,10 @@ void reportFatalStoreError(const QString& error)
 
 AppDelegate::AppDelegate() = default;
 
-AppDelegate::~AppDelegate() = default;
+AppDelegate::~AppDelegate()
+{
+    tearDown();
+}
 
 bool AppDelegate::applicationDidFinishLaunching(int* exitCode)
 {
@@ -91,11 +94,8 @@ bool AppDelegate::applicationDidFinishLaunching(int* exitCode)
 
     platform_ = Platform::create();
     Workspace* workspace = platform_->workspace.get();
-    PasteInfModel::setIconProvider([workspace](const QString& path) {
-        // Theme icons can only be looked up on the GUI thread; elsewhere the icon loads on its
-        // first read in the interface.
-        return Dispatch::isMainThread() ? workspace->iconForFile(path) : QImage();
-    });
+    PasteInfModel::setIconProvider(
+        [icons = platform_->iconCache.get()](const QString& path) { return icons->icon(path); });
     connect(workspace, &Workspace::applicationActivated, this, [](RunningApplicationRef app) {
         if (app)
             EventBus::post(EventName::didActivateApplication, app);
@@ -112,6 +112,7 @@ bool AppDelegate::applicationDidFinishLaunching(int* exitCode)
 
     installSignalHandlers();
     connect(qApp, &QCoreApplication::aboutToQuit, this, &AppDelegate::applicationWillTerminate);
+    serving_ = true;
     Log::info(kTag, QStringLiteral("started"));
     return true;
 }
@@ -142,17 +143,38 @@ void AppDelegate::initializeData()
 
 void AppDelegate::applicationShouldHandleReopen()
 {
-    // The quick search window is what a reopen shows; until it exists there is nothing
-    // to bring forward.
+    // A second start has no window of its own to show; it means "let me at my history".
     Log::info(kTag, QStringLiteral("reopen"));
+    Brimble::shared().showQuickSearchWindow();
 }
 
 void AppDelegate::applicationWillTerminate()
 {
-    if (Brimble::exists())
-        Brimble::shared().pasteBoard().waitForIdle();
-    if (!CoreDataManager::shared().save())
-        Log::error(kTag, QStringLiteral("save at quit failed"));
+    tearDown();
+}
+
+void AppDelegate::tearDown()
+{
+    // Background tasks (a request being resolved, a paste waiting for its window) still use
+    // Brimble and the platform, and may queue one more write-back; Brimble's own teardown then
+    // stops the tick and lets the pasteboard queue finish what it holds.
+    QThreadPool::globalInstance()->waitForDone();
+    // The icon provider holds the platform's icon cache; the window and the hot key go with
+    // Brimble, while the platform they use is still there.
+    if (platform_)
+        PasteInfModel::setIconProvider({});
+    Brimble::destroy();
+    if (platform_) {
+        Preferences::shared().setLoginItemSwitch({});
+        platform_.reset();
+    }
+    // Last, so every capture is in: closing the only connection checkpoints the WAL into the
+    // file and removes it.
+    if (CoreDataManager::shared().isOpen()) {
+        if (!CoreDataManager::shared().save())
+            Log::error(kTag, QStringLiteral("save at quit failed"));
+        CoreDataManager::shared().close();
+    }
 }
 
 void AppDelegate::installSignalHandlers()
@@ -181,10 +203,17 @@ void AppDelegate::installSignalHandlers()
 void AppDelegate::handleRequest(const QJsonObject& request, std::function<void(const QJsonObject&)> reply)
 {
     const QString verb = request.value("verb").toString();
+    if (!serving_) {
+        reply(failure(QStringLiteral("Brimble is still starting; try again in a moment")));
+        return;
+    }
     Brimble& brimble = Brimble::shared();
 
-    if (verb == "reopen" || verb == "toggle") {
+    if (verb == "reopen") {
         applicationShouldHandleReopen();
+        reply({{"ok", true}});
+    } else if (verb == "toggle") {
+        brimble.toggleQuickSearchWindow();
         reply({{"ok", true}});
     } else if (verb == "pause" || verb == "resume") {
         const bool paused = verb == "pause";
@@ -208,16 +237,20 @@ void AppDelegate::handleRequest(const QJsonObject& request, std::function<void(c
             std::optional<PasteInfModel> model;
             if (clipboard)
                 model = HistoryQueries::resolveItem(*clipboard, item, &error);
-            // A plain-text write-back depends on what the item is.
-            if (model)
-                PasteBoardUtils::preferredContent(*model);
             Dispatch::main([=, &brimble] {
                 if (!model) {
                     reply(failure(error));
                     return;
                 }
-                brimble.pasteItems({*model}, plain, verb == "paste", target);
-                reply({{"ok", true}, {"uuid", model->uuid.value_or(QString())}});
+                // Answered once the clipboard holds the item, so `brimble copy 1 && xclip -o`
+                // reads it; a paste that did not reach its window is a failure to report.
+                const QString uuid = model->uuid.value_or(QString());
+                brimble.pasteItems(
+                    {*model}, plain, verb == "paste", target, [reply, uuid](const PasteOutcome& outcome) {
+                        const bool done = outcome.status == PasteOutcome::Status::Written ||
+                                          outcome.status == PasteOutcome::Status::Pasted;
+                        reply(done ? QJsonObject{{"ok", true}, {"uuid", uuid}} : failure(outcome.message));
+                    });
             });
         });
     } else if (verb == "list" || verb == "search" || verb == "clipboards") {

@@ -30,7 +30,7 @@ public:
     // The application is opened again while it runs (a second `brimble` without a verb).
     void applicationShouldHandleReopen();
 
-    // Waits for pending store work and writes it out.
+    // Tears Brimble down in dependency order (see tearDown) once the event loop has ended.
     void applicationWillTerminate();
 
     // What the first-run ignore rule names: the desktop's password and keys manager.
@@ -40,8 +40,14 @@ public:
 private:
     void handleRequest(const QJsonObject& request, std::function<void(const QJsonObject&)> reply);
     void installSignalHandlers();
+    // Waits for background tasks, deletes `Brimble` (its tick, then its queued captures and
+    // write-backs), then the platform services, and closes the store last. Safe to call twice.
+    void tearDown();
 
     std::unique_ptr<Platform> platform_;
     InstanceChannel* channel_ = nullptr;
     QSocketNotifier* signalNotifier_ = nullptr;
+    // Requests are answered once start-up is complete: before, `Brimble` does not exist yet,
+    // and a fatal-store dialog runs the event loop early.
+    bool serving_ = false;
 };

@@ -1,21 +1,33 @@
 #include "Brimble.h"
 
+#include "app/Action.h"
 #include "app/EventBus.h"
 #include "app/EventNames.h"
+#include "app/Localized.h"
 #include "app/Preferences.h"
+#include "app/StatusBarMenu.h"
 #include "common/Dispatch.h"
 #include "common/Log.h"
+#include "model/CoreDataManager.h"
+#include "module/quickSearch/QuickSearchViewWindow.h"
 #include "pasteboard/KeyBoardEventSimu.h"
 #include "pasteboard/PasteBoard.h"
+#include "platform/KeyTable.h"
 #include "platform/Platform.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QIcon>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSystemTrayIcon>
+#include <QUrl>
 
 namespace {
+const QString kTag = QStringLiteral("Brimble");
 Brimble* g_shared = nullptr;
-}
+} // namespace
 
 Brimble& Brimble::create(Platform& platform)
 {
@@ -36,6 +48,11 @@ bool Brimble::exists()
     return g_shared != nullptr;
 }
 
+void Brimble::destroy()
+{
+    delete g_shared;
+}
+
 Brimble::Brimble(Platform& platform)
     : platform_(platform),
       keyboard_(std::make_unique<KeyBoardEventSimu>(platform.keySynthesizer.get(), platform.clipboard.get())),
@@ -43,14 +60,25 @@ Brimble::Brimble(Platform& platform)
                                                keyboard_.get(),
                                                [this] { return currentRunningApplication_.load(); }))
 {
+    StatusBarMenu::Actions actions;
+    actions.setPauseRecording = [this](bool paused, std::function<void()> done) {
+        setPauseRecording(paused, std::move(done));
+    };
+    actions.showQuickSearchWindow = [this] { showQuickSearchWindow(); };
+    statusBarMenu_ = std::make_unique<StatusBarMenu>(Preferences::shared().pauseRecording(),
+                                                     *platform.workspace, std::move(actions));
+    quickSearchWindow_ = std::make_unique<QuickSearchViewWindow>();
 }
 
 Brimble::~Brimble()
 {
     timer_.stop();
     EventBus::unregister(this);
-    pasteBoard_.reset();
+    setShowQuickSearchWindowHotKey(std::nullopt);
     delete statusItem_;
+    quickSearchWindow_.reset();
+    statusBarMenu_.reset();
+    pasteBoard_.reset();
     if (g_shared == this)
         g_shared = nullptr;
 }
@@ -70,6 +98,13 @@ void Brimble::start()
         }
         rememberActivatedApplication(*app);
     });
+
+    // The preferences post the new combination when the user records one.
+    EventBus::onMainThread(this, EventName::showQuickSearchWindowHotKey, [this](const Notification& note) {
+        const auto* combo = std::any_cast<KeyCombo>(&note.object);
+        setShowQuickSearchWindowHotKey(combo ? std::optional<KeyCombo>(*combo) : std::nullopt);
+    });
+    setShowQuickSearchWindowHotKey(Preferences::shared().showQuickSearchWindowHotKey());
 
     // Seed the target of a paste with whatever is in front now, so a paste right after
     // start-up has somewhere to go.
@@ -98,6 +133,12 @@ void Brimble::installStatusItem()
         return;
     statusItem_ = new QSystemTrayIcon(this);
     statusItem_->setToolTip(QStringLiteral("Brimble"));
+    // A StatusNotifierItem host never reports a context click, so the menu is the icon's own.
+    statusItem_->setContextMenu(statusBarMenu_.get());
+    connect(statusItem_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger)
+            toggleQuickSearchWindow();
+    });
     refreshStatusItemIcon();
     statusItem_->show();
 }
@@ -121,25 +162,104 @@ void Brimble::setPauseRecording(bool paused, std::function<void()> done)
 {
     Dispatch::global([this, paused, done = std::move(done)] {
         Preferences::shared().setPauseRecording(paused);
-        Dispatch::main([this, done] {
+        Dispatch::main([this, paused, done] {
             refreshStatusItemIcon();
+            statusBarMenu_->setRecordingPaused(paused);
             if (done)
                 done();
         });
     });
 }
 
+void Brimble::showQuickSearchWindow()
+{
+    quickSearchWindow_->showAndActivate();
+}
+
+void Brimble::toggleQuickSearchWindow()
+{
+    quickSearchWindow_->toggle();
+}
+
+void Brimble::setShowQuickSearchWindowHotKey(const std::optional<KeyCombo>& combo)
+{
+    if (showQuickSearchWindowHotKey_ == combo)
+        return;
+    if (showQuickSearchWindowHotKey_)
+        platform_.hotKeys->unregisterHotKey(*showQuickSearchWindowHotKey_);
+    showQuickSearchWindowHotKey_.reset();
+    if (!combo)
+        return;
+    const HotKeys::Result result =
+        platform_.hotKeys->registerHotKey(*combo, [this] { toggleQuickSearchWindow(); });
+    if (result != HotKeys::Result::registered) {
+        reportRefusedHotKey(*combo, HotKeys::describe(result));
+        return;
+    }
+    showQuickSearchWindowHotKey_ = combo;
+    Log::info(kTag, QStringLiteral("hot key %1 shows the quick search window").arg(KeyTable::text(*combo)));
+}
+
+void Brimble::reportRefusedHotKey(const KeyCombo& combo, const QString& reason)
+{
+    const QString shortcut = KeyTable::text(combo);
+    Log::warning(kTag, QStringLiteral("hot key %1 not registered: %2").arg(shortcut, reason));
+    if (refusedHotKeyShown_ || !statusItem_)
+        return;
+    refusedHotKeyShown_ = true;
+    statusItem_->showMessage(QStringLiteral("Brimble"), LocalizedAlert::hotKeyRefused(shortcut, reason),
+                             QSystemTrayIcon::Warning);
+}
+
 void Brimble::pasteItems(const QList<PasteInfModel>& models, bool asPlainText, bool paste,
-                         RunningApplicationRef target)
+                         RunningApplicationRef target, std::function<void(const PasteOutcome&)> done)
 {
     const bool simulate = paste && Preferences::shared().autoPasteToCurrentApp();
-    Workspace* workspace = platform_.workspace.get();
-    PasteBoard* board = pasteBoard_.get();
-    // Activation waits for the window manager, so it runs off the GUI thread, before the
-    // write-back is queued.
-    Dispatch::global([=] {
-        if (paste && target && workspace)
-            workspace->activate(*target);
-        board->paste(models, asPlainText, simulate, target);
+    const bool deleteAfterPaste = Preferences::shared().deleteAfterPasted();
+    pasteBoard_->paste(models, asPlainText, simulate, paste ? target : nullptr,
+                       [models, deleteAfterPaste, done = std::move(done)](const PasteOutcome& outcome) {
+                           if (outcome.explainAutoPaste)
+                               showAccessibilityPrompt();
+                           if (!deleteAfterPaste || !outcome.isWritten()) {
+                               if (done)
+                                   done(outcome);
+                               return;
+                           }
+                           // Not before the write: it loads the content it writes from the
+                           // history, and a deleted item has none.
+                           Dispatch::global([models, outcome, done] {
+                               for (const PasteInfModel& model : models)
+                                   CoreDataManager::shared().deletePasteInf(model);
+                               if (done)
+                                   Dispatch::main([done, outcome] { done(outcome); });
+                           });
+                       });
+}
+
+void Brimble::showAccessibilityPrompt()
+{
+    auto* box = new QMessageBox(QMessageBox::Critical, LocalizedAlert::turnOnAccessibility(),
+                                LocalizedAlert::turnOnAccessibilityMessage());
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    auto* turnOn = box->addButton(LocalizedAlert::turnOnAccessibility(), QMessageBox::AcceptRole);
+    box->addButton(LocalizedAlert::notNow(), QMessageBox::RejectRole);
+    auto* learnMore = box->addButton(LocalizedAlert::learnMore(), QMessageBox::HelpRole);
+
+    auto* check = new QCheckBox(LocalizedAlert::doNotShowThisToMeAgain(), box);
+    box->setCheckBox(check);
+    auto* action = new Action(
+        [](QObject* sender) {
+            if (auto* c = qobject_cast<QCheckBox*>(sender))
+                Preferences::shared().setDoNotShowAccessibilityAlert(c->isChecked());
+        },
+        box);
+    QObject::connect(check, &QCheckBox::clicked, action, &Action::action);
+
+    // Linux has no settings page that grants key synthesis, so "Turn On" and "Learn More"
+    // both lead to the help page on auto-paste.
+    QObject::connect(box, &QMessageBox::buttonClicked, box, [=](QAbstractButton* button) {
+        if (button == turnOn || button == learnMore)
+            QDesktopServices::openUrl(QUrl(QStringLiteral("https://brimble.app/help/auto-paste")));
     });
+    box->show();
 }

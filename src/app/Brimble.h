@@ -2,6 +2,8 @@
 
 #include "app/CurrentApplication.h"
 #include "model/PasteInfModel.h"
+#include "pasteboard/PasteOutcome.h"
+#include "platform/KeyCombo.h"
 
 #include <QObject>
 #include <QPointer>
@@ -10,13 +12,17 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class KeyBoardEventSimu;
 class PasteBoard;
+class QuickSearchViewWindow;
+class StatusBarMenu;
 struct Platform;
 
-// The shared coordinator: owns the clipboard monitor, the tray icon and the 0.5-second tick,
-// and remembers which other application was last in front (the target of a later paste).
+// The shared coordinator: owns the clipboard monitor, the tray icon and its menu, the quick
+// search window, its global hot key and the 0.5-second tick, and remembers which other
+// application was last in front (the target of a later paste).
 class Brimble : public QObject
 {
     Q_OBJECT
@@ -28,6 +34,9 @@ public:
     static Brimble& create(Platform& platform);
     static Brimble& shared();
     static bool exists();
+    // Stops the tick, finishes the queued captures and write-backs, and deletes the shared
+    // instance; the platform may go after this.
+    static void destroy();
     ~Brimble() override;
 
     PasteBoard& pasteBoard() { return *pasteBoard_; }
@@ -38,23 +47,46 @@ public:
     void removeStatusItem();
     void refreshStatusItemIcon();
     QSystemTrayIcon* statusItem() const { return statusItem_; }
+    StatusBarMenu& statusBarMenu() { return *statusBarMenu_; }
+
+    QuickSearchViewWindow& quickSearchWindow() { return *quickSearchWindow_; }
+    // Shows the window on the screen in use and gives it the keyboard; a shown window is
+    // brought forward again.
+    void showQuickSearchWindow();
+    // The tray icon's click, the hot key and `brimble toggle`.
+    void toggleQuickSearchWindow();
+
+    // Replaces the global hot key that toggles the window; none unregisters it. A combination
+    // the desktop refuses is logged and, the first time, shown as a tray notification.
+    void setShowQuickSearchWindowHotKey(const std::optional<KeyCombo>& combo);
+    std::optional<KeyCombo> showQuickSearchWindowHotKey() const { return showQuickSearchWindowHotKey_; }
 
     // Stores the switch off the GUI thread (the preferences file is synced to disk), then
     // updates the icon and calls `done` on the GUI thread.
     void setPauseRecording(bool paused, std::function<void()> done = {});
 
     // Writes the items back; with paste, re-activates `target` and sends the paste chord
-    // when auto-paste is on.
+    // when auto-paste is on. Once the clipboard holds them, and only then, the items leave
+    // the history when "delete after paste" is on. `done` gets the outcome on the GUI thread,
+    // after that deletion.
     void pasteItems(const QList<PasteInfModel>& models, bool asPlainText, bool paste,
-                    RunningApplicationRef target);
+                    RunningApplicationRef target, std::function<void(const PasteOutcome&)> done = {});
+
+    // Explains that auto-paste needs key synthesis (GUI thread); the user can turn it off.
+    static void showAccessibilityPrompt();
 
 private:
     explicit Brimble(Platform& platform);
     void start();
     void rememberActivatedApplication(const RunningApplicationRef& app);
+    void reportRefusedHotKey(const KeyCombo& combo, const QString& reason);
 
     Platform& platform_;
     QPointer<QSystemTrayIcon> statusItem_;
+    std::unique_ptr<StatusBarMenu> statusBarMenu_;
+    std::unique_ptr<QuickSearchViewWindow> quickSearchWindow_;
+    std::optional<KeyCombo> showQuickSearchWindowHotKey_;
+    bool refusedHotKeyShown_ = false;
     std::unique_ptr<KeyBoardEventSimu> keyboard_;
     std::unique_ptr<PasteBoard> pasteBoard_;
     CurrentApplication currentRunningApplication_;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/KeyCombo.h"
+#include "platform/KeyCombo.h"
 
 #include <QByteArray>
 #include <QString>

@@ -80,6 +80,7 @@ BRIMBLE_LOCALIZED(continueRecording, "menu.continue_recording")
 BRIMBLE_LOCALIZED(openInBrowser, "menu.open_in_browser")
 BRIMBLE_LOCALIZED(help, "menu.help")
 BRIMBLE_LOCALIZED(checkForUpdates, "menu.check_for_updates")
+BRIMBLE_LOCALIZED(showClipboardHistory, "menu.show_clipboard_history")
 } // namespace LocalizedMenu
 
 namespace LocalizedQuickView {
@@ -135,6 +136,13 @@ BRIMBLE_LOCALIZED(yesterday, "date.yesterday")
 BRIMBLE_LOCALIZED(files, "format.files")
 BRIMBLE_LOCALIZED(chars, "format.chars")
 } // namespace LocalizedFormat
+
+namespace LocalizedAlert {
+QString hotKeyRefused(const QString& shortcut, const QString& reason)
+{
+    return Localized::text("alert.hot_key_refused").arg(shortcut, reason);
+}
+} // namespace LocalizedAlert
 
 namespace LocalizedQuickView {
 QString nRecords(qint64 count)

@@ -45,6 +45,7 @@ QString continueRecording(); // "menu.continue_recording"
 QString openInBrowser();     // "menu.open_in_browser"
 QString help();              // "menu.help"
 QString checkForUpdates();   // "menu.check_for_updates"
+QString showClipboardHistory(); // "menu.show_clipboard_history"
 } // namespace LocalizedMenu
 
 namespace LocalizedQuickView {
@@ -92,6 +93,8 @@ QString quitWithoutSavingInformation(); // "Quitting now will lose any changes y
                                         // successful save"
 QString quitAnyway();                   // "Quit anyway"
 QString quitCancel();                   // "Cancel"
+// "alert.hot_key_refused": %1 the shortcut, %2 why the desktop refused it
+QString hotKeyRefused(const QString& shortcut, const QString& reason);
 } // namespace LocalizedAlert
 
 namespace LocalizedFormat {

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <cstring>
@@ -19,12 +20,24 @@ QStringList logFilesOldestFirst(const QString& directory)
     QDir dir(directory);
     return dir.entryList({QString(kPrefix) + "*" + kSuffix}, QDir::Files, QDir::Name);
 }
+
+// Every folder the path still lacks is created private, as XDG asks of the folders an
+// application creates: what lives there describes what the user copied.
+void makePrivatePath(const QString& directory)
+{
+    const QString absolute = QDir::cleanPath(QDir(directory).absolutePath());
+    QString path;
+    for (const QString& part : absolute.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        path += QLatin1Char('/') + part;
+        ::mkdir(QFile::encodeName(path).constData(), 0700);
+    }
+}
 } // namespace
 
 RollingFileSink::RollingFileSink(QString directory, std::chrono::seconds rollInterval, int maxFiles)
     : directory_(std::move(directory)), rollInterval_(rollInterval), maxFiles_(maxFiles)
 {
-    QDir().mkpath(directory_);
+    makePrivatePath(directory_);
     ::chmod(QFile::encodeName(directory_).constData(), 0700);
     openFile(true, std::chrono::system_clock::now());
 }

@@ -72,7 +72,8 @@ public:
     // (the store reads many items' content at once this way).
     void fulfilContent(std::optional<PasteboardItems> items);
 
-    // The application icon: never stored, loaded from the workspace on first read.
+    // The application icon: never stored, asked of the icon provider on first read. On the GUI
+    // thread it is absent until the provider has read it (the provider announces it then).
     std::optional<QImage> appIconImage() const;
     void refreshAppIcon();
 
@@ -89,7 +90,9 @@ public:
 
     QString description() const;
 
-    // How models find application icons; set once at start-up (the workspace's icon lookup).
+    // How models find application icons; set once at start-up (the platform's icon cache). Called
+    // on any thread; on the GUI thread it must answer without reading files (a null image
+    // while the icon is still being read).
     using IconProvider = std::function<QImage(const QString& path)>;
     static void setIconProvider(IconProvider provider);
 

@@ -3,33 +3,33 @@
 #include "model/PasteboardItem.h"
 #include "platform/RunningApplication.h"
 
-#include <functional>
-
 class Clipboard;
 class KeySynthesizer;
 
 // Sends the paste key stroke to the application the user was working in, when the desktop
-// lets us (XTest on an X11 window); otherwise explains once how auto-paste works here.
+// lets us (XTest on an X11 window). It never shows anything itself: when the stroke may not be
+// sent it says whether the user should be told how auto-paste works, and `app` tells them.
 class KeyBoardEventSimu
 {
 public:
+    enum class Result
+    {
+        Sent,
+        Refused,        // no key synthesis for the target; the user turned the explanation off
+        RefusedExplain, // no key synthesis for the target; explain how auto-paste works here
+        Failed,         // key synthesis is there but the stroke did not go out
+    };
+
     KeyBoardEventSimu(KeySynthesizer* synthesizer, Clipboard* clipboard);
 
-    // Called after the items are on the clipboard. Terminals paste from PRIMARY with
-    // Shift+Insert, so for them the items are offered there too.
-    void simulatePaste(const RunningApplicationRef& target, const PasteboardItems& items);
+    // Called after the items are on the clipboard and the target is in front. Terminals paste
+    // from PRIMARY with Shift+Insert, so for them the items are offered there too.
+    Result simulatePaste(const RunningApplicationRef& target, const PasteboardItems& items);
 
-    // Whether a paste may be sent to target. When not, and the user has not turned the
-    // prompt off, the prompt is scheduled on the GUI thread; the answer never waits for it.
+    // Whether a paste may be sent to target.
     bool checkAccessibility(const RunningApplication* target);
-
-    // Shows the prompt (GUI thread). Tests replace it to observe it.
-    using PromptPresenter = std::function<void()>;
-    void setPromptPresenter(PromptPresenter presenter);
-    static void showAccessibilityPrompt();
 
 private:
     KeySynthesizer* synthesizer_;
     Clipboard* clipboard_;
-    PromptPresenter presenter_;
 };

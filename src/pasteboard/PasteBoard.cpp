@@ -8,10 +8,14 @@
 #include "model/CoreDataManager.h"
 #include "model/PasteboardTypes.h"
 #include "pasteboard/KeyBoardEventSimu.h"
+#include "pasteboard/PasteBoardUtils.h"
 #include "platform/Clipboard.h"
 #include "platform/Workspace.h"
 
 #include <QUrl>
+
+#include <chrono>
+#include <thread>
 
 namespace {
 const QString kTag = QStringLiteral("PasteBoard");
@@ -52,7 +56,9 @@ void setPlainString(PasteboardItem& item, const QByteArray& utf8)
 PasteBoard::PasteBoard(Clipboard* clipboard, Workspace* workspace, KeyBoardEventSimu* keyboard,
                        SourceProvider currentRunningApplication)
     : clipboard_(clipboard), workspace_(workspace), keyboard_(keyboard),
-      currentRunningApplication_(std::move(currentRunningApplication)), changeCount_(clipboard->changeCount())
+      currentRunningApplication_(std::move(currentRunningApplication)),
+      contentDelayMs_(qEnvironmentVariableIntValue("BRIMBLE_TEST_SLOW_CONTENT_MS")),
+      changeCount_(clipboard->changeCount())
 {
     EventBus::onMainThread(this, EventName::onIgnoredAppChanged, [this](const Notification& note) {
         const auto* rules = std::any_cast<QList<IgnoredAppInfModel>>(&note.object);
@@ -239,9 +245,13 @@ bool PasteBoard::isContentEqual(const std::optional<PasteInfModel>& previous,
 }
 
 void PasteBoard::paste(const QList<PasteInfModel>& models, bool asPlainText, bool simulatePaste,
-                       RunningApplicationRef target)
+                       RunningApplicationRef target, Completion done)
 {
-    queue_.async([=, this] { writeBack(models, asPlainText, simulatePaste, target); });
+    queue_.async([=, this, done = std::move(done)] {
+        const PasteOutcome outcome = writeBack(models, asPlainText, simulatePaste, target);
+        if (done)
+            Dispatch::main([done, outcome] { done(outcome); });
+    });
 }
 
 PasteboardItems PasteBoard::itemsForPaste(const QList<PasteInfModel>& models, bool asPlainText)
@@ -288,21 +298,92 @@ PasteboardItems PasteBoard::itemsForPaste(const QList<PasteInfModel>& models, bo
     return list;
 }
 
-void PasteBoard::writeBack(const QList<PasteInfModel>& models, bool asPlainText, bool simulatePaste,
-                           const RunningApplicationRef& target)
+PasteOutcome PasteBoard::writeBack(QList<PasteInfModel> models, bool asPlainText, bool simulatePaste,
+                                   const RunningApplicationRef& target)
 {
-    pasteInfModel_ = PasteInfModel();
-    clipboard_->clear();
+    using Status = PasteOutcome::Status;
+    const QString tag = QStringLiteral("ON PASTE");
+    Log::info(tag, QStringLiteral("writing %1 item(s)%2")
+                       .arg(models.size())
+                       .arg(simulatePaste ? QStringLiteral(" to paste") : QString()));
+    if (contentDelayMs_ > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(contentDelayMs_));
+
+    // The content of a listed item is loaded here, before anything is written: an item whose
+    // content cannot be read any more must not leave an empty clipboard behind.
+    bool contentMissing = false;
+    for (PasteInfModel& model : models) {
+        if (!model.pasteboardItems()) {
+            contentMissing = true;
+            continue;
+        }
+        // Reducing to plain text depends on what the item is; one never shown is not yet
+        // classified.
+        if (asPlainText && !model.displayType)
+            PasteBoardUtils::preferredContent(model);
+    }
     const PasteboardItems items = itemsForPaste(models, asPlainText);
-    pasteInfModel_->setPasteboardItems(items);
     if (items.isEmpty()) {
-        Log::warning(QStringLiteral("ON PASTE"), QStringLiteral("nothing to write"));
-        return;
+        // The clipboard keeps what it holds: emptying it would lose that for nothing.
+        const PasteOutcome outcome =
+            contentMissing
+                ? PasteOutcome{Status::ContentUnavailable,
+                               QStringLiteral("the item's content could not be read from the history")}
+            : asPlainText
+                ? PasteOutcome{Status::NothingToWrite,
+                               QStringLiteral("the item has no plain text; the clipboard was left as it was")}
+                : PasteOutcome{Status::NothingToWrite, QStringLiteral("nothing to write")};
+        Log::warning(tag, outcome.message);
+        return outcome;
     }
+    // Taken directly, never released first: in the moment without an owner another clipboard
+    // tool would put back its own item.
     if (!clipboard_->write(items)) {
-        Log::error(QStringLiteral("ON PASTE"), QStringLiteral("could not take the clipboard"));
-        return;
+        Log::error(tag, QStringLiteral("could not take the clipboard"));
+        return {Status::ClipboardRefused, QStringLiteral("the clipboard could not be taken")};
     }
-    if (simulatePaste && keyboard_)
-        keyboard_->simulatePaste(target, items);
+    PasteInfModel record;
+    record.setPasteboardItems(items);
+    pasteInfModel_ = record;
+    return pasteInto(target, simulatePaste, items);
+}
+
+PasteOutcome PasteBoard::pasteInto(const RunningApplicationRef& target, bool simulatePaste,
+                                   const PasteboardItems& items)
+{
+    using Status = PasteOutcome::Status;
+    const QString kept = QStringLiteral("; the item is on the clipboard");
+    auto notPasted = [&](Status status, const QString& what) {
+        Log::warning(QStringLiteral("ON PASTE"), what);
+        return PasteOutcome{status, what + kept};
+    };
+    if (!target) {
+        return simulatePaste
+                   ? notPasted(Status::WindowGone, QStringLiteral("no window to paste into is known"))
+                   : PasteOutcome{Status::Written, {}};
+    }
+    // A key stroke sent to whatever is in front instead would paste into the wrong window.
+    switch (workspace_ ? workspace_->activate(*target) : Workspace::Activation::NotActivated) {
+    case Workspace::Activation::Activated:
+        break;
+    case Workspace::Activation::WindowGone:
+        return notPasted(Status::WindowGone, QStringLiteral("the window to paste into is gone"));
+    case Workspace::Activation::NotActivated:
+        return notPasted(Status::ActivationFailed,
+                         QStringLiteral("the window to paste into did not come to the front"));
+    }
+    if (!simulatePaste)
+        return {Status::Written, {}};
+    const auto sent =
+        keyboard_ ? keyboard_->simulatePaste(target, items) : KeyBoardEventSimu::Result::Refused;
+    if (sent == KeyBoardEventSimu::Result::Sent)
+        return {Status::Pasted, {}};
+    if (sent != KeyBoardEventSimu::Result::Failed) {
+        PasteOutcome outcome =
+            notPasted(Status::KeySynthesisRefused,
+                      QStringLiteral("the display does not take synthetic key strokes (XTest)"));
+        outcome.explainAutoPaste = sent == KeyBoardEventSimu::Result::RefusedExplain;
+        return outcome;
+    }
+    return notPasted(Status::KeySynthesisRefused, QStringLiteral("the paste key stroke could not be sent"));
 }

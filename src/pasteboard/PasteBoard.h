@@ -3,6 +3,7 @@
 #include "common/SerialQueue.h"
 #include "model/PasteInfModel.h"
 #include "model/IgnoredAppInfModel.h"
+#include "pasteboard/PasteOutcome.h"
 #include "platform/RunningApplication.h"
 
 #include <QList>
@@ -38,10 +39,16 @@ public:
     // The timer's action (GUI thread).
     void checkForChangesInPasteboard();
 
-    // Writes the models, in order, to the clipboard (all representations or plain text), then
-    // optionally sends the paste key stroke to `target`. Returns at once.
+    using Completion = std::function<void(const PasteOutcome& outcome)>;
+
+    // Writes the models, in order, to the clipboard (all representations or plain text). With
+    // a target, then brings its window to the front and, with simulatePaste, sends it the
+    // paste key stroke; a window that is gone or stays behind gets no key stroke. Returns at
+    // once; `done` runs on the GUI thread once the clipboard holds the items (or could not).
+    // Content still to be loaded from the history is loaded before the write, so a caller
+    // that removes the items afterwards does that in `done`, after a written outcome.
     void paste(const QList<PasteInfModel>& models, bool asPlainText, bool simulatePaste,
-               RunningApplicationRef target = {});
+               RunningApplicationRef target = {}, Completion done = {});
 
     // The items a write-back offers for the models (what paste() writes).
     static PasteboardItems itemsForPaste(const QList<PasteInfModel>& models, bool asPlainText);
@@ -65,13 +72,18 @@ private:
     bool capture(const QStringList& types, const RunningApplicationRef& source);
     // The offer carries a password manager's hint that does not clear it.
     bool isSecret(const QStringList& types);
-    void writeBack(const QList<PasteInfModel>& models, bool asPlainText, bool simulatePaste,
-                   const RunningApplicationRef& target);
+    PasteOutcome writeBack(QList<PasteInfModel> models, bool asPlainText, bool simulatePaste,
+                           const RunningApplicationRef& target);
+    PasteOutcome pasteInto(const RunningApplicationRef& target, bool simulatePaste,
+                           const PasteboardItems& items);
 
     Clipboard* clipboard_;
     Workspace* workspace_;
     KeyBoardEventSimu* keyboard_;
     SourceProvider currentRunningApplication_;
+    // BRIMBLE_TEST_SLOW_CONTENT_MS: how long each write-back waits before loading the content
+    // it writes, as the load of a large item would (tests of what runs after a write).
+    int contentDelayMs_ = 0;
 
     std::atomic<qint64> changeCount_;
     std::atomic<bool> probeInFlight_{false};

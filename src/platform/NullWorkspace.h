@@ -11,5 +11,5 @@ public:
 
     RunningApplicationRef frontmostApplication() override { return nullptr; }
     RunningApplicationRef clipboardOwnerApplication() override { return nullptr; }
-    bool activate(const RunningApplication&, int) override { return false; }
+    Activation activate(const RunningApplication&, int) override { return Activation::NotActivated; }
 };

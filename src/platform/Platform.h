@@ -1,6 +1,8 @@
 #pragma once
 
 #include "platform/Clipboard.h"
+#include "platform/HotKeys.h"
+#include "platform/IconCache.h"
 #include "platform/KeySynthesizer.h"
 #include "platform/LoginItem.h"
 #include "platform/Workspace.h"
@@ -12,8 +14,12 @@ struct Platform
 {
     std::unique_ptr<Clipboard> clipboard;
     std::unique_ptr<Workspace> workspace;
+    // The workspace's application icons, read off the GUI thread (declared after the workspace,
+    // which it reads through, so it goes first).
+    std::unique_ptr<IconCache> iconCache;
     std::unique_ptr<KeySynthesizer> keySynthesizer;
     std::unique_ptr<LoginItem> loginItem;
+    std::unique_ptr<HotKeys> hotKeys;
 
     // The X11 services when a display is reachable; otherwise services that record nothing
     // and log why.

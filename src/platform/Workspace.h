@@ -24,9 +24,16 @@ public:
     // Callable from background threads.
     virtual RunningApplicationRef clipboardOwnerApplication() = 0;
 
+    enum class Activation
+    {
+        Activated,
+        WindowGone,
+        NotActivated
+    };
+
     // Brings the application's remembered window to the front and waits (at most timeoutMs)
     // until it is active. Callable from background threads.
-    virtual bool activate(const RunningApplication& app, int timeoutMs = 500) = 0;
+    virtual Activation activate(const RunningApplication& app, int timeoutMs = 500) = 0;
 
     // A desktop file's icon for a .desktop path, else the file's MIME-type icon.
     virtual QImage iconForFile(const QString& path) = 0;

@@ -50,6 +50,7 @@ private Q_SLOTS:
         row("menu.open_in_browser", "Open in Browser", &LocalizedMenu::openInBrowser);
         row("menu.help", "Help", &LocalizedMenu::help);
         row("menu.check_for_updates", "Check for Updates", &LocalizedMenu::checkForUpdates);
+        row("menu.show_clipboard_history", "Show Clipboard History", &LocalizedMenu::showClipboardHistory);
         row("quick_view.search", "Search", &LocalizedQuickView::search);
         row("quick_view.unnamed", "UnNamed", &LocalizedQuickView::unnamed);
         row("quick_view.empty", "It's Empty", &LocalizedQuickView::empty);

@@ -164,12 +164,12 @@ void TestX11Workspace::activatesARememberedWindow()
     QTRY_VERIFY(workspace.frontmostApplication() &&
                 workspace.frontmostApplication()->windowId != first->windowId);
 
-    QVERIFY(workspace.activate(*first, 2000));
+    QCOMPARE(workspace.activate(*first, 2000), Workspace::Activation::Activated);
     QCOMPARE(workspace.frontmostApplication()->windowId, first->windowId);
 
     RunningApplication gone;
     gone.windowId = 0x7ffffff0;
-    QVERIFY(!workspace.activate(gone, 200));
+    QCOMPARE(workspace.activate(gone, 200), Workspace::Activation::WindowGone);
 }
 
 void TestX11Workspace::sendsThePasteChord_data()

@@ -17,6 +17,8 @@
 
 Q_DECLARE_METATYPE(QList<PasteInfModel>)
 Q_DECLARE_METATYPE(QList<QStringList>)
+Q_DECLARE_METATYPE(Workspace::Activation)
+Q_DECLARE_METATYPE(PasteOutcome::Status)
 
 namespace {
 PasteboardItem textItem(const QByteArray& text, const QString& type = QStringLiteral("UTF8_STRING"))
@@ -75,8 +77,8 @@ private Q_SLOTS:
     void writeBackOffers();
     void writeBackIsNotRecordedAgain();
     void modelsWithoutContentAreSkipped();
-    void pasteKeyOnlyWhenTrusted_data();
-    void pasteKeyOnlyWhenTrusted();
+    void pasteKeyOnlyIntoItsWindowWhenTrusted_data();
+    void pasteKeyOnlyIntoItsWindowWhenTrusted();
     void terminalsGetThePrimarySelection();
 
 private:
@@ -89,7 +91,6 @@ private:
     std::unique_ptr<KeyBoardEventSimu> keyboard_;
     std::unique_ptr<PasteBoard> board_;
     RunningApplicationRef current_;
-    int prompts_ = 0;
 };
 
 void TestPasteBoardMonitor::init()
@@ -105,8 +106,6 @@ void TestPasteBoardMonitor::init()
     workspace_ = std::make_unique<FakeWorkspace>();
     keys_ = std::make_unique<FakeKeySynthesizer>();
     keyboard_ = std::make_unique<KeyBoardEventSimu>(keys_.get(), clipboard_.get());
-    prompts_ = 0;
-    keyboard_->setPromptPresenter([this] { ++prompts_; });
     current_ = nullptr;
     board_ = std::make_unique<PasteBoard>(clipboard_.get(), workspace_.get(), keyboard_.get(),
                                           [this] { return current_; });
@@ -437,34 +436,47 @@ void TestPasteBoardMonitor::modelsWithoutContentAreSkipped()
     QCOMPARE(clipboard_->writes().first().size(), 1);
 }
 
-void TestPasteBoardMonitor::pasteKeyOnlyWhenTrusted_data()
+void TestPasteBoardMonitor::pasteKeyOnlyIntoItsWindowWhenTrusted_data()
 {
+    using Status = PasteOutcome::Status;
+    using Activation = Workspace::Activation;
     QTest::addColumn<bool>("trusted");
     QTest::addColumn<bool>("promptSuppressed");
-    QTest::addColumn<int>("pastes");
-    QTest::addColumn<int>("prompts");
-    QTest::newRow("trusted") << true << false << 1 << 0;
-    QTest::newRow("untrusted: prompt") << false << false << 0 << 1;
-    QTest::newRow("untrusted, prompt turned off") << false << true << 0 << 0;
+    QTest::addColumn<Activation>("activation");
+    QTest::addColumn<Status>("status");
+    QTest::addColumn<bool>("explain");
+    QTest::newRow("trusted") << true << false << Activation::Activated << Status::Pasted << false;
+    QTest::newRow("untrusted: explain")
+        << false << false << Activation::Activated << Status::KeySynthesisRefused << true;
+    QTest::newRow("untrusted, explanation turned off")
+        << false << true << Activation::Activated << Status::KeySynthesisRefused << false;
+    QTest::newRow("window gone") << true << false << Activation::WindowGone << Status::WindowGone << false;
+    QTest::newRow("window stays behind")
+        << true << false << Activation::NotActivated << Status::ActivationFailed << false;
 }
 
-void TestPasteBoardMonitor::pasteKeyOnlyWhenTrusted()
+void TestPasteBoardMonitor::pasteKeyOnlyIntoItsWindowWhenTrusted()
 {
     QFETCH(bool, trusted);
     QFETCH(bool, promptSuppressed);
-    QFETCH(int, pastes);
-    QFETCH(int, prompts);
+    QFETCH(Workspace::Activation, activation);
+    QFETCH(PasteOutcome::Status, status);
+    QFETCH(bool, explain);
     keys_->setTrusted(trusted);
+    workspace_->setActivation(activation);
     Preferences::shared().setDoNotShowAccessibilityAlert(promptSuppressed);
     Log::Capture log;
     PasteInfModel model =
         PasteInfModel::capture(PasteboardItems{textItem("x")}, QStringList{"UTF8_STRING"}, nullptr);
-    board_->paste({model}, false, true, app("org.example.Editor"));
-    board_->waitForIdle();
-    QCoreApplication::processEvents();
+    std::optional<PasteOutcome> outcome;
+    board_->paste({model}, false, true, app("org.example.Editor"),
+                  [&](const PasteOutcome& result) { outcome = result; });
+    QVERIFY(QTest::qWaitFor([&] { return outcome.has_value(); }));
+    QCOMPARE(outcome->status, status);
+    QVERIFY(outcome->isWritten());
+    QCOMPARE(outcome->explainAutoPaste, explain);
     QCOMPARE(clipboard_->writes().size(), 1); // on the clipboard either way
-    QCOMPARE(keys_->pastes().size(), pastes);
-    QCOMPARE(prompts_, prompts);
+    QCOMPARE(keys_->pastes().size(), status == PasteOutcome::Status::Pasted ? 1 : 0);
     if (!trusted)
         QVERIFY(log.contains("simulate paste key: accessibility not turn on"));
     if (promptSuppressed)

@@ -14,14 +14,13 @@ RunningApplicationRef FakeWorkspace::clipboardOwnerApplication()
     return owner_;
 }
 
-bool FakeWorkspace::activate(const RunningApplication& app, int)
+Workspace::Activation FakeWorkspace::activate(const RunningApplication& app, int)
 {
     QMutexLocker lock(&mutex_);
     activations_.append(app.windowId);
-    if (!activationSucceeds_)
-        return false;
-    frontmost_ = std::make_shared<const RunningApplication>(app);
-    return true;
+    if (activation_ == Activation::Activated)
+        frontmost_ = std::make_shared<const RunningApplication>(app);
+    return activation_;
 }
 
 QImage FakeWorkspace::iconForFile(const QString& path)
@@ -62,10 +61,10 @@ void FakeWorkspace::activateApplication(RunningApplicationRef app)
     Q_EMIT applicationActivated(app);
 }
 
-void FakeWorkspace::setActivationSucceeds(bool succeeds)
+void FakeWorkspace::setActivation(Activation answer)
 {
     QMutexLocker lock(&mutex_);
-    activationSucceeds_ = succeeds;
+    activation_ = answer;
 }
 
 void FakeWorkspace::setIconForFile(const QString& path, const QImage& icon)

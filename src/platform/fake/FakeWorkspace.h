@@ -16,7 +16,7 @@ public:
 
     RunningApplicationRef frontmostApplication() override;
     RunningApplicationRef clipboardOwnerApplication() override;
-    bool activate(const RunningApplication& app, int timeoutMs = 500) override;
+    Activation activate(const RunningApplication& app, int timeoutMs = 500) override;
     QImage iconForFile(const QString& path) override;
     bool openUrl(const QUrl& url) override;
     bool revealFile(const QString& path) override;
@@ -26,8 +26,8 @@ public:
     // Makes app the frontmost one and emits applicationActivated (on the caller's thread,
     // which in tests is the GUI thread).
     void activateApplication(RunningApplicationRef app);
-    // activate() answers false from now on, as when the window is gone.
-    void setActivationSucceeds(bool succeeds);
+    // What activate() answers from now on (Activated makes the application the frontmost one).
+    void setActivation(Activation answer);
     void setIconForFile(const QString& path, const QImage& icon);
 
     // Window ids passed to activate(), in order.
@@ -39,7 +39,7 @@ private:
     mutable QMutex mutex_;
     RunningApplicationRef frontmost_;
     RunningApplicationRef owner_;
-    bool activationSucceeds_ = true;
+    Activation activation_ = Activation::Activated;
     QHash<QString, QImage> icons_;
     QList<quint32> activations_;
     QList<QUrl> openedUrls_;

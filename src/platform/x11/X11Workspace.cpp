@@ -43,7 +43,7 @@ public:
     bool valid() const { return valid_; }
     RunningApplicationRef frontmost();
     RunningApplicationRef clipboardOwner();
-    bool activate(xcb_window_t window, int timeoutMs);
+    Activation activate(xcb_window_t window, int timeoutMs);
 
 private:
     void run();
@@ -376,14 +376,14 @@ RunningApplicationRef X11Workspace::Backend::clipboardOwner()
     return app;
 }
 
-bool X11Workspace::Backend::activate(xcb_window_t window, int timeoutMs)
+Workspace::Activation X11Workspace::Backend::activate(xcb_window_t window, int timeoutMs)
 {
     if (!windowExists(window)) {
         Log::warning(tag, QStringLiteral("cannot activate a window that no longer exists"));
-        return false;
+        return Activation::WindowGone;
     }
     if (activeWindow() == window)
-        return true;
+        return Activation::Activated;
     auto request = [this, window] {
         xcb_client_message_event_t message;
         std::memset(&message, 0, sizeof message);
@@ -405,7 +405,7 @@ bool X11Workspace::Backend::activate(xcb_window_t window, int timeoutMs)
     bool repeated = false;
     for (;;) {
         if (activeWindow() == window)
-            return true;
+            return Activation::Activated;
         const auto now = std::chrono::steady_clock::now();
         if (now >= deadline)
             break;
@@ -416,8 +416,13 @@ bool X11Workspace::Backend::activate(xcb_window_t window, int timeoutMs)
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
+    // Closed while we waited: that is a window gone, not a window manager that refused.
+    if (!windowExists(window)) {
+        Log::warning(tag, QStringLiteral("the window closed before it became active"));
+        return Activation::WindowGone;
+    }
     Log::warning(tag, QStringLiteral("window did not become active in time"));
-    return false;
+    return Activation::NotActivated;
 }
 
 X11Workspace::X11Workspace(const QByteArray& displayName, QObject* parent)
@@ -442,7 +447,7 @@ RunningApplicationRef X11Workspace::clipboardOwnerApplication()
     return backend_->valid() ? backend_->clipboardOwner() : nullptr;
 }
 
-bool X11Workspace::activate(const RunningApplication& app, int timeoutMs)
+Workspace::Activation X11Workspace::activate(const RunningApplication& app, int timeoutMs)
 {
-    return backend_->valid() && backend_->activate(app.windowId, timeoutMs);
+    return backend_->valid() ? backend_->activate(app.windowId, timeoutMs) : Activation::NotActivated;
 }

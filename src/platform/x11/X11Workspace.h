@@ -22,7 +22,7 @@ public:
 
     RunningApplicationRef frontmostApplication() override;
     RunningApplicationRef clipboardOwnerApplication() override;
-    bool activate(const RunningApplication& app, int timeoutMs = 500) override;
+    Activation activate(const RunningApplication& app, int timeoutMs = 500) override;
 
     class Backend;
 

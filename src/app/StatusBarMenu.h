@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QMenu>
+#include <QPointer>
+#include <QUrl>
+
+#include <functional>
+
+class QMessageBox;
+class Workspace;
+
+// The tray icon's menu (the quick search window's menu button opens the same one where the
+// desktop has no tray): pause or resume recording, open the quick search window, help, about
+// and quit.
+class StatusBarMenu : public QMenu
+{
+    Q_OBJECT
+public:
+    static inline const QUrl helpUrl = QUrl(QStringLiteral("https://brimble.app/help"));
+
+    struct Actions
+    {
+        // Stores the pause switch (off the GUI thread) and calls done on the GUI thread once it
+        // is stored.
+        std::function<void(bool paused, std::function<void()> done)> setPauseRecording;
+        std::function<void()> showQuickSearchWindow;
+    };
+
+    StatusBarMenu(bool recordingPaused, Workspace& workspace, Actions actions, QWidget* parent = nullptr);
+
+    // Follows the pause switch when it changed elsewhere (`brimble pause`).
+    void setRecordingPaused(bool paused);
+    bool isRecordingPaused() const { return paused_; }
+
+    QAction* pauseRecordingItem() const { return pauseRecordingItem_; }
+    QAction* showQuickSearchItem() const { return showQuickSearchItem_; }
+    QAction* helpItem() const { return helpItem_; }
+    QAction* aboutItem() const { return aboutItem_; }
+    QAction* quitItem() const { return quitItem_; }
+
+private:
+    void pauseRecording();
+    void showAboutPanel();
+
+    Workspace& workspace_;
+    Actions actions_;
+    bool paused_;
+    QAction* pauseRecordingItem_;
+    QAction* showQuickSearchItem_;
+    QAction* helpItem_;
+    QAction* aboutItem_;
+    QAction* quitItem_;
+    QPointer<QMessageBox> aboutPanel_;
+};

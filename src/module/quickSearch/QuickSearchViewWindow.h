@@ -1,0 +1,89 @@
+#pragma once
+
+#include "module/quickSearch/WindowFrameStore.h"
+
+#include <QPointer>
+#include <QRegion>
+#include <QTimer>
+#include <QWidget>
+
+#include <optional>
+
+class QVBoxLayout;
+
+// The floating panel that holds the quick search views. Built once and kept hidden, so a
+// showing costs a map and a paint. It stays above other windows and takes the keyboard; it
+// never hides itself when it loses the keyboard, it only says so on the event bus.
+//
+// It is the first stage of the keyboard: an event filter in front of every widget in the panel
+// consumes Escape (any modifiers) and Ctrl+W, which hide the panel, and Ctrl+comma, which asks
+// for the preferences; every other key press is posted as "on_key_down_in_quick_search_window"
+// with the QKeyEvent* as sender before the focused widget sees it. Main-thread handlers run in
+// place, so a handler that takes the key accepts the event and the focused widget never gets
+// it; keys nobody accepts reach the focused widget (the search field) as usual. Every change of
+// the held modifiers is posted as "on_flag_changed_event_name" with the new
+// Qt::KeyboardModifiers as sender.
+class QuickSearchViewWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr QSize minimumFrameSize{600, 400};
+    static constexpr int cornerRadius = 8;
+    // The band along the edges that resizes the panel instead of moving it.
+    static constexpr int resizeBorder = 4;
+
+    // framePath: where the frame is kept (WindowFrameStore::defaultPath by default).
+    explicit QuickSearchViewWindow(const QString& framePath = QString(), QWidget* parent = nullptr);
+    ~QuickSearchViewWindow() override;
+
+    // The controller's views; the panel takes ownership and lays it out inside its rounded
+    // background (a previous content widget is deleted).
+    void setContentWidget(QWidget* content);
+    QWidget* contentWidget() const { return content_; }
+
+    // Places the panel on the screen under the pointer, with its saved frame kept inside it.
+    void prepare();
+    // Prepares, shows, raises and asks for the keyboard.
+    void showAndActivate();
+    // Hides the panel: the toggle, Escape, Ctrl+W and every paste end here.
+    void resignMainWindow();
+    void toggle();
+
+    // The frame the panel takes on a screen (its name and available area): the saved frame
+    // as it was when the screen is the one it was saved on, else at the same relative place;
+    // always inside the area where the area is big enough, never below the minimum size.
+    static QRect frameOnScreen(const std::optional<SavedFrame>& saved, const QString& screenName,
+                               const QRect& area);
+
+    WindowFrameStore& frameStore() { return frameStore_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    // True when the key was the panel's own (consumed).
+    bool handleKeyPress(QKeyEvent* event);
+    void noteModifiers(Qt::KeyboardModifiers modifiers);
+    Qt::Edges edgesAt(const QPoint& pos) const;
+    static QRegion roundedShape(const QSize& size);
+    void saveFrameSoon();
+    void saveFrame();
+
+    WindowFrameStore frameStore_;
+    std::optional<SavedFrame> savedFrame_;
+    QVBoxLayout* layout_;
+    QPointer<QWidget> content_;
+    QTimer saveTimer_;
+    Qt::KeyboardModifiers modifiers_;
+    bool translucent_;
+    QRegion shape_; // the window's shape where there is no compositor
+};

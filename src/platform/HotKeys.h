@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/KeyCombo.h"
+
+#include <QString>
+
+#include <functional>
+
+// Global hot keys: combinations that reach Brimble whichever window has the keyboard.
+// Used on the GUI thread only.
+class HotKeys
+{
+public:
+    enum class Result
+    {
+        registered,
+        // Another program already holds the combination.
+        heldByAnotherClient,
+        // Neither Ctrl, Alt nor Super is held (Shift alone only goes with function keys).
+        needsModifier,
+        // The key is not in the key table, or not on this keyboard.
+        unknownKey,
+        // There is no desktop to register with.
+        unavailable,
+    };
+    using Handler = std::function<void()>;
+
+    virtual ~HotKeys() = default;
+
+    // While registered, every press of the combination anywhere calls handler, on the GUI
+    // thread (once per press; holding the keys down does not repeat it). Registering a
+    // combination again only replaces its handler. On failure nothing is registered.
+    virtual Result registerHotKey(const KeyCombo& combo, Handler handler) = 0;
+    // Releases the combination for other programs; nothing happens if it was not registered.
+    virtual void unregisterHotKey(const KeyCombo& combo) = 0;
+
+    // Whether a combination may be global at all, before asking the desktop.
+    static Result check(const KeyCombo& combo);
+    // For the log and the user: "held by another client".
+    static QString describe(Result result);
+};

@@ -1,0 +1,83 @@
+#include "app/Localized.h"
+#include "app/StatusBarMenu.h"
+#include "platform/fake/FakeWorkspace.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <functional>
+
+// The tray menu: its items, and the pause item following the switch wherever it changes.
+class TestStatusBarMenu : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { Localized::install(); }
+    void itemsAndWhatTheyDo();
+    void pauseItemFollowsTheSwitch();
+
+private:
+    StatusBarMenu::Actions actions();
+
+    FakeWorkspace workspace_;
+    QList<bool> requestedPauses_;
+    std::function<void()> pendingDone_;
+    int showCalls_ = 0;
+};
+
+StatusBarMenu::Actions TestStatusBarMenu::actions()
+{
+    return {[this](bool paused, std::function<void()> done) {
+                requestedPauses_.append(paused);
+                pendingDone_ = std::move(done);
+            },
+            [this] { ++showCalls_; }};
+}
+
+void TestStatusBarMenu::itemsAndWhatTheyDo()
+{
+    StatusBarMenu menu(false, workspace_, actions());
+    QStringList titles;
+    for (QAction* action : menu.actions()) {
+        titles << action->text();
+        QVERIFY(action->isSeparator() || action->isEnabled());
+    }
+    QCOMPARE(titles,
+             QStringList({"Pause Recording", "", "Show Clipboard History", "", "Help", "About", "", "Quit"}));
+
+    menu.showQuickSearchItem()->trigger();
+    QCOMPARE(showCalls_, 1);
+    menu.helpItem()->trigger();
+    QCOMPARE(workspace_.openedUrls(), QList<QUrl>{StatusBarMenu::helpUrl});
+}
+
+void TestStatusBarMenu::pauseItemFollowsTheSwitch()
+{
+    QCOMPARE(StatusBarMenu(true, workspace_, actions()).pauseRecordingItem()->text(), "Continue Recording");
+
+    auto menu = std::make_unique<StatusBarMenu>(false, workspace_, actions());
+    QAction* item = menu->pauseRecordingItem();
+    item->trigger();
+    QCOMPARE(requestedPauses_, QList<bool>{true});
+    // Not yet stored: the title still tells the truth, and a second choice must wait.
+    QCOMPARE(item->text(), "Pause Recording");
+    QVERIFY(!item->isEnabled());
+    pendingDone_();
+    QCOMPARE(item->text(), "Continue Recording");
+    QVERIFY(item->isEnabled());
+    QVERIFY(menu->isRecordingPaused());
+
+    // `brimble resume` changed it elsewhere; the next choice pauses again.
+    menu->setRecordingPaused(false);
+    QCOMPARE(item->text(), "Pause Recording");
+    item->trigger();
+    QCOMPARE(requestedPauses_, QList<bool>({true, true}));
+
+    // The switch may be stored after the menu is gone.
+    menu.reset();
+    pendingDone_();
+}
+
+QTEST_MAIN(TestStatusBarMenu)
+#include "tst_statusbarmenu.moc"
