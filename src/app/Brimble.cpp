@@ -74,11 +74,11 @@ Brimble::~Brimble()
 {
     timer_.stop();
     EventBus::unregister(this);
+    pasteBoard_.reset();
     setShowQuickSearchWindowHotKey(std::nullopt);
     delete statusItem_;
     quickSearchWindow_.reset();
     statusBarMenu_.reset();
-    pasteBoard_.reset();
     if (g_shared == this)
         g_shared = nullptr;
 }

@@ -7,8 +7,11 @@
 #include "app/EventNames.h"
 #include "app/Localized.h"
 #include "app/Preferences.h"
+#include "app/StatusBarMenu.h"
 #include "model/CoreDataManager.h"
+#include "module/quickSearch/QuickSearchViewWindow.h"
 #include "platform/Platform.h"
+#include "platform/fake/FakeHotKeys.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -34,6 +37,8 @@ private Q_SLOTS:
     void laterRunsOnlyRestoreTheDefaultClipboard();
     void clearedHotKeyIsNotRestored();
     void remembersOtherApplicationsOnly();
+    void hotKeyFollowsItsPreference();
+    void pauseMenuFollowsThePauseSwitch();
 };
 
 void TestStartup::initTestCase()
@@ -122,6 +127,50 @@ void TestStartup::remembersOtherApplicationsOnly()
     EventBus::post(EventName::didActivateApplication, viewer);
     QTRY_COMPARE(brimble.currentRunningApplication(), viewer);
 
+    delete &brimble;
+}
+
+void TestStartup::hotKeyFollowsItsPreference()
+{
+    TestHome home;
+    AppDelegate::initializeData();
+    auto platform = Platform::createFake();
+    auto& hotKeys = static_cast<FakeHotKeys&>(*platform->hotKeys);
+    const KeyCombo ctrlAltV{9, CarbonModifier::command | CarbonModifier::option};
+    const KeyCombo ctrlShiftSpace{49, CarbonModifier::command | CarbonModifier::shift};
+    hotKeys.setHeldElsewhere(ctrlShiftSpace, true);
+    Brimble& brimble = Brimble::create(*platform);
+
+    QVERIFY(hotKeys.press(ctrlAltV));
+    QVERIFY(brimble.quickSearchWindow().isVisible());
+    QVERIFY(hotKeys.press(ctrlAltV));
+    QVERIFY(!brimble.quickSearchWindow().isVisible());
+
+    // A combination held elsewhere leaves none registered (and says so); another replaces it.
+    EventBus::post(EventName::showQuickSearchWindowHotKey, ctrlShiftSpace);
+    QVERIFY(!hotKeys.isRegistered(ctrlAltV));
+    QCOMPARE(brimble.showQuickSearchWindowHotKey(), std::nullopt);
+    const KeyCombo ctrlAltB{11, CarbonModifier::command | CarbonModifier::option};
+    EventBus::post(EventName::showQuickSearchWindowHotKey, ctrlAltB);
+    QVERIFY(hotKeys.press(ctrlAltB));
+    QVERIFY(brimble.quickSearchWindow().isVisible());
+    EventBus::post(EventName::showQuickSearchWindowHotKey);
+    QVERIFY(!hotKeys.isRegistered(ctrlAltB));
+
+    delete &brimble;
+}
+
+void TestStartup::pauseMenuFollowsThePauseSwitch()
+{
+    TestHome home;
+    auto platform = Platform::createFake();
+    Brimble& brimble = Brimble::create(*platform);
+    QVERIFY(!brimble.statusBarMenu().isRecordingPaused());
+    bool done = false;
+    brimble.setPauseRecording(true, [&] { done = true; });
+    QTRY_VERIFY(done);
+    QVERIFY(brimble.statusBarMenu().isRecordingPaused());
+    QCOMPARE(brimble.statusBarMenu().pauseRecordingItem()->text(), LocalizedMenu::continueRecording());
     delete &brimble;
 }
 

@@ -135,7 +135,7 @@ QRect QuickSearchViewWindow::frameOnScreen(const std::optional<SavedFrame>& save
     size = size.boundedTo(area.size()).expandedTo(minimumFrameSize);
     QPoint origin;
     if (!saved) {
-        origin = area.center() - QPoint(size.width() / 2, size.height() / 2);
+        origin = area.topLeft() + QPoint((area.width() - size.width()) / 2, (area.height() - size.height()) / 2);
     } else if (saved->screenName == screenName && saved->screenArea == area) {
         origin = saved->frame.topLeft();
     } else {

@@ -1,0 +1,192 @@
+// The quick search window's keyboard dispatch and frame placement, offscreen.
+#include "app/EventBus.h"
+#include "app/EventNames.h"
+#include "module/quickSearch/QuickSearchViewWindow.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestQuickSearchViewWindow : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void windowKeys_data();
+    void windowKeys();
+    void aTakenKeyNeverReachesTheField();
+    void modifierChangesArePosted();
+    void losingTheKeyboardOnlyPosts();
+    void frameOnScreen_data();
+    void frameOnScreen();
+    void frameSurvivesTheStore();
+
+private:
+    QTemporaryDir dir_;
+    std::unique_ptr<QuickSearchViewWindow> window_;
+    QLineEdit* field_ = nullptr;
+    QStringList posted_;
+    QList<Qt::KeyboardModifiers> flags_;
+    std::function<void(QKeyEvent*)> onKey_;
+};
+
+void TestQuickSearchViewWindow::init()
+{
+    posted_.clear();
+    flags_.clear();
+    onKey_ = nullptr;
+    for (const QString& name : {EventName::onKeyDownInQuickSearchWindow, EventName::openPreferencesWindow,
+                                EventName::resignKeyInQuickSearchWindow, EventName::onFlagChanged}) {
+        EventBus::onMainThread(this, name, [this](const Notification& note) {
+            posted_ << note.name;
+            if (const auto* key = std::any_cast<QKeyEvent*>(&note.object); key && onKey_)
+                onKey_(*key);
+            if (const auto* flags = std::any_cast<Qt::KeyboardModifiers>(&note.object))
+                flags_ << *flags;
+        });
+    }
+    window_ = std::make_unique<QuickSearchViewWindow>(dir_.filePath("frame.json"));
+    field_ = new QLineEdit;
+    window_->setContentWidget(field_);
+    window_->showAndActivate();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    field_->setFocus();
+    posted_.clear();
+}
+
+void TestQuickSearchViewWindow::cleanup()
+{
+    window_.reset();
+    EventBus::unregister(this);
+}
+
+void TestQuickSearchViewWindow::windowKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<bool>("hides");
+    QTest::addColumn<QString>("posted");
+    QTest::addColumn<QString>("fieldText");
+
+    const QString keyDown = EventName::onKeyDownInQuickSearchWindow;
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << Qt::KeyboardModifiers() << true << QString() << "";
+    QTest::newRow("Ctrl+Shift+Escape")
+        << int(Qt::Key_Escape) << (Qt::ControlModifier | Qt::ShiftModifier) << true << QString() << "";
+    QTest::newRow("Ctrl+W") << int(Qt::Key_W) << Qt::KeyboardModifiers(Qt::ControlModifier) << true
+                            << QString() << "";
+    QTest::newRow("Ctrl+Shift+W") << int(Qt::Key_W) << (Qt::ControlModifier | Qt::ShiftModifier) << false
+                                  << keyDown << "";
+    QTest::newRow("Ctrl+comma") << int(Qt::Key_Comma) << Qt::KeyboardModifiers(Qt::ControlModifier) << false
+                                << EventName::openPreferencesWindow << "";
+    QTest::newRow("typing") << int(Qt::Key_A) << Qt::KeyboardModifiers() << false << keyDown << "a";
+}
+
+void TestQuickSearchViewWindow::windowKeys()
+{
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(bool, hides);
+    QFETCH(QString, posted);
+    QFETCH(QString, fieldText);
+
+    QTest::keyClick(field_, Qt::Key(key), modifiers);
+    QCOMPARE(window_->isVisible(), !hides);
+    posted_.removeAll(EventName::onFlagChanged);
+    posted_.removeAll(EventName::resignKeyInQuickSearchWindow);
+    QCOMPARE(posted_, posted.isEmpty() ? QStringList() : QStringList{posted});
+    QCOMPARE(field_->text(), fieldText);
+}
+
+void TestQuickSearchViewWindow::aTakenKeyNeverReachesTheField()
+{
+    int seen = 0;
+    onKey_ = [&](QKeyEvent* event) {
+        ++seen;
+        if (event->key() == Qt::Key_B)
+            event->accept();
+    };
+    QTest::keyClicks(field_, "abc");
+    QCOMPARE(seen, 3);
+    QCOMPARE(field_->text(), QStringLiteral("ac"));
+}
+
+void TestQuickSearchViewWindow::modifierChangesArePosted()
+{
+    // As X11 reports them: each event carries the modifiers held before it.
+    const auto send = [this](QEvent::Type type, int key, Qt::KeyboardModifiers before) {
+        QKeyEvent event(type, key, before);
+        QApplication::sendEvent(field_, &event);
+    };
+    send(QEvent::KeyPress, Qt::Key_Control, Qt::NoModifier);
+    send(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier); // auto-repeat: no change
+    send(QEvent::KeyPress, Qt::Key_Shift, Qt::ControlModifier);
+    send(QEvent::KeyRelease, Qt::Key_Shift, Qt::ControlModifier | Qt::ShiftModifier);
+    send(QEvent::KeyRelease, Qt::Key_Control, Qt::ControlModifier);
+    const QList<Qt::KeyboardModifiers> expected = {
+        Qt::ControlModifier, Qt::ControlModifier | Qt::ShiftModifier, Qt::ControlModifier, Qt::NoModifier};
+    QCOMPARE(flags_, expected);
+    QVERIFY(!posted_.contains(EventName::onKeyDownInQuickSearchWindow));
+}
+
+void TestQuickSearchViewWindow::losingTheKeyboardOnlyPosts()
+{
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QVERIFY(posted_.contains(EventName::resignKeyInQuickSearchWindow));
+    QVERIFY(window_->isVisible());
+}
+
+void TestQuickSearchViewWindow::frameOnScreen_data()
+{
+    QTest::addColumn<std::optional<SavedFrame>>("saved");
+    QTest::addColumn<QRect>("expected");
+    const QRect area(0, 0, 1920, 1080);
+    QTest::newRow("nothing saved: centred") << std::optional<SavedFrame>() << QRect(660, 340, 600, 400);
+    QTest::newRow("same screen: as saved")
+        << std::optional<SavedFrame>(SavedFrame{QRect(100, 120, 700, 450), "screen", area})
+        << QRect(100, 120, 700, 450);
+    QTest::newRow("unplugged right-hand screen: same relative place")
+        << std::optional<SavedFrame>(
+               SavedFrame{QRect(1920 + 960, 540, 700, 450), "gone", QRect(1920, 0, 1920, 1080)})
+        << QRect(960, 540, 700, 450);
+    QTest::newRow("hanging off the edge: pulled inside")
+        << std::optional<SavedFrame>(SavedFrame{QRect(1800, -50, 700, 450), "screen", area})
+        << QRect(1220, 0, 700, 450);
+    QTest::newRow("bigger than the screen: fits it")
+        << std::optional<SavedFrame>(SavedFrame{QRect(-10, -10, 3000, 2000), "screen", area}) << area;
+    QTest::newRow("below the minimum: minimum")
+        << std::optional<SavedFrame>(SavedFrame{QRect(10, 10, 200, 100), "screen", area})
+        << QRect(10, 10, 600, 400);
+}
+
+void TestQuickSearchViewWindow::frameOnScreen()
+{
+    QFETCH(std::optional<SavedFrame>, saved);
+    QFETCH(QRect, expected);
+    QCOMPARE(QuickSearchViewWindow::frameOnScreen(saved, "screen", QRect(0, 0, 1920, 1080)), expected);
+}
+
+void TestQuickSearchViewWindow::frameSurvivesTheStore()
+{
+    const SavedFrame frame{QRect(-1900, 30, 640, 480), "DP-2", QRect(-1920, 0, 1920, 1200)};
+    {
+        WindowFrameStore store(dir_.filePath("state/brimble/frame.json"));
+        store.save(frame);
+        store.flush();
+        QCOMPARE(store.load(), std::optional<SavedFrame>(frame));
+    }
+    QFile garbage(dir_.filePath("garbage.json"));
+    QVERIFY(garbage.open(QIODevice::WriteOnly));
+    garbage.write("{\"frame\": {\"x\": 1}}");
+    garbage.close();
+    QCOMPARE(WindowFrameStore(garbage.fileName()).load(), std::nullopt);
+}
+
+QTEST_MAIN(TestQuickSearchViewWindow)
+#include "tst_quicksearchviewwindow.moc"
