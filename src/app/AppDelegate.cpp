@@ -123,17 +123,24 @@ void AppDelegate::initializeData()
     if (Preferences::shared().isDataInitialed() == true)
         return;
 
-    const QList<QString> titles = {LocalizedPasteBoardType::textType(), LocalizedPasteBoardType::linkType(),
-                                   LocalizedPasteBoardType::imageType(), LocalizedPasteBoardType::fileType()};
-    qint16 order = 1;
-    for (const QString& title : titles) {
-        store.insertCategory(PasteCategoryInfModel(
-            title, QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper(), order, order));
-        ++order;
+    // The flag lives in preferences.json, the first-run data in the history: a lost or reset
+    // preferences file must not add the clipboards and the rule a second time.
+    const bool historyHasFirstRunData =
+        store.fetchCategories().size() > 1 || !store.fetchIgnoredApps().isEmpty();
+    if (!historyHasFirstRunData) {
+        const QList<QString> titles = {
+            LocalizedPasteBoardType::textType(), LocalizedPasteBoardType::linkType(),
+            LocalizedPasteBoardType::imageType(), LocalizedPasteBoardType::fileType()};
+        qint16 order = 1;
+        for (const QString& title : titles) {
+            store.insertCategory(PasteCategoryInfModel(
+                title, QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper(), order, order));
+            ++order;
+        }
+        // Written before the flag below (the insert returns once committed), so a crash in
+        // between repeats nothing that was already stored.
+        store.insertIgnoredApp(IgnoredAppInfModel::fromPath(firstIgnoredAppPath));
     }
-    store.perform([] {
-        CoreDataManager::shared().insertIgnoredApp(IgnoredAppInfModel::fromPath(firstIgnoredAppPath));
-    });
     // Ctrl+Alt+V: Alt+Space opens the window menu on the common Linux desktops.
     Preferences::shared().setShowQuickSearchWindowHotKey(
         KeyCombo{9, CarbonModifier::command | CarbonModifier::option});
