@@ -1,6 +1,5 @@
 #include "CoreDataManager.h"
 
-#include "app/Preferences.h"
 #include "common/Log.h"
 #include "common/SerialQueue.h"
 #include "model/ModelCoding.h"
@@ -45,29 +44,6 @@ std::optional<QDateTime> fromMs(const std::optional<qint64>& ms)
     if (!ms)
         return std::nullopt;
     return QDateTime::fromMSecsSinceEpoch(*ms, Qt::UTC);
-}
-
-// The maximum age of a default-clipboard item for a retention level; none keeps it for ever.
-std::optional<qint64> maxAgeSeconds(qint64 level)
-{
-    switch (level) {
-    case 0:
-        return 86400;
-    case 33:
-        return 604800;
-    case 66:
-        return 2592000;
-    default:
-        return std::nullopt;
-    }
-}
-
-bool isExpiredAt(const PasteInfModel& model, const std::optional<qint64>& maxAge, const QDateTime& now)
-{
-    if (!maxAge || !model.date || !model.categoryUUID)
-        return false;
-    const qint64 age = qAbs(model.date->msecsTo(now)) / 1000;
-    return age > *maxAge && *model.categoryUUID == kDefaultCategoryUUID;
 }
 
 // Everything an insert or update writes, prepared off the store queue.
@@ -226,6 +202,7 @@ struct CoreDataManager::Impl
 
     mutable std::mutex clockMutex;
     Clock clock;
+    RetentionLevelProvider retentionLevel;
 
     // Classifications waiting to be written (see updateDisplayType).
     // An update of a whole item starts a new epoch: classifications recorded after it was
@@ -767,10 +744,7 @@ QList<PasteInfModel> CoreDataManager::fetchPasteInfs(const std::optional<PasteCa
         return {};
     }
     // Read once per load, not per item: the preference is a file read.
-    const std::optional<qint64> maxAge = *category->uuid == kDefaultCategoryUUID
-                                             ? maxAgeSeconds(Preferences::shared().historyCapacity())
-                                             : std::nullopt;
-    const QDateTime now = this->now();
+    const RetentionRule rule = retentionRule();
     return d->queue.sync([&] {
         QList<PasteInfModel> models;
         if (!d->ready())
@@ -795,7 +769,7 @@ QList<PasteInfModel> CoreDataManager::fetchPasteInfs(const std::optional<PasteCa
             int rc;
             while ((rc = rows.step()) == SQLITE_ROW) {
                 PasteInfModel model = reader.read(rows);
-                if (isExpiredAt(model, maxAge, now)) {
+                if (rule.isExpired(model.categoryUUID, model.date)) {
                     expired.append({rows.int64(0), std::move(model)});
                     continue;
                 }
@@ -1201,7 +1175,23 @@ bool CoreDataManager::performBatch(const std::function<void()>& block)
 
 bool CoreDataManager::isExpired(const PasteInfModel& model) const
 {
-    return isExpiredAt(model, maxAgeSeconds(Preferences::shared().historyCapacity()), now());
+    return retentionRule().isExpired(model.categoryUUID, model.date);
+}
+
+void CoreDataManager::setRetentionLevelProvider(RetentionLevelProvider provider)
+{
+    std::lock_guard lock(d->clockMutex);
+    d->retentionLevel = std::move(provider);
+}
+
+RetentionRule CoreDataManager::retentionRule() const
+{
+    RetentionLevelProvider level;
+    {
+        std::lock_guard lock(d->clockMutex);
+        level = d->retentionLevel;
+    }
+    return level ? RetentionRule(level(), now()) : RetentionRule();
 }
 
 void CoreDataManager::setClock(Clock clock)

@@ -3,6 +3,7 @@
 #include "model/IgnoredAppInfModel.h"
 #include "model/PasteCategoryInfModel.h"
 #include "model/PasteInfModel.h"
+#include "model/RetentionRule.h"
 
 #include <QDateTime>
 #include <QList>
@@ -83,6 +84,12 @@ public:
 
     // The retention rule of the default clipboard.
     bool isExpired(const PasteInfModel& model) const;
+    // The retention level (the preference's value) the rule uses; set once at start-up. Without
+    // one nothing expires.
+    using RetentionLevelProvider = std::function<qint64()>;
+    void setRetentionLevelProvider(RetentionLevelProvider provider);
+    // The rule as of now().
+    RetentionRule retentionRule() const;
 
     // The clock the retention rule and record dates use; tests set it.
     using Clock = std::function<QDateTime()>;
