@@ -227,30 +227,10 @@ void AppDelegate::handleRequest(const QJsonObject& request, std::function<void(c
                 reply({{"ok", true}, {"uuid", model->uuid.value_or(QString())}});
             });
         });
-    } else if (verb == "list" || verb == "search" || verb == "clipboards") {
-        Dispatch::global([=] {
-            QJsonObject answer;
-            if (verb == "clipboards") {
-                answer = {{"ok", true}, {"clipboards", HistoryQueries::clipboardsJson()}};
-            } else {
-                QString error;
-                const auto clipboard =
-                    HistoryQueries::clipboardNamed(request.value("clipboard").toString(), &error);
-                if (!clipboard) {
-                    answer = failure(error);
-                } else {
-                    const int limit = request.value("limit").toInt();
-                    QList<PasteInfModel> items =
-                        verb == "list"
-                            ? HistoryQueries::list(*clipboard, limit)
-                            : HistoryQueries::search(*clipboard, request.value("query").toString(), limit);
-                    answer = {
-                        {"ok", true},
-                        {"items", HistoryQueries::itemsJson(items, clipboard->title.value_or(QString()))}};
-                }
-            }
-            Dispatch::main([=] { reply(answer); });
-        });
+    } else if (verb == "database") {
+        // The command line reads list, search and clipboards from the file itself, so that an
+        // answer of any size costs this process nothing; it only needs to know which file.
+        reply({{"ok", true}, {"path", CoreDataManager::shared().path()}});
     } else {
         reply(failure(QStringLiteral("unknown request \"%1\"").arg(verb)));
     }
