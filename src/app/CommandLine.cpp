@@ -297,22 +297,22 @@ int salvage()
         printError(error);
         return StoreUnreadable;
     }
-    printOut(
-        QStringLiteral("Salvaged %1\n"
-                       "  kept: %2 items, %3 clipboards, %4 ignore rules\n"
-                       "  lost: %5 items of which some rows were read, and %6 unreadable stretches "
-                       "of rows\n"
-                       "  rebuilt: %7 search texts; %8 items of lost clipboards moved to the default one\n"
-                       "The damaged file is kept as %9\n")
-            .arg(path)
-            .arg(report.itemsKept)
-            .arg(report.clipboardsKept)
-            .arg(report.ignoreRulesKept)
-            .arg(report.itemsLost)
-            .arg(report.unreadableStretches)
-            .arg(report.textsRebuilt)
-            .arg(report.itemsMovedToDefault)
-            .arg(report.keptPath));
+    printOut(QStringLiteral("Salvaged %1\n"
+                            "  kept: %2 items, %3 clipboards, %4 ignore rules\n"
+                            "  lost: %5 items of which some rows were read, and %6 unreadable stretches "
+                            "of rows\n"
+                            "  rebuilt: %7 search texts, and %8 clipboards whose items outlived them "
+                            "(\"Recovered clipboard\")\n"
+                            "The damaged file is kept as %9\n")
+                 .arg(path)
+                 .arg(report.itemsKept)
+                 .arg(report.clipboardsKept)
+                 .arg(report.ignoreRulesKept)
+                 .arg(report.itemsLost)
+                 .arg(report.unreadableStretches)
+                 .arg(report.textsRebuilt)
+                 .arg(report.clipboardsRecreated)
+                 .arg(report.keptPath));
     return Success;
 }
 

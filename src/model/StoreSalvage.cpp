@@ -257,21 +257,45 @@ bool settleItems(SqliteDatabase& fresh, const QStringList& tables, Report* repor
         }
     }
 
-    // Items of the default clipboard stay where they are even when its row was lost: Brimble
-    // recreates it on start.
-    SqliteStatement adopt = fresh.prepare(
-        "UPDATE paste_inf SET category_uuid = ?1 WHERE category_uuid IS NOT ?1 AND (category_uuid IS NULL OR "
-        "category_uuid NOT IN (SELECT uuid FROM paste_category_inf WHERE uuid IS NOT NULL))");
-    bool adopted = adopt.isValid();
-    if (adopted) {
-        adopt.bind(1, std::optional<QString>(kDefaultCategoryUUID));
-        adopted = adopt.step() == SQLITE_DONE;
+    // Items whose clipboard row was lost get a clipboard again: in the default one they would
+    // fall under its retention rule. The default clipboard itself Brimble recreates on start.
+    QStringList orphaned;
+    {
+        SqliteStatement orphans = fresh.prepare(
+            "SELECT DISTINCT category_uuid FROM paste_inf WHERE category_uuid IS NOT NULL AND category_uuid "
+            "<> ? "
+            "AND category_uuid NOT IN (SELECT uuid FROM paste_category_inf WHERE uuid IS NOT NULL)");
+        if (!orphans.isValid()) {
+            *error = fresh.errorMessage();
+            return false;
+        }
+        orphans.bind(1, std::optional<QString>(kDefaultCategoryUUID));
+        while (orphans.step() == SQLITE_ROW)
+            orphaned.append(orphans.text(0).value_or(QString()));
     }
-    if (!adopted) {
-        *error = fresh.errorMessage();
-        return false;
+    const qint64 lastOrder =
+        count(fresh, QStringLiteral("SELECT coalesce(max(order_number), 0) FROM paste_category_inf"))
+            .value_or(0);
+    SqliteStatement recreate =
+        fresh.prepare("INSERT INTO paste_category_inf(uuid, title, order_number, color_index, "
+                      "create_date) VALUES(?, ?, ?, 0, ?)");
+    for (qsizetype i = 0; i < orphaned.size(); ++i) {
+        if (!recreate.isValid()) {
+            *error = fresh.errorMessage();
+            return false;
+        }
+        recreate.bind(1, std::optional<QString>(orphaned.at(i)));
+        recreate.bind(2, std::optional<QString>(QStringLiteral("Recovered clipboard %1").arg(i + 1)));
+        recreate.bind(3, lastOrder + 1 + i);
+        recreate.bind(4, QDateTime::currentMSecsSinceEpoch());
+        const int rc = recreate.step();
+        recreate.reset();
+        if (rc != SQLITE_DONE) {
+            *error = fresh.errorMessage();
+            return false;
+        }
     }
-    report->itemsMovedToDefault = fresh.changes();
+    report->clipboardsRecreated = orphaned.size();
     return true;
 }
 
@@ -301,6 +325,10 @@ bool salvage(const QString& path, Report* report, QString* error)
         return false;
     }
 
+    // Reading a WAL-mode file creates an empty -wal and a -shm beside it; those are removed
+    // again, so only what was there before moves aside with the damaged file.
+    const bool hadWal = QFileInfo::exists(path + QStringLiteral("-wal"));
+    const bool hadShm = QFileInfo::exists(path + QStringLiteral("-shm"));
     SqliteDatabase damaged;
     QString reason;
     if (!damaged.open(path, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, &reason)) {
@@ -358,11 +386,11 @@ bool salvage(const QString& path, Report* report, QString* error)
                 }
                 Log::info(kTag, QStringLiteral("%1: %2 rows copied").arg(table).arg(copy.copied()));
             }
-            ok = ok && settleItems(fresh, tables, report, &reason);
             report->clipboardsKept =
                 count(fresh, QStringLiteral("SELECT count(*) FROM paste_category_inf")).value_or(0);
             report->ignoreRulesKept =
                 count(fresh, QStringLiteral("SELECT count(*) FROM ignored_app_inf")).value_or(0);
+            ok = ok && settleItems(fresh, tables, report, &reason);
             built = ok && transaction.commit();
             if (!built)
                 *error = QStringLiteral("cannot write %1: %2")
@@ -370,6 +398,10 @@ bool salvage(const QString& path, Report* report, QString* error)
         }
     }
     damaged.close();
+    if (!hadWal)
+        QFile::remove(path + QStringLiteral("-wal"));
+    if (!hadShm)
+        QFile::remove(path + QStringLiteral("-shm"));
     if (!built) {
         QFile::remove(freshPath);
         return false;
@@ -384,7 +416,6 @@ bool salvage(const QString& path, Report* report, QString* error)
         QFile::remove(freshPath);
         return false;
     }
-    const bool hadWal = QFileInfo::exists(path + QStringLiteral("-wal"));
     if (hadWal && !renameFile(path + QStringLiteral("-wal"), kept + QStringLiteral("-wal"))) {
         *error =
             QStringLiteral("cannot move %1-wal aside: %2").arg(path, QString::fromLocal8Bit(strerror(errno)));

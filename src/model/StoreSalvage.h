@@ -18,8 +18,9 @@ struct Report
     qint64 ignoreRulesKept = 0;
     // Items whose search text was unreadable and was rebuilt from their content.
     qint64 textsRebuilt = 0;
-    // Items whose clipboard was lost; they now belong to the default clipboard.
-    qint64 itemsMovedToDefault = 0;
+    // Clipboards whose row was lost while items of theirs were kept; they come back as
+    // "Recovered clipboard N".
+    qint64 clipboardsRecreated = 0;
     // Runs of rows that could not be read, over all tables.
     qint64 unreadableStretches = 0;
 };

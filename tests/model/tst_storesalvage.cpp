@@ -30,7 +30,8 @@ void TestStoreSalvage::readableItemsSurviveDamagedPages()
         const QString text = QStringLiteral("item %1 ").arg(i) + QString(3000, QChar('a' + i % 26));
         const PasteboardItem item({{PasteboardType::string, text.toUtf8()}});
         PasteInfModel model = PasteInfModel::capture(PasteboardItems{item}, item.types(), nullptr);
-        model.categoryUUID = kDefaultCategoryUUID;
+        // Half of them in a clipboard whose row is missing, as if its page had been lost.
+        model.categoryUUID = i % 2 ? kDefaultCategoryUUID : QStringLiteral("lost-clipboard");
         store.insertPasteInf(model);
         texts.insert(*model.uuid, text);
     }
@@ -60,6 +61,7 @@ void TestStoreSalvage::readableItemsSurviveDamagedPages()
     QVERIFY(report.itemsKept >= total - 10);
     QVERIFY(report.itemsKept < total);
     QCOMPARE(report.clipboardsKept, 1);
+    QCOMPARE(report.clipboardsRecreated, 1);
 
     QFile kept(report.keptPath);
     QVERIFY(QFileInfo(report.keptPath).fileName().startsWith("Brimble.sqlite.damaged-"));
@@ -69,7 +71,11 @@ void TestStoreSalvage::readableItemsSurviveDamagedPages()
     // The fresh file opens as a history, and what it holds is what was copied, content and
     // searchable text included.
     QVERIFY(store.open(path, &error));
-    QList<PasteInfModel> items = store.fetchPasteInfs(PasteCategoryInfModel::defaultCategory());
+    const QList<PasteCategoryInfModel> clipboards = store.fetchCategories();
+    QCOMPARE(clipboards.size(), 2);
+    QCOMPARE(clipboards.last().title, std::optional<QString>("Recovered clipboard 1"));
+    QList<PasteInfModel> items =
+        store.fetchPasteInfs(clipboards.first()) + store.fetchPasteInfs(clipboards.last());
     QCOMPARE(items.size(), report.itemsKept);
     for (PasteInfModel& model : items) {
         QVERIFY(texts.contains(*model.uuid));
