@@ -168,7 +168,7 @@ public:
     {
     }
 
-    bool add(const PasteInfRow& row)
+    void add(const PasteInfRow& row)
     {
         if (json_) {
             QByteArray object = QJsonDocument(HistoryQueries::itemJson(row, clipboardTitle_)).toJson();
@@ -185,7 +185,6 @@ public:
         ++index_;
         if (buffer_.size() > 64 * 1024)
             flush();
-        return true;
     }
 
     void finish()
@@ -263,7 +262,7 @@ int answerFromHistory(const Options& options)
         return Failed;
     }
     ItemPrinter printer(options.json, clipboard->title.value_or(QString()));
-    const auto sink = [&printer](const PasteInfRow& row) { return printer.add(row); };
+    const auto sink = [&printer](const PasteInfRow& row) { printer.add(row); };
     const bool read = options.verb == "list"
                           ? HistoryQueries::list(reader, *clipboard, options.limit, sink, &error)
                           : HistoryQueries::search(reader, path, *clipboard, options.positional.join(' '),

@@ -16,14 +16,12 @@ namespace {
 // Rows are fetched this many at a time: one page is all a listing holds.
 constexpr qsizetype kPage = 200;
 
-// Hands the rows of `ids` to the sink, page by page, until it says stop.
+// Hands the rows of `ids` to the sink, page by page.
 void deliver(HistoryReader& reader, const QList<qint64>& ids, const RowSink& sink)
 {
-    for (qsizetype from = 0; from < ids.size(); from += kPage) {
+    for (qsizetype from = 0; from < ids.size(); from += kPage)
         for (const PasteInfRow& row : reader.rows(ids.mid(from, kPage)))
-            if (!sink(row))
-                return;
-    }
+            sink(row);
 }
 
 } // namespace
@@ -73,8 +71,10 @@ bool search(HistoryReader& reader, const QString& databasePath, const PasteCateg
     // The engine's matches may include items expired since the last sweep; a listing leaves
     // them out by the same rule.
     const RetentionRule rule = CoreDataManager::shared().retentionRule();
-    deliver(reader, results->rowIds(),
-            [&](const PasteInfRow& row) { return rule.isExpired(row.categoryUUID, row.date) || sink(row); });
+    deliver(reader, results->rowIds(), [&](const PasteInfRow& row) {
+        if (!rule.isExpired(row.categoryUUID, row.date))
+            sink(row);
+    });
     return true;
 }
 

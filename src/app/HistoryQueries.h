@@ -21,8 +21,8 @@ namespace HistoryQueries {
 // empty name. Absent, with `error` set, when no clipboard has the name.
 std::optional<PasteCategoryInfModel> clipboardNamed(const QString& name, QString* error);
 
-// Receives rows in listed order; returns false to stop.
-using RowSink = std::function<bool(const PasteInfRow& row)>;
+// Receives rows in listed order.
+using RowSink = std::function<void(const PasteInfRow& row)>;
 
 // The clipboard's items, newest first, at most `limit` when limit > 0. False, with `error`
 // set, when the history could not be read.
