@@ -1,5 +1,7 @@
 #include "CoreDataManagerPrivate.h"
 
+#include <sqlite3.h>
+
 CoreDataManager& CoreDataManager::shared()
 {
     // Never destroyed: a store queue still running during static destruction would outlive
@@ -10,6 +12,11 @@ CoreDataManager& CoreDataManager::shared()
 
 CoreDataManager::CoreDataManager() : d(std::make_unique<Impl>()) {}
 
+CoreDataManager::Impl::Impl()
+{
+    db.setCorruptionObserver([this](const QString& reason) { onCorruption(reason); });
+}
+
 CoreDataManager::~CoreDataManager() = default;
 
 bool CoreDataManager::Impl::ready()
@@ -18,6 +25,21 @@ bool CoreDataManager::Impl::ready()
         return true;
     Log::error(kTag, QStringLiteral("the history store is not open"));
     return false;
+}
+
+bool CoreDataManager::Impl::writable()
+{
+    if (!ready())
+        return false;
+    if (readOnly) {
+        Log::error(kTag, QStringLiteral("not written: the history is open for reading only"));
+        return false;
+    }
+    if (damaged) {
+        Log::error(kTag, QStringLiteral("not written: the history file is damaged"));
+        return false;
+    }
+    return true;
 }
 
 void CoreDataManager::Impl::logFailure(const QString& what)
@@ -38,7 +60,7 @@ void CoreDataManager::waitForQueued()
 bool CoreDataManager::performBatch(const std::function<void()>& block)
 {
     return d->queue.sync([&] {
-        if (!d->ready())
+        if (!d->writable())
             return false;
         SqliteTransaction transaction(d->db);
         if (!transaction.isActive()) {
@@ -46,12 +68,99 @@ bool CoreDataManager::performBatch(const std::function<void()>& block)
             return false;
         }
         block();
+        QList<HistoryChange> changes;
+        changes.swap(d->changesInBatch);
         if (!transaction.commit()) {
             d->logFailure(QStringLiteral("batch fail, "));
+            // What the block did is gone again: whoever applied nothing yet reads afresh.
+            d->deliver({HistoryChange{HistoryChange::Kind::Reset, {}, {}}});
             return false;
         }
+        d->deliver(changes);
         return true;
     });
+}
+
+void CoreDataManager::setCorruptionHandler(CorruptionHandler handler)
+{
+    std::lock_guard lock(d->handlersMutex);
+    d->corruptionHandler = std::move(handler);
+}
+
+bool CoreDataManager::isDamaged() const
+{
+    return d->damaged;
+}
+
+void CoreDataManager::Impl::onCorruption(const QString& reason)
+{
+    if (damaged.exchange(true))
+        return;
+    // Closing would move the journal into the file; the damaged file stays as it was found.
+    sqlite3_db_config(db.handle(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+    QString file;
+    {
+        std::lock_guard lock(pathMutex);
+        file = path;
+    }
+    const QString message =
+        QStringLiteral("The history file %1 is damaged (%2). Brimble has stopped writing to "
+                       "it; \"brimble salvage\" copies what can still be read into a new one.")
+            .arg(file, reason);
+    Log::error(kTag, message);
+    CorruptionHandler handler;
+    {
+        std::lock_guard lock(handlersMutex);
+        handler = corruptionHandler;
+    }
+    if (handler)
+        handler(message);
+}
+
+int CoreDataManager::addChangeObserver(ChangeObserver observer)
+{
+    std::lock_guard lock(d->handlersMutex);
+    const int key = ++d->nextObserverKey;
+    d->changeObservers.insert(key, std::move(observer));
+    return key;
+}
+
+void CoreDataManager::removeChangeObserver(int key)
+{
+    std::lock_guard lock(d->handlersMutex);
+    d->changeObservers.remove(key);
+}
+
+void CoreDataManager::Impl::notify(const HistoryChange& change)
+{
+    if (db.inTransaction())
+        changesInBatch.append(change);
+    else
+        deliver({change});
+}
+
+void CoreDataManager::Impl::deliver(const QList<HistoryChange>& changes)
+{
+    if (changes.isEmpty())
+        return;
+    // Row ids are reused after the newest row is deleted: content cached under an id that
+    // changed goes, and so does everything after a change that names no ids.
+    readerQueue.async([this, changes] {
+        for (const HistoryChange& change : changes) {
+            if (change.kind == HistoryChange::Kind::Reset && change.ids.isEmpty())
+                contentCache.clear();
+            for (qint64 id : change.ids)
+                contentCache.remove(id);
+        }
+    });
+    QList<ChangeObserver> observers;
+    {
+        std::lock_guard lock(handlersMutex);
+        observers = changeObservers.values();
+    }
+    for (const HistoryChange& change : changes)
+        for (const ChangeObserver& observer : observers)
+            observer(change);
 }
 
 void CoreDataManager::setClock(Clock clock)

@@ -84,7 +84,7 @@ void CoreDataManager::Impl::insertIgnoredApps(const QList<IgnoredAppInfModel>& m
         }
     }
     queue.sync([&] {
-        if (!ready())
+        if (!writable())
             return;
         SqliteTransaction transaction(db);
         bool ok = transaction.isActive();
@@ -105,7 +105,7 @@ void CoreDataManager::insertCategory(const PasteCategoryInfModel& model)
         return;
     }
     d->queue.sync([&] {
-        if (!d->ready())
+        if (!d->writable())
             return;
         if (!d->insertCategory(model)) {
             d->logFailure(QStringLiteral("insert paste category inf fail, "));
@@ -126,7 +126,7 @@ void CoreDataManager::updateCategory(const std::optional<PasteCategoryInfModel>&
         return;
     }
     d->queue.async([this, model = *model] {
-        if (!d->ready())
+        if (!d->writable())
             return;
         SqliteStatement update =
             d->db.prepare("UPDATE paste_category_inf SET title = ?, order_number = ?, color_index = ?, "
@@ -155,7 +155,7 @@ void CoreDataManager::deleteCategory(const PasteCategoryInfModel& model)
         return;
     }
     d->queue.async([this, model] {
-        if (!d->ready())
+        if (!d->writable())
             return;
         d->deleteByUuid("DELETE FROM paste_category_inf WHERE uuid = ?", *model.uuid,
                         QStringLiteral("delete paste category inf fail, "), model.description());
@@ -202,7 +202,7 @@ void CoreDataManager::insertIgnoredApps(const QList<IgnoredAppInfModel>& models)
 void CoreDataManager::deleteIgnoredApps(const QList<IgnoredAppInfModel>& models)
 {
     d->queue.sync([&] {
-        if (!d->ready())
+        if (!d->writable())
             return;
         for (const IgnoredAppInfModel& model : models) {
             if (!model.uuid) {
@@ -243,7 +243,7 @@ void CoreDataManager::ensureDefaultCategory()
 {
     // One block, so two start-up paths cannot both find it missing.
     d->queue.sync([&] {
-        if (!d->ready())
+        if (!d->writable())
             return;
         {
             SqliteStatement find = d->db.prepare("SELECT 1 FROM paste_category_inf WHERE uuid = ?");

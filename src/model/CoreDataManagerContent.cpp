@@ -109,3 +109,73 @@ std::optional<QString> CoreDataManager::fetchPlainText(const QString& uuid)
         return std::nullopt;
     });
 }
+
+bool CoreDataManager::Impl::readerReady()
+{
+    QString current;
+    {
+        std::lock_guard lock(pathMutex);
+        current = path;
+    }
+    if (current.isEmpty()) {
+        Log::error(kTag, QStringLiteral("the history store is not open"));
+        return false;
+    }
+    if (current == readerPath && contentDb.isOpen())
+        return true;
+    contentDb.close();
+    contentCache.clear();
+    historyReader.reset();
+    readerPath.clear();
+    QString error;
+    auto reader = std::make_unique<HistoryReader>(current);
+    if (!reader->open(&error) ||
+        !contentDb.open(current, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, &error)) {
+        Log::error(kTag, QStringLiteral("cannot read %1: %2").arg(current, error));
+        contentDb.close();
+        return false;
+    }
+    sqlite3_busy_timeout(contentDb.handle(), 2000);
+    contentDb.exec("PRAGMA query_only = 1");
+    // Damage met here stops the store's writes as well.
+    contentDb.setCorruptionObserver(
+        [this](const QString& reason) { queue.async([this, reason] { onCorruption(reason); }); });
+    historyReader = std::move(reader);
+    readerPath = current;
+    return true;
+}
+
+void CoreDataManager::loadContent(qint64 id, std::function<void(const std::optional<PasteboardItems>&)> done)
+{
+    d->readerQueue.async([this, id, done = std::move(done)] {
+        std::optional<PasteboardItems> items;
+        if (d->readerReady()) {
+            items = d->contentCache.find(id);
+            if (!items) {
+                SqliteStatement find =
+                    d->contentDb.prepare("SELECT item_data FROM paste_inf_content WHERE id = ?");
+                int rc = SQLITE_ERROR;
+                if (find.isValid()) {
+                    find.bind(1, id);
+                    rc = find.step();
+                }
+                if (rc == SQLITE_ROW)
+                    items = PasteInfModel::pasteboardItemsFrom(ModelCoding::decodeItemData(find.blob(0)));
+                else if (rc == SQLITE_DONE)
+                    Log::warning(kTag,
+                                 QStringLiteral("content of item %1 not loaded, the item is gone").arg(id));
+                else
+                    Log::error(kTag, QStringLiteral("fetch paste inf fail, ") + d->contentDb.errorMessage());
+                if (items)
+                    d->contentCache.insert(id, *items);
+            }
+        }
+        if (done)
+            done(items);
+    });
+}
+
+void CoreDataManager::setContentCacheBudget(qint64 bytes)
+{
+    d->readerQueue.async([this, bytes] { d->contentCache.setBudget(bytes); });
+}

@@ -114,13 +114,18 @@ void CoreDataManager::insertPasteInf(const PasteInfModel& model)
     PasteInfModel copy = model;
     const EncodedPasteInf encoded = encode(copy, true);
     d->queue.sync([&] {
-        if (!d->ready())
+        if (!d->writable())
             return;
         if (!d->insertPasteInf(encoded)) {
             d->logFailure(QStringLiteral("insert paste inf fail, "));
             return;
         }
         Log::info(kTag, QStringLiteral("insert success: ") + encoded.description);
+        const qint64 id = d->db.lastInsertRowId();
+        if (d->isNewestOf(encoded.categoryUUID, encoded.date, id))
+            d->notify({HistoryChange::Kind::AddedToTop, *encoded.categoryUUID, {id}});
+        else
+            d->notify({HistoryChange::Kind::Reset, encoded.categoryUUID.value_or(QString()), {id}});
     });
 }
 
@@ -141,7 +146,7 @@ void CoreDataManager::updatePasteInf(const std::optional<PasteInfModel>& model)
     auto encoded = std::make_shared<const EncodedPasteInf>(encode(copy, withContent));
     d->startEpoch();
     d->queue.async([this, encoded] {
-        if (!d->ready())
+        if (!d->writable())
             return;
         const EncodedPasteInf& e = *encoded;
         std::optional<qint64> id;
@@ -180,14 +185,42 @@ void CoreDataManager::updatePasteInf(const std::optional<PasteInfModel>& model)
             ok = update.step() == SQLITE_DONE;
         }
         ok = ok && (!e.withContent || d->writeContent(*id, e)) && transaction.commit();
-        if (!ok)
+        if (!ok) {
             d->logFailure(QStringLiteral("update paste inf fail, "));
+            return;
+        }
+        // An item dated now (moved to the top, or to another clipboard) is told as such; any
+        // other new date means reading the history again.
+        if (d->isNewestOf(e.categoryUUID, e.date, *id))
+            d->notify({HistoryChange::Kind::AddedToTop, *e.categoryUUID, {*id}});
+        else
+            d->notify({HistoryChange::Kind::Reset, {}, {*id}});
     });
+}
+
+bool CoreDataManager::Impl::isNewestOf(const std::optional<QString>& categoryUuid,
+                                       const std::optional<qint64>& dateMs, qint64 id)
+{
+    if (!categoryUuid || !dateMs)
+        return false;
+    // An equal date may sort either way, so it does not count as newest.
+    SqliteStatement newer =
+        db.prepare("SELECT 1 FROM paste_inf WHERE category_uuid = ?1 AND date >= ?2 AND id <> ?3 LIMIT 1");
+    if (!newer.isValid())
+        return false;
+    newer.bind(1, categoryUuid);
+    newer.bind(2, *dateMs);
+    newer.bind(3, id);
+    return newer.step() == SQLITE_DONE;
 }
 
 void CoreDataManager::updateDisplayType(const QString& uuid, PasteInfoDisplayType type,
                                         const QString& pasteboardType)
 {
+    // A store that cannot be written is not asked to: a read-only pass would queue one failing
+    // write per item.
+    if (d->openReadOnly || d->damaged)
+        return;
     // A first pass over a clipboard classifies thousands of items: their records are written
     // together, in one transaction, by the first queued flush.
     std::lock_guard lock(d->pendingMutex);
@@ -217,7 +250,7 @@ void CoreDataManager::Impl::flushDisplayTypes(quint64 upToEpoch)
         if (epoch == upToEpoch)
             flushQueued = false;
     }
-    if (pending.isEmpty() || !ready())
+    if (pending.isEmpty() || !writable())
         return;
     SqliteTransaction transaction(db);
     SqliteStatement update =
@@ -248,7 +281,7 @@ void CoreDataManager::deletePasteInf(const PasteInfModel& model)
         return;
     }
     d->queue.sync([&] {
-        if (!d->ready())
+        if (!d->writable())
             return;
         std::optional<qint64> id;
         QString recordDescription;
@@ -265,8 +298,12 @@ void CoreDataManager::deletePasteInf(const PasteInfModel& model)
                 recordDescription = PasteInfReader().read(find).description();
             }
         }
-        if (id && !d->deletePasteInfRow(*id, recordDescription, description))
+        if (!id)
+            return;
+        if (!d->deletePasteInfRow(*id, recordDescription, description))
             d->logFailure(QStringLiteral("delete paste inf fail, "));
+        else
+            d->notify({HistoryChange::Kind::Removed, {}, {*id}});
     });
 }
 
@@ -281,9 +318,10 @@ void CoreDataManager::deletePasteInfs(const std::optional<PasteCategoryInfModel>
         return;
     }
     d->queue.async([this, uuid = *category->uuid] {
-        if (!d->ready())
+        if (!d->writable())
             return;
         SqliteTransaction transaction(d->db);
+        QList<qint64> ids;
         {
             SqliteStatement rows =
                 d->db.prepare("SELECT " PASTE_INF_COLUMNS " FROM paste_inf p WHERE p.category_uuid = ?");
@@ -293,8 +331,10 @@ void CoreDataManager::deletePasteInfs(const std::optional<PasteCategoryInfModel>
             }
             rows.bind(1, std::optional<QString>(uuid));
             PasteInfReader reader;
-            while (rows.step() == SQLITE_ROW)
+            while (rows.step() == SQLITE_ROW) {
+                ids.append(rows.int64(0));
                 Log::info(QStringLiteral("delete all"), reader.read(rows).description());
+            }
         }
         SqliteStatement remove = d->db.prepare("DELETE FROM paste_inf WHERE category_uuid = ?");
         bool ok = remove.isValid();
@@ -304,6 +344,8 @@ void CoreDataManager::deletePasteInfs(const std::optional<PasteCategoryInfModel>
         }
         if (!ok || !transaction.commit())
             d->logFailure(QStringLiteral("delete paste inf fail, "));
+        else
+            d->notify({HistoryChange::Kind::Removed, uuid, ids});
     });
 }
 
@@ -323,52 +365,28 @@ QList<PasteInfModel> CoreDataManager::fetchPasteInfs(const std::optional<PasteCa
         QList<PasteInfModel> models;
         if (!d->ready())
             return models;
-        struct Expired
-        {
-            qint64 id;
-            PasteInfModel model;
-        };
-        QList<Expired> expired;
-        {
-            // Newest first straight from the (category_uuid, date DESC) index; undated items last.
-            SqliteStatement rows =
-                d->db.prepare("SELECT " PASTE_INF_COLUMNS
-                              " FROM paste_inf p WHERE p.category_uuid = ? ORDER BY p.date DESC");
-            if (!rows.isValid()) {
-                d->logFailure(QStringLiteral("fetch paste inf fail, "));
-                return models;
-            }
-            rows.bind(1, category->uuid);
-            PasteInfReader reader;
-            int rc;
-            while ((rc = rows.step()) == SQLITE_ROW) {
-                PasteInfModel model = reader.read(rows);
-                if (rule.isExpired(model.categoryUUID, model.date)) {
-                    expired.append({rows.int64(0), std::move(model)});
-                    continue;
-                }
-                d->setContentLoader(model);
-                models.append(std::move(model));
-            }
-            if (rc != SQLITE_DONE) {
-                d->logFailure(QStringLiteral("fetch paste inf fail, "));
-                models.clear();
-                return models;
-            }
-        }
-        if (expired.isEmpty() || d->readOnly)
+        // Newest first straight from the (category_uuid, date DESC) index; undated items last.
+        // Expired items are left out; only the sweep deletes them.
+        SqliteStatement rows = d->db.prepare(
+            "SELECT " PASTE_INF_COLUMNS " FROM paste_inf p WHERE p.category_uuid = ? ORDER BY p.date DESC");
+        if (!rows.isValid()) {
+            d->logFailure(QStringLiteral("fetch paste inf fail, "));
             return models;
-        // One transaction for the whole sweep; each item still logs as a single delete would.
-        SqliteTransaction transaction(d->db);
-        bool ok = transaction.isActive();
-        for (const Expired& item : expired) {
-            if (!ok)
-                break;
-            const QString description = item.model.description();
-            ok = d->deletePasteInfRow(item.id, description, description);
         }
-        if (!ok || !transaction.commit())
-            d->logFailure(QStringLiteral("delete expired paste inf fail, "));
+        rows.bind(1, category->uuid);
+        PasteInfReader reader;
+        int rc;
+        while ((rc = rows.step()) == SQLITE_ROW) {
+            PasteInfModel model = reader.read(rows);
+            if (rule.isExpired(model.categoryUUID, model.date))
+                continue;
+            d->setContentLoader(model);
+            models.append(std::move(model));
+        }
+        if (rc != SQLITE_DONE) {
+            d->logFailure(QStringLiteral("fetch paste inf fail, "));
+            models.clear();
+        }
         return models;
     });
 }

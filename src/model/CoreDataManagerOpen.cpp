@@ -1,5 +1,6 @@
 #include "CoreDataManagerPrivate.h"
 
+#include "model/StoreFileAccess.h"
 #include "model/StoreSchema.h"
 
 #include <QDir>
@@ -55,10 +56,19 @@ bool CoreDataManager::Impl::openOnQueue(const QString& filePath, bool asReadOnly
         reason = QStringLiteral("cannot create the folder");
         opened = false;
     }
+    // A store that cannot be written would drop every copy without a word: refused at start.
+    if (opened && !asReadOnly) {
+        if (const auto why = StoreFileAccess::whyNotWritable(filePath)) {
+            reason = *why;
+            opened = false;
+        }
+    }
     opened = opened && candidate.open(filePath, flags, &reason);
     ::umask(oldMask);
     if (!opened)
         return fail(reason);
+    if (!asReadOnly && sqlite3_db_readonly(candidate.handle(), "main") == 1)
+        return fail(QStringLiteral("the file cannot be written"));
     sqlite3_busy_timeout(candidate.handle(), 2000);
 
     // Nothing is written before the file has shown it is ours: a foreign or damaged file is
@@ -103,6 +113,7 @@ bool CoreDataManager::Impl::openOnQueue(const QString& filePath, bool asReadOnly
 void CoreDataManager::Impl::closeOnQueue()
 {
     db.close();
+    damaged = false;
     readOnly = false;
     open = false;
     openReadOnly = false;
@@ -150,7 +161,7 @@ QString CoreDataManager::defaultPath()
 bool CoreDataManager::save()
 {
     return d->queue.sync([&] {
-        if (!d->db.isOpen() || d->readOnly)
+        if (!d->db.isOpen() || d->readOnly || d->damaged)
             return true;
         // Every operation commits on its own; what is left is moving the WAL into the file.
         const int rc =

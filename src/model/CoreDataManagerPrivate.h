@@ -7,6 +7,8 @@
 
 #include "common/Log.h"
 #include "common/SerialQueue.h"
+#include "model/ContentCache.h"
+#include "model/HistoryReader.h"
 #include "model/ModelCoding.h"
 #include "model/SqliteDatabase.h"
 
@@ -131,6 +133,8 @@ using namespace CoreDataManagerPrivate;
 
 struct CoreDataManager::Impl
 {
+    Impl();
+
     SerialQueue queue{QStringLiteral("store")};
 
     // Touched on the queue only.
@@ -167,7 +171,38 @@ struct CoreDataManager::Impl
     bool openOnQueue(const QString& path, bool readOnly, QString* error);
     void closeOnQueue();
     bool ready();
+    // Ready, and neither read-only nor damaged; logs why not.
+    bool writable();
     void logFailure(const QString& what);
+
+    // Set on the queue by the first corruption a statement meets; read anywhere.
+    std::atomic<bool> damaged{false};
+    void onCorruption(const QString& reason);
+
+    std::mutex handlersMutex;
+    CorruptionHandler corruptionHandler;
+    QHash<int, ChangeObserver> changeObservers;
+    int nextObserverKey = 0;
+    // Changes made inside a batch's transaction, told once it commits.
+    QList<HistoryChange> changesInBatch;
+    // Tells the observers (and the content cache) of a committed change; inside a batch, once
+    // the batch commits.
+    void notify(const HistoryChange& change);
+    void deliver(const QList<HistoryChange>& changes);
+    // Whether the item dated `dateMs` is the newest of its clipboard: then its insert is told
+    // as an addition at the top, otherwise as a reset of the clipboard.
+    bool isNewestOf(const std::optional<QString>& categoryUuid, const std::optional<qint64>& dateMs,
+                    qint64 id);
+
+    // The store's reader thread: content for lists and counts, on read-only connections of its
+    // own. Touched on readerQueue only; declared before it so that the queue stops first.
+    QString readerPath;
+    SqliteDatabase contentDb;
+    std::unique_ptr<HistoryReader> historyReader;
+    ContentCache contentCache;
+    // Opens the reader connections on the store's current file (again when it changed).
+    bool readerReady();
+    SerialQueue readerQueue{QStringLiteral("store.reader")};
 
     void setContentLoader(PasteInfModel& model);
     bool insertPasteInf(const EncodedPasteInf& e);
