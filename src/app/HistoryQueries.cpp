@@ -3,7 +3,6 @@
 #include "model/CoreDataManager.h"
 #include "model/PasteInfoDisplayType.h"
 #include "model/PasteboardTypes.h"
-#include "model/RetentionRule.h"
 #include "module/quickSearch/SearchEngine.h"
 #include "module/quickSearch/SearchHelper.h"
 #include "pasteboard/PasteBoardUtils.h"
@@ -68,13 +67,7 @@ bool search(HistoryReader& reader, const QString& databasePath, const PasteCateg
         *error = QStringLiteral("the history could not be searched (see the log)");
         return false;
     }
-    // The engine's matches may include items expired since the last sweep; a listing leaves
-    // them out by the same rule.
-    const RetentionRule rule = CoreDataManager::shared().retentionRule();
-    deliver(reader, results->rowIds(), [&](const PasteInfRow& row) {
-        if (!rule.isExpired(row.categoryUUID, row.date))
-            sink(row);
-    });
+    deliver(reader, results->rowIds(), sink);
     return true;
 }
 
