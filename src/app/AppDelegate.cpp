@@ -124,17 +124,24 @@ void AppDelegate::initializeData()
     if (Preferences::shared().isDataInitialed() == true)
         return;
 
-    const QList<QString> titles = {LocalizedPasteBoardType::textType(), LocalizedPasteBoardType::linkType(),
-                                   LocalizedPasteBoardType::imageType(), LocalizedPasteBoardType::fileType()};
-    qint16 order = 1;
-    for (const QString& title : titles) {
-        store.insertCategory(PasteCategoryInfModel(
-            title, QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper(), order, order));
-        ++order;
+    // The flag lives in preferences.json, the first-run data in the history: a lost or reset
+    // preferences file must not add the clipboards and the rule a second time.
+    const bool historyHasFirstRunData =
+        store.fetchCategories().size() > 1 || !store.fetchIgnoredApps().isEmpty();
+    if (!historyHasFirstRunData) {
+        const QList<QString> titles = {
+            LocalizedPasteBoardType::textType(), LocalizedPasteBoardType::linkType(),
+            LocalizedPasteBoardType::imageType(), LocalizedPasteBoardType::fileType()};
+        qint16 order = 1;
+        for (const QString& title : titles) {
+            store.insertCategory(PasteCategoryInfModel(
+                title, QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper(), order, order));
+            ++order;
+        }
+        // Written before the flag below (the insert returns once committed), so a crash in
+        // between repeats nothing that was already stored.
+        store.insertIgnoredApp(IgnoredAppInfModel::fromPath(firstIgnoredAppPath));
     }
-    store.perform([] {
-        CoreDataManager::shared().insertIgnoredApp(IgnoredAppInfModel::fromPath(firstIgnoredAppPath));
-    });
     // Ctrl+Alt+V: Alt+Space opens the window menu on the common Linux desktops.
     Preferences::shared().setShowQuickSearchWindowHotKey(
         KeyCombo{9, CarbonModifier::command | CarbonModifier::option});
@@ -253,30 +260,10 @@ void AppDelegate::handleRequest(const QJsonObject& request, std::function<void(c
                     });
             });
         });
-    } else if (verb == "list" || verb == "search" || verb == "clipboards") {
-        Dispatch::global([=] {
-            QJsonObject answer;
-            if (verb == "clipboards") {
-                answer = {{"ok", true}, {"clipboards", HistoryQueries::clipboardsJson()}};
-            } else {
-                QString error;
-                const auto clipboard =
-                    HistoryQueries::clipboardNamed(request.value("clipboard").toString(), &error);
-                if (!clipboard) {
-                    answer = failure(error);
-                } else {
-                    const int limit = request.value("limit").toInt();
-                    QList<PasteInfModel> items =
-                        verb == "list"
-                            ? HistoryQueries::list(*clipboard, limit)
-                            : HistoryQueries::search(*clipboard, request.value("query").toString(), limit);
-                    answer = {
-                        {"ok", true},
-                        {"items", HistoryQueries::itemsJson(items, clipboard->title.value_or(QString()))}};
-                }
-            }
-            Dispatch::main([=] { reply(answer); });
-        });
+    } else if (verb == "database") {
+        // The command line reads list, search and clipboards from the file itself, so that an
+        // answer of any size costs this process nothing; it only needs to know which file.
+        reply({{"ok", true}, {"path", CoreDataManager::shared().path()}});
     } else {
         reply(failure(QStringLiteral("unknown request \"%1\"").arg(verb)));
     }

@@ -24,7 +24,8 @@ public:
     bool applicationDidFinishLaunching(int* exitCode);
 
     // Creates the default clipboard when missing and, on the first run only, the first-run
-    // clipboards, the first ignore rule and the default hot key.
+    // clipboards, the first ignore rule and the default hot key. A run whose preferences were
+    // lost sets the hot key again but adds no clipboard or rule to a history that has some.
     static void initializeData();
 
     // The application is opened again while it runs (a second `brimble` without a verb).

@@ -3,19 +3,26 @@
 #include "app/HistoryQueries.h"
 #include "app/InstanceChannel.h"
 #include "model/CoreDataManager.h"
+#include "model/HistoryReader.h"
+#include "model/StoreSalvage.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 #include <cstdio>
+#include <sqlite3.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace CommandLine {
 namespace {
 
-const QStringList kVerbs = {"list",  "search", "clipboards", "copy",  "paste",
-                            "pause", "resume", "quit",       "toggle"};
+const QStringList kVerbs = {"list",  "search", "clipboards", "copy",   "paste",
+                            "pause", "resume", "quit",       "toggle", "salvage"};
 
 struct Options
 {
@@ -94,12 +101,11 @@ std::optional<Options> parse(const QStringList& arguments, QString* error)
     return options;
 }
 
-QString age(const QString& isoDate)
+QString age(const QDateTime& date, const QDateTime& now)
 {
-    const QDateTime date = QDateTime::fromString(isoDate, Qt::ISODateWithMs);
     if (!date.isValid())
         return QStringLiteral("?");
-    const qint64 seconds = std::max<qint64>(0, date.secsTo(QDateTime::currentDateTimeUtc()));
+    const qint64 seconds = std::max<qint64>(0, date.secsTo(now));
     if (seconds < 60)
         return QStringLiteral("%1s").arg(seconds);
     if (seconds < 3600)
@@ -109,34 +115,99 @@ QString age(const QString& isoDate)
     return QStringLiteral("%1d").arg(seconds / 86400);
 }
 
-QString firstLine(const QJsonValue& text)
+// Clipboard text goes to a terminal: its control characters would move the cursor, recolour or
+// retitle the terminal, or hide what follows. They are shown as escapes instead.
+QString escapedForTerminal(QStringView text)
 {
-    if (!text.isString())
-        return QString();
-    QString line = text.toString().trimmed().section('\n', 0, 0);
-    line.replace('\t', ' ');
-    if (line.size() > 200)
-        line = line.left(199) + QChar(0x2026);
-    return line;
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        switch (u) {
+        case u'\n':
+            out += QLatin1String("\\n");
+            continue;
+        case u'\r':
+            out += QLatin1String("\\r");
+            continue;
+        case u'\t':
+            out += QLatin1String("\\t");
+            continue;
+        default:
+            break;
+        }
+        // C0 and DEL; C1, which terminals reading UTF-8 may still obey; and the marks that
+        // reorder or break the line, which could make it show something else than it holds.
+        if (u < 0x20 || u == 0x7f)
+            out += QStringLiteral("\\x%1").arg(uint(u), 2, 16, QLatin1Char('0'));
+        else if ((u >= 0x80 && u <= 0x9f) || u == 0x061c || u == 0x200e || u == 0x200f ||
+                 (u >= 0x2028 && u <= 0x202e) || (u >= 0x2066 && u <= 0x2069))
+            out += QStringLiteral("\\u%1").arg(uint(u), 4, 16, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out;
 }
 
-void printItems(const QJsonArray& items, bool json)
+QString firstLine(const std::optional<QString>& text)
 {
-    if (json) {
-        printOut(QString::fromUtf8(QJsonDocument(items).toJson(QJsonDocument::Indented)));
-        return;
-    }
-    QString out;
-    int index = 1;
-    for (const QJsonValue& value : items) {
-        const QJsonObject item = value.toObject();
-        out += QStringLiteral("%1\t%2\t%3\t%4\n")
-                   .arg(index++)
-                   .arg(age(item.value("date").toString()), item.value("displayType").toString(),
-                        firstLine(item.value("text")));
-    }
-    printOut(out);
+    if (!text)
+        return QString();
+    QString line = text->trimmed().section(u'\n', 0, 0).trimmed();
+    if (line.size() > 200)
+        line = line.left(199) + QChar(0x2026);
+    return escapedForTerminal(line);
 }
+
+// Prints rows as they come: one line each, or the elements of one JSON array. Output goes out
+// in blocks, so a listing of any length holds one block.
+class ItemPrinter
+{
+public:
+    ItemPrinter(bool json, QString clipboardTitle) : json_(json), clipboardTitle_(std::move(clipboardTitle))
+    {
+    }
+
+    void add(const PasteInfRow& row)
+    {
+        if (json_) {
+            QByteArray object = QJsonDocument(HistoryQueries::itemJson(row, clipboardTitle_)).toJson();
+            object.chop(1);
+            buffer_ += (index_ == 1 ? "[\n" : ",\n") + object;
+        } else {
+            buffer_ +=
+                QStringLiteral("%1\t%2\t%3\t%4\n")
+                    .arg(index_)
+                    .arg(age(row.date, now_), HistoryQueries::typeKeyword(HistoryQueries::displayTypeOf(row)),
+                         firstLine(HistoryQueries::textOf(row, false)))
+                    .toUtf8();
+        }
+        ++index_;
+        if (buffer_.size() > 64 * 1024)
+            flush();
+    }
+
+    void finish()
+    {
+        if (json_)
+            buffer_ += index_ == 1 ? "[]\n" : "\n]\n";
+        flush();
+    }
+
+private:
+    void flush()
+    {
+        fwrite(buffer_.constData(), 1, size_t(buffer_.size()), stdout);
+        fflush(stdout);
+        buffer_.clear();
+    }
+
+    const bool json_;
+    const QString clipboardTitle_;
+    const QDateTime now_ = QDateTime::currentDateTimeUtc();
+    qint64 index_ = 1;
+    QByteArray buffer_;
+};
 
 void printClipboards(const QJsonArray& clipboards, bool json)
 {
@@ -148,32 +219,100 @@ void printClipboards(const QJsonArray& clipboards, bool json)
     for (const QJsonValue& value : clipboards) {
         const QJsonObject clipboard = value.toObject();
         out += QStringLiteral("%1\t%2 records\n")
-                   .arg(clipboard.value("title").toString())
-                   .arg(clipboard.value("records").toInt());
+                   .arg(escapedForTerminal(clipboard.value("title").toString()))
+                   .arg(clipboard.value("records").toInteger());
     }
     printOut(out);
 }
 
-// Answers a read-only verb from the database itself (WAL lets us read beside a writer).
-std::optional<QJsonObject> answerFromStore(const Options& options)
+// The history file to read. A running Brimble says which one it has open: it may have been
+// started with other XDG folders than this shell. The rows are then read here, from the file
+// (WAL lets a reader work beside the writer), so an answer of any size costs the running
+// Brimble nothing.
+QString historyPath()
 {
+    const auto answer = InstanceChannel::request({{"verb", "database"}});
+    if (answer && answer->value("ok").toBool() && !answer->value("path").toString().isEmpty())
+        return answer->value("path").toString();
+    return CoreDataManager::defaultPath();
+}
+
+// list, search and clipboards.
+int answerFromHistory(const Options& options)
+{
+    // The search maps the whole file into memory, which suits the long-lived Brimble; here it
+    // would only count every page a full search reads towards this process's memory, while
+    // reading them through SQLite's small page cache is as fast. Set before any connection
+    // opens, it caps what the search asks for.
+    sqlite3_config(SQLITE_CONFIG_MMAP_SIZE, qint64(0), qint64(0));
+    const QString path = historyPath();
+    HistoryReader reader(path);
     QString error;
-    const QString path = CoreDataManager::defaultPath();
-    if (!CoreDataManager::shared().openReadOnly(path, &error)) {
-        printError(QStringLiteral("cannot read the history: %1").arg(error));
-        return std::nullopt;
+    if (!reader.open(&error) || !CoreDataManager::shared().openReadOnly(path, &error)) {
+        printError(QStringLiteral("cannot open the history %1: %2").arg(path, error));
+        return StoreUnreadable;
     }
-    if (options.verb == "clipboards")
-        return QJsonObject{{"ok", true}, {"clipboards", HistoryQueries::clipboardsJson()}};
+    if (options.verb == "clipboards") {
+        printClipboards(HistoryQueries::clipboardsJson(reader), options.json);
+        return Success;
+    }
     const auto clipboard = HistoryQueries::clipboardNamed(options.clipboard, &error);
-    if (!clipboard)
-        return QJsonObject{{"ok", false}, {"error", error}};
-    QList<PasteInfModel> items =
-        options.verb == "list"
-            ? HistoryQueries::list(*clipboard, options.limit)
-            : HistoryQueries::search(*clipboard, options.positional.join(' '), options.limit);
-    return QJsonObject{{"ok", true},
-                       {"items", HistoryQueries::itemsJson(items, clipboard->title.value_or(QString()))}};
+    if (!clipboard) {
+        printError(error);
+        return Failed;
+    }
+    ItemPrinter printer(options.json, clipboard->title.value_or(QString()));
+    const auto sink = [&printer](const PasteInfRow& row) { printer.add(row); };
+    const bool read = options.verb == "list"
+                          ? HistoryQueries::list(reader, *clipboard, options.limit, sink, &error)
+                          : HistoryQueries::search(reader, path, *clipboard, options.positional.join(' '),
+                                                   options.limit, sink, &error);
+    if (!read) {
+        printError(error);
+        return StoreUnreadable;
+    }
+    printer.finish();
+    return Success;
+}
+
+int salvage()
+{
+    // The instance lock is held while the files change hands: a Brimble started meanwhile
+    // finds it taken and leaves the history alone.
+    const QByteArray lockPath = QFile::encodeName(InstanceChannel::socketPath() + ".lock");
+    const int lock = ::open(lockPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (lock < 0 || ::flock(lock, LOCK_EX | LOCK_NB) != 0) {
+        if (lock >= 0)
+            ::close(lock);
+        printError(QStringLiteral("Brimble is running: quit it first (brimble quit), then salvage"));
+        return Failed;
+    }
+    const QString path = CoreDataManager::defaultPath();
+    StoreSalvage::Report report;
+    QString error;
+    const bool salvaged = StoreSalvage::salvage(path, &report, &error);
+    ::close(lock);
+    if (!salvaged) {
+        printError(error);
+        return StoreUnreadable;
+    }
+    printOut(QStringLiteral("Salvaged %1\n"
+                            "  kept: %2 items, %3 clipboards, %4 ignore rules\n"
+                            "  lost: %5 items of which some rows were read, and %6 unreadable stretches "
+                            "of rows\n"
+                            "  rebuilt: %7 search texts, and %8 clipboards whose items outlived them "
+                            "(\"Recovered clipboard\")\n"
+                            "The damaged file is kept as %9\n")
+                 .arg(path)
+                 .arg(report.itemsKept)
+                 .arg(report.clipboardsKept)
+                 .arg(report.ignoreRulesKept)
+                 .arg(report.itemsLost)
+                 .arg(report.unreadableStretches)
+                 .arg(report.textsRebuilt)
+                 .arg(report.clipboardsRecreated)
+                 .arg(report.keptPath));
+    return Success;
 }
 
 } // namespace
@@ -196,9 +335,12 @@ QString helpText()
         "  pause | resume                                  stop or restart recording copies\n"
         "  toggle                                          show or hide the quick search window\n"
         "  quit                                            end the running Brimble\n"
+        "  salvage                                         rebuild a damaged history from its readable\n"
+        "                                                  rows, keeping the damaged file beside it\n"
         "\n"
         "ITEM is a uuid or a position in the listed order (1 is the newest).\n"
-        "Lines of `list` and `search`: position, age, type, first line of text.\n"
+        "Lines of `list` and `search`: position, age, type (as type: names it), first line of\n"
+        "text with control characters shown as escapes.\n"
         "\n"
         "Options:\n"
         "  -h, --help       show this help\n"
@@ -210,11 +352,9 @@ QString helpText()
 
 bool isCommand(const QStringList& arguments)
 {
-    if (arguments.isEmpty())
-        return false;
-    const QString& first = arguments.first();
-    return kVerbs.contains(first) || first == "--help" || first == "-h" || first == "--version" ||
-           first == "-v" || !first.startsWith('-');
+    // Brimble itself takes no arguments: anything else is a verb, or an error to report
+    // rather than a silent start.
+    return !arguments.isEmpty();
 }
 
 int run(const QStringList& arguments)
@@ -229,7 +369,8 @@ int run(const QStringList& arguments)
         return Success;
     }
     if (!kVerbs.contains(verb)) {
-        printError(QStringLiteral("unknown verb \"%1\" (see brimble --help)").arg(verb));
+        printError(QStringLiteral("unknown %1 \"%2\" (see brimble --help)")
+                       .arg(verb.startsWith('-') ? QStringLiteral("option") : QStringLiteral("verb"), verb));
         return Usage;
     }
     QString error;
@@ -253,35 +394,25 @@ int run(const QStringList& arguments)
             printError(QStringLiteral("search needs a query"));
             return Usage;
         }
-        request["query"] = options->positional.join(' ');
     } else if (!options->positional.isEmpty()) {
         printError(QStringLiteral("%1 takes no argument \"%2\"").arg(verb, options->positional.first()));
         return Usage;
     }
-    if (verb == "list" || verb == "search") {
-        request["clipboard"] = options->clipboard;
-        request["limit"] = options->limit;
-    }
 
-    const bool readOnly = verb == "list" || verb == "search" || verb == "clipboards";
-    std::optional<QJsonObject> answer = InstanceChannel::request(request);
+    if (verb == "list" || verb == "search" || verb == "clipboards")
+        return answerFromHistory(*options);
+    if (verb == "salvage")
+        return salvage();
+
+    const std::optional<QJsonObject> answer = InstanceChannel::request(request);
     if (!answer) {
-        if (!readOnly) {
-            printError(QStringLiteral("Brimble is not running (start it with `brimble`)"));
-            return NotRunning;
-        }
-        answer = answerFromStore(*options);
-        if (!answer)
-            return StoreUnreadable;
+        printError(QStringLiteral("Brimble is not running (start it with `brimble`)"));
+        return NotRunning;
     }
     if (!answer->value("ok").toBool()) {
         printError(answer->value("error").toString(QStringLiteral("the request failed")));
         return Failed;
     }
-    if (verb == "list" || verb == "search")
-        printItems(answer->value("items").toArray(), options->json);
-    else if (verb == "clipboards")
-        printClipboards(answer->value("clipboards").toArray(), options->json);
     return Success;
 }
 

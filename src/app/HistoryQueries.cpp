@@ -2,6 +2,7 @@
 
 #include "model/CoreDataManager.h"
 #include "model/PasteInfoDisplayType.h"
+#include "model/PasteboardTypes.h"
 #include "module/quickSearch/SearchEngine.h"
 #include "module/quickSearch/SearchHelper.h"
 #include "pasteboard/PasteBoardUtils.h"
@@ -9,6 +10,20 @@
 #include <QJsonArray>
 
 namespace HistoryQueries {
+namespace {
+
+// Rows are fetched this many at a time: one page is all a listing holds.
+constexpr qsizetype kPage = 200;
+
+// Hands the rows of `ids` to the sink, page by page.
+void deliver(HistoryReader& reader, const QList<qint64>& ids, const RowSink& sink)
+{
+    for (qsizetype from = 0; from < ids.size(); from += kPage)
+        for (const PasteInfRow& row : reader.rows(ids.mid(from, kPage)))
+            sink(row);
+}
+
+} // namespace
 
 std::optional<PasteCategoryInfModel> clipboardNamed(const QString& name, QString* error)
 {
@@ -31,97 +46,162 @@ std::optional<PasteCategoryInfModel> clipboardNamed(const QString& name, QString
     return std::nullopt;
 }
 
-QList<PasteInfModel> list(const PasteCategoryInfModel& clipboard, int limit)
+bool list(HistoryReader& reader, const PasteCategoryInfModel& clipboard, int limit, const RowSink& sink,
+          QString* error)
 {
-    QList<PasteInfModel> items = CoreDataManager::shared().fetchPasteInfs(clipboard);
-    if (limit > 0 && items.size() > limit)
-        items.resize(limit);
-    return items;
+    const auto ids = reader.historyIds(clipboard.uuid.value_or(QString()), limit);
+    if (!ids) {
+        *error = QStringLiteral("the history could not be read (see the log)");
+        return false;
+    }
+    deliver(reader, *ids, sink);
+    return true;
 }
 
-QList<PasteInfModel> search(const PasteCategoryInfModel& clipboard, const QString& query, int limit)
+bool search(HistoryReader& reader, const QString& databasePath, const PasteCategoryInfModel& clipboard,
+            const QString& query, int limit, const RowSink& sink, QString* error)
 {
-    CoreDataManager& store = CoreDataManager::shared();
-    const auto results = SearchEngine::searchNow(store.path(), clipboard.uuid.value_or(QString()),
+    const auto results = SearchEngine::searchNow(databasePath, clipboard.uuid.value_or(QString()),
                                                  SearchHelper::parseQuery(query.trimmed()), limit);
-    QList<PasteInfModel> models;
-    if (!results)
-        return models;
-    for (const QString& uuid : results->uuids()) {
-        // Expired items are left out here too, though only loading the clipboard removes them.
-        if (auto model = store.fetchPasteInf(uuid); model && !store.isExpired(*model))
-            models.append(*model);
+    if (!results) {
+        *error = QStringLiteral("the history could not be searched (see the log)");
+        return false;
     }
-    return models;
+    deliver(reader, results->rowIds(), sink);
+    return true;
 }
 
 std::optional<PasteInfModel> resolveItem(const PasteCategoryInfModel& clipboard, const QString& uuidOrIndex,
                                          QString* error)
 {
+    CoreDataManager& store = CoreDataManager::shared();
     bool isIndex = false;
     const qlonglong index = uuidOrIndex.toLongLong(&isIndex);
-    if (isIndex) {
-        const QList<PasteInfModel> items = list(clipboard, 0);
-        if (index < 1 || index > items.size()) {
-            if (error)
-                *error = QStringLiteral("no item %1 in \"%2\" (it holds %3)")
-                             .arg(uuidOrIndex, clipboard.title.value_or(QString()))
-                             .arg(items.size());
-            return std::nullopt;
-        }
-        return items.at(index - 1);
+    if (!isIndex) {
+        if (auto model = store.fetchPasteInf(uuidOrIndex))
+            return model;
+        if (error)
+            *error = QStringLiteral("no item with uuid %1").arg(uuidOrIndex);
+        return std::nullopt;
     }
-    if (auto model = CoreDataManager::shared().fetchPasteInf(uuidOrIndex))
+
+    HistoryReader reader(store.path());
+    QString reason;
+    if (!reader.open(&reason)) {
+        if (error)
+            *error = QStringLiteral("cannot read the history: %1").arg(reason);
+        return std::nullopt;
+    }
+    const QString clipboardUuid = clipboard.uuid.value_or(QString());
+    // Only the ids up to the one asked for are read.
+    const auto ids = index >= 1 ? reader.historyIds(clipboardUuid, qsizetype(index))
+                                : std::optional<QList<qint64>>(QList<qint64>());
+    if (!ids) {
+        if (error)
+            *error = QStringLiteral("the history could not be read (see the log)");
+        return std::nullopt;
+    }
+    if (index < 1 || index > ids->size()) {
+        if (error)
+            *error = QStringLiteral("no item %1 in \"%2\" (it holds %3)")
+                         .arg(uuidOrIndex, clipboard.title.value_or(QString()))
+                         .arg(index < 1 ? reader.countsPerCategory().value(clipboardUuid) : ids->size());
+        return std::nullopt;
+    }
+    const QList<PasteInfRow> rows = reader.rows({ids->at(index - 1)});
+    if (rows.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("item %1 was deleted meanwhile").arg(uuidOrIndex);
+        return std::nullopt;
+    }
+    if (auto model = store.fetchPasteInf(rows.first().uuid))
         return model;
     if (error)
-        *error = QStringLiteral("no item with uuid %1").arg(uuidOrIndex);
+        *error = QStringLiteral("item %1 was deleted meanwhile").arg(uuidOrIndex);
     return std::nullopt;
 }
 
-QJsonObject itemJson(PasteInfModel& model, const QString& clipboardTitle)
+PasteInfoDisplayType displayTypeOf(const PasteInfRow& row)
+{
+    if (row.displayType)
+        return *row.displayType;
+    // Not classified yet. A stand-in for the content answers in its place: every listed type
+    // with no bytes, the plain-text names with the start of the text. Classification decides by
+    // the type, whether it has data and by the text, so the stand-in gets the answer the content
+    // would; a link longer than the preview is the one thing it may see as plain text.
+    const QStringList types = row.types;
+    const QByteArray text = row.previewText ? row.previewText->toUtf8() : QByteArray();
+    QList<PasteboardItem::Representation> representations;
+    for (const QString& type : types)
+        representations.append({type, PasteboardType::stringReadOrder.contains(type) ? text : QByteArray()});
+    const PasteboardItems items{PasteboardItem(representations)};
+    PasteInfModel standIn;
+    standIn.appBundleIdentifier = row.appBundleIdentifier;
+    standIn.setPasteboardItems(items);
+    for (const QString& type : types)
+        if (auto result =
+                PasteBoardUtils::classify(std::nullopt, PasteBoardUtils::preferredType(type, standIn), items))
+            return result->displayType;
+    return PasteInfoDisplayType::Unknown;
+}
+
+QString typeKeyword(PasteInfoDisplayType type)
+{
+    // The document form of rich text has no keyword of its own; rich_text finds it.
+    return SearchHelper::keywordForDisplayType(type).value_or(QStringLiteral("rich_text"));
+}
+
+std::optional<QString> textOf(const PasteInfRow& row, bool fullText)
+{
+    CoreDataManager& store = CoreDataManager::shared();
+    if (row.previewText)
+        return fullText ? store.fetchPlainText(row.uuid) : row.previewText;
+    if (displayTypeOf(row) != PasteInfoDisplayType::File)
+        return std::nullopt;
+    // A copy of files offers no text: its paths stand for it, read from the content of this
+    // one item.
+    const auto items = store.fetchPasteboardItems(row.uuid);
+    const auto content =
+        items ? PasteBoardUtils::classify(PasteInfoDisplayType::File,
+                                          row.displayPasteBoardType.value_or(PasteboardType::fileURL), *items)
+              : std::nullopt;
+    if (!content || !std::holds_alternative<QList<FileEntry>>(content->value))
+        return std::nullopt;
+    QStringList paths;
+    for (const FileEntry& entry : std::get<QList<FileEntry>>(content->value))
+        paths.append(entry.path);
+    return paths.join('\n');
+}
+
+QJsonObject itemJson(const PasteInfRow& row, const QString& clipboardTitle)
 {
     QJsonObject object;
-    object["uuid"] = model.uuid.value_or(QString());
-    object["date"] = model.date ? model.date->toUTC().toString(Qt::ISODateWithMs) : QString();
+    object["uuid"] = row.uuid;
+    object["date"] = row.date.isValid() ? row.date.toUTC().toString(Qt::ISODateWithMs) : QString();
     object["clipboard"] = clipboardTitle;
-    const auto content = PasteBoardUtils::preferredContent(model);
-    object["displayType"] = model.displayType ? DisplayType::rawValue(*model.displayType)
-                                              : DisplayType::rawValue(PasteInfoDisplayType::Unknown);
-    object["types"] = QJsonArray::fromStringList(model.types.value_or(QStringList()));
+    const PasteInfoDisplayType type = displayTypeOf(row);
+    object["displayType"] = DisplayType::rawValue(type);
+    object["type"] = typeKeyword(type);
+    object["types"] = QJsonArray::fromStringList(row.types);
     QJsonObject app;
-    app["name"] = model.appName.value_or(QString());
-    app["path"] = model.appBundleUrl.value_or(QString());
-    app["id"] = model.appBundleIdentifier.value_or(QString());
+    app["name"] = row.appName.value_or(QString());
+    app["path"] = row.appBundleUrl.value_or(QString());
+    app["id"] = row.appBundleIdentifier.value_or(QString());
     object["application"] = app;
-    std::optional<QString> text = model.firstPlainText;
-    if (!text && model.uuid)
-        text = CoreDataManager::shared().fetchPlainText(*model.uuid);
-    if (!text && content && model.displayType == PasteInfoDisplayType::File) {
-        QStringList paths;
-        for (const FileEntry& entry : std::get<QList<FileEntry>>(content->value))
-            paths.append(entry.path);
-        text = paths.join('\n');
-    }
+    const std::optional<QString> text = textOf(row, true);
     object["text"] = text ? QJsonValue(*text) : QJsonValue();
     return object;
 }
 
-QJsonArray itemsJson(QList<PasteInfModel>& models, const QString& clipboardTitle)
+QJsonArray clipboardsJson(HistoryReader& reader)
 {
-    QJsonArray array;
-    for (PasteInfModel& model : models)
-        array.append(itemJson(model, clipboardTitle));
-    return array;
-}
-
-QJsonArray clipboardsJson()
-{
+    const QHash<QString, qint64> counts = reader.countsPerCategory();
     QJsonArray array;
     for (const PasteCategoryInfModel& clipboard : CoreDataManager::shared().fetchCategories()) {
         QJsonObject object;
         object["uuid"] = clipboard.uuid.value_or(QString());
         object["title"] = clipboard.title.value_or(QString());
-        object["records"] = CoreDataManager::shared().countPasteInfs(clipboard);
+        object["records"] = counts.value(clipboard.uuid.value_or(QString()));
         object["default"] = clipboard.uuid == kDefaultCategoryUUID;
         array.append(object);
     }

@@ -1,36 +1,54 @@
 #pragma once
 
+#include "model/HistoryReader.h"
 #include "model/PasteCategoryInfModel.h"
 #include "model/PasteInfModel.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
-#include <QList>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
-// The read side of the command line: which clipboard a name means, the listed order of its
-// items, and how items and clipboards are described in answers. Used by the running Brimble
-// for its socket requests and by the command line itself when no Brimble runs.
+// The read side of the command line: which clipboard a name means, its items in listed order,
+// and how items and clipboards are described. Items are read as display rows (metadata and the
+// start of the text, never content) and handed out as they come, so a listing of any length
+// holds one page of rows at a time.
 namespace HistoryQueries {
 
 // The clipboard with that title (exact, then ignoring case); the default clipboard for an
 // empty name. Absent, with `error` set, when no clipboard has the name.
 std::optional<PasteCategoryInfModel> clipboardNamed(const QString& name, QString* error);
 
-// Newest first; at most `limit` items when limit > 0.
-QList<PasteInfModel> list(const PasteCategoryInfModel& clipboard, int limit);
+// Receives rows in listed order.
+using RowSink = std::function<void(const PasteInfRow& row)>;
 
-// The items matching a query of the search language, newest first.
-QList<PasteInfModel> search(const PasteCategoryInfModel& clipboard, const QString& query, int limit);
+// The clipboard's items, newest first, at most `limit` when limit > 0. False, with `error`
+// set, when the history could not be read.
+bool list(HistoryReader& reader, const PasteCategoryInfModel& clipboard, int limit, const RowSink& sink,
+          QString* error);
 
-// An item by uuid, or by its 1-based position in the clipboard's listed order.
+// The items of the clipboard matching a query of the search language, newest first.
+bool search(HistoryReader& reader, const QString& databasePath, const PasteCategoryInfModel& clipboard,
+            const QString& query, int limit, const RowSink& sink, QString* error);
+
+// An item by uuid, or by its 1-based position in the clipboard's listed order: only that item
+// is loaded, from the file the store has open.
 std::optional<PasteInfModel> resolveItem(const PasteCategoryInfModel& clipboard, const QString& uuidOrIndex,
                                          QString* error);
 
-QJsonObject itemJson(PasteInfModel& model, const QString& clipboardTitle);
-QJsonArray itemsJson(QList<PasteInfModel>& models, const QString& clipboardTitle);
-QJsonArray clipboardsJson();
+// What the row is, as classifying its content would find, decided from its stored type or
+// else from its type list and text alone: nothing is loaded and nothing is written.
+PasteInfoDisplayType displayTypeOf(const PasteInfRow& row);
+// The name the search language's type: clause gives that type.
+QString typeKeyword(PasteInfoDisplayType type);
+
+// The row's text for showing: its preview, or for a copy of files without text the paths.
+// `fullText` reads the whole stored text instead of the preview.
+std::optional<QString> textOf(const PasteInfRow& row, bool fullText);
+
+QJsonObject itemJson(const PasteInfRow& row, const QString& clipboardTitle);
+QJsonArray clipboardsJson(HistoryReader& reader);
 
 } // namespace HistoryQueries

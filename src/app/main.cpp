@@ -1,6 +1,9 @@
 #include "app/AppDelegate.h"
 #include "app/CommandLine.h"
+#include "app/Localized.h"
+#include "app/Preferences.h"
 #include "common/Log.h"
+#include "model/CoreDataManager.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -10,6 +13,11 @@ int main(int argc, char** argv)
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
+
+    // What the store needs of the preferences and the texts, which live above it.
+    CoreDataManager::shared().setRetentionLevelProvider(
+        [] { return Preferences::shared().historyCapacity(); });
+    PasteCategoryInfModel::setTitles(&LocalizedQuickView::clipboardHistory, &LocalizedQuickView::unnamed);
 
     if (CommandLine::isCommand(arguments)) {
         QCoreApplication app(argc, argv);

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "model/HistoryChange.h"
 #include "model/IgnoredAppInfModel.h"
 #include "model/PasteCategoryInfModel.h"
 #include "model/PasteInfModel.h"
+#include "model/RetentionRule.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -38,6 +41,19 @@ public:
     // Standard location: $XDG_DATA_HOME/brimble/Brimble.sqlite
     static QString defaultPath();
 
+    // Damage found while running. The first statement that finds the file corrupt stops every
+    // write (the file is left as it is, and not checkpointed on close) and the handler is called
+    // once, on the store queue, with a message for the user naming the file. Reads go on.
+    using CorruptionHandler = std::function<void(const QString& message)>;
+    void setCorruptionHandler(CorruptionHandler handler);
+    bool isDamaged() const;
+
+    // Observers of committed changes to the history, called on the store queue after each
+    // commit, in commit order; they hop to their own thread. Returns a key for removal.
+    using ChangeObserver = std::function<void(const HistoryChange& change)>;
+    int addChangeObserver(ChangeObserver observer);
+    void removeChangeObserver(int key);
+
     // History items
     void insertPasteInf(const PasteInfModel& model);
     void updatePasteInf(const std::optional<PasteInfModel>& model); // queued
@@ -55,6 +71,25 @@ public:
     std::optional<QString> fetchPlainText(const QString& uuid);
     // Records a classification (queued); writes only the two columns, never the content.
     void updateDisplayType(const QString& uuid, PasteInfoDisplayType type, const QString& pasteboardType);
+
+    // Operations on many items by row id. Each is queued (the caller never waits), runs as one
+    // transaction that writes only the date and clipboard columns (content is never re-encoded),
+    // and reports on the store queue: `done` gets whether it committed. `ids` are given in the
+    // order they are to keep, first the newest; ids that are gone are skipped.
+    using Completion = std::function<void(bool committed)>;
+    void deletePasteInfIds(const QList<qint64>& ids, Completion done = {});
+    // Makes them the newest of their clipboard (of `categoryUuid`, when given, moving them
+    // there): dated now, or just after the clipboard's newest when that is later.
+    void movePasteInfsToTop(const QList<qint64>& ids, const std::optional<QString>& categoryUuid = {},
+                            Completion done = {});
+    // Items per clipboard uuid, expired ones left out.
+    void countPasteInfsPerCategory(std::function<void(const QHash<QString, qint64>& counts)> done);
+
+    // Content on demand for lists: read on the store's reader thread (a read-only connection of
+    // its own, so captures are not held up) through a cache within a byte budget; `done` is
+    // called on that thread, absent when the item is gone or its content cannot be read.
+    void loadContent(qint64 id, std::function<void(const std::optional<PasteboardItems>& items)> done);
+    void setContentCacheBudget(qint64 bytes);
 
     // Clipboards
     void insertCategory(const PasteCategoryInfModel& model);
@@ -81,8 +116,19 @@ public:
     // operations it calls commit together (a bulk import). False when the commit failed.
     bool performBatch(const std::function<void()>& block);
 
-    // The retention rule of the default clipboard.
+    // The retention rule of the default clipboard. Loading filters by it; only the sweep
+    // deletes.
     bool isExpired(const PasteInfModel& model) const;
+    // Deletes the expired items, in one transaction (queued). The application runs it at start,
+    // hourly, when the retention changes and when a clipboard's history is opened; `done` gets
+    // the number deleted (-1 when the sweep failed), on the store queue.
+    void sweepExpired(std::function<void(qint64 deleted)> done = {});
+    // The retention level (the preference's value) the rule uses; set once at start-up. Without
+    // one nothing expires.
+    using RetentionLevelProvider = std::function<qint64()>;
+    void setRetentionLevelProvider(RetentionLevelProvider provider);
+    // The rule as of now().
+    RetentionRule retentionRule() const;
 
     // The clock the retention rule and record dates use; tests set it.
     using Clock = std::function<QDateTime()>;

@@ -1,12 +1,14 @@
 #include "PasteCategoryInfModel.h"
 
-#include "app/Localized.h"
 #include "model/CoreDataManager.h"
 #include "model/ModelDescription.h"
 
 #include <QUuid>
 
 namespace {
+
+PasteCategoryInfModel::Title clipboardHistoryTitle = [] { return QStringLiteral("Clipboard History"); };
+PasteCategoryInfModel::Title unnamedTitle = [] { return QStringLiteral("UnNamed"); };
 
 qint16 paletteIndex(int index)
 {
@@ -28,7 +30,7 @@ PasteCategoryInfModel PasteCategoryInfModel::successor(const std::optional<Paste
 {
     PasteCategoryInfModel model;
     model.uuid = QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
-    model.title = LocalizedQuickView::unnamed();
+    model.title = unnamedTitle();
     model.createDate = CoreDataManager::shared().now();
     if (last) {
         model.colorIndex = paletteIndex(last->colorIndex + 1);
@@ -39,7 +41,7 @@ PasteCategoryInfModel PasteCategoryInfModel::successor(const std::optional<Paste
 
 PasteCategoryInfModel PasteCategoryInfModel::defaultCategory()
 {
-    return PasteCategoryInfModel(LocalizedQuickView::clipboardHistory(), kDefaultCategoryUUID, 0, 0);
+    return PasteCategoryInfModel(clipboardHistoryTitle(), kDefaultCategoryUUID, 0, 0);
 }
 
 QString PasteCategoryInfModel::description() const
@@ -48,4 +50,10 @@ QString PasteCategoryInfModel::description() const
            title.value_or(QString()) + QStringLiteral(", orderNumber: ") + QString::number(orderNumber) +
            QStringLiteral(", createDate: ") + ModelDescription::date(createDate) +
            QStringLiteral(", colorIndex: ") + QString::number(colorIndex) + QStringLiteral(" }");
+}
+
+void PasteCategoryInfModel::setTitles(Title clipboardHistory, Title unnamed)
+{
+    clipboardHistoryTitle = std::move(clipboardHistory);
+    unnamedTitle = std::move(unnamed);
 }

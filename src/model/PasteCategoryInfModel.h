@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 // The fixed palette a clipboard's colour index selects.
@@ -33,4 +34,9 @@ public:
 
     bool operator==(const PasteCategoryInfModel& other) const { return uuid == other.uuid; }
     QString description() const;
+
+    // The localized titles of the default clipboard and of a new one; set once at start-up by
+    // the application, which owns the texts. English until then.
+    using Title = std::function<QString()>;
+    static void setTitles(Title clipboardHistory, Title unnamed);
 };

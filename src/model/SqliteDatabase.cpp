@@ -56,7 +56,8 @@ void SqliteStatement::bindNull(int index)
 
 int SqliteStatement::step()
 {
-    return sqlite3_step(stmt_);
+    const int rc = sqlite3_step(stmt_);
+    return db_ ? db_->checked(rc) : rc;
 }
 
 bool SqliteStatement::isNull(int column) const
@@ -135,12 +136,14 @@ void SqliteDatabase::close()
     if (db_)
         sqlite3_close_v2(db_);
     db_ = nullptr;
+    corruptionSeen_ = false;
 }
 
 void SqliteDatabase::swap(SqliteDatabase& other) noexcept
 {
     std::swap(db_, other.db_);
     statements_.swap(other.statements_);
+    std::swap(corruptionSeen_, other.corruptionSeen_);
 }
 
 SqliteStatement SqliteDatabase::prepare(const char* sql)
@@ -149,19 +152,20 @@ SqliteStatement SqliteDatabase::prepare(const char* sql)
         return SqliteStatement();
     auto it = statements_.find(sql);
     if (it != statements_.end())
-        return SqliteStatement(it->second);
+        return SqliteStatement(it->second, this);
     sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v3(db_, sql, -1, SQLITE_PREPARE_PERSISTENT, &stmt, nullptr) != SQLITE_OK || !stmt) {
+    if (checked(sqlite3_prepare_v3(db_, sql, -1, SQLITE_PREPARE_PERSISTENT, &stmt, nullptr)) != SQLITE_OK ||
+        !stmt) {
         sqlite3_finalize(stmt);
         return SqliteStatement();
     }
     statements_.emplace(sql, stmt);
-    return SqliteStatement(stmt);
+    return SqliteStatement(stmt, this);
 }
 
 bool SqliteDatabase::exec(const char* sql)
 {
-    return db_ && sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+    return db_ && checked(sqlite3_exec(db_, sql, nullptr, nullptr, nullptr)) == SQLITE_OK;
 }
 
 std::optional<qint64> SqliteDatabase::queryInteger(const char* sql)
@@ -169,12 +173,12 @@ std::optional<qint64> SqliteDatabase::queryInteger(const char* sql)
     if (!db_)
         return std::nullopt;
     sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(db_, sql, -1, &stmt, nullptr) != SQLITE_OK) {
+    if (checked(sqlite3_prepare_v2(db_, sql, -1, &stmt, nullptr)) != SQLITE_OK) {
         sqlite3_finalize(stmt);
         return std::nullopt;
     }
     std::optional<qint64> result;
-    if (sqlite3_step(stmt) == SQLITE_ROW)
+    if (checked(sqlite3_step(stmt)) == SQLITE_ROW)
         result = sqlite3_column_int64(stmt, 0);
     sqlite3_finalize(stmt);
     return result;
@@ -188,6 +192,22 @@ QString SqliteDatabase::errorMessage() const
 int SqliteDatabase::errorCode() const
 {
     return db_ ? sqlite3_extended_errcode(db_) : SQLITE_MISUSE;
+}
+
+void SqliteDatabase::setCorruptionObserver(std::function<void(const QString&)> observer)
+{
+    corruptionObserver_ = std::move(observer);
+}
+
+int SqliteDatabase::checked(int rc)
+{
+    const int primary = rc & 0xff;
+    if ((primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB) && !corruptionSeen_) {
+        corruptionSeen_ = true;
+        if (corruptionObserver_)
+            corruptionObserver_(errorMessage());
+    }
+    return rc;
 }
 
 int SqliteDatabase::changes() const

@@ -3,12 +3,14 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <unordered_map>
 
 struct sqlite3;
 struct sqlite3_stmt;
+class SqliteDatabase;
 
 // A statement taken from SqliteDatabase's cache. Binds and reads by position; resets itself
 // (and clears its bindings) when it goes out of scope so the cache can hand it out again.
@@ -16,9 +18,12 @@ class SqliteStatement
 {
 public:
     SqliteStatement() = default;
-    explicit SqliteStatement(sqlite3_stmt* stmt) : stmt_(stmt) {}
+    SqliteStatement(sqlite3_stmt* stmt, SqliteDatabase* db) : stmt_(stmt), db_(db) {}
     ~SqliteStatement();
-    SqliteStatement(SqliteStatement&& other) noexcept : stmt_(other.stmt_) { other.stmt_ = nullptr; }
+    SqliteStatement(SqliteStatement&& other) noexcept : stmt_(other.stmt_), db_(other.db_)
+    {
+        other.stmt_ = nullptr;
+    }
     SqliteStatement(const SqliteStatement&) = delete;
     SqliteStatement& operator=(const SqliteStatement&) = delete;
     SqliteStatement& operator=(SqliteStatement&&) = delete;
@@ -50,6 +55,7 @@ public:
 
 private:
     sqlite3_stmt* stmt_ = nullptr;
+    SqliteDatabase* db_ = nullptr;
 };
 
 // One SQLite connection with a cache of prepared statements. Used from one thread at a time
@@ -79,6 +85,12 @@ public:
 
     QString errorMessage() const;
     int errorCode() const;
+
+    // Called with SQLite's message the first time any statement of this connection finds the
+    // file damaged (SQLITE_CORRUPT or SQLITE_NOTADB).
+    void setCorruptionObserver(std::function<void(const QString&)> observer);
+    // Every result code a statement returns passes here.
+    int checked(int rc);
     int changes() const;
     qint64 lastInsertRowId() const;
     bool inTransaction() const;
@@ -86,6 +98,8 @@ public:
 private:
     sqlite3* db_ = nullptr;
     std::unordered_map<std::string, sqlite3_stmt*> statements_;
+    std::function<void(const QString&)> corruptionObserver_;
+    bool corruptionSeen_ = false;
 };
 
 // A transaction that rolls back unless committed. Inside another transaction it becomes a

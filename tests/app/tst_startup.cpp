@@ -14,8 +14,11 @@
 #include "platform/fake/FakeHotKeys.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QTest>
 #include <QUuid>
+
+#include <atomic>
 
 namespace {
 RunningApplicationRef app(std::optional<QString> identifier, qint64 pid = 777)
@@ -35,6 +38,7 @@ private Q_SLOTS:
     void initTestCase();
     void firstRunCreatesTheInitialData();
     void laterRunsOnlyRestoreTheDefaultClipboard();
+    void lostPreferencesDoNotRepeatTheFirstRun();
     void clearedHotKeyIsNotRestored();
     void remembersOtherApplicationsOnly();
     void hotKeyFollowsItsPreference();
@@ -97,6 +101,21 @@ void TestStartup::laterRunsOnlyRestoreTheDefaultClipboard()
     QCOMPARE(CoreDataManager::shared().fetchIgnoredApps().size(), 1);
 }
 
+void TestStartup::lostPreferencesDoNotRepeatTheFirstRun()
+{
+    TestHome home;
+    AppDelegate::initializeData();
+    QVERIFY(QFile::remove(home.preferencesPath()));
+    Preferences::shared().setFilePath(home.preferencesPath());
+    QCOMPARE(Preferences::shared().isDataInitialed(), std::nullopt);
+
+    AppDelegate::initializeData();
+    QCOMPARE(CoreDataManager::shared().fetchCategories().size(), 5);
+    QCOMPARE(CoreDataManager::shared().fetchIgnoredApps().size(), 1);
+    QCOMPARE(Preferences::shared().isDataInitialed(), std::optional<bool>(true));
+    QVERIFY(Preferences::shared().showQuickSearchWindowHotKey().has_value());
+}
+
 void TestStartup::clearedHotKeyIsNotRestored()
 {
     TestHome home;
@@ -117,12 +136,21 @@ void TestStartup::remembersOtherApplicationsOnly()
     QTRY_COMPARE(brimble.currentRunningApplication(), editor);
 
     // Brimble itself (by identifier or by process), a record without identifier and a
-    // sender of the wrong type leave the remembered application alone.
+    // sender of the wrong type leave the remembered application alone. Background handlers
+    // run in posting order, so once a marker posted after them has run, so have they.
     EventBus::post(EventName::didActivateApplication, app(Brimble::bundleIdentifier, 1));
     EventBus::post(EventName::didActivateApplication,
                    app(QStringLiteral("org.example.Other"), QCoreApplication::applicationPid()));
     EventBus::post(EventName::didActivateApplication, app(std::nullopt));
     EventBus::post(EventName::didActivateApplication, QString("not an application"));
+    std::atomic<bool> markerRan{false};
+    const QString marker = QStringLiteral("test.startup.marker");
+    EventBus::onBackgroundThread(this, marker, [&markerRan](const Notification&) { markerRan = true; });
+    EventBus::post(marker);
+    QTRY_VERIFY(markerRan.load());
+    EventBus::unregister(this);
+    QCOMPARE(brimble.currentRunningApplication(), editor);
+
     const auto viewer = app(QStringLiteral("org.example.Viewer"));
     EventBus::post(EventName::didActivateApplication, viewer);
     QTRY_COMPARE(brimble.currentRunningApplication(), viewer);

@@ -1,7 +1,9 @@
 // The brimble command line against a running brimble and against the store alone.
 #include "E2eSupport.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -44,7 +46,7 @@ void TestCommandLine::listsSearchesAndCopiesBack()
     QCOMPARE(rows.at(0).split('\t').value(0), QStringLiteral("1"));
     QCOMPARE(rows.at(0).split('\t').value(2), QStringLiteral("link"));
     QCOMPARE(rows.at(0).split('\t').value(3), QStringLiteral("https://example.org/newer"));
-    QCOMPARE(rows.at(1).split('\t').value(2), QStringLiteral("plain-text"));
+    QCOMPARE(rows.at(1).split('\t').value(2), QStringLiteral("plain_text"));
     QCOMPARE(rows.at(1).split('\t').value(3), QStringLiteral("first line of the older copy"));
 
     QCOMPARE(lines(session.cli({"list", "--limit", "1"}).out).size(), 1);
@@ -56,6 +58,7 @@ void TestCommandLine::listsSearchesAndCopiesBack()
     QCOMPARE(newest.value("uuid").toString().size(), 36);
     QCOMPARE(newest.value("clipboard").toString(), QStringLiteral("Clipboard History"));
     QCOMPARE(newest.value("displayType").toString(), QStringLiteral("link"));
+    QCOMPARE(items.at(1).toObject().value("type").toString(), QStringLiteral("plain_text"));
     QVERIFY(newest.value("types").toArray().contains(QJsonValue("UTF8_STRING")));
     QCOMPARE(newest.value("text").toString(), QStringLiteral("https://example.org/newer"));
 
@@ -98,6 +101,8 @@ void TestCommandLine::badInputExitsWithOneLine_data()
     QTest::addColumn<int>("exitCode");
     QTest::newRow("unknown verb") << QStringList{"frobnicate"} << 2;
     QTest::newRow("unknown option") << QStringList{"list", "--colour"} << 2;
+    QTest::newRow("unknown option alone") << QStringList{"--bogus"} << 2;
+    QTest::newRow("salvage while running") << QStringList{"salvage"} << 1;
     QTest::newRow("bad limit") << QStringList{"list", "--limit", "none"} << 2;
     QTest::newRow("copy without item") << QStringList{"copy"} << 2;
     QTest::newRow("index out of range") << QStringList{"copy", "99"} << 1;
@@ -123,13 +128,16 @@ void TestCommandLine::readsTheStoreWhenBrimbleIsNotRunning()
 {
     BrimbleSession session;
     QVERIFY(session.start());
-    E2e::xclipCopy("kept after quitting");
+    // Escape sequences in a copy reach the terminal as text, not as commands.
+    E2e::xclipCopy("kept \x1b]0;title\x07"
+                   "after\tquitting \x1b[31m\xc2\x9b\xe2\x80\xae");
     QVERIFY(session.waitForCount(1));
     QCOMPARE(session.stop(), 0);
 
     const auto list = session.cli({"list"});
     QCOMPARE(list.exitCode, 0);
-    QVERIFY(lines(list.out).first().endsWith("kept after quitting"));
+    QVERIFY2(lines(list.out).first().endsWith(R"(kept \x1b]0;title\x07after\tquitting \x1b[31m\u009b\u202e)"),
+             list.out.constData());
     QCOMPARE(lines(session.cli({"clipboards"}).out).size(), 5);
 
     for (const char* verb : {"pause", "resume", "quit", "toggle"}) {
@@ -140,11 +148,30 @@ void TestCommandLine::readsTheStoreWhenBrimbleIsNotRunning()
     }
     const auto copy = session.cli({"copy", "1"});
     QCOMPARE(copy.exitCode, 3);
+
+    // Salvage rebuilds the history beside a kept copy of the old file.
+    const auto salvage = session.cli({"salvage"});
+    QCOMPARE(salvage.exitCode, 0);
+    QVERIFY2(salvage.out.contains("kept: 1 items, 5 clipboards, 1 ignore rules"), salvage.out.constData());
+    // The old file moves aside with its WAL.
+    const QStringList files =
+        QDir(QFileInfo(session.databasePath()).path()).entryList({"Brimble.sqlite.damaged-*[0-9]"});
+    QCOMPARE(files.size(), 1);
+    QVERIFY(lines(session.cli({"list"}).out).first().contains("kept"));
 }
 
 void TestCommandLine::unreadableStoreIsReported()
 {
     BrimbleSession session;
+    // Before the first run there is no history to read.
+    for (const QStringList& arguments :
+         {QStringList{"list"}, QStringList{"search", "x"}, QStringList{"clipboards"}}) {
+        const auto result = session.cli(arguments);
+        QCOMPARE(result.exitCode, 4);
+        QVERIFY(result.out.isEmpty());
+        QVERIFY(result.err.contains("no history yet"));
+    }
+
     QDir().mkpath(QFileInfo(session.databasePath()).path());
     QFile db(session.databasePath());
     QVERIFY(db.open(QIODevice::WriteOnly));
@@ -165,6 +192,14 @@ void TestCommandLine::unreadableStoreIsReported()
     QVERIFY(brimble.waitForFinished(15000));
     QVERIFY(brimble.exitCode() != 0);
     QVERIFY(brimble.readAllStandardError().contains("Unresolved error"));
+    QVERIFY(db.open(QIODevice::ReadOnly));
+    QCOMPARE(db.readAll(), garbage);
+
+    // Nor can it be salvaged: it is not a history.
+    const auto salvage = session.cli({"salvage"});
+    QCOMPARE(salvage.exitCode, 4);
+    QCOMPARE(lines(salvage.err).size(), 1);
+    db.close();
     QVERIFY(db.open(QIODevice::ReadOnly));
     QCOMPARE(db.readAll(), garbage);
 }

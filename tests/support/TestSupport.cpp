@@ -14,6 +14,9 @@ TestHome::TestHome()
     qputenv("XDG_CONFIG_HOME", (dir_.path() + "/config").toUtf8());
     qputenv("XDG_STATE_HOME", (dir_.path() + "/state").toUtf8());
     Preferences::shared().setFilePath(preferencesPath());
+    // What the application wires at start-up.
+    CoreDataManager::shared().setRetentionLevelProvider(
+        [] { return Preferences::shared().historyCapacity(); });
     CoreDataManager::shared().close();
     CoreDataManager::shared().setClock({});
     CoreDataManager::shared().open(databasePath());

@@ -1,0 +1,175 @@
+#include "CoreDataManagerPrivate.h"
+
+#include "model/StoreFileAccess.h"
+#include "model/StoreSchema.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <sqlite3.h>
+#include <sys/stat.h>
+
+namespace {
+
+void chmodIfPresent(const QString& path, mode_t mode)
+{
+    if (QFileInfo::exists(path))
+        ::chmod(QFile::encodeName(path).constData(), mode);
+}
+
+} // namespace
+
+bool CoreDataManager::Impl::openOnQueue(const QString& filePath, bool asReadOnly, QString* error)
+{
+    // The new file is checked on a connection of its own: a file that is refused leaves the
+    // store as it was.
+    SqliteDatabase candidate;
+    auto fail = [&](const QString& reason) {
+        candidate.close();
+        if (error)
+            *error = QStringLiteral("cannot open %1: %2").arg(filePath, reason);
+        Log::error(kTag, QStringLiteral("cannot open %1: %2").arg(filePath, reason));
+        return false;
+    };
+
+    const QFileInfo info(filePath);
+    const bool exists = info.exists();
+    if (asReadOnly && !exists)
+        return fail(QStringLiteral("no such file"));
+    if (exists && !info.isFile())
+        return fail(QStringLiteral("not a regular file"));
+
+    // Everything the store creates (folder, database, -wal, -shm) is the user's alone. SQLite
+    // gives -wal and -shm the database's own mode, so the chmod below also covers them later.
+    const mode_t oldMask = ::umask(077);
+    int flags = SQLITE_OPEN_NOMUTEX;
+    if (asReadOnly)
+        flags |= SQLITE_OPEN_READONLY;
+    else if (exists)
+        flags |= SQLITE_OPEN_READWRITE;
+    else
+        flags |= SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    QString reason;
+    bool opened = true;
+    if (!exists && !QDir().mkpath(info.absolutePath())) {
+        reason = QStringLiteral("cannot create the folder");
+        opened = false;
+    }
+    // A store that cannot be written would drop every copy without a word: refused at start.
+    if (opened && !asReadOnly) {
+        if (const auto why = StoreFileAccess::whyNotWritable(filePath)) {
+            reason = *why;
+            opened = false;
+        }
+    }
+    opened = opened && candidate.open(filePath, flags, &reason);
+    ::umask(oldMask);
+    if (!opened)
+        return fail(reason);
+    if (!asReadOnly && sqlite3_db_readonly(candidate.handle(), "main") == 1)
+        return fail(QStringLiteral("the file cannot be written"));
+    sqlite3_busy_timeout(candidate.handle(), 2000);
+
+    // Nothing is written before the file has shown it is ours: a foreign or damaged file is
+    // left exactly as it was.
+    StoreSchema::Inspection inspection;
+    if (!StoreSchema::inspect(candidate, &inspection, &reason) || !StoreSchema::isUsable(inspection, &reason))
+        return fail(reason);
+
+    if (asReadOnly) {
+        if (inspection.version != StoreSchema::currentVersion())
+            return fail(QStringLiteral("its schema (version %1) needs Brimble to upgrade it first")
+                            .arg(inspection.version));
+        candidate.exec("PRAGMA query_only = 1");
+    } else {
+        candidate.exec("PRAGMA journal_mode = WAL");
+        // In WAL mode NORMAL loses at most the last commits on power loss, never consistency.
+        if (!candidate.exec("PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON"))
+            return fail(candidate.errorMessage());
+        if (!StoreSchema::migrate(candidate, inspection.version, &reason))
+            return fail(reason);
+        if (!exists)
+            ::chmod(QFile::encodeName(info.absolutePath()).constData(), 0700);
+        for (const char* suffix : {"", "-wal", "-shm"})
+            chmodIfPresent(filePath + QLatin1String(suffix), 0600);
+    }
+
+    closeOnQueue();
+    db.swap(candidate);
+    readOnly = asReadOnly;
+    {
+        std::lock_guard lock(pathMutex);
+        path = filePath;
+    }
+    openReadOnly = asReadOnly;
+    open = true;
+    Log::info(
+        kTag,
+        QStringLiteral("opened %1%2").arg(filePath, asReadOnly ? QStringLiteral(" (read only)") : QString()));
+    return true;
+}
+
+void CoreDataManager::Impl::closeOnQueue()
+{
+    db.close();
+    damaged = false;
+    readOnly = false;
+    open = false;
+    openReadOnly = false;
+    std::lock_guard lock(pathMutex);
+    path.clear();
+}
+
+bool CoreDataManager::open(const QString& path, QString* error)
+{
+    return d->queue.sync([&] { return d->openOnQueue(path, false, error); });
+}
+
+bool CoreDataManager::openReadOnly(const QString& path, QString* error)
+{
+    return d->queue.sync([&] { return d->openOnQueue(path, true, error); });
+}
+
+void CoreDataManager::close()
+{
+    d->queue.sync([&] { d->closeOnQueue(); });
+}
+
+bool CoreDataManager::isOpen() const
+{
+    return d->open;
+}
+
+bool CoreDataManager::isReadOnly() const
+{
+    return d->openReadOnly;
+}
+
+QString CoreDataManager::path() const
+{
+    std::lock_guard lock(d->pathMutex);
+    return d->path;
+}
+
+QString CoreDataManager::defaultPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/brimble/Brimble.sqlite");
+}
+
+bool CoreDataManager::save()
+{
+    return d->queue.sync([&] {
+        if (!d->db.isOpen() || d->readOnly || d->damaged)
+            return true;
+        // Every operation commits on its own; what is left is moving the WAL into the file.
+        const int rc =
+            sqlite3_wal_checkpoint_v2(d->db.handle(), nullptr, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
+        if (rc != SQLITE_OK) {
+            Log::error(kTag, QStringLiteral("save error, ") + d->db.errorMessage());
+            return false;
+        }
+        return true;
+    });
+}

@@ -1,0 +1,232 @@
+#include "HistoryReader.h"
+
+#include "common/Log.h"
+#include "model/CoreDataManager.h"
+#include "model/ModelCoding.h"
+#include "model/RetentionRule.h"
+#include "model/SqliteDatabase.h"
+#include "model/StoreFileAccess.h"
+#include "model/StoreSchema.h"
+
+#include <QFileInfo>
+
+#include <sqlite3.h>
+
+namespace {
+
+const QString kTag = QStringLiteral("HistoryReader");
+
+// Ids travel to SQL as one JSON array, so a page is one statement whatever its size; pages this
+// long keep the array text and the statement's work small.
+constexpr qsizetype kIdsPerStatement = 500;
+
+// The last column is the preview: the first 300 characters of the plain text, cut in SQL so that
+// a long text is never copied out whole.
+#define ROW_COLUMNS                                                                                          \
+    "p.id, p.uuid, p.date, p.category_uuid, p.app_name, p.app_bundle_url, p.app_bundle_identifier, "         \
+    "p.display_type, p.display_paste_board_type, p.type_data, p.header_bg_color, "                           \
+    "substr(t.plain_text, 1, 300)"
+
+// The rule's bounds as parameters ?2 (1 when nothing expires in this clipboard), ?3 and ?4.
+#define KEPT_BY_RULE "(?2 OR p.date IS NULL OR p.date BETWEEN ?3 AND ?4)"
+
+void bindRule(SqliteStatement& statement, const RetentionRule& rule, bool appliesHere)
+{
+    statement.bind(2, qint64(appliesHere && !rule.keepsEverything() ? 0 : 1));
+    statement.bind(3, rule.oldestKeptMs());
+    statement.bind(4, rule.newestKeptMs());
+}
+
+PasteInfRow readRow(const SqliteStatement& row)
+{
+    PasteInfRow r;
+    r.id = row.int64(0);
+    r.uuid = row.text(1).value_or(QString());
+    if (const auto ms = row.integer(2))
+        r.date = QDateTime::fromMSecsSinceEpoch(*ms, Qt::UTC);
+    r.categoryUUID = row.text(3).value_or(QString());
+    r.appName = row.text(4);
+    r.appBundleUrl = row.text(5);
+    r.appBundleIdentifier = row.text(6);
+    if (const auto raw = row.text(7))
+        r.displayType = DisplayType::fromRawValue(*raw);
+    r.displayPasteBoardType = row.text(8);
+    if (!row.isNull(9))
+        r.types = ModelCoding::decodeTypes(row.blobView(9)).value_or(QStringList());
+    if (!row.isNull(10))
+        r.headerBgColor = ModelCoding::decodeColor(row.blobView(10));
+    r.previewText = row.text(11);
+    return r;
+}
+
+} // namespace
+
+struct HistoryReader::Impl
+{
+    QString path;
+    SqliteDatabase db;
+
+    bool ready()
+    {
+        if (db.isOpen())
+            return true;
+        Log::error(kTag, QStringLiteral("the history is not open for reading"));
+        return false;
+    }
+
+    void logFailure(const QString& what) { Log::error(kTag, what + db.errorMessage()); }
+};
+
+HistoryReader::HistoryReader(const QString& databasePath) : d(std::make_unique<Impl>())
+{
+    d->path = databasePath;
+}
+
+HistoryReader::~HistoryReader() = default;
+
+bool HistoryReader::open(QString* error)
+{
+    QString path = d->path;
+    if (path.isEmpty())
+        path = CoreDataManager::shared().isOpen() ? CoreDataManager::shared().path()
+                                                  : CoreDataManager::defaultPath();
+    auto fail = [&](const QString& reason) {
+        d->db.close();
+        if (error)
+            *error = reason;
+        Log::error(kTag, QStringLiteral("cannot read %1: %2").arg(path, reason));
+        return false;
+    };
+    const QFileInfo info(path);
+    if (!info.exists())
+        return fail(QStringLiteral("no history yet"));
+    if (!info.isFile())
+        return fail(QStringLiteral("not a regular file"));
+    if (const auto reason = StoreFileAccess::whyNotReadable(path))
+        return fail(*reason);
+
+    QString reason;
+    if (!d->db.open(path, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, &reason))
+        return fail(reason);
+    sqlite3_busy_timeout(d->db.handle(), 2000);
+    StoreSchema::Inspection inspection;
+    if (!StoreSchema::inspect(d->db, &inspection, &reason) || !StoreSchema::isUsable(inspection, &reason))
+        return fail(reason);
+    if (inspection.schemaObjects == 0)
+        return fail(QStringLiteral("no history yet"));
+    if (inspection.version != StoreSchema::currentVersion())
+        return fail(QStringLiteral("its schema (version %1) needs Brimble to upgrade it first")
+                        .arg(inspection.version));
+    d->db.exec("PRAGMA query_only = 1");
+    return true;
+}
+
+std::optional<QList<qint64>> HistoryReader::historyIds(const QString& categoryUuid, qsizetype limit)
+{
+    if (!d->ready())
+        return std::nullopt;
+    const RetentionRule rule = CoreDataManager::shared().retentionRule();
+    // Straight from the (category_uuid, date DESC) index, which holds the row id as well: the
+    // table itself is never read. Undated items come last.
+    SqliteStatement ids =
+        d->db.prepare("SELECT p.id FROM paste_inf p WHERE p.category_uuid = ?1 AND " KEPT_BY_RULE
+                      " ORDER BY p.date DESC LIMIT ?5");
+    if (!ids.isValid()) {
+        d->logFailure(QStringLiteral("read history order fail, "));
+        return std::nullopt;
+    }
+    ids.bind(1, std::optional<QString>(categoryUuid));
+    bindRule(ids, rule, categoryUuid == kDefaultCategoryUUID);
+    ids.bind(5, qint64(limit > 0 ? limit : -1));
+    QList<qint64> result;
+    if (limit > 0)
+        result.reserve(limit);
+    int rc;
+    while ((rc = ids.step()) == SQLITE_ROW)
+        result.append(ids.int64(0));
+    if (rc != SQLITE_DONE) {
+        d->logFailure(QStringLiteral("read history order fail, "));
+        return std::nullopt;
+    }
+    return result;
+}
+
+QList<PasteInfRow> HistoryReader::rows(const QList<qint64>& ids)
+{
+    QList<PasteInfRow> result;
+    if (ids.isEmpty() || !d->ready())
+        return result;
+    result.reserve(ids.size());
+    // The ids' own order is the array's (json_each's key), and the join reads no content.
+    SqliteStatement rows = d->db.prepare("SELECT " ROW_COLUMNS " FROM json_each(?1) AS j "
+                                         "CROSS JOIN paste_inf p ON p.id = j.value "
+                                         "LEFT JOIN paste_inf_text t ON t.id = p.id ORDER BY j.key");
+    if (!rows.isValid()) {
+        d->logFailure(QStringLiteral("read history rows fail, "));
+        return result;
+    }
+    for (qsizetype from = 0; from < ids.size(); from += kIdsPerStatement) {
+        QByteArray array = "[";
+        const qsizetype end = std::min(ids.size(), from + kIdsPerStatement);
+        for (qsizetype i = from; i < end; ++i) {
+            if (i > from)
+                array += ',';
+            array += QByteArray::number(ids.at(i));
+        }
+        array += ']';
+        rows.reset();
+        rows.bind(1, std::optional<QString>(QString::fromLatin1(array)));
+        int rc;
+        while ((rc = rows.step()) == SQLITE_ROW)
+            result.append(readRow(rows));
+        if (rc != SQLITE_DONE) {
+            d->logFailure(QStringLiteral("read history rows fail, "));
+            break;
+        }
+    }
+    return result;
+}
+
+std::optional<PasteInfRow> HistoryReader::rowForUuid(const QString& uuid)
+{
+    if (!d->ready())
+        return std::nullopt;
+    SqliteStatement find = d->db.prepare("SELECT " ROW_COLUMNS " FROM paste_inf p "
+                                         "LEFT JOIN paste_inf_text t ON t.id = p.id WHERE p.uuid = ?");
+    if (!find.isValid()) {
+        d->logFailure(QStringLiteral("read history rows fail, "));
+        return std::nullopt;
+    }
+    find.bind(1, std::optional<QString>(uuid));
+    const int rc = find.step();
+    if (rc == SQLITE_ROW)
+        return readRow(find);
+    if (rc != SQLITE_DONE)
+        d->logFailure(QStringLiteral("read history rows fail, "));
+    return std::nullopt;
+}
+
+QHash<QString, qint64> HistoryReader::countsPerCategory()
+{
+    QHash<QString, qint64> counts;
+    if (!d->ready())
+        return counts;
+    const RetentionRule rule = CoreDataManager::shared().retentionRule();
+    SqliteStatement count = d->db.prepare(
+        "SELECT p.category_uuid, count(*) FROM paste_inf p WHERE p.category_uuid IS NOT NULL AND "
+        "(p.category_uuid IS NOT ?1 OR " KEPT_BY_RULE ") GROUP BY p.category_uuid");
+    if (!count.isValid()) {
+        d->logFailure(QStringLiteral("count history fail, "));
+        return counts;
+    }
+    count.bind(1, std::optional<QString>(kDefaultCategoryUUID));
+    bindRule(count, rule, true);
+    int rc;
+    while ((rc = count.step()) == SQLITE_ROW)
+        counts.insert(count.text(0).value_or(QString()), count.int64(1));
+    if (rc != SQLITE_DONE) {
+        d->logFailure(QStringLiteral("count history fail, "));
+        counts.clear();
+    }
+    return counts;
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "model/PasteInfoDisplayType.h"
+
+#include <QColor>
+#include <QDateTime>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+
+// What a list shows of one history item: its metadata and the start of its plain text, never
+// its content. A few hundred bytes, so a page of them is cheap to fetch and to hold.
+struct PasteInfRow
+{
+    qint64 id = 0; // the store's row id
+    QString uuid;
+    QDateTime date;
+    QString categoryUUID;
+    QStringList types;
+    std::optional<PasteInfoDisplayType> displayType;
+    std::optional<QString> displayPasteBoardType;
+    std::optional<QString> appName;
+    std::optional<QString> appBundleUrl;
+    std::optional<QString> appBundleIdentifier;
+    std::optional<QColor> headerBgColor;
+    // The first ~300 characters of the first item's plain text (cut in SQL); absent when the
+    // item has no plain text.
+    std::optional<QString> previewText;
+};
+
+// A read-only view of the history on a connection of its own (WAL lets it read beside the
+// store's writer; it never writes, creates or migrates the file). Used from one thread at a
+// time; the quick search window keeps one on a reader thread, the command line uses one
+// directly.
+class HistoryReader
+{
+public:
+    // An empty path means the file the store has open.
+    explicit HistoryReader(const QString& databasePath = {});
+    ~HistoryReader();
+
+    // False, with the reason in `error` ("no history yet", "permission denied", ...), when the
+    // file cannot be read.
+    bool open(QString* error = nullptr);
+
+    // The row ids of a clipboard in history order (newest first), expired items of the default
+    // clipboard left out; at most `limit` when limit > 0. Absent when the read failed (logged).
+    std::optional<QList<qint64>> historyIds(const QString& categoryUuid, qsizetype limit = 0);
+
+    // The rows for `ids`, in the order given; ids that no longer exist are skipped.
+    QList<PasteInfRow> rows(const QList<qint64>& ids);
+    std::optional<PasteInfRow> rowForUuid(const QString& uuid);
+
+    // Records per clipboard uuid (expired items left out).
+    QHash<QString, qint64> countsPerCategory();
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};

@@ -1,0 +1,117 @@
+#include "TestSupport.h"
+
+#include "app/Preferences.h"
+#include "model/CoreDataManager.h"
+#include "model/HistoryReader.h"
+#include "model/PasteboardTypes.h"
+
+#include <QFile>
+#include <QTest>
+
+namespace {
+
+CoreDataManager& store()
+{
+    return CoreDataManager::shared();
+}
+
+const QDateTime kNow = QDateTime(QDate(2024, 3, 10), QTime(12, 0), Qt::UTC);
+
+PasteInfModel textItem(const QString& text, const QDateTime& date,
+                       const QString& category = kDefaultCategoryUUID)
+{
+    const PasteboardItem item({{PasteboardType::string, text.toUtf8()}});
+    PasteInfModel model = PasteInfModel::capture(PasteboardItems{item}, item.types(), nullptr);
+    model.date = date;
+    model.categoryUUID = category;
+    return model;
+}
+
+qint64 idOf(HistoryReader& reader, const PasteInfModel& model)
+{
+    const auto row = reader.rowForUuid(*model.uuid);
+    return row ? row->id : -1;
+}
+
+} // namespace
+
+class TstHistoryReader : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void orderExpiryAndRows();
+    void refusesWhatItCannotRead();
+};
+
+void TstHistoryReader::orderExpiryAndRows()
+{
+    TestHome home;
+    Preferences::shared().setHistoryCapacity(0); // a day
+    store().setClock([] { return kNow; });
+    const QString longText = QString(QChar(0x00e9)).repeated(280) + QStringLiteral("x").repeated(100);
+    const PasteInfModel newest = textItem(longText, kNow.addSecs(-10));
+    const PasteInfModel middle = textItem(QStringLiteral("middle"), kNow.addSecs(-20));
+    const PasteInfModel expired = textItem(QStringLiteral("old"), kNow.addDays(-2));
+    PasteInfModel undated = textItem(QStringLiteral("undated"), kNow);
+    undated.date.reset();
+    const PasteInfModel elsewhere =
+        textItem(QStringLiteral("kept"), kNow.addDays(-400), QStringLiteral("WORK"));
+    const PasteboardItem image({{PasteboardType::png, QByteArray(5000, 'p')}});
+    PasteInfModel picture = PasteInfModel::capture(PasteboardItems{image}, image.types(), nullptr);
+    picture.date = kNow.addSecs(-15);
+    picture.categoryUUID = kDefaultCategoryUUID;
+    for (const PasteInfModel& model : {expired, middle, undated, newest, picture, elsewhere})
+        store().insertPasteInf(model);
+
+    HistoryReader reader(home.databasePath());
+    QString error;
+    QVERIFY2(reader.open(&error), qPrintable(error));
+    const QList<qint64> expected = {idOf(reader, newest), idOf(reader, picture), idOf(reader, middle),
+                                    idOf(reader, undated)};
+    // Expired items are left out before any sweep has deleted them; undated ones come last.
+    QCOMPARE(reader.historyIds(kDefaultCategoryUUID), std::optional<QList<qint64>>(expected));
+    QCOMPARE(reader.historyIds(kDefaultCategoryUUID, 2), std::optional<QList<qint64>>(expected.first(2)));
+    QCOMPARE(reader.historyIds(QStringLiteral("WORK"))->size(), 1);
+    QCOMPARE(reader.countsPerCategory(),
+             (QHash<QString, qint64>{{kDefaultCategoryUUID, 4}, {QStringLiteral("WORK"), 1}}));
+
+    // Rows come in the order asked for; ids that are gone are skipped.
+    const QList<PasteInfRow> rows = reader.rows({expected[2], 999999, expected[0], expected[1]});
+    QCOMPARE(rows.size(), 3);
+    QCOMPARE(rows[0].uuid, *middle.uuid);
+    QCOMPARE(rows[0].previewText, std::optional<QString>(QStringLiteral("middle")));
+    QCOMPARE(rows[0].date, kNow.addSecs(-20));
+    QCOMPARE(rows[0].categoryUUID, kDefaultCategoryUUID);
+    QCOMPARE(rows[0].types, middle.types.value());
+    // Cut at 300 characters, not bytes: the first 280 are two bytes each in UTF-8.
+    QCOMPARE(rows[1].previewText, std::optional<QString>(longText.left(300)));
+    QCOMPARE(rows[2].previewText, std::nullopt);
+    QCOMPARE(rows[2].types, picture.types.value());
+
+    // Another rule is seen at once, without reopening.
+    Preferences::shared().setHistoryCapacity(100);
+    QCOMPARE(reader.historyIds(kDefaultCategoryUUID)->size(), 5);
+}
+
+void TstHistoryReader::refusesWhatItCannotRead()
+{
+    TestHome home;
+    QString error;
+    HistoryReader missing(home.path() + QStringLiteral("/none.sqlite"));
+    QVERIFY(!missing.open(&error));
+    QCOMPARE(error, QStringLiteral("no history yet"));
+
+    const QString foreign = home.path() + QStringLiteral("/foreign.sqlite");
+    QFile file(foreign);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(4096, 'x'));
+    file.close();
+    HistoryReader notADatabase(foreign);
+    QVERIFY(!notADatabase.open(&error));
+    QVERIFY2(error.contains(QStringLiteral("not a database")), qPrintable(error));
+    QVERIFY(!notADatabase.historyIds(kDefaultCategoryUUID));
+}
+
+QTEST_GUILESS_MAIN(TstHistoryReader)
+#include "tst_historyreader.moc"
