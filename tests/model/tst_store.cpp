@@ -14,6 +14,7 @@
 
 #include <sqlite3.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <thread>
@@ -159,6 +160,8 @@ private Q_SLOTS:
     void refusesForeignOrBrokenFiles_data();
     void refusesForeignOrBrokenFiles();
     void reopenKeepsHistory();
+    void unwritableStoreIsRefusedAtOpen();
+    void damageFoundWhileRunningStopsWrites();
     void readOnlyBesideWriter();
     void batchCommitsTogether();
     void concurrentCallers();
@@ -711,6 +714,65 @@ void TstStore::reopenKeepsHistory()
     QFile(empty).open(QIODevice::WriteOnly);
     QVERIFY(store().open(empty));
     QCOMPARE(store().countPasteInfs(defaultCategory()), 0);
+}
+
+void TstStore::unwritableStoreIsRefusedAtOpen()
+{
+    if (::geteuid() == 0)
+        QSKIP("running as root, which writes through file modes: a chmod'ed store is writable to it");
+    TestHome home;
+    store().insertPasteInf(textItem("x", at(1)));
+    store().close();
+    const QString folder = QFileInfo(home.databasePath()).absolutePath();
+    QString error;
+    QVERIFY(::chmod(QFile::encodeName(home.databasePath()).constData(), 0400) == 0);
+    QVERIFY(!store().open(home.databasePath(), &error));
+    QCOMPARE(error, QStringLiteral("cannot open %1: permission denied").arg(home.databasePath()));
+
+    QVERIFY(::chmod(QFile::encodeName(home.databasePath()).constData(), 0600) == 0);
+    QVERIFY(::chmod(QFile::encodeName(folder).constData(), 0500) == 0);
+    QVERIFY(!store().open(home.databasePath(), &error));
+    ::chmod(QFile::encodeName(folder).constData(), 0700);
+    QVERIFY2(error.endsWith(QStringLiteral("its folder %1 cannot be written: permission denied").arg(folder)),
+             qPrintable(error));
+}
+
+void TstStore::damageFoundWhileRunningStopsWrites()
+{
+    TestHome home;
+    store().performBatch([] {
+        for (int i = 0; i < 300; ++i)
+            store().insertPasteInf(textItem(QString::number(i).repeated(50), at(i)));
+    });
+    store().close();
+    {
+        // Every page but the schema's: the file opens, and the first real read meets the damage.
+        QFile file(home.databasePath());
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        file.seek(4096);
+        file.write(QByteArray(file.size() - 4096, '\xab'));
+    }
+    const QByteArray damaged = fileHash(home.databasePath());
+    QStringList reports;
+    store().setCorruptionHandler([&](const QString& message) { reports.append(message); });
+    QVERIFY(store().open(home.databasePath()));
+
+    Log::Capture log;
+    QVERIFY(store().fetchPasteInfs(defaultCategory()).isEmpty());
+    QVERIFY(store().isDamaged());
+    store().insertPasteInf(textItem("after", at(0)));
+    store().ensureDefaultCategory();
+    QVERIFY(store().fetchCategories().isEmpty());
+    QVERIFY(store().save());
+    store().close();
+    store().setCorruptionHandler({});
+
+    QCOMPARE(reports.size(), 1);
+    QVERIFY2(reports.first().contains(home.databasePath()), qPrintable(reports.first()));
+    QCOMPARE(log.count("not written: the history file is damaged"), 2);
+    // Left exactly as found, nothing waiting in a journal to be moved into it.
+    QCOMPARE(fileHash(home.databasePath()), damaged);
+    QCOMPARE(QFileInfo(home.databasePath() + "-wal").size(), 0);
 }
 
 void TstStore::readOnlyBesideWriter()

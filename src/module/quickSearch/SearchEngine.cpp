@@ -4,6 +4,7 @@
 #include "common/SerialQueue.h"
 #include "model/CoreDataManager.h"
 #include "model/PasteInfoDisplayType.h"
+#include "model/RetentionRule.h"
 #include "pasteboard/PasteBoardUtils.h"
 
 #include <QFile>
@@ -156,16 +157,29 @@ public:
     // The uuid buffer an item's uuid() is written into.
     using UuidBuffer = std::array<char, 36>;
 
-    bool isValidFor(const QByteArray& category, qint64 dataVersion) const
+    // Valid while neither the database nor the retention rule's verdict on any of its items
+    // has changed: time moving on keeps it until an item it holds expires, or one it left out
+    // comes back into range.
+    bool isValidFor(const QByteArray& category, qint64 dataVersion, const RetentionRule& rule) const
     {
-        return valid_ && category == category_ && dataVersion == dataVersion_;
+        if (!valid_ || category != category_ || dataVersion != dataVersion_)
+            return false;
+        return !ruleApplies_ || (rule.oldestKeptMs() <= oldestKept_ && newestKept_ <= rule.newestKeptMs() &&
+                                 (!newestTooOld_ || rule.oldestKeptMs() > *newestTooOld_) &&
+                                 (!oldestTooNew_ || rule.newestKeptMs() < *oldestTooNew_));
     }
-    // Starts again for `category` as of `dataVersion`; valid once finish() is called.
-    void restart(const QByteArray& category, qint64 dataVersion)
+    // Starts again for `category` as of `dataVersion`; valid once finish() is called. The
+    // retention rule applies to the default clipboard only.
+    void restart(const QByteArray& category, qint64 dataVersion, bool ruleApplies)
     {
         valid_ = false;
         category_ = category;
         dataVersion_ = dataVersion;
+        ruleApplies_ = ruleApplies;
+        oldestKept_ = std::numeric_limits<qint64>::max();
+        newestKept_ = std::numeric_limits<qint64>::min();
+        newestTooOld_.reset();
+        oldestTooNew_.reset();
         ids_.clear();
         codes_.clear();
         uuids_.clear();
@@ -177,6 +191,25 @@ public:
         trim(codes_);
         trim(uuids_);
         valid_ = true;
+    }
+
+    // Whether an item dated `dateMs` belongs in the order under `rule`; remembers what the
+    // answer depended on.
+    bool admits(const std::optional<qint64>& dateMs, const RetentionRule& rule)
+    {
+        if (!ruleApplies_ || !dateMs)
+            return true;
+        if (*dateMs < rule.oldestKeptMs()) {
+            newestTooOld_ = std::max(newestTooOld_.value_or(*dateMs), *dateMs);
+            return false;
+        }
+        if (*dateMs > rule.newestKeptMs()) {
+            oldestTooNew_ = std::min(oldestTooNew_.value_or(*dateMs), *dateMs);
+            return false;
+        }
+        oldestKept_ = std::min(oldestKept_, *dateMs);
+        newestKept_ = std::max(newestKept_, *dateMs);
+        return true;
     }
 
     qsizetype size() const { return qsizetype(ids_.size()); }
@@ -279,6 +312,12 @@ private:
     bool valid_ = false;
     QByteArray category_;
     qint64 dataVersion_ = -1;
+    bool ruleApplies_ = false;
+    // The dated items' extremes, kept and left out by the rule.
+    qint64 oldestKept_ = std::numeric_limits<qint64>::max();
+    qint64 newestKept_ = std::numeric_limits<qint64>::min();
+    std::optional<qint64> newestTooOld_;
+    std::optional<qint64> oldestTooNew_;
     std::vector<qint64> ids_;
     std::vector<quint8> codes_;
     std::vector<Packed> uuids_;
@@ -541,6 +580,25 @@ QByteArray typeFilterSql(const ParsedQuery& query)
            ") OR p.display_type IN (" + wanted.join(',') + "))";
 }
 
+// Whether the store can classify items of the database at `path`: only those of its own file.
+bool storeCanClassify(const QString& path)
+{
+    const CoreDataManager& store = CoreDataManager::shared();
+    return store.isOpen() &&
+           QFileInfo(store.path()).canonicalFilePath() == QFileInfo(path).canonicalFilePath();
+}
+
+// The display type of an item nobody has classified yet, found from its content.
+std::optional<PasteInfoDisplayType> classifyThroughStore(QByteArrayView uuid)
+{
+    std::optional<PasteInfModel> model = CoreDataManager::shared().fetchPasteInf(QString::fromUtf8(uuid));
+    if (!model)
+        return std::nullopt;
+    if (auto content = PasteBoardUtils::preferredContent(*model))
+        return content->displayType;
+    return std::nullopt;
+}
+
 // One search over one database on the calling thread; the engine adds a helper thread for the
 // scan and delivery to the GUI thread.
 class SearchRun
@@ -570,10 +628,11 @@ public:
         for (qsizetype i = 0; i < DisplayType::all().size(); ++i)
             if (SearchHelper::typeMatches(query_, DisplayType::all().at(i)))
                 wantedCodes_ |= 1u << (i + 1);
+        // Every reader of the history leaves expired items out by the store's rule.
+        rule_ = CoreDataManager::shared().retentionRule();
+        ruleApplies_ = categoryUuid == kDefaultCategoryUUID;
         // Unclassified rows are classified through the store, which can only do that for its own file.
-        const CoreDataManager& store = CoreDataManager::shared();
-        canClassify_ = store.isOpen() && QFileInfo(store.path()).canonicalFilePath() ==
-                                             QFileInfo(databasePath()).canonicalFilePath();
+        canClassify_ = storeCanClassify(databasePath());
     }
 
     ~SearchRun()
@@ -675,7 +734,8 @@ private:
     {
         const QByteArray sql =
             "SELECT p.id, p.uuid, p.display_type FROM paste_inf AS p CROSS JOIN paste_inf_search AS t "
-            "ON t.id = p.id WHERE p.category_uuid = ?1 AND brimble_contains(t.folded_text)" +
+            "ON t.id = p.id WHERE p.category_uuid = ?1 AND brimble_contains(t.folded_text) AND "
+            "(?2 OR p.date IS NULL OR p.date BETWEEN ?3 AND ?4)" +
             typeFilterSql(query_) + " ORDER BY p.date DESC";
         Statement stmt(reader_.db(), sql);
         if (!stmt) {
@@ -683,6 +743,9 @@ private:
             return Outcome::Failed;
         }
         sqlite3_bind_text(stmt.get(), 1, category_.constData(), int(category_.size()), SQLITE_STATIC);
+        sqlite3_bind_int(stmt.get(), 2, ruleApplies_ ? 0 : 1);
+        sqlite3_bind_int64(stmt.get(), 3, rule_.oldestKeptMs());
+        sqlite3_bind_int64(stmt.get(), 4, rule_.newestKeptMs());
         if (options_.streamBudget != Clock::duration::max())
             reader_.deadline = Clock::now() + options_.streamBudget;
         const qsizetype wanted = options_.limit > 0 ? options_.limit : SearchEngine::kFirstScreen;
@@ -749,9 +812,9 @@ private:
     {
         DateOrder& order = reader_.order;
         const std::optional<qint64> version = reader_.dataVersion();
-        if (version && order.isValidFor(category_, *version))
+        if (version && order.isValidFor(category_, *version, rule_))
             return true;
-        order.restart(category_, version.value_or(-1));
+        order.restart(category_, version.value_or(-1), ruleApplies_);
         return false;
     }
 
@@ -768,8 +831,9 @@ private:
     template <typename More> Outcome readOrder(More more)
     {
         DateOrder& order = reader_.order;
-        Statement stmt(reader_.db(), "SELECT id, display_type, uuid FROM paste_inf WHERE category_uuid = ?1 "
-                                     "ORDER BY date DESC");
+        Statement stmt(reader_.db(),
+                       "SELECT id, display_type, uuid, date FROM paste_inf WHERE category_uuid = ?1 "
+                       "ORDER BY date DESC");
         if (!stmt) {
             Log::error(kTag, QStringLiteral("cannot search history: %1").arg(reader_.errorMessage()));
             return Outcome::Failed;
@@ -777,6 +841,12 @@ private:
         sqlite3_bind_text(stmt.get(), 1, category_.constData(), int(category_.size()), SQLITE_STATIC);
         int rc;
         while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
+            const std::optional<qint64> date =
+                sqlite3_column_type(stmt.get(), 3) == SQLITE_NULL
+                    ? std::nullopt
+                    : std::optional<qint64>(sqlite3_column_int64(stmt.get(), 3));
+            if (!order.admits(date, rule_))
+                continue;
             order.append(sqlite3_column_int64(stmt.get(), 0), displayTypeCode(columnBytes(stmt.get(), 1)),
                          columnBytes(stmt.get(), 2));
             if (!more() || ((order.size() & 1023) == 0 && pass_.cancelled()))
@@ -821,12 +891,7 @@ private:
             warnedUnclassified_ = true;
             return std::nullopt;
         }
-        std::optional<PasteInfModel> model = CoreDataManager::shared().fetchPasteInf(QString::fromUtf8(uuid));
-        if (!model)
-            return std::nullopt;
-        if (auto content = PasteBoardUtils::preferredContent(*model))
-            return content->displayType;
-        return std::nullopt;
+        return classifyThroughStore(uuid);
     }
 
     void reportFirstScreen()
@@ -845,6 +910,8 @@ private:
     SearchResults results_;
     // The display type codes the type condition accepts, as bits.
     quint32 wantedCodes_ = 0;
+    RetentionRule rule_;
+    bool ruleApplies_ = false;
     bool canClassify_ = false;
     bool warnedUnclassified_ = false;
     bool firstScreenSent_ = false;
@@ -862,6 +929,11 @@ struct SearchEngine::Worker
     SerialQueue queue;
 };
 
+struct SearchEngine::Matcher
+{
+    Reader reader;
+};
+
 struct SearchEngine::Pass
 {
     PassState state;
@@ -873,6 +945,7 @@ struct SearchEngine::Pass
 
 SearchEngine::SearchEngine(QObject* parent)
     : QObject(parent), streamBudget_(kStreamBudget), latest_(std::make_shared<std::atomic<quint64>>(0)),
+      matcher_(std::make_unique<Matcher>()),
       mainWorker_(std::make_unique<Worker>(QStringLiteral("paste_search"))),
       helperWorker_(std::make_unique<Worker>(QStringLiteral("paste_search.scan")))
 {
@@ -1018,4 +1091,47 @@ std::optional<SearchResults> SearchEngine::searchNow(const QString& databasePath
     if (run.run() != Outcome::Completed)
         return std::nullopt;
     return run.results();
+}
+
+std::optional<bool> SearchEngine::matches(const QString& categoryUuid, const ParsedQuery& query, qint64 rowId)
+{
+    const QString path = databasePath_.isEmpty() ? CoreDataManager::shared().path() : databasePath_;
+    Reader& reader = matcher_->reader;
+    if (path.isEmpty() || !reader.open(path))
+        return std::nullopt;
+    Statement stmt(reader.db(),
+                   "SELECT p.category_uuid, p.date, p.display_type, p.uuid, t.folded_text "
+                   "FROM paste_inf p LEFT JOIN paste_inf_search t ON t.id = p.id WHERE p.id = ?1");
+    if (!stmt) {
+        Log::error(kTag, QStringLiteral("cannot search history: %1").arg(reader.errorMessage()));
+        return std::nullopt;
+    }
+    sqlite3_bind_int64(stmt.get(), 1, rowId);
+    const int rc = sqlite3_step(stmt.get());
+    if (rc != SQLITE_ROW) {
+        if (rc != SQLITE_DONE)
+            Log::error(kTag, QStringLiteral("cannot search history: %1").arg(reader.errorMessage()));
+        return std::nullopt;
+    }
+    const QString category = QString::fromUtf8(columnBytes(stmt.get(), 0));
+    if (category != categoryUuid)
+        return false;
+    const std::optional<qint64> date = sqlite3_column_type(stmt.get(), 1) == SQLITE_NULL
+                                           ? std::nullopt
+                                           : std::optional<qint64>(sqlite3_column_int64(stmt.get(), 1));
+    if (CoreDataManager::shared().retentionRule().isExpired(category, date))
+        return false;
+    // The same text test as a pass: the needle in the stored folded text; an item without text
+    // matches only a query without text.
+    const QByteArray needle = SearchHelper::foldedNeedle(query);
+    if (!needle.isEmpty() && !containsNeedle(columnBytes(stmt.get(), 4), needle))
+        return false;
+    if (query.displayTypes.isEmpty())
+        return true;
+    const quint8 code = displayTypeCode(columnBytes(stmt.get(), 2));
+    const std::optional<PasteInfoDisplayType> type =
+        code != 0                ? std::optional(DisplayType::all().at(code - 1))
+        : storeCanClassify(path) ? classifyThroughStore(columnBytes(stmt.get(), 3))
+                                 : std::nullopt;
+    return SearchHelper::typeMatches(query, type);
 }

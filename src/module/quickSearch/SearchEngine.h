@@ -86,6 +86,13 @@ public:
     static std::optional<SearchResults> searchNow(const QString& databasePath, const QString& categoryUuid,
                                                   const ParsedQuery& query, qsizetype limit = 0);
 
+    // Whether the one item `rowId` belongs in the results of `query` over `categoryUuid`, by the
+    // same test a pass makes (expired items never do): for an item captured or moved while
+    // results are shown, instead of a new pass over the whole clipboard. Reads the row on the
+    // calling thread, on a connection of its own, so any one thread at a time may call it.
+    // Absent when the row is gone or cannot be read.
+    std::optional<bool> matches(const QString& categoryUuid, const ParsedQuery& query, qint64 rowId);
+
 Q_SIGNALS:
     // The first matches (at most kFirstScreen), a prefix of what finished() will report. Sent at
     // most once per pass, and not at all when the pass ends before it has any.
@@ -101,12 +108,14 @@ Q_SIGNALS:
 private:
     struct Worker;
     struct Pass;
+    struct Matcher;
     void runPass(const std::shared_ptr<Pass>& pass);
     void deliver(quint64 generation, std::function<void()> emitter);
 
     QString databasePath_;
     std::chrono::milliseconds streamBudget_;
     std::shared_ptr<std::atomic<quint64>> latest_;
+    std::unique_ptr<Matcher> matcher_;
     // Declared last so that they stop (finishing cancelled passes) before the rest goes.
     std::unique_ptr<Worker> mainWorker_;
     std::unique_ptr<Worker> helperWorker_;
