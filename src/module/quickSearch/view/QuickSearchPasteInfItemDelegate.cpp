@@ -140,7 +140,7 @@ void QuickSearchPasteInfItemDelegate::paint(QPainter* painter, const QStyleOptio
     const QVariant value = index.data(QuickSearchPasteInfListModel::PasteInfRowRole);
     if (value.isValid()) {
         const PasteInfRow row = value.value<PasteInfRow>();
-        paintHeader(painter, header, row, dpr);
+        paintHeader(painter, header, row, palette, dpr);
         // The preview keeps clear of the badges while they are shown.
         const int badges = badgesWidth(index.row());
         paintContent(painter, content.adjusted(0, 0, badges > 0 ? -(badges + kTextGap) : 0, 0), row,
@@ -167,12 +167,12 @@ void QuickSearchPasteInfItemDelegate::paint(QPainter* painter, const QStyleOptio
 }
 
 void QuickSearchPasteInfItemDelegate::paintHeader(QPainter* painter, const QRect& rect,
-                                                  const PasteInfRow& row, qreal dpr) const
+                                                  const PasteInfRow& row, const QPalette& palette,
+                                                  qreal dpr) const
 {
     const QColor background = row.headerBgColor && row.headerBgColor->isValid()
                                   ? *row.headerBgColor
-                                  : mix(QApplication::palette().color(QPalette::Base),
-                                        QApplication::palette().color(QPalette::Text), 0.1);
+                                  : mix(palette.color(QPalette::Base), palette.color(QPalette::Text), 0.1);
     QColor opaque = background;
     opaque.setAlpha(255);
     painter->fillRect(rect, opaque);
@@ -213,7 +213,9 @@ void QuickSearchPasteInfItemDelegate::paintContent(QPainter* painter, const QRec
                                      2, 2);
             return;
         }
-        type = preview->displayType;
+        // Content that could not be read leaves the row's own kind (and an empty preview).
+        if (preview->displayType)
+            type = preview->displayType;
         if (!preview->text.isEmpty())
             text = preview->text;
     }

@@ -53,7 +53,8 @@ Q_SIGNALS:
     void repaintNeeded();
 
 private:
-    void paintHeader(QPainter* painter, const QRect& rect, const PasteInfRow& row, qreal dpr) const;
+    void paintHeader(QPainter* painter, const QRect& rect, const PasteInfRow& row, const QPalette& palette,
+                     qreal dpr) const;
     void paintContent(QPainter* painter, const QRect& rect, const PasteInfRow& row, const QColor& textColor,
                       const QStyleOptionViewItem& option, qreal dpr) const;
     void paintText(QPainter* painter, const QRect& rect, const QString& text, const QColor& color) const;
