@@ -256,7 +256,7 @@ void QuickSearchPasteInfItemDelegate::paintContent(QPainter* painter, const QRec
         const int side = 32;
         painter->drawPixmap(
             QPoint(rect.left() + (kPreviewSide - side) / 2, rect.top() + (rect.height() - side) / 2),
-            icon.pixmap(side, side));
+            icon.pixmap(QSize(side, side), dpr));
         const QString label =
             names.size() == 1 ? names.first()
                               : QStringLiteral("%1 %2: %3")
