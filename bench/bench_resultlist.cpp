@@ -184,9 +184,9 @@ void BM_ScrollTenThousand(benchmark::State& state)
 }
 BENCHMARK(BM_ScrollTenThousand)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
 
-// A 270 x 400 list view over the million rows with the cell: the first paint after the model is
-// set, and the longest paint while jumping to random places (rows not read yet paint as
-// placeholders; nothing waits for the database).
+// A 270 x 400 list view over the million rows with the cell, laid out in one pass or in batches:
+// the first paint after the model is set, and the longest paint while jumping to random places (rows not read
+// yet paint as placeholders; nothing waits for the database).
 void BM_ViewPaint(benchmark::State& state)
 {
     const QString path = historyPath(1000000);
@@ -205,6 +205,7 @@ void BM_ViewPaint(benchmark::State& state)
     for (auto _ : state) {
         QListView view;
         view.setUniformItemSizes(true);
+        view.setLayoutMode(state.range(0) ? QListView::Batched : QListView::SinglePass);
         view.setItemDelegate(&delegate);
         view.resize(QuickSearchPasteInfItemDelegate::kCellWidth, 400);
         QElapsedTimer timer;
@@ -231,7 +232,13 @@ void BM_ViewPaint(benchmark::State& state)
     }
     CoreDataManager::shared().close();
 }
-BENCHMARK(BM_ViewPaint)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ViewPaint)
+    ->ArgName("batched")
+    ->Arg(0)
+    ->Arg(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 } // namespace
 
