@@ -12,6 +12,11 @@
 
 namespace {
 
+// SQLite would move the journal into the file inside the commit that fills it, making that commit
+// (and whoever waits for it: a capture, a move of a thousand items) pay for writing out the file.
+// The store does it as a step of its own, right after.
+constexpr int kCheckpointFrames = 1000;
+
 void chmodIfPresent(const QString& path, mode_t mode)
 {
     if (QFileInfo::exists(path))
@@ -98,6 +103,8 @@ bool CoreDataManager::Impl::openOnQueue(const QString& filePath, bool asReadOnly
     closeOnQueue();
     db.swap(candidate);
     readOnly = asReadOnly;
+    if (!asReadOnly)
+        sqlite3_wal_hook(db.handle(), &Impl::walCommitted, this);
     {
         std::lock_guard lock(pathMutex);
         path = filePath;
@@ -108,6 +115,24 @@ bool CoreDataManager::Impl::openOnQueue(const QString& filePath, bool asReadOnly
         kTag,
         QStringLiteral("opened %1%2").arg(filePath, asReadOnly ? QStringLiteral(" (read only)") : QString()));
     return true;
+}
+
+int CoreDataManager::Impl::walCommitted(void* context, sqlite3*, const char*, int frames)
+{
+    auto* self = static_cast<Impl*>(context);
+    if (frames < kCheckpointFrames || self->checkpointQueued)
+        return SQLITE_OK;
+    self->checkpointQueued = true;
+    self->queue.async([self] {
+        self->checkpointQueued = false;
+        if (!self->db.isOpen() || self->damaged)
+            return;
+        const int rc = sqlite3_wal_checkpoint_v2(self->db.handle(), nullptr, SQLITE_CHECKPOINT_PASSIVE,
+                                                 nullptr, nullptr);
+        if (rc != SQLITE_OK && rc != SQLITE_BUSY)
+            self->logFailure(QStringLiteral("checkpoint fail, "));
+    });
+    return SQLITE_OK;
 }
 
 void CoreDataManager::Impl::closeOnQueue()

@@ -169,6 +169,9 @@ struct CoreDataManager::Impl
     void startEpoch();
 
     bool openOnQueue(const QString& path, bool readOnly, QString* error);
+    // The journal is moved into the file as a queued step after the commit that filled it.
+    static int walCommitted(void* context, sqlite3* handle, const char* database, int frames);
+    bool checkpointQueued = false;
     void closeOnQueue();
     bool ready();
     // Ready, and neither read-only nor damaged; logs why not.

@@ -1,0 +1,194 @@
+#include "TestSupport.h"
+
+#include "app/Localized.h"
+#include "model/CoreDataManager.h"
+#include "model/PasteboardTypes.h"
+#include "module/quickSearch/view/QuickSearchPasteInfItemDelegate.h"
+#include "module/quickSearch/view/QuickSearchPasteInfListModel.h"
+#include "module/quickSearch/view/QuickSearchThumbnailCache.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QListView>
+#include <QPainter>
+#include <QSignalSpy>
+#include <QStyleFactory>
+#include <QTest>
+
+namespace {
+
+PasteInfModel item(const QList<PasteboardItem::Representation>& representations, int age)
+{
+    const PasteboardItem content(representations);
+    PasteInfModel model = PasteInfModel::capture(PasteboardItems{content}, content.types(), nullptr);
+    model.date = QDateTime::currentDateTimeUtc().addSecs(-age);
+    model.categoryUUID = kDefaultCategoryUUID;
+    return model;
+}
+
+PasteInfModel textItem(const QString& text, int age, const QString& app = {}, const QColor& header = {})
+{
+    PasteInfModel model = item({{PasteboardType::string, text.toUtf8()}}, age);
+    if (!app.isEmpty()) {
+        model.appName = app;
+        model.appBundleUrl = QStringLiteral("/usr/share/applications/%1.desktop").arg(app.toLower());
+        model.headerBgColor = header;
+    }
+    return model;
+}
+
+QByteArray png(const QSize& size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(QColor(220, 30, 30));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+QPalette darkPalette()
+{
+    QPalette palette;
+    palette.setColor(QPalette::Window, QColor(40, 40, 42));
+    palette.setColor(QPalette::Base, QColor(30, 30, 32));
+    palette.setColor(QPalette::AlternateBase, QColor(45, 45, 48));
+    palette.setColor(QPalette::Text, QColor(230, 230, 230));
+    palette.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    palette.setColor(QPalette::Mid, QColor(90, 90, 95));
+    palette.setColor(QPalette::Highlight, QColor(40, 110, 210));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    return palette;
+}
+
+// Renders what the view shows at a device pixel ratio.
+QImage render(QWidget& widget, qreal dpr)
+{
+    QImage image(widget.size() * dpr, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(dpr);
+    image.fill(Qt::transparent);
+    widget.render(&image);
+    return image;
+}
+
+bool isRed(const QColor& c)
+{
+    return c.red() > 180 && c.green() < 80 && c.blue() < 80;
+}
+
+} // namespace
+
+class TstQuickSearchItemDelegate : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cellsAsAUserSeesThem_data();
+    void cellsAsAUserSeesThem();
+
+private:
+    std::unique_ptr<TestHome> home_;
+};
+
+void TstQuickSearchItemDelegate::initTestCase()
+{
+    Localized::install();
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    home_ = std::make_unique<TestHome>();
+    CoreDataManager& store = CoreDataManager::shared();
+    // Newest first: rows 0 to 7.
+    store.insertPasteInf(
+        textItem(QStringLiteral("hello\nworld"), 1, QStringLiteral("Editor"), QColor(52, 101, 164)));
+    store.insertPasteInf(
+        textItem(QStringLiteral("hello world"), 2, QStringLiteral("Editor"), QColor(52, 101, 164)));
+    store.insertPasteInf(
+        textItem(QStringLiteral("ff0000"), 3, QStringLiteral("Paint"), QColor(250, 210, 60)));
+    store.insertPasteInf(item({{PasteboardType::png, png({400, 120})}}, 4));
+    store.insertPasteInf(
+        item({{PasteboardType::fileURL, "file:///home/me/report.pdf\nfile:///home/me/notes.txt"}}, 5));
+    store.insertPasteInf(textItem(QStringLiteral("https://example.org/a/rather/long/path?query=1"), 6,
+                                  QStringLiteral("Browser with a very long application name indeed"),
+                                  QColor(230, 90, 40)));
+    store.insertPasteInf(
+        textItem(QStringLiteral("  A longer note that wraps onto a second line and then goes on "
+                                "well past it, so the end of it is cut off.  "),
+                 7, QStringLiteral("Notes"), QColor(30, 150, 90)));
+    store.insertPasteInf(item({{QStringLiteral("application/x-unheard-of"), "?"}}, 8));
+}
+
+void TstQuickSearchItemDelegate::cellsAsAUserSeesThem_data()
+{
+    QTest::addColumn<qreal>("dpr");
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("light-1x") << 1.0 << false;
+    QTest::newRow("light-2x") << 2.0 << false;
+    QTest::newRow("dark-1x") << 1.0 << true;
+    QTest::newRow("dark-2x") << 2.0 << true;
+}
+
+// A list of every kind of cell, rendered as the window would show it; the PNGs go to
+// $BRIMBLE_SHOT_DIR when it is set, for a person to look at.
+void TstQuickSearchItemDelegate::cellsAsAUserSeesThem()
+{
+    QFETCH(qreal, dpr);
+    QFETCH(bool, dark);
+    QApplication::setPalette(dark ? darkPalette() : QApplication::style()->standardPalette());
+
+    QuickSearchPasteInfListModel model;
+    QSignalSpy loaded(&model, &QuickSearchPasteInfListModel::historyLoaded);
+    model.loadHistory(kDefaultCategoryUUID);
+    QVERIFY(loaded.wait());
+    QCOMPARE(model.rowCount(), 8);
+
+    QuickSearchThumbnailCache thumbnails;
+    QuickSearchPasteInfItemDelegate delegate(&thumbnails);
+    QImage appIcon(64, 64, QImage::Format_ARGB32);
+    appIcon.fill(QColor(240, 240, 240));
+    delegate.setIconLookup([&](const QString& path) { return path.contains("editor") ? appIcon : QImage(); });
+    QListView view;
+    view.setUniformItemSizes(true);
+    view.setFrameShape(QFrame::NoFrame);
+    view.setModel(&model);
+    view.setItemDelegate(&delegate);
+    connect(&delegate, &QuickSearchPasteInfItemDelegate::repaintNeeded, view.viewport(),
+            qOverload<>(&QWidget::update));
+    const int h = QuickSearchPasteInfItemDelegate::kCellHeight;
+    view.resize(QuickSearchPasteInfItemDelegate::kCellWidth, 8 * h);
+    view.selectionModel()->select(model.index(2), QItemSelectionModel::Select);
+    delegate.setQuickPasteBadgesShown(true);
+
+    // Thumbnails and file names arrive from the worker; the first render asks for them.
+    render(view, dpr);
+    QSignalSpy previews(&thumbnails, &QuickSearchThumbnailCache::previewLoaded);
+    int expected = 0;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        const auto type = model.rowAt(row).value().displayType;
+        expected += !type || type == PasteInfoDisplayType::Image || type == PasteInfoDisplayType::File;
+    }
+    QTRY_COMPARE(previews.size(), expected);
+    const QImage shot = render(view, dpr);
+    QCOMPARE(shot.size(), view.size() * dpr);
+    if (const QString dir = qEnvironmentVariable("BRIMBLE_SHOT_DIR"); !dir.isEmpty())
+        shot.save(QStringLiteral("%1/list-%2.png").arg(dir, QString::fromLatin1(QTest::currentDataTag())));
+
+    auto cell = [&](int row) { return shot.copy(QRect(0, row * h * dpr, shot.width(), h * dpr)); };
+    auto pixel = [&](int x, int y) { return shot.pixelColor(int(x * dpr), int(y * dpr)); };
+    // A line break shows as a space: "hello\nworld" looks exactly like "hello world" (rows 0 and
+    // 1 differ only in their badge digit, so compare left of it).
+    const QRect text(0, 0, 150 * dpr, h * dpr);
+    QCOMPARE(cell(0).copy(text), cell(1).copy(text));
+    // The colour swatch, and the image's thumbnail, are red; the first left of the text.
+    QVERIFY(isRed(pixel(4 + 6 + 21, 2 * h + 3 + 20 + 23)));
+    QVERIFY(isRed(pixel(4 + 6 + 30, 3 * h + 3 + 20 + 23)));
+    // The selected cell is painted in the highlight colour.
+    QCOMPARE(pixel(200, 2 * h + 3 + 20 + 4), QApplication::palette().color(QPalette::Highlight));
+    // Badges while Ctrl is held, on the first ten rows only.
+    const QImage withBadge = cell(4);
+    delegate.setQuickPasteBadgesShown(false);
+    QCOMPARE(render(view, dpr).copy(QRect(0, 4 * h * dpr, shot.width(), h * dpr)) == withBadge, false);
+}
+
+QTEST_MAIN(TstQuickSearchItemDelegate)
+#include "tst_quicksearchitemdelegate.moc"

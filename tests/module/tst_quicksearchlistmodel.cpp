@@ -1,0 +1,170 @@
+#include "TestSupport.h"
+
+#include "model/CoreDataManager.h"
+#include "model/HistoryReader.h"
+#include "model/PasteboardTypes.h"
+#include "module/quickSearch/view/QuickSearchPasteInfListModel.h"
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <semaphore>
+
+namespace {
+
+CoreDataManager& store()
+{
+    return CoreDataManager::shared();
+}
+
+const QString kWork = QStringLiteral("WORK");
+
+PasteInfModel textItem(const QString& text, const QDateTime& date,
+                       const QString& category = kDefaultCategoryUUID)
+{
+    const PasteboardItem item({{PasteboardType::string, text.toUtf8()}});
+    PasteInfModel model = PasteInfModel::capture(PasteboardItems{item}, item.types(), nullptr);
+    model.date = date;
+    model.categoryUUID = category;
+    return model;
+}
+
+// Items "item 0" (newest) to "item n-1", a second apart, ending a minute ago.
+void fillHistory(int count, const QString& category = kDefaultCategoryUUID)
+{
+    const QDateTime newest = QDateTime::currentDateTimeUtc().addSecs(-60);
+    store().performBatch([&] {
+        for (int i = 0; i < count; ++i)
+            store().insertPasteInf(textItem(QStringLiteral("item %1").arg(i), newest.addSecs(-i), category));
+    });
+}
+
+QList<qint64> historyIds(const QString& category = kDefaultCategoryUUID)
+{
+    HistoryReader reader;
+    return reader.open() ? reader.historyIds(category).value_or(QList<qint64>()) : QList<qint64>();
+}
+
+// What a cell painting the row gets (asking for it, as painting does).
+std::optional<PasteInfRow> rowData(const QuickSearchPasteInfListModel& model, int row)
+{
+    const QVariant value = model.index(row).data(QuickSearchPasteInfListModel::PasteInfRowRole);
+    return value.isValid() ? std::optional(value.value<PasteInfRow>()) : std::nullopt;
+}
+
+std::optional<QString> previewAt(const QuickSearchPasteInfListModel& model, int row)
+{
+    const auto r = rowData(model, row);
+    return r ? r->previewText : std::nullopt;
+}
+
+} // namespace
+
+class TstQuickSearchListModel : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void pagesAndChangesById();
+    void loadsNeverLoseOrEmpty();
+};
+
+// A history of three pages: rows arrive asynchronously, and copies, deletes and moves are applied
+// by id, leaving the list equal to the stored history order.
+void TstQuickSearchListModel::pagesAndChangesById()
+{
+    TestHome home;
+    fillHistory(130);
+    fillHistory(3, kWork);
+    QuickSearchPasteInfListModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    model.setCacheCapacity(60);
+
+    QSignalSpy loaded(&model, &QuickSearchPasteInfListModel::historyLoaded);
+    const quint64 generation = model.loadHistory(kDefaultCategoryUUID);
+    QVERIFY(loaded.wait());
+    QCOMPARE(loaded.first().first().toULongLong(), generation);
+    QCOMPARE(model.rowCount(), 130);
+    QVERIFY(model.isShowingHistory());
+    // The first page came with the ids; a later one is read when asked for.
+    QCOMPARE(previewAt(model, 0), std::optional<QString>(QStringLiteral("item 0")));
+    QCOMPARE(previewAt(model, 120), std::nullopt);
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+    QVERIFY(changed.wait());
+    QCOMPARE(changed.first().at(0).value<QModelIndex>().row(), 100);
+    QCOMPARE(previewAt(model, 120), std::optional<QString>(QStringLiteral("item 120")));
+    QVERIFY(model.cachedRowCount() <= 60);
+
+    // A copy lands on top; deletes, a move to the top and a move away follow by id.
+    store().insertPasteInf(textItem(QStringLiteral("fresh"), QDateTime::currentDateTimeUtc()));
+    QTRY_COMPARE(model.rowCount(), 131);
+    QTRY_COMPARE(previewAt(model, 0), std::optional<QString>(QStringLiteral("fresh")));
+    store().deletePasteInfIds({model.idAt(3), model.idAt(4), model.idAt(90)});
+    QTRY_COMPARE(model.rowCount(), 128);
+    const qint64 moved = model.idAt(70);
+    store().movePasteInfsToTop({moved});
+    QTRY_COMPARE(model.idAt(0), moved);
+    const qint64 away = model.idAt(5);
+    store().movePasteInfsToTop({away}, kWork);
+    QTRY_COMPARE(model.rowCount(), 127);
+    QCOMPARE(model.rowOf(away), -1);
+    store().waitForQueued();
+    QCOMPARE(model.ids(), historyIds());
+    // The moved row was read again, with its new date.
+    QTRY_VERIFY(rowData(model, 0) && rowData(model, 0)->date > QDateTime::currentDateTimeUtc().addSecs(-30));
+
+    // Matches of a search: new items at the top are left to the controller to match.
+    model.showResults(kDefaultCategoryUUID, QList<qint64>{model.idAt(2), model.idAt(6)});
+    QCOMPARE(model.rowCount(), 2);
+    QSignalSpy unlisted(&model, &QuickSearchPasteInfListModel::unlistedAddedToTop);
+    store().insertPasteInf(textItem(QStringLiteral("newer"), QDateTime::currentDateTimeUtc().addSecs(1)));
+    QVERIFY(unlisted.wait());
+    QCOMPARE(model.rowCount(), 2);
+    model.insertAtTop(unlisted.first().first().value<QList<qint64>>());
+    QCOMPARE(model.rowCount(), 3);
+    QTRY_COMPARE(previewAt(model, 0), std::optional<QString>(QStringLiteral("newer")));
+}
+
+// A load superseded by another is dropped, the list is never emptied on the way, and copies
+// recorded before and while the ids are read are both shown once.
+void TstQuickSearchListModel::loadsNeverLoseOrEmpty()
+{
+    TestHome home;
+    fillHistory(80);
+    fillHistory(20, kWork);
+    QuickSearchPasteInfListModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QSignalSpy loaded(&model, &QuickSearchPasteInfListModel::historyLoaded);
+    model.loadHistory(kDefaultCategoryUUID);
+    QVERIFY(loaded.wait());
+    int emptied = 0;
+    connect(&model, &QAbstractItemModel::modelReset, this, [&] { emptied += model.rowCount() == 0; });
+
+    // Hold the reader while two loads queue up behind it.
+    std::binary_semaphore gate(0);
+    model.performOnReader([&](HistoryReader&) { gate.acquire(); });
+    const quint64 superseded = model.loadHistory(kWork);
+    const quint64 current = model.loadHistory(kDefaultCategoryUUID);
+    // Committed before the loads read (they see it, and its change comes again after them) ...
+    store().insertPasteInf(textItem(QStringLiteral("before"), QDateTime::currentDateTimeUtc().addSecs(-2)));
+    // ... and after the ids were read, while the load is on its way to the GUI thread.
+    model.performOnReader([](HistoryReader&) {
+        store().insertPasteInf(textItem(QStringLiteral("during"), QDateTime::currentDateTimeUtc()));
+    });
+    gate.release();
+
+    QVERIFY(loaded.wait());
+    QCOMPARE(loaded.last().first().toULongLong(), current);
+    QVERIFY(current != superseded);
+    QTRY_COMPARE(model.rowCount(), 82);
+    QCOMPARE(model.categoryUuid(), kDefaultCategoryUUID);
+    QTRY_COMPARE(previewAt(model, 0), std::optional<QString>(QStringLiteral("during")));
+    QTRY_COMPARE(previewAt(model, 1), std::optional<QString>(QStringLiteral("before")));
+    QCOMPARE(model.ids(), historyIds());
+    QCOMPARE(loaded.size(), 2);
+    QCOMPARE(emptied, 0);
+}
+
+QTEST_MAIN(TstQuickSearchListModel)
+#include "tst_quicksearchlistmodel.moc"
