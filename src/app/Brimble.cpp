@@ -17,6 +17,7 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QDesktopServices>
 #include <QIcon>
 #include <QMessageBox>
@@ -73,6 +74,8 @@ Brimble::Brimble(Platform& platform)
 Brimble::~Brimble()
 {
     timer_.stop();
+    expiryTimer_.stop();
+    CoreDataManager::shared().setCorruptionHandler({});
     EventBus::unregister(this);
     pasteBoard_.reset();
     setShowQuickSearchWindowHotKey(std::nullopt);
@@ -116,6 +119,34 @@ void Brimble::start()
     timer_.setTimerType(Qt::CoarseTimer);
     connect(&timer_, &QTimer::timeout, this, [this] { pasteBoard_->checkForChangesInPasteboard(); });
     timer_.start();
+
+    // Expiry is a sweep of its own, so every reader sees the same history: now, then hourly.
+    CoreDataManager::shared().sweepExpired();
+    expiryTimer_.setInterval(std::chrono::hours(1));
+    expiryTimer_.setTimerType(Qt::VeryCoarseTimer);
+    connect(&expiryTimer_, &QTimer::timeout, this, [] { CoreDataManager::shared().sweepExpired(); });
+    expiryTimer_.start();
+
+    // The store stops writing at the first sign of damage; the user hears of it once.
+    CoreDataManager::shared().setCorruptionHandler([this](const QString& message) {
+        QMetaObject::invokeMethod(this, [this, message] { notifyUser(message, QSystemTrayIcon::Critical); });
+    });
+}
+
+void Brimble::notifyUser(const QString& message, QSystemTrayIcon::MessageIcon icon)
+{
+    if (statusItem_ && statusItem_->isVisible() && QSystemTrayIcon::supportsMessages()) {
+        statusItem_->showMessage(QStringLiteral("Brimble"), message, icon);
+        return;
+    }
+    if (QGuiApplication::platformName() == QLatin1String("offscreen") ||
+        qEnvironmentVariableIsSet("BRIMBLE_NO_DIALOGS"))
+        return;
+    auto* box =
+        new QMessageBox(icon == QSystemTrayIcon::Critical ? QMessageBox::Critical : QMessageBox::Warning,
+                        QStringLiteral("Brimble"), message);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 void Brimble::rememberActivatedApplication(const RunningApplicationRef& app)
@@ -204,11 +235,10 @@ void Brimble::reportRefusedHotKey(const KeyCombo& combo, const QString& reason)
 {
     const QString shortcut = KeyTable::text(combo);
     Log::warning(kTag, QStringLiteral("hot key %1 not registered: %2").arg(shortcut, reason));
-    if (refusedHotKeyShown_ || !statusItem_)
+    if (refusedHotKeyShown_)
         return;
     refusedHotKeyShown_ = true;
-    statusItem_->showMessage(QStringLiteral("Brimble"), LocalizedAlert::hotKeyRefused(shortcut, reason),
-                             QSystemTrayIcon::Warning);
+    notifyUser(LocalizedAlert::hotKeyRefused(shortcut, reason), QSystemTrayIcon::Warning);
 }
 
 void Brimble::pasteItems(const QList<PasteInfModel>& models, bool asPlainText, bool paste,

@@ -80,6 +80,8 @@ private:
     void start();
     void rememberActivatedApplication(const RunningApplicationRef& app);
     void reportRefusedHotKey(const KeyCombo& combo, const QString& reason);
+    // A tray message where there is a tray; a window otherwise (GNOME without an extension).
+    void notifyUser(const QString& message, QSystemTrayIcon::MessageIcon icon);
 
     Platform& platform_;
     QPointer<QSystemTrayIcon> statusItem_;
@@ -91,4 +93,5 @@ private:
     std::unique_ptr<PasteBoard> pasteBoard_;
     CurrentApplication currentRunningApplication_;
     QTimer timer_;
+    QTimer expiryTimer_;
 };
