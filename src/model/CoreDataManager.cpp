@@ -133,10 +133,16 @@ void CoreDataManager::removeChangeObserver(int key)
 
 void CoreDataManager::Impl::notify(const HistoryChange& change)
 {
-    if (db.inTransaction())
+    if (!db.inTransaction()) {
+        deliver({change});
+        return;
+    }
+    // A bulk import is told as a reset of everything rather than as a change per item.
+    constexpr qsizetype kMostChangesInBatch = 1000;
+    if (changesInBatch.size() < kMostChangesInBatch)
         changesInBatch.append(change);
     else
-        deliver({change});
+        changesInBatch = {HistoryChange{HistoryChange::Kind::Reset, {}, {}}};
 }
 
 void CoreDataManager::Impl::deliver(const QList<HistoryChange>& changes)
