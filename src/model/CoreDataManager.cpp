@@ -108,13 +108,16 @@ void CoreDataManager::Impl::onCorruption(const QString& reason)
                        "it; \"brimble salvage\" copies what can still be read into a new one.")
             .arg(file, reason);
     Log::error(kTag, message);
-    CorruptionHandler handler;
-    {
-        std::lock_guard lock(handlersMutex);
-        handler = corruptionHandler;
-    }
-    if (handler)
-        handler(message);
+    // Told as a step of its own, after the operation that met the damage has ended.
+    queue.async([this, message] {
+        CorruptionHandler handler;
+        {
+            std::lock_guard lock(handlersMutex);
+            handler = corruptionHandler;
+        }
+        if (handler)
+            handler(message);
+    });
 }
 
 int CoreDataManager::addChangeObserver(ChangeObserver observer)
