@@ -108,13 +108,16 @@ void CoreDataManager::Impl::onCorruption(const QString& reason)
                        "it; \"brimble salvage\" copies what can still be read into a new one.")
             .arg(file, reason);
     Log::error(kTag, message);
-    CorruptionHandler handler;
-    {
-        std::lock_guard lock(handlersMutex);
-        handler = corruptionHandler;
-    }
-    if (handler)
-        handler(message);
+    // Told as a step of its own, after the operation that met the damage has ended.
+    queue.async([this, message] {
+        CorruptionHandler handler;
+        {
+            std::lock_guard lock(handlersMutex);
+            handler = corruptionHandler;
+        }
+        if (handler)
+            handler(message);
+    });
 }
 
 int CoreDataManager::addChangeObserver(ChangeObserver observer)
@@ -133,10 +136,16 @@ void CoreDataManager::removeChangeObserver(int key)
 
 void CoreDataManager::Impl::notify(const HistoryChange& change)
 {
-    if (db.inTransaction())
+    if (!db.inTransaction()) {
+        deliver({change});
+        return;
+    }
+    // A bulk import is told as a reset of everything rather than as a change per item.
+    constexpr qsizetype kMostChangesInBatch = 1000;
+    if (changesInBatch.size() < kMostChangesInBatch)
         changesInBatch.append(change);
     else
-        deliver({change});
+        changesInBatch = {HistoryChange{HistoryChange::Kind::Reset, {}, {}}};
 }
 
 void CoreDataManager::Impl::deliver(const QList<HistoryChange>& changes)

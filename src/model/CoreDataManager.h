@@ -73,8 +73,8 @@ public:
     void updateDisplayType(const QString& uuid, PasteInfoDisplayType type, const QString& pasteboardType);
 
     // Operations on many items by row id. Each is queued (the caller never waits), runs as one
-    // transaction that writes only the date and clipboard columns (content is never re-encoded),
-    // and reports on the store queue: `done` gets whether it committed. `ids` are given in the
+    // transaction and reports on the store queue: `done` gets whether it committed. Moves write
+    // only the date and clipboard columns (content is never re-encoded). `ids` are given in the
     // order they are to keep, first the newest; ids that are gone are skipped.
     using Completion = std::function<void(bool committed)>;
     void deletePasteInfIds(const QList<qint64>& ids, Completion done = {});
@@ -82,7 +82,8 @@ public:
     // there): dated now, or just after the clipboard's newest when that is later.
     void movePasteInfsToTop(const QList<qint64>& ids, const std::optional<QString>& categoryUuid = {},
                             Completion done = {});
-    // Items per clipboard uuid, expired ones left out.
+    // Items per clipboard uuid as of the last commit, expired ones left out; counted on the
+    // store's reader thread, where `done` is called.
     void countPasteInfsPerCategory(std::function<void(const QHash<QString, qint64>& counts)> done);
 
     // Content on demand for lists: read on the store's reader thread (a read-only connection of

@@ -148,6 +148,10 @@ void TstHistoryIndex::followsBatchOperationsBesideCaptures()
     QVERIFY(c < firstUnmoved - index.ids().begin());
     for (qint64 id : gone)
         QVERIFY(!index.ids().contains(id) && !work.ids().contains(id));
+    std::promise<QHash<QString, qint64>> counts;
+    store().countPasteInfsPerCategory([&](const QHash<QString, qint64>& c) { counts.set_value(c); });
+    QCOMPARE(counts.get_future().get(),
+             (QHash<QString, qint64>{{kDefaultCategoryUUID, index.size()}, {kWork, work.size()}}));
     // Moving wrote the date and clipboard only: the content is the one captured.
     const QList<PasteInfRow> moved = reader.rows(toWork);
     QCOMPARE(moved.size(), 2);
