@@ -15,22 +15,7 @@
 
 namespace {
 
-CoreDataManager& store()
-{
-    return CoreDataManager::shared();
-}
-
 const QString kWork = QStringLiteral("WORK");
-
-PasteInfModel textItem(const QString& text, const QDateTime& date,
-                       const QString& category = kDefaultCategoryUUID)
-{
-    const PasteboardItem item({{PasteboardType::string, text.toUtf8()}});
-    PasteInfModel model = PasteInfModel::capture(PasteboardItems{item}, item.types(), nullptr);
-    model.date = date;
-    model.categoryUUID = category;
-    return model;
-}
 
 bool committed(const std::function<void(CoreDataManager::Completion)>& operation)
 {
@@ -100,7 +85,7 @@ void TstHistoryIndex::followsBatchOperationsBesideCaptures()
     store().performBatch([&] {
         for (int i = 0; i < 300; ++i)
             store().insertPasteInf(
-                textItem(QString::number(i), start.addSecs(i), i % 3 ? kDefaultCategoryUUID : kWork));
+                textCapture(QString::number(i), start.addSecs(i), i % 3 ? kDefaultCategoryUUID : kWork));
     });
     ChangeLog changes;
     HistoryReader reader(home.databasePath());
@@ -114,7 +99,7 @@ void TstHistoryIndex::followsBatchOperationsBesideCaptures()
     std::thread capture([&] {
         for (int i = 0; capturing || i < 20; ++i) {
             store().insertPasteInf(
-                textItem(QStringLiteral("capture %1").arg(i), QDateTime::currentDateTimeUtc()));
+                textCapture(QStringLiteral("capture %1").arg(i), QDateTime::currentDateTimeUtc()));
             ++captured;
         }
     });
@@ -180,14 +165,14 @@ void TstHistoryIndex::contentCacheKeepsItsBudget()
 void TstHistoryIndex::contentOfAReusedIdIsNotStale()
 {
     TestHome home;
-    store().insertPasteInf(textItem(QStringLiteral("first"), QDateTime::currentDateTimeUtc()));
+    store().insertPasteInf(textCapture(QStringLiteral("first"), QDateTime::currentDateTimeUtc()));
     HistoryReader reader(home.databasePath());
     QVERIFY(reader.open());
     const qint64 id = reader.historyIds(kDefaultCategoryUUID)->first();
     QCOMPARE(loaded(id)->first().plainString(), QStringLiteral("first"));
     // SQLite gives the newest row's id to the next insert once that row is gone.
     QVERIFY(committed([&](auto done) { store().deletePasteInfIds({id}, done); }));
-    store().insertPasteInf(textItem(QStringLiteral("second"), QDateTime::currentDateTimeUtc()));
+    store().insertPasteInf(textCapture(QStringLiteral("second"), QDateTime::currentDateTimeUtc()));
     QCOMPARE(reader.historyIds(kDefaultCategoryUUID)->first(), id);
     QCOMPARE(loaded(id)->first().plainString(), QStringLiteral("second"));
 }

@@ -10,22 +10,7 @@
 
 namespace {
 
-CoreDataManager& store()
-{
-    return CoreDataManager::shared();
-}
-
 const QDateTime kNow = QDateTime(QDate(2024, 3, 10), QTime(12, 0), Qt::UTC);
-
-PasteInfModel textItem(const QString& text, const QDateTime& date,
-                       const QString& category = kDefaultCategoryUUID)
-{
-    const PasteboardItem item({{PasteboardType::string, text.toUtf8()}});
-    PasteInfModel model = PasteInfModel::capture(PasteboardItems{item}, item.types(), nullptr);
-    model.date = date;
-    model.categoryUUID = category;
-    return model;
-}
 
 qint64 idOf(HistoryReader& reader, const PasteInfModel& model)
 {
@@ -50,13 +35,13 @@ void TstHistoryReader::orderExpiryAndRows()
     Preferences::shared().setHistoryCapacity(0); // a day
     store().setClock([] { return kNow; });
     const QString longText = QString(QChar(0x00e9)).repeated(280) + QStringLiteral("x").repeated(100);
-    const PasteInfModel newest = textItem(longText, kNow.addSecs(-10));
-    const PasteInfModel middle = textItem(QStringLiteral("middle"), kNow.addSecs(-20));
-    const PasteInfModel expired = textItem(QStringLiteral("old"), kNow.addDays(-2));
-    PasteInfModel undated = textItem(QStringLiteral("undated"), kNow);
+    const PasteInfModel newest = textCapture(longText, kNow.addSecs(-10));
+    const PasteInfModel middle = textCapture(QStringLiteral("middle"), kNow.addSecs(-20));
+    const PasteInfModel expired = textCapture(QStringLiteral("old"), kNow.addDays(-2));
+    PasteInfModel undated = textCapture(QStringLiteral("undated"), kNow);
     undated.date.reset();
     const PasteInfModel elsewhere =
-        textItem(QStringLiteral("kept"), kNow.addDays(-400), QStringLiteral("WORK"));
+        textCapture(QStringLiteral("kept"), kNow.addDays(-400), QStringLiteral("WORK"));
     const PasteboardItem image({{PasteboardType::png, QByteArray(5000, 'p')}});
     PasteInfModel picture = PasteInfModel::capture(PasteboardItems{image}, image.types(), nullptr);
     picture.date = kNow.addSecs(-15);

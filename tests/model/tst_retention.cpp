@@ -13,11 +13,6 @@
 
 namespace {
 
-CoreDataManager& store()
-{
-    return CoreDataManager::shared();
-}
-
 PasteCategoryInfModel clipboard(const QString& uuid)
 {
     PasteCategoryInfModel model;

@@ -22,11 +22,6 @@
 
 namespace {
 
-CoreDataManager& store()
-{
-    return CoreDataManager::shared();
-}
-
 PasteCategoryInfModel defaultCategory()
 {
     PasteCategoryInfModel category;

@@ -13,22 +13,7 @@
 
 namespace {
 
-CoreDataManager& store()
-{
-    return CoreDataManager::shared();
-}
-
 const QString kWork = QStringLiteral("WORK");
-
-PasteInfModel textItem(const QString& text, const QDateTime& date,
-                       const QString& category = kDefaultCategoryUUID)
-{
-    const PasteboardItem item({{PasteboardType::string, text.toUtf8()}});
-    PasteInfModel model = PasteInfModel::capture(PasteboardItems{item}, item.types(), nullptr);
-    model.date = date;
-    model.categoryUUID = category;
-    return model;
-}
 
 // Items "item 0" (newest) to "item n-1", a second apart, ending a minute ago.
 void fillHistory(int count, const QString& category = kDefaultCategoryUUID)
@@ -36,7 +21,8 @@ void fillHistory(int count, const QString& category = kDefaultCategoryUUID)
     const QDateTime newest = QDateTime::currentDateTimeUtc().addSecs(-60);
     store().performBatch([&] {
         for (int i = 0; i < count; ++i)
-            store().insertPasteInf(textItem(QStringLiteral("item %1").arg(i), newest.addSecs(-i), category));
+            store().insertPasteInf(
+                textCapture(QStringLiteral("item %1").arg(i), newest.addSecs(-i), category));
     });
 }
 
@@ -97,7 +83,7 @@ void TstQuickSearchListModel::pagesAndChangesById()
     QVERIFY(model.cachedRowCount() <= 60);
 
     // A copy lands on top; deletes, a move to the top and a move away follow by id.
-    store().insertPasteInf(textItem(QStringLiteral("fresh"), QDateTime::currentDateTimeUtc()));
+    store().insertPasteInf(textCapture(QStringLiteral("fresh"), QDateTime::currentDateTimeUtc()));
     QTRY_COMPARE(model.rowCount(), 131);
     QTRY_COMPARE(previewAt(model, 0), std::optional<QString>(QStringLiteral("fresh")));
     store().deletePasteInfIds({model.idAt(3), model.idAt(4), model.idAt(90)});
@@ -118,7 +104,7 @@ void TstQuickSearchListModel::pagesAndChangesById()
     model.showResults(kDefaultCategoryUUID, QList<qint64>{model.idAt(2), model.idAt(6)});
     QCOMPARE(model.rowCount(), 2);
     QSignalSpy unlisted(&model, &QuickSearchPasteInfListModel::unlistedAddedToTop);
-    store().insertPasteInf(textItem(QStringLiteral("newer"), QDateTime::currentDateTimeUtc().addSecs(1)));
+    store().insertPasteInf(textCapture(QStringLiteral("newer"), QDateTime::currentDateTimeUtc().addSecs(1)));
     QVERIFY(unlisted.wait());
     QCOMPARE(model.rowCount(), 2);
     model.insertAtTop(unlisted.first().first().value<QList<qint64>>());
@@ -147,10 +133,11 @@ void TstQuickSearchListModel::loadsNeverLoseOrEmpty()
     const quint64 superseded = model.loadHistory(kWork);
     const quint64 current = model.loadHistory(kDefaultCategoryUUID);
     // Committed before the loads read (they see it, and its change comes again after them) ...
-    store().insertPasteInf(textItem(QStringLiteral("before"), QDateTime::currentDateTimeUtc().addSecs(-2)));
+    store().insertPasteInf(
+        textCapture(QStringLiteral("before"), QDateTime::currentDateTimeUtc().addSecs(-2)));
     // ... and after the ids were read, while the load is on its way to the GUI thread.
     model.performOnReader([](HistoryReader&) {
-        store().insertPasteInf(textItem(QStringLiteral("during"), QDateTime::currentDateTimeUtc()));
+        store().insertPasteInf(textCapture(QStringLiteral("during"), QDateTime::currentDateTimeUtc()));
     });
     gate.release();
 

@@ -233,6 +233,13 @@ public:
     {
         return QTest::qWaitFor([&] { return ended.contains(generation); }, 30000);
     }
+    // The complete results of one search, in order; {"failed"} when none came.
+    QStringList completeUuids(SearchEngine& engine, const QString& clipboard, const QString& query)
+    {
+        const quint64 g = engine.search(clipboard, query);
+        return waitForEnd(g) && outcomes.value(g).complete ? outcomes.value(g).complete->uuids()
+                                                           : QStringList{"failed"};
+    }
 
     QHash<quint64, Outcome> outcomes;
     QSet<quint64> ended;
@@ -370,12 +377,7 @@ private Q_SLOTS:
 
         SearchEngine engine;
         Recorder recorder(engine);
-        auto search = [&](const QString& query) {
-            const quint64 g = engine.search(kClipboard, query);
-            return recorder.waitForEnd(g) && recorder.outcomes.value(g).complete
-                       ? recorder.outcomes.value(g).complete->uuids()
-                       : QStringList{"failed"};
-        };
+        auto search = [&](const QString& query) { return recorder.completeUuids(engine, kClipboard, query); };
         for (auto budget : {0ms, 1000ms}) { // scanned, then streamed
             engine.setStreamBudget(budget);
             QCOMPARE(search("meeting"), QStringList{"fresh"});
@@ -474,12 +476,7 @@ private Q_SLOTS:
 
         SearchEngine engine;
         Recorder recorder(engine);
-        auto search = [&](const QString& query) {
-            const quint64 g = engine.search(kClipboard, query);
-            return recorder.waitForEnd(g) && recorder.outcomes.value(g).complete
-                       ? recorder.outcomes.value(g).complete->uuids()
-                       : QStringList{"failed"};
-        };
+        auto search = [&](const QString& query) { return recorder.completeUuids(engine, kClipboard, query); };
         QCOMPARE(search("hello"), (QStringList{"link", "words"}));
         QCOMPARE(search("type:link"), QStringList{"link"});
         QCOMPARE(search("type:unknown"), QStringList{"opaque"});

@@ -2,6 +2,7 @@
 
 #include "app/Preferences.h"
 #include "model/CoreDataManager.h"
+#include "model/PasteboardTypes.h"
 
 #include <QDir>
 
@@ -36,4 +37,18 @@ QString TestHome::databasePath() const
 QString TestHome::preferencesPath() const
 {
     return dir_.path() + "/config/brimble/preferences.json";
+}
+
+CoreDataManager& store()
+{
+    return CoreDataManager::shared();
+}
+
+PasteInfModel textCapture(const QString& text, const QDateTime& date, const QString& category)
+{
+    const PasteboardItem item({{PasteboardType::string, text.toUtf8()}});
+    PasteInfModel model = PasteInfModel::capture(PasteboardItems{item}, item.types(), nullptr);
+    model.date = date;
+    model.categoryUUID = category;
+    return model;
 }
