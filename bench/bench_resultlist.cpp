@@ -2,6 +2,8 @@
 // bench_search first to create them): opening a clipboard, reading a page anywhere, memory with
 // the ids held and after scrolling, and the GUI thread's time in data() and in painting.
 
+#include "BenchSupport.h"
+
 #include "model/CoreDataManager.h"
 #include "model/PasteboardItem.h"
 #include "module/quickSearch/view/QuickSearchPasteInfItemDelegate.h"
@@ -17,33 +19,17 @@
 
 #include <time.h>
 
+#include <memory>
+
 #include <benchmark/benchmark.h>
 
-#include <fstream>
-#include <string>
-
 namespace {
-
-QString historyPath(qint64 items)
-{
-    return QStringLiteral("/tmp/brimble-bench-search-v3-%1.sqlite").arg(items);
-}
 
 qint64 threadCpuNs()
 {
     timespec now{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
     return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
-}
-
-double anonymousMegabytes()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("RssAnon:", 0) == 0)
-            return std::stod(line.substr(8)) / 1024.0;
-    return 0;
 }
 
 // Runs the event loop until `done` holds (or 30 s pass).
@@ -83,10 +69,24 @@ bool skipWithoutHistory(benchmark::State& state, const QString& path)
     return true;
 }
 
+// A model over `path` with the default clipboard loaded; null (the benchmark skipped) when that
+// fails.
+std::unique_ptr<QuickSearchPasteInfListModel> loadedModel(benchmark::State& state, const QString& path)
+{
+    if (skipWithoutHistory(state, path))
+        return nullptr;
+    auto model = std::make_unique<QuickSearchPasteInfListModel>(path);
+    if (!load(*model)) {
+        state.SkipWithError("load failed");
+        return nullptr;
+    }
+    return model;
+}
+
 // A new model per run: the clipboard's ids read and the first page of rows ready.
 void BM_OpenClipboard(benchmark::State& state)
 {
-    const QString path = historyPath(state.range(0));
+    const QString path = BenchSupport::searchHistoryPath(state.range(0));
     if (skipWithoutHistory(state, path))
         return;
     for (auto _ : state) {
@@ -118,14 +118,11 @@ BENCHMARK(BM_OpenClipboard)
 // A page asked for by painting a row anywhere in the list, until its rows are there.
 void BM_PageAnywhere(benchmark::State& state)
 {
-    const QString path = historyPath(1000000);
-    if (skipWithoutHistory(state, path))
+    const QString path = BenchSupport::searchHistoryPath(1000000);
+    const auto loaded = loadedModel(state, path);
+    if (!loaded)
         return;
-    QuickSearchPasteInfListModel model(path);
-    if (!load(model)) {
-        state.SkipWithError("load failed");
-        return;
-    }
+    QuickSearchPasteInfListModel& model = *loaded;
     QRandomGenerator random(7);
     for (auto _ : state) {
         const int row = int(random.bounded(model.rowCount()));
@@ -145,17 +142,17 @@ BENCHMARK(BM_PageAnywhere)->UseManualTime()->Unit(benchmark::kMillisecond)->Iter
 // (8 rows) at a time, each screen painted as the rows arrive; and the longest data() call.
 void BM_ScrollTenThousand(benchmark::State& state)
 {
-    const QString path = historyPath(1000000);
+    const QString path = BenchSupport::searchHistoryPath(1000000);
     if (skipWithoutHistory(state, path))
         return;
     for (auto _ : state) {
-        const double before = anonymousMegabytes();
+        const double before = BenchSupport::anonymousMegabytes();
         QuickSearchPasteInfListModel model(path);
         if (!load(model)) {
             state.SkipWithError("load failed");
             return;
         }
-        const double held = anonymousMegabytes();
+        const double held = BenchSupport::anonymousMegabytes();
         qint64 worstNs = 0;
         qint64 worstCpuNs = 0;
         QElapsedTimer total;
@@ -174,8 +171,8 @@ void BM_ScrollTenThousand(benchmark::State& state)
         }
         state.SetIterationTime(total.nsecsElapsed() / 1e9);
         state.counters["ids_held_MB"] = held - before;
-        state.counters["scroll_growth_MB"] = anonymousMegabytes() - held;
-        state.counters["anon_MB"] = anonymousMegabytes();
+        state.counters["scroll_growth_MB"] = BenchSupport::anonymousMegabytes() - held;
+        state.counters["anon_MB"] = BenchSupport::anonymousMegabytes();
         state.counters["cached_rows"] = double(model.cachedRowCount());
         // Wall time includes being preempted on a busy machine; CPU time is the call's own work.
         state.counters["worst_data_us"] = worstNs / 1000.0;
@@ -189,14 +186,11 @@ BENCHMARK(BM_ScrollTenThousand)->UseManualTime()->Unit(benchmark::kMillisecond)-
 // yet paint as placeholders; nothing waits for the database).
 void BM_ViewPaint(benchmark::State& state)
 {
-    const QString path = historyPath(1000000);
-    if (skipWithoutHistory(state, path))
+    const QString path = BenchSupport::searchHistoryPath(1000000);
+    const auto loaded = loadedModel(state, path);
+    if (!loaded)
         return;
-    QuickSearchPasteInfListModel model(path);
-    if (!load(model)) {
-        state.SkipWithError("load failed");
-        return;
-    }
+    QuickSearchPasteInfListModel& model = *loaded;
     // Image cells read their content through the store, read-only here.
     CoreDataManager::shared().openReadOnly(path);
     QuickSearchThumbnailCache thumbnails;
@@ -247,10 +241,5 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return BenchSupport::runBenchmarks(argc, argv);
 }

@@ -8,6 +8,8 @@
 //
 //   /tmp/devbuild bench_search && build/bench/bench_search --benchmark_counters_tabular=true
 
+#include "BenchSupport.h"
+
 #include "model/SqliteDatabase.h"
 #include "model/StoreSchema.h"
 #include "module/quickSearch/SearchEngine.h"
@@ -27,8 +29,6 @@
 #include <cmath>
 #include <cstdio>
 #include <ctime>
-#include <fstream>
-#include <string>
 
 namespace {
 
@@ -215,25 +215,13 @@ bool generate(const QString& path, int items)
 
 QString database(int items)
 {
-    const QString path = QStringLiteral("/tmp/brimble-bench-search-v3-%1.sqlite").arg(items);
+    const QString path = BenchSupport::searchHistoryPath(items);
     if (!QFile::exists(path)) {
         std::fprintf(stderr, "bench_search: generating %s ...\n", qPrintable(path));
         if (!generate(path, items))
             return {};
     }
     return path;
-}
-
-// Private memory only: the mapped database pages count towards VmRSS but are the page cache,
-// shared and reclaimable.
-double anonymousMegabytes()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("RssAnon:", 0) == 0)
-            return std::stod(line.substr(8)) / 1024.0;
-    return 0;
 }
 
 const char* const kQueries[] = {"meeting", "façade", "zqxjkw", "type:link", "type:link https"};
@@ -337,7 +325,7 @@ void BM_Search(benchmark::State& state)
     state.counters["first_worst_ms"] = firstWorst;
     state.counters["matches"] = double(timing.matches);
     state.counters["rows_examined"] = double(timing.rowsExamined);
-    state.counters["anon_MB"] = anonymousMegabytes();
+    state.counters["anon_MB"] = BenchSupport::anonymousMegabytes();
 }
 
 void searchArguments(benchmark::internal::Benchmark* bench)
@@ -357,10 +345,5 @@ BENCHMARK(BM_Search)->Apply(searchArguments)->UseManualTime()->Unit(benchmark::k
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return BenchSupport::runBenchmarks(argc, argv);
 }

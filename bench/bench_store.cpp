@@ -2,6 +2,7 @@
 // of 100 B - 4 KB, 1% ~200 KB images, 3% file lists) generated once into a temporary database.
 //
 //   /tmp/devbuild bench_store && build/bench/bench_store
+#include "BenchSupport.h"
 #include "HistoryGenerator.h"
 
 #include "app/Preferences.h"
@@ -32,17 +33,6 @@ PasteCategoryInfModel defaultClipboard()
     PasteCategoryInfModel clipboard;
     clipboard.uuid = kDefaultCategoryUUID;
     return clipboard;
-}
-
-double residentMegabytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    return 0;
 }
 
 // The store logs a line per insert; the figures are about the store, not the terminal.
@@ -106,14 +96,14 @@ struct History
 void BM_FetchPasteInfs(benchmark::State& state)
 {
     History::shared();
-    const double before = residentMegabytes();
+    const double before = BenchSupport::residentMegabytes();
     qsizetype items = 0;
     double after = 0;
     for (auto _ : state) {
         QList<PasteInfModel> models = CoreDataManager::shared().fetchPasteInfs(defaultClipboard());
         items = models.size();
         state.PauseTiming();
-        after = residentMegabytes();
+        after = BenchSupport::residentMegabytes();
         state.ResumeTiming();
         benchmark::DoNotOptimize(models);
     }
@@ -159,11 +149,7 @@ BENCHMARK(BM_InsertSmallText)->Unit(benchmark::kMicrosecond)->Iterations(5000)->
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    const int status = BenchSupport::runBenchmarks(argc, argv);
     CoreDataManager::shared().close();
-    return 0;
+    return status;
 }

@@ -6,6 +6,8 @@
 // made once beside them as /tmp/brimble-bench-window-<items>.sqlite, since the moves write:
 //
 //   /tmp/devbuild bench_window && build/bench/bench_window --benchmark_counters_tabular=true
+#include "BenchSupport.h"
+
 #include "model/CoreDataManager.h"
 #include "model/HistoryIndex.h"
 #include "model/HistoryReader.h"
@@ -18,22 +20,12 @@
 
 #include <cstdio>
 #include <future>
+#include <memory>
 
 namespace {
 
 const QString kDefaultClipboard = QStringLiteral("default-pasteinf-catgory-coooool");
 const QString kOtherClipboard = QStringLiteral("bench-other-clipboard");
-
-double residentMegabytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    return 0;
-}
 
 // The copy for `items`, made on first use; empty when the search benchmark's file is missing.
 QString history(qint64 items)
@@ -41,7 +33,7 @@ QString history(qint64 items)
     const QString copy = QStringLiteral("/tmp/brimble-bench-window-%1.sqlite").arg(items);
     if (QFile::exists(copy))
         return copy;
-    const QString source = QStringLiteral("/tmp/brimble-bench-search-v3-%1.sqlite").arg(items);
+    const QString source = BenchSupport::searchHistoryPath(items);
     if (!QFile::exists(source) || !QFile::copy(source, copy))
         return {};
     return copy;
@@ -59,6 +51,29 @@ bool openStore(benchmark::State& state, const QString& path)
         return false;
     }
     return true;
+}
+
+// The store opened on the copy for the benchmark's first argument, and the default clipboard's
+// order read by a reader of its own; null (the benchmark skipped) when that fails or the
+// clipboard holds fewer than `atLeast` items.
+struct OpenHistory
+{
+    explicit OpenHistory(const QString& path) : reader(path) {}
+    HistoryReader reader;
+    HistoryIndex index{kDefaultClipboard};
+};
+
+std::unique_ptr<OpenHistory> openHistory(benchmark::State& state, qsizetype atLeast = 0)
+{
+    const QString path = history(state.range(0));
+    if (!openStore(state, path))
+        return nullptr;
+    auto open = std::make_unique<OpenHistory>(path);
+    if (!open->reader.open() || !open->index.load(open->reader) || open->index.size() < atLeast) {
+        state.SkipWithError("cannot read the history");
+        return nullptr;
+    }
+    return open;
 }
 
 // Opening a clipboard in the window for the first time: a reader of its own, the first screen of
@@ -92,7 +107,7 @@ void BM_BuildIndex(benchmark::State& state)
     const QString path = history(state.range(0));
     if (!openStore(state, path))
         return;
-    const double before = residentMegabytes();
+    const double before = BenchSupport::residentMegabytes();
     qsizetype size = 0;
     qsizetype capacity = 0;
     double held = 0;
@@ -108,7 +123,7 @@ void BM_BuildIndex(benchmark::State& state)
         state.PauseTiming();
         size = index.size();
         capacity = index.ids().capacity();
-        held = residentMegabytes();
+        held = BenchSupport::residentMegabytes();
         state.ResumeTiming();
     }
     state.counters["items"] = double(size);
@@ -127,15 +142,11 @@ BENCHMARK(BM_BuildIndex)
 // Opening it again, with the index kept: a capture applied to it, and the first screen of rows.
 void BM_ReopenWithKeptIndex(benchmark::State& state)
 {
-    const QString path = history(state.range(0));
-    if (!openStore(state, path))
+    const auto open = openHistory(state);
+    if (!open)
         return;
-    HistoryReader reader(path);
-    HistoryIndex index(kDefaultClipboard);
-    if (!reader.open() || !index.load(reader)) {
-        state.SkipWithError("cannot read the history");
-        return;
-    }
+    HistoryReader& reader = open->reader;
+    HistoryIndex& index = open->index;
     const QList<qint64> copy = index.ids(); // what the GUI thread holds, shared until a change
     for (auto _ : state) {
         index.apply({HistoryChange::Kind::AddedToTop, kDefaultClipboard, {index.ids().last()}});
@@ -148,15 +159,11 @@ BENCHMARK(BM_ReopenWithKeptIndex)->Arg(1000000)->Unit(benchmark::kMillisecond)->
 // A page of 50 rows at random places in the history.
 void BM_PageOf50(benchmark::State& state)
 {
-    const QString path = history(state.range(0));
-    if (!openStore(state, path))
+    const auto open = openHistory(state, 50);
+    if (!open)
         return;
-    HistoryReader reader(path);
-    HistoryIndex index(kDefaultClipboard);
-    if (!reader.open() || !index.load(reader) || index.size() < 50) {
-        state.SkipWithError("cannot read the history");
-        return;
-    }
+    HistoryReader& reader = open->reader;
+    HistoryIndex& index = open->index;
     QRandomGenerator random(7);
     qint64 rows = 0;
     for (auto _ : state) {
@@ -180,15 +187,11 @@ BENCHMARK(BM_PageOf50)
 void moveThousand(benchmark::State& state, const std::optional<QString>& target)
 {
     const bool scattered = state.range(1) != 0;
-    const QString path = history(state.range(0));
-    if (!openStore(state, path))
+    const auto open = openHistory(state, 2000);
+    if (!open)
         return;
-    HistoryReader reader(path);
-    HistoryIndex index(kDefaultClipboard);
-    if (!reader.open() || !index.load(reader) || index.size() < 2000) {
-        state.SkipWithError("cannot read the history");
-        return;
-    }
+    HistoryReader& reader = open->reader;
+    HistoryIndex& index = open->index;
     QRandomGenerator random(11);
     for (auto _ : state) {
         state.PauseTiming();
@@ -237,15 +240,10 @@ BENCHMARK(BM_MoveThousandToOtherClipboard)
 // Content on demand: one item's content read through the store's reader thread and its cache.
 void BM_LoadContent(benchmark::State& state)
 {
-    const QString path = history(state.range(0));
-    if (!openStore(state, path))
+    const auto open = openHistory(state);
+    if (!open)
         return;
-    HistoryReader reader(path);
-    HistoryIndex index(kDefaultClipboard);
-    if (!reader.open() || !index.load(reader)) {
-        state.SkipWithError("cannot read the history");
-        return;
-    }
+    HistoryIndex& index = open->index;
     QRandomGenerator random(13);
     for (auto _ : state) {
         std::promise<bool> done;
@@ -261,11 +259,7 @@ BENCHMARK(BM_LoadContent)->Arg(1000000)->Unit(benchmark::kMicrosecond)->Iteratio
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    const int status = BenchSupport::runBenchmarks(argc, argv);
     CoreDataManager::shared().close();
-    return 0;
+    return status;
 }
