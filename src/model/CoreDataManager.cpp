@@ -180,10 +180,6 @@ void CoreDataManager::setClock(Clock clock)
 
 QDateTime CoreDataManager::now() const
 {
-    Clock clock;
-    {
-        std::lock_guard lock(d->clockMutex);
-        clock = d->clock;
-    }
+    const Clock clock = d->copyUnderClockLock(d->clock);
     return clock ? clock() : QDateTime::currentDateTimeUtc();
 }

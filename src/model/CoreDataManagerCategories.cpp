@@ -117,14 +117,8 @@ void CoreDataManager::insertCategory(const PasteCategoryInfModel& model)
 
 void CoreDataManager::updateCategory(const std::optional<PasteCategoryInfModel>& model)
 {
-    if (!model) {
-        Log::error(kTag, QStringLiteral("update paste inf fail, paste inf is nil"));
+    if (!updatable(model))
         return;
-    }
-    if (!model->uuid) {
-        Log::error(kTag, QStringLiteral("update paste inf fail, paste inf uuid is nil"));
-        return;
-    }
     d->queue.async([this, model = *model] {
         if (!d->writable())
             return;

@@ -4,6 +4,26 @@
 
 #include <future>
 
+namespace {
+
+const char* const kSelectContent = "SELECT c.item_data FROM paste_inf p "
+                                   "LEFT JOIN paste_inf_content c ON c.id = p.id WHERE p.uuid = ?";
+
+} // namespace
+
+int CoreDataManager::Impl::stepToItem(SqliteStatement& find, const QString& uuid)
+{
+    if (!find.isValid()) {
+        logFailure(QStringLiteral("fetch paste inf fail, "));
+        return SQLITE_ERROR;
+    }
+    find.bind(1, std::optional<QString>(uuid));
+    const int rc = find.step();
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+        logFailure(QStringLiteral("fetch paste inf fail, "));
+    return rc;
+}
+
 std::optional<PasteboardItems> CoreDataManager::fetchPasteboardItems(const QString& uuid)
 {
     // Only the bytes are read on the store queue; decoding a large item happens on the caller's
@@ -11,20 +31,12 @@ std::optional<PasteboardItems> CoreDataManager::fetchPasteboardItems(const QStri
     const std::optional<QByteArray> blob = d->queue.sync([&]() -> std::optional<QByteArray> {
         if (!d->ready())
             return std::nullopt;
-        SqliteStatement find = d->db.prepare("SELECT c.item_data FROM paste_inf p "
-                                             "LEFT JOIN paste_inf_content c ON c.id = p.id WHERE p.uuid = ?");
-        if (!find.isValid()) {
-            d->logFailure(QStringLiteral("fetch paste inf fail, "));
-            return std::nullopt;
-        }
-        find.bind(1, std::optional<QString>(uuid));
-        const int rc = find.step();
+        SqliteStatement find = d->db.prepare(kSelectContent);
+        const int rc = d->stepToItem(find, uuid);
         if (rc == SQLITE_ROW)
             return find.blob(0);
         if (rc == SQLITE_DONE)
             Log::warning(kTag, QStringLiteral("content of %1 not loaded, the item is gone").arg(uuid));
-        else
-            d->logFailure(QStringLiteral("fetch paste inf fail, "));
         return std::nullopt;
     });
     if (!blob)
@@ -62,9 +74,7 @@ void CoreDataManager::preloadContent(QList<PasteInfModel>& models)
             Blobs found(batch->uuids.size());
             if (d->ready()) {
                 SqliteTransaction transaction(d->db);
-                SqliteStatement find =
-                    d->db.prepare("SELECT c.item_data FROM paste_inf p "
-                                  "LEFT JOIN paste_inf_content c ON c.id = p.id WHERE p.uuid = ?");
+                SqliteStatement find = d->db.prepare(kSelectContent);
                 if (!find.isValid())
                     d->logFailure(QStringLiteral("fetch paste inf fail, "));
                 for (qsizetype i = 0; find.isValid() && i < batch->uuids.size(); ++i) {
@@ -96,16 +106,8 @@ std::optional<QString> CoreDataManager::fetchPlainText(const QString& uuid)
             return std::nullopt;
         SqliteStatement find = d->db.prepare(
             "SELECT t.plain_text FROM paste_inf p JOIN paste_inf_text t ON t.id = p.id WHERE p.uuid = ?");
-        if (!find.isValid()) {
-            d->logFailure(QStringLiteral("fetch paste inf fail, "));
-            return std::nullopt;
-        }
-        find.bind(1, std::optional<QString>(uuid));
-        const int rc = find.step();
-        if (rc == SQLITE_ROW)
+        if (d->stepToItem(find, uuid) == SQLITE_ROW)
             return find.text(0);
-        if (rc != SQLITE_DONE)
-            d->logFailure(QStringLiteral("fetch paste inf fail, "));
         return std::nullopt;
     });
 }

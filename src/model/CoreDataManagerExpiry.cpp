@@ -15,11 +15,7 @@ void CoreDataManager::setRetentionLevelProvider(RetentionLevelProvider provider)
 
 RetentionRule CoreDataManager::retentionRule() const
 {
-    RetentionLevelProvider level;
-    {
-        std::lock_guard lock(d->clockMutex);
-        level = d->retentionLevel;
-    }
+    const RetentionLevelProvider level = d->copyUnderClockLock(d->retentionLevel);
     return level ? RetentionRule(level(), now()) : RetentionRule();
 }
 

@@ -131,14 +131,8 @@ void CoreDataManager::insertPasteInf(const PasteInfModel& model)
 
 void CoreDataManager::updatePasteInf(const std::optional<PasteInfModel>& model)
 {
-    if (!model) {
-        Log::error(kTag, QStringLiteral("update paste inf fail, paste inf is nil"));
+    if (!updatable(model))
         return;
-    }
-    if (!model->uuid) {
-        Log::error(kTag, QStringLiteral("update paste inf fail, paste inf uuid is nil"));
-        return;
-    }
     // Content that was never loaded is what the store holds already: only the metadata is
     // rewritten then. This also keeps the queue from waiting on a load of its own content.
     PasteInfModel copy = *model;

@@ -67,6 +67,20 @@ struct EncodedPasteInf
 
 EncodedPasteInf encode(PasteInfModel& model, bool withContent);
 
+// An update needs a model that names its row; logs why not otherwise.
+template <typename Model> bool updatable(const std::optional<Model>& model)
+{
+    if (!model) {
+        Log::error(kTag, QStringLiteral("update paste inf fail, paste inf is nil"));
+        return false;
+    }
+    if (!model->uuid) {
+        Log::error(kTag, QStringLiteral("update paste inf fail, paste inf uuid is nil"));
+        return false;
+    }
+    return true;
+}
+
 // Builds models from metadata rows. Application names, clipboards and type lists repeat from
 // row to row: each distinct value is decoded once and shared, which keeps a long list small.
 class PasteInfReader
@@ -150,6 +164,12 @@ struct CoreDataManager::Impl
     mutable std::mutex clockMutex;
     Clock clock;
     RetentionLevelProvider retentionLevel;
+    // A copy of the clock or the retention provider, so it is called without holding the lock.
+    template <typename Provider> Provider copyUnderClockLock(const Provider& provider) const
+    {
+        std::lock_guard lock(clockMutex);
+        return provider;
+    }
 
     // Classifications waiting to be written (see updateDisplayType).
     // An update of a whole item starts a new epoch: classifications recorded after it was
@@ -177,6 +197,9 @@ struct CoreDataManager::Impl
     // Ready, and neither read-only nor damaged; logs why not.
     bool writable();
     void logFailure(const QString& what);
+    // Binds `uuid` to a lookup of one item and steps to its row: SQLITE_ROW, SQLITE_DONE, or an
+    // error, already logged.
+    int stepToItem(SqliteStatement& find, const QString& uuid);
 
     // Set on the queue by the first corruption a statement meets; read anywhere.
     std::atomic<bool> damaged{false};
