@@ -152,13 +152,20 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
     searchField_->setFrame(false);
     searchField_->setPlaceholderText(LocalizedQuickView::search());
     searchField_->setAttribute(Qt::WA_MacShowFocusRect, false);
+    // The field sits on the panel's own background, like a title.
+    QPalette fieldPalette = searchField_->palette();
+    fieldPalette.setColor(QPalette::Base, Qt::transparent);
+    searchField_->setPalette(fieldPalette);
 
     menuButton_->setText(QStringLiteral("⋯"));
     menuButton_->setIcon(QIcon::fromTheme(QStringLiteral("view-more-symbolic"),
                                           QIcon::fromTheme(QStringLiteral("open-menu-symbolic"))));
     menuButton_->setAutoRaise(true);
     menuButton_->setFocusPolicy(Qt::NoFocus);
-    menuButton_->setFixedSize(28, 28);
+    QFont buttonFont = menuButton_->font();
+    buttonFont.setPointSizeF(16);
+    menuButton_->setFont(buttonFont);
+    menuButton_->setFixedSize(32, 32);
     menuButton_->setVisible(menu_ != nullptr);
     connect(menuButton_, &QToolButton::clicked, this, &QuickSearchViewController::popUpMenu);
 
