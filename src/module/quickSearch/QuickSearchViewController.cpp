@@ -155,6 +155,10 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
     // The field sits on the panel's own background, like a title.
     QPalette fieldPalette = searchField_->palette();
     fieldPalette.setColor(QPalette::Base, Qt::transparent);
+    // Some themes leave the placeholder at a shade that vanishes on a dark panel.
+    QColor placeholder = fieldPalette.color(QPalette::Text);
+    placeholder.setAlphaF(0.45);
+    fieldPalette.setColor(QPalette::PlaceholderText, placeholder);
     searchField_->setPalette(fieldPalette);
 
     menuButton_->setText(QStringLiteral("⋯"));
@@ -194,7 +198,9 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
     emptyFont.setPointSizeF(20);
     emptyText_->setFont(emptyFont);
     emptyText_->setAlignment(Qt::AlignCenter);
-    emptyText_->setForegroundRole(QPalette::PlaceholderText);
+    QPalette emptyPalette = emptyText_->palette();
+    emptyPalette.setColor(QPalette::WindowText, placeholder);
+    emptyText_->setPalette(emptyPalette);
     emptyText_->setAttribute(Qt::WA_TransparentForMouseEvents);
     emptyText_->hide();
 
