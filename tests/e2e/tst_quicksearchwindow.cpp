@@ -187,8 +187,20 @@ void TestQuickSearchWindow::pastesFromTheKeyboard()
     QVERIFY2(E2e::waitUntil([&] { return pastedText(report) == "copied while open"; }, 10000),
              qPrintable(session.log()));
 
+    // Each paste moved its item to the top: the oldest left is the last row. Ctrl+C copies it
+    // and leaves the panel focused; Ctrl+Backspace deletes it.
     QVERIFY(key("ctrl+alt+v"));
     QVERIFY(E2e::waitUntil(panelIsShownAndFocused, 5000));
+    QVERIFY(key("ctrl+Down"));
+    QVERIFY(key("ctrl+c"));
+    QVERIFY2(E2e::waitUntil([] { return E2e::xclipRead("UTF8_STRING") == "older entry kiwi"; }, 5000),
+             qPrintable(E2e::xclipRead("UTF8_STRING") + "\n" + session.log().right(600)));
+    QVERIFY(panelIsShownAndFocused());
+    QVERIFY(key("ctrl+BackSpace"));
+    QVERIFY(session.waitForCount(2));
+    for (const PasteInfModel& item : session.storedItems())
+        QVERIFY(!item.firstPlainText.value_or(QString()).contains("kiwi"));
+
     QVERIFY(key("Escape"));
     QVERIFY(E2e::waitUntil(panelIsHidden, 5000));
     QCOMPARE(session.stop(), 0);
