@@ -9,6 +9,7 @@
 #include "common/Dispatch.h"
 #include "common/Log.h"
 #include "model/CoreDataManager.h"
+#include "module/quickSearch/QuickSearchViewController.h"
 #include "module/quickSearch/QuickSearchViewWindow.h"
 #include "pasteboard/KeyBoardEventSimu.h"
 #include "pasteboard/PasteBoard.h"
@@ -69,6 +70,8 @@ Brimble::Brimble(Platform& platform)
     statusBarMenu_ = std::make_unique<StatusBarMenu>(Preferences::shared().pauseRecording(),
                                                      *platform.workspace, std::move(actions));
     quickSearchWindow_ = std::make_unique<QuickSearchViewWindow>();
+    quickSearchWindow_->setContentWidget(
+        new QuickSearchViewController(platform.iconCache.get(), statusBarMenu_.get()));
 }
 
 Brimble::~Brimble()

@@ -3,9 +3,11 @@
 #include "E2eSupport.h"
 
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -58,6 +60,23 @@ QRect savedFrame(const BrimbleSession& session)
     return QRect(frame.value("x").toInt(), frame.value("y").toInt(), frame.value("width").toInt(),
                  frame.value("height").toInt());
 }
+// The text the paste target received last, empty before its first paste.
+QByteArray pastedText(const QString& report)
+{
+    QFile file(report);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QJsonArray targets = QJsonDocument::fromJson(file.readAll()).object().value("targets").toArray();
+    for (const QJsonValue& target : targets)
+        if (target.toObject().value("name").toString() == "UTF8_STRING")
+            return QByteArray::fromBase64(target.toObject().value("data").toString().toLatin1());
+    return {};
+}
+
+bool key(const QString& keys)
+{
+    return QProcess::execute("xdotool", {"key", "--clearmodifiers", keys}) == 0;
+}
 } // namespace
 
 class TestQuickSearchWindow : public QObject
@@ -68,6 +87,7 @@ private Q_SLOTS:
     void showsFocusedAndHides_data();
     void showsFocusedAndHides();
     void escapeHides();
+    void pastesFromTheKeyboard();
     void frameSurvivesARestart();
 };
 
@@ -118,6 +138,71 @@ void TestQuickSearchWindow::escapeHides()
     second.start(qEnvironmentVariable("BRIMBLE_BIN"), {});
     QVERIFY(second.waitForFinished(10000));
     QVERIFY(E2e::waitUntil(panelIsShownAndFocused, 5000));
+    QCOMPARE(session.stop(), 0);
+}
+
+void TestQuickSearchWindow::pastesFromTheKeyboard()
+{
+    BrimbleSession session;
+    QVERIFY(session.start());
+    E2e::xclipCopy("older entry kiwi");
+    QVERIFY(session.waitForCount(1));
+    E2e::xclipCopy("newer entry mango");
+    QVERIFY(session.waitForCount(2));
+
+    QTemporaryDir dir;
+    const QString report = dir.filePath("report.json");
+    HelperProcess target("pastetarget", {"--class", "PasteTarget", "--report", report},
+                         session.environment());
+    QVERIFY(target.waitReady());
+
+    // A query narrows the list to the older entry; Return pastes it into the window in front.
+    QVERIFY(key("ctrl+alt+v"));
+    QVERIFY2(E2e::waitUntil(panelIsShownAndFocused, 5000), qPrintable(session.log()));
+    QVERIFY(QProcess::execute("xdotool", {"type", "kiwi"}) == 0);
+    QVERIFY2(E2e::waitUntil([&] { return session.log().contains("search shows 1 item(s)"); }, 5000),
+             qPrintable(session.log()));
+    QVERIFY(key("Return"));
+    QVERIFY2(E2e::waitUntil([&] { return pastedText(report) == "older entry kiwi"; }, 10000),
+             qPrintable(session.log()));
+    QVERIFY(panelIsHidden());
+
+    // Emptying the field brings the history back, the pasted entry moved to the top (the
+    // default), so the second row is the other one.
+    QVERIFY(key("ctrl+alt+v"));
+    QVERIFY(E2e::waitUntil(panelIsShownAndFocused, 5000));
+    QVERIFY(key("BackSpace"));
+    QVERIFY(E2e::waitUntil([&] { return session.log().contains("history shows 2 item(s)"); }, 5000));
+    QVERIFY(key("ctrl+2"));
+    QVERIFY2(E2e::waitUntil([&] { return pastedText(report) == "newer entry mango"; }, 10000),
+             qPrintable(session.log()));
+
+    // A copy made while the panel is open comes to the top, selected.
+    QVERIFY(key("ctrl+alt+v"));
+    QVERIFY(E2e::waitUntil(panelIsShownAndFocused, 5000));
+    E2e::xclipCopy("copied while open");
+    QVERIFY(session.waitForCount(3));
+    E2e::settle(500); // the store's change notice reaches the list after the commit
+    QVERIFY(key("Return"));
+    QVERIFY2(E2e::waitUntil([&] { return pastedText(report) == "copied while open"; }, 10000),
+             qPrintable(session.log()));
+
+    // Each paste moved its item to the top: the oldest left is the last row. Ctrl+C copies it
+    // and leaves the panel focused; Ctrl+Backspace deletes it.
+    QVERIFY(key("ctrl+alt+v"));
+    QVERIFY(E2e::waitUntil(panelIsShownAndFocused, 5000));
+    QVERIFY(key("ctrl+Down"));
+    QVERIFY(key("ctrl+c"));
+    QVERIFY2(E2e::waitUntil([] { return E2e::xclipRead("UTF8_STRING") == "older entry kiwi"; }, 5000),
+             qPrintable(E2e::xclipRead("UTF8_STRING") + "\n" + session.log().right(600)));
+    QVERIFY(panelIsShownAndFocused());
+    QVERIFY(key("ctrl+BackSpace"));
+    QVERIFY(session.waitForCount(2));
+    for (const PasteInfModel& item : session.storedItems())
+        QVERIFY(!item.firstPlainText.value_or(QString()).contains("kiwi"));
+
+    QVERIFY(key("Escape"));
+    QVERIFY(E2e::waitUntil(panelIsHidden, 5000));
     QCOMPARE(session.stop(), 0);
 }
 

@@ -127,6 +127,8 @@ bool BrimbleSession::start(const QProcessEnvironment& extra)
     QProcessEnvironment env = environment();
     for (const QString& key : extra.keys())
         env.insert(key, extra.value(key));
+    // The log of an earlier run of this session is kept: count this run's start-up only.
+    const qsizetype startsBefore = log().count(QStringLiteral("started"));
     brimble_ = std::make_unique<QProcess>();
     brimble_->setProcessEnvironment(env);
     brimble_->setProcessChannelMode(QProcess::SeparateChannels);
@@ -135,7 +137,10 @@ bool BrimbleSession::start(const QProcessEnvironment& extra)
         return false;
     // Ready once it answers a request and has logged the end of its start-up.
     return E2e::waitUntil(
-        [this] { return isRunning() && log().contains("started") && cli({"clipboards"}).exitCode == 0; },
+        [this, startsBefore] {
+            return isRunning() && log().count(QStringLiteral("started")) > startsBefore &&
+                   cli({"clipboards"}).exitCode == 0;
+        },
         15000);
 }
 

@@ -135,7 +135,8 @@ QRect QuickSearchViewWindow::frameOnScreen(const std::optional<SavedFrame>& save
     size = size.boundedTo(area.size()).expandedTo(minimumFrameSize);
     QPoint origin;
     if (!saved) {
-        origin = area.topLeft() + QPoint((area.width() - size.width()) / 2, (area.height() - size.height()) / 2);
+        origin =
+            area.topLeft() + QPoint((area.width() - size.width()) / 2, (area.height() - size.height()) / 2);
     } else if (saved->screenName == screenName && saved->screenArea == area) {
         origin = saved->frame.topLeft();
     } else {
@@ -159,9 +160,11 @@ bool QuickSearchViewWindow::eventFilter(QObject* watched, QEvent* event)
     if (!widget || widget->window() != this)
         return false;
     // A key nobody takes travels up through the parents, and each hop passes this filter
-    // again; only its first receiver counts.
-    QWidget* focus = QApplication::focusWidget();
-    if (widget != (focus && focus->window() == this ? focus : this))
+    // again; only its first receiver counts. That is the panel's own focus child, not the
+    // application's focus widget: after a quick hide and show the window manager can give the
+    // panel the X focus without Qt seeing it activated, and the keys still arrive.
+    QWidget* focus = focusWidget();
+    if (widget != (focus ? focus : this))
         return false;
 
     auto* key = static_cast<QKeyEvent*>(event);

@@ -1,0 +1,532 @@
+#include "module/quickSearch/QuickSearchViewController.h"
+
+#include "app/Brimble.h"
+#include "app/EventBus.h"
+#include "app/EventNames.h"
+#include "app/Localized.h"
+#include "app/Preferences.h"
+#include "common/Dispatch.h"
+#include "common/Log.h"
+#include "common/SerialQueue.h"
+#include "model/CoreDataManager.h"
+#include "module/quickSearch/QuickSearchViewWindow.h"
+#include "module/quickSearch/SearchEngine.h"
+#include "module/quickSearch/view/QuickSearchPasteInfItemDelegate.h"
+#include "module/quickSearch/view/QuickSearchPasteInfListModel.h"
+#include "module/quickSearch/view/QuickSearchThumbnailCache.h"
+#include "platform/IconCache.h"
+#include "platform/KeyCombo.h"
+#include "platform/KeyTable.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+const QString kTag = QStringLiteral("QuickSearchViewController");
+
+// X11 scan codes of the number row: 10 is the key of 1, 19 the key of 0.
+constexpr quint32 kFirstDigitScanCode = 10;
+constexpr quint32 kLastDigitScanCode = 19;
+
+bool holdsAll(quint32 held, quint32 wanted)
+{
+    return wanted != 0 && (held & wanted) == wanted;
+}
+
+// The row a digit key quick-pastes: 1 is the first row, 0 the tenth; -1 for other keys.
+int quickPasteRow(int key, quint32 nativeScanCode)
+{
+    if (nativeScanCode != 0) {
+        if (nativeScanCode < kFirstDigitScanCode || nativeScanCode > kLastDigitScanCode)
+            return -1;
+        return int(nativeScanCode - kFirstDigitScanCode);
+    }
+    if (key < Qt::Key_0 || key > Qt::Key_9)
+        return -1;
+    return (key - Qt::Key_0 + 9) % 10;
+}
+
+bool isReturn(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+} // namespace
+
+QuickSearchKeyCommand QuickSearchViewController::commandForKey(int key, quint32 nativeScanCode,
+                                                               quint32 modifiers,
+                                                               const KeyPreferences& preferences)
+{
+    using Command = QuickSearchKeyCommand;
+    const quint32 ctrl = CarbonModifier::command;
+    const quint32 shift = CarbonModifier::shift;
+    const quint32 super = CarbonModifier::control;
+
+    if (holdsAll(modifiers, preferences.quickPasteModifier)) {
+        const int row = quickPasteRow(key, nativeScanCode);
+        if (row >= 0)
+            return {Command::quickPaste, false,
+                    holdsAll(modifiers, preferences.plainTextModifier) || preferences.pasteAsPlainText, row};
+    }
+    if (modifiers == 0 || modifiers == shift) {
+        const bool extend = modifiers == shift;
+        switch (key) {
+        case Qt::Key_Up:
+            return {Command::moveUp, extend};
+        case Qt::Key_Down:
+            return {Command::moveDown, extend};
+        case Qt::Key_Home:
+            return {Command::moveToFirst, extend};
+        case Qt::Key_End:
+            return {Command::moveToLast, extend};
+        default:
+            break;
+        }
+    }
+    if (isReturn(key)) {
+        if (modifiers == 0)
+            return {Command::paste, false, preferences.pasteAsPlainText};
+        if (modifiers == preferences.plainTextModifier)
+            return {Command::paste, false, true};
+        return {};
+    }
+    if (modifiers == ctrl || modifiers == (ctrl | shift)) {
+        const bool extend = modifiers != ctrl;
+        if (key == Qt::Key_Up)
+            return {Command::moveToFirst, extend};
+        if (key == Qt::Key_Down)
+            return {Command::moveToLast, extend};
+    }
+    if (modifiers == ctrl) {
+        switch (key) {
+        case Qt::Key_C:
+            return {Command::copy};
+        case Qt::Key_X:
+            return {Command::cut};
+        case Qt::Key_F:
+            return {Command::focusSearch};
+        case Qt::Key_Backspace:
+        case Qt::Key_Delete:
+            return {Command::deleteSelected};
+        default:
+            return {};
+        }
+    }
+    if (modifiers == super) {
+        switch (key) {
+        case Qt::Key_Backspace:
+        case Qt::Key_Delete:
+            return {Command::deleteSelected};
+        case Qt::Key_F:
+            return {Command::moveSelectedToTop};
+        default:
+            return {};
+        }
+    }
+    return {};
+}
+
+QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu* menu,
+                                                     const QString& databasePath, QWidget* parent)
+    : QWidget(parent), menu_(menu), searchField_(new QLineEdit(this)), menuButton_(new QToolButton(this)),
+      listView_(new QListView(this)), emptyText_(new QLabel(LocalizedQuickView::empty(), this)),
+      thumbnails_(new QuickSearchThumbnailCache({}, this)),
+      delegate_(new QuickSearchPasteInfItemDelegate(thumbnails_, this)),
+      model_(new QuickSearchPasteInfListModel(databasePath, this)), engine_(new SearchEngine(this)),
+      matchQueue_(std::make_unique<SerialQueue>(QStringLiteral("brimble.quicksearch.match")))
+{
+    engine_->setDatabasePath(databasePath);
+
+    QFont fieldFont = searchField_->font();
+    fieldFont.setPointSizeF(20);
+    searchField_->setFont(fieldFont);
+    searchField_->setFrame(false);
+    searchField_->setPlaceholderText(LocalizedQuickView::search());
+    searchField_->setAttribute(Qt::WA_MacShowFocusRect, false);
+    // The field sits on the panel's own background, like a title.
+    QPalette fieldPalette = searchField_->palette();
+    fieldPalette.setColor(QPalette::Base, Qt::transparent);
+    // Some themes leave the placeholder at a shade that vanishes on a dark panel.
+    QColor placeholder = fieldPalette.color(QPalette::Text);
+    placeholder.setAlphaF(0.45);
+    fieldPalette.setColor(QPalette::PlaceholderText, placeholder);
+    searchField_->setPalette(fieldPalette);
+
+    menuButton_->setText(QStringLiteral("⋯"));
+    menuButton_->setIcon(QIcon::fromTheme(QStringLiteral("view-more-symbolic"),
+                                          QIcon::fromTheme(QStringLiteral("open-menu-symbolic"))));
+    menuButton_->setAutoRaise(true);
+    menuButton_->setFocusPolicy(Qt::NoFocus);
+    QFont buttonFont = menuButton_->font();
+    buttonFont.setPointSizeF(16);
+    menuButton_->setFont(buttonFont);
+    menuButton_->setFixedSize(32, 32);
+    menuButton_->setVisible(menu_ != nullptr);
+    connect(menuButton_, &QToolButton::clicked, this, &QuickSearchViewController::popUpMenu);
+
+    auto* separator = new QFrame(this);
+    separator->setFrameShape(QFrame::HLine);
+    separator->setFrameShadow(QFrame::Plain);
+    separator->setFixedHeight(1);
+    separator->setForegroundRole(QPalette::Mid);
+
+    listView_->setModel(model_);
+    listView_->setItemDelegate(delegate_);
+    listView_->setUniformItemSizes(true);
+    // Laid out in one pass, a million rows cost some 70 ms on the GUI thread before the first
+    // paint; in batches the first screen is painted in about a millisecond and the rest follows
+    // in ~1.5 ms steps between events.
+    listView_->setLayoutMode(QListView::Batched);
+    listView_->setBatchSize(20000);
+    listView_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    listView_->setFrameShape(QFrame::NoFrame);
+    listView_->setFocusPolicy(Qt::NoFocus); // the field keeps the keyboard; keys come by the bus
+    listView_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    listView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    if (iconCache) {
+        delegate_->setIconLookup([iconCache](const QString& path) { return iconCache->icon(path); });
+        connect(iconCache, &IconCache::iconLoaded, listView_->viewport(), qOverload<>(&QWidget::update));
+    }
+    connect(delegate_, &QuickSearchPasteInfItemDelegate::repaintNeeded, listView_->viewport(),
+            qOverload<>(&QWidget::update));
+
+    QFont emptyFont = emptyText_->font();
+    emptyFont.setPointSizeF(20);
+    emptyText_->setFont(emptyFont);
+    emptyText_->setAlignment(Qt::AlignCenter);
+    QPalette emptyPalette = emptyText_->palette();
+    emptyPalette.setColor(QPalette::WindowText, placeholder);
+    emptyText_->setPalette(emptyPalette);
+    emptyText_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    emptyText_->hide();
+
+    auto* header = new QHBoxLayout;
+    header->setContentsMargins(12, 6, 8, 6);
+    header->addWidget(searchField_, 1);
+    header->addWidget(menuButton_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addLayout(header);
+    layout->addWidget(separator);
+    layout->addWidget(listView_, 1);
+
+    connect(searchField_, &QLineEdit::textChanged, this, &QuickSearchViewController::search);
+    connect(engine_, &SearchEngine::firstResults, this, &QuickSearchViewController::applyResults);
+    connect(engine_, &SearchEngine::finished, this, [this](quint64 generation, const SearchResults& results) {
+        if (generation != searchGeneration_)
+            return;
+        applyResults(generation, results);
+        // The count only: what the user typed stays out of the log.
+        Log::info(kTag, QStringLiteral("search shows %1 item(s)").arg(results.size()));
+    });
+    connect(model_, &QuickSearchPasteInfListModel::unlistedAddedToTop, this,
+            &QuickSearchViewController::matchNewItems);
+    connect(model_, &QuickSearchPasteInfListModel::resultsOutdated, this,
+            [this] { search(searchField_->text()); });
+    connect(model_, &QuickSearchPasteInfListModel::historyLoaded, this, [this] {
+        historyLoaded_ = true;
+        Log::info(kTag, QStringLiteral("history shows %1 item(s)").arg(model_->rowCount()));
+        selectFirstRow();
+        refreshEmptyState();
+    });
+    // A row put at the top while the first row is selected (a new copy) becomes the selection:
+    // what was just copied is what Return pastes.
+    connect(model_, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex&, int first, int) {
+        if (first == 0 && selectedRows().value(0, -1) <= 1)
+            selectFirstRow();
+        refreshEmptyState();
+    });
+    connect(model_, &QAbstractItemModel::rowsRemoved, this, [this] {
+        if (listView_->selectionModel()->selectedIndexes().isEmpty() && model_->rowCount() > 0)
+            moveSelection(std::min(anchorRow_, model_->rowCount() - 1), false);
+        refreshEmptyState();
+    });
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
+        selectFirstRow();
+        refreshEmptyState();
+    });
+
+    EventBus::onMainThread(this, EventName::onKeyDownInQuickSearchWindow, [this](const Notification& note) {
+        if (auto* const* event = std::any_cast<QKeyEvent*>(&note.object))
+            onKeyDown(*event);
+        else
+            Log::error(QStringLiteral("ON_KEY_DOWN_IN_QUICK_SEARCH_WINDOW_EVENT_NAME"),
+                       QStringLiteral("receive object nil"));
+    });
+    EventBus::onMainThread(this, EventName::onFlagChanged, [this](const Notification& note) {
+        if (const auto* modifiers = std::any_cast<Qt::KeyboardModifiers>(&note.object))
+            onModifiersChanged(*modifiers);
+        else
+            Log::error(QStringLiteral("ON_FLAG_CHANGED_EVENT_NAME"), QStringLiteral("receive object nil"));
+    });
+
+    model_->loadHistory(defaultCategoryUuid);
+    CoreDataManager::shared().sweepExpired();
+}
+
+QuickSearchViewController::~QuickSearchViewController()
+{
+    EventBus::unregister(this);
+    // Its blocks use the engine, which goes with the children after this.
+    matchQueue_.reset();
+}
+
+QList<int> QuickSearchViewController::selectedRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex& index : listView_->selectionModel()->selectedIndexes())
+        if (index.row() < model_->rowCount())
+            rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void QuickSearchViewController::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    searchField_->setFocus(Qt::ActiveWindowFocusReason);
+    searchField_->selectAll();
+    selectFirstRow();
+    // Items that expired while the window was hidden leave before the user sees them; the list
+    // follows the deletions.
+    if (model_->isShowingHistory())
+        CoreDataManager::shared().sweepExpired();
+}
+
+void QuickSearchViewController::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    delegate_->setQuickPasteBadgesShown(false);
+}
+
+void QuickSearchViewController::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    emptyText_->setGeometry(listView_->geometry());
+}
+
+void QuickSearchViewController::search(const QString& text)
+{
+    query_ = text.trimmed();
+    if (query_.isEmpty()) {
+        engine_->cancel();
+        searchGeneration_ = 0;
+        if (!model_->isShowingHistory())
+            model_->loadHistory(defaultCategoryUuid);
+        return;
+    }
+    parsedQuery_ = SearchHelper::parseQuery(query_);
+    searchGeneration_ = engine_->search(defaultCategoryUuid, parsedQuery_);
+}
+
+void QuickSearchViewController::applyResults(quint64 generation, const SearchResults& results)
+{
+    if (generation != searchGeneration_)
+        return;
+    model_->showResults(defaultCategoryUuid, results);
+}
+
+void QuickSearchViewController::matchNewItems(const QList<qint64>& ids)
+{
+    if (query_.isEmpty())
+        return;
+    QPointer<QuickSearchViewController> self(this);
+    SearchEngine* engine = engine_;
+    const ParsedQuery query = parsedQuery_;
+    const QString text = query_;
+    matchQueue_->async([self, engine, query, text, ids] {
+        QList<qint64> matching;
+        for (qint64 id : ids)
+            if (engine->matches(defaultCategoryUuid, query, id).value_or(false))
+                matching.append(id);
+        if (matching.isEmpty())
+            return;
+        Dispatch::main([self, text, matching] {
+            if (self && self->query_ == text && !self->model_->isShowingHistory())
+                self->model_->insertAtTop(matching);
+        });
+    });
+}
+
+void QuickSearchViewController::onKeyDown(QKeyEvent* event)
+{
+    const Preferences& preferences = Preferences::shared();
+    const KeyPreferences keyPreferences{preferences.quickPasteModifier(), preferences.plainTextModifier(),
+                                        preferences.pasteAsPlainText()};
+    const QuickSearchKeyCommand command = commandForKey(
+        event->key(), event->nativeScanCode(), KeyTable::carbonModifiers(event->modifiers()), keyPreferences);
+    if (command.kind != QuickSearchKeyCommand::none && perform(command))
+        event->accept();
+    else
+        event->ignore();
+}
+
+void QuickSearchViewController::onModifiersChanged(Qt::KeyboardModifiers modifiers)
+{
+    const quint32 quickPaste = Preferences::shared().quickPasteModifier();
+    const bool shown = isVisible() && holdsAll(KeyTable::carbonModifiers(modifiers), quickPaste);
+    if (shown)
+        delegate_->setQuickPasteModifierText(KeyTable::modifiersText(quickPaste));
+    delegate_->setQuickPasteBadgesShown(shown);
+}
+
+bool QuickSearchViewController::perform(const QuickSearchKeyCommand& command)
+{
+    const int count = model_->rowCount();
+    const QModelIndex current = listView_->currentIndex();
+    const int row = current.isValid() ? current.row() : -1;
+    switch (command.kind) {
+    case QuickSearchKeyCommand::none:
+        return false;
+    case QuickSearchKeyCommand::moveUp:
+        if (count > 0)
+            moveSelection(std::max(0, row - 1), command.extendSelection);
+        return true;
+    case QuickSearchKeyCommand::moveDown:
+        if (count > 0)
+            moveSelection(std::min(count - 1, row + 1), command.extendSelection);
+        return true;
+    case QuickSearchKeyCommand::moveToFirst:
+        if (count > 0)
+            moveSelection(0, command.extendSelection);
+        return true;
+    case QuickSearchKeyCommand::moveToLast:
+        if (count > 0)
+            moveSelection(count - 1, command.extendSelection);
+        return true;
+    case QuickSearchKeyCommand::paste:
+        writeRows(selectedRows(), command.plainText, true, false);
+        return true;
+    case QuickSearchKeyCommand::quickPaste:
+        // Past the end the key is not ours (Ctrl+digit then does nothing in the field either).
+        if (command.row >= count)
+            return false;
+        writeRows({command.row}, command.plainText, true, false);
+        return true;
+    case QuickSearchKeyCommand::copy:
+        writeRows(selectedRows(), false, false, false);
+        return true;
+    case QuickSearchKeyCommand::cut:
+        writeRows(selectedRows(), false, false, true);
+        return true;
+    case QuickSearchKeyCommand::deleteSelected: {
+        QList<qint64> ids;
+        for (int selected : selectedRows())
+            ids.append(model_->idAt(selected));
+        if (!ids.isEmpty())
+            CoreDataManager::shared().deletePasteInfIds(ids);
+        return true;
+    }
+    case QuickSearchKeyCommand::moveSelectedToTop: {
+        QList<qint64> ids;
+        for (int selected : selectedRows())
+            ids.append(model_->idAt(selected));
+        if (!ids.isEmpty())
+            CoreDataManager::shared().movePasteInfsToTop(ids);
+        return true;
+    }
+    case QuickSearchKeyCommand::focusSearch:
+        searchField_->setFocus(Qt::ShortcutFocusReason);
+        searchField_->selectAll();
+        return true;
+    case QuickSearchKeyCommand::clearSearch:
+        searchField_->clear();
+        return true;
+    }
+    return false;
+}
+
+void QuickSearchViewController::moveSelection(int row, bool extend)
+{
+    if (row < 0 || row >= model_->rowCount())
+        return;
+    if (!extend)
+        anchorRow_ = row;
+    anchorRow_ = std::min(anchorRow_, model_->rowCount() - 1);
+    QItemSelectionModel* selection = listView_->selectionModel();
+    const QModelIndex target = model_->index(row);
+    selection->select(
+        QItemSelection(model_->index(std::min(anchorRow_, row)), model_->index(std::max(anchorRow_, row))),
+        QItemSelectionModel::ClearAndSelect);
+    selection->setCurrentIndex(target, QItemSelectionModel::NoUpdate);
+    listView_->scrollTo(target);
+}
+
+void QuickSearchViewController::selectFirstRow()
+{
+    if (model_->rowCount() == 0) {
+        listView_->selectionModel()->clear();
+        return;
+    }
+    moveSelection(0, false);
+}
+
+void QuickSearchViewController::refreshEmptyState()
+{
+    emptyText_->setVisible(historyLoaded_ && model_->isShowingHistory() && model_->rowCount() == 0);
+    emptyText_->setGeometry(listView_->geometry());
+    emptyText_->raise();
+}
+
+void QuickSearchViewController::writeRows(const QList<int>& rows, bool plainText, bool paste, bool cut)
+{
+    QList<qint64> ids;
+    for (int row : rows)
+        ids.append(model_->idAt(row));
+    if (ids.isEmpty())
+        return;
+    RunningApplicationRef target;
+    if (paste) {
+        // Hiding first gives the keyboard back before the paste chord is sent.
+        if (auto* window = qobject_cast<QuickSearchViewWindow*>(this->window()))
+            window->resignMainWindow();
+        if (Brimble::exists())
+            target = Brimble::shared().currentRunningApplication();
+    }
+    QPointer<QuickSearchViewController> self(this);
+    model_->performOnReader([self, ids, plainText, paste, cut, target](HistoryReader& reader) {
+        QList<PasteInfModel> models;
+        for (const PasteInfRow& row : reader.rows(ids))
+            if (std::optional<PasteInfModel> model = CoreDataManager::shared().fetchPasteInf(row.uuid))
+                models.append(*model);
+        if (models.isEmpty()) {
+            Log::warning(kTag,
+                         QStringLiteral("nothing to write: the %1 selected items are gone").arg(ids.size()));
+            return;
+        }
+        Dispatch::main([self, ids, models, plainText, paste, cut, target] {
+            if (!self || !Brimble::exists())
+                return;
+            Brimble::shared().pasteItems(models, plainText, paste, target,
+                                         [ids, paste, cut](const PasteOutcome& outcome) {
+                                             if (!outcome.isWritten())
+                                                 return;
+                                             const Preferences& preferences = Preferences::shared();
+                                             // pasteItems already takes them out with "delete after paste".
+                                             if (cut && !preferences.deleteAfterPasted())
+                                                 CoreDataManager::shared().deletePasteInfIds(ids);
+                                             else if (paste && !preferences.deleteAfterPasted() &&
+                                                      preferences.autoMoveUsedItemToFirst())
+                                                 CoreDataManager::shared().movePasteInfsToTop(ids);
+                                         });
+        });
+    });
+}
+
+void QuickSearchViewController::popUpMenu()
+{
+    if (!menu_)
+        return;
+    const QPoint below(0, menuButton_->height() + menuButton_->height() / 4);
+    menu_->popup(menuButton_->mapToGlobal(below));
+}
