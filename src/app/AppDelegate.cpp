@@ -17,7 +17,6 @@
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <QJsonArray>
 #include <QMessageBox>
 #include <QSocketNotifier>
 #include <QThreadPool>
