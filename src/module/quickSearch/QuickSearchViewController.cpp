@@ -25,6 +25,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
+#include <QProgressBar>
 #include <QScrollBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -137,11 +138,13 @@ QuickSearchKeyCommand QuickSearchViewController::commandForKey(int key, quint32 
 
 QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu* menu,
                                                      const QString& databasePath, QWidget* parent)
-    : QWidget(parent), menu_(menu), searchField_(new QLineEdit(this)), menuButton_(new QToolButton(this)),
-      listView_(new QListView(this)), emptyText_(new QLabel(LocalizedQuickView::empty(), this)),
+    : QWidget(parent), menu_(menu), searchField_(new QLineEdit(this)), typeButton_(new QToolButton(this)),
+      menuButton_(new QToolButton(this)), listView_(new QListView(this)),
+      emptyText_(new QLabel(LocalizedQuickView::empty(), this)),
       thumbnails_(new QuickSearchThumbnailCache({}, this)),
       delegate_(new QuickSearchPasteInfItemDelegate(thumbnails_, this)),
       model_(new QuickSearchPasteInfListModel(databasePath, this)), engine_(new SearchEngine(this)),
+      loadingIndicator_(new QProgressBar(this)),
       matchQueue_(std::make_unique<SerialQueue>(QStringLiteral("brimble.quicksearch.match")))
 {
     engine_->setDatabasePath(databasePath);
@@ -160,6 +163,19 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
     placeholder.setAlphaF(0.45);
     fieldPalette.setColor(QPalette::PlaceholderText, placeholder);
     searchField_->setPalette(fieldPalette);
+
+    // The type filter rewrites the field's type clause; the search then runs as if typed.
+    typeButton_->setText(LocalizedGeneral::filterType());
+    typeButton_->setPopupMode(QToolButton::InstantPopup);
+    typeButton_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    typeButton_->setAutoRaise(true);
+    typeButton_->setFocusPolicy(Qt::NoFocus);
+    auto* typeMenu = new QMenu(typeButton_);
+    const QList<PasteInfoDisplayType>& types = SearchHelper::filterTypes();
+    for (qsizetype index = 0; index < types.size(); ++index)
+        connect(typeMenu->addAction(typeFilterTitle(types[index])), &QAction::triggered, this,
+                [this, index] { chooseFilterType(index); });
+    typeButton_->setMenu(typeMenu);
 
     menuButton_->setText(QStringLiteral("⋯"));
     menuButton_->setIcon(QIcon::fromTheme(QStringLiteral("view-more-symbolic"),
@@ -212,6 +228,7 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
     auto* header = new QHBoxLayout;
     header->setContentsMargins(12, 6, 8, 6);
     header->addWidget(searchField_, 1);
+    header->addWidget(typeButton_);
     header->addWidget(menuButton_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -235,6 +252,8 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
             [this] { search(searchField_->text()); });
     connect(model_, &QuickSearchPasteInfListModel::historyLoaded, this, [this] {
         historyLoaded_ = true;
+        loadingDelay_.stop();
+        loadingIndicator_->hide();
         Log::info(kTag, QStringLiteral("history shows %1 item(s)").arg(model_->rowCount()));
         selectFirstRow();
         refreshEmptyState();
@@ -270,7 +289,20 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
             Log::error(QStringLiteral("ON_FLAG_CHANGED_EVENT_NAME"), QStringLiteral("receive object nil"));
     });
 
+    // A load that is quick (the usual case) shows no indicator at all, so nothing flickers.
+    loadingIndicator_->setRange(0, 0);
+    loadingIndicator_->setTextVisible(false);
+    loadingIndicator_->setFixedSize(120, 6);
+    loadingIndicator_->hide();
+    loadingDelay_.setSingleShot(true);
+    loadingDelay_.setInterval(150);
+    connect(&loadingDelay_, &QTimer::timeout, this, [this] {
+        loadingIndicator_->show();
+        placeOverlays();
+    });
+
     model_->loadHistory(defaultCategoryUuid);
+    loadingDelay_.start();
     CoreDataManager::shared().sweepExpired();
 }
 
@@ -312,7 +344,53 @@ void QuickSearchViewController::hideEvent(QHideEvent* event)
 void QuickSearchViewController::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    emptyText_->setGeometry(listView_->geometry());
+    placeOverlays();
+}
+
+void QuickSearchViewController::placeOverlays()
+{
+    const QRect list = listView_->geometry();
+    emptyText_->setGeometry(list);
+    QRect indicator(QPoint(), loadingIndicator_->size());
+    indicator.moveCenter(list.center());
+    loadingIndicator_->setGeometry(indicator);
+    loadingIndicator_->raise();
+}
+
+QString QuickSearchViewController::typeFilterTitle(PasteInfoDisplayType type)
+{
+    switch (type) {
+    case PasteInfoDisplayType::Text:
+        return LocalizedPasteBoardType::textType();
+    case PasteInfoDisplayType::RichTextFormat:
+    case PasteInfoDisplayType::RichTextFormatDocument:
+        return LocalizedPasteBoardType::richTextType();
+    case PasteInfoDisplayType::PlainText:
+        return LocalizedPasteBoardType::plainTextType();
+    case PasteInfoDisplayType::Image:
+        return LocalizedPasteBoardType::imageType();
+    case PasteInfoDisplayType::File:
+        return LocalizedPasteBoardType::fileType();
+    case PasteInfoDisplayType::Link:
+        return LocalizedPasteBoardType::linkType();
+    case PasteInfoDisplayType::Color:
+        return LocalizedPasteBoardType::colorType();
+    case PasteInfoDisplayType::Unknown:
+        break;
+    }
+    return LocalizedPasteBoardType::unknownType();
+}
+
+void QuickSearchViewController::chooseFilterType(qsizetype index)
+{
+    const std::optional<QString> text = SearchHelper::composeTypeClause(searchField_->text(), index);
+    if (!text)
+        return;
+    searchField_->setFocus(Qt::OtherFocusReason);
+    // setText runs the search through textChanged, as typing would.
+    searchField_->setText(*text);
+    searchField_->deselect();
+    searchField_->end(false);
 }
 
 void QuickSearchViewController::search(const QString& text)
@@ -321,8 +399,10 @@ void QuickSearchViewController::search(const QString& text)
     if (query_.isEmpty()) {
         engine_->cancel();
         searchGeneration_ = 0;
-        if (!model_->isShowingHistory())
+        if (!model_->isShowingHistory()) {
             model_->loadHistory(defaultCategoryUuid);
+            loadingDelay_.start();
+        }
         return;
     }
     parsedQuery_ = SearchHelper::parseQuery(query_);
@@ -474,7 +554,7 @@ void QuickSearchViewController::selectFirstRow()
 void QuickSearchViewController::refreshEmptyState()
 {
     emptyText_->setVisible(historyLoaded_ && model_->isShowingHistory() && model_->rowCount() == 0);
-    emptyText_->setGeometry(listView_->geometry());
+    placeOverlays();
     emptyText_->raise();
 }
 

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QPointer>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 #include <memory>
@@ -13,6 +14,7 @@ class IconCache;
 class QLabel;
 class QLineEdit;
 class QListView;
+class QProgressBar;
 class QMenu;
 class QToolButton;
 class QuickSearchPasteInfItemDelegate;
@@ -82,6 +84,7 @@ public:
     ~QuickSearchViewController() override;
 
     QLineEdit* searchField() const { return searchField_; }
+    QToolButton* typeButton() const { return typeButton_; }
     QListView* listView() const { return listView_; }
     QuickSearchPasteInfListModel* model() const { return model_; }
     QuickSearchPasteInfItemDelegate* delegate() const { return delegate_; }
@@ -106,9 +109,14 @@ private:
     void refreshEmptyState();
     void writeRows(const QList<int>& rows, bool plainText, bool paste, bool cut);
     void popUpMenu();
+    void placeOverlays();
+    // The type filter's menu: adds filterTypes()[index] to the field's type clause.
+    void chooseFilterType(qsizetype index);
+    static QString typeFilterTitle(PasteInfoDisplayType type);
 
     QPointer<QMenu> menu_;
     QLineEdit* searchField_;
+    QToolButton* typeButton_;
     QToolButton* menuButton_;
     QListView* listView_;
     QLabel* emptyText_;
@@ -116,6 +124,9 @@ private:
     QuickSearchPasteInfItemDelegate* delegate_;
     QuickSearchPasteInfListModel* model_;
     SearchEngine* engine_;
+    // Shown only when a clipboard's history takes long to arrive.
+    QProgressBar* loadingIndicator_;
+    QTimer loadingDelay_;
     QString query_;
     ParsedQuery parsedQuery_;
     quint64 searchGeneration_ = 0;
