@@ -6,6 +6,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -60,17 +61,24 @@ QRect savedFrame(const BrimbleSession& session)
     return QRect(frame.value("x").toInt(), frame.value("y").toInt(), frame.value("width").toInt(),
                  frame.value("height").toInt());
 }
-// The text the paste target received last, empty before its first paste.
-QByteArray pastedText(const QString& report)
+// The targets the paste target was offered at its last paste, by name, with their bytes.
+QMap<QString, QByteArray> pastedTargets(const QString& report)
 {
     QFile file(report);
     if (!file.open(QIODevice::ReadOnly))
         return {};
+    QMap<QString, QByteArray> pasted;
     const QJsonArray targets = QJsonDocument::fromJson(file.readAll()).object().value("targets").toArray();
     for (const QJsonValue& target : targets)
-        if (target.toObject().value("name").toString() == "UTF8_STRING")
-            return QByteArray::fromBase64(target.toObject().value("data").toString().toLatin1());
-    return {};
+        pasted.insert(target.toObject().value("name").toString(),
+                      QByteArray::fromBase64(target.toObject().value("data").toString().toLatin1()));
+    return pasted;
+}
+
+// The text the paste target received last, empty before its first paste.
+QByteArray pastedText(const QString& report)
+{
+    return pastedTargets(report).value("UTF8_STRING");
 }
 
 bool key(const QString& keys)
@@ -88,6 +96,7 @@ private Q_SLOTS:
     void showsFocusedAndHides();
     void escapeHides();
     void pastesFromTheKeyboard();
+    void plainTextPasteAndCut();
     void frameSurvivesARestart();
 };
 
@@ -203,6 +212,49 @@ void TestQuickSearchWindow::pastesFromTheKeyboard()
 
     QVERIFY(key("Escape"));
     QVERIFY(E2e::waitUntil(panelIsHidden, 5000));
+    QCOMPARE(session.stop(), 0);
+}
+
+void TestQuickSearchWindow::plainTextPasteAndCut()
+{
+    BrimbleSession session;
+    QVERIFY(session.start());
+    {
+        HelperProcess owner("clipowner",
+                            {"--title", "Owner", "--target", "text/html=<b>bold words</b>", "--target",
+                             "UTF8_STRING=bold words"},
+                            session.environment());
+        QVERIFY(owner.waitReady());
+        QVERIFY(session.waitForCount(1));
+    }
+    E2e::xclipCopy("plain entry to cut");
+    QVERIFY(session.waitForCount(2));
+
+    QTemporaryDir dir;
+    const QString report = dir.filePath("report.json");
+    HelperProcess target("pastetarget", {"--class", "PasteTarget", "--report", report},
+                         session.environment());
+    QVERIFY(target.waitReady());
+
+    // Shift+Return pastes the rich entry as plain text only.
+    QVERIFY(key("ctrl+alt+v"));
+    QVERIFY2(E2e::waitUntil(panelIsShownAndFocused, 5000), qPrintable(session.log()));
+    QVERIFY(key("Down"));
+    QVERIFY(key("shift+Return"));
+    QVERIFY2(E2e::waitUntil([&] { return pastedText(report) == "bold words"; }, 10000),
+             qPrintable(session.log()));
+    QVERIFY(!pastedTargets(report).contains("text/html"));
+
+    // Ctrl+X: the item is on the clipboard, out of the history, and the panel stays.
+    QVERIFY(key("ctrl+alt+v"));
+    QVERIFY(E2e::waitUntil(panelIsShownAndFocused, 5000));
+    QVERIFY(key("End"));
+    QVERIFY(key("ctrl+x"));
+    QVERIFY2(E2e::waitUntil([] { return E2e::xclipRead("UTF8_STRING") == "plain entry to cut"; }, 5000),
+             qPrintable(session.log()));
+    QVERIFY(session.waitForCount(1));
+    QVERIFY(!session.storedItems().value(0).firstPlainText.value_or(QString()).contains("cut"));
+    QVERIFY(panelIsShownAndFocused());
     QCOMPARE(session.stop(), 0);
 }
 
