@@ -144,6 +144,9 @@ void QuickSearchPasteInfListModel::setList(const QString& categoryUuid, const QL
     ids_ = ids;
     ++listVersion_;
     endResetModel();
+    // The first screen is asked for at once rather than when the view first paints it.
+    if (!ids_.isEmpty())
+        requestPage(0);
 }
 
 void QuickSearchPasteInfListModel::applyChange(const HistoryChange& change)
@@ -209,6 +212,9 @@ void QuickSearchPasteInfListModel::insertAtTop(const QList<qint64>& ids)
         ids_.prepend(*it);
     ++listVersion_;
     endInsertRows();
+    // What just came to the top is what the user looks at. Read it now: a view laying out a
+    // long list again may not ask for it until the whole layout is done.
+    requestPage(0);
 }
 
 void QuickSearchPasteInfListModel::removeIds(const QList<qint64>& ids)
