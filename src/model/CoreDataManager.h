@@ -89,7 +89,10 @@ public:
     // Content on demand for lists: read on the store's reader thread (a read-only connection of
     // its own, so captures are not held up) through a cache within a byte budget; `done` is
     // called on that thread, absent when the item is gone or its content cannot be read.
-    void loadContent(qint64 id, std::function<void(const std::optional<PasteboardItems>& items)> done);
+    // `keep` off reads past the cache without filling it: a thumbnail wants the bytes once, and
+    // scrolling through images would otherwise push out what a paste or preview reads again.
+    void loadContent(qint64 id, std::function<void(const std::optional<PasteboardItems>& items)> done,
+                     bool keep = true);
     void setContentCacheBudget(qint64 bytes);
 
     // Clipboards

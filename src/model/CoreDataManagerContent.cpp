@@ -147,9 +147,10 @@ bool CoreDataManager::Impl::readerReady()
     return true;
 }
 
-void CoreDataManager::loadContent(qint64 id, std::function<void(const std::optional<PasteboardItems>&)> done)
+void CoreDataManager::loadContent(qint64 id, std::function<void(const std::optional<PasteboardItems>&)> done,
+                                  bool keep)
 {
-    d->readerQueue.async([this, id, done = std::move(done)] {
+    d->readerQueue.async([this, id, keep, done = std::move(done)] {
         std::optional<PasteboardItems> items;
         if (d->readerReady()) {
             items = d->contentCache.find(id);
@@ -168,7 +169,7 @@ void CoreDataManager::loadContent(qint64 id, std::function<void(const std::optio
                                  QStringLiteral("content of item %1 not loaded, the item is gone").arg(id));
                 else
                     Log::error(kTag, QStringLiteral("fetch paste inf fail, ") + d->contentDb.errorMessage());
-                if (items)
+                if (items && keep)
                     d->contentCache.insert(id, *items);
             }
         }

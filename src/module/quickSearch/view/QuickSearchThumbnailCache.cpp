@@ -101,7 +101,7 @@ QuickSearchThumbnailCache::QuickSearchThumbnailCache(ContentLoader loader, QObje
 {
     if (!loader_)
         loader_ = [](qint64 id, std::function<void(const std::optional<PasteboardItems>&)> done) {
-            CoreDataManager::shared().loadContent(id, std::move(done));
+            CoreDataManager::shared().loadContent(id, std::move(done), false);
         };
 }
 
