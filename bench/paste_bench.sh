@@ -47,6 +47,10 @@ for _ in $(seq 240); do
   sleep 0.25
 done
 
+# The generated histories hold stand-in content; the item pasted is a real copy on top of them.
+printf 'the text to paste' | xclip -selection clipboard
+sleep 1.5
+
 report=$work/report.json
 "$target_bin" --class PasteTarget --report "$report" >"$work/target.out" &
 pids+=($!)
@@ -63,7 +67,7 @@ for _ in $(seq "$runs"); do
   before=$(stamp)
   start=$(date +%s%N)
   xdotool key Return
-  while [ "$(stamp)" = "$before" ]; do sleep 0.001; done
+  for _ in $(seq 5000); do [ "$(stamp)" != "$before" ] && break; sleep 0.001; done
   times+=($(( ($(date +%s%N) - start) / 1000000 )))
   sleep 0.2
 done
