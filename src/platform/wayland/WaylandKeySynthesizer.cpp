@@ -63,67 +63,73 @@ uint32_t now()
 
 } // namespace
 
-WaylandKeySynthesizer::WaylandKeySynthesizer(const QByteArray& displayName) : displayName_(displayName)
+WaylandKeySynthesizer::WaylandKeySynthesizer(const QByteArray& displayName)
 {
-    wl_display* display = wl_display_connect(displayName.isEmpty() ? nullptr : displayName.constData());
-    if (!display)
+    display_ = wl_display_connect(displayName.isEmpty() ? nullptr : displayName.constData());
+    if (!display_)
         return;
     WaylandRegistry registry;
-    available_ = registry.read(display) && registry.seat && registry.virtualKeyboard;
-    if (registry.registry)
-        wl_registry_destroy(registry.registry);
-    wl_display_disconnect(display);
+    const bool read = registry.read(display_);
+    registry_ = registry.registry;
+    if (!read || !registry.seat || !registry.virtualKeyboard)
+        return;
+    const Keymap keymap = compileKeymap();
+    if (keymap.fd < 0) {
+        Log::warning(tag, QStringLiteral("cannot compile a keymap for the virtual keyboard"));
+        return;
+    }
+    seat_ = static_cast<wl_seat*>(wl_registry_bind(registry_, registry.seat->name, &wl_seat_interface, 1));
+    manager_ = static_cast<zwp_virtual_keyboard_manager_v1*>(wl_registry_bind(
+        registry_, registry.virtualKeyboard->name, &zwp_virtual_keyboard_manager_v1_interface, 1));
+    keyboard_ = zwp_virtual_keyboard_manager_v1_create_virtual_keyboard(manager_, seat_);
+    zwp_virtual_keyboard_v1_keymap(keyboard_, WL_KEYBOARD_KEYMAP_FORMAT_XKB_V1, keymap.fd, keymap.size);
+    controlMask_ = keymap.controlMask;
+    // A compositor that refuses this client answers with a protocol error.
+    if (wl_display_roundtrip(display_) < 0) {
+        Log::warning(tag, QStringLiteral("the compositor refused the virtual keyboard"));
+        keyboard_ = nullptr;
+    }
+    close(keymap.fd);
+}
+
+WaylandKeySynthesizer::~WaylandKeySynthesizer()
+{
+    if (!display_)
+        return;
+    if (keyboard_)
+        zwp_virtual_keyboard_v1_destroy(keyboard_);
+    if (manager_)
+        wl_proxy_destroy(reinterpret_cast<wl_proxy*>(manager_));
+    if (seat_)
+        wl_seat_destroy(seat_);
+    if (registry_)
+        wl_registry_destroy(registry_);
+    wl_display_flush(display_);
+    wl_display_disconnect(display_);
 }
 
 bool WaylandKeySynthesizer::isTrusted(const RunningApplication*)
 {
-    return available_;
+    QMutexLocker lock(&mutex_);
+    return keyboard_ && wl_display_get_error(display_) == 0;
 }
 
 bool WaylandKeySynthesizer::sendPaste(const RunningApplication*)
 {
-    if (!available_)
-        return false;
     QMutexLocker lock(&mutex_);
+    if (!keyboard_ || wl_display_get_error(display_) != 0)
+        return false;
     // The panel has just been hidden; the compositor gives the focus back to the window below
     // it in its own time, and no protocol tells a client when.
     std::this_thread::sleep_for(std::chrono::milliseconds(150));
-
-    wl_display* display = wl_display_connect(displayName_.isEmpty() ? nullptr : displayName_.constData());
-    if (!display) {
-        Log::warning(tag, QStringLiteral("cannot connect to the Wayland display"));
+    zwp_virtual_keyboard_v1_modifiers(keyboard_, controlMask_, 0, 0, 0);
+    zwp_virtual_keyboard_v1_key(keyboard_, now(), KEY_V, WL_KEYBOARD_KEY_STATE_PRESSED);
+    zwp_virtual_keyboard_v1_key(keyboard_, now(), KEY_V, WL_KEYBOARD_KEY_STATE_RELEASED);
+    zwp_virtual_keyboard_v1_modifiers(keyboard_, 0, 0, 0, 0);
+    // Only a completed round trip shows the compositor took the strokes.
+    if (wl_display_roundtrip(display_) < 0) {
+        Log::warning(tag, QStringLiteral("the compositor did not take the virtual key strokes"));
         return false;
     }
-    bool sent = false;
-    WaylandRegistry registry;
-    const Keymap keymap = compileKeymap();
-    if (registry.read(display) && registry.seat && registry.virtualKeyboard && keymap.fd >= 0) {
-        auto* seat = static_cast<wl_seat*>(
-            wl_registry_bind(registry.registry, registry.seat->name, &wl_seat_interface, 1));
-        auto* manager = static_cast<zwp_virtual_keyboard_manager_v1*>(
-            wl_registry_bind(registry.registry, registry.virtualKeyboard->name,
-                             &zwp_virtual_keyboard_manager_v1_interface, 1));
-        zwp_virtual_keyboard_v1* keyboard =
-            zwp_virtual_keyboard_manager_v1_create_virtual_keyboard(manager, seat);
-        zwp_virtual_keyboard_v1_keymap(keyboard, WL_KEYBOARD_KEYMAP_FORMAT_XKB_V1, keymap.fd, keymap.size);
-        zwp_virtual_keyboard_v1_modifiers(keyboard, keymap.controlMask, 0, 0, 0);
-        zwp_virtual_keyboard_v1_key(keyboard, now(), KEY_V, WL_KEYBOARD_KEY_STATE_PRESSED);
-        zwp_virtual_keyboard_v1_key(keyboard, now(), KEY_V, WL_KEYBOARD_KEY_STATE_RELEASED);
-        zwp_virtual_keyboard_v1_modifiers(keyboard, 0, 0, 0, 0);
-        // Only a completed round trip shows the compositor took the strokes (it refuses an
-        // unauthorised client with a protocol error).
-        sent = wl_display_roundtrip(display) >= 0;
-        zwp_virtual_keyboard_v1_destroy(keyboard);
-        wl_proxy_destroy(reinterpret_cast<wl_proxy*>(manager));
-        wl_seat_destroy(seat);
-        wl_display_roundtrip(display);
-    }
-    if (keymap.fd >= 0)
-        close(keymap.fd);
-    if (registry.registry)
-        wl_registry_destroy(registry.registry);
-    wl_display_disconnect(display);
-    if (!sent)
-        Log::warning(tag, QStringLiteral("the compositor did not take the virtual key strokes"));
-    return sent;
+    return true;
 }
