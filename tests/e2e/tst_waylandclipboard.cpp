@@ -6,12 +6,13 @@
 #include "platform/wayland/WaylandClipboard.h"
 
 #include <QBuffer>
-#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -25,7 +26,10 @@ QProcessEnvironment clientEnvironment()
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("WAYLAND_DISPLAY", waylandDisplay());
-    env.insert("XDG_RUNTIME_DIR", QDir::tempPath());
+    static QTemporaryDir runtime;
+    QFile::setPermissions(runtime.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    env.insert("XDG_RUNTIME_DIR", runtime.path());
     return env;
 }
 
@@ -71,11 +75,13 @@ class TestWaylandClipboard : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void init();
+    void engineReadsAndServesThroughPipes();
     void recordsTextAndImagesWithTheirTypes();
     void copyBackIsServedAndNotRecordedAgain();
     void passwordManagerCopyIsNotRecorded();
     void pauseStopsRecording();
     void panelOpensThroughToggle();
+    void pasteReachesTheFocusedWindow();
 
 private:
     bool startSession(BrimbleSession& session);
@@ -95,6 +101,37 @@ bool TestWaylandClipboard::startSession(BrimbleSession& session)
     extra.insert("DISPLAY", QString());
     extra.insert("QT_QPA_PLATFORM", QString());
     return session.start(extra);
+}
+
+void TestWaylandClipboard::engineReadsAndServesThroughPipes()
+{
+    const QByteArray display = waylandDisplay().toUtf8();
+    WaylandClipboard reader(display);
+    WaylandClipboard capped(display, 1024);
+    QVERIFY(reader.isValid() && capped.isValid());
+
+    const qint64 before = reader.changeCount();
+    const QByteArray text(4096, 't');
+    wlCopy(text);
+    QVERIFY(E2e::waitUntil([&] { return reader.changeCount() != before; }, 5000));
+    const QStringList types = reader.types().value_or(QStringList());
+    QVERIFY(types.contains(PasteboardType::string));
+    const ClipboardContent content = reader.read({PasteboardType::string});
+    QCOMPARE(content.status, ClipboardContent::Status::Read);
+    QCOMPARE(content.items.first().dataForType(PasteboardType::string), text);
+    QCOMPARE(capped.read({PasteboardType::string}).status, ClipboardContent::Status::TooLarge);
+
+    // Far more than a pipe holds: the writer must keep serving as the reader drains it, and
+    // the reader's own write counts as a change.
+    PasteboardItem large;
+    large.setData(PasteboardType::png, QByteArray(8 * 1024 * 1024, 'p'));
+    const qint64 beforeWrite = reader.changeCount();
+    QVERIFY(reader.write({large}));
+    QVERIFY(reader.changeCount() != beforeWrite);
+    QVERIFY(E2e::waitUntil([&] { return capped.types() == QStringList{PasteboardType::png}; }, 5000));
+    const ClipboardContent served = WaylandClipboard(display).read({PasteboardType::png});
+    QCOMPARE(served.status, ClipboardContent::Status::Read);
+    QCOMPARE(served.items.first().dataForType(PasteboardType::png)->size(), 8 * 1024 * 1024);
 }
 
 void TestWaylandClipboard::recordsTextAndImagesWithTheirTypes()
@@ -198,6 +235,24 @@ void TestWaylandClipboard::panelOpensThroughToggle()
     QVERIFY(E2e::waitUntil(focusedBrimbleWindow, 5000));
     QCOMPARE(session.cli({"toggle"}).exitCode, 0);
     QVERIFY(E2e::waitUntil([&] { return !focusedBrimbleWindow(); }, 5000));
+}
+
+void TestWaylandClipboard::pasteReachesTheFocusedWindow()
+{
+    BrimbleSession session;
+    QVERIFY(startSession(session));
+    wlCopy("typed by the virtual keyboard");
+    QVERIFY(session.waitForCount(1));
+    wlCopy("something else");
+    QVERIFY(session.waitForCount(2));
+
+    QProcessEnvironment env = clientEnvironment();
+    env.insert("QT_QPA_PLATFORM", "wayland");
+    env.remove("DISPLAY");
+    HelperProcess target(QStringLiteral("texttarget"), {}, env);
+    QVERIFY(target.waitReady());
+    QCOMPARE(session.cli({"paste", "2"}).exitCode, 0);
+    QVERIFY(target.waitForLine("text: typed by the virtual keyboard"));
 }
 
 QTEST_GUILESS_MAIN(TestWaylandClipboard)
