@@ -3,6 +3,7 @@
 // of the tick. Needs $DISPLAY (run under Xvfb) and
 // the helper programs of the end-to-end tests:
 //   DISPLAY=:77 build/bench/bench_capture
+#include "BenchSupport.h"
 #include "app/Brimble.h"
 #include "app/EventBus.h"
 #include "app/EventNames.h"
@@ -30,6 +31,9 @@
 
 namespace {
 
+using BenchSupport::RecordedCounter;
+using BenchSupport::runWithHeartbeat;
+
 struct Session
 {
     QTemporaryDir dir;
@@ -52,52 +56,9 @@ struct Session
     }
 };
 
-// Counts recorded items from the monitor's announcements, so waiting for a capture does not
-// put store calls on the GUI thread being measured.
-struct RecordedCounter
-{
-    int count = 0;
-    qint64 lastBytes = 0;
-    RecordedCounter()
-    {
-        EventBus::onMainThread(this, EventName::pasteInfAdd, [this](const Notification& note) {
-            ++count;
-            lastBytes = 0;
-            if (const auto* model = std::any_cast<PasteInfModel>(&note.object);
-                model && model->pasteboardItems())
-                for (const PasteboardItem& item : *model->pasteboardItems())
-                    for (const auto& rep : item.representations())
-                        lastBytes += rep.data.size();
-        });
-    }
-    ~RecordedCounter() { EventBus::unregister(this); }
-};
-
 QString helper(const QString& name)
 {
     return QCoreApplication::applicationDirPath() + "/../tests/e2e/" + name;
-}
-
-// Runs the event loop with a 5 ms heartbeat until `done` holds; returns the longest gap
-// between heartbeats in milliseconds.
-double runWithHeartbeat(const std::function<bool()>& done, int timeoutMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    qint64 last = clock.nsecsElapsed();
-    double longest = 0;
-    QTimer heartbeat;
-    heartbeat.setTimerType(Qt::PreciseTimer);
-    heartbeat.setInterval(5);
-    QObject::connect(&heartbeat, &QTimer::timeout, [&] {
-        const qint64 now = clock.nsecsElapsed();
-        longest = std::max(longest, (now - last) / 1e6 - 5.0);
-        last = now;
-    });
-    heartbeat.start();
-    while (!done() && clock.elapsed() < timeoutMs)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-    return longest;
 }
 
 void BM_CopyToRecordText(benchmark::State& state)

@@ -1,5 +1,14 @@
 #include "BenchSupport.h"
 
+#include "app/EventBus.h"
+#include "app/EventNames.h"
+#include "model/PasteInfModel.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
 #include <QFile>
 
 #include <benchmark/benchmark.h>
@@ -45,6 +54,43 @@ int runBenchmarks(int& argc, char** argv)
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
+}
+
+RecordedCounter::RecordedCounter()
+{
+    EventBus::onMainThread(this, EventName::pasteInfAdd, [this](const Notification& note) {
+        ++count;
+        lastBytes = 0;
+        if (const auto* model = std::any_cast<PasteInfModel>(&note.object); model && model->pasteboardItems())
+            for (const PasteboardItem& item : *model->pasteboardItems())
+                for (const auto& rep : item.representations())
+                    lastBytes += rep.data.size();
+    });
+}
+
+RecordedCounter::~RecordedCounter()
+{
+    EventBus::unregister(this);
+}
+
+double runWithHeartbeat(const std::function<bool()>& done, int timeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    qint64 last = clock.nsecsElapsed();
+    double longest = 0;
+    QTimer heartbeat;
+    heartbeat.setTimerType(Qt::PreciseTimer);
+    heartbeat.setInterval(5);
+    QObject::connect(&heartbeat, &QTimer::timeout, [&] {
+        const qint64 now = clock.nsecsElapsed();
+        longest = std::max(longest, (now - last) / 1e6 - 5.0);
+        last = now;
+    });
+    heartbeat.start();
+    while (!done() && clock.elapsed() < timeoutMs)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    return longest;
 }
 
 } // namespace BenchSupport

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 // What every benchmark program shares: where the generated histories are, what the process holds
 // in memory, and the run itself.
 namespace BenchSupport {
@@ -15,6 +17,23 @@ double residentMegabytes();
 // Private memory only: the mapped database pages count towards the resident set but are the
 // page cache, shared and reclaimable.
 double anonymousMegabytes();
+
+// Counts recorded items from the monitor's announcements, so waiting for a capture does not
+// put store calls on the GUI thread being measured.
+struct RecordedCounter
+{
+    int count = 0;
+    // The bytes of the last recorded item.
+    qint64 lastBytes = 0;
+    RecordedCounter();
+    ~RecordedCounter();
+    RecordedCounter(const RecordedCounter&) = delete;
+    RecordedCounter& operator=(const RecordedCounter&) = delete;
+};
+
+// Runs the event loop with a 5 ms heartbeat until `done` holds; returns the longest gap
+// between heartbeats in milliseconds.
+double runWithHeartbeat(const std::function<bool()>& done, int timeoutMs);
 
 // Runs the benchmarks the command line selects; 1 for arguments it does not know.
 int runBenchmarks(int& argc, char** argv);

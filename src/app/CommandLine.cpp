@@ -346,6 +346,11 @@ QString helpText()
         "  -h, --help       show this help\n"
         "  -v, --version    show the version\n"
         "\n"
+        "Environment:\n"
+        "  BRIMBLE_PLATFORM=wayland|x11   the clipboard backend; by default native Wayland when\n"
+        "                                 the compositor offers data control, else X11 (the log\n"
+        "                                 names the one in use)\n"
+        "\n"
         "Exit status: 0 done, 1 request failed, 2 usage error, 3 Brimble is not running,\n"
         "4 the history cannot be read.\n");
 }

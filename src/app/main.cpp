@@ -4,6 +4,7 @@
 #include "app/Preferences.h"
 #include "common/Log.h"
 #include "model/CoreDataManager.h"
+#include "platform/Platform.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -28,9 +29,13 @@ int main(int argc, char** argv)
         return CommandLine::run(arguments);
     }
 
-    // On a Wayland session Brimble talks to the X11 clipboard bridge through XWayland.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && qEnvironmentVariableIsSet("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
+    // The windows run on the same display as the clipboard engine: natively on a compositor
+    // with data control, else on X11 (through XWayland on other Wayland sessions).
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        const QByteArray plugin = Platform::qtPlatformPlugin();
+        if (!plugin.isEmpty())
+            qputenv("QT_QPA_PLATFORM", plugin);
+    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("brimble"));

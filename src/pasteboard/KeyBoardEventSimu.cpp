@@ -33,6 +33,11 @@ KeyBoardEventSimu::Result KeyBoardEventSimu::simulatePaste(const RunningApplicat
     return Result::Sent;
 }
 
+bool KeyBoardEventSimu::needsTarget() const
+{
+    return !synthesizer_ || synthesizer_->needsTarget();
+}
+
 bool KeyBoardEventSimu::checkAccessibility(const RunningApplication* target)
 {
     return synthesizer_ && synthesizer_->isTrusted(target);

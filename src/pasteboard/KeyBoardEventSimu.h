@@ -29,6 +29,9 @@ public:
     // Whether a paste may be sent to target.
     bool checkAccessibility(const RunningApplication* target);
 
+    // Whether the stroke can only go to a window we know (see KeySynthesizer::needsTarget).
+    bool needsTarget() const;
+
 private:
     KeySynthesizer* synthesizer_;
     Clipboard* clipboard_;

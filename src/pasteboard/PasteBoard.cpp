@@ -357,13 +357,16 @@ PasteOutcome PasteBoard::pasteInto(const RunningApplicationRef& target, bool sim
         Log::warning(QStringLiteral("ON PASTE"), what);
         return PasteOutcome{status, what + kept};
     };
-    if (!target) {
+    const bool targeted = !keyboard_ || keyboard_->needsTarget();
+    if (!target && targeted) {
         return simulatePaste
                    ? notPasted(Status::WindowGone, QStringLiteral("no window to paste into is known"))
                    : PasteOutcome{Status::Written, {}};
     }
     // A key stroke sent to whatever is in front instead would paste into the wrong window.
-    switch (workspace_ ? workspace_->activate(*target) : Workspace::Activation::NotActivated) {
+    switch (!targeted    ? Workspace::Activation::Activated
+            : workspace_ ? workspace_->activate(*target)
+                         : Workspace::Activation::NotActivated) {
     case Workspace::Activation::Activated:
         break;
     case Workspace::Activation::WindowGone:

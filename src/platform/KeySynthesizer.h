@@ -18,4 +18,8 @@ public:
 
     // Terminal emulators paste with Shift+Insert from PRIMARY.
     virtual bool isTerminal(const RunningApplication* target) const = 0;
+
+    // Whether a paste needs a known window to send to. Where clients cannot name windows
+    // (Wayland) the stroke goes to the window that has the focus once the panel is gone.
+    virtual bool needsTarget() const { return true; }
 };

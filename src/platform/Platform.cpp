@@ -13,6 +13,9 @@
 #include "platform/fake/FakeWorkspace.h"
 #include "platform/x11/X11HotKeys.h"
 #include "platform/x11/X11Platform.h"
+#ifdef BRIMBLE_HAVE_WAYLAND
+#include "platform/wayland/WaylandPlatform.h"
+#endif
 
 namespace {
 
@@ -23,11 +26,49 @@ void addIconCache(Platform& platform)
         [workspace](const QString& path) { return workspace->iconForFile(path); });
 }
 
+bool waylandChosen()
+{
+    // Asked once: the Qt plugin and the services must agree.
+    static const bool chosen = [] {
+        const QString forced = qEnvironmentVariable("BRIMBLE_PLATFORM").toLower();
+#ifdef BRIMBLE_HAVE_WAYLAND
+        if (forced == QLatin1String("wayland"))
+            return true;
+        if (forced == QLatin1String("x11"))
+            return false;
+        return WaylandPlatform::offersDataControl();
+#else
+        if (forced == QLatin1String("wayland"))
+            Log::warning(QStringLiteral("platform"),
+                         QStringLiteral("this build has no native Wayland clipboard, using X11"));
+        return false;
+#endif
+    }();
+    return chosen;
+}
+
 } // namespace
+
+QByteArray Platform::qtPlatformPlugin()
+{
+    if (waylandChosen())
+        return QByteArrayLiteral("wayland");
+    return qEnvironmentVariableIsSet("DISPLAY") ? QByteArrayLiteral("xcb") : QByteArray();
+}
 
 std::unique_ptr<Platform> Platform::create()
 {
     QString whyNot;
+#ifdef BRIMBLE_HAVE_WAYLAND
+    if (waylandChosen()) {
+        if (auto platform = WaylandPlatform::create(&whyNot)) {
+            addIconCache(*platform);
+            return platform;
+        }
+        Log::warning(QStringLiteral("platform"),
+                     QStringLiteral("no native Wayland clipboard: %1").arg(whyNot));
+    }
+#endif
     if (auto platform = X11Platform::create(&whyNot)) {
         Log::info(QStringLiteral("platform"), QStringLiteral("using the X11 clipboard, workspace and XTest"));
         addIconCache(*platform);

@@ -7,6 +7,8 @@
 #include "platform/LoginItem.h"
 #include "platform/Workspace.h"
 
+#include <QByteArray>
+
 #include <memory>
 
 // The desktop services Brimble uses, chosen once at start-up.
@@ -21,9 +23,12 @@ struct Platform
     std::unique_ptr<LoginItem> loginItem;
     std::unique_ptr<HotKeys> hotKeys;
 
-    // The X11 services when a display is reachable; otherwise services that record nothing
-    // and log why.
+    // The native Wayland services when $WAYLAND_DISPLAY names a compositor with data control,
+    // else the X11 services when a display is reachable; otherwise services that record
+    // nothing and log why. BRIMBLE_PLATFORM=wayland or x11 forces the choice.
     static std::unique_ptr<Platform> create();
+    // The Qt platform plugin that matches create()'s choice ("wayland", "xcb"), or empty.
+    static QByteArray qtPlatformPlugin();
     // In-process fakes for unit tests.
     static std::unique_ptr<Platform> createFake();
 };

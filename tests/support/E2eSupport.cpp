@@ -119,14 +119,20 @@ QProcessEnvironment BrimbleSession::environment() const
     env.insert("BRIMBLE_NO_DIALOGS", "1");
     env.insert("BRIMBLE_LOG_STDERR", "1");
     env.insert("QT_QPA_PLATFORM", "xcb");
+    // A developer's own Wayland session must not take the X11 tests over.
+    env.remove("WAYLAND_DISPLAY");
     return env;
 }
 
 bool BrimbleSession::start(const QProcessEnvironment& extra)
 {
     QProcessEnvironment env = environment();
-    for (const QString& key : extra.keys())
-        env.insert(key, extra.value(key));
+    for (const QString& key : extra.keys()) {
+        if (extra.value(key).isEmpty())
+            env.remove(key);
+        else
+            env.insert(key, extra.value(key));
+    }
     // The log of an earlier run of this session is kept: count this run's start-up only.
     const qsizetype startsBefore = log().count(QStringLiteral("started"));
     brimble_ = std::make_unique<QProcess>();

@@ -30,7 +30,8 @@ public:
     QString desktopFilePath() const;
     QProcessEnvironment environment() const;
 
-    // Starts brimble and waits until it answers on its socket.
+    // Starts brimble and waits until it answers on its socket. An empty value in `extra`
+    // removes that variable.
     bool start(const QProcessEnvironment& extra = {});
     // Asks it to quit and waits for it to exit; returns its exit code (-1 when killed).
     int stop();
