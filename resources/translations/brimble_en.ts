@@ -28,8 +28,8 @@
         <translation>Rules</translation>
     </message>
     <message id="preferences.launch_at_login">
-        <source>Start Brimble when I log in</source>
-        <translation>Start Brimble when I log in</translation>
+        <source>Start Brimble when I &amp;log in</source>
+        <translation>Start Brimble when I &amp;log in</translation>
     </message>
     <message id="preferences.auto_paste">
         <source>Paste chosen items into the window in front</source>
@@ -68,8 +68,8 @@
         <translation>Send crash reports automatically</translation>
     </message>
     <message id="preferences.keep_history">
-        <source>Keep the clipboard history for</source>
-        <translation>Keep the clipboard history for</translation>
+        <source>&amp;Keep the clipboard history for</source>
+        <translation>&amp;Keep the clipboard history for</translation>
     </message>
     <message id="preferences.one_day">
         <source>1 day</source>
@@ -124,12 +124,12 @@
         <translation>Copies made in these applications are never recorded.</translation>
     </message>
     <message id="preferences.add_applications">
-        <source>Add…</source>
-        <translation>Add…</translation>
+        <source>&amp;Add…</source>
+        <translation>&amp;Add…</translation>
     </message>
     <message id="preferences.remove_applications">
-        <source>Remove</source>
-        <translation>Remove</translation>
+        <source>&amp;Remove</source>
+        <translation>&amp;Remove</translation>
     </message>
     <message id="preferences.choose_applications">
         <source>Choose Applications to Ignore</source>

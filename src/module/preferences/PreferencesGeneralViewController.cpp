@@ -86,7 +86,8 @@ PreferencesGeneralViewController::PreferencesGeneralViewController(PreferencesAc
         addCheckBox(LocalizedPreferences::sendCrashReports(), preferences.autoSendCrashLogs());
 
     layout->addSpacing(12);
-    layout->addWidget(new QLabel(LocalizedPreferences::keepHistory(), this));
+    auto* keepHistory = new QLabel(LocalizedPreferences::keepHistory(), this);
+    layout->addWidget(keepHistory);
     auto* retention = new QGridLayout;
     retention->setContentsMargins(8, 0, 8, 0);
     historyCapacity_ = new QSlider(Qt::Horizontal, this);
@@ -97,6 +98,7 @@ PreferencesGeneralViewController::PreferencesGeneralViewController(PreferencesAc
     // Reported on release (and per key step), never while the knob is dragged: a lower stop
     // asks first, and a question in the middle of a drag would interrupt it.
     historyCapacity_->setTracking(false);
+    keepHistory->setBuddy(historyCapacity_);
     storedCapacity_ = preferences.historyCapacity();
     historyCapacity_->setValue(stopForLevel(storedCapacity_));
     // Six equal columns: the inner captions span two each, which centres them under the ticks
@@ -196,8 +198,10 @@ void PreferencesGeneralViewController::sliderValueChanged()
                                   LocalizedAlert::reduceHistoryCapacity(), QMessageBox::NoButton, window());
     alert->setInformativeText(LocalizedAlert::thisActionCanNotBeUndo());
     auto* remove = alert->addButton(LocalizedAlert::deleteButton(), QMessageBox::DestructiveRole);
-    alert->addButton(LocalizedAlert::cancel(), QMessageBox::RejectRole);
-    alert->setDefaultButton(qobject_cast<QPushButton*>(alert->buttons().last()));
+    // Return keeps the history; deleting takes a deliberate choice.
+    QPushButton* cancel = alert->addButton(LocalizedAlert::cancel(), QMessageBox::RejectRole);
+    alert->setDefaultButton(cancel);
+    alert->setEscapeButton(cancel);
     alert->setWindowModality(Qt::WindowModal);
     alert->setAttribute(Qt::WA_DeleteOnClose);
     capacityAlert_ = alert;

@@ -102,6 +102,13 @@ QComboBox* PreferencesKeyBindingViewController::addPopup(const QString& label, q
     return popup;
 }
 
+void PreferencesKeyBindingViewController::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // The shortcut is what people come here for.
+    recorder_->setFocus(Qt::OtherFocusReason);
+}
+
 void PreferencesKeyBindingViewController::hideEvent(QHideEvent* event)
 {
     // Leaving the tab or closing the window ends a recording.

@@ -32,6 +32,7 @@ public:
     QLabel* shortcutNote() const { return shortcutNote_; }
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:

@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
 #include <QLocale>
@@ -82,6 +83,7 @@ PreferencesRuleViewController::PreferencesRuleViewController(PreferencesActions 
     tableView_->setIconSize(QSize(24, 24));
     tableView_->setMinimumHeight(4 * rowHeight);
     layout->addWidget(tableView_, 1);
+    tableView_->installEventFilter(this);
 
     auto* buttons = new QHBoxLayout;
     auto* addButton = new QPushButton(LocalizedPreferences::addApplications(), this);
@@ -95,6 +97,20 @@ PreferencesRuleViewController::PreferencesRuleViewController(PreferencesActions 
     connect(tableView_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { removeButton_->setEnabled(tableView_->selectionModel()->hasSelection()); });
     load();
+}
+
+bool PreferencesRuleViewController::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == tableView_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() == Qt::NoModifier &&
+            (key->key() == Qt::Key_Delete || key->key() == Qt::Key_Backspace) &&
+            tableView_->selectionModel()->hasSelection()) {
+            removeIgnoredApp();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void PreferencesRuleViewController::load()

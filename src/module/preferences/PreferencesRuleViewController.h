@@ -37,6 +37,10 @@ public:
     void addIgnoredApps(const QStringList& paths);
     void removeIgnoredApp();
 
+protected:
+    // Delete or Backspace in the list removes the selection.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void load();
     void reloadTable();

@@ -180,6 +180,36 @@ void ShortCutRecordView::mousePressEvent(QMouseEvent* event)
     setInSetting(true);
 }
 
+bool ShortCutRecordView::event(QEvent* event)
+{
+    // While recording, a combination that is some control's shortcut (a mnemonic) must be
+    // recorded, not trigger the control.
+    if (inSetting_ && event->type() == QEvent::ShortcutOverride) {
+        event->accept();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void ShortCutRecordView::keyPressEvent(QKeyEvent* event)
+{
+    // Only idle keys arrive here: while recording the window's key handling takes them all.
+    switch (event->modifiers() ? 0 : event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        clearDisplay();
+        setInSetting(true);
+        return;
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+        resetButtonClick();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
 void ShortCutRecordView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);

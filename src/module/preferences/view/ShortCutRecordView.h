@@ -17,6 +17,8 @@ class QToolButton;
 // itself arrive here. A combination needs Ctrl, Alt or Super (Shift alone only with a function
 // key); anything else is refused and recording goes on. Starting to record is posted as
 // "short_cut_is_recording_event_name" with the recorder's name, and every other recorder stops.
+// From the keyboard, Space or Return on the focused recorder starts recording and Backspace or
+// Delete clears the shortcut.
 class ShortCutRecordView : public QWidget
 {
     Q_OBJECT
@@ -51,6 +53,8 @@ Q_SIGNALS:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
 
