@@ -214,12 +214,27 @@ void ShortCutRecordView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const qreal border = inSetting_ ? 1.5 : 0.0;
-    QPen pen(palette().color(QPalette::Highlight), border);
-    painter.setPen(inSetting_ ? pen : QPen(Qt::NoPen));
+    // The accent border while recording; a faint one shows where the keyboard focus is.
+    const qreal border = inSetting_ ? 1.5 : hasFocus() ? 1.0 : 0.0;
+    QColor accent = palette().color(QPalette::Highlight);
+    if (!inSetting_)
+        accent.setAlpha(110);
+    painter.setPen(border > 0 ? QPen(accent, border) : QPen(Qt::NoPen));
     painter.setBrush(palette().color(QPalette::Base));
     const qreal inset = std::max(border, 1.0) / 2;
     painter.drawRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset), 5, 5);
+}
+
+void ShortCutRecordView::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void ShortCutRecordView::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void ShortCutRecordView::changeEvent(QEvent* event)
