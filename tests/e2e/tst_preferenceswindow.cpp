@@ -197,7 +197,7 @@ void TestPreferencesWindow::shorterRetentionAsksAndSweeps()
     QVERIFY(E2e::waitUntil([] { return isActive("^Reduce history capacity!"); }, 5000));
     QVERIFY(key("Tab"));
     QVERIFY(key("space"));
-    QVERIFY2(session.waitForCount(1), qPrintable(session.log()));
+    QVERIFY2(E2e::waitUntil([&] { return session.storedCount() == 1; }, 8000), qPrintable(session.log()));
     QCOMPARE(Preferences(session.preferencesPath()).historyCapacity(), 0);
     QCOMPARE(session.stop(), 0);
 }
