@@ -15,6 +15,130 @@
         <source>Type</source>
         <translation>Type</translation>
     </message>
+    <message id="preferences.general">
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message id="preferences.key_bindings">
+        <source>Key Bindings</source>
+        <translation>Key Bindings</translation>
+    </message>
+    <message id="preferences.rules">
+        <source>Rules</source>
+        <translation>Rules</translation>
+    </message>
+    <message id="preferences.launch_at_login">
+        <source>Start Brimble when I &amp;log in</source>
+        <translation>Start Brimble when I &amp;log in</translation>
+    </message>
+    <message id="preferences.auto_paste">
+        <source>Paste chosen items into the window in front</source>
+        <translation>Paste chosen items into the window in front</translation>
+    </message>
+    <message id="preferences.auto_paste_without_xtest">
+        <source>This display offers no key synthesis (XTEST), so chosen items are only put on the clipboard: press Ctrl+V to paste them.</source>
+        <translation>This display offers no key synthesis (XTEST), so chosen items are only put on the clipboard: press Ctrl+V to paste them.</translation>
+    </message>
+    <message id="preferences.auto_paste_on_wayland">
+        <source>On Wayland, Brimble pastes by itself into X11 windows only. In other windows the chosen item is on the clipboard: press Ctrl+V to paste it.</source>
+        <translation>On Wayland, Brimble pastes by itself into X11 windows only. In other windows the chosen item is on the clipboard: press Ctrl+V to paste it.</translation>
+    </message>
+    <message id="preferences.paste_as_plain_text">
+        <source>Always paste as plain text</source>
+        <translation>Always paste as plain text</translation>
+    </message>
+    <message id="preferences.delete_after_pasted">
+        <source>Delete items from the history once pasted</source>
+        <translation>Delete items from the history once pasted</translation>
+    </message>
+    <message id="preferences.move_used_item_to_first">
+        <source>Move pasted items to the top</source>
+        <translation>Move pasted items to the top</translation>
+    </message>
+    <message id="preferences.preview_links">
+        <source>Preview links</source>
+        <translation>Preview links</translation>
+    </message>
+    <message id="preferences.show_tray_icon">
+        <source>Show the icon in the system tray</source>
+        <translation>Show the icon in the system tray</translation>
+    </message>
+    <message id="preferences.send_crash_reports">
+        <source>Send crash reports automatically</source>
+        <translation>Send crash reports automatically</translation>
+    </message>
+    <message id="preferences.keep_history">
+        <source>&amp;Keep the clipboard history for</source>
+        <translation>&amp;Keep the clipboard history for</translation>
+    </message>
+    <message id="preferences.one_day">
+        <source>1 day</source>
+        <translation>1 day</translation>
+    </message>
+    <message id="preferences.seven_days">
+        <source>7 days</source>
+        <translation>7 days</translation>
+    </message>
+    <message id="preferences.thirty_days">
+        <source>30 days</source>
+        <translation>30 days</translation>
+    </message>
+    <message id="preferences.forever">
+        <source>Forever</source>
+        <translation>Forever</translation>
+    </message>
+    <message id="preferences.show_quick_search_window">
+        <source>Show the clipboard history</source>
+        <translation>Show the clipboard history</translation>
+    </message>
+    <message id="preferences.quick_paste_modifier">
+        <source>Quick paste, with 1 to 0</source>
+        <translation>Quick paste, with 1 to 0</translation>
+    </message>
+    <message id="preferences.plain_text_modifier">
+        <source>Paste as plain text, with Return</source>
+        <translation>Paste as plain text, with Return</translation>
+    </message>
+    <message id="preferences.switch_clipboard_modifier">
+        <source>Switch clipboard, with Tab</source>
+        <translation>Switch clipboard, with Tab</translation>
+    </message>
+    <message id="preferences.modifiers_collide">
+        <source>Quick paste and plain-text paste use the same keys, so every quick paste comes out as plain text.</source>
+        <translation>Quick paste and plain-text paste use the same keys, so every quick paste comes out as plain text.</translation>
+    </message>
+    <message id="preferences.shortcut_needs_modifier">
+        <source>A shortcut needs Ctrl, Alt or Super (Shift alone only with F1 to F20).</source>
+        <translation>A shortcut needs Ctrl, Alt or Super (Shift alone only with F1 to F20).</translation>
+    </message>
+    <message id="preferences.shortcut_refused">
+        <source>%1 cannot be used: %2. The shortcut stays %3.</source>
+        <translation>%1 cannot be used: %2. The shortcut stays %3.</translation>
+    </message>
+    <message id="preferences.no_shortcut">
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message id="preferences.ignored_apps_explained">
+        <source>Copies made in these applications are never recorded.</source>
+        <translation>Copies made in these applications are never recorded.</translation>
+    </message>
+    <message id="preferences.add_applications">
+        <source>&amp;Add…</source>
+        <translation>&amp;Add…</translation>
+    </message>
+    <message id="preferences.remove_applications">
+        <source>&amp;Remove</source>
+        <translation>&amp;Remove</translation>
+    </message>
+    <message id="preferences.choose_applications">
+        <source>Choose Applications to Ignore</source>
+        <translation>Choose Applications to Ignore</translation>
+    </message>
+    <message id="preferences.desktop_entries">
+        <source>Applications (*.desktop)</source>
+        <translation>Applications (*.desktop)</translation>
+    </message>
     <message id="menu.quit">
         <source>Quit</source>
         <translation>Quit</translation>

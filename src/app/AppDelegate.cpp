@@ -221,6 +221,9 @@ void AppDelegate::handleRequest(const QJsonObject& request, std::function<void(c
     } else if (verb == "toggle") {
         brimble.toggleQuickSearchWindow();
         reply({{"ok", true}});
+    } else if (verb == "preferences") {
+        brimble.showPreferencesWindow();
+        reply({{"ok", true}});
     } else if (verb == "pause" || verb == "resume") {
         const bool paused = verb == "pause";
         brimble.setPauseRecording(paused, [reply, paused] { reply({{"ok", true}, {"paused", paused}}); });

@@ -9,6 +9,7 @@
 #include "common/Dispatch.h"
 #include "common/Log.h"
 #include "model/CoreDataManager.h"
+#include "module/preferences/PreferencesWindow.h"
 #include "module/quickSearch/QuickSearchViewController.h"
 #include "module/quickSearch/QuickSearchViewWindow.h"
 #include "pasteboard/KeyBoardEventSimu.h"
@@ -67,6 +68,7 @@ Brimble::Brimble(Platform& platform)
         setPauseRecording(paused, std::move(done));
     };
     actions.showQuickSearchWindow = [this] { showQuickSearchWindow(); };
+    actions.openPreferences = [this] { showPreferencesWindow(); };
     statusBarMenu_ = std::make_unique<StatusBarMenu>(Preferences::shared().pauseRecording(),
                                                      *platform.workspace, std::move(actions));
     quickSearchWindow_ = std::make_unique<QuickSearchViewWindow>();
@@ -81,6 +83,7 @@ Brimble::~Brimble()
     CoreDataManager::shared().setCorruptionHandler({});
     EventBus::unregister(this);
     pasteBoard_.reset();
+    preferencesWindow_.reset();
     setShowQuickSearchWindowHotKey(std::nullopt);
     delete statusItem_;
     quickSearchWindow_.reset();
@@ -215,23 +218,74 @@ void Brimble::toggleQuickSearchWindow()
     quickSearchWindow_->toggle();
 }
 
-void Brimble::setShowQuickSearchWindowHotKey(const std::optional<KeyCombo>& combo)
+HotKeys::Result Brimble::setShowQuickSearchWindowHotKey(const std::optional<KeyCombo>& combo)
 {
+    // A new choice replaces whatever was released for a recording.
+    suspendedHotKey_.reset();
     if (showQuickSearchWindowHotKey_ == combo)
-        return;
+        return HotKeys::Result::registered;
     if (showQuickSearchWindowHotKey_)
         platform_.hotKeys->unregisterHotKey(*showQuickSearchWindowHotKey_);
     showQuickSearchWindowHotKey_.reset();
-    if (!combo)
-        return;
+    if (!combo) {
+        Log::info(kTag, QStringLiteral("no hot key shows the quick search window"));
+        return HotKeys::Result::registered;
+    }
     const HotKeys::Result result =
         platform_.hotKeys->registerHotKey(*combo, [this] { toggleQuickSearchWindow(); });
     if (result != HotKeys::Result::registered) {
         reportRefusedHotKey(*combo, HotKeys::describe(result));
-        return;
+        return result;
     }
     showQuickSearchWindowHotKey_ = combo;
     Log::info(kTag, QStringLiteral("hot key %1 shows the quick search window").arg(KeyTable::text(*combo)));
+    return result;
+}
+
+void Brimble::setHotKeySuspended(bool suspended)
+{
+    if (suspended) {
+        if (!showQuickSearchWindowHotKey_)
+            return;
+        platform_.hotKeys->unregisterHotKey(*showQuickSearchWindowHotKey_);
+        suspendedHotKey_ = std::exchange(showQuickSearchWindowHotKey_, std::nullopt);
+        Log::info(kTag, QStringLiteral("hot key released while a shortcut is recorded"));
+        return;
+    }
+    if (const auto combo = std::exchange(suspendedHotKey_, std::nullopt))
+        setShowQuickSearchWindowHotKey(combo);
+}
+
+void Brimble::showPreferencesWindow()
+{
+    if (!preferencesWindow_) {
+        PreferencesActions actions;
+        actions.setShowQuickSearchWindowHotKey = [this](const std::optional<KeyCombo>& combo) {
+            return setShowQuickSearchWindowHotKey(combo);
+        };
+        actions.setHotKeySuspended = [this](bool suspended) { setHotKeySuspended(suspended); };
+        actions.setStatusItemShown = [this](bool shown) { shown ? installStatusItem() : removeStatusItem(); };
+        actions.autoPasteLimitation = [this]() -> QString {
+            if (!platform_.keySynthesizer || !platform_.keySynthesizer->canSynthesize())
+                return LocalizedPreferences::autoPasteWithoutXTest();
+            // On a Wayland session only the X11 windows of XWayland take synthesised keys.
+            if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+                return LocalizedPreferences::autoPasteOnWayland();
+            return {};
+        };
+        actions.openAutoPasteHelp = [] {
+            QDesktopServices::openUrl(QUrl(QStringLiteral("https://brimble.app/help/auto-paste")));
+        };
+        actions.iconForFile = [icons = platform_.iconCache.get()](const QString& path) {
+            return icons ? icons->icon(path) : QImage();
+        };
+        preferencesWindow_ = std::make_unique<PreferencesWindow>(actions);
+    }
+    // The panel stays above every ordinary window; it would cover the preferences.
+    if (quickSearchWindow_->isVisible())
+        quickSearchWindow_->resignMainWindow();
+    preferencesWindow_->showAndActivate();
+    Log::info(kTag, QStringLiteral("preferences window shown"));
 }
 
 void Brimble::reportRefusedHotKey(const KeyCombo& combo, const QString& reason)

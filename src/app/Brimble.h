@@ -3,6 +3,7 @@
 #include "app/CurrentApplication.h"
 #include "model/PasteInfModel.h"
 #include "pasteboard/PasteOutcome.h"
+#include "platform/HotKeys.h"
 #include "platform/KeyCombo.h"
 
 #include <QObject>
@@ -16,6 +17,7 @@
 
 class KeyBoardEventSimu;
 class PasteBoard;
+class PreferencesWindow;
 class QuickSearchViewWindow;
 class StatusBarMenu;
 struct Platform;
@@ -58,8 +60,15 @@ public:
 
     // Replaces the global hot key that toggles the window; none unregisters it. A combination
     // the desktop refuses is logged and, the first time, shown as a tray notification.
-    void setShowQuickSearchWindowHotKey(const std::optional<KeyCombo>& combo);
+    HotKeys::Result setShowQuickSearchWindowHotKey(const std::optional<KeyCombo>& combo);
     std::optional<KeyCombo> showQuickSearchWindowHotKey() const { return showQuickSearchWindowHotKey_; }
+    // While the shortcut recorder records, the hot key is released so that pressing it reaches
+    // the recorder; ending the suspension takes it back unless a new one was set meanwhile.
+    void setHotKeySuspended(bool suspended);
+
+    // Builds the preferences window on first use; shows, raises and focuses it every time.
+    void showPreferencesWindow();
+    PreferencesWindow* preferencesWindow() const { return preferencesWindow_.get(); }
 
     // Stores the switch off the GUI thread (the preferences file is synced to disk), then
     // updates the icon and calls `done` on the GUI thread.
@@ -88,6 +97,8 @@ private:
     std::unique_ptr<StatusBarMenu> statusBarMenu_;
     std::unique_ptr<QuickSearchViewWindow> quickSearchWindow_;
     std::optional<KeyCombo> showQuickSearchWindowHotKey_;
+    std::optional<KeyCombo> suspendedHotKey_;
+    std::unique_ptr<PreferencesWindow> preferencesWindow_;
     bool refusedHotKeyShown_ = false;
     std::unique_ptr<KeyBoardEventSimu> keyboard_;
     std::unique_ptr<PasteBoard> pasteBoard_;

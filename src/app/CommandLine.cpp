@@ -21,8 +21,8 @@
 namespace CommandLine {
 namespace {
 
-const QStringList kVerbs = {"list",  "search", "clipboards", "copy",   "paste",
-                            "pause", "resume", "quit",       "toggle", "salvage"};
+const QStringList kVerbs = {"list",   "search", "clipboards", "copy",        "paste",  "pause",
+                            "resume", "quit",   "toggle",     "preferences", "salvage"};
 
 struct Options
 {
@@ -334,6 +334,7 @@ QString helpText()
         "  paste ITEM [--plain] [--clipboard NAME]         copy it and paste it into the active window\n"
         "  pause | resume                                  stop or restart recording copies\n"
         "  toggle                                          show or hide the quick search window\n"
+        "  preferences                                     open the preferences window\n"
         "  quit                                            end the running Brimble\n"
         "  salvage                                         rebuild a damaged history from its readable\n"
         "                                                  rows, keeping the damaged file beside it\n"

@@ -57,6 +57,43 @@ BRIMBLE_LOCALIZED(clickToRecord, "general.click_to_record")
 BRIMBLE_LOCALIZED(filterType, "general.filter_type")
 } // namespace LocalizedGeneral
 
+namespace LocalizedPreferences {
+BRIMBLE_LOCALIZED(generalTab, "preferences.general")
+BRIMBLE_LOCALIZED(keyBindingsTab, "preferences.key_bindings")
+BRIMBLE_LOCALIZED(rulesTab, "preferences.rules")
+BRIMBLE_LOCALIZED(launchAtLogin, "preferences.launch_at_login")
+BRIMBLE_LOCALIZED(autoPaste, "preferences.auto_paste")
+BRIMBLE_LOCALIZED(autoPasteWithoutXTest, "preferences.auto_paste_without_xtest")
+BRIMBLE_LOCALIZED(autoPasteOnWayland, "preferences.auto_paste_on_wayland")
+BRIMBLE_LOCALIZED(pasteAsPlainText, "preferences.paste_as_plain_text")
+BRIMBLE_LOCALIZED(deleteAfterPasted, "preferences.delete_after_pasted")
+BRIMBLE_LOCALIZED(moveUsedItemToFirst, "preferences.move_used_item_to_first")
+BRIMBLE_LOCALIZED(previewLinks, "preferences.preview_links")
+BRIMBLE_LOCALIZED(showTrayIcon, "preferences.show_tray_icon")
+BRIMBLE_LOCALIZED(sendCrashReports, "preferences.send_crash_reports")
+BRIMBLE_LOCALIZED(keepHistory, "preferences.keep_history")
+BRIMBLE_LOCALIZED(oneDay, "preferences.one_day")
+BRIMBLE_LOCALIZED(sevenDays, "preferences.seven_days")
+BRIMBLE_LOCALIZED(thirtyDays, "preferences.thirty_days")
+BRIMBLE_LOCALIZED(forever, "preferences.forever")
+BRIMBLE_LOCALIZED(showQuickSearchWindow, "preferences.show_quick_search_window")
+BRIMBLE_LOCALIZED(quickPasteModifier, "preferences.quick_paste_modifier")
+BRIMBLE_LOCALIZED(plainTextModifier, "preferences.plain_text_modifier")
+BRIMBLE_LOCALIZED(switchClipboardModifier, "preferences.switch_clipboard_modifier")
+BRIMBLE_LOCALIZED(modifiersCollide, "preferences.modifiers_collide")
+BRIMBLE_LOCALIZED(shortcutNeedsModifier, "preferences.shortcut_needs_modifier")
+BRIMBLE_LOCALIZED(noShortcut, "preferences.no_shortcut")
+BRIMBLE_LOCALIZED(ignoredAppsExplained, "preferences.ignored_apps_explained")
+BRIMBLE_LOCALIZED(addApplications, "preferences.add_applications")
+BRIMBLE_LOCALIZED(removeApplications, "preferences.remove_applications")
+BRIMBLE_LOCALIZED(chooseApplications, "preferences.choose_applications")
+BRIMBLE_LOCALIZED(desktopEntries, "preferences.desktop_entries")
+QString shortcutRefused(const QString& shortcut, const QString& reason, const QString& kept)
+{
+    return Localized::text("preferences.shortcut_refused").arg(shortcut, reason, kept);
+}
+} // namespace LocalizedPreferences
+
 namespace LocalizedMenu {
 BRIMBLE_LOCALIZED(quit, "menu.quit")
 BRIMBLE_LOCALIZED(preferences, "menu.preferences")

@@ -22,6 +22,41 @@ QString clickToRecord(); // "general.click_to_record"
 QString filterType();    // "general.filter_type"
 } // namespace LocalizedGeneral
 
+namespace LocalizedPreferences {
+QString generalTab();              // "preferences.general"
+QString keyBindingsTab();          // "preferences.key_bindings"
+QString rulesTab();                // "preferences.rules"
+QString launchAtLogin();           // "preferences.launch_at_login"
+QString autoPaste();               // "preferences.auto_paste"
+QString autoPasteWithoutXTest();   // "preferences.auto_paste_without_xtest"
+QString autoPasteOnWayland();      // "preferences.auto_paste_on_wayland"
+QString pasteAsPlainText();        // "preferences.paste_as_plain_text"
+QString deleteAfterPasted();       // "preferences.delete_after_pasted"
+QString moveUsedItemToFirst();     // "preferences.move_used_item_to_first"
+QString previewLinks();            // "preferences.preview_links"
+QString showTrayIcon();            // "preferences.show_tray_icon"
+QString sendCrashReports();        // "preferences.send_crash_reports"
+QString keepHistory();             // "preferences.keep_history"
+QString oneDay();                  // "preferences.one_day"
+QString sevenDays();               // "preferences.seven_days"
+QString thirtyDays();              // "preferences.thirty_days"
+QString forever();                 // "preferences.forever"
+QString showQuickSearchWindow();   // "preferences.show_quick_search_window"
+QString quickPasteModifier();      // "preferences.quick_paste_modifier"
+QString plainTextModifier();       // "preferences.plain_text_modifier"
+QString switchClipboardModifier(); // "preferences.switch_clipboard_modifier"
+QString modifiersCollide();        // "preferences.modifiers_collide"
+QString shortcutNeedsModifier();   // "preferences.shortcut_needs_modifier"
+QString noShortcut();              // "preferences.no_shortcut"
+QString ignoredAppsExplained();    // "preferences.ignored_apps_explained"
+QString addApplications();         // "preferences.add_applications"
+QString removeApplications();      // "preferences.remove_applications"
+QString chooseApplications();      // "preferences.choose_applications"
+QString desktopEntries();          // "preferences.desktop_entries"
+// "preferences.shortcut_refused": %1 the shortcut, %2 why, %3 the shortcut kept
+QString shortcutRefused(const QString& shortcut, const QString& reason, const QString& kept);
+} // namespace LocalizedPreferences
+
 namespace LocalizedMenu {
 QString quit();              // "menu.quit"
 QString preferences();       // "menu.preferences"

@@ -80,15 +80,16 @@ void Preferences::setFilePath(const QString& filePath)
     lastReportedProblem_.clear();
 }
 
-QJsonObject Preferences::read(bool* malformed) const
+QJsonObject Preferences::read(const QString& path, bool* malformed) const
 {
     if (malformed)
         *malformed = false;
-    QFile file(filePath_);
+    QFile file(path);
     QString problem;
     QJsonObject object;
     if (!file.open(QIODevice::ReadOnly)) {
-        if (!QFileInfo::exists(filePath_)) {
+        if (!QFileInfo::exists(path)) {
+            std::lock_guard lock(mutex_);
             lastReportedProblem_.clear();
             return {};
         }
@@ -99,6 +100,7 @@ QJsonObject Preferences::read(bool* malformed) const
             problem = QStringLiteral("is larger than %1 bytes").arg(kMaxFileSize);
         } else if (data.trimmed().isEmpty()) {
             // An empty file holds nothing worth keeping.
+            std::lock_guard lock(mutex_);
             lastReportedProblem_.clear();
             return {};
         } else {
@@ -114,26 +116,26 @@ QJsonObject Preferences::read(bool* malformed) const
                 object = document.object();
         }
     }
+    std::lock_guard lock(mutex_);
     if (problem.isEmpty()) {
         lastReportedProblem_.clear();
         return object;
     }
     if (malformed)
         *malformed = true;
-    const QFileInfo info(filePath_);
+    const QFileInfo info(path);
     const QString signature =
         problem + QString::number(info.size()) + QString::number(info.lastModified().toMSecsSinceEpoch());
     if (signature != lastReportedProblem_) {
         lastReportedProblem_ = signature;
-        Log::warning(kTag,
-                     QStringLiteral("%1 %2; every setting reads as its default").arg(filePath_, problem));
+        Log::warning(kTag, QStringLiteral("%1 %2; every setting reads as its default").arg(path, problem));
     }
     return {};
 }
 
-bool Preferences::write(const QJsonObject& object, bool keepMalformedCopy)
+bool Preferences::write(const QString& path, const QJsonObject& object, bool keepMalformedCopy)
 {
-    const QFileInfo info(filePath_);
+    const QFileInfo info(path);
     const QString directory = info.absolutePath();
     if (!QFileInfo::exists(directory)) {
         if (!QDir().mkpath(directory)) {
@@ -146,30 +148,28 @@ bool Preferences::write(const QJsonObject& object, bool keepMalformedCopy)
     if (keepMalformedCopy) {
         // The user's broken file is moved aside rather than overwritten, so whatever it held
         // can still be recovered by hand.
-        const QString badPath = filePath_ + ".bad";
-        if (::rename(QFile::encodeName(filePath_).constData(), QFile::encodeName(badPath).constData()) != 0 &&
+        const QString badPath = path + ".bad";
+        if (::rename(QFile::encodeName(path).constData(), QFile::encodeName(badPath).constData()) != 0 &&
             errno != ENOENT) {
             Log::warning(kTag, QStringLiteral("cannot move %1 aside (%2); setting not saved")
-                                   .arg(filePath_, QString::fromLocal8Bit(std::strerror(errno))));
+                                   .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
             return false;
         }
         Log::warning(kTag, QStringLiteral("kept the unusable settings file as %1").arg(badPath));
     }
 
-    QSaveFile file(filePath_);
+    QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        Log::warning(
-            kTag,
-            QStringLiteral("cannot write %1 (%2); setting not saved").arg(filePath_, file.errorString()));
+        Log::warning(kTag,
+                     QStringLiteral("cannot write %1 (%2); setting not saved").arg(path, file.errorString()));
         return false;
     }
     ::fchmod(file.handle(), 0600);
     file.write(QJsonDocument(object).toJson(QJsonDocument::Indented));
     // commit() syncs the file to disk before it replaces the old one.
     if (!file.commit()) {
-        Log::warning(
-            kTag,
-            QStringLiteral("cannot write %1 (%2); setting not saved").arg(filePath_, file.errorString()));
+        Log::warning(kTag,
+                     QStringLiteral("cannot write %1 (%2); setting not saved").arg(path, file.errorString()));
         return false;
     }
     syncDirectory(directory);
@@ -178,17 +178,17 @@ bool Preferences::write(const QJsonObject& object, bool keepMalformedCopy)
 
 void Preferences::modify(const std::function<void(QJsonObject&)>& change)
 {
-    std::lock_guard lock(mutex_);
+    std::lock_guard writing(writeMutex_);
+    const QString path = filePath();
     bool malformed = false;
-    QJsonObject object = read(&malformed);
+    QJsonObject object = read(path, &malformed);
     change(object);
-    write(object, malformed);
+    write(path, object, malformed);
 }
 
 std::optional<QJsonValue> Preferences::value(const QString& key) const
 {
-    std::lock_guard lock(mutex_);
-    const QJsonObject object = read();
+    const QJsonObject object = read(filePath());
     const auto it = object.constFind(key);
     if (it == object.constEnd())
         return std::nullopt;

@@ -99,13 +99,18 @@ public:
     void setLoginItemSwitch(LoginItemSwitch fn);
 
 private:
-    // Both expect mutex_ to be held. read() reports whether the file on disk is unusable, so
-    // that the next write keeps a copy of it instead of silently replacing it.
-    QJsonObject read(bool* malformed = nullptr) const;
-    bool write(const QJsonObject& object, bool keepMalformedCopy);
+    // read() reports whether the file on disk is unusable, so that the next write keeps a copy
+    // of it instead of silently replacing it. write() expects writeMutex_ to be held.
+    QJsonObject read(const QString& filePath, bool* malformed = nullptr) const;
+    bool write(const QString& filePath, const QJsonObject& object, bool keepMalformedCopy);
     void modify(const std::function<void(QJsonObject&)>& change);
 
+    // Guards the members below; never held while the file is read or written.
     mutable std::mutex mutex_;
+    // Serialises read-modify-write cycles. Readers do not take it: every write replaces the
+    // file by a rename, so a reader sees the old or the new file whole, and a reader on the GUI
+    // thread never waits for a writer's fsync.
+    std::mutex writeMutex_;
     QString filePath_;
     LoginItemSwitch loginItemSwitch_;
     // Readers run every half second; a broken file is reported once per version of it.

@@ -1,5 +1,7 @@
 #include "app/StatusBarMenu.h"
 
+#include "app/EventBus.h"
+#include "app/EventNames.h"
 #include "app/Localized.h"
 #include "common/Log.h"
 #include "platform/Workspace.h"
@@ -25,6 +27,9 @@ StatusBarMenu::StatusBarMenu(bool recordingPaused, Workspace& workspace, Actions
             actions_.showQuickSearchWindow();
     });
     addSeparator();
+    preferencesItem_ = addAction(LocalizedMenu::preferences() + QStringLiteral("\u2026"), this,
+                                 &StatusBarMenu::openPreferences);
+    preferencesItem_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
     helpItem_ = addAction(LocalizedMenu::help(), this, [this] {
         if (!workspace_.openUrl(helpUrl))
             Log::warning(kTag, QStringLiteral("cannot open the help page"));
@@ -36,6 +41,20 @@ StatusBarMenu::StatusBarMenu(bool recordingPaused, Workspace& workspace, Actions
     quitItem_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     setRecordingPaused(recordingPaused);
+    // The quick search window asks for the preferences with Ctrl+comma.
+    EventBus::onMainThread(this, EventName::openPreferencesWindow,
+                           [this](const Notification&) { openPreferences(); });
+}
+
+StatusBarMenu::~StatusBarMenu()
+{
+    EventBus::unregister(this);
+}
+
+void StatusBarMenu::openPreferences()
+{
+    if (actions_.openPreferences)
+        actions_.openPreferences();
 }
 
 void StatusBarMenu::setRecordingPaused(bool paused)

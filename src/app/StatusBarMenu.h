@@ -10,8 +10,8 @@ class QMessageBox;
 class Workspace;
 
 // The tray icon's menu (the quick search window's menu button opens the same one where the
-// desktop has no tray): pause or resume recording, open the quick search window, help, about
-// and quit.
+// desktop has no tray): pause or resume recording, open the quick search window, the
+// preferences (also asked for by "open_preferences_window"), help, about and quit.
 class StatusBarMenu : public QMenu
 {
     Q_OBJECT
@@ -24,9 +24,11 @@ public:
         // is stored.
         std::function<void(bool paused, std::function<void()> done)> setPauseRecording;
         std::function<void()> showQuickSearchWindow;
+        std::function<void()> openPreferences;
     };
 
     StatusBarMenu(bool recordingPaused, Workspace& workspace, Actions actions, QWidget* parent = nullptr);
+    ~StatusBarMenu() override;
 
     // Follows the pause switch when it changed elsewhere (`brimble pause`).
     void setRecordingPaused(bool paused);
@@ -34,6 +36,7 @@ public:
 
     QAction* pauseRecordingItem() const { return pauseRecordingItem_; }
     QAction* showQuickSearchItem() const { return showQuickSearchItem_; }
+    QAction* preferencesItem() const { return preferencesItem_; }
     QAction* helpItem() const { return helpItem_; }
     QAction* aboutItem() const { return aboutItem_; }
     QAction* quitItem() const { return quitItem_; }
@@ -41,12 +44,14 @@ public:
 private:
     void pauseRecording();
     void showAboutPanel();
+    void openPreferences();
 
     Workspace& workspace_;
     Actions actions_;
     bool paused_;
     QAction* pauseRecordingItem_;
     QAction* showQuickSearchItem_;
+    QAction* preferencesItem_;
     QAction* helpItem_;
     QAction* aboutItem_;
     QAction* quitItem_;

@@ -11,6 +11,8 @@ public:
     // Whether a paste may be sent to the target: the display offers key synthesis and the
     // target is a window we can reach.
     virtual bool isTrusted(const RunningApplication* target) = 0;
+    // Whether the display offers key synthesis at all, whatever the target.
+    virtual bool canSynthesize() const = 0;
 
     // Waits (at most 2 s) until the user has released the modifiers, then sends the paste
     // chord: Ctrl+V, or Shift+Insert for terminal emulators. False when nothing was sent.

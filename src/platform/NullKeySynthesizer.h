@@ -8,6 +8,7 @@ class NullKeySynthesizer : public KeySynthesizer
 {
 public:
     bool isTrusted(const RunningApplication*) override { return false; }
+    bool canSynthesize() const override { return false; }
     bool sendPaste(const RunningApplication*) override { return false; }
     bool isTerminal(const RunningApplication* target) const override
     {

@@ -1,3 +1,5 @@
+#include "app/EventBus.h"
+#include "app/EventNames.h"
 #include "app/Localized.h"
 #include "app/StatusBarMenu.h"
 #include "platform/fake/FakeWorkspace.h"
@@ -24,6 +26,7 @@ private:
     QList<bool> requestedPauses_;
     std::function<void()> pendingDone_;
     int showCalls_ = 0;
+    int preferencesCalls_ = 0;
 };
 
 StatusBarMenu::Actions TestStatusBarMenu::actions()
@@ -32,7 +35,7 @@ StatusBarMenu::Actions TestStatusBarMenu::actions()
                 requestedPauses_.append(paused);
                 pendingDone_ = std::move(done);
             },
-            [this] { ++showCalls_; }};
+            [this] { ++showCalls_; }, [this] { ++preferencesCalls_; }};
 }
 
 void TestStatusBarMenu::itemsAndWhatTheyDo()
@@ -44,12 +47,17 @@ void TestStatusBarMenu::itemsAndWhatTheyDo()
         QVERIFY(action->isSeparator() || action->isEnabled());
     }
     QCOMPARE(titles,
-             QStringList({"Pause Recording", "", "Show Clipboard History", "", "Help", "About", "", "Quit"}));
+             QStringList({"Pause Recording", "", "Show Clipboard History", "", "Preferences\u2026", "Help",
+                          "About", "", "Quit"}));
 
     menu.showQuickSearchItem()->trigger();
     QCOMPARE(showCalls_, 1);
     menu.helpItem()->trigger();
     QCOMPARE(workspace_.openedUrls(), QList<QUrl>{StatusBarMenu::helpUrl});
+    // The item, and Ctrl+comma in the quick search window through the bus.
+    menu.preferencesItem()->trigger();
+    EventBus::post(EventName::openPreferencesWindow);
+    QCOMPARE(preferencesCalls_, 2);
 }
 
 void TestStatusBarMenu::pauseItemFollowsTheSwitch()

@@ -10,6 +10,12 @@ bool FakeKeySynthesizer::isTrusted(const RunningApplication* target)
     return trusted_ && target != nullptr;
 }
 
+bool FakeKeySynthesizer::canSynthesize() const
+{
+    QMutexLocker lock(&mutex_);
+    return trusted_;
+}
+
 bool FakeKeySynthesizer::sendPaste(const RunningApplication* target)
 {
     if (!isTrusted(target))

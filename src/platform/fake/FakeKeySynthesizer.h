@@ -16,6 +16,7 @@ public:
     };
 
     bool isTrusted(const RunningApplication* target) override;
+    bool canSynthesize() const override;
     bool sendPaste(const RunningApplication* target) override;
     bool isTerminal(const RunningApplication* target) const override;
 

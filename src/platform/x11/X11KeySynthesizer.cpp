@@ -67,6 +67,11 @@ bool X11KeySynthesizer::isTrusted(const RunningApplication* target)
     return windowExists(target->windowId);
 }
 
+bool X11KeySynthesizer::canSynthesize() const
+{
+    return hasXTest_ && !xtestDisabledByEnvironment() && !xcb_connection_has_error(connection_);
+}
+
 bool X11KeySynthesizer::isTerminal(const RunningApplication* target) const
 {
     return target && TerminalClasses::isTerminalClass(target->windowClass);

@@ -19,6 +19,7 @@ public:
     X11KeySynthesizer& operator=(const X11KeySynthesizer&) = delete;
 
     bool isTrusted(const RunningApplication* target) override;
+    bool canSynthesize() const override;
     bool sendPaste(const RunningApplication* target) override;
     bool isTerminal(const RunningApplication* target) const override;
 

@@ -1,0 +1,234 @@
+#include "module/preferences/PreferencesGeneralViewController.h"
+
+#include "app/EventBus.h"
+#include "app/EventNames.h"
+#include "app/Localized.h"
+#include "app/Preferences.h"
+#include "common/Dispatch.h"
+#include "common/Log.h"
+#include "common/SerialQueue.h"
+#include "model/CoreDataManager.h"
+#include "model/RetentionRule.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include <iterator>
+
+namespace {
+const QString kTag = QStringLiteral("PreferencesGeneral");
+}
+
+int PreferencesGeneralViewController::stopForLevel(qint64 level)
+{
+    for (int stop = 0; stop < int(std::size(retentionLevels)) - 1; ++stop)
+        if (retentionLevels[stop] == level)
+            return stop;
+    return int(std::size(retentionLevels)) - 1;
+}
+
+qint64 PreferencesGeneralViewController::levelForStop(int stop)
+{
+    return retentionLevels[std::clamp(stop, 0, int(std::size(retentionLevels)) - 1)];
+}
+
+bool PreferencesGeneralViewController::shortensRetention(qint64 from, qint64 to)
+{
+    const auto before = RetentionRule::maxAgeSeconds(from);
+    const auto after = RetentionRule::maxAgeSeconds(to);
+    return after && (!before || *after < *before);
+}
+
+PreferencesGeneralViewController::PreferencesGeneralViewController(PreferencesActions actions,
+                                                                   SerialQueue& writes, QWidget* parent)
+    : QWidget(parent), actions_(std::move(actions)), writes_(writes)
+{
+    const Preferences& preferences = Preferences::shared();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 16, 20, 16);
+    layout->setSpacing(8);
+
+    launchAtLogin_ = addCheckBox(LocalizedPreferences::launchAtLogin(), preferences.launchAtLogin());
+    enableAutoPasteToCurrentApp_ =
+        addCheckBox(LocalizedPreferences::autoPaste(), preferences.autoPasteToCurrentApp());
+
+    // The hint sits under the check box it explains and takes room only when shown.
+    auto* hint = new QWidget(this);
+    auto* hintLayout = new QHBoxLayout(hint);
+    hintLayout->setContentsMargins(24, 0, 0, 4);
+    accessibilityInfoText_ = new QLabel(hint);
+    accessibilityInfoText_->setWordWrap(true);
+    QPalette hintPalette = accessibilityInfoText_->palette();
+    hintPalette.setColor(QPalette::WindowText, hintPalette.color(QPalette::PlaceholderText));
+    accessibilityInfoText_->setPalette(hintPalette);
+    turnOnAccessibilityButton_ = new QPushButton(LocalizedAlert::learnMore(), hint);
+    hintLayout->addWidget(accessibilityInfoText_, 1);
+    hintLayout->addWidget(turnOnAccessibilityButton_, 0, Qt::AlignTop);
+    layout->addWidget(hint);
+    connect(turnOnAccessibilityButton_, &QPushButton::clicked, this,
+            [this] { buttonValueChanged(turnOnAccessibilityButton_); });
+
+    pasteAsPlainText_ = addCheckBox(LocalizedPreferences::pasteAsPlainText(), preferences.pasteAsPlainText());
+    deleteAfterPasted_ =
+        addCheckBox(LocalizedPreferences::deleteAfterPasted(), preferences.deleteAfterPasted());
+    autoMoveUsedHistoryItemToFirst_ =
+        addCheckBox(LocalizedPreferences::moveUsedItemToFirst(), preferences.autoMoveUsedItemToFirst());
+    autoPreviewLinkButton_ = addCheckBox(LocalizedPreferences::previewLinks(), preferences.autoPreviewLink());
+    showIconInMenuBarButton_ =
+        addCheckBox(LocalizedPreferences::showTrayIcon(), preferences.showIconInMenuBar());
+    sendCrashLogsAutomatically_ =
+        addCheckBox(LocalizedPreferences::sendCrashReports(), preferences.autoSendCrashLogs());
+
+    layout->addSpacing(12);
+    auto* keepHistory = new QLabel(LocalizedPreferences::keepHistory(), this);
+    layout->addWidget(keepHistory);
+    auto* retention = new QGridLayout;
+    retention->setContentsMargins(8, 0, 8, 0);
+    historyCapacity_ = new QSlider(Qt::Horizontal, this);
+    historyCapacity_->setRange(0, int(std::size(retentionLevels)) - 1);
+    historyCapacity_->setPageStep(1);
+    historyCapacity_->setTickPosition(QSlider::TicksBelow);
+    historyCapacity_->setTickInterval(1);
+    // Reported on release (and per key step), never while the knob is dragged: a lower stop
+    // asks first, and a question in the middle of a drag would interrupt it.
+    historyCapacity_->setTracking(false);
+    keepHistory->setBuddy(historyCapacity_);
+    storedCapacity_ = preferences.historyCapacity();
+    historyCapacity_->setValue(stopForLevel(storedCapacity_));
+    // Six equal columns: the inner captions span two each, which centres them under the ticks
+    // at a third and two thirds of the slider.
+    retention->addWidget(historyCapacity_, 0, 0, 1, 6);
+    for (int column = 0; column < 6; ++column)
+        retention->setColumnStretch(column, 1);
+    retention->addWidget(new QLabel(LocalizedPreferences::oneDay(), this), 1, 0, Qt::AlignLeft);
+    retention->addWidget(new QLabel(LocalizedPreferences::sevenDays(), this), 1, 1, 1, 2, Qt::AlignHCenter);
+    retention->addWidget(new QLabel(LocalizedPreferences::thirtyDays(), this), 1, 3, 1, 2, Qt::AlignHCenter);
+    retention->addWidget(new QLabel(LocalizedPreferences::forever(), this), 1, 5, Qt::AlignRight);
+    layout->addLayout(retention);
+    layout->addStretch(1);
+    connect(historyCapacity_, &QSlider::valueChanged, this,
+            &PreferencesGeneralViewController::sliderValueChanged);
+
+    EventBus::onMainThread(this, EventName::didBaseWindowBecomeKey,
+                           [this](const Notification&) { refreshAccessibilityHint(); });
+    refreshAccessibilityHint();
+}
+
+PreferencesGeneralViewController::~PreferencesGeneralViewController()
+{
+    EventBus::unregister(this);
+}
+
+QCheckBox* PreferencesGeneralViewController::addCheckBox(const QString& text, bool checked)
+{
+    auto* box = new QCheckBox(text, this);
+    box->setChecked(checked);
+    layout()->addWidget(box);
+    connect(box, &QCheckBox::toggled, this, [this, box] { buttonValueChanged(box); });
+    return box;
+}
+
+void PreferencesGeneralViewController::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    refreshAccessibilityHint();
+}
+
+void PreferencesGeneralViewController::refreshAccessibilityHint()
+{
+    const QString limitation = actions_.autoPasteLimitation ? actions_.autoPasteLimitation() : QString();
+    const bool shown = enableAutoPasteToCurrentApp_->isChecked() && !limitation.isEmpty();
+    accessibilityInfoText_->setText(limitation);
+    accessibilityInfoText_->parentWidget()->setVisible(shown);
+}
+
+void PreferencesGeneralViewController::buttonValueChanged(QObject* sender)
+{
+    auto* box = qobject_cast<QCheckBox*>(sender);
+    const bool on = box && box->isChecked();
+    // Each write syncs the file to disk; the queue keeps them in the order they were made.
+    const auto store = [this](std::function<void()> write) { writes_.async(std::move(write)); };
+    if (sender == launchAtLogin_) {
+        // The switch writes the autostart entry too, on the same queue.
+        store([on] { Preferences::shared().setLaunchAtLogin(on); });
+    } else if (sender == enableAutoPasteToCurrentApp_) {
+        store([on] { Preferences::shared().setAutoPasteToCurrentApp(on); });
+        refreshAccessibilityHint();
+    } else if (sender == pasteAsPlainText_) {
+        store([on] { Preferences::shared().setPasteAsPlainText(on); });
+    } else if (sender == deleteAfterPasted_) {
+        store([on] { Preferences::shared().setDeleteAfterPasted(on); });
+    } else if (sender == autoMoveUsedHistoryItemToFirst_) {
+        store([on] { Preferences::shared().setAutoMoveUsedItemToFirst(on); });
+    } else if (sender == turnOnAccessibilityButton_) {
+        if (actions_.openAutoPasteHelp)
+            actions_.openAutoPasteHelp();
+    } else if (sender == sendCrashLogsAutomatically_) {
+        store([on] { Preferences::shared().setAutoSendCrashLogs(on); });
+    } else if (sender == showIconInMenuBarButton_) {
+        store([on] { Preferences::shared().setShowIconInMenuBar(on); });
+        if (actions_.setStatusItemShown)
+            actions_.setStatusItemShown(on);
+    } else if (sender == autoPreviewLinkButton_) {
+        store([on] { Preferences::shared().setAutoPreviewLink(on); });
+    } else {
+        Log::error(QStringLiteral("valueChanged"), QStringLiteral("unknown button"));
+    }
+}
+
+void PreferencesGeneralViewController::sliderValueChanged()
+{
+    const int stop = historyCapacity_->value();
+    // A level the slider has no stop for shows as "for ever", which it means; leaving the
+    // knob there changes nothing.
+    if (stop == stopForLevel(storedCapacity_))
+        return;
+    const qint64 level = levelForStop(stop);
+    if (!shortensRetention(storedCapacity_, level)) {
+        storeCapacity(level, false);
+        return;
+    }
+    auto* alert = new QMessageBox(QMessageBox::Warning, LocalizedAlert::reduceHistoryCapacity(),
+                                  LocalizedAlert::reduceHistoryCapacity(), QMessageBox::NoButton, window());
+    alert->setInformativeText(LocalizedAlert::thisActionCanNotBeUndo());
+    auto* remove = alert->addButton(LocalizedAlert::deleteButton(), QMessageBox::DestructiveRole);
+    // Return keeps the history; deleting takes a deliberate choice.
+    QPushButton* cancel = alert->addButton(LocalizedAlert::cancel(), QMessageBox::RejectRole);
+    alert->setDefaultButton(cancel);
+    alert->setEscapeButton(cancel);
+    alert->setWindowModality(Qt::WindowModal);
+    alert->setAttribute(Qt::WA_DeleteOnClose);
+    capacityAlert_ = alert;
+    // Any answer but Delete, closing the alert included, puts the knob back where the stored
+    // level is, so the slider never shows a period that is not in effect.
+    connect(alert, &QMessageBox::finished, this, [this, alert, remove, level] {
+        if (alert->clickedButton() == remove) {
+            storeCapacity(level, true);
+            return;
+        }
+        const QSignalBlocker blocker(historyCapacity_);
+        historyCapacity_->setValue(stopForLevel(storedCapacity_));
+    });
+    alert->open();
+}
+
+void PreferencesGeneralViewController::storeCapacity(qint64 level, bool shortened)
+{
+    storedCapacity_ = level;
+    writes_.async([level, shortened] {
+        Preferences::shared().setHistoryCapacity(level);
+        if (!shortened)
+            return;
+        // After the write: the sweep asks the preferences for the level it applies.
+        CoreDataManager::shared().sweepExpired([](qint64 deleted) {
+            Log::info(kTag, QStringLiteral("shorter retention removed %1 item(s)").arg(deleted));
+            Dispatch::main([] { EventBus::post(EventName::updateDefaultPasteInfoList); });
+        });
+    });
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "module/preferences/PreferencesActions.h"
+
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+class SerialQueue;
+class ShortCutRecordView;
+
+// The Key Bindings tab: the recorder of the global shortcut and the modifier sets of quick
+// paste, plain-text paste and clipboard switching. A recorded shortcut is registered at once
+// (the old one released); one the desktop refuses is reported beside the recorder and the
+// previous shortcut stays. Preference writes go to the preferences queue.
+class PreferencesKeyBindingViewController : public QWidget
+{
+    Q_OBJECT
+public:
+    static inline const QString recorderName = QStringLiteral("showPasteHistoryViewShortCutView");
+
+    // The modifier sets a popup offers, in menu order: each modifier alone, then the pairs.
+    static QList<quint32> modifierSets();
+    // The popup row for stored modifiers: the first set that holds all of them; none when no
+    // set does.
+    static std::optional<int> rowForModifiers(quint32 carbonModifiers);
+
+    PreferencesKeyBindingViewController(PreferencesActions actions, SerialQueue& writes,
+                                        QWidget* parent = nullptr);
+
+    ShortCutRecordView* showQuickSearchWindowShortCutView() const { return recorder_; }
+    QLabel* shortcutNote() const { return shortcutNote_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void didSetShortcut(const std::optional<KeyCombo>& combo);
+    void buttonClicked(QComboBox* sender);
+    void refreshModifierWarning();
+    QComboBox* addPopup(const QString& label, quint32 stored);
+
+    PreferencesActions actions_;
+    SerialQueue& writes_;
+    ShortCutRecordView* recorder_;
+    QLabel* shortcutNote_;
+    QComboBox* quickPasteKeyButton_ = nullptr;
+    QComboBox* pasteAsPlainTextButton_ = nullptr;
+    QComboBox* switchClipboardButton_ = nullptr;
+    QLabel* modifierWarning_ = nullptr;
+    // The shortcut as this tab last stored it.
+    std::optional<KeyCombo> storedShortcut_;
+};
