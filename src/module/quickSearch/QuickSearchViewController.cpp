@@ -11,9 +11,11 @@
 #include "model/CoreDataManager.h"
 #include "module/quickSearch/QuickSearchViewWindow.h"
 #include "module/quickSearch/SearchEngine.h"
+#include "module/quickSearch/view/QuickSearchClipboardHeader.h"
 #include "module/quickSearch/view/QuickSearchPasteInfItemDelegate.h"
 #include "module/quickSearch/view/QuickSearchPasteInfListModel.h"
 #include "module/quickSearch/view/QuickSearchThumbnailCache.h"
+#include "module/quickSearch/view/QuickSelectClipBoardView.h"
 #include "platform/IconCache.h"
 #include "platform/KeyCombo.h"
 #include "platform/KeyTable.h"
@@ -77,6 +79,12 @@ QuickSearchKeyCommand QuickSearchViewController::commandForKey(int key, quint32 
             return {Command::quickPaste, false,
                     holdsAll(modifiers, preferences.plainTextModifier) || preferences.pasteAsPlainText, row};
     }
+    // Before the Ctrl commands: the chord is Ctrl+Tab by default.
+    if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) && preferences.switchClipboardModifier != 0 &&
+        modifiers == preferences.switchClipboardModifier)
+        return {Command::switchClipboard};
+    if ((key == Qt::Key_Menu && modifiers == 0) || (key == Qt::Key_F10 && modifiers == shift))
+        return {Command::itemMenu};
     if (modifiers == 0 || modifiers == shift) {
         const bool extend = modifiers == shift;
         switch (key) {
@@ -114,6 +122,8 @@ QuickSearchKeyCommand QuickSearchViewController::commandForKey(int key, quint32 
             return {Command::cut};
         case Qt::Key_F:
             return {Command::focusSearch};
+        case Qt::Key_S:
+            return {Command::save};
         case Qt::Key_Backspace:
         case Qt::Key_Delete:
             return {Command::deleteSelected};
@@ -140,6 +150,8 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
     : QWidget(parent), menu_(menu), searchField_(new QLineEdit(this)), menuButton_(new QToolButton(this)),
       listView_(new QListView(this)), emptyText_(new QLabel(LocalizedQuickView::empty(), this)),
       thumbnails_(new QuickSearchThumbnailCache({}, this)),
+      clipboardHeader_(new QuickSearchClipboardHeader(this)), selector_(new QuickSelectClipBoardView(this)),
+      itemMenu_(new QuickSearchPasteInfItemMenu(this)),
       delegate_(new QuickSearchPasteInfItemDelegate(thumbnails_, this)),
       model_(new QuickSearchPasteInfListModel(databasePath, this)), engine_(new SearchEngine(this)),
       matchQueue_(std::make_unique<SerialQueue>(QStringLiteral("brimble.quicksearch.match")))
@@ -212,6 +224,7 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
     auto* header = new QHBoxLayout;
     header->setContentsMargins(12, 6, 8, 6);
     header->addWidget(searchField_, 1);
+    header->addWidget(clipboardHeader_);
     header->addWidget(menuButton_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -270,7 +283,9 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
             Log::error(QStringLiteral("ON_FLAG_CHANGED_EVENT_NAME"), QStringLiteral("receive object nil"));
     });
 
-    model_->loadHistory(defaultCategoryUuid);
+    connectClipboards();
+    model_->loadHistory(selectedCategoryUuid_);
+    reloadClipboards();
     CoreDataManager::shared().sweepExpired();
 }
 
@@ -313,6 +328,7 @@ void QuickSearchViewController::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     emptyText_->setGeometry(listView_->geometry());
+    selector_->setGeometry(0, listView_->y(), width(), height() - listView_->y());
 }
 
 void QuickSearchViewController::search(const QString& text)
@@ -321,19 +337,19 @@ void QuickSearchViewController::search(const QString& text)
     if (query_.isEmpty()) {
         engine_->cancel();
         searchGeneration_ = 0;
-        if (!model_->isShowingHistory())
-            model_->loadHistory(defaultCategoryUuid);
+        if (!model_->isShowingHistory() || model_->categoryUuid() != selectedCategoryUuid_)
+            model_->loadHistory(selectedCategoryUuid_);
         return;
     }
     parsedQuery_ = SearchHelper::parseQuery(query_);
-    searchGeneration_ = engine_->search(defaultCategoryUuid, parsedQuery_);
+    searchGeneration_ = engine_->search(selectedCategoryUuid_, parsedQuery_);
 }
 
 void QuickSearchViewController::applyResults(quint64 generation, const SearchResults& results)
 {
     if (generation != searchGeneration_)
         return;
-    model_->showResults(defaultCategoryUuid, results);
+    model_->showResults(selectedCategoryUuid_, results);
 }
 
 void QuickSearchViewController::matchNewItems(const QList<qint64>& ids)
@@ -344,10 +360,11 @@ void QuickSearchViewController::matchNewItems(const QList<qint64>& ids)
     SearchEngine* engine = engine_;
     const ParsedQuery query = parsedQuery_;
     const QString text = query_;
-    matchQueue_->async([self, engine, query, text, ids] {
+    const QString categoryUuid = selectedCategoryUuid_;
+    matchQueue_->async([self, engine, query, text, categoryUuid, ids] {
         QList<qint64> matching;
         for (qint64 id : ids)
-            if (engine->matches(defaultCategoryUuid, query, id).value_or(false))
+            if (engine->matches(categoryUuid, query, id).value_or(false))
                 matching.append(id);
         if (matching.isEmpty())
             return;
@@ -360,9 +377,15 @@ void QuickSearchViewController::matchNewItems(const QList<qint64>& ids)
 
 void QuickSearchViewController::onKeyDown(QKeyEvent* event)
 {
+    // The name being typed keeps its keys; the arrows move the grid's highlight while it shows.
+    if (clipboardHeader_->isRenaming() || selector_->moveHighlight(event->key())) {
+        event->setAccepted(!clipboardHeader_->isRenaming());
+        return;
+    }
     const Preferences& preferences = Preferences::shared();
     const KeyPreferences keyPreferences{preferences.quickPasteModifier(), preferences.plainTextModifier(),
-                                        preferences.pasteAsPlainText()};
+                                        preferences.pasteAsPlainText(),
+                                        preferences.switchClipboardModifier()};
     const QuickSearchKeyCommand command = commandForKey(
         event->key(), event->nativeScanCode(), KeyTable::carbonModifiers(event->modifiers()), keyPreferences);
     if (command.kind != QuickSearchKeyCommand::none && perform(command))
@@ -374,7 +397,11 @@ void QuickSearchViewController::onKeyDown(QKeyEvent* event)
 void QuickSearchViewController::onModifiersChanged(Qt::KeyboardModifiers modifiers)
 {
     const quint32 quickPaste = Preferences::shared().quickPasteModifier();
-    const bool shown = isVisible() && holdsAll(KeyTable::carbonModifiers(modifiers), quickPaste);
+    const quint32 held = KeyTable::carbonModifiers(modifiers);
+    // Letting go of the switch chord takes the highlighted clipboard.
+    if (selector_->isVisible() && !holdsAll(held, Preferences::shared().switchClipboardModifier()))
+        selector_->finish();
+    const bool shown = isVisible() && holdsAll(held, quickPaste);
     if (shown)
         delegate_->setQuickPasteModifierText(KeyTable::modifiersText(quickPaste));
     delegate_->setQuickPasteBadgesShown(shown);
@@ -420,21 +447,28 @@ bool QuickSearchViewController::perform(const QuickSearchKeyCommand& command)
         writeRows(selectedRows(), false, false, true);
         return true;
     case QuickSearchKeyCommand::deleteSelected: {
-        QList<qint64> ids;
-        for (int selected : selectedRows())
-            ids.append(model_->idAt(selected));
+        const QList<qint64> ids = selectedIds();
         if (!ids.isEmpty())
             CoreDataManager::shared().deletePasteInfIds(ids);
         return true;
     }
     case QuickSearchKeyCommand::moveSelectedToTop: {
-        QList<qint64> ids;
-        for (int selected : selectedRows())
-            ids.append(model_->idAt(selected));
+        const QList<qint64> ids = selectedIds();
         if (!ids.isEmpty())
             CoreDataManager::shared().movePasteInfsToTop(ids);
         return true;
     }
+    case QuickSearchKeyCommand::save:
+        saveSelectedItems();
+        return true;
+    case QuickSearchKeyCommand::switchClipboard:
+        selector_->setGeometry(0, listView_->y(), width(), height() - listView_->y());
+        selector_->show(clipBoards_, selectedCategoryUuid_);
+        return true;
+    case QuickSearchKeyCommand::itemMenu:
+        if (row >= 0)
+            showItemMenu(row, listView_->viewport()->mapToGlobal(listView_->visualRect(current).center()));
+        return true;
     case QuickSearchKeyCommand::focusSearch:
         searchField_->setFocus(Qt::ShortcutFocusReason);
         searchField_->selectAll();
