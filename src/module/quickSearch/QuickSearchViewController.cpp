@@ -22,6 +22,7 @@
 
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -83,7 +84,8 @@ QuickSearchKeyCommand QuickSearchViewController::commandForKey(int key, quint32 
     if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) && preferences.switchClipboardModifier != 0 &&
         modifiers == preferences.switchClipboardModifier)
         return {Command::switchClipboard};
-    if ((key == Qt::Key_Menu && modifiers == 0) || (key == Qt::Key_F10 && modifiers == shift))
+    // The Menu key arrives as a context menu request of the search field (see eventFilter).
+    if (key == Qt::Key_F10 && modifiers == shift)
         return {Command::itemMenu};
     if (modifiers == 0 || modifiers == shift) {
         const bool extend = modifiers == shift;
@@ -234,6 +236,7 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
     layout->addWidget(listView_, 1);
 
     connect(searchField_, &QLineEdit::textChanged, this, &QuickSearchViewController::search);
+    searchField_->installEventFilter(this);
     connect(engine_, &SearchEngine::firstResults, this, &QuickSearchViewController::applyResults);
     connect(engine_, &SearchEngine::finished, this, [this](quint64 generation, const SearchResults& results) {
         if (generation != searchGeneration_)
@@ -304,6 +307,17 @@ QList<int> QuickSearchViewController::selectedRows() const
             rows.append(index.row());
     std::sort(rows.begin(), rows.end());
     return rows;
+}
+
+bool QuickSearchViewController::eventFilter(QObject* watched, QEvent* event)
+{
+    // The keyboard's menu key asks the focused field for its menu; the item's menu is meant.
+    if (watched == searchField_ && event->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
+        perform({QuickSearchKeyCommand::itemMenu});
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void QuickSearchViewController::showEvent(QShowEvent* event)

@@ -57,10 +57,31 @@ void QuickSearchViewController::showItemMenu(int row, const QPoint& globalPos)
 {
     if (!selectedRows().contains(row))
         moveSelection(row, false);
-    const std::optional<PasteInfRow> shown = model_->rowAt(row);
-    itemMenu_->prepare(shown ? shown->displayType : std::nullopt, clipBoards_,
-                       Preferences::shared().plainTextModifier());
-    itemMenu_->popup(globalPos);
+    const qint64 id = model_->idAt(row);
+    QPointer<QuickSearchViewController> self(this);
+    const auto popUp = [self, globalPos](std::optional<PasteInfoDisplayType> type) {
+        Dispatch::main([self, globalPos, type] {
+            if (!self)
+                return;
+            self->itemMenu_->prepare(type, self->clipBoards_, Preferences::shared().plainTextModifier());
+            self->itemMenu_->popup(globalPos);
+        });
+    };
+    // The listed row may predate the item's classification; an item never classified is
+    // classified now, so a fresh copy offers what it can do.
+    model_->performOnReader([id, popUp](HistoryReader& reader) {
+        const QList<PasteInfRow> rows = reader.rows({id});
+        if (rows.isEmpty())
+            return;
+        if (rows.first().displayType) {
+            popUp(rows.first().displayType);
+            return;
+        }
+        Dispatch::global([uuid = rows.first().uuid, popUp] {
+            const QList<PreferredContent> contents = contentsOf({uuid});
+            popUp(contents.isEmpty() ? std::nullopt : std::optional(contents.first().displayType));
+        });
+    });
 }
 
 void QuickSearchViewController::onItemMenuCommand(QuickSearchPasteInfItemMenu::Command command)

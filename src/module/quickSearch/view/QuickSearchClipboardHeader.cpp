@@ -8,9 +8,31 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QToolButton>
 
 #include <algorithm>
+
+namespace {
+// An up and a down chevron, the sign of a list to choose from; drawn, as themes seldom have it.
+QIcon chevronsIcon(const QColor& color)
+{
+    QIcon icon;
+    for (const qreal ratio : {1.0, 2.0, 3.0}) {
+        QPixmap pixmap(QSize(14, 14) * ratio);
+        pixmap.setDevicePixelRatio(ratio);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(color, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPolyline(QPolygonF({{3.5, 5.5}, {7, 2.5}, {10.5, 5.5}}));
+        painter.drawPolyline(QPolygonF({{3.5, 8.5}, {7, 11.5}, {10.5, 8.5}}));
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+} // namespace
 
 QuickSearchClipboardHeader::QuickSearchClipboardHeader(QWidget* parent)
     : QWidget(parent), name_(new QLineEdit(QStringLiteral("default"), this)), button_(new QToolButton(this)),
@@ -24,16 +46,13 @@ QuickSearchClipboardHeader::QuickSearchClipboardHeader(QWidget* parent)
     name_->setFocusPolicy(Qt::NoFocus);
     name_->setAttribute(Qt::WA_MacShowFocusRect, false);
     name_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QPalette namePalette = name_->palette();
-    namePalette.setColor(QPalette::Base, Qt::transparent);
-    name_->setPalette(namePalette);
+    setNameFilled(false);
     name_->setCursor(Qt::ArrowCursor);
     connect(name_, &QLineEdit::editingFinished, this, &QuickSearchClipboardHeader::endRename);
     connect(name_, &QLineEdit::textChanged, this, &QuickSearchClipboardHeader::fitName);
 
-    button_->setIcon(QIcon::fromTheme(QStringLiteral("pan-down-symbolic")));
-    if (button_->icon().isNull())
-        button_->setText(QStringLiteral("⌄"));
+    button_->setIcon(chevronsIcon(palette().color(QPalette::WindowText)));
+    button_->setIconSize(QSize(14, 14));
     button_->setAutoRaise(true);
     button_->setFocusPolicy(Qt::NoFocus);
     button_->setFixedSize(28, 28);
@@ -87,6 +106,7 @@ void QuickSearchClipboardHeader::beginRename()
         return;
     renaming_ = true;
     name_->setReadOnly(false);
+    setNameFilled(true);
     name_->setFocusPolicy(Qt::StrongFocus);
     name_->setCursor(Qt::IBeamCursor);
     name_->setMinimumWidth(120);
@@ -115,12 +135,22 @@ void QuickSearchClipboardHeader::endRename()
     renaming_ = false;
     qApp->removeEventFilter(this);
     name_->setReadOnly(true);
+    setNameFilled(false);
     name_->setFocusPolicy(Qt::NoFocus);
     name_->setCursor(Qt::ArrowCursor);
     name_->deselect();
     name_->clearFocus();
     fitName();
     Q_EMIT renameFinished(name_->text().trimmed());
+}
+
+void QuickSearchClipboardHeader::setNameFilled(bool filled)
+{
+    // A title on the panel's background; a field to type in while renaming.
+    QPalette namePalette = palette();
+    if (!filled)
+        namePalette.setColor(QPalette::Base, Qt::transparent);
+    name_->setPalette(namePalette);
 }
 
 void QuickSearchClipboardHeader::popUpMenu()

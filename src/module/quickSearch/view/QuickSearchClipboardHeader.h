@@ -52,6 +52,7 @@ private:
     void endRename();
     void popUpMenu();
     void fitName();
+    void setNameFilled(bool filled);
 
     QLineEdit* name_;
     QToolButton* button_;

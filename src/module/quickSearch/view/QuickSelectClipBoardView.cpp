@@ -130,6 +130,7 @@ void QuickSelectClipBoardView::refreshCounts()
             if (!self)
                 return;
             self->countsPending_ = false;
+            self->countsKnown_ = true;
             self->counts_ = counts;
             self->update();
         });
@@ -205,12 +206,11 @@ void QuickSelectClipBoardView::paintEvent(QPaintEvent*)
         painter.drawText(
             QRect(inner.left(), top, inner.width(), nameHeight), Qt::AlignCenter,
             nameMetrics.elidedText(clipboard.title.value_or(QString()), Qt::ElideRight, inner.width()));
-        const auto count = counts_.constFind(clipboard.uuid.value_or(QString()));
-        if (count != counts_.constEnd()) {
+        if (countsKnown_) {
             painter.setFont(infoFont);
             painter.setPen(secondary);
             painter.drawText(QRect(inner.left(), top + nameHeight + 1, inner.width(), infoHeight),
-                             Qt::AlignCenter, LocalizedQuickView::nRecords().arg(*count));
+                             Qt::AlignCenter, LocalizedQuickView::nRecords().arg(counts_.value(clipboard.uuid.value_or(QString()))));
         }
     }
 }

@@ -58,4 +58,6 @@ private:
     int current_ = 0;
     int scroll_ = 0;
     bool countsPending_ = false;
+    // Clipboards missing from counts_ are empty once the first answer came.
+    bool countsKnown_ = false;
 };
