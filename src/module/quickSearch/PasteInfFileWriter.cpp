@@ -152,7 +152,7 @@ bool PasteInfFileWriter::writeItemFile(const QString& path, const PreferredConte
 }
 
 QStringList PasteInfFileWriter::writeIntoFolder(const QString& folder, const QList<PreferredContent>& items,
-                                                int* failures)
+                                                int* failures, const NameMaker& nameFor)
 {
     QStringList written;
     int failed = 0;
@@ -160,7 +160,8 @@ QStringList PasteInfFileWriter::writeIntoFolder(const QString& folder, const QLi
     for (const PreferredContent& content : items) {
         const std::optional<Rule> rule = ruleFor(content.displayType);
         const QString extension = rule && !rule->extensions.isEmpty() ? rule->extensions.first() : QString();
-        const QString stem = proposedName(rule ? rule->baseName : QStringLiteral("file"));
+        const QString base = rule ? rule->baseName : QStringLiteral("file");
+        const QString stem = nameFor ? nameFor(base) : proposedName(base);
         const QString dotExtension = extension.isEmpty() ? QString() : QLatin1Char('.') + extension;
         QString reason;
         const std::optional<QByteArray> bytes = fileBytes(stem + dotExtension, content, &reason);

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 // Writes history items to files: which name and extensions an item is offered, and the bytes
@@ -37,6 +38,8 @@ public:
     // Writes each item into `folder` under its proposed name and first extension. A name that
     // is taken gets " 2", " 3"... before the extension: nothing is ever overwritten. Returns the
     // paths written; `failures` counts the items that could not be (reasons logged).
+    // `nameFor` gives the name without extension for a base name (proposedName by default).
+    using NameMaker = std::function<QString(const QString& baseName)>;
     static QStringList writeIntoFolder(const QString& folder, const QList<PreferredContent>& items,
-                                       int* failures);
+                                       int* failures, const NameMaker& nameFor = {});
 };

@@ -209,8 +209,9 @@ void QuickSelectClipBoardView::paintEvent(QPaintEvent*)
         if (countsKnown_) {
             painter.setFont(infoFont);
             painter.setPen(secondary);
-            painter.drawText(QRect(inner.left(), top + nameHeight + 1, inner.width(), infoHeight),
-                             Qt::AlignCenter, LocalizedQuickView::nRecords().arg(counts_.value(clipboard.uuid.value_or(QString()))));
+            painter.drawText(
+                QRect(inner.left(), top + nameHeight + 1, inner.width(), infoHeight), Qt::AlignCenter,
+                LocalizedQuickView::nRecords().arg(counts_.value(clipboard.uuid.value_or(QString()))));
         }
     }
 }
