@@ -175,10 +175,11 @@ void QuickSelectClipBoardView::paintEvent(QPaintEvent*)
     veil.setAlphaF(0.94);
     painter.fillRect(rect(), veil);
 
+    // Sizes in pixels, as the tile's own size is: a title of a dozen letters fits its width.
     QFont nameFont = font();
-    nameFont.setPointSizeF(16);
+    nameFont.setPixelSize(16);
     QFont infoFont = font();
-    infoFont.setPointSizeF(13);
+    infoFont.setPixelSize(13);
     const QFontMetrics nameMetrics(nameFont);
     for (int i = 0; i < clipboards_.size(); ++i) {
         const QRect tile = tileRect(i);
