@@ -25,4 +25,16 @@ QMessageBox* confirm(QWidget* window, const QString& message, const QString& inf
     return box;
 }
 
+void inform(QWidget* window, const QString& message, const QString& informative, QMessageBox::Icon style)
+{
+    if (qEnvironmentVariableIsSet("BRIMBLE_NO_DIALOGS"))
+        return;
+    auto* box = new QMessageBox(style, message, message, QMessageBox::NoButton, window);
+    box->setInformativeText(informative);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(window ? Qt::WindowModal : Qt::ApplicationModal);
+    box->addButton(LocalizedAlert::confirm(), QMessageBox::AcceptRole);
+    box->open();
+}
+
 } // namespace Alert

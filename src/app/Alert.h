@@ -16,4 +16,8 @@ namespace Alert {
 QMessageBox* confirm(QWidget* window, const QString& message, const QString& informative,
                      QMessageBox::Icon style, std::function<void()> onConfirm);
 
+// Tells the user of a failure in a dialog with one "Ok" button, modal to the window; returns at
+// once. Nothing is shown with BRIMBLE_NO_DIALOGS set (the message is only logged by the caller).
+void inform(QWidget* window, const QString& message, const QString& informative, QMessageBox::Icon style);
+
 } // namespace Alert

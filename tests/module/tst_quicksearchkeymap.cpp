@@ -84,6 +84,13 @@ void TestQuickSearchKeyMap::commandForKey_data()
         << int(Qt::Key_F) << noScan << super << ctrl << false << Command{Command::moveSelectedToTop};
     QTest::newRow("ctrl f focuses the field")
         << int(Qt::Key_F) << noScan << ctrl << ctrl << false << Command{Command::focusSearch};
+    QTest::newRow("ctrl s saves") << int(Qt::Key_S) << noScan << ctrl << ctrl << false
+                                  << Command{Command::save};
+    // The switch chord shares Ctrl with the quick paste and the commands above; Tab is its own.
+    QTest::newRow("ctrl tab switches clipboards")
+        << int(Qt::Key_Tab) << noScan << ctrl << ctrl << false << Command{Command::switchClipboard};
+    QTest::newRow("alt tab is the window manager's")
+        << int(Qt::Key_Tab) << noScan << alt << ctrl << false << Command{};
     QTest::newRow("a letter is typed") << int(Qt::Key_K) << noScan << 0u << ctrl << false << Command{};
 }
 
@@ -96,7 +103,7 @@ void TestQuickSearchKeyMap::commandForKey()
     QFETCH(bool, plainTextPreference);
     QFETCH(Command, expected);
     const QuickSearchViewController::KeyPreferences preferences{quickPasteModifier, shift,
-                                                                plainTextPreference};
+                                                                plainTextPreference, ctrl};
     const Command command = QuickSearchViewController::commandForKey(key, scanCode, modifiers, preferences);
     QCOMPARE(command.kind, expected.kind);
     QCOMPARE(command.extendSelection, expected.extendSelection);

@@ -11,15 +11,18 @@
 #include "model/CoreDataManager.h"
 #include "module/quickSearch/QuickSearchViewWindow.h"
 #include "module/quickSearch/SearchEngine.h"
+#include "module/quickSearch/view/QuickSearchClipboardHeader.h"
 #include "module/quickSearch/view/QuickSearchPasteInfItemDelegate.h"
 #include "module/quickSearch/view/QuickSearchPasteInfListModel.h"
 #include "module/quickSearch/view/QuickSearchThumbnailCache.h"
+#include "module/quickSearch/view/QuickSelectClipBoardView.h"
 #include "platform/IconCache.h"
 #include "platform/KeyCombo.h"
 #include "platform/KeyTable.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -78,6 +81,13 @@ QuickSearchKeyCommand QuickSearchViewController::commandForKey(int key, quint32 
             return {Command::quickPaste, false,
                     holdsAll(modifiers, preferences.plainTextModifier) || preferences.pasteAsPlainText, row};
     }
+    // Before the Ctrl commands: the chord is Ctrl+Tab by default.
+    if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) && preferences.switchClipboardModifier != 0 &&
+        modifiers == preferences.switchClipboardModifier)
+        return {Command::switchClipboard};
+    // The Menu key arrives as a context menu request of the search field (see eventFilter).
+    if (key == Qt::Key_F10 && modifiers == shift)
+        return {Command::itemMenu};
     if (modifiers == 0 || modifiers == shift) {
         const bool extend = modifiers == shift;
         switch (key) {
@@ -115,6 +125,8 @@ QuickSearchKeyCommand QuickSearchViewController::commandForKey(int key, quint32 
             return {Command::cut};
         case Qt::Key_F:
             return {Command::focusSearch};
+        case Qt::Key_S:
+            return {Command::save};
         case Qt::Key_Backspace:
         case Qt::Key_Delete:
             return {Command::deleteSelected};
@@ -142,6 +154,8 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
       menuButton_(new QToolButton(this)), listView_(new QListView(this)),
       emptyText_(new QLabel(LocalizedQuickView::empty(), this)),
       thumbnails_(new QuickSearchThumbnailCache({}, this)),
+      clipboardHeader_(new QuickSearchClipboardHeader(this)), selector_(new QuickSelectClipBoardView(this)),
+      itemMenu_(new QuickSearchPasteInfItemMenu(this)),
       delegate_(new QuickSearchPasteInfItemDelegate(thumbnails_, this)),
       model_(new QuickSearchPasteInfListModel(databasePath, this)), engine_(new SearchEngine(this)),
       loadingIndicator_(new QProgressBar(this)),
@@ -229,6 +243,7 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
     header->setContentsMargins(12, 6, 8, 6);
     header->addWidget(searchField_, 1);
     header->addWidget(typeButton_);
+    header->addWidget(clipboardHeader_);
     header->addWidget(menuButton_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -238,6 +253,7 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
     layout->addWidget(listView_, 1);
 
     connect(searchField_, &QLineEdit::textChanged, this, &QuickSearchViewController::search);
+    searchField_->installEventFilter(this);
     connect(engine_, &SearchEngine::firstResults, this, &QuickSearchViewController::applyResults);
     connect(engine_, &SearchEngine::finished, this, [this](quint64 generation, const SearchResults& results) {
         if (generation != searchGeneration_)
@@ -301,8 +317,10 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
         placeOverlays();
     });
 
-    model_->loadHistory(defaultCategoryUuid);
+    connectClipboards();
+    model_->loadHistory(selectedCategoryUuid_);
     loadingDelay_.start();
+    reloadClipboards();
     CoreDataManager::shared().sweepExpired();
 }
 
@@ -321,6 +339,17 @@ QList<int> QuickSearchViewController::selectedRows() const
             rows.append(index.row());
     std::sort(rows.begin(), rows.end());
     return rows;
+}
+
+bool QuickSearchViewController::eventFilter(QObject* watched, QEvent* event)
+{
+    // The keyboard's menu key asks the focused field for its menu; the item's menu is meant.
+    if (watched == searchField_ && event->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
+        perform({QuickSearchKeyCommand::itemMenu});
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void QuickSearchViewController::showEvent(QShowEvent* event)
@@ -355,6 +384,7 @@ void QuickSearchViewController::placeOverlays()
     indicator.moveCenter(list.center());
     loadingIndicator_->setGeometry(indicator);
     loadingIndicator_->raise();
+    selector_->setGeometry(0, listView_->y(), width(), height() - listView_->y());
 }
 
 QString QuickSearchViewController::typeFilterTitle(PasteInfoDisplayType type)
@@ -399,21 +429,21 @@ void QuickSearchViewController::search(const QString& text)
     if (query_.isEmpty()) {
         engine_->cancel();
         searchGeneration_ = 0;
-        if (!model_->isShowingHistory()) {
-            model_->loadHistory(defaultCategoryUuid);
+        if (!model_->isShowingHistory() || model_->categoryUuid() != selectedCategoryUuid_) {
+            model_->loadHistory(selectedCategoryUuid_);
             loadingDelay_.start();
         }
         return;
     }
     parsedQuery_ = SearchHelper::parseQuery(query_);
-    searchGeneration_ = engine_->search(defaultCategoryUuid, parsedQuery_);
+    searchGeneration_ = engine_->search(selectedCategoryUuid_, parsedQuery_);
 }
 
 void QuickSearchViewController::applyResults(quint64 generation, const SearchResults& results)
 {
     if (generation != searchGeneration_)
         return;
-    model_->showResults(defaultCategoryUuid, results);
+    model_->showResults(selectedCategoryUuid_, results);
 }
 
 void QuickSearchViewController::matchNewItems(const QList<qint64>& ids)
@@ -424,10 +454,11 @@ void QuickSearchViewController::matchNewItems(const QList<qint64>& ids)
     SearchEngine* engine = engine_;
     const ParsedQuery query = parsedQuery_;
     const QString text = query_;
-    matchQueue_->async([self, engine, query, text, ids] {
+    const QString categoryUuid = selectedCategoryUuid_;
+    matchQueue_->async([self, engine, query, text, categoryUuid, ids] {
         QList<qint64> matching;
         for (qint64 id : ids)
-            if (engine->matches(defaultCategoryUuid, query, id).value_or(false))
+            if (engine->matches(categoryUuid, query, id).value_or(false))
                 matching.append(id);
         if (matching.isEmpty())
             return;
@@ -440,9 +471,15 @@ void QuickSearchViewController::matchNewItems(const QList<qint64>& ids)
 
 void QuickSearchViewController::onKeyDown(QKeyEvent* event)
 {
+    // The name being typed keeps its keys; the arrows move the grid's highlight while it shows.
+    if (clipboardHeader_->isRenaming() || selector_->moveHighlight(event->key())) {
+        event->setAccepted(!clipboardHeader_->isRenaming());
+        return;
+    }
     const Preferences& preferences = Preferences::shared();
     const KeyPreferences keyPreferences{preferences.quickPasteModifier(), preferences.plainTextModifier(),
-                                        preferences.pasteAsPlainText()};
+                                        preferences.pasteAsPlainText(),
+                                        preferences.switchClipboardModifier()};
     const QuickSearchKeyCommand command = commandForKey(
         event->key(), event->nativeScanCode(), KeyTable::carbonModifiers(event->modifiers()), keyPreferences);
     if (command.kind != QuickSearchKeyCommand::none && perform(command))
@@ -454,7 +491,11 @@ void QuickSearchViewController::onKeyDown(QKeyEvent* event)
 void QuickSearchViewController::onModifiersChanged(Qt::KeyboardModifiers modifiers)
 {
     const quint32 quickPaste = Preferences::shared().quickPasteModifier();
-    const bool shown = isVisible() && holdsAll(KeyTable::carbonModifiers(modifiers), quickPaste);
+    const quint32 held = KeyTable::carbonModifiers(modifiers);
+    // Letting go of the switch chord takes the highlighted clipboard.
+    if (selector_->isVisible() && !holdsAll(held, Preferences::shared().switchClipboardModifier()))
+        selector_->finish();
+    const bool shown = isVisible() && holdsAll(held, quickPaste);
     if (shown)
         delegate_->setQuickPasteModifierText(KeyTable::modifiersText(quickPaste));
     delegate_->setQuickPasteBadgesShown(shown);
@@ -500,21 +541,28 @@ bool QuickSearchViewController::perform(const QuickSearchKeyCommand& command)
         writeRows(selectedRows(), false, false, true);
         return true;
     case QuickSearchKeyCommand::deleteSelected: {
-        QList<qint64> ids;
-        for (int selected : selectedRows())
-            ids.append(model_->idAt(selected));
+        const QList<qint64> ids = selectedIds();
         if (!ids.isEmpty())
             CoreDataManager::shared().deletePasteInfIds(ids);
         return true;
     }
     case QuickSearchKeyCommand::moveSelectedToTop: {
-        QList<qint64> ids;
-        for (int selected : selectedRows())
-            ids.append(model_->idAt(selected));
+        const QList<qint64> ids = selectedIds();
         if (!ids.isEmpty())
             CoreDataManager::shared().movePasteInfsToTop(ids);
         return true;
     }
+    case QuickSearchKeyCommand::save:
+        saveSelectedItems();
+        return true;
+    case QuickSearchKeyCommand::switchClipboard:
+        selector_->setGeometry(0, listView_->y(), width(), height() - listView_->y());
+        selector_->show(clipBoards_, selectedCategoryUuid_);
+        return true;
+    case QuickSearchKeyCommand::itemMenu:
+        if (row >= 0)
+            showItemMenu(row, listView_->viewport()->mapToGlobal(listView_->visualRect(current).center()));
+        return true;
     case QuickSearchKeyCommand::focusSearch:
         searchField_->setFocus(Qt::ShortcutFocusReason);
         searchField_->selectAll();

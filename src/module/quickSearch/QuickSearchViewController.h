@@ -1,6 +1,8 @@
 #pragma once
 
+#include "model/PasteCategoryInfModel.h"
 #include "module/quickSearch/SearchHelper.h"
+#include "module/quickSearch/view/QuickSearchPasteInfItemMenu.h"
 
 #include <QList>
 #include <QPointer>
@@ -17,9 +19,11 @@ class QListView;
 class QProgressBar;
 class QMenu;
 class QToolButton;
+class QuickSearchClipboardHeader;
 class QuickSearchPasteInfItemDelegate;
 class QuickSearchPasteInfListModel;
 class QuickSearchThumbnailCache;
+class QuickSelectClipBoardView;
 class SearchEngine;
 class SearchResults;
 class SerialQueue;
@@ -42,6 +46,9 @@ struct QuickSearchKeyCommand
         moveSelectedToTop,
         focusSearch,
         clearSearch,
+        save,            // the selected rows to files
+        switchClipboard, // the clipboard grid, or its next tile while it shows
+        itemMenu,        // the current row's context menu
     };
     Kind kind = none;
     bool extendSelection = false;
@@ -52,8 +59,9 @@ struct QuickSearchKeyCommand
 };
 
 // The quick search window's content and its controller: a search field with the menu button
-// over the result list of one clipboard's history (the default clipboard), narrowed by the
-// search engine while the field has text, and the keyboard commands on its selection.
+// over the result list of one clipboard's history, narrowed by the search engine while the field
+// has text; the clipboard header and grid to change clipboards; the keyboard commands and the
+// item menu on its selection.
 //
 // Nothing here reads the store on the GUI thread: the list model pages rows on its reader
 // thread, searches run on the engine's threads, the items to paste are fetched off the GUI thread
@@ -70,6 +78,7 @@ public:
         quint32 quickPasteModifier = 0;
         quint32 plainTextModifier = 0;
         bool pasteAsPlainText = false;
+        quint32 switchClipboardModifier = 0;
     };
     // The key map: a Qt key with its native scan code (0 when unknown) and the held modifiers
     // as Carbon bits. Quick paste matches the physical number row (X11 scan codes 10..19, so a
@@ -89,11 +98,24 @@ public:
     QuickSearchPasteInfListModel* model() const { return model_; }
     QuickSearchPasteInfItemDelegate* delegate() const { return delegate_; }
     QList<int> selectedRows() const;
+    QuickSearchClipboardHeader* clipboardHeader() const { return clipboardHeader_; }
+    QuickSelectClipBoardView* clipboardSelector() const { return selector_; }
+    QuickSearchPasteInfItemMenu* itemMenu() const { return itemMenu_; }
+    const QList<PasteCategoryInfModel>& clipBoards() const { return clipBoards_; }
+    QString selectedCategoryUuid() const { return selectedCategoryUuid_; }
+
+    // Shows a clipboard's history; the one already shown only when forced.
+    void selectClipboard(const QString& categoryUuid, bool force = false);
+    // Moves the selected rows to the top of another clipboard, in one store step.
+    void moveSelectedItems(const QString& categoryUuid);
+    // One selected row: a save dialog; several: a folder, each written under its own name.
+    void saveSelectedItems();
 
     // Carries out a command; false when it does not apply (a quick paste past the end).
     bool perform(const QuickSearchKeyCommand& command);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -113,6 +135,19 @@ private:
     // The type filter's menu: adds filterTypes()[index] to the field's type clause.
     void chooseFilterType(qsizetype index);
     static QString typeFilterTitle(PasteInfoDisplayType type);
+    // Clipboards
+    void connectClipboards();
+    void reloadClipboards();
+    void addNewClipboard(bool moveSelection);
+    void renameClipboard(const QString& title);
+    void clearClipboard();
+    void deleteClipboard();
+    std::optional<PasteCategoryInfModel> selectedClipboard() const;
+    // Item menu and actions
+    void showItemMenu(int row, const QPoint& globalPos);
+    void onItemMenuCommand(QuickSearchPasteInfItemMenu::Command command);
+    void openLink(int row);
+    QList<qint64> selectedIds() const;
 
     QPointer<QMenu> menu_;
     QLineEdit* searchField_;
@@ -121,12 +156,17 @@ private:
     QListView* listView_;
     QLabel* emptyText_;
     QuickSearchThumbnailCache* thumbnails_;
+    QuickSearchClipboardHeader* clipboardHeader_;
+    QuickSelectClipBoardView* selector_;
+    QuickSearchPasteInfItemMenu* itemMenu_;
     QuickSearchPasteInfItemDelegate* delegate_;
     QuickSearchPasteInfListModel* model_;
     SearchEngine* engine_;
     // Shown only when a clipboard's history takes long to arrive.
     QProgressBar* loadingIndicator_;
     QTimer loadingDelay_;
+    QList<PasteCategoryInfModel> clipBoards_;
+    QString selectedCategoryUuid_ = defaultCategoryUuid;
     QString query_;
     ParsedQuery parsedQuery_;
     quint64 searchGeneration_ = 0;

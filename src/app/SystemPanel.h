@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QWidget;
+
+// The save and folder dialogs, modal to a window and never blocking the caller: the
+// completion runs later with the chosen path, and not at all on cancel.
+//
+// With BRIMBLE_NO_DIALOGS set (the end-to-end tests), BRIMBLE_PANEL_ANSWER, when set, is taken
+// as the chosen path without showing anything; without it the dialog counts as cancelled.
+namespace SystemPanel {
+
+using Completion = std::function<void(const QString& path)>;
+
+// A save dialog proposing `fileName` with the first of `extensions` added; any other name
+// and type may be chosen.
+void saveFile(const QString& fileName, const QStringList& extensions, QWidget* window, Completion done);
+
+// A folder chooser starting at `directory` (the user's pictures, documents... when empty).
+void chooseFolder(const QString& directory, QWidget* window, Completion done);
+
+} // namespace SystemPanel

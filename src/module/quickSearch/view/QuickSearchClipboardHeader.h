@@ -1,0 +1,67 @@
+#pragma once
+
+#include "model/PasteCategoryInfModel.h"
+
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+class QAction;
+class QActionGroup;
+class QLineEdit;
+class QMenu;
+class QToolButton;
+
+// The quick search window's clipboard header: the shown clipboard's name, renamed in place,
+// and the button that opens the clipboard menu (choose a clipboard, rename, add, clear,
+// delete). A view only: it reports what the user asked for, the controller decides.
+class QuickSearchClipboardHeader : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit QuickSearchClipboardHeader(QWidget* parent = nullptr);
+
+    // The clipboards in menu order and the shown one.
+    void setClipboards(const QList<PasteCategoryInfModel>& clipboards, const QString& selectedUuid);
+
+    // Makes the name editable with the keyboard in it; Return, Escape or leaving the field
+    // ends the editing.
+    void beginRename();
+    bool isRenaming() const { return renaming_; }
+
+    QLineEdit* nameField() const { return name_; }
+    QToolButton* menuButton() const { return button_; }
+    QMenu* menu() const { return menu_; }
+    QAction* renameAction() const { return rename_; }
+    QAction* addAction() const { return add_; }
+    QAction* clearAction() const { return clear_; }
+    QAction* deleteAction() const { return delete_; }
+
+Q_SIGNALS:
+    void clipboardChosen(const QString& categoryUuid);
+    // The text the name was left with, trimmed (possibly empty); the keyboard is given back.
+    void renameFinished(const QString& title);
+    void addRequested();
+    void clearRequested();
+    void deleteRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void endRename();
+    void popUpMenu();
+    void fitName();
+    void setNameFilled(bool filled);
+
+    QLineEdit* name_;
+    QToolButton* button_;
+    QMenu* menu_;
+    QActionGroup* clipboardGroup_;
+    QAction* clipboardsEnd_;
+    QAction* rename_;
+    QAction* add_;
+    QAction* clear_;
+    QAction* delete_;
+    bool renaming_ = false;
+};

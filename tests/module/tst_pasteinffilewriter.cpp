@@ -1,0 +1,117 @@
+// Saving items to files: what lands on disk for each kind of item, and that saving many into
+// one folder never overwrites a file.
+#include "app/Localized.h"
+#include "module/quickSearch/PasteInfFileWriter.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QImageWriter>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+QByteArray pngBytes()
+{
+    QImage image(8, 6, QImage::Format_ARGB32);
+    image.fill(QColor(20, 120, 220, 128));
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return buffer.data();
+}
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+PreferredContent text(PasteInfoDisplayType type, const QString& value)
+{
+    return PreferredContent{type, QStringLiteral("text/plain"), value};
+}
+} // namespace
+
+class TestPasteInfFileWriter : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { Localized::install(); }
+    void imagesAreEncodedToTheChosenType_data();
+    void imagesAreEncodedToTheChosenType();
+    void aFolderSaveNeverOverwrites();
+};
+
+void TestPasteInfFileWriter::imagesAreEncodedToTheChosenType_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("magic");
+    QTest::newRow("jpeg") << "shot.jpeg" << QByteArray("\xFF\xD8\xFF");
+    QTest::newRow("jpg") << "shot.JPG" << QByteArray("\xFF\xD8\xFF");
+    QTest::newRow("png") << "shot.png" << QByteArray("\x89PNG");
+    QTest::newRow("unknown extension gets png") << "shot.xyz" << QByteArray("\x89PNG");
+}
+
+void TestPasteInfFileWriter::imagesAreEncodedToTheChosenType()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, magic);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("an older file the user chose to replace");
+    old.close();
+
+    const PreferredContent image{PasteInfoDisplayType::Image, QStringLiteral("image/png"), pngBytes()};
+    QVERIFY(PasteInfFileWriter::writeItemFile(path, image, nullptr));
+    const QByteArray written = contents(path);
+    QVERIFY2(written.startsWith(magic), written.left(8).toHex().constData());
+    QCOMPARE(QImage::fromData(written).size(), QSize(8, 6));
+}
+
+void TestPasteInfFileWriter::aFolderSaveNeverOverwrites()
+{
+    QTemporaryDir dir;
+    // Every item gets the same name, as items saved within the same tenth of a millisecond do.
+    const auto sameTime = [](const QString& base) {
+        return base + QStringLiteral(" 2026-05-01 14.03.07.1234");
+    };
+    QFile taken(dir.filePath("Plain Text 2026-05-01 14.03.07.1234.txt"));
+    QVERIFY(taken.open(QIODevice::WriteOnly));
+    taken.write("keep me");
+    taken.close();
+
+    const QList<PreferredContent> items = {
+        text(PasteInfoDisplayType::PlainText, "first"),
+        text(PasteInfoDisplayType::Color, "#FF8800"),
+        text(PasteInfoDisplayType::Link, "https://example.org/"),
+        PreferredContent{PasteInfoDisplayType::RichTextFormat, "text/rtf", QByteArray("{\\rtf1 rich}")},
+        PreferredContent{PasteInfoDisplayType::File, "text/uri-list", QList<FileEntry>{}},
+    };
+    int failures = -1;
+    const QStringList written = PasteInfFileWriter::writeIntoFolder(dir.path(), items, &failures, sameTime);
+    QCOMPARE(failures, 1); // a file list is not something to save
+    QCOMPARE(contents(taken.fileName()), QByteArray("keep me"));
+    QStringList names;
+    for (const QString& path : written)
+        names << QFileInfo(path).fileName();
+    QCOMPARE(
+        names,
+        (QStringList{"Plain Text 2026-05-01 14.03.07.1234 2.txt", "Plain Text 2026-05-01 14.03.07.1234 3.txt",
+                     "Link 2026-05-01 14.03.07.1234.txt", "Rich Text 2026-05-01 14.03.07.1234.rtf"}));
+    QCOMPARE(contents(written.at(0)), QByteArray("first"));
+    QCOMPARE(contents(written.at(2)), QByteArray("https://example.org/"));
+    QCOMPARE(contents(written.at(3)), QByteArray("{\\rtf1 rich}"));
+
+    // The real names: a hundred at once stay a hundred files.
+    QTemporaryDir many;
+    const QList<PreferredContent> hundred(100, text(PasteInfoDisplayType::PlainText, "same"));
+    QCOMPARE(PasteInfFileWriter::writeIntoFolder(many.path(), hundred, &failures).size(), 100);
+    QCOMPARE(QDir(many.path()).entryList(QDir::Files).size(), 100);
+}
+
+QTEST_GUILESS_MAIN(TestPasteInfFileWriter)
+#include "tst_pasteinffilewriter.moc"
