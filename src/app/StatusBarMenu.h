@@ -7,11 +7,13 @@
 #include <functional>
 
 class QMessageBox;
+class UpdateChecker;
 class Workspace;
+struct UpdateCheckResult;
 
 // The tray icon's menu (the quick search window's menu button opens the same one where the
-// desktop has no tray): pause or resume recording, open the quick search window, help, about
-// and quit.
+// desktop has no tray): pause or resume recording, open the quick search window, check for
+// updates (when the build or the environment names a release feed), help, about and quit.
 class StatusBarMenu : public QMenu
 {
     Q_OBJECT
@@ -28,12 +30,16 @@ public:
 
     StatusBarMenu(bool recordingPaused, Workspace& workspace, Actions actions, QWidget* parent = nullptr);
 
+    // What Quit does; without one it ends the event loop.
+    void setQuitHandler(std::function<void()> quit) { quit_ = std::move(quit); }
+
     // Follows the pause switch when it changed elsewhere (`brimble pause`).
     void setRecordingPaused(bool paused);
     bool isRecordingPaused() const { return paused_; }
 
     QAction* pauseRecordingItem() const { return pauseRecordingItem_; }
     QAction* showQuickSearchItem() const { return showQuickSearchItem_; }
+    QAction* checkForUpdateItem() const { return checkForUpdateItem_; }
     QAction* helpItem() const { return helpItem_; }
     QAction* aboutItem() const { return aboutItem_; }
     QAction* quitItem() const { return quitItem_; }
@@ -41,14 +47,20 @@ public:
 private:
     void pauseRecording();
     void showAboutPanel();
+    void checkForUpdates();
+    void showUpdateResult(const UpdateCheckResult& result);
 
     Workspace& workspace_;
     Actions actions_;
+    std::function<void()> quit_;
     bool paused_;
     QAction* pauseRecordingItem_;
     QAction* showQuickSearchItem_;
+    QAction* checkForUpdateItem_;
     QAction* helpItem_;
     QAction* aboutItem_;
     QAction* quitItem_;
     QPointer<QMessageBox> aboutPanel_;
+    UpdateChecker* updater_ = nullptr;
+    QPointer<QMessageBox> updatePanel_;
 };
