@@ -172,6 +172,8 @@ void AppDelegate::handleCrashReports()
             auto* box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Brimble"),
                                         LocalizedAlert::crashTitle());
             box->setAttribute(Qt::WA_DeleteOnClose);
+            // Above the quick search window, which stays on top, should the user open it first.
+            box->setWindowFlag(Qt::WindowStaysOnTopHint);
             box->setInformativeText(LocalizedAlert::crashMessage());
             // One role for all three keeps them in the design's order on every desktop.
             QPushButton* always = box->addButton(LocalizedAlert::alwaysSend(), QMessageBox::ActionRole);

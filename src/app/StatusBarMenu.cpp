@@ -109,6 +109,8 @@ void StatusBarMenu::showUpdateResult(const UpdateCheckResult& result)
         updatePanel_->close();
     auto* panel = new QMessageBox();
     panel->setAttribute(Qt::WA_DeleteOnClose);
+    // The answer usually comes while the quick search window (which stays on top) is open.
+    panel->setWindowFlag(Qt::WindowStaysOnTopHint);
     panel->setWindowTitle(LocalizedMenu::checkForUpdates());
     panel->setIconPixmap(QIcon(QStringLiteral(":/icons/brimble.svg")).pixmap(64, 64));
     switch (result.status) {
