@@ -311,14 +311,17 @@ bool install(const char* reportDirectory, const char* version)
     const size_t length = reportDirectory ? strlen(reportDirectory) : 0;
     if (length == 0 || reportDirectory[0] != '/' || length + 1 + kFileNameRoom >= kPathCapacity)
         return false;
-    memcpy(g_directory, reportDirectory, length);
-    g_directory[length] = '\0';
-    if (!makeDirectories(g_directory))
+    // Prepared aside: a handler installed earlier keeps its folder if this one is refused.
+    char directory[kPathCapacity];
+    memcpy(directory, reportDirectory, length + 1);
+    if (!makeDirectories(directory))
         return false;
-    g_directoryLength = length;
-    if (g_directory[g_directoryLength - 1] != '/')
-        g_directory[g_directoryLength++] = '/';
-    g_directory[g_directoryLength] = '\0';
+    size_t directoryLength = length;
+    if (directory[directoryLength - 1] != '/')
+        directory[directoryLength++] = '/';
+    directory[directoryLength] = '\0';
+    memcpy(g_directory, directory, directoryLength + 1);
+    g_directoryLength = directoryLength;
 
     const size_t versionLength = std::min(strlen(version), sizeof g_version - 1);
     memcpy(g_version, version, versionLength);
