@@ -40,10 +40,11 @@ void TestStatusBarMenu::itemsAndWhatTheyDo()
     const auto visibleTitles = [](const StatusBarMenu& menu) {
         QStringList titles;
         for (QAction* action : menu.actions()) {
-            if (action->isVisible())
-                titles << action->text();
+            if (!action->isVisible())
+                continue;
             if (!action->isSeparator() && !action->isEnabled())
                 return QStringList{"disabled: " + action->text()};
+            titles << action->text();
         }
         return titles;
     };
