@@ -399,5 +399,33 @@
         <source>chars</source>
         <translation>chars</translation>
     </message>
+    <message id="update.available">
+        <source>Brimble %1 is available</source>
+        <translation>Brimble %1 is available</translation>
+    </message>
+    <message id="update.available_message">
+        <source>You have version %1.</source>
+        <translation>You have version %1.</translation>
+    </message>
+    <message id="update.download_page">
+        <source>Download Page</source>
+        <translation>Download Page</translation>
+    </message>
+    <message id="update.later">
+        <source>Later</source>
+        <translation>Later</translation>
+    </message>
+    <message id="update.up_to_date">
+        <source>Brimble is up to date</source>
+        <translation>Brimble is up to date</translation>
+    </message>
+    <message id="update.up_to_date_message">
+        <source>Version %1 is the newest version.</source>
+        <translation>Version %1 is the newest version.</translation>
+    </message>
+    <message id="update.failed">
+        <source>The update check failed</source>
+        <translation>The update check failed</translation>
+    </message>
 </context>
 </TS>

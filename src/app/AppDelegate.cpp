@@ -1,12 +1,15 @@
 #include "AppDelegate.h"
 
 #include "app/Brimble.h"
+#include "app/CrashReports.h"
 #include "app/EventBus.h"
 #include "app/EventNames.h"
 #include "app/HistoryQueries.h"
 #include "app/InstanceChannel.h"
 #include "app/Localized.h"
 #include "app/Preferences.h"
+#include "app/StatusBarMenu.h"
+#include "common/CrashCatcher.h"
 #include "common/Dispatch.h"
 #include "common/Log.h"
 #include "model/CoreDataManager.h"
@@ -18,6 +21,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSocketNotifier>
 #include <QThreadPool>
 #include <QUuid>
@@ -79,9 +83,11 @@ bool AppDelegate::applicationDidFinishLaunching(int* exitCode)
         return false;
     }
 
-    // Crash reporting comes first once it exists; it is not part of this build.
+    // The crash catcher was installed first thing in main(); what it left from an earlier run
+    // is dealt with here, once this is the one Brimble of the session.
     Log::setup(Log::defaultLogDirectory());
     Localized::install();
+    handleCrashReports();
 
     QString error;
     if (!CoreDataManager::shared().open(CoreDataManager::defaultPath(), &error)) {
@@ -101,6 +107,7 @@ bool AppDelegate::applicationDidFinishLaunching(int* exitCode)
     });
 
     Brimble::create(*platform_);
+    Brimble::shared().statusBarMenu().setQuitHandler([this] { applicationShouldTerminate(); });
 
     LoginItem* loginItem = platform_->loginItem.get();
     Preferences::shared().setLoginItemSwitch([loginItem](bool on) { loginItem->setEnabled(on); });
@@ -152,6 +159,75 @@ void AppDelegate::applicationShouldHandleReopen()
     // A second start has no window of its own to show; it means "let me at my history".
     Log::info(kTag, QStringLiteral("reopen"));
     Brimble::shared().showQuickSearchWindow();
+}
+
+void AppDelegate::handleCrashReports()
+{
+    crashReports_ = new CrashReports(QString::fromLocal8Bit(CrashCatcher::defaultReportDirectory()), this);
+    CrashReports::AskUser ask;
+    if (QGuiApplication::platformName() != QLatin1String("offscreen") &&
+        !qEnvironmentVariableIsSet("BRIMBLE_NO_DIALOGS")) {
+        ask = [](int, std::function<void(CrashReports::Answer)> answer) {
+            // Not modal: start-up goes on while the question waits for an answer.
+            auto* box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Brimble"),
+                                        LocalizedAlert::crashTitle());
+            box->setAttribute(Qt::WA_DeleteOnClose);
+            // Above the quick search window, which stays on top, should the user open it first.
+            box->setWindowFlag(Qt::WindowStaysOnTopHint);
+            box->setInformativeText(LocalizedAlert::crashMessage());
+            // One role for all three keeps them in the design's order on every desktop.
+            QPushButton* always = box->addButton(LocalizedAlert::alwaysSend(), QMessageBox::ActionRole);
+            QPushButton* send = box->addButton(LocalizedAlert::send(), QMessageBox::ActionRole);
+            QPushButton* decline = box->addButton(LocalizedAlert::doNotSend(), QMessageBox::ActionRole);
+            box->setDefaultButton(send);
+            // Closing the window answers like the last button: nothing is sent without a yes.
+            box->setEscapeButton(decline);
+            QObject::connect(box, &QMessageBox::buttonClicked, box, [=](QAbstractButton* button) {
+                answer(button == always ? CrashReports::Answer::AlwaysSend
+                       : button == send ? CrashReports::Answer::Send
+                                        : CrashReports::Answer::DoNotSend);
+            });
+            box->show();
+            box->raise();
+            box->activateWindow();
+        };
+    }
+    crashReports_->handleWaitingReports(std::move(ask));
+}
+
+void AppDelegate::applicationShouldTerminate()
+{
+    if (terminating_)
+        return;
+    terminating_ = true;
+    // The save waits for the store's queued operations: not on the GUI thread.
+    Dispatch::global([this] {
+        const bool saved = !CoreDataManager::shared().isOpen() || CoreDataManager::shared().save();
+        Dispatch::main([this, saved] {
+            if (saved || qEnvironmentVariableIsSet("BRIMBLE_NO_DIALOGS")) {
+                QCoreApplication::quit();
+                return;
+            }
+            Log::error(kTag, QStringLiteral("save before quitting failed"));
+            auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Brimble"),
+                                        LocalizedAlert::quitWithoutSavingQuestion());
+            box->setAttribute(Qt::WA_DeleteOnClose);
+            box->setInformativeText(LocalizedAlert::quitWithoutSavingInformation());
+            QPushButton* quitAnyway =
+                box->addButton(LocalizedAlert::quitAnyway(), QMessageBox::DestructiveRole);
+            QPushButton* cancel = box->addButton(LocalizedAlert::quitCancel(), QMessageBox::RejectRole);
+            box->setDefaultButton(cancel);
+            box->setEscapeButton(cancel);
+            connect(box, &QMessageBox::finished, this, [this, box, quitAnyway] {
+                terminating_ = false;
+                if (box->clickedButton() == quitAnyway)
+                    QCoreApplication::quit();
+            });
+            box->show();
+            box->raise();
+            box->activateWindow();
+        });
+    });
 }
 
 void AppDelegate::applicationWillTerminate()

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class CrashReports;
 class InstanceChannel;
 class QSocketNotifier;
 struct Platform;
@@ -31,6 +32,10 @@ public:
     // The application is opened again while it runs (a second `brimble` without a verb).
     void applicationShouldHandleReopen();
 
+    // The user quits: the history is saved first (off the GUI thread); when that fails the
+    // user chooses between quitting anyway and going on.
+    void applicationShouldTerminate();
+
     // Tears Brimble down in dependency order (see tearDown) once the event loop has ended.
     void applicationWillTerminate();
 
@@ -39,6 +44,8 @@ public:
         QStringLiteral("/usr/share/applications/org.gnome.seahorse.Application.desktop");
 
 private:
+    // Reports of an earlier crash: sent, asked about or left, as the user decided.
+    void handleCrashReports();
     void handleRequest(const QJsonObject& request, std::function<void(const QJsonObject&)> reply);
     void installSignalHandlers();
     // Waits for background tasks, deletes `Brimble` (its tick, then its queued captures and
@@ -48,6 +55,8 @@ private:
     std::unique_ptr<Platform> platform_;
     InstanceChannel* channel_ = nullptr;
     QSocketNotifier* signalNotifier_ = nullptr;
+    CrashReports* crashReports_ = nullptr;
+    bool terminating_ = false;
     // Requests are answered once start-up is complete: before, `Brimble` does not exist yet,
     // and a fatal-store dialog runs the event loop early.
     bool serving_ = false;

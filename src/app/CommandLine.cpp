@@ -2,6 +2,7 @@
 
 #include "app/HistoryQueries.h"
 #include "app/InstanceChannel.h"
+#include "app/UpdateChecker.h"
 #include "model/CoreDataManager.h"
 #include "model/HistoryReader.h"
 #include "model/StoreSalvage.h"
@@ -371,7 +372,7 @@ int run(const QStringList& arguments)
         return Success;
     }
     if (verb == "--version" || verb == "-v") {
-        printOut(QStringLiteral("brimble %1\n").arg(QStringLiteral(BRIMBLE_VERSION)));
+        printOut(QStringLiteral("brimble %1\n").arg(UpdateChecker::currentVersion()));
         return Success;
     }
     if (!kVerbs.contains(verb)) {

@@ -187,3 +187,22 @@ QString nRecords(qint64 count)
     return nRecords().arg(count);
 }
 } // namespace LocalizedQuickView
+
+namespace LocalizedUpdate {
+QString available(const QString& version)
+{
+    return Localized::text("update.available").arg(version);
+}
+QString availableMessage(const QString& installed)
+{
+    return Localized::text("update.available_message").arg(installed);
+}
+BRIMBLE_LOCALIZED(downloadPage, "update.download_page")
+BRIMBLE_LOCALIZED(later, "update.later")
+BRIMBLE_LOCALIZED(upToDate, "update.up_to_date")
+QString upToDateMessage(const QString& version)
+{
+    return Localized::text("update.up_to_date_message").arg(version);
+}
+BRIMBLE_LOCALIZED(failed, "update.failed")
+} // namespace LocalizedUpdate

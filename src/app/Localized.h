@@ -139,3 +139,14 @@ QString yesterday();  // "date.yesterday"
 QString files();      // "format.files"
 QString chars();      // "format.chars"
 } // namespace LocalizedFormat
+
+// The answers of "Check for Updates".
+namespace LocalizedUpdate {
+QString available(const QString& version);          // "update.available": "Brimble %1 is available"
+QString availableMessage(const QString& installed); // "update.available_message": "You have version %1."
+QString downloadPage();                             // "update.download_page"
+QString later();                                    // "update.later"
+QString upToDate();                                 // "update.up_to_date"
+QString upToDateMessage(const QString& version);    // "update.up_to_date_message"
+QString failed();                                   // "update.failed"
+} // namespace LocalizedUpdate

@@ -3,12 +3,15 @@
 #include "app/EventBus.h"
 #include "app/EventNames.h"
 #include "app/Localized.h"
+#include "app/UpdateChecker.h"
 #include "common/Log.h"
 #include "platform/Workspace.h"
 
 #include <QCoreApplication>
 #include <QIcon>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QTextDocument>
 
 namespace {
 const QString kTag = QStringLiteral("StatusBarMenu");
@@ -27,6 +30,9 @@ StatusBarMenu::StatusBarMenu(bool recordingPaused, Workspace& workspace, Actions
             actions_.showQuickSearchWindow();
     });
     addSeparator();
+    checkForUpdateItem_ = addAction(LocalizedMenu::checkForUpdates(), this, &StatusBarMenu::checkForUpdates);
+    // A build without a release feed has nothing to check against.
+    checkForUpdateItem_->setVisible(UpdateChecker::isConfigured());
     preferencesItem_ = addAction(LocalizedMenu::preferences() + QStringLiteral("\u2026"), this,
                                  &StatusBarMenu::openPreferences);
     preferencesItem_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
@@ -37,7 +43,15 @@ StatusBarMenu::StatusBarMenu(bool recordingPaused, Workspace& workspace, Actions
     aboutItem_ = addAction(LocalizedMenu::about(), this, &StatusBarMenu::showAboutPanel);
     addSeparator();
     // Queued, so the menu has closed before the event loop ends.
-    quitItem_ = addAction(LocalizedMenu::quit(), qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    quitItem_ = addAction(
+        LocalizedMenu::quit(), this,
+        [this] {
+            if (quit_)
+                quit_();
+            else
+                QCoreApplication::quit();
+        },
+        Qt::QueuedConnection);
     quitItem_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     setRecordingPaused(recordingPaused);
@@ -83,7 +97,7 @@ void StatusBarMenu::showAboutPanel()
 {
     if (!aboutPanel_) {
         aboutPanel_ = new QMessageBox(QMessageBox::NoIcon, LocalizedMenu::about(),
-                                      QStringLiteral("Brimble %1").arg(QStringLiteral(BRIMBLE_VERSION)),
+                                      QStringLiteral("Brimble %1").arg(UpdateChecker::currentVersion()),
                                       QMessageBox::Ok);
         aboutPanel_->setIconPixmap(QIcon(QStringLiteral(":/icons/status_bar_icon.svg")).pixmap(64, 64));
         aboutPanel_->setAttribute(Qt::WA_DeleteOnClose);
@@ -91,4 +105,67 @@ void StatusBarMenu::showAboutPanel()
     aboutPanel_->show();
     aboutPanel_->raise();
     aboutPanel_->activateWindow();
+}
+
+void StatusBarMenu::checkForUpdates()
+{
+    if (!updater_)
+        updater_ = new UpdateChecker(this);
+    // One check at a time; the menu and the window stay usable meanwhile.
+    checkForUpdateItem_->setEnabled(false);
+    updater_->check([menu = QPointer<StatusBarMenu>(this)](const UpdateCheckResult& result) {
+        if (!menu)
+            return;
+        menu->checkForUpdateItem_->setEnabled(true);
+        menu->showUpdateResult(result);
+    });
+}
+
+void StatusBarMenu::showUpdateResult(const UpdateCheckResult& result)
+{
+    if (updatePanel_)
+        updatePanel_->close();
+    auto* panel = new QMessageBox();
+    panel->setAttribute(Qt::WA_DeleteOnClose);
+    // The answer usually comes while the quick search window (which stays on top) is open.
+    panel->setWindowFlag(Qt::WindowStaysOnTopHint);
+    panel->setWindowTitle(LocalizedMenu::checkForUpdates());
+    panel->setIconPixmap(QIcon(QStringLiteral(":/icons/brimble.svg")).pixmap(64, 64));
+    switch (result.status) {
+    case UpdateCheckResult::Status::Newer: {
+        panel->setText(LocalizedUpdate::available(result.version));
+        // The notes come from the network: shown as plain text, never as markup.
+        QString informative = LocalizedUpdate::availableMessage(UpdateChecker::currentVersion());
+        if (!result.notes.trimmed().isEmpty())
+            informative += QStringLiteral("\n\n") + result.notes.trimmed();
+        panel->setInformativeText(Qt::convertFromPlainText(informative));
+        QPushButton* download = panel->addButton(LocalizedUpdate::downloadPage(), QMessageBox::AcceptRole);
+        panel->addButton(LocalizedUpdate::later(), QMessageBox::RejectRole);
+        panel->setDefaultButton(download);
+        connect(download, &QPushButton::clicked, this, [this, page = result.downloadPage] {
+            if (!workspace_.openUrl(page))
+                Log::warning(kTag, QStringLiteral("cannot open the download page"));
+        });
+        break;
+    }
+    case UpdateCheckResult::Status::UpToDate:
+        panel->setText(LocalizedUpdate::upToDate());
+        panel->setInformativeText(LocalizedUpdate::upToDateMessage(UpdateChecker::currentVersion()));
+        panel->setStandardButtons(QMessageBox::Ok);
+        break;
+    case UpdateCheckResult::Status::Failed:
+        panel->setIcon(QMessageBox::Warning);
+        panel->setText(LocalizedUpdate::failed());
+        panel->setInformativeText(Qt::convertFromPlainText(result.error));
+        panel->setStandardButtons(QMessageBox::Ok);
+        break;
+    }
+    updatePanel_ = panel;
+    if (qEnvironmentVariableIsSet("BRIMBLE_NO_DIALOGS")) {
+        panel->deleteLater();
+        return;
+    }
+    panel->show();
+    panel->raise();
+    panel->activateWindow();
 }

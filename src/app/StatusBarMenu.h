@@ -7,11 +7,14 @@
 #include <functional>
 
 class QMessageBox;
+class UpdateChecker;
 class Workspace;
+struct UpdateCheckResult;
 
 // The tray icon's menu (the quick search window's menu button opens the same one where the
-// desktop has no tray): pause or resume recording, open the quick search window, the
-// preferences (also asked for by "open_preferences_window"), help, about and quit.
+// desktop has no tray): pause or resume recording, open the quick search window, check for
+// updates (when the build or the environment names a release feed), the preferences (also
+// asked for by "open_preferences_window"), help, about and quit.
 class StatusBarMenu : public QMenu
 {
     Q_OBJECT
@@ -30,12 +33,16 @@ public:
     StatusBarMenu(bool recordingPaused, Workspace& workspace, Actions actions, QWidget* parent = nullptr);
     ~StatusBarMenu() override;
 
+    // What Quit does; without one it ends the event loop.
+    void setQuitHandler(std::function<void()> quit) { quit_ = std::move(quit); }
+
     // Follows the pause switch when it changed elsewhere (`brimble pause`).
     void setRecordingPaused(bool paused);
     bool isRecordingPaused() const { return paused_; }
 
     QAction* pauseRecordingItem() const { return pauseRecordingItem_; }
     QAction* showQuickSearchItem() const { return showQuickSearchItem_; }
+    QAction* checkForUpdateItem() const { return checkForUpdateItem_; }
     QAction* preferencesItem() const { return preferencesItem_; }
     QAction* helpItem() const { return helpItem_; }
     QAction* aboutItem() const { return aboutItem_; }
@@ -45,15 +52,21 @@ private:
     void pauseRecording();
     void showAboutPanel();
     void openPreferences();
+    void checkForUpdates();
+    void showUpdateResult(const UpdateCheckResult& result);
 
     Workspace& workspace_;
     Actions actions_;
+    std::function<void()> quit_;
     bool paused_;
     QAction* pauseRecordingItem_;
     QAction* showQuickSearchItem_;
     QAction* preferencesItem_;
+    QAction* checkForUpdateItem_;
     QAction* helpItem_;
     QAction* aboutItem_;
     QAction* quitItem_;
     QPointer<QMessageBox> aboutPanel_;
+    UpdateChecker* updater_ = nullptr;
+    QPointer<QMessageBox> updatePanel_;
 };

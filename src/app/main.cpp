@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 #include "app/Localized.h"
 #include "app/Preferences.h"
+#include "common/CrashCatcher.h"
 #include "common/Log.h"
 #include "model/CoreDataManager.h"
 #include "platform/Platform.h"
@@ -11,6 +12,10 @@
 
 int main(int argc, char** argv)
 {
+    // Before anything else, so a crash anywhere in start-up leaves a report.
+    CrashCatcher::install(CrashCatcher::defaultReportDirectory(),
+                          BRIMBLE_VERSION " (" BRIMBLE_BUILD_NUMBER ")");
+
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));

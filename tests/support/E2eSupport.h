@@ -38,6 +38,7 @@ public:
     // Sends SIGTERM and waits for it to exit; returns its exit code (-1 when it had to be killed).
     int terminate();
     bool isRunning() const;
+    QProcess* process() const { return brimble_.get(); }
     QString log() const;
 
     struct Result

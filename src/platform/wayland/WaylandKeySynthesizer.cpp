@@ -110,6 +110,11 @@ WaylandKeySynthesizer::~WaylandKeySynthesizer()
 
 bool WaylandKeySynthesizer::isTrusted(const RunningApplication*)
 {
+    return canSynthesize();
+}
+
+bool WaylandKeySynthesizer::canSynthesize() const
+{
     QMutexLocker lock(&mutex_);
     return keyboard_ && wl_display_get_error(display_) == 0;
 }

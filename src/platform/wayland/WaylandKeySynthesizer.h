@@ -24,13 +24,14 @@ public:
     WaylandKeySynthesizer& operator=(const WaylandKeySynthesizer&) = delete;
 
     bool isTrusted(const RunningApplication* target) override;
+    bool canSynthesize() const override;
     bool sendPaste(const RunningApplication* target) override;
     // Wayland reveals no application, so no terminal is ever recognised.
     bool isTerminal(const RunningApplication*) const override { return false; }
     bool needsTarget() const override { return false; }
 
 private:
-    QMutex mutex_;
+    mutable QMutex mutex_;
     struct wl_display* display_ = nullptr;
     struct wl_registry* registry_ = nullptr;
     struct wl_seat* seat_ = nullptr;
