@@ -32,6 +32,9 @@ int main(int argc, char** argv)
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && qEnvironmentVariableIsSet("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
 
+    // The link preview's web engine shares GL contexts with the widgets; it must be said before
+    // the application exists, even though the engine starts only with the first link.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("brimble"));
     QApplication::setApplicationDisplayName(QStringLiteral("Brimble"));
