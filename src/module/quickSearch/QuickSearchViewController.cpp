@@ -11,6 +11,7 @@
 #include "model/CoreDataManager.h"
 #include "module/quickSearch/QuickSearchViewWindow.h"
 #include "module/quickSearch/SearchEngine.h"
+#include "module/quickSearch/view/QuickSearchPasteInfDetailView.h"
 #include "module/quickSearch/view/QuickSearchPasteInfItemDelegate.h"
 #include "module/quickSearch/view/QuickSearchPasteInfListModel.h"
 #include "module/quickSearch/view/QuickSearchThumbnailCache.h"
@@ -209,6 +210,20 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
     emptyText_->setAttribute(Qt::WA_TransparentForMouseEvents);
     emptyText_->hide();
 
+    // The preview of the current row, right of the list.
+    detailView_ = new QuickSearchPasteInfDetailView(iconCache, {}, this);
+    detailView_->follow(listView_);
+    detailSeparator_ = new QFrame(this);
+    detailSeparator_->setFrameShape(QFrame::VLine);
+    detailSeparator_->setFrameShadow(QFrame::Plain);
+    detailSeparator_->setFixedWidth(1);
+    detailSeparator_->setForegroundRole(QPalette::Mid);
+    auto* body = new QHBoxLayout;
+    body->setSpacing(0);
+    body->addWidget(listView_, 1);
+    body->addWidget(detailSeparator_);
+    body->addWidget(detailView_, 1);
+
     auto* header = new QHBoxLayout;
     header->setContentsMargins(12, 6, 8, 6);
     header->addWidget(searchField_, 1);
@@ -218,7 +233,7 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
     layout->setSpacing(0);
     layout->addLayout(header);
     layout->addWidget(separator);
-    layout->addWidget(listView_, 1);
+    layout->addLayout(body, 1);
 
     connect(searchField_, &QLineEdit::textChanged, this, &QuickSearchViewController::search);
     connect(engine_, &SearchEngine::firstResults, this, &QuickSearchViewController::applyResults);
@@ -473,8 +488,11 @@ void QuickSearchViewController::selectFirstRow()
 
 void QuickSearchViewController::refreshEmptyState()
 {
-    emptyText_->setVisible(historyLoaded_ && model_->isShowingHistory() && model_->rowCount() == 0);
-    emptyText_->setGeometry(listView_->geometry());
+    const bool empty = historyLoaded_ && model_->isShowingHistory() && model_->rowCount() == 0;
+    emptyText_->setVisible(empty);
+    detailView_->setVisible(!empty);
+    detailSeparator_->setVisible(!empty);
+    emptyText_->setGeometry(listView_->geometry().united(detailView_->geometry()));
     emptyText_->raise();
 }
 

@@ -15,6 +15,8 @@ class QLineEdit;
 class QListView;
 class QMenu;
 class QToolButton;
+class QFrame;
+class QuickSearchPasteInfDetailView;
 class QuickSearchPasteInfItemDelegate;
 class QuickSearchPasteInfListModel;
 class QuickSearchThumbnailCache;
@@ -85,6 +87,7 @@ public:
     QListView* listView() const { return listView_; }
     QuickSearchPasteInfListModel* model() const { return model_; }
     QuickSearchPasteInfItemDelegate* delegate() const { return delegate_; }
+    QuickSearchPasteInfDetailView* detailView() const { return detailView_; }
     QList<int> selectedRows() const;
 
     // Carries out a command; false when it does not apply (a quick paste past the end).
@@ -112,6 +115,8 @@ private:
     QToolButton* menuButton_;
     QListView* listView_;
     QLabel* emptyText_;
+    QuickSearchPasteInfDetailView* detailView_;
+    QFrame* detailSeparator_;
     QuickSearchThumbnailCache* thumbnails_;
     QuickSearchPasteInfItemDelegate* delegate_;
     QuickSearchPasteInfListModel* model_;
