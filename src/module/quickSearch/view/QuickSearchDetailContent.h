@@ -14,7 +14,10 @@
 #include <QString>
 #include <QUrl>
 
+#include <memory>
 #include <optional>
+
+class QTextDocument;
 
 // What the preview shows of one item, made ready off the GUI thread: texts already cut to what a
 // view can lay out quickly, images decoded at a bounded size, colours parsed. The GUI thread only
@@ -50,6 +53,8 @@ struct QuickSearchDetailContent
     bool plain = true;
     QList<RtfParagraph> paragraphs;   // the formatted runs of rich text
     std::optional<QColor> background; // the page colour rich text declares
+    // Plain text already laid into a document off the GUI thread (owned by the GUI thread).
+    std::shared_ptr<QTextDocument> document;
 
     // Image content.
     QImage image;          // decoded to fit maxImageSide

@@ -192,20 +192,22 @@ void QuickSearchPasteInfDetailView::showItem(const std::optional<PasteInfRow>& r
         QuickSearchDetailWebView::isAvailable() && Preferences::shared().autoPreviewLink();
     const std::weak_ptr<Shared> weak = shared_;
     QPointer<QuickSearchPasteInfDetailView> self(this);
-    shared_->loader(row->id, [weak, self, generation, row = *row,
-                              linkPreview](const std::optional<PasteboardItems>& items) {
+    const QFont font = textView()->textFont();
+    shared_->loader(row->id, [weak, self, generation, row = *row, linkPreview,
+                              font](const std::optional<PasteboardItems>& items) {
         const std::shared_ptr<Shared> shared = weak.lock();
         if (!shared || shared->generation != generation)
             return;
         // Decoding goes to the pool, so the reader is free for the next selection.
-        Dispatch::global([weak, self, generation, row, items, linkPreview] {
+        Dispatch::global([weak, self, generation, row, items, linkPreview, font] {
             {
                 const std::shared_ptr<Shared> shared = weak.lock();
                 if (!shared || shared->generation != generation)
                     return;
             }
-            const QuickSearchDetailContent content =
-                QuickSearchDetailContent::prepare(row, items, linkPreview);
+            QuickSearchDetailContent content = QuickSearchDetailContent::prepare(row, items, linkPreview);
+            if (content.kind == QuickSearchDetailContent::Kind::text && content.plain)
+                content.document = QuickSearchDetailTextView::plainDocument(content.text, font);
             Dispatch::main([self, generation, content] {
                 if (self && self->shared_->generation == generation)
                     self->apply(content);
@@ -224,9 +226,7 @@ void QuickSearchPasteInfDetailView::apply(const QuickSearchDetailContent& conten
     const QLocale locale;
     switch (content.kind) {
     case Kind::text:
-        if (!textContainer_)
-            contentView_->addWidget(textContainer_ = new QuickSearchDetailTextView(contentView_));
-        textContainer_->setContent(content);
+        textView()->setContent(content);
         setSummary(locale.toString(content.textLength) + QLatin1Char(' ') + LocalizedFormat::chars());
         showContentView(textContainer_);
         break;
@@ -321,6 +321,8 @@ QWidget* QuickSearchPasteInfDetailView::currentContentView() const
 
 QuickSearchDetailTextView* QuickSearchPasteInfDetailView::textView()
 {
+    if (!textContainer_)
+        contentView_->addWidget(textContainer_ = new QuickSearchDetailTextView(contentView_));
     return textContainer_;
 }
 

@@ -4,7 +4,10 @@
 #include "module/quickSearch/view/QuickSearchDetailContent.h"
 
 #include <QLabel>
+#include <QCoreApplication>
 #include <QLocale>
+#include <QPlainTextDocumentLayout>
+#include <QThread>
 #include <QPlainTextEdit>
 #include <QStackedLayout>
 #include <QTextBlock>
@@ -62,7 +65,12 @@ void QuickSearchDetailTextView::setContent(const QuickSearchDetailContent& conte
     if (content.plain) {
         // The system colours: a plain text never carries its own.
         plainView_->setPalette(QPalette());
-        plainView_->setPlainText(content.text);
+        if (content.document) {
+            plainView_->setDocument(content.document.get());
+            document_ = content.document;
+        } else {
+            plainView_->setPlainText(content.text);
+        }
         stack_->setCurrentWidget(plainView_);
     } else {
         showRich(content);
@@ -113,6 +121,25 @@ void QuickSearchDetailTextView::showRich(const QuickSearchDetailContent& content
     }
     cursor.endEditBlock();
     richView_->moveCursor(QTextCursor::Start);
+}
+
+QFont QuickSearchDetailTextView::textFont() const
+{
+    return plainView_->font();
+}
+
+std::shared_ptr<QTextDocument> QuickSearchDetailTextView::plainDocument(const QString& text,
+                                                                        const QFont& font)
+{
+    auto* document = new QTextDocument;
+    document->setDocumentLayout(new QPlainTextDocumentLayout(document));
+    document->setDefaultFont(font);
+    document->setDocumentMargin(kInset);
+    document->setUndoRedoEnabled(false);
+    document->setPlainText(text);
+    if (QCoreApplication* app = QCoreApplication::instance())
+        document->moveToThread(app->thread());
+    return std::shared_ptr<QTextDocument>(document, [](QTextDocument* gone) { gone->deleteLater(); });
 }
 
 QString QuickSearchDetailTextView::shownText() const

@@ -1,10 +1,14 @@
 #pragma once
 
+#include <QFont>
 #include <QWidget>
+
+#include <memory>
 
 class QLabel;
 class QPlainTextEdit;
 class QStackedLayout;
+class QTextDocument;
 class QTextEdit;
 struct QuickSearchDetailContent;
 
@@ -18,6 +22,11 @@ public:
 
     void setContent(const QuickSearchDetailContent& content);
 
+    // Builds the document of a plain text on the calling thread (a worker: splitting a long
+    // text into blocks is what would hold up the GUI) and hands it to the GUI thread.
+    static std::shared_ptr<QTextDocument> plainDocument(const QString& text, const QFont& font);
+    QFont textFont() const;
+
     // What the view holds, for the tests and the summary.
     QString shownText() const;
     bool isCutNoteShown() const;
@@ -30,4 +39,5 @@ private:
     QPlainTextEdit* plainView_;
     QTextEdit* richView_;
     QLabel* cutNote_;
+    std::shared_ptr<QTextDocument> document_;
 };
