@@ -186,7 +186,8 @@ void QuickSearchPasteInfDetailView::showItem(const std::optional<PasteInfRow>& r
     refreshIcon();
     appIcon_->setToolTip(row->appName.value_or(QString()));
     setSummary({});
-    slowLoad_.start();
+    if (!showPreviewText(*row))
+        slowLoad_.start();
 
     const bool linkPreview =
         QuickSearchDetailWebView::isAvailable() && Preferences::shared().autoPreviewLink();
@@ -214,6 +215,31 @@ void QuickSearchPasteInfDetailView::showItem(const std::optional<PasteInfRow>& r
             });
         });
     });
+}
+
+bool QuickSearchPasteInfDetailView::showPreviewText(const PasteInfRow& row)
+{
+    // A text's start is in its display row already: shown at once, it is the first screen
+    // while the whole text is read.
+    if (!row.previewText || !row.displayType)
+        return false;
+    switch (*row.displayType) {
+    case PasteInfoDisplayType::Text:
+    case PasteInfoDisplayType::PlainText:
+    case PasteInfoDisplayType::RichTextFormat:
+    case PasteInfoDisplayType::RichTextFormatDocument:
+        break;
+    default:
+        return false;
+    }
+    QuickSearchDetailContent start;
+    start.kind = QuickSearchDetailContent::Kind::text;
+    start.text = *row.previewText;
+    start.textLength = start.text.size();
+    slowLoad_.stop();
+    textView()->setContent(start);
+    showContentView(textContainer_);
+    return true;
 }
 
 void QuickSearchPasteInfDetailView::apply(const QuickSearchDetailContent& content)

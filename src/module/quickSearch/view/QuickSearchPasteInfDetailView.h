@@ -71,6 +71,7 @@ Q_SIGNALS:
 private:
     struct Shared;
     void apply(const QuickSearchDetailContent& content);
+    bool showPreviewText(const PasteInfRow& row);
     void setSummary(const QString& third);
     void showContentView(QWidget* view);
     void refreshIcon();

@@ -6,12 +6,14 @@
 #include "platform/FileThumbnailLoader.h"
 #include "platform/Workspace.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QFileInfo>
 #include <QListView>
 #include <QMenu>
 #include <QMimeDatabase>
 #include <QStandardItemModel>
+#include <QStyle>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -24,9 +26,13 @@ QIcon typeIcon(const QString& path)
 {
     static QMimeDatabase database;
     const QMimeType type = database.mimeTypeForFile(path, QMimeDatabase::MatchExtension);
-    return QIcon::fromTheme(
+    QIcon icon = QIcon::fromTheme(
         type.iconName(),
         QIcon::fromTheme(type.genericIconName(), QIcon::fromTheme(QStringLiteral("text-x-generic"))));
+    // Desktops without an icon theme still get a file shape.
+    if (icon.isNull())
+        icon = QApplication::style()->standardIcon(QStyle::SP_FileIcon);
+    return icon;
 }
 
 QString nameOf(const QString& path)
