@@ -23,7 +23,7 @@ void setText(QuickSearchDetailContent& content, const QString& text)
     content.text = cut < text.size() ? text.left(cut) : text;
 }
 
-void prepareImage(QuickSearchDetailContent& content, const QByteArray& data)
+void prepareImage(QuickSearchDetailContent& content, const QByteArray& data, const QSize& box)
 {
     content.kind = QuickSearchDetailContent::Kind::image;
     content.imageData = data;
@@ -37,7 +37,11 @@ void prepareImage(QuickSearchDetailContent& content, const QByteArray& data)
         Log::warning(kTag, QStringLiteral("image data cannot be decoded"));
         return;
     }
-    const QSize bound(QuickSearchDetailContent::maxImageSide, QuickSearchDetailContent::maxImageSide);
+    // A little room to grow with the window; beyond that a resize shows it scaled up.
+    const int side = QuickSearchDetailContent::maxImageSide;
+    const QSize bound = box.isValid() && !box.isEmpty()
+                            ? (box * 1.5).boundedTo(QSize(side, side)).expandedTo(QSize(256, 256))
+                            : QSize(side, side);
     if (size.width() > bound.width() || size.height() > bound.height())
         reader.setScaledSize(size.scaled(bound, Qt::KeepAspectRatio));
     QImage image = reader.read();
@@ -76,7 +80,7 @@ bool QuickSearchDetailContent::isPreviewableUrl(const QUrl& url)
 
 QuickSearchDetailContent QuickSearchDetailContent::prepare(const PasteInfRow& row,
                                                            const std::optional<PasteboardItems>& items,
-                                                           bool linkPreview)
+                                                           bool linkPreview, const QSize& imageBox)
 {
     QuickSearchDetailContent content;
     if (!items || items->isEmpty())
@@ -123,7 +127,7 @@ QuickSearchDetailContent QuickSearchDetailContent::prepare(const PasteInfRow& ro
         break;
     case PasteInfoDisplayType::Image:
         if (bytes)
-            prepareImage(content, *bytes);
+            prepareImage(content, *bytes, imageBox);
         break;
     case PasteInfoDisplayType::File:
         if (files) {

@@ -41,7 +41,8 @@ struct QuickSearchDetailContent
     // Rich text longer than this is shown as plain text: building a formatted document of that
     // size would hold up the GUI thread.
     static constexpr qsizetype maxRichTextLength = qsizetype(256) << 10;
-    // Images are decoded to fit this box; the preview never shows them larger.
+    // Images are decoded to fit the pane (never beyond this side), so the GUI thread only
+    // draws them.
     static constexpr int maxImageSide = 2048;
 
     Kind kind = Kind::unknown;
@@ -69,9 +70,11 @@ struct QuickSearchDetailContent
     bool isCut() const { return text.size() < textLength; }
 
     // Classifies and decodes an item's content. linkPreview: links that may be shown as a web
-    // page (the preference is on and the build has a web view). Runs on any thread.
+    // page (the preference is on and the build has a web view); imageBox: the pane's size in
+    // device pixels, which images are decoded to fit. Runs on any thread.
     static QuickSearchDetailContent prepare(const PasteInfRow& row,
-                                            const std::optional<PasteboardItems>& items, bool linkPreview);
+                                            const std::optional<PasteboardItems>& items, bool linkPreview,
+                                            const QSize& imageBox = {});
 
     // True for the links the preview may load: http and https with a host.
     static bool isPreviewableUrl(const QUrl& url);

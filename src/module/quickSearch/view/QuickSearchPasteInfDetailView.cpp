@@ -194,19 +194,21 @@ void QuickSearchPasteInfDetailView::showItem(const std::optional<PasteInfRow>& r
     const std::weak_ptr<Shared> weak = shared_;
     QPointer<QuickSearchPasteInfDetailView> self(this);
     const QFont font = textView()->textFont();
-    shared_->loader(row->id, [weak, self, generation, row = *row, linkPreview,
+    const QSize imageBox = contentView_->size() * devicePixelRatioF();
+    shared_->loader(row->id, [weak, self, generation, row = *row, linkPreview, imageBox,
                               font](const std::optional<PasteboardItems>& items) {
         const std::shared_ptr<Shared> shared = weak.lock();
         if (!shared || shared->generation != generation)
             return;
         // Decoding goes to the pool, so the reader is free for the next selection.
-        Dispatch::global([weak, self, generation, row, items, linkPreview, font] {
+        Dispatch::global([weak, self, generation, row, items, linkPreview, font, imageBox] {
             {
                 const std::shared_ptr<Shared> shared = weak.lock();
                 if (!shared || shared->generation != generation)
                     return;
             }
-            QuickSearchDetailContent content = QuickSearchDetailContent::prepare(row, items, linkPreview);
+            QuickSearchDetailContent content =
+                QuickSearchDetailContent::prepare(row, items, linkPreview, imageBox);
             if (content.kind == QuickSearchDetailContent::Kind::text && content.plain)
                 content.document = QuickSearchDetailTextView::plainDocument(content.text, font);
             Dispatch::main([self, generation, content] {
