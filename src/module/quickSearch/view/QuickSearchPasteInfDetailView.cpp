@@ -123,19 +123,38 @@ QuickSearchPasteInfDetailView::~QuickSearchPasteInfDetailView()
 
 void QuickSearchPasteInfDetailView::follow(QAbstractItemView* list)
 {
-    auto showCurrent = [this, list] {
-        const QVariant value = list->currentIndex().data(QuickSearchPasteInfListModel::PasteInfRowRole);
-        showItem(value.isValid() ? std::optional<PasteInfRow>(value.value<PasteInfRow>()) : std::nullopt);
-    };
-    connect(list->selectionModel(), &QItemSelectionModel::currentChanged, this, showCurrent);
+    followed_ = list;
+    connect(list->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &QuickSearchPasteInfDetailView::showCurrentRow);
     // A row still being paged in arrives later; so does a list emptied by a search.
     connect(list->model(), &QAbstractItemModel::dataChanged, this,
-            [this, list, showCurrent](const QModelIndex& first, const QModelIndex& last) {
+            [this, list](const QModelIndex& first, const QModelIndex& last) {
                 const int row = list->currentIndex().row();
                 if (row >= first.row() && row <= last.row() && !pasteInf_)
-                    showCurrent();
+                    showCurrentRow();
             });
-    connect(list->model(), &QAbstractItemModel::modelReset, this, showCurrent);
+    connect(list->model(), &QAbstractItemModel::modelReset, this,
+            &QuickSearchPasteInfDetailView::showCurrentRow);
+}
+
+void QuickSearchPasteInfDetailView::showCurrentRow()
+{
+    // Hidden, nothing is read: copies that arrive while the window is away move the selection
+    // without anyone looking. The row is shown when the window is.
+    if (!followed_ || !isVisible()) {
+        followPending_ = true;
+        return;
+    }
+    followPending_ = false;
+    const QVariant value = followed_->currentIndex().data(QuickSearchPasteInfListModel::PasteInfRowRole);
+    showItem(value.isValid() ? std::optional<PasteInfRow>(value.value<PasteInfRow>()) : std::nullopt);
+}
+
+void QuickSearchPasteInfDetailView::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (followPending_)
+        showCurrentRow();
 }
 
 void QuickSearchPasteInfDetailView::setWorkspace(Workspace* workspace)

@@ -64,12 +64,16 @@ public:
     QuickSearchDetailColorView* colorView();
     QuickSearchDetailWebView* webView();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 Q_SIGNALS:
     // The content of the shown item is in its view.
     void contentShown(const QString& uuid);
 
 private:
     struct Shared;
+    void showCurrentRow();
     void apply(const QuickSearchDetailContent& content);
     bool showPreviewText(const PasteInfRow& row);
     void setSummary(const QString& third);
@@ -89,6 +93,8 @@ private:
     QuickSearchDetailColorView* colorView_ = nullptr;
     QuickSearchDetailWebView* webView_ = nullptr;
     QWidget* blank_;
+    QPointer<QAbstractItemView> followed_;
+    bool followPending_ = false;
     std::optional<PasteInfRow> pasteInf_;
     std::optional<PasteInfoDisplayType> shownType_;
     QuickSearchDetailContent::Kind shownKind_ = QuickSearchDetailContent::Kind::unknown;
