@@ -251,6 +251,10 @@
         <source>%1 records</source>
         <translation>%1 records</translation>
     </message>
+    <message id="quick_view.text_cut">
+        <source>Showing the first %1 of %2 characters.</source>
+        <translation>Showing the first %1 of %2 characters.</translation>
+    </message>
     <message id="pasteboard.unknown_type">
         <source>Unknown</source>
         <translation>Unknown</translation>

@@ -126,6 +126,7 @@ BRIMBLE_LOCALIZED(unnamed, "quick_view.unnamed")
 BRIMBLE_LOCALIZED(empty, "quick_view.empty")
 BRIMBLE_LOCALIZED(clipboardHistory, "quick_view.clipboard_history")
 BRIMBLE_LOCALIZED(nRecords, "quick_view.n_records")
+BRIMBLE_LOCALIZED(textCut, "quick_view.text_cut")
 } // namespace LocalizedQuickView
 
 namespace LocalizedPasteBoardType {
@@ -185,6 +186,10 @@ namespace LocalizedQuickView {
 QString nRecords(qint64 count)
 {
     return nRecords().arg(count);
+}
+QString textCut(const QString& shown, const QString& total)
+{
+    return textCut().arg(shown, total);
 }
 } // namespace LocalizedQuickView
 

@@ -90,6 +90,8 @@ QString empty();            // "quick_view.empty"
 QString clipboardHistory(); // "quick_view.clipboard_history"
 QString nRecords();         // "quick_view.n_records": "%1 records", %1 being the count
 QString nRecords(qint64 count);
+QString textCut(); // "quick_view.text_cut": %1 characters shown of %2
+QString textCut(const QString& shown, const QString& total);
 } // namespace LocalizedQuickView
 
 namespace LocalizedPasteBoardType {

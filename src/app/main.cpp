@@ -42,6 +42,9 @@ int main(int argc, char** argv)
             qputenv("QT_QPA_PLATFORM", plugin);
     }
 
+    // The link preview's web engine shares GL contexts with the widgets; it must be said before
+    // the application exists, even though the engine starts only with the first link.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("brimble"));
     QApplication::setApplicationDisplayName(QStringLiteral("Brimble"));

@@ -147,7 +147,7 @@ void TestQuickSearchViewWindow::frameOnScreen_data()
     QTest::addColumn<std::optional<SavedFrame>>("saved");
     QTest::addColumn<QRect>("expected");
     const QRect area(0, 0, 1920, 1080);
-    QTest::newRow("nothing saved: centred") << std::optional<SavedFrame>() << QRect(660, 340, 600, 400);
+    QTest::newRow("nothing saved: centred") << std::optional<SavedFrame>() << QRect(520, 300, 880, 480);
     QTest::newRow("same screen: as saved")
         << std::optional<SavedFrame>(SavedFrame{QRect(100, 120, 700, 450), "screen", area})
         << QRect(100, 120, 700, 450);

@@ -12,6 +12,7 @@
 #include "module/quickSearch/QuickSearchViewWindow.h"
 #include "module/quickSearch/SearchEngine.h"
 #include "module/quickSearch/view/QuickSearchClipboardHeader.h"
+#include "module/quickSearch/view/QuickSearchPasteInfDetailView.h"
 #include "module/quickSearch/view/QuickSearchPasteInfItemDelegate.h"
 #include "module/quickSearch/view/QuickSearchPasteInfListModel.h"
 #include "module/quickSearch/view/QuickSearchThumbnailCache.h"
@@ -239,6 +240,20 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
     emptyText_->setAttribute(Qt::WA_TransparentForMouseEvents);
     emptyText_->hide();
 
+    // The preview of the current row, right of the list.
+    detailView_ = new QuickSearchPasteInfDetailView(iconCache, {}, this);
+    detailView_->follow(listView_);
+    detailSeparator_ = new QFrame(this);
+    detailSeparator_->setFrameShape(QFrame::VLine);
+    detailSeparator_->setFrameShadow(QFrame::Plain);
+    detailSeparator_->setFixedWidth(1);
+    detailSeparator_->setForegroundRole(QPalette::Mid);
+    auto* body = new QHBoxLayout;
+    body->setSpacing(0);
+    body->addWidget(listView_, 1);
+    body->addWidget(detailSeparator_);
+    body->addWidget(detailView_, 1);
+
     auto* header = new QHBoxLayout;
     header->setContentsMargins(12, 6, 8, 6);
     header->addWidget(searchField_, 1);
@@ -250,7 +265,7 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
     layout->setSpacing(0);
     layout->addLayout(header);
     layout->addWidget(separator);
-    layout->addWidget(listView_, 1);
+    layout->addLayout(body, 1);
 
     connect(searchField_, &QLineEdit::textChanged, this, &QuickSearchViewController::search);
     searchField_->installEventFilter(this);
@@ -379,7 +394,7 @@ void QuickSearchViewController::resizeEvent(QResizeEvent* event)
 void QuickSearchViewController::placeOverlays()
 {
     const QRect list = listView_->geometry();
-    emptyText_->setGeometry(list);
+    emptyText_->setGeometry(list.united(detailView_->geometry()));
     QRect indicator(QPoint(), loadingIndicator_->size());
     indicator.moveCenter(list.center());
     loadingIndicator_->setGeometry(indicator);
@@ -601,7 +616,10 @@ void QuickSearchViewController::selectFirstRow()
 
 void QuickSearchViewController::refreshEmptyState()
 {
-    emptyText_->setVisible(historyLoaded_ && model_->isShowingHistory() && model_->rowCount() == 0);
+    const bool empty = historyLoaded_ && model_->isShowingHistory() && model_->rowCount() == 0;
+    emptyText_->setVisible(empty);
+    detailView_->setVisible(!empty);
+    detailSeparator_->setVisible(!empty);
     placeOverlays();
     emptyText_->raise();
 }

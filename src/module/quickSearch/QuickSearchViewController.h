@@ -19,6 +19,8 @@ class QListView;
 class QProgressBar;
 class QMenu;
 class QToolButton;
+class QFrame;
+class QuickSearchPasteInfDetailView;
 class QuickSearchClipboardHeader;
 class QuickSearchPasteInfItemDelegate;
 class QuickSearchPasteInfListModel;
@@ -97,6 +99,7 @@ public:
     QListView* listView() const { return listView_; }
     QuickSearchPasteInfListModel* model() const { return model_; }
     QuickSearchPasteInfItemDelegate* delegate() const { return delegate_; }
+    QuickSearchPasteInfDetailView* detailView() const { return detailView_; }
     QList<int> selectedRows() const;
     QuickSearchClipboardHeader* clipboardHeader() const { return clipboardHeader_; }
     QuickSelectClipBoardView* clipboardSelector() const { return selector_; }
@@ -155,6 +158,8 @@ private:
     QToolButton* menuButton_;
     QListView* listView_;
     QLabel* emptyText_;
+    QuickSearchPasteInfDetailView* detailView_;
+    QFrame* detailSeparator_;
     QuickSearchThumbnailCache* thumbnails_;
     QuickSearchClipboardHeader* clipboardHeader_;
     QuickSelectClipBoardView* selector_;

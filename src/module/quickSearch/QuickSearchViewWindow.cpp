@@ -58,7 +58,7 @@ QuickSearchViewWindow::QuickSearchViewWindow(const QString& framePath, QWidget* 
     setObjectName(QStringLiteral("QuickSearchViewWindow"));
     setWindowTitle(QStringLiteral("Brimble"));
     setMinimumSize(minimumFrameSize);
-    resize(savedFrame_ ? savedFrame_->frame.size().expandedTo(minimumFrameSize) : minimumFrameSize);
+    resize(savedFrame_ ? savedFrame_->frame.size().expandedTo(minimumFrameSize) : defaultFrameSize);
     setAttribute(Qt::WA_TranslucentBackground, translucent_);
     setMouseTracking(true);
     // Keeps children's square corners inside the rounded background.
@@ -131,7 +131,7 @@ void QuickSearchViewWindow::toggle()
 QRect QuickSearchViewWindow::frameOnScreen(const std::optional<SavedFrame>& saved, const QString& screenName,
                                            const QRect& area)
 {
-    QSize size = saved ? saved->frame.size() : minimumFrameSize;
+    QSize size = saved ? saved->frame.size() : defaultFrameSize;
     size = size.boundedTo(area.size()).expandedTo(minimumFrameSize);
     QPoint origin;
     if (!saved) {

@@ -28,6 +28,8 @@ class QuickSearchViewWindow : public QWidget
     Q_OBJECT
 public:
     static constexpr QSize minimumFrameSize{600, 400};
+    // Wide enough for the result list and the preview beside it.
+    static constexpr QSize defaultFrameSize{880, 480};
     static constexpr int cornerRadius = 8;
     // The band along the edges that resizes the panel instead of moving it.
     static constexpr int resizeBorder = 4;

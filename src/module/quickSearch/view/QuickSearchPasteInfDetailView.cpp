@@ -1,0 +1,406 @@
+#include "module/quickSearch/view/QuickSearchPasteInfDetailView.h"
+
+#include "app/Brimble.h"
+#include "app/Localized.h"
+#include "app/Preferences.h"
+#include "common/Dispatch.h"
+#include "common/Log.h"
+#include "model/CoreDataManager.h"
+#include "module/quickSearch/view/QuickSearchPasteInfListModel.h"
+#include "module/quickSearch/view/subViews/QuickSearchDetailColorView.h"
+#include "module/quickSearch/view/subViews/QuickSearchDetailFilesView.h"
+#include "module/quickSearch/view/subViews/QuickSearchDetailImageView.h"
+#include "module/quickSearch/view/subViews/QuickSearchDetailTextView.h"
+#include "module/quickSearch/view/subViews/QuickSearchDetailUnknownView.h"
+#include "module/quickSearch/view/subViews/QuickSearchDetailWebView.h"
+#include "platform/IconCache.h"
+#include "platform/Platform.h"
+#include "platform/Workspace.h"
+
+#include <QAbstractItemView>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+#include <atomic>
+
+namespace {
+
+const QString kTag = QStringLiteral("QuickSearchPasteInfDetailView");
+constexpr int kHeaderHeight = 30;
+constexpr int kHeaderInset = 5;
+constexpr int kIconSize = 22;
+constexpr int kSummaryPointSize = 13;
+// How long the previous item's content may stay up while the next one loads.
+constexpr int kSlowLoadMs = 100;
+
+QString typeName(std::optional<PasteInfoDisplayType> type)
+{
+    if (!type)
+        return LocalizedPasteBoardType::unknownType();
+    switch (*type) {
+    case PasteInfoDisplayType::Text:
+        return LocalizedPasteBoardType::textType();
+    case PasteInfoDisplayType::RichTextFormat:
+    case PasteInfoDisplayType::RichTextFormatDocument:
+        return LocalizedPasteBoardType::richTextType();
+    case PasteInfoDisplayType::PlainText:
+        return LocalizedPasteBoardType::plainTextType();
+    case PasteInfoDisplayType::Image:
+        return LocalizedPasteBoardType::imageType();
+    case PasteInfoDisplayType::File:
+        return LocalizedPasteBoardType::fileType();
+    case PasteInfoDisplayType::Link:
+        return LocalizedPasteBoardType::linkType();
+    case PasteInfoDisplayType::Color:
+        return LocalizedPasteBoardType::colorType();
+    case PasteInfoDisplayType::Unknown:
+        break;
+    }
+    return LocalizedPasteBoardType::unknownType();
+}
+
+} // namespace
+
+struct QuickSearchPasteInfDetailView::Shared
+{
+    ContentLoader loader;
+    // The load the view waits for; any other that finishes is stale.
+    std::atomic<quint64> generation{0};
+};
+
+QuickSearchPasteInfDetailView::QuickSearchPasteInfDetailView(IconCache* iconCache, ContentLoader loader,
+                                                             QWidget* parent)
+    : QWidget(parent), iconCache_(iconCache), headerContainerView_(new QWidget(this)),
+      titleInfoText_(new QLabel(headerContainerView_)), appIcon_(new QLabel(headerContainerView_)),
+      contentView_(new QStackedWidget(this)), blank_(new QWidget(contentView_)),
+      shared_(std::make_shared<Shared>())
+{
+    shared_->loader =
+        loader
+            ? std::move(loader)
+            : ContentLoader([](qint64 id, std::function<void(const std::optional<PasteboardItems>&)> done) {
+                  CoreDataManager::shared().loadContent(id, std::move(done));
+              });
+
+    headerContainerView_->setFixedHeight(kHeaderHeight);
+    headerContainerView_->setAutoFillBackground(true);
+    headerContainerView_->setBackgroundRole(QPalette::AlternateBase);
+    QFont summaryFont = titleInfoText_->font();
+    summaryFont.setPointSize(kSummaryPointSize);
+    titleInfoText_->setFont(summaryFont);
+    titleInfoText_->setTextFormat(Qt::PlainText);
+    appIcon_->setFixedSize(kIconSize, kIconSize);
+    appIcon_->setScaledContents(true);
+    auto* header = new QHBoxLayout(headerContainerView_);
+    header->setContentsMargins(kHeaderInset, 0, kHeaderInset, 0);
+    header->addWidget(titleInfoText_, 1);
+    header->addWidget(appIcon_);
+
+    contentView_->addWidget(blank_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(headerContainerView_);
+    layout->addWidget(contentView_, 1);
+
+    slowLoad_.setSingleShot(true);
+    slowLoad_.setInterval(kSlowLoadMs);
+    connect(&slowLoad_, &QTimer::timeout, this, [this] { showContentView(blank_); });
+    if (iconCache_)
+        connect(iconCache_, &IconCache::iconLoaded, this, [this](const QString& path) {
+            if (pasteInf_ && pasteInf_->appBundleUrl == path)
+                refreshIcon();
+        });
+}
+
+QuickSearchPasteInfDetailView::~QuickSearchPasteInfDetailView()
+{
+    ++shared_->generation;
+}
+
+void QuickSearchPasteInfDetailView::follow(QAbstractItemView* list)
+{
+    followed_ = list;
+    connect(list->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &QuickSearchPasteInfDetailView::showCurrentRow);
+    // A row still being paged in arrives later; so does a list emptied by a search.
+    connect(list->model(), &QAbstractItemModel::dataChanged, this,
+            [this, list](const QModelIndex& first, const QModelIndex& last) {
+                const int row = list->currentIndex().row();
+                if (row >= first.row() && row <= last.row() && !pasteInf_)
+                    showCurrentRow();
+            });
+    connect(list->model(), &QAbstractItemModel::modelReset, this,
+            &QuickSearchPasteInfDetailView::showCurrentRow);
+}
+
+void QuickSearchPasteInfDetailView::showCurrentRow()
+{
+    // Hidden, nothing is read: copies that arrive while the window is away move the selection
+    // without anyone looking. The row is shown when the window is.
+    if (!followed_ || !isVisible()) {
+        followPending_ = true;
+        return;
+    }
+    followPending_ = false;
+    const QVariant value = followed_->currentIndex().data(QuickSearchPasteInfListModel::PasteInfRowRole);
+    showItem(value.isValid() ? std::optional<PasteInfRow>(value.value<PasteInfRow>()) : std::nullopt);
+}
+
+void QuickSearchPasteInfDetailView::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (followPending_)
+        showCurrentRow();
+}
+
+void QuickSearchPasteInfDetailView::setWorkspace(Workspace* workspace)
+{
+    workspace_ = workspace;
+    if (filesView_)
+        filesView_->setWorkspace(workspace);
+}
+
+QString QuickSearchPasteInfDetailView::dateText(const std::optional<QDateTime>& date, const QDateTime& now)
+{
+    if (!date || !date->isValid())
+        return LocalizedFormat::unknowDate();
+    const QLocale locale;
+    const QDateTime local = date->toLocalTime();
+    const QDate today = now.toLocalTime().date();
+    if (local.date() == today) {
+        if (std::abs(local.secsTo(now)) < 60)
+            return LocalizedFormat::justNow();
+        return locale.toString(local.time(), QLocale::ShortFormat);
+    }
+    if (local.date() == today.addDays(-1))
+        return LocalizedFormat::yesterday() + QLatin1Char(' ') +
+               locale.toString(local.time(), QLocale::ShortFormat);
+    return locale.toString(local.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+           locale.toString(local.time(), QLocale::ShortFormat);
+}
+
+void QuickSearchPasteInfDetailView::showItem(const std::optional<PasteInfRow>& row)
+{
+    const quint64 generation = ++shared_->generation;
+    pasteInf_ = row;
+    shownType_ = row ? row->displayType : std::nullopt;
+    if (!row) {
+        slowLoad_.stop();
+        Log::error(QStringLiteral("setData"), QStringLiteral("paste info is nil"));
+        appIcon_->clear();
+        appIcon_->setToolTip({});
+        shownKind_ = QuickSearchDetailContent::Kind::unknown;
+        setSummary({});
+        if (!unknownView_)
+            contentView_->addWidget(unknownView_ = new QuickSearchDetailUnknownView(contentView_));
+        showContentView(unknownView_);
+        return;
+    }
+    if (webView_)
+        webView_->unload();
+    refreshIcon();
+    appIcon_->setToolTip(row->appName.value_or(QString()));
+    setSummary({});
+    if (!showPreviewText(*row))
+        slowLoad_.start();
+
+    const bool linkPreview =
+        QuickSearchDetailWebView::isAvailable() && Preferences::shared().autoPreviewLink();
+    const std::weak_ptr<Shared> weak = shared_;
+    QPointer<QuickSearchPasteInfDetailView> self(this);
+    const QFont font = textView()->textFont();
+    const QSize imageBox = contentView_->size() * devicePixelRatioF();
+    shared_->loader(row->id, [weak, self, generation, row = *row, linkPreview, imageBox,
+                              font](const std::optional<PasteboardItems>& items) {
+        const std::shared_ptr<Shared> shared = weak.lock();
+        if (!shared || shared->generation != generation)
+            return;
+        // Decoding goes to the pool, so the reader is free for the next selection.
+        Dispatch::global([weak, self, generation, row, items, linkPreview, font, imageBox] {
+            {
+                const std::shared_ptr<Shared> shared = weak.lock();
+                if (!shared || shared->generation != generation)
+                    return;
+            }
+            QuickSearchDetailContent content =
+                QuickSearchDetailContent::prepare(row, items, linkPreview, imageBox);
+            if (content.kind == QuickSearchDetailContent::Kind::text && content.plain)
+                content.document = QuickSearchDetailTextView::plainDocument(content.text, font);
+            Dispatch::main([self, generation, content] {
+                if (self && self->shared_->generation == generation)
+                    self->apply(content);
+            });
+        });
+    });
+}
+
+bool QuickSearchPasteInfDetailView::showPreviewText(const PasteInfRow& row)
+{
+    // A text's start is in its display row already: shown at once, it is the first screen
+    // while the whole text is read.
+    if (!row.previewText || !row.displayType)
+        return false;
+    switch (*row.displayType) {
+    case PasteInfoDisplayType::Text:
+    case PasteInfoDisplayType::PlainText:
+    case PasteInfoDisplayType::RichTextFormat:
+    case PasteInfoDisplayType::RichTextFormatDocument:
+        break;
+    default:
+        return false;
+    }
+    QuickSearchDetailContent start;
+    start.kind = QuickSearchDetailContent::Kind::text;
+    start.text = *row.previewText;
+    start.textLength = start.text.size();
+    slowLoad_.stop();
+    textView()->setContent(start);
+    showContentView(textContainer_);
+    return true;
+}
+
+void QuickSearchPasteInfDetailView::apply(const QuickSearchDetailContent& content)
+{
+    using Kind = QuickSearchDetailContent::Kind;
+    slowLoad_.stop();
+    if (content.displayType)
+        shownType_ = content.displayType;
+    shownKind_ = content.kind;
+    const QLocale locale;
+    switch (content.kind) {
+    case Kind::text:
+        textView()->setContent(content);
+        setSummary(locale.toString(content.textLength) + QLatin1Char(' ') + LocalizedFormat::chars());
+        showContentView(textContainer_);
+        break;
+    case Kind::image:
+        imageView()->setImage(content.image, content.imageData);
+        setSummary(QString::number(content.imageSize.width(), 'f', 1) + QStringLiteral(" X ") +
+                   QString::number(content.imageSize.height(), 'f', 1));
+        showContentView(imageView_);
+        break;
+    case Kind::files:
+        filesView()->setFiles(content.files);
+        setSummary(locale.toString(content.files.size()) + QLatin1Char(' ') + LocalizedFormat::files());
+        showContentView(filesView_);
+        break;
+    case Kind::color:
+        if (!colorView_)
+            contentView_->addWidget(colorView_ = new QuickSearchDetailColorView(contentView_));
+        colorView_->setColor(content.colorText, content.color);
+        setSummary({});
+        showContentView(colorView_);
+        break;
+    case Kind::web:
+        setSummary({});
+        showContentView(webView());
+        webView_->showUrl(content.url);
+        break;
+    case Kind::unknown:
+        if (!unknownView_)
+            contentView_->addWidget(unknownView_ = new QuickSearchDetailUnknownView(contentView_));
+        setSummary({});
+        showContentView(unknownView_);
+        break;
+    case Kind::nothing:
+        // Unreadable content leaves the area empty and the summary as it was.
+        showContentView(blank_);
+        break;
+    }
+    if (pasteInf_)
+        Q_EMIT contentShown(pasteInf_->uuid);
+}
+
+void QuickSearchPasteInfDetailView::setSummary(const QString& third)
+{
+    QStringList parts;
+    if (pasteInf_ && !shownType_) {
+        parts.append(dateText(pasteInf_->date));
+    } else {
+        parts.append(typeName(shownType_));
+        parts.append(dateText(pasteInf_ ? std::optional<QDateTime>(pasteInf_->date) : std::nullopt));
+    }
+    if (!third.isEmpty())
+        parts.append(third);
+    titleInfoText_->setText(parts.join(QStringLiteral(" \u00B7 ")));
+}
+
+void QuickSearchPasteInfDetailView::showContentView(QWidget* view)
+{
+    if (contentView_->currentWidget() == view)
+        return;
+    contentView_->setCurrentWidget(view);
+}
+
+void QuickSearchPasteInfDetailView::refreshIcon()
+{
+    QImage icon;
+    if (iconCache_ && pasteInf_ && pasteInf_->appBundleUrl)
+        icon = iconCache_->icon(*pasteInf_->appBundleUrl);
+    if (icon.isNull()) {
+        appIcon_->clear();
+        return;
+    }
+    QPixmap pixmap = QPixmap::fromImage(icon.scaled(QSize(kIconSize, kIconSize) * devicePixelRatioF(),
+                                                    Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    pixmap.setDevicePixelRatio(devicePixelRatioF());
+    appIcon_->setPixmap(pixmap);
+}
+
+QString QuickSearchPasteInfDetailView::summaryText() const
+{
+    return titleInfoText_->text();
+}
+
+std::optional<QString> QuickSearchPasteInfDetailView::shownUuid() const
+{
+    return pasteInf_ ? std::optional<QString>(pasteInf_->uuid) : std::nullopt;
+}
+
+QWidget* QuickSearchPasteInfDetailView::currentContentView() const
+{
+    return contentView_->currentWidget();
+}
+
+QuickSearchDetailTextView* QuickSearchPasteInfDetailView::textView()
+{
+    if (!textContainer_)
+        contentView_->addWidget(textContainer_ = new QuickSearchDetailTextView(contentView_));
+    return textContainer_;
+}
+
+QuickSearchDetailImageView* QuickSearchPasteInfDetailView::imageView()
+{
+    if (!imageView_)
+        contentView_->addWidget(imageView_ = new QuickSearchDetailImageView(contentView_));
+    return imageView_;
+}
+
+QuickSearchDetailFilesView* QuickSearchPasteInfDetailView::filesView()
+{
+    if (!filesView_) {
+        contentView_->addWidget(filesView_ = new QuickSearchDetailFilesView(contentView_));
+        // The desktop's workspace unless one was given (tests give a fake one).
+        Workspace* workspace = workspace_;
+        if (!workspace && Brimble::exists())
+            workspace = Brimble::shared().platform().workspace.get();
+        filesView_->setWorkspace(workspace);
+    }
+    return filesView_;
+}
+
+QuickSearchDetailColorView* QuickSearchPasteInfDetailView::colorView()
+{
+    return colorView_;
+}
+
+QuickSearchDetailWebView* QuickSearchPasteInfDetailView::webView()
+{
+    if (!webView_)
+        contentView_->addWidget(webView_ = new QuickSearchDetailWebView(contentView_));
+    return webView_;
+}

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "model/HistoryReader.h"
+#include "model/PasteboardItem.h"
+#include "module/quickSearch/view/QuickSearchDetailContent.h"
+
+#include <QDateTime>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class IconCache;
+class QAbstractItemView;
+class QLabel;
+class QStackedWidget;
+class QuickSearchDetailColorView;
+class QuickSearchDetailFilesView;
+class QuickSearchDetailImageView;
+class QuickSearchDetailTextView;
+class QuickSearchDetailUnknownView;
+class QuickSearchDetailWebView;
+class Workspace;
+
+// The preview beside the result list: a header with the item's kind, age and size and the icon
+// of the application it came from, above the item in full, shown by its kind.
+//
+// The content is read on the store's reader thread and made ready (classified, decoded, cut) on
+// a worker; the GUI thread only puts it into a view. A load that finishes after the selection
+// moved on is dropped.
+class QuickSearchPasteInfDetailView : public QWidget
+{
+    Q_OBJECT
+public:
+    using ContentLoader =
+        std::function<void(qint64 id, std::function<void(const std::optional<PasteboardItems>& items)> done)>;
+
+    // iconCache: application icons (none shows none). Without a loader, content comes from
+    // CoreDataManager::loadContent.
+    explicit QuickSearchPasteInfDetailView(IconCache* iconCache, ContentLoader loader = {},
+                                           QWidget* parent = nullptr);
+    ~QuickSearchPasteInfDetailView() override;
+
+    // Shows an item, or the unknown mark for none.
+    void showItem(const std::optional<PasteInfRow>& row);
+    // Shows the current row of a result list (its model's PasteInfRowRole) from now on.
+    void follow(QAbstractItemView* list);
+    void setWorkspace(Workspace* workspace);
+
+    // The date as the summary line writes it, relative to now.
+    static QString dateText(const std::optional<QDateTime>& date,
+                            const QDateTime& now = QDateTime::currentDateTime());
+
+    QString summaryText() const;
+    std::optional<QString> shownUuid() const;
+    QuickSearchDetailContent::Kind shownKind() const { return shownKind_; }
+    QWidget* currentContentView() const;
+    QuickSearchDetailTextView* textView();
+    QuickSearchDetailImageView* imageView();
+    QuickSearchDetailFilesView* filesView();
+    QuickSearchDetailColorView* colorView();
+    QuickSearchDetailWebView* webView();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+Q_SIGNALS:
+    // The content of the shown item is in its view.
+    void contentShown(const QString& uuid);
+
+private:
+    struct Shared;
+    void showCurrentRow();
+    void apply(const QuickSearchDetailContent& content);
+    bool showPreviewText(const PasteInfRow& row);
+    void setSummary(const QString& third);
+    void showContentView(QWidget* view);
+    void refreshIcon();
+
+    IconCache* iconCache_;
+    QPointer<Workspace> workspace_;
+    QWidget* headerContainerView_;
+    QLabel* titleInfoText_;
+    QLabel* appIcon_;
+    QStackedWidget* contentView_;
+    QuickSearchDetailTextView* textContainer_ = nullptr;
+    QuickSearchDetailImageView* imageView_ = nullptr;
+    QuickSearchDetailUnknownView* unknownView_ = nullptr;
+    QuickSearchDetailFilesView* filesView_ = nullptr;
+    QuickSearchDetailColorView* colorView_ = nullptr;
+    QuickSearchDetailWebView* webView_ = nullptr;
+    QWidget* blank_;
+    QPointer<QAbstractItemView> followed_;
+    bool followPending_ = false;
+    std::optional<PasteInfRow> pasteInf_;
+    std::optional<PasteInfoDisplayType> shownType_;
+    QuickSearchDetailContent::Kind shownKind_ = QuickSearchDetailContent::Kind::unknown;
+    // A slow load blanks the previous item's content instead of leaving it up.
+    QTimer slowLoad_;
+    std::shared_ptr<Shared> shared_;
+};

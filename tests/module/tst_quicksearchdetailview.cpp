@@ -1,0 +1,288 @@
+#include "TestSupport.h"
+
+#include "app/Localized.h"
+#include "app/Preferences.h"
+#include "model/PasteboardTypes.h"
+#include "module/quickSearch/view/QuickSearchPasteInfDetailView.h"
+#include "module/quickSearch/view/subViews/QuickSearchDetailColorView.h"
+#include "module/quickSearch/view/subViews/QuickSearchDetailFilesView.h"
+#include "module/quickSearch/view/subViews/QuickSearchDetailImageView.h"
+#include "module/quickSearch/view/subViews/QuickSearchDetailTextView.h"
+#include "module/quickSearch/view/subViews/QuickSearchDetailWebView.h"
+#include "platform/fake/FakeWorkspace.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QFile>
+#include <QImageWriter>
+#include <QListView>
+#include <QSignalSpy>
+#include <QStandardItemModel>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+using Kind = QuickSearchDetailContent::Kind;
+using Items = std::optional<PasteboardItems>;
+using Done = std::function<void(const Items&)>;
+
+PasteboardItems itemsOf(const QString& type, const QByteArray& data)
+{
+    return {PasteboardItem({{type, data}})};
+}
+
+QByteArray png(const QSize& size, const QColor& color = QColor(20, 120, 220, 128))
+{
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(color);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+} // namespace
+
+class TestQuickSearchDetailView : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void showsItemByKind_data();
+    void showsItemByKind();
+    void noItemShowsTheUnknownMark();
+    void longTextShowsItsStartWithANote();
+    void staleLoadIsDropped();
+    void filesOpenAndShowInFolder();
+    void saveEncodesTheChosenFormat_data();
+    void saveEncodesTheChosenFormat();
+    void dateText();
+
+private:
+    // Shows one item whose content the loader hands over at once, and waits for it.
+    void showAndWait(QuickSearchPasteInfDetailView& view, const PasteboardItems& items, qint64 id = 1);
+
+    std::unique_ptr<TestHome> home_;
+    QHash<qint64, PasteboardItems> content_;
+    QList<std::pair<qint64, Done>> deferred_;
+    bool defer_ = false;
+    QuickSearchPasteInfDetailView::ContentLoader loader_ = [this](qint64 id, Done done) {
+        if (defer_)
+            deferred_.append({id, std::move(done)});
+        else
+            done(content_.contains(id) ? Items(content_.value(id)) : std::nullopt);
+    };
+};
+
+void TestQuickSearchDetailView::initTestCase()
+{
+    home_ = std::make_unique<TestHome>();
+    Localized::install();
+    qputenv("BRIMBLE_NO_DIALOGS", "1");
+}
+
+void TestQuickSearchDetailView::showAndWait(QuickSearchPasteInfDetailView& view, const PasteboardItems& items,
+                                            qint64 id)
+{
+    content_[id] = items;
+    PasteInfRow row;
+    row.id = id;
+    row.uuid = QStringLiteral("uuid-%1").arg(id);
+    row.date = QDateTime::currentDateTime().addSecs(-5);
+    row.types = items.first().types();
+    QSignalSpy shown(&view, &QuickSearchPasteInfDetailView::contentShown);
+    view.showItem(row);
+    QVERIFY(shown.wait(5000));
+    QCOMPARE(shown.last().at(0).toString(), row.uuid);
+}
+
+void TestQuickSearchDetailView::showsItemByKind_data()
+{
+    QTest::addColumn<PasteboardItems>("items");
+    QTest::addColumn<bool>("linkPreview");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("summary");
+
+    const QString now = QStringLiteral(" \u00B7 Just now");
+    QTest::newRow("plain text") << itemsOf(PasteboardType::string, "hello") << true << int(Kind::text)
+                                << "Plain Text" + now + " \u00B7 5 chars";
+    QTest::newRow("image with its size") << itemsOf(PasteboardType::png, png({30, 20})) << true
+                                         << int(Kind::image) << "Image" + now + " \u00B7 30.0 X 20.0";
+    QTest::newRow("undecodable image") << itemsOf(PasteboardType::png, "not a png") << true
+                                       << int(Kind::image) << "Image" + now + " \u00B7 0.0 X 0.0";
+    QTest::newRow("file list") << itemsOf(PasteboardType::fileURL,
+                                          "file:///tmp/a.txt\r\nfile:///tmp/b%20c.png\r\n")
+                               << true << int(Kind::files) << "File" + now + " \u00B7 2 files";
+    QTest::newRow("colour") << itemsOf(PasteboardType::string, " #ff8800 ") << true << int(Kind::color)
+                            << "Color" + now;
+    QTest::newRow("link, preview off") << itemsOf(PasteboardType::string, "https://example.org/") << false
+                                       << int(Kind::text) << "Link" + now + " \u00B7 20 chars";
+    QTest::newRow("file link, preview on") << itemsOf(PasteboardType::string, "file:///etc/passwd") << true
+                                           << int(Kind::text) << "Link" + now + " \u00B7 18 chars";
+    if (QuickSearchDetailWebView::isAvailable())
+        QTest::newRow("web link, preview on") << itemsOf(PasteboardType::string, "https://example.org/")
+                                              << true << int(Kind::web) << "Link" + now;
+    QTest::newRow("unknown") << itemsOf(QStringLiteral("application/x-something"), "\x01\x02") << true
+                             << int(Kind::unknown) << "Unknown" + now;
+}
+
+void TestQuickSearchDetailView::showsItemByKind()
+{
+    QFETCH(PasteboardItems, items);
+    QFETCH(bool, linkPreview);
+    QFETCH(int, kind);
+    QFETCH(QString, summary);
+    Preferences::shared().setAutoPreviewLink(linkPreview);
+    QuickSearchPasteInfDetailView view(nullptr, loader_);
+    view.resize(400, 300);
+    view.show();
+    showAndWait(view, items);
+    QCOMPARE(int(view.shownKind()), kind);
+    QCOMPARE(view.summaryText(), summary);
+    switch (Kind(kind)) {
+    case Kind::text:
+        QCOMPARE(view.currentContentView(), view.textView());
+        QCOMPARE(view.textView()->shownText(), items.first().plainString().value());
+        QVERIFY(!view.textView()->isCutNoteShown());
+        break;
+    case Kind::image:
+        QCOMPARE(view.currentContentView(), view.imageView());
+        break;
+    case Kind::files:
+        QCOMPARE(view.filesView()->model()->rowCount(), 2);
+        QCOMPARE(view.filesView()->model()->item(1)->text(), QStringLiteral("b c.png"));
+        break;
+    case Kind::color:
+        QCOMPARE(view.colorView()->text(), QStringLiteral("#FF8800"));
+        break;
+    case Kind::web:
+        // The page waits for the selection to rest; until then the engine is not even started.
+        QCOMPARE(view.webView()->pendingUrl(), QUrl(QStringLiteral("https://example.org/")));
+        QVERIFY(!view.webView()->isEngineStarted());
+        break;
+    default:
+        break;
+    }
+}
+
+void TestQuickSearchDetailView::noItemShowsTheUnknownMark()
+{
+    QuickSearchPasteInfDetailView view(nullptr, loader_);
+    showAndWait(view, itemsOf(PasteboardType::string, "text"));
+    view.showItem(std::nullopt);
+    QCOMPARE(int(view.shownKind()), int(Kind::unknown));
+    QCOMPARE(view.summaryText(), QStringLiteral("Unknown \u00B7 Unknown date"));
+}
+
+void TestQuickSearchDetailView::longTextShowsItsStartWithANote()
+{
+    QuickSearchPasteInfDetailView view(nullptr, loader_);
+    const QString text = QString(3 << 20, QLatin1Char('a'));
+    showAndWait(view, itemsOf(PasteboardType::string, text.toUtf8()));
+    QCOMPARE(view.textView()->shownText().size(), QuickSearchDetailContent::maxShownTextLength);
+    QVERIFY(view.textView()->isCutNoteShown());
+    QVERIFY(view.summaryText().endsWith(QLocale().toString(text.size()) + QStringLiteral(" chars")));
+}
+
+void TestQuickSearchDetailView::staleLoadIsDropped()
+{
+    QuickSearchPasteInfDetailView view(nullptr, loader_);
+    content_[10] = itemsOf(PasteboardType::string, "first");
+    content_[11] = itemsOf(PasteboardType::string, "second");
+    defer_ = true;
+    PasteInfRow first, second;
+    first.id = 10, first.uuid = QStringLiteral("first");
+    second.id = 11, second.uuid = QStringLiteral("second");
+    first.types = second.types = QStringList{PasteboardType::string};
+    view.showItem(first);
+    view.showItem(second);
+    defer_ = false;
+    QCOMPARE(deferred_.size(), 2);
+    QSignalSpy shown(&view, &QuickSearchPasteInfDetailView::contentShown);
+    // The newer load finishes first; the older one must not replace it.
+    deferred_[1].second(content_[11]);
+    QVERIFY(shown.wait(5000));
+    deferred_[0].second(content_[10]);
+    QTest::qWait(200);
+    deferred_.clear();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(view.textView()->shownText(), QStringLiteral("second"));
+}
+
+void TestQuickSearchDetailView::filesOpenAndShowInFolder()
+{
+    QTemporaryDir dir;
+    const QString present = dir.filePath(QStringLiteral("present.txt"));
+    QFile file(present);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    const QString missing = dir.filePath(QStringLiteral("missing.txt"));
+    FakeWorkspace workspace;
+    QuickSearchPasteInfDetailView view(nullptr, loader_);
+    view.setWorkspace(&workspace);
+    showAndWait(view,
+                itemsOf(PasteboardType::fileURL, QUrl::fromLocalFile(present).toEncoded() + "\r\n" +
+                                                     QUrl::fromLocalFile(missing).toEncoded() + "\r\n"));
+    QuickSearchDetailFilesView* files = view.filesView();
+    files->openFile(0);
+    files->openFile(1); // gone: nothing opens
+    files->openFile(7); // no such row
+    files->showFileInFolder(0);
+    QCOMPARE(workspace.openedUrls(), QList<QUrl>{QUrl::fromLocalFile(present)});
+    QCOMPARE(workspace.revealedFiles(), QStringList{QFileInfo(present).canonicalFilePath()});
+}
+
+void TestQuickSearchDetailView::saveEncodesTheChosenFormat_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QByteArray>("magic");
+    QTest::newRow("jpeg by extension") << "a.jpg"
+                                       << "PNG (*.png)" << QByteArray("\xFF\xD8\xFF");
+    QTest::newRow("png by extension") << "a.png"
+                                      << "TIFF (*.tiff *.tif)" << QByteArray("\x89PNG");
+    if (QImageWriter::supportedImageFormats().contains("tiff"))
+        QTest::newRow("tiff by extension") << "a.tif"
+                                           << "" << QByteArray("II*\0", 4);
+    QTest::newRow("jpeg by filter") << "a"
+                                    << "JPEG (*.jpg *.jpeg)" << QByteArray("\xFF\xD8\xFF");
+    QTest::newRow("png when nothing says") << "a.dat"
+                                           << "" << QByteArray("\x89PNG");
+}
+
+void TestQuickSearchDetailView::saveEncodesTheChosenFormat()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QString, filter);
+    QFETCH(QByteArray, magic);
+    QuickSearchPasteInfDetailView view(nullptr, loader_);
+    showAndWait(view, itemsOf(PasteboardType::png, png({40, 30})));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(fileName);
+    QuickSearchDetailImageView* image = view.imageView();
+    QSignalSpy saved(image, &QuickSearchDetailImageView::imageSaved);
+    image->saveImage(path, QuickSearchDetailImageView::formatForFile(path, filter));
+    QVERIFY(saved.wait(5000));
+    QCOMPARE(saved.last().at(1).toBool(), true);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.read(magic.size()), magic);
+    QCOMPARE(QImage(path).size(), QSize(40, 30));
+}
+
+void TestQuickSearchDetailView::dateText()
+{
+    const QDateTime now(QDate(2026, 3, 10), QTime(14, 0));
+    QCOMPARE(QuickSearchPasteInfDetailView::dateText(now.addSecs(-30), now), QStringLiteral("Just now"));
+    QCOMPARE(QuickSearchPasteInfDetailView::dateText(std::nullopt, now), QStringLiteral("Unknown date"));
+    const QDateTime yesterday(QDate(2026, 3, 9), QTime(9, 5));
+    QCOMPARE(QuickSearchPasteInfDetailView::dateText(yesterday, now),
+             QStringLiteral("Yesterday ") + QLocale().toString(QTime(9, 5), QLocale::ShortFormat));
+    QCOMPARE(QuickSearchPasteInfDetailView::dateText(now.addSecs(-3600), now),
+             QLocale().toString(QTime(13, 0), QLocale::ShortFormat));
+}
+
+QTEST_MAIN(TestQuickSearchDetailView)
+#include "tst_quicksearchdetailview.moc"
