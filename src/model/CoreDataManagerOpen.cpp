@@ -94,8 +94,8 @@ bool CoreDataManager::Impl::openOnQueue(const QString& filePath, bool asReadOnly
             return fail(candidate.errorMessage());
         if (!StoreSchema::migrate(candidate, inspection.version, &reason))
             return fail(reason);
-        if (!exists)
-            ::chmod(QFile::encodeName(info.absolutePath()).constData(), 0700);
+        // A folder the store made is already 0700 (umask above); one that was there is the
+        // user's, and a database put into /tmp must not close /tmp to everyone else.
         for (const char* suffix : {"", "-wal", "-shm"})
             chmodIfPresent(filePath + QLatin1String(suffix), 0600);
     }

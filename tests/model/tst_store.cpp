@@ -176,6 +176,17 @@ void TstStore::schemaAndPermissions()
         QCOMPARE(modeOf(path), mode_t(0600));
     }
 
+    // A new database in a folder that was already there leaves the folder's mode alone.
+    const QString shared = home.path() + "/shared";
+    QVERIFY(QDir().mkpath(shared));
+    ::chmod(QFile::encodeName(shared).constData(), 0755);
+    store().close();
+    QVERIFY(store().open(shared + "/other.sqlite"));
+    QCOMPARE(modeOf(shared), mode_t(0755));
+    QCOMPARE(modeOf(shared + "/other.sqlite"), mode_t(0600));
+    store().close();
+    QVERIFY(store().open(home.databasePath()));
+
     // Other readers (search, the command line) rely on these names.
     RawDb raw(home.databasePath());
     QCOMPARE(raw.text("PRAGMA journal_mode"), QStringLiteral("wal"));
