@@ -255,6 +255,10 @@
         <source>Showing the first %1 of %2 characters.</source>
         <translation>Showing the first %1 of %2 characters.</translation>
     </message>
+    <message id="quick_view.unknown_application">
+        <source>Unknown application</source>
+        <translation>Unknown application</translation>
+    </message>
     <message id="pasteboard.unknown_type">
         <source>Unknown</source>
         <translation>Unknown</translation>

@@ -127,6 +127,7 @@ BRIMBLE_LOCALIZED(empty, "quick_view.empty")
 BRIMBLE_LOCALIZED(clipboardHistory, "quick_view.clipboard_history")
 BRIMBLE_LOCALIZED(nRecords, "quick_view.n_records")
 BRIMBLE_LOCALIZED(textCut, "quick_view.text_cut")
+BRIMBLE_LOCALIZED(unknownApplication, "quick_view.unknown_application")
 } // namespace LocalizedQuickView
 
 namespace LocalizedPasteBoardType {

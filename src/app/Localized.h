@@ -58,28 +58,28 @@ QString shortcutRefused(const QString& shortcut, const QString& reason, const QS
 } // namespace LocalizedPreferences
 
 namespace LocalizedMenu {
-QString quit();              // "menu.quit"
-QString preferences();       // "menu.preferences"
-QString about();             // "menu.about"
-QString rename();            // "menu.rename"
-QString clearAllHistory();   // "menu.clear_all_history"
-QString deleteItem();        // "menu.delete"
-QString paste();             // "menu.paste"
-QString pasteAsPlainText();  // "menu.paste_as_plain_text"
-QString cut();               // "menu.cut"
-QString copy();              // "menu.copy"
-QString moveTo();            // "menu.move_to"
-QString addNewClipBoard();   // "menu.add_new_clip_board"
-QString moveToFirst();       // "menu.move_to_first"
-QString saveToFile();        // "menu.save_to_file"
-QString open();              // "menu.open"
-QString quickLook();         // "menu.quick_look"
-QString showInFinder();      // "menu.show_in_finder"
-QString pauseRecording();    // "menu.pause_recording"
-QString continueRecording(); // "menu.continue_recording"
-QString openInBrowser();     // "menu.open_in_browser"
-QString help();              // "menu.help"
-QString checkForUpdates();   // "menu.check_for_updates"
+QString quit();                 // "menu.quit"
+QString preferences();          // "menu.preferences"
+QString about();                // "menu.about"
+QString rename();               // "menu.rename"
+QString clearAllHistory();      // "menu.clear_all_history"
+QString deleteItem();           // "menu.delete"
+QString paste();                // "menu.paste"
+QString pasteAsPlainText();     // "menu.paste_as_plain_text"
+QString cut();                  // "menu.cut"
+QString copy();                 // "menu.copy"
+QString moveTo();               // "menu.move_to"
+QString addNewClipBoard();      // "menu.add_new_clip_board"
+QString moveToFirst();          // "menu.move_to_first"
+QString saveToFile();           // "menu.save_to_file"
+QString open();                 // "menu.open"
+QString quickLook();            // "menu.quick_look"
+QString showInFinder();         // "menu.show_in_finder"
+QString pauseRecording();       // "menu.pause_recording"
+QString continueRecording();    // "menu.continue_recording"
+QString openInBrowser();        // "menu.open_in_browser"
+QString help();                 // "menu.help"
+QString checkForUpdates();      // "menu.check_for_updates"
 QString showClipboardHistory(); // "menu.show_clipboard_history"
 } // namespace LocalizedMenu
 
@@ -92,6 +92,7 @@ QString nRecords();         // "quick_view.n_records": "%1 records", %1 being th
 QString nRecords(qint64 count);
 QString textCut(); // "quick_view.text_cut": %1 characters shown of %2
 QString textCut(const QString& shown, const QString& total);
+QString unknownApplication(); // "quick_view.unknown_application"
 } // namespace LocalizedQuickView
 
 namespace LocalizedPasteBoardType {

@@ -185,6 +185,9 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
     typeButton_->setToolButtonStyle(Qt::ToolButtonTextOnly);
     typeButton_->setAutoRaise(true);
     typeButton_->setFocusPolicy(Qt::NoFocus);
+    QFont typeFont = typeButton_->font();
+    typeFont.setPointSizeF(13);
+    typeButton_->setFont(typeFont);
     auto* typeMenu = new QMenu(typeButton_);
     const QList<PasteInfoDisplayType>& types = SearchHelper::filterTypes();
     for (qsizetype index = 0; index < types.size(); ++index)

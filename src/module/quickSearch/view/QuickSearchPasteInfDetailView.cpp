@@ -87,7 +87,10 @@ QuickSearchPasteInfDetailView::QuickSearchPasteInfDetailView(IconCache* iconCach
 
     headerContainerView_->setFixedHeight(kHeaderHeight);
     headerContainerView_->setAutoFillBackground(true);
-    headerContainerView_->setBackgroundRole(QPalette::AlternateBase);
+    // Button is a shade off the window's background in light and dark themes alike; many dark
+    // themes leave AlternateBase at Qt's light default, where the summary could not be read.
+    headerContainerView_->setBackgroundRole(QPalette::Button);
+    headerContainerView_->setForegroundRole(QPalette::ButtonText);
     QFont summaryFont = titleInfoText_->font();
     summaryFont.setPointSize(kSummaryPointSize);
     titleInfoText_->setFont(summaryFont);

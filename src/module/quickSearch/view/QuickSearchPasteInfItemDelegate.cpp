@@ -184,12 +184,16 @@ void QuickSearchPasteInfItemDelegate::paintHeader(QPainter* painter, const QRect
             painter->drawPixmap(QPoint(x, rect.top() + (rect.height() - kIconSide) / 2), icon);
         x += kIconSide + kTextGap;
     }
-    const QString name = row.appName.value_or(QString());
-    if (name.isEmpty())
-        return;
+    // A copy whose source is not known (nothing focused, Wayland) says so, in a quieter voice.
+    QString name = row.appName.value_or(QString());
+    QColor pen = textOn(opaque);
+    if (name.isEmpty()) {
+        name = LocalizedQuickView::unknownApplication();
+        pen.setAlphaF(0.55);
+    }
     const QFont font = pixelFont(QApplication::font(), kHeaderPixelSize, QFont::DemiBold);
     painter->setFont(font);
-    painter->setPen(textOn(opaque));
+    painter->setPen(pen);
     const QRect textRect(x, rect.top(), rect.right() - kContentInset - x, rect.height());
     painter->drawText(textRect, Qt::AlignVCenter | Qt::AlignLeft,
                       QFontMetrics(font).elidedText(name, Qt::ElideRight, textRect.width()));
