@@ -212,3 +212,27 @@ QString upToDateMessage(const QString& version)
 }
 BRIMBLE_LOCALIZED(failed, "update.failed")
 } // namespace LocalizedUpdate
+
+QString LocalizedPasteBoardType::name(PasteInfoDisplayType type)
+{
+    switch (type) {
+    case PasteInfoDisplayType::Text:
+        return LocalizedPasteBoardType::textType();
+    case PasteInfoDisplayType::RichTextFormat:
+    case PasteInfoDisplayType::RichTextFormatDocument:
+        return LocalizedPasteBoardType::richTextType();
+    case PasteInfoDisplayType::PlainText:
+        return LocalizedPasteBoardType::plainTextType();
+    case PasteInfoDisplayType::Image:
+        return LocalizedPasteBoardType::imageType();
+    case PasteInfoDisplayType::File:
+        return LocalizedPasteBoardType::fileType();
+    case PasteInfoDisplayType::Link:
+        return LocalizedPasteBoardType::linkType();
+    case PasteInfoDisplayType::Color:
+        return LocalizedPasteBoardType::colorType();
+    case PasteInfoDisplayType::Unknown:
+        break;
+    }
+    return LocalizedPasteBoardType::unknownType();
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/PasteInfoDisplayType.h"
+
 #include <QString>
 
 // Every text Brimble shows from code, looked up by id in the compiled catalogue
@@ -104,6 +106,8 @@ QString imageType();     // "pasteboard.image_type"
 QString fileType();      // "pasteboard.file_type"
 QString linkType();      // "pasteboard.link_type"
 QString colorType();     // "pasteboard.color_type"
+// The name of a display type as the type filter and the preview show it.
+QString name(PasteInfoDisplayType type);
 } // namespace LocalizedPasteBoardType
 
 namespace LocalizedAlert {

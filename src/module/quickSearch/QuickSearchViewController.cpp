@@ -191,7 +191,7 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
     auto* typeMenu = new QMenu(typeButton_);
     const QList<PasteInfoDisplayType>& types = SearchHelper::filterTypes();
     for (qsizetype index = 0; index < types.size(); ++index)
-        connect(typeMenu->addAction(typeFilterTitle(types[index])), &QAction::triggered, this,
+        connect(typeMenu->addAction(LocalizedPasteBoardType::name(types[index])), &QAction::triggered, this,
                 [this, index] { chooseFilterType(index); });
     typeButton_->setMenu(typeMenu);
 
@@ -403,30 +403,6 @@ void QuickSearchViewController::placeOverlays()
     loadingIndicator_->setGeometry(indicator);
     loadingIndicator_->raise();
     selector_->setGeometry(0, listView_->y(), width(), height() - listView_->y());
-}
-
-QString QuickSearchViewController::typeFilterTitle(PasteInfoDisplayType type)
-{
-    switch (type) {
-    case PasteInfoDisplayType::Text:
-        return LocalizedPasteBoardType::textType();
-    case PasteInfoDisplayType::RichTextFormat:
-    case PasteInfoDisplayType::RichTextFormatDocument:
-        return LocalizedPasteBoardType::richTextType();
-    case PasteInfoDisplayType::PlainText:
-        return LocalizedPasteBoardType::plainTextType();
-    case PasteInfoDisplayType::Image:
-        return LocalizedPasteBoardType::imageType();
-    case PasteInfoDisplayType::File:
-        return LocalizedPasteBoardType::fileType();
-    case PasteInfoDisplayType::Link:
-        return LocalizedPasteBoardType::linkType();
-    case PasteInfoDisplayType::Color:
-        return LocalizedPasteBoardType::colorType();
-    case PasteInfoDisplayType::Unknown:
-        break;
-    }
-    return LocalizedPasteBoardType::unknownType();
 }
 
 void QuickSearchViewController::chooseFilterType(qsizetype index)

@@ -137,7 +137,6 @@ private:
     void placeOverlays();
     // The type filter's menu: adds filterTypes()[index] to the field's type clause.
     void chooseFilterType(qsizetype index);
-    static QString typeFilterTitle(PasteInfoDisplayType type);
     // Clipboards
     void connectClipboards();
     void reloadClipboards();

@@ -36,32 +36,6 @@ constexpr int kSummaryPointSize = 13;
 // How long the previous item's content may stay up while the next one loads.
 constexpr int kSlowLoadMs = 100;
 
-QString typeName(std::optional<PasteInfoDisplayType> type)
-{
-    if (!type)
-        return LocalizedPasteBoardType::unknownType();
-    switch (*type) {
-    case PasteInfoDisplayType::Text:
-        return LocalizedPasteBoardType::textType();
-    case PasteInfoDisplayType::RichTextFormat:
-    case PasteInfoDisplayType::RichTextFormatDocument:
-        return LocalizedPasteBoardType::richTextType();
-    case PasteInfoDisplayType::PlainText:
-        return LocalizedPasteBoardType::plainTextType();
-    case PasteInfoDisplayType::Image:
-        return LocalizedPasteBoardType::imageType();
-    case PasteInfoDisplayType::File:
-        return LocalizedPasteBoardType::fileType();
-    case PasteInfoDisplayType::Link:
-        return LocalizedPasteBoardType::linkType();
-    case PasteInfoDisplayType::Color:
-        return LocalizedPasteBoardType::colorType();
-    case PasteInfoDisplayType::Unknown:
-        break;
-    }
-    return LocalizedPasteBoardType::unknownType();
-}
-
 } // namespace
 
 struct QuickSearchPasteInfDetailView::Shared
@@ -324,7 +298,7 @@ void QuickSearchPasteInfDetailView::setSummary(const QString& third)
     if (pasteInf_ && !shownType_) {
         parts.append(dateText(pasteInf_->date));
     } else {
-        parts.append(typeName(shownType_));
+        parts.append(LocalizedPasteBoardType::name(shownType_.value_or(PasteInfoDisplayType::Unknown)));
         parts.append(dateText(pasteInf_ ? std::optional<QDateTime>(pasteInf_->date) : std::nullopt));
     }
     if (!third.isEmpty())
