@@ -17,24 +17,9 @@
 #include <QTest>
 
 namespace {
-QString xdotool(const QStringList& arguments)
-{
-    QProcess process;
-    process.start("xdotool", arguments);
-    process.waitForFinished(10000);
-    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
-}
-
-QString mappedPanel()
-{
-    return xdotool({"search", "--onlyvisible", "--name", "^Brimble$"}).section('\n', 0, 0);
-}
-
-bool panelIsShownAndFocused()
-{
-    const QString panel = mappedPanel();
-    return !panel.isEmpty() && xdotool({"getactivewindow"}) == panel;
-}
+using E2e::mappedPanel;
+using E2e::panelIsShownAndFocused;
+using E2e::xdotool;
 
 bool key(const QString& keys)
 {

@@ -18,13 +18,7 @@
 #include <xcb/xcb_keysyms.h>
 
 namespace {
-QString xdotool(const QStringList& arguments)
-{
-    QProcess process;
-    process.start("xdotool", arguments);
-    process.waitForFinished(10000);
-    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
-}
+using E2e::xdotool;
 
 bool key(const QString& keys)
 {

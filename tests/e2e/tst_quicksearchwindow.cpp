@@ -12,30 +12,10 @@
 #include <QTest>
 
 namespace {
-QString xdotool(const QStringList& arguments)
-{
-    QProcess process;
-    process.start("xdotool", arguments);
-    process.waitForFinished(10000);
-    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
-}
-
-// The panel's X window while it is mapped, else empty.
-QString mappedPanel()
-{
-    return xdotool({"search", "--onlyvisible", "--name", "^Brimble$"}).section('\n', 0, 0);
-}
-
-bool panelIsShownAndFocused()
-{
-    const QString panel = mappedPanel();
-    return !panel.isEmpty() && xdotool({"getactivewindow"}) == panel;
-}
-
-bool panelIsHidden()
-{
-    return mappedPanel().isEmpty();
-}
+using E2e::mappedPanel;
+using E2e::panelIsHidden;
+using E2e::panelIsShownAndFocused;
+using E2e::xdotool;
 
 QRect panelGeometry()
 {

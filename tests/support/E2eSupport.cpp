@@ -68,6 +68,30 @@ QStringList xclipTargets()
     return out.split('\n', Qt::SkipEmptyParts);
 }
 
+QString xdotool(const QStringList& arguments)
+{
+    QProcess process;
+    process.start("xdotool", arguments);
+    process.waitForFinished(10000);
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+QString mappedPanel()
+{
+    return xdotool({"search", "--onlyvisible", "--name", "^Brimble$"}).section('\n', 0, 0);
+}
+
+bool panelIsShownAndFocused()
+{
+    const QString panel = mappedPanel();
+    return !panel.isEmpty() && xdotool({"getactivewindow"}) == panel;
+}
+
+bool panelIsHidden()
+{
+    return mappedPanel().isEmpty();
+}
+
 } // namespace E2e
 
 BrimbleSession::BrimbleSession()

@@ -90,5 +90,11 @@ void xclipCopy(const QByteArray& data, const QString& target = QString());
 QByteArray xclipRead(const QString& target);
 QStringList xclipTargets();
 bool waitUntil(const std::function<bool()>& condition, int timeoutMs);
+// Runs xdotool and returns what it printed.
+QString xdotool(const QStringList& arguments);
+// The quick search panel's X window while it is mapped, else empty.
+QString mappedPanel();
+bool panelIsShownAndFocused();
+bool panelIsHidden();
 void settle(int ms);
 } // namespace E2e
