@@ -7,6 +7,8 @@
 //
 //   /tmp/devbuild bench_classify && build/bench/bench_classify --benchmark_counters_tabular=true
 
+#include "BenchSupport.h"
+
 #include "app/Preferences.h"
 #include "model/CoreDataManager.h"
 #include "model/PasteCategoryInfModel.h"
@@ -20,9 +22,6 @@
 #include <QUuid>
 
 #include <benchmark/benchmark.h>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <map>
@@ -118,23 +117,6 @@ PasteInfModel makeItem(Rng& rng, int index, const QDateTime& date)
     return item;
 }
 
-// The store logs every insert; 100,000 of those lines are of no use here.
-struct QuietStderr
-{
-    int saved = dup(STDERR_FILENO);
-    QuietStderr()
-    {
-        const int null = open("/dev/null", O_WRONLY);
-        dup2(null, STDERR_FILENO);
-        close(null);
-    }
-    ~QuietStderr()
-    {
-        dup2(saved, STDERR_FILENO);
-        close(saved);
-    }
-};
-
 struct Environment
 {
     QTemporaryDir dir;
@@ -160,7 +142,7 @@ struct Environment
             std::abort();
         Rng rng{7};
         const QDateTime start = QDateTime::currentDateTime();
-        QuietStderr quiet;
+        BenchSupport::QuietStderr quiet;
         store.performBatch([&] {
             for (int i = 0; i < kItems; ++i)
                 store.insertPasteInf(makeItem(rng, i, start.addMSecs(-i)));

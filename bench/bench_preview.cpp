@@ -23,39 +23,14 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include <fcntl.h>
 #include <time.h>
 #include <malloc.h>
-#include <unistd.h>
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
 constexpr int kImages = 1000;
-
-// The store logs a line per insert; the figures are about the preview, not the terminal.
-class QuietStderr
-{
-public:
-    QuietStderr()
-    {
-        fflush(stderr);
-        saved_ = dup(STDERR_FILENO);
-        const int null = open("/dev/null", O_WRONLY);
-        dup2(null, STDERR_FILENO);
-        close(null);
-    }
-    ~QuietStderr()
-    {
-        fflush(stderr);
-        dup2(saved_, STDERR_FILENO);
-        close(saved_);
-    }
-
-private:
-    int saved_;
-};
 
 QByteArray noisePng(const QSize& size, quint32 seed)
 {
@@ -91,7 +66,7 @@ struct History
 
     bool create()
     {
-        QuietStderr quiet;
+        BenchSupport::QuietStderr quiet;
         const QString path = dir.filePath(QStringLiteral("Brimble.sqlite"));
         if (!CoreDataManager::shared().open(path))
             return false;

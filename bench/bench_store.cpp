@@ -18,9 +18,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cstdio>
 #include <memory>
 
@@ -34,29 +31,6 @@ PasteCategoryInfModel defaultClipboard()
     clipboard.uuid = kDefaultCategoryUUID;
     return clipboard;
 }
-
-// The store logs a line per insert; the figures are about the store, not the terminal.
-class QuietStderr
-{
-public:
-    QuietStderr()
-    {
-        fflush(stderr);
-        saved_ = dup(STDERR_FILENO);
-        const int null = open("/dev/null", O_WRONLY);
-        dup2(null, STDERR_FILENO);
-        close(null);
-    }
-    ~QuietStderr()
-    {
-        fflush(stderr);
-        dup2(saved_, STDERR_FILENO);
-        close(saved_);
-    }
-
-private:
-    int saved_ = -1;
-};
 
 // Built on first use, so listing the benchmarks costs nothing.
 struct History
@@ -72,7 +46,7 @@ struct History
         QElapsedTimer timer;
         timer.start();
         {
-            QuietStderr quiet;
+            BenchSupport::QuietStderr quiet;
             const HistoryGenerator::Shape shape;
             CoreDataManager::shared().performBatch([&] {
                 for (int i = 0; i < kHistorySize; ++i)
@@ -136,7 +110,7 @@ void BM_InsertSmallText(benchmark::State& state)
         const PasteboardItem item({{QStringLiteral("UTF8_STRING"), body}, {PasteboardType::string, body}});
         models.append(PasteInfModel::capture(PasteboardItems{item}, item.types(), nullptr));
     }
-    QuietStderr quiet;
+    BenchSupport::QuietStderr quiet;
     int next = 0;
     for (auto _ : state)
         CoreDataManager::shared().insertPasteInf(models.at(next++));

@@ -13,6 +13,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+
 namespace BenchSupport {
 
 namespace {
@@ -91,6 +96,22 @@ double runWithHeartbeat(const std::function<bool()>& done, int timeoutMs)
     while (!done() && clock.elapsed() < timeoutMs)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
     return longest;
+}
+
+QuietStderr::QuietStderr()
+{
+    fflush(stderr);
+    saved_ = dup(STDERR_FILENO);
+    const int null = open("/dev/null", O_WRONLY);
+    dup2(null, STDERR_FILENO);
+    close(null);
+}
+
+QuietStderr::~QuietStderr()
+{
+    fflush(stderr);
+    dup2(saved_, STDERR_FILENO);
+    close(saved_);
 }
 
 } // namespace BenchSupport

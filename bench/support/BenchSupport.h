@@ -35,6 +35,20 @@ struct RecordedCounter
 // between heartbeats in milliseconds.
 double runWithHeartbeat(const std::function<bool()>& done, int timeoutMs);
 
+// Sends stderr to /dev/null while it lives: the store logs a line per insert, and a history
+// of a hundred thousand items would bury the figures.
+class QuietStderr
+{
+public:
+    QuietStderr();
+    ~QuietStderr();
+    QuietStderr(const QuietStderr&) = delete;
+    QuietStderr& operator=(const QuietStderr&) = delete;
+
+private:
+    int saved_ = -1;
+};
+
 // Runs the benchmarks the command line selects; 1 for arguments it does not know.
 int runBenchmarks(int& argc, char** argv);
 
