@@ -244,3 +244,15 @@ QHash<QString, qint64> HistoryReader::countsPerCategory()
     }
     return counts;
 }
+
+PasteInfModel PasteInfRow::toModel(const std::optional<PasteboardItems>& items) const
+{
+    PasteInfModel model;
+    model.uuid = uuid;
+    model.types = types;
+    model.displayType = displayType;
+    model.displayPasteBoardType = displayPasteBoardType;
+    model.appBundleIdentifier = appBundleIdentifier;
+    model.setPasteboardItems(items);
+    return model;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/PasteInfModel.h"
 #include "model/PasteInfoDisplayType.h"
 
 #include <QColor>
@@ -30,6 +31,10 @@ struct PasteInfRow
     // The first ~300 characters of the first item's plain text (cut in SQL); absent when the
     // item has no plain text.
     std::optional<QString> previewText;
+
+    // A model of this row carrying `items` as its content, for classifying it off the GUI
+    // thread (the record is written back under its uuid).
+    PasteInfModel toModel(const std::optional<PasteboardItems>& items) const;
 };
 
 // A read-only view of the history on a connection of its own (WAL lets it read beside the

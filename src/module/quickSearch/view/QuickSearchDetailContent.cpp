@@ -85,13 +85,7 @@ QuickSearchDetailContent QuickSearchDetailContent::prepare(const PasteInfRow& ro
     QuickSearchDetailContent content;
     if (!items || items->isEmpty())
         return content;
-    PasteInfModel model;
-    model.uuid = row.uuid;
-    model.types = row.types;
-    model.displayType = row.displayType;
-    model.displayPasteBoardType = row.displayPasteBoardType;
-    model.appBundleIdentifier = row.appBundleIdentifier;
-    model.setPasteboardItems(items);
+    PasteInfModel model = row.toModel(items);
     const std::optional<PreferredContent> preferred = PasteBoardUtils::preferredContent(model);
     if (!preferred) {
         content.displayType = PasteInfoDisplayType::Unknown;

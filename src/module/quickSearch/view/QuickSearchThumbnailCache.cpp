@@ -41,13 +41,7 @@ QuickSearchCellPreview previewOf(const PasteInfRow& row, const std::optional<Pas
     QuickSearchCellPreview preview;
     if (!items || items->isEmpty())
         return preview;
-    PasteInfModel model;
-    model.uuid = row.uuid;
-    model.types = row.types;
-    model.displayType = row.displayType;
-    model.displayPasteBoardType = row.displayPasteBoardType;
-    model.appBundleIdentifier = row.appBundleIdentifier;
-    model.setPasteboardItems(items);
+    PasteInfModel model = row.toModel(items);
     // An item never classified is classified here, off the GUI thread, and the store records it.
     const std::optional<PreferredContent> content = PasteBoardUtils::preferredContent(model);
     if (!content)
