@@ -182,17 +182,38 @@ void BM_Text100K(benchmark::State& state)
 }
 BENCHMARK(BM_Text100K)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(50);
 
+// From the selection to the first screen of text painted (the start of the stored text, shown
+// while the rest is read); whole_ms is until the cut text is in.
 void BM_Text50MFirstScreen(benchmark::State& state)
 {
+    PasteInfRow row = g_history->rows.value(QStringLiteral("text50m"));
+    {
+        // Classified, as the list holds it once it has been drawn.
+        QuickSearchPasteInfDetailView view(nullptr);
+        showAndPaint(view, row);
+        HistoryReader reader;
+        reader.open();
+        row = reader.rows({row.id}).value(0);
+    }
     for (auto _ : state) {
         QuickSearchPasteInfDetailView view(nullptr);
         view.resize(440, 440);
         view.show();
-        double stall = 0;
-        double ms = 0;
-        stall = longestStallMs(
-            [&] { ms = showAndPaint(view, g_history->rows.value(QStringLiteral("text50m"))); });
-        state.SetIterationTime(ms / 1000);
+        double firstMs = -1;
+        QElapsedTimer timer;
+        const QMetaObject::Connection connection =
+            QObject::connect(&view, &QuickSearchPasteInfDetailView::textStartShown, [&] {
+                view.repaint();
+                firstMs = timer.nsecsElapsed() / 1e6;
+            });
+        double whole = 0;
+        const double stall = longestStallMs([&] {
+            timer.start();
+            whole = showAndPaint(view, row);
+        });
+        QObject::disconnect(connection);
+        state.SetIterationTime((firstMs >= 0 ? firstMs : whole) / 1000);
+        state.counters["whole_ms"] = whole;
         state.counters["gui_stall_ms"] = stall;
         state.counters["gui_cpu_ms"] = g_guiCpuMs;
     }

@@ -94,6 +94,17 @@ public:
     void loadContent(qint64 id, std::function<void(const std::optional<PasteboardItems>& items)> done,
                      bool keep = true);
     void setContentCacheBudget(qint64 bytes);
+    // The start of an item's stored plain text, for showing a long text before it is read in
+    // full: at most `maxBytes` of its UTF-8 (never half a character), with the whole text's size
+    // in bytes. Only the pages of that start are read, however long the text. On the reader
+    // thread like loadContent; absent when the item has no plain text or it cannot be read.
+    struct TextStart
+    {
+        QString text;
+        qint64 totalBytes = 0;
+    };
+    void loadTextStart(qint64 id, qsizetype maxBytes,
+                       std::function<void(const std::optional<TextStart>&)> done);
 
     // Clipboards
     void insertCategory(const PasteCategoryInfModel& model);

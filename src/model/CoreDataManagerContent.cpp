@@ -1,5 +1,7 @@
 #include "CoreDataManagerPrivate.h"
 
+#include <QStringDecoder>
+
 #include <sqlite3.h>
 
 #include <future>
@@ -175,6 +177,36 @@ void CoreDataManager::loadContent(qint64 id, std::function<void(const std::optio
         }
         if (done)
             done(items);
+    });
+}
+
+void CoreDataManager::loadTextStart(qint64 id, qsizetype maxBytes,
+                                    std::function<void(const std::optional<TextStart>&)> done)
+{
+    d->readerQueue.async([this, id, maxBytes, done = std::move(done)] {
+        std::optional<TextStart> start;
+        sqlite3_blob* blob = nullptr;
+        // Incremental reading walks only the first pages of a long value; a missing row or a
+        // null text fails to open, which only means there is no start to show.
+        if (d->readerReady() &&
+            d->contentDb.checked(sqlite3_blob_open(d->contentDb.handle(), "main", "paste_inf_text",
+                                                   "plain_text", id, 0, &blob)) == SQLITE_OK) {
+            const qint64 total = sqlite3_blob_bytes(blob);
+            QByteArray bytes(qsizetype(std::min<qint64>(total, maxBytes)), Qt::Uninitialized);
+            const int rc = d->contentDb.checked(sqlite3_blob_read(blob, bytes.data(), int(bytes.size()), 0));
+            if (rc == SQLITE_OK) {
+                // A stateful decoder keeps a character cut at the end to itself.
+                QStringDecoder decoder(QStringDecoder::Utf8);
+                start = TextStart{decoder(bytes), total};
+            } else {
+                Log::error(kTag, QStringLiteral("cannot read the text of item %1: %2")
+                                     .arg(id)
+                                     .arg(QString::fromUtf8(sqlite3_errstr(rc))));
+            }
+        }
+        sqlite3_blob_close(blob);
+        if (done)
+            done(start);
     });
 }
 

@@ -22,8 +22,8 @@ const QString kTag = QStringLiteral("HistoryReader");
 // long keep the array text and the statement's work small.
 constexpr qsizetype kIdsPerStatement = 500;
 
-// The last column is the preview: the first 300 characters of the plain text, cut in SQL so that
-// a long text is never copied out whole.
+// The last column is the preview: the first 300 characters (PasteInfRow::previewTextLength) of
+// the plain text, cut in SQL so that a long text is never copied out whole.
 #define ROW_COLUMNS                                                                                          \
     "p.id, p.uuid, p.date, p.category_uuid, p.app_name, p.app_bundle_url, p.app_bundle_identifier, "         \
     "p.display_type, p.display_paste_board_type, p.type_data, p.header_bg_color, "                           \

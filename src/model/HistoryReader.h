@@ -28,9 +28,10 @@ struct PasteInfRow
     std::optional<QString> appBundleUrl;
     std::optional<QString> appBundleIdentifier;
     std::optional<QColor> headerBgColor;
-    // The first ~300 characters of the first item's plain text (cut in SQL); absent when the
-    // item has no plain text.
+    // The first previewTextLength characters of the first item's plain text (cut in SQL);
+    // absent when the item has no plain text.
     std::optional<QString> previewText;
+    static constexpr qsizetype previewTextLength = 300;
 
     // A model of this row carrying `items` as its content, for classifying it off the GUI
     // thread (the record is written back under its uuid).

@@ -17,6 +17,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <future>
 #include <thread>
 #include <vector>
 
@@ -342,6 +343,23 @@ void TstStore::plainTextIsStoredBeside()
         QStringLiteral("grüße äbc"));
     // Listing does not carry it: it is read on demand.
     QVERIFY(!store().fetchPasteInfs(defaultCategory()).first().firstPlainText);
+
+    // Its start: never half a character, with the whole size; none for an image or a gone item.
+    const auto start = [](qint64 id, qsizetype bytes) {
+        std::promise<std::optional<CoreDataManager::TextStart>> done;
+        store().loadTextStart(id, bytes, [&](const auto& start) { done.set_value(start); });
+        return done.get_future().get();
+    };
+    const auto idOf = [&](const PasteInfModel& model) {
+        return raw.integer("SELECT id FROM paste_inf WHERE uuid = '" + model.uuid->toUtf8() + "'");
+    };
+    const auto cut = start(idOf(text), 3); // "Gr" and the first byte of "ü"
+    QVERIFY(cut);
+    QCOMPARE(cut->text, QStringLiteral("Gr"));
+    QCOMPARE(cut->totalBytes, QStringLiteral("Grüße ÄBC").toUtf8().size());
+    QCOMPARE(start(idOf(text), 1000)->text, QStringLiteral("Grüße ÄBC"));
+    QVERIFY(!start(idOf(picture), 1000));
+    QVERIFY(!start(idOf(picture) + 100, 1000));
 }
 
 void TstStore::undecodableColumnsKeepTheItemListed()

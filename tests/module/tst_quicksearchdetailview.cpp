@@ -16,6 +16,8 @@
 #include <QFile>
 #include <QImageWriter>
 #include <QListView>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
@@ -55,6 +57,7 @@ private Q_SLOTS:
     void noItemShowsTheUnknownMark();
     void longTextShowsItsStartWithANote();
     void staleLoadIsDropped();
+    void longTextShowsItsStoredStartFirst();
     void filesOpenAndShowInFolder();
     void saveEncodesTheChosenFormat_data();
     void saveEncodesTheChosenFormat();
@@ -209,6 +212,50 @@ void TestQuickSearchDetailView::staleLoadIsDropped()
     deferred_.clear();
     QCOMPARE(shown.size(), 1);
     QCOMPARE(view.textView()->shownText(), QStringLiteral("second"));
+}
+
+void TestQuickSearchDetailView::longTextShowsItsStoredStartFirst()
+{
+    QuickSearchPasteInfDetailView view(nullptr, loader_);
+    view.resize(400, 300);
+    view.show();
+    QString text;
+    for (int line = 0; text.size() < (2 << 20); ++line)
+        text += QStringLiteral("line %1\n").arg(line);
+    const QByteArray utf8 = text.toUtf8();
+    int startRequests = 0;
+    view.setTextStartLoader([&](qint64, std::function<void(const QString&, qint64)> done) {
+        ++startRequests;
+        done(text.left(32 << 10), utf8.size());
+    });
+    content_[20] = itemsOf(PasteboardType::string, utf8);
+    PasteInfRow row;
+    row.id = 20, row.uuid = QStringLiteral("long");
+    row.types = QStringList{PasteboardType::string};
+    row.displayType = PasteInfoDisplayType::Text;
+    row.previewText = text.left(PasteInfRow::previewTextLength);
+    defer_ = true;
+    QSignalSpy started(&view, &QuickSearchPasteInfDetailView::textStartShown);
+    view.showItem(row);
+    defer_ = false;
+    QVERIFY(started.wait(5000));
+    QCOMPARE(view.textView()->shownText(), text.left(32 << 10));
+    // Read on from the start: the whole text comes in where the reader is.
+    auto* edit = qobject_cast<QPlainTextEdit*>(view.textView()->currentTextWidget());
+    QVERIFY(edit);
+    edit->verticalScrollBar()->setValue(40);
+    QSignalSpy shown(&view, &QuickSearchPasteInfDetailView::contentShown);
+    QCOMPARE(deferred_.size(), 1);
+    deferred_.takeFirst().second(content_[20]);
+    QVERIFY(shown.wait(5000));
+    QCOMPARE(view.textView()->shownText().size(), QuickSearchDetailContent::maxShownTextLength);
+    QCOMPARE(edit->verticalScrollBar()->value(), 40);
+
+    // A short text is never asked for its start.
+    row.previewText = QStringLiteral("short");
+    content_[20] = itemsOf(PasteboardType::string, "short");
+    view.showItem(row);
+    QCOMPARE(startRequests, 1);
 }
 
 void TestQuickSearchDetailView::filesOpenAndShowInFolder()

@@ -35,12 +35,17 @@ constexpr int kIconSize = 22;
 constexpr int kSummaryPointSize = 13;
 // How long the previous item's content may stay up while the next one loads.
 constexpr int kSlowLoadMs = 100;
+// A text longer than this is first shown from the start of its stored plain text: reading and
+// decoding it whole takes long enough to be seen. The start fills any pane.
+constexpr qint64 kTwoStepTextBytes = qint64(1) << 20;
+constexpr qsizetype kTextStartBytes = qsizetype(32) << 10;
 
 } // namespace
 
 struct QuickSearchPasteInfDetailView::Shared
 {
     ContentLoader loader;
+    TextStartLoader textStartLoader;
     // The load the view waits for; any other that finishes is stale.
     std::atomic<quint64> generation{0};
 };
@@ -52,12 +57,23 @@ QuickSearchPasteInfDetailView::QuickSearchPasteInfDetailView(IconCache* iconCach
       contentView_(new QStackedWidget(this)), blank_(new QWidget(contentView_)),
       shared_(std::make_shared<Shared>())
 {
-    shared_->loader =
-        loader
-            ? std::move(loader)
-            : ContentLoader([](qint64 id, std::function<void(const std::optional<PasteboardItems>&)> done) {
-                  CoreDataManager::shared().loadContent(id, std::move(done));
-              });
+    if (loader) {
+        shared_->loader = std::move(loader);
+    } else {
+        shared_->loader = [](qint64 id, std::function<void(const std::optional<PasteboardItems>&)> done) {
+            CoreDataManager::shared().loadContent(id, std::move(done));
+        };
+        shared_->textStartLoader = [](qint64 id, std::function<void(const QString&, qint64)> done) {
+            CoreDataManager::shared().loadTextStart(
+                id, kTextStartBytes,
+                [done = std::move(done)](const std::optional<CoreDataManager::TextStart>& start) {
+                    if (start)
+                        done(start->text, start->totalBytes);
+                    else
+                        done({}, 0);
+                });
+        };
+    }
 
     headerContainerView_->setFixedHeight(kHeaderHeight);
     headerContainerView_->setAutoFillBackground(true);
@@ -96,6 +112,11 @@ QuickSearchPasteInfDetailView::QuickSearchPasteInfDetailView(IconCache* iconCach
 QuickSearchPasteInfDetailView::~QuickSearchPasteInfDetailView()
 {
     ++shared_->generation;
+}
+
+void QuickSearchPasteInfDetailView::setTextStartLoader(TextStartLoader loader)
+{
+    shared_->textStartLoader = std::move(loader);
 }
 
 void QuickSearchPasteInfDetailView::follow(QAbstractItemView* list)
@@ -164,6 +185,8 @@ void QuickSearchPasteInfDetailView::showItem(const std::optional<PasteInfRow>& r
 {
     const quint64 generation = ++shared_->generation;
     pasteInf_ = row;
+    contentApplied_ = false;
+    startShown_ = false;
     shownType_ = row ? row->displayType : std::nullopt;
     if (!row) {
         slowLoad_.stop();
@@ -184,6 +207,8 @@ void QuickSearchPasteInfDetailView::showItem(const std::optional<PasteInfRow>& r
     setSummary({});
     if (!showPreviewText(*row))
         slowLoad_.start();
+    else if (row->previewText->size() >= PasteInfRow::previewTextLength)
+        loadTextStart(*row, generation); // read before the content: the reader is one queue
 
     const bool linkPreview =
         QuickSearchDetailWebView::isAvailable() && Preferences::shared().autoPreviewLink();
@@ -237,20 +262,53 @@ bool QuickSearchPasteInfDetailView::showPreviewText(const PasteInfRow& row)
     slowLoad_.stop();
     textView()->setContent(start);
     showContentView(textContainer_);
+    startShown_ = true;
     return true;
+}
+
+void QuickSearchPasteInfDetailView::loadTextStart(const PasteInfRow& row, quint64 generation)
+{
+    if (!shared_->textStartLoader)
+        return;
+    const std::weak_ptr<Shared> weak = shared_;
+    QPointer<QuickSearchPasteInfDetailView> self(this);
+    const QFont font = textView()->textFont();
+    shared_->textStartLoader(row.id, [weak, self, generation, font, uuid = row.uuid](const QString& start,
+                                                                                     qint64 totalBytes) {
+        const std::shared_ptr<Shared> shared = weak.lock();
+        if (start.isEmpty() || totalBytes <= kTwoStepTextBytes || !shared || shared->generation != generation)
+            return;
+        Dispatch::global([self, generation, font, start, uuid] {
+            QuickSearchDetailContent content;
+            content.kind = QuickSearchDetailContent::Kind::text;
+            content.text = start;
+            content.textLength = start.size();
+            content.document = QuickSearchDetailTextView::plainDocument(start, font);
+            Dispatch::main([self, generation, content, uuid] {
+                if (!self || self->shared_->generation != generation || self->contentApplied_)
+                    return;
+                self->textView()->setContent(content, true);
+                self->showContentView(self->textContainer_);
+                Q_EMIT self->textStartShown(uuid);
+            });
+        });
+    });
 }
 
 void QuickSearchPasteInfDetailView::apply(const QuickSearchDetailContent& content)
 {
     using Kind = QuickSearchDetailContent::Kind;
     slowLoad_.stop();
+    // A text's start stands in the same view: reading on should not send the reader back up.
+    const bool keepPosition = startShown_ && !contentApplied_;
+    contentApplied_ = true;
     if (content.displayType)
         shownType_ = content.displayType;
     shownKind_ = content.kind;
     const QLocale locale;
     switch (content.kind) {
     case Kind::text:
-        textView()->setContent(content);
+        textView()->setContent(content, keepPosition);
         setSummary(locale.toString(content.textLength) + QLatin1Char(' ') + LocalizedFormat::chars());
         showContentView(textContainer_);
         break;

@@ -38,11 +38,17 @@ public:
     using ContentLoader =
         std::function<void(qint64 id, std::function<void(const std::optional<PasteboardItems>& items)> done)>;
 
+    // The start of a long text's stored plain text and the whole text's size in bytes; an empty
+    // start when there is none.
+    using TextStartLoader =
+        std::function<void(qint64 id, std::function<void(const QString& start, qint64 totalBytes)> done)>;
+
     // iconCache: application icons (none shows none). Without a loader, content comes from
-    // CoreDataManager::loadContent.
+    // CoreDataManager::loadContent, and the start of a long text from loadTextStart.
     explicit QuickSearchPasteInfDetailView(IconCache* iconCache, ContentLoader loader = {},
                                            QWidget* parent = nullptr);
     ~QuickSearchPasteInfDetailView() override;
+    void setTextStartLoader(TextStartLoader loader);
 
     // Shows an item, or the unknown mark for none.
     void showItem(const std::optional<PasteInfRow>& row);
@@ -70,12 +76,15 @@ protected:
 Q_SIGNALS:
     // The content of the shown item is in its view.
     void contentShown(const QString& uuid);
+    // The first screen of a long text is shown while the rest is still read.
+    void textStartShown(const QString& uuid);
 
 private:
     struct Shared;
     void showCurrentRow();
     void apply(const QuickSearchDetailContent& content);
     bool showPreviewText(const PasteInfRow& row);
+    void loadTextStart(const PasteInfRow& row, quint64 generation);
     void setSummary(const QString& third);
     void showContentView(QWidget* view);
     void refreshIcon();
@@ -98,6 +107,10 @@ private:
     std::optional<PasteInfRow> pasteInf_;
     std::optional<PasteInfoDisplayType> shownType_;
     QuickSearchDetailContent::Kind shownKind_ = QuickSearchDetailContent::Kind::unknown;
+    // The shown item's content is in (a text's start no longer has a place); its text's start
+    // is up.
+    bool contentApplied_ = false;
+    bool startShown_ = false;
     // A slow load blanks the previous item's content instead of leaving it up.
     QTimer slowLoad_;
     std::shared_ptr<Shared> shared_;

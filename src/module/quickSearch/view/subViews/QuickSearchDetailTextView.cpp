@@ -9,6 +9,7 @@
 #include <QPlainTextDocumentLayout>
 #include <QThread>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QStackedLayout>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -60,9 +61,12 @@ QuickSearchDetailTextView::QuickSearchDetailTextView(QWidget* parent)
     layout->addWidget(cutNote_);
 }
 
-void QuickSearchDetailTextView::setContent(const QuickSearchDetailContent& content)
+void QuickSearchDetailTextView::setContent(const QuickSearchDetailContent& content, bool keepPosition)
 {
     if (content.plain) {
+        const int position = keepPosition && stack_->currentWidget() == plainView_
+                                 ? plainView_->verticalScrollBar()->value()
+                                 : 0;
         // The system colours: a plain text never carries its own.
         plainView_->setPalette(QPalette());
         if (content.document) {
@@ -71,6 +75,7 @@ void QuickSearchDetailTextView::setContent(const QuickSearchDetailContent& conte
         } else {
             plainView_->setPlainText(content.text);
         }
+        plainView_->verticalScrollBar()->setValue(position);
         stack_->setCurrentWidget(plainView_);
     } else {
         showRich(content);

@@ -20,7 +20,9 @@ class QuickSearchDetailTextView : public QWidget
 public:
     explicit QuickSearchDetailTextView(QWidget* parent = nullptr);
 
-    void setContent(const QuickSearchDetailContent& content);
+    // keepPosition: the new text continues the shown one, so a plain view stays where it was
+    // scrolled to.
+    void setContent(const QuickSearchDetailContent& content, bool keepPosition = false);
 
     // Builds the document of a plain text on the calling thread (a worker: splitting a long
     // text into blocks is what would hold up the GUI) and hands it to the GUI thread.
