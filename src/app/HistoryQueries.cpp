@@ -28,21 +28,45 @@ void deliver(HistoryReader& reader, const QList<qint64>& ids, const RowSink& sin
 std::optional<PasteCategoryInfModel> clipboardNamed(const QString& name, QString* error)
 {
     const QList<PasteCategoryInfModel> all = CoreDataManager::shared().fetchCategories();
+    const auto matching = [&](auto matches) {
+        QList<PasteCategoryInfModel> found;
+        for (const auto& clipboard : all)
+            if (matches(clipboard))
+                found.append(clipboard);
+        return found;
+    };
+    QList<PasteCategoryInfModel> found;
     if (name.isEmpty()) {
-        for (const auto& clipboard : all)
-            if (clipboard.uuid == kDefaultCategoryUUID)
-                return clipboard;
+        found = matching([](const auto& clipboard) { return clipboard.uuid == kDefaultCategoryUUID; });
     } else {
-        for (const auto& clipboard : all)
-            if (clipboard.title == name)
-                return clipboard;
-        for (const auto& clipboard : all)
-            if (clipboard.title && clipboard.title->compare(name, Qt::CaseInsensitive) == 0)
-                return clipboard;
+        // A uuid names one clipboard whatever the titles; then the title exactly, then
+        // ignoring case.
+        found = matching([&](const auto& clipboard) {
+            return clipboard.uuid && clipboard.uuid->compare(name, Qt::CaseInsensitive) == 0;
+        });
+        if (found.isEmpty())
+            found = matching([&](const auto& clipboard) { return clipboard.title == name; });
+        if (found.isEmpty())
+            found = matching([&](const auto& clipboard) {
+                return clipboard.title && clipboard.title->compare(name, Qt::CaseInsensitive) == 0;
+            });
     }
-    if (error)
-        *error = name.isEmpty() ? QStringLiteral("the default clipboard is missing")
-                                : QStringLiteral("no clipboard named \"%1\"").arg(name);
+    if (found.size() == 1)
+        return found.first();
+    if (error) {
+        if (found.isEmpty()) {
+            *error = name.isEmpty() ? QStringLiteral("the default clipboard is missing")
+                                    : QStringLiteral("no clipboard named \"%1\"").arg(name);
+        } else {
+            // Never a guess: the listing would come from a clipboard the user did not mean.
+            QStringList uuids;
+            for (const auto& clipboard : found)
+                uuids.append(clipboard.uuid.value_or(QString()));
+            *error = QStringLiteral("%1 clipboards are named \"%2\"; give one by its uuid: %3")
+                         .arg(found.size())
+                         .arg(name, uuids.join(QStringLiteral(", ")));
+        }
+    }
     return std::nullopt;
 }
 

@@ -17,8 +17,8 @@
 // holds one page of rows at a time.
 namespace HistoryQueries {
 
-// The clipboard with that title (exact, then ignoring case); the default clipboard for an
-// empty name. Absent, with `error` set, when no clipboard has the name.
+// The clipboard with that uuid or title (exact, then ignoring case); the default clipboard for
+// an empty name. Absent, with `error` set, when no clipboard or more than one has the name.
 std::optional<PasteCategoryInfModel> clipboardNamed(const QString& name, QString* error);
 
 // Receives rows in listed order.

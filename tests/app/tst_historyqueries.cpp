@@ -17,6 +17,7 @@ class TestHistoryQueries : public QObject
 private Q_SLOTS:
     void typeWithoutContentIsTheClassifiedType_data();
     void typeWithoutContentIsTheClassifiedType();
+    void clipboardByTitleOrUuid();
 };
 
 void TestHistoryQueries::typeWithoutContentIsTheClassifiedType_data()
@@ -59,6 +60,26 @@ void TestHistoryQueries::typeWithoutContentIsTheClassifiedType()
         row.previewText = plain->left(300);
     QCOMPARE(HistoryQueries::displayTypeOf(row),
              classified ? classified->displayType : PasteInfoDisplayType::Unknown);
+}
+
+void TestHistoryQueries::clipboardByTitleOrUuid()
+{
+    TestHome home;
+    for (const auto& [uuid, title] : {std::pair{"w-1", "Work"}, {"w-2", "Work"}, {"n-1", "Notes"}}) {
+        PasteCategoryInfModel clipboard;
+        clipboard.uuid = QString::fromLatin1(uuid);
+        clipboard.title = QString::fromLatin1(title);
+        store().insertCategory(clipboard);
+    }
+    store().waitForQueued();
+    QString error;
+    QCOMPARE(HistoryQueries::clipboardNamed(QStringLiteral("notes"), &error)->uuid, QStringLiteral("n-1"));
+    // Two of one title are never guessed between; the error names both, and either is reachable.
+    QVERIFY(!HistoryQueries::clipboardNamed(QStringLiteral("Work"), &error));
+    QVERIFY2(error.contains(QLatin1String("w-1")) && error.contains(QLatin1String("w-2")), qPrintable(error));
+    QCOMPARE(HistoryQueries::clipboardNamed(QStringLiteral("W-2"), &error)->uuid, QStringLiteral("w-2"));
+    QVERIFY(!HistoryQueries::clipboardNamed(QStringLiteral("Nope"), &error));
+    QCOMPARE(error, QStringLiteral("no clipboard named \"Nope\""));
 }
 
 QTEST_GUILESS_MAIN(TestHistoryQueries)
