@@ -2,6 +2,7 @@
 
 #include "common/Log.h"
 #include "model/PasteboardTypes.h"
+#include "platform/EngineJobs.h"
 #include "platform/wayland/WaylandDataControl.h"
 #include "platform/wayland/WaylandRegistry.h"
 #include "platform/x11/X11Clipboard.h"
@@ -15,18 +16,14 @@
 #include <poll.h>
 #include <pthread.h>
 #include <signal.h>
-#include <sys/eventfd.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
-#include <deque>
 #include <functional>
-#include <future>
 #include <list>
-#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -89,7 +86,10 @@ public:
     QString protocolName() const { return protocolName_; }
 
     // Runs fn on the engine thread and waits for its result; failure when the engine is gone.
-    template <typename T> T call(std::function<T()> fn, T failure);
+    template <typename T> T call(std::function<T()> fn, T failure)
+    {
+        return valid_ ? jobs_.call(std::move(fn), failure) : failure;
+    }
 
     // Engine-thread operations.
     std::optional<QStringList> readTypes();
@@ -127,8 +127,6 @@ private:
     static void onSyncDone(void* data, wl_callback* callback, uint32_t);
 
     void run();
-    void runJobs(bool run);
-    void wake();
     // Sends what is queued, waits at most timeoutMs (-1: no limit) for the compositor, for a
     // writable outgoing pipe or for `fd` to become readable, then dispatches the compositor's
     // events and moves outgoing transfers along. Ready when `fd` (or, with fd < 0, anything)
@@ -176,10 +174,7 @@ private:
     std::atomic<bool> valid_{false};
     std::atomic<bool> stopping_{false};
     std::atomic<qint64> changeCount_{0};
-    int wakeFd_ = -1;
-    std::mutex jobsMutex_;
-    std::deque<std::function<void(bool)>> jobs_;
-    bool acceptingJobs_ = true;
+    EngineJobs jobs_;
     std::thread thread_;
 };
 
@@ -224,8 +219,7 @@ WaylandClipboard::Engine::Engine(const QByteArray& displayName, qsizetype maxIte
     }
     changeCount_ = 0;
 
-    wakeFd_ = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
-    if (wakeFd_ < 0) {
+    if (!jobs_.isValid()) {
         Log::error(tag, QStringLiteral("cannot create the engine's wake-up descriptor"));
         return;
     }
@@ -244,14 +238,12 @@ WaylandClipboard::Engine::~Engine()
 {
     stopping_ = true;
     if (thread_.joinable()) {
-        wake();
+        jobs_.wake();
         thread_.join();
     }
-    runJobs(false);
+    jobs_.close();
     for (Transfer& t : transfers_)
         close(t.fd);
-    if (wakeFd_ >= 0)
-        close(wakeFd_);
     if (!display_)
         return;
     for (auto it = offers_.cbegin(); it != offers_.cend(); ++it)
@@ -269,57 +261,17 @@ WaylandClipboard::Engine::~Engine()
     wl_display_disconnect(display_);
 }
 
-template <typename T> T WaylandClipboard::Engine::call(std::function<T()> fn, T failure)
-{
-    if (!valid_)
-        return failure;
-    auto promise = std::make_shared<std::promise<T>>();
-    auto future = promise->get_future();
-    {
-        std::lock_guard lock(jobsMutex_);
-        if (!acceptingJobs_)
-            return failure;
-        jobs_.push_back(
-            [promise, fn = std::move(fn), failure](bool run) { promise->set_value(run ? fn() : failure); });
-    }
-    wake();
-    return future.get();
-}
-
-void WaylandClipboard::Engine::wake()
-{
-    const uint64_t one = 1;
-    [[maybe_unused]] auto written = ::write(wakeFd_, &one, sizeof one);
-}
-
-void WaylandClipboard::Engine::runJobs(bool run)
-{
-    for (;;) {
-        std::function<void(bool)> job;
-        {
-            std::lock_guard lock(jobsMutex_);
-            if (!run)
-                acceptingJobs_ = false;
-            if (jobs_.empty())
-                return;
-            job = std::move(jobs_.front());
-            jobs_.pop_front();
-        }
-        job(run && valid_ && !stopping_);
-    }
-}
-
 void WaylandClipboard::Engine::run()
 {
     while (!stopping_) {
-        runJobs(true);
+        jobs_.runQueued([this] { return valid_ && !stopping_; });
         if (pump(-1, -1, true) == Wait::Broken) {
             Log::error(tag, QStringLiteral("lost the Wayland connection, clipboard capture stops"));
             valid_ = false;
             break;
         }
     }
-    runJobs(false);
+    jobs_.close();
 }
 
 Engine::Wait WaylandClipboard::Engine::pump(int fd, int timeoutMs, bool withWake)
@@ -334,7 +286,7 @@ Engine::Wait WaylandClipboard::Engine::pump(int fd, int timeoutMs, bool withWake
     std::vector<pollfd> fds = {{wl_display_get_fd(display_), POLLIN, 0}};
     const std::size_t extra = fds.size();
     if (withWake)
-        fds.push_back({wakeFd_, POLLIN, 0});
+        fds.push_back({jobs_.wakeFd(), POLLIN, 0});
     if (fd >= 0)
         fds.push_back({fd, POLLIN, 0});
     const std::size_t firstTransfer = fds.size();
@@ -361,10 +313,8 @@ Engine::Wait WaylandClipboard::Engine::pump(int fd, int timeoutMs, bool withWake
     for (std::size_t i = extra; i < firstTransfer; ++i) {
         if (!fds[i].revents)
             continue;
-        if (fds[i].fd == wakeFd_) {
-            uint64_t count;
-            [[maybe_unused]] auto got = ::read(wakeFd_, &count, sizeof count);
-        }
+        if (fds[i].fd == jobs_.wakeFd())
+            jobs_.clearWake();
         fdReady = true;
     }
     if (fd < 0)

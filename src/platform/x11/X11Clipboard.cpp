@@ -2,6 +2,7 @@
 
 #include "common/Log.h"
 #include "model/PasteboardTypes.h"
+#include "platform/EngineJobs.h"
 #include "platform/x11/XcbReply.h"
 
 #include <QHash>
@@ -11,18 +12,14 @@
 #include <xcb/xfixes.h>
 
 #include <poll.h>
-#include <sys/eventfd.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstring>
-#include <deque>
 #include <functional>
-#include <future>
 #include <list>
-#include <mutex>
 #include <thread>
 
 namespace {
@@ -81,7 +78,10 @@ public:
     qint64 changeCount() const { return changeCount_.load(); }
 
     // Runs fn on the engine thread and waits for its result; failure when the engine is gone.
-    template <typename T> T call(std::function<T()> fn, T failure);
+    template <typename T> T call(std::function<T()> fn, T failure)
+    {
+        return valid_ ? jobs_.call(std::move(fn), failure) : failure;
+    }
 
     // Engine-thread operations.
     std::optional<QStringList> readTypes();
@@ -109,8 +109,7 @@ private:
     void run();
     void drainEvents();
     void handleEvent(xcb_generic_event_t* event);
-    void runJobs(bool run);
-    void wake();
+    void runJobs();
 
     // Waits for an event that match accepts, handling all others as usual. Gives up after
     // timeoutMs without a match, when the change counter leaves startCount (unless negative),
@@ -173,10 +172,7 @@ private:
     std::atomic<bool> valid_{false};
     std::atomic<bool> stopping_{false};
     std::atomic<qint64> changeCount_{0};
-    int wakeFd_ = -1;
-    std::mutex jobsMutex_;
-    std::deque<std::function<void(bool)>> jobs_;
-    bool acceptingJobs_ = true;
+    EngineJobs jobs_;
     std::thread thread_;
 };
 
@@ -252,8 +248,7 @@ X11Clipboard::Engine::Engine(const QByteArray& displayName, qsizetype maxItemByt
         return;
     }
 
-    wakeFd_ = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
-    if (wakeFd_ < 0) {
+    if (!jobs_.isValid()) {
         Log::error(tag, QStringLiteral("cannot create the engine's wake-up descriptor"));
         return;
     }
@@ -265,57 +260,18 @@ X11Clipboard::Engine::~Engine()
 {
     stopping_ = true;
     if (thread_.joinable()) {
-        wake();
+        jobs_.wake();
         thread_.join();
     }
-    runJobs(false);
-    if (wakeFd_ >= 0)
-        close(wakeFd_);
+    jobs_.close();
     if (connection_)
         xcb_disconnect(connection_);
 }
 
-template <typename T> T X11Clipboard::Engine::call(std::function<T()> fn, T failure)
+void X11Clipboard::Engine::runJobs()
 {
-    if (!valid_)
-        return failure;
-    auto promise = std::make_shared<std::promise<T>>();
-    auto future = promise->get_future();
-    {
-        std::lock_guard lock(jobsMutex_);
-        if (!acceptingJobs_)
-            return failure;
-        jobs_.push_back(
-            [promise, fn = std::move(fn), failure](bool run) { promise->set_value(run ? fn() : failure); });
-    }
-    wake();
-    return future.get();
-}
-
-void X11Clipboard::Engine::wake()
-{
-    const uint64_t one = 1;
-    [[maybe_unused]] auto written = ::write(wakeFd_, &one, sizeof one);
-}
-
-void X11Clipboard::Engine::runJobs(bool run)
-{
-    for (;;) {
-        std::function<void(bool)> job;
-        {
-            std::lock_guard lock(jobsMutex_);
-            if (!run)
-                acceptingJobs_ = false;
-            if (jobs_.empty())
-                return;
-            job = std::move(jobs_.front());
-            jobs_.pop_front();
-        }
-        job(run && valid_ && !stopping_);
-        // Answer requests that arrived during the job before taking the next one.
-        if (run)
-            drainEvents();
-    }
+    // Requests that arrived during a job are answered before the next one is taken.
+    jobs_.runQueued([this] { return valid_ && !stopping_; }, [this] { drainEvents(); });
 }
 
 void X11Clipboard::Engine::run()
@@ -328,17 +284,15 @@ void X11Clipboard::Engine::run()
             valid_ = false;
             break;
         }
-        runJobs(true);
+        runJobs();
         expireTransfers();
         xcb_flush(connection_);
-        pollfd fds[2] = {{xcbFd, POLLIN, 0}, {wakeFd_, POLLIN, 0}};
+        pollfd fds[2] = {{xcbFd, POLLIN, 0}, {jobs_.wakeFd(), POLLIN, 0}};
         const int ready = poll(fds, 2, msUntilNextTransferExpiry());
-        if (ready > 0 && (fds[1].revents & POLLIN)) {
-            uint64_t count;
-            [[maybe_unused]] auto got = ::read(wakeFd_, &count, sizeof count);
-        }
+        if (ready > 0 && (fds[1].revents & POLLIN))
+            jobs_.clearWake();
     }
-    runJobs(false);
+    jobs_.close();
 }
 
 void X11Clipboard::Engine::drainEvents()
