@@ -256,6 +256,20 @@ void Brimble::setHotKeySuspended(bool suspended)
         setShowQuickSearchWindowHotKey(combo);
 }
 
+QString Brimble::autoPasteLimitation(const KeySynthesizer* keys, bool waylandSession)
+{
+    // Native Wayland sends the stroke through the compositor's virtual keyboard, which needs no
+    // target window; X11 sends it through XTEST to a window.
+    const bool native = keys && !keys->needsTarget();
+    if (!keys || !keys->canSynthesize())
+        return native ? LocalizedPreferences::autoPasteNoKeyboard()
+                      : LocalizedPreferences::autoPasteWithoutXTest();
+    // On a Wayland session only the X11 windows of XWayland take XTEST's keys.
+    if (!native && waylandSession)
+        return LocalizedPreferences::autoPasteOnWayland();
+    return {};
+}
+
 void Brimble::showPreferencesWindow()
 {
     if (!preferencesWindow_) {
@@ -265,13 +279,9 @@ void Brimble::showPreferencesWindow()
         };
         actions.setHotKeySuspended = [this](bool suspended) { setHotKeySuspended(suspended); };
         actions.setStatusItemShown = [this](bool shown) { shown ? installStatusItem() : removeStatusItem(); };
-        actions.autoPasteLimitation = [this]() -> QString {
-            if (!platform_.keySynthesizer || !platform_.keySynthesizer->canSynthesize())
-                return LocalizedPreferences::autoPasteWithoutXTest();
-            // On a Wayland session only the X11 windows of XWayland take synthesised keys.
-            if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-                return LocalizedPreferences::autoPasteOnWayland();
-            return {};
+        actions.autoPasteLimitation = [this] {
+            return autoPasteLimitation(platform_.keySynthesizer.get(),
+                                       !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"));
         };
         actions.openAutoPasteHelp = [] {
             QDesktopServices::openUrl(QUrl(QStringLiteral("https://brimble.app/help/auto-paste")));
@@ -303,30 +313,35 @@ void Brimble::pasteItems(const QList<PasteInfModel>& models, bool asPlainText, b
 {
     const bool simulate = paste && Preferences::shared().autoPasteToCurrentApp();
     const bool deleteAfterPaste = Preferences::shared().deleteAfterPasted();
-    pasteBoard_->paste(models, asPlainText, simulate, paste ? target : nullptr,
-                       [models, deleteAfterPaste, done = std::move(done)](const PasteOutcome& outcome) {
-                           if (outcome.explainAutoPaste)
-                               showAccessibilityPrompt();
-                           if (!deleteAfterPaste || !outcome.isWritten()) {
-                               if (done)
-                                   done(outcome);
-                               return;
-                           }
-                           // Not before the write: it loads the content it writes from the
-                           // history, and a deleted item has none.
-                           Dispatch::global([models, outcome, done] {
-                               for (const PasteInfModel& model : models)
-                                   CoreDataManager::shared().deletePasteInf(model);
-                               if (done)
-                                   Dispatch::main([done, outcome] { done(outcome); });
-                           });
-                       });
+    // Why a refused stroke was refused, in the words of this display.
+    QString refusal =
+        autoPasteLimitation(platform_.keySynthesizer.get(), !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"));
+    if (refusal.isEmpty())
+        refusal = LocalizedAlert::turnOnAccessibilityMessage();
+    pasteBoard_->paste(
+        models, asPlainText, simulate, paste ? target : nullptr,
+        [models, deleteAfterPaste, refusal, done = std::move(done)](const PasteOutcome& outcome) {
+            if (outcome.explainAutoPaste)
+                showAccessibilityPrompt(refusal);
+            if (!deleteAfterPaste || !outcome.isWritten()) {
+                if (done)
+                    done(outcome);
+                return;
+            }
+            // Not before the write: it loads the content it writes from the
+            // history, and a deleted item has none.
+            Dispatch::global([models, outcome, done] {
+                for (const PasteInfModel& model : models)
+                    CoreDataManager::shared().deletePasteInf(model);
+                if (done)
+                    Dispatch::main([done, outcome] { done(outcome); });
+            });
+        });
 }
 
-void Brimble::showAccessibilityPrompt()
+void Brimble::showAccessibilityPrompt(const QString& message)
 {
-    auto* box = new QMessageBox(QMessageBox::Critical, LocalizedAlert::turnOnAccessibility(),
-                                LocalizedAlert::turnOnAccessibilityMessage());
+    auto* box = new QMessageBox(QMessageBox::Critical, LocalizedAlert::turnOnAccessibility(), message);
     box->setAttribute(Qt::WA_DeleteOnClose);
     auto* turnOn = box->addButton(LocalizedAlert::turnOnAccessibility(), QMessageBox::AcceptRole);
     box->addButton(LocalizedAlert::notNow(), QMessageBox::RejectRole);

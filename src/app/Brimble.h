@@ -21,6 +21,7 @@ class PreferencesWindow;
 class QuickSearchViewWindow;
 class StatusBarMenu;
 struct Platform;
+class KeySynthesizer;
 
 // The shared coordinator: owns the clipboard monitor, the tray icon and its menu, the quick
 // search window, its global hot key and the 0.5-second tick, and remembers which other
@@ -82,7 +83,9 @@ public:
                     RunningApplicationRef target, std::function<void(const PasteOutcome&)> done = {});
 
     // Explains that auto-paste needs key synthesis (GUI thread); the user can turn it off.
-    static void showAccessibilityPrompt();
+    static void showAccessibilityPrompt(const QString& message);
+    // Why chosen items will not be pasted by themselves with these keys (empty when they will).
+    static QString autoPasteLimitation(const KeySynthesizer* keys, bool waylandSession);
 
 private:
     explicit Brimble(Platform& platform);

@@ -384,7 +384,8 @@ PasteOutcome PasteBoard::pasteInto(const RunningApplicationRef& target, bool sim
     if (sent != KeyBoardEventSimu::Result::Failed) {
         PasteOutcome outcome =
             notPasted(Status::KeySynthesisRefused,
-                      QStringLiteral("the display does not take synthetic key strokes (XTest)"));
+                      targeted ? QStringLiteral("the display does not take synthetic key strokes (XTest)")
+                               : QStringLiteral("the compositor offers no virtual keyboard"));
         outcome.explainAutoPaste = sent == KeyBoardEventSimu::Result::RefusedExplain;
         return outcome;
     }

@@ -2,7 +2,7 @@
 
 #include "platform/RunningApplication.h"
 
-// Synthesised key strokes (XTest on X11).
+// Synthesised key strokes (XTest on X11, a virtual keyboard on native Wayland).
 class KeySynthesizer
 {
 public:

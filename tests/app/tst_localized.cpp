@@ -1,5 +1,7 @@
 #include "app/Alert.h"
+#include "app/Brimble.h"
 #include "app/Localized.h"
+#include "platform/KeySynthesizer.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -106,6 +108,11 @@ private Q_SLOTS:
         row("date.yesterday", "Yesterday", &LocalizedFormat::yesterday);
         row("format.files", "files", &LocalizedFormat::files);
         row("format.chars", "chars", &LocalizedFormat::chars);
+        row("preferences.auto_paste_without_virtual_keyboard",
+            "This compositor offers no virtual keyboard, so chosen items are only put on the clipboard: "
+            "press "
+            "Ctrl+V to paste them.",
+            &LocalizedPreferences::autoPasteNoKeyboard);
     }
 
     void everyKeyHasItsEnglishText()
@@ -121,6 +128,42 @@ private Q_SLOTS:
     {
         QCOMPARE(Localized::text("menu.paste_twice"), QStringLiteral("menu.paste_twice"));
         QCOMPARE(Localized::text("no group at all"), QStringLiteral("no group at all"));
+    }
+
+    // Why items are not pasted by themselves names the mechanism this display really has.
+    void autoPasteLimitationFitsTheDisplay_data()
+    {
+        QTest::addColumn<bool>("native");
+        QTest::addColumn<bool>("synthesizes");
+        QTest::addColumn<bool>("waylandSession");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("X11 with XTEST") << false << true << false << QString();
+        QTest::newRow("X11 without XTEST")
+            << false << false << false << LocalizedPreferences::autoPasteWithoutXTest();
+        QTest::newRow("XWayland") << false << true << true << LocalizedPreferences::autoPasteOnWayland();
+        QTest::newRow("Wayland, virtual keyboard") << true << true << true << QString();
+        QTest::newRow("Wayland, none")
+            << true << false << true << LocalizedPreferences::autoPasteNoKeyboard();
+    }
+    void autoPasteLimitationFitsTheDisplay()
+    {
+        QFETCH(bool, native);
+        QFETCH(bool, synthesizes);
+        QFETCH(bool, waylandSession);
+        QFETCH(QString, text);
+        struct Keys : KeySynthesizer
+        {
+            bool native = false, synthesizes = false;
+            bool isTrusted(const RunningApplication*) override { return synthesizes; }
+            bool canSynthesize() const override { return synthesizes; }
+            bool sendPaste(const RunningApplication*) override { return false; }
+            bool isTerminal(const RunningApplication*) const override { return false; }
+            bool needsTarget() const override { return !native; }
+        } keys;
+        keys.native = native;
+        keys.synthesizes = synthesizes;
+        QCOMPARE(Brimble::autoPasteLimitation(&keys, waylandSession), text);
+        QCOMPARE(Brimble::autoPasteLimitation(nullptr, false), LocalizedPreferences::autoPasteWithoutXTest());
     }
 
     void recordCountIsFilledIn() { QCOMPARE(LocalizedQuickView::nRecords(12), QStringLiteral("12 records")); }
