@@ -5,8 +5,8 @@
 // The move runs on a copy of the search benchmark's 100,000-item history (run bench_search once),
 // made once as /tmp/brimble-bench-itemactions-100000.sqlite:
 //
-//   cmake --build build --target bench_itemactions && QT_QPA_PLATFORM=offscreen \
-//       build/bench/bench_itemactions --benchmark_counters_tabular=true
+//   cmake --build build --target bench_itemactions
+//   QT_QPA_PLATFORM=offscreen build/bench/bench_itemactions --benchmark_counters_tabular=true
 #include "BenchSupport.h"
 
 #include "app/Localized.h"
