@@ -2,6 +2,7 @@
 
 #include "common/Log.h"
 #include "model/PasteboardTypes.h"
+#include "platform/ClipboardReads.h"
 #include "platform/EngineJobs.h"
 #include "platform/wayland/WaylandDataControl.h"
 #include "platform/wayland/WaylandRegistry.h"
@@ -35,38 +36,9 @@ using Clock = std::chrono::steady_clock;
 
 // An outgoing transfer that makes no progress for this long was abandoned by its reader.
 constexpr auto transferTimeout = std::chrono::seconds(5);
-// Once types have timed out for this long in one read, the rest of that read is skipped.
-constexpr auto readTimeoutBudget = std::chrono::seconds(3);
 constexpr qsizetype pipeChunk = 256 * 1024;
 
-enum class Outcome
-{
-    Ok,
-    Refused,
-    TimedOut,
-    Changed,
-    Broken,
-    TooLarge
-};
-
-QString outcomeText(Outcome outcome)
-{
-    switch (outcome) {
-    case Outcome::Refused:
-        return QStringLiteral("refused");
-    case Outcome::TimedOut:
-        return QStringLiteral("timed out");
-    case Outcome::Changed:
-        return QStringLiteral("clipboard changed");
-    case Outcome::Broken:
-        return QStringLiteral("connection lost");
-    case Outcome::TooLarge:
-        return QStringLiteral("too large");
-    case Outcome::Ok:
-        break;
-    }
-    return QStringLiteral("ok");
-}
+using Outcome = ReadOutcome;
 
 qint64 msLeft(Clock::time_point deadline)
 {
@@ -136,8 +108,6 @@ private:
     bool roundtrip(int timeoutMs);
 
     bool ownsClipboard() const;
-    void startRead(qint64 startCount);
-    void logReadFailure(const QString& message);
     // Reads one type through a pipe; more than `limit` bytes is TooLarge.
     Outcome receive(const QString& type, qint64 startCount, qsizetype limit, QByteArray& data);
     QStringList offeredTypes() const;
@@ -167,9 +137,7 @@ private:
     Source* primarySource_ = nullptr;
     std::list<Transfer> transfers_;
 
-    qint64 readCount_ = -1;
-    qint64 failureLoggedAt_ = -1;
-    bool quietRead_ = false;
+    ClipboardReads reads_;
 
     std::atomic<bool> valid_{false};
     std::atomic<bool> stopping_{false};
@@ -516,19 +484,6 @@ std::optional<QStringList> WaylandClipboard::Engine::readTypes()
     return offeredTypes();
 }
 
-void WaylandClipboard::Engine::startRead(qint64 startCount)
-{
-    readCount_ = startCount;
-    quietRead_ = startCount == failureLoggedAt_;
-}
-
-void WaylandClipboard::Engine::logReadFailure(const QString& message)
-{
-    if (!quietRead_)
-        Log::warning(tag, message);
-    failureLoggedAt_ = readCount_;
-}
-
 Outcome WaylandClipboard::Engine::receive(const QString& type, qint64 startCount, qsizetype limit,
                                           QByteArray& data)
 {
@@ -592,57 +547,18 @@ Outcome WaylandClipboard::Engine::receive(const QString& type, qint64 startCount
 
 ClipboardContent WaylandClipboard::Engine::readItems(const QStringList& types)
 {
-    using Status = ClipboardContent::Status;
-    if (ownsClipboard()) {
-        QList<PasteboardItem::Representation> reps;
-        for (const auto& rep : std::as_const(clipboardSource_->reps))
-            if (types.contains(rep.type))
-                reps.append(rep);
-        if (reps.isEmpty())
-            return {};
-        return {Status::Read, {PasteboardItem(reps)}};
-    }
+    if (ownsClipboard())
+        return ClipboardReads::own(clipboardSource_->reps, types);
     if (!selection_)
         return {};
-
     const qint64 startCount = changeCount_;
-    startRead(startCount);
-    QList<PasteboardItem::Representation> reps;
-    qsizetype total = 0;
-    Clock::duration timedOut{};
-    for (const QString& name : offeredTypes()) {
-        if (!types.contains(name))
-            continue;
-        if (timedOut >= readTimeoutBudget) {
-            logReadFailure(QStringLiteral("owner too slow, remaining types skipped"));
-            break;
-        }
-        const auto started = Clock::now();
-        QByteArray data;
-        const Outcome outcome = receive(name, startCount, maxItemBytes_ - total, data);
-        if (outcome == Outcome::Ok) {
-            total += data.size();
-            reps.append({name, data});
-            continue;
-        }
-        if (outcome == Outcome::TooLarge)
-            return {Status::TooLarge, {}};
-        if (outcome == Outcome::Changed || outcome == Outcome::Broken) {
-            Log::info(tag, QStringLiteral("read abandoned: ") + outcomeText(outcome));
-            return {};
-        }
-        if (outcome == Outcome::TimedOut)
-            timedOut += Clock::now() - started;
-        logReadFailure(QStringLiteral("type not readable: ") + name + QStringLiteral(" (") +
-                       outcomeText(outcome) + u')');
-    }
-    if (changeCount_ != startCount) {
-        Log::info(tag, QStringLiteral("read abandoned: clipboard changed"));
-        return {};
-    }
-    if (reps.isEmpty())
-        return {};
-    return {Status::Read, {PasteboardItem(reps)}};
+    reads_.start(startCount);
+    return reads_.read(
+        offeredTypes(), types, maxItemBytes_,
+        [&](const QString& name, qsizetype limit, QByteArray& data) {
+            return receive(name, startCount, limit, data);
+        },
+        [&] { return changeCount_ != startCount; });
 }
 
 bool WaylandClipboard::Engine::takeSelection(bool primary, const PasteboardItem& item)

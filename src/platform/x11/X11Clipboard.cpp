@@ -2,6 +2,7 @@
 
 #include "common/Log.h"
 #include "model/PasteboardTypes.h"
+#include "platform/ClipboardReads.h"
 #include "platform/EngineJobs.h"
 #include "platform/x11/XcbReply.h"
 
@@ -30,41 +31,12 @@ using Clock = std::chrono::steady_clock;
 
 // An outgoing INCR transfer that makes no progress for this long was abandoned by its reader.
 constexpr auto transferTimeout = std::chrono::seconds(5);
-// Once targets have timed out for this long in one read, the rest of that read is skipped.
-constexpr auto readTimeoutBudget = std::chrono::seconds(3);
 // Reads use a few properties in turn, so that a late answer to an abandoned request cannot
 // land in the property of the next one.
 constexpr int readPropertyCount = 4;
 constexpr qsizetype maxIncrChunk = 1024 * 1024;
 
-enum class Outcome
-{
-    Ok,
-    Refused,
-    TimedOut,
-    Changed,
-    Broken,
-    TooLarge
-};
-
-QString outcomeText(Outcome outcome)
-{
-    switch (outcome) {
-    case Outcome::Refused:
-        return QStringLiteral("refused");
-    case Outcome::TimedOut:
-        return QStringLiteral("timed out");
-    case Outcome::Changed:
-        return QStringLiteral("clipboard changed");
-    case Outcome::Broken:
-        return QStringLiteral("connection lost");
-    case Outcome::TooLarge:
-        return QStringLiteral("too large");
-    case Outcome::Ok:
-        break;
-    }
-    return QStringLiteral("ok");
-}
+using Outcome = ReadOutcome;
 
 } // namespace
 
@@ -127,8 +99,6 @@ private:
     Outcome convert(xcb_atom_t target, qint64 startCount, qsizetype limit, QByteArray& data, int& format);
     // Failures are logged for the first read of a clipboard change only: an owner that keeps
     // failing is asked again on every tick.
-    void startRead(qint64 startCount);
-    void logReadFailure(const QString& message);
     std::optional<QStringList> readTargets(qint64 startCount, Outcome& outcome);
     QStringList offeredTypes(const Offer& offer) const;
 
@@ -146,9 +116,7 @@ private:
     qsizetype incrThreshold_ = 0;
     qsizetype incrChunk_ = 0;
     qsizetype maxItemBytes_ = 0;
-    qint64 readCount_ = -1;
-    qint64 failureLoggedAt_ = -1;
-    bool quietRead_ = false;
+    ClipboardReads reads_;
 
     xcb_atom_t clipboardAtom_ = XCB_NONE;
     xcb_atom_t targetsAtom_ = XCB_NONE;
@@ -558,90 +526,39 @@ std::optional<QStringList> X11Clipboard::Engine::readTypes()
     if (!owner || owner->owner == XCB_NONE)
         return std::nullopt;
     const qint64 startCount = changeCount_;
-    startRead(startCount);
+    reads_.start(startCount);
     Outcome outcome;
     auto names = readTargets(startCount, outcome);
     if (!names)
-        logReadFailure(QStringLiteral("cannot read the offered types: ") + outcomeText(outcome));
+        reads_.logFailure(QStringLiteral("cannot read the offered types: ") + readOutcomeText(outcome));
     return names;
-}
-
-void X11Clipboard::Engine::startRead(qint64 startCount)
-{
-    readCount_ = startCount;
-    quietRead_ = startCount == failureLoggedAt_;
-}
-
-void X11Clipboard::Engine::logReadFailure(const QString& message)
-{
-    if (!quietRead_)
-        Log::warning(tag, message);
-    failureLoggedAt_ = readCount_;
 }
 
 ClipboardContent X11Clipboard::Engine::readItems(const QStringList& types)
 {
-    using Status = ClipboardContent::Status;
-    if (ownsClipboard()) {
-        QList<PasteboardItem::Representation> reps;
-        for (const auto& rep : std::as_const(clipboard_.reps))
-            if (types.contains(rep.type))
-                reps.append(rep);
-        if (reps.isEmpty())
-            return {};
-        return {Status::Read, {PasteboardItem(reps)}};
-    }
+    if (ownsClipboard())
+        return ClipboardReads::own(clipboard_.reps, types);
     ReplyPtr<xcb_get_selection_owner_reply_t> owner(xcb_get_selection_owner_reply(
         connection_, xcb_get_selection_owner(connection_, clipboardAtom_), nullptr));
     if (!owner || owner->owner == XCB_NONE)
         return {};
 
     const qint64 startCount = changeCount_;
-    startRead(startCount);
+    reads_.start(startCount);
     Outcome outcome;
     // The offer may have changed since the caller chose the types: read only what it still holds.
     const auto names = readTargets(startCount, outcome);
     if (!names) {
-        logReadFailure(QStringLiteral("cannot read the offered types: ") + outcomeText(outcome));
+        reads_.logFailure(QStringLiteral("cannot read the offered types: ") + readOutcomeText(outcome));
         return {};
     }
-    QList<PasteboardItem::Representation> reps;
-    qsizetype total = 0;
-    Clock::duration timedOut{};
-    for (const QString& name : *names) {
-        if (!types.contains(name))
-            continue;
-        if (timedOut >= readTimeoutBudget) {
-            logReadFailure(QStringLiteral("owner too slow, remaining types skipped"));
-            break;
-        }
-        const auto started = Clock::now();
-        QByteArray data;
-        int format = 0;
-        outcome = convert(atom(name.toLatin1()), startCount, maxItemBytes_ - total, data, format);
-        if (outcome == Outcome::Ok) {
-            total += data.size();
-            reps.append({name, data});
-            continue;
-        }
-        if (outcome == Outcome::TooLarge)
-            return {Status::TooLarge, {}};
-        if (outcome == Outcome::Changed || outcome == Outcome::Broken) {
-            Log::info(tag, QStringLiteral("read abandoned: ") + outcomeText(outcome));
-            return {};
-        }
-        if (outcome == Outcome::TimedOut)
-            timedOut += Clock::now() - started;
-        logReadFailure(QStringLiteral("type not readable: ") + name + QStringLiteral(" (") +
-                       outcomeText(outcome) + u')');
-    }
-    if (changeCount_ != startCount) {
-        Log::info(tag, QStringLiteral("read abandoned: clipboard changed"));
-        return {};
-    }
-    if (reps.isEmpty())
-        return {};
-    return {Status::Read, {PasteboardItem(reps)}};
+    return reads_.read(
+        *names, types, maxItemBytes_,
+        [&](const QString& name, qsizetype limit, QByteArray& data) {
+            int format = 0;
+            return convert(atom(name.toLatin1()), startCount, limit, data, format);
+        },
+        [&] { return changeCount_ != startCount; });
 }
 
 bool X11Clipboard::Engine::takeSelection(bool primary, const PasteboardItem& item)
