@@ -4,6 +4,7 @@
 // the helper programs of the end-to-end tests:
 //   DISPLAY=:77 build/bench/bench_capture
 #include "BenchSupport.h"
+#include "CaptureBench.h"
 #include "app/Brimble.h"
 #include "app/EventBus.h"
 #include "app/EventNames.h"
@@ -34,27 +35,7 @@ namespace {
 using BenchSupport::RecordedCounter;
 using BenchSupport::runWithHeartbeat;
 
-struct Session
-{
-    QTemporaryDir dir;
-    std::unique_ptr<Platform> platform;
-
-    Session()
-    {
-        qputenv("XDG_CONFIG_HOME", (dir.path() + "/config").toUtf8());
-        Preferences::shared().setFilePath(dir.path() + "/config/brimble/preferences.json");
-        CoreDataManager::shared().close();
-        CoreDataManager::shared().open(dir.path() + "/Brimble.sqlite");
-        CoreDataManager::shared().ensureDefaultCategory();
-        platform = Platform::create();
-        Brimble::create(*platform);
-    }
-    ~Session()
-    {
-        delete &Brimble::shared();
-        CoreDataManager::shared().close();
-    }
-};
+using CaptureBench::Session;
 
 QString helper(const QString& name)
 {
@@ -63,70 +44,24 @@ QString helper(const QString& name)
 
 void BM_CopyToRecordText(benchmark::State& state)
 {
-    Session session;
-    RecordedCounter recorded;
-    int n = 0;
-    QRandomGenerator random(11);
-    for (auto _ : state) {
-        // Copies land anywhere in the tick's period, as a user's do.
-        state.PauseTiming();
-        QElapsedTimer pause;
-        pause.start();
-        const int offset = random.bounded(500);
-        runWithHeartbeat([&] { return pause.elapsed() >= offset; }, 1000);
-        state.ResumeTiming();
-        const int before = recorded.count;
+    CaptureBench::copyToRecord(state, [](const QByteArray& text) {
         QProcess xclip;
         xclip.start("xclip", {"-selection", "clipboard", "-i"});
-        xclip.write(QByteArray("latency probe ") + QByteArray::number(n++));
+        xclip.write(text);
         xclip.closeWriteChannel();
         xclip.waitForFinished();
-        QElapsedTimer timer;
-        timer.start();
-        runWithHeartbeat([&] { return recorded.count > before; }, 5000);
-        state.SetIterationTime(timer.nsecsElapsed() / 1e9);
-    }
+    });
 }
 BENCHMARK(BM_CopyToRecordText)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
 
 void BM_CaptureLargeImage(benchmark::State& state)
 {
-    const qint64 size = state.range(0) * 1024 * 1024;
-    QTemporaryDir dir;
-    QFile file(dir.filePath("image.png"));
-    file.open(QIODevice::WriteOnly);
-    QByteArray chunk(1024 * 1024, 'x');
-    for (qint64 i = 0; i < size / chunk.size(); ++i) {
-        chunk[0] = char(i);
-        file.write(chunk);
-    }
-    file.close();
-
-    Session session;
-    RecordedCounter recorded;
-    double worstStall = 0;
-    char generation = 0;
-    for (auto _ : state) {
-        // A new first byte each time, or the monitor rightly skips the copy as a repeat.
-        state.PauseTiming();
-        file.open(QIODevice::ReadWrite);
-        file.write(&++generation, 1);
-        file.close();
-        state.ResumeTiming();
-        const int before = recorded.count;
-        QProcess owner;
-        owner.start(helper("clipowner"),
-                    {"--class", "BenchOwner", "--target-file", "image/png=" + file.fileName()});
-        owner.waitForReadyRead(10000);
-        QElapsedTimer timer;
-        timer.start();
-        worstStall = std::max(worstStall, runWithHeartbeat([&] { return recorded.count > before; }, 60000));
-        state.SetIterationTime(timer.nsecsElapsed() / 1e9);
-        owner.terminate();
-        owner.waitForFinished();
-    }
-    state.counters["gui_max_stall_ms"] = worstStall;
-    state.SetBytesProcessed(state.iterations() * size);
+    CaptureBench::captureLargeImage(state, [](const QString& file) {
+        auto owner = std::make_unique<QProcess>();
+        owner->start(helper("clipowner"), {"--class", "BenchOwner", "--target-file", "image/png=" + file});
+        owner->waitForReadyRead(10000);
+        return owner;
+    });
 }
 BENCHMARK(BM_CaptureLargeImage)->Arg(50)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 
@@ -264,22 +199,7 @@ BENCHMARK(BM_WriteBackLargeImage)->Arg(50)->UseManualTime()->Iterations(3)->Unit
 
 void BM_IdleCpu(benchmark::State& state)
 {
-    Session session;
-    for (auto _ : state) {
-        rusage before{};
-        getrusage(RUSAGE_SELF, &before);
-        QElapsedTimer wall;
-        wall.start();
-        QEventLoop loop;
-        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
-        loop.exec();
-        rusage after{};
-        getrusage(RUSAGE_SELF, &after);
-        auto micros = [](const timeval& t) { return t.tv_sec * 1e6 + t.tv_usec; };
-        const double cpu = (micros(after.ru_utime) - micros(before.ru_utime)) +
-                           (micros(after.ru_stime) - micros(before.ru_stime));
-        state.counters["idle_cpu_percent"] = 100.0 * cpu / (wall.elapsed() * 1000.0);
-    }
+    CaptureBench::idleCpu(state);
 }
 BENCHMARK(BM_IdleCpu)->Iterations(1)->Unit(benchmark::kMillisecond);
 
