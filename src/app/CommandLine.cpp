@@ -6,6 +6,7 @@
 #include "model/CoreDataManager.h"
 #include "model/HistoryReader.h"
 #include "model/StoreSalvage.h"
+#include "pasteboard/PasteBoardUtils.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -176,12 +177,12 @@ public:
             object.chop(1);
             buffer_ += (index_ == 1 ? "[\n" : ",\n") + object;
         } else {
-            buffer_ +=
-                QStringLiteral("%1\t%2\t%3\t%4\n")
-                    .arg(index_)
-                    .arg(age(row.date, now_), HistoryQueries::typeKeyword(HistoryQueries::displayTypeOf(row)),
-                         firstLine(HistoryQueries::textOf(row, false)))
-                    .toUtf8();
+            buffer_ += QStringLiteral("%1\t%2\t%3\t%4\n")
+                           .arg(index_)
+                           .arg(age(row.date, now_),
+                                HistoryQueries::typeKeyword(PasteBoardUtils::displayTypeOf(row)),
+                                firstLine(HistoryQueries::textOf(row, false)))
+                           .toUtf8();
         }
         ++index_;
         if (buffer_.size() > 64 * 1024)

@@ -145,30 +145,6 @@ std::optional<PasteInfModel> resolveItem(const PasteCategoryInfModel& clipboard,
     return std::nullopt;
 }
 
-PasteInfoDisplayType displayTypeOf(const PasteInfRow& row)
-{
-    if (row.displayType)
-        return *row.displayType;
-    // Not classified yet. A stand-in for the content answers in its place: every listed type
-    // with no bytes, the plain-text names with the start of the text. Classification decides by
-    // the type, whether it has data and by the text, so the stand-in gets the answer the content
-    // would; a link longer than the preview is the one thing it may see as plain text.
-    const QStringList types = row.types;
-    const QByteArray text = row.previewText ? row.previewText->toUtf8() : QByteArray();
-    QList<PasteboardItem::Representation> representations;
-    for (const QString& type : types)
-        representations.append({type, PasteboardType::stringReadOrder.contains(type) ? text : QByteArray()});
-    const PasteboardItems items{PasteboardItem(representations)};
-    PasteInfModel standIn;
-    standIn.appBundleIdentifier = row.appBundleIdentifier;
-    standIn.setPasteboardItems(items);
-    for (const QString& type : types)
-        if (auto result =
-                PasteBoardUtils::classify(std::nullopt, PasteBoardUtils::preferredType(type, standIn), items))
-            return result->displayType;
-    return PasteInfoDisplayType::Unknown;
-}
-
 QString typeKeyword(PasteInfoDisplayType type)
 {
     // The document form of rich text has no keyword of its own; rich_text finds it.
@@ -180,7 +156,7 @@ std::optional<QString> textOf(const PasteInfRow& row, bool fullText)
     CoreDataManager& store = CoreDataManager::shared();
     if (row.previewText)
         return fullText ? store.fetchPlainText(row.uuid) : row.previewText;
-    if (displayTypeOf(row) != PasteInfoDisplayType::File)
+    if (PasteBoardUtils::displayTypeOf(row) != PasteInfoDisplayType::File)
         return std::nullopt;
     // A copy of files offers no text: its paths stand for it, read from the content of this
     // one item.
@@ -203,7 +179,7 @@ QJsonObject itemJson(const PasteInfRow& row, const QString& clipboardTitle)
     object["uuid"] = row.uuid;
     object["date"] = row.date.isValid() ? row.date.toUTC().toString(Qt::ISODateWithMs) : QString();
     object["clipboard"] = clipboardTitle;
-    const PasteInfoDisplayType type = displayTypeOf(row);
+    const PasteInfoDisplayType type = PasteBoardUtils::displayTypeOf(row);
     object["displayType"] = DisplayType::rawValue(type);
     object["type"] = typeKeyword(type);
     object["types"] = QJsonArray::fromStringList(row.types);

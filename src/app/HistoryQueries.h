@@ -38,9 +38,6 @@ bool search(HistoryReader& reader, const QString& databasePath, const PasteCateg
 std::optional<PasteInfModel> resolveItem(const PasteCategoryInfModel& clipboard, const QString& uuidOrIndex,
                                          QString* error);
 
-// What the row is, as classifying its content would find, decided from its stored type or
-// else from its type list and text alone: nothing is loaded and nothing is written.
-PasteInfoDisplayType displayTypeOf(const PasteInfRow& row);
 // The name the search language's type: clause gives that type.
 QString typeKeyword(PasteInfoDisplayType type);
 

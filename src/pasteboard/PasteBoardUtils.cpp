@@ -2,6 +2,7 @@
 
 #include "common/Log.h"
 #include "model/CoreDataManager.h"
+#include "model/HistoryReader.h"
 #include "model/PasteboardTypes.h"
 
 #include <QRegularExpression>
@@ -244,6 +245,29 @@ std::optional<PreferredContent> classify(std::optional<PasteInfoDisplayType> dis
     if (pasteboardType == PasteboardType::fileURL)
         return classifyFiles(pasteboardType, items);
     return std::nullopt;
+}
+
+PasteInfoDisplayType displayTypeOf(const PasteInfRow& row)
+{
+    if (row.displayType)
+        return *row.displayType;
+    // Not classified yet. A stand-in for the content answers in its place: every listed type
+    // with no bytes, the plain-text names with the start of the text. Classification decides by
+    // the type, whether it has data and by the text, so the stand-in gets the answer the content
+    // would; a link longer than the preview is the one thing it may see as plain text.
+    const QStringList types = row.types;
+    const QByteArray text = row.previewText ? row.previewText->toUtf8() : QByteArray();
+    QList<PasteboardItem::Representation> representations;
+    for (const QString& type : types)
+        representations.append({type, PasteboardType::stringReadOrder.contains(type) ? text : QByteArray()});
+    const PasteboardItems items{PasteboardItem(representations)};
+    PasteInfModel standIn;
+    standIn.appBundleIdentifier = row.appBundleIdentifier;
+    standIn.setPasteboardItems(items);
+    for (const QString& type : types)
+        if (auto result = classify(std::nullopt, preferredType(type, standIn), items))
+            return result->displayType;
+    return PasteInfoDisplayType::Unknown;
 }
 
 } // namespace PasteBoardUtils

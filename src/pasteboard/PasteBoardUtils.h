@@ -12,6 +12,8 @@
 #include <optional>
 #include <variant>
 
+struct PasteInfRow;
+
 // One file of a file list: its decoded path and the stored bookmark (on Linux the plain path).
 struct FileEntry
 {
@@ -42,6 +44,10 @@ QString preferredType(const QString& type, const PasteInfModel& item);
 
 std::optional<PreferredContent> classify(std::optional<PasteInfoDisplayType> displayType,
                                          const QString& pasteboardType, const PasteboardItems& items);
+
+// What a listed row is, as classifying its content would find, decided from its stored type or
+// else from its type list and text alone: nothing is loaded and nothing is written.
+PasteInfoDisplayType displayTypeOf(const PasteInfRow& row);
 
 } // namespace PasteBoardUtils
 

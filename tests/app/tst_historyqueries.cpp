@@ -58,7 +58,7 @@ void TestHistoryQueries::typeWithoutContentIsTheClassifiedType()
     row.appBundleIdentifier = model.appBundleIdentifier;
     if (const auto plain = item.plainString())
         row.previewText = plain->left(300);
-    QCOMPARE(HistoryQueries::displayTypeOf(row),
+    QCOMPARE(PasteBoardUtils::displayTypeOf(row),
              classified ? classified->displayType : PasteInfoDisplayType::Unknown);
 }
 

@@ -231,8 +231,7 @@ void TestQuickSearchDetailView::longTextShowsItsStoredStartFirst()
     content_[20] = itemsOf(PasteboardType::string, utf8);
     PasteInfRow row;
     row.id = 20, row.uuid = QStringLiteral("long");
-    row.types = QStringList{PasteboardType::string};
-    row.displayType = PasteInfoDisplayType::Text;
+    row.types = QStringList{PasteboardType::string}; // and not classified yet, as just after the copy
     row.previewText = text.left(PasteInfRow::previewTextLength);
     defer_ = true;
     QSignalSpy started(&view, &QuickSearchPasteInfDetailView::textStartShown);

@@ -13,6 +13,7 @@
 #include "module/quickSearch/view/subViews/QuickSearchDetailTextView.h"
 #include "module/quickSearch/view/subViews/QuickSearchDetailUnknownView.h"
 #include "module/quickSearch/view/subViews/QuickSearchDetailWebView.h"
+#include "pasteboard/PasteBoardUtils.h"
 #include "platform/IconCache.h"
 #include "platform/Platform.h"
 #include "platform/Workspace.h"
@@ -243,10 +244,10 @@ void QuickSearchPasteInfDetailView::showItem(const std::optional<PasteInfRow>& r
 bool QuickSearchPasteInfDetailView::showPreviewText(const PasteInfRow& row)
 {
     // A text's start is in its display row already: shown at once, it is the first screen
-    // while the whole text is read.
-    if (!row.previewText || !row.displayType)
+    // while the whole text is read. A row not classified yet is judged by its types and start.
+    if (!row.previewText)
         return false;
-    switch (*row.displayType) {
+    switch (row.displayType ? *row.displayType : PasteBoardUtils::displayTypeOf(row)) {
     case PasteInfoDisplayType::Text:
     case PasteInfoDisplayType::PlainText:
     case PasteInfoDisplayType::RichTextFormat:
