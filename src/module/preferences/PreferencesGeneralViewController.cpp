@@ -9,6 +9,7 @@
 #include "common/SerialQueue.h"
 #include "model/CoreDataManager.h"
 #include "model/RetentionRule.h"
+#include "view/base/ThemeColors.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -64,9 +65,7 @@ PreferencesGeneralViewController::PreferencesGeneralViewController(PreferencesAc
     hintLayout->setContentsMargins(24, 0, 0, 4);
     accessibilityInfoText_ = new QLabel(hint);
     accessibilityInfoText_->setWordWrap(true);
-    QPalette hintPalette = accessibilityInfoText_->palette();
-    hintPalette.setColor(QPalette::WindowText, hintPalette.color(QPalette::PlaceholderText));
-    accessibilityInfoText_->setPalette(hintPalette);
+    ThemeColors::dim(accessibilityInfoText_);
     turnOnAccessibilityButton_ = new QPushButton(LocalizedAlert::learnMore(), hint);
     hintLayout->addWidget(accessibilityInfoText_, 1);
     hintLayout->addWidget(turnOnAccessibilityButton_, 0, Qt::AlignTop);

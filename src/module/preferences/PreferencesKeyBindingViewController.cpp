@@ -6,6 +6,7 @@
 #include "common/SerialQueue.h"
 #include "module/preferences/view/ShortCutRecordView.h"
 #include "platform/KeyTable.h"
+#include "view/base/ThemeColors.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -18,9 +19,7 @@ const QString kTag = QStringLiteral("PreferencesKeyBinding");
 void dim(QLabel* label)
 {
     label->setWordWrap(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, palette.color(QPalette::PlaceholderText));
-    label->setPalette(palette);
+    ThemeColors::dim(label);
 }
 } // namespace
 

@@ -20,6 +20,7 @@
 #include "platform/IconCache.h"
 #include "platform/KeyCombo.h"
 #include "platform/KeyTable.h"
+#include "view/base/ThemeColors.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -173,10 +174,7 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
     // The field sits on the panel's own background, like a title.
     QPalette fieldPalette = searchField_->palette();
     fieldPalette.setColor(QPalette::Base, Qt::transparent);
-    // Some themes leave the placeholder at a shade that vanishes on a dark panel.
-    QColor placeholder = fieldPalette.color(QPalette::Text);
-    placeholder.setAlphaF(0.45);
-    fieldPalette.setColor(QPalette::PlaceholderText, placeholder);
+    fieldPalette.setColor(QPalette::PlaceholderText, ThemeColors::dimmed(fieldPalette, QPalette::Text, 0.45));
     searchField_->setPalette(fieldPalette);
 
     // The type filter rewrites the field's type clause; the search then runs as if typed.
@@ -238,7 +236,7 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
     emptyText_->setFont(emptyFont);
     emptyText_->setAlignment(Qt::AlignCenter);
     QPalette emptyPalette = emptyText_->palette();
-    emptyPalette.setColor(QPalette::WindowText, placeholder);
+    emptyPalette.setColor(QPalette::WindowText, fieldPalette.color(QPalette::PlaceholderText));
     emptyText_->setPalette(emptyPalette);
     emptyText_->setAttribute(Qt::WA_TransparentForMouseEvents);
     emptyText_->hide();

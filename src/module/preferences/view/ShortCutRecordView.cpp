@@ -6,6 +6,7 @@
 #include "common/Log.h"
 #include "platform/HotKeys.h"
 #include "platform/KeyTable.h"
+#include "view/base/ThemeColors.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -248,7 +249,7 @@ void ShortCutRecordView::colour(QLabel* label, bool active)
 {
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, active ? this->palette().color(QPalette::Highlight)
-                                                  : this->palette().color(QPalette::PlaceholderText));
+                                                  : ThemeColors::dimmed(this->palette()));
     label->setPalette(palette);
 }
 

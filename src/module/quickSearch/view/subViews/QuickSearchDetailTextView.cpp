@@ -2,6 +2,7 @@
 
 #include "app/Localized.h"
 #include "module/quickSearch/view/QuickSearchDetailContent.h"
+#include "view/base/ThemeColors.h"
 
 #include <QLabel>
 #include <QCoreApplication>
@@ -51,7 +52,7 @@ QuickSearchDetailTextView::QuickSearchDetailTextView(QWidget* parent)
 
     cutNote_->setWordWrap(true);
     cutNote_->setContentsMargins(kInset, 4, kInset, 4);
-    cutNote_->setForegroundRole(QPalette::PlaceholderText);
+    ThemeColors::dim(cutNote_);
     cutNote_->hide();
 
     auto* layout = new QVBoxLayout(this);
