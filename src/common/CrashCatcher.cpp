@@ -9,6 +9,7 @@
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -332,8 +333,8 @@ bool install(const char* reportDirectory, const char* version)
     Frames warmUp;
     _Unwind_Backtrace(collectFrame, &warmUp);
 
-    // The alternate stack serves the thread that installs (the main thread); a worker thread
-    // that overflows its stack ends without a report.
+    // The alternate stack serves the thread that installs (the main thread); other threads
+    // bring their own (prepareThread).
     stack_t stack = {};
     stack.ss_sp = g_alternateStack;
     stack.ss_size = sizeof g_alternateStack;
@@ -351,6 +352,40 @@ bool install(const char* reportDirectory, const char* version)
             return false;
     }
     return true;
+}
+
+void prepareThread()
+{
+    // Mapped, not allocated: only the pages a handler touches take memory. Unmapped when the
+    // thread ends, after the stack is switched off.
+    struct AlternateStack
+    {
+        void* base = MAP_FAILED;
+        AlternateStack()
+        {
+            base = mmap(nullptr, sizeof g_alternateStack, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS,
+                        -1, 0);
+            if (base == MAP_FAILED)
+                return;
+            stack_t stack = {};
+            stack.ss_sp = base;
+            stack.ss_size = sizeof g_alternateStack;
+            if (sigaltstack(&stack, nullptr) != 0) {
+                munmap(base, sizeof g_alternateStack);
+                base = MAP_FAILED;
+            }
+        }
+        ~AlternateStack()
+        {
+            if (base == MAP_FAILED)
+                return;
+            stack_t off = {};
+            off.ss_flags = SS_DISABLE;
+            sigaltstack(&off, nullptr);
+            munmap(base, sizeof g_alternateStack);
+        }
+    };
+    thread_local AlternateStack stack;
 }
 
 const char* defaultReportDirectory()

@@ -21,6 +21,11 @@ bool install(const char* reportDirectory, const char* version);
 // so that it can run before anything else. Empty when neither variable helps.
 const char* defaultReportDirectory();
 
+// Gives the calling thread an alternate stack of its own, so that its stack overflowing is
+// reported too (the one install() sets serves the installing thread only). Once per thread;
+// later calls return at once. Every long-lived thread of ours calls it when it starts.
+void prepareThread();
+
 // The file-name prefix and suffix of the reports in the folder.
 inline constexpr const char* reportPrefix = "crash-";
 inline constexpr const char* reportSuffix = ".txt";

@@ -1,5 +1,7 @@
 #include "Dispatch.h"
 
+#include "common/CrashCatcher.h"
+
 #include <QCoreApplication>
 #include <QMetaObject>
 #include <QThread>
@@ -27,7 +29,10 @@ void mainSync(const std::function<void()>& block)
 
 void global(std::function<void()> block)
 {
-    QThreadPool::globalInstance()->start(std::move(block));
+    QThreadPool::globalInstance()->start([block = std::move(block)] {
+        CrashCatcher::prepareThread(); // the pool's threads are not ours to start
+        block();
+    });
 }
 
 bool isMainThread()

@@ -1,5 +1,7 @@
 #include "SerialQueue.h"
 
+#include "common/CrashCatcher.h"
+
 #include <pthread.h>
 
 SerialQueue::SerialQueue(QString label) : label_(std::move(label))
@@ -43,6 +45,7 @@ void SerialQueue::drain()
 
 void SerialQueue::run()
 {
+    CrashCatcher::prepareThread();
     {
         std::lock_guard lock(mutex_);
         threadId_ = std::this_thread::get_id();

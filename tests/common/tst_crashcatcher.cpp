@@ -13,6 +13,18 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <thread>
+
+// Recurses until the stack runs out.
+[[gnu::noinline]] int deeper(int depth)
+{
+    volatile char frame[1024];
+    frame[0] = char(depth);
+    if (depth < 0) // never: it keeps the recursion from being turned into a loop
+        return 0;
+    return deeper(depth + 1) + frame[0];
+}
+
 class TestCrashCatcher : public QObject
 {
     Q_OBJECT
@@ -25,6 +37,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::newRow("null pointer write") << 0 << SIGSEGV << "SIGSEGV";
         QTest::newRow("abort") << 1 << SIGABRT << "SIGABRT";
+        QTest::newRow("stack overflow on a worker thread") << 2 << SIGSEGV << "SIGSEGV";
     }
 
     void reportOfACrashingChild()
@@ -48,8 +61,13 @@ private Q_SLOTS:
             if (how == 0) {
                 volatile int* nowhere = nullptr;
                 *nowhere = secret[0];
-            } else {
+            } else if (how == 1) {
                 abort();
+            } else {
+                std::thread([] {
+                    CrashCatcher::prepareThread();
+                    deeper(0);
+                }).join();
             }
             _exit(4);
         }

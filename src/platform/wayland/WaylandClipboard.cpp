@@ -1,5 +1,6 @@
 #include "platform/wayland/WaylandClipboard.h"
 
+#include "common/CrashCatcher.h"
 #include "common/Log.h"
 #include "model/PasteboardTypes.h"
 #include "platform/ClipboardReads.h"
@@ -198,6 +199,7 @@ WaylandClipboard::Engine::Engine(const QByteArray& displayName, qsizetype maxIte
         sigemptyset(&pipeSignal);
         sigaddset(&pipeSignal, SIGPIPE);
         pthread_sigmask(SIG_BLOCK, &pipeSignal, nullptr);
+        CrashCatcher::prepareThread();
         run();
     });
 }

@@ -1,5 +1,6 @@
 #include "platform/x11/X11Clipboard.h"
 
+#include "common/CrashCatcher.h"
 #include "common/Log.h"
 #include "model/PasteboardTypes.h"
 #include "platform/ClipboardReads.h"
@@ -221,7 +222,10 @@ X11Clipboard::Engine::Engine(const QByteArray& displayName, qsizetype maxItemByt
         return;
     }
     valid_ = true;
-    thread_ = std::thread([this] { run(); });
+    thread_ = std::thread([this] {
+        CrashCatcher::prepareThread();
+        run();
+    });
 }
 
 X11Clipboard::Engine::~Engine()

@@ -1,5 +1,6 @@
 #include "platform/x11/X11Workspace.h"
 
+#include "common/CrashCatcher.h"
 #include "common/Log.h"
 #include "platform/DesktopEntryIndex.h"
 #include "platform/ThemeIconLoader.h"
@@ -121,7 +122,10 @@ X11Workspace::Backend::Backend(X11Workspace* owner, const QByteArray& displayNam
     if (xcb_connection_has_error(connection_))
         return;
     valid_ = true;
-    thread_ = std::thread([this] { run(); });
+    thread_ = std::thread([this] {
+        CrashCatcher::prepareThread();
+        run();
+    });
 }
 
 X11Workspace::Backend::~Backend()
