@@ -5,7 +5,6 @@
 
 #include "model/CoreDataManager.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -168,12 +167,7 @@ void TestItemActions::savesOneImageAsJpeg()
     QProcessEnvironment extra;
     extra.insert("BRIMBLE_PANEL_ANSWER", path);
     QVERIFY(session.start(extra));
-    QImage image(40, 30, QImage::Format_RGB32);
-    image.fill(Qt::darkCyan);
-    QBuffer png;
-    png.open(QIODevice::WriteOnly);
-    image.save(&png, "PNG");
-    E2e::xclipCopy(png.data(), "image/png");
+    E2e::xclipCopy(pngOf({40, 30}, Qt::darkCyan), "image/png");
     QVERIFY(session.waitForCount(1));
 
     QVERIFY(showPanel(session));

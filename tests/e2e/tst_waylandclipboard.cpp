@@ -1,13 +1,12 @@
 // Brimble on a native Wayland compositor (the headless sway scripts/test starts), driven with
 // wl-copy and wl-paste.
 #include "E2eSupport.h"
+#include "TestSupport.h"
 
 #include "model/PasteboardTypes.h"
 #include "platform/wayland/WaylandClipboard.h"
 
-#include <QBuffer>
 #include <QFile>
-#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -55,17 +54,6 @@ QByteArray wlPaste(const QStringList& args = {})
     paste.start("wl-paste", args + QStringList{"--no-newline"});
     paste.waitForFinished(10000);
     return paste.readAllStandardOutput();
-}
-
-QByteArray pngBytes()
-{
-    QImage image(64, 48, QImage::Format_RGB32);
-    image.fill(QColor(30, 120, 200));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
 }
 
 } // namespace
@@ -150,7 +138,7 @@ void TestWaylandClipboard::recordsTextAndImagesWithTheirTypes()
     // Wayland does not say which application copied.
     QVERIFY(!text.appName && !text.appBundleIdentifier);
 
-    const QByteArray png = pngBytes();
+    const QByteArray png = pngOf({64, 48}, QColor(30, 120, 200));
     wlCopy(png, PasteboardType::png);
     QVERIFY(session.waitForCount(2));
     PasteInfModel image = session.storedItems().first();

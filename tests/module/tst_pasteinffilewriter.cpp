@@ -1,9 +1,10 @@
 // Saving items to files: what lands on disk for each kind of item, and that saving many into
 // one folder never overwrites a file.
+#include "TestSupport.h"
+
 #include "app/Localized.h"
 #include "module/quickSearch/PasteInfFileWriter.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -12,15 +13,6 @@
 #include <QTest>
 
 namespace {
-QByteArray pngBytes()
-{
-    QImage image(8, 6, QImage::Format_ARGB32);
-    image.fill(QColor(20, 120, 220, 128));
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return buffer.data();
-}
 
 QByteArray contents(const QString& path)
 {
@@ -65,7 +57,7 @@ void TestPasteInfFileWriter::imagesAreEncodedToTheChosenType()
     old.write("an older file the user chose to replace");
     old.close();
 
-    const PreferredContent image{PasteInfoDisplayType::Image, QStringLiteral("image/png"), pngBytes()};
+    const PreferredContent image{PasteInfoDisplayType::Image, QStringLiteral("image/png"), pngOf({8, 6})};
     QVERIFY(PasteInfFileWriter::writeItemFile(path, image, nullptr));
     const QByteArray written = contents(path);
     QVERIFY2(written.startsWith(magic), written.left(8).toHex().constData());

@@ -12,7 +12,6 @@
 #include "platform/fake/FakeWorkspace.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QFile>
 #include <QImageWriter>
 #include <QListView>
@@ -32,17 +31,6 @@ using Done = std::function<void(const Items&)>;
 PasteboardItems itemsOf(const QString& type, const QByteArray& data)
 {
     return {PasteboardItem({{type, data}})};
-}
-
-QByteArray png(const QSize& size, const QColor& color = QColor(20, 120, 220, 128))
-{
-    QImage image(size, QImage::Format_ARGB32);
-    image.fill(color);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
 }
 
 } // namespace
@@ -111,7 +99,7 @@ void TestQuickSearchDetailView::showsItemByKind_data()
     const QString now = QStringLiteral(" \u00B7 Just now");
     QTest::newRow("plain text") << itemsOf(PasteboardType::string, "hello") << true << int(Kind::text)
                                 << "Plain Text" + now + " \u00B7 5 chars";
-    QTest::newRow("image with its size") << itemsOf(PasteboardType::png, png({30, 20})) << true
+    QTest::newRow("image with its size") << itemsOf(PasteboardType::png, pngOf({30, 20})) << true
                                          << int(Kind::image) << "Image" + now + " \u00B7 30.0 X 20.0";
     QTest::newRow("undecodable image") << itemsOf(PasteboardType::png, "not a png") << true
                                        << int(Kind::image) << "Image" + now + " \u00B7 0.0 X 0.0";
@@ -304,7 +292,7 @@ void TestQuickSearchDetailView::saveEncodesTheChosenFormat()
     QFETCH(QString, filter);
     QFETCH(QByteArray, magic);
     QuickSearchPasteInfDetailView view(nullptr, loader_);
-    showAndWait(view, itemsOf(PasteboardType::png, png({40, 30})));
+    showAndWait(view, itemsOf(PasteboardType::png, pngOf({40, 30})));
     QTemporaryDir dir;
     const QString path = dir.filePath(fileName);
     QuickSearchDetailImageView* image = view.imageView();

@@ -8,7 +8,6 @@
 #include "module/quickSearch/view/QuickSearchThumbnailCache.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QListView>
 #include <QPainter>
 #include <QSignalSpy>
@@ -35,17 +34,6 @@ PasteInfModel textItem(const QString& text, int age, const QString& app = {}, co
         model.headerBgColor = header;
     }
     return model;
-}
-
-QByteArray png(const QSize& size)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(QColor(220, 30, 30));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
 }
 
 QPalette darkPalette()
@@ -105,7 +93,7 @@ void TstQuickSearchItemDelegate::initTestCase()
         textItem(QStringLiteral("hello world"), 2, QStringLiteral("Editor"), QColor(52, 101, 164)));
     store.insertPasteInf(
         textItem(QStringLiteral("ff0000"), 3, QStringLiteral("Paint"), QColor(250, 210, 60)));
-    store.insertPasteInf(item({{PasteboardType::png, png({400, 120})}}, 4));
+    store.insertPasteInf(item({{PasteboardType::png, pngOf({400, 120}, QColor(220, 30, 30))}}, 4));
     store.insertPasteInf(
         item({{PasteboardType::fileURL, "file:///home/me/report.pdf\nfile:///home/me/notes.txt"}}, 5));
     store.insertPasteInf(textItem(QStringLiteral("https://example.org/a/rather/long/path?query=1"), 6,

@@ -4,7 +4,9 @@
 #include "model/CoreDataManager.h"
 #include "model/PasteboardTypes.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QImage>
 
 TestHome::TestHome()
 {
@@ -51,4 +53,14 @@ PasteInfModel textCapture(const QString& text, const QDateTime& date, const QStr
     model.date = date;
     model.categoryUUID = category;
     return model;
+}
+
+QByteArray pngOf(const QSize& size, const QColor& color)
+{
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(color);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return buffer.data();
 }

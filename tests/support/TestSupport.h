@@ -3,7 +3,10 @@
 #include "model/PasteCategoryInfModel.h"
 #include "model/PasteInfModel.h"
 
+#include <QByteArray>
+#include <QColor>
 #include <QDateTime>
+#include <QSize>
 #include <QTemporaryDir>
 #include <QString>
 
@@ -26,6 +29,9 @@ private:
 
 // The one store every test in the process shares (opened by TestHome).
 CoreDataManager& store();
+
+// The PNG bytes of an image of one colour.
+QByteArray pngOf(const QSize& size, const QColor& color = QColor(20, 120, 220, 128));
 
 // A plain-text copy dated `date` in `category`, captured the way the recorder captures it.
 PasteInfModel textCapture(const QString& text, const QDateTime& date,
