@@ -1,9 +1,9 @@
 #include "model/PasteboardTypes.h"
-#include "platform/x11/X11Clipboard.h"
+#include "platform/SelectionClipboard.h"
 
 #include <QTest>
 
-// How several items become the one offer an X11 selection can carry.
+// How several items become the one offer a selection can carry.
 class TestClipboardMerge : public QObject
 {
     Q_OBJECT
@@ -30,14 +30,14 @@ void TestClipboardMerge::singleItemKeepsItsBytesAndOrder()
     QList<Rep> expected = reps;
     expected.insert(4, Rep{"STRING", "x"});
     expected.insert(5, Rep{"TEXT", "x"});
-    QCOMPARE(X11Clipboard::mergeForWriting({PasteboardItem(reps)}).representations(), expected);
+    QCOMPARE(SelectionClipboard::mergeForWriting({PasteboardItem(reps)}).representations(), expected);
 }
 
 void TestClipboardMerge::latin1TextGainsAllPlainTextNames()
 {
     // An old client's copy: Latin-1 under STRING only.
     const PasteboardItem item({{"STRING", "caf\xe9"}, {"application/x-thing", "t"}});
-    const PasteboardItem merged = X11Clipboard::mergeForWriting({item});
+    const PasteboardItem merged = SelectionClipboard::mergeForWriting({item});
     QCOMPARE(merged.types(), PasteboardType::plainTextNames + QStringList{"application/x-thing"});
     for (const QString& name : PasteboardType::stringReadOrder)
         QCOMPARE(merged.dataForType(name), QByteArray("caf\xc3\xa9"));
@@ -56,7 +56,7 @@ void TestClipboardMerge::severalItemsJoinTextsAndUris()
         PasteboardItem(
             QList<PasteboardItem::Representation>{{"text/plain", "third"}, {"text/uri-list", "file:///c"}}),
     };
-    const PasteboardItem merged = X11Clipboard::mergeForWriting(items);
+    const PasteboardItem merged = SelectionClipboard::mergeForWriting(items);
     for (const QString& name : PasteboardType::stringReadOrder)
         QCOMPARE(merged.dataForType(name), QByteArray("first\nsecond\nthird"));
     QCOMPARE(merged.dataForType("text/uri-list"), QByteArray("file:///a\r\nfile:///b\r\nfile:///c"));
@@ -71,7 +71,7 @@ void TestClipboardMerge::otherTypesComeFromTheFirstItemThatHasThem()
         PasteboardItem(QList<PasteboardItem::Representation>{
             {"text/html", "two"}, {"text/rtf", "rtf two"}, {PasteboardType::marker, "m2"}}),
     };
-    const PasteboardItem merged = X11Clipboard::mergeForWriting(items);
+    const PasteboardItem merged = SelectionClipboard::mergeForWriting(items);
     QCOMPARE(merged.representations(),
              (QList<Rep>{{"text/html", "one"}, {PasteboardType::marker, "m1"}, {"text/rtf", "rtf two"}}));
 }
@@ -85,13 +85,13 @@ void TestClipboardMerge::metaTargetsAreNeverOffered()
                                {"INSERT_SELECTION", ""},
                                {"", "nameless"},
                                {"text/html", "kept"}});
-    QCOMPARE(X11Clipboard::mergeForWriting({item}).types(), QStringList{"text/html"});
+    QCOMPARE(SelectionClipboard::mergeForWriting({item}).types(), QStringList{"text/html"});
 }
 
 void TestClipboardMerge::nothingToOffer()
 {
-    QVERIFY(X11Clipboard::mergeForWriting({}).isEmpty());
-    QVERIFY(X11Clipboard::mergeForWriting({PasteboardItem()}).isEmpty());
+    QVERIFY(SelectionClipboard::mergeForWriting({}).isEmpty());
+    QVERIFY(SelectionClipboard::mergeForWriting({PasteboardItem()}).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestClipboardMerge)

@@ -7,7 +7,6 @@
 #include "platform/EngineJobs.h"
 #include "platform/wayland/WaylandDataControl.h"
 #include "platform/wayland/WaylandRegistry.h"
-#include "platform/x11/X11Clipboard.h"
 
 #include <QHash>
 #include <QList>
@@ -647,23 +646,10 @@ ClipboardContent WaylandClipboard::read(const QStringList& types)
     return engine_->call<ClipboardContent>([this, types] { return engine_->readItems(types); }, {});
 }
 
-bool WaylandClipboard::write(const PasteboardItems& items)
+bool WaylandClipboard::offer(bool primary, const PasteboardItem& offer)
 {
-    const PasteboardItem offer = X11Clipboard::mergeForWriting(items);
-    if (offer.isEmpty()) {
-        // Nothing to offer: what is left on the clipboard must not be the previous content.
-        clear();
-        return true;
-    }
-    return engine_->call<bool>([this, offer] { return engine_->takeSelection(false, offer); }, false);
-}
-
-bool WaylandClipboard::writePrimary(const PasteboardItems& items)
-{
-    const PasteboardItem offer = X11Clipboard::mergeForWriting(items);
-    if (offer.isEmpty())
-        return true;
-    return engine_->call<bool>([this, offer] { return engine_->takeSelection(true, offer); }, false);
+    return engine_->call<bool>([this, primary, offer] { return engine_->takeSelection(primary, offer); },
+                               false);
 }
 
 void WaylandClipboard::clear()

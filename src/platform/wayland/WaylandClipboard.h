@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Clipboard.h"
+#include "platform/SelectionClipboard.h"
 
 #include <QByteArray>
 #include <QString>
@@ -15,7 +15,7 @@
 // Content arrives through pipes. A pipe that makes no progress for progressTimeoutMs is given
 // up, a read whose types have timed out for 3 s in all skips the rest, and a read is abandoned
 // when the selection changes while it runs.
-class WaylandClipboard : public Clipboard
+class WaylandClipboard : public SelectionClipboard
 {
 public:
     static constexpr int progressTimeoutMs = 1000;
@@ -35,11 +35,12 @@ public:
     qint64 changeCount() const override;
     std::optional<QStringList> types() override;
     ClipboardContent read(const QStringList& types) override;
-    bool write(const PasteboardItems& items) override;
-    bool writePrimary(const PasteboardItems& items) override;
     void clear() override;
 
     class Engine;
+
+protected:
+    bool offer(bool primary, const PasteboardItem& offer) override;
 
 private:
     std::unique_ptr<Engine> engine_;

@@ -763,19 +763,6 @@ int X11Clipboard::Engine::msUntilNextTransferExpiry() const
     return int(std::clamp<qint64>(remaining + 1, 0, 60000));
 }
 
-namespace {
-// The item's text as UTF-8: the bytes of the first UTF-8 name it has, else its decoded text.
-std::optional<QByteArray> utf8Text(const PasteboardItem& item)
-{
-    for (const QString& name : PasteboardType::stringReadOrder)
-        if (auto data = item.dataForType(name))
-            return data;
-    if (auto text = item.plainString())
-        return text->toUtf8();
-    return std::nullopt;
-}
-} // namespace
-
 X11Clipboard::X11Clipboard(const QByteArray& displayName, qsizetype maxItemBytes)
     : engine_(std::make_unique<Engine>(displayName, maxItemBytes))
 {
@@ -803,23 +790,10 @@ ClipboardContent X11Clipboard::read(const QStringList& types)
     return engine_->call<ClipboardContent>([this, types] { return engine_->readItems(types); }, {});
 }
 
-bool X11Clipboard::write(const PasteboardItems& items)
+bool X11Clipboard::offer(bool primary, const PasteboardItem& offer)
 {
-    const PasteboardItem offer = mergeForWriting(items);
-    if (offer.isEmpty()) {
-        // Nothing to offer: what is left on the clipboard must not be the previous content.
-        clear();
-        return true;
-    }
-    return engine_->call<bool>([this, offer] { return engine_->takeSelection(false, offer); }, false);
-}
-
-bool X11Clipboard::writePrimary(const PasteboardItems& items)
-{
-    const PasteboardItem offer = mergeForWriting(items);
-    if (offer.isEmpty())
-        return true;
-    return engine_->call<bool>([this, offer] { return engine_->takeSelection(true, offer); }, false);
+    return engine_->call<bool>([this, primary, offer] { return engine_->takeSelection(primary, offer); },
+                               false);
 }
 
 void X11Clipboard::clear()
@@ -830,52 +804,4 @@ void X11Clipboard::clear()
             return true;
         },
         false);
-}
-
-PasteboardItem X11Clipboard::mergeForWriting(const PasteboardItems& items)
-{
-    const QStringList& textNames = PasteboardType::plainTextNames;
-    QList<QByteArray> texts;
-    QList<QByteArray> uriLists;
-    for (const PasteboardItem& item : items) {
-        if (auto text = utf8Text(item))
-            texts.append(*text);
-        if (auto data = item.dataForType(PasteboardType::fileURL))
-            uriLists.append(*data);
-    }
-
-    QList<PasteboardItem::Representation> reps;
-    QStringList seen;
-    auto add = [&](const QString& type, const QByteArray& data) {
-        if (seen.contains(type))
-            return;
-        seen.append(type);
-        reps.append({type, data});
-    };
-    for (const PasteboardItem& item : items) {
-        for (const auto& rep : item.representations()) {
-            if (rep.type.isEmpty() || PasteboardType::isMetaTarget(rep.type) || seen.contains(rep.type))
-                continue;
-            if (textNames.contains(rep.type) && !texts.isEmpty()) {
-                // One item keeps its own bytes under each UTF-8 name it has; several are joined.
-                // Clients that only know the old names get the same text, Latin-1 under STRING.
-                const QByteArray text = texts.join('\n');
-                for (const QString& name : PasteboardType::stringReadOrder)
-                    add(name, texts.size() == 1 ? item.dataForType(name).value_or(text) : text);
-                add(PasteboardType::latin1String, QString::fromUtf8(text).toLatin1());
-                add(PasteboardType::compatibilityText, text);
-            } else if (rep.type == PasteboardType::fileURL) {
-                QByteArray joined;
-                for (const QByteArray& list : std::as_const(uriLists)) {
-                    if (!joined.isEmpty() && !joined.endsWith('\n'))
-                        joined.append("\r\n");
-                    joined.append(list);
-                }
-                add(rep.type, joined);
-            } else {
-                add(rep.type, rep.data);
-            }
-        }
-    }
-    return PasteboardItem(reps);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Clipboard.h"
+#include "platform/SelectionClipboard.h"
 
 #include <QByteArray>
 
@@ -14,7 +14,7 @@
 // Reads never stall: a request that makes no progress for progressTimeoutMs is given up
 // (large INCR transfers keep going as long as chunks arrive), and a read is abandoned when the
 // owner changes while it runs.
-class X11Clipboard : public Clipboard
+class X11Clipboard : public SelectionClipboard
 {
 public:
     static constexpr int progressTimeoutMs = 1000;
@@ -32,16 +32,12 @@ public:
     qint64 changeCount() const override;
     std::optional<QStringList> types() override;
     ClipboardContent read(const QStringList& types) override;
-    bool write(const PasteboardItems& items) override;
-    bool writePrimary(const PasteboardItems& items) override;
     void clear() override;
 
-    // The single offer several items become: the texts joined by "\n" under every plain-text
-    // name, the URI lists joined, every other type from the first item that has it.
-    // Meta-targets are dropped.
-    static PasteboardItem mergeForWriting(const PasteboardItems& items);
-
     class Engine;
+
+protected:
+    bool offer(bool primary, const PasteboardItem& offer) override;
 
 private:
     std::unique_ptr<Engine> engine_;
