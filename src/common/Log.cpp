@@ -1,5 +1,6 @@
 #include "Log.h"
 
+#include "ControlCharacters.h"
 #include "RollingFileSink.h"
 
 #include <QDir>
@@ -109,8 +110,11 @@ QString formatLine(Level level, const QString& tag, const QString& message)
     const char* prefix = level == Level::Info      ? "[info] ["
                          : level == Level::Warning ? "[warn] ["
                                                    : "[error] [";
+    // Messages quote what came from outside (a file name, a feed's title): one entry stays one
+    // line, and nothing in it can restyle or reorder the terminal the log is read in.
     return QString::fromLatin1(prefix) + QStringLiteral(BRIMBLE_BUILD_NUMBER) + "/" +
-           QStringLiteral(BRIMBLE_VERSION) + "] " + tag + ": " + message;
+           QStringLiteral(BRIMBLE_VERSION) + "] " + ControlCharacters::escaped(tag) + ": " +
+           ControlCharacters::escaped(message);
 }
 
 void info(const QString& tag, const QString& message)

@@ -5,8 +5,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -44,15 +46,15 @@ RollingFileSink::RollingFileSink(QString directory, std::chrono::seconds rollInt
 
 RollingFileSink::~RollingFileSink()
 {
-    if (file_)
-        std::fclose(file_);
+    if (fd_ >= 0)
+        ::close(fd_);
 }
 
 void RollingFileSink::openFile(bool continueNewest, std::chrono::system_clock::time_point now)
 {
-    if (file_) {
-        std::fclose(file_);
-        file_ = nullptr;
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
     }
     if (continueNewest) {
         const QStringList files = logFilesOldestFirst(directory_);
@@ -76,10 +78,8 @@ void RollingFileSink::openFile(bool continueNewest, std::chrono::system_clock::t
         currentPath_ = QDir(directory_).filePath(QString(kPrefix) + stamp + kSuffix);
         fileStarted_ = now;
     }
-    const int fd =
+    fd_ =
         ::open(QFile::encodeName(currentPath_).constData(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
-    if (fd >= 0)
-        file_ = ::fdopen(fd, "a");
     prune();
 }
 
@@ -95,15 +95,28 @@ void RollingFileSink::sink_it_(const spdlog::details::log_msg& msg)
 {
     if (msg.time - fileStarted_ >= rollInterval_)
         openFile(false, msg.time);
-    if (!file_)
+    if (fd_ < 0)
         return;
     spdlog::memory_buf_t formatted;
     formatter_->format(msg, formatted);
-    std::fwrite(formatted.data(), 1, formatted.size(), file_);
+    // One write of the whole line while holding the lock: a line longer than a pipe's or a
+    // page's worth still cannot be cut by another process's line.
+    ::flock(fd_, LOCK_EX);
+    const char* data = formatted.data();
+    size_t left = formatted.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd_, data, left);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            break;
+        data += written;
+        left -= size_t(written);
+    }
+    ::flock(fd_, LOCK_UN);
 }
 
 void RollingFileSink::flush_()
 {
-    if (file_)
-        std::fflush(file_);
+    // Nothing is held back: every line was written when it was logged.
 }

@@ -5,12 +5,15 @@
 #include <spdlog/sinks/base_sink.h>
 
 #include <chrono>
-#include <cstdio>
 #include <mutex>
 
 // A file sink that starts a new file once the current one is older than the roll interval
 // and keeps at most maxFiles files in its folder. Files are named by the time they were
 // started, so the newest one can be continued after a restart.
+//
+// The running Brimble and every command line write the same file. Each line goes out at once as
+// one append under the file's lock, so lines arrive whole and in the order they were written,
+// whichever process wrote them.
 class RollingFileSink final : public spdlog::sinks::base_sink<std::mutex>
 {
 public:
@@ -31,6 +34,6 @@ private:
     std::chrono::seconds rollInterval_;
     int maxFiles_;
     QString currentPath_;
-    std::FILE* file_ = nullptr;
+    int fd_ = -1;
     std::chrono::system_clock::time_point fileStarted_;
 };

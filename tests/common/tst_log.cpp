@@ -11,6 +11,7 @@
 #include <chrono>
 #include <memory>
 #include <sys/stat.h>
+#include <thread>
 
 namespace {
 
@@ -114,6 +115,61 @@ private Q_SLOTS:
         struct stat info;
         QCOMPARE(::stat(QFile::encodeName(directory).constData(), &info), 0);
         QCOMPARE(info.st_mode & 0777, 0700u);
+    }
+
+    // A feed's title or a file name in a message must not restyle the terminal the log is read in,
+    // reorder the line, or start a line of its own.
+    void controlCharactersAreEscaped_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("bidi override") << QStringLiteral("title gnp\u202Eexe.") << "title gnp\\u202eexe.";
+        QTest::newRow("terminal escape") << QStringLiteral("\x1b[31mred\x07") << "\\x1b[31mred\\x07";
+        QTest::newRow("line breaks") << QStringLiteral("one\ntwo\r\tthree") << "one\\ntwo\\r\\tthree";
+        QTest::newRow("line separator and C1") << QStringLiteral("a\u2028b\u0085c") << "a\\u2028b\\u0085c";
+        QTest::newRow("plain text untouched")
+            << QStringLiteral("caf\u00e9 \u4e2d {} %s") << QStringLiteral("caf\u00e9 \u4e2d {} %s");
+    }
+
+    void controlCharactersAreEscaped()
+    {
+        QFETCH(QString, message);
+        QFETCH(QString, expected);
+        const QString line = Log::formatLine(Log::Level::Info, QStringLiteral("Feed"), message);
+        QCOMPARE(line.section(QStringLiteral("Feed: "), 1), expected);
+    }
+
+    // The running program and a command line append to the same file: every line arrives at once
+    // (no flush, no buffer to fill) and whole, however long, never cut by the other's lines.
+    void writersShareTheFileLineByLine()
+    {
+        QTemporaryDir directory;
+        RollingFileSink running(directory.path(), week, 8);
+        RollingFileSink commandLine(directory.path(), week, 8);
+        QCOMPARE(commandLine.currentFile(), running.currentFile());
+        constexpr int kLines = 300;
+        constexpr int kLength = 9000;
+        const auto writeLines = [](RollingFileSink* sink, char fill) {
+            sink->set_pattern("%v");
+            const std::string text(kLength, fill);
+            for (int i = 0; i < kLines; ++i)
+                sink->log(spdlog::details::log_msg(std::chrono::system_clock::now(), spdlog::source_loc{},
+                                                   "brimble", spdlog::level::info, text));
+        };
+        std::thread first(writeLines, &running, 'a');
+        std::thread second(writeLines, &commandLine, 'b');
+        first.join();
+        second.join();
+
+        const QList<QByteArray> lines = contents(running.currentFile()).split('\n');
+        QCOMPARE(lines.size(), 2 * kLines + 1);
+        QVERIFY(lines.last().isEmpty());
+        for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
+            const QByteArray& line = lines.at(i);
+            QVERIFY2(
+                line == QByteArray(kLength, 'a') || line == QByteArray(kLength, 'b'),
+                qPrintable(QStringLiteral("line %1 is cut or mixed (%2 bytes)").arg(i).arg(line.size())));
+        }
     }
 
     void rollingFileStartsANewFileAfterAWeek()
