@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
 #include <QSaveFile>
@@ -39,6 +40,52 @@ std::optional<qint64> integralNumber(const QJsonValue& value)
     if (!std::isfinite(d) || std::trunc(d) != d || d < -limit || d >= limit)
         return std::nullopt;
     return qint64(d);
+}
+
+// Unusable settings files kept beside the file: preferences.json.bad, then .bad.1 and on.
+constexpr int kMaxBadCopies = 10;
+
+QString badCopyName(const QString& path, int index)
+{
+    return index == 0 ? path + QStringLiteral(".bad") : path + QStringLiteral(".bad.%1").arg(index);
+}
+
+// The first free name; when every one is taken, the oldest copy's, so that the newest ones stay.
+QString nextBadCopyPath(const QString& path)
+{
+    QString oldest;
+    QDateTime oldestTime;
+    for (int index = 0; index < kMaxBadCopies; ++index) {
+        const QString candidate = badCopyName(path, index);
+        const QFileInfo info(candidate);
+        if (!info.exists())
+            return candidate;
+        if (oldest.isEmpty() || info.lastModified() < oldestTime) {
+            oldest = candidate;
+            oldestTime = info.lastModified();
+        }
+    }
+    return oldest;
+}
+
+const char* jsonTypeName(const QJsonValue& value)
+{
+    switch (value.type()) {
+    case QJsonValue::Bool:
+        return "a Boolean";
+    case QJsonValue::Double:
+        return "a number";
+    case QJsonValue::String:
+        return "a string";
+    case QJsonValue::Array:
+        return "an array";
+    case QJsonValue::Object:
+        return "an object";
+    case QJsonValue::Null:
+        return "null";
+    default:
+        return "nothing";
+    }
 }
 
 void syncDirectory(const QString& directory)
@@ -78,6 +125,7 @@ void Preferences::setFilePath(const QString& filePath)
     std::lock_guard lock(mutex_);
     filePath_ = filePath;
     lastReportedProblem_.clear();
+    reportedWrongTypes_.clear();
 }
 
 QJsonObject Preferences::read(const QString& path, bool* malformed) const
@@ -147,8 +195,8 @@ bool Preferences::write(const QString& path, const QJsonObject& object, bool kee
 
     if (keepMalformedCopy) {
         // The user's broken file is moved aside rather than overwritten, so whatever it held
-        // can still be recovered by hand.
-        const QString badPath = path + ".bad";
+        // can still be recovered by hand; an earlier broken one keeps its own copy.
+        const QString badPath = nextBadCopyPath(path);
         if (::rename(QFile::encodeName(path).constData(), QFile::encodeName(badPath).constData()) != 0 &&
             errno != ENOENT) {
             Log::warning(kTag, QStringLiteral("cannot move %1 aside (%2); setting not saved")
@@ -195,37 +243,67 @@ std::optional<QJsonValue> Preferences::value(const QString& key) const
     return it.value();
 }
 
+void Preferences::reportWrongType(const QString& key, const QJsonValue& value, const char* expected) const
+{
+    const QString signature =
+        key + QLatin1Char('\n') +
+        QString::fromUtf8(QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact));
+    {
+        std::lock_guard lock(mutex_);
+        if (reportedWrongTypes_.contains(signature))
+            return;
+        reportedWrongTypes_.insert(signature);
+    }
+    Log::warning(kTag, QStringLiteral("%1 holds %2 where %3 belongs; its default is used")
+                           .arg(key, QLatin1String(jsonTypeName(value)), QLatin1String(expected)));
+}
+
 std::optional<bool> Preferences::boolValue(const QString& key) const
 {
     const auto v = value(key);
-    if (!v || !v->isBool())
+    if (!v)
         return std::nullopt;
+    if (!v->isBool()) {
+        reportWrongType(key, *v, "a Boolean");
+        return std::nullopt;
+    }
     return v->toBool();
 }
 
 std::optional<qint64> Preferences::intValue(const QString& key) const
 {
     const auto v = value(key);
-    return v ? integralNumber(*v) : std::nullopt;
+    if (!v)
+        return std::nullopt;
+    const auto n = integralNumber(*v);
+    if (!n)
+        reportWrongType(key, *v, "a whole number");
+    return n;
 }
 
 std::optional<quint32> Preferences::uint32Value(const QString& key) const
 {
     const auto v = value(key);
-    const auto n = v ? integralNumber(*v) : std::nullopt;
-    if (!n || *n < 0 || *n > qint64(std::numeric_limits<quint32>::max()))
+    if (!v)
         return std::nullopt;
+    const auto n = integralNumber(*v);
+    if (!n || *n < 0 || *n > qint64(std::numeric_limits<quint32>::max())) {
+        reportWrongType(key, *v, "a whole number from 0 to 4294967295");
+        return std::nullopt;
+    }
     return quint32(*n);
 }
 
 std::optional<QByteArray> Preferences::bytesValue(const QString& key) const
 {
     const auto v = value(key);
-    if (!v || !v->isObject())
+    if (!v)
         return std::nullopt;
-    const QJsonValue encoded = v->toObject().value(kBytesKey);
-    if (!encoded.isString())
+    const QJsonValue encoded = v->isObject() ? v->toObject().value(kBytesKey) : QJsonValue();
+    if (!encoded.isString()) {
+        reportWrongType(key, *v, "bytes ({\"$bytes\": base64})");
         return std::nullopt;
+    }
     const auto decoded = QByteArray::fromBase64Encoding(encoded.toString().toLatin1(),
                                                         QByteArray::AbortOnBase64DecodingErrors);
     if (!decoded)

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QJsonObject>
+#include <QSet>
 #include <QString>
 #include <QVariant>
 
@@ -104,6 +105,8 @@ private:
     QJsonObject read(const QString& filePath, bool* malformed = nullptr) const;
     bool write(const QString& filePath, const QJsonObject& object, bool keepMalformedCopy);
     void modify(const std::function<void(QJsonObject&)>& change);
+    // A stored value of the wrong type reads as the default: said once per key and value.
+    void reportWrongType(const QString& key, const QJsonValue& value, const char* expected) const;
 
     // Guards the members below; never held while the file is read or written.
     mutable std::mutex mutex_;
@@ -115,4 +118,5 @@ private:
     LoginItemSwitch loginItemSwitch_;
     // Readers run every half second; a broken file is reported once per version of it.
     mutable QString lastReportedProblem_;
+    mutable QSet<QString> reportedWrongTypes_;
 };

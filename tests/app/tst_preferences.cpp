@@ -308,6 +308,54 @@ private Q_SLOTS:
         QCOMPARE(prefs().pauseRecording(), true);
     }
 
+    // A file broken again after a repair keeps a copy of its own instead of replacing the first
+    // one; the copies are bounded, the newest kept.
+    void everyBrokenFileKeepsItsCopy()
+    {
+        QDir().mkpath(QFileInfo(path()).absolutePath());
+        for (int round = 0; round < 3; ++round) {
+            writeAll(path(), "broken " + QByteArray::number(round));
+            prefs().setHistoryCapacity(round);
+        }
+        QCOMPARE(readAll(path() + ".bad"), QByteArray("broken 0"));
+        QCOMPARE(readAll(path() + ".bad.1"), QByteArray("broken 1"));
+        QCOMPARE(readAll(path() + ".bad.2"), QByteArray("broken 2"));
+        QCOMPARE(prefs().historyCapacity(), 2);
+
+        for (int round = 3; round < 15; ++round) {
+            writeAll(path(), "broken " + QByteArray::number(round));
+            prefs().setHistoryCapacity(round);
+        }
+        const QStringList copies = QDir(QFileInfo(path()).absolutePath())
+                                       .entryList({QFileInfo(path()).fileName() + ".bad*"}, QDir::Files);
+        QCOMPARE(copies.size(), 10);
+        QByteArrayList kept;
+        for (const QString& copy : copies)
+            kept.append(readAll(QFileInfo(path()).absolutePath() + "/" + copy));
+        QVERIFY(kept.contains("broken 14"));
+    }
+
+    // A value of the wrong type reads as the default, and the log says which key and what it
+    // should have held, once however often it is read.
+    void wronglyTypedValueIsLoggedOnce()
+    {
+        QDir().mkpath(QFileInfo(path()).absolutePath());
+        writeAll(path(), R"({"preferences.history_capacity_key": "30", "preferences.pause_recording_key": 1,
+                            "preferences.quick_paste_key": -5, "preferences.auto_paste_to_current_app": false})");
+        Log::Capture capture;
+        for (int read = 0; read < 3; ++read) {
+            QCOMPARE(prefs().historyCapacity(), 100);
+            QCOMPARE(prefs().pauseRecording(), false);
+            QCOMPARE(prefs().quickPasteModifier(), quint32(CarbonModifier::command));
+            QCOMPARE(prefs().autoPasteToCurrentApp(), false);
+        }
+        QCOMPARE(capture.count(QStringLiteral("[warn] [")), 3);
+        QVERIFY(capture.contains("preferences.history_capacity_key holds a string where a whole number "
+                                 "belongs; its default is used"));
+        QVERIFY(capture.contains("preferences.pause_recording_key holds a number where a Boolean belongs"));
+        QVERIFY(capture.contains("preferences.quick_paste_key holds a number where a whole number from 0"));
+    }
+
     void emptyFileReadsAsDefaultsQuietly()
     {
         QDir().mkpath(QFileInfo(path()).absolutePath());
