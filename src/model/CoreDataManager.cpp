@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+
 CoreDataManager& CoreDataManager::shared()
 {
     // Never destroyed: a store queue still running during static destruction would outlive
@@ -83,13 +85,42 @@ bool CoreDataManager::performBatch(const std::function<void()>& block)
 
 void CoreDataManager::setCorruptionHandler(CorruptionHandler handler)
 {
-    std::lock_guard lock(d->handlersMutex);
-    d->corruptionHandler = std::move(handler);
+    QString message;
+    {
+        std::lock_guard lock(d->handlersMutex);
+        d->corruptionHandler = std::move(handler);
+        d->damageTold = false;
+        message = d->damageMessage;
+    }
+    // Damage met before anyone listened (while start-up read the history) is told now.
+    if (!message.isEmpty())
+        d->queue.async([this, message] { d->tellDamage(message); });
 }
 
 bool CoreDataManager::isDamaged() const
 {
     return d->damaged;
+}
+
+QString CoreDataManager::damageMessage() const
+{
+    std::lock_guard lock(d->handlersMutex);
+    return d->damageMessage;
+}
+
+void CoreDataManager::Impl::tellDamage(const QString& message)
+{
+    CorruptionHandler handler;
+    {
+        // Found while a handler was being set, the damage is queued to be told twice: once is
+        // enough.
+        std::lock_guard lock(handlersMutex);
+        if (damageTold || !corruptionHandler)
+            return;
+        damageTold = true;
+        handler = corruptionHandler;
+    }
+    handler(message);
 }
 
 void CoreDataManager::Impl::onCorruption(const QString& reason)
@@ -108,16 +139,12 @@ void CoreDataManager::Impl::onCorruption(const QString& reason)
                        "it; \"brimble salvage\" copies what can still be read into a new one.")
             .arg(file, reason);
     Log::error(kTag, message);
+    {
+        std::lock_guard lock(handlersMutex);
+        damageMessage = message;
+    }
     // Told as a step of its own, after the operation that met the damage has ended.
-    queue.async([this, message] {
-        CorruptionHandler handler;
-        {
-            std::lock_guard lock(handlersMutex);
-            handler = corruptionHandler;
-        }
-        if (handler)
-            handler(message);
-    });
+    queue.async([this, message] { tellDamage(message); });
 }
 
 int CoreDataManager::addChangeObserver(ChangeObserver observer)
@@ -162,6 +189,9 @@ void CoreDataManager::Impl::deliver(const QList<HistoryChange>& changes)
                 contentCache.remove(id);
         }
     });
+    if (std::any_of(changes.begin(), changes.end(),
+                    [](const HistoryChange& change) { return change.kind == HistoryChange::Kind::Removed; }))
+        queueErase();
     QList<ChangeObserver> observers;
     {
         std::lock_guard lock(handlersMutex);

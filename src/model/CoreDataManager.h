@@ -43,10 +43,32 @@ public:
 
     // Damage found while running. The first statement that finds the file corrupt stops every
     // write (the file is left as it is, and not checkpointed on close) and the handler is called
-    // once, on the store queue, with a message for the user naming the file. Reads go on.
+    // once, on the store queue, with a message for the user naming the file. Reads go on. A
+    // handler set after the damage was found is told at once.
     using CorruptionHandler = std::function<void(const QString& message)>;
     void setCorruptionHandler(CorruptionHandler handler);
     bool isDamaged() const;
+    // The message the handler got; empty while the file is sound.
+    QString damageMessage() const;
+
+    // No room left on the disk (or in the user's quota). A copy that cannot be written waits in
+    // memory, within a budget, and the waiting copies go out in the order they were made with the
+    // next copy that finds room, at a retry, or at the quit-time save. The handler is told on the
+    // store queue: once when writes start failing for lack of room, with the cause, and once
+    // when they work again.
+    struct SpaceReport
+    {
+        bool full = false;
+        QString reason;  // what the failing write met (when full)
+        int written = 0; // copies that waited and are now stored (when room is back)
+        int lost = 0;    // copies dropped since the disk filled: the waiting ones passed the budget
+    };
+    using SpaceHandler = std::function<void(const SpaceReport& report)>;
+    void setSpaceHandler(SpaceHandler handler);
+    bool isOutOfSpace() const;
+    int waitingCopies() const;
+    // Tries to write the waiting copies now (queued).
+    void retryWaitingCopies();
 
     // Observers of committed changes to the history, called on the store queue after each
     // commit, in commit order; they hop to their own thread. Returns a key for removal.
@@ -121,7 +143,9 @@ public:
     // Start-up
     void ensureDefaultCategory();
 
-    // Waits for queued operations and writes everything out (the quit-time save).
+    // Waits for queued operations and writes everything out (the quit-time save): the copies
+    // waiting for room, then the journal into the file, leaving it empty. False when something
+    // could not be written.
     bool save();
     // Runs a block on the store queue after everything queued before it.
     void perform(std::function<void()> block);

@@ -104,6 +104,19 @@ bool CoreDataManager::Impl::deletePasteInfRow(qint64 id, const QString& recordDe
     return true;
 }
 
+bool CoreDataManager::Impl::insertCopy(const EncodedPasteInf& e)
+{
+    if (!insertPasteInf(e))
+        return false;
+    Log::info(kTag, QStringLiteral("insert success: ") + e.description);
+    const qint64 id = db.lastInsertRowId();
+    if (isNewestOf(e.categoryUUID, e.date, id))
+        notify({HistoryChange::Kind::AddedToTop, *e.categoryUUID, {id}});
+    else
+        notify({HistoryChange::Kind::Reset, e.categoryUUID.value_or(QString()), {id}});
+    return true;
+}
+
 void CoreDataManager::insertPasteInf(const PasteInfModel& model)
 {
     if (!model.uuid) {
@@ -116,16 +129,25 @@ void CoreDataManager::insertPasteInf(const PasteInfModel& model)
     d->queue.sync([&] {
         if (!d->writable())
             return;
-        if (!d->insertPasteInf(encoded)) {
-            d->logFailure(QStringLiteral("insert paste inf fail, "));
+        // Inside a bulk import the transaction decides; a full disk fails the whole import.
+        if (d->db.inTransaction()) {
+            if (!d->insertCopy(encoded))
+                d->logFailure(QStringLiteral("insert paste inf fail, "));
             return;
         }
-        Log::info(kTag, QStringLiteral("insert success: ") + encoded.description);
-        const qint64 id = d->db.lastInsertRowId();
-        if (d->isNewestOf(encoded.categoryUUID, encoded.date, id))
-            d->notify({HistoryChange::Kind::AddedToTop, *encoded.categoryUUID, {id}});
-        else
-            d->notify({HistoryChange::Kind::Reset, encoded.categoryUUID.value_or(QString()), {id}});
+        // Copies that waited for room go first: the history keeps the order they were made in.
+        if (!d->writeWaitingCopies()) {
+            d->keepWaiting(encoded);
+            return;
+        }
+        if (d->insertCopy(encoded)) {
+            if (d->outOfSpace)
+                d->roomIsBack();
+        } else if (d->db.failedForLackOfSpace()) {
+            d->keepWaiting(encoded);
+        } else {
+            d->logFailure(QStringLiteral("insert paste inf fail, "));
+        }
     });
 }
 

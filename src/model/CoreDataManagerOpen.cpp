@@ -90,7 +90,10 @@ bool CoreDataManager::Impl::openOnQueue(const QString& filePath, bool asReadOnly
     } else {
         candidate.exec("PRAGMA journal_mode = WAL");
         // In WAL mode NORMAL loses at most the last commits on power loss, never consistency.
-        if (!candidate.exec("PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON"))
+        // What the user deletes (a password copied by mistake) is overwritten in the file, not
+        // only unlinked.
+        if (!candidate.exec(
+                "PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON; PRAGMA secure_delete = ON"))
             return fail(candidate.errorMessage());
         if (!StoreSchema::migrate(candidate, inspection.version, &reason))
             return fail(reason);
@@ -135,8 +138,54 @@ int CoreDataManager::Impl::walCommitted(void* context, sqlite3*, const char*, in
     return SQLITE_OK;
 }
 
+bool CoreDataManager::Impl::checkpointAndTruncate()
+{
+    if (!db.isOpen() || readOnly || damaged)
+        return true;
+    // Truncating waits for readers to leave the journal; a reader that stays is not waited for
+    // long, and the next pass (after the next delete, or at quit) tries again.
+    sqlite3_busy_timeout(db.handle(), 250);
+    const int rc = db.checked(
+        sqlite3_wal_checkpoint_v2(db.handle(), nullptr, SQLITE_CHECKPOINT_TRUNCATE, nullptr, nullptr));
+    sqlite3_busy_timeout(db.handle(), 2000);
+    if (rc == SQLITE_BUSY) {
+        // Nothing is lost: everything is committed, only still in the journal.
+        Log::info(kTag, QStringLiteral("journal not emptied: a reader is using it"));
+        return true;
+    }
+    if (rc != SQLITE_OK) {
+        logFailure(QStringLiteral("checkpoint fail, "));
+        return false;
+    }
+    return true;
+}
+
+void CoreDataManager::Impl::queueErase()
+{
+    if (eraseQueued)
+        return;
+    eraseQueued = true;
+    queue.async([this] {
+        eraseQueued = false;
+        checkpointAndTruncate();
+    });
+}
+
 void CoreDataManager::Impl::closeOnQueue()
 {
+    if (!waitingCopies.empty())
+        Log::error(kTag, QStringLiteral("%1 copies that waited for room are lost").arg(waitingCopies.size()));
+    waitingCopies.clear();
+    waitingBytes = 0;
+    waitingCount = 0;
+    writtenSinceFull = 0;
+    lostSinceFull = 0;
+    outOfSpace = false;
+    {
+        std::lock_guard lock(handlersMutex);
+        damageMessage.clear();
+        damageTold = false;
+    }
     db.close();
     damaged = false;
     readOnly = false;
@@ -158,6 +207,14 @@ bool CoreDataManager::openReadOnly(const QString& path, QString* error)
 
 void CoreDataManager::close()
 {
+    // The reader connections go first: closing the last connection is what moves the journal into
+    // the file and removes it with its index, and only the writer may do that.
+    d->readerQueue.sync([&] {
+        d->contentDb.close();
+        d->contentCache.clear();
+        d->historyReader.reset();
+        d->readerPath.clear();
+    });
     d->queue.sync([&] { d->closeOnQueue(); });
 }
 
@@ -188,11 +245,19 @@ bool CoreDataManager::save()
     return d->queue.sync([&] {
         if (!d->db.isOpen() || d->readOnly || d->damaged)
             return true;
-        // Every operation commits on its own; what is left is moving the WAL into the file.
-        const int rc =
-            sqlite3_wal_checkpoint_v2(d->db.handle(), nullptr, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
-        if (rc != SQLITE_OK) {
-            Log::error(kTag, QStringLiteral("save error, ") + d->db.errorMessage());
+        // Every operation commits on its own; what is left is the copies that waited for room,
+        // and moving the journal into the file.
+        if (!d->writeWaitingCopies()) {
+            Log::error(
+                kTag,
+                QStringLiteral("save error, %1 copies still find no room: ").arg(d->waitingCopies.size()) +
+                    d->db.errorMessage());
+            return false;
+        }
+        if (d->outOfSpace)
+            d->roomIsBack();
+        if (!d->checkpointAndTruncate()) {
+            Log::error(kTag, QStringLiteral("save error, the journal could not be moved into the file"));
             return false;
         }
         return true;

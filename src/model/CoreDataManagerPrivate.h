@@ -15,6 +15,7 @@
 #include <QHash>
 
 #include <atomic>
+#include <deque>
 #include <mutex>
 
 namespace CoreDataManagerPrivate {
@@ -204,9 +205,37 @@ struct CoreDataManager::Impl
     // Set on the queue by the first corruption a statement meets; read anywhere.
     std::atomic<bool> damaged{false};
     void onCorruption(const QString& reason);
+    void tellDamage(const QString& message);
+
+    // Copies waiting for room on the disk, oldest first; touched on the queue only.
+    std::deque<EncodedPasteInf> waitingCopies;
+    qint64 waitingBytes = 0;
+    std::atomic<int> waitingCount{0};
+    int writtenSinceFull = 0;
+    int lostSinceFull = 0;
+    std::atomic<bool> outOfSpace{false};
+    // Inserts a copy and tells the observers; false when the write failed (the reason is in db).
+    bool insertCopy(const EncodedPasteInf& e);
+    // Writes the waiting copies in order; false when one still finds no room.
+    bool writeWaitingCopies();
+    void keepWaiting(const EncodedPasteInf& e);
+    void roomIsBack();
+    void tellSpace(const SpaceReport& report);
+
+    // Deleted items are zeroed in the file (secure_delete), but the journal still holds the pages
+    // they were written in: it is moved into the file and emptied after deletes, in a pass queued
+    // behind them so that a burst of deletes costs one.
+    bool eraseQueued = false;
+    void queueErase();
+    // Moves the whole journal into the file and truncates it (not while a reader holds it); false
+    // when the write failed.
+    bool checkpointAndTruncate();
 
     std::mutex handlersMutex;
     CorruptionHandler corruptionHandler;
+    QString damageMessage;
+    bool damageTold = false;
+    SpaceHandler spaceHandler;
     QHash<int, ChangeObserver> changeObservers;
     int nextObserverKey = 0;
     // Changes made inside a batch's transaction, told once it commits.

@@ -67,6 +67,7 @@ struct HistoryReader::Impl
 {
     QString path;
     SqliteDatabase db;
+    QString damage;
 
     bool ready()
     {
@@ -82,6 +83,15 @@ struct HistoryReader::Impl
 HistoryReader::HistoryReader(const QString& databasePath) : d(std::make_unique<Impl>())
 {
     d->path = databasePath;
+    d->db.setCorruptionObserver([this](const QString& reason) {
+        d->damage = reason;
+        Log::error(kTag, QStringLiteral("the history file is damaged: ") + reason);
+    });
+}
+
+QString HistoryReader::damage() const
+{
+    return d->damage;
 }
 
 HistoryReader::~HistoryReader() = default;

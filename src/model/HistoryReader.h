@@ -64,6 +64,9 @@ public:
     // Records per clipboard uuid (expired items left out).
     QHash<QString, qint64> countsPerCategory();
 
+    // SQLite's words for the damage a read met; empty while every read found the file sound.
+    QString damage() const;
+
 private:
     struct Impl;
     std::unique_ptr<Impl> d;

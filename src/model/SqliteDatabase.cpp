@@ -2,6 +2,41 @@
 
 #include <sqlite3.h>
 
+#include <cerrno>
+#include <cstring>
+
+namespace {
+const char* resultCodeName(int code)
+{
+    switch (code & 0xff) {
+    case SQLITE_FULL:
+        return "SQLITE_FULL";
+    case SQLITE_IOERR:
+        return "SQLITE_IOERR";
+    case SQLITE_CORRUPT:
+        return "SQLITE_CORRUPT";
+    case SQLITE_NOTADB:
+        return "SQLITE_NOTADB";
+    case SQLITE_BUSY:
+        return "SQLITE_BUSY";
+    case SQLITE_LOCKED:
+        return "SQLITE_LOCKED";
+    case SQLITE_READONLY:
+        return "SQLITE_READONLY";
+    case SQLITE_CANTOPEN:
+        return "SQLITE_CANTOPEN";
+    case SQLITE_PERM:
+        return "SQLITE_PERM";
+    case SQLITE_CONSTRAINT:
+        return "SQLITE_CONSTRAINT";
+    case SQLITE_NOMEM:
+        return "SQLITE_NOMEM";
+    default:
+        return nullptr;
+    }
+}
+} // namespace
+
 void SqliteStatement::reset()
 {
     if (!stmt_)
@@ -137,6 +172,9 @@ void SqliteDatabase::close()
         sqlite3_close_v2(db_);
     db_ = nullptr;
     corruptionSeen_ = false;
+    failureCode_ = 0;
+    failureErrno_ = 0;
+    failureMessage_.clear();
 }
 
 void SqliteDatabase::swap(SqliteDatabase& other) noexcept
@@ -144,6 +182,9 @@ void SqliteDatabase::swap(SqliteDatabase& other) noexcept
     std::swap(db_, other.db_);
     statements_.swap(other.statements_);
     std::swap(corruptionSeen_, other.corruptionSeen_);
+    std::swap(failureCode_, other.failureCode_);
+    std::swap(failureErrno_, other.failureErrno_);
+    std::swap(failureMessage_, other.failureMessage_);
 }
 
 SqliteStatement SqliteDatabase::prepare(const char* sql)
@@ -186,12 +227,29 @@ std::optional<qint64> SqliteDatabase::queryInteger(const char* sql)
 
 QString SqliteDatabase::errorMessage() const
 {
-    return db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QStringLiteral("database is not open");
+    if (!db_)
+        return QStringLiteral("database is not open");
+    if (failureCode_ == 0)
+        return QString::fromUtf8(sqlite3_errmsg(db_));
+    QString message = failureMessage_;
+    const char* name = resultCodeName(failureCode_);
+    QString details = name ? QString::fromLatin1(name) : QStringLiteral("code %1").arg(failureCode_);
+    if (failureErrno_ != 0)
+        details += QStringLiteral("; ") + QString::fromLocal8Bit(std::strerror(failureErrno_));
+    return message + QStringLiteral(" (") + details + QLatin1Char(')');
 }
 
 int SqliteDatabase::errorCode() const
 {
-    return db_ ? sqlite3_extended_errcode(db_) : SQLITE_MISUSE;
+    if (!db_)
+        return SQLITE_MISUSE;
+    return failureCode_ != 0 ? failureCode_ : sqlite3_extended_errcode(db_);
+}
+
+bool SqliteDatabase::failedForLackOfSpace() const
+{
+    return (failureCode_ & 0xff) == SQLITE_FULL ||
+           ((failureCode_ & 0xff) == SQLITE_IOERR && (failureErrno_ == ENOSPC || failureErrno_ == EDQUOT));
 }
 
 void SqliteDatabase::setCorruptionObserver(std::function<void(const QString&)> observer)
@@ -202,6 +260,15 @@ void SqliteDatabase::setCorruptionObserver(std::function<void(const QString&)> o
 int SqliteDatabase::checked(int rc)
 {
     const int primary = rc & 0xff;
+    if (db_ && primary != SQLITE_OK && primary != SQLITE_ROW && primary != SQLITE_DONE) {
+        failureCode_ = sqlite3_extended_errcode(db_);
+        if (failureCode_ == SQLITE_OK)
+            failureCode_ = rc;
+        failureErrno_ = (primary == SQLITE_FULL || primary == SQLITE_IOERR || primary == SQLITE_CANTOPEN)
+                            ? sqlite3_system_errno(db_)
+                            : 0;
+        failureMessage_ = QString::fromUtf8(sqlite3_errmsg(db_));
+    }
     if ((primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB) && !corruptionSeen_) {
         corruptionSeen_ = true;
         if (corruptionObserver_)
@@ -233,12 +300,18 @@ SqliteTransaction::SqliteTransaction(SqliteDatabase& db) : db_(db)
 
 SqliteTransaction::~SqliteTransaction()
 {
-    if (!active_)
+    if (active_)
+        db_.rollbackQuietly(nested_);
+}
+
+void SqliteDatabase::rollbackQuietly(bool nested)
+{
+    // A full disk, an I/O error or a lock lets SQLite end the transaction itself; there is then
+    // nothing left to undo, and trying would only put "no transaction is active" in place of
+    // the cause.
+    if (!inTransaction())
         return;
-    if (nested_)
-        db_.exec("ROLLBACK TO nested; RELEASE nested");
-    else
-        db_.exec("ROLLBACK");
+    sqlite3_exec(db_, nested ? "ROLLBACK TO nested; RELEASE nested" : "ROLLBACK", nullptr, nullptr, nullptr);
 }
 
 bool SqliteTransaction::commit()

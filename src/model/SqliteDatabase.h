@@ -83,8 +83,15 @@ public:
     // The first column of the first row of a query returning one integer.
     std::optional<qint64> queryInteger(const char* sql);
 
+    // The last failure a statement of this connection met: SQLite's message with its result
+    // code's name and, for a failed read or write of the file, the system's reason ("database or
+    // disk is full (SQLITE_FULL; No space left on device)"). A rollback that follows cannot hide
+    // it. SQLite's current message when nothing has failed yet.
     QString errorMessage() const;
+    // The extended result code of that failure.
     int errorCode() const;
+    // Whether that failure means the disk (or the user's quota) has no room left.
+    bool failedForLackOfSpace() const;
 
     // Called with SQLite's message the first time any statement of this connection finds the
     // file damaged (SQLITE_CORRUPT or SQLITE_NOTADB).
@@ -100,6 +107,13 @@ private:
     std::unordered_map<std::string, sqlite3_stmt*> statements_;
     std::function<void(const QString&)> corruptionObserver_;
     bool corruptionSeen_ = false;
+    int failureCode_ = 0;
+    int failureErrno_ = 0;
+    QString failureMessage_;
+
+    friend class SqliteTransaction;
+    // Undoes the open transaction (or the savepoint) without taking its failure for the cause.
+    void rollbackQuietly(bool nested);
 };
 
 // A transaction that rolls back unless committed. Inside another transaction it becomes a

@@ -9,7 +9,10 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <sqlite3.h>
@@ -109,6 +112,24 @@ private:
     sqlite3* db_ = nullptr;
 };
 
+QByteArray contentsOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Fills the file system holding `path` up to the last byte.
+bool fillDisk(const QString& path)
+{
+    QFile filler(path);
+    if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    for (qint64 block : {qint64(64 * 1024), qint64(4096), qint64(1)})
+        while (filler.write(QByteArray(block, 'f')) == block) {
+        }
+    return true;
+}
+
 QByteArray fileHash(const QString& path)
 {
     QFile file(path);
@@ -158,6 +179,9 @@ private Q_SLOTS:
     void reopenKeepsHistory();
     void unwritableStoreIsRefusedAtOpen();
     void damageFoundWhileRunningStopsWrites();
+    void damageFoundBeforeAnyoneListensIsToldLater();
+    void deletedTextLeavesNoTraceInTheFiles();
+    void fullDiskKeepsCopiesUntilThereIsRoom();
     void readOnlyBesideWriter();
     void batchCommitsTogether();
     void concurrentCallers();
@@ -797,6 +821,116 @@ void TstStore::damageFoundWhileRunningStopsWrites()
     // Left exactly as found, nothing waiting in a journal to be moved into it.
     QCOMPARE(fileHash(home.databasePath()), damaged);
     QCOMPARE(QFileInfo(home.databasePath() + "-wal").size(), 0);
+}
+
+void TstStore::damageFoundBeforeAnyoneListensIsToldLater()
+{
+    TestHome home;
+    for (int i = 0; i < 300; ++i)
+        store().insertPasteInf(textItem(QString::number(i).repeated(50), at(i)));
+    store().close();
+    {
+        QFile file(home.databasePath());
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        file.seek(4096);
+        file.write(QByteArray(file.size() - 4096, '\xab'));
+    }
+    QVERIFY(store().open(home.databasePath()));
+    // Start-up reads the history before the application listens.
+    QVERIFY(store().fetchCategories().isEmpty());
+    QVERIFY(store().isDamaged());
+    QStringList reports;
+    store().setCorruptionHandler([&](const QString& message) { reports.append(message); });
+    store().waitForQueued();
+    store().setCorruptionHandler({});
+    QCOMPARE(reports.size(), 1);
+    QVERIFY(reports.first().contains("brimble salvage"));
+    QCOMPARE(store().damageMessage(), reports.first());
+}
+
+void TstStore::deletedTextLeavesNoTraceInTheFiles()
+{
+    TestHome home;
+    const QByteArray secret = "hunter2-correct-horse-battery-staple";
+    store().insertPasteInf(textItem("kept-copy-in-the-history", at(30)));
+    const PasteInfModel copied = textItem(QString::fromLatin1(secret), at(20));
+    store().insertPasteInf(copied);
+    // Reading through the reader thread, as a shown list does, opens connections of its own.
+    std::promise<qint64> counted;
+    store().countPasteInfsPerCategory(
+        [&](const QHash<QString, qint64>& counts) { counted.set_value(counts.value(kDefaultCategoryUUID)); });
+    QCOMPARE(counted.get_future().get(), 2);
+
+    store().deletePasteInf(copied);
+    store().waitForQueued();
+    const QString wal = home.databasePath() + "-wal";
+    QVERIFY2(!contentsOf(wal).contains(secret), "the journal still holds the deleted text");
+
+    QVERIFY(store().save());
+    store().close();
+    QVERIFY(!QFileInfo::exists(wal));
+    QVERIFY(!QFileInfo::exists(home.databasePath() + "-shm"));
+    const QByteArray file = contentsOf(home.databasePath());
+    QVERIFY(file.contains("kept-copy-in-the-history"));
+    QVERIFY2(!file.contains(secret), "the file still holds the deleted text");
+}
+
+void TstStore::fullDiskKeepsCopiesUntilThereIsRoom()
+{
+    if (::geteuid() != 0)
+        QSKIP("a full disk is made on a small tmpfs, which only root may mount");
+    QTemporaryDir mountPoint;
+    if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=1m,mode=0700", "tmpfs", mountPoint.path()}) !=
+        0)
+        QSKIP("mount -t tmpfs failed (a container without the capability to mount)");
+    TestHome home;
+    auto unmount = qScopeGuard([&] {
+        store().setSpaceHandler({});
+        store().close();
+        QProcess::execute("umount", {"-l", mountPoint.path()});
+    });
+    const QString path = mountPoint.path() + "/Brimble.sqlite";
+    QVERIFY(store().open(path));
+    store().insertPasteInf(textItem("stored before the disk filled", at(100)));
+    store().insertPasteInf(textItem("also stored before", at(99)));
+    // An empty journal: the copies below must find room in the file system, not in it.
+    QVERIFY(store().save());
+
+    QList<CoreDataManager::SpaceReport> reports;
+    store().setSpaceHandler([&](const CoreDataManager::SpaceReport& report) { reports.append(report); });
+    const QString filler = mountPoint.path() + "/filler";
+    QVERIFY(fillDisk(filler));
+    Log::Capture log;
+    for (int i = 0; i < 8; ++i)
+        store().insertPasteInf(textItem(QStringLiteral("copy %1 ").arg(i).repeated(2000), at(50 - i)));
+
+    // Told once, with the cause, and the cause is what the log says.
+    QCOMPARE(reports.size(), 1);
+    QVERIFY(reports.first().full);
+    QVERIFY2(reports.first().reason.contains("SQLITE_FULL"), qPrintable(reports.first().reason));
+    QVERIFY(log.contains("SQLITE_FULL"));
+    QVERIFY(!log.contains("no transaction is active"));
+    QCOMPARE(store().waitingCopies(), 8);
+    QVERIFY(store().isOutOfSpace());
+    QCOMPARE(store().fetchPasteInfs(defaultCategory()).size(), 2);
+
+    // Room again: the next copy takes the waiting ones with it, oldest first.
+    QVERIFY(QFile::remove(filler));
+    store().insertPasteInf(textItem("after the room came back", at(1)));
+    QCOMPARE(reports.size(), 2);
+    QVERIFY(!reports.last().full);
+    QCOMPARE(reports.last().written, 8);
+    QCOMPARE(reports.last().lost, 0);
+    QVERIFY(!store().isOutOfSpace());
+    const QList<PasteInfModel> stored = store().fetchPasteInfs(defaultCategory());
+    QCOMPARE(stored.size(), 11);
+    const auto textOf = [](const PasteInfModel& model) {
+        return model.pasteboardItems()->first().plainString().value_or(QString());
+    };
+    QCOMPARE(textOf(stored.first()), QStringLiteral("after the room came back"));
+    QVERIFY(textOf(stored.at(1)).startsWith("copy 7 "));
+    QVERIFY(textOf(stored.at(8)).startsWith("copy 0 "));
+    QCOMPARE(textOf(stored.last()), QStringLiteral("stored before the disk filled"));
 }
 
 void TstStore::readOnlyBesideWriter()
