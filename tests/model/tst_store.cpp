@@ -9,10 +9,8 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QScopeGuard>
 #include <QSet>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <sqlite3.h>
@@ -116,18 +114,6 @@ QByteArray contentsOf(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Fills the file system holding `path` up to the last byte.
-bool fillDisk(const QString& path)
-{
-    QFile filler(path);
-    if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    for (qint64 block : {qint64(64 * 1024), qint64(4096), qint64(1)})
-        while (filler.write(QByteArray(block, 'f')) == block) {
-        }
-    return true;
 }
 
 QByteArray fileHash(const QString& path)
@@ -877,19 +863,15 @@ void TstStore::deletedTextLeavesNoTraceInTheFiles()
 
 void TstStore::fullDiskKeepsCopiesUntilThereIsRoom()
 {
-    if (::geteuid() != 0)
-        QSKIP("a full disk is made on a small tmpfs, which only root may mount");
-    QTemporaryDir mountPoint;
-    if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=1m,mode=0700", "tmpfs", mountPoint.path()}) !=
-        0)
-        QSKIP("mount -t tmpfs failed (a container without the capability to mount)");
+    SmallDisk disk;
+    if (!disk.mounted())
+        QSKIP(qPrintable(disk.why()));
     TestHome home;
-    auto unmount = qScopeGuard([&] {
+    auto closeFirst = qScopeGuard([] {
         store().setSpaceHandler({});
         store().close();
-        QProcess::execute("umount", {"-l", mountPoint.path()});
     });
-    const QString path = mountPoint.path() + "/Brimble.sqlite";
+    const QString path = disk.path() + "/Brimble.sqlite";
     QVERIFY(store().open(path));
     store().insertPasteInf(textItem("stored before the disk filled", at(100)));
     store().insertPasteInf(textItem("also stored before", at(99)));
@@ -898,8 +880,7 @@ void TstStore::fullDiskKeepsCopiesUntilThereIsRoom()
 
     QList<CoreDataManager::SpaceReport> reports;
     store().setSpaceHandler([&](const CoreDataManager::SpaceReport& report) { reports.append(report); });
-    const QString filler = mountPoint.path() + "/filler";
-    QVERIFY(fillDisk(filler));
+    QVERIFY(disk.fill());
     Log::Capture log;
     for (int i = 0; i < 8; ++i)
         store().insertPasteInf(textItem(QStringLiteral("copy %1 ").arg(i).repeated(2000), at(50 - i)));
@@ -915,7 +896,7 @@ void TstStore::fullDiskKeepsCopiesUntilThereIsRoom()
     QCOMPARE(store().fetchPasteInfs(defaultCategory()).size(), 2);
 
     // Room again: the next copy takes the waiting ones with it, oldest first.
-    QVERIFY(QFile::remove(filler));
+    QVERIFY(disk.makeRoom());
     store().insertPasteInf(textItem("after the room came back", at(1)));
     QCOMPARE(reports.size(), 2);
     QVERIFY(!reports.last().full);

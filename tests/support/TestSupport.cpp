@@ -6,7 +6,11 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QImage>
+#include <QProcess>
+
+#include <unistd.h>
 
 TestHome::TestHome()
 {
@@ -63,4 +67,37 @@ QByteArray pngOf(const QSize& size, const QColor& color)
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
     return buffer.data();
+}
+
+SmallDisk::SmallDisk()
+{
+    if (::geteuid() != 0) {
+        why_ = QStringLiteral("a full disk is made on a small tmpfs, which only root may mount");
+        return;
+    }
+    mounted_ = QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=1m,mode=0700", "tmpfs", dir_.path()}) == 0;
+    if (!mounted_)
+        why_ = QStringLiteral("mount -t tmpfs failed (no capability to mount here)");
+}
+
+SmallDisk::~SmallDisk()
+{
+    if (mounted_)
+        QProcess::execute("umount", {"-l", dir_.path()});
+}
+
+bool SmallDisk::fill()
+{
+    QFile filler(dir_.path() + QStringLiteral("/filler"));
+    if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    for (qint64 block : {qint64(64 * 1024), qint64(4096), qint64(1)})
+        while (filler.write(QByteArray(block, 'f')) == block) {
+        }
+    return true;
+}
+
+bool SmallDisk::makeRoom()
+{
+    return QFile::remove(dir_.path() + QStringLiteral("/filler"));
 }

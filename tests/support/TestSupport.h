@@ -36,3 +36,23 @@ QByteArray pngOf(const QSize& size, const QColor& color = QColor(20, 120, 220, 1
 // A plain-text copy dated `date` in `category`, captured the way the recorder captures it.
 PasteInfModel textCapture(const QString& text, const QDateTime& date,
                           const QString& category = kDefaultCategoryUUID);
+
+// A small tmpfs mounted for one test, to fill up: a full disk. Only root may mount one; a test
+// skips when mounted() is false, with why() as the reason.
+class SmallDisk
+{
+public:
+    SmallDisk();
+    ~SmallDisk();
+    bool mounted() const { return mounted_; }
+    QString why() const { return why_; }
+    QString path() const { return dir_.path(); }
+    // Fills it to the last byte; makeRoom() takes the filling away again.
+    bool fill();
+    bool makeRoom();
+
+private:
+    QTemporaryDir dir_;
+    bool mounted_ = false;
+    QString why_;
+};
