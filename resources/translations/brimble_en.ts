@@ -403,6 +403,18 @@
         <source>The shortcut %1 is not available (%2). Choose another one in Preferences, or bind the command &quot;brimble toggle&quot; in your desktop&apos;s keyboard settings.</source>
         <translation>The shortcut %1 is not available (%2). Choose another one in Preferences, or bind the command &quot;brimble toggle&quot; in your desktop&apos;s keyboard settings.</translation>
     </message>
+    <message id="alert.history_disk_full">
+        <source>There is no room left on the disk for your clipboard history (%1). New copies are kept in memory until there is; free some space so that they are not lost.</source>
+        <translation>There is no room left on the disk for your clipboard history (%1). New copies are kept in memory until there is; free some space so that they are not lost.</translation>
+    </message>
+    <message id="alert.history_recording_again">
+        <source>There is room for your clipboard history again: copies are recorded, and the %1 made meanwhile are stored.</source>
+        <translation>There is room for your clipboard history again: copies are recorded, and the %1 made meanwhile are stored.</translation>
+    </message>
+    <message id="alert.history_copies_lost">
+        <source>%1 copies made while the disk was full could not be kept.</source>
+        <translation>%1 copies made while the disk was full could not be kept.</translation>
+    </message>
     <message id="format.files">
         <source>files</source>
         <translation>files</translation>

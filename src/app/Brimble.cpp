@@ -72,19 +72,23 @@ Brimble::Brimble(Platform& platform)
     statusBarMenu_ = std::make_unique<StatusBarMenu>(Preferences::shared().pauseRecording(),
                                                      *platform.workspace, std::move(actions));
     quickSearchWindow_ = std::make_unique<QuickSearchViewWindow>();
-    quickSearchWindow_->setContentWidget(
-        new QuickSearchViewController(platform.iconCache.get(), statusBarMenu_.get()));
+    quickSearchController_ = new QuickSearchViewController(platform.iconCache.get(), statusBarMenu_.get());
+    quickSearchWindow_->setContentWidget(quickSearchController_);
 }
 
 Brimble::~Brimble()
 {
     timer_.stop();
     expiryTimer_.stop();
+    spaceRetryTimer_.stop();
     CoreDataManager::shared().setCorruptionHandler({});
+    CoreDataManager::shared().setSpaceHandler({});
     EventBus::unregister(this);
     pasteBoard_.reset();
     preferencesWindow_.reset();
-    setShowQuickSearchWindowHotKey(std::nullopt);
+    // Released quietly: the user did not take the hot key away, Brimble is only ending.
+    if (showQuickSearchWindowHotKey_)
+        platform_.hotKeys->unregisterHotKey(*showQuickSearchWindowHotKey_);
     delete statusItem_;
     quickSearchWindow_.reset();
     statusBarMenu_.reset();
@@ -133,15 +137,51 @@ void Brimble::start()
     connect(&expiryTimer_, &QTimer::timeout, this, [] { CoreDataManager::shared().sweepExpired(); });
     expiryTimer_.start();
 
-    // The store stops writing at the first sign of damage; the user hears of it once.
+    // The store stops writing at the first sign of damage; the user hears of it once, and the
+    // panel says it for as long as this Brimble runs (there may be no tray to hear it from).
     CoreDataManager::shared().setCorruptionHandler([this](const QString& message) {
-        QMetaObject::invokeMethod(this, [this, message] { notifyUser(message, QSystemTrayIcon::Critical); });
+        QMetaObject::invokeMethod(this, [this, message] {
+            damageMessage_ = message;
+            quickSearchController_->setBanner(message);
+            notifyUser(message, QSystemTrayIcon::Critical);
+        });
     });
+
+    // A full disk: copies wait in memory. The user hears once when it starts and once when
+    // copies are recorded again; meanwhile the panel says it, and the waiting copies are tried
+    // now and then, so that freeing space is enough.
+    spaceRetryTimer_.setInterval(std::chrono::seconds(20));
+    spaceRetryTimer_.setTimerType(Qt::VeryCoarseTimer);
+    connect(&spaceRetryTimer_, &QTimer::timeout, this,
+            [] { CoreDataManager::shared().retryWaitingCopies(); });
+    CoreDataManager::shared().setSpaceHandler([this](const CoreDataManager::SpaceReport& report) {
+        QMetaObject::invokeMethod(this, [this, report] { onSpaceReport(report); });
+    });
+}
+
+void Brimble::onSpaceReport(const CoreDataManager::SpaceReport& report)
+{
+    if (report.full) {
+        const QString message = LocalizedAlert::historyDiskFull(report.reason);
+        if (damageMessage_.isEmpty())
+            quickSearchController_->setBanner(message);
+        spaceRetryTimer_.start();
+        notifyUser(message, QSystemTrayIcon::Warning);
+        return;
+    }
+    spaceRetryTimer_.stop();
+    quickSearchController_->setBanner(damageMessage_);
+    QString message = LocalizedAlert::historyRecordingAgain(report.written);
+    if (report.lost > 0)
+        message += QLatin1Char(' ') + LocalizedAlert::historyCopiesLost(report.lost);
+    notifyUser(message, report.lost > 0 ? QSystemTrayIcon::Warning : QSystemTrayIcon::Information);
 }
 
 void Brimble::notifyUser(const QString& message, QSystemTrayIcon::MessageIcon icon)
 {
-    if (statusItem_ && statusItem_->isVisible() && QSystemTrayIcon::supportsMessages()) {
+    // An icon with no tray to show it (a window manager without one) shows no message either.
+    if (statusItem_ && statusItem_->isVisible() && QSystemTrayIcon::isSystemTrayAvailable() &&
+        QSystemTrayIcon::supportsMessages()) {
         statusItem_->showMessage(QStringLiteral("Brimble"), message, icon);
         return;
     }

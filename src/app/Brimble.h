@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/CurrentApplication.h"
+#include "model/CoreDataManager.h"
 #include "model/PasteInfModel.h"
 #include "pasteboard/PasteOutcome.h"
 #include "platform/HotKeys.h"
@@ -18,6 +19,7 @@
 class KeyBoardEventSimu;
 class PasteBoard;
 class PreferencesWindow;
+class QuickSearchViewController;
 class QuickSearchViewWindow;
 class StatusBarMenu;
 struct Platform;
@@ -53,6 +55,7 @@ public:
     StatusBarMenu& statusBarMenu() { return *statusBarMenu_; }
 
     QuickSearchViewWindow& quickSearchWindow() { return *quickSearchWindow_; }
+    QuickSearchViewController& quickSearchController() { return *quickSearchController_; }
     // Shows the window on the screen in use and gives it the keyboard; a shown window is
     // brought forward again.
     void showQuickSearchWindow();
@@ -94,11 +97,16 @@ private:
     void reportRefusedHotKey(const KeyCombo& combo, const QString& reason);
     // A tray message where there is a tray; a window otherwise (GNOME without an extension).
     void notifyUser(const QString& message, QSystemTrayIcon::MessageIcon icon);
+    void onSpaceReport(const CoreDataManager::SpaceReport& report);
 
     Platform& platform_;
     QPointer<QSystemTrayIcon> statusItem_;
     std::unique_ptr<StatusBarMenu> statusBarMenu_;
     std::unique_ptr<QuickSearchViewWindow> quickSearchWindow_;
+    // The window's content; it lives as long as the window.
+    QuickSearchViewController* quickSearchController_ = nullptr;
+    // Set once the history is found damaged: the panel's notice stays for the rest of the run.
+    QString damageMessage_;
     std::optional<KeyCombo> showQuickSearchWindowHotKey_;
     std::optional<KeyCombo> suspendedHotKey_;
     std::unique_ptr<PreferencesWindow> preferencesWindow_;
@@ -108,4 +116,5 @@ private:
     CurrentApplication currentRunningApplication_;
     QTimer timer_;
     QTimer expiryTimer_;
+    QTimer spaceRetryTimer_;
 };

@@ -182,6 +182,18 @@ QString hotKeyRefused(const QString& shortcut, const QString& reason)
 {
     return Localized::text("alert.hot_key_refused").arg(shortcut, reason);
 }
+QString historyDiskFull(const QString& reason)
+{
+    return Localized::text("alert.history_disk_full").arg(reason);
+}
+QString historyRecordingAgain(int written)
+{
+    return Localized::text("alert.history_recording_again").arg(written);
+}
+QString historyCopiesLost(int lost)
+{
+    return Localized::text("alert.history_copies_lost").arg(lost);
+}
 } // namespace LocalizedAlert
 
 namespace LocalizedQuickView {

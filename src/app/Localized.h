@@ -138,6 +138,12 @@ QString quitAnyway();                   // "Quit anyway"
 QString quitCancel();                   // "Cancel"
 // "alert.hot_key_refused": %1 the shortcut, %2 why the desktop refused it
 QString hotKeyRefused(const QString& shortcut, const QString& reason);
+// "alert.history_disk_full": %1 what the failed write met
+QString historyDiskFull(const QString& reason);
+// "alert.history_recording_again": %1 the copies that waited and are now stored
+QString historyRecordingAgain(int written);
+// "alert.history_copies_lost": %1 the copies that could not be kept meanwhile
+QString historyCopiesLost(int lost);
 } // namespace LocalizedAlert
 
 namespace LocalizedFormat {

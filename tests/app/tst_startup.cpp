@@ -8,13 +8,19 @@
 #include "app/Localized.h"
 #include "app/Preferences.h"
 #include "app/StatusBarMenu.h"
+#include "common/Log.h"
 #include "model/CoreDataManager.h"
+#include "module/quickSearch/QuickSearchViewController.h"
 #include "module/quickSearch/QuickSearchViewWindow.h"
+#include "module/quickSearch/view/QuickSearchClipboardHeader.h"
 #include "platform/Platform.h"
 #include "platform/fake/FakeHotKeys.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScopeGuard>
 #include <QTest>
 #include <QUuid>
 
@@ -43,6 +49,8 @@ private Q_SLOTS:
     void remembersOtherApplicationsOnly();
     void hotKeyFollowsItsPreference();
     void pauseMenuFollowsThePauseSwitch();
+    void damagedHistoryIsShownInThePanel();
+    void fullDiskIsShownInThePanelUntilThereIsRoom();
 };
 
 void TestStartup::initTestCase()
@@ -175,17 +183,22 @@ void TestStartup::hotKeyFollowsItsPreference()
     QVERIFY(!brimble.quickSearchWindow().isVisible());
 
     // A combination held elsewhere leaves none registered (and says so); another replaces it.
-    EventBus::post(EventName::showQuickSearchWindowHotKey, ctrlShiftSpace);
+    QCOMPARE(brimble.setShowQuickSearchWindowHotKey(ctrlShiftSpace), HotKeys::Result::heldByAnotherClient);
     QVERIFY(!hotKeys.isRegistered(ctrlAltV));
     QCOMPARE(brimble.showQuickSearchWindowHotKey(), std::nullopt);
     const KeyCombo ctrlAltB{11, CarbonModifier::command | CarbonModifier::option};
-    EventBus::post(EventName::showQuickSearchWindowHotKey, ctrlAltB);
+    brimble.setShowQuickSearchWindowHotKey(ctrlAltB);
     QVERIFY(hotKeys.press(ctrlAltB));
     QVERIFY(brimble.quickSearchWindow().isVisible());
-    EventBus::post(EventName::showQuickSearchWindowHotKey);
+    brimble.setShowQuickSearchWindowHotKey(std::nullopt);
     QVERIFY(!hotKeys.isRegistered(ctrlAltB));
 
+    // Quitting releases the hot key without saying the user has none.
+    brimble.setShowQuickSearchWindowHotKey(ctrlAltV);
+    Log::Capture log;
     delete &brimble;
+    QVERIFY(!hotKeys.isRegistered(ctrlAltV));
+    QCOMPARE(log.count("no hot key"), 0);
 }
 
 void TestStartup::pauseMenuFollowsThePauseSwitch()
@@ -199,6 +212,68 @@ void TestStartup::pauseMenuFollowsThePauseSwitch()
     QTRY_VERIFY(done);
     QVERIFY(brimble.statusBarMenu().isRecordingPaused());
     QCOMPARE(brimble.statusBarMenu().pauseRecordingItem()->text(), LocalizedMenu::continueRecording());
+    delete &brimble;
+}
+
+// Under a window manager without a tray the panel is where the user looks: it says the history is
+// damaged and how to rescue it, and names no clipboard it could not read.
+void TestStartup::damagedHistoryIsShownInThePanel()
+{
+    TestHome home;
+    AppDelegate::initializeData();
+    for (int i = 0; i < 300; ++i)
+        store().insertPasteInf(textCapture(QString::number(i).repeated(50), QDateTime::currentDateTime()));
+    store().close();
+    {
+        QFile file(home.databasePath());
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        file.seek(4096);
+        file.write(QByteArray(file.size() - 4096, '\xab'));
+    }
+    QVERIFY(store().open(home.databasePath()));
+    // Start-up meets the damage before Brimble listens for it.
+    AppDelegate::initializeData();
+    QVERIFY(store().isDamaged());
+
+    auto platform = Platform::createFake();
+    Brimble& brimble = Brimble::create(*platform);
+    QuickSearchViewController& panel = brimble.quickSearchController();
+    QTRY_VERIFY(!panel.banner()->isHidden());
+    QVERIFY2(panel.banner()->text().contains("brimble salvage"), qPrintable(panel.banner()->text()));
+    QVERIFY(panel.banner()->text().contains(home.databasePath()));
+    QCOMPARE(panel.clipboardHeader()->nameField()->text(), QString());
+    delete &brimble;
+}
+
+void TestStartup::fullDiskIsShownInThePanelUntilThereIsRoom()
+{
+    SmallDisk disk;
+    if (!disk.mounted())
+        QSKIP(qPrintable(disk.why()));
+    TestHome home;
+    auto closeFirst = qScopeGuard([] { store().close(); });
+    QVERIFY(store().open(disk.path() + "/Brimble.sqlite"));
+    AppDelegate::initializeData();
+    const QDateTime now = QDateTime::currentDateTime();
+    store().insertPasteInf(textCapture("stored before the disk filled", now.addSecs(-10)));
+    QVERIFY(store().save());
+    auto platform = Platform::createFake();
+    Brimble& brimble = Brimble::create(*platform);
+    QuickSearchViewController& panel = brimble.quickSearchController();
+    QVERIFY(panel.banner()->isHidden());
+
+    QVERIFY(disk.fill());
+    store().insertPasteInf(textCapture(QStringLiteral("made while the disk was full ").repeated(1000), now));
+    QTRY_VERIFY(!panel.banner()->isHidden());
+    QVERIFY2(panel.banner()->text().startsWith("There is no room left on the disk for your clipboard history"),
+             qPrintable(panel.banner()->text()));
+    QVERIFY(panel.banner()->text().contains("SQLITE_FULL"));
+
+    // Freeing space is enough: the retry stores the waiting copy and the notice goes.
+    QVERIFY(disk.makeRoom());
+    store().retryWaitingCopies();
+    QTRY_VERIFY(panel.banner()->isHidden());
+    QCOMPARE(store().countPasteInfs(PasteCategoryInfModel::defaultCategory()), 2);
     delete &brimble;
 }
 

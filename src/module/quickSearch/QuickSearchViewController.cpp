@@ -261,11 +261,22 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
     header->addWidget(typeButton_);
     header->addWidget(clipboardHeader_);
     header->addWidget(menuButton_);
+    banner_ = new QLabel(this);
+    banner_->setWordWrap(true);
+    banner_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    banner_->setContentsMargins(12, 6, 12, 6);
+    banner_->setAutoFillBackground(true);
+    QPalette bannerPalette = banner_->palette();
+    bannerPalette.setColor(QPalette::Window, QColor(230, 160, 30, 60));
+    banner_->setPalette(bannerPalette);
+    banner_->hide();
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addLayout(header);
     layout->addWidget(separator);
+    layout->addWidget(banner_);
     layout->addLayout(body, 1);
 
     connect(searchField_, &QLineEdit::textChanged, this, &QuickSearchViewController::search);
@@ -338,6 +349,12 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
     loadingDelay_.start();
     reloadClipboards();
     CoreDataManager::shared().sweepExpired();
+}
+
+void QuickSearchViewController::setBanner(const QString& text)
+{
+    banner_->setText(text);
+    banner_->setVisible(!text.isEmpty());
 }
 
 QuickSearchViewController::~QuickSearchViewController()

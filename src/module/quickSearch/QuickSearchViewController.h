@@ -117,6 +117,11 @@ public:
     // Carries out a command; false when it does not apply (a quick paste past the end).
     bool perform(const QuickSearchKeyCommand& command);
 
+    // A notice above the list about what keeps the history from working (a damaged file, a full
+    // disk), for as long as it lasts; empty hides it.
+    void setBanner(const QString& text);
+    QLabel* banner() const { return banner_; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -157,6 +162,7 @@ private:
     QToolButton* menuButton_;
     QListView* listView_;
     QLabel* emptyText_;
+    QLabel* banner_;
     QuickSearchPasteInfDetailView* detailView_;
     QFrame* detailSeparator_;
     QuickSearchThumbnailCache* thumbnails_;

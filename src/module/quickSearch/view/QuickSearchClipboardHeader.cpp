@@ -35,8 +35,8 @@ QIcon chevronsIcon(const QColor& color)
 } // namespace
 
 QuickSearchClipboardHeader::QuickSearchClipboardHeader(QWidget* parent)
-    : QWidget(parent), name_(new QLineEdit(QStringLiteral("default"), this)), button_(new QToolButton(this)),
-      menu_(new QMenu(this)), clipboardGroup_(new QActionGroup(this))
+    : QWidget(parent), name_(new QLineEdit(this)), button_(new QToolButton(this)), menu_(new QMenu(this)),
+      clipboardGroup_(new QActionGroup(this))
 {
     QFont nameFont = name_->font();
     nameFont.setPointSizeF(15);
