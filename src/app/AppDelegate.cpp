@@ -341,7 +341,10 @@ void AppDelegate::handleRequest(const QJsonObject& request, std::function<void(c
     } else if (verb == "database") {
         // The command line reads list, search and clipboards from the file itself, so that an
         // answer of any size costs this process nothing; it only needs to know which file.
-        reply({{"ok", true}, {"path", CoreDataManager::shared().path()}});
+        // A damaged file is named as such, so that no verb mistakes it for an empty history.
+        reply({{"ok", true},
+               {"path", CoreDataManager::shared().path()},
+               {"damaged", CoreDataManager::shared().damageMessage()}});
     } else {
         reply(failure(QStringLiteral("unknown request \"%1\"").arg(verb)));
     }

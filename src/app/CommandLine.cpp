@@ -227,16 +227,32 @@ void printClipboards(const QJsonArray& clipboards, bool json)
     printOut(out);
 }
 
+struct History
+{
+    QString path;
+    // Why the running Brimble stopped writing to it; empty while it is sound.
+    QString damage;
+};
+
 // The history file to read. A running Brimble says which one it has open: it may have been
 // started with other XDG folders than this shell. The rows are then read here, from the file
 // (WAL lets a reader work beside the writer), so an answer of any size costs the running
 // Brimble nothing.
-QString historyPath()
+History history()
 {
     const auto answer = InstanceChannel::request({{"verb", "database"}});
     if (answer && answer->value("ok").toBool() && !answer->value("path").toString().isEmpty())
-        return answer->value("path").toString();
-    return CoreDataManager::defaultPath();
+        return {answer->value("path").toString(), answer->value("damaged").toString()};
+    return {CoreDataManager::defaultPath(), QString()};
+}
+
+// A damaged history is not an empty one: every verb that reads it says so, with the way out.
+int reportDamage(const QString& path, const QString& reason)
+{
+    printError(QStringLiteral("the history %1 is damaged%2; quit Brimble (brimble quit) and run "
+                              "\"brimble salvage\" to rescue what can still be read")
+                   .arg(path, reason.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(reason)));
+    return StoreUnreadable;
 }
 
 // list, search and clipboards.
@@ -247,18 +263,27 @@ int answerFromHistory(const Options& options)
     // reading them through SQLite's small page cache is as fast. Set before any connection
     // opens, it caps what the search asks for.
     sqlite3_config(SQLITE_CONFIG_MMAP_SIZE, qint64(0), qint64(0));
-    const QString path = historyPath();
+    const History found = history();
+    const QString& path = found.path;
+    if (!found.damage.isEmpty())
+        return reportDamage(path, QString());
     HistoryReader reader(path);
     QString error;
     if (!reader.open(&error) || !CoreDataManager::shared().openReadOnly(path, &error)) {
         printError(QStringLiteral("cannot open the history %1: %2").arg(path, error));
         return StoreUnreadable;
     }
+    const auto damaged = [&] { return !reader.damage().isEmpty() || CoreDataManager::shared().isDamaged(); };
     if (options.verb == "clipboards") {
-        printClipboards(HistoryQueries::clipboardsJson(reader), options.json);
+        const QJsonArray clipboards = HistoryQueries::clipboardsJson(reader);
+        if (damaged())
+            return reportDamage(path, reader.damage());
+        printClipboards(clipboards, options.json);
         return Success;
     }
     const auto clipboard = HistoryQueries::clipboardNamed(options.clipboard, &error);
+    if (damaged())
+        return reportDamage(path, reader.damage());
     if (!clipboard) {
         printError(error);
         return Failed;
@@ -269,6 +294,10 @@ int answerFromHistory(const Options& options)
                           ? HistoryQueries::list(reader, *clipboard, options.limit, sink, &error)
                           : HistoryQueries::search(reader, path, *clipboard, options.positional.join(' '),
                                                    options.limit, sink, &error);
+    if (damaged()) {
+        printer.finish();
+        return reportDamage(path, reader.damage());
+    }
     if (!read) {
         printError(error);
         return StoreUnreadable;
@@ -356,7 +385,7 @@ QString helpText()
         "                                 names the one in use)\n"
         "\n"
         "Exit status: 0 done, 1 request failed, 2 usage error, 3 Brimble is not running,\n"
-        "4 the history cannot be read.\n");
+        "4 the history cannot be read or is damaged.\n");
 }
 
 bool isCommand(const QStringList& arguments)
@@ -412,6 +441,11 @@ int run(const QStringList& arguments)
         return answerFromHistory(*options);
     if (verb == "salvage")
         return salvage();
+    if (verb == "copy" || verb == "paste") {
+        const History running = history();
+        if (!running.damage.isEmpty())
+            return reportDamage(running.path, QString());
+    }
 
     const std::optional<QJsonObject> answer = InstanceChannel::request(request);
     if (!answer) {

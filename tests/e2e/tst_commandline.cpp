@@ -26,6 +26,7 @@ private Q_SLOTS:
     void badInputExitsWithOneLine();
     void readsTheStoreWhenBrimbleIsNotRunning();
     void unreadableStoreIsReported();
+    void damagedHistoryIsReportedByEveryReadingVerb();
     void helpAndVersion();
 };
 
@@ -202,6 +203,42 @@ void TestCommandLine::unreadableStoreIsReported()
     db.close();
     QVERIFY(db.open(QIODevice::ReadOnly));
     QCOMPARE(db.readAll(), garbage);
+}
+
+// A history whose pages are damaged (its header still sound) is no empty history: every verb
+// that reads it says so, with the way out, whether Brimble runs on it or not.
+void TestCommandLine::damagedHistoryIsReportedByEveryReadingVerb()
+{
+    BrimbleSession session;
+    QVERIFY(session.start());
+    E2e::xclipCopy("a copy on a page that will be damaged");
+    QVERIFY(session.waitForCount(1));
+    QCOMPARE(session.stop(), 0);
+    {
+        QFile file(session.databasePath());
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.size() > 4096);
+        file.seek(4096);
+        file.write(QByteArray(file.size() - 4096, '\xab'));
+    }
+    const auto expectDamage = [&](const QStringList& arguments) {
+        const auto result = session.cli(arguments);
+        QVERIFY2(result.exitCode == 4, qPrintable(arguments.join(' ') + ": " + result.err));
+        QCOMPARE(lines(result.err).size(), 1);
+        QVERIFY2(result.err.contains("is damaged") && result.err.contains("brimble salvage"),
+                 result.err.constData());
+    };
+    expectDamage({"list"});
+    expectDamage({"search", "copy"});
+    expectDamage({"clipboards"});
+
+    // Running on it, Brimble stops writing and tells every reading verb, copy included.
+    QVERIFY(session.start());
+    QVERIFY(E2e::waitUntil([&] { return session.log().contains("is damaged"); }, 5000));
+    expectDamage({"list"});
+    expectDamage({"clipboards", "--json"});
+    expectDamage({"copy", "1"});
+    expectDamage({"paste", "1"});
 }
 
 void TestCommandLine::helpAndVersion()
