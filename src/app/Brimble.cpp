@@ -112,11 +112,6 @@ void Brimble::start()
         rememberActivatedApplication(*app);
     });
 
-    // The preferences post the new combination when the user records one.
-    EventBus::onMainThread(this, EventName::showQuickSearchWindowHotKey, [this](const Notification& note) {
-        const auto* combo = std::any_cast<KeyCombo>(&note.object);
-        setShowQuickSearchWindowHotKey(combo ? std::optional<KeyCombo>(*combo) : std::nullopt);
-    });
     setShowQuickSearchWindowHotKey(Preferences::shared().showQuickSearchWindowHotKey());
 
     // Seed the target of a paste with whatever is in front now, so a paste right after

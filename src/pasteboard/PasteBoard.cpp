@@ -204,7 +204,6 @@ bool PasteBoard::capture(const QStringList& types, const RunningApplicationRef& 
     }
     pasteInfModel_ = model;
     CoreDataManager::shared().insertPasteInf(model);
-    EventBus::post(EventName::pasteInfAdd, model);
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/Localized.h"
 #include "app/Preferences.h"
+#include "common/Log.h"
 #include "model/PasteboardTypes.h"
 #include "module/quickSearch/view/QuickSearchPasteInfDetailView.h"
 #include "module/quickSearch/view/subViews/QuickSearchDetailColorView.h"
@@ -50,6 +51,7 @@ private Q_SLOTS:
     void saveEncodesTheChosenFormat_data();
     void saveEncodesTheChosenFormat();
     void dateText();
+    void clearingTheSelectionLogsNothing();
 
 private:
     // Shows one item whose content the loader hands over at once, and waits for it.
@@ -316,6 +318,17 @@ void TestQuickSearchDetailView::dateText()
              QStringLiteral("Yesterday ") + QLocale().toString(QTime(9, 5), QLocale::ShortFormat));
     QCOMPARE(QuickSearchPasteInfDetailView::dateText(now.addSecs(-3600), now),
              QLocale().toString(QTime(13, 0), QLocale::ShortFormat));
+}
+
+// No row is selected after every key stroke that narrows the list: that is normal, not a fault.
+void TestQuickSearchDetailView::clearingTheSelectionLogsNothing()
+{
+    QuickSearchPasteInfDetailView view(nullptr, loader_);
+    showAndWait(view, itemsOf(PasteboardType::string, "text"));
+    Log::Capture log;
+    for (int keyStroke = 0; keyStroke < 5; ++keyStroke)
+        view.showItem(std::nullopt);
+    QCOMPARE(log.lines(), QStringList());
 }
 
 QTEST_MAIN(TestQuickSearchDetailView)

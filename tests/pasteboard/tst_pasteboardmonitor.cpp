@@ -71,7 +71,6 @@ private Q_SLOTS:
     void ownAndSecretCopiesAreNotRecorded_data();
     void ownAndSecretCopiesAreNotRecorded();
     void unreadableCopyIsRetriedUntilRead();
-    void recordingPostsTheNewItem();
 
     void writeBackOffers_data();
     void writeBackOffers();
@@ -329,21 +328,6 @@ void TestPasteBoardMonitor::unreadableCopyIsRetriedUntilRead()
     clipboard_->setUnreadableTypes({});
     tick();
     QCOMPARE(stored().size(), 1);
-}
-
-void TestPasteBoardMonitor::recordingPostsTheNewItem()
-{
-    std::optional<PasteInfModel> posted;
-    EventBus::onMainThread(this, EventName::pasteInfAdd, [&](const Notification& note) {
-        if (const auto* model = std::any_cast<PasteInfModel>(&note.object))
-            posted = *model;
-    });
-    clipboard_->setContents({textItem("announce me")});
-    tick();
-    QTRY_VERIFY(posted.has_value());
-    EventBus::unregister(this);
-    QCOMPARE(posted->uuid, stored().first().uuid);
-    QCOMPARE(posted->categoryUUID, std::optional<QString>(kDefaultCategoryUUID));
 }
 
 void TestPasteBoardMonitor::writeBackOffers_data()

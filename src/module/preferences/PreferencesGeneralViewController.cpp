@@ -4,7 +4,6 @@
 #include "app/EventNames.h"
 #include "app/Localized.h"
 #include "app/Preferences.h"
-#include "common/Dispatch.h"
 #include "common/Log.h"
 #include "common/SerialQueue.h"
 #include "model/CoreDataManager.h"
@@ -224,10 +223,10 @@ void PreferencesGeneralViewController::storeCapacity(qint64 level, bool shortene
         Preferences::shared().setHistoryCapacity(level);
         if (!shortened)
             return;
-        // After the write: the sweep asks the preferences for the level it applies.
+        // After the write: the sweep asks the preferences for the level it applies. The lists
+        // follow the deletions the store reports.
         CoreDataManager::shared().sweepExpired([](qint64 deleted) {
             Log::info(kTag, QStringLiteral("shorter retention removed %1 item(s)").arg(deleted));
-            Dispatch::main([] { EventBus::post(EventName::updateDefaultPasteInfoList); });
         });
     });
 }

@@ -331,6 +331,12 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
         else
             Log::error(QStringLiteral("ON_FLAG_CHANGED_EVENT_NAME"), QStringLiteral("receive object nil"));
     });
+    // The badges answer keys held in this window; once another window has the keyboard, its
+    // releases never come here.
+    EventBus::onMainThread(this, EventName::resignKeyInQuickSearchWindow, [this](const Notification&) {
+        delegate_->setQuickPasteBadgesShown(false);
+        delegate_->setPlainTextBadgeShown(false);
+    });
 
     // A load that is quick (the usual case) shows no indicator at all, so nothing flickers.
     loadingIndicator_->setRange(0, 0);

@@ -4,7 +4,6 @@
 #include "app/Localized.h"
 #include "app/Preferences.h"
 #include "common/Dispatch.h"
-#include "common/Log.h"
 #include "model/CoreDataManager.h"
 #include "module/quickSearch/view/QuickSearchPasteInfListModel.h"
 #include "module/quickSearch/view/subViews/QuickSearchDetailColorView.h"
@@ -191,7 +190,6 @@ void QuickSearchPasteInfDetailView::showItem(const std::optional<PasteInfRow>& r
     shownType_ = row ? row->displayType : std::nullopt;
     if (!row) {
         slowLoad_.stop();
-        Log::error(QStringLiteral("setData"), QStringLiteral("paste info is nil"));
         appIcon_->clear();
         appIcon_->setToolTip({});
         shownKind_ = QuickSearchDetailContent::Kind::unknown;
