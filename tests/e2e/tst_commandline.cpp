@@ -1,6 +1,8 @@
 // The brimble command line against a running brimble and against the store alone.
 #include "E2eSupport.h"
 
+#include "model/CoreDataManager.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -133,7 +135,12 @@ void TestCommandLine::readsTheStoreWhenBrimbleIsNotRunning()
     E2e::xclipCopy("kept \x1b]0;title\x07"
                    "after\tquitting \x1b[31m\xc2\x9b\xe2\x80\xae");
     QVERIFY(session.waitForCount(1));
+    // A clean quit leaves the history in one file, its journal moved in, once no other
+    // process (this test's own reader) holds it open.
+    CoreDataManager::shared().close();
     QCOMPARE(session.stop(), 0);
+    QVERIFY(!QFileInfo::exists(session.databasePath() + "-wal"));
+    QVERIFY(!QFileInfo::exists(session.databasePath() + "-shm"));
 
     const auto list = session.cli({"list"});
     QCOMPARE(list.exitCode, 0);
