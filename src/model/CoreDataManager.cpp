@@ -136,7 +136,8 @@ void CoreDataManager::Impl::onCorruption(const QString& reason)
     }
     const QString message =
         QStringLiteral("The history file %1 is damaged (%2). Brimble has stopped writing to "
-                       "it; \"brimble salvage\" copies what can still be read into a new one.")
+                       "it; quit Brimble and run \"brimble salvage\" to copy what can still be read "
+                       "into a new one.")
             .arg(file, reason);
     Log::error(kTag, message);
     {

@@ -20,6 +20,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QScopeGuard>
 #include <QTest>
 #include <QUuid>
@@ -242,6 +243,9 @@ void TestStartup::damagedHistoryIsShownInThePanel()
     QVERIFY2(panel.banner()->text().contains("brimble salvage"), qPrintable(panel.banner()->text()));
     QVERIFY(panel.banner()->text().contains(home.databasePath()));
     QCOMPARE(panel.clipboardHeader()->nameField()->text(), QString());
+    // The list it could not read shows no progress bar that never ends.
+    QTest::qWait(400);
+    QVERIFY(panel.findChild<QProgressBar*>()->isHidden());
     delete &brimble;
 }
 

@@ -289,6 +289,12 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
         // The count only: what the user typed stays out of the log.
         Log::info(kTag, QStringLiteral("search shows %1 item(s)").arg(results.size()));
     });
+    // A history that cannot be read is no reason for an endless progress bar (a damaged file says
+    // so in the banner).
+    connect(model_, &QuickSearchPasteInfListModel::loadFailed, this, [this] {
+        loadingDelay_.stop();
+        loadingIndicator_->hide();
+    });
     connect(model_, &QuickSearchPasteInfListModel::unlistedAddedToTop, this,
             &QuickSearchViewController::matchNewItems);
     connect(model_, &QuickSearchPasteInfListModel::resultsOutdated, this,
