@@ -182,6 +182,14 @@ QString hotKeyRefused(const QString& shortcut, const QString& reason)
 {
     return Localized::text("alert.hot_key_refused").arg(shortcut, reason);
 }
+QString openFailed(const QString& what, const QString& reason)
+{
+    return Localized::text("alert.open_failed").arg(what, reason);
+}
+QString settingNotSaved(const QString& path)
+{
+    return Localized::text("alert.setting_not_saved").arg(path);
+}
 } // namespace LocalizedAlert
 
 namespace LocalizedQuickView {
@@ -192,6 +200,10 @@ QString nRecords(qint64 count)
 QString textCut(const QString& shown, const QString& total)
 {
     return textCut().arg(shown, total);
+}
+QString badTypeClause(const QString& clause, const QString& words)
+{
+    return Localized::text("quick_view.bad_type_clause").arg(clause, words);
 }
 } // namespace LocalizedQuickView
 
