@@ -132,9 +132,6 @@ void TestPaste::plainTextOffersOnlyTheText_data()
 
     QTest::newRow("text") << "text/plain;charset=utf-8" << QByteArray("plain words")
                           << QByteArray("plain words");
-    const QByteArray png = QByteArray::fromHex("89504e470d0a1a0a0000000d49484452ff00");
-    QTest::newRow("image as a data URL")
-        << "image/png" << png << QByteArray("data:image/png;base64," + png.toBase64());
     QTest::newRow("two files as two paths")
         << "text/uri-list" << QByteArray("file:///tmp/a%20b.txt\r\nfile:///tmp/c.txt\r\n")
         << QByteArray("/tmp/a b.txt\n/tmp/c.txt");
