@@ -357,7 +357,10 @@ void AppDelegate::handleRequest(const QJsonObject& request, std::function<void(c
             // the command was typed in, or whatever a shortcut was pressed over). Resolving it
             // asks the X server and reads desktop files, so not on the GUI thread.
             RunningApplicationRef target = brimble.platform().workspace->frontmostApplication();
-            if (!target)
+            // Brimble's own windows take no paste: with the panel in front it goes where the
+            // panel would paste, and with no other window known it is refused, not sent into
+            // the panel's search field.
+            if (!target || target->processId == QCoreApplication::applicationPid())
                 target = brimble.currentRunningApplication();
             // Read here, off the GUI thread: with automatic paste off, a paste only copies, and
             // the caller is told so rather than that it pasted.

@@ -81,6 +81,7 @@ private Q_SLOTS:
     void noDisplayIsSaidInOneLine_data();
     void noDisplayIsSaidInOneLine();
     void copyAndPasteSayWhatTheyDid();
+    void pasteWithNoWindowToPasteIntoFails();
     void quitSaysWhenTheHistoryWasNotSaved_data();
     void quitSaysWhenTheHistoryWasNotSaved();
 };
@@ -391,6 +392,21 @@ void TestCommandLine::copyAndPasteSayWhatTheyDid()
     QCOMPARE(lines(paste.err).size(), 1);
     QVERIFY2(paste.err.contains("automatic paste is off"), paste.err.constData());
     QVERIFY(E2e::waitUntil([] { return E2e::xclipTargets().contains("image/png"); }, 5000));
+}
+
+void TestCommandLine::pasteWithNoWindowToPasteIntoFails()
+{
+    BrimbleSession session;
+    QVERIFY(session.start());
+    E2e::xclipCopy("nowhere to go");
+    QVERIFY(session.waitForCount(1));
+    // Only Brimble's own panel is on the screen: no window of another program was ever active.
+    QCOMPARE(session.cli({"toggle"}).exitCode, 0);
+    QVERIFY(E2e::waitUntil([] { return E2e::panelIsShownAndFocused(); }, 5000));
+    const auto paste = session.cli({"paste", "1"});
+    QCOMPARE(paste.exitCode, 1);
+    QCOMPARE(lines(paste.err).size(), 1);
+    QVERIFY2(paste.err.contains("no window to paste into"), paste.err.constData());
 }
 
 void TestCommandLine::quitSaysWhenTheHistoryWasNotSaved_data()
