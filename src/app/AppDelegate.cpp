@@ -304,7 +304,9 @@ void AppDelegate::handleRequest(const QJsonObject& request, std::function<void(c
 {
     const QString verb = request.value("verb").toString();
     if (!serving_) {
-        reply(InstanceChannel::busyAnswer());
+        QJsonObject answer = InstanceChannel::busyAnswer();
+        answer["error"] = QStringLiteral("Brimble is still starting; try again in a moment");
+        reply(answer);
         return;
     }
     Brimble& brimble = Brimble::shared();

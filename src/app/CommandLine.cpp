@@ -430,7 +430,8 @@ int run(const QStringList& arguments)
     }
     if (answer.isBusy()) {
         // It runs: starting another would only compete with it for the clipboard.
-        printError(QStringLiteral("Brimble is busy and did not take the request; try again in a moment"));
+        printError(answer.object.value("error").toString(
+            QStringLiteral("Brimble is busy and did not take the request; try again in a moment")));
         return Busy;
     }
     if (!answer.object.value("ok").toBool()) {
