@@ -168,7 +168,6 @@ void TestCommandLine::badInputExitsWithOneLine_data()
     QTest::newRow("unknown clipboard") << QStringList{"list", "--clipboard", "Nope"} << 1;
     QTest::newRow("unknown type") << QStringList{"search", "type:bogus"} << 2;
     QTest::newRow("empty type") << QStringList{"search", "x", "type:"} << 2;
-    QTest::newRow("one unknown type among known") << QStringList{"search", "type:image,bogus"} << 2;
 }
 
 void TestCommandLine::badInputExitsWithOneLine()
