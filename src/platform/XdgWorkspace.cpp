@@ -57,7 +57,8 @@ bool XdgWorkspace::revealFile(const QString& path)
 
 void XdgWorkspace::reveal(const QString& absolute)
 {
-    const QString folder = QUrl::fromLocalFile(QFileInfo(absolute).absolutePath()).toString(QUrl::FullyEncoded);
+    const QString folder =
+        QUrl::fromLocalFile(QFileInfo(absolute).absolutePath()).toString(QUrl::FullyEncoded);
     if (!QDBusConnection::sessionBus().isConnected()) {
         open(folder, absolute);
         return;
