@@ -122,6 +122,17 @@ foreach(i RANGE ${last})
   endif()
 endforeach()
 
+# The exit statuses, for the manual.
+set(man_exit "")
+string(JSON exit_count LENGTH "${json}" exitStatus)
+math(EXPR last "${exit_count} - 1")
+foreach(i RANGE ${last})
+  string(JSON code GET "${json}" exitStatus ${i} code)
+  string(JSON summary GET "${json}" exitStatus ${i} summary)
+  escape_roff("${summary}" rsummary)
+  string(APPEND man_exit ".TP\n.B ${code}\n${rsummary}\n")
+endforeach()
+
 string(STRIP "${bash_top}" bash_top)
 file(WRITE "${OUTPUT_DIR}/bash/brimble"
 "# bash completion for brimble -*- shell-script -*-
@@ -165,4 +176,5 @@ file(WRITE "${OUTPUT_DIR}/fish/brimble.fish"
 ${fish}")
 
 set(MAN_VERBS "${man}")
+set(MAN_EXIT_STATUS "${man_exit}")
 configure_file("${MAN_TEMPLATE}" "${OUTPUT_DIR}/man/brimble.1" @ONLY)

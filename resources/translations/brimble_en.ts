@@ -263,6 +263,10 @@
         <source>Unknown application</source>
         <translation>Unknown application</translation>
     </message>
+    <message id="quick_view.bad_type_clause">
+        <source>&quot;%1&quot; names no type; type: takes %2</source>
+        <translation>&quot;%1&quot; names no type; type: takes %2</translation>
+    </message>
     <message id="pasteboard.unknown_type">
         <source>Unknown</source>
         <translation>Unknown</translation>
@@ -356,8 +360,8 @@
         <translation>Sorry about that!</translation>
     </message>
     <message id="alert.crash_message">
-        <source>There is a crash happened, Do you want to send an anonymous crash report so we can fix the issue?</source>
-        <translation>There is a crash happened, Do you want to send an anonymous crash report so we can fix the issue?</translation>
+        <source>Brimble stopped unexpectedly the last time it ran. Do you want to send an anonymous crash report so that the problem can be fixed?</source>
+        <translation>Brimble stopped unexpectedly the last time it ran. Do you want to send an anonymous crash report so that the problem can be fixed?</translation>
     </message>
     <message id="alert.always_send">
         <source>Always Send</source>
@@ -398,6 +402,14 @@
     <message id="date.yesterday">
         <source>Yesterday</source>
         <translation>Yesterday</translation>
+    </message>
+    <message id="alert.open_failed">
+        <source>Brimble could not open %1: %2</source>
+        <translation>Brimble could not open %1: %2</translation>
+    </message>
+    <message id="alert.setting_not_saved">
+        <source>The setting was not saved, because %1 cannot be written. It is back to what it was.</source>
+        <translation>The setting was not saved, because %1 cannot be written. It is back to what it was.</translation>
     </message>
     <message id="alert.hot_key_refused">
         <source>The shortcut %1 is not available (%2). Choose another one in Preferences, or bind the command &quot;brimble toggle&quot; in your desktop&apos;s keyboard settings.</source>

@@ -4,6 +4,7 @@
 #include "app/CrashReports.h"
 #include "app/EventBus.h"
 #include "app/EventNames.h"
+#include "app/CommandLine.h"
 #include "app/HistoryQueries.h"
 #include "app/InstanceChannel.h"
 #include "app/Localized.h"
@@ -19,6 +20,7 @@
 #include "platform/Platform.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -27,6 +29,7 @@
 #include <QUuid>
 
 #include <csignal>
+#include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -75,11 +78,19 @@ bool AppDelegate::applicationDidFinishLaunching(int* exitCode)
     if (!channel_->listen([this](const QJsonObject& request, InstanceChannel::Reply reply) {
             handleRequest(request, std::move(reply));
         })) {
+        // Busy or not, the running one keeps the session: a second copy would record every
+        // copy twice.
         const auto answer = InstanceChannel::request({{"verb", "reopen"}});
-        *exitCode = answer && answer->value("ok").toBool() ? 0 : 1;
-        if (!answer)
+        if (answer.isBusy()) {
+            fprintf(stderr, "brimble: Brimble is already running but busy; try again in a moment\n");
+            *exitCode = CommandLine::Busy;
+        } else if (answer.status == InstanceChannel::Answer::Status::NotRunning) {
             fprintf(stderr, "brimble: another Brimble holds %s but does not answer\n",
                     qPrintable(InstanceChannel::socketPath()));
+            *exitCode = CommandLine::Failed;
+        } else {
+            *exitCode = answer.object.value("ok").toBool() ? CommandLine::Success : CommandLine::Failed;
+        }
         return false;
     }
 
@@ -95,6 +106,14 @@ bool AppDelegate::applicationDidFinishLaunching(int* exitCode)
         *exitCode = 1;
         return false;
     }
+    // Which file the history is in never changes while Brimble runs, so the command line's
+    // read verbs learn it even while the GUI thread is busy; whether it is damaged is read
+    // under the store's own lock. A damaged file is named as such, so that no verb mistakes it
+    // for an empty history.
+    channel_->setStandingAnswer(QStringLiteral("database"), [path = CoreDataManager::shared().path()] {
+        return QJsonObject{
+            {"ok", true}, {"path", path}, {"damaged", CoreDataManager::shared().damageMessage()}};
+    });
     initializeData();
 
     platform_ = Platform::create();
@@ -253,8 +272,11 @@ void AppDelegate::tearDown()
     // Last, so every capture is in: closing the only connection checkpoints the WAL into the
     // file and removes it.
     if (CoreDataManager::shared().isOpen()) {
-        if (!CoreDataManager::shared().save())
-            Log::error(kTag, QStringLiteral("save at quit failed"));
+        if (!CoreDataManager::shared().save()) {
+            Log::error(kTag, QStringLiteral("the history could not be saved at quit (the store logged why); "
+                                            "exiting with status 1"));
+            terminationStatus_ = 1;
+        }
         CoreDataManager::shared().close();
     }
 }
@@ -286,7 +308,9 @@ void AppDelegate::handleRequest(const QJsonObject& request, std::function<void(c
 {
     const QString verb = request.value("verb").toString();
     if (!serving_) {
-        reply(failure(QStringLiteral("Brimble is still starting; try again in a moment")));
+        QJsonObject answer = InstanceChannel::busyAnswer();
+        answer["error"] = QStringLiteral("Brimble is still starting; try again in a moment");
+        reply(answer);
         return;
     }
     Brimble& brimble = Brimble::shared();
@@ -304,8 +328,32 @@ void AppDelegate::handleRequest(const QJsonObject& request, std::function<void(c
         const bool paused = verb == "pause";
         brimble.setPauseRecording(paused, [reply, paused] { reply({{"ok", true}, {"paused", paused}}); });
     } else if (verb == "quit") {
+        // Saved before the answer, so the caller learns whether it was: a `brimble quit` that
+        // says done must not have lost anything.
+        Dispatch::global([reply] {
+            const bool saved = !CoreDataManager::shared().isOpen() || CoreDataManager::shared().save();
+            Dispatch::main([reply, saved] {
+                reply(saved ? QJsonObject{{"ok", true}}
+                            : failure(QStringLiteral("the history could not be saved (see the log); "
+                                                     "Brimble quits all the same")));
+                QCoreApplication::quit();
+            });
+        });
+    } else if (verb == "hold" && !holdFifo_.isEmpty()) {
+        // Test seam: the GUI thread stops until the test writes to the FIFO, as a long layout
+        // or a stuck call would stop it.
         reply({{"ok", true}});
-        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [fifo = holdFifo_] {
+                const int fd = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_CLOEXEC);
+                if (fd >= 0) {
+                    char byte;
+                    [[maybe_unused]] auto got = ::read(fd, &byte, 1);
+                    ::close(fd);
+                }
+            },
+            Qt::QueuedConnection);
     } else if (verb == "copy" || verb == "paste") {
         const bool plain = request.value("plain").toBool();
         const QString item = request.value("item").toString();
@@ -315,8 +363,14 @@ void AppDelegate::handleRequest(const QJsonObject& request, std::function<void(c
             // the command was typed in, or whatever a shortcut was pressed over). Resolving it
             // asks the X server and reads desktop files, so not on the GUI thread.
             RunningApplicationRef target = brimble.platform().workspace->frontmostApplication();
-            if (!target)
+            // Brimble's own windows take no paste: with the panel in front it goes where the
+            // panel would paste, and with no other window known it is refused, not sent into
+            // the panel's search field.
+            if (!target || target->processId == QCoreApplication::applicationPid())
                 target = brimble.currentRunningApplication();
+            // Read here, off the GUI thread: with automatic paste off, a paste only copies, and
+            // the caller is told so rather than that it pasted.
+            const bool onlyCopies = verb == "paste" && !Preferences::shared().autoPasteToCurrentApp();
             QString error;
             const auto clipboard = HistoryQueries::clipboardNamed(clipboardName, &error);
             std::optional<PasteInfModel> model;
@@ -330,12 +384,17 @@ void AppDelegate::handleRequest(const QJsonObject& request, std::function<void(c
                 // Answered once the clipboard holds the item, so `brimble copy 1 && xclip -o`
                 // reads it; a paste that did not reach its window is a failure to report.
                 const QString uuid = model->uuid.value_or(QString());
-                brimble.pasteItems(
-                    {*model}, plain, verb == "paste", target, [reply, uuid](const PasteOutcome& outcome) {
-                        const bool done = outcome.status == PasteOutcome::Status::Written ||
-                                          outcome.status == PasteOutcome::Status::Pasted;
-                        reply(done ? QJsonObject{{"ok", true}, {"uuid", uuid}} : failure(outcome.message));
-                    });
+                brimble.pasteItems({*model}, plain, verb == "paste", target,
+                                   [reply, uuid, onlyCopies](const PasteOutcome& outcome) {
+                                       const bool done = outcome.status == PasteOutcome::Status::Written ||
+                                                         outcome.status == PasteOutcome::Status::Pasted;
+                                       if (!done)
+                                           reply(failure(outcome.message));
+                                       else if (onlyCopies)
+                                           reply({{"ok", true}, {"uuid", uuid}, {"pasted", false}});
+                                       else
+                                           reply({{"ok", true}, {"uuid", uuid}});
+                                   });
             });
         });
     } else if (verb == "database") {

@@ -39,6 +39,10 @@ public:
     // Tears Brimble down in dependency order (see tearDown) once the event loop has ended.
     void applicationWillTerminate();
 
+    // What the process exits with once the event loop has ended: 1 when the history could not
+    // be saved on the way out, whatever asked Brimble to quit.
+    int terminationStatus() const { return terminationStatus_; }
+
     // What the first-run ignore rule names: the desktop's password and keys manager.
     static inline const QString firstIgnoredAppPath =
         QStringLiteral("/usr/share/applications/org.gnome.seahorse.Application.desktop");
@@ -60,4 +64,7 @@ private:
     // Requests are answered once start-up is complete: before, `Brimble` does not exist yet,
     // and a fatal-store dialog runs the event loop early.
     bool serving_ = false;
+    int terminationStatus_ = 0;
+    // Set by tests only: a FIFO the "hold" request blocks the GUI thread on.
+    const QString holdFifo_ = qEnvironmentVariable("BRIMBLE_TEST_HOLD_FIFO");
 };

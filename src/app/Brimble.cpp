@@ -132,6 +132,12 @@ void Brimble::start()
     connect(&expiryTimer_, &QTimer::timeout, this, [] { CoreDataManager::shared().sweepExpired(); });
     expiryTimer_.start();
 
+    // Whatever asked for a link or file to open has moved on; a failure is told here.
+    connect(platform_.workspace.get(), &Workspace::openFailed, this,
+            [this](const QString& what, const QString& reason) {
+                notifyUser(LocalizedAlert::openFailed(what, reason), QSystemTrayIcon::Warning);
+            });
+
     // The store stops writing at the first sign of damage; the user hears of it once, and the
     // panel says it for as long as this Brimble runs (there may be no tray to hear it from).
     CoreDataManager::shared().setCorruptionHandler([this](const QString& message) {

@@ -6,6 +6,7 @@
 #include "model/CoreDataManager.h"
 #include "model/HistoryReader.h"
 #include "model/StoreSalvage.h"
+#include "module/quickSearch/SearchHelper.h"
 #include "pasteboard/PasteBoardUtils.h"
 
 #include <QDateTime>
@@ -241,8 +242,9 @@ struct History
 History history()
 {
     const auto answer = InstanceChannel::request({{"verb", "database"}});
-    if (answer && answer->value("ok").toBool() && !answer->value("path").toString().isEmpty())
-        return {answer->value("path").toString(), answer->value("damaged").toString()};
+    const QString path = answer.object.value("path").toString();
+    if (answer.object.value("ok").toBool() && !path.isEmpty())
+        return {path, answer.object.value("damaged").toString()};
     return {CoreDataManager::defaultPath(), QString()};
 }
 
@@ -385,7 +387,8 @@ QString helpText()
         "                                 names the one in use)\n"
         "\n"
         "Exit status: 0 done, 1 request failed, 2 usage error, 3 Brimble is not running,\n"
-        "4 the history cannot be read or is damaged.\n");
+        "4 the history cannot be read, 5 Brimble is busy (try again), 6 paste only copied\n"
+        "(automatic paste is off), 7 no display (Brimble itself).\n");
 }
 
 bool isCommand(const QStringList& arguments)
@@ -432,6 +435,13 @@ int run(const QStringList& arguments)
             printError(QStringLiteral("search needs a query"));
             return Usage;
         }
+        // A mistyped type would otherwise search for its words as text and find nothing.
+        const ParsedQuery query = SearchHelper::parseQuery(options->positional.join(' ').trimmed());
+        if (query.badTypeClause) {
+            printError(QStringLiteral("\"%1\": type: takes %2")
+                           .arg(escapedForTerminal(*query.badTypeClause), SearchHelper::typeClauseWords()));
+            return Usage;
+        }
     } else if (!options->positional.isEmpty()) {
         printError(QStringLiteral("%1 takes no argument \"%2\"").arg(verb, options->positional.first()));
         return Usage;
@@ -447,14 +457,25 @@ int run(const QStringList& arguments)
             return reportDamage(running.path, QString());
     }
 
-    const std::optional<QJsonObject> answer = InstanceChannel::request(request);
-    if (!answer) {
+    const InstanceChannel::Answer answer = InstanceChannel::request(request);
+    if (answer.status == InstanceChannel::Answer::Status::NotRunning) {
         printError(QStringLiteral("Brimble is not running (start it with `brimble`)"));
         return NotRunning;
     }
-    if (!answer->value("ok").toBool()) {
-        printError(answer->value("error").toString(QStringLiteral("the request failed")));
+    if (answer.isBusy()) {
+        // It runs: starting another would only compete with it for the clipboard.
+        printError(answer.object.value("error").toString(
+            QStringLiteral("Brimble is busy and did not take the request; try again in a moment")));
+        return Busy;
+    }
+    if (!answer.object.value("ok").toBool()) {
+        printError(answer.object.value("error").toString(QStringLiteral("the request failed")));
         return Failed;
+    }
+    if (verb == "paste" && answer.object.value("pasted") == QJsonValue(false)) {
+        printError(QStringLiteral("copied to the clipboard but not pasted: automatic paste is off "
+                                  "(Preferences, General)"));
+        return CopiedOnly;
     }
     return Success;
 }

@@ -16,6 +16,9 @@ enum ExitCode
     Usage = 2,      // unknown verb or option, missing argument
     NotRunning = 3, // the verb needs a running Brimble
     StoreUnreadable = 4,
+    Busy = 5,       // Brimble runs but could not take the request in time
+    CopiedOnly = 6, // paste: the item is on the clipboard, but automatic paste is off
+    NoDisplay = 7,  // Brimble itself: no display could be opened
 };
 
 // Whether the arguments ask for a command-line verb rather than starting Brimble.

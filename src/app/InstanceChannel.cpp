@@ -4,14 +4,16 @@
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QThread>
 #include <QFile>
 #include <QJsonDocument>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QPointer>
+#include <QThread>
+#include <QTimer>
 
+#include <atomic>
 #include <fcntl.h>
+#include <memory>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -28,12 +30,119 @@ std::optional<QJsonObject> parseLine(const QByteArray& line)
         return std::nullopt;
     return doc.object();
 }
+
+// Who gets a request first: the handler's thread taking it up, or the busy time-out giving
+// up on it. Exactly one of them wins, so a request answered busy is never carried out later.
+enum RequestState : int
+{
+    Waiting,
+    Taken,
+    Abandoned
+};
 } // namespace
+
+// Lives on the channel's thread: the socket server and its connections. Answers may be handed
+// in from any thread; they are written here, to the connection that is still open.
+class InstanceChannelServer : public QObject
+{
+public:
+    // The way back to the server for answers: cleared when the server goes, so a handler that
+    // answers late (after shutdown began) writes nothing.
+    struct Link
+    {
+        std::mutex mutex;
+        InstanceChannelServer* server = nullptr;
+    };
+
+    explicit InstanceChannelServer(InstanceChannel* channel)
+        : channel_(channel), link_(std::make_shared<Link>())
+    {
+        link_->server = this;
+    }
+
+    ~InstanceChannelServer() override
+    {
+        std::lock_guard lock(link_->mutex);
+        link_->server = nullptr;
+    }
+
+    bool listen(const QString& path, QString* error)
+    {
+        server_ = new QLocalServer(this);
+        server_->setSocketOptions(QLocalServer::UserAccessOption);
+        if (!server_->listen(path)) {
+            *error = server_->errorString();
+            return false;
+        }
+        connect(server_, &QLocalServer::newConnection, this, [this] { onConnection(); });
+        return true;
+    }
+
+private:
+    void onConnection()
+    {
+        while (QLocalSocket* socket = server_->nextPendingConnection()) {
+            const quint64 id = ++lastId_;
+            sockets_.insert(id, socket);
+            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            connect(socket, &QObject::destroyed, this, [this, id] { sockets_.remove(id); });
+            connect(socket, &QLocalSocket::readyRead, this, [this, socket, id] { onReadyRead(socket, id); });
+        }
+    }
+
+    void onReadyRead(QLocalSocket* socket, quint64 id)
+    {
+        if (!socket->canReadLine()) {
+            if (socket->bytesAvailable() > kMaxRequestBytes) {
+                Log::warning(kTag, QStringLiteral("request too large, connection closed"));
+                socket->abort();
+            }
+            return;
+        }
+        const QByteArray line = socket->readLine(kMaxRequestBytes);
+        const InstanceChannel::Reply reply = [link = link_, id](const QJsonObject& answer) {
+            std::lock_guard lock(link->mutex);
+            if (InstanceChannelServer* server = link->server)
+                QMetaObject::invokeMethod(server, [server, id, answer] { server->write(id, answer); });
+        };
+        const auto request = parseLine(line);
+        if (!request) {
+            Log::warning(kTag, QStringLiteral("malformed request ignored"));
+            reply({{"ok", false}, {"error", "malformed request"}});
+            return;
+        }
+        channel_->dispatch(*request, reply);
+    }
+
+    void write(quint64 id, const QJsonObject& answer)
+    {
+        QLocalSocket* socket = sockets_.value(id);
+        if (!socket)
+            return;
+        // One answer per connection: a second one (a late answer after a busy one) is dropped.
+        sockets_.remove(id);
+        socket->write(QJsonDocument(answer).toJson(QJsonDocument::Compact) + "\n");
+        socket->flush();
+        socket->disconnectFromServer();
+    }
+
+    InstanceChannel* const channel_;
+    const std::shared_ptr<Link> link_;
+    QLocalServer* server_ = nullptr;
+    QHash<quint64, QLocalSocket*> sockets_;
+    quint64 lastId_ = 0;
+};
 
 InstanceChannel::InstanceChannel(QObject* parent) : QObject(parent) {}
 
 InstanceChannel::~InstanceChannel()
 {
+    if (thread_) {
+        // The server goes with its thread (see listen), its sockets closed there.
+        thread_->quit();
+        thread_->wait();
+        delete thread_;
+    }
     if (lockFd_ >= 0)
         ::close(lockFd_);
 }
@@ -44,6 +153,12 @@ QString InstanceChannel::socketPath()
     if (!runtime.isEmpty() && QDir::isAbsolutePath(runtime) && QDir(runtime).exists())
         return runtime + "/brimble.sock";
     return QDir::tempPath() + QStringLiteral("/brimble-%1.sock").arg(::getuid());
+}
+
+QJsonObject InstanceChannel::busyAnswer()
+{
+    return {
+        {"ok", false}, {"busy", true}, {"error", QStringLiteral("Brimble is busy; try again in a moment")}};
 }
 
 bool InstanceChannel::listen(Handler handler)
@@ -65,46 +180,65 @@ bool InstanceChannel::listen(Handler handler)
         return false;
     }
     QLocalServer::removeServer(path);
-    server_ = new QLocalServer(this);
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server_->listen(path)) {
-        Log::error(kTag, QStringLiteral("cannot listen on ") + path + ": " + server_->errorString());
+    thread_ = new QThread;
+    thread_->setObjectName(QStringLiteral("InstanceChannel"));
+    server_ = new InstanceChannelServer(this);
+    server_->moveToThread(thread_);
+    connect(thread_, &QThread::finished, server_, &QObject::deleteLater);
+    thread_->start();
+    bool listening = false;
+    QString error;
+    QMetaObject::invokeMethod(
+        server_, [&] { listening = server_->listen(path, &error); }, Qt::BlockingQueuedConnection);
+    if (!listening) {
+        Log::error(kTag, QStringLiteral("cannot listen on ") + path + ": " + error);
         return false;
     }
-    connect(server_, &QLocalServer::newConnection, this, &InstanceChannel::onConnection);
     return true;
 }
 
-void InstanceChannel::onConnection()
+void InstanceChannel::setBusyTimeout(int ms)
 {
-    while (QLocalSocket* socket = server_->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            if (!socket->canReadLine()) {
-                if (socket->bytesAvailable() > kMaxRequestBytes) {
-                    Log::warning(kTag, QStringLiteral("request too large, connection closed"));
-                    socket->abort();
-                }
-                return;
-            }
-            const QByteArray line = socket->readLine(kMaxRequestBytes);
-            QPointer<QLocalSocket> guard(socket);
-            const Reply reply = [guard](const QJsonObject& answer) {
-                if (!guard)
-                    return;
-                guard->write(QJsonDocument(answer).toJson(QJsonDocument::Compact) + "\n");
-                guard->flush();
-                guard->disconnectFromServer();
-            };
-            const auto request = parseLine(line);
-            if (!request) {
-                Log::warning(kTag, QStringLiteral("malformed request ignored"));
-                reply({{"ok", false}, {"error", "malformed request"}});
-                return;
-            }
-            handler_(*request, reply);
-        });
+    std::lock_guard lock(mutex_);
+    busyTimeoutMs_ = ms;
+}
+
+void InstanceChannel::setStandingAnswer(const QString& verb, std::function<QJsonObject()> answer)
+{
+    std::lock_guard lock(mutex_);
+    standingAnswers_.insert(verb, std::move(answer));
+}
+
+void InstanceChannel::dispatch(const QJsonObject& request, Reply reply)
+{
+    int timeoutMs = 0;
+    std::function<QJsonObject()> standing;
+    {
+        std::lock_guard lock(mutex_);
+        standing = standingAnswers_.value(request.value("verb").toString());
+        timeoutMs = busyTimeoutMs_;
     }
+    if (standing) {
+        reply(standing());
+        return;
+    }
+    const auto state = std::make_shared<std::atomic<int>>(Waiting);
+    QMetaObject::invokeMethod(
+        this,
+        [this, state, request, reply] {
+            int expected = Waiting;
+            if (state->compare_exchange_strong(expected, Taken))
+                handler_(request, reply);
+        },
+        Qt::QueuedConnection);
+    QTimer::singleShot(timeoutMs, server_, [state, request, reply] {
+        int expected = Waiting;
+        if (!state->compare_exchange_strong(expected, Abandoned))
+            return;
+        Log::warning(kTag, QStringLiteral("\"%1\" not taken up in time; answered busy")
+                               .arg(request.value("verb").toString()));
+        reply(busyAnswer());
+    });
 }
 
 bool InstanceChannel::isInstanceRunning()
@@ -117,14 +251,18 @@ bool InstanceChannel::isInstanceRunning()
     return locked;
 }
 
-std::optional<QJsonObject> InstanceChannel::request(const QJsonObject& request, int timeoutMs)
+InstanceChannel::Answer InstanceChannel::request(const QJsonObject& request, int timeoutMs)
 {
+    using Status = Answer::Status;
+    // Whatever went wrong on the way, a Brimble that still holds the session is one that did
+    // not answer in time, not one that is gone.
+    const auto noAnswer = [] { return Answer{isInstanceRunning() ? Status::Busy : Status::NotRunning, {}}; };
     QLocalSocket socket;
     socket.connectToServer(socketPath());
     if (!socket.waitForConnected(1000)) {
         // A Brimble that holds the lock but is still starting gets a moment to listen.
         if (!isInstanceRunning())
-            return std::nullopt;
+            return {Status::NotRunning, {}};
         QElapsedTimer waited;
         waited.start();
         while (socket.state() != QLocalSocket::ConnectedState && waited.elapsed() < 5000) {
@@ -133,11 +271,11 @@ std::optional<QJsonObject> InstanceChannel::request(const QJsonObject& request, 
             socket.waitForConnected(500);
         }
         if (socket.state() != QLocalSocket::ConnectedState)
-            return std::nullopt;
+            return noAnswer();
     }
     socket.write(QJsonDocument(request).toJson(QJsonDocument::Compact) + "\n");
     if (!socket.waitForBytesWritten(timeoutMs))
-        return std::nullopt;
+        return noAnswer();
     QByteArray answer;
     while (!answer.contains('\n')) {
         if (!socket.waitForReadyRead(timeoutMs)) {
@@ -147,6 +285,10 @@ std::optional<QJsonObject> InstanceChannel::request(const QJsonObject& request, 
         answer += socket.readAll();
     }
     if (!answer.contains('\n'))
-        return std::nullopt;
-    return parseLine(answer.left(answer.indexOf('\n')));
+        return noAnswer();
+    const auto object = parseLine(answer.left(answer.indexOf('\n')));
+    if (!object)
+        return {Status::Answered,
+                {{"ok", false}, {"error", QStringLiteral("Brimble gave an unreadable answer")}}};
+    return {Status::Answered, *object};
 }

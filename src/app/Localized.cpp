@@ -194,6 +194,14 @@ QString historyCopiesLost(int lost)
 {
     return Localized::text("alert.history_copies_lost").arg(lost);
 }
+QString openFailed(const QString& what, const QString& reason)
+{
+    return Localized::text("alert.open_failed").arg(what, reason);
+}
+QString settingNotSaved(const QString& path)
+{
+    return Localized::text("alert.setting_not_saved").arg(path);
+}
 } // namespace LocalizedAlert
 
 namespace LocalizedQuickView {
@@ -204,6 +212,10 @@ QString nRecords(qint64 count)
 QString textCut(const QString& shown, const QString& total)
 {
     return textCut().arg(shown, total);
+}
+QString badTypeClause(const QString& clause, const QString& words)
+{
+    return Localized::text("quick_view.bad_type_clause").arg(clause, words);
 }
 } // namespace LocalizedQuickView
 

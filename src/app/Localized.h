@@ -96,6 +96,8 @@ QString nRecords(qint64 count);
 QString textCut(); // "quick_view.text_cut": %1 characters shown of %2
 QString textCut(const QString& shown, const QString& total);
 QString unknownApplication(); // "quick_view.unknown_application"
+// "quick_view.bad_type_clause": %1 the clause as typed, %2 the words type: takes
+QString badTypeClause(const QString& clause, const QString& words);
 } // namespace LocalizedQuickView
 
 namespace LocalizedPasteBoardType {
@@ -144,6 +146,10 @@ QString historyDiskFull(const QString& reason);
 QString historyRecordingAgain(int written);
 // "alert.history_copies_lost": %1 the copies that could not be kept meanwhile
 QString historyCopiesLost(int lost);
+// "alert.open_failed": %1 the link or file, %2 why it could not be opened
+QString openFailed(const QString& what, const QString& reason);
+// "alert.setting_not_saved": %1 the settings file
+QString settingNotSaved(const QString& path);
 } // namespace LocalizedAlert
 
 namespace LocalizedFormat {

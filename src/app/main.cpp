@@ -10,6 +10,8 @@
 #include <QApplication>
 #include <QCoreApplication>
 
+#include <cstdio>
+
 int main(int argc, char** argv)
 {
     // Before anything else, so a crash anywhere in start-up leaves a report.
@@ -42,6 +44,14 @@ int main(int argc, char** argv)
             qputenv("QT_QPA_PLATFORM", plugin);
     }
 
+    // Qt aborts when its display cannot be opened, which would look like a crash and leave a
+    // crash report behind; a missing display is the session's state, said in one line.
+    const QString noDisplay = Platform::displayProblem(qgetenv("QT_QPA_PLATFORM"));
+    if (!noDisplay.isEmpty()) {
+        fprintf(stderr, "brimble: %s\n", qPrintable(noDisplay));
+        return CommandLine::NoDisplay;
+    }
+
     // The link preview's web engine shares GL contexts with the widgets; it must be said before
     // the application exists, even though the engine starts only with the first link.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
@@ -57,5 +67,6 @@ int main(int argc, char** argv)
     int exitCode = 0;
     if (!delegate.applicationDidFinishLaunching(&exitCode))
         return exitCode;
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    return status != 0 ? status : delegate.terminationStatus();
 }

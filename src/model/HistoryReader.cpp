@@ -22,12 +22,13 @@ const QString kTag = QStringLiteral("HistoryReader");
 // long keep the array text and the statement's work small.
 constexpr qsizetype kIdsPerStatement = 500;
 
-// The last column is the preview: the first 300 characters (PasteInfRow::previewTextLength) of
-// the plain text, cut in SQL so that a long text is never copied out whole.
+// The last column is the start of the plain text, cut in SQL so that a long text is never copied
+// out whole. It is cut as bytes: substr() on text stops at the first NUL. Four bytes hold any
+// character, so 1200 bytes hold the preview's 300 (PasteInfRow::previewTextLength).
 #define ROW_COLUMNS                                                                                          \
     "p.id, p.uuid, p.date, p.category_uuid, p.app_name, p.app_bundle_url, p.app_bundle_identifier, "         \
     "p.display_type, p.display_paste_board_type, p.type_data, p.header_bg_color, "                           \
-    "substr(t.plain_text, 1, 300)"
+    "substr(CAST(t.plain_text AS BLOB), 1, 1200)"
 
 // The rule's bounds as parameters ?2 (1 when nothing expires in this clipboard), ?3 and ?4.
 #define KEPT_BY_RULE "(?2 OR p.date IS NULL OR p.date BETWEEN ?3 AND ?4)"
@@ -57,7 +58,14 @@ PasteInfRow readRow(const SqliteStatement& row)
         r.types = ModelCoding::decodeTypes(row.blobView(9)).value_or(QStringList());
     if (!row.isNull(10))
         r.headerBgColor = ModelCoding::decodeColor(row.blobView(10));
-    r.previewText = row.text(11);
+    if (!row.isNull(11)) {
+        const QString start = QString::fromUtf8(row.blobView(11));
+        // The first previewTextLength characters (code points, as SQL counts them).
+        qsizetype end = 0;
+        for (qsizetype count = 0; end < start.size() && count < PasteInfRow::previewTextLength; ++count)
+            end += start.at(end).isHighSurrogate() && end + 1 < start.size() ? 2 : 1;
+        r.previewText = start.left(end);
+    }
     return r;
 }
 

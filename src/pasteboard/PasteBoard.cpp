@@ -279,13 +279,9 @@ PasteboardItems PasteBoard::itemsForPaste(const QList<PasteInfModel>& models, bo
                 if (paths.isEmpty())
                     continue;
                 setPlainString(plain, paths.join('\n').toUtf8());
-            } else if (displayType == PasteInfoDisplayType::Image) {
-                const QString type = model.displayPasteBoardType.value_or(PasteboardType::png);
-                const auto data = item.dataForType(type);
-                if (!data)
-                    continue;
-                setPlainString(plain, "data:image/png;base64," + data->toBase64());
             } else {
+                // An image has no plain text unless its owner offered some with it: an encoding
+                // of its pixels would be a text of megabytes nobody asked for.
                 const auto text = item.plainString();
                 if (!text)
                     continue;

@@ -15,7 +15,11 @@
 #include "platform/x11/X11Platform.h"
 #ifdef BRIMBLE_HAVE_WAYLAND
 #include "platform/wayland/WaylandPlatform.h"
+
+#include <wayland-client.h>
 #endif
+
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -54,6 +58,38 @@ QByteArray Platform::qtPlatformPlugin()
     if (waylandChosen())
         return QByteArrayLiteral("wayland");
     return qEnvironmentVariableIsSet("DISPLAY") ? QByteArrayLiteral("xcb") : QByteArray();
+}
+
+QString Platform::displayProblem(const QByteArray& plugin)
+{
+    // "xcb:option=value" names the plugin before the colon.
+    const QByteArray name = plugin.split(':').first().trimmed();
+    if (name == "wayland") {
+        const QString display = qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+                                    ? QStringLiteral("wayland-0")
+                                    : qEnvironmentVariable("WAYLAND_DISPLAY");
+#ifdef BRIMBLE_HAVE_WAYLAND
+        wl_display* connection = wl_display_connect(nullptr);
+        if (connection) {
+            wl_display_disconnect(connection);
+            return QString();
+        }
+        return QStringLiteral("cannot open the Wayland display \"%1\"").arg(display);
+#else
+        // Qt's own Wayland plugin may still reach it; this build cannot tell.
+        return QString();
+#endif
+    }
+    if (!name.isEmpty() && name != "xcb")
+        return QString();
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        return QStringLiteral("no display to open: DISPLAY is not set, and no Wayland compositor offers "
+                              "clipboard data control");
+    const QString display = qEnvironmentVariable("DISPLAY");
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    const bool failed = xcb_connection_has_error(connection) != 0;
+    xcb_disconnect(connection);
+    return failed ? QStringLiteral("cannot open the X display \"%1\"").arg(display) : QString();
 }
 
 std::unique_ptr<Platform> Platform::create()

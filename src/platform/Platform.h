@@ -29,6 +29,11 @@ struct Platform
     static std::unique_ptr<Platform> create();
     // The Qt platform plugin that matches create()'s choice ("wayland", "xcb"), or empty.
     static QByteArray qtPlatformPlugin();
+    // Why the windows of Qt platform plugin `plugin` (as QT_QPA_PLATFORM names it; empty for
+    // Qt's default) would have no display, in one line naming the display; empty when it can
+    // be opened, or when the plugin needs none. Asked before the application is built, which
+    // would abort without one.
+    static QString displayProblem(const QByteArray& plugin);
     // In-process fakes for unit tests.
     static std::unique_ptr<Platform> createFake();
 };

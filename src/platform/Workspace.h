@@ -38,10 +38,17 @@ public:
     // A desktop file's icon for a .desktop path, else the file's MIME-type icon.
     virtual QImage iconForFile(const QString& path) = 0;
 
+    // Open a URL with the desktop's application for it, or show a file in the file manager.
+    // They return at once: false when the request cannot even be tried (an invalid URL, a
+    // missing file); a try that fails later is logged and told through openFailed.
     virtual bool openUrl(const QUrl& url) = 0;
     virtual bool revealFile(const QString& path) = 0;
 
 Q_SIGNALS:
+    // A URL or file could not be opened or shown: `what` names it, `reason` says why. Emitted
+    // on the GUI thread, for every failure of openUrl and revealFile.
+    void openFailed(const QString& what, const QString& reason);
+
     // Another window became active. Emitted on the GUI thread.
     void applicationActivated(RunningApplicationRef app);
 };

@@ -12,7 +12,12 @@ public:
 
     // Thread-safe: icon files are found and read without QIcon.
     QImage iconForFile(const QString& path) override;
-    // Both hand the work to the object's (GUI) thread and answer at once.
+    // Both run xdg-open (revealing asks the file manager first) and report how it ended.
     bool openUrl(const QUrl& url) override;
     bool revealFile(const QString& path) override;
+
+private:
+    void reveal(const QString& absolutePath);
+    void open(const QString& target, const QString& what);
+    void fail(const QString& what, const QString& reason);
 };

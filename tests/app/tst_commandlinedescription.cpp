@@ -55,6 +55,39 @@ private Q_SLOTS:
         }
         QCOMPARE(described, helped);
     }
+
+    // The manual's statuses come from the description, the help's and the README's table are
+    // written by hand: each names the same codes.
+    void exitStatusesAgree()
+    {
+        QFile file(QStringLiteral(BRIMBLE_SOURCE_DIR "/resources/cli/commandline.json"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QList<int> described;
+        for (const QJsonValue& status :
+             QJsonDocument::fromJson(file.readAll()).object().value("exitStatus").toArray())
+            described.append(status.toObject().value("code").toInt(-1));
+
+        const QString help = CommandLine::helpText();
+        const QString helpStatuses = help.mid(help.indexOf("Exit status:"));
+        QList<int> helped;
+        for (auto it = QRegularExpression("[:,]\\s(\\d+) ").globalMatch(helpStatuses); it.hasNext();)
+            helped.append(it.next().captured(1).toInt());
+
+        QFile readme(QStringLiteral(BRIMBLE_SOURCE_DIR "/README.md"));
+        QVERIFY(readme.open(QIODevice::ReadOnly));
+        QList<int> tabled;
+        for (auto it = QRegularExpression("^\\| (\\d+) \\|", QRegularExpression::MultilineOption)
+                           .globalMatch(QString::fromUtf8(readme.readAll()));
+             it.hasNext();)
+            tabled.append(it.next().captured(1).toInt());
+
+        const QList<int> codes = {CommandLine::Success,    CommandLine::Failed,          CommandLine::Usage,
+                                  CommandLine::NotRunning, CommandLine::StoreUnreadable, CommandLine::Busy,
+                                  CommandLine::CopiedOnly, CommandLine::NoDisplay};
+        QCOMPARE(described, codes);
+        QCOMPARE(helped, codes);
+        QCOMPARE(tabled, codes);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCommandLineDescription)

@@ -89,8 +89,8 @@ private Q_SLOTS:
         row("alert.learn_more", "Learn More", &LocalizedAlert::learnMore);
         row("alert.crash_title", "Sorry about that!", &LocalizedAlert::crashTitle);
         row("alert.crash_message",
-            "There is a crash happened, Do you want to send an anonymous crash report so we can fix the "
-            "issue?",
+            "Brimble stopped unexpectedly the last time it ran. Do you want to send an anonymous crash "
+            "report so that the problem can be fixed?",
             &LocalizedAlert::crashMessage);
         row("alert.always_send", "Always Send", &LocalizedAlert::alwaysSend);
         row("alert.send", "Send", &LocalizedAlert::send);

@@ -1,5 +1,8 @@
 // The brimble command line against a running brimble and against the store alone.
 #include "E2eSupport.h"
+#include "TestSupport.h"
+
+#include "model/PasteboardTypes.h"
 
 #include "model/CoreDataManager.h"
 
@@ -9,12 +12,59 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocalSocket>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 QStringList lines(const QByteArray& out)
 {
     return QString::fromUtf8(out).split('\n', Qt::SkipEmptyParts);
+}
+
+// One request straight on the session's socket, for what the command line does not send.
+QJsonObject sendRequest(const BrimbleSession& session, const QJsonObject& request)
+{
+    QLocalSocket socket;
+    socket.connectToServer(session.home() + "/runtime/brimble.sock");
+    if (!socket.waitForConnected(5000))
+        return {};
+    socket.write(QJsonDocument(request).toJson(QJsonDocument::Compact) + "\n");
+    QByteArray answer;
+    while (!answer.contains('\n') && socket.waitForReadyRead(10000))
+        answer += socket.readAll();
+    return QJsonDocument::fromJson(answer.trimmed()).object();
+}
+
+BrimbleSession::Result runBrimble(const QProcessEnvironment& env, const QStringList& arguments)
+{
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(qEnvironmentVariable("BRIMBLE_BIN"), arguments);
+    BrimbleSession::Result result;
+    if (!process.waitForFinished(30000)) {
+        process.kill();
+        process.waitForFinished();
+        return result;
+    }
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    result.out = process.readAllStandardOutput();
+    result.err = process.readAllStandardError();
+    return result;
+}
+
+// Lets the GUI thread of a Brimble held on the FIFO go on; harmless when none waits.
+void release(const QString& fifo)
+{
+    const int fd = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    [[maybe_unused]] auto written = ::write(fd, "x", 1);
+    ::close(fd);
 }
 } // namespace
 
@@ -30,6 +80,13 @@ private Q_SLOTS:
     void unreadableStoreIsReported();
     void damagedHistoryIsReportedByEveryReadingVerb();
     void helpAndVersion();
+    void busyBrimbleSaysSo();
+    void noDisplayIsSaidInOneLine_data();
+    void noDisplayIsSaidInOneLine();
+    void copyAndPasteSayWhatTheyDid();
+    void pasteWithNoWindowToPasteIntoFails();
+    void quitSaysWhenTheHistoryWasNotSaved_data();
+    void quitSaysWhenTheHistoryWasNotSaved();
 };
 
 void TestCommandLine::listsSearchesAndCopiesBack()
@@ -112,6 +169,8 @@ void TestCommandLine::badInputExitsWithOneLine_data()
     QTest::newRow("index zero") << QStringList{"paste", "0"} << 1;
     QTest::newRow("unknown uuid") << QStringList{"copy", "00000000-0000-0000-0000-000000000000"} << 1;
     QTest::newRow("unknown clipboard") << QStringList{"list", "--clipboard", "Nope"} << 1;
+    QTest::newRow("unknown type") << QStringList{"search", "type:bogus"} << 2;
+    QTest::newRow("empty type") << QStringList{"search", "x", "type:"} << 2;
 }
 
 void TestCommandLine::badInputExitsWithOneLine()
@@ -125,6 +184,8 @@ void TestCommandLine::badInputExitsWithOneLine()
     QVERIFY(result.out.isEmpty());
     QCOMPARE(lines(result.err).size(), 1);
     QVERIFY(result.err.startsWith("brimble: "));
+    if (arguments.first() == "search")
+        QVERIFY2(result.err.contains("plain_text, rich_text, image"), result.err.constData());
 }
 
 void TestCommandLine::readsTheStoreWhenBrimbleIsNotRunning()
@@ -257,6 +318,186 @@ void TestCommandLine::helpAndVersion()
     const auto version = session.cli({"--version"});
     QCOMPARE(version.exitCode, 0);
     QVERIFY(version.out.startsWith("brimble "));
+}
+
+void TestCommandLine::busyBrimbleSaysSo()
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("hold");
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    BrimbleSession session;
+    QProcessEnvironment extra;
+    extra.insert("BRIMBLE_TEST_HOLD_FIFO", fifo);
+    QVERIFY(session.start(extra));
+    const auto releaseAtEnd = qScopeGuard([&] { release(fifo); });
+
+    // The GUI thread stops, as under a long layout.
+    QCOMPARE(sendRequest(session, {{"verb", "hold"}}).value("ok").toBool(), true);
+    const auto pause = session.cli({"pause"});
+    QCOMPARE(pause.exitCode, 5);
+    QCOMPARE(lines(pause.err).size(), 1);
+    QVERIFY2(pause.err.contains("busy"), pause.err.constData());
+    QVERIFY(!pause.err.contains("not running"));
+
+    // A second start does not become a second Brimble.
+    const auto second = runBrimble(session.environment(), {});
+    QCOMPARE(second.exitCode, 5);
+    QVERIFY2(second.err.contains("busy"), second.err.constData());
+    QVERIFY(session.isRunning());
+
+    // Reading the history needs nothing of the GUI thread.
+    QCOMPARE(session.cli({"list"}).exitCode, 0);
+
+    release(fifo);
+    // The pause that was answered busy was not carried out afterwards.
+    E2e::xclipCopy("recorded after the hold");
+    QVERIFY(session.waitForCount(1));
+    QCOMPARE(session.cli({"pause"}).exitCode, 0);
+}
+
+void TestCommandLine::noDisplayIsSaidInOneLine_data()
+{
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("platform");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("unreachable X display") << ":4711"
+                                           << "xcb"
+                                           << "\":4711\"";
+    QTest::newRow("no DISPLAY, default plugin") << ""
+                                                << ""
+                                                << "DISPLAY is not set";
+}
+
+void TestCommandLine::noDisplayIsSaidInOneLine()
+{
+    QFETCH(QString, display);
+    QFETCH(QString, platform);
+    QFETCH(QString, named);
+    BrimbleSession session;
+    QVERIFY(session.start());
+    E2e::xclipCopy("kept without a display");
+    QVERIFY(session.waitForCount(1));
+    QCOMPARE(session.stop(), 0);
+
+    QProcessEnvironment env = session.environment();
+    for (const auto& [name, value] : {std::pair{QStringLiteral("DISPLAY"), display},
+                                      std::pair{QStringLiteral("QT_QPA_PLATFORM"), platform}}) {
+        if (value.isEmpty())
+            env.remove(name);
+        else
+            env.insert(name, value);
+    }
+    const auto brimble = runBrimble(env, {});
+    QCOMPARE(brimble.exitCode, 7);
+    QCOMPARE(lines(brimble.err).size(), 1);
+    QVERIFY2(brimble.err.contains(named.toUtf8()), brimble.err.constData());
+    QVERIFY(!brimble.err.contains("Reinstalling"));
+    // Nothing crashed, so the next start has nothing to offer to send.
+    QVERIFY(QDir(session.home() + "/state/brimble/crashes").entryList(QDir::Files).isEmpty());
+
+    // The verbs that need no display keep working without one.
+    const auto list = runBrimble(env, {"list"});
+    QCOMPARE(list.exitCode, 0);
+    QVERIFY(list.out.contains("kept without a display"));
+    QCOMPARE(runBrimble(env, {"pause"}).exitCode, 3);
+}
+
+void TestCommandLine::copyAndPasteSayWhatTheyDid()
+{
+    BrimbleSession session;
+    QDir().mkpath(QFileInfo(session.preferencesPath()).path());
+    QFile preferences(session.preferencesPath());
+    QVERIFY(preferences.open(QIODevice::WriteOnly));
+    preferences.write(R"({"preferences.auto_paste_to_current_app": false})");
+    preferences.close();
+    QVERIFY(session.start());
+    E2e::xclipCopy(pngOf(QSize(16, 16)), "image/png");
+    QVERIFY(session.waitForCount(1));
+    E2e::xclipCopy(QByteArray("before\0after", 12));
+    QVERIFY(session.waitForCount(2));
+
+    // A NUL is escaped like any control character, and the rest of the line follows.
+    const QStringList rows = lines(session.cli({"list"}).out);
+    QCOMPARE(rows.size(), 2);
+    QVERIFY2(rows.first().endsWith(R"(before\x00after)"), qPrintable(rows.first()));
+
+    // An image has no plain text: nothing is put on the clipboard in its place.
+    const auto plain = session.cli({"copy", "2", "--plain"});
+    QCOMPARE(plain.exitCode, 1);
+    QCOMPARE(lines(plain.err).size(), 1);
+    QVERIFY2(plain.err.contains("no plain text"), plain.err.constData());
+    E2e::settle(500);
+    QVERIFY(!E2e::xclipTargets().contains(PasteboardType::marker));
+
+    // With automatic paste off, a paste only copies, and says so.
+    const auto paste = session.cli({"paste", "2"});
+    QCOMPARE(paste.exitCode, 6);
+    QCOMPARE(lines(paste.err).size(), 1);
+    QVERIFY2(paste.err.contains("automatic paste is off"), paste.err.constData());
+    QVERIFY(E2e::waitUntil([] { return E2e::xclipTargets().contains("image/png"); }, 5000));
+}
+
+void TestCommandLine::pasteWithNoWindowToPasteIntoFails()
+{
+    BrimbleSession session;
+    QVERIFY(session.start());
+    E2e::xclipCopy("nowhere to go");
+    QVERIFY(session.waitForCount(1));
+    // Only Brimble's own panel is on the screen: no window of another program was ever active.
+    QCOMPARE(session.cli({"toggle"}).exitCode, 0);
+    QVERIFY(E2e::waitUntil([] { return E2e::panelIsShownAndFocused(); }, 5000));
+    const auto paste = session.cli({"paste", "1"});
+    QCOMPARE(paste.exitCode, 1);
+    QCOMPARE(lines(paste.err).size(), 1);
+    QVERIFY2(paste.err.contains("no window to paste into"), paste.err.constData());
+}
+
+void TestCommandLine::quitSaysWhenTheHistoryWasNotSaved_data()
+{
+    QTest::addColumn<bool>("signal");
+    QTest::newRow("brimble quit") << false;
+    QTest::newRow("SIGTERM") << true;
+}
+
+void TestCommandLine::quitSaysWhenTheHistoryWasNotSaved()
+{
+    QFETCH(bool, signal);
+    if (::geteuid() != 0)
+        QSKIP("a full disk is a small file system mounted for the test, which needs root");
+    BrimbleSession session;
+    const QString data = session.home() + "/data";
+    QVERIFY(QDir().mkpath(data));
+    if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=2m", "tmpfs", data}) != 0)
+        QSKIP("this machine does not let the test mount a file system");
+    const auto unmount = qScopeGuard([&] { QProcess::execute("umount", {"-l", data}); });
+    QVERIFY(session.start());
+    // Pages the history file has yet to grow by when the WAL is moved into it at quit.
+    QByteArray text;
+    for (int i = 0; text.size() < 300 * 1024; ++i)
+        text += QByteArray::number(i * 7919) + ' ';
+    E2e::xclipCopy(text);
+    QVERIFY(session.waitForCount(1));
+    QFile filler(data + "/filler");
+    QVERIFY(filler.open(QIODevice::WriteOnly));
+    const QByteArray block(64 * 1024, 'f');
+    while (filler.write(block) == block.size() && filler.flush()) {
+    }
+    filler.close();
+
+    if (signal) {
+        QCOMPARE(session.terminate(), 1);
+    } else {
+        const auto quit = session.cli({"quit"});
+        QCOMPARE(quit.exitCode, 1);
+        QVERIFY2(quit.err.contains("could not be saved"), quit.err.constData());
+        QVERIFY(session.process()->waitForFinished(10000));
+        QCOMPARE(session.process()->exitCode(), 1);
+    }
+    QVERIFY(session.log().contains("could not be saved at quit"));
+
+    // What was recorded is still there once there is room again.
+    QFile::remove(data + "/filler");
+    QCOMPARE(session.storedCount(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

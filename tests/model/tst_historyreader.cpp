@@ -26,6 +26,7 @@ class TstHistoryReader : public QObject
 
 private Q_SLOTS:
     void orderExpiryAndRows();
+    void previewsGoPastNulsAndCountCharacters();
     void refusesWhatItCannotRead();
 };
 
@@ -77,6 +78,25 @@ void TstHistoryReader::orderExpiryAndRows()
     // Another rule is seen at once, without reopening.
     Preferences::shared().setHistoryCapacity(100);
     QCOMPARE(reader.historyIds(kDefaultCategoryUUID)->size(), 5);
+}
+
+void TstHistoryReader::previewsGoPastNulsAndCountCharacters()
+{
+    TestHome home;
+    const QString withNul = QStringLiteral("before") + QChar(0) + QStringLiteral("after");
+    // Characters outside the BMP are one character each, two UTF-16 units.
+    const QString emoji = QString::fromUcs4(U"\U0001F600").repeated(350);
+    const PasteInfModel nul = textCapture(withNul, kNow.addSecs(-2));
+    const PasteInfModel faces = textCapture(emoji, kNow.addSecs(-1));
+    store().insertPasteInf(nul);
+    store().insertPasteInf(faces);
+
+    HistoryReader reader(home.databasePath());
+    QVERIFY(reader.open());
+    const QList<PasteInfRow> rows = reader.rows({idOf(reader, nul), idOf(reader, faces)});
+    QCOMPARE(rows.size(), 2);
+    QCOMPARE(rows[0].previewText, std::optional<QString>(withNul));
+    QCOMPARE(rows[1].previewText, std::optional<QString>(emoji.left(600)));
 }
 
 void TstHistoryReader::refusesWhatItCannotRead()

@@ -8,6 +8,7 @@
 #include "module/quickSearch/view/QuickSearchClipboardHeader.h"
 #include "module/quickSearch/view/QuickSearchPasteInfListModel.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -36,6 +37,7 @@ class TestQuickSearchClipboards : public QObject
 private Q_SLOTS:
     void initTestCase() { Localized::install(); }
     void switchingShowsAndSearchesTheOtherClipboard();
+    void aTypeClauseThatNamesNoTypeShowsAHint();
 };
 
 void TestQuickSearchClipboards::switchingShowsAndSearchesTheOtherClipboard()
@@ -77,6 +79,25 @@ void TestQuickSearchClipboards::switchingShowsAndSearchesTheOtherClipboard()
         QCOMPARE(storedTitle(notes.uuid.value()), typed.trimmed().isEmpty() ? title : typed);
         QCOMPARE(header->nameField()->text(), storedTitle(notes.uuid.value()).value());
     }
+}
+
+void TestQuickSearchClipboards::aTypeClauseThatNamesNoTypeShowsAHint()
+{
+    TestHome home;
+    store().ensureDefaultCategory();
+    QuickSearchViewController controller(nullptr, nullptr);
+    controller.show();
+    QVERIFY(!controller.typeHint()->isVisible());
+    controller.searchField()->setText("type:bogus hello");
+    QVERIFY(controller.typeHint()->isVisible());
+    QVERIFY(controller.typeHint()->text().contains("\"type:bogus\""));
+    QVERIFY(controller.typeHint()->text().contains("plain_text"));
+    controller.searchField()->setText("type:image hello");
+    QVERIFY(!controller.typeHint()->isVisible());
+    controller.searchField()->setText("type:");
+    QVERIFY(controller.typeHint()->isVisible());
+    controller.searchField()->clear();
+    QVERIFY(!controller.typeHint()->isVisible());
 }
 
 QTEST_MAIN(TestQuickSearchClipboards)

@@ -123,6 +123,41 @@ private Q_SLOTS:
         QCOMPARE(raw(parsed.displayTypes), types);
     }
 
+    // A clause whose words name no type finds nothing; the field says why instead.
+    void badTypeClauses_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QString>("bad");
+        QTest::newRow("unknown word") << "type:bogus"
+                                      << "type:bogus";
+        QTest::newRow("bare prefix") << "type:"
+                                     << "type:";
+        QTest::newRow("bare prefix before text") << "hello type: world"
+                                                 << "type:";
+        QTest::newRow("prefix before punctuation") << "type:-x"
+                                                   << "type:-x";
+        QTest::newRow("one unknown among known") << "type:image,bogus"
+                                                 << "type:image,bogus";
+        QTest::newRow("first bad clause named") << "type:link type:foo type:bar"
+                                                << "type:foo";
+        QTest::newRow("known words") << "type:image, link x"
+                                     << "";
+        QTest::newRow("plain text") << "hello"
+                                    << "";
+        // Inside a word it is text someone searches for ("Content-type: json").
+        QTest::newRow("inside a word") << "content-type: json"
+                                       << "";
+        QTest::newRow("inside a word, unknown") << "xtype:foo"
+                                                << "";
+    }
+
+    void badTypeClauses()
+    {
+        QFETCH(QString, query);
+        QFETCH(QString, bad);
+        QCOMPARE(SearchHelper::parseQuery(query).badTypeClause.value_or(QString()), bad);
+    }
+
     void keywords()
     {
         QCOMPARE(raw(SearchHelper::displayTypesForKeyword(" image\n")), QStringList{"image"});

@@ -358,9 +358,10 @@ void TestPasteBoardMonitor::writeBackOffers_data()
 
     PasteboardItem image;
     image.setData("image/png", QByteArray("\x89PNG\r\n", 6));
-    QTest::newRow("image as a data URL")
-        << QList<PasteInfModel>{model({image}, PasteInfoDisplayType::Image, QStringLiteral("image/png"))}
-        << true << QList<QStringList>{plainTypes} << QByteArray("data:image/png;base64,iVBORw0K");
+    QTest::newRow("an image has no plain text")
+        << QList<PasteInfModel>{model({image}, PasteInfoDisplayType::Image, QStringLiteral("image/png")),
+                                model({textItem("kept")}, PasteInfoDisplayType::PlainText)}
+        << true << QList<QStringList>{plainTypes} << QByteArray("kept");
 
     PasteboardItem files;
     files.setData("text/uri-list", "file:///home/me/a%20b.txt\r\nfile:///home/me/c.txt\r\n");

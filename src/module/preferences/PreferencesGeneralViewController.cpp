@@ -1,5 +1,6 @@
 #include "module/preferences/PreferencesGeneralViewController.h"
 
+#include "app/Alert.h"
 #include "app/EventBus.h"
 #include "app/EventNames.h"
 #include "app/Localized.h"
@@ -150,34 +151,66 @@ void PreferencesGeneralViewController::buttonValueChanged(QObject* sender)
 {
     auto* box = qobject_cast<QCheckBox*>(sender);
     const bool on = box && box->isChecked();
-    // Each write syncs the file to disk; the queue keeps them in the order they were made.
-    const auto store = [this](std::function<void()> write) { writes_.async(std::move(write)); };
+    // Each write syncs the file to disk; the queue keeps them in the order they were made. What
+    // the file holds afterwards is what is in effect: a write that did not get there puts the
+    // box back.
+    const auto store = [this, box, on](const QString& key, void (Preferences::*write)(bool)) {
+        QPointer<PreferencesGeneralViewController> self(this);
+        QPointer<QCheckBox> guard(box);
+        writes_.async([self, guard, key, write, on] {
+            (Preferences::shared().*write)(on);
+            if (Preferences::shared().boolValue(key) == on)
+                return;
+            Dispatch::main([self, guard, on] {
+                if (self && guard)
+                    self->writeFailed(guard, !on);
+            });
+        });
+    };
     if (sender == launchAtLogin_) {
         // The switch writes the autostart entry too, on the same queue.
-        store([on] { Preferences::shared().setLaunchAtLogin(on); });
+        store(Preferences::launchAtLoginKey, &Preferences::setLaunchAtLogin);
     } else if (sender == enableAutoPasteToCurrentApp_) {
-        store([on] { Preferences::shared().setAutoPasteToCurrentApp(on); });
+        store(Preferences::autoPasteKey, &Preferences::setAutoPasteToCurrentApp);
         refreshAccessibilityHint();
     } else if (sender == pasteAsPlainText_) {
-        store([on] { Preferences::shared().setPasteAsPlainText(on); });
+        store(Preferences::pasteAsPlainTextKey, &Preferences::setPasteAsPlainText);
     } else if (sender == deleteAfterPasted_) {
-        store([on] { Preferences::shared().setDeleteAfterPasted(on); });
+        store(Preferences::deleteAfterPastedKey, &Preferences::setDeleteAfterPasted);
     } else if (sender == autoMoveUsedHistoryItemToFirst_) {
-        store([on] { Preferences::shared().setAutoMoveUsedItemToFirst(on); });
+        store(Preferences::autoMoveUsedItemToFirstKey, &Preferences::setAutoMoveUsedItemToFirst);
     } else if (sender == turnOnAccessibilityButton_) {
         if (actions_.openAutoPasteHelp)
             actions_.openAutoPasteHelp();
     } else if (sender == sendCrashLogsAutomatically_) {
-        store([on] { Preferences::shared().setAutoSendCrashLogs(on); });
+        store(Preferences::autoSendCrashLogsKey, &Preferences::setAutoSendCrashLogs);
     } else if (sender == showIconInMenuBarButton_) {
-        store([on] { Preferences::shared().setShowIconInMenuBar(on); });
+        store(Preferences::showIconInMenuBarKey, &Preferences::setShowIconInMenuBar);
         if (actions_.setStatusItemShown)
             actions_.setStatusItemShown(on);
     } else if (sender == autoPreviewLinkButton_) {
-        store([on] { Preferences::shared().setAutoPreviewLink(on); });
+        store(Preferences::autoPreviewLinkKey, &Preferences::setAutoPreviewLink);
     } else {
         Log::error(QStringLiteral("valueChanged"), QStringLiteral("unknown button"));
     }
+}
+
+void PreferencesGeneralViewController::writeFailed(QCheckBox* box, bool storedValue)
+{
+    Log::warning(kTag, QStringLiteral("a setting was not saved; its box is put back"));
+    {
+        const QSignalBlocker blocker(box);
+        box->setChecked(storedValue);
+    }
+    // What the change did at once is undone with it.
+    if (box == enableAutoPasteToCurrentApp_)
+        refreshAccessibilityHint();
+    else if (box == showIconInMenuBarButton_ && actions_.setStatusItemShown)
+        actions_.setStatusItemShown(storedValue);
+    else if (box == launchAtLogin_)
+        writes_.async([storedValue] { Preferences::shared().setLaunchAtLogin(storedValue); });
+    Alert::inform(window(), LocalizedAlert::settingNotSaved(Preferences::shared().filePath()), QString(),
+                  QMessageBox::Warning);
 }
 
 void PreferencesGeneralViewController::sliderValueChanged()
@@ -218,9 +251,25 @@ void PreferencesGeneralViewController::sliderValueChanged()
 
 void PreferencesGeneralViewController::storeCapacity(qint64 level, bool shortened)
 {
+    const qint64 previous = storedCapacity_;
     storedCapacity_ = level;
-    writes_.async([level, shortened] {
+    QPointer<PreferencesGeneralViewController> self(this);
+    writes_.async([self, level, previous, shortened] {
         Preferences::shared().setHistoryCapacity(level);
+        if (Preferences::shared().intValue(Preferences::historyCapacityKey) != level) {
+            // Nothing is removed for a period that is not in effect.
+            Dispatch::main([self, previous] {
+                if (!self)
+                    return;
+                self->storedCapacity_ = previous;
+                const QSignalBlocker blocker(self->historyCapacity_);
+                self->historyCapacity_->setValue(stopForLevel(previous));
+                Alert::inform(self->window(),
+                              LocalizedAlert::settingNotSaved(Preferences::shared().filePath()), QString(),
+                              QMessageBox::Warning);
+            });
+            return;
+        }
         if (!shortened)
             return;
         // After the write: the sweep asks the preferences for the level it applies. The lists

@@ -47,6 +47,8 @@ protected:
 
 private:
     void buttonValueChanged(QObject* sender);
+    // The box's change did not reach the preferences file: shows the stored value again.
+    void writeFailed(QCheckBox* box, bool storedValue);
     void sliderValueChanged();
     void storeCapacity(qint64 level, bool shortened);
     void refreshAccessibilityHint();

@@ -275,6 +275,13 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addLayout(header);
+    // Says what is wrong with a type clause, which would otherwise only find nothing.
+    typeHint_ = new QLabel(this);
+    typeHint_->setContentsMargins(12, 0, 8, 4);
+    typeHint_->setForegroundRole(QPalette::PlaceholderText);
+    typeHint_->setWordWrap(true);
+    typeHint_->hide();
+    layout->addWidget(typeHint_);
     layout->addWidget(separator);
     layout->addWidget(banner_);
     layout->addLayout(body, 1);
@@ -447,6 +454,7 @@ void QuickSearchViewController::chooseFilterType(qsizetype index)
 void QuickSearchViewController::search(const QString& text)
 {
     query_ = text.trimmed();
+    typeHint_->setVisible(false);
     if (query_.isEmpty()) {
         engine_->cancel();
         searchGeneration_ = 0;
@@ -457,6 +465,11 @@ void QuickSearchViewController::search(const QString& text)
         return;
     }
     parsedQuery_ = SearchHelper::parseQuery(query_);
+    if (parsedQuery_.badTypeClause) {
+        typeHint_->setText(
+            LocalizedQuickView::badTypeClause(*parsedQuery_.badTypeClause, SearchHelper::typeClauseWords()));
+        typeHint_->setVisible(true);
+    }
     searchGeneration_ = engine_->search(selectedCategoryUuid_, parsedQuery_);
 }
 

@@ -102,6 +102,7 @@ public:
     QuickSearchPasteInfDetailView* detailView() const { return detailView_; }
     QList<int> selectedRows() const;
     QuickSearchClipboardHeader* clipboardHeader() const { return clipboardHeader_; }
+    QLabel* typeHint() const { return typeHint_; }
     QuickSelectClipBoardView* clipboardSelector() const { return selector_; }
     QuickSearchPasteInfItemMenu* itemMenu() const { return itemMenu_; }
     const QList<PasteCategoryInfModel>& clipBoards() const { return clipBoards_; }
@@ -163,6 +164,7 @@ private:
     QListView* listView_;
     QLabel* emptyText_;
     QLabel* banner_;
+    QLabel* typeHint_ = nullptr;
     QuickSearchPasteInfDetailView* detailView_;
     QFrame* detailSeparator_;
     QuickSearchThumbnailCache* thumbnails_;

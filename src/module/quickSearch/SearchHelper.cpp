@@ -32,6 +32,14 @@ const QRegularExpression& clausePattern()
     return pattern;
 }
 
+// A clause that starts a word: "type:" inside a word ("content-type:") is text.
+const QRegularExpression& clauseStartPattern()
+{
+    static const QRegularExpression pattern(QStringLiteral(R"((?:^|\s)(type:[^\s]*))"),
+                                            QRegularExpression::UseUnicodePropertiesOption);
+    return pattern;
+}
+
 } // namespace
 
 QList<PasteInfoDisplayType> displayTypesForKeyword(const QString& word)
@@ -65,12 +73,21 @@ ParsedQuery parseQuery(const QString& query)
         // All matches are taken from the original query first; removals only touch the copy.
         auto it = pattern.globalMatch(query);
         while (it.hasNext()) {
-            const QString clause = it.next().captured(0);
+            const QRegularExpressionMatch match = it.next();
+            const QString clause = match.captured(0);
+            const qsizetype start = match.capturedStart(0);
+            const bool startsWord = start == 0 || query.at(start - 1).isSpace();
             QString keywords = clause;
             keywords.remove(QStringLiteral("type:"));
             QList<PasteInfoDisplayType> found;
-            for (const QString& piece : keywords.split(QLatin1Char(','), Qt::SkipEmptyParts))
-                found += displayTypesForKeyword(piece);
+            bool unknownWord = false;
+            for (const QString& piece : keywords.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+                const auto types = displayTypesForKeyword(piece);
+                unknownWord = unknownWord || (types.isEmpty() && !piece.trimmed().isEmpty());
+                found += types;
+            }
+            if (unknownWord && startsWord && !parsed.badTypeClause)
+                parsed.badTypeClause = clause.trimmed();
             if (found.isEmpty())
                 continue; // a clause of unknown words is searched for as text
             for (PasteInfoDisplayType type : found)
@@ -78,8 +95,23 @@ ParsedQuery parseQuery(const QString& query)
             working.remove(clause, Qt::CaseSensitive);
         }
     }
+    if (!parsed.badTypeClause) {
+        // The clause pattern needs a word, so "type:" alone or before punctuation is no clause
+        // at all; it means one all the same.
+        auto it = clauseStartPattern().globalMatch(query);
+        while (it.hasNext() && !parsed.badTypeClause) {
+            const QString clause = it.next().captured(1);
+            if (!clausePattern().match(clause).hasMatch())
+                parsed.badTypeClause = clause;
+        }
+    }
     parsed.text = working.trimmed();
     return parsed;
+}
+
+QString typeClauseWords()
+{
+    return QStringLiteral("text, plain_text, rich_text, image, file, link, color, unknown");
 }
 
 const QList<PasteInfoDisplayType>& filterTypes()

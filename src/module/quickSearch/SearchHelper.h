@@ -16,6 +16,10 @@ struct ParsedQuery
     // A set that remembers insertion order, so a recomposed clause lists its keywords in the
     // order they were written. Empty places no restriction on types.
     QList<PasteInfoDisplayType> displayTypes;
+    // The first type clause, as written, with a word no type goes by or with no word at all
+    // ("type:bogus", "type:"). Such a clause places no restriction and is searched as text;
+    // whoever shows the results says what is wrong with it.
+    std::optional<QString> badTypeClause;
 
     bool hasType(PasteInfoDisplayType type) const { return displayTypes.contains(type); }
     void insertType(PasteInfoDisplayType type);
@@ -30,6 +34,9 @@ namespace SearchHelper {
 QList<PasteInfoDisplayType> displayTypesForKeyword(const QString& word);
 
 ParsedQuery parseQuery(const QString& query);
+
+// The words a type clause takes, as a comma-separated list for messages.
+QString typeClauseWords();
 
 // The types the type filter offers, in order.
 const QList<PasteInfoDisplayType>& filterTypes();

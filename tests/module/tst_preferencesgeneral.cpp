@@ -1,0 +1,56 @@
+// The General tab never shows a setting the preferences file does not hold.
+#include "TestSupport.h"
+
+#include "app/Preferences.h"
+#include "common/SerialQueue.h"
+#include "module/preferences/PreferencesGeneralViewController.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QSlider>
+#include <QTest>
+
+class TestPreferencesGeneral : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { qputenv("BRIMBLE_NO_DIALOGS", "1"); }
+    void failedWritesPutTheControlsBack();
+};
+
+void TestPreferencesGeneral::failedWritesPutTheControlsBack()
+{
+    TestHome home;
+    Preferences::shared().setHistoryCapacity(0);
+    SerialQueue writes(QStringLiteral("preferences-test"));
+    PreferencesGeneralViewController tab({}, writes);
+    QVERIFY(tab.enableAutoPasteToCurrentApp()->isChecked());
+    QCOMPARE(tab.historyCapacity()->value(), 0);
+
+    // A file where the settings' folder should be: no write can get through, not even as root.
+    const QString blocker = home.path() + "/blocker";
+    QFile file(blocker);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    Preferences::shared().setFilePath(blocker + "/preferences.json");
+
+    tab.enableAutoPasteToCurrentApp()->click();
+    QVERIFY(!tab.enableAutoPasteToCurrentApp()->isChecked());
+    QTRY_VERIFY(tab.enableAutoPasteToCurrentApp()->isChecked());
+
+    // Keeping the history longer asks nothing; the slider goes back all the same.
+    tab.historyCapacity()->setValue(3);
+    QTRY_COMPARE(tab.historyCapacity()->value(), 0);
+
+    // A write that gets through stays.
+    Preferences::shared().setFilePath(home.preferencesPath());
+    tab.enableAutoPasteToCurrentApp()->click();
+    writes.drain();
+    // A failure would have been posted by now.
+    QCoreApplication::processEvents();
+    QVERIFY(!tab.enableAutoPasteToCurrentApp()->isChecked());
+    QCOMPARE(Preferences::shared().autoPasteToCurrentApp(), false);
+}
+
+QTEST_MAIN(TestPreferencesGeneral)
+#include "tst_preferencesgeneral.moc"
