@@ -47,6 +47,7 @@ private Q_SLOTS:
     void staleLoadIsDropped();
     void longTextShowsItsStoredStartFirst();
     void filesOpenAndShowInFolder();
+    void programsAreShownNotRun();
     void saveEncodesTheChosenFormat_data();
     void saveEncodesTheChosenFormat();
     void dateText();
@@ -266,6 +267,53 @@ void TestQuickSearchDetailView::filesOpenAndShowInFolder()
     files->showFileInFolder(0);
     QCOMPARE(workspace.openedUrls(), QList<QUrl>{QUrl::fromLocalFile(present)});
     QCOMPARE(workspace.revealedFiles(), QStringList{QFileInfo(present).canonicalFilePath()});
+}
+
+void TestQuickSearchDetailView::programsAreShownNotRun()
+{
+    QTemporaryDir dir;
+    const auto make = [&dir](const QString& name, const QByteArray& content, bool executable) {
+        QFile file(dir.filePath(name));
+        if (!file.open(QIODevice::WriteOnly))
+            return QString();
+        file.write(content);
+        file.close();
+        if (executable)
+            file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+        return QFileInfo(file).canonicalFilePath();
+    };
+    const QStringList programs = {
+        make(QStringLiteral("run"), "#!/bin/sh\necho hi\n", true),
+        make(QStringLiteral("app.desktop"), "[Desktop Entry]\nType=Application\nExec=true\n", false),
+        make(QStringLiteral("setup.sh"), "echo hi\n", false),
+    };
+    const QString notes = make(QStringLiteral("notes.txt"), "just text\n", false);
+    QByteArray list;
+    for (const QString& path : programs + QStringList{notes})
+        list += QUrl::fromLocalFile(path).toEncoded() + "\r\n";
+    FakeWorkspace workspace;
+    QuickSearchPasteInfDetailView view(nullptr, loader_);
+    view.setWorkspace(&workspace);
+    view.resize(400, 300);
+    view.show();
+    showAndWait(view, itemsOf(PasteboardType::fileURL, list));
+    QListView* rows = view.filesView()->listView();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    const auto centre = [rows](int row) { return rows->visualRect(rows->model()->index(row, 0)).center(); };
+
+    // A click only points at a row.
+    QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, centre(3));
+    QVERIFY(workspace.openedUrls().isEmpty());
+    QTest::mouseDClick(rows->viewport(), Qt::LeftButton, {}, centre(3));
+    QCOMPARE(workspace.openedUrls(), QList<QUrl>{QUrl::fromLocalFile(notes)});
+
+    // Programs, scripts and desktop entries are shown in their folder, never opened.
+    for (int row = 0; row < programs.size(); ++row) {
+        QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, centre(row));
+        QTest::mouseDClick(rows->viewport(), Qt::LeftButton, {}, centre(row));
+    }
+    QCOMPARE(workspace.openedUrls().size(), 1);
+    QCOMPARE(workspace.revealedFiles(), programs);
 }
 
 void TestQuickSearchDetailView::saveEncodesTheChosenFormat_data()
