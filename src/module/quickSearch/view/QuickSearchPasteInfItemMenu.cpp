@@ -75,3 +75,13 @@ void QuickSearchPasteInfItemMenu::prepare(std::optional<PasteInfoDisplayType> ty
     moveTo_->addSeparator();
     moveTo_->addAction(actions_.value(Command::addNewClipboard));
 }
+
+void QuickSearchPasteInfItemMenu::highlightFirstEntry()
+{
+    for (QAction* entry : actions()) {
+        if (entry->isVisible() && entry->isEnabled() && !entry->isSeparator()) {
+            setActiveAction(entry);
+            return;
+        }
+    }
+}
