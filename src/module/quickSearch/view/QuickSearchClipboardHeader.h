@@ -33,7 +33,7 @@ public:
     // does not fit, and whole while it is renamed.
     QString title() const { return title_; }
     // The room the name has: a long name never pushes the search field's buttons aside.
-    static constexpr int nameWidth = 180;
+    static constexpr int nameWidth = 220;
 
     QLineEdit* nameField() const { return name_; }
     QToolButton* menuButton() const { return button_; }
