@@ -63,6 +63,10 @@
         <source>Preview links</source>
         <translation>Preview links</translation>
     </message>
+    <message id="preferences.load_link_previews">
+        <source>Load link previews without asking (the site sees a visit)</source>
+        <translation>Load link previews without asking (the site sees a visit)</translation>
+    </message>
     <message id="preferences.show_tray_icon">
         <source>Show the icon in the system tray</source>
         <translation>Show the icon in the system tray</translation>
@@ -266,6 +270,38 @@
     <message id="quick_view.bad_type_clause">
         <source>&quot;%1&quot; names no type; type: takes %2</source>
         <translation>&quot;%1&quot; names no type; type: takes %2</translation>
+    </message>
+    <message id="link_preview.load">
+        <source>Load Preview</source>
+        <translation>Load Preview</translation>
+    </message>
+    <message id="link_preview.not_web">
+        <source>Only web pages (http and https) are previewed.</source>
+        <translation>Only web pages (http and https) are previewed.</translation>
+    </message>
+    <message id="link_preview.credentials">
+        <source>Not previewed: the link carries a user name or password.</source>
+        <translation>Not previewed: the link carries a user name or password.</translation>
+    </message>
+    <message id="link_preview.local_host">
+        <source>Not previewed: the link leads to this computer or the local network.</source>
+        <translation>Not previewed: the link leads to this computer or the local network.</translation>
+    </message>
+    <message id="link_preview.as_root">
+        <source>Not previewed: the web view does not run as root.</source>
+        <translation>Not previewed: the web view does not run as root.</translation>
+    </message>
+    <message id="link_preview.host_not_found">
+        <source>The page could not be loaded: its host was not found.</source>
+        <translation>The page could not be loaded: its host was not found.</translation>
+    </message>
+    <message id="link_preview.failed">
+        <source>The page could not be loaded: %1</source>
+        <translation>The page could not be loaded: %1</translation>
+    </message>
+    <message id="link_preview.stopped">
+        <source>The page stopped unexpectedly.</source>
+        <translation>The page stopped unexpectedly.</translation>
     </message>
     <message id="pasteboard.unknown_type">
         <source>Unknown</source>

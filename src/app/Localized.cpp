@@ -70,6 +70,7 @@ BRIMBLE_LOCALIZED(pasteAsPlainText, "preferences.paste_as_plain_text")
 BRIMBLE_LOCALIZED(deleteAfterPasted, "preferences.delete_after_pasted")
 BRIMBLE_LOCALIZED(moveUsedItemToFirst, "preferences.move_used_item_to_first")
 BRIMBLE_LOCALIZED(previewLinks, "preferences.preview_links")
+BRIMBLE_LOCALIZED(loadLinkPreviews, "preferences.load_link_previews")
 BRIMBLE_LOCALIZED(showTrayIcon, "preferences.show_tray_icon")
 BRIMBLE_LOCALIZED(sendCrashReports, "preferences.send_crash_reports")
 BRIMBLE_LOCALIZED(keepHistory, "preferences.keep_history")
@@ -130,6 +131,21 @@ BRIMBLE_LOCALIZED(nRecords, "quick_view.n_records")
 BRIMBLE_LOCALIZED(textCut, "quick_view.text_cut")
 BRIMBLE_LOCALIZED(unknownApplication, "quick_view.unknown_application")
 } // namespace LocalizedQuickView
+
+namespace LocalizedLinkPreview {
+BRIMBLE_LOCALIZED(load, "link_preview.load")
+BRIMBLE_LOCALIZED(notWeb, "link_preview.not_web")
+BRIMBLE_LOCALIZED(credentials, "link_preview.credentials")
+BRIMBLE_LOCALIZED(localHost, "link_preview.local_host")
+BRIMBLE_LOCALIZED(asRoot, "link_preview.as_root")
+BRIMBLE_LOCALIZED(hostNotFound, "link_preview.host_not_found")
+BRIMBLE_LOCALIZED(failed, "link_preview.failed")
+BRIMBLE_LOCALIZED(stopped, "link_preview.stopped")
+QString failed(const QString& error)
+{
+    return failed().arg(error);
+}
+} // namespace LocalizedLinkPreview
 
 namespace LocalizedPasteBoardType {
 BRIMBLE_LOCALIZED(unknownType, "pasteboard.unknown_type")

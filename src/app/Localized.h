@@ -37,6 +37,7 @@ QString pasteAsPlainText();        // "preferences.paste_as_plain_text"
 QString deleteAfterPasted();       // "preferences.delete_after_pasted"
 QString moveUsedItemToFirst();     // "preferences.move_used_item_to_first"
 QString previewLinks();            // "preferences.preview_links"
+QString loadLinkPreviews();        // "preferences.load_link_previews"
 QString showTrayIcon();            // "preferences.show_tray_icon"
 QString sendCrashReports();        // "preferences.send_crash_reports"
 QString keepHistory();             // "preferences.keep_history"
@@ -99,6 +100,18 @@ QString unknownApplication(); // "quick_view.unknown_application"
 // "quick_view.bad_type_clause": %1 the clause as typed, %2 the words type: takes
 QString badTypeClause(const QString& clause, const QString& words);
 } // namespace LocalizedQuickView
+
+namespace LocalizedLinkPreview {
+QString load();         // "link_preview.load"
+QString notWeb();       // "link_preview.not_web"
+QString credentials();  // "link_preview.credentials"
+QString localHost();    // "link_preview.local_host"
+QString asRoot();       // "link_preview.as_root"
+QString hostNotFound(); // "link_preview.host_not_found"
+QString failed();       // "link_preview.failed": %1 the error
+QString failed(const QString& error);
+QString stopped(); // "link_preview.stopped"
+} // namespace LocalizedLinkPreview
 
 namespace LocalizedPasteBoardType {
 QString unknownType();   // "pasteboard.unknown_type"

@@ -454,6 +454,15 @@ void Preferences::setAutoPreviewLink(bool on)
     setValue(autoPreviewLinkKey, on);
 }
 
+bool Preferences::autoLoadLinkPreview() const
+{
+    return boolValue(autoLoadLinkPreviewKey).value_or(false);
+}
+void Preferences::setAutoLoadLinkPreview(bool on)
+{
+    setValue(autoLoadLinkPreviewKey, on);
+}
+
 bool Preferences::autoSendCrashLogs() const
 {
     return boolValue(autoSendCrashLogsKey).value_or(false);

@@ -34,6 +34,8 @@ public:
     static inline const QString showIconInMenuBarKey =
         QStringLiteral("preferences.show_icon_in_menu_bar_key");
     static inline const QString autoPreviewLinkKey = QStringLiteral("preferences.auto_preview_link_key");
+    static inline const QString autoLoadLinkPreviewKey =
+        QStringLiteral("preferences.auto_load_link_preview_key");
     static inline const QString autoSendCrashLogsKey = QStringLiteral("preferences.auto_send_crash_logs");
     static inline const QString doNotShowAccessibilityAlertKey =
         QStringLiteral("preferences.do_not_show_turn_on_accessibilty_alert_key");
@@ -74,6 +76,9 @@ public:
     void setShowIconInMenuBar(bool on);
     bool autoPreviewLink() const;
     void setAutoPreviewLink(bool on);
+    // Loading a link's page without the user asking: off unless chosen, as it visits the site.
+    bool autoLoadLinkPreview() const;
+    void setAutoLoadLinkPreview(bool on);
     bool autoSendCrashLogs() const;
     void setAutoSendCrashLogs(bool on);
     bool doNotShowAccessibilityAlert() const;

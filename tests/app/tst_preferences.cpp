@@ -99,6 +99,7 @@ private Q_SLOTS:
         QCOMPARE(prefs().pauseRecording(), false);
         QCOMPARE(prefs().showIconInMenuBar(), true);
         QCOMPARE(prefs().autoPreviewLink(), true);
+        QCOMPARE(prefs().autoLoadLinkPreview(), false); // a loaded preview visits the site
         QCOMPARE(prefs().autoSendCrashLogs(), false);
         QCOMPARE(prefs().doNotShowAccessibilityAlert(), false);
         QVERIFY(!prefs().showQuickSearchWindowHotKey());

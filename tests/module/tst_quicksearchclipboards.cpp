@@ -10,6 +10,8 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QToolButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -38,6 +40,7 @@ private Q_SLOTS:
     void initTestCase() { Localized::install(); }
     void switchingShowsAndSearchesTheOtherClipboard();
     void aTypeClauseThatNamesNoTypeShowsAHint();
+    void headerShowsAnyNameAsItIs();
 };
 
 void TestQuickSearchClipboards::switchingShowsAndSearchesTheOtherClipboard()
@@ -98,6 +101,56 @@ void TestQuickSearchClipboards::aTypeClauseThatNamesNoTypeShowsAHint()
     QVERIFY(controller.typeHint()->isVisible());
     controller.searchField()->clear();
     QVERIFY(!controller.typeHint()->isVisible());
+}
+
+void TestQuickSearchClipboards::headerShowsAnyNameAsItIs()
+{
+    TestHome home;
+    store().ensureDefaultCategory();
+    PasteCategoryInfModel links = PasteCategoryInfModel::successor(PasteCategoryInfModel::defaultCategory());
+    links.title = QStringLiteral("Links & URLs");
+    PasteCategoryInfModel wordy = PasteCategoryInfModel::successor(links);
+    wordy.title = QStringLiteral("Receipts and invoices of the whole family for the tax return of this year");
+    store().insertCategory(links);
+    store().insertCategory(wordy);
+    store().waitForQueued();
+
+    QuickSearchViewController controller(nullptr, nullptr);
+    controller.resize(600, 400);
+    controller.show();
+    QTRY_COMPARE(controller.clipBoards().size(), 3);
+    QuickSearchClipboardHeader* header = controller.clipboardHeader();
+
+    // "&" is part of the name, not a keyboard mnemonic, in the clipboard menu and the item menu.
+    QStringList shown;
+    for (QAction* action : header->menu()->actions())
+        shown << action->iconText();
+    QVERIFY2(shown.contains(links.title.value()), qPrintable(shown.join(" | ")));
+    controller.itemMenu()->prepare(PasteInfoDisplayType::PlainText, controller.clipBoards(), 0);
+    shown.clear();
+    for (QAction* action : controller.itemMenu()->moveToMenu()->actions())
+        shown << action->iconText();
+    QVERIFY2(shown.contains(links.title.value()), qPrintable(shown.join(" | ")));
+
+    // A long name is cut at its end, and the Type button stays where it was.
+    const QRect typeButton = controller.typeButton()->geometry();
+    controller.selectClipboard(wordy.uuid.value());
+    QTRY_COMPARE(header->title(), wordy.title.value());
+    QLineEdit* name = header->nameField();
+    QVERIFY(name->text().endsWith(QChar(0x2026)));
+    QVERIFY(wordy.title->startsWith(name->text().chopped(1)));
+    QVERIFY(name->fontMetrics().horizontalAdvance(name->text()) < name->width());
+    QCoreApplication::processEvents();
+    QCOMPARE(controller.typeButton()->geometry(), typeButton);
+    // Renaming edits the whole name.
+    header->beginRename();
+    QCOMPARE(name->text(), wordy.title.value());
+    QTest::keyClick(name, Qt::Key_Escape);
+
+    // The name itself opens the clipboard menu.
+    QTest::mouseClick(name, Qt::LeftButton);
+    QTRY_VERIFY(header->menu()->isVisible());
+    header->menu()->hide();
 }
 
 QTEST_MAIN(TestQuickSearchClipboards)

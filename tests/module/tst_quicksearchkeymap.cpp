@@ -92,6 +92,11 @@ void TestQuickSearchKeyMap::commandForKey_data()
     QTest::newRow("alt tab is the window manager's")
         << int(Qt::Key_Tab) << noScan << alt << ctrl << false << Command{};
     QTest::newRow("a letter is typed") << int(Qt::Key_K) << noScan << 0u << ctrl << false << Command{};
+    // Space asks for a waiting link preview (the controller types it when none waits).
+    QTest::newRow("space loads the preview")
+        << int(Qt::Key_Space) << noScan << 0u << ctrl << false << Command{Command::loadPreview};
+    QTest::newRow("shift space is typed")
+        << int(Qt::Key_Space) << noScan << shift << ctrl << false << Command{};
 }
 
 void TestQuickSearchKeyMap::commandForKey()

@@ -21,6 +21,7 @@ private Q_SLOTS:
     void aTakenKeyNeverReachesTheField();
     void modifierChangesArePosted();
     void losingTheKeyboardOnlyPosts();
+    void keyHeldSinceBeforeTheShowDoesNothing();
     void frameOnScreen_data();
     void frameOnScreen();
     void frameSurvivesTheStore();
@@ -140,6 +141,41 @@ void TestQuickSearchViewWindow::losingTheKeyboardOnlyPosts()
     QVERIFY(QTest::qWaitForWindowActive(&other));
     QVERIFY(posted_.contains(EventName::resignKeyInQuickSearchWindow));
     QVERIFY(window_->isVisible());
+}
+
+void TestQuickSearchViewWindow::keyHeldSinceBeforeTheShowDoesNothing()
+{
+    const auto press = [this](int key, bool autoRepeat) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, QString(), autoRepeat);
+        QApplication::sendEvent(field_, &event);
+    };
+    const auto release = [this](int key) {
+        QKeyEvent event(QEvent::KeyRelease, key, Qt::NoModifier);
+        QApplication::sendEvent(field_, &event);
+    };
+    // Return went down in the window before (the one that ran `brimble toggle`): its repeats
+    // and its release reach the panel, its press never did.
+    press(Qt::Key_Return, true);
+    press(Qt::Key_Return, true);
+    release(Qt::Key_Return);
+    QVERIFY(!posted_.contains(EventName::onKeyDownInQuickSearchWindow));
+    QVERIFY(window_->isVisible());
+
+    // Pressed here, it acts, and so do its repeats.
+    press(Qt::Key_Return, false);
+    press(Qt::Key_Return, true);
+    QCOMPARE(posted_.count(EventName::onKeyDownInQuickSearchWindow), 2);
+    release(Qt::Key_Return);
+
+    // Held across a hide and a show, it counts as held from before again.
+    press(Qt::Key_Down, false);
+    window_->resignMainWindow();
+    window_->showAndActivate();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    field_->setFocus();
+    posted_.clear();
+    press(Qt::Key_Down, true);
+    QVERIFY(!posted_.contains(EventName::onKeyDownInQuickSearchWindow));
 }
 
 void TestQuickSearchViewWindow::frameOnScreen_data()

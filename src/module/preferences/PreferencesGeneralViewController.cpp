@@ -79,6 +79,10 @@ PreferencesGeneralViewController::PreferencesGeneralViewController(PreferencesAc
     autoMoveUsedHistoryItemToFirst_ =
         addCheckBox(LocalizedPreferences::moveUsedItemToFirst(), preferences.autoMoveUsedItemToFirst());
     autoPreviewLinkButton_ = addCheckBox(LocalizedPreferences::previewLinks(), preferences.autoPreviewLink());
+    autoLoadLinkPreviewButton_ =
+        addCheckBox(LocalizedPreferences::loadLinkPreviews(), preferences.autoLoadLinkPreview());
+    // Only meaningful while previews are on.
+    autoLoadLinkPreviewButton_->setEnabled(autoPreviewLinkButton_->isChecked());
     showIconInMenuBarButton_ =
         addCheckBox(LocalizedPreferences::showTrayIcon(), preferences.showIconInMenuBar());
     sendCrashLogsAutomatically_ =
@@ -190,6 +194,9 @@ void PreferencesGeneralViewController::buttonValueChanged(QObject* sender)
             actions_.setStatusItemShown(on);
     } else if (sender == autoPreviewLinkButton_) {
         store(Preferences::autoPreviewLinkKey, &Preferences::setAutoPreviewLink);
+        autoLoadLinkPreviewButton_->setEnabled(on);
+    } else if (sender == autoLoadLinkPreviewButton_) {
+        store(Preferences::autoLoadLinkPreviewKey, &Preferences::setAutoLoadLinkPreview);
     } else {
         Log::error(QStringLiteral("valueChanged"), QStringLiteral("unknown button"));
     }

@@ -64,6 +64,7 @@ private:
     QCheckBox* deleteAfterPasted_ = nullptr;
     QCheckBox* autoMoveUsedHistoryItemToFirst_ = nullptr;
     QCheckBox* autoPreviewLinkButton_ = nullptr;
+    QCheckBox* autoLoadLinkPreviewButton_ = nullptr;
     QCheckBox* showIconInMenuBarButton_ = nullptr;
     QCheckBox* sendCrashLogsAutomatically_ = nullptr;
     QSlider* historyCapacity_ = nullptr;

@@ -23,6 +23,7 @@
 #include "view/base/ThemeColors.h"
 
 #include <QFrame>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -90,6 +91,9 @@ QuickSearchKeyCommand QuickSearchViewController::commandForKey(int key, quint32 
     // The Menu key arrives as a context menu request of the search field (see eventFilter).
     if (key == Qt::Key_F10 && modifiers == shift)
         return {Command::itemMenu};
+    // Taken only while a link waits for "Load Preview" and the field is empty; typed otherwise.
+    if (key == Qt::Key_Space && modifiers == 0)
+        return {Command::loadPreview};
     if (modifiers == 0 || modifiers == shift) {
         const bool extend = modifiers == shift;
         switch (key) {
@@ -286,6 +290,18 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
     layout->addWidget(banner_);
     layout->addLayout(body, 1);
 
+    // A double click pastes what Return would, with the modifiers held at the time.
+    connect(listView_, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (!index.isValid())
+            return;
+        const Preferences& preferences = Preferences::shared();
+        const QuickSearchKeyCommand command =
+            commandForKey(Qt::Key_Return, 0, KeyTable::carbonModifiers(QGuiApplication::keyboardModifiers()),
+                          {preferences.quickPasteModifier(), preferences.plainTextModifier(),
+                           preferences.pasteAsPlainText(), preferences.switchClipboardModifier()});
+        if (command.kind == QuickSearchKeyCommand::paste)
+            perform(command);
+    });
     connect(searchField_, &QLineEdit::textChanged, this, &QuickSearchViewController::search);
     searchField_->installEventFilter(this);
     connect(engine_, &SearchEngine::firstResults, this, &QuickSearchViewController::applyResults);
@@ -338,6 +354,9 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
             Log::error(QStringLiteral("ON_KEY_DOWN_IN_QUICK_SEARCH_WINDOW_EVENT_NAME"),
                        QStringLiteral("receive object nil"));
     });
+    // Modifiers let go of in another window are never reported here.
+    EventBus::onMainThread(this, EventName::resignKeyInQuickSearchWindow,
+                           [this](const Notification&) { clearBadges(); });
     EventBus::onMainThread(this, EventName::onFlagChanged, [this](const Notification& note) {
         if (const auto* modifiers = std::any_cast<Qt::KeyboardModifiers>(&note.object))
             onModifiersChanged(*modifiers);
@@ -419,7 +438,7 @@ void QuickSearchViewController::showEvent(QShowEvent* event)
 void QuickSearchViewController::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
-    delegate_->setQuickPasteBadgesShown(false);
+    clearBadges();
 }
 
 void QuickSearchViewController::resizeEvent(QResizeEvent* event)
@@ -533,6 +552,14 @@ void QuickSearchViewController::onModifiersChanged(Qt::KeyboardModifiers modifie
     if (shown)
         delegate_->setQuickPasteModifierText(KeyTable::modifiersText(quickPaste));
     delegate_->setQuickPasteBadgesShown(shown);
+    delegate_->setPlainTextBadgeShown(isVisible() &&
+                                      holdsAll(held, Preferences::shared().plainTextModifier()));
+}
+
+void QuickSearchViewController::clearBadges()
+{
+    delegate_->setQuickPasteBadgesShown(false);
+    delegate_->setPlainTextBadgeShown(false);
 }
 
 bool QuickSearchViewController::perform(const QuickSearchKeyCommand& command)
@@ -595,8 +622,11 @@ bool QuickSearchViewController::perform(const QuickSearchKeyCommand& command)
         return true;
     case QuickSearchKeyCommand::itemMenu:
         if (row >= 0)
-            showItemMenu(row, listView_->viewport()->mapToGlobal(listView_->visualRect(current).center()));
+            showItemMenu(row, listView_->viewport()->mapToGlobal(listView_->visualRect(current).center()),
+                         true);
         return true;
+    case QuickSearchKeyCommand::loadPreview:
+        return searchField_->text().isEmpty() && detailView_->loadLinkPreview();
     case QuickSearchKeyCommand::focusSearch:
         searchField_->setFocus(Qt::ShortcutFocusReason);
         searchField_->selectAll();

@@ -51,6 +51,7 @@ struct QuickSearchKeyCommand
         save,            // the selected rows to files
         switchClipboard, // the clipboard grid, or its next tile while it shows
         itemMenu,        // the current row's context menu
+        loadPreview,     // the link preview's page, while it waits to be asked for
     };
     Kind kind = none;
     bool extendSelection = false;
@@ -135,6 +136,7 @@ private:
     void matchNewItems(const QList<qint64>& ids);
     void onKeyDown(QKeyEvent* event);
     void onModifiersChanged(Qt::KeyboardModifiers modifiers);
+    void clearBadges();
     void moveSelection(int row, bool extend);
     void selectFirstRow();
     void refreshEmptyState();
@@ -152,7 +154,8 @@ private:
     void deleteClipboard();
     std::optional<PasteCategoryInfModel> selectedClipboard() const;
     // Item menu and actions
-    void showItemMenu(int row, const QPoint& globalPos);
+    // From the keyboard, the first entry is highlighted, so arrows and Return work at once.
+    void showItemMenu(int row, const QPoint& globalPos, bool fromKeyboard = false);
     void onItemMenuCommand(QuickSearchPasteInfItemMenu::Command command);
     void openLink(int row);
     QList<qint64> selectedIds() const;

@@ -139,7 +139,6 @@ void QuickSearchViewController::renameClipboard(const QString& typed)
         CoreDataManager::shared().updateCategory(*found);
     }
     clipboardHeader_->setClipboards(clipBoards_, selectedCategoryUuid_);
-    clipboardHeader_->nameField()->setText(title);
 }
 
 void QuickSearchViewController::clearClipboard()

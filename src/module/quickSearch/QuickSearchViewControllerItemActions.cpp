@@ -53,18 +53,20 @@ QList<qint64> QuickSearchViewController::selectedIds() const
     return ids;
 }
 
-void QuickSearchViewController::showItemMenu(int row, const QPoint& globalPos)
+void QuickSearchViewController::showItemMenu(int row, const QPoint& globalPos, bool fromKeyboard)
 {
     if (!selectedRows().contains(row))
         moveSelection(row, false);
     const qint64 id = model_->idAt(row);
     QPointer<QuickSearchViewController> self(this);
-    const auto popUp = [self, globalPos](std::optional<PasteInfoDisplayType> type) {
-        Dispatch::main([self, globalPos, type] {
+    const auto popUp = [self, globalPos, fromKeyboard](std::optional<PasteInfoDisplayType> type) {
+        Dispatch::main([self, globalPos, fromKeyboard, type] {
             if (!self)
                 return;
             self->itemMenu_->prepare(type, self->clipBoards_, Preferences::shared().plainTextModifier());
             self->itemMenu_->popup(globalPos);
+            if (fromKeyboard)
+                self->itemMenu_->highlightFirstEntry();
         });
     };
     // The listed row may predate the item's classification; an item never classified is

@@ -175,8 +175,19 @@ bool QuickSearchViewWindow::eventFilter(QObject* watched, QEvent* event)
         noteModifiers(now);
         return false;
     }
-    if (type == QEvent::KeyRelease)
+    // The same physical key, whatever the modifiers make of it.
+    const quint64 id =
+        key->nativeScanCode() != 0 ? (quint64(1) << 32 | key->nativeScanCode()) : quint64(key->key());
+    if (type == QEvent::KeyRelease) {
+        if (!key->isAutoRepeat())
+            keysDown_.remove(id);
         return false;
+    }
+    // Only keys pressed while the panel shows act: a key still held from the window before (the
+    // Return that ran `brimble toggle`, say) repeats into the panel and must not paste.
+    if (key->isAutoRepeat() && !keysDown_.contains(id))
+        return true;
+    keysDown_.insert(id);
     noteModifiers(key->modifiers());
     return handleKeyPress(key);
 }
@@ -333,6 +344,7 @@ void QuickSearchViewWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     modifiers_ = QGuiApplication::queryKeyboardModifiers() & kHeldModifiers;
+    keysDown_.clear();
 }
 
 void QuickSearchViewWindow::hideEvent(QHideEvent* event)

@@ -4,6 +4,7 @@
 
 #include <QPointer>
 #include <QRegion>
+#include <QSet>
 #include <QTimer>
 #include <QWidget>
 
@@ -22,7 +23,8 @@ class QVBoxLayout;
 // place, so a handler that takes the key accepts the event and the focused widget never gets
 // it; keys nobody accepts reach the focused widget (the search field) as usual. Every change of
 // the held modifiers is posted as "on_flag_changed_event_name" with the new
-// Qt::KeyboardModifiers as sender.
+// Qt::KeyboardModifiers as sender. The repeats of a key held down since before the panel was
+// shown are dropped.
 class QuickSearchViewWindow : public QWidget
 {
     Q_OBJECT
@@ -86,6 +88,8 @@ private:
     QPointer<QWidget> content_;
     QTimer saveTimer_;
     Qt::KeyboardModifiers modifiers_;
+    // Keys pressed since the panel was shown and not let go yet.
+    QSet<quint64> keysDown_;
     bool translucent_;
     QRegion shape_; // the window's shape where there is no compositor
 };

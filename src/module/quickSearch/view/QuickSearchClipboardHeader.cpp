@@ -1,6 +1,7 @@
 #include "module/quickSearch/view/QuickSearchClipboardHeader.h"
 
 #include "app/Localized.h"
+#include "view/base/MenuText.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -8,10 +9,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QToolButton>
-
-#include <algorithm>
 
 namespace {
 // An up and a down chevron, the sign of a list to choose from; drawn, as themes seldom have it.
@@ -47,9 +47,11 @@ QuickSearchClipboardHeader::QuickSearchClipboardHeader(QWidget* parent)
     name_->setAttribute(Qt::WA_MacShowFocusRect, false);
     name_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setNameFilled(false);
-    name_->setCursor(Qt::ArrowCursor);
+    name_->setCursor(Qt::PointingHandCursor);
+    name_->setFixedWidth(nameWidth);
+    // A click on the name opens the clipboard menu, as the chevrons beside it do.
+    name_->installEventFilter(this);
     connect(name_, &QLineEdit::editingFinished, this, &QuickSearchClipboardHeader::endRename);
-    connect(name_, &QLineEdit::textChanged, this, &QuickSearchClipboardHeader::fitName);
 
     button_->setIcon(chevronsIcon(palette().color(QPalette::WindowText)));
     button_->setIconSize(QSize(14, 14));
@@ -57,7 +59,7 @@ QuickSearchClipboardHeader::QuickSearchClipboardHeader(QWidget* parent)
     button_->setFocusPolicy(Qt::NoFocus);
     button_->setFixedSize(28, 28);
     button_->setToolTip(LocalizedQuickView::clipboardHistory());
-    connect(button_, &QToolButton::clicked, this, &QuickSearchClipboardHeader::popUpMenu);
+    connect(button_, &QToolButton::clicked, this, [this] { popUpMenu(button_); });
 
     clipboardGroup_->setExclusive(true);
     clipboardsEnd_ = menu_->addSeparator();
@@ -75,7 +77,7 @@ QuickSearchClipboardHeader::QuickSearchClipboardHeader(QWidget* parent)
     layout->setSpacing(2);
     layout->addWidget(name_);
     layout->addWidget(button_);
-    fitName();
+    showTitle();
 }
 
 void QuickSearchClipboardHeader::setClipboards(const QList<PasteCategoryInfModel>& clipboards,
@@ -86,14 +88,17 @@ void QuickSearchClipboardHeader::setClipboards(const QList<PasteCategoryInfModel
         delete action;
     }
     for (const PasteCategoryInfModel& clipboard : clipboards) {
-        auto* action = new QAction(clipboard.title.value_or(QStringLiteral("default")), clipboardGroup_);
+        auto* action = new QAction(MenuText::escaped(clipboard.title.value_or(QStringLiteral("default"))),
+                                   clipboardGroup_);
         action->setCheckable(true);
         action->setChecked(clipboard.uuid == selectedUuid);
         const QString uuid = clipboard.uuid.value_or(QString());
         connect(action, &QAction::triggered, this, [this, uuid] { Q_EMIT clipboardChosen(uuid); });
         menu_->insertAction(clipboardsEnd_, action);
-        if (clipboard.uuid == selectedUuid && !renaming_)
-            name_->setText(clipboard.title.value_or(QStringLiteral("default")));
+        if (clipboard.uuid == selectedUuid && !renaming_) {
+            title_ = clipboard.title.value_or(QStringLiteral("default"));
+            showTitle();
+        }
     }
     const bool isDefault = selectedUuid == kDefaultCategoryUUID;
     clear_->setEnabled(isDefault);
@@ -109,7 +114,8 @@ void QuickSearchClipboardHeader::beginRename()
     setNameFilled(true);
     name_->setFocusPolicy(Qt::StrongFocus);
     name_->setCursor(Qt::IBeamCursor);
-    name_->setMinimumWidth(120);
+    name_->setText(title_);
+    name_->setToolTip({});
     name_->setFocus(Qt::OtherFocusReason);
     name_->selectAll();
     // Ahead of the window's key map, which would take Return for a paste and Escape for hiding.
@@ -118,7 +124,12 @@ void QuickSearchClipboardHeader::beginRename()
 
 bool QuickSearchClipboardHeader::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == name_ && event->type() == QEvent::KeyPress) {
+    if (watched == name_ && !renaming_ && event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        popUpMenu(name_);
+        return true;
+    }
+    if (watched == name_ && renaming_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
             endRename();
@@ -137,11 +148,12 @@ void QuickSearchClipboardHeader::endRename()
     name_->setReadOnly(true);
     setNameFilled(false);
     name_->setFocusPolicy(Qt::NoFocus);
-    name_->setCursor(Qt::ArrowCursor);
+    name_->setCursor(Qt::PointingHandCursor);
     name_->deselect();
     name_->clearFocus();
-    fitName();
-    Q_EMIT renameFinished(name_->text().trimmed());
+    const QString typed = name_->text().trimmed();
+    showTitle();
+    Q_EMIT renameFinished(typed);
 }
 
 void QuickSearchClipboardHeader::setNameFilled(bool filled)
@@ -153,17 +165,20 @@ void QuickSearchClipboardHeader::setNameFilled(bool filled)
     name_->setPalette(namePalette);
 }
 
-void QuickSearchClipboardHeader::popUpMenu()
+void QuickSearchClipboardHeader::popUpMenu(QWidget* anchor)
 {
     if (renaming_)
         return;
-    const QPoint below(0, button_->height() + button_->height() / 4);
-    menu_->popup(button_->mapToGlobal(below));
+    const QPoint below(0, anchor->height() + anchor->height() / 4);
+    menu_->popup(anchor->mapToGlobal(below));
 }
 
-void QuickSearchClipboardHeader::fitName()
+void QuickSearchClipboardHeader::showTitle()
 {
-    const int width = name_->fontMetrics().horizontalAdvance(name_->text()) + 8;
-    name_->setMinimumWidth(renaming_ ? std::clamp(width, 120, 220) : std::min(width, 220));
-    name_->setMaximumWidth(renaming_ ? 220 : std::min(width, 220));
+    // The field's frame and text margins take a few pixels of its width.
+    const int room = nameWidth - 8;
+    const QString shown = name_->fontMetrics().elidedText(title_, Qt::ElideRight, room);
+    name_->setText(shown);
+    name_->setToolTip(shown == title_ ? QString() : title_);
+    name_->setCursorPosition(0);
 }

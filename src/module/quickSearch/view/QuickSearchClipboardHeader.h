@@ -29,6 +29,12 @@ public:
     void beginRename();
     bool isRenaming() const { return renaming_; }
 
+    // The full name of the shown clipboard; the field shows it cut with an ellipsis when it
+    // does not fit, and whole while it is renamed.
+    QString title() const { return title_; }
+    // The room the name has: a long name never pushes the search field's buttons aside.
+    static constexpr int nameWidth = 220;
+
     QLineEdit* nameField() const { return name_; }
     QToolButton* menuButton() const { return button_; }
     QMenu* menu() const { return menu_; }
@@ -50,8 +56,8 @@ protected:
 
 private:
     void endRename();
-    void popUpMenu();
-    void fitName();
+    void popUpMenu(QWidget* anchor);
+    void showTitle();
     void setNameFilled(bool filled);
 
     QLineEdit* name_;
@@ -63,5 +69,6 @@ private:
     QAction* add_;
     QAction* clear_;
     QAction* delete_;
+    QString title_ = QStringLiteral("default");
     bool renaming_ = false;
 };

@@ -102,6 +102,9 @@ QuickSearchPasteInfDetailView::QuickSearchPasteInfDetailView(IconCache* iconCach
     slowLoad_.setSingleShot(true);
     slowLoad_.setInterval(kSlowLoadMs);
     connect(&slowLoad_, &QTimer::timeout, this, [this] { showContentView(blank_); });
+    // Made now, hidden, so the panel's window is ready for a page before it is first shown.
+    if (QuickSearchDetailWebView::isAvailable())
+        webView();
     if (iconCache_)
         connect(iconCache_, &IconCache::iconLoaded, this, [this](const QString& path) {
             if (pasteInf_ && pasteInf_->appBundleUrl == path)
@@ -332,7 +335,7 @@ void QuickSearchPasteInfDetailView::apply(const QuickSearchDetailContent& conten
     case Kind::web:
         setSummary({});
         showContentView(webView());
-        webView_->showUrl(content.url);
+        webView_->showUrl(content.url, Preferences::shared().autoLoadLinkPreview());
         break;
     case Kind::unknown:
         if (!unknownView_)
@@ -430,6 +433,14 @@ QuickSearchDetailFilesView* QuickSearchPasteInfDetailView::filesView()
 QuickSearchDetailColorView* QuickSearchPasteInfDetailView::colorView()
 {
     return colorView_;
+}
+
+bool QuickSearchPasteInfDetailView::loadLinkPreview()
+{
+    if (!webView_ || contentView_->currentWidget() != webView_ || !webView_->isLoadOffered())
+        return false;
+    webView_->loadPreview();
+    return true;
 }
 
 QuickSearchDetailWebView* QuickSearchPasteInfDetailView::webView()

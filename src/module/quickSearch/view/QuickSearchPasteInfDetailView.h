@@ -55,6 +55,8 @@ public:
     // Shows the current row of a result list (its model's PasteInfRowRole) from now on.
     void follow(QAbstractItemView* list);
     void setWorkspace(Workspace* workspace);
+    // Loads the shown link's page when it waits for the user to ask; false when there is none.
+    bool loadLinkPreview();
 
     // The date as the summary line writes it, relative to now.
     static QString dateText(const std::optional<QDateTime>& date,

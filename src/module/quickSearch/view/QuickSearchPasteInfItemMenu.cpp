@@ -3,6 +3,7 @@
 #include "app/Localized.h"
 #include "common/Log.h"
 #include "platform/KeyTable.h"
+#include "view/base/MenuText.h"
 
 namespace {
 int modifierKeys(quint32 carbonModifiers)
@@ -60,7 +61,8 @@ void QuickSearchPasteInfItemMenu::prepare(std::optional<PasteInfoDisplayType> ty
     moveTo_->clear();
     moveTo_->addSeparator();
     for (const PasteCategoryInfModel& clipboard : clipboards) {
-        QAction* entry = moveTo_->addAction(clipboard.title.value_or(QStringLiteral("default")));
+        QAction* entry =
+            moveTo_->addAction(MenuText::escaped(clipboard.title.value_or(QStringLiteral("default"))));
         const std::optional<QString> uuid = clipboard.uuid;
         connect(entry, &QAction::triggered, this, [this, uuid] {
             if (!uuid) {
@@ -72,4 +74,14 @@ void QuickSearchPasteInfItemMenu::prepare(std::optional<PasteInfoDisplayType> ty
     }
     moveTo_->addSeparator();
     moveTo_->addAction(actions_.value(Command::addNewClipboard));
+}
+
+void QuickSearchPasteInfItemMenu::highlightFirstEntry()
+{
+    for (QAction* entry : actions()) {
+        if (entry->isVisible() && entry->isEnabled() && !entry->isSeparator()) {
+            setActiveAction(entry);
+            return;
+        }
+    }
 }

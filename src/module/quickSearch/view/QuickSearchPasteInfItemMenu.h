@@ -38,6 +38,10 @@ public:
     void prepare(std::optional<PasteInfoDisplayType> type, const QList<PasteCategoryInfModel>& clipboards,
                  quint32 plainTextModifier);
 
+    // The first entry that can be chosen becomes the active one, as a menu opened from the
+    // keyboard shows it.
+    void highlightFirstEntry();
+
     QAction* action(Command command) const { return actions_.value(command); }
     QMenu* moveToMenu() const { return moveTo_; }
 

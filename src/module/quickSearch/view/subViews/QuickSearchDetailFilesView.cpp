@@ -35,6 +35,39 @@ QIcon typeIcon(const QString& path)
     return icon;
 }
 
+// Files the desktop's default handler would run rather than show: programs, scripts, desktop
+// entries, whatever the file's name or permission bits say. They are shown in their folder.
+bool wouldRun(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return false;
+    if (info.isExecutable() || path.endsWith(QLatin1String(".desktop"), Qt::CaseInsensitive))
+        return true;
+    static QMimeDatabase database;
+    const QMimeType type = database.mimeTypeForFile(path);
+    static const QStringList runnable = {
+        QStringLiteral("application/x-executable"),
+        QStringLiteral("application/x-sharedlib"),
+        QStringLiteral("application/x-shellscript"),
+        QStringLiteral("application/x-desktop"),
+        QStringLiteral("application/x-ms-dos-executable"),
+        QStringLiteral("application/x-msdownload"),
+        QStringLiteral("application/vnd.appimage"),
+        QStringLiteral("application/x-java-archive"),
+        QStringLiteral("application/x-perl"),
+        QStringLiteral("application/x-ruby"),
+        QStringLiteral("text/x-python"),
+        QStringLiteral("text/x-python3"),
+        QStringLiteral("application/x-csh"),
+        QStringLiteral("application/x-msi"),
+    };
+    for (const QString& name : runnable)
+        if (type.inherits(name))
+            return true;
+    return false;
+}
+
 QString nameOf(const QString& path)
 {
     const QStringList parts = path.split(QLatin1Char('/'), Qt::SkipEmptyParts);
@@ -57,7 +90,9 @@ QuickSearchDetailFilesView::QuickSearchDetailFilesView(QWidget* parent)
     list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list_->viewport()->installEventFilter(this);
-    connect(list_, &QListView::clicked, this, [this](const QModelIndex& index) { openFile(index.row()); });
+    // A single click only points at a row; opening is a deliberate double click.
+    connect(list_, &QListView::doubleClicked, this,
+            [this](const QModelIndex& index) { openFile(index.row()); });
     connect(thumbnails_, &FileThumbnailLoader::thumbnailLoaded, this,
             &QuickSearchDetailFilesView::applyThumbnail);
 
@@ -110,6 +145,11 @@ void QuickSearchDetailFilesView::openFile(int row)
     }
     if (!workspace_) {
         Log::warning(kTag, QStringLiteral("no workspace to open the file with"));
+        return;
+    }
+    if (wouldRun(path)) {
+        Log::info(kTag, QStringLiteral("a program or script is shown in its folder, not run"));
+        showFileInFolder(row);
         return;
     }
     workspace_->openUrl(QUrl::fromLocalFile(path));

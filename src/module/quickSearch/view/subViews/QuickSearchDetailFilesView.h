@@ -10,8 +10,9 @@ class QListView;
 class QStandardItemModel;
 class Workspace;
 
-// A file-list item: one row per file with its thumbnail, name and path. Clicking a row opens
-// the file; its menu opens it, opens it with the default application or shows it in its folder.
+// A file-list item: one row per file with its thumbnail, name and path. A double click opens
+// the file with its default application; its menu opens it or shows it in its folder. Programs,
+// scripts and desktop entries are never run: opening one shows it in its folder.
 // Thumbnails are asked for once per file when the list is set, never while painting.
 class QuickSearchDetailFilesView : public QWidget
 {
