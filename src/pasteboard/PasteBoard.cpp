@@ -287,7 +287,7 @@ PasteboardItems PasteBoard::itemsForPaste(const QList<PasteInfModel>& models, bo
                     continue;
                 setPlainString(plain, "data:image/png;base64," + data->toBase64());
             } else {
-                const auto text = item.plainString();
+                const auto text = item.readableText();
                 if (!text)
                     continue;
                 setPlainString(plain, text->toUtf8());
