@@ -129,6 +129,8 @@ BRIMBLE_LOCALIZED(clipboardHistory, "quick_view.clipboard_history")
 BRIMBLE_LOCALIZED(nRecords, "quick_view.n_records")
 BRIMBLE_LOCALIZED(textCut, "quick_view.text_cut")
 BRIMBLE_LOCALIZED(unknownApplication, "quick_view.unknown_application")
+BRIMBLE_LOCALIZED(noMatches, "quick_view.no_matches")
+BRIMBLE_LOCALIZED(nSelected, "quick_view.n_selected")
 } // namespace LocalizedQuickView
 
 namespace LocalizedPasteBoardType {
@@ -192,6 +194,10 @@ QString nRecords(qint64 count)
 QString textCut(const QString& shown, const QString& total)
 {
     return textCut().arg(shown, total);
+}
+QString nSelected(const QString& count)
+{
+    return nSelected().arg(count);
 }
 } // namespace LocalizedQuickView
 

@@ -96,6 +96,9 @@ QString nRecords(qint64 count);
 QString textCut(); // "quick_view.text_cut": %1 characters shown of %2
 QString textCut(const QString& shown, const QString& total);
 QString unknownApplication(); // "quick_view.unknown_application"
+QString noMatches();          // "quick_view.no_matches"
+QString nSelected();          // "quick_view.n_selected": "%1 selected", %1 being the count
+QString nSelected(const QString& count);
 } // namespace LocalizedQuickView
 
 namespace LocalizedPasteBoardType {
