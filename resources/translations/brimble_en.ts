@@ -303,6 +303,14 @@
         <source>The page stopped unexpectedly.</source>
         <translation>The page stopped unexpectedly.</translation>
     </message>
+    <message id="quick_view.no_matches">
+        <source>No matches</source>
+        <translation>No matches</translation>
+    </message>
+    <message id="quick_view.n_selected">
+        <source>%1 selected</source>
+        <translation>%1 selected</translation>
+    </message>
     <message id="pasteboard.unknown_type">
         <source>Unknown</source>
         <translation>Unknown</translation>

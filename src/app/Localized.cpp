@@ -130,6 +130,8 @@ BRIMBLE_LOCALIZED(clipboardHistory, "quick_view.clipboard_history")
 BRIMBLE_LOCALIZED(nRecords, "quick_view.n_records")
 BRIMBLE_LOCALIZED(textCut, "quick_view.text_cut")
 BRIMBLE_LOCALIZED(unknownApplication, "quick_view.unknown_application")
+BRIMBLE_LOCALIZED(noMatches, "quick_view.no_matches")
+BRIMBLE_LOCALIZED(nSelected, "quick_view.n_selected")
 } // namespace LocalizedQuickView
 
 namespace LocalizedLinkPreview {
@@ -232,6 +234,10 @@ QString textCut(const QString& shown, const QString& total)
 QString badTypeClause(const QString& clause, const QString& words)
 {
     return Localized::text("quick_view.bad_type_clause").arg(clause, words);
+}
+QString nSelected(const QString& count)
+{
+    return nSelected().arg(count);
 }
 } // namespace LocalizedQuickView
 

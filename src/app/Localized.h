@@ -99,6 +99,9 @@ QString textCut(const QString& shown, const QString& total);
 QString unknownApplication(); // "quick_view.unknown_application"
 // "quick_view.bad_type_clause": %1 the clause as typed, %2 the words type: takes
 QString badTypeClause(const QString& clause, const QString& words);
+QString noMatches();          // "quick_view.no_matches"
+QString nSelected();          // "quick_view.n_selected": "%1 selected", %1 being the count
+QString nSelected(const QString& count);
 } // namespace LocalizedQuickView
 
 namespace LocalizedLinkPreview {

@@ -27,7 +27,7 @@ EncodedPasteInf encode(PasteInfModel& model, bool withContent)
                 e.contentSize += record.data ? record.data->size() : 0;
         const auto& items = model.pasteboardItems();
         if (items && !items->isEmpty())
-            e.plainText = items->first().plainString();
+            e.plainText = items->first().readableText();
     }
     e.description = model.description();
     return e;

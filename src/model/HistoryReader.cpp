@@ -17,6 +17,9 @@
 namespace {
 
 const QString kTag = QStringLiteral("HistoryReader");
+// What counts as blank at the start of a text (QString::trimmed's white space, as far as texts
+// hold it).
+const QString kBlanks = QStringLiteral(" \t\n\r\v\f\u00a0\u0085\u2028\u2029\u3000");
 
 // Ids travel to SQL as one JSON array, so a page is one statement whatever its size; pages this
 // long keep the array text and the statement's work small.
@@ -86,6 +89,33 @@ struct HistoryReader::Impl
     }
 
     void logFailure(const QString& what) { Log::error(kTag, what + db.errorMessage()); }
+
+    // A preview that is all blank says nothing; such a text is read again from its first
+    // non-blank character. Rare, so the cost of trimming a long text in SQL is paid only here.
+    void skipBlankStarts(QList<PasteInfRow>& rows)
+    {
+        std::optional<SqliteStatement> start;
+        for (PasteInfRow& row : rows) {
+            if (!row.previewText || row.previewText->size() < PasteInfRow::previewTextLength ||
+                !row.previewText->trimmed().isEmpty())
+                continue;
+            if (!start) {
+                start.emplace(db.prepare("SELECT substr(ltrim(plain_text, ?1), 1, 300) FROM paste_inf_text "
+                                         "WHERE id = ?2"));
+                if (!start->isValid()) {
+                    logFailure(QStringLiteral("read history rows fail, "));
+                    return;
+                }
+            }
+            start->reset();
+            start->bind(1, std::optional<QString>(kBlanks));
+            start->bind(2, row.id);
+            if (start->step() == SQLITE_ROW) {
+                row.previewText = start->text(0).value_or(QString());
+                row.previewSkipsBlankStart = true;
+            }
+        }
+    }
 };
 
 HistoryReader::HistoryReader(const QString& databasePath) : d(std::make_unique<Impl>())
@@ -216,6 +246,7 @@ QList<PasteInfRow> HistoryReader::rows(const QList<qint64>& ids)
             break;
         }
     }
+    d->skipBlankStarts(result);
     return result;
 }
 
@@ -231,8 +262,11 @@ std::optional<PasteInfRow> HistoryReader::rowForUuid(const QString& uuid)
     }
     find.bind(1, std::optional<QString>(uuid));
     const int rc = find.step();
-    if (rc == SQLITE_ROW)
-        return readRow(find);
+    if (rc == SQLITE_ROW) {
+        QList<PasteInfRow> found{readRow(find)};
+        d->skipBlankStarts(found);
+        return found.first();
+    }
     if (rc != SQLITE_DONE)
         d->logFailure(QStringLiteral("read history rows fail, "));
     return std::nullopt;
@@ -261,6 +295,19 @@ QHash<QString, qint64> HistoryReader::countsPerCategory()
         counts.clear();
     }
     return counts;
+}
+
+QString PasteInfRow::previewOf(QStringView text)
+{
+    qsizetype start = 0;
+    if (text.left(previewTextLength).trimmed().isEmpty())
+        while (start < text.size() && kBlanks.contains(text.at(start)))
+            ++start;
+    qsizetype length = std::min(previewTextLength, text.size() - start);
+    // Never half a surrogate pair at the end.
+    if (start + length < text.size() && length > 0 && text.at(start + length - 1).isHighSurrogate())
+        --length;
+    return text.sliced(start, length).toString();
 }
 
 PasteInfModel PasteInfRow::toModel(const std::optional<PasteboardItems>& items) const

@@ -29,9 +29,15 @@ struct PasteInfRow
     std::optional<QString> appBundleIdentifier;
     std::optional<QColor> headerBgColor;
     // The first previewTextLength characters of the first item's plain text (cut in SQL);
-    // absent when the item has no plain text.
+    // absent when the item has no plain text. A text whose start is blank that far (thousands of
+    // empty lines) has the characters from its first non-blank one instead, and
+    // previewSkipsBlankStart says so.
     std::optional<QString> previewText;
+    bool previewSkipsBlankStart = false;
     static constexpr qsizetype previewTextLength = 300;
+
+    // The preview of a text held in memory, as the reader cuts a stored one.
+    static QString previewOf(QStringView text);
 
     // A model of this row carrying `items` as its content, for classifying it off the GUI
     // thread (the record is written back under its uuid).

@@ -111,7 +111,7 @@ PasteInfModel PasteInfModel::capture(const std::optional<PasteboardItems>& items
         copied.append(PasteboardItem(std::move(reps)));
     }
     if (!copied.isEmpty())
-        model.firstPlainText = copied.first().plainString();
+        model.firstPlainText = copied.first().readableText();
     model.setPasteboardItems(std::move(copied));
     return model;
 }

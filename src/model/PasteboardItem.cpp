@@ -1,5 +1,6 @@
 #include "PasteboardItem.h"
 
+#include "model/HtmlText.h"
 #include "model/PasteboardTypes.h"
 
 PasteboardItem::PasteboardItem(QList<Representation> representations) : reps_(std::move(representations)) {}
@@ -45,6 +46,15 @@ std::optional<QString> PasteboardItem::plainString() const
             return QString::fromUtf8(*data);
     if (auto data = dataForType(PasteboardType::latin1String))
         return QString::fromLatin1(*data);
+    return std::nullopt;
+}
+
+std::optional<QString> PasteboardItem::readableText() const
+{
+    if (auto text = plainString())
+        return text;
+    if (auto html = dataForType(PasteboardType::html))
+        return HtmlText::plainText(*html);
     return std::nullopt;
 }
 

@@ -33,6 +33,9 @@ public:
     std::optional<QString> stringForType(const QString& type) const;
     // The item's plain text, from the first present UTF-8 text type, else Latin-1 STRING.
     std::optional<QString> plainString() const;
+    // What a reader sees of the item as text: its plain text, else the text of its HTML (a copy
+    // that offers only HTML is still text to search and to paste as plain text).
+    std::optional<QString> readableText() const;
 
     // Replaces the bytes of an existing type in place, else appends the type.
     void setData(const QString& type, const QByteArray& data);

@@ -24,6 +24,7 @@ inline const QString tiff = QStringLiteral("image/tiff");
 inline const QString png = QStringLiteral("image/png");
 inline const QString pdf = QStringLiteral("application/pdf");
 inline const QString fileURL = QStringLiteral("text/uri-list");
+inline const QString html = QStringLiteral("text/html");
 
 // Added to everything Brimble writes, so the monitor can skip its own generations.
 inline const QString marker = QStringLiteral("private.paste-from-brimble");

@@ -282,7 +282,7 @@ PasteboardItems PasteBoard::itemsForPaste(const QList<PasteInfModel>& models, bo
             } else {
                 // An image has no plain text unless its owner offered some with it: an encoding
                 // of its pixels would be a text of megabytes nobody asked for.
-                const auto text = item.plainString();
+                const auto text = item.readableText();
                 if (!text)
                     continue;
                 setPlainString(plain, text->toUtf8());

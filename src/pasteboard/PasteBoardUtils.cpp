@@ -3,6 +3,7 @@
 #include "common/Log.h"
 #include "model/CoreDataManager.h"
 #include "model/HistoryReader.h"
+#include "model/HtmlText.h"
 #include "model/PasteboardTypes.h"
 
 #include <QRegularExpression>
@@ -30,8 +31,10 @@ const QRegularExpression& colorExpression()
 const QRegularExpression& linkExpression()
 {
     static const QRegularExpression expression = [] {
+        // Parentheses are allowed (Wikipedia titles carry them); parensBalance() rejects the
+        // ones that belong to the surrounding text.
         QRegularExpression re(
-            QStringLiteral("^(https?|ftp|file)://[-A-Za-z0-9+&@#/%?=~_|!:,.;]+[-A-Za-z0-9+&@#/%=~_|]$"));
+            QStringLiteral("^(https?|ftp|file)://[-A-Za-z0-9+&@#/%?=~_|!:,.;()]+[-A-Za-z0-9+&@#/%=~_|)]$"));
         re.optimize();
         return re;
     }();
@@ -60,11 +63,25 @@ bool passesColorTest(std::optional<PasteInfoDisplayType> displayType, const QStr
     return matches(colorExpression(), trimmed);
 }
 
+// Every ")" closes a "(" opened before it, and none stays open.
+bool parensBalance(QStringView text)
+{
+    int depth = 0;
+    for (const QChar c : text) {
+        if (c == u'(')
+            ++depth;
+        else if (c == u')' && --depth < 0)
+            return false;
+    }
+    return depth == 0;
+}
+
 bool passesLinkTest(std::optional<PasteInfoDisplayType> displayType, const QString& text)
 {
     if (displayType == PasteInfoDisplayType::Link)
         return true;
-    return matches(linkExpression(), QStringView(text).trimmed());
+    const QStringView trimmed = QStringView(text).trimmed();
+    return matches(linkExpression(), trimmed) && parensBalance(trimmed);
 }
 
 bool isStringType(const QString& type)
@@ -112,6 +129,24 @@ std::optional<PreferredContent> classifyString(std::optional<PasteInfoDisplayTyp
     if (passesLinkTest(displayType, *text))
         return PreferredContent{PasteInfoDisplayType::Link, type, *text};
     return PreferredContent{PasteInfoDisplayType::PlainText, type, *text};
+}
+
+// HTML stands for its text. It is only asked when nothing else of the item classifies (see
+// isFallbackType), so a copy that also offers plain text or an image keeps that reading.
+std::optional<PreferredContent> classifyHtml(std::optional<PasteInfoDisplayType> displayType,
+                                             const QString& type, const PasteboardItems& items)
+{
+    const std::optional<QByteArray> data = items.isEmpty() ? std::nullopt : items.first().dataForType(type);
+    const QString text = data ? HtmlText::plainText(*data) : QString();
+    if (isBlank(text)) {
+        Log::warning(type, QStringLiteral("html text is nil"));
+        return std::nullopt;
+    }
+    if (passesColorTest(displayType, text))
+        return PreferredContent{PasteInfoDisplayType::Color, type, text};
+    if (passesLinkTest(displayType, text))
+        return PreferredContent{PasteInfoDisplayType::Link, type, text};
+    return PreferredContent{PasteInfoDisplayType::RichTextFormat, type, *data};
 }
 
 std::optional<PreferredContent> classifyImage(const QString& type, const PasteboardItems& items)
@@ -176,6 +211,26 @@ std::optional<PreferredContent> classifyFiles(const QString& type, const Pastebo
     return PreferredContent{PasteInfoDisplayType::File, type, entries};
 }
 
+// Types classified only after every other type of the item failed.
+bool isFallbackType(const QString& type)
+{
+    return type == PasteboardType::html;
+}
+
+// The item's types in the order classification tries them.
+QStringList classificationOrder(const QStringList& types)
+{
+    QStringList ordered;
+    ordered.reserve(types.size());
+    for (const QString& type : types)
+        if (!isFallbackType(type))
+            ordered.append(type);
+    for (const QString& type : types)
+        if (isFallbackType(type))
+            ordered.append(type);
+    return ordered;
+}
+
 } // namespace
 
 namespace PasteBoardUtils {
@@ -199,7 +254,7 @@ std::optional<PreferredContent> preferredContent(PasteInfModel& item)
     if (!item.types || item.types->isEmpty())
         return std::nullopt;
 
-    for (const QString& type : std::as_const(*item.types)) {
+    for (const QString& type : classificationOrder(*item.types)) {
         const QString preferred = preferredType(type, item);
         auto result = classify(std::nullopt, preferred, *items);
         if (!result)
@@ -244,6 +299,8 @@ std::optional<PreferredContent> classify(std::optional<PasteInfoDisplayType> dis
         return classifyImage(pasteboardType, items);
     if (pasteboardType == PasteboardType::fileURL)
         return classifyFiles(pasteboardType, items);
+    if (pasteboardType == PasteboardType::html)
+        return classifyHtml(displayType, pasteboardType, items);
     return std::nullopt;
 }
 
@@ -254,12 +311,19 @@ PasteInfoDisplayType displayTypeOf(const PasteInfRow& row)
     // Not classified yet. A stand-in for the content answers in its place: every listed type
     // with no bytes, the plain-text names with the start of the text. Classification decides by
     // the type, whether it has data and by the text, so the stand-in gets the answer the content
-    // would; a link longer than the preview is the one thing it may see as plain text.
-    const QStringList types = row.types;
-    const QByteArray text = row.previewText ? row.previewText->toUtf8() : QByteArray();
+    // would; a link longer than the preview is the one thing it may see as plain text. The
+    // preview of an HTML-only copy is the text of its HTML, which stands in for it escaped.
+    const QStringList types = classificationOrder(row.types);
+    const QString preview = row.previewText.value_or(QString());
     QList<PasteboardItem::Representation> representations;
-    for (const QString& type : types)
-        representations.append({type, PasteboardType::stringReadOrder.contains(type) ? text : QByteArray()});
+    for (const QString& type : types) {
+        QByteArray data;
+        if (PasteboardType::stringReadOrder.contains(type))
+            data = preview.toUtf8();
+        else if (type == PasteboardType::html)
+            data = preview.toHtmlEscaped().toUtf8();
+        representations.append({type, data});
+    }
     const PasteboardItems items{PasteboardItem(representations)};
     PasteInfModel standIn;
     standIn.appBundleIdentifier = row.appBundleIdentifier;

@@ -6,11 +6,13 @@
 #include "module/quickSearch/view/QuickSearchPasteInfItemDelegate.h"
 #include "module/quickSearch/view/QuickSearchPasteInfListModel.h"
 #include "module/quickSearch/view/QuickSearchThumbnailCache.h"
+#include "view/base/ThemeColors.h"
 
 #include <QApplication>
 #include <QListView>
 #include <QPainter>
 #include <QSignalSpy>
+#include <QStandardItemModel>
 #include <QStyleFactory>
 #include <QTest>
 
@@ -65,6 +67,46 @@ bool isRed(const QColor& c)
     return c.red() > 180 && c.green() < 80 && c.blue() < 80;
 }
 
+PasteInfRow textRow(const QString& text,
+                    std::optional<PasteInfoDisplayType> type = PasteInfoDisplayType::PlainText)
+{
+    PasteInfRow row;
+    row.id = 1;
+    row.uuid = QStringLiteral("row-%1").arg(qHash(text));
+    row.displayType = type;
+    row.previewText = text;
+    row.types = QStringList{PasteboardType::string};
+    return row;
+}
+
+// One cell as the list paints it, at 1x.
+QImage paintCell(QuickSearchPasteInfItemDelegate& delegate, const PasteInfRow& row)
+{
+    QStandardItemModel model;
+    auto* item = new QStandardItem;
+    item->setData(QVariant::fromValue(row), QuickSearchPasteInfListModel::PasteInfRowRole);
+    model.appendRow(item);
+    QStyleOptionViewItem option;
+    option.rect = QRect(0, 0, QuickSearchPasteInfItemDelegate::kCellWidth,
+                        QuickSearchPasteInfItemDelegate::kCellHeight);
+    option.palette = QApplication::palette();
+    option.state = QStyle::State_Enabled;
+    QImage image(option.rect.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    delegate.paint(&painter, option, model.index(0, 0));
+    return image;
+}
+
+bool hasColor(const QImage& image, const QColor& color)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) == color)
+                return true;
+    return false;
+}
+
 } // namespace
 
 class TstQuickSearchItemDelegate : public QObject
@@ -75,6 +117,9 @@ private Q_SLOTS:
     void initTestCase();
     void cellsAsAUserSeesThem_data();
     void cellsAsAUserSeesThem();
+    void rowsShowWhatTheTextHolds_data();
+    void rowsShowWhatTheTextHolds();
+    void marksTheSearchedText();
 
 private:
     std::unique_ptr<TestHome> home_;
@@ -176,6 +221,59 @@ void TstQuickSearchItemDelegate::cellsAsAUserSeesThem()
     const QImage withBadge = cell(4);
     delegate.setQuickPasteBadgesShown(false);
     QCOMPARE(render(view, dpr).copy(QRect(0, 4 * h * dpr, shot.width(), h * dpr)) == withBadge, false);
+}
+
+void TstQuickSearchItemDelegate::rowsShowWhatTheTextHolds_data()
+{
+    QTest::addColumn<PasteInfRow>("row");
+    QTest::addColumn<PasteInfRow>("looksLike");
+    // Bidi controls act no more: "gnp.exe" behind U+202E must not read "exe.png".
+    QTest::newRow("right-to-left override")
+        << textRow(QStringLiteral("\u202Egnp.exe")) << textRow(QStringLiteral("\\u202egnp.exe"));
+    QTest::newRow("isolates and marks")
+        << textRow(QStringLiteral("a\u2067b\u200Fc")) << textRow(QStringLiteral("a\\u2067b\\u200fc"));
+    QTest::newRow("escape sequence") << textRow(QStringLiteral("\x1b[31mred"))
+                                     << textRow(QStringLiteral("\\x1b[31mred"));
+    // A copy that only offers HTML is rich text: its row shows the text of the HTML.
+    PasteInfRow html = textRow({}, std::nullopt);
+    html.previewText.reset();
+    html.types = QStringList{PasteboardType::html};
+    QTest::newRow("html only") << html
+                               << textRow(QStringLiteral("Hello world & co Second"),
+                                          PasteInfoDisplayType::RichTextFormat);
+}
+
+void TstQuickSearchItemDelegate::rowsShowWhatTheTextHolds()
+{
+    QFETCH(PasteInfRow, row);
+    QFETCH(PasteInfRow, looksLike);
+    QApplication::setPalette(QApplication::style()->standardPalette());
+    QuickSearchThumbnailCache thumbnails([](qint64,
+                                            std::function<void(const std::optional<PasteboardItems>&)> done) {
+        done(PasteboardItems{PasteboardItem(
+            {{PasteboardType::html, "<p>Hello <b>world</b> &amp; co</p><img src=\"x.png\"><p>Second</p>"}})});
+    });
+    QuickSearchPasteInfItemDelegate delegate(&thumbnails);
+    QSignalSpy previews(&thumbnails, &QuickSearchThumbnailCache::previewLoaded);
+    if (!row.displayType) {
+        paintCell(delegate, row);
+        QVERIFY(previews.wait(5000));
+    }
+    QCOMPARE(paintCell(delegate, row), paintCell(delegate, looksLike));
+}
+
+void TstQuickSearchItemDelegate::marksTheSearchedText()
+{
+    QApplication::setPalette(QApplication::style()->standardPalette());
+    QuickSearchPasteInfItemDelegate delegate(nullptr);
+    const PasteInfRow row = textRow(QStringLiteral("hello W\u00D6RLD"));
+    const QImage plain = paintCell(delegate, row);
+    QVERIFY(!hasColor(plain, ThemeColors::matchBackground()));
+    // Matched as the search matches: whatever the case.
+    delegate.setHighlightText(QStringLiteral("w\u00F6rld"));
+    QVERIFY(hasColor(paintCell(delegate, row), ThemeColors::matchBackground()));
+    delegate.setHighlightText(QStringLiteral("nowhere"));
+    QCOMPARE(paintCell(delegate, row), plain);
 }
 
 QTEST_MAIN(TstQuickSearchItemDelegate)

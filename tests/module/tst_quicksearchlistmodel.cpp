@@ -3,7 +3,9 @@
 #include "model/CoreDataManager.h"
 #include "model/HistoryReader.h"
 #include "model/PasteboardTypes.h"
+#include "module/quickSearch/SearchEngine.h"
 #include "module/quickSearch/view/QuickSearchPasteInfListModel.h"
+#include "pasteboard/PasteBoardUtils.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
@@ -54,6 +56,7 @@ class TstQuickSearchListModel : public QObject
 private Q_SLOTS:
     void pagesAndChangesById();
     void loadsNeverLoseOrEmpty();
+    void oddTextsAreRowsOfText();
 };
 
 // A history of three pages: rows arrive asynchronously, and copies, deletes and moves are applied
@@ -151,6 +154,39 @@ void TstQuickSearchListModel::loadsNeverLoseOrEmpty()
     QCOMPARE(model.ids(), historyIds());
     QCOMPARE(loaded.size(), 2);
     QCOMPARE(emptied, 0);
+}
+
+// A text that starts with thousands of blank lines, and a copy that offers only HTML, are text:
+// their rows carry their first words, classify as text and are found by a search.
+void TstQuickSearchListModel::oddTextsAreRowsOfText()
+{
+    TestHome home;
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    store().insertPasteInf(textCapture(QString(10000, u'\n') + QStringLiteral("  first line\nsecond"), now));
+    const PasteboardItem html({{PasteboardType::html, "<p>Hello <i>HTML</i></p><img src=\"a.png\">"}});
+    PasteInfModel htmlCopy = PasteInfModel::capture(PasteboardItems{html}, html.types(), nullptr);
+    htmlCopy.date = now.addSecs(-1);
+    htmlCopy.categoryUUID = kDefaultCategoryUUID;
+    store().insertPasteInf(htmlCopy);
+    store().waitForQueued();
+
+    QuickSearchPasteInfListModel model;
+    QSignalSpy loaded(&model, &QuickSearchPasteInfListModel::historyLoaded);
+    model.loadHistory(kDefaultCategoryUUID);
+    QVERIFY(loaded.wait());
+    QCOMPARE(model.rowCount(), 2);
+    const PasteInfRow blankStart = rowData(model, 0).value();
+    QVERIFY2(blankStart.previewText->startsWith(QStringLiteral("first line\nsecond")),
+             qPrintable(blankStart.previewText->left(20)));
+    QCOMPARE(PasteBoardUtils::displayTypeOf(blankStart), PasteInfoDisplayType::PlainText);
+    const PasteInfRow htmlRow = rowData(model, 1).value();
+    QCOMPARE(htmlRow.previewText, std::optional<QString>(QStringLiteral("Hello HTML")));
+    QCOMPARE(PasteBoardUtils::displayTypeOf(htmlRow), PasteInfoDisplayType::RichTextFormat);
+
+    const auto found = SearchEngine::searchNow(home.databasePath(), kDefaultCategoryUUID,
+                                               SearchHelper::parseQuery(QStringLiteral("hello html")));
+    QVERIFY(found);
+    QCOMPARE(found->rowIds(), QList<qint64>{htmlRow.id});
 }
 
 QTEST_MAIN(TstQuickSearchListModel)

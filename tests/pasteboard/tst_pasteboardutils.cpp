@@ -90,6 +90,12 @@ void TestPasteBoardUtils::text_data()
     QTest::newRow("other scheme") << u"mailto:someone@example.com"_qs << T::PlainText;
     QTest::newRow("link ending in a dot") << u"http://example.com."_qs << T::PlainText;
     QTest::newRow("two lines of links") << u"http://a.com\nhttp://b.com"_qs << T::PlainText;
+    QTest::newRow("parentheses in the path")
+        << u"https://en.wikipedia.org/wiki/Clipboard_(computing)"_qs << T::Link;
+    QTest::newRow("parentheses inside") << u"https://example.org/a_(b)_(c)/d?e=(f)"_qs << T::Link;
+    QTest::newRow("closing parenthesis of the prose") << u"https://example.org/a)"_qs << T::PlainText;
+    QTest::newRow("link in parentheses") << u"(https://example.org/a)"_qs << T::PlainText;
+    QTest::newRow("parenthesis left open") << u"https://example.org/a(b"_qs << T::PlainText;
     QTest::newRow("prose") << u"Hello, world"_qs << T::PlainText;
 }
 
@@ -166,6 +172,18 @@ void TestPasteBoardUtils::richText_data()
         << T::Image << u"image/png"_qs << u"text/rtf: rich text data is nil"_qs;
     QTest::newRow("rtf without text") << Reps{{u"text/rtf"_qs, kRtf}, {u"image/png"_qs, kPng}} << T::Image
                                       << u"image/png"_qs << u"text/rtf: rich text data is nil"_qs;
+    // HTML is the text of last resort: alone it is rich text, beside text or an image it yields.
+    QTest::newRow("html only") << Reps{{PasteboardType::html, "<p>Hello <b>you</b></p>"}} << T::RichTextFormat
+                               << PasteboardType::html << QString();
+    QTest::newRow("html whose text is a link")
+        << Reps{{PasteboardType::html, "<a href=\"https://example.org/\">https://example.org/</a>"}}
+        << T::Link << PasteboardType::html << QString();
+    QTest::newRow("html, then text") << Reps{{PasteboardType::html, "<b>Hi</b>"},
+                                             {PasteboardType::string, "Hi"}}
+                                     << T::PlainText << PasteboardType::string << QString();
+    QTest::newRow("html of an image, then the image")
+        << Reps{{PasteboardType::html, "<img src=\"a.png\">"}, {u"image/png"_qs, kPng}} << T::Image
+        << u"image/png"_qs << QString();
     QTest::newRow("blank text, then a file list")
         << Reps{{PasteboardType::string, "  "}, {u"text/uri-list"_qs, "file:///tmp/x\r\n"}} << T::File
         << u"text/uri-list"_qs << PasteboardType::string + u": string data is nil"_qs;

@@ -2,6 +2,7 @@
 
 #include "app/Localized.h"
 #include "common/Log.h"
+#include "model/PasteboardTypes.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -81,7 +82,7 @@ std::optional<QByteArray> fileBytes(const QString& path, const PreferredContent&
         }
         return imageBytes(*stored, formatForSuffix(QFileInfo(path).suffix()), error);
     }
-    if (!PasteInfFileWriter::ruleFor(content.displayType)) {
+    if (!PasteInfFileWriter::ruleFor(content.displayType, content.pasteboardType)) {
         *error = QStringLiteral("a %1 item cannot be saved").arg(DisplayType::rawValue(content.displayType));
         return std::nullopt;
     }
@@ -94,11 +95,14 @@ std::optional<QByteArray> fileBytes(const QString& path, const PreferredContent&
 }
 } // namespace
 
-std::optional<PasteInfFileWriter::Rule> PasteInfFileWriter::ruleFor(PasteInfoDisplayType type)
+std::optional<PasteInfFileWriter::Rule> PasteInfFileWriter::ruleFor(PasteInfoDisplayType type,
+                                                                    const QString& pasteboardType)
 {
     switch (type) {
     case PasteInfoDisplayType::RichTextFormat:
     case PasteInfoDisplayType::RichTextFormatDocument:
+        if (pasteboardType == PasteboardType::html)
+            return Rule{LocalizedPasteBoardType::richTextType(), {QStringLiteral("html")}};
         return Rule{LocalizedPasteBoardType::richTextType(), {QStringLiteral("rtf")}};
     case PasteInfoDisplayType::Text:
     case PasteInfoDisplayType::PlainText:
@@ -158,7 +162,7 @@ QStringList PasteInfFileWriter::writeIntoFolder(const QString& folder, const QLi
     int failed = 0;
     const QDir dir(folder);
     for (const PreferredContent& content : items) {
-        const std::optional<Rule> rule = ruleFor(content.displayType);
+        const std::optional<Rule> rule = ruleFor(content.displayType, content.pasteboardType);
         const QString extension = rule && !rule->extensions.isEmpty() ? rule->extensions.first() : QString();
         const QString base = rule ? rule->baseName : QStringLiteral("file");
         const QString stem = nameFor ? nameFor(base) : proposedName(base);

@@ -23,8 +23,9 @@ public:
         // The first is the default; images offer only what this build can encode.
         QStringList extensions;
     };
-    // Absent for what cannot be saved (files, unknown items).
-    static std::optional<Rule> ruleFor(PasteInfoDisplayType type);
+    // Absent for what cannot be saved (files, unknown items). The pasteboard type tells rich
+    // text kept as HTML from RTF.
+    static std::optional<Rule> ruleFor(PasteInfoDisplayType type, const QString& pasteboardType = {});
 
     // "Image 2026-05-01 14.03.07.1234": the base name and the local time to a tenth of a
     // millisecond.

@@ -474,7 +474,12 @@ void QuickSearchViewController::search(const QString& text)
 {
     query_ = text.trimmed();
     typeHint_->setVisible(false);
+    // Marks follow the query the results will be for.
+    const QString highlight = query_.isEmpty() ? QString() : SearchHelper::parseQuery(query_).text;
+    delegate_->setHighlightText(highlight);
+    detailView_->setHighlightText(highlight);
     if (query_.isEmpty()) {
+        refreshEmptyState();
         engine_->cancel();
         searchGeneration_ = 0;
         if (!model_->isShowingHistory() || model_->categoryUuid() != selectedCategoryUuid_) {
@@ -665,12 +670,21 @@ void QuickSearchViewController::selectFirstRow()
 
 void QuickSearchViewController::refreshEmptyState()
 {
-    const bool empty = historyLoaded_ && model_->isShowingHistory() && model_->rowCount() == 0;
+    const bool emptyHistory = historyLoaded_ && model_->isShowingHistory() && model_->rowCount() == 0;
+    // A search that found nothing says so; an empty preview would read as an unknown item.
+    const bool noMatches = !query_.isEmpty() && !model_->isShowingHistory() && model_->rowCount() == 0;
+    const bool empty = emptyHistory || noMatches;
+    emptyText_->setText(noMatches ? LocalizedQuickView::noMatches() : LocalizedQuickView::empty());
     emptyText_->setVisible(empty);
     detailView_->setVisible(!empty);
     detailSeparator_->setVisible(!empty);
     placeOverlays();
     emptyText_->raise();
+}
+
+QString QuickSearchViewController::emptyStateText() const
+{
+    return emptyText_->isHidden() ? QString() : emptyText_->text();
 }
 
 void QuickSearchViewController::writeRows(const QList<int>& rows, bool plainText, bool paste, bool cut)

@@ -108,6 +108,9 @@ public:
     QuickSearchPasteInfItemMenu* itemMenu() const { return itemMenu_; }
     const QList<PasteCategoryInfModel>& clipBoards() const { return clipBoards_; }
     QString selectedCategoryUuid() const { return selectedCategoryUuid_; }
+    // What stands in place of the list and the preview ("It's Empty", "No matches"), or empty
+    // while they show.
+    QString emptyStateText() const;
 
     // Shows a clipboard's history; the one already shown only when forced.
     void selectClipboard(const QString& categoryUuid, bool force = false);

@@ -156,7 +156,7 @@ void QuickSearchViewController::saveSelectedItems()
                 if (contents.size() == 1) {
                     const PreferredContent content = contents.first();
                     const std::optional<PasteInfFileWriter::Rule> rule =
-                        PasteInfFileWriter::ruleFor(content.displayType);
+                        PasteInfFileWriter::ruleFor(content.displayType, content.pasteboardType);
                     if (!rule) {
                         Log::error(kSaveTag, QStringLiteral("write to file fail"));
                         showSaveFailure(window);

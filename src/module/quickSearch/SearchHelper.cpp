@@ -160,6 +160,45 @@ QByteArray foldedNeedle(const ParsedQuery& query)
     return query.text.toLower().toUtf8();
 }
 
+QList<MatchRange> matchRanges(QStringView text, const QString& needle, qsizetype limit)
+{
+    QList<MatchRange> ranges;
+    const QString lowerNeedle = needle.toLower();
+    if (lowerNeedle.isEmpty() || text.isEmpty() || limit <= 0)
+        return ranges;
+    const QString lowered = text.toString().toLower();
+    if (lowered.size() == text.size()) {
+        // Lower-casing kept every length, so positions are the text's own.
+        for (qsizetype at = lowered.indexOf(lowerNeedle); at >= 0 && ranges.size() < limit;
+             at = lowered.indexOf(lowerNeedle, at + lowerNeedle.size()))
+            ranges.append({at, lowerNeedle.size()});
+        return ranges;
+    }
+    // A few characters lower-case to more than one (U+0130): lower each one on its own and
+    // remember which character of the text every lowered unit came from.
+    QString folded;
+    QList<qsizetype> sourceStart, sourceEnd;
+    folded.reserve(lowered.size());
+    sourceStart.reserve(lowered.size());
+    sourceEnd.reserve(lowered.size());
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype width = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString lower = text.sliced(i, width).toString().toLower();
+        folded += lower;
+        for (qsizetype k = 0; k < lower.size(); ++k) {
+            sourceStart.append(i);
+            sourceEnd.append(i + width);
+        }
+        i += width;
+    }
+    for (qsizetype at = folded.indexOf(lowerNeedle); at >= 0 && ranges.size() < limit;
+         at = folded.indexOf(lowerNeedle, at + lowerNeedle.size())) {
+        const qsizetype start = sourceStart.at(at);
+        ranges.append({start, sourceEnd.at(at + lowerNeedle.size() - 1) - start});
+    }
+    return ranges;
+}
+
 bool typeMatches(const ParsedQuery& query, std::optional<PasteInfoDisplayType> displayType)
 {
     return query.displayTypes.isEmpty() || query.hasType(displayType.value_or(T::Unknown));
@@ -172,7 +211,7 @@ bool matches(const ParsedQuery& query, PasteInfModel& item)
         if (!plain) {
             const auto& items = item.pasteboardItems();
             if (items && !items->isEmpty())
-                plain = items->first().plainString();
+                plain = items->first().readableText();
         }
         if (!plain || !plain->toLower().contains(query.text.toLower()))
             return false;

@@ -53,6 +53,20 @@ std::optional<QString> composeTypeClause(const QString& currentFieldText, qsizet
 // that a byte substring search on the folded text decides the text condition.
 QByteArray foldedNeedle(const ParsedQuery& query);
 
+// A run of a text that the free text of a query matched: where it starts and how long it is,
+// in UTF-16 code units of that text.
+struct MatchRange
+{
+    qsizetype start = 0;
+    qsizetype length = 0;
+    bool operator==(const MatchRange&) const = default;
+};
+
+// Where `needle` (a query's free text) occurs in `text` the way the search finds it: both sides
+// lower-cased, so the runs are the ones that made the item match. At most `limit` runs, from
+// the start of the text, none overlapping.
+QList<MatchRange> matchRanges(QStringView text, const QString& needle, qsizetype limit);
+
 // The type condition for an item's display type (absent counts as "unknown").
 bool typeMatches(const ParsedQuery& query, std::optional<PasteInfoDisplayType> displayType);
 

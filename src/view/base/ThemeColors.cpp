@@ -18,4 +18,14 @@ void dim(QWidget* widget)
     widget->setPalette(palette);
 }
 
+QColor matchBackground()
+{
+    return QColor(255, 214, 64);
+}
+
+QColor matchForeground()
+{
+    return QColor(20, 20, 20);
+}
+
 } // namespace ThemeColors

@@ -14,4 +14,9 @@ QColor dimmed(const QPalette& palette, QPalette::ColorRole role = QPalette::Wind
 // Gives the widget's text (WindowText) the dimmed colour.
 void dim(QWidget* widget);
 
+// The marker of search matches in texts: a light background under dark text, readable on any
+// theme and on a selected row alike.
+QColor matchBackground();
+QColor matchForeground();
+
 } // namespace ThemeColors

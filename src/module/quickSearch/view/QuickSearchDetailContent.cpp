@@ -2,8 +2,11 @@
 
 #include "common/Log.h"
 #include "model/ColorHandle.h"
+#include "model/HtmlText.h"
 #include "model/PasteInfModel.h"
+#include "model/PasteboardTypes.h"
 #include "model/RtfTextHandle.h"
+#include "module/quickSearch/view/subViews/QuickSearchDetailTextView.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -64,6 +67,14 @@ void prepareRichText(QuickSearchDetailContent& content, const QByteArray& rtf)
     setText(content, document->plainText);
     if (content.isCut() || document->plainText.size() > QuickSearchDetailContent::maxRichTextLength)
         return;
+    // A paragraph too long to lay out at once is shown as plain text, in pieces.
+    for (const RtfParagraph& paragraph : document->paragraphs) {
+        qsizetype length = 0;
+        for (const RtfRun& run : paragraph.runs)
+            length += run.text.size();
+        if (length > QuickSearchDetailTextView::maxPieceLength)
+            return;
+    }
     content.plain = false;
     content.paragraphs = std::move(document->paragraphs);
     content.background = RtfTextHandle::rtfBackgroundColor(QString::fromUtf8(rtf));
@@ -100,7 +111,10 @@ QuickSearchDetailContent QuickSearchDetailContent::prepare(const PasteInfRow& ro
     switch (preferred->displayType) {
     case PasteInfoDisplayType::RichTextFormat:
     case PasteInfoDisplayType::RichTextFormatDocument:
-        if (bytes)
+        // HTML shows as its text: formatting it would mean honouring what it links to.
+        if (bytes && preferred->pasteboardType == PasteboardType::html)
+            setText(content, HtmlText::plainText(*bytes));
+        else if (bytes)
             prepareRichText(content, *bytes);
         break;
     case PasteInfoDisplayType::Text:

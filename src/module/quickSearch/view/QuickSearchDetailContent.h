@@ -52,6 +52,8 @@ struct QuickSearchDetailContent
     QString text;             // what is shown, cut to maxShownTextLength
     qsizetype textLength = 0; // the whole text's length in UTF-16 code units
     bool plain = true;
+    // The search's free text, whose matches the view marks.
+    QString highlight;
     QList<RtfParagraph> paragraphs;   // the formatted runs of rich text
     std::optional<QColor> background; // the page colour rich text declares
     // Plain text already laid into a document off the GUI thread (owned by the GUI thread).

@@ -18,6 +18,7 @@
 #include "platform/Workspace.h"
 
 #include <QAbstractItemView>
+#include <QItemSelectionModel>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
@@ -53,9 +54,9 @@ struct QuickSearchPasteInfDetailView::Shared
 QuickSearchPasteInfDetailView::QuickSearchPasteInfDetailView(IconCache* iconCache, ContentLoader loader,
                                                              QWidget* parent)
     : QWidget(parent), iconCache_(iconCache), headerContainerView_(new QWidget(this)),
-      titleInfoText_(new QLabel(headerContainerView_)), appIcon_(new QLabel(headerContainerView_)),
-      contentView_(new QStackedWidget(this)), blank_(new QWidget(contentView_)),
-      shared_(std::make_shared<Shared>())
+      titleInfoText_(new QLabel(headerContainerView_)), selectionCount_(new QLabel(headerContainerView_)),
+      appIcon_(new QLabel(headerContainerView_)), contentView_(new QStackedWidget(this)),
+      blank_(new QWidget(contentView_)), shared_(std::make_shared<Shared>())
 {
     if (loader) {
         shared_->loader = std::move(loader);
@@ -90,6 +91,11 @@ QuickSearchPasteInfDetailView::QuickSearchPasteInfDetailView(IconCache* iconCach
     auto* header = new QHBoxLayout(headerContainerView_);
     header->setContentsMargins(kHeaderInset, 0, kHeaderInset, 0);
     header->addWidget(titleInfoText_, 1);
+    selectionCount_->setFont(summaryFont);
+    selectionCount_->setTextFormat(Qt::PlainText);
+    selectionCount_->hide();
+    header->addWidget(selectionCount_);
+    header->addSpacing(kHeaderInset);
     header->addWidget(appIcon_);
 
     contentView_->addWidget(blank_);
@@ -136,6 +142,32 @@ void QuickSearchPasteInfDetailView::follow(QAbstractItemView* list)
             });
     connect(list->model(), &QAbstractItemModel::modelReset, this,
             &QuickSearchPasteInfDetailView::showCurrentRow);
+    connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &QuickSearchPasteInfDetailView::refreshSelectionCount);
+    connect(list->model(), &QAbstractItemModel::modelReset, this,
+            &QuickSearchPasteInfDetailView::refreshSelectionCount);
+}
+
+void QuickSearchPasteInfDetailView::refreshSelectionCount()
+{
+    qint64 count = 0;
+    // By ranges: a selection of a million rows is one range, not a million indexes.
+    if (followed_)
+        for (const QItemSelectionRange& range : followed_->selectionModel()->selection())
+            count += range.height();
+    selectionCount_->setText(count > 1 ? LocalizedQuickView::nSelected(QLocale().toString(count))
+                                       : QString());
+    selectionCount_->setVisible(count > 1);
+}
+
+QString QuickSearchPasteInfDetailView::selectionCountText() const
+{
+    return selectionCount_->text();
+}
+
+void QuickSearchPasteInfDetailView::setHighlightText(const QString& text)
+{
+    highlight_ = text;
 }
 
 void QuickSearchPasteInfDetailView::showCurrentRow()
@@ -218,13 +250,13 @@ void QuickSearchPasteInfDetailView::showItem(const std::optional<PasteInfRow>& r
     QPointer<QuickSearchPasteInfDetailView> self(this);
     const QFont font = textView()->textFont();
     const QSize imageBox = contentView_->size() * devicePixelRatioF();
-    shared_->loader(row->id, [weak, self, generation, row = *row, linkPreview, imageBox,
-                              font](const std::optional<PasteboardItems>& items) {
+    shared_->loader(row->id, [weak, self, generation, row = *row, linkPreview, imageBox, font,
+                              highlight = highlight_](const std::optional<PasteboardItems>& items) {
         const std::shared_ptr<Shared> shared = weak.lock();
         if (!shared || shared->generation != generation)
             return;
         // Decoding goes to the pool, so the reader is free for the next selection.
-        Dispatch::global([weak, self, generation, row, items, linkPreview, font, imageBox] {
+        Dispatch::global([weak, self, generation, row, items, linkPreview, font, imageBox, highlight] {
             {
                 const std::shared_ptr<Shared> shared = weak.lock();
                 if (!shared || shared->generation != generation)
@@ -232,8 +264,9 @@ void QuickSearchPasteInfDetailView::showItem(const std::optional<PasteInfRow>& r
             }
             QuickSearchDetailContent content =
                 QuickSearchDetailContent::prepare(row, items, linkPreview, imageBox);
+            content.highlight = highlight;
             if (content.kind == QuickSearchDetailContent::Kind::text && content.plain)
-                content.document = QuickSearchDetailTextView::plainDocument(content.text, font);
+                content.document = QuickSearchDetailTextView::plainDocument(content.text, font, highlight);
             Dispatch::main([self, generation, content] {
                 if (self && self->shared_->generation == generation)
                     self->apply(content);
@@ -246,7 +279,8 @@ bool QuickSearchPasteInfDetailView::showPreviewText(const PasteInfRow& row)
 {
     // A text's start is in its display row already: shown at once, it is the first screen
     // while the whole text is read. A row not classified yet is judged by its types and start.
-    if (!row.previewText)
+    // A start of blank lines stands first in the pane; what comes after them is no first screen.
+    if (!row.previewText || row.previewSkipsBlankStart)
         return false;
     switch (row.displayType ? *row.displayType : PasteBoardUtils::displayTypeOf(row)) {
     case PasteInfoDisplayType::Text:
@@ -261,6 +295,7 @@ bool QuickSearchPasteInfDetailView::showPreviewText(const PasteInfRow& row)
     start.kind = QuickSearchDetailContent::Kind::text;
     start.text = *row.previewText;
     start.textLength = start.text.size();
+    start.highlight = highlight_;
     slowLoad_.stop();
     textView()->setContent(start);
     showContentView(textContainer_);
@@ -275,17 +310,18 @@ void QuickSearchPasteInfDetailView::loadTextStart(const PasteInfRow& row, quint6
     const std::weak_ptr<Shared> weak = shared_;
     QPointer<QuickSearchPasteInfDetailView> self(this);
     const QFont font = textView()->textFont();
-    shared_->textStartLoader(row.id, [weak, self, generation, font, uuid = row.uuid](const QString& start,
-                                                                                     qint64 totalBytes) {
+    shared_->textStartLoader(row.id, [weak, self, generation, font, uuid = row.uuid,
+                                      highlight = highlight_](const QString& start, qint64 totalBytes) {
         const std::shared_ptr<Shared> shared = weak.lock();
         if (start.isEmpty() || totalBytes <= kTwoStepTextBytes || !shared || shared->generation != generation)
             return;
-        Dispatch::global([self, generation, font, start, uuid] {
+        Dispatch::global([self, generation, font, start, uuid, highlight] {
             QuickSearchDetailContent content;
             content.kind = QuickSearchDetailContent::Kind::text;
             content.text = start;
             content.textLength = start.size();
-            content.document = QuickSearchDetailTextView::plainDocument(start, font);
+            content.highlight = highlight;
+            content.document = QuickSearchDetailTextView::plainDocument(start, font, highlight);
             Dispatch::main([self, generation, content, uuid] {
                 if (!self || self->shared_->generation != generation || self->contentApplied_)
                     return;

@@ -57,12 +57,16 @@ public:
     void setWorkspace(Workspace* workspace);
     // Loads the shown link's page when it waits for the user to ask; false when there is none.
     bool loadLinkPreview();
+    // The search's free text: its matches are marked in the texts shown from now on.
+    void setHighlightText(const QString& text);
 
     // The date as the summary line writes it, relative to now.
     static QString dateText(const std::optional<QDateTime>& date,
                             const QDateTime& now = QDateTime::currentDateTime());
 
     QString summaryText() const;
+    // "3 selected" while the followed list has more than one row selected, else empty.
+    QString selectionCountText() const;
     std::optional<QString> shownUuid() const;
     QuickSearchDetailContent::Kind shownKind() const { return shownKind_; }
     QWidget* currentContentView() const;
@@ -90,11 +94,13 @@ private:
     void setSummary(const QString& third);
     void showContentView(QWidget* view);
     void refreshIcon();
+    void refreshSelectionCount();
 
     IconCache* iconCache_;
     QPointer<Workspace> workspace_;
     QWidget* headerContainerView_;
     QLabel* titleInfoText_;
+    QLabel* selectionCount_;
     QLabel* appIcon_;
     QStackedWidget* contentView_;
     QuickSearchDetailTextView* textContainer_ = nullptr;
@@ -107,6 +113,7 @@ private:
     QPointer<QAbstractItemView> followed_;
     bool followPending_ = false;
     std::optional<PasteInfRow> pasteInf_;
+    QString highlight_;
     std::optional<PasteInfoDisplayType> shownType_;
     QuickSearchDetailContent::Kind shownKind_ = QuickSearchDetailContent::Kind::unknown;
     // The shown item's content is in (a text's start no longer has a place); its text's start

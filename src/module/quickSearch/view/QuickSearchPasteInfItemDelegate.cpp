@@ -1,10 +1,13 @@
 #include "QuickSearchPasteInfItemDelegate.h"
 
 #include "app/Localized.h"
+#include "common/VisibleText.h"
 #include "model/ColorHandle.h"
 #include "model/HistoryReader.h"
+#include "module/quickSearch/SearchHelper.h"
 #include "module/quickSearch/view/QuickSearchPasteInfListModel.h"
 #include "module/quickSearch/view/QuickSearchThumbnailCache.h"
+#include "view/base/ThemeColors.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -49,6 +52,30 @@ QFont pixelFont(const QFont& base, int pixelSize, QFont::Weight weight = QFont::
     font.setPixelSize(pixelSize);
     font.setWeight(weight);
     return font;
+}
+
+// A word typed in the search can occur more often in a row than a row can show.
+constexpr qsizetype kMaxHighlightsPerRow = 64;
+
+// The marks of the matches that fall on one line of a row, which starts at `start` of the
+// row's text and is `length` long.
+QList<QTextLayout::FormatRange> highlightFormats(const QList<SearchHelper::MatchRange>& matches,
+                                                 qsizetype start, qsizetype length)
+{
+    QList<QTextLayout::FormatRange> formats;
+    for (const SearchHelper::MatchRange& match : matches) {
+        const qsizetype from = std::max(match.start, start);
+        const qsizetype to = std::min(match.start + match.length, start + length);
+        if (from >= to)
+            continue;
+        QTextLayout::FormatRange range;
+        range.start = int(from - start);
+        range.length = int(to - from);
+        range.format.setBackground(ThemeColors::matchBackground());
+        range.format.setForeground(ThemeColors::matchForeground());
+        formats.append(range);
+    }
+    return formats;
 }
 
 bool needsPreview(const std::optional<PasteInfoDisplayType>& type)
@@ -96,9 +123,17 @@ void QuickSearchPasteInfItemDelegate::setPlainTextBadgeShown(bool shown)
     Q_EMIT repaintNeeded();
 }
 
+void QuickSearchPasteInfItemDelegate::setHighlightText(const QString& text)
+{
+    if (highlight_ == text)
+        return;
+    highlight_ = text;
+    Q_EMIT repaintNeeded();
+}
+
 QString QuickSearchPasteInfItemDelegate::previewText(const QString& text)
 {
-    QString line = text.trimmed();
+    QString line = PasteInfRow::previewOf(text).trimmed();
     // Words on either side of a line break stay apart.
     line.replace(QLatin1String("\r\n"), QLatin1String(" "));
     line.replace(QLatin1Char('\n'), QLatin1Char(' '));
@@ -196,7 +231,8 @@ void QuickSearchPasteInfItemDelegate::paintHeader(QPainter* painter, const QRect
     painter->setPen(pen);
     const QRect textRect(x, rect.top(), rect.right() - kContentInset - x, rect.height());
     painter->drawText(textRect, Qt::AlignVCenter | Qt::AlignLeft,
-                      QFontMetrics(font).elidedText(name, Qt::ElideRight, textRect.width()));
+                      QFontMetrics(font).elidedText(VisibleText::withVisibleControls(name.left(200)),
+                                                    Qt::ElideRight, textRect.width()));
 }
 
 void QuickSearchPasteInfItemDelegate::paintContent(QPainter* painter, const QRect& rect,
@@ -280,37 +316,52 @@ void QuickSearchPasteInfItemDelegate::paintText(QPainter* painter, const QRect& 
 {
     if (text.isEmpty() || rect.width() <= 0)
         return;
+    // Whatever the row's text holds, it reads as written: controls show as escapes.
+    const QString shown = VisibleText::withVisibleControls(text);
     const QFont font = pixelFont(QApplication::font(), kTextPixelSize);
     const QFontMetricsF metrics(font);
     // Word-wrapped into at most two lines; the last one ends in an ellipsis when text is left.
-    QTextLayout layout(text, font);
+    QTextLayout layout(shown, font);
     QTextOption wrap;
     wrap.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     layout.setTextOption(wrap);
-    QStringList lines;
+    struct Line
+    {
+        QString text;
+        qsizetype start;
+    };
+    QList<Line> lines;
     layout.beginLayout();
     for (int i = 0; i < kMaxTextLines; ++i) {
         QTextLine line = layout.createLine();
         if (!line.isValid())
             break;
         line.setLineWidth(rect.width());
-        const bool last = i == kMaxTextLines - 1 || line.textStart() + line.textLength() >= text.size();
-        QString part = text.mid(line.textStart(), last ? -1 : line.textLength());
+        const bool last = i == kMaxTextLines - 1 || line.textStart() + line.textLength() >= shown.size();
+        QString part = shown.mid(line.textStart(), last ? -1 : line.textLength());
         if (last)
             part = metrics.elidedText(part, Qt::ElideRight, rect.width());
-        lines.append(part);
+        lines.append({part, line.textStart()});
         if (last)
             break;
     }
     layout.endLayout();
 
+    const QList<SearchHelper::MatchRange> matches =
+        SearchHelper::matchRanges(shown, highlight_, kMaxHighlightsPerRow);
     const qreal lineHeight = metrics.lineSpacing();
-    qreal y = rect.top() + (rect.height() - lineHeight * lines.size()) / 2.0 + metrics.ascent();
-    painter->setFont(font);
+    qreal top = rect.top() + (rect.height() - lineHeight * lines.size()) / 2.0;
     painter->setPen(color);
-    for (const QString& line : std::as_const(lines)) {
-        painter->drawText(QPointF(rect.left(), y), line);
-        y += lineHeight;
+    for (const Line& line : std::as_const(lines)) {
+        QTextLayout lineLayout(line.text, font);
+        lineLayout.setFormats(highlightFormats(matches, line.start, line.text.size()));
+        lineLayout.beginLayout();
+        QTextLine textLine = lineLayout.createLine();
+        // Already cut to fit: one line, however wide.
+        textLine.setLineWidth(rect.width() * 2.0 + 100);
+        lineLayout.endLayout();
+        lineLayout.draw(painter, QPointF(rect.left(), top));
+        top += lineHeight;
     }
 }
 

@@ -38,6 +38,9 @@ public:
     void setQuickPasteModifierText(const QString& text);
     // Shows the plain-text badge ("Aa") on every row.
     void setPlainTextBadgeShown(bool shown);
+    // Marks where the search's free text occurs in each row's text (empty marks nothing).
+    void setHighlightText(const QString& text);
+    QString highlightText() const { return highlight_; }
     bool quickPasteBadgesShown() const { return quickPaste_; }
     bool plainTextBadgeShown() const { return plainText_; }
 
@@ -45,7 +48,8 @@ public:
                const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
-    // The preview line of a text: trimmed, every line break shown as one space.
+    // The preview line of a text: from its first non-blank character, at most a row's worth
+    // of it (a row never lays out more than that), every line break shown as one space.
     static QString previewText(const QString& text);
 
 Q_SIGNALS:
@@ -70,4 +74,5 @@ private:
     QString quickPasteModifierText_ = QStringLiteral("Ctrl+");
     bool quickPaste_ = false;
     bool plainText_ = false;
+    QString highlight_;
 };

@@ -62,11 +62,11 @@ QuickSearchCellPreview previewOf(const PasteInfRow& row, const std::optional<Pas
     case PasteInfoDisplayType::Link:
     case PasteInfoDisplayType::Color:
         if (const auto* text = std::get_if<QString>(&content->value))
-            preview.text = text->left(300);
+            preview.text = PasteInfRow::previewOf(*text);
         break;
     case PasteInfoDisplayType::RichTextFormat:
     case PasteInfoDisplayType::RichTextFormatDocument:
-        preview.text = items->first().plainString().value_or(QString()).left(300);
+        preview.text = PasteInfRow::previewOf(items->first().readableText().value_or(QString()));
         break;
     case PasteInfoDisplayType::Unknown:
         break;

@@ -24,13 +24,25 @@ public:
     // scrolled to.
     void setContent(const QuickSearchDetailContent& content, bool keepPosition = false);
 
+    // A line longer than this is laid out in pieces of at most this many UTF-16 code units,
+    // broken after a space where one is near, else between two characters. Laying out a piece
+    // is quick whatever it holds; one line of a million characters, laid out whole, held up the
+    // GUI thread for about a minute. Copying joins the pieces again.
+    static constexpr qsizetype maxPieceLength = 2000;
+    // Matches marked in one text at most; beyond them the text shows unmarked.
+    static constexpr qsizetype maxMarkedMatches = 5000;
+
     // Builds the document of a plain text on the calling thread (a worker: splitting a long
-    // text into blocks is what would hold up the GUI) and hands it to the GUI thread.
-    static std::shared_ptr<QTextDocument> plainDocument(const QString& text, const QFont& font);
+    // text into blocks is what would hold up the GUI) and hands it to the GUI thread. Where
+    // `highlight` occurs, as the search matches it, the text is marked.
+    static std::shared_ptr<QTextDocument> plainDocument(const QString& text, const QFont& font,
+                                                        const QString& highlight = {});
     QFont textFont() const;
 
-    // What the view holds, for the tests and the summary.
+    // What the view holds (the pieces of a long line joined), for the tests and the summary.
     QString shownText() const;
+    // The runs of the shown text marked as matches, as (start, length) in shownText().
+    QList<std::pair<int, int>> markedRuns() const;
     bool isCutNoteShown() const;
     QWidget* currentTextWidget() const;
 

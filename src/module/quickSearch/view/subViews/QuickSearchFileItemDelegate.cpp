@@ -1,5 +1,6 @@
 #include "module/quickSearch/view/subViews/QuickSearchFileItemDelegate.h"
 
+#include "common/VisibleText.h"
 #include "module/quickSearch/view/subViews/QuickSearchDetailFilesView.h"
 
 #include <QApplication>
@@ -58,12 +59,14 @@ void QuickSearchFileItemDelegate::paint(QPainter* painter, const QStyleOptionVie
     painter->setPen(nameColor);
     painter->drawText(
         QRect(textLeft, top, textWidth, nameMetrics.height()), Qt::AlignLeft | Qt::AlignVCenter,
-        nameMetrics.elidedText(index.data(Qt::DisplayRole).toString(), Qt::ElideLeft, textWidth));
+        nameMetrics.elidedText(VisibleText::withVisibleControls(index.data(Qt::DisplayRole).toString()),
+                               Qt::ElideLeft, textWidth));
     painter->setFont(pathFont);
     painter->setPen(pathColor);
     painter->drawText(QRect(textLeft, top + nameMetrics.height(), textWidth, pathMetrics.height()),
                       Qt::AlignLeft | Qt::AlignVCenter,
-                      pathMetrics.elidedText(index.data(QuickSearchDetailFilesView::PathRole).toString(),
+                      pathMetrics.elidedText(VisibleText::withVisibleControls(
+                                                 index.data(QuickSearchDetailFilesView::PathRole).toString()),
                                              Qt::ElideLeft, textWidth));
     painter->restore();
 }
