@@ -98,20 +98,28 @@ std::optional<QList<qint64>> CoreDataManager::Impl::restoreKept()
 {
     bool ok = true;
     // What cannot come back as it was stays out: an item whose uuid is in the history again,
-    // or whose clipboard has been deleted since (it would be listed nowhere).
-    ok = db.exec(
-        "DELETE FROM kept.deleted_inf WHERE uuid IN (SELECT uuid FROM main.paste_inf) OR "
-        "(category_uuid IS NOT NULL AND category_uuid NOT IN (SELECT uuid FROM main.paste_category_inf));"
-        "DELETE FROM kept.deleted_content WHERE id NOT IN (SELECT id FROM kept.deleted_inf);"
-        "DELETE FROM kept.deleted_text WHERE id NOT IN (SELECT id FROM kept.deleted_inf);"
-        "DELETE FROM kept.deleted_search WHERE id NOT IN (SELECT id FROM kept.deleted_inf);"
-        "DELETE FROM kept.moved_inf WHERE category_uuid IS NOT NULL AND "
-        "category_uuid NOT IN (SELECT uuid FROM main.paste_category_inf);");
+    // or whose clipboard has been deleted since (it would be listed nowhere). The history's
+    // own clipboard always exists, with or without its record.
+    const auto gone = [&](const char* sql) {
+        return step(db, sql,
+                    [](SqliteStatement& s) { s.bind(1, std::optional<QString>(kDefaultCategoryUUID)); });
+    };
+    ok = gone("DELETE FROM kept.deleted_inf WHERE "
+              "EXISTS (SELECT 1 FROM main.paste_inf p WHERE p.uuid = kept.deleted_inf.uuid) OR "
+              "(category_uuid IS NOT NULL AND category_uuid <> ?1 AND "
+              "category_uuid NOT IN (SELECT uuid FROM main.paste_category_inf))") &&
+         gone("DELETE FROM kept.moved_inf WHERE category_uuid IS NOT NULL AND category_uuid <> ?1 AND "
+              "category_uuid NOT IN (SELECT uuid FROM main.paste_category_inf)") &&
+         db.exec("DELETE FROM kept.deleted_content WHERE id NOT IN (SELECT id FROM kept.deleted_inf);"
+                 "DELETE FROM kept.deleted_text WHERE id NOT IN (SELECT id FROM kept.deleted_inf);"
+                 "DELETE FROM kept.deleted_search WHERE id NOT IN (SELECT id FROM kept.deleted_inf);");
     // Row ids are reused once the newest rows are gone: an item whose id a newer one took
     // comes back under a new id; its uuid is what names it.
-    const QList<qint64> taken =
-        ok ? ids(db, "SELECT id FROM kept.deleted_inf WHERE id IN (SELECT id FROM main.paste_inf)", &ok)
-           : QList<qint64>();
+    const QList<qint64> taken = ok ? ids(db,
+                                         "SELECT k.id FROM kept.deleted_inf k WHERE EXISTS (SELECT 1 FROM "
+                                         "main.paste_inf p WHERE p.id = k.id)",
+                                         &ok)
+                                   : QList<qint64>();
     if (ok && !taken.isEmpty()) {
         qint64 next = db.queryInteger("SELECT max(coalesce((SELECT max(id) FROM main.paste_inf), 0), "
                                       "coalesce((SELECT max(id) FROM kept.deleted_inf), 0))")
