@@ -239,6 +239,30 @@
         <source>Show Clipboard History</source>
         <translation>Show Clipboard History</translation>
     </message>
+    <message id="menu.undo">
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message id="menu.undo_delete">
+        <source>Undo Delete</source>
+        <translation>Undo Delete</translation>
+    </message>
+    <message id="menu.undo_cut">
+        <source>Undo Cut</source>
+        <translation>Undo Cut</translation>
+    </message>
+    <message id="menu.undo_clear_all_history">
+        <source>Undo Clear All History</source>
+        <translation>Undo Clear All History</translation>
+    </message>
+    <message id="menu.undo_move">
+        <source>Undo Move</source>
+        <translation>Undo Move</translation>
+    </message>
+    <message id="menu.undo_delete_clipboard">
+        <source>Undo Delete Clipboard</source>
+        <translation>Undo Delete Clipboard</translation>
+    </message>
     <message id="quick_view.search">
         <source>Search</source>
         <translation>Search</translation>
@@ -355,14 +379,6 @@
         <source>Alert</source>
         <translation>Alert</translation>
     </message>
-    <message id="alert.confirm_the_delete">
-        <source>Are you sure to delete it?</source>
-        <translation>Are you sure to delete it?</translation>
-    </message>
-    <message id="alert.confirm_to_clear_all_history">
-        <source>Are you sure to clear all history?</source>
-        <translation>Are you sure to clear all history?</translation>
-    </message>
     <message id="alert.save_to_file_failed">
         <source>Save to file failed!</source>
         <translation>Save to file failed!</translation>
@@ -376,8 +392,28 @@
         <translation>Reduce history capacity!</translation>
     </message>
     <message id="alert.this_action_can_not_be_undo">
-        <source>This action can not be undo.</source>
-        <translation>This action can not be undo.</translation>
+        <source>This cannot be undone.</source>
+        <translation>This cannot be undone.</translation>
+    </message>
+    <message id="alert.confirm_clear_clipboard">
+        <source>Clear all history of “%1”?</source>
+        <translation>Clear all history of “%1”?</translation>
+    </message>
+    <message id="alert.confirm_delete_clipboard">
+        <source>Delete the clipboard “%1” and its history?</source>
+        <translation>Delete the clipboard “%1” and its history?</translation>
+    </message>
+    <message id="alert.items_to_delete">
+        <source>Items to delete: %1.</source>
+        <translation>Items to delete: %1.</translation>
+    </message>
+    <message id="alert.undo_while_running">
+        <source>You can undo this with Ctrl+Z while Brimble runs.</source>
+        <translation>You can undo this with Ctrl+Z while Brimble runs.</translation>
+    </message>
+    <message id="alert.too_large_to_copy">
+        <source>The selected items hold %1 MB together, more than the %2 MB that can be copied or pasted at once. Select fewer items.</source>
+        <translation>The selected items hold %1 MB together, more than the %2 MB that can be copied or pasted at once. Select fewer items.</translation>
     </message>
     <message id="alert.do_not_show_this_to_me_again">
         <source>Don't show this to me again</source>

@@ -10,12 +10,15 @@ QMessageBox* confirm(QWidget* window, const QString& message, const QString& inf
                      QMessageBox::Icon style, std::function<void()> onConfirm)
 {
     auto* box = new QMessageBox(style, message, message, QMessageBox::NoButton, window);
+    // The message may carry a name the user typed: shown as typed, never as markup.
+    box->setTextFormat(Qt::PlainText);
     box->setInformativeText(informative);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::WindowModal);
     QPushButton* ok = box->addButton(LocalizedAlert::confirm(), QMessageBox::AcceptRole);
     QPushButton* cancel = box->addButton(LocalizedAlert::cancel(), QMessageBox::RejectRole);
-    box->setDefaultButton(ok);
+    // What is confirmed deletes: Return alone must not do it.
+    box->setDefaultButton(cancel);
     box->setEscapeButton(cancel);
     QObject::connect(box, &QMessageBox::finished, box, [box, ok, onConfirm = std::move(onConfirm)] {
         if (box->clickedButton() == ok && onConfirm)

@@ -10,9 +10,9 @@ class QWidget;
 namespace Alert {
 
 // Asks the user to confirm with "Ok" or "Cancel" in a dialog modal to the window (a sheet where
-// the window manager draws one). onConfirm runs once if the user chose Ok; cancelling or closing
-// the dialog runs nothing. Returns immediately with the open dialog, which deletes itself when
-// it closes.
+// the window manager draws one); Cancel is the default button and the message is plain text.
+// onConfirm runs once if the user chose Ok; cancelling or closing the dialog runs nothing. Returns
+// immediately with the open dialog, which deletes itself when it closes.
 QMessageBox* confirm(QWidget* window, const QString& message, const QString& informative,
                      QMessageBox::Icon style, std::function<void()> onConfirm);
 

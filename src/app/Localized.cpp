@@ -120,6 +120,12 @@ BRIMBLE_LOCALIZED(openInBrowser, "menu.open_in_browser")
 BRIMBLE_LOCALIZED(help, "menu.help")
 BRIMBLE_LOCALIZED(checkForUpdates, "menu.check_for_updates")
 BRIMBLE_LOCALIZED(showClipboardHistory, "menu.show_clipboard_history")
+BRIMBLE_LOCALIZED(undo, "menu.undo")
+BRIMBLE_LOCALIZED(undoDelete, "menu.undo_delete")
+BRIMBLE_LOCALIZED(undoCut, "menu.undo_cut")
+BRIMBLE_LOCALIZED(undoClearAllHistory, "menu.undo_clear_all_history")
+BRIMBLE_LOCALIZED(undoMove, "menu.undo_move")
+BRIMBLE_LOCALIZED(undoDeleteClipboard, "menu.undo_delete_clipboard")
 } // namespace LocalizedMenu
 
 namespace LocalizedQuickView {
@@ -164,12 +170,11 @@ namespace LocalizedAlert {
 BRIMBLE_LOCALIZED(confirm, "alert.confirm")
 BRIMBLE_LOCALIZED(cancel, "alert.cancel")
 BRIMBLE_LOCALIZED(alert, "alert.alert")
-BRIMBLE_LOCALIZED(confirmTheDelete, "alert.confirm_the_delete")
-BRIMBLE_LOCALIZED(confirmToClearAllHistory, "alert.confirm_to_clear_all_history")
 BRIMBLE_LOCALIZED(saveToFileFailed, "alert.save_to_file_failed")
 BRIMBLE_LOCALIZED(deleteButton, "alert.delete")
 BRIMBLE_LOCALIZED(reduceHistoryCapacity, "alert.reduce_history_capacity")
 BRIMBLE_LOCALIZED(thisActionCanNotBeUndo, "alert.this_action_can_not_be_undo")
+BRIMBLE_LOCALIZED(undoWhileRunning, "alert.undo_while_running")
 BRIMBLE_LOCALIZED(doNotShowThisToMeAgain, "alert.do_not_show_this_to_me_again")
 BRIMBLE_LOCALIZED(turnOnAccessibilityMessage, "alert.turn_on_accessibility_message")
 BRIMBLE_LOCALIZED(turnOnAccessibility, "alert.turn_on_accessibility")
@@ -219,6 +224,22 @@ QString openFailed(const QString& what, const QString& reason)
 QString settingNotSaved(const QString& path)
 {
     return Localized::text("alert.setting_not_saved").arg(path);
+}
+QString confirmClearClipboard(const QString& name)
+{
+    return Localized::text("alert.confirm_clear_clipboard").arg(name);
+}
+QString confirmDeleteClipboard(const QString& name)
+{
+    return Localized::text("alert.confirm_delete_clipboard").arg(name);
+}
+QString itemsToDelete(qint64 count)
+{
+    return Localized::text("alert.items_to_delete").arg(count);
+}
+QString tooLargeToCopy(qint64 megabytes, qint64 limitMegabytes)
+{
+    return Localized::text("alert.too_large_to_copy").arg(megabytes).arg(limitMegabytes);
 }
 } // namespace LocalizedAlert
 

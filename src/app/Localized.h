@@ -85,6 +85,12 @@ QString openInBrowser();        // "menu.open_in_browser"
 QString help();                 // "menu.help"
 QString checkForUpdates();      // "menu.check_for_updates"
 QString showClipboardHistory(); // "menu.show_clipboard_history"
+QString undo();                 // "menu.undo": nothing to undo
+QString undoDelete();           // "menu.undo_delete"
+QString undoCut();              // "menu.undo_cut"
+QString undoClearAllHistory();  // "menu.undo_clear_all_history"
+QString undoMove();             // "menu.undo_move"
+QString undoDeleteClipboard();  // "menu.undo_delete_clipboard"
 } // namespace LocalizedMenu
 
 namespace LocalizedQuickView {
@@ -133,12 +139,17 @@ namespace LocalizedAlert {
 QString confirm();                      // "alert.confirm"
 QString cancel();                       // "alert.cancel"
 QString alert();                        // "alert.alert"
-QString confirmTheDelete();             // "alert.confirm_the_delete"
-QString confirmToClearAllHistory();     // "alert.confirm_to_clear_all_history"
 QString saveToFileFailed();             // "alert.save_to_file_failed"
 QString deleteButton();                 // "alert.delete"
 QString reduceHistoryCapacity();        // "alert.reduce_history_capacity"
 QString thisActionCanNotBeUndo();       // "alert.this_action_can_not_be_undo"
+// "alert.confirm_clear_clipboard" / "alert.confirm_delete_clipboard", %1 the clipboard's name
+QString confirmClearClipboard(const QString& name);
+QString confirmDeleteClipboard(const QString& name);
+QString itemsToDelete(qint64 count); // "alert.items_to_delete"
+QString undoWhileRunning();          // "alert.undo_while_running"
+// "alert.too_large_to_copy": %1 the selection's size, %2 the limit, both in MB
+QString tooLargeToCopy(qint64 megabytes, qint64 limitMegabytes);
 QString doNotShowThisToMeAgain();       // "alert.do_not_show_this_to_me_again"
 QString turnOnAccessibilityMessage();   // "alert.turn_on_accessibility_message"
 QString turnOnAccessibility();          // "alert.turn_on_accessibility"

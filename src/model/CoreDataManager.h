@@ -80,7 +80,10 @@ public:
     void insertPasteInf(const PasteInfModel& model);
     void updatePasteInf(const std::optional<PasteInfModel>& model); // queued
     void deletePasteInf(const PasteInfModel& model);
-    void deletePasteInfs(const std::optional<PasteCategoryInfModel>& category); // queued
+    // Every item of a clipboard (queued); `keepForUndo` and `done` as for deletePasteInfIds.
+    using Completion = std::function<void(bool committed)>;
+    void deletePasteInfs(const std::optional<PasteCategoryInfModel>& category, bool keepForUndo = false,
+                         Completion done = {});
     QList<PasteInfModel> fetchPasteInfs(const std::optional<PasteCategoryInfModel>& category);
     int countPasteInfs(const std::optional<PasteCategoryInfModel>& category);
     std::optional<PasteInfModel> fetchPasteInf(const QString& uuid);
@@ -97,13 +100,21 @@ public:
     // Operations on many items by row id. Each is queued (the caller never waits), runs as one
     // transaction and reports on the store queue: `done` gets whether it committed. Moves write
     // only the date and clipboard columns (content is never re-encoded). `ids` are given in the
-    // order they are to keep, first the newest; ids that are gone are skipped.
-    using Completion = std::function<void(bool committed)>;
-    void deletePasteInfIds(const QList<qint64>& ids, Completion done = {});
+    // order they are to keep, first the newest; ids that are gone are skipped. With
+    // `keepForUndo` what they change is kept for undoLastChange (nothing changes when it cannot
+    // be kept).
+    void deletePasteInfIds(const QList<qint64>& ids, Completion done = {}, bool keepForUndo = false);
     // Makes them the newest of their clipboard (of `categoryUuid`, when given, moving them
     // there): dated now, or just after the clipboard's newest when that is later.
     void movePasteInfsToTop(const QList<qint64>& ids, const std::optional<QString>& categoryUuid = {},
-                            Completion done = {});
+                            Completion done = {}, bool keepForUndo = false);
+    // Puts back what the last change made with `keepForUndo` changed, and forgets it: deleted
+    // items with their ids (a new one when a newer item took it), uuids, dates, clipboards and
+    // every byte of their content; moved items at their old dates in their old clipboards. Each
+    // kept change replaces the one before; the record lasts while the store stays open. Items
+    // whose clipboard is gone or whose uuid is back stay out. `done` gets the number of items
+    // put back (0 when nothing was kept, -1 when it failed), on the store queue.
+    void undoLastChange(std::function<void(qint64 restored)> done = {});
     // Items per clipboard uuid as of the last commit, expired ones left out; counted on the
     // store's reader thread, where `done` is called.
     void countPasteInfsPerCategory(std::function<void(const QHash<QString, qint64>& counts)> done);

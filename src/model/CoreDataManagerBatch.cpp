@@ -19,19 +19,24 @@ std::optional<QString> idArray(const QList<qint64>& ids)
 
 } // namespace
 
-void CoreDataManager::deletePasteInfIds(const QList<qint64>& ids, Completion done)
+void CoreDataManager::deletePasteInfIds(const QList<qint64>& ids, Completion done, bool keepForUndo)
 {
-    d->queue.async([this, ids, done = std::move(done)] {
+    d->queue.async([this, ids, done = std::move(done), keepForUndo] {
         bool ok = false;
         QList<qint64> removed;
-        if (d->writable()) {
+        if (d->writable() && (!keepForUndo || d->keptReady())) {
             // The content, text and search rows go with them (ON DELETE CASCADE).
             SqliteTransaction transaction(d->db);
+            const std::optional<QString> array = idArray(ids);
+            ok = transaction.isActive() &&
+                 (!keepForUndo ||
+                  d->keepDeleted("id IN (SELECT value FROM json_each(?1))",
+                                 [&](SqliteStatement& s) { s.bind(1, array); }));
             SqliteStatement remove = d->db.prepare(
                 "DELETE FROM paste_inf WHERE id IN (SELECT value FROM json_each(?1)) RETURNING id");
-            ok = transaction.isActive() && remove.isValid();
+            ok = ok && remove.isValid();
             if (ok) {
-                remove.bind(1, idArray(ids));
+                remove.bind(1, array);
                 int rc;
                 while ((rc = remove.step()) == SQLITE_ROW)
                     removed.append(remove.int64(0));
@@ -53,17 +58,17 @@ void CoreDataManager::deletePasteInfIds(const QList<qint64>& ids, Completion don
 }
 
 void CoreDataManager::movePasteInfsToTop(const QList<qint64>& ids, const std::optional<QString>& categoryUuid,
-                                         Completion done)
+                                         Completion done, bool keepForUndo)
 {
     const qint64 nowMs = now().toMSecsSinceEpoch();
-    d->queue.async([this, ids, categoryUuid, nowMs, done = std::move(done)] {
-        if (!d->writable()) {
+    d->queue.async([this, ids, categoryUuid, nowMs, done = std::move(done), keepForUndo] {
+        if (!d->writable() || (keepForUndo && !d->keptReady())) {
             if (done)
                 done(false);
             return;
         }
         SqliteTransaction transaction(d->db);
-        bool ok = transaction.isActive();
+        bool ok = transaction.isActive() && (!keepForUndo || d->keepMoved(*idArray(ids)));
         // Where each item goes, in the order given, grouped by clipboard.
         QList<QString> targets;
         QHash<QString, QList<qint64>> moving;

@@ -323,7 +323,8 @@ void CoreDataManager::deletePasteInf(const PasteInfModel& model)
     });
 }
 
-void CoreDataManager::deletePasteInfs(const std::optional<PasteCategoryInfModel>& category)
+void CoreDataManager::deletePasteInfs(const std::optional<PasteCategoryInfModel>& category, bool keepForUndo,
+                                      Completion done)
 {
     if (!category) {
         Log::error(kTag, QStringLiteral("delete paste inf fail, category inf is nil"));
@@ -333,17 +334,24 @@ void CoreDataManager::deletePasteInfs(const std::optional<PasteCategoryInfModel>
         Log::error(kTag, QStringLiteral("delete paste inf fail, category inf uuid is nil"));
         return;
     }
-    d->queue.async([this, uuid = *category->uuid] {
-        if (!d->writable())
-            return;
+    d->queue.async([this, uuid = *category->uuid, keepForUndo, done = std::move(done)] {
+        const auto finish = [&](bool committed) {
+            if (done)
+                done(committed);
+        };
+        if (!d->writable() || (keepForUndo && !d->keptReady()))
+            return finish(false);
         SqliteTransaction transaction(d->db);
         QList<qint64> ids;
         {
             SqliteStatement rows =
                 d->db.prepare("SELECT " PASTE_INF_COLUMNS " FROM paste_inf p WHERE p.category_uuid = ?");
-            if (!transaction.isActive() || !rows.isValid()) {
+            if (!transaction.isActive() || !rows.isValid() ||
+                (keepForUndo && !d->keepDeleted("category_uuid = ?1", [&](SqliteStatement& s) {
+                    s.bind(1, std::optional<QString>(uuid));
+                }))) {
                 d->logFailure(QStringLiteral("delete paste inf fail, "));
-                return;
+                return finish(false);
             }
             rows.bind(1, std::optional<QString>(uuid));
             PasteInfReader reader;
@@ -358,10 +366,12 @@ void CoreDataManager::deletePasteInfs(const std::optional<PasteCategoryInfModel>
             remove.bind(1, std::optional<QString>(uuid));
             ok = remove.step() == SQLITE_DONE;
         }
-        if (!ok || !transaction.commit())
+        ok = ok && transaction.commit();
+        if (!ok)
             d->logFailure(QStringLiteral("delete paste inf fail, "));
         else
             d->notify({HistoryChange::Kind::Removed, uuid, ids});
+        finish(ok);
     });
 }
 

@@ -268,6 +268,16 @@ struct CoreDataManager::Impl
     bool deleteByUuid(const char* sql, const QString& uuid, const QString& failure,
                       const QString& description);
     bool insertCategory(const PasteCategoryInfModel& model);
+    // The record of the last kept change (see undoLastChange). keptReady attaches it when
+    // missing; the keep functions replace what it held and run inside the change's
+    // transaction, so a change that rolls back leaves the record before it.
+    bool keptReady();
+    bool forgetKept();
+    // Copies the items `where` selects (a condition on main.paste_inf) with their content.
+    bool keepDeleted(const char* where, const std::function<void(SqliteStatement&)>& bind);
+    bool keepMoved(const QString& idArray);
+    // Puts the record back and empties it; the ids put back, absent when a statement failed.
+    std::optional<QList<qint64>> restoreKept();
     bool insertIgnoredApp(const IgnoredAppInfModel& model);
     void insertIgnoredApps(const QList<IgnoredAppInfModel>& models, const QString& description);
 };

@@ -250,6 +250,36 @@ QList<PasteInfRow> HistoryReader::rows(const QList<qint64>& ids)
     return result;
 }
 
+std::optional<qint64> HistoryReader::contentBytes(const QList<qint64>& ids)
+{
+    if (ids.isEmpty())
+        return 0;
+    if (!d->ready())
+        return std::nullopt;
+    // length() of a blob reads its header, not its pages; it counts an item that has no
+    // recorded size.
+    SqliteStatement sum = d->db.prepare(
+        "SELECT total(coalesce(p.content_size, length(c.item_data))) FROM json_each(?1) AS j "
+        "CROSS JOIN paste_inf p ON p.id = j.value LEFT JOIN paste_inf_content c ON c.id = p.id");
+    if (!sum.isValid()) {
+        d->logFailure(QStringLiteral("read content size fail, "));
+        return std::nullopt;
+    }
+    QByteArray array = "[";
+    for (qsizetype i = 0; i < ids.size(); ++i) {
+        if (i > 0)
+            array += ',';
+        array += QByteArray::number(ids.at(i));
+    }
+    array += ']';
+    sum.bind(1, std::optional<QString>(QString::fromLatin1(array)));
+    if (sum.step() != SQLITE_ROW) {
+        d->logFailure(QStringLiteral("read content size fail, "));
+        return std::nullopt;
+    }
+    return sum.int64(0);
+}
+
 std::optional<PasteInfRow> HistoryReader::rowForUuid(const QString& uuid)
 {
     if (!d->ready())

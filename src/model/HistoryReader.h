@@ -66,6 +66,9 @@ public:
     // The rows for `ids`, in the order given; ids that no longer exist are skipped.
     QList<PasteInfRow> rows(const QList<qint64>& ids);
     std::optional<PasteInfRow> rowForUuid(const QString& uuid);
+    // The stored content size in bytes of the items `ids` together (every representation),
+    // read without their content. Absent when the read failed (logged).
+    std::optional<qint64> contentBytes(const QList<qint64>& ids);
 
     // Records per clipboard uuid (expired items left out).
     QHash<QString, qint64> countsPerCategory();

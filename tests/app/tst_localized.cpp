@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <QWidget>
 
@@ -53,6 +54,7 @@ private Q_SLOTS:
         row("menu.help", "Help", &LocalizedMenu::help);
         row("menu.check_for_updates", "Check for Updates", &LocalizedMenu::checkForUpdates);
         row("menu.show_clipboard_history", "Show Clipboard History", &LocalizedMenu::showClipboardHistory);
+        row("menu.undo_clear_all_history", "Undo Clear All History", &LocalizedMenu::undoClearAllHistory);
         row("quick_view.search", "Search", &LocalizedQuickView::search);
         row("quick_view.unnamed", "UnNamed", &LocalizedQuickView::unnamed);
         row("quick_view.empty", "It's Empty", &LocalizedQuickView::empty);
@@ -69,14 +71,13 @@ private Q_SLOTS:
         row("alert.confirm", "Ok", &LocalizedAlert::confirm);
         row("alert.cancel", "Cancel", &LocalizedAlert::cancel);
         row("alert.alert", "Alert", &LocalizedAlert::alert);
-        row("alert.confirm_the_delete", "Are you sure to delete it?", &LocalizedAlert::confirmTheDelete);
-        row("alert.confirm_to_clear_all_history", "Are you sure to clear all history?",
-            &LocalizedAlert::confirmToClearAllHistory);
+        row("alert.undo_while_running", "You can undo this with Ctrl+Z while Brimble runs.",
+            &LocalizedAlert::undoWhileRunning);
         row("alert.save_to_file_failed", "Save to file failed!", &LocalizedAlert::saveToFileFailed);
         row("alert.delete", "Delete", &LocalizedAlert::deleteButton);
         row("alert.reduce_history_capacity", "Reduce history capacity!",
             &LocalizedAlert::reduceHistoryCapacity);
-        row("alert.this_action_can_not_be_undo", "This action can not be undo.",
+        row("alert.this_action_can_not_be_undo", "This cannot be undone.",
             &LocalizedAlert::thisActionCanNotBeUndo);
         row("alert.do_not_show_this_to_me_again", "Don't show this to me again",
             &LocalizedAlert::doNotShowThisToMeAgain);
@@ -172,22 +173,23 @@ private Q_SLOTS:
     {
         QWidget window;
         window.show();
-        QPointer<QMessageBox> box =
-            Alert::confirm(&window, LocalizedAlert::alert(), LocalizedAlert::confirmTheDelete(),
-                           QMessageBox::Warning, [] {});
+        QPointer<QMessageBox> box = Alert::confirm(
+            &window, LocalizedAlert::alert(), QStringLiteral("Are you sure?"), QMessageBox::Warning, [] {});
         QVERIFY(box);
         QCOMPARE(box->parentWidget(), &window);
         QCOMPARE(box->windowModality(), Qt::WindowModal);
         QVERIFY(box->isVisible());
         QCOMPARE(box->icon(), QMessageBox::Warning);
         QCOMPARE(box->text(), QStringLiteral("Alert"));
-        QCOMPARE(box->informativeText(), QStringLiteral("Are you sure to delete it?"));
+        QCOMPARE(box->informativeText(), QStringLiteral("Are you sure?"));
         const QList<QAbstractButton*> buttons = box->buttons();
         QCOMPARE(buttons.size(), 2);
         QCOMPARE(buttons[0]->text(), QStringLiteral("Ok"));
         QCOMPARE(box->buttonRole(buttons[0]), QMessageBox::AcceptRole);
         QCOMPARE(buttons[1]->text(), QStringLiteral("Cancel"));
         QCOMPARE(box->buttonRole(buttons[1]), QMessageBox::RejectRole);
+        // What is confirmed deletes something: Return alone must not.
+        QCOMPARE(static_cast<QAbstractButton*>(box->defaultButton()), buttons[1]);
         box->close();
     }
 
@@ -196,7 +198,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("ending");
         QTest::addColumn<int>("expectedRuns");
         QTest::newRow("ok") << "ok" << 1;
-        QTest::newRow("return key") << "return" << 1;
+        QTest::newRow("return key cancels") << "return" << 0;
         QTest::newRow("cancel") << "cancel" << 0;
         QTest::newRow("escape key") << "escape" << 0;
         QTest::newRow("closed") << "close" << 0;
@@ -210,8 +212,8 @@ private Q_SLOTS:
         window.show();
         int runs = 0;
         QPointer<QMessageBox> box =
-            Alert::confirm(&window, LocalizedAlert::alert(), LocalizedAlert::confirmToClearAllHistory(),
-                           QMessageBox::Warning, [&runs] { ++runs; });
+            Alert::confirm(&window, LocalizedAlert::confirmClearClipboard(QStringLiteral("Notes")),
+                           LocalizedAlert::undoWhileRunning(), QMessageBox::Warning, [&runs] { ++runs; });
         QCOMPARE(runs, 0); // nothing happens until the user answers
         const auto button = [&](const QString& text) {
             for (QAbstractButton* b : box->buttons())

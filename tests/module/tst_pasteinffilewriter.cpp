@@ -24,6 +24,11 @@ PreferredContent text(PasteInfoDisplayType type, const QString& value)
 {
     return PreferredContent{type, QStringLiteral("text/plain"), value};
 }
+
+PasteInfFileWriter::ItemSource listed(const QList<PreferredContent>& items)
+{
+    return [items](qsizetype index) { return std::optional(items.at(index)); };
+}
 } // namespace
 
 class TestPasteInfFileWriter : public QObject
@@ -34,6 +39,7 @@ private Q_SLOTS:
     void imagesAreEncodedToTheChosenType_data();
     void imagesAreEncodedToTheChosenType();
     void aFolderSaveNeverOverwrites();
+    void aFolderSaveHoldsOneItemAtATime();
 };
 
 void TestPasteInfFileWriter::imagesAreEncodedToTheChosenType_data()
@@ -84,7 +90,8 @@ void TestPasteInfFileWriter::aFolderSaveNeverOverwrites()
         PreferredContent{PasteInfoDisplayType::File, "text/uri-list", QList<FileEntry>{}},
     };
     int failures = -1;
-    const QStringList written = PasteInfFileWriter::writeIntoFolder(dir.path(), items, &failures, sameTime);
+    const QStringList written =
+        PasteInfFileWriter::writeIntoFolder(dir.path(), items.size(), listed(items), &failures, sameTime);
     QCOMPARE(failures, 1); // a file list is not something to save
     QCOMPARE(contents(taken.fileName()), QByteArray("keep me"));
     QStringList names;
@@ -101,8 +108,38 @@ void TestPasteInfFileWriter::aFolderSaveNeverOverwrites()
     // The real names: a hundred at once stay a hundred files.
     QTemporaryDir many;
     const QList<PreferredContent> hundred(100, text(PasteInfoDisplayType::PlainText, "same"));
-    QCOMPARE(PasteInfFileWriter::writeIntoFolder(many.path(), hundred, &failures).size(), 100);
+    QCOMPARE(
+        PasteInfFileWriter::writeIntoFolder(many.path(), hundred.size(), listed(hundred), &failures).size(),
+        100);
     QCOMPARE(QDir(many.path()).entryList(QDir::Files).size(), 100);
+}
+
+void TestPasteInfFileWriter::aFolderSaveHoldsOneItemAtATime()
+{
+    QTemporaryDir dir;
+    // Each item is asked for only once the one before is on disk and let go: the writer holds
+    // no reference to its bytes any more. A gone item is skipped, not a failure.
+    QByteArray previous;
+    int asked = 0;
+    const auto itemAt = [&](qsizetype index) -> std::optional<PreferredContent> {
+        ++asked;
+        if (index > 0) {
+            [&] {
+                QVERIFY2(previous.isDetached(), "the item before is still held");
+                QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), std::min<qsizetype>(index, 2));
+            }();
+        }
+        if (index == 2)
+            return std::nullopt;
+        previous = QByteArray(1 << 20, char('a' + index));
+        return PreferredContent{PasteInfoDisplayType::RichTextFormat, QStringLiteral("text/rtf"), previous};
+    };
+    int failures = -1;
+    const QStringList written = PasteInfFileWriter::writeIntoFolder(dir.path(), 4, itemAt, &failures);
+    QCOMPARE(asked, 4);
+    QCOMPARE(failures, 0);
+    QCOMPARE(written.size(), 3);
+    QCOMPARE(contents(written.last()), QByteArray(1 << 20, 'd'));
 }
 
 QTEST_GUILESS_MAIN(TestPasteInfFileWriter)

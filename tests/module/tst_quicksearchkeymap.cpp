@@ -74,12 +74,21 @@ void TestQuickSearchKeyMap::commandForKey_data()
     QTest::newRow("ctrl shift c is not ours")
         << int(Qt::Key_C) << noScan << (ctrl | shift) << ctrl << false << Command{};
     QTest::newRow("ctrl x") << int(Qt::Key_X) << noScan << ctrl << ctrl << false << Command{Command::cut};
-    QTest::newRow("ctrl backspace") << int(Qt::Key_Backspace) << noScan << ctrl << ctrl << false
-                                    << Command{Command::deleteSelected};
-    QTest::newRow("ctrl delete") << int(Qt::Key_Delete) << noScan << ctrl << ctrl << false
-                                 << Command{Command::deleteSelected};
+    // Keys pressed in the field to edit it never delete items.
+    QTest::newRow("ctrl backspace empties the field")
+        << int(Qt::Key_Backspace) << noScan << ctrl << ctrl << false << Command{Command::clearSearch};
+    QTest::newRow("alt backspace deletes a word")
+        << int(Qt::Key_Backspace) << noScan << alt << ctrl << false << Command{Command::deleteWord};
+    QTest::newRow("ctrl delete is the field's")
+        << int(Qt::Key_Delete) << noScan << ctrl << ctrl << false << Command{};
+    QTest::newRow("delete in the field is the field's")
+        << int(Qt::Key_Delete) << noScan << 0u << ctrl << false << Command{};
     QTest::newRow("backspace edits the field")
         << int(Qt::Key_Backspace) << noScan << 0u << ctrl << false << Command{};
+    QTest::newRow("super delete deletes")
+        << int(Qt::Key_Delete) << noScan << super << ctrl << false << Command{Command::deleteSelected};
+    QTest::newRow("ctrl z undoes") << int(Qt::Key_Z) << noScan << ctrl << ctrl << false
+                                   << Command{Command::undo};
     QTest::newRow("super f moves to the top")
         << int(Qt::Key_F) << noScan << super << ctrl << false << Command{Command::moveSelectedToTop};
     QTest::newRow("ctrl f focuses the field")
@@ -111,6 +120,13 @@ void TestQuickSearchKeyMap::commandForKey()
                                                                 plainTextPreference, ctrl};
     const Command command = QuickSearchViewController::commandForKey(key, scanCode, modifiers, preferences);
     QCOMPARE(command.kind, expected.kind);
+    // With the list focused, Delete deletes the selection and nothing else changes meaning.
+    const Command inList =
+        QuickSearchViewController::commandForKey(key, scanCode, modifiers, preferences, true);
+    if (key == Qt::Key_Delete && modifiers == 0)
+        QCOMPARE(inList.kind, Command::deleteSelected);
+    else
+        QCOMPARE(inList.kind, expected.kind);
     QCOMPARE(command.extendSelection, expected.extendSelection);
     QCOMPARE(command.plainText, expected.plainText);
     QCOMPARE(command.row, expected.row);

@@ -155,13 +155,19 @@ bool PasteInfFileWriter::writeItemFile(const QString& path, const PreferredConte
     return false;
 }
 
-QStringList PasteInfFileWriter::writeIntoFolder(const QString& folder, const QList<PreferredContent>& items,
-                                                int* failures, const NameMaker& nameFor)
+QStringList PasteInfFileWriter::writeIntoFolder(const QString& folder, qsizetype count,
+                                                const ItemSource& itemAt, int* failures,
+                                                const NameMaker& nameFor)
 {
     QStringList written;
     int failed = 0;
     const QDir dir(folder);
-    for (const PreferredContent& content : items) {
+    for (qsizetype index = 0; index < count; ++index) {
+        // Held for this step only: it goes before the next item is read.
+        const std::optional<PreferredContent> item = itemAt(index);
+        if (!item)
+            continue;
+        const PreferredContent& content = *item;
         const std::optional<Rule> rule = ruleFor(content.displayType, content.pasteboardType);
         const QString extension = rule && !rule->extensions.isEmpty() ? rule->extensions.first() : QString();
         const QString base = rule ? rule->baseName : QStringLiteral("file");

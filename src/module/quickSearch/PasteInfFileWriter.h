@@ -36,11 +36,15 @@ public:
     // to the format the path's extension names (PNG when it names none this build can write).
     static bool writeItemFile(const QString& path, const PreferredContent& content, QString* error);
 
-    // Writes each item into `folder` under its proposed name and first extension. A name that
-    // is taken gets " 2", " 3"... before the extension: nothing is ever overwritten. Returns the
-    // paths written; `failures` counts the items that could not be (reasons logged).
-    // `nameFor` gives the name without extension for a base name (proposedName by default).
+    // Writes `count` items into `folder`, each under its proposed name and first extension. A
+    // name that is taken gets " 2", " 3"... before the extension: nothing is ever overwritten.
+    // Items are read one at a time: `itemAt(i)` is asked for the i-th only once the one before is
+    // written and let go, so however many there are only one item's content is held (absent
+    // from `itemAt`: the item is gone and skipped). Returns the paths written; `failures` counts
+    // the items that could not be (reasons logged). `nameFor` gives the name without extension
+    // for a base name (proposedName by default).
+    using ItemSource = std::function<std::optional<PreferredContent>(qsizetype index)>;
     using NameMaker = std::function<QString(const QString& baseName)>;
-    static QStringList writeIntoFolder(const QString& folder, const QList<PreferredContent>& items,
+    static QStringList writeIntoFolder(const QString& folder, qsizetype count, const ItemSource& itemAt,
                                        int* failures, const NameMaker& nameFor = {});
 };

@@ -1,5 +1,6 @@
 #include "module/quickSearch/QuickSearchViewController.h"
 
+#include "app/Alert.h"
 #include "app/Brimble.h"
 #include "app/EventBus.h"
 #include "app/EventNames.h"
@@ -17,11 +18,14 @@
 #include "module/quickSearch/view/QuickSearchPasteInfListModel.h"
 #include "module/quickSearch/view/QuickSearchThumbnailCache.h"
 #include "module/quickSearch/view/QuickSelectClipBoardView.h"
+#include "platform/Clipboard.h"
 #include "platform/IconCache.h"
 #include "platform/KeyCombo.h"
 #include "platform/KeyTable.h"
 #include "view/base/ThemeColors.h"
 
+#include <QAction>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -71,7 +75,8 @@ bool isReturn(int key)
 
 QuickSearchKeyCommand QuickSearchViewController::commandForKey(int key, quint32 nativeScanCode,
                                                                quint32 modifiers,
-                                                               const KeyPreferences& preferences)
+                                                               const KeyPreferences& preferences,
+                                                               bool listFocused)
 {
     using Command = QuickSearchKeyCommand;
     const quint32 ctrl = CarbonModifier::command;
@@ -109,6 +114,12 @@ QuickSearchKeyCommand QuickSearchViewController::commandForKey(int key, quint32 
             break;
         }
     }
+    if (key == Qt::Key_Delete && modifiers == 0 && listFocused)
+        return {Command::deleteSelected};
+    // Ctrl+Backspace empties the field (the field's own Ctrl+Z brings the text back), so the
+    // field's word deletion moves to Alt+Backspace; Ctrl+Delete stays the field's.
+    if (key == Qt::Key_Backspace && modifiers == CarbonModifier::option)
+        return {Command::deleteWord};
     if (isReturn(key)) {
         if (modifiers == 0)
             return {Command::paste, false, preferences.pasteAsPlainText};
@@ -134,8 +145,9 @@ QuickSearchKeyCommand QuickSearchViewController::commandForKey(int key, quint32 
         case Qt::Key_S:
             return {Command::save};
         case Qt::Key_Backspace:
-        case Qt::Key_Delete:
-            return {Command::deleteSelected};
+            return {Command::clearSearch};
+        case Qt::Key_Z:
+            return {Command::undo};
         default:
             return {};
         }
@@ -165,7 +177,8 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
       delegate_(new QuickSearchPasteInfItemDelegate(thumbnails_, this)),
       model_(new QuickSearchPasteInfListModel(databasePath, this)), engine_(new SearchEngine(this)),
       loadingIndicator_(new QProgressBar(this)),
-      matchQueue_(std::make_unique<SerialQueue>(QStringLiteral("brimble.quicksearch.match")))
+      matchQueue_(std::make_unique<SerialQueue>(QStringLiteral("brimble.quicksearch.match"))),
+      undoAction_(new QAction(LocalizedMenu::undo(), this))
 {
     engine_->setDatabasePath(databasePath);
 
@@ -225,7 +238,9 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
     listView_->setBatchSize(20000);
     listView_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     listView_->setFrameShape(QFrame::NoFrame);
-    listView_->setFocusPolicy(Qt::NoFocus); // the field keeps the keyboard; keys come by the bus
+    // The keys come by the bus whatever has the keyboard; a click or Tab gives it to the list,
+    // where Delete deletes the selected items and typing goes back to the field.
+    listView_->setFocusPolicy(Qt::StrongFocus);
     listView_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     listView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     if (iconCache) {
@@ -303,6 +318,7 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
             perform(command);
     });
     connect(searchField_, &QLineEdit::textChanged, this, &QuickSearchViewController::search);
+    connect(searchField_, &QLineEdit::textEdited, this, [this] { historyUndoFirst_ = false; });
     searchField_->installEventFilter(this);
     connect(engine_, &SearchEngine::firstResults, this, &QuickSearchViewController::applyResults);
     connect(engine_, &SearchEngine::finished, this, [this](quint64 generation, const SearchResults& results) {
@@ -538,12 +554,29 @@ void QuickSearchViewController::onKeyDown(QKeyEvent* event)
     const KeyPreferences keyPreferences{preferences.quickPasteModifier(), preferences.plainTextModifier(),
                                         preferences.pasteAsPlainText(),
                                         preferences.switchClipboardModifier()};
-    const QuickSearchKeyCommand command = commandForKey(
-        event->key(), event->nativeScanCode(), KeyTable::carbonModifiers(event->modifiers()), keyPreferences);
-    if (command.kind != QuickSearchKeyCommand::none && perform(command))
+    const bool listFocused = window()->focusWidget() == listView_;
+    const QuickSearchKeyCommand command =
+        commandForKey(event->key(), event->nativeScanCode(), KeyTable::carbonModifiers(event->modifiers()),
+                      keyPreferences, listFocused);
+    if (command.kind != QuickSearchKeyCommand::none && perform(command)) {
         event->accept();
-    else
-        event->ignore();
+        return;
+    }
+    event->ignore();
+    // Typing while the list has the keyboard goes on in the search field. The key is posted
+    // again rather than sent: this runs inside the panel's key handling, which is not reentrant.
+    const QString text = event->text();
+    const bool typed = !text.isEmpty() && (text.at(0).isPrint() || event->key() == Qt::Key_Backspace) &&
+                       !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier));
+    if (listFocused && typed) {
+        searchField_->setFocus(Qt::OtherFocusReason);
+        QCoreApplication::postEvent(searchField_,
+                                    new QKeyEvent(event->type(), event->key(), event->modifiers(),
+                                                  event->nativeScanCode(), event->nativeVirtualKey(),
+                                                  event->nativeModifiers(), text, event->isAutoRepeat(),
+                                                  ushort(event->count())));
+        event->accept();
+    }
 }
 
 void QuickSearchViewController::onModifiersChanged(Qt::KeyboardModifiers modifiers)
@@ -606,12 +639,9 @@ bool QuickSearchViewController::perform(const QuickSearchKeyCommand& command)
     case QuickSearchKeyCommand::cut:
         writeRows(selectedRows(), false, false, true);
         return true;
-    case QuickSearchKeyCommand::deleteSelected: {
-        const QList<qint64> ids = selectedIds();
-        if (!ids.isEmpty())
-            CoreDataManager::shared().deletePasteInfIds(ids);
+    case QuickSearchKeyCommand::deleteSelected:
+        deleteSelectedItems();
         return true;
-    }
     case QuickSearchKeyCommand::moveSelectedToTop: {
         const QList<qint64> ids = selectedIds();
         if (!ids.isEmpty())
@@ -637,7 +667,20 @@ bool QuickSearchViewController::perform(const QuickSearchKeyCommand& command)
         searchField_->selectAll();
         return true;
     case QuickSearchKeyCommand::clearSearch:
+        // clear() is on the field's undo stack, unlike setText().
         searchField_->clear();
+        historyUndoFirst_ = false;
+        return true;
+    case QuickSearchKeyCommand::deleteWord:
+        if (!searchField_->hasSelectedText())
+            searchField_->cursorWordBackward(true);
+        searchField_->backspace();
+        historyUndoFirst_ = false;
+        return true;
+    case QuickSearchKeyCommand::undo:
+        if (undoable_ == UndoableChange::none || (!historyUndoFirst_ && searchField_->isUndoAvailable()))
+            return false;
+        undoLastChange();
         return true;
     }
     return false;
@@ -704,6 +747,27 @@ void QuickSearchViewController::writeRows(const QList<int>& rows, bool plainText
     }
     QPointer<QuickSearchViewController> self(this);
     model_->performOnReader([self, ids, plainText, paste, cut, target](HistoryReader& reader) {
+        // The sizes are in the store: a selection past what one copy may hold is refused before
+        // any of its content is read.
+        const qint64 bytes = reader.contentBytes(ids).value_or(0);
+        if (bytes > Clipboard::maxItemBytes) {
+            Log::warning(kTag,
+                         QStringLiteral("not writing %1 items of %2 bytes together, past the limit of %3")
+                             .arg(ids.size())
+                             .arg(bytes)
+                             .arg(Clipboard::maxItemBytes));
+            Dispatch::main([self, bytes] {
+                if (!self)
+                    return;
+                constexpr qint64 mb = 1024 * 1024;
+                QWidget* window = self->window()->isVisible() ? self->window() : nullptr;
+                Alert::inform(
+                    window, LocalizedAlert::alert(),
+                    LocalizedAlert::tooLargeToCopy((bytes + mb - 1) / mb, Clipboard::maxItemBytes / mb),
+                    QMessageBox::Warning);
+            });
+            return;
+        }
         QList<PasteInfModel> models;
         for (const PasteInfRow& row : reader.rows(ids))
             if (std::optional<PasteInfModel> model = CoreDataManager::shared().fetchPasteInf(row.uuid))
@@ -716,18 +780,22 @@ void QuickSearchViewController::writeRows(const QList<int>& rows, bool plainText
         Dispatch::main([self, ids, models, plainText, paste, cut, target] {
             if (!self || !Brimble::exists())
                 return;
-            Brimble::shared().pasteItems(models, plainText, paste, target,
-                                         [ids, paste, cut](const PasteOutcome& outcome) {
-                                             if (!outcome.isWritten())
-                                                 return;
-                                             const Preferences& preferences = Preferences::shared();
-                                             // pasteItems already takes them out with "delete after paste".
-                                             if (cut && !preferences.deleteAfterPasted())
-                                                 CoreDataManager::shared().deletePasteInfIds(ids);
-                                             else if (paste && !preferences.deleteAfterPasted() &&
-                                                      preferences.autoMoveUsedItemToFirst())
-                                                 CoreDataManager::shared().movePasteInfsToTop(ids);
-                                         });
+            Brimble::shared().pasteItems(
+                models, plainText, paste, target, [self, ids, paste, cut](const PasteOutcome& outcome) {
+                    if (!outcome.isWritten())
+                        return;
+                    const Preferences& preferences = Preferences::shared();
+                    // pasteItems already takes them out with "delete after paste".
+                    if (cut && !preferences.deleteAfterPasted())
+                        Dispatch::main([self, ids] {
+                            if (self)
+                                CoreDataManager::shared().deletePasteInfIds(
+                                    ids, self->keptChange(UndoableChange::cut), true);
+                        });
+                    else if (paste && !preferences.deleteAfterPasted() &&
+                             preferences.autoMoveUsedItemToFirst())
+                        CoreDataManager::shared().movePasteInfsToTop(ids);
+                });
         });
     });
 }

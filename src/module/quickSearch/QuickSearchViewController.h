@@ -3,6 +3,7 @@
 #include "model/PasteCategoryInfModel.h"
 #include "module/quickSearch/SearchHelper.h"
 #include "module/quickSearch/view/QuickSearchPasteInfItemMenu.h"
+#include "pasteboard/PasteBoardUtils.h"
 
 #include <QList>
 #include <QPointer>
@@ -10,9 +11,12 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
 class IconCache;
+class QAction;
 class QLabel;
 class QLineEdit;
 class QListView;
@@ -48,6 +52,8 @@ struct QuickSearchKeyCommand
         moveSelectedToTop,
         focusSearch,
         clearSearch,
+        deleteWord,      // the word before the cursor in the search field
+        undo,            // the last delete, cut, clear or move; else the field's own undo
         save,            // the selected rows to files
         switchClipboard, // the clipboard grid, or its next tile while it shows
         itemMenu,        // the current row's context menu
@@ -86,8 +92,10 @@ public:
     // The key map: a Qt key with its native scan code (0 when unknown) and the held modifiers
     // as Carbon bits. Quick paste matches the physical number row (X11 scan codes 10..19, so a
     // layout that needs Shift for digits works), or the digit keys when there is no scan code.
+    // Delete deletes the selected items only while the list has the keyboard (`listFocused`);
+    // in the search field it deletes a character.
     static QuickSearchKeyCommand commandForKey(int key, quint32 nativeScanCode, quint32 modifiers,
-                                               const KeyPreferences& preferences);
+                                               const KeyPreferences& preferences, bool listFocused = false);
 
     // iconCache: the application icons (none paints no icons); menu: what the menu button opens
     // (none hides the button). databasePath: empty for the file the store has open.
@@ -106,6 +114,8 @@ public:
     QLabel* typeHint() const { return typeHint_; }
     QuickSelectClipBoardView* clipboardSelector() const { return selector_; }
     QuickSearchPasteInfItemMenu* itemMenu() const { return itemMenu_; }
+    // "Undo …" in the item menu and the clipboard menu; disabled when there is nothing to undo.
+    QAction* undoAction() const { return undoAction_; }
     const QList<PasteCategoryInfModel>& clipBoards() const { return clipBoards_; }
     QString selectedCategoryUuid() const { return selectedCategoryUuid_; }
     // What stands in place of the list and the preview ("It's Empty", "No matches"), or empty
@@ -153,8 +163,10 @@ private:
     void reloadClipboards();
     void addNewClipboard(bool moveSelection);
     void renameClipboard(const QString& title);
-    void clearClipboard();
-    void deleteClipboard();
+    // Asks first, naming the clipboard and its number of items; Cancel is the default.
+    void confirmForClipboard(const QString& uuid, bool deleting);
+    void clearClipboard(const QString& uuid);
+    void deleteClipboard(const QString& uuid);
     std::optional<PasteCategoryInfModel> selectedClipboard() const;
     // Item menu and actions
     // From the keyboard, the first entry is highlighted, so arrows and Return work at once.
@@ -162,6 +174,25 @@ private:
     void onItemMenuCommand(QuickSearchPasteInfItemMenu::Command command);
     void openLink(int row);
     QList<qint64> selectedIds() const;
+    // A save dialog for one item; a folder for several, written one item at a time.
+    void saveItem(const PreferredContent& content);
+    void saveItemsIntoFolder(const QStringList& uuids);
+    // Undo. The store keeps the last change made here with keepForUndo; this side names it.
+    enum class UndoableChange
+    {
+        none,
+        deletion,
+        cut,
+        clear,
+        move,
+        clipboardDeletion,
+    };
+    void deleteSelectedItems();
+    // Names a kept change just queued; a failure reported by the store forgets it again.
+    std::function<void(bool committed)>
+    keptChange(UndoableChange change, const std::optional<PasteCategoryInfModel>& clipboard = {});
+    void setUndoable(UndoableChange change);
+    void undoLastChange();
 
     QPointer<QMenu> menu_;
     QLineEdit* searchField_;
@@ -192,4 +223,12 @@ private:
     int anchorRow_ = 0;
     // Matches new items against the query, one at a time (the engine's matches() wants that).
     std::unique_ptr<SerialQueue> matchQueue_;
+    QAction* undoAction_;
+    UndoableChange undoable_ = UndoableChange::none;
+    quint64 undoGeneration_ = 0;
+    // A deleted clipboard, created again before its items come back.
+    std::optional<PasteCategoryInfModel> undoClipboard_;
+    // Ctrl+Z takes the history's undo when its change came after the field's last edit, and
+    // the field's own text undo otherwise.
+    bool historyUndoFirst_ = false;
 };

@@ -12,8 +12,10 @@
 #include "module/quickSearch/view/QuickSearchPasteInfListModel.h"
 #include "module/quickSearch/view/QuickSelectClipBoardView.h"
 
+#include <QAction>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QPointer>
 
 namespace {
@@ -29,15 +31,23 @@ void QuickSearchViewController::connectClipboards()
     connect(header, &QuickSearchClipboardHeader::renameFinished, this,
             &QuickSearchViewController::renameClipboard);
     connect(header, &QuickSearchClipboardHeader::clearRequested, this,
-            &QuickSearchViewController::clearClipboard);
+            [this] { confirmForClipboard(selectedCategoryUuid_, false); });
     connect(header, &QuickSearchClipboardHeader::deleteRequested, this,
-            &QuickSearchViewController::deleteClipboard);
+            [this] { confirmForClipboard(selectedCategoryUuid_, true); });
     connect(selector_, &QuickSelectClipBoardView::clipboardChosen, this,
             [this](const QString& uuid) { selectClipboard(uuid); });
     connect(itemMenu_, &QuickSearchPasteInfItemMenu::commandChosen, this,
             &QuickSearchViewController::onItemMenuCommand);
     connect(itemMenu_, &QuickSearchPasteInfItemMenu::moveToClipboardChosen, this,
             &QuickSearchViewController::moveSelectedItems);
+    // One action in both menus; the shortcut is shown only, the key map handles Ctrl+Z.
+    undoAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    undoAction_->setShortcutContext(Qt::WidgetShortcut);
+    connect(undoAction_, &QAction::triggered, this, &QuickSearchViewController::undoLastChange);
+    setUndoable(UndoableChange::none);
+    itemMenu_->addAction(undoAction_);
+    header->menu()->addSeparator();
+    header->menu()->addAction(undoAction_);
     listView_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(listView_, &QListView::customContextMenuRequested, this, [this](const QPoint& pos) {
         const QModelIndex index = listView_->indexAt(pos);
@@ -114,7 +124,8 @@ void QuickSearchViewController::addNewClipboard(bool moveSelection)
             if (!self)
                 return;
             if (!ids.isEmpty())
-                CoreDataManager::shared().movePasteInfsToTop(ids, clipboard.uuid);
+                CoreDataManager::shared().movePasteInfsToTop(ids, clipboard.uuid,
+                                                             self->keptChange(UndoableChange::move), true);
             self->selectClipboard(clipboard.uuid.value_or(QString()));
             self->clipboardHeader_->beginRename();
         });
@@ -141,52 +152,70 @@ void QuickSearchViewController::renameClipboard(const QString& typed)
     clipboardHeader_->setClipboards(clipBoards_, selectedCategoryUuid_);
 }
 
-void QuickSearchViewController::clearClipboard()
+void QuickSearchViewController::confirmForClipboard(const QString& uuid, bool deleting)
 {
-    Alert::confirm(window(), LocalizedAlert::alert(), LocalizedAlert::confirmToClearAllHistory(),
-                   QMessageBox::Warning,
-                   [self = QPointer<QuickSearchViewController>(this), uuid = selectedCategoryUuid_] {
-                       if (!self)
-                           return;
-                       std::optional<PasteCategoryInfModel> clipboard;
-                       for (const PasteCategoryInfModel& candidate : self->clipBoards_)
-                           if (candidate.uuid == uuid)
-                               clipboard = candidate;
-                       if (!clipboard) {
-                           Log::error(QStringLiteral("delete all paste info fail"),
-                                      QStringLiteral("clip board info is nil"));
-                           return;
-                       }
-                       CoreDataManager::shared().deletePasteInfs(clipboard);
-                   });
-}
-
-void QuickSearchViewController::deleteClipboard()
-{
-    Alert::confirm(
-        window(), LocalizedAlert::alert(), LocalizedAlert::confirmTheDelete(), QMessageBox::Warning,
-        [self = QPointer<QuickSearchViewController>(this), uuid = selectedCategoryUuid_] {
+    const std::optional<PasteCategoryInfModel> clipboard = selectedClipboard();
+    if (!clipboard || clipboard->uuid != uuid) {
+        Log::error(QStringLiteral("delete all paste info fail"), QStringLiteral("clip board info is nil"));
+        return;
+    }
+    if (deleting && uuid == defaultCategoryUuid) {
+        Log::error(QStringLiteral("delete clipboard"), QStringLiteral("can't delete default clipboard"));
+        return;
+    }
+    const QString name = clipboard->title.value_or(LocalizedQuickView::unnamed());
+    QPointer<QuickSearchViewController> self(this);
+    // The count comes from the store's reader thread; the question is asked once it is known.
+    CoreDataManager::shared().countPasteInfsPerCategory([self, uuid, name,
+                                                         deleting](const QHash<QString, qint64>& counts) {
+        const qint64 count = counts.value(uuid);
+        Dispatch::main([self, uuid, name, deleting, count] {
             if (!self)
                 return;
-            if (uuid == defaultCategoryUuid) {
-                Log::error(QStringLiteral("delete clipboard"),
-                           QStringLiteral("can't delete default clipboard"));
-                return;
-            }
-            const auto index = std::find_if(self->clipBoards_.cbegin(), self->clipBoards_.cend(),
-                                            [&](const PasteCategoryInfModel& c) { return c.uuid == uuid; }) -
-                               self->clipBoards_.cbegin();
-            if (index >= self->clipBoards_.size()) {
-                Log::error(QStringLiteral("delete all paste info fail"),
-                           QStringLiteral("clip board info is nil"));
-                return;
-            }
-            const PasteCategoryInfModel clipboard = self->clipBoards_.takeAt(index);
-            const PasteCategoryInfModel next =
-                self->clipBoards_.value(std::min(index, self->clipBoards_.size() - 1));
-            self->clipboardHeader_->setClipboards(self->clipBoards_, self->selectedCategoryUuid_);
-            self->selectClipboard(next.uuid.value_or(defaultCategoryUuid));
-            CoreDataManager::shared().deletePasteInfs(clipboard);
-            CoreDataManager::shared().deleteCategory(clipboard);
+            const QString message = deleting ? LocalizedAlert::confirmDeleteClipboard(name)
+                                             : LocalizedAlert::confirmClearClipboard(name);
+            const QString informative =
+                LocalizedAlert::itemsToDelete(count) + QLatin1Char(' ') + LocalizedAlert::undoWhileRunning();
+            Alert::confirm(self->window(), message, informative, QMessageBox::Warning,
+                           [self, uuid, deleting] {
+                               if (self)
+                                   deleting ? self->deleteClipboard(uuid) : self->clearClipboard(uuid);
+                           });
         });
+    });
+}
+
+void QuickSearchViewController::clearClipboard(const QString& uuid)
+{
+    std::optional<PasteCategoryInfModel> clipboard;
+    for (const PasteCategoryInfModel& candidate : clipBoards_)
+        if (candidate.uuid == uuid)
+            clipboard = candidate;
+    if (!clipboard) {
+        Log::error(QStringLiteral("delete all paste info fail"), QStringLiteral("clip board info is nil"));
+        return;
+    }
+    CoreDataManager::shared().deletePasteInfs(clipboard, true, keptChange(UndoableChange::clear));
+}
+
+void QuickSearchViewController::deleteClipboard(const QString& uuid)
+{
+    if (uuid == defaultCategoryUuid) {
+        Log::error(QStringLiteral("delete clipboard"), QStringLiteral("can't delete default clipboard"));
+        return;
+    }
+    const auto index = std::find_if(clipBoards_.cbegin(), clipBoards_.cend(),
+                                    [&](const PasteCategoryInfModel& c) { return c.uuid == uuid; }) -
+                       clipBoards_.cbegin();
+    if (index >= clipBoards_.size()) {
+        Log::error(QStringLiteral("delete all paste info fail"), QStringLiteral("clip board info is nil"));
+        return;
+    }
+    const PasteCategoryInfModel clipboard = clipBoards_.takeAt(index);
+    const PasteCategoryInfModel next = clipBoards_.value(std::min(index, clipBoards_.size() - 1));
+    clipboardHeader_->setClipboards(clipBoards_, selectedCategoryUuid_);
+    selectClipboard(next.uuid.value_or(defaultCategoryUuid));
+    CoreDataManager::shared().deletePasteInfs(clipboard, true,
+                                              keptChange(UndoableChange::clipboardDeletion, clipboard));
+    CoreDataManager::shared().deleteCategory(clipboard);
 }

@@ -30,17 +30,21 @@ void showSaveFailure(QWidget* window)
     Alert::inform(window, LocalizedAlert::alert(), LocalizedAlert::saveToFileFailed(), QMessageBox::Critical);
 }
 
-// The items' classified content, read off the GUI thread; items gone meanwhile are skipped.
+// An item's classified content, read off the GUI thread; absent when it is gone.
+std::optional<PreferredContent> contentOf(const QString& uuid)
+{
+    std::optional<PasteInfModel> model = CoreDataManager::shared().fetchPasteInf(uuid);
+    if (!model)
+        return std::nullopt;
+    return PasteBoardUtils::preferredContent(*model);
+}
+
 QList<PreferredContent> contentsOf(const QStringList& uuids)
 {
     QList<PreferredContent> contents;
-    for (const QString& uuid : uuids) {
-        std::optional<PasteInfModel> model = CoreDataManager::shared().fetchPasteInf(uuid);
-        if (!model)
-            continue;
-        if (std::optional<PreferredContent> content = PasteBoardUtils::preferredContent(*model))
+    for (const QString& uuid : uuids)
+        if (std::optional<PreferredContent> content = contentOf(uuid))
             contents.append(*content);
-    }
     return contents;
 }
 } // namespace
@@ -129,11 +133,102 @@ void QuickSearchViewController::moveSelectedItems(const QString& categoryUuid)
         return;
     // One transaction that rewrites the clipboard and date columns; the list drops the rows
     // when the store tells it they left.
-    CoreDataManager::shared().movePasteInfsToTop(ids, categoryUuid, [count = ids.size()](bool committed) {
+    CoreDataManager::shared().movePasteInfsToTop(
+        ids, categoryUuid,
+        [count = ids.size(), kept = keptChange(UndoableChange::move)](bool committed) {
+            if (committed)
+                Log::info(kTag, QStringLiteral("moved %1 item(s) to another clipboard").arg(count));
+            else
+                Log::error(QStringLiteral("onMovePasteInfToAnotherCategory"), QStringLiteral("move fail"));
+            kept(committed);
+        },
+        true);
+}
+
+void QuickSearchViewController::deleteSelectedItems()
+{
+    const QList<qint64> ids = selectedIds();
+    if (!ids.isEmpty())
+        CoreDataManager::shared().deletePasteInfIds(ids, keptChange(UndoableChange::deletion), true);
+}
+
+std::function<void(bool)>
+QuickSearchViewController::keptChange(UndoableChange change,
+                                      const std::optional<PasteCategoryInfModel>& clipboard)
+{
+    // Named at once, so that an undo pressed before the store is done still finds it: the
+    // store runs the undo after the change.
+    setUndoable(change);
+    undoClipboard_ = clipboard;
+    historyUndoFirst_ = true;
+    return [self = QPointer<QuickSearchViewController>(this), generation = undoGeneration_](bool committed) {
         if (committed)
-            Log::info(kTag, QStringLiteral("moved %1 item(s) to another clipboard").arg(count));
+            return;
+        Dispatch::main([self, generation] {
+            if (self && self->undoGeneration_ == generation)
+                self->setUndoable(UndoableChange::none);
+        });
+    };
+}
+
+void QuickSearchViewController::setUndoable(UndoableChange change)
+{
+    ++undoGeneration_;
+    undoable_ = change;
+    if (change == UndoableChange::none)
+        undoClipboard_.reset();
+    switch (change) {
+    case UndoableChange::none:
+        undoAction_->setText(LocalizedMenu::undo());
+        break;
+    case UndoableChange::deletion:
+        undoAction_->setText(LocalizedMenu::undoDelete());
+        break;
+    case UndoableChange::cut:
+        undoAction_->setText(LocalizedMenu::undoCut());
+        break;
+    case UndoableChange::clear:
+        undoAction_->setText(LocalizedMenu::undoClearAllHistory());
+        break;
+    case UndoableChange::move:
+        undoAction_->setText(LocalizedMenu::undoMove());
+        break;
+    case UndoableChange::clipboardDeletion:
+        undoAction_->setText(LocalizedMenu::undoDeleteClipboard());
+        break;
+    }
+    undoAction_->setEnabled(change != UndoableChange::none);
+}
+
+void QuickSearchViewController::undoLastChange()
+{
+    if (undoable_ == UndoableChange::none)
+        return;
+    const std::optional<PasteCategoryInfModel> clipboard = undoClipboard_;
+    setUndoable(UndoableChange::none);
+    historyUndoFirst_ = false;
+    QPointer<QuickSearchViewController> self(this);
+    const auto undone = [self, clipboard](qint64 restored) {
+        if (restored < 0)
+            Log::error(kTag, QStringLiteral("undo fail"));
         else
-            Log::error(QStringLiteral("onMovePasteInfToAnotherCategory"), QStringLiteral("move fail"));
+            Log::info(kTag, QStringLiteral("undo put back %1 item(s)").arg(restored));
+        // The lists follow the store's change; the clipboard menus are read again.
+        if (clipboard)
+            Dispatch::main([self] {
+                if (self)
+                    self->reloadClipboards();
+            });
+    };
+    if (!clipboard) {
+        CoreDataManager::shared().undoLastChange(undone);
+        return;
+    }
+    // The clipboard first, as it was (name, place, colour), so that its items have one to come
+    // back to.
+    Dispatch::global([clipboard, undone] {
+        CoreDataManager::shared().insertCategory(*clipboard);
+        CoreDataManager::shared().undoLastChange(undone);
     });
 }
 
@@ -147,52 +242,63 @@ void QuickSearchViewController::saveSelectedItems()
         QStringList uuids;
         for (const PasteInfRow& row : reader.rows(ids))
             uuids.append(row.uuid);
-        Dispatch::global([self, uuids] {
-            const QList<PreferredContent> contents = contentsOf(uuids);
-            Dispatch::main([self, contents] {
-                if (!self || contents.isEmpty())
-                    return;
-                QWidget* window = self->window();
-                if (contents.size() == 1) {
-                    const PreferredContent content = contents.first();
-                    const std::optional<PasteInfFileWriter::Rule> rule =
-                        PasteInfFileWriter::ruleFor(content.displayType, content.pasteboardType);
-                    if (!rule) {
-                        Log::error(kSaveTag, QStringLiteral("write to file fail"));
-                        showSaveFailure(window);
-                        return;
-                    }
-                    SystemPanel::saveFile(
-                        PasteInfFileWriter::proposedName(rule->baseName), rule->extensions, window,
-                        [self, content](const QString& path) {
-                            Dispatch::global([self, content, path] {
-                                if (PasteInfFileWriter::writeItemFile(path, content, nullptr)) {
-                                    Log::info(kSaveTag, QStringLiteral("saved 1 item"));
-                                    return;
-                                }
-                                Dispatch::main([self] {
-                                    if (self)
-                                        showSaveFailure(self->window());
-                                });
-                            });
-                        });
-                    return;
-                }
-                SystemPanel::chooseFolder({}, window, [self, contents](const QString& folder) {
-                    Dispatch::global([self, contents, folder] {
-                        int failures = 0;
-                        const QStringList written =
-                            PasteInfFileWriter::writeIntoFolder(folder, contents, &failures);
-                        Log::info(kSaveTag,
-                                  QStringLiteral("saved %1 item(s) into a folder").arg(written.size()));
-                        if (failures == 0)
-                            return;
-                        Dispatch::main([self] {
-                            if (self)
-                                showSaveFailure(self->window());
-                        });
-                    });
+        if (uuids.size() == 1)
+            Dispatch::global([self, uuid = uuids.first()] {
+                const std::optional<PreferredContent> content = contentOf(uuid);
+                Dispatch::main([self, content] {
+                    if (self && content)
+                        self->saveItem(*content);
                 });
+            });
+        else if (!uuids.isEmpty())
+            Dispatch::main([self, uuids] {
+                if (self)
+                    self->saveItemsIntoFolder(uuids);
+            });
+    });
+}
+
+void QuickSearchViewController::saveItem(const PreferredContent& content)
+{
+    QWidget* window = this->window();
+    const std::optional<PasteInfFileWriter::Rule> rule =
+        PasteInfFileWriter::ruleFor(content.displayType, content.pasteboardType);
+    if (!rule) {
+        Log::error(kSaveTag, QStringLiteral("write to file fail"));
+        showSaveFailure(window);
+        return;
+    }
+    QPointer<QuickSearchViewController> self(this);
+    SystemPanel::saveFile(PasteInfFileWriter::proposedName(rule->baseName), rule->extensions, window,
+                          [self, content](const QString& path) {
+                              Dispatch::global([self, content, path] {
+                                  if (PasteInfFileWriter::writeItemFile(path, content, nullptr)) {
+                                      Log::info(kSaveTag, QStringLiteral("saved 1 item"));
+                                      return;
+                                  }
+                                  Dispatch::main([self] {
+                                      if (self)
+                                          showSaveFailure(self->window());
+                                  });
+                              });
+                          });
+}
+
+void QuickSearchViewController::saveItemsIntoFolder(const QStringList& uuids)
+{
+    QPointer<QuickSearchViewController> self(this);
+    SystemPanel::chooseFolder({}, window(), [self, uuids](const QString& folder) {
+        // Read and written one at a time: thousands of large items never sit in memory together.
+        Dispatch::global([self, uuids, folder] {
+            int failures = 0;
+            const QStringList written = PasteInfFileWriter::writeIntoFolder(
+                folder, uuids.size(), [&](qsizetype index) { return contentOf(uuids.at(index)); }, &failures);
+            Log::info(kSaveTag, QStringLiteral("saved %1 item(s) into a folder").arg(written.size()));
+            if (failures == 0)
+                return;
+            Dispatch::main([self] {
+                if (self)
+                    showSaveFailure(self->window());
             });
         });
     });
