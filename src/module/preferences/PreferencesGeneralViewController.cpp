@@ -5,6 +5,7 @@
 #include "app/EventNames.h"
 #include "app/Localized.h"
 #include "app/Preferences.h"
+#include "common/Dispatch.h"
 #include "common/Log.h"
 #include "common/SerialQueue.h"
 #include "model/CoreDataManager.h"
