@@ -1,8 +1,7 @@
 #include "BenchSupport.h"
 
-#include "app/EventBus.h"
-#include "app/EventNames.h"
-#include "model/PasteInfModel.h"
+#include "model/CoreDataManager.h"
+#include "model/HistoryChange.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -63,19 +62,15 @@ int runBenchmarks(int& argc, char** argv)
 
 RecordedCounter::RecordedCounter()
 {
-    EventBus::onMainThread(this, EventName::pasteInfAdd, [this](const Notification& note) {
-        ++count;
-        lastBytes = 0;
-        if (const auto* model = std::any_cast<PasteInfModel>(&note.object); model && model->pasteboardItems())
-            for (const PasteboardItem& item : *model->pasteboardItems())
-                for (const auto& rep : item.representations())
-                    lastBytes += rep.data.size();
+    observer_ = CoreDataManager::shared().addChangeObserver([this](const HistoryChange& change) {
+        if (change.kind == HistoryChange::Kind::AddedToTop)
+            count += int(change.ids.size());
     });
 }
 
 RecordedCounter::~RecordedCounter()
 {
-    EventBus::unregister(this);
+    CoreDataManager::shared().removeChangeObserver(observer_);
 }
 
 double runWithHeartbeat(const std::function<bool()>& done, int timeoutMs)

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <atomic>
 #include <functional>
 
 // What every benchmark program shares: where the generated histories are, what the process holds
@@ -18,17 +19,18 @@ double residentMegabytes();
 // page cache, shared and reclaimable.
 double anonymousMegabytes();
 
-// Counts recorded items from the monitor's announcements, so waiting for a capture does not
-// put store calls on the GUI thread being measured.
+// Counts recorded items from the store's change reports (made on the store's queue), so waiting
+// for a capture does not put store calls on the GUI thread being measured.
 struct RecordedCounter
 {
-    int count = 0;
-    // The bytes of the last recorded item.
-    qint64 lastBytes = 0;
+    std::atomic<int> count = 0;
     RecordedCounter();
     ~RecordedCounter();
     RecordedCounter(const RecordedCounter&) = delete;
     RecordedCounter& operator=(const RecordedCounter&) = delete;
+
+private:
+    int observer_ = 0;
 };
 
 // Runs the event loop with a 5 ms heartbeat until `done` holds; returns the longest gap
