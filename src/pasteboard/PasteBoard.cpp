@@ -125,12 +125,28 @@ void PasteBoard::checkForChangesInPasteboard()
     });
 }
 
+bool PasteBoard::needsTicks() const
+{
+    return !announced_ || clipboard_->changeCount() != changeCount_.load();
+}
+
+void PasteBoard::setRetryRequest(std::function<void()> request)
+{
+    std::lock_guard lock(retryMutex_);
+    retryRequest_ = std::move(request);
+}
+
 void PasteBoard::onAnnouncedChange(qint64 count)
 {
-    if (count == changeCount_.load() || probeInFlight_.exchange(true))
+    if (count != changeCount_.load() && !probeInFlight_.exchange(true)) {
+        probeAndCapture(count);
+        probeInFlight_.store(false);
+    }
+    if (count == changeCount_.load())
         return;
-    probeAndCapture(count);
-    probeInFlight_.store(false);
+    std::lock_guard lock(retryMutex_);
+    if (retryRequest_)
+        retryRequest_();
 }
 
 void PasteBoard::probeAndCapture(qint64 count)

@@ -41,6 +41,12 @@ public:
 
     // The timer's action (GUI thread).
     void checkForChangesInPasteboard();
+    // Whether the timer has anything to do: always for a clipboard that announces nothing,
+    // else only while an announced change is left unread.
+    bool needsTicks() const;
+    // Called (on any thread) when an announced change is left unread, so the timer that asks
+    // again runs; an idle program then never wakes up for it.
+    void setRetryRequest(std::function<void()> request);
 
     using Completion = std::function<void(const PasteOutcome& outcome)>;
 
@@ -96,6 +102,8 @@ private:
     std::atomic<qint64> changeCount_;
     std::atomic<bool> probeInFlight_{false};
     bool announced_ = false;
+    std::mutex retryMutex_;
+    std::function<void()> retryRequest_;
 
     // Copies read but not yet stored: the reader waits while the store is this far behind,
     // so a burst of copies cannot queue without bound.

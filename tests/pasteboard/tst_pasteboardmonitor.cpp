@@ -65,6 +65,7 @@ private Q_SLOTS:
     void repeatIsTheSameContentInEveryRepresentation();
     void textUnderBothUtf8NamesIsStoredOnce();
     void announcedChangesAreEachRecordedInOrder();
+    void ticksOnlyWhileAnAnnouncedChangeIsUnread();
     void oversizedAndEmptyCopiesAreSkippedForGood();
     void pausedCopiesAreSkippedForGood();
     void ignoredApplications_data();
@@ -214,6 +215,31 @@ void TestPasteBoardMonitor::announcedChangesAreEachRecordedInOrder()
     for (const PasteInfModel& item : stored())
         texts << item.pasteboardItems()->first().plainString().value_or(QString());
     QCOMPARE(texts, copied);
+}
+
+void TestPasteBoardMonitor::ticksOnlyWhileAnAnnouncedChangeIsUnread()
+{
+    QVERIFY(board_->needsTicks()); // a clipboard that announces nothing is polled
+    board_.reset();
+    clipboard_->setAnnouncing(true);
+    board_ = std::make_unique<PasteBoard>(clipboard_.get(), workspace_.get(), keyboard_.get(),
+                                          [this] { return current_; });
+    std::atomic<int> retries{0};
+    board_->setRetryRequest([&] { ++retries; });
+    QVERIFY(!board_->needsTicks());
+
+    clipboard_->setUnreadableTypes({"UTF8_STRING"});
+    clipboard_->setContents({textItem("refused at first")});
+    QCOMPARE(retries.load(), 1);
+    QVERIFY(board_->needsTicks());
+    tick(); // asks again: still refused
+    QVERIFY(board_->needsTicks());
+
+    clipboard_->setUnreadableTypes({});
+    tick();
+    QVERIFY(!board_->needsTicks());
+    QCOMPARE(stored().size(), 1);
+    QCOMPARE(retries.load(), 2);
 }
 
 void TestPasteBoardMonitor::oversizedAndEmptyCopiesAreSkippedForGood()
