@@ -51,6 +51,7 @@ private Q_SLOTS:
     void distinctTargetsAreKeptInOrder();
     void latin1CopyIsRecordedWithItsText();
     void largeImageIsRecordedWhole();
+    void oversizedCopyIsRefusedOnItsAnnouncedSize();
     void stalledOwnerDoesNotHangBrimble();
     void writeBackGoesBeforeASlowCapture();
     void windowlessCopyIsNotCreditedToTheAppInFront();
@@ -335,6 +336,26 @@ void TestCapture::largeImageIsRecordedWhole()
     QCOMPARE(stored.size(), image.size());
     QCOMPARE(QCryptographicHash::hash(stored, QCryptographicHash::Sha256),
              QCryptographicHash::hash(image, QCryptographicHash::Sha256));
+}
+
+void TestCapture::oversizedCopyIsRefusedOnItsAnnouncedSize()
+{
+    BrimbleSession session;
+    QVERIFY(session.start());
+    // 300 MB announced for an incremental transfer: refused from the announcement, so the few
+    // bytes actually sent are never stored.
+    HelperProcess owner("clipowner",
+                        ownerArgs({{"UTF8_STRING", QString(4096, 'x')}},
+                                  {"--incr-chunk", "1024", "--announce-size", "314572800"}),
+                        session.environment());
+    QVERIFY(owner.waitReady());
+    QVERIFY(E2e::waitUntil([&] { return session.log().contains("copy larger than 256 MB, not recorded"); },
+                           5000));
+    E2e::settle(1000);
+    QCOMPARE(session.storedCount(), 0);
+    // A later copy is recorded as usual.
+    E2e::xclipCopy("small again");
+    QVERIFY(session.waitForCount(1));
 }
 
 void TestCapture::stalledOwnerDoesNotHangBrimble()
