@@ -122,7 +122,19 @@ void Brimble::start()
 
     timer_.setInterval(int(PasteBoard::timerInterval * 1000));
     timer_.setTimerType(Qt::CoarseTimer);
-    connect(&timer_, &QTimer::timeout, this, [this] { pasteBoard_->checkForChangesInPasteboard(); });
+    // A clipboard that announces its changes needs the tick only to ask again for a change it
+    // could not read; otherwise an idle program would wake twice a second for nothing.
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        pasteBoard_->checkForChangesInPasteboard();
+        if (!pasteBoard_->needsTicks())
+            timer_.stop();
+    });
+    pasteBoard_->setRetryRequest([this] {
+        QMetaObject::invokeMethod(this, [this] {
+            if (!timer_.isActive())
+                timer_.start();
+        });
+    });
     timer_.start();
 
     // Expiry is a sweep of its own, so every reader sees the same history: now, then hourly.

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
+
 // Clipboard type names as Brimble stores and compares them (exact strings). The names follow
 // the X11/freedesktop conventions: MIME types and X11 target names.
 namespace PasteboardType {
@@ -86,16 +88,30 @@ inline bool isDerivedRaster(const QString& type)
     return derived.contains(type) || type.startsWith(QLatin1String("image/x-portable-"));
 }
 
+inline bool isUtf8TextName(const QString& type)
+{
+    return type == string || type == QLatin1String("UTF8_STRING");
+}
+
 // The offered types a capture reads, in the owner's order: one text under many names and one
 // picture under many encodings are stored once, so a screenshot costs one read, not twenty.
+// Of the UTF-8 text names the first offered is kept; the write-back offers all of them again.
 inline QStringList distinctTypes(const QStringList& offered)
 {
-    const bool utf8Text = offered.contains(string) || offered.contains(QLatin1String("UTF8_STRING"));
+    const bool utf8Text = std::any_of(offered.cbegin(), offered.cend(), isUtf8TextName);
     const bool pngImage = offered.contains(png);
     QStringList kept;
-    for (const QString& type : offered)
-        if (!(utf8Text && isLegacyTextAlias(type)) && !(pngImage && isDerivedRaster(type)))
-            kept.append(type);
+    bool textKept = false;
+    for (const QString& type : offered) {
+        if ((utf8Text && isLegacyTextAlias(type)) || (pngImage && isDerivedRaster(type)))
+            continue;
+        if (isUtf8TextName(type)) {
+            if (textKept)
+                continue;
+            textKept = true;
+        }
+        kept.append(type);
+    }
     return kept;
 }
 

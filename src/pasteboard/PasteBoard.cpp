@@ -12,8 +12,10 @@
 #include "platform/Clipboard.h"
 #include "platform/Workspace.h"
 
+#include <QCryptographicHash>
 #include <QUrl>
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -69,11 +71,15 @@ PasteBoard::PasteBoard(Clipboard* clipboard, Workspace* workspace, KeyBoardEvent
         setIgnoredApps(*rules);
     });
     queue_.async([this] { setIgnoredApps(CoreDataManager::shared().fetchIgnoredApps()); });
+    announced_ = clipboard_->setChangeListener([this](qint64 count) { onAnnouncedChange(count); });
 }
 
 PasteBoard::~PasteBoard()
 {
+    if (announced_)
+        clipboard_->setChangeListener({});
     EventBus::unregister(this);
+    writes_.drain();
     queue_.drain();
 }
 
@@ -95,6 +101,7 @@ QStringList PasteBoard::ignoredAppBundleIdentifiers() const
 
 void PasteBoard::waitForIdle()
 {
+    writes_.drain();
     queue_.drain();
 }
 
@@ -103,6 +110,12 @@ void PasteBoard::checkForChangesInPasteboard()
     const qint64 count = clipboard_->changeCount();
     if (count == changeCount_.load() || probeInFlight_.exchange(true))
         return;
+    if (announced_) {
+        // Announced but not settled, and no read in progress: it could not be read; try again.
+        probeInFlight_.store(false);
+        clipboard_->announceAgain();
+        return;
+    }
     // Reading the offer means a round trip to its owner, so even the type list is read off
     // the GUI thread. Until the probe has settled the change, later ticks see it again and
     // retry.
@@ -112,11 +125,40 @@ void PasteBoard::checkForChangesInPasteboard()
     });
 }
 
+bool PasteBoard::needsTicks() const
+{
+    return !announced_ || clipboard_->changeCount() != changeCount_.load();
+}
+
+void PasteBoard::setRetryRequest(std::function<void()> request)
+{
+    std::lock_guard lock(retryMutex_);
+    retryRequest_ = std::move(request);
+}
+
+void PasteBoard::onAnnouncedChange(qint64 count)
+{
+    if (count != changeCount_.load() && !probeInFlight_.exchange(true)) {
+        probeAndCapture(count);
+        probeInFlight_.store(false);
+    }
+    if (count == changeCount_.load())
+        return;
+    std::lock_guard lock(retryMutex_);
+    if (retryRequest_)
+        retryRequest_();
+}
+
 void PasteBoard::probeAndCapture(qint64 count)
 {
     const std::optional<QStringList> types = clipboard_->types();
-    if (!types || types->isEmpty())
+    if (!types)
         return;
+    if (types->isEmpty()) {
+        // Emptied (its owner quit): nothing to record, and nothing to ask again.
+        changeCount_.store(count);
+        return;
+    }
 
     // The counter moves on once the change is settled: recorded, or skipped on purpose. A copy
     // whose content could not be read is tried again on the next tick.
@@ -127,10 +169,10 @@ void PasteBoard::probeAndCapture(qint64 count)
     }
 
     // The owner of the selection names the application better than the window in front: a
-    // password manager that hides its window on copy is still the source.
-    RunningApplicationRef source = workspace_ ? workspace_->clipboardOwnerApplication() : nullptr;
-    if (!source)
-        source = currentRunningApplication_ ? currentRunningApplication_() : nullptr;
+    // password manager that hides its window on copy is still the source, and a script that
+    // copies while an application is in front is not that application.
+    const RunningApplicationRef active = currentRunningApplication_ ? currentRunningApplication_() : nullptr;
+    const RunningApplicationRef source = workspace_ ? workspace_->clipboardSource(active) : active;
 
     const QString identifier =
         source && source->bundleIdentifier ? *source->bundleIdentifier : QStringLiteral("nil");
@@ -143,9 +185,8 @@ void PasteBoard::probeAndCapture(qint64 count)
         changeCount_.store(count);
         return;
     }
-    if (count != unreadableLoggedAt_)
+    if (unreadableLoggedAt_.exchange(count) != count)
         Log::warning(kTag, QStringLiteral("clipboard content could not be read, trying again"));
-    unreadableLoggedAt_ = count;
 }
 
 bool PasteBoard::isSecret(const QStringList& types)
@@ -197,56 +238,66 @@ bool PasteBoard::capture(const QStringList& types, const RunningApplicationRef& 
         return true;
     }
 
-    PasteInfModel model = PasteInfModel::capture(content.items, distinct, source);
-    if (isContentEqual(pasteInfModel_, model)) {
-        Log::info(QStringLiteral("dumplicate"), QStringLiteral("ignore this paste"));
+    const PasteInfModel model = PasteInfModel::capture(content.items, distinct, source);
+    const QByteArray digest = contentDigest(content.items);
+    if (queue_.isCurrent()) {
+        record(model, digest);
         return true;
     }
-    pasteInfModel_ = model;
-    CoreDataManager::shared().insertPasteInf(model);
+    std::unique_lock lock(pendingMutex_);
+    pendingDrained_.wait(lock, [this] { return pendingRecords_ < maxPendingRecords; });
+    ++pendingRecords_;
+    lock.unlock();
+    queue_.async([this, model, digest] {
+        record(model, digest);
+        {
+            std::lock_guard drained(pendingMutex_);
+            --pendingRecords_;
+        }
+        pendingDrained_.notify_all();
+    });
     return true;
 }
 
-bool PasteBoard::isContentEqual(const std::optional<PasteInfModel>& previous,
-                                const std::optional<PasteInfModel>& next)
+void PasteBoard::record(const PasteInfModel& model, const QByteArray& digest)
 {
-    if (!next || !previous)
-        return false;
-    const auto& p = previous->pasteboardItems();
-    const auto& n = next->pasteboardItems();
-    if (!p || !n)
-        return false;
-    if (*p == *n)
-        return true;
-    if (!n->isEmpty() && n->first().hasType(PasteboardType::marker))
-        return true;
-    if (p->size() != n->size())
-        return false;
-    if (p->isEmpty())
-        return true;
-    for (qsizetype i = 0; i < p->size(); ++i) {
-        const PasteboardItem& a = p->at(i);
-        const PasteboardItem& b = n->at(i);
-        if (a.isEmpty() || b.isEmpty()) {
-            Log::warning(QStringLiteral("isContentEqual"), QStringLiteral("compare data is nil"));
-            return false;
+    {
+        std::lock_guard lock(digestMutex_);
+        if (digest == lastDigest_) {
+            Log::info(QStringLiteral("dumplicate"), QStringLiteral("ignore this paste"));
+            return;
         }
-        if (a.representations().first().data != b.representations().first().data)
-            return false;
-        // Owners may lead with the same wrapper or source target for different copies; the
-        // text tells them apart.
-        const std::optional<QString> textA = a.plainString();
-        const std::optional<QString> textB = b.plainString();
-        if (textA && textB && *textA != *textB)
-            return false;
+        lastDigest_ = digest;
     }
-    return true;
+    CoreDataManager::shared().insertPasteInf(model);
+}
+
+QByteArray PasteBoard::contentDigest(const PasteboardItems& items)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    auto addSized = [&hash](QByteArrayView bytes) {
+        const quint64 size = quint64(bytes.size());
+        hash.addData(QByteArrayView(reinterpret_cast<const char*>(&size), sizeof size));
+        hash.addData(bytes);
+    };
+    for (const PasteboardItem& item : items) {
+        QList<PasteboardItem::Representation> reps = item.representations();
+        reps.removeIf([](const auto& rep) { return rep.type == PasteboardType::marker; });
+        std::sort(reps.begin(), reps.end(), [](const auto& a, const auto& b) { return a.type < b.type; });
+        const quint64 count = quint64(reps.size());
+        hash.addData(QByteArrayView(reinterpret_cast<const char*>(&count), sizeof count));
+        for (const auto& rep : std::as_const(reps)) {
+            addSized(rep.type.toUtf8());
+            addSized(rep.data);
+        }
+    }
+    return hash.result();
 }
 
 void PasteBoard::paste(const QList<PasteInfModel>& models, bool asPlainText, bool simulatePaste,
                        RunningApplicationRef target, Completion done)
 {
-    queue_.async([=, this, done = std::move(done)] {
+    writes_.async([=, this, done = std::move(done)] {
         const PasteOutcome outcome = writeBack(models, asPlainText, simulatePaste, target);
         if (done)
             Dispatch::main([done, outcome] { done(outcome); });
@@ -337,9 +388,11 @@ PasteOutcome PasteBoard::writeBack(QList<PasteInfModel> models, bool asPlainText
         Log::error(tag, QStringLiteral("could not take the clipboard"));
         return {Status::ClipboardRefused, QStringLiteral("the clipboard could not be taken")};
     }
-    PasteInfModel record;
-    record.setPasteboardItems(items);
-    pasteInfModel_ = record;
+    {
+        // Copying what was just pasted is no new copy.
+        std::lock_guard lock(digestMutex_);
+        lastDigest_ = contentDigest(items);
+    }
     return pasteInto(target, simulatePaste, items);
 }
 

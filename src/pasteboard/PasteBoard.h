@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <atomic>
+#include <condition_variable>
 #include <functional>
 #include <mutex>
 
@@ -21,10 +22,12 @@ class KeyBoardEventSimu;
 // Watches the system clipboard and records every new copy into the default clipboard; writes
 // history items back to it.
 //
-// The tick runs on the GUI thread and costs one atomic read when nothing changed. Everything
-// that talks to the clipboard owner, compares content or touches the store runs on one
-// serial "pasteboard" queue, so captures run one at a time in tick order and never interleave
-// with a write-back (both read and replace pasteInfModel).
+// A clipboard that announces its changes has each one read on its own thread as it comes,
+// before the owner may be gone; the tick on the GUI thread is then only a safety net for a
+// change that could not be read, and costs one atomic read when nothing changed. A clipboard
+// that announces nothing is probed from the tick. Captured copies are compared and stored in
+// order on the serial "pasteboard" queue. Write-backs run on a queue of their own and go
+// before any read of the clipboard, so a slow owner never delays a paste.
 class PasteBoard
 {
 public:
@@ -38,6 +41,12 @@ public:
 
     // The timer's action (GUI thread).
     void checkForChangesInPasteboard();
+    // Whether the timer has anything to do: always for a clipboard that announces nothing,
+    // else only while an announced change is left unread.
+    bool needsTicks() const;
+    // Called (on any thread) when an announced change is left unread, so the timer that asks
+    // again runs; an idle program then never wakes up for it.
+    void setRetryRequest(std::function<void()> request);
 
     using Completion = std::function<void(const PasteOutcome& outcome)>;
 
@@ -53,9 +62,9 @@ public:
     // The items a write-back offers for the models (what paste() writes).
     static PasteboardItems itemsForPaste(const QList<PasteInfModel>& models, bool asPlainText);
 
-    // The previous capture's content equals the new one, or the new one is Brimble's own.
-    static bool isContentEqual(const std::optional<PasteInfModel>& previous,
-                               const std::optional<PasteInfModel>& next);
+    // Equal for two copies exactly when every item holds the same representations (Brimble's
+    // marker aside), whatever their order.
+    static QByteArray contentDigest(const PasteboardItems& items);
 
     // Replaces the ignore list (from the rules tab's event, or the initial load).
     void setIgnoredApps(const QList<IgnoredAppInfModel>& rules);
@@ -67,9 +76,14 @@ public:
     qint64 changeCount() const { return changeCount_.load(); }
 
 private:
+    // From the clipboard's thread.
+    void onAnnouncedChange(qint64 count);
     void probeAndCapture(qint64 count);
-    // Records the offer or skips it on purpose (true); false when its content could not be read.
+    // Reads the offer and hands a new copy to the queue, or skips it on purpose (true); false
+    // when its content could not be read.
     bool capture(const QStringList& types, const RunningApplicationRef& source);
+    // On the queue: stores the copy unless it repeats the previous one.
+    void record(const PasteInfModel& model, const QByteArray& digest);
     // The offer carries a password manager's hint that does not clear it.
     bool isSecret(const QStringList& types);
     PasteOutcome writeBack(QList<PasteInfModel> models, bool asPlainText, bool simulatePaste,
@@ -87,12 +101,24 @@ private:
 
     std::atomic<qint64> changeCount_;
     std::atomic<bool> probeInFlight_{false};
+    bool announced_ = false;
+    std::mutex retryMutex_;
+    std::function<void()> retryRequest_;
+
+    // Copies read but not yet stored: the reader waits while the store is this far behind,
+    // so a burst of copies cannot queue without bound.
+    static constexpr int maxPendingRecords = 16;
+    std::mutex pendingMutex_;
+    std::condition_variable pendingDrained_;
+    int pendingRecords_ = 0;
 
     mutable std::mutex ignoredMutex_;
     QStringList ignoredAppBundleIdentifiers_;
 
-    // Touched only on queue_.
-    std::optional<PasteInfModel> pasteInfModel_;
-    qint64 unreadableLoggedAt_ = -1;
+    // What the clipboard held last: the previous copy recorded or the last write-back.
+    std::mutex digestMutex_;
+    QByteArray lastDigest_;
+    std::atomic<qint64> unreadableLoggedAt_{-1};
     SerialQueue queue_{QStringLiteral("pasteboard")};
+    SerialQueue writes_{QStringLiteral("write-back")};
 };

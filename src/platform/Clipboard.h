@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 // What reading the clipboard's content gave.
@@ -39,8 +40,20 @@ public:
     // Increments on every change of owner (including Brimble's own writes).
     virtual qint64 changeCount() const = 0;
 
-    // The content types on offer, in the owner's order, without meta-targets. Absent when
-    // the clipboard is empty or the owner does not answer.
+    // Called with the new change count as soon as a change is announced, on the clipboard's
+    // own thread, once per change and in order, so a copy is read before its owner may be
+    // gone; types() and read() called from the listener run in place. Changes announced while
+    // the listener runs are folded into one call. Returns false when this clipboard announces
+    // nothing and must be polled through changeCount(). An empty listener stops the calls
+    // (and waits for one in progress).
+    using ChangeListener = std::function<void(qint64 changeCount)>;
+    virtual bool setChangeListener(ChangeListener) { return false; }
+    // Calls the listener once more for the current change (a retry of a change that could not
+    // be read).
+    virtual void announceAgain() {}
+
+    // The content types on offer, in the owner's order, without meta-targets; empty when the
+    // clipboard has no owner. Absent when the owner does not answer.
     virtual std::optional<QStringList> types() = 0;
 
     // The content under the given types (those still offered; a type whose bytes cannot be

@@ -26,6 +26,8 @@ QString readOutcomeText(ReadOutcome outcome)
         return QStringLiteral("connection lost");
     case ReadOutcome::TooLarge:
         return QStringLiteral("too large");
+    case ReadOutcome::Preempted:
+        return QStringLiteral("a write goes first");
     case ReadOutcome::Ok:
         break;
     }
@@ -71,7 +73,8 @@ ClipboardContent ClipboardReads::read(const QStringList& offered, const QStringL
         }
         if (outcome == ReadOutcome::TooLarge)
             return {Status::TooLarge, {}};
-        if (outcome == ReadOutcome::Changed || outcome == ReadOutcome::Broken) {
+        if (outcome == ReadOutcome::Changed || outcome == ReadOutcome::Broken ||
+            outcome == ReadOutcome::Preempted) {
             Log::info(tag, QStringLiteral("read abandoned: ") + readOutcomeText(outcome));
             return {};
         }

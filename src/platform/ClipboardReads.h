@@ -16,7 +16,9 @@ enum class ReadOutcome
     TimedOut,
     Changed,
     Broken,
-    TooLarge
+    TooLarge,
+    // Given up for a write of our own, which goes first.
+    Preempted
 };
 QString readOutcomeText(ReadOutcome outcome);
 

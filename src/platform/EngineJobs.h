@@ -25,8 +25,9 @@ public:
     void clearWake();
     void wake();
 
-    // Queues fn for the engine thread and waits for its value; failure once the queue is closed.
-    template <typename T> T call(std::function<T()> fn, T failure)
+    // Queues fn for the engine thread (ahead of the queued jobs when `first`) and waits for its
+    // value; failure once the queue is closed.
+    template <typename T> T call(std::function<T()> fn, T failure, bool first = false)
     {
         auto promise = std::make_shared<std::promise<T>>();
         auto future = promise->get_future();
@@ -34,9 +35,13 @@ public:
             std::lock_guard lock(mutex_);
             if (!accepting_)
                 return failure;
-            jobs_.push_back([promise, fn = std::move(fn), failure](bool run) {
+            auto job = [promise, fn = std::move(fn), failure](bool run) {
                 promise->set_value(run ? fn() : failure);
-            });
+            };
+            if (first)
+                jobs_.push_front(std::move(job));
+            else
+                jobs_.push_back(std::move(job));
         }
         wake();
         return future.get();

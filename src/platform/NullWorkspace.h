@@ -10,6 +10,7 @@ public:
     using XdgWorkspace::XdgWorkspace;
 
     RunningApplicationRef frontmostApplication() override { return nullptr; }
-    RunningApplicationRef clipboardOwnerApplication() override { return nullptr; }
+    // Nothing tells who owns the clipboard; the active application is the best guess.
+    RunningApplicationRef clipboardSource(const RunningApplicationRef& active) override { return active; }
     Activation activate(const RunningApplication&, int) override { return Activation::NotActivated; }
 };

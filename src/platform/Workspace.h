@@ -20,9 +20,11 @@ public:
     // The application of the active window, or null.
     virtual RunningApplicationRef frontmostApplication() = 0;
 
-    // The application that owns the clipboard, when it resolves to a desktop entry; else null.
-    // Callable from background threads.
-    virtual RunningApplicationRef clipboardOwnerApplication() = 0;
+    // The application the clipboard's content came from: its owner's application, else
+    // `active` when the owner is a window or process of that application, else null. A
+    // program with no window of its own (a script, a command-line tool) and the compositor's
+    // clipboard bridge are no source. Callable from background threads.
+    virtual RunningApplicationRef clipboardSource(const RunningApplicationRef& active) = 0;
 
     enum class Activation
     {

@@ -5,12 +5,16 @@
 #include "model/CoreDataManager.h"
 #include "model/IgnoredAppInfModel.h"
 #include "model/PasteboardTypes.h"
+#include "platform/x11/XcbReply.h"
 
 #include <QCryptographicHash>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryFile>
+#include <QThread>
+
+#include <xcb/xcb.h>
 #include <QTest>
 
 namespace {
@@ -37,6 +41,8 @@ class TestCapture : public QObject
 private Q_SLOTS:
     void nothingIsRecordedAtLaunch();
     void repeatsAreRecordedOnceInARow();
+    void quickCopiesAreAllRecordedInOrder();
+    void copiesDifferingInOneRepresentationAreNoRepeat();
     void pausedCopiesAreNeverRecorded();
     void ignoredApplicationsAreNotRecorded_data();
     void ignoredApplicationsAreNotRecorded();
@@ -45,7 +51,10 @@ private Q_SLOTS:
     void distinctTargetsAreKeptInOrder();
     void latin1CopyIsRecordedWithItsText();
     void largeImageIsRecordedWhole();
+    void oversizedCopyIsRefusedOnItsAnnouncedSize();
     void stalledOwnerDoesNotHangBrimble();
+    void writeBackGoesBeforeASlowCapture();
+    void windowlessCopyIsNotCreditedToTheAppInFront();
     void refusedCopyIsRecordedOnceTheOwnerAnswers();
     void secondInstanceHandsOverAndExits();
     void terminationSignalSavesAndExits();
@@ -80,6 +89,57 @@ void TestCapture::repeatsAreRecordedOnceInARow()
     QCOMPARE(dataFor(items.at(2), "UTF8_STRING"), QByteArray("alpha"));
     for (const PasteInfModel& item : items)
         QCOMPARE(item.categoryUUID, std::optional<QString>(kDefaultCategoryUUID));
+}
+
+void TestCapture::quickCopiesAreAllRecordedInOrder()
+{
+    BrimbleSession session;
+    QVERIFY(session.start());
+    // Each xclip serves its copy until the next one takes the clipboard, 50 ms later. Its
+    // parent may exit before the child has taken the clipboard, so each copy is timed from the
+    // moment it is there.
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    const xcb_atom_t clipboard = internAtom(connection, "CLIPBOARD");
+    auto owner = [&] {
+        ReplyPtr<xcb_get_selection_owner_reply_t> reply(xcb_get_selection_owner_reply(
+            connection, xcb_get_selection_owner(connection, clipboard), nullptr));
+        return reply ? reply->owner : xcb_window_t(XCB_NONE);
+    };
+    constexpr int copies = 500;
+    QElapsedTimer clock;
+    for (int i = 0; i < copies; ++i) {
+        // Events keep flowing meanwhile, so brimble's log is read and never blocks it.
+        while (i > 0 && clock.elapsed() < 50)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, int(50 - clock.elapsed()));
+        const xcb_window_t previous = owner();
+        E2e::xclipCopy("copy " + QByteArray::number(i));
+        QElapsedTimer taking;
+        taking.start();
+        while (owner() == previous && taking.elapsed() < 5000)
+            QCoreApplication::processEvents();
+        clock.start();
+    }
+    xcb_disconnect(connection);
+    QVERIFY2(session.waitForCount(copies, 60000), qPrintable(QString::number(session.storedCount())));
+    const QList<PasteInfModel> items = session.storedItems();
+    for (int i = 0; i < copies; ++i)
+        QCOMPARE(dataFor(items.at(i), "UTF8_STRING"), "copy " + QByteArray::number(copies - 1 - i));
+}
+
+void TestCapture::copiesDifferingInOneRepresentationAreNoRepeat()
+{
+    BrimbleSession session;
+    QVERIFY(session.start());
+    for (const char* html : {"<b>v1</b>", "<b>v2</b>", "<b>v2</b>"}) {
+        HelperProcess owner("clipowner", ownerArgs({{"UTF8_STRING", "same"}, {"text/html", html}}),
+                            session.environment());
+        QVERIFY(owner.waitReady());
+        E2e::settle(800);
+    }
+    const QList<PasteInfModel> items = session.storedItems();
+    QCOMPARE(items.size(), 2);
+    QCOMPARE(dataFor(items.at(0), "text/html"), QByteArray("<b>v2</b>"));
+    QCOMPARE(dataFor(items.at(1), "text/html"), QByteArray("<b>v1</b>"));
 }
 
 void TestCapture::pausedCopiesAreNeverRecorded()
@@ -176,7 +236,6 @@ void TestCapture::distinctTargetsAreKeptInOrder()
     const QList<QPair<QString, QString>> kept = {{"text/html", "<img src=x>"},
                                                  {"image/png", "\x01PNG pixels"},
                                                  {"text/plain;charset=utf-8", "bold"},
-                                                 {"UTF8_STRING", "bold"},
                                                  {"application/x-brimble-test", "opaque \x01 bytes"}};
     const QStringList skipped = {"image/bmp",
                                  "image/x-bmp",
@@ -194,6 +253,8 @@ void TestCapture::distinctTargetsAreKeptInOrder()
     QList<QPair<QString, QString>> offered = kept;
     for (const QString& type : skipped)
         offered.insert(2, {type, "the same again"});
+    // The same text under its other UTF-8 name, after the first.
+    offered.append(qMakePair(QStringLiteral("UTF8_STRING"), QStringLiteral("bold")));
     HelperProcess owner("clipowner", ownerArgs(offered, {"--report"}), session.environment());
     QVERIFY(owner.waitReady());
     QVERIFY(session.waitForCount(1));
@@ -217,6 +278,12 @@ void TestCapture::distinctTargetsAreKeptInOrder()
     QCOMPARE(item.appName, std::optional<QString>(BrimbleSession::testAppName));
     QCOMPARE(item.appBundleIdentifier, std::optional<QString>(BrimbleSession::testAppId));
     QCOMPARE(item.appBundleUrl, std::optional<QString>(session.desktopFilePath()));
+
+    // The text stored once is offered under both UTF-8 names again.
+    QCOMPARE(session.cli({"copy", "1"}).exitCode, 0);
+    QVERIFY(E2e::waitUntil([] { return E2e::xclipTargets().contains(PasteboardType::marker); }, 5000));
+    QCOMPARE(E2e::xclipRead("UTF8_STRING"), QByteArray("bold"));
+    QCOMPARE(E2e::xclipRead("text/plain;charset=utf-8"), QByteArray("bold"));
 }
 
 void TestCapture::latin1CopyIsRecordedWithItsText()
@@ -271,6 +338,26 @@ void TestCapture::largeImageIsRecordedWhole()
              QCryptographicHash::hash(image, QCryptographicHash::Sha256));
 }
 
+void TestCapture::oversizedCopyIsRefusedOnItsAnnouncedSize()
+{
+    BrimbleSession session;
+    QVERIFY(session.start());
+    // 300 MB announced for an incremental transfer: refused from the announcement, so the few
+    // bytes actually sent are never stored.
+    HelperProcess owner("clipowner",
+                        ownerArgs({{"UTF8_STRING", QString(4096, 'x')}},
+                                  {"--incr-chunk", "1024", "--announce-size", "314572800"}),
+                        session.environment());
+    QVERIFY(owner.waitReady());
+    QVERIFY(E2e::waitUntil([&] { return session.log().contains("copy larger than 256 MB, not recorded"); },
+                           5000));
+    E2e::settle(1000);
+    QCOMPARE(session.storedCount(), 0);
+    // A later copy is recorded as usual.
+    E2e::xclipCopy("small again");
+    QVERIFY(session.waitForCount(1));
+}
+
 void TestCapture::stalledOwnerDoesNotHangBrimble()
 {
     BrimbleSession session;
@@ -288,6 +375,59 @@ void TestCapture::stalledOwnerDoesNotHangBrimble()
     E2e::xclipCopy("after the stall");
     QVERIFY(session.waitForCount(1, 15000));
     QCOMPARE(dataFor(session.storedItems().first(), "UTF8_STRING"), QByteArray("after the stall"));
+}
+
+void TestCapture::writeBackGoesBeforeASlowCapture()
+{
+    BrimbleSession session;
+    QVERIFY(session.start());
+    E2e::xclipCopy("pasted back");
+    QVERIFY(session.waitForCount(1));
+    // Lists its types at once but never sends any: each read of it takes seconds, and the
+    // monitor keeps asking again.
+    const QStringList types = {"text/html", "text/rtf", "UTF8_STRING", "application/x-brimble-test"};
+    QStringList stalls;
+    QList<QPair<QString, QString>> targets;
+    for (const QString& type : types) {
+        stalls << "--stall-target" << type;
+        targets.append({type, "slow"});
+    }
+    HelperProcess owner("clipowner", ownerArgs(targets, stalls), session.environment());
+    QVERIFY(owner.waitReady());
+    QVERIFY(E2e::waitUntil([&] { return session.log().contains("type not readable: text/html"); }, 5000));
+
+    QCOMPARE(session.cli({"copy", "1"}).exitCode, 0);
+    QVERIFY(E2e::waitUntil([] { return E2e::xclipTargets().contains(PasteboardType::marker); }, 5000));
+    QCOMPARE(E2e::xclipRead("UTF8_STRING"), QByteArray("pasted back"));
+    // The read in progress gave way instead of running to its end first.
+    QVERIFY(
+        E2e::waitUntil([&] { return session.log().contains("read abandoned: a write goes first"); }, 5000));
+    QCOMPARE(session.storedCount(), 1);
+}
+
+void TestCapture::windowlessCopyIsNotCreditedToTheAppInFront()
+{
+    BrimbleSession session;
+    {
+        CoreDataManager& store = CoreDataManager::shared();
+        store.close();
+        QVERIFY(store.open(session.databasePath()));
+        IgnoredAppInfModel rule = IgnoredAppInfModel::fromPath(session.desktopFilePath());
+        rule.bundleIdentifier = BrimbleSession::testAppId;
+        store.insertIgnoredApp(rule);
+        store.close();
+    }
+    QVERIFY(session.start());
+    // An ignored application is in front and owns nothing; a script copies.
+    HelperProcess front("clipowner", ownerArgs({}, {"--selection", "PRIMARY"}), session.environment());
+    QVERIFY(front.waitReady());
+    E2e::settle(500);
+    E2e::xclipCopy("from a script");
+    QVERIFY(session.waitForCount(1));
+    const PasteInfModel item = session.storedItems().first();
+    QCOMPARE(dataFor(item, "UTF8_STRING"), QByteArray("from a script"));
+    QVERIFY(!item.appBundleIdentifier);
+    QVERIFY(!item.appName);
 }
 
 void TestCapture::refusedCopyIsRecordedOnceTheOwnerAnswers()

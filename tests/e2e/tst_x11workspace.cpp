@@ -2,6 +2,7 @@
 #include "platform/x11/X11Clipboard.h"
 #include "platform/x11/X11KeySynthesizer.h"
 #include "platform/x11/X11Workspace.h"
+#include "platform/x11/XcbReply.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -140,18 +141,50 @@ void TestX11Workspace::resolvesTheClipboardOwner()
     X11Workspace workspace;
     QVERIFY(
         startHelper("clipowner", {"--class", "BrimbleOwnerTest", "--no-window", "--target", "text/plain=x"}));
-    auto owner = workspace.clipboardOwnerApplication();
+    auto owner = workspace.clipboardSource(nullptr);
     QVERIFY(owner);
     QCOMPARE(owner->bundleIdentifier, std::optional<QString>("brimble-tests-owner"));
     QCOMPARE(owner->bundlePath, desktopFile_);
 
-    // xclip resolves to no desktop entry: the caller falls back to the active application.
+    // Owned by the window manager's process, as a compositor's clipboard bridge is: no source.
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    const xcb_atom_t check = internAtom(connection, "_NET_SUPPORTING_WM_CHECK");
+    ReplyPtr<xcb_get_selection_owner_reply_t> selection(xcb_get_selection_owner_reply(
+        connection, xcb_get_selection_owner(connection, internAtom(connection, "CLIPBOARD")), nullptr));
+    QVERIFY(selection && selection->owner != XCB_NONE);
+    ReplyPtr<xcb_get_property_reply_t> saved(xcb_get_property_reply(
+        connection, xcb_get_property(connection, 0, root, check, XCB_ATOM_WINDOW, 0, 1), nullptr));
+    auto setCheck = [&](xcb_window_t window) {
+        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, root, check, XCB_ATOM_WINDOW, 32, 1, &window);
+        xcb_flush(connection);
+    };
+    setCheck(selection->owner);
+    const bool bridged = !workspace.clipboardSource(owner);
+    if (saved && xcb_get_property_value_length(saved.get()) >= 4)
+        setCheck(*static_cast<xcb_window_t*>(xcb_get_property_value(saved.get())));
+    else
+        xcb_delete_property(connection, root, check);
+    xcb_disconnect(connection);
+    QVERIFY(bridged);
+
+    // xclip has no window of its own and is no application: not the one in front either.
+    QVERIFY(startHelper("clipowner", {"--class", "UnknownThing", "--title", "Front"}));
+    QTRY_VERIFY(workspace.frontmostApplication() &&
+                workspace.frontmostApplication()->bundleIdentifier == std::optional<QString>("UnknownThing"));
+    const auto front = workspace.frontmostApplication();
     QProcess xclip;
     xclip.start("xclip", {"-i", "-selection", "clipboard"});
     xclip.write("from xclip");
     xclip.closeWriteChannel();
     xclip.waitForFinished(10000);
-    QTRY_VERIFY(!workspace.clipboardOwnerApplication());
+    QTRY_VERIFY(workspace.clipboardSource(nullptr) == nullptr);
+    QVERIFY(!workspace.clipboardSource(front));
+
+    // A window of the application in front that resolves to nothing else is that application.
+    QVERIFY(startHelper("clipowner", {"--class", "UnknownThing", "--no-window", "--target", "text/plain=y"}));
+    QTRY_VERIFY(workspace.clipboardSource(nullptr) && workspace.clipboardSource(nullptr)->bundleIdentifier ==
+                                                          std::optional<QString>("UnknownThing"));
 }
 
 void TestX11Workspace::activatesARememberedWindow()

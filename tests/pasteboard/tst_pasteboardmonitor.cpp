@@ -11,6 +11,7 @@
 #include "pasteboard/PasteBoard.h"
 #include "platform/fake/FakeClipboard.h"
 #include "platform/fake/FakeKeySynthesizer.h"
+#include "platform/SelectionClipboard.h"
 #include "platform/fake/FakeWorkspace.h"
 
 #include <QTest>
@@ -61,7 +62,10 @@ private Q_SLOTS:
 
     void contentPresentAtLaunchIsNotRecorded();
     void repeatsInARowAreRecordedOnce();
-    void repeatIsTheSameFirstRepresentationAndText();
+    void repeatIsTheSameContentInEveryRepresentation();
+    void textUnderBothUtf8NamesIsStoredOnce();
+    void announcedChangesAreEachRecordedInOrder();
+    void ticksOnlyWhileAnAnnouncedChangeIsUnread();
     void oversizedAndEmptyCopiesAreSkippedForGood();
     void pausedCopiesAreSkippedForGood();
     void ignoredApplications_data();
@@ -148,9 +152,9 @@ void TestPasteBoardMonitor::repeatsInARowAreRecordedOnce()
     QCOMPARE(texts, (QStringList{"A", "B", "A"}));
 }
 
-void TestPasteBoardMonitor::repeatIsTheSameFirstRepresentationAndText()
+void TestPasteBoardMonitor::repeatIsTheSameContentInEveryRepresentation()
 {
-    // The same text first, other markup later: a repeat.
+    // The same text first, other markup later: two copies.
     PasteboardItem first = textItem("same");
     first.setData("text/html", "<b>one</b>");
     PasteboardItem second = textItem("same");
@@ -158,13 +162,83 @@ void TestPasteBoardMonitor::repeatIsTheSameFirstRepresentationAndText()
     // The same wrapper first, other text: two copies.
     const PasteboardItem third({{"text/html", "<meta charset=utf-8>"}, {"UTF8_STRING", "third"}});
     const PasteboardItem fourth({{"text/html", "<meta charset=utf-8>"}, {"UTF8_STRING", "fourth"}});
+    // Everything the same, offered in another order: a repeat.
+    const PasteboardItem fourthAgain({{"UTF8_STRING", "fourth"}, {"text/html", "<meta charset=utf-8>"}});
     Log::Capture log;
-    for (const PasteboardItem& item : {first, second, third, fourth}) {
+    for (const PasteboardItem& item : {first, second, third, fourth, fourthAgain}) {
         clipboard_->setContents({item});
         tick();
     }
-    QCOMPARE(stored().size(), 3);
+    const QList<PasteInfModel> items = stored();
+    QCOMPARE(items.size(), 4);
+    QCOMPARE(items.at(2).pasteboardItems()->first().dataForType("text/html"), QByteArray("<b>two</b>"));
     QCOMPARE(log.count("dumplicate: ignore this paste"), 1);
+}
+
+void TestPasteBoardMonitor::textUnderBothUtf8NamesIsStoredOnce()
+{
+    clipboard_->setContents({PasteboardItem({{"text/plain;charset=utf-8", "once"},
+                                             {"UTF8_STRING", "once"},
+                                             {"STRING", "once"},
+                                             {"text/html", "<i>once</i>"}})});
+    tick();
+    const QList<PasteInfModel> items = stored();
+    QCOMPARE(items.size(), 1);
+    const QStringList kept{"text/plain;charset=utf-8", "text/html"};
+    QCOMPARE(items.first().types, std::optional<QStringList>(kept));
+    QCOMPARE(items.first().pasteboardItems()->first().types(), kept);
+
+    // Written back, the one text is offered under every plain-text name again.
+    board_->paste(items, false, false);
+    board_->waitForIdle();
+    const PasteboardItem offered = SelectionClipboard::mergeForWriting(clipboard_->writes().last());
+    for (const QString& name : PasteboardType::plainTextNames)
+        QCOMPARE(offered.dataForType(name), std::optional<QByteArray>("once"));
+}
+
+void TestPasteBoardMonitor::announcedChangesAreEachRecordedInOrder()
+{
+    board_.reset();
+    clipboard_->setAnnouncing(true);
+    board_ = std::make_unique<PasteBoard>(clipboard_.get(), workspace_.get(), keyboard_.get(),
+                                          [this] { return current_; });
+    // No tick: each change is read as it is announced, before the next one replaces it.
+    QStringList copied;
+    for (int i = 0; i < 40; ++i) {
+        copied.prepend(QString::number(i));
+        clipboard_->setContents({textItem(copied.first().toUtf8())});
+    }
+    board_->waitForIdle();
+    CoreDataManager::shared().waitForQueued();
+    QStringList texts;
+    for (const PasteInfModel& item : stored())
+        texts << item.pasteboardItems()->first().plainString().value_or(QString());
+    QCOMPARE(texts, copied);
+}
+
+void TestPasteBoardMonitor::ticksOnlyWhileAnAnnouncedChangeIsUnread()
+{
+    QVERIFY(board_->needsTicks()); // a clipboard that announces nothing is polled
+    board_.reset();
+    clipboard_->setAnnouncing(true);
+    board_ = std::make_unique<PasteBoard>(clipboard_.get(), workspace_.get(), keyboard_.get(),
+                                          [this] { return current_; });
+    std::atomic<int> retries{0};
+    board_->setRetryRequest([&] { ++retries; });
+    QVERIFY(!board_->needsTicks());
+
+    clipboard_->setUnreadableTypes({"UTF8_STRING"});
+    clipboard_->setContents({textItem("refused at first")});
+    QCOMPARE(retries.load(), 1);
+    QVERIFY(board_->needsTicks());
+    tick(); // asks again: still refused
+    QVERIFY(board_->needsTicks());
+
+    clipboard_->setUnreadableTypes({});
+    tick();
+    QVERIFY(!board_->needsTicks());
+    QCOMPARE(stored().size(), 1);
+    QCOMPARE(retries.load(), 2);
 }
 
 void TestPasteBoardMonitor::oversizedAndEmptyCopiesAreSkippedForGood()
@@ -205,22 +279,30 @@ void TestPasteBoardMonitor::ignoredApplications_data()
     QTest::addColumn<QString>("rule");
     QTest::addColumn<QString>("owner");
     QTest::addColumn<QString>("current");
+    QTest::addColumn<bool>("ownedByActive");
     QTest::addColumn<bool>("recorded");
     QTest::newRow("owner ignored") << "org.example.Vault"
                                    << "org.example.Vault"
-                                   << "org.example.Editor" << false;
+                                   << "org.example.Editor" << true << false;
     QTest::newRow("remembered app ignored") << "org.example.Vault"
                                             << ""
-                                            << "org.example.Vault" << false;
+                                            << "org.example.Vault" << true << false;
     QTest::newRow("nil rule, no app") << "nil"
                                       << ""
-                                      << "" << false;
+                                      << "" << true << false;
     QTest::newRow("other app recorded") << "org.example.Vault"
                                         << ""
-                                        << "org.example.Editor" << true;
+                                        << "org.example.Editor" << true << true;
     QTest::newRow("owner wins over remembered") << "org.example.Editor"
                                                 << "org.example.Vault"
-                                                << "org.example.Editor" << true;
+                                                << "org.example.Editor" << true << true;
+    // A script copying while an ignored application is in front.
+    QTest::newRow("windowless owner is not the app in front") << "org.example.Vault"
+                                                              << ""
+                                                              << "org.example.Vault" << false << true;
+    QTest::newRow("windowless owner is \"nil\"") << "nil"
+                                                 << ""
+                                                 << "org.example.Editor" << false << false;
 }
 
 void TestPasteBoardMonitor::ignoredApplications()
@@ -228,11 +310,13 @@ void TestPasteBoardMonitor::ignoredApplications()
     QFETCH(QString, rule);
     QFETCH(QString, owner);
     QFETCH(QString, current);
+    QFETCH(bool, ownedByActive);
     QFETCH(bool, recorded);
     IgnoredAppInfModel model;
     model.bundleIdentifier = rule;
     board_->setIgnoredApps({model});
     workspace_->setClipboardOwnerApplication(owner.isEmpty() ? nullptr : app(owner));
+    workspace_->setClipboardOwnedByActiveApplication(ownedByActive);
     current_ = current.isEmpty() ? nullptr : app(current);
 
     Log::Capture log;
@@ -241,6 +325,8 @@ void TestPasteBoardMonitor::ignoredApplications()
     QCOMPARE(stored().size(), recorded ? 1 : 0);
     if (!recorded)
         QVERIFY(log.contains("ignore app: " + rule));
+    else if (!ownedByActive && owner.isEmpty())
+        QVERIFY(!stored().first().appBundleIdentifier);
 }
 
 void TestPasteBoardMonitor::ignoreListFollowsTheRulesEvent()

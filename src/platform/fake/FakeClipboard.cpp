@@ -5,9 +5,9 @@
 std::optional<QStringList> FakeClipboard::types()
 {
     QMutexLocker lock(&mutex_);
-    if (stalled_ || contents_.isEmpty())
+    if (stalled_)
         return std::nullopt;
-    return contents_.first().types();
+    return contents_.isEmpty() ? QStringList() : contents_.first().types();
 }
 
 ClipboardContent FakeClipboard::read(const QStringList& types)
@@ -62,9 +62,38 @@ void FakeClipboard::clear()
 
 void FakeClipboard::setContents(const PasteboardItems& items)
 {
+    {
+        QMutexLocker lock(&mutex_);
+        contents_ = items;
+        ++changeCount_;
+    }
+    announce();
+}
+
+bool FakeClipboard::setChangeListener(ChangeListener listener)
+{
     QMutexLocker lock(&mutex_);
-    contents_ = items;
-    ++changeCount_;
+    listener_ = std::move(listener);
+    return announcing_;
+}
+
+void FakeClipboard::setAnnouncing(bool announcing)
+{
+    QMutexLocker lock(&mutex_);
+    announcing_ = announcing;
+}
+
+void FakeClipboard::announce()
+{
+    ChangeListener listener;
+    {
+        QMutexLocker lock(&mutex_);
+        if (!announcing_)
+            return;
+        listener = listener_;
+    }
+    if (listener)
+        listener(changeCount_.load());
 }
 
 void FakeClipboard::setStalled(bool stalled)

@@ -11,14 +11,19 @@ class FakeClipboard : public Clipboard
 {
 public:
     qint64 changeCount() const override { return changeCount_.load(); }
+    bool setChangeListener(ChangeListener listener) override;
+    void announceAgain() override { announce(); }
     std::optional<QStringList> types() override;
     ClipboardContent read(const QStringList& types) override;
     bool write(const PasteboardItems& items) override;
     bool writePrimary(const PasteboardItems& items) override;
     void clear() override;
 
-    // Another application copies: the content is replaced and the counter moves.
+    // Another application copies: the content is replaced and the counter moves (and the
+    // listener is called on the calling thread when announcing).
     void setContents(const PasteboardItems& items);
+    // Announces changes to the listener set after this call, as the real engines do.
+    void setAnnouncing(bool announcing);
     // Stalled: reads answer nothing, as with an owner that never responds.
     void setStalled(bool stalled);
     // These types are offered but their reads fail, as with an owner that refuses them.
@@ -37,7 +42,11 @@ public:
     PasteboardItems contents() const;
 
 private:
+    void announce();
+
     mutable QMutex mutex_;
+    ChangeListener listener_;
+    bool announcing_ = false;
     std::atomic<qint64> changeCount_{0};
     PasteboardItems contents_;
     QList<PasteboardItems> writes_;

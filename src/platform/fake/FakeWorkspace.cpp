@@ -8,10 +8,18 @@ RunningApplicationRef FakeWorkspace::frontmostApplication()
     return frontmost_;
 }
 
-RunningApplicationRef FakeWorkspace::clipboardOwnerApplication()
+RunningApplicationRef FakeWorkspace::clipboardSource(const RunningApplicationRef& active)
 {
     QMutexLocker lock(&mutex_);
-    return owner_;
+    if (owner_)
+        return owner_;
+    return ownedByActive_ ? active : nullptr;
+}
+
+void FakeWorkspace::setClipboardOwnedByActiveApplication(bool owned)
+{
+    QMutexLocker lock(&mutex_);
+    ownedByActive_ = owned;
 }
 
 Workspace::Activation FakeWorkspace::activate(const RunningApplication& app, int)

@@ -15,14 +15,17 @@ public:
     using Workspace::Workspace;
 
     RunningApplicationRef frontmostApplication() override;
-    RunningApplicationRef clipboardOwnerApplication() override;
+    RunningApplicationRef clipboardSource(const RunningApplicationRef& active) override;
     Activation activate(const RunningApplication& app, int timeoutMs = 500) override;
     QImage iconForFile(const QString& path) override;
     bool openUrl(const QUrl& url) override;
     bool revealFile(const QString& path) override;
 
     void setFrontmostApplication(RunningApplicationRef app);
+    // The clipboard's owner resolves to app; with none, the owner belongs to the active
+    // application unless told otherwise.
     void setClipboardOwnerApplication(RunningApplicationRef app);
+    void setClipboardOwnedByActiveApplication(bool owned);
     // Makes app the frontmost one and emits applicationActivated (on the caller's thread,
     // which in tests is the GUI thread).
     void activateApplication(RunningApplicationRef app);
@@ -39,6 +42,7 @@ private:
     mutable QMutex mutex_;
     RunningApplicationRef frontmost_;
     RunningApplicationRef owner_;
+    bool ownedByActive_ = true;
     Activation activation_ = Activation::Activated;
     QHash<QString, QImage> icons_;
     QList<quint32> activations_;

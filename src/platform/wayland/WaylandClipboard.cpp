@@ -3,6 +3,7 @@
 #include "common/CrashCatcher.h"
 #include "common/Log.h"
 #include "model/PasteboardTypes.h"
+#include "platform/ChangeAnnouncer.h"
 #include "platform/ClipboardReads.h"
 #include "platform/EngineJobs.h"
 #include "platform/wayland/WaylandDataControl.h"
@@ -58,9 +59,35 @@ public:
     QString protocolName() const { return protocolName_; }
 
     // Runs fn on the engine thread and waits for its result; failure when the engine is gone.
+    // Called from the engine thread (by the change listener), fn runs in place.
     template <typename T> T call(std::function<T()> fn, T failure)
     {
+        if (std::this_thread::get_id() == thread_.get_id())
+            return fn();
         return valid_ ? jobs_.call(std::move(fn), failure) : failure;
+    }
+    // The same for a write: it goes before the queued jobs, and a read in progress gives up.
+    template <typename T> T callFirst(std::function<T()> fn, T failure)
+    {
+        if (std::this_thread::get_id() == thread_.get_id())
+            return fn();
+        if (!valid_)
+            return failure;
+        ++writesWaiting_;
+        T result = jobs_.call(std::move(fn), failure, true);
+        --writesWaiting_;
+        return result;
+    }
+
+    bool setChangeListener(Clipboard::ChangeListener listener)
+    {
+        announcer_.setListener(std::move(listener));
+        return valid_;
+    }
+    void announceAgain()
+    {
+        announcer_.repeat();
+        jobs_.wake();
     }
 
     // Engine-thread operations.
@@ -142,6 +169,8 @@ private:
     std::atomic<bool> valid_{false};
     std::atomic<bool> stopping_{false};
     std::atomic<qint64> changeCount_{0};
+    std::atomic<int> writesWaiting_{0};
+    ChangeAnnouncer announcer_;
     EngineJobs jobs_;
     std::thread thread_;
 };
@@ -234,6 +263,10 @@ void WaylandClipboard::Engine::run()
 {
     while (!stopping_) {
         jobs_.runQueued([this] { return valid_ && !stopping_; });
+        // Read at once: the owner of a copy may be gone a moment later. What arrived during
+        // the listener's reads is handled before the next wait.
+        if (announcer_.announce(changeCount_))
+            continue;
         if (pump(-1, -1, true) == Wait::Broken) {
             Log::error(tag, QStringLiteral("lost the Wayland connection, clipboard capture stops"));
             valid_ = false;
@@ -481,7 +514,7 @@ std::optional<QStringList> WaylandClipboard::Engine::readTypes()
         return names;
     }
     if (!selection_)
-        return std::nullopt;
+        return QStringList();
     return offeredTypes();
 }
 
@@ -529,12 +562,17 @@ Outcome WaylandClipboard::Engine::receive(const QString& type, qint64 startCount
             outcome = Outcome::TimedOut;
             break;
         }
-        if (pump(readFd, int(left)) == Wait::Broken || stopping_) {
+        // Woken by a job too: a write that goes first.
+        if (pump(readFd, int(left), true) == Wait::Broken || stopping_) {
             outcome = Outcome::Broken;
             break;
         }
         if (changeCount_ != startCount) {
             outcome = Outcome::Changed;
+            break;
+        }
+        if (writesWaiting_ > 0) {
+            outcome = Outcome::Preempted;
             break;
         }
     }
@@ -646,15 +684,25 @@ ClipboardContent WaylandClipboard::read(const QStringList& types)
     return engine_->call<ClipboardContent>([this, types] { return engine_->readItems(types); }, {});
 }
 
+bool WaylandClipboard::setChangeListener(ChangeListener listener)
+{
+    return engine_->setChangeListener(std::move(listener));
+}
+
+void WaylandClipboard::announceAgain()
+{
+    engine_->announceAgain();
+}
+
 bool WaylandClipboard::offer(bool primary, const PasteboardItem& offer)
 {
-    return engine_->call<bool>([this, primary, offer] { return engine_->takeSelection(primary, offer); },
-                               false);
+    return engine_->callFirst<bool>([this, primary, offer] { return engine_->takeSelection(primary, offer); },
+                                    false);
 }
 
 void WaylandClipboard::clear()
 {
-    engine_->call<bool>(
+    engine_->callFirst<bool>(
         [this] {
             engine_->giveUpClipboard();
             return true;

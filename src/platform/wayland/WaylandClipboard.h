@@ -33,6 +33,8 @@ public:
     QString protocolName() const;
 
     qint64 changeCount() const override;
+    bool setChangeListener(ChangeListener listener) override;
+    void announceAgain() override;
     std::optional<QStringList> types() override;
     ClipboardContent read(const QStringList& types) override;
     void clear() override;

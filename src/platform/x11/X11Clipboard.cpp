@@ -3,6 +3,7 @@
 #include "common/CrashCatcher.h"
 #include "common/Log.h"
 #include "model/PasteboardTypes.h"
+#include "platform/ChangeAnnouncer.h"
 #include "platform/ClipboardReads.h"
 #include "platform/EngineJobs.h"
 #include "platform/x11/XcbReply.h"
@@ -51,9 +52,35 @@ public:
     qint64 changeCount() const { return changeCount_.load(); }
 
     // Runs fn on the engine thread and waits for its result; failure when the engine is gone.
+    // Called from the engine thread (by the change listener), fn runs in place.
     template <typename T> T call(std::function<T()> fn, T failure)
     {
+        if (std::this_thread::get_id() == thread_.get_id())
+            return fn();
         return valid_ ? jobs_.call(std::move(fn), failure) : failure;
+    }
+    // The same for a write: it goes before the queued jobs, and a read in progress gives up.
+    template <typename T> T callFirst(std::function<T()> fn, T failure)
+    {
+        if (std::this_thread::get_id() == thread_.get_id())
+            return fn();
+        if (!valid_)
+            return failure;
+        ++writesWaiting_;
+        T result = jobs_.call(std::move(fn), failure, true);
+        --writesWaiting_;
+        return result;
+    }
+
+    bool setChangeListener(Clipboard::ChangeListener listener)
+    {
+        announcer_.setListener(std::move(listener));
+        return valid_;
+    }
+    void announceAgain()
+    {
+        announcer_.repeat();
+        jobs_.wake();
     }
 
     // Engine-thread operations.
@@ -136,11 +163,15 @@ private:
 
     Offer clipboard_;
     Offer primary_;
+    // The targets the owner at a change count offered.
+    std::pair<qint64, QStringList> knownTargets_{-1, {}};
     std::list<Transfer> transfers_;
 
     std::atomic<bool> valid_{false};
     std::atomic<bool> stopping_{false};
     std::atomic<qint64> changeCount_{0};
+    std::atomic<int> writesWaiting_{0};
+    ChangeAnnouncer announcer_;
     EngineJobs jobs_;
     std::thread thread_;
 };
@@ -257,6 +288,10 @@ void X11Clipboard::Engine::run()
             break;
         }
         runJobs();
+        // Read at once: the owner of a copy may be gone a moment later. What arrived during
+        // the listener's reads is handled before the next wait.
+        if (announcer_.announce(changeCount_))
+            continue;
         expireTransfers();
         xcb_flush(connection_);
         pollfd fds[2] = {{xcbFd, POLLIN, 0}, {jobs_.wakeFd(), POLLIN, 0}};
@@ -327,6 +362,10 @@ EventPtr X11Clipboard::Engine::waitFor(const std::function<bool(xcb_generic_even
             outcome = Outcome::Changed;
             return nullptr;
         }
+        if (writesWaiting_ > 0) {
+            outcome = Outcome::Preempted;
+            return nullptr;
+        }
         const auto remaining = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
         if (remaining.count() <= 0) {
             outcome = Outcome::TimedOut;
@@ -334,9 +373,11 @@ EventPtr X11Clipboard::Engine::waitFor(const std::function<bool(xcb_generic_even
         }
         expireTransfers();
         xcb_flush(connection_);
-        // Short slices keep shutdown prompt; the wake-up descriptor belongs to the main loop.
-        pollfd fd = {xcbFd, POLLIN, 0};
-        poll(&fd, 1, int(std::min<qint64>(remaining.count(), 100)));
+        // Short slices keep shutdown prompt; a wake-up may be a write that goes first (the
+        // main loop runs the queued jobs whether woken or not).
+        pollfd fds[2] = {{xcbFd, POLLIN, 0}, {jobs_.wakeFd(), POLLIN, 0}};
+        if (poll(fds, 2, int(std::min<qint64>(remaining.count(), 100))) > 0 && (fds[1].revents & POLLIN))
+            jobs_.clearWake();
     }
 }
 
@@ -527,14 +568,18 @@ std::optional<QStringList> X11Clipboard::Engine::readTypes()
         return offeredTypes(clipboard_);
     ReplyPtr<xcb_get_selection_owner_reply_t> owner(xcb_get_selection_owner_reply(
         connection_, xcb_get_selection_owner(connection_, clipboardAtom_), nullptr));
-    if (!owner || owner->owner == XCB_NONE)
+    if (!owner)
         return std::nullopt;
+    if (owner->owner == XCB_NONE)
+        return QStringList();
     const qint64 startCount = changeCount_;
     reads_.start(startCount);
     Outcome outcome;
     auto names = readTargets(startCount, outcome);
     if (!names)
         reads_.logFailure(QStringLiteral("cannot read the offered types: ") + readOutcomeText(outcome));
+    else if (changeCount_ == startCount)
+        knownTargets_ = {startCount, *names};
     return names;
 }
 
@@ -550,8 +595,10 @@ ClipboardContent X11Clipboard::Engine::readItems(const QStringList& types)
     const qint64 startCount = changeCount_;
     reads_.start(startCount);
     Outcome outcome;
-    // The offer may have changed since the caller chose the types: read only what it still holds.
-    const auto names = readTargets(startCount, outcome);
+    // The offer may have changed since the caller chose the types: read only what it still
+    // holds. Asked for the same owner a moment ago, it need not be asked again.
+    const auto names = knownTargets_.first == startCount ? std::optional(knownTargets_.second)
+                                                         : readTargets(startCount, outcome);
     if (!names) {
         reads_.logFailure(QStringLiteral("cannot read the offered types: ") + readOutcomeText(outcome));
         return {};
@@ -790,15 +837,25 @@ ClipboardContent X11Clipboard::read(const QStringList& types)
     return engine_->call<ClipboardContent>([this, types] { return engine_->readItems(types); }, {});
 }
 
+bool X11Clipboard::setChangeListener(ChangeListener listener)
+{
+    return engine_->setChangeListener(std::move(listener));
+}
+
+void X11Clipboard::announceAgain()
+{
+    engine_->announceAgain();
+}
+
 bool X11Clipboard::offer(bool primary, const PasteboardItem& offer)
 {
-    return engine_->call<bool>([this, primary, offer] { return engine_->takeSelection(primary, offer); },
-                               false);
+    return engine_->callFirst<bool>([this, primary, offer] { return engine_->takeSelection(primary, offer); },
+                                    false);
 }
 
 void X11Clipboard::clear()
 {
-    engine_->call<bool>(
+    engine_->callFirst<bool>(
         [this] {
             engine_->giveUpClipboard();
             return true;

@@ -30,6 +30,8 @@ public:
     bool isValid() const;
 
     qint64 changeCount() const override;
+    bool setChangeListener(ChangeListener listener) override;
+    void announceAgain() override;
     std::optional<QStringList> types() override;
     ClipboardContent read(const QStringList& types) override;
     void clear() override;

@@ -43,7 +43,7 @@ public:
 
     bool valid() const { return valid_; }
     RunningApplicationRef frontmost();
-    RunningApplicationRef clipboardOwner();
+    RunningApplicationRef clipboardSource(const RunningApplicationRef& active);
     Activation activate(xcb_window_t window, int timeoutMs);
 
 private:
@@ -57,6 +57,8 @@ private:
     QString windowTitle(xcb_window_t window);
     QImage windowIcon(xcb_window_t window);
     RunningApplicationRef describe(xcb_window_t window);
+    // The window, its process or its class is the window manager's (or compositor's).
+    bool isWindowManager(xcb_window_t window, qint64 pid, const WindowClass& cls);
 
     X11Workspace* owner_;
     xcb_connection_t* connection_ = nullptr;
@@ -71,6 +73,7 @@ private:
     xcb_atom_t iconAtom_ = XCB_NONE;
     xcb_atom_t wmStateAtom_ = XCB_NONE;
     xcb_atom_t clipboardAtom_ = XCB_NONE;
+    xcb_atom_t wmCheckAtom_ = XCB_NONE;
     xcb_atom_t wakeAtom_ = XCB_NONE;
 
     QMutex mutex_;
@@ -101,6 +104,7 @@ X11Workspace::Backend::Backend(X11Workspace* owner, const QByteArray& displayNam
     iconAtom_ = atom("_NET_WM_ICON");
     wmStateAtom_ = atom("WM_STATE");
     clipboardAtom_ = atom("CLIPBOARD");
+    wmCheckAtom_ = atom("_NET_SUPPORTING_WM_CHECK");
     wakeAtom_ = atom("_BRIMBLE_WORKSPACE_WAKE");
 
     const xcb_query_extension_reply_t* res = xcb_get_extension_data(connection_, &xcb_res_id);
@@ -352,7 +356,22 @@ RunningApplicationRef X11Workspace::Backend::frontmost()
     return describe(active);
 }
 
-RunningApplicationRef X11Workspace::Backend::clipboardOwner()
+bool X11Workspace::Backend::isWindowManager(xcb_window_t window, qint64 pid, const WindowClass& cls)
+{
+    ReplyPtr<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+        connection_, xcb_get_property(connection_, 0, root_, wmCheckAtom_, XCB_ATOM_WINDOW, 0, 1), nullptr));
+    if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) < 4)
+        return false;
+    const xcb_window_t check = *static_cast<xcb_window_t*>(xcb_get_property_value(reply.get()));
+    if (check == XCB_NONE)
+        return false;
+    if (window == check || (pid > 0 && pid == processId(check)))
+        return true;
+    const auto checkClass = windowClass(check);
+    return checkClass && !checkClass->className.isEmpty() && checkClass->className == cls.className;
+}
+
+RunningApplicationRef X11Workspace::Backend::clipboardSource(const RunningApplicationRef& active)
 {
     ReplyPtr<xcb_get_selection_owner_reply_t> owner(xcb_get_selection_owner_reply(
         connection_, xcb_get_selection_owner(connection_, clipboardAtom_), nullptr));
@@ -361,22 +380,35 @@ RunningApplicationRef X11Workspace::Backend::clipboardOwner()
     const xcb_window_t window = owner->owner;
     const WindowClass cls = windowClass(window).value_or(WindowClass{});
     const qint64 pid = processId(window);
+    // A compositor that bridges the clipboard of its native clients owns it for all of them.
+    if (isWindowManager(window, pid, cls))
+        return nullptr;
     QString executable;
     if (pid > 0)
         executable = QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget();
-    // Only an owner that resolves to an application counts; otherwise the caller falls back
-    // to the active application.
-    const auto entry = DesktopEntryIndex::shared().lookup(cls.className, cls.instance, executable);
-    if (!entry)
+    if (const auto entry = DesktopEntryIndex::shared().lookup(cls.className, cls.instance, executable)) {
+        auto app = std::make_shared<RunningApplication>();
+        app->windowId = window;
+        app->processId = pid;
+        app->windowClass = cls.className;
+        app->localizedName = entry->localizedName(QLocale::system().name());
+        app->bundlePath = entry->path;
+        app->bundleIdentifier = entry->id;
+        app->icon = ThemeIconLoader::loadIcon(entry->icon);
+        return app;
+    }
+    // Toolkits often own the clipboard from a hidden window of the application in front.
+    if (active && ((pid > 0 && pid == active->processId) || window == active->windowId))
+        return active;
+    if (cls.className.isEmpty())
         return nullptr;
     auto app = std::make_shared<RunningApplication>();
     app->windowId = window;
     app->processId = pid;
     app->windowClass = cls.className;
-    app->localizedName = entry->localizedName(QLocale::system().name());
-    app->bundlePath = entry->path;
-    app->bundleIdentifier = entry->id;
-    app->icon = ThemeIconLoader::loadIcon(entry->icon);
+    app->localizedName = cls.className;
+    app->bundlePath = executable;
+    app->bundleIdentifier = cls.className;
     return app;
 }
 
@@ -446,9 +478,9 @@ RunningApplicationRef X11Workspace::frontmostApplication()
     return backend_->valid() ? backend_->frontmost() : nullptr;
 }
 
-RunningApplicationRef X11Workspace::clipboardOwnerApplication()
+RunningApplicationRef X11Workspace::clipboardSource(const RunningApplicationRef& active)
 {
-    return backend_->valid() ? backend_->clipboardOwner() : nullptr;
+    return backend_->valid() ? backend_->clipboardSource(active) : nullptr;
 }
 
 Workspace::Activation X11Workspace::activate(const RunningApplication& app, int timeoutMs)

@@ -5,6 +5,7 @@
 //   clipowner [--class NAME] [--title TITLE] [--selection CLIPBOARD|PRIMARY]
 //             [--target TYPE=VALUE]... [--target-file TYPE=PATH]...
 //             [--stall] [--stall-target TYPE]... [--refuse-for-ms N] [--incr-chunk N]
+//             [--announce-size N]
 //             [--delay-ms N] [--exit-on-clear] [--no-window] [--report]
 //
 //   --class NAME        WM_CLASS instance and class of the window (default "clipowner")
@@ -16,6 +17,7 @@
 //   --stall-target T    never answer requests for target T
 //   --refuse-for-ms N   refuse every content target for the first N ms of ownership
 //   --incr-chunk N      send data larger than N bytes with INCR, in chunks of N bytes
+//   --announce-size N   announce N bytes when starting an INCR transfer, whatever is sent
 //   --delay-ms N        wait N ms before answering each request
 //   --exit-on-clear     exit (status 0) when another client takes the selection
 //   --no-window         own the selection from an unmapped window only
@@ -107,6 +109,7 @@ public:
     QList<QByteArray> stalledTargets;
     qsizetype incrChunk = 0;
     qsizetype maxDirect = 0;
+    uint32_t announcedSize = 0;
     QList<Target> targets;
     std::list<Transfer> transfers;
     xcb_atom_t targetsAtom = XCB_NONE, timestampAtom = XCB_NONE, incrAtom = XCB_NONE, probeAtom = XCB_NONE;
@@ -191,7 +194,7 @@ public:
                     if (t.data.size() > limit) {
                         const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
                         xcb_change_window_attributes(c, request.requestor, XCB_CW_EVENT_MASK, &mask);
-                        const uint32_t size = uint32_t(t.data.size());
+                        const uint32_t size = announcedSize > 0 ? announcedSize : uint32_t(t.data.size());
                         xcb_change_property(c, XCB_PROP_MODE_REPLACE, request.requestor, property, incrAtom,
                                             32, 1, &size);
                         transfers.push_back({request.requestor, property, t.atom, t.data, 0});
@@ -343,6 +346,8 @@ int main(int argc, char** argv)
             owner.refuseForMs = next().toInt();
         } else if (arg == QLatin1String("--report")) {
             owner.report = true;
+        } else if (arg == QLatin1String("--announce-size")) {
+            owner.announcedSize = next().toUInt();
         } else if (arg == QLatin1String("--incr-chunk")) {
             owner.incrChunk = next().toLongLong();
         } else if (arg == QLatin1String("--delay-ms")) {
