@@ -10,6 +10,7 @@
 #include "app/EventNames.h"
 #include "app/Preferences.h"
 #include "model/CoreDataManager.h"
+#include "model/HistoryReader.h"
 #include "platform/Platform.h"
 
 #include <QApplication>
@@ -149,7 +150,9 @@ void BM_CaptureImageManyEncodings(benchmark::State& state)
         for (const QByteArray& line : owner.readAllStandardOutput().split('\n'))
             if (line.startsWith("served "))
                 read += sizes.value(QString::fromUtf8(line.mid(7)));
-        stored += recorded.lastBytes;
+        HistoryReader reader;
+        if (reader.open())
+            stored += reader.contentBytes({recorded.lastId}).value_or(0);
     }
     qint64 offered = 0;
     for (qint64 size : std::as_const(sizes))

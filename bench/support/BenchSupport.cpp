@@ -63,8 +63,10 @@ int runBenchmarks(int& argc, char** argv)
 RecordedCounter::RecordedCounter()
 {
     observer_ = CoreDataManager::shared().addChangeObserver([this](const HistoryChange& change) {
-        if (change.kind == HistoryChange::Kind::AddedToTop)
-            count += int(change.ids.size());
+        if (change.kind != HistoryChange::Kind::AddedToTop || change.ids.isEmpty())
+            return;
+        lastId = change.ids.first();
+        count += int(change.ids.size());
     });
 }
 

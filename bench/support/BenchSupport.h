@@ -24,6 +24,8 @@ double anonymousMegabytes();
 struct RecordedCounter
 {
     std::atomic<int> count = 0;
+    // The row id of the last recorded item.
+    std::atomic<qint64> lastId = 0;
     RecordedCounter();
     ~RecordedCounter();
     RecordedCounter(const RecordedCounter&) = delete;
