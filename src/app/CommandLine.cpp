@@ -3,6 +3,7 @@
 #include "app/HistoryQueries.h"
 #include "app/InstanceChannel.h"
 #include "app/UpdateChecker.h"
+#include "common/ControlCharacters.h"
 #include "model/CoreDataManager.h"
 #include "model/HistoryReader.h"
 #include "model/StoreSalvage.h"
@@ -118,40 +119,6 @@ QString age(const QDateTime& date, const QDateTime& now)
     return QStringLiteral("%1d").arg(seconds / 86400);
 }
 
-// Clipboard text goes to a terminal: its control characters would move the cursor, recolour or
-// retitle the terminal, or hide what follows. They are shown as escapes instead.
-QString escapedForTerminal(QStringView text)
-{
-    QString out;
-    out.reserve(text.size());
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        switch (u) {
-        case u'\n':
-            out += QLatin1String("\\n");
-            continue;
-        case u'\r':
-            out += QLatin1String("\\r");
-            continue;
-        case u'\t':
-            out += QLatin1String("\\t");
-            continue;
-        default:
-            break;
-        }
-        // C0 and DEL; C1, which terminals reading UTF-8 may still obey; and the marks that
-        // reorder or break the line, which could make it show something else than it holds.
-        if (u < 0x20 || u == 0x7f)
-            out += QStringLiteral("\\x%1").arg(uint(u), 2, 16, QLatin1Char('0'));
-        else if ((u >= 0x80 && u <= 0x9f) || u == 0x061c || u == 0x200e || u == 0x200f ||
-                 (u >= 0x2028 && u <= 0x202e) || (u >= 0x2066 && u <= 0x2069))
-            out += QStringLiteral("\\u%1").arg(uint(u), 4, 16, QLatin1Char('0'));
-        else
-            out += c;
-    }
-    return out;
-}
-
 QString firstLine(const std::optional<QString>& text)
 {
     if (!text)
@@ -159,7 +126,7 @@ QString firstLine(const std::optional<QString>& text)
     QString line = text->trimmed().section(u'\n', 0, 0).trimmed();
     if (line.size() > 200)
         line = line.left(199) + QChar(0x2026);
-    return escapedForTerminal(line);
+    return ControlCharacters::escaped(line);
 }
 
 // Prints rows as they come: one line each, or the elements of one JSON array. Output goes out
@@ -222,7 +189,7 @@ void printClipboards(const QJsonArray& clipboards, bool json)
     for (const QJsonValue& value : clipboards) {
         const QJsonObject clipboard = value.toObject();
         out += QStringLiteral("%1\t%2 records\n")
-                   .arg(escapedForTerminal(clipboard.value("title").toString()))
+                   .arg(ControlCharacters::escaped(clipboard.value("title").toString()))
                    .arg(clipboard.value("records").toInteger());
     }
     printOut(out);
@@ -439,7 +406,7 @@ int run(const QStringList& arguments)
         const ParsedQuery query = SearchHelper::parseQuery(options->positional.join(' ').trimmed());
         if (query.badTypeClause) {
             printError(QStringLiteral("\"%1\": type: takes %2")
-                           .arg(escapedForTerminal(*query.badTypeClause), SearchHelper::typeClauseWords()));
+                           .arg(ControlCharacters::escaped(*query.badTypeClause), SearchHelper::typeClauseWords()));
             return Usage;
         }
     } else if (!options->positional.isEmpty()) {

@@ -12,11 +12,13 @@ bool reordersOrBreaksLine(char16_t u)
 }
 } // namespace
 
-QString escaped(QStringView text)
+QString escaped(QStringView text, Tabs tabs)
 {
     // Most text has nothing to escape: it is returned without a copy made character by character.
-    const auto needsEscape = [](QChar c) {
+    const auto needsEscape = [tabs](QChar c) {
         const char16_t u = c.unicode();
+        if (u == u'\t')
+            return tabs == Tabs::Escaped;
         return u < 0x20 || u == 0x7f || reordersOrBreaksLine(u);
     };
     if (std::none_of(text.begin(), text.end(), needsEscape))
@@ -34,7 +36,10 @@ QString escaped(QStringView text)
             out += QLatin1String("\\r");
             continue;
         case u'\t':
-            out += QLatin1String("\\t");
+            if (tabs == Tabs::Escaped)
+                out += QLatin1String("\\t");
+            else
+                out += c;
             continue;
         default:
             break;

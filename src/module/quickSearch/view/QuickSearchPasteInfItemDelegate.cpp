@@ -1,7 +1,7 @@
 #include "QuickSearchPasteInfItemDelegate.h"
 
 #include "app/Localized.h"
-#include "common/VisibleText.h"
+#include "common/ControlCharacters.h"
 #include "model/ColorHandle.h"
 #include "model/HistoryReader.h"
 #include "module/quickSearch/SearchHelper.h"
@@ -231,7 +231,7 @@ void QuickSearchPasteInfItemDelegate::paintHeader(QPainter* painter, const QRect
     painter->setPen(pen);
     const QRect textRect(x, rect.top(), rect.right() - kContentInset - x, rect.height());
     painter->drawText(textRect, Qt::AlignVCenter | Qt::AlignLeft,
-                      QFontMetrics(font).elidedText(VisibleText::withVisibleControls(name.left(200)),
+                      QFontMetrics(font).elidedText(ControlCharacters::escaped(name.left(200)),
                                                     Qt::ElideRight, textRect.width()));
 }
 
@@ -317,7 +317,7 @@ void QuickSearchPasteInfItemDelegate::paintText(QPainter* painter, const QRect& 
     if (text.isEmpty() || rect.width() <= 0)
         return;
     // Whatever the row's text holds, it reads as written: controls show as escapes.
-    const QString shown = VisibleText::withVisibleControls(text);
+    const QString shown = ControlCharacters::escaped(text, ControlCharacters::Tabs::Kept);
     const QFont font = pixelFont(QApplication::font(), kTextPixelSize);
     const QFontMetricsF metrics(font);
     // Word-wrapped into at most two lines; the last one ends in an ellipsis when text is left.

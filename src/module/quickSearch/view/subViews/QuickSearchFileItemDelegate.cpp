@@ -1,6 +1,6 @@
 #include "module/quickSearch/view/subViews/QuickSearchFileItemDelegate.h"
 
-#include "common/VisibleText.h"
+#include "common/ControlCharacters.h"
 #include "module/quickSearch/view/subViews/QuickSearchDetailFilesView.h"
 
 #include <QApplication>
@@ -59,13 +59,13 @@ void QuickSearchFileItemDelegate::paint(QPainter* painter, const QStyleOptionVie
     painter->setPen(nameColor);
     painter->drawText(
         QRect(textLeft, top, textWidth, nameMetrics.height()), Qt::AlignLeft | Qt::AlignVCenter,
-        nameMetrics.elidedText(VisibleText::withVisibleControls(index.data(Qt::DisplayRole).toString()),
+        nameMetrics.elidedText(ControlCharacters::escaped(index.data(Qt::DisplayRole).toString()),
                                Qt::ElideLeft, textWidth));
     painter->setFont(pathFont);
     painter->setPen(pathColor);
     painter->drawText(QRect(textLeft, top + nameMetrics.height(), textWidth, pathMetrics.height()),
                       Qt::AlignLeft | Qt::AlignVCenter,
-                      pathMetrics.elidedText(VisibleText::withVisibleControls(
+                      pathMetrics.elidedText(ControlCharacters::escaped(
                                                  index.data(QuickSearchDetailFilesView::PathRole).toString()),
                                              Qt::ElideLeft, textWidth));
     painter->restore();
