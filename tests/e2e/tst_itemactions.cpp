@@ -94,12 +94,12 @@ void TestItemActions::moveToAnotherClipboardAndSwitchBack()
     const QHash<QString, QString> byTitle = clipboards(session);
     QVERIFY(byTitle.contains("Text") && byTitle.contains("Link"));
 
-    // Menu key on the newest row; "Move to" is the sixth entry of a text's menu, "Text" the
-    // second clipboard in it.
+    // Menu key on the newest row: its first entry is highlighted; "Move to" is the sixth entry
+    // of a text's menu, "Text" the second clipboard in it.
     QVERIFY(showPanel(session));
     QVERIFY(key("Menu"));
     E2e::settle(500);
-    QVERIFY(keys({"Down", "Down", "Down", "Down", "Down", "Down", "Right", "Down", "Return"}));
+    QVERIFY(keys({"Down", "Down", "Down", "Down", "Down", "Right", "Down", "Return"}));
     QVERIFY2(E2e::waitUntil(
                  [&] {
                      return session.cli({"list", "--clipboard", "Text"})
@@ -147,12 +147,19 @@ void TestItemActions::clipboardsAddedRenamedDeleted()
     QVERIFY(E2e::waitUntil([&] { return clipboards(session).contains("Cooking"); }, 5000));
     QVERIFY(!clipboards(session).contains("Recipes"));
 
-    // Delete it, confirming.
+    // Delete it: Return alone is Cancel, the confirmation is the other button.
+    QVERIFY(openClipboardMenu());
+    E2e::settle(400);
+    QVERIFY(keys({"Up", "Return"})); // Undo is disabled, Delete
+    E2e::settle(600);
+    QVERIFY(key("Return"));
+    E2e::settle(600);
+    QVERIFY(clipboards(session).contains("Cooking"));
     QVERIFY(openClipboardMenu());
     E2e::settle(400);
     QVERIFY(keys({"Up", "Return"}));
     E2e::settle(600);
-    QVERIFY(key("Return"));
+    QVERIFY(keys({"Tab", "space"}));
     QVERIFY2(E2e::waitUntil([&] { return !clipboards(session).contains("Cooking"); }, 5000),
              qPrintable(session.log()));
     QCOMPARE(clipboards(session).size(), 5);
@@ -228,11 +235,12 @@ void TestItemActions::onlyWebLinksReachTheBrowser()
     E2e::xclipCopy("https://example.org/brimble");
     QVERIFY(session.waitForCount(2));
 
-    // "Open in Browser" leads a link's menu; the newest row first, then the file link.
+    // "Open in Browser" leads a link's menu, highlighted when the menu opens from the keyboard;
+    // the newest row first, then the file link.
     QVERIFY(showPanel(session));
     QVERIFY(key("Menu"));
     E2e::settle(500);
-    QVERIFY(keys({"Down", "Return"}));
+    QVERIFY(key("Return"));
     QVERIFY2(E2e::waitUntil([&] { return readFile(opened).contains("https://example.org/brimble"); }, 5000),
              qPrintable(session.log()));
 
@@ -240,7 +248,7 @@ void TestItemActions::onlyWebLinksReachTheBrowser()
     QVERIFY(key("Down"));
     QVERIFY(key("Menu"));
     E2e::settle(500);
-    QVERIFY(keys({"Down", "Return"}));
+    QVERIFY(key("Return"));
     QVERIFY2(E2e::waitUntil([&] { return session.log().contains("not opening a link with scheme \"file\""); },
                             5000),
              qPrintable(session.log()));

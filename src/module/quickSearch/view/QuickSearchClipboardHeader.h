@@ -69,6 +69,6 @@ private:
     QAction* add_;
     QAction* clear_;
     QAction* delete_;
-    QString title_ = QStringLiteral("default");
+    QString title_;
     bool renaming_ = false;
 };

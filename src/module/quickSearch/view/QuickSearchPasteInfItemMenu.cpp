@@ -27,7 +27,7 @@ QuickSearchPasteInfItemMenu::QuickSearchPasteInfItemMenu(QWidget* parent)
     addMenu(moveTo_);
     addCommand(Command::saveToFile, LocalizedMenu::saveToFile(), QKeySequence(Qt::CTRL | Qt::Key_S));
     addSeparator();
-    addCommand(Command::deleteItems, LocalizedMenu::deleteItem(), QKeySequence(Qt::CTRL | Qt::Key_Backspace));
+    addCommand(Command::deleteItems, LocalizedMenu::deleteItem(), QKeySequence(Qt::Key_Delete));
 
     // Built here, added to the submenu on every prepare().
     auto* addNew = new QAction(LocalizedMenu::addNewClipBoard(), this);
