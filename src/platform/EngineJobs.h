@@ -1,10 +1,12 @@
 #pragma once
 
+#include <atomic>
 #include <deque>
 #include <functional>
 #include <future>
 #include <memory>
 #include <mutex>
+#include <thread>
 
 // Work handed to a clipboard engine's thread, which sleeps in poll(): a caller queues a job and
 // wakes the thread through an eventfd among the descriptors it polls, and the thread runs the
@@ -61,3 +63,23 @@ private:
     std::deque<std::function<void(bool)>> jobs_;
     bool accepting_ = true;
 };
+
+// A call into an engine from any thread. On the engine thread itself (the change listener reads
+// there) fn runs in place; elsewhere it is queued as EngineJobs::call() does, and answered with
+// failure when the engine is not running. A write (`writesWaiting` given) goes before the queued
+// jobs and is counted there while it waits, so that a read in progress gives up for it.
+template <typename T>
+T callEngine(EngineJobs& jobs, const std::thread& engine, bool running, std::function<T()> fn, T failure,
+             std::atomic<int>* writesWaiting = nullptr)
+{
+    if (std::this_thread::get_id() == engine.get_id())
+        return fn();
+    if (!running)
+        return failure;
+    if (!writesWaiting)
+        return jobs.call(std::move(fn), failure);
+    ++*writesWaiting;
+    T result = jobs.call(std::move(fn), failure, true);
+    --*writesWaiting;
+    return result;
+}

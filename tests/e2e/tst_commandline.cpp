@@ -42,19 +42,7 @@ QJsonObject sendRequest(const BrimbleSession& session, const QJsonObject& reques
 
 BrimbleSession::Result runBrimble(const QProcessEnvironment& env, const QStringList& arguments)
 {
-    QProcess process;
-    process.setProcessEnvironment(env);
-    process.start(qEnvironmentVariable("BRIMBLE_BIN"), arguments);
-    BrimbleSession::Result result;
-    if (!process.waitForFinished(30000)) {
-        process.kill();
-        process.waitForFinished();
-        return result;
-    }
-    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
-    return result;
+    return BrimbleSession::run(env, arguments, 30000);
 }
 
 // Lets the GUI thread of a Brimble held on the FIFO go on; harmless when none waits.

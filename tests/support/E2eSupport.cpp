@@ -220,8 +220,14 @@ QString BrimbleSession::log() const
 
 BrimbleSession::Result BrimbleSession::cli(const QStringList& arguments, int timeoutMs) const
 {
+    return run(environment(), arguments, timeoutMs);
+}
+
+BrimbleSession::Result BrimbleSession::run(const QProcessEnvironment& environment, const QStringList& arguments,
+                                           int timeoutMs)
+{
     QProcess process;
-    process.setProcessEnvironment(environment());
+    process.setProcessEnvironment(environment);
     process.start(brimbleBinary(), arguments);
     Result result;
     if (!process.waitForFinished(timeoutMs)) {

@@ -49,6 +49,8 @@ public:
     };
     // Runs `brimble ARGS` as a command-line client of this session.
     Result cli(const QStringList& arguments, int timeoutMs = 20000) const;
+    // Runs `brimble ARGS` in `environment`, of this session or none.
+    static Result run(const QProcessEnvironment& environment, const QStringList& arguments, int timeoutMs = 20000);
 
     // The default clipboard's items as stored, newest first (read through a read-only
     // connection, as the command line does).

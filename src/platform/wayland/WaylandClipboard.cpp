@@ -62,21 +62,12 @@ public:
     // Called from the engine thread (by the change listener), fn runs in place.
     template <typename T> T call(std::function<T()> fn, T failure)
     {
-        if (std::this_thread::get_id() == thread_.get_id())
-            return fn();
-        return valid_ ? jobs_.call(std::move(fn), failure) : failure;
+        return callEngine(jobs_, thread_, valid_, std::move(fn), failure);
     }
     // The same for a write: it goes before the queued jobs, and a read in progress gives up.
     template <typename T> T callFirst(std::function<T()> fn, T failure)
     {
-        if (std::this_thread::get_id() == thread_.get_id())
-            return fn();
-        if (!valid_)
-            return failure;
-        ++writesWaiting_;
-        T result = jobs_.call(std::move(fn), failure, true);
-        --writesWaiting_;
-        return result;
+        return callEngine(jobs_, thread_, valid_, std::move(fn), failure, &writesWaiting_);
     }
 
     bool setChangeListener(Clipboard::ChangeListener listener)
