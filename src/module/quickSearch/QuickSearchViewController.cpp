@@ -210,9 +210,8 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
                 [this, index] { chooseFilterType(index); });
     typeButton_->setMenu(typeMenu);
 
+    // Drawn as text in the palette's colour: a theme's symbolic icon stays black on a dark panel.
     menuButton_->setText(QStringLiteral("⋯"));
-    menuButton_->setIcon(QIcon::fromTheme(QStringLiteral("view-more-symbolic"),
-                                          QIcon::fromTheme(QStringLiteral("open-menu-symbolic"))));
     menuButton_->setAutoRaise(true);
     menuButton_->setFocusPolicy(Qt::NoFocus);
     QFont buttonFont = menuButton_->font();
