@@ -7,7 +7,10 @@
 #include "TestSupport.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
+
+#include <cstdlib>
 
 class TestGnomeWayland : public QObject
 {
@@ -77,6 +80,36 @@ void TestGnomeWayland::copyInAWaylandApplicationIsRecordedAndPastesBack()
     E2e::settle(500);
     keys({"key", "ctrl+a", "ctrl+v"});
     QVERIFY(waitForLine("text: copied on wayland"));
+
+    // The panel, an X11 window on XWayland here, opens focused and centred on the output.
+    auto xwayland = [&](const QStringList& arguments) {
+        QProcess run;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DISPLAY", mutter_.xwaylandDisplay());
+        env.insert("XAUTHORITY", mutter_.xauthority());
+        run.setProcessEnvironment(env);
+        run.start("xdotool", arguments);
+        run.waitForFinished(10000);
+        return QString::fromUtf8(run.readAllStandardOutput()).trimmed();
+    };
+    auto panel = [&] { return xwayland({"search", "--onlyvisible", "--name", "^Brimble$"}).section('\n', 0, 0); };
+    QVERIFY(panel().isEmpty());
+    QCOMPARE(session.cli({"toggle"}).exitCode, 0);
+    QVERIFY(E2e::waitUntil([&] { return !panel().isEmpty() && xwayland({"getactivewindow"}) == panel(); }, 5000));
+    auto numbers = [](const QString& text) {
+        QList<int> values;
+        for (const auto& match : QRegularExpression(QStringLiteral("\\d+")).globalMatch(text))
+            values.append(match.captured().toInt());
+        return values;
+    };
+    const QList<int> screen = numbers(xwayland({"getdisplaygeometry"}));
+    const QList<int> frame = numbers(xwayland({"getwindowgeometry", "--shell", panel()}));
+    QCOMPARE(screen.size(), 2);
+    QVERIFY(frame.size() >= 5); // WINDOW, X, Y, WIDTH, HEIGHT
+    QVERIFY2(std::abs(frame[1] + frame[3] / 2 - screen[0] / 2) <= 4 && std::abs(frame[2] + frame[4] / 2 - screen[1] / 2) <= 4,
+             qPrintable(xwayland({"getwindowgeometry", panel()})));
+    QCOMPARE(session.cli({"toggle"}).exitCode, 0);
+    QVERIFY(E2e::waitUntil([&] { return panel().isEmpty(); }, 5000));
 
     field.terminate();
     field.waitForFinished(3000);
