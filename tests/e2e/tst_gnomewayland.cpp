@@ -44,6 +44,16 @@ void TestGnomeWayland::copyInAWaylandApplicationIsRecordedAndPastesBack()
     QVERIFY(session.start(extra));
     QVERIFY(session.log().contains("using the X11 clipboard"));
 
+    // An X11 application is in front first, so Brimble remembers it as the active one; the
+    // Wayland window that then takes the focus is not one XWayland knows.
+    QProcessEnvironment x11 = QProcessEnvironment::systemEnvironment();
+    x11.insert("DISPLAY", mutter_.xwaylandDisplay());
+    x11.insert("XAUTHORITY", mutter_.xauthority());
+    x11.insert("QT_QPA_PLATFORM", "xcb");
+    x11.remove("WAYLAND_DISPLAY");
+    HelperProcess x11Window(QStringLiteral("texttarget"), {}, x11);
+    QVERIFY(x11Window.waitReady());
+
     QProcess field;
     field.setProcessEnvironment(mutter_.waylandClient());
     field.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -67,7 +77,8 @@ void TestGnomeWayland::copyInAWaylandApplicationIsRecordedAndPastesBack()
     QVERIFY(session.waitForCount(1));
     const PasteInfModel copied = session.storedItems().first();
     QCOMPARE(copied.pasteboardItems()->first().plainString(), QStringLiteral("copied on wayland"));
-    // It reached X11 through mutter's bridge, which is not where it came from.
+    // It reached X11 through mutter's bridge, which is not where it came from, and neither is
+    // the X11 application that was in front before.
     QVERIFY2(!copied.appName && !copied.appBundleIdentifier, qPrintable(copied.appName.value_or(QString())));
 
     keys({"type", "--delay", "20", "second"});
