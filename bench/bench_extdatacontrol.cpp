@@ -34,7 +34,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     TestCompositor testCompositor;
     if (!testCompositor.start(QCoreApplication::applicationDirPath() + "/../tests/e2e/testcompositor")) {
-        std::fprintf(stderr, "bench_extdatacontrol: testcompositor did not start (build it with the tests)\n");
+        std::fprintf(stderr,
+                     "bench_extdatacontrol: testcompositor did not start (build it with the tests)\n");
         return 1;
     }
     compositor = &testCompositor;

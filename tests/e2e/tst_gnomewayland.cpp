@@ -103,10 +103,13 @@ void TestGnomeWayland::copyInAWaylandApplicationIsRecordedAndPastesBack()
         run.waitForFinished(10000);
         return QString::fromUtf8(run.readAllStandardOutput()).trimmed();
     };
-    auto panel = [&] { return xwayland({"search", "--onlyvisible", "--name", "^Brimble$"}).section('\n', 0, 0); };
+    auto panel = [&] {
+        return xwayland({"search", "--onlyvisible", "--name", "^Brimble$"}).section('\n', 0, 0);
+    };
     QVERIFY(panel().isEmpty());
     QCOMPARE(session.cli({"toggle"}).exitCode, 0);
-    QVERIFY(E2e::waitUntil([&] { return !panel().isEmpty() && xwayland({"getactivewindow"}) == panel(); }, 5000));
+    QVERIFY(
+        E2e::waitUntil([&] { return !panel().isEmpty() && xwayland({"getactivewindow"}) == panel(); }, 5000));
     auto numbers = [](const QString& text) {
         QList<int> values;
         for (const auto& match : QRegularExpression(QStringLiteral("\\d+")).globalMatch(text))
@@ -117,7 +120,8 @@ void TestGnomeWayland::copyInAWaylandApplicationIsRecordedAndPastesBack()
     const QList<int> frame = numbers(xwayland({"getwindowgeometry", "--shell", panel()}));
     QCOMPARE(screen.size(), 2);
     QVERIFY(frame.size() >= 5); // WINDOW, X, Y, WIDTH, HEIGHT
-    QVERIFY2(std::abs(frame[1] + frame[3] / 2 - screen[0] / 2) <= 4 && std::abs(frame[2] + frame[4] / 2 - screen[1] / 2) <= 4,
+    QVERIFY2(std::abs(frame[1] + frame[3] / 2 - screen[0] / 2) <= 4 &&
+                 std::abs(frame[2] + frame[4] / 2 - screen[1] / 2) <= 4,
              qPrintable(xwayland({"getwindowgeometry", panel()})));
     QCOMPARE(session.cli({"toggle"}).exitCode, 0);
     QVERIFY(E2e::waitUntil([&] { return panel().isEmpty(); }, 5000));

@@ -227,7 +227,7 @@ void TestWaylandClipboard::panelOpensThroughToggle()
         };
         std::optional<Panel> found;
         std::function<void(const QJsonObject&, bool, const QRect&)> find = [&](const QJsonObject& node,
-                                                                                bool floating, QRect output) {
+                                                                               bool floating, QRect output) {
             if (node.value("type").toString() == QLatin1String("output"))
                 output = rectOf(node);
             if (node.value("app_id").toString() == QLatin1String("brimble"))
@@ -250,8 +250,12 @@ void TestWaylandClipboard::panelOpensThroughToggle()
     QVERIFY(shown.floating);
     QVERIFY2((shown.rect.center() - shown.output.center()).manhattanLength() <= 4,
              qPrintable(QStringLiteral("panel at %1,%2 %3x%4 on an output of %5x%6")
-                            .arg(shown.rect.x()).arg(shown.rect.y()).arg(shown.rect.width())
-                            .arg(shown.rect.height()).arg(shown.output.width()).arg(shown.output.height())));
+                            .arg(shown.rect.x())
+                            .arg(shown.rect.y())
+                            .arg(shown.rect.width())
+                            .arg(shown.rect.height())
+                            .arg(shown.output.width())
+                            .arg(shown.output.height())));
     QCOMPARE(session.cli({"toggle"}).exitCode, 0);
     QVERIFY(E2e::waitUntil([&] { return !shownAndFocused(); }, 5000));
 

@@ -90,7 +90,10 @@ void TestWaylandExtDataControl::engineReadsEveryTypeAndServesWrites()
     QVERIFY(compositor_->offer({{PasteboardType::string, "theirs"}}));
     QVERIFY(E2e::waitUntil([&] { return reader.types() == QStringList{PasteboardType::string}; }, 5000));
     QVERIFY(E2e::waitUntil(
-        [&] { return reader.read({PasteboardType::string}).items.value(0).dataForType(PasteboardType::string) == "theirs"; },
+        [&] {
+            return reader.read({PasteboardType::string}).items.value(0).dataForType(PasteboardType::string) ==
+                   "theirs";
+        },
         5000));
 }
 

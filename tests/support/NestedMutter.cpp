@@ -13,7 +13,8 @@ const QString socketName = QStringLiteral("brimble-mutter");
 
 NestedMutter::NestedMutter()
 {
-    QFile::setPermissions(runtime_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(runtime_.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 NestedMutter::~NestedMutter()
@@ -33,7 +34,8 @@ QString NestedMutter::start()
         return QStringLiteral("no X display to nest mutter in");
     for (const char* program : {"mutter", "Xwayland", "dbus-run-session", "xdotool"})
         if (QStandardPaths::findExecutable(QString::fromLatin1(program)).isEmpty())
-            return QStringLiteral("%1 is not installed (scripts/setup installs it)").arg(QLatin1String(program));
+            return QStringLiteral("%1 is not installed (scripts/setup installs it)")
+                .arg(QLatin1String(program));
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_RUNTIME_DIR", runtime_.path());
@@ -41,8 +43,9 @@ QString NestedMutter::start()
     mutter_.setProcessEnvironment(env);
     // The shell prints its process id on standard output and becomes mutter, so that its
     // window can be found; mutter and the bus talk on standard error.
-    mutter_.start("dbus-run-session",
-                  {"--", "sh", "-c", "echo $$; exec mutter --nested --wayland --wayland-display " + socketName});
+    mutter_.start(
+        "dbus-run-session",
+        {"--", "sh", "-c", "echo $$; exec mutter --nested --wayland --wayland-display " + socketName});
     QByteArray log;
     const QRegularExpression display(QStringLiteral("Using public X11 display (:\\d+)"));
     QRegularExpressionMatch match;
@@ -55,7 +58,8 @@ QString NestedMutter::start()
         if (match.hasMatch())
             break;
     }
-    const QStringList auth = QDir(runtime_.path()).entryList({".mutter-Xwaylandauth.*"}, QDir::Files | QDir::Hidden);
+    const QStringList auth =
+        QDir(runtime_.path()).entryList({".mutter-Xwaylandauth.*"}, QDir::Files | QDir::Hidden);
     if (!match.hasMatch() || auth.isEmpty())
         return "mutter did not start nested with XWayland: " + QString::fromUtf8(log.right(600));
     xwaylandDisplay_ = match.captured(1);
@@ -68,7 +72,8 @@ QString NestedMutter::start()
         QProcess search;
         search.start("xdotool", {"search", "--pid", pid});
         search.waitForFinished(5000);
-        const QString window = QString::fromUtf8(search.readAllStandardOutput()).section('\n', 0, 0).trimmed();
+        const QString window =
+            QString::fromUtf8(search.readAllStandardOutput()).section('\n', 0, 0).trimmed();
         if (!window.isEmpty() && (QProcess::execute("xdotool", {"windowactivate", "--sync", window}) == 0 ||
                                   QProcess::execute("xdotool", {"windowfocus", "--sync", window}) == 0))
             return {};

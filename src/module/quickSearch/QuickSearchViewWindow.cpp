@@ -309,9 +309,9 @@ void QuickSearchViewWindow::mousePressEvent(QMouseEvent* event)
         setMinimumSize(minimumFrameSize);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         windowHandle()->startSystemResize(edges);
-    }
-    else
+    } else {
         windowHandle()->startSystemMove();
+    }
     event->accept();
 }
 

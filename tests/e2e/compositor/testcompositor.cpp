@@ -180,7 +180,8 @@ void offerReceive(wl_client*, wl_resource* resource, const char* mimeType, int32
     const auto* offer = static_cast<Offer*>(wl_resource_get_user_data(resource));
     const Selection& selection = selections[offer->which];
     const bool current = offer->generation == generations[offer->which];
-    if (!current || std::find(selection.types.begin(), selection.types.end(), mimeType) == selection.types.end()) {
+    if (!current ||
+        std::find(selection.types.begin(), selection.types.end(), mimeType) == selection.types.end()) {
         close(fd);
         return;
     }
@@ -284,7 +285,7 @@ void deviceSetPrimarySelection(wl_client*, wl_resource*, wl_resource* source)
 }
 
 const struct ext_data_control_device_v1_interface deviceImplementation = {deviceSetSelection, destroyResource,
-                                                                   deviceSetPrimarySelection};
+                                                                          deviceSetPrimarySelection};
 
 void deviceDestroyed(wl_resource* resource)
 {
@@ -311,12 +312,13 @@ void managerGetDevice(wl_client* client, wl_resource* manager, uint32_t id, wl_r
     sendSelection(device, 1);
 }
 
-const struct ext_data_control_manager_v1_interface managerImplementation = {managerCreateSource, managerGetDevice,
-                                                                     destroyResource};
+const struct ext_data_control_manager_v1_interface managerImplementation = {
+    managerCreateSource, managerGetDevice, destroyResource};
 
 void bindManager(wl_client* client, void*, uint32_t version, uint32_t id)
 {
-    wl_resource* resource = wl_resource_create(client, &ext_data_control_manager_v1_interface, int(version), id);
+    wl_resource* resource =
+        wl_resource_create(client, &ext_data_control_manager_v1_interface, int(version), id);
     wl_resource_set_implementation(resource, &managerImplementation, nullptr, nullptr);
 }
 
@@ -336,9 +338,15 @@ void createInputDevice(wl_client* client, wl_resource* seat, uint32_t id, const 
 }
 
 const struct wl_seat_interface seatImplementation = {
-    [](wl_client* c, wl_resource* s, uint32_t id) { createInputDevice(c, s, id, &wl_pointer_interface, &pointerImplementation); },
-    [](wl_client* c, wl_resource* s, uint32_t id) { createInputDevice(c, s, id, &wl_keyboard_interface, &keyboardImplementation); },
-    [](wl_client* c, wl_resource* s, uint32_t id) { createInputDevice(c, s, id, &wl_touch_interface, &touchImplementation); },
+    [](wl_client* c, wl_resource* s, uint32_t id) {
+        createInputDevice(c, s, id, &wl_pointer_interface, &pointerImplementation);
+    },
+    [](wl_client* c, wl_resource* s, uint32_t id) {
+        createInputDevice(c, s, id, &wl_keyboard_interface, &keyboardImplementation);
+    },
+    [](wl_client* c, wl_resource* s, uint32_t id) {
+        createInputDevice(c, s, id, &wl_touch_interface, &touchImplementation);
+    },
     destroyResource};
 
 void bindSeat(wl_client* client, void*, uint32_t version, uint32_t id)
@@ -388,7 +396,8 @@ void readType(const std::string& type)
         return;
     }
     if (!selection.client) {
-        reply("data " + hex(selection.generated ? std::string(selection.generated, 'g') : selection.data.at(type)));
+        reply("data " +
+              hex(selection.generated ? std::string(selection.generated, 'g') : selection.data.at(type)));
         return;
     }
     int fds[2];
@@ -401,7 +410,13 @@ void readType(const std::string& type)
     reader = std::make_unique<Reader>();
     reader->fd = fds[0];
     reader->source = wl_event_loop_add_fd(loop, fds[0], WL_EVENT_READABLE, readMore, nullptr);
-    reader->timer = wl_event_loop_add_timer(loop, [](void*) { finishRead(false); return 0; }, nullptr);
+    reader->timer = wl_event_loop_add_timer(
+        loop,
+        [](void*) {
+            finishRead(false);
+            return 0;
+        },
+        nullptr);
     wl_event_source_timer_update(reader->timer, readTimeoutMs);
 }
 
