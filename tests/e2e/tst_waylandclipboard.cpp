@@ -12,7 +12,12 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QRect>
 #include <QTest>
+
+#include <cstring>
+#include <functional>
+#include <optional>
 
 namespace {
 
@@ -201,28 +206,72 @@ void TestWaylandClipboard::panelOpensThroughToggle()
         QSKIP("no sway IPC socket");
     BrimbleSession session;
     QVERIFY(startSession(session));
-    // The compositor's own view: a mapped, focused window of Brimble's.
-    auto focusedBrimbleWindow = [&] {
+    // The compositor's own view of Brimble's window: focused, floating (a tiling compositor
+    // must not tile the panel) and centred on its output.
+    struct Panel
+    {
+        bool focused = false;
+        bool floating = false;
+        QRect rect;
+        QRect output;
+    };
+    auto panel = [&]() -> std::optional<Panel> {
         QProcess tree;
         tree.start("swaymsg", {"-s", swaySocket, "-t", "get_tree", "-r"});
         tree.waitForFinished(5000);
         const QByteArray json = tree.readAllStandardOutput();
-        std::function<bool(const QJsonObject&)> find = [&](const QJsonObject& node) {
-            if (node.value("app_id").toString() == QLatin1String("brimble") && node.value("focused").toBool())
-                return true;
+        auto rectOf = [](const QJsonObject& node) {
+            const QJsonObject r = node.value("rect").toObject();
+            return QRect(r.value("x").toInt(), r.value("y").toInt(), r.value("width").toInt(),
+                         r.value("height").toInt());
+        };
+        std::optional<Panel> found;
+        std::function<void(const QJsonObject&, bool, const QRect&)> find = [&](const QJsonObject& node,
+                                                                               bool floating, QRect output) {
+            if (node.value("type").toString() == QLatin1String("output"))
+                output = rectOf(node);
+            if (node.value("app_id").toString() == QLatin1String("brimble"))
+                found = Panel{node.value("focused").toBool(), floating, rectOf(node), output};
             for (const char* key : {"nodes", "floating_nodes"})
                 for (const QJsonValue& child : node.value(key).toArray())
-                    if (find(child.toObject()))
-                        return true;
-            return false;
+                    find(child.toObject(), std::strcmp(key, "floating_nodes") == 0, output);
         };
-        return find(QJsonDocument::fromJson(json).object());
+        find(QJsonDocument::fromJson(json).object(), false, {});
+        return found;
     };
-    QVERIFY(!focusedBrimbleWindow());
+    auto shownAndFocused = [&] {
+        const auto p = panel();
+        return p && p->focused;
+    };
+    QVERIFY(!shownAndFocused());
     QCOMPARE(session.cli({"toggle"}).exitCode, 0);
-    QVERIFY(E2e::waitUntil(focusedBrimbleWindow, 5000));
+    QVERIFY(E2e::waitUntil(shownAndFocused, 5000));
+    const Panel shown = *panel();
+    QVERIFY(shown.floating);
+    QVERIFY2((shown.rect.center() - shown.output.center()).manhattanLength() <= 4,
+             qPrintable(QStringLiteral("panel at %1,%2 %3x%4 on an output of %5x%6")
+                            .arg(shown.rect.x())
+                            .arg(shown.rect.y())
+                            .arg(shown.rect.width())
+                            .arg(shown.rect.height())
+                            .arg(shown.output.width())
+                            .arg(shown.output.height())));
     QCOMPARE(session.cli({"toggle"}).exitCode, 0);
-    QVERIFY(E2e::waitUntil([&] { return !focusedBrimbleWindow(); }, 5000));
+    QVERIFY(E2e::waitUntil([&] { return !shownAndFocused(); }, 5000));
+
+    // As on X11, another window taking the focus leaves the panel floating where it was, and
+    // the toggle hides it.
+    QCOMPARE(session.cli({"toggle"}).exitCode, 0);
+    QVERIFY(E2e::waitUntil(shownAndFocused, 5000));
+    QProcessEnvironment env = clientEnvironment();
+    env.insert("QT_QPA_PLATFORM", "wayland");
+    env.remove("DISPLAY");
+    HelperProcess other(QStringLiteral("texttarget"), {}, env);
+    QVERIFY(other.waitReady());
+    const auto behind = panel();
+    QVERIFY(behind && behind->floating && !behind->focused);
+    QCOMPARE(session.cli({"toggle"}).exitCode, 0);
+    QVERIFY(E2e::waitUntil([&] { return !panel(); }, 5000));
 }
 
 void TestWaylandClipboard::pasteReachesTheFocusedWindow()

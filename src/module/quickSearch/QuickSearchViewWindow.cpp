@@ -102,6 +102,11 @@ void QuickSearchViewWindow::prepare()
     const QRect frame = frameOnScreen(savedFrame_, screen->name(), screen->availableGeometry());
     if (windowHandle())
         windowHandle()->setScreen(screen);
+    // A Wayland client cannot place its windows, and tiling compositors would tile a plain
+    // toplevel: a fixed size (equal minimum and maximum) is what they float, centred on the
+    // output in front.
+    if (QGuiApplication::platformName() == QLatin1String("wayland"))
+        setFixedSize(frame.size());
     setGeometry(frame);
 }
 
@@ -298,10 +303,15 @@ void QuickSearchViewWindow::mousePressEvent(QMouseEvent* event)
         return;
     }
     const Qt::Edges edges = edgesAt(event->position().toPoint());
-    if (edges && childAt(event->position().toPoint()) == nullptr)
+    if (edges && childAt(event->position().toPoint()) == nullptr) {
+        // The fixed size that made the compositor float the panel would forbid this; it is
+        // fixed again at the next showing, at the size the user chose.
+        setMinimumSize(minimumFrameSize);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         windowHandle()->startSystemResize(edges);
-    else
+    } else {
         windowHandle()->startSystemMove();
+    }
     event->accept();
 }
 
