@@ -109,23 +109,14 @@ void TestStatusBarMenu::pasteQueueLineAndItsClear()
 
 void TestStatusBarMenu::pasteQueueTexts()
 {
-    using State = PasteQueue::State;
     PasteQueue::Status status;
-    status.entries = {{"a", "first line", PasteInfoDisplayType::Text},
-                      {"b", QString(), PasteInfoDisplayType::Image},
-                      {"c", "third", PasteInfoDisplayType::Text}};
+    status.entries = {{"a", "first line", PasteInfoDisplayType::Text}, {"b", QString(), PasteInfoDisplayType::Image}};
     QCOMPARE(Brimble::pasteQueueText(status), QString());
-    status.state = State::Active;
-    QCOMPARE(Brimble::pasteQueueText(status), QStringLiteral("Paste queue: 0 of 3 pasted, next: \u201cfirst line\u201d"));
+    status.state = PasteQueue::State::Active;
     status.next = 1;
-    QCOMPARE(Brimble::pasteQueueText(status), QStringLiteral("Paste queue: 1 of 3 pasted, next: item 2 (Image)"));
-    status.state = State::Interrupted;
-    QCOMPARE(Brimble::pasteQueueText(status), QStringLiteral("Paste queue ended by a new copy: 1 of 3 pasted"));
-    status.state = State::Cleared;
-    QCOMPARE(Brimble::pasteQueueText(status), QStringLiteral("Paste queue cleared: 1 of 3 pasted"));
-    status.state = State::Finished;
-    QCOMPARE(Brimble::pasteQueueText(status), QStringLiteral("Paste queue done: all 3 items pasted"));
-    status.state = State::Failed;
+    // An item without text is named by its place and type.
+    QCOMPARE(Brimble::pasteQueueText(status), QStringLiteral("Paste queue: 1 of 2 pasted, next: item 2 (Image)"));
+    status.state = PasteQueue::State::Failed;
     status.message = QStringLiteral("the clipboard could not be taken");
     QCOMPARE(Brimble::pasteQueueText(status), QStringLiteral("Paste queue ended: the clipboard could not be taken"));
 }

@@ -42,7 +42,6 @@ private Q_SLOTS:
     void eachPasteGetsTheNextItemAndTheQueueEndsAfterTheLast();
     void readsOfOnePasteCountOnce_data();
     void readsOfOnePasteCountOnce();
-    void metaReadsDoNotCount();
     void aCopyMeanwhileEndsTheQueueAndIsKept();
     void clearKeepsTheCurrentItemAndStopsAdvancing();
     void aSimulatedPasteIntoATerminalCountsItsPrimaryRead();
@@ -168,18 +167,6 @@ void TestPasteQueue::readsOfOnePasteCountOnce()
     QCOMPARE(paste(reads), QByteArray("three"));
     settle();
     QCOMPARE(queue_->status().state, PasteQueue::State::Finished);
-}
-
-void TestPasteQueue::metaReadsDoNotCount()
-{
-    startWith({"one", "two"});
-    // Asking which types are offered is no paste.
-    QVERIFY(clipboard_->types());
-    QTest::qWait(kSettleMs * 3);
-    QCOMPARE(queue_->status().next, 0);
-    QCOMPARE(paste(), QByteArray("one"));
-    settle();
-    QCOMPARE(queue_->status().next, 1);
 }
 
 void TestPasteQueue::aCopyMeanwhileEndsTheQueueAndIsKept()
