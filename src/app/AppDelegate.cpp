@@ -80,7 +80,9 @@ QJsonObject pasteQueueJson(const PasteQueue::Status& status)
             {"uuid", entry.uuid},
             {"text", entry.label},
             {"type", HistoryQueries::typeKeyword(entry.displayType.value_or(PasteInfoDisplayType::Unknown))},
-            {"state", pasted ? "pasted" : (i == status.next && status.isRunning()) ? "next" : "waiting"}});
+            {"state", pasted                                     ? "pasted"
+                      : (i == status.next && status.isRunning()) ? "next"
+                                                                 : "waiting"}});
     }
     QJsonObject queue{{"state", stateName(status.state)},
                       {"pasted", status.state == State::Finished ? int(status.entries.size()) : status.next},
@@ -470,12 +472,13 @@ void AppDelegate::handleRequest(const QJsonObject& request, std::function<void(c
             }
             Dispatch::main([=, &brimble] {
                 // Started from a terminal, the first item waits on the clipboard like the rest.
-                brimble.pasteInSequence(models, plain, false, nullptr, [reply, &brimble](const PasteOutcome& outcome) {
-                    if (!outcome.isWritten())
-                        reply(failure(outcome.message));
-                    else
-                        reply({{"ok", true}, {"queue", pasteQueueJson(brimble.pasteQueue().status())}});
-                });
+                brimble.pasteInSequence(
+                    models, plain, false, nullptr, [reply, &brimble](const PasteOutcome& outcome) {
+                        if (!outcome.isWritten())
+                            reply(failure(outcome.message));
+                        else
+                            reply({{"ok", true}, {"queue", pasteQueueJson(brimble.pasteQueue().status())}});
+                    });
             });
         });
     } else if (verb == "database") {

@@ -77,7 +77,8 @@ Brimble::Brimble(Platform& platform)
 
     pasteQueue_ = std::make_unique<PasteQueue>(*pasteBoard_, *platform.clipboard);
     connect(pasteQueue_.get(), &PasteQueue::changed, this, &Brimble::onPasteQueueChanged);
-    connect(statusBarMenu_.get(), &StatusBarMenu::clearPasteQueueChosen, pasteQueue_.get(), &PasteQueue::clear);
+    connect(statusBarMenu_.get(), &StatusBarMenu::clearPasteQueueChosen, pasteQueue_.get(),
+            &PasteQueue::clear);
     // An ended queue's notice has been read once the menu that showed it closes.
     connect(statusBarMenu_.get(), &QMenu::aboutToHide, this, [this] {
         if (!pasteQueue_->status().isRunning())
@@ -443,9 +444,9 @@ QString Brimble::pasteQueueText(const PasteQueue::Status& status)
         const PasteQueue::Entry& next = status.entries.at(status.next);
         const QString label =
             next.label.isEmpty()
-                ? LocalizedQueue::untitledItem(QString::number(status.next + 1),
-                                               LocalizedPasteBoardType::name(
-                                                   next.displayType.value_or(PasteInfoDisplayType::Unknown)))
+                ? LocalizedQueue::untitledItem(
+                      QString::number(status.next + 1),
+                      LocalizedPasteBoardType::name(next.displayType.value_or(PasteInfoDisplayType::Unknown)))
                 : QStringLiteral("\u201c%1\u201d").arg(next.label);
         return LocalizedQueue::active(pasted, count, label);
     }

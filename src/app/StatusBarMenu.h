@@ -12,8 +12,8 @@ class Workspace;
 struct UpdateCheckResult;
 
 // The tray icon's menu (the quick search window's menu button opens the same one where the
-// desktop has no tray): the paste queue while there is one, pause or resume recording, open the quick search window, check for
-// updates (when the build or the environment names a release feed), the preferences (also
+// desktop has no tray): the paste queue while there is one, pause or resume recording, open the quick search
+// window, check for updates (when the build or the environment names a release feed), the preferences (also
 // asked for by "open_preferences_window"), help, about and quit.
 class StatusBarMenu : public QMenu
 {

@@ -23,17 +23,17 @@ PasteQueue::PasteQueue(PasteBoard& pasteBoard, Clipboard& clipboard, QObject* pa
         if (status_.state == State::Active && !writing_ && lostClipboard())
             end(State::Interrupted);
     });
-    const bool told = clipboard_.setContentReadListener([self = QPointer<PasteQueue>(this)](const QString&,
-                                                                                             bool primary) {
-        // The queue lives on the GUI thread; a queued call to it is dropped once it is gone.
-        QMetaObject::invokeMethod(
-            self.data(),
-            [self, primary] {
-                if (self)
-                    self->onContentRead(primary);
-            },
-            Qt::QueuedConnection);
-    });
+    const bool told =
+        clipboard_.setContentReadListener([self = QPointer<PasteQueue>(this)](const QString&, bool primary) {
+            // The queue lives on the GUI thread; a queued call to it is dropped once it is gone.
+            QMetaObject::invokeMethod(
+                self.data(),
+                [self, primary] {
+                    if (self)
+                        self->onContentRead(primary);
+                },
+                Qt::QueuedConnection);
+        });
     if (!told)
         Log::warning(kTag, QStringLiteral("this clipboard does not tell when it is read; a queue stays "
                                           "on its first item"));
@@ -84,7 +84,8 @@ void PasteQueue::clear()
 {
     if (!status_.isRunning())
         return;
-    Log::info(kTag, QStringLiteral("cleared with %1 item(s) left").arg(status_.entries.size() - status_.next));
+    Log::info(kTag,
+              QStringLiteral("cleared with %1 item(s) left").arg(status_.entries.size() - status_.next));
     end(State::Cleared);
 }
 
@@ -103,24 +104,24 @@ void PasteQueue::write(bool simulatePaste, const RunningApplicationRef& target,
     writing_ = true;
     readDuringWrite_ = false;
     const quint64 generation = ++generation_;
-    pasteBoard_.paste({models_.at(status_.next)}, asPlainText_, simulatePaste, target,
-                      [self = QPointer<PasteQueue>(this), generation, done = std::move(done)](
-                          const PasteOutcome& outcome) {
-                          if (done)
-                              done(outcome);
-                          if (!self || self->generation_ != generation)
-                              return;
-                          self->writing_ = false;
-                          if (!outcome.isWritten()) {
-                              self->end(State::Failed, outcome.message);
-                              return;
-                          }
-                          self->ownCount_ = outcome.changeCount;
-                          self->status_.state = State::Active;
-                          if (self->readDuringWrite_)
-                              self->settle_.start();
-                          Q_EMIT self->changed();
-                      });
+    pasteBoard_.paste(
+        {models_.at(status_.next)}, asPlainText_, simulatePaste, target,
+        [self = QPointer<PasteQueue>(this), generation, done = std::move(done)](const PasteOutcome& outcome) {
+            if (done)
+                done(outcome);
+            if (!self || self->generation_ != generation)
+                return;
+            self->writing_ = false;
+            if (!outcome.isWritten()) {
+                self->end(State::Failed, outcome.message);
+                return;
+            }
+            self->ownCount_ = outcome.changeCount;
+            self->status_.state = State::Active;
+            if (self->readDuringWrite_)
+                self->settle_.start();
+            Q_EMIT self->changed();
+        });
 }
 
 void PasteQueue::onContentRead(bool primary)

@@ -110,15 +110,18 @@ void TestStatusBarMenu::pasteQueueLineAndItsClear()
 void TestStatusBarMenu::pasteQueueTexts()
 {
     PasteQueue::Status status;
-    status.entries = {{"a", "first line", PasteInfoDisplayType::Text}, {"b", QString(), PasteInfoDisplayType::Image}};
+    status.entries = {{"a", "first line", PasteInfoDisplayType::Text},
+                      {"b", QString(), PasteInfoDisplayType::Image}};
     QCOMPARE(Brimble::pasteQueueText(status), QString());
     status.state = PasteQueue::State::Active;
     status.next = 1;
     // An item without text is named by its place and type.
-    QCOMPARE(Brimble::pasteQueueText(status), QStringLiteral("Paste queue: 1 of 2 pasted, next: item 2 (Image)"));
+    QCOMPARE(Brimble::pasteQueueText(status),
+             QStringLiteral("Paste queue: 1 of 2 pasted, next: item 2 (Image)"));
     status.state = PasteQueue::State::Failed;
     status.message = QStringLiteral("the clipboard could not be taken");
-    QCOMPARE(Brimble::pasteQueueText(status), QStringLiteral("Paste queue ended: the clipboard could not be taken"));
+    QCOMPARE(Brimble::pasteQueueText(status),
+             QStringLiteral("Paste queue ended: the clipboard could not be taken"));
 }
 
 void TestStatusBarMenu::pauseItemFollowsTheSwitch()

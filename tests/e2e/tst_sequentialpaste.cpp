@@ -119,8 +119,8 @@ void TestSequentialPaste::pastesLandInOrderInAGtkEntryAndAnXterm()
     QProcess xterm;
     xterm.setProcessEnvironment(session.environment());
     xterm.start("xterm", {"-class", "QueueXTerm", "-xrm",
-                          "*VT100.translations: #override Ctrl Shift <Key>V: insert-selection(CLIPBOARD)", "-e",
-                          "sh", "-c", "stty -icanon -echo; exec cat > " + typed});
+                          "*VT100.translations: #override Ctrl Shift <Key>V: insert-selection(CLIPBOARD)",
+                          "-e", "sh", "-c", "stty -icanon -echo; exec cat > " + typed});
     QVERIFY(xterm.waitForStarted());
     const QString xtermWindow = windowOfClass("QueueXTerm");
     QVERIFY(!xtermWindow.isEmpty());
@@ -159,7 +159,8 @@ void TestSequentialPaste::readingTwiceDoesNotSkip()
     // Our paste target reads every target the offer lists for one Ctrl+V.
     QTemporaryDir dir;
     const QString report = dir.filePath("report.json");
-    HelperProcess target("pastetarget", {"--class", "PasteTarget", "--report", report}, session.environment());
+    HelperProcess target("pastetarget", {"--class", "PasteTarget", "--report", report},
+                         session.environment());
     QVERIFY(target.waitReady());
     for (const QByteArray expected : {"beta", "gamma"}) {
         const QByteArray before = readFile(report);
@@ -190,10 +191,12 @@ void TestSequentialPaste::aCopyMeanwhileEndsTheQueue()
     QVERIFY(waitForPasted(session, 1));
 
     E2e::xclipCopy("the user's own copy");
-    QVERIFY(E2e::waitUntil([&] { return queueOf(session).value("state").toString() == "interrupted"; }, 5000));
+    QVERIFY(
+        E2e::waitUntil([&] { return queueOf(session).value("state").toString() == "interrupted"; }, 5000));
     const QJsonObject queue = queueOf(session);
     QCOMPARE(queue.value("pasted").toInt(), 1);
-    QCOMPARE(queue.value("summary").toString(), QStringLiteral("Paste queue ended by a new copy: 1 of 3 pasted"));
+    QCOMPARE(queue.value("summary").toString(),
+             QStringLiteral("Paste queue ended by a new copy: 1 of 3 pasted"));
     // The copy keeps the clipboard, paste after paste; and it is recorded as any copy.
     for (int i = 0; i < 3; ++i) {
         QCOMPARE(E2e::xclipRead("UTF8_STRING"), QByteArray("the user's own copy"));
@@ -210,7 +213,8 @@ void TestSequentialPaste::thePanelStartsTheQueueAndEscapeClearsIt()
 
     QTemporaryDir dir;
     const QString report = dir.filePath("report.json");
-    HelperProcess target("pastetarget", {"--class", "PasteTarget", "--report", report}, session.environment());
+    HelperProcess target("pastetarget", {"--class", "PasteTarget", "--report", report},
+                         session.environment());
     QVERIFY(target.waitReady());
     const auto received = [&] {
         const QJsonObject json = QJsonDocument::fromJson(readFile(report)).object();
@@ -226,7 +230,8 @@ void TestSequentialPaste::thePanelStartsTheQueueAndEscapeClearsIt()
     QVERIFY(key("shift+Down"));
     QVERIFY(key("shift+Down"));
     QVERIFY(key("ctrl+shift+Return"));
-    QVERIFY2(E2e::waitUntil([&] { return received() == "alpha"; }, 10000), qPrintable(session.log().right(800)));
+    QVERIFY2(E2e::waitUntil([&] { return received() == "alpha"; }, 10000),
+             qPrintable(session.log().right(800)));
     QVERIFY(E2e::panelIsHidden());
     QVERIFY(waitForPasted(session, 1));
     QVERIFY(key("ctrl+v"));

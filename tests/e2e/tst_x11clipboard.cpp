@@ -306,7 +306,8 @@ void TestX11Clipboard::tellsWhichContentWasRead()
         QMutexLocker lock(&mutex);
         return reads;
     };
-    QVERIFY(clipboard_->write({PasteboardItem(QList<PasteboardItem::Representation>{{"UTF8_STRING", "read me"}})}));
+    QVERIFY(clipboard_->write(
+        {PasteboardItem(QList<PasteboardItem::Representation>{{"UTF8_STRING", "read me"}})}));
     QVERIFY(clipboard_->writePrimary(
         {PasteboardItem(QList<PasteboardItem::Representation>{{"UTF8_STRING", "in primary"}})}));
     // The list of types and the timestamp are no content.

@@ -103,7 +103,8 @@ void TestQuickSearchViewController::queueOrderIsThePicksElseTheCopyOrder()
     QCOMPARE(controller_->queueOrder(), ids({1, 0}));
 
     // The queue's line shows above the list, with how to clear it while the queue runs.
-    controller_->setPasteQueueNotice(QStringLiteral("Paste queue: 0 of 2 pasted, next: \u201cfirst\u201d"), true);
+    controller_->setPasteQueueNotice(QStringLiteral("Paste queue: 0 of 2 pasted, next: \u201cfirst\u201d"),
+                                     true);
     QVERIFY(controller_->pasteQueueNotice()->isVisible());
     QVERIFY(controller_->pasteQueueNotice()->text().endsWith(QStringLiteral("Esc clears it")));
     QSignalSpy seen(controller_, &QuickSearchViewController::pasteQueueNoticeSeen);

@@ -872,7 +872,8 @@ void QuickSearchViewController::pasteInSequence(bool plainText)
             if (std::optional<PasteInfModel> model = CoreDataManager::shared().fetchPasteInf(row.uuid))
                 models.append(*model);
         if (models.isEmpty()) {
-            Log::warning(kTag, QStringLiteral("no paste queue: the %1 selected items are gone").arg(ids.size()));
+            Log::warning(kTag,
+                         QStringLiteral("no paste queue: the %1 selected items are gone").arg(ids.size()));
             return;
         }
         Dispatch::main([models, plainText, target] {
