@@ -27,8 +27,9 @@ class PasteQueue : public QObject
 {
     Q_OBJECT
 public:
-    // xterm asks for the text a second time within a few milliseconds; GTK within one
-    // round trip. A user who pastes twice in a row takes far longer than this.
+    // A GTK 3 entry and xterm read the content once per paste (after the list of types); a
+    // program that reads every type on offer does so within milliseconds. A user's next
+    // paste, a key stroke later, takes longer than this.
     static constexpr int defaultSettleMs = 300;
     // How often an active queue looks whether the clipboard is still its own.
     static constexpr int watchIntervalMs = 200;
