@@ -543,5 +543,41 @@
         <source>The update check failed</source>
         <translation>The update check failed</translation>
     </message>
+    <message id="queue.paste_in_sequence">
+        <source>Paste in Sequence</source>
+        <translation>Paste in Sequence</translation>
+    </message>
+    <message id="queue.clear">
+        <source>Clear Paste Queue</source>
+        <translation>Clear Paste Queue</translation>
+    </message>
+    <message id="queue.active">
+        <source>Paste queue: %1 of %2 pasted, next: %3</source>
+        <translation>Paste queue: %1 of %2 pasted, next: %3</translation>
+    </message>
+    <message id="queue.untitled_item">
+        <source>item %1 (%2)</source>
+        <translation>item %1 (%2)</translation>
+    </message>
+    <message id="queue.finished">
+        <source>Paste queue done: all %1 items pasted</source>
+        <translation>Paste queue done: all %1 items pasted</translation>
+    </message>
+    <message id="queue.interrupted">
+        <source>Paste queue ended by a new copy: %1 of %2 pasted</source>
+        <translation>Paste queue ended by a new copy: %1 of %2 pasted</translation>
+    </message>
+    <message id="queue.cleared">
+        <source>Paste queue cleared: %1 of %2 pasted</source>
+        <translation>Paste queue cleared: %1 of %2 pasted</translation>
+    </message>
+    <message id="queue.failed">
+        <source>Paste queue ended: %1</source>
+        <translation>Paste queue ended: %1</translation>
+    </message>
+    <message id="queue.escape_clears">
+        <source>Esc clears it</source>
+        <translation>Esc clears it</translation>
+    </message>
 </context>
 </TS>

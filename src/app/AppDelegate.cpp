@@ -21,6 +21,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QJsonArray>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -46,6 +47,51 @@ void onTerminationSignal(int)
 QJsonObject failure(const QString& error)
 {
     return {{"ok", false}, {"error", error}};
+}
+
+// The paste queue as `brimble queue` shows it.
+QJsonObject pasteQueueJson(const PasteQueue::Status& status)
+{
+    using State = PasteQueue::State;
+    const auto stateName = [](State state) {
+        switch (state) {
+        case State::Empty:
+            return "none";
+        case State::Starting:
+        case State::Active:
+            return "active";
+        case State::Finished:
+            return "finished";
+        case State::Interrupted:
+            return "interrupted";
+        case State::Cleared:
+            return "cleared";
+        case State::Failed:
+            break;
+        }
+        return "failed";
+    };
+    QJsonArray items;
+    for (int i = 0; i < status.entries.size(); ++i) {
+        const PasteQueue::Entry& entry = status.entries.at(i);
+        const bool pasted = i < status.next || status.state == State::Finished;
+        items.append(QJsonObject{
+            {"position", i + 1},
+            {"uuid", entry.uuid},
+            {"text", entry.label},
+            {"type", HistoryQueries::typeKeyword(entry.displayType.value_or(PasteInfoDisplayType::Unknown))},
+            {"state", pasted                                     ? "pasted"
+                      : (i == status.next && status.isRunning()) ? "next"
+                                                                 : "waiting"}});
+    }
+    QJsonObject queue{{"state", stateName(status.state)},
+                      {"pasted", status.state == State::Finished ? int(status.entries.size()) : status.next},
+                      {"count", int(status.entries.size())},
+                      {"summary", Brimble::pasteQueueText(status)},
+                      {"items", items}};
+    if (!status.message.isEmpty())
+        queue["message"] = status.message;
+    return queue;
 }
 
 // The store cannot be used: say so where the user will see it, naming the file.
@@ -395,6 +441,44 @@ void AppDelegate::handleRequest(const QJsonObject& request, std::function<void(c
                                        else
                                            reply({{"ok", true}, {"uuid", uuid}});
                                    });
+            });
+        });
+    } else if (verb == "queue") {
+        const QString action = request.value("action").toString();
+        if (action == "clear")
+            brimble.pasteQueue().clear();
+        if (action != "start") {
+            reply({{"ok", true}, {"queue", pasteQueueJson(brimble.pasteQueue().status())}});
+            return;
+        }
+        const bool plain = request.value("plain").toBool();
+        const QString clipboardName = request.value("clipboard").toString();
+        QStringList items;
+        for (const QJsonValue& item : request.value("items").toArray())
+            items.append(item.toString());
+        Dispatch::global([=, &brimble] {
+            QString error;
+            const auto clipboard = HistoryQueries::clipboardNamed(clipboardName, &error);
+            QList<PasteInfModel> models;
+            for (const QString& item : items) {
+                std::optional<PasteInfModel> model;
+                if (clipboard)
+                    model = HistoryQueries::resolveItem(*clipboard, item, &error);
+                if (!model) {
+                    Dispatch::main([reply, error] { reply(failure(error)); });
+                    return;
+                }
+                models.append(*model);
+            }
+            Dispatch::main([=, &brimble] {
+                // Started from a terminal, the first item waits on the clipboard like the rest.
+                brimble.pasteInSequence(
+                    models, plain, false, nullptr, [reply, &brimble](const PasteOutcome& outcome) {
+                        if (!outcome.isWritten())
+                            reply(failure(outcome.message));
+                        else
+                            reply({{"ok", true}, {"queue", pasteQueueJson(brimble.pasteQueue().status())}});
+                    });
             });
         });
     } else if (verb == "database") {

@@ -74,6 +74,27 @@ Brimble::Brimble(Platform& platform)
     quickSearchWindow_ = std::make_unique<QuickSearchViewWindow>();
     quickSearchController_ = new QuickSearchViewController(platform.iconCache.get(), statusBarMenu_.get());
     quickSearchWindow_->setContentWidget(quickSearchController_);
+
+    pasteQueue_ = std::make_unique<PasteQueue>(*pasteBoard_, *platform.clipboard);
+    connect(pasteQueue_.get(), &PasteQueue::changed, this, &Brimble::onPasteQueueChanged);
+    connect(statusBarMenu_.get(), &StatusBarMenu::clearPasteQueueChosen, pasteQueue_.get(),
+            &PasteQueue::clear);
+    // An ended queue's notice has been read once the menu that showed it closes.
+    connect(statusBarMenu_.get(), &QMenu::aboutToHide, this, [this] {
+        if (!pasteQueue_->status().isRunning())
+            pasteQueue_->dismiss();
+    });
+    // Escape ends a running queue first (the panel shows it); the next Escape hides the panel.
+    quickSearchWindow_->setEscapeHandler([this] {
+        if (!pasteQueue_->status().isRunning())
+            return false;
+        pasteQueue_->clear();
+        return true;
+    });
+    connect(quickSearchController_, &QuickSearchViewController::pasteQueueNoticeSeen, this, [this] {
+        if (!pasteQueue_->status().isRunning())
+            pasteQueue_->dismiss();
+    });
 }
 
 Brimble::~Brimble()
@@ -84,6 +105,7 @@ Brimble::~Brimble()
     CoreDataManager::shared().setCorruptionHandler({});
     CoreDataManager::shared().setSpaceHandler({});
     EventBus::unregister(this);
+    pasteQueue_.reset();
     pasteBoard_.reset();
     preferencesWindow_.reset();
     // Released quietly: the user did not take the hot key away, Brimble is only ending.
@@ -390,6 +412,62 @@ void Brimble::pasteItems(const QList<PasteInfModel>& models, bool asPlainText, b
                     Dispatch::main([done, outcome] { done(outcome); });
             });
         });
+}
+
+void Brimble::pasteInSequence(const QList<PasteInfModel>& models, bool asPlainText, bool paste,
+                              RunningApplicationRef target, std::function<void(const PasteOutcome&)> done)
+{
+    const bool simulate = paste && Preferences::shared().autoPasteToCurrentApp();
+    QString refusal =
+        autoPasteLimitation(platform_.keySynthesizer.get(), !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"));
+    if (refusal.isEmpty())
+        refusal = LocalizedAlert::turnOnAccessibilityMessage();
+    pasteQueue_->start(models, asPlainText, simulate, paste ? target : nullptr,
+                       [refusal, done = std::move(done)](const PasteOutcome& outcome) {
+                           if (outcome.explainAutoPaste)
+                               showAccessibilityPrompt(refusal);
+                           if (done)
+                               done(outcome);
+                       });
+}
+
+QString Brimble::pasteQueueText(const PasteQueue::Status& status)
+{
+    using State = PasteQueue::State;
+    const QString count = QString::number(status.entries.size());
+    const QString pasted = QString::number(status.next);
+    switch (status.state) {
+    case State::Empty:
+        return QString();
+    case State::Starting:
+    case State::Active: {
+        const PasteQueue::Entry& next = status.entries.at(status.next);
+        const QString label =
+            next.label.isEmpty()
+                ? LocalizedQueue::untitledItem(
+                      QString::number(status.next + 1),
+                      LocalizedPasteBoardType::name(next.displayType.value_or(PasteInfoDisplayType::Unknown)))
+                : QStringLiteral("\u201c%1\u201d").arg(next.label);
+        return LocalizedQueue::active(pasted, count, label);
+    }
+    case State::Finished:
+        return LocalizedQueue::finished(count);
+    case State::Interrupted:
+        return LocalizedQueue::interrupted(pasted, count);
+    case State::Cleared:
+        return LocalizedQueue::cleared(pasted, count);
+    case State::Failed:
+        return LocalizedQueue::failed(status.message);
+    }
+    return QString();
+}
+
+void Brimble::onPasteQueueChanged()
+{
+    const PasteQueue::Status& status = pasteQueue_->status();
+    const QString text = pasteQueueText(status);
+    statusBarMenu_->setPasteQueue(text, status.isRunning());
+    quickSearchController_->setPasteQueueNotice(text, status.isRunning());
 }
 
 void Brimble::showAccessibilityPrompt(const QString& message)

@@ -4,6 +4,7 @@
 #include "model/CoreDataManager.h"
 #include "model/PasteInfModel.h"
 #include "pasteboard/PasteOutcome.h"
+#include "pasteboard/PasteQueue.h"
 #include "platform/HotKeys.h"
 #include "platform/KeyCombo.h"
 
@@ -85,6 +86,15 @@ public:
     void pasteItems(const QList<PasteInfModel>& models, bool asPlainText, bool paste,
                     RunningApplicationRef target, std::function<void(const PasteOutcome&)> done = {});
 
+    // Starts a paste queue of the models, in order (replacing any other); with paste, the
+    // first goes into `target` as pasteItems() sends it, and each later paste anywhere gets
+    // the next. The items stay in the history.
+    void pasteInSequence(const QList<PasteInfModel>& models, bool asPlainText, bool paste,
+                         RunningApplicationRef target, std::function<void(const PasteOutcome&)> done = {});
+    PasteQueue& pasteQueue() { return *pasteQueue_; }
+    // One line on the queue for the status menu and the panel; empty without one.
+    static QString pasteQueueText(const PasteQueue::Status& status);
+
     // Explains that auto-paste needs key synthesis (GUI thread); the user can turn it off.
     static void showAccessibilityPrompt(const QString& message);
     // Why chosen items will not be pasted by themselves with these keys (empty when they will).
@@ -98,6 +108,7 @@ private:
     // A tray message where there is a tray; a window otherwise (GNOME without an extension).
     void notifyUser(const QString& message, QSystemTrayIcon::MessageIcon icon);
     void onSpaceReport(const CoreDataManager::SpaceReport& report);
+    void onPasteQueueChanged();
 
     Platform& platform_;
     QPointer<QSystemTrayIcon> statusItem_;
@@ -113,6 +124,7 @@ private:
     bool refusedHotKeyShown_ = false;
     std::unique_ptr<KeyBoardEventSimu> keyboard_;
     std::unique_ptr<PasteBoard> pasteBoard_;
+    std::unique_ptr<PasteQueue> pasteQueue_;
     CurrentApplication currentRunningApplication_;
     QTimer timer_;
     QTimer expiryTimer_;

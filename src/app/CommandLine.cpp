@@ -25,8 +25,8 @@
 namespace CommandLine {
 namespace {
 
-const QStringList kVerbs = {"list",   "search", "clipboards", "copy",        "paste",  "pause",
-                            "resume", "quit",   "toggle",     "preferences", "salvage"};
+const QStringList kVerbs = {"list",   "search", "clipboards", "copy",        "paste",   "pause",
+                            "resume", "quit",   "toggle",     "preferences", "salvage", "queue"};
 
 struct Options
 {
@@ -59,7 +59,8 @@ std::optional<Options> parse(const QStringList& arguments, QString* error)
                                 : options.verb == "clipboards" ? QStringList{"--json"}
                                 : (options.verb == "copy" || options.verb == "paste")
                                     ? QStringList{"--clipboard", "--plain"}
-                                    : QStringList{};
+                                : options.verb == "queue" ? QStringList{"--clipboard", "--plain", "--json"}
+                                                          : QStringList{};
     for (int i = 1; i < arguments.size(); ++i) {
         const QString& arg = arguments.at(i);
         if (arg == "--") {
@@ -191,6 +192,29 @@ void printClipboards(const QJsonArray& clipboards, bool json)
         out += QStringLiteral("%1\t%2 records\n")
                    .arg(ControlCharacters::escaped(clipboard.value("title").toString()))
                    .arg(clipboard.value("records").toInteger());
+    }
+    printOut(out);
+}
+
+// `brimble queue`: the summary line, then one line per item (position, state, text).
+void printPasteQueue(const QJsonObject& queue, bool json)
+{
+    if (json) {
+        printOut(QString::fromUtf8(QJsonDocument(queue).toJson(QJsonDocument::Indented)));
+        return;
+    }
+    if (queue.value("state").toString() == "none") {
+        printOut(QStringLiteral("No paste queue\n"));
+        return;
+    }
+    QString out = queue.value("summary").toString() + '\n';
+    for (const QJsonValue& value : queue.value("items").toArray()) {
+        const QJsonObject item = value.toObject();
+        const QString text = item.value("text").toString();
+        out += QStringLiteral("%1\t%2\t%3\n")
+                   .arg(item.value("position").toInt())
+                   .arg(item.value("state").toString(),
+                        text.isEmpty() ? QStringLiteral("(%1)").arg(item.value("type").toString()) : text);
     }
     printOut(out);
 }
@@ -338,6 +362,11 @@ QString helpText()
         "  quit                                            end the running Brimble\n"
         "  salvage                                         rebuild a damaged history from its readable\n"
         "                                                  rows, keeping the damaged file beside it\n"
+        "  queue [ITEM...] [--plain] [--clipboard NAME] [--json]\n"
+        "                                                  with ITEMs: paste them in this order, one per\n"
+        "                                                  paste (Ctrl+V) anywhere; without: show the\n"
+        "                                                  paste queue\n"
+        "  queue clear                                     end the paste queue\n"
         "\n"
         "ITEM is a uuid or a position in the listed order (1 is the newest). NAME is a\n"
         "clipboard's title, or its uuid (`clipboards --json` shows them) where titles repeat.\n"
@@ -397,6 +426,19 @@ int run(const QStringList& arguments)
         request["item"] = options->positional.first();
         request["plain"] = options->plain;
         request["clipboard"] = options->clipboard;
+    } else if (verb == "queue") {
+        if (options->positional == QStringList{"clear"}) {
+            request["action"] = QStringLiteral("clear");
+        } else if (!options->positional.isEmpty()) {
+            if (options->positional.contains("clear")) {
+                printError(QStringLiteral("queue clear takes no items"));
+                return Usage;
+            }
+            request["action"] = QStringLiteral("start");
+            request["items"] = QJsonArray::fromStringList(options->positional);
+            request["plain"] = options->plain;
+            request["clipboard"] = options->clipboard;
+        }
     } else if (verb == "search") {
         if (options->positional.isEmpty()) {
             printError(QStringLiteral("search needs a query"));
@@ -418,7 +460,7 @@ int run(const QStringList& arguments)
         return answerFromHistory(*options);
     if (verb == "salvage")
         return salvage();
-    if (verb == "copy" || verb == "paste") {
+    if (verb == "copy" || verb == "paste" || (verb == "queue" && request.contains("items"))) {
         const History running = history();
         if (!running.damage.isEmpty())
             return reportDamage(running.path, QString());
@@ -438,6 +480,10 @@ int run(const QStringList& arguments)
     if (!answer.object.value("ok").toBool()) {
         printError(answer.object.value("error").toString(QStringLiteral("the request failed")));
         return Failed;
+    }
+    if (verb == "queue") {
+        printPasteQueue(answer.object.value("queue").toObject(), options->json);
+        return Success;
     }
     if (verb == "paste" && answer.object.value("pasted") == QJsonValue(false)) {
         printError(QStringLiteral("copied to the clipboard but not pasted: automatic paste is off "

@@ -304,3 +304,33 @@ QString LocalizedPasteBoardType::name(PasteInfoDisplayType type)
     }
     return LocalizedPasteBoardType::unknownType();
 }
+
+namespace LocalizedQueue {
+BRIMBLE_LOCALIZED(pasteInSequence, "queue.paste_in_sequence")
+BRIMBLE_LOCALIZED(clear, "queue.clear")
+QString active(const QString& a1, const QString& a2, const QString& a3)
+{
+    return Localized::text("queue.active").arg(a1).arg(a2).arg(a3);
+}
+QString untitledItem(const QString& a1, const QString& a2)
+{
+    return Localized::text("queue.untitled_item").arg(a1).arg(a2);
+}
+QString finished(const QString& a1)
+{
+    return Localized::text("queue.finished").arg(a1);
+}
+QString interrupted(const QString& a1, const QString& a2)
+{
+    return Localized::text("queue.interrupted").arg(a1).arg(a2);
+}
+QString cleared(const QString& a1, const QString& a2)
+{
+    return Localized::text("queue.cleared").arg(a1).arg(a2);
+}
+QString failed(const QString& a1)
+{
+    return Localized::text("queue.failed").arg(a1);
+}
+BRIMBLE_LOCALIZED(escapeClears, "queue.escape_clears")
+} // namespace LocalizedQueue

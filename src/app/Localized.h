@@ -197,3 +197,20 @@ QString upToDate();                                 // "update.up_to_date"
 QString upToDateMessage(const QString& version);    // "update.up_to_date_message"
 QString failed();                                   // "update.failed"
 } // namespace LocalizedUpdate
+
+// The paste queue: its menu entries and what the status menu and the panel say about it.
+namespace LocalizedQueue {
+QString pasteInSequence(); // "queue.paste_in_sequence"
+QString clear();           // "queue.clear"
+QString active(const QString& a1, const QString& a2,
+               const QString& a3); // "queue.active": Paste queue: %1 of %2 pasted, next: %3
+QString untitledItem(const QString& a1, const QString& a2); // "queue.untitled_item": item %1 (%2)
+QString finished(const QString& a1); // "queue.finished": Paste queue done: all %1 items pasted
+QString
+interrupted(const QString& a1,
+            const QString& a2); // "queue.interrupted": Paste queue ended by a new copy: %1 of %2 pasted
+QString cleared(const QString& a1,
+                const QString& a2); // "queue.cleared": Paste queue cleared: %1 of %2 pasted
+QString failed(const QString& a1);  // "queue.failed": Paste queue ended: %1
+QString escapeClears();             // "queue.escape_clears"
+} // namespace LocalizedQueue

@@ -6,6 +6,7 @@
 #include "app/UpdateChecker.h"
 #include "common/Log.h"
 #include "platform/Workspace.h"
+#include "view/base/MenuText.h"
 
 #include <QCoreApplication>
 #include <QIcon>
@@ -23,6 +24,11 @@ StatusBarMenu::StatusBarMenu(bool recordingPaused, Workspace& workspace, Actions
     setObjectName(QStringLiteral("StatusBarMenu"));
     setMinimumWidth(50);
 
+    pasteQueueItem_ = addAction(QString());
+    pasteQueueItem_->setEnabled(false);
+    clearPasteQueueItem_ = addAction(LocalizedQueue::clear(), this, &StatusBarMenu::clearPasteQueueChosen);
+    pasteQueueSeparator_ = addSeparator();
+    setPasteQueue(QString(), false);
     pauseRecordingItem_ = addAction(QString(), this, &StatusBarMenu::pauseRecording);
     addSeparator();
     showQuickSearchItem_ = addAction(LocalizedMenu::showClipboardHistory(), this, [this] {
@@ -69,6 +75,14 @@ void StatusBarMenu::openPreferences()
 {
     if (actions_.openPreferences)
         actions_.openPreferences();
+}
+
+void StatusBarMenu::setPasteQueue(const QString& text, bool running)
+{
+    pasteQueueItem_->setText(MenuText::escaped(text));
+    pasteQueueItem_->setVisible(!text.isEmpty());
+    clearPasteQueueItem_->setVisible(running);
+    pasteQueueSeparator_->setVisible(!text.isEmpty());
 }
 
 void StatusBarMenu::setRecordingPaused(bool paused)

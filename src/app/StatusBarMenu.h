@@ -12,8 +12,8 @@ class Workspace;
 struct UpdateCheckResult;
 
 // The tray icon's menu (the quick search window's menu button opens the same one where the
-// desktop has no tray): pause or resume recording, open the quick search window, check for
-// updates (when the build or the environment names a release feed), the preferences (also
+// desktop has no tray): the paste queue while there is one, pause or resume recording, open the quick search
+// window, check for updates (when the build or the environment names a release feed), the preferences (also
 // asked for by "open_preferences_window"), help, about and quit.
 class StatusBarMenu : public QMenu
 {
@@ -48,6 +48,14 @@ public:
     QAction* aboutItem() const { return aboutItem_; }
     QAction* quitItem() const { return quitItem_; }
 
+    // The paste queue's line at the top (none hides it), with "Clear Paste Queue" while it runs.
+    void setPasteQueue(const QString& text, bool running);
+    QAction* pasteQueueItem() const { return pasteQueueItem_; }
+    QAction* clearPasteQueueItem() const { return clearPasteQueueItem_; }
+
+Q_SIGNALS:
+    void clearPasteQueueChosen();
+
 private:
     void pauseRecording();
     void showAboutPanel();
@@ -59,6 +67,9 @@ private:
     Actions actions_;
     std::function<void()> quit_;
     bool paused_;
+    QAction* pasteQueueItem_;
+    QAction* clearPasteQueueItem_;
+    QAction* pasteQueueSeparator_;
     QAction* pauseRecordingItem_;
     QAction* showQuickSearchItem_;
     QAction* preferencesItem_;

@@ -388,12 +388,15 @@ PasteOutcome PasteBoard::writeBack(QList<PasteInfModel> models, bool asPlainText
         Log::error(tag, QStringLiteral("could not take the clipboard"));
         return {Status::ClipboardRefused, QStringLiteral("the clipboard could not be taken")};
     }
+    const qint64 written = clipboard_->changeCount();
     {
         // Copying what was just pasted is no new copy.
         std::lock_guard lock(digestMutex_);
         lastDigest_ = contentDigest(items);
     }
-    return pasteInto(target, simulatePaste, items);
+    PasteOutcome outcome = pasteInto(target, simulatePaste, items);
+    outcome.changeCount = written;
+    return outcome;
 }
 
 PasteOutcome PasteBoard::pasteInto(const RunningApplicationRef& target, bool simulatePaste,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 // What became of one write-back: whether the clipboard holds the items, whether the paste key
 // stroke went out, and in words why not.
@@ -23,6 +24,9 @@ struct PasteOutcome
     // The key stroke was refused for want of key synthesis and the user has not turned the
     // explanation off: the application shows how auto-paste works here.
     bool explainAutoPaste = false;
+    // Once written: the clipboard's change count that the write reached, so that a later change
+    // is known to be someone else's.
+    qint64 changeCount = -1;
 
     // The clipboard holds the items, whatever became of the key stroke.
     bool isWritten() const

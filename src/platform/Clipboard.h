@@ -69,4 +69,12 @@ public:
 
     // Gives up ownership of the clipboard if Brimble holds it.
     virtual void clear() = 0;
+
+    // Called on the clipboard's own thread each time another application has been handed
+    // content that Brimble offers: after the answer to a request for a content type (never for
+    // the list of types, the timestamp or other meta-targets), with that type. One paste may
+    // read several types, or one type twice. `primary`: it was the PRIMARY selection. Returns
+    // false when this clipboard cannot tell. An empty listener stops the calls.
+    using ContentReadListener = std::function<void(const QString& type, bool primary)>;
+    virtual bool setContentReadListener(ContentReadListener) { return false; }
 };

@@ -32,6 +32,9 @@ private Q_SLOTS:
         row("general.click_to_record", "Click To Record", &LocalizedGeneral::clickToRecord);
         row("general.filter_type", "Type", &LocalizedGeneral::filterType);
         row("menu.quit", "Quit", &LocalizedMenu::quit);
+        row("queue.paste_in_sequence", "Paste in Sequence", &LocalizedQueue::pasteInSequence);
+        row("queue.clear", "Clear Paste Queue", &LocalizedQueue::clear);
+        row("queue.escape_clears", "Esc clears it", &LocalizedQueue::escapeClears);
         row("menu.preferences", "Preferences", &LocalizedMenu::preferences);
         row("menu.about", "About", &LocalizedMenu::about);
         row("menu.rename", "Rename", &LocalizedMenu::rename);

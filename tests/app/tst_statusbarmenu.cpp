@@ -1,3 +1,4 @@
+#include "app/Brimble.h"
 #include "app/EventBus.h"
 #include "app/EventNames.h"
 #include "app/Localized.h"
@@ -5,11 +6,13 @@
 #include "platform/fake/FakeWorkspace.h"
 
 #include <QApplication>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <functional>
 
-// The tray menu: its items, and the pause item following the switch wherever it changes.
+// The tray menu: its items, the pause item following the switch wherever it changes, and the
+// paste queue line.
 class TestStatusBarMenu : public QObject
 {
     Q_OBJECT
@@ -18,6 +21,8 @@ private Q_SLOTS:
     void initTestCase() { Localized::install(); }
     void itemsAndWhatTheyDo();
     void pauseItemFollowsTheSwitch();
+    void pasteQueueLineAndItsClear();
+    void pasteQueueTexts();
 
 private:
     StatusBarMenu::Actions actions();
@@ -72,6 +77,51 @@ void TestStatusBarMenu::itemsAndWhatTheyDo()
     menu.preferencesItem()->trigger();
     EventBus::post(EventName::openPreferencesWindow);
     QCOMPARE(preferencesCalls_, 2);
+}
+
+void TestStatusBarMenu::pasteQueueLineAndItsClear()
+{
+    StatusBarMenu menu(false, workspace_, actions());
+    QSignalSpy cleared(&menu, &StatusBarMenu::clearPasteQueueChosen);
+    const auto visible = [&] {
+        QStringList titles;
+        for (QAction* action : menu.actions())
+            if (action->isVisible())
+                titles << (action->isEnabled() || action->isSeparator() ? "" : "disabled: ") + action->text();
+        return titles.mid(0, 4);
+    };
+    QCOMPARE(visible().first(), "Pause Recording");
+
+    // A title of the user's with "&" shows as written.
+    menu.setPasteQueue(QStringLiteral("Paste queue: 1 of 3 pasted, next: \u201cR&D\u201d"), true);
+    QCOMPARE(visible(), QStringList({"disabled: Paste queue: 1 of 3 pasted, next: \u201cR&&D\u201d",
+                                     "Clear Paste Queue", "", "Pause Recording"}));
+    menu.clearPasteQueueItem()->trigger();
+    QCOMPARE(cleared.size(), 1);
+
+    // An ended queue is told, with nothing to clear.
+    menu.setPasteQueue(QStringLiteral("Paste queue ended by a new copy: 1 of 3 pasted"), false);
+    QCOMPARE(visible().mid(0, 3), QStringList({"disabled: Paste queue ended by a new copy: 1 of 3 pasted", "",
+                                               "Pause Recording"}));
+    menu.setPasteQueue(QString(), false);
+    QCOMPARE(visible().first(), "Pause Recording");
+}
+
+void TestStatusBarMenu::pasteQueueTexts()
+{
+    PasteQueue::Status status;
+    status.entries = {{"a", "first line", PasteInfoDisplayType::Text},
+                      {"b", QString(), PasteInfoDisplayType::Image}};
+    QCOMPARE(Brimble::pasteQueueText(status), QString());
+    status.state = PasteQueue::State::Active;
+    status.next = 1;
+    // An item without text is named by its place and type.
+    QCOMPARE(Brimble::pasteQueueText(status),
+             QStringLiteral("Paste queue: 1 of 2 pasted, next: item 2 (Image)"));
+    status.state = PasteQueue::State::Failed;
+    status.message = QStringLiteral("the clipboard could not be taken");
+    QCOMPARE(Brimble::pasteQueueText(status),
+             QStringLiteral("Paste queue ended: the clipboard could not be taken"));
 }
 
 void TestStatusBarMenu::pauseItemFollowsTheSwitch()

@@ -94,12 +94,12 @@ void TestItemActions::moveToAnotherClipboardAndSwitchBack()
     const QHash<QString, QString> byTitle = clipboards(session);
     QVERIFY(byTitle.contains("Text") && byTitle.contains("Link"));
 
-    // Menu key on the newest row: its first entry is highlighted; "Move to" is the sixth entry
-    // of a text's menu, "Text" the second clipboard in it.
+    // Menu key on the newest row: its first entry is highlighted; "Move to" is the seventh
+    // entry of a text's menu, "Text" the second clipboard in it.
     QVERIFY(showPanel(session));
     QVERIFY(key("Menu"));
     E2e::settle(500);
-    QVERIFY(keys({"Down", "Down", "Down", "Down", "Down", "Right", "Down", "Return"}));
+    QVERIFY(keys({"Down", "Down", "Down", "Down", "Down", "Down", "Right", "Down", "Return"}));
     QVERIFY2(E2e::waitUntil(
                  [&] {
                      return session.cli({"list", "--clipboard", "Text"})

@@ -12,6 +12,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QMutex>
 #include <QRect>
 #include <QTest>
 
@@ -50,6 +51,13 @@ void wlCopy(const QByteArray& data, const QString& type = {})
     copy.closeWriteChannel();
     // wl-copy forks a server and the parent exits once the selection is taken.
     copy.waitForFinished(10000);
+}
+
+PasteboardItem textItemOf(const QByteArray& text)
+{
+    PasteboardItem item;
+    item.setData(PasteboardType::string, text);
+    return item;
 }
 
 QByteArray wlPaste(const QStringList& args = {})
@@ -125,6 +133,24 @@ void TestWaylandClipboard::engineReadsAndServesThroughPipes()
     const ClipboardContent served = WaylandClipboard(display).read({PasteboardType::png});
     QCOMPARE(served.status, ClipboardContent::Status::Read);
     QCOMPARE(served.items.first().dataForType(PasteboardType::png)->size(), 8 * 1024 * 1024);
+
+    // A paste is told once its transfer is written to the end; the list of types is no paste.
+    QMutex mutex;
+    QStringList reads;
+    QVERIFY(reader.setContentReadListener([&](const QString& type, bool primary) {
+        QMutexLocker lock(&mutex);
+        reads.append((primary ? "primary " : "") + type);
+    }));
+    QVERIFY(reader.write({textItemOf("pasted once")}));
+    QVERIFY(E2e::waitUntil([] { return wlPaste({"--list-types"}).contains("text/plain"); }, 5000));
+    QCOMPARE(wlPaste({"--type", PasteboardType::string}), QByteArray("pasted once"));
+    QVERIFY(E2e::waitUntil(
+        [&] {
+            QMutexLocker lock(&mutex);
+            return reads == QStringList{PasteboardType::string};
+        },
+        5000));
+    QVERIFY(reader.setContentReadListener({}));
 }
 
 void TestWaylandClipboard::recordsTextAndImagesWithTheirTypes()

@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMutex>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -30,6 +31,7 @@ private Q_SLOTS:
     void mergesSeveralItems();
     void losesOwnershipToAnotherClient();
     void servesPrimary();
+    void tellsWhichContentWasRead();
     void stopsReadingPastTheSizeCap();
 
 private:
@@ -290,6 +292,36 @@ void TestX11Clipboard::losesOwnershipToAnotherClient()
         {PasteboardItem(QList<PasteboardItem::Representation>{{"text/plain", "ours again"}})}));
     clipboard_->clear();
     QVERIFY(!readAll());
+}
+
+void TestX11Clipboard::tellsWhichContentWasRead()
+{
+    QMutex mutex;
+    QStringList reads;
+    QVERIFY(clipboard_->setContentReadListener([&](const QString& type, bool primary) {
+        QMutexLocker lock(&mutex);
+        reads.append((primary ? "primary " : "") + type);
+    }));
+    const auto heard = [&] {
+        QMutexLocker lock(&mutex);
+        return reads;
+    };
+    QVERIFY(clipboard_->write(
+        {PasteboardItem(QList<PasteboardItem::Representation>{{"UTF8_STRING", "read me"}})}));
+    QVERIFY(clipboard_->writePrimary(
+        {PasteboardItem(QList<PasteboardItem::Representation>{{"UTF8_STRING", "in primary"}})}));
+    // The list of types and the timestamp are no content.
+    QVERIFY(!xclipRead("clipboard", "TARGETS").isEmpty());
+    xclipRead("clipboard", "TIMESTAMP");
+    QCOMPARE(xclipRead("clipboard", "UTF8_STRING"), QByteArray("read me"));
+    QCOMPARE(xclipRead("clipboard", "STRING"), QByteArray("read me"));
+    QCOMPARE(xclipRead("primary", "UTF8_STRING"), QByteArray("in primary"));
+    // A type not offered is refused, and not heard of.
+    QVERIFY(xclipRead("clipboard", "image/png").isEmpty());
+    QTRY_COMPARE(heard(), QStringList({"UTF8_STRING", "STRING", "primary UTF8_STRING"}));
+    QVERIFY(clipboard_->setContentReadListener({}));
+    QCOMPARE(xclipRead("clipboard", "UTF8_STRING"), QByteArray("read me"));
+    QCOMPARE(heard().size(), 3);
 }
 
 void TestX11Clipboard::servesPrimary()

@@ -47,10 +47,12 @@ void TestQuickSearchItemMenu::entriesByType()
     menu.prepare(type, {}, 0x0200);
     QCOMPARE(menu.action(Command::openInBrowser)->isVisible(), opensInBrowser);
     QCOMPARE(menu.action(Command::saveToFile)->isEnabled(), saves);
-    for (Command always : {Command::paste, Command::pasteAsPlainText, Command::copy, Command::cut,
-                           Command::moveToFirst, Command::deleteItems})
+    for (Command always : {Command::paste, Command::pasteAsPlainText, Command::pasteInSequence, Command::copy,
+                           Command::cut, Command::moveToFirst, Command::deleteItems})
         QVERIFY(menu.action(always)->isEnabled() && menu.action(always)->isVisible());
     QCOMPARE(menu.action(Command::pasteAsPlainText)->shortcut(), QKeySequence(Qt::SHIFT | Qt::Key_Return));
+    QCOMPARE(menu.action(Command::pasteInSequence)->shortcut(),
+             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Return));
     // Choosing an entry reports its command.
     QSignalSpy chosen(&menu, &QuickSearchPasteInfItemMenu::commandChosen);
     menu.action(Command::cut)->trigger();

@@ -49,6 +49,11 @@ void TestQuickSearchKeyMap::commandForKey_data()
         << int(Qt::Key_Return) << noScan << 0u << ctrl << true << Command{Command::paste, false, true};
     QTest::newRow("shift enter is plain text")
         << int(Qt::Key_Enter) << noScan << shift << ctrl << false << Command{Command::paste, false, true};
+    QTest::newRow("ctrl shift return pastes in sequence")
+        << int(Qt::Key_Return) << noScan << (ctrl | shift) << ctrl << false
+        << Command{Command::pasteInSequence};
+    QTest::newRow("ctrl return is not ours")
+        << int(Qt::Key_Return) << noScan << ctrl << ctrl << false << Command{};
     QTest::newRow("alt return is not ours")
         << int(Qt::Key_Return) << noScan << alt << ctrl << false << Command{};
 

@@ -13,8 +13,10 @@
 #include "module/quickSearch/view/QuickSearchPasteInfListModel.h"
 #include "module/quickSearch/view/subViews/QuickSearchDetailWebView.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QSignalSpy>
 #include <QTest>
 
 class TestQuickSearchViewController : public QObject
@@ -28,6 +30,7 @@ private Q_SLOTS:
     void badgesFollowTheModifiersUntilFocusGoes();
     void keyboardMenuHighlightsItsFirstEntry();
     void spaceAsksForAWaitingPreviewOnly();
+    void queueOrderIsThePicksElseTheCopyOrder();
 
 private:
     QPoint rowCentre(int row) const;
@@ -71,6 +74,43 @@ QPoint TestQuickSearchViewController::rowCentre(int row) const
 {
     QListView* list = controller_->listView();
     return list->visualRect(controller_->model()->index(row)).center();
+}
+
+void TestQuickSearchViewController::queueOrderIsThePicksElseTheCopyOrder()
+{
+    QWidget* viewport = controller_->listView()->viewport();
+    const auto ids = [&](const QList<int>& rows) {
+        QList<qint64> list;
+        for (int row : rows)
+            list.append(controller_->model()->idAt(row));
+        return list;
+    };
+    // Picked one by one: in the order picked, the first plain click included.
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, rowCentre(1));
+    QTest::mouseClick(viewport, Qt::LeftButton, Qt::ControlModifier, rowCentre(0));
+    QTest::mouseClick(viewport, Qt::LeftButton, Qt::ControlModifier, rowCentre(2));
+    QCOMPARE(controller_->queueOrder(), ids({1, 0, 2}));
+    // Unpicking one keeps the order of the rest.
+    QTest::mouseClick(viewport, Qt::LeftButton, Qt::ControlModifier, rowCentre(0));
+    QCOMPARE(controller_->queueOrder(), ids({1, 2}));
+
+    // A range goes in the order copied: the list shows the newest first.
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, rowCentre(0));
+    QTest::mouseClick(viewport, Qt::LeftButton, Qt::ShiftModifier, rowCentre(2));
+    QCOMPARE(controller_->queueOrder(), ids({2, 1, 0}));
+    controller_->perform({QuickSearchKeyCommand::moveToFirst});
+    controller_->perform({QuickSearchKeyCommand::moveDown, true});
+    QCOMPARE(controller_->queueOrder(), ids({1, 0}));
+
+    // The queue's line shows above the list, with how to clear it while the queue runs.
+    controller_->setPasteQueueNotice(QStringLiteral("Paste queue: 0 of 2 pasted, next: \u201cfirst\u201d"),
+                                     true);
+    QVERIFY(controller_->pasteQueueNotice()->isVisible());
+    QVERIFY(controller_->pasteQueueNotice()->text().endsWith(QStringLiteral("Esc clears it")));
+    QSignalSpy seen(controller_, &QuickSearchViewController::pasteQueueNoticeSeen);
+    controller_->setPasteQueueNotice(QStringLiteral("Paste queue done: all 2 items pasted"), false);
+    window_->resignMainWindow();
+    QCOMPARE(seen.size(), 1);
 }
 
 void TestQuickSearchViewController::doubleClickPastes()

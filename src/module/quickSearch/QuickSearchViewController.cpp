@@ -125,6 +125,8 @@ QuickSearchKeyCommand QuickSearchViewController::commandForKey(int key, quint32 
             return {Command::paste, false, preferences.pasteAsPlainText};
         if (modifiers == preferences.plainTextModifier)
             return {Command::paste, false, true};
+        if (modifiers == (ctrl | shift))
+            return {Command::pasteInSequence, false, preferences.pasteAsPlainText};
         return {};
     }
     if (modifiers == ctrl || modifiers == (ctrl | shift)) {
@@ -228,6 +230,8 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
     separator->setForegroundRole(QPalette::Mid);
 
     listView_->setModel(model_);
+    connect(listView_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &QuickSearchViewController::notePicks);
     listView_->setItemDelegate(delegate_);
     listView_->setUniformItemSizes(true);
     // Laid out in one pass, a million rows cost some 70 ms on the GUI thread before the first
@@ -288,6 +292,15 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
     bannerPalette.setColor(QPalette::Window, QColor(230, 160, 30, 60));
     banner_->setPalette(bannerPalette);
     banner_->hide();
+    queueNotice_ = new QLabel(this);
+    queueNotice_->setObjectName(QStringLiteral("pasteQueueNotice"));
+    queueNotice_->setWordWrap(true);
+    queueNotice_->setContentsMargins(12, 6, 12, 6);
+    queueNotice_->setAutoFillBackground(true);
+    QPalette queuePalette = queueNotice_->palette();
+    queuePalette.setColor(QPalette::Window, ThemeColors::dimmed(queuePalette, QPalette::Highlight, 0.18));
+    queueNotice_->setPalette(queuePalette);
+    queueNotice_->hide();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -302,6 +315,7 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
     layout->addWidget(typeHint_);
     layout->addWidget(separator);
     layout->addWidget(banner_);
+    layout->addWidget(queueNotice_);
     layout->addLayout(body, 1);
 
     // A double click pastes what Return would, with the modifiers held at the time.
@@ -454,6 +468,46 @@ void QuickSearchViewController::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
     clearBadges();
+    if (queueNotice_->isVisibleTo(this))
+        Q_EMIT pasteQueueNoticeSeen();
+}
+
+void QuickSearchViewController::setPasteQueueNotice(const QString& text, bool running)
+{
+    queueNotice_->setText(running ? QStringLiteral("%1 \u2014 %2").arg(text, LocalizedQueue::escapeClears())
+                                  : text);
+    queueNotice_->setVisible(!text.isEmpty());
+}
+
+void QuickSearchViewController::notePicks(const QItemSelection& selected, const QItemSelection& deselected)
+{
+    for (const QModelIndex& index : deselected.indexes())
+        picks_.removeAll(model_->idAt(index.row()));
+    const QList<int> rows = selectedRows();
+    if (!(QGuiApplication::keyboardModifiers() & Qt::ControlModifier)) {
+        // A plain click starts the picks over; a range is no pick.
+        picks_.clear();
+        if (rows.size() == 1)
+            picks_.append(model_->idAt(rows.first()));
+        return;
+    }
+    for (const QModelIndex& index : selected.indexes()) {
+        const qint64 id = model_->idAt(index.row());
+        if (!picks_.contains(id))
+            picks_.append(id);
+    }
+}
+
+QList<qint64> QuickSearchViewController::queueOrder() const
+{
+    const QList<qint64> selected = selectedIds();
+    bool picked = selected.size() == picks_.size();
+    for (qint64 id : selected)
+        picked = picked && picks_.contains(id);
+    if (picked)
+        return picks_;
+    // The list shows the newest first; the queue pastes in the order they were copied.
+    return QList<qint64>(selected.crbegin(), selected.crend());
 }
 
 void QuickSearchViewController::resizeEvent(QResizeEvent* event)
@@ -635,6 +689,9 @@ bool QuickSearchViewController::perform(const QuickSearchKeyCommand& command)
     case QuickSearchKeyCommand::copy:
         writeRows(selectedRows(), false, false, false);
         return true;
+    case QuickSearchKeyCommand::pasteInSequence:
+        pasteInSequence(command.plainText);
+        return true;
     case QuickSearchKeyCommand::cut:
         writeRows(selectedRows(), false, false, true);
         return true;
@@ -795,6 +852,33 @@ void QuickSearchViewController::writeRows(const QList<int>& rows, bool plainText
                              preferences.autoMoveUsedItemToFirst())
                         CoreDataManager::shared().movePasteInfsToTop(ids);
                 });
+        });
+    });
+}
+
+void QuickSearchViewController::pasteInSequence(bool plainText)
+{
+    const QList<qint64> ids = queueOrder();
+    if (ids.isEmpty())
+        return;
+    // As Return does: the panel goes, and the first item is pasted where it would paste.
+    if (auto* window = qobject_cast<QuickSearchViewWindow*>(this->window()))
+        window->resignMainWindow();
+    const RunningApplicationRef target =
+        Brimble::exists() ? Brimble::shared().currentRunningApplication() : RunningApplicationRef();
+    model_->performOnReader([ids, plainText, target](HistoryReader& reader) {
+        QList<PasteInfModel> models;
+        for (const PasteInfRow& row : reader.rows(ids))
+            if (std::optional<PasteInfModel> model = CoreDataManager::shared().fetchPasteInf(row.uuid))
+                models.append(*model);
+        if (models.isEmpty()) {
+            Log::warning(kTag,
+                         QStringLiteral("no paste queue: the %1 selected items are gone").arg(ids.size()));
+            return;
+        }
+        Dispatch::main([models, plainText, target] {
+            if (Brimble::exists())
+                Brimble::shared().pasteInSequence(models, plainText, true, target);
         });
     });
 }

@@ -24,6 +24,7 @@ class QProgressBar;
 class QMenu;
 class QToolButton;
 class QFrame;
+class QItemSelection;
 class QuickSearchPasteInfDetailView;
 class QuickSearchClipboardHeader;
 class QuickSearchPasteInfItemDelegate;
@@ -58,6 +59,7 @@ struct QuickSearchKeyCommand
         switchClipboard, // the clipboard grid, or its next tile while it shows
         itemMenu,        // the current row's context menu
         loadPreview,     // the link preview's page, while it waits to be asked for
+        pasteInSequence, // the selected rows as a paste queue, the first pasted at once
     };
     Kind kind = none;
     bool extendSelection = false;
@@ -137,6 +139,16 @@ public:
     void setBanner(const QString& text);
     QLabel* banner() const { return banner_; }
 
+    // The paste queue's line above the list (none hides it); `running` adds how to clear it.
+    void setPasteQueueNotice(const QString& text, bool running);
+    QLabel* pasteQueueNotice() const { return queueNotice_; }
+    // The selected items in the order a paste queue takes them: picked one by one (Ctrl+click),
+    // the order they were picked in; otherwise oldest first, the order they were copied in.
+    QList<qint64> queueOrder() const;
+
+Q_SIGNALS:
+    void pasteQueueNoticeSeen();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -154,6 +166,8 @@ private:
     void selectFirstRow();
     void refreshEmptyState();
     void writeRows(const QList<int>& rows, bool plainText, bool paste, bool cut);
+    void pasteInSequence(bool plainText);
+    void notePicks(const QItemSelection& selected, const QItemSelection& deselected);
     void popUpMenu();
     void placeOverlays();
     // The type filter's menu: adds filterTypes()[index] to the field's type clause.
@@ -201,6 +215,9 @@ private:
     QListView* listView_;
     QLabel* emptyText_;
     QLabel* banner_;
+    QLabel* queueNotice_;
+    // Items selected one at a time with Ctrl held, in the order picked (see queueOrder()).
+    QList<qint64> picks_;
     QLabel* typeHint_ = nullptr;
     QuickSearchPasteInfDetailView* detailView_;
     QFrame* detailSeparator_;

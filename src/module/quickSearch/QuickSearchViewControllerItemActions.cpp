@@ -103,6 +103,9 @@ void QuickSearchViewController::onItemMenuCommand(QuickSearchPasteInfItemMenu::C
     case Command::pasteAsPlainText:
         perform({QuickSearchKeyCommand::paste, false, true});
         return;
+    case Command::pasteInSequence:
+        perform({QuickSearchKeyCommand::pasteInSequence, false, Preferences::shared().pasteAsPlainText()});
+        return;
     case Command::copy:
         perform({QuickSearchKeyCommand::copy});
         return;

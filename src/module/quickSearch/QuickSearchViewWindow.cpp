@@ -200,6 +200,8 @@ bool QuickSearchViewWindow::eventFilter(QObject* watched, QEvent* event)
 bool QuickSearchViewWindow::handleKeyPress(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape) {
+        if (escapeHandler_ && escapeHandler_())
+            return true;
         resignMainWindow();
         return true;
     }

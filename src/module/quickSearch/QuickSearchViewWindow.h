@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
 class QVBoxLayout;
@@ -51,6 +52,8 @@ public:
     void showAndActivate();
     // Hides the panel: the toggle, Escape, Ctrl+W and every paste end here.
     void resignMainWindow();
+    // Asked first when Escape is pressed; true when it took the key (the window then stays).
+    void setEscapeHandler(std::function<bool()> handler) { escapeHandler_ = std::move(handler); }
     void toggle();
 
     // The frame the panel takes on a screen (its name and available area): the saved frame
@@ -74,6 +77,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    std::function<bool()> escapeHandler_;
     // True when the key was the panel's own (consumed).
     bool handleKeyPress(QKeyEvent* event);
     void noteModifiers(Qt::KeyboardModifiers modifiers);

@@ -38,6 +38,7 @@ bool FakeClipboard::write(const PasteboardItems& items)
         return false;
     writes_.append(items);
     contents_ = items;
+    ownContents_ = true;
     ++changeCount_;
     return true;
 }
@@ -57,6 +58,7 @@ void FakeClipboard::clear()
     if (contents_.isEmpty())
         return;
     contents_.clear();
+    ownContents_ = false;
     ++changeCount_;
 }
 
@@ -65,6 +67,7 @@ void FakeClipboard::setContents(const PasteboardItems& items)
     {
         QMutexLocker lock(&mutex_);
         contents_ = items;
+        ownContents_ = false;
         ++changeCount_;
     }
     announce();
@@ -142,4 +145,45 @@ PasteboardItems FakeClipboard::contents() const
 {
     QMutexLocker lock(&mutex_);
     return contents_;
+}
+
+bool FakeClipboard::setContentReadListener(ContentReadListener listener)
+{
+    QMutexLocker lock(&mutex_);
+    contentReadListener_ = std::move(listener);
+    return true;
+}
+
+std::optional<QByteArray> FakeClipboard::readByApplication(const QString& type)
+{
+    ContentReadListener listener;
+    std::optional<QByteArray> data;
+    {
+        QMutexLocker lock(&mutex_);
+        if (contents_.isEmpty())
+            return std::nullopt;
+        data = contents_.first().dataForType(type);
+        if (data && ownContents_)
+            listener = contentReadListener_;
+    }
+    if (listener)
+        listener(type, false);
+    return data;
+}
+
+std::optional<QByteArray> FakeClipboard::readPrimaryByApplication(const QString& type)
+{
+    ContentReadListener listener;
+    std::optional<QByteArray> data;
+    {
+        QMutexLocker lock(&mutex_);
+        if (primaryWrites_.isEmpty() || primaryWrites_.last().isEmpty())
+            return std::nullopt;
+        data = primaryWrites_.last().first().dataForType(type);
+        if (data)
+            listener = contentReadListener_;
+    }
+    if (listener)
+        listener(type, true);
+    return data;
 }

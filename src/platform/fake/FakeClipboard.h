@@ -18,6 +18,14 @@ public:
     bool write(const PasteboardItems& items) override;
     bool writePrimary(const PasteboardItems& items) override;
     void clear() override;
+    bool setContentReadListener(ContentReadListener listener) override;
+
+    // Another application pastes: it reads `type` of what the clipboard holds, and the
+    // content-read listener hears of it when Brimble wrote that (on the calling thread).
+    // Absent when the clipboard does not hold the type.
+    std::optional<QByteArray> readByApplication(const QString& type);
+    // The same for the PRIMARY selection, which holds what writePrimary() got last.
+    std::optional<QByteArray> readPrimaryByApplication(const QString& type);
 
     // Another application copies: the content is replaced and the counter moves (and the
     // listener is called on the calling thread when announcing).
@@ -46,6 +54,9 @@ private:
 
     mutable QMutex mutex_;
     ChangeListener listener_;
+    ContentReadListener contentReadListener_;
+    // The contents are Brimble's own write.
+    bool ownContents_ = false;
     bool announcing_ = false;
     std::atomic<qint64> changeCount_{0};
     PasteboardItems contents_;

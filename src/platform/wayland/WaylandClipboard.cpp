@@ -82,6 +82,10 @@ public:
     }
 
     // Engine-thread operations.
+    void setContentReadListener(Clipboard::ContentReadListener listener)
+    {
+        contentReadListener_ = std::move(listener);
+    }
     std::optional<QStringList> readTypes();
     ClipboardContent readItems(const QStringList& types);
     bool takeSelection(bool primary, const PasteboardItem& offer);
@@ -99,6 +103,9 @@ private:
         QByteArray data;
         qsizetype offset = 0;
         Clock::time_point lastProgress;
+        // What was asked for, told to the content-read listener once all of it is written.
+        QString type;
+        bool primary = false;
     };
     enum class Wait
     {
@@ -154,6 +161,7 @@ private:
     Source* clipboardSource_ = nullptr;
     Source* primarySource_ = nullptr;
     std::list<Transfer> transfers_;
+    Clipboard::ContentReadListener contentReadListener_;
 
     ClipboardReads reads_;
 
@@ -403,7 +411,8 @@ void WaylandClipboard::Engine::onSend(void* data, wl_proxy* proxy, const char* m
                 continue;
             // Never block on a slow reader: the pipe is written as it drains.
             fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
-            self->transfers_.push_back(Transfer{fd, rep.data, 0, Clock::now()});
+            self->transfers_.push_back(
+                Transfer{fd, rep.data, 0, Clock::now(), type, &source == self->primarySource_});
             return;
         }
     }
@@ -451,6 +460,8 @@ void WaylandClipboard::Engine::continueTransfers(const std::vector<pollfd>& fds,
         }
         if (finished) {
             close(it->fd);
+            if (it->offset >= it->data.size() && contentReadListener_)
+                contentReadListener_(it->type, it->primary);
             it = transfers_.erase(it);
         } else {
             ++it;
@@ -689,6 +700,16 @@ bool WaylandClipboard::offer(bool primary, const PasteboardItem& offer)
 {
     return engine_->callFirst<bool>([this, primary, offer] { return engine_->takeSelection(primary, offer); },
                                     false);
+}
+
+bool WaylandClipboard::setContentReadListener(ContentReadListener listener)
+{
+    return engine_->call<bool>(
+        [this, listener = std::move(listener)]() mutable {
+            engine_->setContentReadListener(std::move(listener));
+            return true;
+        },
+        false);
 }
 
 void WaylandClipboard::clear()

@@ -75,6 +75,10 @@ public:
     }
 
     // Engine-thread operations.
+    void setContentReadListener(Clipboard::ContentReadListener listener)
+    {
+        contentReadListener_ = std::move(listener);
+    }
     std::optional<QStringList> readTypes();
     ClipboardContent readItems(const QStringList& types);
     bool takeSelection(bool primary, const PasteboardItem& offer);
@@ -122,8 +126,10 @@ private:
     QStringList offeredTypes(const Offer& offer) const;
 
     void serveRequest(const xcb_selection_request_event_t* request);
-    bool serveTarget(const Offer& offer, xcb_window_t requestor, xcb_atom_t target, xcb_atom_t property);
-    bool serveMultiple(const Offer& offer, xcb_window_t requestor, xcb_atom_t property);
+    // Content types served are added to `served` (meta-targets are not content).
+    bool serveTarget(const Offer& offer, xcb_window_t requestor, xcb_atom_t target, xcb_atom_t property,
+                     QStringList& served);
+    bool serveMultiple(const Offer& offer, xcb_window_t requestor, xcb_atom_t property, QStringList& served);
     void continueTransfer(const xcb_property_notify_event_t* notify);
     void expireTransfers();
     void releaseRequestorWindow(xcb_window_t requestor);
@@ -157,6 +163,7 @@ private:
     // The targets the owner at a change count offered.
     std::pair<qint64, QStringList> knownTargets_{-1, {}};
     std::list<Transfer> transfers_;
+    Clipboard::ContentReadListener contentReadListener_;
 
     std::atomic<bool> valid_{false};
     std::atomic<bool> stopping_{false};
@@ -652,13 +659,15 @@ void X11Clipboard::Engine::serveRequest(const xcb_selection_request_event_t* req
     // Obsolete clients name no property; the target then serves as one.
     const xcb_atom_t property = request->property == XCB_NONE ? request->target : request->property;
     bool served = false;
+    QStringList contentServed;
     if (offer && offer->owned && request->owner == window_ &&
         (request->time == XCB_CURRENT_TIME || offer->time == XCB_CURRENT_TIME ||
          request->time >= offer->time)) {
         if (request->target == multipleAtom_)
-            served = request->property != XCB_NONE && serveMultiple(*offer, request->requestor, property);
+            served = request->property != XCB_NONE &&
+                     serveMultiple(*offer, request->requestor, property, contentServed);
         else
-            served = serveTarget(*offer, request->requestor, request->target, property);
+            served = serveTarget(*offer, request->requestor, request->target, property, contentServed);
     }
     xcb_selection_notify_event_t notify;
     std::memset(&notify, 0, sizeof notify);
@@ -671,10 +680,15 @@ void X11Clipboard::Engine::serveRequest(const xcb_selection_request_event_t* req
     xcb_send_event(connection_, 0, request->requestor, XCB_EVENT_MASK_NO_EVENT,
                    reinterpret_cast<const char*>(&notify));
     xcb_flush(connection_);
+    // Told once the answer is on its way, so a listener that replaces the offer cannot change
+    // what this request receives.
+    if (served && contentReadListener_)
+        for (const QString& type : std::as_const(contentServed))
+            contentReadListener_(type, request->selection == XCB_ATOM_PRIMARY);
 }
 
 bool X11Clipboard::Engine::serveTarget(const Offer& offer, xcb_window_t requestor, xcb_atom_t target,
-                                       xcb_atom_t property)
+                                       xcb_atom_t property, QStringList& served)
 {
     if (target == targetsAtom_) {
         QList<xcb_atom_t> targets = {targetsAtom_, timestampAtom_, multipleAtom_};
@@ -703,6 +717,7 @@ bool X11Clipboard::Engine::serveTarget(const Offer& offer, xcb_window_t requesto
     const xcb_atom_t type = target == textAtom_ ? utf8StringAtom_ : target;
     transfers_.remove_if(
         [&](const Transfer& t) { return t.requestor == requestor && t.property == property; });
+    served.append(name);
     if (rep->data.size() <= incrThreshold_) {
         xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, requestor, property, type, 8,
                             uint32_t(rep->data.size()), rep->data.constData());
@@ -718,7 +733,8 @@ bool X11Clipboard::Engine::serveTarget(const Offer& offer, xcb_window_t requesto
     return true;
 }
 
-bool X11Clipboard::Engine::serveMultiple(const Offer& offer, xcb_window_t requestor, xcb_atom_t property)
+bool X11Clipboard::Engine::serveMultiple(const Offer& offer, xcb_window_t requestor, xcb_atom_t property,
+                                         QStringList& served)
 {
     ReplyPtr<xcb_get_property_reply_t> reply(xcb_get_property_reply(
         connection_,
@@ -733,7 +749,7 @@ bool X11Clipboard::Engine::serveMultiple(const Offer& offer, xcb_window_t reques
         const xcb_atom_t targetProperty = pairs[i + 1];
         // A failed conversion is reported by replacing its property with None.
         if (target == multipleAtom_ || targetProperty == XCB_NONE ||
-            !serveTarget(offer, requestor, target, targetProperty))
+            !serveTarget(offer, requestor, target, targetProperty, served))
             pairs[i + 1] = XCB_NONE;
     }
     xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, requestor, property, reply->type, 32,
@@ -842,6 +858,16 @@ bool X11Clipboard::offer(bool primary, const PasteboardItem& offer)
 {
     return engine_->callFirst<bool>([this, primary, offer] { return engine_->takeSelection(primary, offer); },
                                     false);
+}
+
+bool X11Clipboard::setContentReadListener(ContentReadListener listener)
+{
+    return engine_->call<bool>(
+        [this, listener = std::move(listener)]() mutable {
+            engine_->setContentReadListener(std::move(listener));
+            return true;
+        },
+        false);
 }
 
 void X11Clipboard::clear()

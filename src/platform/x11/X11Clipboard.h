@@ -31,6 +31,7 @@ public:
 
     qint64 changeCount() const override;
     bool setChangeListener(ChangeListener listener) override;
+    bool setContentReadListener(ContentReadListener listener) override;
     void announceAgain() override;
     std::optional<QStringList> types() override;
     ClipboardContent read(const QStringList& types) override;

@@ -153,10 +153,14 @@ X11Workspace::Backend::~Backend()
 
 void X11Workspace::Backend::run()
 {
+    // Only a window that could be described counts as seen: the server hands a gone window's
+    // id to the next client, whose window must then still be reported.
     xcb_window_t lastActive = activeWindow();
     if (auto app = describe(lastActive)) {
         QMutexLocker lock(&mutex_);
         frontmost_ = app;
+    } else {
+        lastActive = XCB_NONE;
     }
     while (!stopping_) {
         ReplyPtr<xcb_generic_event_t> event(xcb_wait_for_event(connection_));
@@ -173,10 +177,10 @@ void X11Workspace::Backend::run()
         const xcb_window_t active = activeWindow();
         if (active == XCB_NONE || active == lastActive)
             continue;
-        lastActive = active;
         RunningApplicationRef app = describe(active);
         if (!app)
             continue;
+        lastActive = active;
         {
             QMutexLocker lock(&mutex_);
             frontmost_ = app;

@@ -20,6 +20,8 @@ QuickSearchPasteInfItemMenu::QuickSearchPasteInfItemMenu(QWidget* parent)
     addCommand(Command::openInBrowser, LocalizedMenu::openInBrowser());
     addCommand(Command::paste, LocalizedMenu::paste(), QKeySequence(Qt::Key_Return));
     addCommand(Command::pasteAsPlainText, LocalizedMenu::pasteAsPlainText());
+    addCommand(Command::pasteInSequence, LocalizedQueue::pasteInSequence(),
+               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Return));
     addCommand(Command::copy, LocalizedMenu::copy(), QKeySequence(Qt::CTRL | Qt::Key_C));
     addCommand(Command::cut, LocalizedMenu::cut(), QKeySequence(Qt::CTRL | Qt::Key_X));
     addSeparator();

@@ -22,6 +22,7 @@ public:
         openInBrowser,
         paste,
         pasteAsPlainText,
+        pasteInSequence,
         copy,
         cut,
         moveToFirst,
