@@ -10,10 +10,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QMutex>
+#include <QProcess>
 #include <QRect>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstring>
