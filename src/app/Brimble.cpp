@@ -331,6 +331,12 @@ void Brimble::showPreferencesWindow()
             return setShowQuickSearchWindowHotKey(combo);
         };
         actions.setHotKeySuspended = [this](bool suspended) { setHotKeySuspended(suspended); };
+        HotKeys* hotKeys = platform_.hotKeys.get();
+        actions.desktopShortcut = [hotKeys] { return hotKeys->desktopShortcut(); };
+        actions.configureDesktopShortcut = [hotKeys] { hotKeys->configureDesktopShortcut(); };
+        actions.watchDesktopShortcut = [hotKeys](std::function<void()> changed) {
+            hotKeys->setDesktopShortcutListener(std::move(changed));
+        };
         actions.setStatusItemShown = [this](bool shown) { shown ? installStatusItem() : removeStatusItem(); };
         actions.autoPasteLimitation = [this] {
             return autoPasteLimitation(platform_.keySynthesizer.get(),
@@ -371,11 +377,14 @@ void Brimble::pasteItems(const QList<PasteInfModel>& models, bool asPlainText, b
         autoPasteLimitation(platform_.keySynthesizer.get(), !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"));
     if (refusal.isEmpty())
         refusal = LocalizedAlert::turnOnAccessibilityMessage();
+    QPointer<Brimble> self(this);
     pasteBoard_->paste(
         models, asPlainText, simulate, paste ? target : nullptr,
-        [models, deleteAfterPaste, refusal, done = std::move(done)](const PasteOutcome& outcome) {
+        [self, simulate, models, deleteAfterPaste, refusal, done = std::move(done)](const PasteOutcome& outcome) {
             if (outcome.explainAutoPaste)
                 showAccessibilityPrompt(refusal);
+            if (self && simulate)
+                self->tellPasteOutcome(outcome);
             if (!deleteAfterPaste || !outcome.isWritten()) {
                 if (done)
                     done(outcome);
@@ -390,6 +399,19 @@ void Brimble::pasteItems(const QList<PasteInfModel>& models, bool asPlainText, b
                     Dispatch::main([done, outcome] { done(outcome); });
             });
         });
+}
+
+void Brimble::tellPasteOutcome(const PasteOutcome& outcome)
+{
+    // The user pressed Return to paste: when no key stroke went out, they hear so in one line,
+    // in the panel and, where there is a tray, at once.
+    const bool byHand = outcome.isWritten() && outcome.status != PasteOutcome::Status::Pasted &&
+                        outcome.status != PasteOutcome::Status::Written;
+    quickSearchController_->setPasteNotice(byHand ? LocalizedAlert::pastedByHand() : QString());
+    if (byHand && !outcome.explainAutoPaste && statusItem_ && statusItem_->isVisible() &&
+        QSystemTrayIcon::isSystemTrayAvailable() && QSystemTrayIcon::supportsMessages())
+        statusItem_->showMessage(QStringLiteral("Brimble"), LocalizedAlert::pastedByHand(),
+                                 QSystemTrayIcon::Information);
 }
 
 void Brimble::showAccessibilityPrompt(const QString& message)

@@ -98,6 +98,7 @@ private:
     // A tray message where there is a tray; a window otherwise (GNOME without an extension).
     void notifyUser(const QString& message, QSystemTrayIcon::MessageIcon icon);
     void onSpaceReport(const CoreDataManager::SpaceReport& report);
+    void tellPasteOutcome(const PasteOutcome& outcome);
 
     Platform& platform_;
     QPointer<QSystemTrayIcon> statusItem_;

@@ -288,6 +288,11 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
     bannerPalette.setColor(QPalette::Window, QColor(230, 160, 30, 60));
     banner_->setPalette(bannerPalette);
     banner_->hide();
+    pasteNotice_ = new QLabel(this);
+    pasteNotice_->setContentsMargins(12, 6, 12, 6);
+    pasteNotice_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    pasteNotice_->setForegroundRole(QPalette::PlaceholderText);
+    pasteNotice_->hide();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -302,6 +307,7 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
     layout->addWidget(typeHint_);
     layout->addWidget(separator);
     layout->addWidget(banner_);
+    layout->addWidget(pasteNotice_);
     layout->addLayout(body, 1);
 
     // A double click pastes what Return would, with the modifiers held at the time.
@@ -402,6 +408,12 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
     loadingDelay_.start();
     reloadClipboards();
     CoreDataManager::shared().sweepExpired();
+}
+
+void QuickSearchViewController::setPasteNotice(const QString& text)
+{
+    pasteNotice_->setText(text);
+    pasteNotice_->setVisible(!text.isEmpty());
 }
 
 void QuickSearchViewController::setBanner(const QString& text)

@@ -136,6 +136,10 @@ public:
     // disk), for as long as it lasts; empty hides it.
     void setBanner(const QString& text);
     QLabel* banner() const { return banner_; }
+    // One line about the last paste that did not go out by itself (the item is on the clipboard
+    // for Ctrl+V); shown above the list until the next paste, empty hides it.
+    void setPasteNotice(const QString& text);
+    QLabel* pasteNotice() const { return pasteNotice_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -200,6 +204,7 @@ private:
     QToolButton* menuButton_;
     QListView* listView_;
     QLabel* emptyText_;
+    QLabel* pasteNotice_ = nullptr;
     QLabel* banner_;
     QLabel* typeHint_ = nullptr;
     QuickSearchPasteInfDetailView* detailView_;
