@@ -145,6 +145,8 @@ QProcessEnvironment BrimbleSession::environment() const
     env.insert("QT_QPA_PLATFORM", "xcb");
     // A developer's own Wayland session must not take the X11 tests over.
     env.remove("WAYLAND_DISPLAY");
+    // Nor its portal: in a Wayland session the hot key and the paste would go through it.
+    env.insert("XDG_SESSION_TYPE", "x11");
     return env;
 }
 
