@@ -144,6 +144,11 @@ void Brimble::start()
     connect(&expiryTimer_, &QTimer::timeout, this, [] { CoreDataManager::shared().sweepExpired(); });
     expiryTimer_.start();
 
+    // A Wayland window in front: no X11 window is the target of the next paste, which then
+    // goes to the focused window through the portal.
+    connect(platform_.workspace.get(), &Workspace::unnamedWindowActivated, this,
+            [this] { currentRunningApplication_.store(nullptr); });
+
     // Whatever asked for a link or file to open has moved on; a failure is told here.
     connect(platform_.workspace.get(), &Workspace::openFailed, this,
             [this](const QString& what, const QString& reason) {
