@@ -14,6 +14,7 @@
 #include "module/quickSearch/QuickSearchViewWindow.h"
 #include "pasteboard/KeyBoardEventSimu.h"
 #include "pasteboard/PasteBoard.h"
+#include "platform/DesktopSession.h"
 #include "platform/KeyTable.h"
 #include "platform/Platform.h"
 
@@ -314,16 +315,17 @@ void Brimble::setHotKeySuspended(bool suspended)
         setShowQuickSearchWindowHotKey(combo);
 }
 
-QString Brimble::autoPasteLimitation(const KeySynthesizer* keys, bool waylandSession)
+QString Brimble::autoPasteLimitation(KeySynthesizer* keys, bool waylandSession)
 {
-    // Native Wayland sends the stroke through the compositor's virtual keyboard, which needs no
-    // target window; X11 sends it through XTEST to a window.
+    // Native Wayland sends the stroke through the compositor's virtual keyboard or the desktop
+    // portal, which need no target window; X11 sends it through XTEST to a window.
     const bool native = keys && !keys->needsTarget();
     if (!keys || !keys->canSynthesize())
         return native ? LocalizedPreferences::autoPasteNoKeyboard()
                       : LocalizedPreferences::autoPasteWithoutXTest();
-    // On a Wayland session only the X11 windows of XWayland take XTEST's keys.
-    if (!native && waylandSession)
+    // On a Wayland session only the X11 windows of XWayland take XTEST's keys; so it is too
+    // when the portal that would reach the others is missing or was declined.
+    if (waylandSession && (!native || !keys->isTrusted(nullptr)))
         return LocalizedPreferences::autoPasteOnWayland();
     return {};
 }
@@ -344,8 +346,7 @@ void Brimble::showPreferencesWindow()
         };
         actions.setStatusItemShown = [this](bool shown) { shown ? installStatusItem() : removeStatusItem(); };
         actions.autoPasteLimitation = [this] {
-            return autoPasteLimitation(platform_.keySynthesizer.get(),
-                                       !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"));
+            return autoPasteLimitation(platform_.keySynthesizer.get(), DesktopSession::isWayland());
         };
         actions.openAutoPasteHelp = [] {
             QDesktopServices::openUrl(QUrl(QStringLiteral("https://brimble.app/help/auto-paste")));
@@ -379,7 +380,7 @@ void Brimble::pasteItems(const QList<PasteInfModel>& models, bool asPlainText, b
     const bool deleteAfterPaste = Preferences::shared().deleteAfterPasted();
     // Why a refused stroke was refused, in the words of this display.
     QString refusal =
-        autoPasteLimitation(platform_.keySynthesizer.get(), !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"));
+        autoPasteLimitation(platform_.keySynthesizer.get(), DesktopSession::isWayland());
     if (refusal.isEmpty())
         refusal = LocalizedAlert::turnOnAccessibilityMessage();
     QPointer<Brimble> self(this);
