@@ -9,6 +9,7 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusReply>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
@@ -35,6 +36,7 @@ private Q_SLOTS:
     void pasteGoesThroughRemoteDesktopAndIsRestored();
     void declinedPasteIsRememberedAndNotAskedAgain();
     void activationTogglesThePanelOfTheProgram();
+    void dialogLeftOpenStallsNothing();
 
 private:
     // A bus of our own: dbus-daemon prints its address and runs until killed.
@@ -325,6 +327,39 @@ void TestPortal::activationTogglesThePanelOfTheProgram()
     QCOMPARE(file.permissions() &
                  (QFile::ReadGroup | QFile::ReadOther | QFile::WriteGroup | QFile::WriteOther),
              QFile::Permissions());
+}
+
+void TestPortal::dialogLeftOpenStallsNothing()
+{
+    BrimbleSession session;
+    QProcessEnvironment env;
+    env.insert("XDG_SESSION_TYPE", "wayland");
+    env.insert("DBUS_SESSION_BUS_ADDRESS", address_);
+    QVERIFY(session.start(env));
+    QTRY_VERIFY(session.log().contains("the desktop bound the shortcut"));
+    // The desktop's dialog for sending keys stays open, unanswered.
+    control("SetAnswer", {QStringLiteral("Start"), 99u});
+    E2e::xclipCopy("first");
+    QVERIFY(session.waitForCount(1));
+    control("Activate", {PortalHotKeys::shortcutId});
+    control("Deactivate", {PortalHotKeys::shortcutId});
+    QTRY_VERIFY(E2e::panelIsShownAndFocused());
+    E2e::xdotool({"key", "Return"});
+    QTRY_VERIFY(calls().contains("RemoteDesktop.Start asked"));
+
+    // Copies are still recorded and the hot key still answers while the paste waits.
+    E2e::xclipCopy("second");
+    QVERIFY(session.waitForCount(2));
+    control("Activate", {PortalHotKeys::shortcutId});
+    control("Deactivate", {PortalHotKeys::shortcutId});
+    QTRY_VERIFY(E2e::panelIsShownAndFocused());
+    QCOMPARE(session.cli({"clipboards"}).exitCode, 0);
+    QVERIFY(!calls().join('\n').contains("NotifyKeyboardKeysym"));
+    // Nor does it hold up quitting.
+    QElapsedTimer quitting;
+    quitting.start();
+    QCOMPARE(session.terminate(), 0);
+    QVERIFY2(quitting.elapsed() < 8000, qPrintable(QString::number(quitting.elapsed())));
 }
 
 QTEST_MAIN(TestPortal)

@@ -41,7 +41,7 @@ public:
         listener_ = std::move(listener);
     }
 
-    // The combination in the notation of the freedesktop shortcuts specification ("CTRL+ALT+v").
+    // The combination as the portal takes a preferred trigger ("CTRL+ALT+v": XDG shortcut names).
     static QString preferredTrigger(const KeyCombo& combo);
 
 private Q_SLOTS:

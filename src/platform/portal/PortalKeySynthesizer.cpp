@@ -6,7 +6,9 @@
 #include <QDBusMessage>
 #include <QDBusPendingCall>
 #include <QDBusObjectPath>
+#include <QCoreApplication>
 #include <QMetaObject>
+#include <QThread>
 
 #include <utility>
 
@@ -21,6 +23,16 @@ PortalKeySynthesizer::PortalKeySynthesizer(std::unique_ptr<KeySynthesizer> inner
                                            const QDBusConnection& bus)
     : inner_(std::move(inner)), store_(std::move(store)), bus_(bus)
 {
+    // A paste waiting for the desktop's dialog must not hold up quitting, which waits for the
+    // write-backs to finish.
+    if (QCoreApplication::instance())
+        connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [this] {
+            {
+                std::lock_guard lock(mutex_);
+                quitting_ = true;
+            }
+            changed_.notify_all();
+        });
     Portal::readVersion(bus_, kInterface, kReplyTimeout, this, [this](uint version, const QString& problem) {
         if (version == 0) {
             setState(State::unavailable,
@@ -85,6 +97,11 @@ bool PortalKeySynthesizer::sendPaste(const RunningApplication* target)
 {
     if (innerTakes(target))
         return inner_->sendPaste(target);
+    if (QThread::currentThread() == thread()) {
+        // The session is made on this thread; waiting for it here would wait for ever.
+        Log::error(kTag, QStringLiteral("a paste key stroke was asked for on the GUI thread; not sent"));
+        return false;
+    }
     {
         std::unique_lock lock(mutex_);
         if (state_ == State::declined || state_ == State::unavailable)
@@ -100,7 +117,8 @@ bool PortalKeySynthesizer::sendPaste(const RunningApplication* target)
                 startSession();
             });
             const bool settled = changed_.wait_for(lock, sessionWait, [this] {
-                return state_ == State::started || state_ == State::declined || state_ == State::unavailable;
+                return quitting_ || state_ == State::started || state_ == State::declined ||
+                       state_ == State::unavailable;
             });
             if (!settled || state_ != State::started) {
                 Log::warning(kTag, settled

@@ -93,6 +93,7 @@ private:
     mutable std::mutex mutex_;
     std::condition_variable changed_;
     State state_ = State::probing;
+    bool quitting_ = false;
     // A paste came before the version was known.
     bool startWhenOffered_ = false;
 };

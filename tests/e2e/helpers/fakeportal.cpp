@@ -35,6 +35,7 @@ const QString kRequest = QStringLiteral("org.freedesktop.portal.Request");
 const QString kSession = QStringLiteral("org.freedesktop.portal.Session");
 const QString kControl = QStringLiteral("app.brimble.test.FakePortal");
 const QString kProperties = QStringLiteral("org.freedesktop.DBus.Properties");
+constexpr uint leftOpen = 99;
 } // namespace
 
 struct Shortcut
@@ -162,6 +163,8 @@ private:
                                          options.value(QStringLiteral("handle_token")).toString());
         connection.send(message.createReply(QVariant::fromValue(QDBusObjectPath(handle))));
         const uint response = answers_.value(method, 0);
+        if (response == leftOpen)
+            return;
         QDBusConnection bus = connection;
         QTimer::singleShot(0, [bus, handle, response, results = std::move(results)]() mutable {
             QDBusMessage signal = QDBusMessage::createSignal(handle, kRequest, QStringLiteral("Response"));
@@ -299,6 +302,8 @@ private:
             const QString handle = handleFor(message, QStringLiteral("request"),
                                              options.value(QStringLiteral("handle_token")).toString());
             connection.send(message.createReply(QVariant::fromValue(QDBusObjectPath(handle))));
+            if (response == leftOpen)
+                return true;
             QVariantMap results;
             if (response == 0) {
                 session->started = true;
