@@ -119,6 +119,70 @@
         <source>A shortcut needs Ctrl, Alt or Super (Shift alone only with F1 to F20).</source>
         <translation>A shortcut needs Ctrl, Alt or Super (Shift alone only with F1 to F20).</translation>
     </message>
+    <message id="preferences.desktop_shortcut_asking">
+        <source>Asking the desktop to bind the shortcut…</source>
+        <translation>Asking the desktop to bind the shortcut…</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_bound">
+        <source>The desktop shows the history with: %1</source>
+        <translation>The desktop shows the history with: %1</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_no_keys">
+        <source>The desktop has not assigned keys to the shortcut yet.</source>
+        <translation>The desktop has not assigned keys to the shortcut yet.</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_change">
+        <source>Change…</source>
+        <translation>Change…</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_declined">
+        <source>Binding the shortcut through the desktop was declined.</source>
+        <translation>Binding the shortcut through the desktop was declined.</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_no_portal">
+        <source>This desktop binds no global shortcuts for applications (it offers no shortcuts portal).</source>
+        <translation>This desktop binds no global shortcuts for applications (it offers no shortcuts portal).</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_x11_only">
+        <source>The shortcut above works only while an X11 window is in front.</source>
+        <translation>The shortcut above works only while an X11 window is in front.</translation>
+    </message>
+    <message id="preferences.gnome_add_shortcut">
+        <source>Add to GNOME Keyboard Shortcuts…</source>
+        <translation>Add to GNOME Keyboard Shortcuts…</translation>
+    </message>
+    <message id="preferences.gnome_add_shortcut_confirm">
+        <source>Add a GNOME keyboard shortcut that runs “brimble toggle” on %1?</source>
+        <translation>Add a GNOME keyboard shortcut that runs “brimble toggle” on %1?</translation>
+    </message>
+    <message id="preferences.gnome_add_shortcut_explained">
+        <source>It appears in GNOME Settings, Keyboard, Custom Shortcuts, where you can change or remove it.</source>
+        <translation>It appears in GNOME Settings, Keyboard, Custom Shortcuts, where you can change or remove it.</translation>
+    </message>
+    <message id="preferences.gnome_shortcut_added">
+        <source>GNOME runs “brimble toggle” on %1.</source>
+        <translation>GNOME runs “brimble toggle” on %1.</translation>
+    </message>
+    <message id="preferences.gnome_shortcut_failed">
+        <source>The GNOME shortcut could not be added: %1</source>
+        <translation>The GNOME shortcut could not be added: %1</translation>
+    </message>
+    <message id="preferences.configuration_line">
+        <source>Add this line to your compositor's configuration:</source>
+        <translation>Add this line to your compositor's configuration:</translation>
+    </message>
+    <message id="preferences.other_desktop_shortcut">
+        <source>Bind the command “brimble toggle” to a key in your desktop's keyboard settings.</source>
+        <translation>Bind the command “brimble toggle” to a key in your desktop's keyboard settings.</translation>
+    </message>
+    <message id="preferences.copy_line">
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message id="alert.pasted_by_hand">
+        <source>Not pasted by itself: the item is on the clipboard, press Ctrl+V to paste it.</source>
+        <translation>Not pasted by itself: the item is on the clipboard, press Ctrl+V to paste it.</translation>
+    </message>
     <message id="preferences.shortcut_refused">
         <source>%1 cannot be used: %2. The shortcut stays %3.</source>
         <translation>%1 cannot be used: %2. The shortcut stays %3.</translation>

@@ -162,7 +162,17 @@ bool AppDelegate::applicationDidFinishLaunching(int* exitCode)
     });
     initializeData();
 
-    platform_ = Platform::create();
+    // The portal's answer is kept with the preferences (0600); written off the GUI thread.
+    PortalConsentStore consent;
+    consent.restoreToken = [] { return Preferences::shared().remoteDesktopRestoreToken(); };
+    consent.setRestoreToken = [](const QString& token) {
+        Dispatch::global([token] { Preferences::shared().setRemoteDesktopRestoreToken(token); });
+    };
+    consent.declined = [] { return Preferences::shared().remoteDesktopDeclined(); };
+    consent.setDeclined = [](bool declined) {
+        Dispatch::global([declined] { Preferences::shared().setRemoteDesktopDeclined(declined); });
+    };
+    platform_ = Platform::create(std::move(consent));
     Workspace* workspace = platform_->workspace.get();
     PasteInfModel::setIconProvider(
         [icons = platform_->iconCache.get()](const QString& path) { return icons->icon(path); });

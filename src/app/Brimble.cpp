@@ -14,6 +14,7 @@
 #include "module/quickSearch/QuickSearchViewWindow.h"
 #include "pasteboard/KeyBoardEventSimu.h"
 #include "pasteboard/PasteBoard.h"
+#include "platform/DesktopSession.h"
 #include "platform/KeyTable.h"
 #include "platform/Platform.h"
 
@@ -165,6 +166,11 @@ void Brimble::start()
     expiryTimer_.setTimerType(Qt::VeryCoarseTimer);
     connect(&expiryTimer_, &QTimer::timeout, this, [] { CoreDataManager::shared().sweepExpired(); });
     expiryTimer_.start();
+
+    // A Wayland window in front: no X11 window is the target of the next paste, which then
+    // goes to the focused window through the portal.
+    connect(platform_.workspace.get(), &Workspace::unnamedWindowActivated, this,
+            [this] { currentRunningApplication_.store(nullptr); });
 
     // Whatever asked for a link or file to open has moved on; a failure is told here.
     connect(platform_.workspace.get(), &Workspace::openFailed, this,
@@ -331,16 +337,17 @@ void Brimble::setHotKeySuspended(bool suspended)
         setShowQuickSearchWindowHotKey(combo);
 }
 
-QString Brimble::autoPasteLimitation(const KeySynthesizer* keys, bool waylandSession)
+QString Brimble::autoPasteLimitation(KeySynthesizer* keys, bool waylandSession)
 {
-    // Native Wayland sends the stroke through the compositor's virtual keyboard, which needs no
-    // target window; X11 sends it through XTEST to a window.
+    // Native Wayland sends the stroke through the compositor's virtual keyboard or the desktop
+    // portal, which need no target window; X11 sends it through XTEST to a window.
     const bool native = keys && !keys->needsTarget();
     if (!keys || !keys->canSynthesize())
         return native ? LocalizedPreferences::autoPasteNoKeyboard()
                       : LocalizedPreferences::autoPasteWithoutXTest();
-    // On a Wayland session only the X11 windows of XWayland take XTEST's keys.
-    if (!native && waylandSession)
+    // On a Wayland session only the X11 windows of XWayland take XTEST's keys; so it is too
+    // when the portal that would reach the others is missing or was declined.
+    if (waylandSession && (!native || !keys->isTrusted(nullptr)))
         return LocalizedPreferences::autoPasteOnWayland();
     return {};
 }
@@ -353,10 +360,15 @@ void Brimble::showPreferencesWindow()
             return setShowQuickSearchWindowHotKey(combo);
         };
         actions.setHotKeySuspended = [this](bool suspended) { setHotKeySuspended(suspended); };
+        HotKeys* hotKeys = platform_.hotKeys.get();
+        actions.desktopShortcut = [hotKeys] { return hotKeys->desktopShortcut(); };
+        actions.configureDesktopShortcut = [hotKeys] { hotKeys->configureDesktopShortcut(); };
+        actions.watchDesktopShortcut = [hotKeys](std::function<void()> changed) {
+            hotKeys->setDesktopShortcutListener(std::move(changed));
+        };
         actions.setStatusItemShown = [this](bool shown) { shown ? installStatusItem() : removeStatusItem(); };
         actions.autoPasteLimitation = [this] {
-            return autoPasteLimitation(platform_.keySynthesizer.get(),
-                                       !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"));
+            return autoPasteLimitation(platform_.keySynthesizer.get(), DesktopSession::isWayland());
         };
         actions.openAutoPasteHelp = [] {
             QDesktopServices::openUrl(QUrl(QStringLiteral("https://brimble.app/help/auto-paste")));
@@ -390,14 +402,17 @@ void Brimble::pasteItems(const QList<PasteInfModel>& models, bool asPlainText, b
     const bool deleteAfterPaste = Preferences::shared().deleteAfterPasted();
     // Why a refused stroke was refused, in the words of this display.
     QString refusal =
-        autoPasteLimitation(platform_.keySynthesizer.get(), !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"));
+        autoPasteLimitation(platform_.keySynthesizer.get(), DesktopSession::isWayland());
     if (refusal.isEmpty())
         refusal = LocalizedAlert::turnOnAccessibilityMessage();
+    QPointer<Brimble> self(this);
     pasteBoard_->paste(
         models, asPlainText, simulate, paste ? target : nullptr,
-        [models, deleteAfterPaste, refusal, done = std::move(done)](const PasteOutcome& outcome) {
+        [self, simulate, models, deleteAfterPaste, refusal, done = std::move(done)](const PasteOutcome& outcome) {
             if (outcome.explainAutoPaste)
                 showAccessibilityPrompt(refusal);
+            if (self && simulate)
+                self->tellPasteOutcome(outcome);
             if (!deleteAfterPaste || !outcome.isWritten()) {
                 if (done)
                     done(outcome);
@@ -468,6 +483,19 @@ void Brimble::onPasteQueueChanged()
     const QString text = pasteQueueText(status);
     statusBarMenu_->setPasteQueue(text, status.isRunning());
     quickSearchController_->setPasteQueueNotice(text, status.isRunning());
+}
+
+void Brimble::tellPasteOutcome(const PasteOutcome& outcome)
+{
+    // The user pressed Return to paste: when no key stroke went out, they hear so in one line,
+    // in the panel and, where there is a tray, at once.
+    const bool byHand = outcome.isWritten() && outcome.status != PasteOutcome::Status::Pasted &&
+                        outcome.status != PasteOutcome::Status::Written;
+    quickSearchController_->setPasteNotice(byHand ? LocalizedAlert::pastedByHand() : QString());
+    if (byHand && !outcome.explainAutoPaste && statusItem_ && statusItem_->isVisible() &&
+        QSystemTrayIcon::isSystemTrayAvailable() && QSystemTrayIcon::supportsMessages())
+        statusItem_->showMessage(QStringLiteral("Brimble"), LocalizedAlert::pastedByHand(),
+                                 QSystemTrayIcon::Information);
 }
 
 void Brimble::showAccessibilityPrompt(const QString& message)

@@ -98,7 +98,7 @@ public:
     // Explains that auto-paste needs key synthesis (GUI thread); the user can turn it off.
     static void showAccessibilityPrompt(const QString& message);
     // Why chosen items will not be pasted by themselves with these keys (empty when they will).
-    static QString autoPasteLimitation(const KeySynthesizer* keys, bool waylandSession);
+    static QString autoPasteLimitation(KeySynthesizer* keys, bool waylandSession);
 
 private:
     explicit Brimble(Platform& platform);
@@ -109,6 +109,7 @@ private:
     void notifyUser(const QString& message, QSystemTrayIcon::MessageIcon icon);
     void onSpaceReport(const CoreDataManager::SpaceReport& report);
     void onPasteQueueChanged();
+    void tellPasteOutcome(const PasteOutcome& outcome);
 
     Platform& platform_;
     QPointer<QSystemTrayIcon> statusItem_;

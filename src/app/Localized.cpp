@@ -94,6 +94,33 @@ QString shortcutRefused(const QString& shortcut, const QString& reason, const QS
 {
     return Localized::text("preferences.shortcut_refused").arg(shortcut, reason, kept);
 }
+BRIMBLE_LOCALIZED(desktopShortcutAsking, "preferences.desktop_shortcut_asking")
+QString desktopShortcutBound(const QString& keys)
+{
+    return Localized::text("preferences.desktop_shortcut_bound").arg(keys);
+}
+BRIMBLE_LOCALIZED(desktopShortcutNoKeys, "preferences.desktop_shortcut_no_keys")
+BRIMBLE_LOCALIZED(desktopShortcutChange, "preferences.desktop_shortcut_change")
+BRIMBLE_LOCALIZED(desktopShortcutDeclined, "preferences.desktop_shortcut_declined")
+BRIMBLE_LOCALIZED(desktopShortcutNoPortal, "preferences.desktop_shortcut_no_portal")
+BRIMBLE_LOCALIZED(desktopShortcutX11Only, "preferences.desktop_shortcut_x11_only")
+BRIMBLE_LOCALIZED(gnomeAddShortcut, "preferences.gnome_add_shortcut")
+QString gnomeAddShortcutConfirm(const QString& keys)
+{
+    return Localized::text("preferences.gnome_add_shortcut_confirm").arg(keys);
+}
+BRIMBLE_LOCALIZED(gnomeAddShortcutExplained, "preferences.gnome_add_shortcut_explained")
+QString gnomeShortcutAdded(const QString& keys)
+{
+    return Localized::text("preferences.gnome_shortcut_added").arg(keys);
+}
+QString gnomeShortcutFailed(const QString& keys)
+{
+    return Localized::text("preferences.gnome_shortcut_failed").arg(keys);
+}
+BRIMBLE_LOCALIZED(configurationLine, "preferences.configuration_line")
+BRIMBLE_LOCALIZED(otherDesktopShortcut, "preferences.other_desktop_shortcut")
+BRIMBLE_LOCALIZED(copyLine, "preferences.copy_line")
 } // namespace LocalizedPreferences
 
 namespace LocalizedMenu {
@@ -167,6 +194,7 @@ BRIMBLE_LOCALIZED(colorType, "pasteboard.color_type")
 } // namespace LocalizedPasteBoardType
 
 namespace LocalizedAlert {
+BRIMBLE_LOCALIZED(pastedByHand, "alert.pasted_by_hand")
 BRIMBLE_LOCALIZED(confirm, "alert.confirm")
 BRIMBLE_LOCALIZED(cancel, "alert.cancel")
 BRIMBLE_LOCALIZED(alert, "alert.alert")

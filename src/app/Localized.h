@@ -59,6 +59,25 @@ QString chooseApplications();      // "preferences.choose_applications"
 QString desktopEntries();          // "preferences.desktop_entries"
 // "preferences.shortcut_refused": %1 the shortcut, %2 why, %3 the shortcut kept
 QString shortcutRefused(const QString& shortcut, const QString& reason, const QString& kept);
+QString desktopShortcutAsking(); // "preferences.desktop_shortcut_asking"
+// "preferences.desktop_shortcut_bound": %1 the keys
+QString desktopShortcutBound(const QString& keys);
+QString desktopShortcutNoKeys(); // "preferences.desktop_shortcut_no_keys"
+QString desktopShortcutChange(); // "preferences.desktop_shortcut_change"
+QString desktopShortcutDeclined(); // "preferences.desktop_shortcut_declined"
+QString desktopShortcutNoPortal(); // "preferences.desktop_shortcut_no_portal"
+QString desktopShortcutX11Only(); // "preferences.desktop_shortcut_x11_only"
+QString gnomeAddShortcut(); // "preferences.gnome_add_shortcut"
+// "preferences.gnome_add_shortcut_confirm": %1 the keys
+QString gnomeAddShortcutConfirm(const QString& keys);
+QString gnomeAddShortcutExplained(); // "preferences.gnome_add_shortcut_explained"
+// "preferences.gnome_shortcut_added": %1 the keys
+QString gnomeShortcutAdded(const QString& keys);
+// "preferences.gnome_shortcut_failed": %1 the keys
+QString gnomeShortcutFailed(const QString& keys);
+QString configurationLine(); // "preferences.configuration_line"
+QString otherDesktopShortcut(); // "preferences.other_desktop_shortcut"
+QString copyLine(); // "preferences.copy_line"
 } // namespace LocalizedPreferences
 
 namespace LocalizedMenu {
@@ -136,6 +155,7 @@ QString name(PasteInfoDisplayType type);
 } // namespace LocalizedPasteBoardType
 
 namespace LocalizedAlert {
+QString pastedByHand(); // "alert.pasted_by_hand"
 QString confirm();                      // "alert.confirm"
 QString cancel();                       // "alert.cancel"
 QString alert();                        // "alert.alert"

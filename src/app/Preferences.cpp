@@ -472,6 +472,30 @@ void Preferences::setAutoSendCrashLogs(bool on)
     setValue(autoSendCrashLogsKey, on);
 }
 
+QString Preferences::remoteDesktopRestoreToken() const
+{
+    const std::optional<QJsonValue> token = value(remoteDesktopRestoreTokenKey);
+    return token && token->isString() ? token->toString() : QString();
+}
+
+void Preferences::setRemoteDesktopRestoreToken(const QString& token)
+{
+    if (token.isEmpty())
+        remove(remoteDesktopRestoreTokenKey);
+    else
+        setValue(remoteDesktopRestoreTokenKey, token);
+}
+
+bool Preferences::remoteDesktopDeclined() const
+{
+    return boolValue(remoteDesktopDeclinedKey).value_or(false);
+}
+
+void Preferences::setRemoteDesktopDeclined(bool declined)
+{
+    setValue(remoteDesktopDeclinedKey, declined);
+}
+
 bool Preferences::doNotShowAccessibilityAlert() const
 {
     return boolValue(doNotShowAccessibilityAlertKey).value_or(false);

@@ -41,6 +41,10 @@ public:
         QStringLiteral("preferences.do_not_show_turn_on_accessibilty_alert_key");
     static inline const QString showQuickSearchWindowKey =
         QStringLiteral("preferences.show_quick_search_window_key");
+    // The desktop portal's answer to sending paste keys: its restore token, and a refusal.
+    static inline const QString remoteDesktopRestoreTokenKey =
+        QStringLiteral("preferences.remote_desktop_restore_token");
+    static inline const QString remoteDesktopDeclinedKey = QStringLiteral("preferences.remote_desktop_declined");
     static inline const QString isDataInitialedKey = QStringLiteral("is_data_initialed");
     static inline const QString windowTabIndexKey = QStringLiteral("preferences_window_tab_index");
 
@@ -81,6 +85,10 @@ public:
     void setAutoLoadLinkPreview(bool on);
     bool autoSendCrashLogs() const;
     void setAutoSendCrashLogs(bool on);
+    QString remoteDesktopRestoreToken() const;
+    void setRemoteDesktopRestoreToken(const QString& token);
+    bool remoteDesktopDeclined() const;
+    void setRemoteDesktopDeclined(bool declined);
     bool doNotShowAccessibilityAlert() const;
     void setDoNotShowAccessibilityAlert(bool on);
     std::optional<KeyCombo> showQuickSearchWindowHotKey() const;

@@ -414,10 +414,12 @@ PasteOutcome PasteBoard::pasteInto(const RunningApplicationRef& target, bool sim
                    ? notPasted(Status::WindowGone, QStringLiteral("no window to paste into is known"))
                    : PasteOutcome{Status::Written, {}};
     }
-    // A key stroke sent to whatever is in front instead would paste into the wrong window.
-    switch (!targeted    ? Workspace::Activation::Activated
+    // A key stroke sent to whatever is in front instead would paste into the wrong window. A
+    // keyboard that needs no target (Wayland) still has a known X11 target brought forward: in a
+    // Wayland session the target is an XWayland window that gets its stroke through XTest.
+    switch (!target      ? Workspace::Activation::Activated
             : workspace_ ? workspace_->activate(*target)
-                         : Workspace::Activation::NotActivated) {
+                         : targeted ? Workspace::Activation::NotActivated : Workspace::Activation::Activated) {
     case Workspace::Activation::Activated:
         break;
     case Workspace::Activation::WindowGone:

@@ -34,6 +34,32 @@ public:
     // Releases the combination for other programs; nothing happens if it was not registered.
     virtual void unregisterHotKey(const KeyCombo& combo) = 0;
 
+    // Where the desktop, not Brimble, owns the key (the global shortcuts portal of a Wayland
+    // session), what it made of the shortcut; `grabbed` when Brimble grabs the keys itself.
+    struct DesktopShortcut
+    {
+        enum class State
+        {
+            grabbed,     // Brimble's own key grab (X11): nothing to show
+            asking,      // the desktop is asked (its dialog may be open)
+            bound,       // the desktop runs the shortcut; `trigger` says with which keys
+            declined,    // the user declined binding it
+            unavailable, // the desktop offers no global shortcuts portal, or it failed
+        };
+        State state = State::grabbed;
+        // The desktop's own words for the keys ("Ctrl+Alt+V"); empty when none are assigned.
+        QString trigger;
+        // The desktop can show its own dialog to change the keys.
+        bool configurable = false;
+        // For unavailable: why, for the log and the preferences.
+        QString problem;
+    };
+    virtual DesktopShortcut desktopShortcut() const { return {}; }
+    // Opens the desktop's dialog for Brimble's shortcut, where it has one.
+    virtual void configureDesktopShortcut() {}
+    // Called on the GUI thread whenever desktopShortcut() changes.
+    virtual void setDesktopShortcutListener(std::function<void()>) {}
+
     // Whether a combination may be global at all, before asking the desktop.
     static Result check(const KeyCombo& combo);
     // For the log and the user: "held by another client".

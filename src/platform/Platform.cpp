@@ -5,12 +5,14 @@
 #include "platform/NullHotKeys.h"
 #include "platform/NullKeySynthesizer.h"
 #include "platform/NullWorkspace.h"
+#include "platform/DesktopSession.h"
 #include "platform/XdgLoginItem.h"
 #include "platform/fake/FakeClipboard.h"
 #include "platform/fake/FakeHotKeys.h"
 #include "platform/fake/FakeKeySynthesizer.h"
 #include "platform/fake/FakeLoginItem.h"
 #include "platform/fake/FakeWorkspace.h"
+#include "platform/portal/PortalHotKeys.h"
 #include "platform/x11/X11HotKeys.h"
 #include "platform/x11/X11Platform.h"
 #ifdef BRIMBLE_HAVE_WAYLAND
@@ -92,12 +94,19 @@ QString Platform::displayProblem(const QByteArray& plugin)
     return failed ? QStringLiteral("cannot open the X display \"%1\"").arg(display) : QString();
 }
 
-std::unique_ptr<Platform> Platform::create()
+std::unique_ptr<Platform> Platform::create(PortalConsentStore consent)
 {
     QString whyNot;
 #ifdef BRIMBLE_HAVE_WAYLAND
     if (waylandChosen()) {
         if (auto platform = WaylandPlatform::create(&whyNot)) {
+            platform->hotKeys = std::make_unique<PortalHotKeys>(nullptr);
+            // A compositor that gives Brimble a virtual keyboard (wlroots) needs no portal.
+            if (!platform->keySynthesizer->canSynthesize()) {
+                Log::info(QStringLiteral("platform"),
+                          QStringLiteral("no virtual keyboard: the paste key stroke goes through the portal"));
+                platform->keySynthesizer = std::make_unique<PortalKeySynthesizer>(nullptr, std::move(consent));
+            }
             addIconCache(*platform);
             return platform;
         }
@@ -113,6 +122,14 @@ std::unique_ptr<Platform> Platform::create()
         if (!platform->hotKeys) {
             Log::warning(QStringLiteral("platform"), QStringLiteral("no global hot key: %1").arg(noHotKeys));
             platform->hotKeys = std::make_unique<NullHotKeys>();
+        }
+        if (DesktopSession::isWayland()) {
+            // An XWayland client: key grabs and XTest reach X11 windows only, the portal the rest.
+            Log::info(QStringLiteral("platform"),
+                      QStringLiteral("Wayland session: hot key and paste through the desktop portal where offered"));
+            platform->hotKeys = std::make_unique<PortalHotKeys>(std::move(platform->hotKeys));
+            platform->keySynthesizer =
+                std::make_unique<PortalKeySynthesizer>(std::move(platform->keySynthesizer), std::move(consent));
         }
         return platform;
     }

@@ -6,6 +6,7 @@
 #include "platform/KeySynthesizer.h"
 #include "platform/LoginItem.h"
 #include "platform/Workspace.h"
+#include "platform/portal/PortalKeySynthesizer.h"
 
 #include <QByteArray>
 
@@ -26,7 +27,12 @@ struct Platform
     // The native Wayland services when $WAYLAND_DISPLAY names a compositor with data control,
     // else the X11 services when a display is reachable; otherwise services that record
     // nothing and log why. BRIMBLE_PLATFORM=wayland or x11 forces the choice.
-    static std::unique_ptr<Platform> create();
+    //
+    // In a Wayland session the hot key goes through the desktop portal's global shortcuts and
+    // the paste key stroke through its remote desktop (where the compositor gives Brimble no
+    // virtual keyboard), with `consent` keeping the user's answer; X11 key grabs and XTest
+    // stay for XWayland's windows.
+    static std::unique_ptr<Platform> create(PortalConsentStore consent = {});
     // The Qt platform plugin that matches create()'s choice ("wayland", "xcb"), or empty.
     static QByteArray qtPlatformPlugin();
     // Why the windows of Qt platform plugin `plugin` (as QT_QPA_PLATFORM names it; empty for

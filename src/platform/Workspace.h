@@ -53,4 +53,7 @@ Q_SIGNALS:
 
     // Another window became active. Emitted on the GUI thread.
     void applicationActivated(RunningApplicationRef app);
+    // A window the workspace cannot name became active (a Wayland window, seen from
+    // XWayland). Emitted on the GUI thread.
+    void unnamedWindowActivated();
 };

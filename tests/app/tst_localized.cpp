@@ -140,25 +140,30 @@ private Q_SLOTS:
         QTest::addColumn<bool>("native");
         QTest::addColumn<bool>("synthesizes");
         QTest::addColumn<bool>("waylandSession");
+        QTest::addColumn<bool>("reachesWayland");
         QTest::addColumn<QString>("text");
-        QTest::newRow("X11 with XTEST") << false << true << false << QString();
+        QTest::newRow("X11 with XTEST") << false << true << false << true << QString();
         QTest::newRow("X11 without XTEST")
-            << false << false << false << LocalizedPreferences::autoPasteWithoutXTest();
-        QTest::newRow("XWayland") << false << true << true << LocalizedPreferences::autoPasteOnWayland();
-        QTest::newRow("Wayland, virtual keyboard") << true << true << true << QString();
+            << false << false << false << true << LocalizedPreferences::autoPasteWithoutXTest();
+        QTest::newRow("XWayland") << false << true << true << true << LocalizedPreferences::autoPasteOnWayland();
+        QTest::newRow("XWayland and the portal") << true << true << true << true << QString();
+        QTest::newRow("XWayland, portal declined")
+            << true << true << true << false << LocalizedPreferences::autoPasteOnWayland();
+        QTest::newRow("Wayland, virtual keyboard") << true << true << true << true << QString();
         QTest::newRow("Wayland, none")
-            << true << false << true << LocalizedPreferences::autoPasteNoKeyboard();
+            << true << false << true << false << LocalizedPreferences::autoPasteNoKeyboard();
     }
     void autoPasteLimitationFitsTheDisplay()
     {
         QFETCH(bool, native);
         QFETCH(bool, synthesizes);
         QFETCH(bool, waylandSession);
+        QFETCH(bool, reachesWayland);
         QFETCH(QString, text);
         struct Keys : KeySynthesizer
         {
-            bool native = false, synthesizes = false;
-            bool isTrusted(const RunningApplication*) override { return synthesizes; }
+            bool native = false, synthesizes = false, reachesWayland = false;
+            bool isTrusted(const RunningApplication*) override { return synthesizes && reachesWayland; }
             bool canSynthesize() const override { return synthesizes; }
             bool sendPaste(const RunningApplication*) override { return false; }
             bool isTerminal(const RunningApplication*) const override { return false; }
@@ -166,6 +171,7 @@ private Q_SLOTS:
         } keys;
         keys.native = native;
         keys.synthesizes = synthesizes;
+        keys.reachesWayland = reachesWayland;
         QCOMPARE(Brimble::autoPasteLimitation(&keys, waylandSession), text);
         QCOMPARE(Brimble::autoPasteLimitation(nullptr, false), LocalizedPreferences::autoPasteWithoutXTest());
     }

@@ -52,6 +52,7 @@ private Q_SLOTS:
     void pauseMenuFollowsThePauseSwitch();
     void damagedHistoryIsShownInThePanel();
     void fullDiskIsShownInThePanelUntilThereIsRoom();
+    void pasteThatDidNotGoOutIsToldInThePanel();
 };
 
 void TestStartup::initTestCase()
@@ -278,6 +279,37 @@ void TestStartup::fullDiskIsShownInThePanelUntilThereIsRoom()
     store().retryWaitingCopies();
     QTRY_VERIFY(panel.banner()->isHidden());
     QCOMPARE(store().countPasteInfs(PasteCategoryInfModel::defaultCategory()), 2);
+    delete &brimble;
+}
+
+void TestStartup::pasteThatDidNotGoOutIsToldInThePanel()
+{
+    TestHome home;
+    AppDelegate::initializeData();
+    Preferences::shared().setAutoPasteToCurrentApp(true);
+    auto platform = Platform::createFake();
+    Brimble& brimble = Brimble::create(*platform);
+    QuickSearchViewController& panel = brimble.quickSearchController();
+    const QList<PasteInfModel> models{textCapture("to paste", QDateTime::currentDateTime())};
+    std::optional<PasteOutcome> outcome;
+    const auto paste = [&](RunningApplicationRef target) {
+        outcome.reset();
+        brimble.pasteItems(models, false, true, target, [&](const PasteOutcome& o) { outcome = o; });
+    };
+
+    // No window to paste into is known: the item is on the clipboard, and the panel says so.
+    paste(nullptr);
+    QTRY_VERIFY(outcome.has_value());
+    QCOMPARE(outcome->status, PasteOutcome::Status::WindowGone);
+    QVERIFY(!panel.pasteNotice()->isHidden());
+    QCOMPARE(panel.pasteNotice()->text(), LocalizedAlert::pastedByHand());
+    QVERIFY(panel.pasteNotice()->text().contains("Ctrl+V"));
+
+    // A paste that goes out takes the notice away.
+    paste(app(QStringLiteral("org.example.Editor")));
+    QTRY_VERIFY(outcome.has_value());
+    QCOMPARE(outcome->status, PasteOutcome::Status::Pasted);
+    QVERIFY(panel.pasteNotice()->isHidden());
     delete &brimble;
 }
 

@@ -26,6 +26,8 @@ private Q_SLOTS:
     void cleanup();
 
     void reportsActivatedApplications();
+    void waylandWindowInFrontIsNoTarget_data();
+    void waylandWindowInFrontIsNoTarget();
     void resolvesTheClipboardOwner();
     void activatesARememberedWindow();
     void sendsThePasteChord_data();
@@ -134,6 +136,43 @@ void TestX11Workspace::reportsActivatedApplications()
     QCOMPARE(unknown->bundleIdentifier, std::optional<QString>("UnknownThing"));
     QCOMPARE(unknown->localizedName, QString("UnknownThing"));
     QCOMPARE(QFileInfo(unknown->bundlePath).fileName(), QString("clipowner"));
+}
+
+void TestX11Workspace::waylandWindowInFrontIsNoTarget_data()
+{
+    QTest::addColumn<QByteArray>("session");
+    QTest::addColumn<bool>("forgotten");
+    QTest::newRow("Wayland session") << QByteArray("wayland") << true;
+    QTest::newRow("X11 session") << QByteArray("x11") << false;
+}
+
+void TestX11Workspace::waylandWindowInFrontIsNoTarget()
+{
+    QFETCH(QByteArray, session);
+    QFETCH(bool, forgotten);
+    const QByteArray before = qgetenv("XDG_SESSION_TYPE");
+    qputenv("XDG_SESSION_TYPE", session);
+    X11Workspace workspace;
+    qputenv("XDG_SESSION_TYPE", before);
+    QVERIFY(workspace.isValid());
+    QSignalSpy unnamed(&workspace, &Workspace::unnamedWindowActivated);
+    QVERIFY(startHelper("clipowner", {"--class", "BrimbleOwnerTest", "--title", "Owner"}));
+    QProcess::execute("xdotool", {"search", "--sync", "--name", "^Owner$", "windowactivate", "--sync"});
+    QTRY_VERIFY(workspace.frontmostApplication());
+
+    // What XWayland shows while a Wayland window has the focus: no active X11 window.
+    const QString owner = QString::number(workspace.frontmostApplication()->windowId);
+    QCOMPARE(QProcess::execute(
+                 "xprop", {"-root", "-f", "_NET_ACTIVE_WINDOW", "32x", "-set", "_NET_ACTIVE_WINDOW", "0"}),
+             0);
+    // On X11 a desktop without a focused window keeps the last application as the target.
+    if (forgotten)
+        QTRY_COMPARE(unnamed.count(), 1);
+    else
+        QTest::qWait(300);
+    QCOMPARE(unnamed.count(), forgotten ? 1 : 0);
+    QProcess::execute("xprop",
+                      {"-root", "-f", "_NET_ACTIVE_WINDOW", "32x", "-set", "_NET_ACTIVE_WINDOW", owner});
 }
 
 void TestX11Workspace::resolvesTheClipboardOwner()

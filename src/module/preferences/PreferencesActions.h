@@ -18,6 +18,13 @@ struct PreferencesActions
     // Releases the global shortcut while the recorder records, so that pressing it reaches the
     // recorder, and takes it back afterwards unless a new one was set meanwhile.
     std::function<void(bool suspended)> setHotKeySuspended;
+    // What the desktop made of the shortcut where it binds it (the portal of a Wayland session);
+    // state `grabbed` where Brimble grabs the keys itself.
+    std::function<HotKeys::DesktopShortcut()> desktopShortcut;
+    // Opens the desktop's own dialog for the shortcut.
+    std::function<void()> configureDesktopShortcut;
+    // Calls `changed` whenever desktopShortcut() changes; an empty function stops that.
+    std::function<void(std::function<void()> changed)> watchDesktopShortcut;
     std::function<void(bool shown)> setStatusItemShown;
     // Why automatic paste cannot work here, empty when it can.
     std::function<QString()> autoPasteLimitation;

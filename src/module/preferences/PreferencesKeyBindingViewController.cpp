@@ -4,13 +4,21 @@
 #include "app/Preferences.h"
 #include "common/Log.h"
 #include "common/SerialQueue.h"
+#include "app/Alert.h"
 #include "module/preferences/view/ShortCutRecordView.h"
+#include "platform/DesktopSession.h"
+#include "platform/GnomeCustomKeybinding.h"
 #include "platform/KeyTable.h"
 #include "view/base/ThemeColors.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -73,6 +81,38 @@ PreferencesKeyBindingViewController::PreferencesKeyBindingViewController(Prefere
     dim(shortcutNote_);
     form->addRow(QString(), shortcutNote_);
 
+    desktopBox_ = new QWidget(this);
+    auto* desktopLayout = new QVBoxLayout(desktopBox_);
+    desktopLayout->setContentsMargins(0, 0, 0, 0);
+    desktopStatus_ = new QLabel(desktopBox_);
+    desktopStatus_->setWordWrap(true);
+    desktopStatus_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    desktopLayout->addWidget(desktopStatus_);
+    auto* buttons = new QHBoxLayout;
+    changeButton_ = new QPushButton(LocalizedPreferences::desktopShortcutChange(), desktopBox_);
+    gnomeButton_ = new QPushButton(LocalizedPreferences::gnomeAddShortcut(), desktopBox_);
+    configLine_ = new QLineEdit(desktopBox_);
+    configLine_->setReadOnly(true);
+    copyButton_ = new QPushButton(LocalizedPreferences::copyLine(), desktopBox_);
+    buttons->addWidget(changeButton_);
+    buttons->addWidget(gnomeButton_);
+    buttons->addWidget(configLine_, 1);
+    buttons->addWidget(copyButton_);
+    buttons->addStretch(0);
+    desktopLayout->addLayout(buttons);
+    form->addRow(QString(), desktopBox_);
+    connect(changeButton_, &QPushButton::clicked, this, [this] {
+        if (actions_.configureDesktopShortcut)
+            actions_.configureDesktopShortcut();
+    });
+    connect(gnomeButton_, &QPushButton::clicked, this, [this] { addGnomeShortcut(); });
+    connect(copyButton_, &QPushButton::clicked, this, [this] {
+        QGuiApplication::clipboard()->setText(configLine_->text());
+        configLine_->selectAll();
+    });
+    if (actions_.watchDesktopShortcut)
+        actions_.watchDesktopShortcut([this] { refreshDesktopShortcut(); });
+
     quickPasteKeyButton_ =
         addPopup(LocalizedPreferences::quickPasteModifier(), preferences.quickPasteModifier());
     pasteAsPlainTextButton_ =
@@ -84,6 +124,89 @@ PreferencesKeyBindingViewController::PreferencesKeyBindingViewController(Prefere
     form->addRow(QString(), modifierWarning_);
     layout->addStretch(1);
     refreshModifierWarning();
+    refreshDesktopShortcut();
+}
+
+PreferencesKeyBindingViewController::~PreferencesKeyBindingViewController()
+{
+    if (actions_.watchDesktopShortcut)
+        actions_.watchDesktopShortcut({});
+}
+
+KeyCombo PreferencesKeyBindingViewController::shortcutForDesktop() const
+{
+    // The desktop's own binding takes the recorded shortcut, else Brimble's first-run one.
+    return storedShortcut_.value_or(KeyCombo{9, CarbonModifier::command | CarbonModifier::option});
+}
+
+void PreferencesKeyBindingViewController::refreshDesktopShortcut()
+{
+    using State = HotKeys::DesktopShortcut::State;
+    const HotKeys::DesktopShortcut shortcut =
+        actions_.desktopShortcut ? actions_.desktopShortcut() : HotKeys::DesktopShortcut{};
+    desktopBox_->setVisible(shortcut.state != State::grabbed);
+    changeButton_->setVisible(shortcut.state == State::bound && shortcut.configurable);
+    gnomeButton_->hide();
+    configLine_->hide();
+    copyButton_->hide();
+    switch (shortcut.state) {
+    case State::grabbed:
+        return;
+    case State::asking:
+        desktopStatus_->setText(LocalizedPreferences::desktopShortcutAsking());
+        return;
+    case State::bound:
+        desktopStatus_->setText(shortcut.trigger.isEmpty()
+                                    ? LocalizedPreferences::desktopShortcutNoKeys()
+                                    : LocalizedPreferences::desktopShortcutBound(shortcut.trigger));
+        return;
+    case State::declined:
+    case State::unavailable:
+        break;
+    }
+    QStringList lines{shortcut.state == State::declined ? LocalizedPreferences::desktopShortcutDeclined()
+                                                        : LocalizedPreferences::desktopShortcutNoPortal()};
+    // As an XWayland client Brimble still grabs the keys for X11 windows.
+    if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || QGuiApplication::platformName() == QLatin1String("xcb"))
+        lines << LocalizedPreferences::desktopShortcutX11Only();
+    const DesktopSession::Desktop desktop = DesktopSession::current();
+    const QString configuration = DesktopSession::configurationLine(desktop, shortcutForDesktop());
+    if (!gnomeResult_.isEmpty()) {
+        lines << gnomeResult_;
+    } else if (desktop == DesktopSession::Desktop::gnome && GnomeCustomKeybinding::isAvailable()) {
+        gnomeButton_->show();
+    } else if (!configuration.isEmpty()) {
+        lines << LocalizedPreferences::configurationLine();
+        configLine_->setText(configuration);
+        configLine_->setCursorPosition(0);
+        configLine_->show();
+        copyButton_->show();
+    } else {
+        lines << LocalizedPreferences::otherDesktopShortcut();
+    }
+    desktopStatus_->setText(lines.join(QLatin1Char('\n')));
+}
+
+void PreferencesKeyBindingViewController::addGnomeShortcut()
+{
+    const KeyCombo combo = shortcutForDesktop();
+    const QString keys = KeyTable::text(combo);
+    // Changing the desktop's own settings is the user's call, asked every time.
+    Alert::confirm(window(), LocalizedPreferences::gnomeAddShortcutConfirm(keys),
+                   LocalizedPreferences::gnomeAddShortcutExplained(), QMessageBox::Question, [this, combo, keys] {
+                       if (!gnome_)
+                           gnome_ = new GnomeCustomKeybinding(this);
+                       gnomeButton_->setEnabled(false);
+                       gnome_->add(combo, [this, keys](bool ok, const QString& problem) {
+                           gnomeButton_->setEnabled(true);
+                           gnomeResult_ = ok ? LocalizedPreferences::gnomeShortcutAdded(keys)
+                                             : LocalizedPreferences::gnomeShortcutFailed(problem);
+                           refreshDesktopShortcut();
+                           // A failure leaves the button to try again.
+                           if (!ok)
+                               gnomeButton_->show();
+                       });
+                   });
 }
 
 QComboBox* PreferencesKeyBindingViewController::addPopup(const QString& label, quint32 stored)

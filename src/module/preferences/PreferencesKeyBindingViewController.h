@@ -4,8 +4,11 @@
 
 #include <QWidget>
 
+class GnomeCustomKeybinding;
 class QComboBox;
 class QLabel;
+class QLineEdit;
+class QPushButton;
 class SerialQueue;
 class ShortCutRecordView;
 
@@ -13,6 +16,11 @@ class ShortCutRecordView;
 // paste, plain-text paste and clipboard switching. A recorded shortcut is registered at once
 // (the old one released); one the desktop refuses is reported beside the recorder and the
 // previous shortcut stays. Preference writes go to the preferences queue.
+//
+// Where the desktop binds the shortcut (the portal of a Wayland session) the tab shows the keys
+// it bound and a button to its own dialog to change them; where it binds none, it says so and
+// offers the desktop's own way: a button that adds a GNOME custom shortcut running
+// `brimble toggle`, or the line for the compositor's configuration file.
 class PreferencesKeyBindingViewController : public QWidget
 {
     Q_OBJECT
@@ -27,9 +35,14 @@ public:
 
     PreferencesKeyBindingViewController(PreferencesActions actions, SerialQueue& writes,
                                         QWidget* parent = nullptr);
+    ~PreferencesKeyBindingViewController() override;
 
     ShortCutRecordView* showQuickSearchWindowShortCutView() const { return recorder_; }
     QLabel* shortcutNote() const { return shortcutNote_; }
+    QLabel* desktopShortcutStatus() const { return desktopStatus_; }
+    QPushButton* changeDesktopShortcutButton() const { return changeButton_; }
+    QPushButton* addGnomeShortcutButton() const { return gnomeButton_; }
+    QLineEdit* configurationLine() const { return configLine_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -39,6 +52,9 @@ private:
     void didSetShortcut(const std::optional<KeyCombo>& combo);
     void buttonClicked(QComboBox* sender);
     void refreshModifierWarning();
+    void refreshDesktopShortcut();
+    void addGnomeShortcut();
+    KeyCombo shortcutForDesktop() const;
     QComboBox* addPopup(const QString& label, quint32 stored);
 
     PreferencesActions actions_;
@@ -49,6 +65,15 @@ private:
     QComboBox* pasteAsPlainTextButton_ = nullptr;
     QComboBox* switchClipboardButton_ = nullptr;
     QLabel* modifierWarning_ = nullptr;
+    QWidget* desktopBox_ = nullptr;
+    QLabel* desktopStatus_ = nullptr;
+    QPushButton* changeButton_ = nullptr;
+    QPushButton* gnomeButton_ = nullptr;
+    QLineEdit* configLine_ = nullptr;
+    QPushButton* copyButton_ = nullptr;
+    GnomeCustomKeybinding* gnome_ = nullptr;
+    // What the GNOME button last did, shown instead of the offer.
+    QString gnomeResult_;
     // The shortcut as this tab last stored it.
     std::optional<KeyCombo> storedShortcut_;
 };

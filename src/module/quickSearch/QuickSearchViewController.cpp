@@ -301,6 +301,11 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
     queuePalette.setColor(QPalette::Window, ThemeColors::dimmed(queuePalette, QPalette::Highlight, 0.18));
     queueNotice_->setPalette(queuePalette);
     queueNotice_->hide();
+    pasteNotice_ = new QLabel(this);
+    pasteNotice_->setContentsMargins(12, 6, 12, 6);
+    pasteNotice_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    pasteNotice_->setForegroundRole(QPalette::PlaceholderText);
+    pasteNotice_->hide();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -316,6 +321,7 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
     layout->addWidget(separator);
     layout->addWidget(banner_);
     layout->addWidget(queueNotice_);
+    layout->addWidget(pasteNotice_);
     layout->addLayout(body, 1);
 
     // A double click pastes what Return would, with the modifiers held at the time.
@@ -416,6 +422,12 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
     loadingDelay_.start();
     reloadClipboards();
     CoreDataManager::shared().sweepExpired();
+}
+
+void QuickSearchViewController::setPasteNotice(const QString& text)
+{
+    pasteNotice_->setText(text);
+    pasteNotice_->setVisible(!text.isEmpty());
 }
 
 void QuickSearchViewController::setBanner(const QString& text)

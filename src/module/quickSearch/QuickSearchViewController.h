@@ -138,6 +138,10 @@ public:
     // disk), for as long as it lasts; empty hides it.
     void setBanner(const QString& text);
     QLabel* banner() const { return banner_; }
+    // One line about the last paste that did not go out by itself (the item is on the clipboard
+    // for Ctrl+V); shown above the list until the next paste, empty hides it.
+    void setPasteNotice(const QString& text);
+    QLabel* pasteNotice() const { return pasteNotice_; }
 
     // The paste queue's line above the list (none hides it); `running` adds how to clear it.
     void setPasteQueueNotice(const QString& text, bool running);
@@ -214,6 +218,7 @@ private:
     QToolButton* menuButton_;
     QListView* listView_;
     QLabel* emptyText_;
+    QLabel* pasteNotice_ = nullptr;
     QLabel* banner_;
     QLabel* queueNotice_;
     // Items selected one at a time with Ctrl held, in the order picked (see queueOrder()).

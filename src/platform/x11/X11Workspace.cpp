@@ -3,6 +3,7 @@
 #include "common/CrashCatcher.h"
 #include "common/Log.h"
 #include "platform/DesktopEntryIndex.h"
+#include "platform/DesktopSession.h"
 #include "platform/ThemeIconLoader.h"
 #include "platform/x11/XcbReply.h"
 
@@ -61,6 +62,7 @@ private:
     bool isWindowManager(xcb_window_t window, qint64 pid, const WindowClass& cls);
 
     X11Workspace* owner_;
+    const bool waylandSession_ = DesktopSession::isWayland();
     xcb_connection_t* connection_ = nullptr;
     xcb_window_t root_ = XCB_NONE;
     xcb_window_t window_ = XCB_NONE;
@@ -175,6 +177,19 @@ void X11Workspace::Backend::run()
         if (notify->window != root_ || notify->atom != activeWindowAtom_)
             continue;
         const xcb_window_t active = activeWindow();
+        if (active == XCB_NONE && lastActive != XCB_NONE && waylandSession_) {
+            // In a Wayland session the focus went to a window X11 cannot name (a Wayland
+            // one): the X11 window in front before is no longer where a paste should go.
+            lastActive = XCB_NONE;
+            {
+                QMutexLocker lock(&mutex_);
+                frontmost_.reset();
+            }
+            X11Workspace* owner = owner_;
+            QMetaObject::invokeMethod(
+                owner, [owner] { Q_EMIT owner->unnamedWindowActivated(); }, Qt::QueuedConnection);
+            continue;
+        }
         if (active == XCB_NONE || active == lastActive)
             continue;
         RunningApplicationRef app = describe(active);
