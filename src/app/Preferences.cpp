@@ -436,6 +436,16 @@ void Preferences::setPauseRecording(bool on)
     setValue(pauseRecordingKey, on);
 }
 
+qint64 Preferences::secretLifetime() const
+{
+    const qint64 seconds = intValue(secretLifetimeKey).value_or(defaultSecretLifetime);
+    return seconds < 0 ? secretKept : seconds;
+}
+void Preferences::setSecretLifetime(qint64 seconds)
+{
+    setValue(secretLifetimeKey, seconds);
+}
+
 bool Preferences::showIconInMenuBar() const
 {
     return boolValue(showIconInMenuBarKey).value_or(true);

@@ -180,6 +180,15 @@ public:
     // The rule as of now().
     RetentionRule retentionRule() const;
 
+    // How long a secret is kept, in seconds, in any clipboard; zero or less (or no provider)
+    // keeps it. Set once at start-up.
+    using SecretLifetimeProvider = std::function<qint64()>;
+    void setSecretLifetimeProvider(SecretLifetimeProvider provider);
+    // Deletes the secrets older than their lifetime, in one transaction (queued). The
+    // application runs it every few seconds while secrets have a lifetime, and when the
+    // lifetime changes; `done` as for sweepExpired.
+    void sweepSecrets(std::function<void(qint64 deleted)> done = {});
+
     // The clock the retention rule and record dates use; tests set it.
     using Clock = std::function<QDateTime()>;
     void setClock(Clock clock);

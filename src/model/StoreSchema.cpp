@@ -55,6 +55,12 @@ constexpr std::array kMigrations = {
         bundle_identifier TEXT,
         date INTEGER);
     )sql",
+    // 2: copies recognised as secrets say what kind they are; they expire on their own, so
+    // their dates have an index of their own.
+    R"sql(
+    ALTER TABLE paste_inf ADD COLUMN secret_kind TEXT;
+    CREATE INDEX paste_inf_secret_by_date ON paste_inf(date) WHERE secret_kind IS NOT NULL;
+    )sql",
 };
 
 } // namespace
