@@ -80,6 +80,7 @@ Brimble::~Brimble()
 {
     timer_.stop();
     expiryTimer_.stop();
+    secretExpiryTimer_.stop();
     spaceRetryTimer_.stop();
     CoreDataManager::shared().setCorruptionHandler({});
     CoreDataManager::shared().setSpaceHandler({});
@@ -143,6 +144,12 @@ void Brimble::start()
     expiryTimer_.setTimerType(Qt::VeryCoarseTimer);
     connect(&expiryTimer_, &QTimer::timeout, this, [] { CoreDataManager::shared().sweepExpired(); });
     expiryTimer_.start();
+    // Secrets live minutes, so they are swept often; the sweep walks a small index of their own
+    // and does nothing while they are kept.
+    CoreDataManager::shared().sweepSecrets();
+    secretExpiryTimer_.setInterval(std::chrono::seconds(10));
+    connect(&secretExpiryTimer_, &QTimer::timeout, this, [] { CoreDataManager::shared().sweepSecrets(); });
+    secretExpiryTimer_.start();
 
     // Whatever asked for a link or file to open has moved on; a failure is told here.
     connect(platform_.workspace.get(), &Workspace::openFailed, this,

@@ -116,5 +116,6 @@ private:
     CurrentApplication currentRunningApplication_;
     QTimer timer_;
     QTimer expiryTimer_;
+    QTimer secretExpiryTimer_;
     QTimer spaceRetryTimer_;
 };

@@ -25,6 +25,7 @@ int main(int argc, char** argv)
     // What the store needs of the preferences and the texts, which live above it.
     CoreDataManager::shared().setRetentionLevelProvider(
         [] { return Preferences::shared().historyCapacity(); });
+    CoreDataManager::shared().setSecretLifetimeProvider([] { return Preferences::shared().secretLifetime(); });
     PasteCategoryInfModel::setTitles(&LocalizedQuickView::clipboardHistory, &LocalizedQuickView::unnamed);
 
     if (CommandLine::isCommand(arguments)) {

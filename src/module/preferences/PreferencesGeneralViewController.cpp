@@ -13,6 +13,7 @@
 #include "view/base/ThemeColors.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -115,6 +116,7 @@ PreferencesGeneralViewController::PreferencesGeneralViewController(PreferencesAc
     retention->addWidget(new QLabel(LocalizedPreferences::thirtyDays(), this), 1, 3, 1, 2, Qt::AlignHCenter);
     retention->addWidget(new QLabel(LocalizedPreferences::forever(), this), 1, 5, Qt::AlignRight);
     layout->addLayout(retention);
+    addSecretLifetime();
     layout->addStretch(1);
     connect(historyCapacity_, &QSlider::valueChanged, this,
             &PreferencesGeneralViewController::sliderValueChanged);
@@ -127,6 +129,54 @@ PreferencesGeneralViewController::PreferencesGeneralViewController(PreferencesAc
 PreferencesGeneralViewController::~PreferencesGeneralViewController()
 {
     EventBus::unregister(this);
+}
+
+void PreferencesGeneralViewController::addSecretLifetime()
+{
+    auto* layout = static_cast<QVBoxLayout*>(this->layout());
+    layout->addSpacing(12);
+    auto* row = new QHBoxLayout;
+    auto* label = new QLabel(LocalizedPreferences::secrets(), this);
+    secretLifetime_ = new QComboBox(this);
+    label->setBuddy(secretLifetime_);
+    const std::pair<QString, qint64> choices[] = {
+        {LocalizedPreferences::secretNeverRecord(), Preferences::secretNeverRecorded},
+        {LocalizedPreferences::secretMinute(), 60},
+        {LocalizedPreferences::secretTenMinutes(), 600},
+        {LocalizedPreferences::secretHour(), 3600},
+        {LocalizedPreferences::secretDay(), 86400},
+        {LocalizedPreferences::secretKeep(), Preferences::secretKept},
+    };
+    for (const auto& [text, seconds] : choices)
+        secretLifetime_->addItem(text, seconds);
+    const qint64 stored = Preferences::shared().secretLifetime();
+    int current = secretLifetime_->findData(stored);
+    // A lifetime set by hand in the file shows as the nearest longer choice, and stays.
+    if (current < 0) {
+        current = secretLifetime_->count() - 1;
+        for (int i = 1; i < secretLifetime_->count() - 1; ++i)
+            if (secretLifetime_->itemData(i).toLongLong() >= stored) {
+                current = i;
+                break;
+            }
+    }
+    secretLifetime_->setCurrentIndex(current);
+    row->addWidget(label);
+    row->addWidget(secretLifetime_);
+    row->addStretch(1);
+    layout->addLayout(row);
+    auto* note = new QLabel(LocalizedPreferences::secretsNote(), this);
+    note->setWordWrap(true);
+    ThemeColors::dim(note);
+    layout->addWidget(note);
+    connect(secretLifetime_, &QComboBox::activated, this, [this](int index) {
+        const qint64 seconds = secretLifetime_->itemData(index).toLongLong();
+        writes_.async([seconds] {
+            Preferences::shared().setSecretLifetime(seconds);
+            // After the write: the sweep asks the preferences for the lifetime.
+            CoreDataManager::shared().sweepSecrets();
+        });
+    });
 }
 
 QCheckBox* PreferencesGeneralViewController::addCheckBox(const QString& text, bool checked)
