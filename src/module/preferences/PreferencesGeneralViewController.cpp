@@ -169,10 +169,23 @@ void PreferencesGeneralViewController::addSecretLifetime()
     note->setWordWrap(true);
     ThemeColors::dim(note);
     layout->addWidget(note);
-    connect(secretLifetime_, &QComboBox::activated, this, [this](int index) {
+    connect(secretLifetime_, &QComboBox::activated, this, [this, previous = current](int index) mutable {
         const qint64 seconds = secretLifetime_->itemData(index).toLongLong();
-        writes_.async([seconds] {
+        const int before = std::exchange(previous, index);
+        QPointer<PreferencesGeneralViewController> self(this);
+        writes_.async([self, seconds, before] {
             Preferences::shared().setSecretLifetime(seconds);
+            if (Preferences::shared().intValue(Preferences::secretLifetimeKey) != seconds) {
+                Dispatch::main([self, before] {
+                    if (!self)
+                        return;
+                    self->secretLifetime_->setCurrentIndex(before);
+                    Alert::inform(self->window(),
+                                  LocalizedAlert::settingNotSaved(Preferences::shared().filePath()), QString(),
+                                  QMessageBox::Warning);
+                });
+                return;
+            }
             // After the write: the sweep asks the preferences for the lifetime.
             CoreDataManager::shared().sweepSecrets();
         });
