@@ -615,5 +615,13 @@
         <source>Keep</source>
         <translation>Keep</translation>
     </message>
+    <message id="preferences.read_image_text">
+        <source>Find copied images by their text (read on this computer)</source>
+        <translation>Find copied images by their text (read on this computer)</translation>
+    </message>
+    <message id="preferences.image_text_language">
+        <source>Language of the text:</source>
+        <translation>Language of the text:</translation>
+    </message>
 </context>
 </TS>

@@ -9,6 +9,7 @@
 #include "common/Dispatch.h"
 #include "common/Log.h"
 #include "model/CoreDataManager.h"
+#include "model/ImageTextReader.h"
 #include "module/preferences/PreferencesWindow.h"
 #include "module/quickSearch/QuickSearchViewController.h"
 #include "module/quickSearch/QuickSearchViewWindow.h"
@@ -78,6 +79,8 @@ Brimble::Brimble(Platform& platform)
 
 Brimble::~Brimble()
 {
+    // First: an image being read stays unread, and is read again at the next start.
+    imageTextReader_.reset();
     timer_.stop();
     expiryTimer_.stop();
     secretExpiryTimer_.stop();
@@ -148,8 +151,18 @@ void Brimble::start()
     // and does nothing while they are kept.
     CoreDataManager::shared().sweepSecrets();
     secretExpiryTimer_.setInterval(std::chrono::seconds(10));
-    connect(&secretExpiryTimer_, &QTimer::timeout, this, [] { CoreDataManager::shared().sweepSecrets(); });
+    // The image reader looks again on the same beat, so a setting turned on takes effect.
+    connect(&secretExpiryTimer_, &QTimer::timeout, this, [this] {
+        CoreDataManager::shared().sweepSecrets();
+        imageTextReader_->wake();
+    });
     secretExpiryTimer_.start();
+
+    imageTextReader_ = std::make_unique<ImageTextReader>([] {
+        const Preferences& preferences = Preferences::shared();
+        return ImageTextReader::Settings{preferences.readImageText(), preferences.imageTextLanguages()};
+    });
+    imageTextReader_->start();
 
     // Whatever asked for a link or file to open has moved on; a failure is told here.
     connect(platform_.workspace.get(), &Workspace::openFailed, this,

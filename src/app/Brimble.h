@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 
+class ImageTextReader;
 class KeyBoardEventSimu;
 class PasteBoard;
 class PreferencesWindow;
@@ -113,6 +114,7 @@ private:
     bool refusedHotKeyShown_ = false;
     std::unique_ptr<KeyBoardEventSimu> keyboard_;
     std::unique_ptr<PasteBoard> pasteBoard_;
+    std::unique_ptr<ImageTextReader> imageTextReader_;
     CurrentApplication currentRunningApplication_;
     QTimer timer_;
     QTimer expiryTimer_;

@@ -446,6 +446,26 @@ void Preferences::setSecretLifetime(qint64 seconds)
     setValue(secretLifetimeKey, seconds);
 }
 
+bool Preferences::readImageText() const
+{
+    return boolValue(readImageTextKey).value_or(true);
+}
+void Preferences::setReadImageText(bool on)
+{
+    setValue(readImageTextKey, on);
+}
+
+QString Preferences::imageTextLanguages() const
+{
+    const auto stored = value(imageTextLanguagesKey);
+    const QString languages = stored && stored->isString() ? stored->toString() : QString();
+    return languages.isEmpty() ? QStringLiteral("eng") : languages;
+}
+void Preferences::setImageTextLanguages(const QString& languages)
+{
+    setValue(imageTextLanguagesKey, languages);
+}
+
 bool Preferences::showIconInMenuBar() const
 {
     return boolValue(showIconInMenuBarKey).value_or(true);

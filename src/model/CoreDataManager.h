@@ -189,6 +189,24 @@ public:
     // lifetime changes; `done` as for sweepExpired.
     void sweepSecrets(std::function<void(qint64 deleted)> done = {});
 
+    // Text in images. Every item is looked at once, newest first: items without an image are
+    // settled at once, images are read by the image text reader.
+    enum class ImageTextState
+    {
+        NoImage = 0, // nothing to read
+        Read = 1,    // read; the text (maybe none) is kept
+        Skipped = 2, // too large, or not decodable
+    };
+    struct ImageToRead
+    {
+        qint64 id = 0;
+        QString uuid;
+    };
+    // The newest image not read yet; absent when none is left (or the store is not writable).
+    std::optional<ImageToRead> nextImageToRead();
+    // Keeps what reading an image found; the text joins the item's search text. Waits.
+    bool recordImageText(qint64 id, ImageTextState state, const QString& text = {});
+
     // The clock the retention rule and record dates use; tests set it.
     using Clock = std::function<QDateTime()>;
     void setClock(Clock clock);

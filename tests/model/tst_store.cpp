@@ -202,7 +202,7 @@ void TstStore::schemaAndPermissions()
     RawDb raw(home.databasePath());
     QCOMPARE(raw.text("PRAGMA journal_mode"), QStringLiteral("wal"));
     QVERIFY(raw.integer("PRAGMA application_id") != 0);
-    QCOMPARE(raw.integer("PRAGMA user_version"), 2);
+    QCOMPARE(raw.integer("PRAGMA user_version"), 3);
     QCOMPARE(raw.integer("SELECT count(*) FROM paste_inf p JOIN paste_inf_content c ON c.id = p.id "
                          "JOIN paste_inf_text t ON t.id = p.id JOIN paste_inf_search s ON s.id = p.id"),
              1);

@@ -10,6 +10,7 @@
 #include "common/SerialQueue.h"
 #include "model/CoreDataManager.h"
 #include "model/RetentionRule.h"
+#include "platform/TextRecognizer.h"
 #include "view/base/ThemeColors.h"
 
 #include <QCheckBox>
@@ -117,6 +118,7 @@ PreferencesGeneralViewController::PreferencesGeneralViewController(PreferencesAc
     retention->addWidget(new QLabel(LocalizedPreferences::forever(), this), 1, 5, Qt::AlignRight);
     layout->addLayout(retention);
     addSecretLifetime();
+    addImageText();
     layout->addStretch(1);
     connect(historyCapacity_, &QSlider::valueChanged, this,
             &PreferencesGeneralViewController::sliderValueChanged);
@@ -192,6 +194,35 @@ void PreferencesGeneralViewController::addSecretLifetime()
     });
 }
 
+void PreferencesGeneralViewController::addImageText()
+{
+    auto* layout = static_cast<QVBoxLayout*>(this->layout());
+    layout->addSpacing(12);
+    readImageText_ = addCheckBox(LocalizedPreferences::readImageText(), Preferences::shared().readImageText());
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(24, 0, 0, 0);
+    auto* label = new QLabel(LocalizedPreferences::imageTextLanguage(), this);
+    imageTextLanguage_ = new QComboBox(this);
+    label->setBuddy(imageTextLanguage_);
+    // The languages whose data is installed (tesseract-ocr-* packages); a choice made by hand in
+    // the file ("eng+deu") is offered as it is.
+    QStringList languages = TextRecognizer::installedLanguages();
+    const QString stored = Preferences::shared().imageTextLanguages();
+    if (!languages.contains(stored))
+        languages.prepend(stored);
+    imageTextLanguage_->addItems(languages);
+    imageTextLanguage_->setCurrentText(stored);
+    imageTextLanguage_->setEnabled(readImageText_->isChecked());
+    row->addWidget(label);
+    row->addWidget(imageTextLanguage_);
+    row->addStretch(1);
+    layout->addLayout(row);
+    connect(readImageText_, &QCheckBox::toggled, imageTextLanguage_, &QWidget::setEnabled);
+    connect(imageTextLanguage_, &QComboBox::textActivated, this, [this](const QString& language) {
+        writes_.async([language] { Preferences::shared().setImageTextLanguages(language); });
+    });
+}
+
 QCheckBox* PreferencesGeneralViewController::addCheckBox(const QString& text, bool checked)
 {
     auto* box = new QCheckBox(text, this);
@@ -261,6 +292,8 @@ void PreferencesGeneralViewController::buttonValueChanged(QObject* sender)
         autoLoadLinkPreviewButton_->setEnabled(on);
     } else if (sender == autoLoadLinkPreviewButton_) {
         store(Preferences::autoLoadLinkPreviewKey, &Preferences::setAutoLoadLinkPreview);
+    } else if (sender == readImageText_) {
+        store(Preferences::readImageTextKey, &Preferences::setReadImageText);
     } else {
         Log::error(QStringLiteral("valueChanged"), QStringLiteral("unknown button"));
     }

@@ -40,6 +40,8 @@ public:
     QCheckBox* enableAutoPasteToCurrentApp() const { return enableAutoPasteToCurrentApp_; }
     QSlider* historyCapacity() const { return historyCapacity_; }
     QComboBox* secretLifetime() const { return secretLifetime_; }
+    QCheckBox* readImageText() const { return readImageText_; }
+    QComboBox* imageTextLanguage() const { return imageTextLanguage_; }
     QLabel* accessibilityInfoText() const { return accessibilityInfoText_; }
     // The open confirmation of a shorter retention, if any.
     QMessageBox* capacityAlert() const { return capacityAlert_; }
@@ -55,6 +57,7 @@ private:
     void storeCapacity(qint64 level, bool shortened);
     void refreshAccessibilityHint();
     void addSecretLifetime();
+    void addImageText();
     QCheckBox* addCheckBox(const QString& text, bool checked);
 
     PreferencesActions actions_;
@@ -72,6 +75,8 @@ private:
     QCheckBox* sendCrashLogsAutomatically_ = nullptr;
     QSlider* historyCapacity_ = nullptr;
     QComboBox* secretLifetime_ = nullptr;
+    QCheckBox* readImageText_ = nullptr;
+    QComboBox* imageTextLanguage_ = nullptr;
     // The level as this tab last stored it; the file may still be behind the queue.
     qint64 storedCapacity_ = 100;
     QPointer<QMessageBox> capacityAlert_;

@@ -23,6 +23,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
+#include <QPlainTextEdit>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -105,6 +106,13 @@ QuickSearchPasteInfDetailView::QuickSearchPasteInfDetailView(IconCache* iconCach
     layout->setSpacing(0);
     layout->addWidget(headerContainerView_);
     layout->addWidget(contentView_, 1);
+    // The text read in an image, under it; selectable, so it can be copied.
+    imageText_ = new QPlainTextEdit(this);
+    imageText_->setReadOnly(true);
+    imageText_->setFrameShape(QFrame::NoFrame);
+    imageText_->setMaximumHeight(120);
+    imageText_->hide();
+    layout->addWidget(imageText_);
 
     slowLoad_.setSingleShot(true);
     slowLoad_.setInterval(kSlowLoadMs);
@@ -221,6 +229,7 @@ QString QuickSearchPasteInfDetailView::dateText(const std::optional<QDateTime>& 
 void QuickSearchPasteInfDetailView::showItem(const std::optional<PasteInfRow>& row)
 {
     const quint64 generation = ++shared_->generation;
+    imageText_->hide();
     if (!row || revealedId_ != row->id)
         revealedId_.reset();
     pasteInf_ = row;
@@ -369,6 +378,10 @@ void QuickSearchPasteInfDetailView::apply(const QuickSearchDetailContent& conten
         break;
     case Kind::image:
         imageView()->setImage(content.image, content.imageData);
+        if (pasteInf_ && pasteInf_->imageText && !pasteInf_->imageText->isEmpty()) {
+            imageText_->setPlainText(*pasteInf_->imageText);
+            imageText_->show();
+        }
         setSummary(QString::number(content.imageSize.width(), 'f', 1) + QStringLiteral(" X ") +
                    QString::number(content.imageSize.height(), 'f', 1));
         showContentView(imageView_);

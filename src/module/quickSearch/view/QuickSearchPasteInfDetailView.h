@@ -16,6 +16,7 @@
 class IconCache;
 class QAbstractItemView;
 class QLabel;
+class QPlainTextEdit;
 class QStackedWidget;
 class QuickSearchDetailColorView;
 class QuickSearchDetailFilesView;
@@ -81,6 +82,8 @@ public:
     QuickSearchDetailWebView* webView();
     // The masked secret's view; null until a secret was shown.
     QuickSearchDetailSecretView* secretView() const { return secretView_; }
+    // The text read in the shown image; hidden when there is none.
+    QPlainTextEdit* imageTextView() const { return imageText_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -116,6 +119,7 @@ private:
     QuickSearchDetailColorView* colorView_ = nullptr;
     QuickSearchDetailWebView* webView_ = nullptr;
     QuickSearchDetailSecretView* secretView_ = nullptr;
+    QPlainTextEdit* imageText_ = nullptr;
     // The secret revealed here when no list is followed.
     std::optional<qint64> revealedId_;
     bool isRevealed(const PasteInfRow& row) const;
