@@ -10,10 +10,11 @@ std::optional<CoreDataManager::ImageToRead> CoreDataManager::nextImageToRead()
             return;
         // Items that hold no image (or a list of files, or a secret) have nothing to read; one
         // statement settles them through the index of unread items.
-        const bool settled = d->db.exec(
-            "UPDATE paste_inf SET image_text_state = 0 WHERE image_text_state IS NULL AND "
-            "(secret_kind IS NOT NULL OR type_data IS NULL OR instr(type_data, CAST('image/' AS BLOB)) = 0 OR "
-            "instr(type_data, CAST('text/uri-list' AS BLOB)) > 0)");
+        const bool settled =
+            d->db.exec("UPDATE paste_inf SET image_text_state = 0 WHERE image_text_state IS NULL AND "
+                       "(secret_kind IS NOT NULL OR type_data IS NULL OR instr(type_data, CAST('image/' AS "
+                       "BLOB)) = 0 OR "
+                       "instr(type_data, CAST('text/uri-list' AS BLOB)) > 0)");
         if (!settled) {
             d->logFailure(QStringLiteral("settle items without images fail, "));
             return;

@@ -115,7 +115,9 @@ bool ImageTextReader::readOne(qint64 id, const QString& uuid, const Settings& se
         return store.recordImageText(id, CoreDataManager::ImageTextState::Skipped);
     }
     if (qint64(image.width()) * image.height() > maxPixels) {
-        Log::info(kTag, QStringLiteral("image %1 not read: over %2 megapixels").arg(uuid).arg(maxPixels / 1'000'000));
+        Log::info(
+            kTag,
+            QStringLiteral("image %1 not read: over %2 megapixels").arg(uuid).arg(maxPixels / 1'000'000));
         return store.recordImageText(id, CoreDataManager::ImageTextState::Skipped);
     }
     thread_local TextRecognizer recognizer;

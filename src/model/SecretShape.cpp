@@ -40,8 +40,10 @@ const std::array<TokenShape, 9>& tokenShapes()
     static const auto shapes = [] {
         const auto token = [](SecretKind kind, const char* body) {
             // Not part of a longer word on either side.
-            return TokenShape{kind, QRegularExpression(QStringLiteral("(?<![A-Za-z0-9_\\-])(?:%1)(?![A-Za-z0-9_])")
-                                                           .arg(QLatin1String(body)))};
+            return TokenShape{
+                kind,
+                QRegularExpression(
+                    QStringLiteral("(?<![A-Za-z0-9_\\-])(?:%1)(?![A-Za-z0-9_])").arg(QLatin1String(body)))};
         };
         return std::array<TokenShape, 9>{
             token(SecretKind::CloudKey, "(?:AKIA|ASIA)[A-Z0-9]{16}"),
@@ -50,7 +52,8 @@ const std::array<TokenShape, 9>& tokenShapes()
             token(SecretKind::AccessToken, "github_pat_[A-Za-z0-9_]{70,100}"),
             token(SecretKind::AccessToken, "glpat-[A-Za-z0-9_\\-.]{20,}"),
             token(SecretKind::BotToken, "xox[abposr]-[0-9]{8,}-[0-9A-Za-z\\-]{10,}"),
-            token(SecretKind::BotToken, "[MNO][A-Za-z0-9_\\-]{23,27}\\.[A-Za-z0-9_\\-]{6}\\.[A-Za-z0-9_\\-]{27,40}"),
+            token(SecretKind::BotToken,
+                  "[MNO][A-Za-z0-9_\\-]{23,27}\\.[A-Za-z0-9_\\-]{6}\\.[A-Za-z0-9_\\-]{27,40}"),
             token(SecretKind::PaymentKey, "(?:sk|rk)_(?:live|test)_[0-9A-Za-z]{24,247}"),
             token(SecretKind::WebToken, "eyJ[A-Za-z0-9_\\-]{8,}\\.[A-Za-z0-9_\\-]{2,}\\.[A-Za-z0-9_\\-]*"),
         };
@@ -154,9 +157,10 @@ bool isCardIssuer(QStringView digits)
 std::optional<SecretKind> cardNumber(QStringView text)
 {
     // Contiguous, or in the groups printed on cards: 4-4-4-4(-3), 4-6-5, 4-6-4; one separator.
-    static const QRegularExpression layout(QStringLiteral(
-        "^(?:\\d{13,19}|\\d{4}([ \\-])\\d{4}\\1\\d{4}\\1\\d{4}(?:\\1\\d{3})?|\\d{4}([ \\-])\\d{4}\\2\\d{4}\\2\\d{1,3}|"
-        "\\d{4}([ \\-])\\d{6}\\3\\d{4,5})$"));
+    static const QRegularExpression layout(
+        QStringLiteral("^(?:\\d{13,19}|\\d{4}([ \\-])\\d{4}\\1\\d{4}\\1\\d{4}(?:\\1\\d{3})?|\\d{4}([ "
+                       "\\-])\\d{4}\\2\\d{4}\\2\\d{1,3}|"
+                       "\\d{4}([ \\-])\\d{6}\\3\\d{4,5})$"));
     if (text.size() > 23 || !layout.match(text).hasMatch())
         return std::nullopt;
     QString digits;

@@ -57,8 +57,8 @@ std::optional<QString> TextRecognizer::recognise(const QImage& image, const QStr
     if (!engine_ || engine_->languages != languages) {
         engine_ = std::make_unique<Engine>();
         engine_->languages = languages;
-        engine_->ready = engine_->api.Init(dataFolder().toLocal8Bit().constData(), languages.toLatin1().constData(),
-                                           tesseract::OEM_LSTM_ONLY) == 0;
+        engine_->ready = engine_->api.Init(dataFolder().toLocal8Bit().constData(),
+                                           languages.toLatin1().constData(), tesseract::OEM_LSTM_ONLY) == 0;
         if (!engine_->ready)
             Log::error(kTag, QStringLiteral("the text reader could not start for \"%1\" (data in %2)")
                                  .arg(languages, dataFolder()));

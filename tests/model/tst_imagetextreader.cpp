@@ -70,7 +70,8 @@ PasteInfModel imageCapture(const QByteArray& data, const QDateTime& date)
 
 QList<qint64> search(const QString& words)
 {
-    const auto results = SearchEngine::searchNow(store().path(), kDefaultCategoryUUID, SearchHelper::parseQuery(words), 0);
+    const auto results =
+        SearchEngine::searchNow(store().path(), kDefaultCategoryUUID, SearchHelper::parseQuery(words), 0);
     return results ? results->rowIds() : QList<qint64>();
 }
 
@@ -89,7 +90,8 @@ private Q_SLOTS:
 void TstImageTextReader::drawnTextIsReadAndFound()
 {
     TestHome home;
-    store().insertPasteInf(textCapture(QStringLiteral("no image here"), QDateTime::currentDateTimeUtc().addSecs(-5)));
+    store().insertPasteInf(
+        textCapture(QStringLiteral("no image here"), QDateTime::currentDateTimeUtc().addSecs(-5)));
     const PasteInfModel image =
         imageCapture(textPicture({"Invoice 2291", "Total due: 340 EUR", "Payable by March"}),
                      QDateTime::currentDateTimeUtc());
@@ -115,8 +117,10 @@ void TstImageTextReader::drawnTextIsReadAndFound()
 void TstImageTextReader::oversizedAndUndecodableAreSkippedOnce()
 {
     TestHome home;
-    store().insertPasteInf(imageCapture(pngClaiming(QSize(8000, 6000)), QDateTime::currentDateTimeUtc().addSecs(-1)));
-    store().insertPasteInf(imageCapture(QByteArray("\x89PNG\r\n\x1a\n not really", 20), QDateTime::currentDateTimeUtc()));
+    store().insertPasteInf(
+        imageCapture(pngClaiming(QSize(8000, 6000)), QDateTime::currentDateTimeUtc().addSecs(-1)));
+    store().insertPasteInf(
+        imageCapture(QByteArray("\x89PNG\r\n\x1a\n not really", 20), QDateTime::currentDateTimeUtc()));
     Log::Capture log;
     ImageTextReader reader({});
     reader.start();
@@ -136,7 +140,8 @@ void TstImageTextReader::stoppingMidwayLosesNothing()
     QStringList lines;
     for (int i = 0; i < 14; ++i)
         lines.append(QStringLiteral("Quarterly report line %1 with several words of text").arg(i));
-    const PasteInfModel image = imageCapture(textPicture(lines, QSize(1920, 1080)), QDateTime::currentDateTimeUtc());
+    const PasteInfModel image =
+        imageCapture(textPicture(lines, QSize(1920, 1080)), QDateTime::currentDateTimeUtc());
     store().insertPasteInf(image);
     {
         ImageTextReader reader({});

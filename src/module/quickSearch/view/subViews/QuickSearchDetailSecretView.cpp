@@ -8,7 +8,8 @@
 #include <QVBoxLayout>
 
 QuickSearchDetailSecretView::QuickSearchDetailSecretView(QWidget* parent)
-    : QWidget(parent), mask_(new QLabel(this)), reveal_(new QPushButton(LocalizedQuickView::secretReveal(), this))
+    : QWidget(parent), mask_(new QLabel(this)),
+      reveal_(new QPushButton(LocalizedQuickView::secretReveal(), this))
 {
     auto* dots = new QLabel(QString(12, QChar(0x2022)), this);
     QFont large = dots->font();
@@ -22,7 +23,8 @@ QuickSearchDetailSecretView::QuickSearchDetailSecretView(QWidget* parent)
     reveal_->setFocusPolicy(Qt::NoFocus);
     auto* layout = new QVBoxLayout(this);
     layout->addStretch(1);
-    for (QWidget* widget : {static_cast<QWidget*>(dots), static_cast<QWidget*>(mask_), static_cast<QWidget*>(hint)})
+    for (QWidget* widget :
+         {static_cast<QWidget*>(dots), static_cast<QWidget*>(mask_), static_cast<QWidget*>(hint)})
         layout->addWidget(widget, 0, Qt::AlignHCenter);
     layout->addSpacing(8);
     layout->addWidget(reveal_, 0, Qt::AlignHCenter);
