@@ -13,6 +13,8 @@
 #include <QPainter>
 #include <QTest>
 
+#include <future>
+
 namespace {
 
 // A screenshot-like picture of a few lines of text, large and dark on light.
@@ -112,6 +114,14 @@ void TstImageTextReader::drawnTextIsReadAndFound()
              qPrintable(row->imageText.value_or(QStringLiteral("(none)"))));
     QCOMPARE(search(QStringLiteral("payable by march")).size(), 1);
     QVERIFY(search(QStringLiteral("refund")).isEmpty());
+
+    // A delete undone brings the text back with the image; it is not read again.
+    store().deletePasteInfIds({row->id}, {}, true);
+    std::promise<qint64> restored;
+    store().undoLastChange([&](qint64 count) { restored.set_value(count); });
+    QCOMPARE(restored.get_future().get(), 1);
+    QCOMPARE(rows.rowForUuid(*image.uuid)->imageText, row->imageText);
+    QVERIFY(!store().nextImageToRead());
 }
 
 void TstImageTextReader::oversizedAndUndecodableAreSkippedOnce()
