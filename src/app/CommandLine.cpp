@@ -350,6 +350,7 @@ QString helpText()
         "Lines of `list` and `search`: position, age, type (as type: names it), first line of\n"
         "text with control characters shown as escapes. A secret (a key, a token, a card\n"
         "number) shows its kind and length instead of its text unless --reveal is given.\n"
+        "`search` also finds images by the text Brimble has read in them.\n"
         "\n"
         "Options:\n"
         "  -h, --help       show this help\n"
