@@ -643,5 +643,85 @@
         <source>Esc clears it</source>
         <translation>Esc clears it</translation>
     </message>
+    <message id="quick_view.secret_mask">
+        <source>Secret · %1 · %2 characters</source>
+        <translation>Secret · %1 · %2 characters</translation>
+    </message>
+    <message id="quick_view.secret_reveal_hint">
+        <source>Click or press Space to show it</source>
+        <translation>Click or press Space to show it</translation>
+    </message>
+    <message id="quick_view.secret_reveal">
+        <source>Show Secret</source>
+        <translation>Show Secret</translation>
+    </message>
+    <message id="secret.private_key">
+        <source>private key</source>
+        <translation>private key</translation>
+    </message>
+    <message id="secret.web_token">
+        <source>web token</source>
+        <translation>web token</translation>
+    </message>
+    <message id="secret.cloud_key">
+        <source>cloud access key</source>
+        <translation>cloud access key</translation>
+    </message>
+    <message id="secret.access_token">
+        <source>access token</source>
+        <translation>access token</translation>
+    </message>
+    <message id="secret.bot_token">
+        <source>bot token</source>
+        <translation>bot token</translation>
+    </message>
+    <message id="secret.payment_key">
+        <source>payment key</source>
+        <translation>payment key</translation>
+    </message>
+    <message id="secret.card_number">
+        <source>card number</source>
+        <translation>card number</translation>
+    </message>
+    <message id="preferences.secrets">
+        <source>Secrets:</source>
+        <translation>Secrets:</translation>
+    </message>
+    <message id="preferences.secrets_note">
+        <source>Keys, tokens and card numbers are shown masked until revealed.</source>
+        <translation>Keys, tokens and card numbers are shown masked until revealed.</translation>
+    </message>
+    <message id="preferences.secret_never_record">
+        <source>Never record</source>
+        <translation>Never record</translation>
+    </message>
+    <message id="preferences.secret_minute">
+        <source>Remove after 1 minute</source>
+        <translation>Remove after 1 minute</translation>
+    </message>
+    <message id="preferences.secret_ten_minutes">
+        <source>Remove after 10 minutes</source>
+        <translation>Remove after 10 minutes</translation>
+    </message>
+    <message id="preferences.secret_hour">
+        <source>Remove after 1 hour</source>
+        <translation>Remove after 1 hour</translation>
+    </message>
+    <message id="preferences.secret_day">
+        <source>Remove after 1 day</source>
+        <translation>Remove after 1 day</translation>
+    </message>
+    <message id="preferences.secret_keep">
+        <source>Keep</source>
+        <translation>Keep</translation>
+    </message>
+    <message id="preferences.read_image_text">
+        <source>Find copied images by their text (read on this computer)</source>
+        <translation>Find copied images by their text (read on this computer)</translation>
+    </message>
+    <message id="preferences.image_text_language">
+        <source>Language of the text:</source>
+        <translation>Language of the text:</translation>
+    </message>
 </context>
 </TS>

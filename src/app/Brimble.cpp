@@ -9,6 +9,7 @@
 #include "common/Dispatch.h"
 #include "common/Log.h"
 #include "model/CoreDataManager.h"
+#include "model/ImageTextReader.h"
 #include "module/preferences/PreferencesWindow.h"
 #include "module/quickSearch/QuickSearchViewController.h"
 #include "module/quickSearch/QuickSearchViewWindow.h"
@@ -100,8 +101,11 @@ Brimble::Brimble(Platform& platform)
 
 Brimble::~Brimble()
 {
+    // First: an image being read stays unread, and is read again at the next start.
+    imageTextReader_.reset();
     timer_.stop();
     expiryTimer_.stop();
+    secretExpiryTimer_.stop();
     spaceRetryTimer_.stop();
     CoreDataManager::shared().setCorruptionHandler({});
     CoreDataManager::shared().setSpaceHandler({});
@@ -166,6 +170,22 @@ void Brimble::start()
     expiryTimer_.setTimerType(Qt::VeryCoarseTimer);
     connect(&expiryTimer_, &QTimer::timeout, this, [] { CoreDataManager::shared().sweepExpired(); });
     expiryTimer_.start();
+    // Secrets live minutes, so they are swept often; the sweep walks a small index of their own
+    // and does nothing while they are kept.
+    CoreDataManager::shared().sweepSecrets();
+    secretExpiryTimer_.setInterval(std::chrono::seconds(10));
+    // The image reader looks again on the same beat, so a setting turned on takes effect.
+    connect(&secretExpiryTimer_, &QTimer::timeout, this, [this] {
+        CoreDataManager::shared().sweepSecrets();
+        imageTextReader_->wake();
+    });
+    secretExpiryTimer_.start();
+
+    imageTextReader_ = std::make_unique<ImageTextReader>([] {
+        const Preferences& preferences = Preferences::shared();
+        return ImageTextReader::Settings{preferences.readImageText(), preferences.imageTextLanguages()};
+    });
+    imageTextReader_->start();
 
     // A Wayland window in front: no X11 window is the target of the next paste, which then
     // goes to the focused window through the portal.

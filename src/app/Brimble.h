@@ -17,6 +17,7 @@
 #include <memory>
 #include <optional>
 
+class ImageTextReader;
 class KeyBoardEventSimu;
 class PasteBoard;
 class PreferencesWindow;
@@ -126,8 +127,10 @@ private:
     std::unique_ptr<KeyBoardEventSimu> keyboard_;
     std::unique_ptr<PasteBoard> pasteBoard_;
     std::unique_ptr<PasteQueue> pasteQueue_;
+    std::unique_ptr<ImageTextReader> imageTextReader_;
     CurrentApplication currentRunningApplication_;
     QTimer timer_;
     QTimer expiryTimer_;
+    QTimer secretExpiryTimer_;
     QTimer spaceRetryTimer_;
 };

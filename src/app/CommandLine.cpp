@@ -36,6 +36,7 @@ struct Options
     int limit = 0;
     bool json = false;
     bool plain = false;
+    bool reveal = false;
 };
 
 void printError(const QString& message)
@@ -54,8 +55,9 @@ std::optional<Options> parse(const QStringList& arguments, QString* error)
 {
     Options options;
     options.verb = arguments.value(0);
-    const QStringList allowed = options.verb == "list"     ? QStringList{"--clipboard", "--limit", "--json"}
-                                : options.verb == "search" ? QStringList{"--clipboard", "--limit", "--json"}
+    const QStringList allowed = options.verb == "list" ? QStringList{"--clipboard", "--limit", "--json", "--reveal"}
+                                : options.verb == "search"
+                                    ? QStringList{"--clipboard", "--limit", "--json", "--reveal"}
                                 : options.verb == "clipboards" ? QStringList{"--json"}
                                 : (options.verb == "copy" || options.verb == "paste")
                                     ? QStringList{"--clipboard", "--plain"}
@@ -81,8 +83,8 @@ std::optional<Options> parse(const QStringList& arguments, QString* error)
             *error = QStringLiteral("%1 does not take %2 (see brimble --help)").arg(options.verb, name);
             return std::nullopt;
         }
-        if (name == "--json" || name == "--plain") {
-            (name == "--json" ? options.json : options.plain) = true;
+        if (name == "--json" || name == "--plain" || name == "--reveal") {
+            (name == "--json" ? options.json : name == "--plain" ? options.plain : options.reveal) = true;
             continue;
         }
         if (!value) {
@@ -135,14 +137,15 @@ QString firstLine(const std::optional<QString>& text)
 class ItemPrinter
 {
 public:
-    ItemPrinter(bool json, QString clipboardTitle) : json_(json), clipboardTitle_(std::move(clipboardTitle))
+    ItemPrinter(bool json, bool reveal, QString clipboardTitle)
+        : json_(json), reveal_(reveal), clipboardTitle_(std::move(clipboardTitle))
     {
     }
 
     void add(const PasteInfRow& row)
     {
         if (json_) {
-            QByteArray object = QJsonDocument(HistoryQueries::itemJson(row, clipboardTitle_)).toJson();
+            QByteArray object = QJsonDocument(HistoryQueries::itemJson(row, clipboardTitle_, reveal_)).toJson();
             object.chop(1);
             buffer_ += (index_ == 1 ? "[\n" : ",\n") + object;
         } else {
@@ -150,7 +153,8 @@ public:
                            .arg(index_)
                            .arg(age(row.date, now_),
                                 HistoryQueries::typeKeyword(PasteBoardUtils::displayTypeOf(row)),
-                                firstLine(HistoryQueries::textOf(row, false)))
+                                row.secretKind && !reveal_ ? HistoryQueries::secretMask(row)
+                                                           : firstLine(HistoryQueries::textOf(row, false)))
                            .toUtf8();
         }
         ++index_;
@@ -174,6 +178,7 @@ private:
     }
 
     const bool json_;
+    const bool reveal_;
     const QString clipboardTitle_;
     const QDateTime now_ = QDateTime::currentDateTimeUtc();
     qint64 index_ = 1;
@@ -281,7 +286,7 @@ int answerFromHistory(const Options& options)
         printError(error);
         return Failed;
     }
-    ItemPrinter printer(options.json, clipboard->title.value_or(QString()));
+    ItemPrinter printer(options.json, options.reveal, clipboard->title.value_or(QString()));
     const auto sink = [&printer](const PasteInfRow& row) { printer.add(row); };
     const bool read = options.verb == "list"
                           ? HistoryQueries::list(reader, *clipboard, options.limit, sink, &error)
@@ -349,8 +354,9 @@ QString helpText()
         "Without a verb, starts Brimble (or shows the running one).\n"
         "\n"
         "Verbs:\n"
-        "  list [--clipboard NAME] [--limit N] [--json]    the history, newest first\n"
-        "  search QUERY... [--clipboard NAME] [--limit N] [--json]\n"
+        "  list [--clipboard NAME] [--limit N] [--json] [--reveal]\n"
+        "                                                  the history, newest first\n"
+        "  search QUERY... [--clipboard NAME] [--limit N] [--json] [--reveal]\n"
         "                                                  items matching QUERY; \"type:image,link\"\n"
         "                                                  clauses narrow by type\n"
         "  clipboards [--json]                             the clipboards with their record counts\n"
@@ -371,7 +377,9 @@ QString helpText()
         "ITEM is a uuid or a position in the listed order (1 is the newest). NAME is a\n"
         "clipboard's title, or its uuid (`clipboards --json` shows them) where titles repeat.\n"
         "Lines of `list` and `search`: position, age, type (as type: names it), first line of\n"
-        "text with control characters shown as escapes.\n"
+        "text with control characters shown as escapes. A secret (a key, a token, a card\n"
+        "number) shows its kind and length instead of its text unless --reveal is given.\n"
+        "`search` also finds images by the text Brimble has read in them.\n"
         "\n"
         "Options:\n"
         "  -h, --help       show this help\n"

@@ -173,7 +173,13 @@ std::optional<QString> textOf(const PasteInfRow& row, bool fullText)
     return paths.join('\n');
 }
 
-QJsonObject itemJson(const PasteInfRow& row, const QString& clipboardTitle)
+QString secretMask(const PasteInfRow& row)
+{
+    const QString kind = row.secretKind ? SecretShape::rawValue(*row.secretKind).replace(u'_', u' ') : QString();
+    return QStringLiteral("secret \u00b7 %1 \u00b7 %2 characters").arg(kind).arg(row.secretLength);
+}
+
+QJsonObject itemJson(const PasteInfRow& row, const QString& clipboardTitle, bool reveal)
 {
     QJsonObject object;
     object["uuid"] = row.uuid;
@@ -188,8 +194,10 @@ QJsonObject itemJson(const PasteInfRow& row, const QString& clipboardTitle)
     app["path"] = row.appBundleUrl.value_or(QString());
     app["id"] = row.appBundleIdentifier.value_or(QString());
     object["application"] = app;
-    const std::optional<QString> text = textOf(row, true);
+    const std::optional<QString> text = row.secretKind && !reveal ? std::nullopt : textOf(row, true);
     object["text"] = text ? QJsonValue(*text) : QJsonValue();
+    if (row.secretKind)
+        object["secret"] = QJsonObject{{"kind", SecretShape::rawValue(*row.secretKind)}, {"length", row.secretLength}};
     return object;
 }
 

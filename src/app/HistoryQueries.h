@@ -45,7 +45,13 @@ QString typeKeyword(PasteInfoDisplayType type);
 // `fullText` reads the whole stored text instead of the preview.
 std::optional<QString> textOf(const PasteInfRow& row, bool fullText);
 
-QJsonObject itemJson(const PasteInfRow& row, const QString& clipboardTitle);
+// What stands for a secret's text unless it is revealed: its kind and length,
+// "secret · private key · 1679 characters".
+QString secretMask(const PasteInfRow& row);
+
+// A secret's text is left out (null) unless `reveal`; a secret carries
+// "secret": {"kind": raw kind, "length": characters}.
+QJsonObject itemJson(const PasteInfRow& row, const QString& clipboardTitle, bool reveal = false);
 QJsonArray clipboardsJson(HistoryReader& reader);
 
 } // namespace HistoryQueries

@@ -78,6 +78,16 @@ BRIMBLE_LOCALIZED(oneDay, "preferences.one_day")
 BRIMBLE_LOCALIZED(sevenDays, "preferences.seven_days")
 BRIMBLE_LOCALIZED(thirtyDays, "preferences.thirty_days")
 BRIMBLE_LOCALIZED(forever, "preferences.forever")
+BRIMBLE_LOCALIZED(secrets, "preferences.secrets")
+BRIMBLE_LOCALIZED(secretsNote, "preferences.secrets_note")
+BRIMBLE_LOCALIZED(secretNeverRecord, "preferences.secret_never_record")
+BRIMBLE_LOCALIZED(secretMinute, "preferences.secret_minute")
+BRIMBLE_LOCALIZED(secretTenMinutes, "preferences.secret_ten_minutes")
+BRIMBLE_LOCALIZED(secretHour, "preferences.secret_hour")
+BRIMBLE_LOCALIZED(secretDay, "preferences.secret_day")
+BRIMBLE_LOCALIZED(secretKeep, "preferences.secret_keep")
+BRIMBLE_LOCALIZED(readImageText, "preferences.read_image_text")
+BRIMBLE_LOCALIZED(imageTextLanguage, "preferences.image_text_language")
 BRIMBLE_LOCALIZED(showQuickSearchWindow, "preferences.show_quick_search_window")
 BRIMBLE_LOCALIZED(quickPasteModifier, "preferences.quick_paste_modifier")
 BRIMBLE_LOCALIZED(plainTextModifier, "preferences.plain_text_modifier")
@@ -165,6 +175,8 @@ BRIMBLE_LOCALIZED(textCut, "quick_view.text_cut")
 BRIMBLE_LOCALIZED(unknownApplication, "quick_view.unknown_application")
 BRIMBLE_LOCALIZED(noMatches, "quick_view.no_matches")
 BRIMBLE_LOCALIZED(nSelected, "quick_view.n_selected")
+BRIMBLE_LOCALIZED(secretRevealHint, "quick_view.secret_reveal_hint")
+BRIMBLE_LOCALIZED(secretReveal, "quick_view.secret_reveal")
 } // namespace LocalizedQuickView
 
 namespace LocalizedLinkPreview {
@@ -287,6 +299,16 @@ QString badTypeClause(const QString& clause, const QString& words)
 QString nSelected(const QString& count)
 {
     return nSelected().arg(count);
+}
+
+QString secretKind(SecretKind kind)
+{
+    return Localized::text(("secret." + SecretShape::rawValue(kind)).toLatin1().constData());
+}
+
+QString secretMask(SecretKind kind, qint64 length)
+{
+    return Localized::text("quick_view.secret_mask").arg(secretKind(kind), QLocale().toString(length));
 }
 } // namespace LocalizedQuickView
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/PasteInfoDisplayType.h"
+#include "model/SecretShape.h"
 
 #include <QString>
 
@@ -45,6 +46,16 @@ QString oneDay();                  // "preferences.one_day"
 QString sevenDays();               // "preferences.seven_days"
 QString thirtyDays();              // "preferences.thirty_days"
 QString forever();                 // "preferences.forever"
+QString secrets();                 // "preferences.secrets"
+QString secretsNote();             // "preferences.secrets_note"
+QString secretNeverRecord();       // "preferences.secret_never_record"
+QString secretMinute();            // "preferences.secret_minute"
+QString secretTenMinutes();        // "preferences.secret_ten_minutes"
+QString secretHour();              // "preferences.secret_hour"
+QString secretDay();               // "preferences.secret_day"
+QString secretKeep();              // "preferences.secret_keep"
+QString readImageText();           // "preferences.read_image_text"
+QString imageTextLanguage();       // "preferences.image_text_language"
 QString showQuickSearchWindow();   // "preferences.show_quick_search_window"
 QString quickPasteModifier();      // "preferences.quick_paste_modifier"
 QString plainTextModifier();       // "preferences.plain_text_modifier"
@@ -127,6 +138,11 @@ QString badTypeClause(const QString& clause, const QString& words);
 QString noMatches();          // "quick_view.no_matches"
 QString nSelected();          // "quick_view.n_selected": "%1 selected", %1 being the count
 QString nSelected(const QString& count);
+// "quick_view.secret_mask": %1 the kind of secret ("secret.*"), %2 its length in characters
+QString secretMask(SecretKind kind, qint64 length);
+QString secretRevealHint(); // "quick_view.secret_reveal_hint"
+QString secretReveal();     // "quick_view.secret_reveal"
+QString secretKind(SecretKind kind); // "secret.private_key" and the other kinds' raw values
 } // namespace LocalizedQuickView
 
 namespace LocalizedLinkPreview {

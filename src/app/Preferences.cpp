@@ -436,6 +436,36 @@ void Preferences::setPauseRecording(bool on)
     setValue(pauseRecordingKey, on);
 }
 
+qint64 Preferences::secretLifetime() const
+{
+    const qint64 seconds = intValue(secretLifetimeKey).value_or(defaultSecretLifetime);
+    return seconds < 0 ? secretKept : seconds;
+}
+void Preferences::setSecretLifetime(qint64 seconds)
+{
+    setValue(secretLifetimeKey, seconds);
+}
+
+bool Preferences::readImageText() const
+{
+    return boolValue(readImageTextKey).value_or(true);
+}
+void Preferences::setReadImageText(bool on)
+{
+    setValue(readImageTextKey, on);
+}
+
+QString Preferences::imageTextLanguages() const
+{
+    const auto stored = value(imageTextLanguagesKey);
+    const QString languages = stored && stored->isString() ? stored->toString() : QString();
+    return languages.isEmpty() ? QStringLiteral("eng") : languages;
+}
+void Preferences::setImageTextLanguages(const QString& languages)
+{
+    setValue(imageTextLanguagesKey, languages);
+}
+
 bool Preferences::showIconInMenuBar() const
 {
     return boolValue(showIconInMenuBarKey).value_or(true);

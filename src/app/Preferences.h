@@ -31,6 +31,9 @@ public:
         QStringLiteral("preferences.auto_move_used_history_item_to_first_key");
     static inline const QString historyCapacityKey = QStringLiteral("preferences.history_capacity_key");
     static inline const QString pauseRecordingKey = QStringLiteral("preferences.pause_recording_key");
+    static inline const QString secretLifetimeKey = QStringLiteral("preferences.secret_lifetime");
+    static inline const QString readImageTextKey = QStringLiteral("preferences.read_image_text");
+    static inline const QString imageTextLanguagesKey = QStringLiteral("preferences.image_text_languages");
     static inline const QString showIconInMenuBarKey =
         QStringLiteral("preferences.show_icon_in_menu_bar_key");
     static inline const QString autoPreviewLinkKey = QStringLiteral("preferences.auto_preview_link_key");
@@ -76,6 +79,19 @@ public:
     void setHistoryCapacity(qint64 level);
     bool pauseRecording() const;
     void setPauseRecording(bool on);
+    // How long a copy recognised as a secret is kept, in seconds: secretNeverRecorded means it
+    // is not recorded at all, secretKept that it stays like any copy. Ten minutes by default.
+    static constexpr qint64 secretNeverRecorded = 0;
+    static constexpr qint64 secretKept = -1;
+    static constexpr qint64 defaultSecretLifetime = 600;
+    qint64 secretLifetime() const;
+    void setSecretLifetime(qint64 seconds);
+    // Reading the text in copied images, on this computer: on unless turned off.
+    bool readImageText() const;
+    void setReadImageText(bool on);
+    // The languages it is read in, Tesseract's names joined by "+"; English by default.
+    QString imageTextLanguages() const;
+    void setImageTextLanguages(const QString& languages);
     bool showIconInMenuBar() const;
     void setShowIconInMenuBar(bool on);
     bool autoPreviewLink() const;

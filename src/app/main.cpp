@@ -17,6 +17,9 @@ int main(int argc, char** argv)
     // Before anything else, so a crash anywhere in start-up leaves a report.
     CrashCatcher::install(CrashCatcher::defaultReportDirectory(),
                           BRIMBLE_VERSION " (" BRIMBLE_BUILD_NUMBER ")");
+    // The image text reader is meant to take one core at the lowest priority; Tesseract's
+    // OpenMP would otherwise start a thread per core.
+    qputenv("OMP_THREAD_LIMIT", "1");
 
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
@@ -25,6 +28,7 @@ int main(int argc, char** argv)
     // What the store needs of the preferences and the texts, which live above it.
     CoreDataManager::shared().setRetentionLevelProvider(
         [] { return Preferences::shared().historyCapacity(); });
+    CoreDataManager::shared().setSecretLifetimeProvider([] { return Preferences::shared().secretLifetime(); });
     PasteCategoryInfModel::setTitles(&LocalizedQuickView::clipboardHistory, &LocalizedQuickView::unnamed);
 
     if (CommandLine::isCommand(arguments)) {

@@ -180,6 +180,33 @@ public:
     // The rule as of now().
     RetentionRule retentionRule() const;
 
+    // How long a secret is kept, in seconds, in any clipboard; zero or less (or no provider)
+    // keeps it. Set once at start-up.
+    using SecretLifetimeProvider = std::function<qint64()>;
+    void setSecretLifetimeProvider(SecretLifetimeProvider provider);
+    // Deletes the secrets older than their lifetime, in one transaction (queued). The
+    // application runs it every few seconds while secrets have a lifetime, and when the
+    // lifetime changes; `done` as for sweepExpired.
+    void sweepSecrets(std::function<void(qint64 deleted)> done = {});
+
+    // Text in images. Every item is looked at once, newest first: items without an image are
+    // settled at once, images are read by the image text reader.
+    enum class ImageTextState
+    {
+        NoImage = 0, // nothing to read
+        Read = 1,    // read; the text (maybe none) is kept
+        Skipped = 2, // too large, or not decodable
+    };
+    struct ImageToRead
+    {
+        qint64 id = 0;
+        QString uuid;
+    };
+    // The newest image not read yet; absent when none is left (or the store is not writable).
+    std::optional<ImageToRead> nextImageToRead();
+    // Keeps what reading an image found; the text joins the item's search text. Waits.
+    bool recordImageText(qint64 id, ImageTextState state, const QString& text = {});
+
     // The clock the retention rule and record dates use; tests set it.
     using Clock = std::function<QDateTime()>;
     void setClock(Clock clock);

@@ -4,7 +4,62 @@
 
 bool CoreDataManager::isExpired(const PasteInfModel& model) const
 {
+    if (model.secretKind && model.date) {
+        const SecretLifetimeProvider lifetime = d->copyUnderClockLock(d->secretLifetime);
+        const qint64 seconds = lifetime ? lifetime() : 0;
+        if (seconds > 0 && model.date->secsTo(now()) > seconds)
+            return true;
+    }
     return retentionRule().isExpired(model.categoryUUID, model.date);
+}
+
+void CoreDataManager::setSecretLifetimeProvider(SecretLifetimeProvider provider)
+{
+    std::lock_guard lock(d->clockMutex);
+    d->secretLifetime = std::move(provider);
+}
+
+void CoreDataManager::sweepSecrets(std::function<void(qint64 deleted)> done)
+{
+    const SecretLifetimeProvider lifetime = d->copyUnderClockLock(d->secretLifetime);
+    const qint64 seconds = lifetime ? lifetime() : 0;
+    const qint64 oldestKeptMs = now().toMSecsSinceEpoch() - seconds * 1000;
+    d->queue.async([this, seconds, oldestKeptMs, done = std::move(done)] {
+        if (seconds <= 0 || d->readOnly) {
+            if (done)
+                done(0);
+            return;
+        }
+        qint64 deleted = -1;
+        QHash<QString, QList<qint64>> idsByCategory;
+        if (d->writable()) {
+            SqliteTransaction transaction(d->db);
+            SqliteStatement remove = d->db.prepare(
+                "DELETE FROM paste_inf WHERE secret_kind IS NOT NULL AND date < ?1 RETURNING id, category_uuid");
+            bool ok = transaction.isActive() && remove.isValid();
+            qint64 count = 0;
+            if (ok) {
+                remove.bind(1, oldestKeptMs);
+                int rc;
+                while ((rc = remove.step()) == SQLITE_ROW) {
+                    idsByCategory[remove.text(1).value_or(QString())].append(remove.int64(0));
+                    ++count;
+                }
+                ok = rc == SQLITE_DONE;
+            }
+            if (ok && transaction.commit())
+                deleted = count;
+            else
+                d->logFailure(QStringLiteral("delete expired secrets fail, "));
+        }
+        if (deleted > 0) {
+            Log::info(kTag, QStringLiteral("delete success: %1 expired secrets").arg(deleted));
+            for (auto it = idsByCategory.cbegin(); it != idsByCategory.cend(); ++it)
+                d->notify({HistoryChange::Kind::Removed, it.key(), it.value()});
+        }
+        if (done)
+            done(deleted);
+    });
 }
 
 void CoreDataManager::setRetentionLevelProvider(RetentionLevelProvider provider)

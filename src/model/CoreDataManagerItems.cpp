@@ -16,6 +16,8 @@ EncodedPasteInf encode(PasteInfModel& model, bool withContent)
     if (model.displayType)
         e.displayType = DisplayType::rawValue(*model.displayType);
     e.displayPasteBoardType = model.displayPasteBoardType;
+    if (model.secretKind)
+        e.secretKind = SecretShape::rawValue(*model.secretKind);
     e.typeData = ModelCoding::encodeTypes(model.types);
     e.headerBgColor = ModelCoding::encodeColor(model.headerBgColor);
     e.withContent = withContent;
@@ -48,8 +50,8 @@ bool CoreDataManager::Impl::insertPasteInf(const EncodedPasteInf& e)
     SqliteTransaction transaction(db);
     SqliteStatement insert = db.prepare(
         "INSERT INTO paste_inf(uuid, date, category_uuid, app_name, app_bundle_url, app_bundle_identifier, "
-        "display_type, display_paste_board_type, type_data, header_bg_color, content_size) "
-        "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+        "display_type, display_paste_board_type, type_data, header_bg_color, content_size, secret_kind) "
+        "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
     if (!transaction.isActive() || !insert.isValid())
         return false;
     insert.bind(1, e.uuid);
@@ -63,6 +65,7 @@ bool CoreDataManager::Impl::insertPasteInf(const EncodedPasteInf& e)
     insert.bindBlob(9, e.typeData);
     insert.bindBlob(10, e.headerBgColor);
     insert.bind(11, e.contentSize);
+    insert.bind(12, e.secretKind);
     if (insert.step() != SQLITE_DONE)
         return false;
     return writeContent(db.lastInsertRowId(), e) && transaction.commit();
@@ -79,8 +82,10 @@ bool CoreDataManager::Impl::writeContent(qint64 id, const EncodedPasteInf& e)
         bindValue(statement);
         return statement.step() == SQLITE_DONE;
     };
-    const std::optional<QString> folded =
-        e.plainText ? std::optional<QString>(e.plainText->toLower()) : std::nullopt;
+    // A secret is not searchable: typing a guess into the search field must not confirm it.
+    const std::optional<QString> folded = e.plainText && !e.secretKind
+                                              ? std::optional<QString>(e.plainText->toLower())
+                                              : std::nullopt;
     return write("INSERT OR REPLACE INTO paste_inf_content(id, item_data) VALUES(?, ?)",
                  [&](SqliteStatement& s) { s.bindBlob(2, e.itemData); }) &&
            write("INSERT OR REPLACE INTO paste_inf_text(id, plain_text) VALUES(?, ?)",

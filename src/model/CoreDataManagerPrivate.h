@@ -27,7 +27,7 @@ inline const QString kDeleteNoUuid = QStringLiteral("delete error，uuid is nil.
 // The metadata of an item: everything but the content and the text, so a list never reads them.
 #define PASTE_INF_COLUMNS                                                                                    \
     "p.id, p.uuid, p.date, p.category_uuid, p.app_name, p.app_bundle_url, p.app_bundle_identifier, "         \
-    "p.display_type, p.display_paste_board_type, p.type_data, p.header_bg_color"
+    "p.display_type, p.display_paste_board_type, p.type_data, p.header_bg_color, p.secret_kind"
 
 #define CATEGORY_COLUMNS "uuid, title, order_number, color_index, create_date, recent_selected_date"
 #define IGNORED_APP_COLUMNS "uuid, name, path, bundle_identifier, date"
@@ -58,6 +58,7 @@ struct EncodedPasteInf
     std::optional<QString> appBundleIdentifier;
     std::optional<QString> displayType;
     std::optional<QString> displayPasteBoardType;
+    std::optional<QString> secretKind;
     QByteArray typeData;
     QByteArray headerBgColor;
     bool withContent = false;
@@ -104,6 +105,8 @@ public:
         if (!row.isNull(10))
             model.headerBgColor =
                 decoded(colors_, row.blobView(10), &ModelCoding::decodeColor, "header colour");
+        if (const auto kind = row.text(11))
+            model.secretKind = SecretShape::fromRawValue(*kind);
         return model;
     }
 
@@ -165,6 +168,7 @@ struct CoreDataManager::Impl
     mutable std::mutex clockMutex;
     Clock clock;
     RetentionLevelProvider retentionLevel;
+    SecretLifetimeProvider secretLifetime;
     // A copy of the clock or the retention provider, so it is called without holding the lock.
     template <typename Provider> Provider copyUnderClockLock(const Provider& provider) const
     {

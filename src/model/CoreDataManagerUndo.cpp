@@ -10,8 +10,8 @@
 namespace {
 
 // Everything the kept database holds, emptied whenever a new change is kept.
-constexpr const char* kKeptTables[] = {"kept.deleted_inf", "kept.deleted_content", "kept.deleted_text",
-                                       "kept.deleted_search", "kept.moved_inf"};
+constexpr const char* kKeptTables[] = {"kept.deleted_inf",    "kept.deleted_content",    "kept.deleted_text",
+                                       "kept.deleted_search", "kept.deleted_image_text", "kept.moved_inf"};
 
 bool step(SqliteDatabase& db, const char* sql, const std::function<void(SqliteStatement&)>& bind = {})
 {
@@ -55,6 +55,7 @@ bool CoreDataManager::Impl::keptReady()
                 "CREATE TABLE kept.deleted_content AS SELECT * FROM main.paste_inf_content WHERE 0;"
                 "CREATE TABLE kept.deleted_text AS SELECT * FROM main.paste_inf_text WHERE 0;"
                 "CREATE TABLE kept.deleted_search AS SELECT * FROM main.paste_inf_search WHERE 0;"
+                "CREATE TABLE kept.deleted_image_text AS SELECT * FROM main.paste_inf_image_text WHERE 0;"
                 "CREATE TABLE kept.moved_inf(id INTEGER PRIMARY KEY, uuid TEXT, date INTEGER, "
                 "category_uuid TEXT);");
     if (!ok) {
@@ -82,6 +83,8 @@ bool CoreDataManager::Impl::keepDeleted(const char* where, const std::function<v
                    "INSERT INTO kept.deleted_text SELECT * FROM main.paste_inf_text "
                    "WHERE id IN (SELECT id FROM kept.deleted_inf);"
                    "INSERT INTO kept.deleted_search SELECT * FROM main.paste_inf_search "
+                   "WHERE id IN (SELECT id FROM kept.deleted_inf);"
+                   "INSERT INTO kept.deleted_image_text SELECT * FROM main.paste_inf_image_text "
                    "WHERE id IN (SELECT id FROM kept.deleted_inf);");
 }
 
@@ -112,7 +115,8 @@ std::optional<QList<qint64>> CoreDataManager::Impl::restoreKept()
               "category_uuid NOT IN (SELECT uuid FROM main.paste_category_inf)") &&
          db.exec("DELETE FROM kept.deleted_content WHERE id NOT IN (SELECT id FROM kept.deleted_inf);"
                  "DELETE FROM kept.deleted_text WHERE id NOT IN (SELECT id FROM kept.deleted_inf);"
-                 "DELETE FROM kept.deleted_search WHERE id NOT IN (SELECT id FROM kept.deleted_inf);");
+                 "DELETE FROM kept.deleted_search WHERE id NOT IN (SELECT id FROM kept.deleted_inf);"
+                 "DELETE FROM kept.deleted_image_text WHERE id NOT IN (SELECT id FROM kept.deleted_inf);");
     // Row ids are reused once the newest rows are gone: an item whose id a newer one took
     // comes back under a new id; its uuid is what names it.
     const QList<qint64> taken = ok ? ids(db,
@@ -127,7 +131,8 @@ std::optional<QList<qint64>> CoreDataManager::Impl::restoreKept()
         for (qsizetype i = 0; ok && i < taken.size(); ++i) {
             ++next;
             for (const char* table :
-                 {"kept.deleted_inf", "kept.deleted_content", "kept.deleted_text", "kept.deleted_search"}) {
+                 {"kept.deleted_inf", "kept.deleted_content", "kept.deleted_text", "kept.deleted_search",
+                  "kept.deleted_image_text"}) {
                 const QByteArray sql = QByteArray("UPDATE ") + table + " SET id = ?1 WHERE id = ?2";
                 ok = ok && step(db, sql.constData(), [&](SqliteStatement& s) {
                          s.bind(1, next);
@@ -140,7 +145,8 @@ std::optional<QList<qint64>> CoreDataManager::Impl::restoreKept()
     ok = ok && db.exec("INSERT INTO main.paste_inf SELECT * FROM kept.deleted_inf;"
                        "INSERT INTO main.paste_inf_content SELECT * FROM kept.deleted_content;"
                        "INSERT INTO main.paste_inf_text SELECT * FROM kept.deleted_text;"
-                       "INSERT INTO main.paste_inf_search SELECT * FROM kept.deleted_search;");
+                       "INSERT INTO main.paste_inf_search SELECT * FROM kept.deleted_search;"
+                       "INSERT INTO main.paste_inf_image_text SELECT * FROM kept.deleted_image_text;");
     // Moved items that are still there (the same id under the same uuid) go back.
     const QList<qint64> moved =
         ok ? ids(db,

@@ -31,7 +31,9 @@ constexpr qsizetype kIdsPerStatement = 500;
 #define ROW_COLUMNS                                                                                          \
     "p.id, p.uuid, p.date, p.category_uuid, p.app_name, p.app_bundle_url, p.app_bundle_identifier, "         \
     "p.display_type, p.display_paste_board_type, p.type_data, p.header_bg_color, "                           \
-    "substr(CAST(t.plain_text AS BLOB), 1, 1200)"
+    "substr(CAST(t.plain_text AS BLOB), 1, 1200), p.secret_kind, "                                          \
+    "CASE WHEN p.secret_kind IS NOT NULL THEN length(t.plain_text) END, "                                   \
+    "(SELECT substr(o.text, 1, 4000) FROM paste_inf_image_text o WHERE o.id = p.id)"
 
 // The rule's bounds as parameters ?2 (1 when nothing expires in this clipboard), ?3 and ?4.
 #define KEPT_BY_RULE "(?2 OR p.date IS NULL OR p.date BETWEEN ?3 AND ?4)"
@@ -69,6 +71,11 @@ PasteInfRow readRow(const SqliteStatement& row)
             end += start.at(end).isHighSurrogate() && end + 1 < start.size() ? 2 : 1;
         r.previewText = start.left(end);
     }
+    if (const auto kind = row.text(12)) {
+        r.secretKind = SecretShape::fromRawValue(*kind);
+        r.secretLength = row.integer(13).value_or(0);
+    }
+    r.imageText = row.text(14);
     return r;
 }
 
@@ -348,6 +355,7 @@ PasteInfModel PasteInfRow::toModel(const std::optional<PasteboardItems>& items) 
     model.displayType = displayType;
     model.displayPasteBoardType = displayPasteBoardType;
     model.appBundleIdentifier = appBundleIdentifier;
+    model.secretKind = secretKind;
     model.setPasteboardItems(items);
     return model;
 }

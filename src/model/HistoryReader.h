@@ -34,6 +34,11 @@ struct PasteInfRow
     // previewSkipsBlankStart says so.
     std::optional<QString> previewText;
     bool previewSkipsBlankStart = false;
+    // A secret's kind and the length of its whole text in characters: what its mask tells.
+    std::optional<SecretKind> secretKind;
+    qint64 secretLength = 0;
+    // The start of the text read in an image, absent until it was read or when it holds none.
+    std::optional<QString> imageText;
     static constexpr qsizetype previewTextLength = 300;
 
     // The preview of a text held in memory, as the reader cuts a stored one.

@@ -2,6 +2,7 @@
 
 #include "model/PasteInfoDisplayType.h"
 #include "model/PasteboardItem.h"
+#include "model/SecretShape.h"
 #include "platform/RunningApplication.h"
 
 #include <QColor>
@@ -61,6 +62,9 @@ public:
     // The first item's plain text, kept beside the content so lists and search can use it
     // without decoding the content.
     std::optional<QString> firstPlainText;
+    // Set when the copied text is a secret (recognised when it was copied): shown masked,
+    // never indexed for search, removed after the user's chosen delay.
+    std::optional<SecretKind> secretKind;
 
     // The content; loads it on first use for a model that came from the store.
     const std::optional<PasteboardItems>& pasteboardItems() const;

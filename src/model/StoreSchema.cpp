@@ -55,6 +55,21 @@ constexpr std::array kMigrations = {
         bundle_identifier TEXT,
         date INTEGER);
     )sql",
+    // 2: copies recognised as secrets say what kind they are; they expire on their own, so
+    // their dates have an index of their own.
+    R"sql(
+    ALTER TABLE paste_inf ADD COLUMN secret_kind TEXT;
+    CREATE INDEX paste_inf_secret_by_date ON paste_inf(date) WHERE secret_kind IS NOT NULL;
+    )sql",
+    // 3: the text read in copied images. image_text_state says how far reading went (absent:
+    // not looked at yet), so reading resumes after a restart; the index finds what is left.
+    R"sql(
+    ALTER TABLE paste_inf ADD COLUMN image_text_state INTEGER;
+    CREATE INDEX paste_inf_image_text_unread ON paste_inf(date) WHERE image_text_state IS NULL;
+    CREATE TABLE paste_inf_image_text(
+        id INTEGER PRIMARY KEY REFERENCES paste_inf(id) ON DELETE CASCADE,
+        text TEXT);
+    )sql",
 };
 
 } // namespace

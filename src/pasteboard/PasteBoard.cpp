@@ -238,7 +238,12 @@ bool PasteBoard::capture(const QStringList& types, const RunningApplicationRef& 
         return true;
     }
 
-    const PasteInfModel model = PasteInfModel::capture(content.items, distinct, source);
+    PasteInfModel model = PasteInfModel::capture(content.items, distinct, source);
+    model.secretKind = secretKindOf(content.items);
+    if (model.secretKind && Preferences::shared().secretLifetime() == Preferences::secretNeverRecorded) {
+        Log::info(kTag, QStringLiteral("secret copy (%1), not recorded").arg(SecretShape::rawValue(*model.secretKind)));
+        return true;
+    }
     const QByteArray digest = contentDigest(content.items);
     if (queue_.isCurrent()) {
         record(model, digest);
@@ -270,6 +275,18 @@ void PasteBoard::record(const PasteInfModel& model, const QByteArray& digest)
         lastDigest_ = digest;
     }
     CoreDataManager::shared().insertPasteInf(model);
+}
+
+std::optional<SecretKind> PasteBoard::secretKindOf(const PasteboardItems& items)
+{
+    if (items.isEmpty())
+        return std::nullopt;
+    for (const PasteboardItem& item : items)
+        for (const QString& type : item.types())
+            if (PasteboardType::isImage(type) || type == PasteboardType::fileURL)
+                return std::nullopt;
+    const std::optional<QString> text = items.first().readableText();
+    return text ? SecretShape::recognise(*text) : std::nullopt;
 }
 
 QByteArray PasteBoard::contentDigest(const PasteboardItems& items)

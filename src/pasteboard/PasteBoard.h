@@ -66,6 +66,10 @@ public:
     // marker aside), whatever their order.
     static QByteArray contentDigest(const PasteboardItems& items);
 
+    // What kind of secret a copy is, when its text is one: a copy of text alone (no image, no
+    // files) whose first item's text has a secret's shape.
+    static std::optional<SecretKind> secretKindOf(const PasteboardItems& items);
+
     // Replaces the ignore list (from the rules tab's event, or the initial load).
     void setIgnoredApps(const QList<IgnoredAppInfModel>& rules);
     QStringList ignoredAppBundleIdentifiers() const;
@@ -84,7 +88,8 @@ private:
     bool capture(const QStringList& types, const RunningApplicationRef& source);
     // On the queue: stores the copy unless it repeats the previous one.
     void record(const PasteInfModel& model, const QByteArray& digest);
-    // The offer carries a password manager's hint that does not clear it.
+    // The offer carries a password manager's hint that does not clear it. Such a copy is never
+    // recorded, whatever the secrets preference says: the manager asked for that.
     bool isSecret(const QStringList& types);
     PasteOutcome writeBack(QList<PasteInfModel> models, bool asPlainText, bool simulatePaste,
                            const RunningApplicationRef& target);

@@ -72,6 +72,7 @@ private Q_SLOTS:
     void noDisplayIsSaidInOneLine_data();
     void noDisplayIsSaidInOneLine();
     void copyAndPasteSayWhatTheyDid();
+    void secretsAreMaskedUnlessRevealed();
     void pasteWithNoWindowToPasteIntoFails();
     void quitSaysWhenTheHistoryWasNotSaved_data();
     void quitSaysWhenTheHistoryWasNotSaved();
@@ -423,6 +424,39 @@ void TestCommandLine::copyAndPasteSayWhatTheyDid()
     QCOMPARE(lines(paste.err).size(), 1);
     QVERIFY2(paste.err.contains("automatic paste is off"), paste.err.constData());
     QVERIFY(E2e::waitUntil([] { return E2e::xclipTargets().contains("image/png"); }, 5000));
+}
+
+void TestCommandLine::secretsAreMaskedUnlessRevealed()
+{
+    BrimbleSession session;
+    QVERIFY(session.start());
+    const QByteArray token = "glpat-" + QByteArray(20, 'x');
+    E2e::xclipCopy("an ordinary note");
+    QVERIFY(session.waitForCount(1));
+    E2e::xclipCopy(token);
+    QVERIFY(session.waitForCount(2));
+
+    const QStringList rows = lines(session.cli({"list"}).out);
+    QCOMPARE(rows.size(), 2);
+    QVERIFY2(rows.first().endsWith(QStringLiteral("secret \u00b7 access token \u00b7 26 characters")),
+             qPrintable(rows.first()));
+    QVERIFY(!session.cli({"list"}).out.contains(token));
+    QVERIFY(lines(session.cli({"list", "--reveal"}).out).first().endsWith(QString::fromLatin1(token)));
+
+    const QJsonArray masked = QJsonDocument::fromJson(session.cli({"list", "--json"}).out).array();
+    QVERIFY(masked.first()["text"].isNull());
+    QCOMPARE(masked.first()["secret"]["kind"].toString(), QStringLiteral("access_token"));
+    QCOMPARE(masked.first()["secret"]["length"].toInt(), 26);
+    const QJsonArray revealed = QJsonDocument::fromJson(session.cli({"list", "--json", "--reveal"}).out).array();
+    QCOMPARE(revealed.first()["text"].toString(), QString::fromLatin1(token));
+
+    // Its text is not searched; its type is.
+    QVERIFY(session.cli({"search", "glpat"}).out.isEmpty());
+    QCOMPARE(lines(session.cli({"search", "type:text"}).out).size(), 2);
+
+    // Copying it back gives the whole secret.
+    QCOMPARE(session.cli({"copy", "1"}).exitCode, 0);
+    QVERIFY(E2e::waitUntil([&] { return E2e::xclipRead("UTF8_STRING") == token; }, 5000));
 }
 
 void TestCommandLine::pasteWithNoWindowToPasteIntoFails()

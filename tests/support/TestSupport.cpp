@@ -24,6 +24,7 @@ TestHome::TestHome()
     // What the application wires at start-up.
     CoreDataManager::shared().setRetentionLevelProvider(
         [] { return Preferences::shared().historyCapacity(); });
+    CoreDataManager::shared().setSecretLifetimeProvider([] { return Preferences::shared().secretLifetime(); });
     CoreDataManager::shared().close();
     CoreDataManager::shared().setClock({});
     CoreDataManager::shared().open(databasePath());

@@ -10,9 +10,11 @@
 #include "common/SerialQueue.h"
 #include "model/CoreDataManager.h"
 #include "model/RetentionRule.h"
+#include "platform/TextRecognizer.h"
 #include "view/base/ThemeColors.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -115,6 +117,8 @@ PreferencesGeneralViewController::PreferencesGeneralViewController(PreferencesAc
     retention->addWidget(new QLabel(LocalizedPreferences::thirtyDays(), this), 1, 3, 1, 2, Qt::AlignHCenter);
     retention->addWidget(new QLabel(LocalizedPreferences::forever(), this), 1, 5, Qt::AlignRight);
     layout->addLayout(retention);
+    addSecretLifetime();
+    addImageText();
     layout->addStretch(1);
     connect(historyCapacity_, &QSlider::valueChanged, this,
             &PreferencesGeneralViewController::sliderValueChanged);
@@ -127,6 +131,96 @@ PreferencesGeneralViewController::PreferencesGeneralViewController(PreferencesAc
 PreferencesGeneralViewController::~PreferencesGeneralViewController()
 {
     EventBus::unregister(this);
+}
+
+void PreferencesGeneralViewController::addSecretLifetime()
+{
+    auto* layout = static_cast<QVBoxLayout*>(this->layout());
+    layout->addSpacing(12);
+    auto* row = new QHBoxLayout;
+    auto* label = new QLabel(LocalizedPreferences::secrets(), this);
+    secretLifetime_ = new QComboBox(this);
+    label->setBuddy(secretLifetime_);
+    const std::pair<QString, qint64> choices[] = {
+        {LocalizedPreferences::secretNeverRecord(), Preferences::secretNeverRecorded},
+        {LocalizedPreferences::secretMinute(), 60},
+        {LocalizedPreferences::secretTenMinutes(), 600},
+        {LocalizedPreferences::secretHour(), 3600},
+        {LocalizedPreferences::secretDay(), 86400},
+        {LocalizedPreferences::secretKeep(), Preferences::secretKept},
+    };
+    for (const auto& [text, seconds] : choices)
+        secretLifetime_->addItem(text, seconds);
+    const qint64 stored = Preferences::shared().secretLifetime();
+    int current = secretLifetime_->findData(stored);
+    // A lifetime set by hand in the file shows as the nearest longer choice, and stays.
+    if (current < 0) {
+        current = secretLifetime_->count() - 1;
+        for (int i = 1; i < secretLifetime_->count() - 1; ++i)
+            if (secretLifetime_->itemData(i).toLongLong() >= stored) {
+                current = i;
+                break;
+            }
+    }
+    secretLifetime_->setCurrentIndex(current);
+    row->addWidget(label);
+    row->addWidget(secretLifetime_);
+    row->addStretch(1);
+    layout->addLayout(row);
+    auto* note = new QLabel(LocalizedPreferences::secretsNote(), this);
+    note->setWordWrap(true);
+    ThemeColors::dim(note);
+    layout->addWidget(note);
+    connect(secretLifetime_, &QComboBox::activated, this, [this, previous = current](int index) mutable {
+        const qint64 seconds = secretLifetime_->itemData(index).toLongLong();
+        const int before = std::exchange(previous, index);
+        QPointer<PreferencesGeneralViewController> self(this);
+        writes_.async([self, seconds, before] {
+            Preferences::shared().setSecretLifetime(seconds);
+            if (Preferences::shared().intValue(Preferences::secretLifetimeKey) != seconds) {
+                Dispatch::main([self, before] {
+                    if (!self)
+                        return;
+                    self->secretLifetime_->setCurrentIndex(before);
+                    Alert::inform(self->window(),
+                                  LocalizedAlert::settingNotSaved(Preferences::shared().filePath()), QString(),
+                                  QMessageBox::Warning);
+                });
+                return;
+            }
+            // After the write: the sweep asks the preferences for the lifetime.
+            CoreDataManager::shared().sweepSecrets();
+        });
+    });
+}
+
+void PreferencesGeneralViewController::addImageText()
+{
+    auto* layout = static_cast<QVBoxLayout*>(this->layout());
+    layout->addSpacing(12);
+    readImageText_ = addCheckBox(LocalizedPreferences::readImageText(), Preferences::shared().readImageText());
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(24, 0, 0, 0);
+    auto* label = new QLabel(LocalizedPreferences::imageTextLanguage(), this);
+    imageTextLanguage_ = new QComboBox(this);
+    label->setBuddy(imageTextLanguage_);
+    // The languages whose data is installed (tesseract-ocr-* packages); a choice made by hand in
+    // the file ("eng+deu") is offered as it is.
+    QStringList languages = TextRecognizer::installedLanguages();
+    const QString stored = Preferences::shared().imageTextLanguages();
+    if (!languages.contains(stored))
+        languages.prepend(stored);
+    imageTextLanguage_->addItems(languages);
+    imageTextLanguage_->setCurrentText(stored);
+    imageTextLanguage_->setEnabled(readImageText_->isChecked());
+    row->addWidget(label);
+    row->addWidget(imageTextLanguage_);
+    row->addStretch(1);
+    layout->addLayout(row);
+    connect(readImageText_, &QCheckBox::toggled, imageTextLanguage_, &QWidget::setEnabled);
+    connect(imageTextLanguage_, &QComboBox::textActivated, this, [this](const QString& language) {
+        writes_.async([language] { Preferences::shared().setImageTextLanguages(language); });
+    });
 }
 
 QCheckBox* PreferencesGeneralViewController::addCheckBox(const QString& text, bool checked)
@@ -198,6 +292,8 @@ void PreferencesGeneralViewController::buttonValueChanged(QObject* sender)
         autoLoadLinkPreviewButton_->setEnabled(on);
     } else if (sender == autoLoadLinkPreviewButton_) {
         store(Preferences::autoLoadLinkPreviewKey, &Preferences::setAutoLoadLinkPreview);
+    } else if (sender == readImageText_) {
+        store(Preferences::readImageTextKey, &Preferences::setReadImageText);
     } else {
         Log::error(QStringLiteral("valueChanged"), QStringLiteral("unknown button"));
     }

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 #include <QMessageBox>
 class QPushButton;
@@ -38,6 +39,9 @@ public:
     QCheckBox* launchAtLogin() const { return launchAtLogin_; }
     QCheckBox* enableAutoPasteToCurrentApp() const { return enableAutoPasteToCurrentApp_; }
     QSlider* historyCapacity() const { return historyCapacity_; }
+    QComboBox* secretLifetime() const { return secretLifetime_; }
+    QCheckBox* readImageText() const { return readImageText_; }
+    QComboBox* imageTextLanguage() const { return imageTextLanguage_; }
     QLabel* accessibilityInfoText() const { return accessibilityInfoText_; }
     // The open confirmation of a shorter retention, if any.
     QMessageBox* capacityAlert() const { return capacityAlert_; }
@@ -52,6 +56,8 @@ private:
     void sliderValueChanged();
     void storeCapacity(qint64 level, bool shortened);
     void refreshAccessibilityHint();
+    void addSecretLifetime();
+    void addImageText();
     QCheckBox* addCheckBox(const QString& text, bool checked);
 
     PreferencesActions actions_;
@@ -68,6 +74,9 @@ private:
     QCheckBox* showIconInMenuBarButton_ = nullptr;
     QCheckBox* sendCrashLogsAutomatically_ = nullptr;
     QSlider* historyCapacity_ = nullptr;
+    QComboBox* secretLifetime_ = nullptr;
+    QCheckBox* readImageText_ = nullptr;
+    QComboBox* imageTextLanguage_ = nullptr;
     // The level as this tab last stored it; the file may still be behind the queue.
     qint64 storedCapacity_ = 100;
     QPointer<QMessageBox> capacityAlert_;

@@ -96,7 +96,8 @@ QuickSearchKeyCommand QuickSearchViewController::commandForKey(int key, quint32 
     // The Menu key arrives as a context menu request of the search field (see eventFilter).
     if (key == Qt::Key_F10 && modifiers == shift)
         return {Command::itemMenu};
-    // Taken only while a link waits for "Load Preview" and the field is empty; typed otherwise.
+    // Taken only while a secret is masked or a link waits for "Load Preview" and the field is
+    // empty; typed otherwise.
     if (key == Qt::Key_Space && modifiers == 0)
         return {Command::loadPreview};
     if (modifiers == 0 || modifiers == shift) {
@@ -480,6 +481,8 @@ void QuickSearchViewController::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
     clearBadges();
+    // A secret shown stays shown only while the user looks at it.
+    model_->hideSecrets();
     if (queueNotice_->isVisibleTo(this))
         Q_EMIT pasteQueueNoticeSeen();
 }
@@ -729,7 +732,7 @@ bool QuickSearchViewController::perform(const QuickSearchKeyCommand& command)
                          true);
         return true;
     case QuickSearchKeyCommand::loadPreview:
-        return searchField_->text().isEmpty() && detailView_->loadLinkPreview();
+        return searchField_->text().isEmpty() && (detailView_->revealSecret() || detailView_->loadLinkPreview());
     case QuickSearchKeyCommand::focusSearch:
         searchField_->setFocus(Qt::ShortcutFocusReason);
         searchField_->selectAll();

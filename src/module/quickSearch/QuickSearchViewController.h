@@ -58,7 +58,7 @@ struct QuickSearchKeyCommand
         save,            // the selected rows to files
         switchClipboard, // the clipboard grid, or its next tile while it shows
         itemMenu,        // the current row's context menu
-        loadPreview,     // the link preview's page, while it waits to be asked for
+        loadPreview,     // a masked secret, or the link preview's page while it waits to be asked for
         pasteInSequence, // the selected rows as a paste queue, the first pasted at once
     };
     Kind kind = none;

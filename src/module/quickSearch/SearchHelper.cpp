@@ -207,6 +207,9 @@ bool typeMatches(const ParsedQuery& query, std::optional<PasteInfoDisplayType> d
 bool matches(const ParsedQuery& query, PasteInfModel& item)
 {
     if (!query.text.isEmpty()) {
+        // A secret's text is not searched, as the store does not index it.
+        if (item.secretKind)
+            return false;
         std::optional<QString> plain = item.firstPlainText;
         if (!plain) {
             const auto& items = item.pasteboardItems();

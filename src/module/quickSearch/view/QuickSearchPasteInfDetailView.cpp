@@ -9,6 +9,7 @@
 #include "module/quickSearch/view/subViews/QuickSearchDetailColorView.h"
 #include "module/quickSearch/view/subViews/QuickSearchDetailFilesView.h"
 #include "module/quickSearch/view/subViews/QuickSearchDetailImageView.h"
+#include "module/quickSearch/view/subViews/QuickSearchDetailSecretView.h"
 #include "module/quickSearch/view/subViews/QuickSearchDetailTextView.h"
 #include "module/quickSearch/view/subViews/QuickSearchDetailUnknownView.h"
 #include "module/quickSearch/view/subViews/QuickSearchDetailWebView.h"
@@ -22,6 +23,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
+#include <QPlainTextEdit>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -104,6 +106,13 @@ QuickSearchPasteInfDetailView::QuickSearchPasteInfDetailView(IconCache* iconCach
     layout->setSpacing(0);
     layout->addWidget(headerContainerView_);
     layout->addWidget(contentView_, 1);
+    // The text read in an image, under it; selectable, so it can be copied.
+    imageText_ = new QPlainTextEdit(this);
+    imageText_->setReadOnly(true);
+    imageText_->setFrameShape(QFrame::NoFrame);
+    imageText_->setMaximumHeight(120);
+    imageText_->hide();
+    layout->addWidget(imageText_);
 
     slowLoad_.setSingleShot(true);
     slowLoad_.setInterval(kSlowLoadMs);
@@ -135,9 +144,10 @@ void QuickSearchPasteInfDetailView::follow(QAbstractItemView* list)
             &QuickSearchPasteInfDetailView::showCurrentRow);
     // A row still being paged in arrives later; so does a list emptied by a search.
     connect(list->model(), &QAbstractItemModel::dataChanged, this,
-            [this, list](const QModelIndex& first, const QModelIndex& last) {
+            [this, list](const QModelIndex& first, const QModelIndex& last, const QList<int>& roles) {
                 const int row = list->currentIndex().row();
-                if (row >= first.row() && row <= last.row() && !pasteInf_)
+                const bool revealed = roles.contains(QuickSearchPasteInfListModel::SecretRevealedRole);
+                if (row >= first.row() && row <= last.row() && (!pasteInf_ || revealed))
                     showCurrentRow();
             });
     connect(list->model(), &QAbstractItemModel::modelReset, this,
@@ -219,6 +229,9 @@ QString QuickSearchPasteInfDetailView::dateText(const std::optional<QDateTime>& 
 void QuickSearchPasteInfDetailView::showItem(const std::optional<PasteInfRow>& row)
 {
     const quint64 generation = ++shared_->generation;
+    imageText_->hide();
+    if (!row || revealedId_ != row->id)
+        revealedId_.reset();
     pasteInf_ = row;
     contentApplied_ = false;
     startShown_ = false;
@@ -239,13 +252,26 @@ void QuickSearchPasteInfDetailView::showItem(const std::optional<PasteInfRow>& r
     refreshIcon();
     appIcon_->setToolTip(row->appName.value_or(QString()));
     setSummary({});
+    // A masked secret's content is not even read.
+    if (row->secretKind && !isRevealed(*row)) {
+        slowLoad_.stop();
+        if (!secretView_) {
+            contentView_->addWidget(secretView_ = new QuickSearchDetailSecretView(contentView_));
+            connect(secretView_, &QuickSearchDetailSecretView::revealRequested, this,
+                    &QuickSearchPasteInfDetailView::revealSecret);
+        }
+        secretView_->setSecret(*row->secretKind, row->secretLength);
+        shownKind_ = QuickSearchDetailContent::Kind::unknown;
+        showContentView(secretView_);
+        return;
+    }
     if (!showPreviewText(*row))
         slowLoad_.start();
     else if (row->previewText->size() >= PasteInfRow::previewTextLength)
         loadTextStart(*row, generation); // read before the content: the reader is one queue
 
     const bool linkPreview =
-        QuickSearchDetailWebView::isAvailable() && Preferences::shared().autoPreviewLink();
+        !row->secretKind && QuickSearchDetailWebView::isAvailable() && Preferences::shared().autoPreviewLink();
     const std::weak_ptr<Shared> weak = shared_;
     QPointer<QuickSearchPasteInfDetailView> self(this);
     const QFont font = textView()->textFont();
@@ -352,6 +378,10 @@ void QuickSearchPasteInfDetailView::apply(const QuickSearchDetailContent& conten
         break;
     case Kind::image:
         imageView()->setImage(content.image, content.imageData);
+        if (pasteInf_ && pasteInf_->imageText && !pasteInf_->imageText->isEmpty()) {
+            imageText_->setPlainText(*pasteInf_->imageText);
+            imageText_->show();
+        }
         setSummary(QString::number(content.imageSize.width(), 'f', 1) + QStringLiteral(" X ") +
                    QString::number(content.imageSize.height(), 'f', 1));
         showContentView(imageView_);
@@ -386,6 +416,34 @@ void QuickSearchPasteInfDetailView::apply(const QuickSearchDetailContent& conten
     }
     if (pasteInf_)
         Q_EMIT contentShown(pasteInf_->uuid);
+}
+
+bool QuickSearchPasteInfDetailView::isRevealed(const PasteInfRow& row) const
+{
+    if (revealedId_ == row.id)
+        return true;
+    if (!followed_)
+        return false;
+    const QModelIndex current = followed_->currentIndex();
+    return current.data(QuickSearchPasteInfListModel::RowIdRole).toLongLong() == row.id &&
+           current.data(QuickSearchPasteInfListModel::SecretRevealedRole).toBool();
+}
+
+bool QuickSearchPasteInfDetailView::revealSecret()
+{
+    if (!pasteInf_ || !pasteInf_->secretKind || isRevealed(*pasteInf_))
+        return false;
+    const PasteInfRow row = *pasteInf_;
+    // The list's model keeps what is revealed, so the cell shows it too; it tells this view.
+    auto* model = followed_ ? qobject_cast<QuickSearchPasteInfListModel*>(followed_->model()) : nullptr;
+    if (model && model->rowOf(row.id) >= 0) {
+        model->revealSecret(row.id);
+        if (pasteInf_ && pasteInf_->id == row.id && isRevealed(row))
+            return true;
+    }
+    revealedId_ = row.id;
+    showItem(row);
+    return true;
 }
 
 void QuickSearchPasteInfDetailView::setSummary(const QString& third)

@@ -16,10 +16,12 @@
 class IconCache;
 class QAbstractItemView;
 class QLabel;
+class QPlainTextEdit;
 class QStackedWidget;
 class QuickSearchDetailColorView;
 class QuickSearchDetailFilesView;
 class QuickSearchDetailImageView;
+class QuickSearchDetailSecretView;
 class QuickSearchDetailTextView;
 class QuickSearchDetailUnknownView;
 class QuickSearchDetailWebView;
@@ -57,6 +59,9 @@ public:
     void setWorkspace(Workspace* workspace);
     // Loads the shown link's page when it waits for the user to ask; false when there is none.
     bool loadLinkPreview();
+    // Shows the shown secret, masked until now (the followed list's cell too); false when no
+    // secret is masked.
+    bool revealSecret();
     // The search's free text: its matches are marked in the texts shown from now on.
     void setHighlightText(const QString& text);
 
@@ -75,6 +80,10 @@ public:
     QuickSearchDetailFilesView* filesView();
     QuickSearchDetailColorView* colorView();
     QuickSearchDetailWebView* webView();
+    // The masked secret's view; null until a secret was shown.
+    QuickSearchDetailSecretView* secretView() const { return secretView_; }
+    // The text read in the shown image; hidden when there is none.
+    QPlainTextEdit* imageTextView() const { return imageText_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -109,6 +118,11 @@ private:
     QuickSearchDetailFilesView* filesView_ = nullptr;
     QuickSearchDetailColorView* colorView_ = nullptr;
     QuickSearchDetailWebView* webView_ = nullptr;
+    QuickSearchDetailSecretView* secretView_ = nullptr;
+    QPlainTextEdit* imageText_ = nullptr;
+    // The secret revealed here when no list is followed.
+    std::optional<qint64> revealedId_;
+    bool isRevealed(const PasteInfRow& row) const;
     QWidget* blank_;
     QPointer<QAbstractItemView> followed_;
     bool followPending_ = false;

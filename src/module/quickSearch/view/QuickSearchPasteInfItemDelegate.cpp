@@ -178,8 +178,11 @@ void QuickSearchPasteInfItemDelegate::paint(QPainter* painter, const QStyleOptio
         paintHeader(painter, header, row, palette, dpr);
         // The preview keeps clear of the badges while they are shown.
         const int badges = badgesWidth(index.row());
-        paintContent(painter, content.adjusted(0, 0, badges > 0 ? -(badges + kTextGap) : 0, 0), row,
-                     textColor, option, dpr);
+        const QRect room = content.adjusted(0, 0, badges > 0 ? -(badges + kTextGap) : 0, 0);
+        if (row.secretKind && !index.data(QuickSearchPasteInfListModel::SecretRevealedRole).toBool())
+            paintSecretMask(painter, room, row, textColor);
+        else
+            paintContent(painter, room, row, textColor, option, dpr);
     } else {
         // Still being read: the shape of a row without its words.
         const QColor shade = mix(palette.color(QPalette::Base), palette.color(QPalette::Text), 0.12);
@@ -309,6 +312,26 @@ void QuickSearchPasteInfItemDelegate::paintContent(QPainter* painter, const QRec
         paintText(painter, rect, Localized::text("pasteboard.unknown_type"), textColor);
         return;
     }
+}
+
+void QuickSearchPasteInfItemDelegate::paintSecretMask(QPainter* painter, const QRect& rect, const PasteInfRow& row,
+                                                      const QColor& color) const
+{
+    // A row of dots where the text would be, then what it is.
+    const QFont font = pixelFont(QApplication::font(), kTextPixelSize);
+    painter->setFont(font);
+    QColor dim = color;
+    dim.setAlphaF(0.6);
+    painter->setPen(dim);
+    const QString label = LocalizedQuickView::secretMask(*row.secretKind, row.secretLength);
+    const QFontMetrics metrics(font);
+    const int lineHeight = metrics.height();
+    const QRect dots(rect.left(), rect.center().y() - lineHeight, rect.width(), lineHeight);
+    painter->drawText(dots, Qt::AlignLeft | Qt::AlignVCenter, QString(12, QChar(0x2022)));
+    painter->setPen(color);
+    const QRect text(rect.left(), rect.center().y(), rect.width(), lineHeight);
+    painter->drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
+                      metrics.elidedText(label, Qt::ElideRight, rect.width()));
 }
 
 void QuickSearchPasteInfItemDelegate::paintText(QPainter* painter, const QRect& rect, const QString& text,

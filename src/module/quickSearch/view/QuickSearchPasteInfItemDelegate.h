@@ -62,6 +62,8 @@ private:
     void paintContent(QPainter* painter, const QRect& rect, const PasteInfRow& row, const QColor& textColor,
                       const QStyleOptionViewItem& option, qreal dpr) const;
     void paintText(QPainter* painter, const QRect& rect, const QString& text, const QColor& color) const;
+    // What a secret's cell shows until it is revealed: its kind and length, never its text.
+    void paintSecretMask(QPainter* painter, const QRect& rect, const PasteInfRow& row, const QColor& color) const;
     void paintBadges(QPainter* painter, const QRect& content, int row,
                      const QStyleOptionViewItem& option) const;
     QStringList badgeTexts(int row) const;

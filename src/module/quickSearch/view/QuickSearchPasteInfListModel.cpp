@@ -310,6 +310,8 @@ QVariant QuickSearchPasteInfListModel::data(const QModelIndex& index, int role) 
     const qint64 id = ids_.at(index.row());
     if (role == RowIdRole)
         return id;
+    if (role == SecretRevealedRole)
+        return revealedSecrets_.contains(id);
     if (role != PasteInfRowRole)
         return {};
     const CachedRow* cached = cache_.object(id);
@@ -322,7 +324,27 @@ QVariant QuickSearchPasteInfListModel::data(const QModelIndex& index, int role) 
 
 QHash<int, QByteArray> QuickSearchPasteInfListModel::roleNames() const
 {
-    return {{PasteInfRowRole, "pasteInfRow"}, {RowIdRole, "rowId"}};
+    return {{PasteInfRowRole, "pasteInfRow"}, {RowIdRole, "rowId"}, {SecretRevealedRole, "secretRevealed"}};
+}
+
+void QuickSearchPasteInfListModel::revealSecret(qint64 id)
+{
+    if (revealedSecrets_.contains(id))
+        return;
+    revealedSecrets_.insert(id);
+    const int row = rowOf(id);
+    if (row >= 0)
+        Q_EMIT dataChanged(index(row), index(row), {SecretRevealedRole});
+}
+
+void QuickSearchPasteInfListModel::hideSecrets()
+{
+    const QSet<qint64> revealed = std::exchange(revealedSecrets_, {});
+    for (qint64 id : revealed) {
+        const int row = rowOf(id);
+        if (row >= 0)
+            Q_EMIT dataChanged(index(row), index(row), {SecretRevealedRole});
+    }
 }
 
 void QuickSearchPasteInfListModel::requestPage(int row) const

@@ -37,6 +37,8 @@ public:
         PasteInfRowRole = Qt::UserRole + 1,
         // The store row id (qint64), always there.
         RowIdRole,
+        // Whether the row's secret is shown (bool); false for rows that are not secrets.
+        SecretRevealedRole,
     };
 
     static constexpr qsizetype kPageSize = 50;
@@ -69,6 +71,12 @@ public:
     int rowOf(qint64 id) const;
     // The cached display row, never reading; absent when it has not arrived.
     std::optional<PasteInfRow> rowAt(int row) const;
+
+    // Secrets are masked until the user reveals them; they stay revealed until hideSecrets(),
+    // which the window calls when it hides.
+    void revealSecret(qint64 id);
+    bool isSecretRevealed(qint64 id) const { return revealedSecrets_.contains(id); }
+    void hideSecrets();
 
     // How many display rows the cache keeps (at least one page).
     void setCacheCapacity(qsizetype rows);
@@ -120,6 +128,7 @@ private:
 
     QString categoryUuid_;
     bool showingHistory_ = false;
+    QSet<qint64> revealedSecrets_;
     QList<qint64> ids_;
     quint64 generation_ = 0;
     // The generation of what is shown; behind generation_ while a load is on its way.

@@ -1,0 +1,91 @@
+#include "TextRecognizer.h"
+
+#include "common/Log.h"
+
+#include <QDir>
+
+#include <leptonica/allheaders.h>
+#include <tesseract/baseapi.h>
+#include <tesseract/ocrclass.h>
+
+#include <pthread.h>
+#include <sched.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+const QString kTag = QStringLiteral("TextRecognizer");
+
+QString dataFolder()
+{
+    const QByteArray prefix = qgetenv("TESSDATA_PREFIX");
+    if (!prefix.isEmpty())
+        return QString::fromLocal8Bit(prefix);
+    return QStringLiteral("/usr/share/tesseract-ocr/5/tessdata");
+}
+} // namespace
+
+struct TextRecognizer::Engine
+{
+    tesseract::TessBaseAPI api;
+    QString languages;
+    bool ready = false;
+};
+
+TextRecognizer::TextRecognizer() = default;
+TextRecognizer::~TextRecognizer()
+{
+    if (engine_)
+        engine_->api.End();
+}
+
+QStringList TextRecognizer::installedLanguages()
+{
+    QStringList languages;
+    for (const QString& file : QDir(dataFolder()).entryList({QStringLiteral("*.traineddata")}, QDir::Files)) {
+        const QString name = file.chopped(int(qstrlen(".traineddata")));
+        if (name != QLatin1String("osd") && name != QLatin1String("equ"))
+            languages.append(name);
+    }
+    languages.sort();
+    return languages;
+}
+
+std::optional<QString> TextRecognizer::recognise(const QImage& image, const QString& languages,
+                                                 const std::atomic<bool>& cancel)
+{
+    if (!engine_ || engine_->languages != languages) {
+        engine_ = std::make_unique<Engine>();
+        engine_->languages = languages;
+        engine_->ready = engine_->api.Init(dataFolder().toLocal8Bit().constData(),
+                                           languages.toLatin1().constData(), tesseract::OEM_LSTM_ONLY) == 0;
+        if (!engine_->ready)
+            Log::error(kTag, QStringLiteral("the text reader could not start for \"%1\" (data in %2)")
+                                 .arg(languages, dataFolder()));
+    }
+    if (!engine_->ready)
+        return std::nullopt;
+    // Grey is all the engine looks at, and a quarter of the bytes of colour.
+    const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
+    engine_->api.SetPageSegMode(tesseract::PSM_AUTO);
+    engine_->api.SetImage(grey.constBits(), grey.width(), grey.height(), 1, int(grey.bytesPerLine()));
+    engine_->api.SetSourceResolution(96);
+    tesseract::ETEXT_DESC monitor;
+    monitor.cancel = [](void* flag, int) { return static_cast<const std::atomic<bool>*>(flag)->load(); };
+    monitor.cancel_this = const_cast<std::atomic<bool>*>(&cancel);
+    const int failed = engine_->api.Recognize(&monitor);
+    if (cancel.load() || failed != 0) {
+        engine_->api.Clear();
+        return std::nullopt;
+    }
+    std::unique_ptr<char[]> text(engine_->api.GetUTF8Text());
+    engine_->api.Clear();
+    return text ? QString::fromUtf8(text.get()).trimmed() : QString();
+}
+
+void TextRecognizer::lowerThisThreadsPriority()
+{
+    sched_param param{};
+    if (pthread_setschedparam(pthread_self(), SCHED_IDLE, &param) != 0)
+        setpriority(PRIO_PROCESS, pid_t(gettid()), 19);
+}
