@@ -18,8 +18,11 @@
 #include "platform/DesktopSession.h"
 #include "platform/KeyTable.h"
 #include "platform/Platform.h"
+#include "platform/PowerSource.h"
 
 #include <QCheckBox>
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QDesktopServices>
@@ -181,9 +184,16 @@ void Brimble::start()
     });
     secretExpiryTimer_.start();
 
-    imageTextReader_ = std::make_unique<ImageTextReader>([] {
+    // Reading images is work that can wait: on battery it waits for mains power.
+    powerSource_ = std::make_unique<PowerSource>();
+    imageTextReader_ = std::make_unique<ImageTextReader>([power = powerSource_.get()] {
         const Preferences& preferences = Preferences::shared();
-        return ImageTextReader::Settings{preferences.readImageText(), preferences.imageTextLanguages()};
+        return ImageTextReader::Settings{preferences.readImageText() && !power->onBattery(),
+                                         preferences.imageTextLanguages()};
+    });
+    connect(powerSource_.get(), &PowerSource::changed, this, [this](bool onBattery) {
+        if (!onBattery)
+            imageTextReader_->wake();
     });
     imageTextReader_->start();
 
@@ -508,14 +518,26 @@ void Brimble::onPasteQueueChanged()
 void Brimble::tellPasteOutcome(const PasteOutcome& outcome)
 {
     // The user pressed Return to paste: when no key stroke went out, they hear so in one line,
-    // in the panel and, where there is a tray, at once.
+    // in the panel and at once: in the tray, or where there is none (GNOME) as a notification.
     const bool byHand = outcome.isWritten() && outcome.status != PasteOutcome::Status::Pasted &&
                         outcome.status != PasteOutcome::Status::Written;
     quickSearchController_->setPasteNotice(byHand ? LocalizedAlert::pastedByHand() : QString());
-    if (byHand && !outcome.explainAutoPaste && statusItem_ && statusItem_->isVisible() &&
-        QSystemTrayIcon::isSystemTrayAvailable() && QSystemTrayIcon::supportsMessages())
+    if (!byHand || outcome.explainAutoPaste)
+        return;
+    if (statusItem_ && statusItem_->isVisible() && QSystemTrayIcon::isSystemTrayAvailable() &&
+        QSystemTrayIcon::supportsMessages()) {
         statusItem_->showMessage(QStringLiteral("Brimble"), LocalizedAlert::pastedByHand(),
                                  QSystemTrayIcon::Information);
+        return;
+    }
+    // Sent without waiting for the answer: a desktop without a notification service loses
+    // only this message.
+    QDBusMessage notify = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("/org/freedesktop/Notifications"),
+        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
+    notify << QStringLiteral("Brimble") << uint(0) << QStringLiteral("brimble") << QStringLiteral("Brimble")
+           << LocalizedAlert::pastedByHand() << QStringList() << QVariantMap() << int(5000);
+    QDBusConnection::sessionBus().send(notify);
 }
 
 void Brimble::showAccessibilityPrompt(const QString& message)

@@ -21,6 +21,7 @@ class ImageTextReader;
 class KeyBoardEventSimu;
 class PasteBoard;
 class PreferencesWindow;
+class PowerSource;
 class QuickSearchViewController;
 class QuickSearchViewWindow;
 class StatusBarMenu;
@@ -127,6 +128,8 @@ private:
     std::unique_ptr<KeyBoardEventSimu> keyboard_;
     std::unique_ptr<PasteBoard> pasteBoard_;
     std::unique_ptr<PasteQueue> pasteQueue_;
+    // Read by the image reader's settings, so declared before it.
+    std::unique_ptr<PowerSource> powerSource_;
     std::unique_ptr<ImageTextReader> imageTextReader_;
     CurrentApplication currentRunningApplication_;
     QTimer timer_;
