@@ -3,6 +3,7 @@
 #include "common/Log.h"
 
 #include <QDir>
+#include <QLocale>
 
 #include <leptonica/allheaders.h>
 #include <tesseract/baseapi.h>
@@ -49,6 +50,30 @@ QStringList TextRecognizer::installedLanguages()
     }
     languages.sort();
     return languages;
+}
+
+QString TextRecognizer::languageNames(const QString& languages)
+{
+    QStringList names;
+    for (const QString& code : languages.split(u'+', Qt::SkipEmptyParts)) {
+        // Tesseract names its data by ISO 639 code, with a variant after an underscore.
+        const QString base = code.section(u'_', 0, 0);
+        const QString variant = code.section(u'_', 1);
+        const QLocale::Language language = QLocale::codeToLanguage(base, QLocale::AnyLanguageCode);
+        if (language == QLocale::AnyLanguage || language == QLocale::C) {
+            names.append(code);
+            continue;
+        }
+        QString name = QLocale::languageToString(language);
+        if (variant == QLatin1String("sim"))
+            name += QStringLiteral(" (Simplified)");
+        else if (variant == QLatin1String("tra"))
+            name += QStringLiteral(" (Traditional)");
+        else if (!variant.isEmpty())
+            name += QStringLiteral(" (%1)").arg(variant);
+        names.append(name);
+    }
+    return names.isEmpty() ? languages : names.join(QStringLiteral(" + "));
 }
 
 std::optional<QString> TextRecognizer::recognise(const QImage& image, const QString& languages,

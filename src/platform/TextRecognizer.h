@@ -20,6 +20,9 @@ public:
     // The languages whose data is installed ("eng", "deu", ...), sorted; never the script
     // detector's own data.
     static QStringList installedLanguages();
+    // What a person calls `languages` ("eng+chi_sim": "English + Chinese (Simplified)"); a code
+    // no language is known by stays as it is.
+    static QString languageNames(const QString& languages);
 
     // The image's text, lines as Tesseract found them; empty when it holds none. Absent when
     // `cancel` was set meanwhile or the engine could not start for `languages` ("eng+deu";

@@ -6,6 +6,7 @@
 #include "model/HistoryReader.h"
 #include "model/ImageTextReader.h"
 #include "model/PasteboardTypes.h"
+#include "platform/TextRecognizer.h"
 #include "module/quickSearch/SearchEngine.h"
 #include "module/quickSearch/SearchHelper.h"
 
@@ -87,6 +88,7 @@ private Q_SLOTS:
     void drawnTextIsReadAndFound();
     void oversizedAndUndecodableAreSkippedOnce();
     void stoppingMidwayLosesNothing();
+    void languagesAreNamedForPeople();
 };
 
 void TstImageTextReader::drawnTextIsReadAndFound()
@@ -170,6 +172,17 @@ void TstImageTextReader::stoppingMidwayLosesNothing()
     QTRY_COMPARE_WITH_TIMEOUT(again.readCount(), 1, 60000);
     again.stop();
     QCOMPARE(search(QStringLiteral("quarterly report")).size(), 1);
+}
+
+void TstImageTextReader::languagesAreNamedForPeople()
+{
+    // The preference shows names, and keeps Tesseract's codes for what it stores.
+    QCOMPARE(TextRecognizer::languageNames(QStringLiteral("eng")), QStringLiteral("English"));
+    QCOMPARE(TextRecognizer::languageNames(QStringLiteral("deu+fra")), QStringLiteral("German + French"));
+    QCOMPARE(TextRecognizer::languageNames(QStringLiteral("chi_sim")), QStringLiteral("Chinese (Simplified)"));
+    QCOMPARE(TextRecognizer::languageNames(QStringLiteral("deu_frak")), QStringLiteral("German (frak)"));
+    QCOMPARE(TextRecognizer::languageNames(QStringLiteral("qqq")), QStringLiteral("qqq"));
+    QCOMPARE(TextRecognizer::languageNames(QString()), QString());
 }
 
 QTEST_MAIN(TstImageTextReader)

@@ -210,15 +210,17 @@ void PreferencesGeneralViewController::addImageText()
     const QString stored = Preferences::shared().imageTextLanguages();
     if (!languages.contains(stored))
         languages.prepend(stored);
-    imageTextLanguage_->addItems(languages);
-    imageTextLanguage_->setCurrentText(stored);
+    for (const QString& code : languages)
+        imageTextLanguage_->addItem(TextRecognizer::languageNames(code), code);
+    imageTextLanguage_->setCurrentIndex(imageTextLanguage_->findData(stored));
     imageTextLanguage_->setEnabled(readImageText_->isChecked());
     row->addWidget(label);
     row->addWidget(imageTextLanguage_);
     row->addStretch(1);
     layout->addLayout(row);
     connect(readImageText_, &QCheckBox::toggled, imageTextLanguage_, &QWidget::setEnabled);
-    connect(imageTextLanguage_, &QComboBox::textActivated, this, [this](const QString& language) {
+    connect(imageTextLanguage_, &QComboBox::activated, this, [this](int index) {
+        const QString language = imageTextLanguage_->itemData(index).toString();
         writes_.async([language] { Preferences::shared().setImageTextLanguages(language); });
     });
 }
