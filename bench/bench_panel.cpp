@@ -6,6 +6,7 @@
 //
 //   xvfb-run -s '-screen 0 1920x1080x24' sh -c 'openbox & sleep 1; build/bench/bench_panel'
 #include "BenchSupport.h"
+#include "PaintProbe.h"
 
 #include "app/Preferences.h"
 #include "model/CoreDataManager.h"
@@ -41,55 +42,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-// Runs the event loop until `done` holds; false after `ms`.
-bool spinUntil(const std::function<bool()>& done, int ms = 30000)
-{
-    QElapsedTimer timer;
-    timer.start();
-    QTimer wake;
-    wake.start(5);
-    while (!done()) {
-        if (timer.elapsed() > ms)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-    return true;
-}
-
-// Notes when a widget has been painted and flushed to the server: the queued call after its
-// paint event runs once the repaint, backing-store flush included, is over.
-class PaintProbe : public QObject
-{
-public:
-    PaintProbe(QWidget* widget, std::function<bool()> condition) : condition_(std::move(condition))
-    {
-        widget->installEventFilter(this);
-    }
-    void arm(const QElapsedTimer& since)
-    {
-        since_ = &since;
-        paintedMs_ = -1;
-    }
-    double paintedMs() const { return paintedMs_; }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint && since_ && paintedMs_ < 0 && condition_()) {
-            const QElapsedTimer* since = since_;
-            since_ = nullptr;
-            QMetaObject::invokeMethod(
-                this, [this, since] { paintedMs_ = since->nsecsElapsed() / 1e6; }, Qt::QueuedConnection);
-        }
-        return false;
-    }
-
-private:
-    std::function<bool()> condition_;
-    const QElapsedTimer* since_ = nullptr;
-    double paintedMs_ = -1;
-};
 
 // Key strokes through XTest on a connection of our own, as a keyboard would send them.
 class FakeKeyboard
@@ -127,13 +79,6 @@ private:
 };
 
 const KeyCombo kHotKey{9 /* V */, CarbonModifier::command | CarbonModifier::option};
-
-double percentile(QList<double> values, double p)
-{
-    std::sort(values.begin(), values.end());
-    return values.isEmpty() ? 0
-                            : values[std::min<qsizetype>(values.size() - 1, qsizetype(p * values.size()))];
-}
 
 // The panel as Brimble builds it at launch: window and controller made once, kept hidden, the
 // hot key grabbed on Qt's own connection.

@@ -6,6 +6,7 @@
 //
 //   xvfb-run -a -s '-screen 0 1920x1080x24' sh -c 'openbox & sleep 1; build/bench/bench_portal'
 #include "BenchSupport.h"
+#include "PaintProbe.h"
 
 #include "app/Preferences.h"
 #include "model/CoreDataManager.h"
@@ -41,60 +42,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-bool spinUntil(const std::function<bool()>& done, int ms = 10000)
-{
-    QElapsedTimer timer;
-    timer.start();
-    QTimer wake;
-    wake.start(2);
-    while (!done()) {
-        if (timer.elapsed() > ms)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-    return true;
-}
-
-double percentile(QList<double> values, double p)
-{
-    std::sort(values.begin(), values.end());
-    return values.isEmpty() ? 0
-                            : values[std::min<qsizetype>(values.size() - 1, qsizetype(p * values.size()))];
-}
-
-// Notes when a widget has been painted and flushed: the queued call after its paint event.
-class PaintProbe : public QObject
-{
-public:
-    PaintProbe(QWidget* widget, std::function<bool()> condition) : condition_(std::move(condition))
-    {
-        widget->installEventFilter(this);
-    }
-    void arm(const QElapsedTimer& since)
-    {
-        since_ = &since;
-        paintedMs_ = -1;
-    }
-    double paintedMs() const { return paintedMs_; }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint && since_ && paintedMs_ < 0 && condition_()) {
-            const QElapsedTimer* since = since_;
-            since_ = nullptr;
-            QMetaObject::invokeMethod(
-                this, [this, since] { paintedMs_ = since->nsecsElapsed() / 1e6; }, Qt::QueuedConnection);
-        }
-        return false;
-    }
-
-private:
-    std::function<bool()> condition_;
-    const QElapsedTimer* since_ = nullptr;
-    double paintedMs_ = -1;
-};
 
 // A private bus with the stand-in portal on it, for as long as it lives.
 struct PrivatePortal
