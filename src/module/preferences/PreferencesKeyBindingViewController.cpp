@@ -71,15 +71,17 @@ PreferencesKeyBindingViewController::PreferencesKeyBindingViewController(Prefere
     recorder_->setDidSetAction([this](const std::optional<KeyCombo>& combo) { didSetShortcut(combo); });
     connect(recorder_, &ShortCutRecordView::recordingChanged, this, [this](bool recording) {
         if (recording)
-            shortcutNote_->clear();
+            setShortcutNote(QString());
         if (actions_.setHotKeySuspended)
             actions_.setHotKeySuspended(recording);
     });
     connect(recorder_, &ShortCutRecordView::combinationRefused, this,
-            [this] { shortcutNote_->setText(LocalizedPreferences::shortcutNeedsModifier()); });
+            [this] { setShortcutNote(LocalizedPreferences::shortcutNeedsModifier()); });
     form->addRow(LocalizedPreferences::showQuickSearchWindow(), recorder_);
     dim(shortcutNote_);
     form->addRow(QString(), shortcutNote_);
+    // An empty note takes no room: the desktop's line follows the shortcut directly.
+    form->setRowVisible(shortcutNote_, false);
 
     desktopBox_ = new QWidget(this);
     auto* desktopLayout = new QVBoxLayout(desktopBox_);
@@ -100,6 +102,10 @@ PreferencesKeyBindingViewController::PreferencesKeyBindingViewController(Prefere
     buttons->addWidget(copyButton_);
     buttons->addStretch(0);
     desktopLayout->addLayout(buttons);
+    // A wrapped label may be given more height than its lines need: the room goes below the
+    // buttons, and the text stays right under the shortcut it speaks of.
+    desktopStatus_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    desktopLayout->addStretch(1);
     form->addRow(QString(), desktopBox_);
     connect(changeButton_, &QPushButton::clicked, this, [this] {
         if (actions_.configureDesktopShortcut)
@@ -249,7 +255,7 @@ void PreferencesKeyBindingViewController::didSetShortcut(const std::optional<Key
         if (actions_.setShowQuickSearchWindowHotKey && storedShortcut_)
             actions_.setShowQuickSearchWindowHotKey(storedShortcut_);
         recorder_->setKeyCombo(storedShortcut_);
-        shortcutNote_->setText(LocalizedPreferences::shortcutRefused(
+        setShortcutNote(LocalizedPreferences::shortcutRefused(
             KeyTable::text(*combo), HotKeys::describe(result),
             storedShortcut_ ? KeyTable::text(*storedShortcut_) : LocalizedPreferences::noShortcut()));
         Log::warning(
@@ -258,8 +264,14 @@ void PreferencesKeyBindingViewController::didSetShortcut(const std::optional<Key
         return;
     }
     storedShortcut_ = combo;
-    shortcutNote_->clear();
+    setShortcutNote(QString());
     writes_.async([combo] { Preferences::shared().setShowQuickSearchWindowHotKey(combo); });
+}
+
+void PreferencesKeyBindingViewController::setShortcutNote(const QString& text)
+{
+    shortcutNote_->setText(text);
+    static_cast<QFormLayout*>(layout()->itemAt(0)->layout())->setRowVisible(shortcutNote_, !text.isEmpty());
 }
 
 void PreferencesKeyBindingViewController::buttonClicked(QComboBox* sender)

@@ -51,6 +51,8 @@ protected:
 private:
     void didSetShortcut(const std::optional<KeyCombo>& combo);
     void buttonClicked(QComboBox* sender);
+    // The line under the shortcut: why a combination was refused; hidden while empty.
+    void setShortcutNote(const QString& text);
     void refreshModifierWarning();
     void refreshDesktopShortcut();
     void addGnomeShortcut();
