@@ -247,6 +247,10 @@ struct CoreDataManager::Impl
     // Tells the observers (and the content cache) of a committed change; inside a batch, once
     // the batch commits.
     void notify(const HistoryChange& change);
+    // A sweep's DELETE ... RETURNING id, category_uuid, told to the observers by clipboard; on
+    // the store queue. How many items went: 0 in a read-only store, -1 on failure.
+    qint64 deleteSwept(const char* sql, const std::function<void(SqliteStatement&)>& bind,
+                       const QString& what);
     void deliver(const QList<HistoryChange>& changes);
     // Whether the item dated `dateMs` is the newest of its clipboard: then its insert is told
     // as an addition at the top, otherwise as a reset of the clipboard.
