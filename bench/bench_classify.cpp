@@ -9,11 +9,11 @@
 
 #include "BenchSupport.h"
 
-#include "app/Preferences.h"
+#include "model/Preferences.h"
 #include "model/CoreDataManager.h"
 #include "model/PasteCategoryInfModel.h"
-#include "model/PasteboardTypes.h"
-#include "pasteboard/PasteBoardUtils.h"
+#include "platform/PasteboardTypes.h"
+#include "model/PasteBoardUtils.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -6,7 +6,7 @@
 
 #include "model/CoreDataManager.h"
 #include "model/ImageTextReader.h"
-#include "model/PasteboardTypes.h"
+#include "platform/PasteboardTypes.h"
 #include "platform/TextRecognizer.h"
 
 #include <QApplication>

@@ -8,11 +8,11 @@
 
 #include "BenchSupport.h"
 
-#include "app/Localized.h"
-#include "app/Preferences.h"
+#include "model/Localized.h"
+#include "model/Preferences.h"
 #include "model/CoreDataManager.h"
 #include "model/HistoryReader.h"
-#include "model/PasteboardTypes.h"
+#include "platform/PasteboardTypes.h"
 #include "module/quickSearch/view/QuickSearchPasteInfDetailView.h"
 #include "module/quickSearch/view/QuickSearchPasteInfItemDelegate.h"
 #include "module/quickSearch/view/QuickSearchPasteInfListModel.h"

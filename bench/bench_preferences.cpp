@@ -9,9 +9,7 @@
 //   preferences queue, beside one preference write done in place (its atomic replace and fsync).
 #include "BenchSupport.h"
 
-#include "app/EventBus.h"
-#include "app/EventNames.h"
-#include "app/Preferences.h"
+#include "model/Preferences.h"
 #include "model/CoreDataManager.h"
 #include "module/preferences/PreferencesGeneralViewController.h"
 #include "module/preferences/PreferencesKeyBindingViewController.h"
@@ -94,7 +92,7 @@ void BM_RecordedShortcutActive(benchmark::State& state)
         QKeyEvent press(QEvent::KeyPress, keys[round++ % 2], Qt::ControlModifier | Qt::AltModifier);
         state.ResumeTiming();
         // What the window does with a key press: the recorder takes it, the tab registers it.
-        EventBus::postToMainThread(EventName::onKeyDownInBaseWindow, static_cast<QKeyEvent*>(&press));
+        Q_EMIT g_window->keyDown(&press);
         if (recorder->isInSetting())
             state.SkipWithError("the recorder did not take the combination");
     }

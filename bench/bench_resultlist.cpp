@@ -5,7 +5,7 @@
 #include "BenchSupport.h"
 
 #include "model/CoreDataManager.h"
-#include "model/PasteboardItem.h"
+#include "platform/PasteboardItem.h"
 #include "module/quickSearch/view/QuickSearchPasteInfItemDelegate.h"
 #include "module/quickSearch/view/QuickSearchPasteInfListModel.h"
 #include "module/quickSearch/view/QuickSearchThumbnailCache.h"

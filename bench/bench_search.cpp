@@ -12,7 +12,7 @@
 
 #include "model/SqliteDatabase.h"
 #include "model/StoreSchema.h"
-#include "module/quickSearch/SearchEngine.h"
+#include "model/SearchEngine.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

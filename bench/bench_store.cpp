@@ -5,9 +5,9 @@
 #include "BenchSupport.h"
 #include "HistoryGenerator.h"
 
-#include "app/Preferences.h"
+#include "model/Preferences.h"
 #include "model/CoreDataManager.h"
-#include "model/PasteboardTypes.h"
+#include "platform/PasteboardTypes.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -7,7 +7,7 @@
 #include "BenchSupport.h"
 #include "HistoryGenerator.h"
 
-#include "app/Preferences.h"
+#include "model/Preferences.h"
 #include "model/CoreDataManager.h"
 
 #include <QCoreApplication>

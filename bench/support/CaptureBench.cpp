@@ -2,7 +2,7 @@
 
 #include "BenchSupport.h"
 #include "app/Brimble.h"
-#include "app/Preferences.h"
+#include "model/Preferences.h"
 #include "model/CoreDataManager.h"
 #include "platform/Platform.h"
 

@@ -1,6 +1,6 @@
 #include "HistoryGenerator.h"
 
-#include "model/PasteboardTypes.h"
+#include "platform/PasteboardTypes.h"
 #include "platform/RunningApplication.h"
 
 #include <QDateTime>

@@ -2,13 +2,11 @@
 
 #include "app/Brimble.h"
 #include "app/CrashReports.h"
-#include "app/EventBus.h"
-#include "app/EventNames.h"
 #include "app/CommandLine.h"
-#include "app/HistoryQueries.h"
+#include "model/HistoryQueries.h"
 #include "app/InstanceChannel.h"
-#include "app/Localized.h"
-#include "app/Preferences.h"
+#include "model/Localized.h"
+#include "model/Preferences.h"
 #include "app/StatusBarMenu.h"
 #include "common/CrashCatcher.h"
 #include "common/Dispatch.h"
@@ -176,10 +174,6 @@ bool AppDelegate::applicationDidFinishLaunching(int* exitCode)
     Workspace* workspace = platform_->workspace.get();
     PasteInfModel::setIconProvider(
         [icons = platform_->iconCache.get()](const QString& path) { return icons->icon(path); });
-    connect(workspace, &Workspace::applicationActivated, this, [](RunningApplicationRef app) {
-        if (app)
-            EventBus::post(EventName::didActivateApplication, app);
-    });
 
     Brimble::create(*platform_);
     Brimble::shared().statusBarMenu().setQuitHandler([this] { applicationShouldTerminate(); });

@@ -1,10 +1,11 @@
 #include "Brimble.h"
 
 #include "app/Action.h"
-#include "app/EventBus.h"
-#include "app/EventNames.h"
-#include "app/Localized.h"
-#include "app/Preferences.h"
+#include "module/preferences/PreferencesTabViewController.h"
+#include "module/preferences/PreferencesRuleViewController.h"
+#include "platform/Workspace.h"
+#include "model/Localized.h"
+#include "model/Preferences.h"
 #include "app/StatusBarMenu.h"
 #include "common/Dispatch.h"
 #include "common/Log.h"
@@ -79,6 +80,10 @@ Brimble::Brimble(Platform& platform)
     quickSearchWindow_ = std::make_unique<QuickSearchViewWindow>();
     quickSearchController_ = new QuickSearchViewController(platform.iconCache.get(), statusBarMenu_.get());
     quickSearchWindow_->setContentWidget(quickSearchController_);
+    quickSearchController_->attachWindow(*quickSearchWindow_);
+    quickSearchController_->setHost(this);
+    connect(quickSearchWindow_.get(), &QuickSearchViewWindow::preferencesRequested, this,
+            &Brimble::showPreferencesWindow);
 
     pasteQueue_ = std::make_unique<PasteQueue>(*pasteBoard_, *platform.clipboard);
     connect(pasteQueue_.get(), &PasteQueue::changed, this, &Brimble::onPasteQueueChanged);
@@ -112,7 +117,6 @@ Brimble::~Brimble()
     spaceRetryTimer_.stop();
     CoreDataManager::shared().setCorruptionHandler({});
     CoreDataManager::shared().setSpaceHandler({});
-    EventBus::unregister(this);
     pasteQueue_.reset();
     pasteBoard_.reset();
     preferencesWindow_.reset();
@@ -133,14 +137,12 @@ void Brimble::start()
     else
         removeStatusItem();
 
-    EventBus::onBackgroundThread(this, EventName::didActivateApplication, [this](const Notification& note) {
-        const auto* app = std::any_cast<RunningApplicationRef>(&note.object);
-        if (!app || !*app) {
-            Log::error(QStringLiteral("DID_ACTIVATE_APPLICATION"), QStringLiteral("receive object is nil"));
-            return;
-        }
-        rememberActivatedApplication(*app);
-    });
+    if (platform_.workspace)
+        connect(platform_.workspace.get(), &Workspace::applicationActivated, this,
+                [this](const RunningApplicationRef& app) {
+                    if (app)
+                        rememberActivatedApplication(app);
+                });
 
     setShowQuickSearchWindowHotKey(Preferences::shared().showQuickSearchWindowHotKey());
 
@@ -382,6 +384,11 @@ QString Brimble::autoPasteLimitation(KeySynthesizer* keys, bool waylandSession)
     return {};
 }
 
+Workspace* Brimble::workspace() const
+{
+    return platform_.workspace.get();
+}
+
 void Brimble::showPreferencesWindow()
 {
     if (!preferencesWindow_) {
@@ -407,6 +414,8 @@ void Brimble::showPreferencesWindow()
             return icons ? icons->icon(path) : QImage();
         };
         preferencesWindow_ = std::make_unique<PreferencesWindow>(actions);
+        connect(preferencesWindow_->tabs()->rules(), &PreferencesRuleViewController::ignoredAppsChanged, this,
+                [this](const QList<IgnoredAppInfModel>& rules) { pasteBoard_->setIgnoredApps(rules); });
     }
     // The panel stays above every ordinary window; it would cover the preferences.
     if (quickSearchWindow_->isVisible())

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "app/CurrentApplication.h"
+#include "platform/CurrentApplication.h"
 #include "model/CoreDataManager.h"
 #include "model/PasteInfModel.h"
+#include "module/quickSearch/QuickSearchHost.h"
 #include "pasteboard/PasteOutcome.h"
 #include "pasteboard/PasteQueue.h"
 #include "platform/HotKeys.h"
@@ -31,7 +32,7 @@ class KeySynthesizer;
 // The shared coordinator: owns the clipboard monitor, the tray icon and its menu, the quick
 // search window, its global hot key and the 0.5-second tick, and remembers which other
 // application was last in front (the target of a later paste).
-class Brimble : public QObject
+class Brimble : public QObject, public QuickSearchHost
 {
     Q_OBJECT
 public:
@@ -86,7 +87,7 @@ public:
     // the history when "delete after paste" is on. `done` gets the outcome on the GUI thread,
     // after that deletion.
     void pasteItems(const QList<PasteInfModel>& models, bool asPlainText, bool paste,
-                    RunningApplicationRef target, std::function<void(const PasteOutcome&)> done = {});
+                    RunningApplicationRef target, std::function<void(const PasteOutcome&)> done = {}) override;
 
     // Starts a paste queue of the models, in order (replacing any other); with paste, the
     // first goes into `target` as pasteItems() sends it, and each later paste anywhere gets
@@ -94,6 +95,14 @@ public:
     void pasteInSequence(const QList<PasteInfModel>& models, bool asPlainText, bool paste,
                          RunningApplicationRef target, std::function<void(const PasteOutcome&)> done = {});
     PasteQueue& pasteQueue() { return *pasteQueue_; }
+
+    // The panel's host: the paste target, its pastes and the desktop's workspace.
+    RunningApplicationRef pasteTarget() const override { return currentRunningApplication(); }
+    void pasteInSequence(const QList<PasteInfModel>& models, bool asPlainText, RunningApplicationRef target) override
+    {
+        pasteInSequence(models, asPlainText, true, std::move(target));
+    }
+    Workspace* workspace() const override;
     // One line on the queue for the status menu and the panel; empty without one.
     static QString pasteQueueText(const PasteQueue::Status& status);
 

@@ -1,14 +1,14 @@
 #include "CommandLine.h"
 
-#include "app/HistoryQueries.h"
+#include "model/HistoryQueries.h"
 #include "app/InstanceChannel.h"
 #include "app/UpdateChecker.h"
 #include "common/ControlCharacters.h"
 #include "model/CoreDataManager.h"
 #include "model/HistoryReader.h"
 #include "model/StoreSalvage.h"
-#include "module/quickSearch/SearchHelper.h"
-#include "pasteboard/PasteBoardUtils.h"
+#include "model/SearchHelper.h"
+#include "model/PasteBoardUtils.h"
 
 #include <QDateTime>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "CrashReports.h"
 
-#include "app/Preferences.h"
+#include "model/Preferences.h"
 #include "app/WebRequests.h"
 #include "common/CrashCatcher.h"
 #include "common/Dispatch.h"

@@ -1,8 +1,6 @@
 #include "app/StatusBarMenu.h"
 
-#include "app/EventBus.h"
-#include "app/EventNames.h"
-#include "app/Localized.h"
+#include "model/Localized.h"
 #include "app/UpdateChecker.h"
 #include "common/Log.h"
 #include "platform/Workspace.h"
@@ -61,15 +59,9 @@ StatusBarMenu::StatusBarMenu(bool recordingPaused, Workspace& workspace, Actions
     quitItem_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     setRecordingPaused(recordingPaused);
-    // The quick search window asks for the preferences with Ctrl+comma.
-    EventBus::onMainThread(this, EventName::openPreferencesWindow,
-                           [this](const Notification&) { openPreferences(); });
 }
 
-StatusBarMenu::~StatusBarMenu()
-{
-    EventBus::unregister(this);
-}
+StatusBarMenu::~StatusBarMenu() = default;
 
 void StatusBarMenu::openPreferences()
 {

@@ -2,7 +2,7 @@
 
 #include "common/Log.h"
 #include "model/CoreDataManager.h"
-#include "model/PasteboardTypes.h"
+#include "platform/PasteboardTypes.h"
 #include "platform/TextRecognizer.h"
 
 #include <QBuffer>

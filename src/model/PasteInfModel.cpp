@@ -5,7 +5,7 @@
 #include "model/ImageColorHandle.h"
 #include "model/ModelDescription.h"
 #include "model/PasteCategoryInfModel.h"
-#include "model/PasteboardTypes.h"
+#include "platform/PasteboardTypes.h"
 
 #include <QUuid>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/PasteInfoDisplayType.h"
-#include "model/PasteboardItem.h"
+#include "platform/PasteboardItem.h"
 #include "model/SecretShape.h"
 #include "platform/RunningApplication.h"
 

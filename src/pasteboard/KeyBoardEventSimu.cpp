@@ -1,6 +1,6 @@
 #include "KeyBoardEventSimu.h"
 
-#include "app/Preferences.h"
+#include "model/Preferences.h"
 #include "common/Log.h"
 #include "platform/Clipboard.h"
 #include "platform/KeySynthesizer.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/PasteboardItem.h"
+#include "platform/PasteboardItem.h"
 #include "platform/RunningApplication.h"
 
 class Clipboard;

@@ -1,14 +1,12 @@
 #include "PasteBoard.h"
 
-#include "app/EventBus.h"
-#include "app/EventNames.h"
-#include "app/Preferences.h"
+#include "model/Preferences.h"
 #include "common/Dispatch.h"
 #include "common/Log.h"
 #include "model/CoreDataManager.h"
-#include "model/PasteboardTypes.h"
+#include "platform/PasteboardTypes.h"
 #include "pasteboard/KeyBoardEventSimu.h"
-#include "pasteboard/PasteBoardUtils.h"
+#include "model/PasteBoardUtils.h"
 #include "platform/Clipboard.h"
 #include "platform/Workspace.h"
 
@@ -62,14 +60,6 @@ PasteBoard::PasteBoard(Clipboard* clipboard, Workspace* workspace, KeyBoardEvent
       contentDelayMs_(qEnvironmentVariableIntValue("BRIMBLE_TEST_SLOW_CONTENT_MS")),
       changeCount_(clipboard->changeCount())
 {
-    EventBus::onMainThread(this, EventName::onIgnoredAppChanged, [this](const Notification& note) {
-        const auto* rules = std::any_cast<QList<IgnoredAppInfModel>>(&note.object);
-        if (!rules) {
-            Log::error(QStringLiteral("ON_IGNORED_APP_CHANGED"), QStringLiteral("receive object is nil"));
-            return;
-        }
-        setIgnoredApps(*rules);
-    });
     queue_.async([this] { setIgnoredApps(CoreDataManager::shared().fetchIgnoredApps()); });
     announced_ = clipboard_->setChangeListener([this](qint64 count) { onAnnouncedChange(count); });
 }
@@ -78,7 +68,6 @@ PasteBoard::~PasteBoard()
 {
     if (announced_)
         clipboard_->setChangeListener({});
-    EventBus::unregister(this);
     writes_.drain();
     queue_.drain();
 }

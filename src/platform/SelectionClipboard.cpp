@@ -1,6 +1,6 @@
 #include "platform/SelectionClipboard.h"
 
-#include "model/PasteboardTypes.h"
+#include "platform/PasteboardTypes.h"
 
 namespace {
 // The item's text as UTF-8: the bytes of the first UTF-8 name it has, else its decoded text.

@@ -1,10 +1,10 @@
 // What the command line shows of a row without loading its content.
 #include "TestSupport.h"
 
-#include "app/HistoryQueries.h"
+#include "model/HistoryQueries.h"
 #include "model/CoreDataManager.h"
-#include "model/PasteboardTypes.h"
-#include "pasteboard/PasteBoardUtils.h"
+#include "platform/PasteboardTypes.h"
+#include "model/PasteBoardUtils.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
-#include "app/Alert.h"
+#include "view/base/Alert.h"
 #include "app/Brimble.h"
-#include "app/Localized.h"
+#include "model/Localized.h"
 #include "platform/KeySynthesizer.h"
 
 #include <QAbstractButton>

@@ -1,5 +1,5 @@
-#include "app/KeyComboCoder.h"
-#include "app/Preferences.h"
+#include "model/KeyComboCoder.h"
+#include "model/Preferences.h"
 #include "common/Log.h"
 
 #include "TestSupport.h"

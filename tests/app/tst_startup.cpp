@@ -3,10 +3,13 @@
 
 #include "app/AppDelegate.h"
 #include "app/Brimble.h"
-#include "app/EventBus.h"
-#include "app/EventNames.h"
-#include "app/Localized.h"
-#include "app/Preferences.h"
+#include "pasteboard/PasteBoard.h"
+#include "module/preferences/PreferencesRuleViewController.h"
+#include "module/preferences/PreferencesTabViewController.h"
+#include "module/preferences/PreferencesWindow.h"
+#include "platform/fake/FakeWorkspace.h"
+#include "model/Localized.h"
+#include "model/Preferences.h"
 #include "app/StatusBarMenu.h"
 #include "common/Log.h"
 #include "model/CoreDataManager.h"
@@ -48,6 +51,7 @@ private Q_SLOTS:
     void lostPreferencesDoNotRepeatTheFirstRun();
     void clearedHotKeyIsNotRestored();
     void remembersOtherApplicationsOnly();
+    void rulesChangedInPreferencesReachTheMonitor();
     void hotKeyFollowsItsPreference();
     void pauseMenuFollowsThePauseSwitch();
     void damagedHistoryIsShownInThePanel();
@@ -135,35 +139,40 @@ void TestStartup::clearedHotKeyIsNotRestored()
     QCOMPARE(Preferences::shared().showQuickSearchWindowHotKey(), std::nullopt);
 }
 
+void TestStartup::rulesChangedInPreferencesReachTheMonitor()
+{
+    TestHome home;
+    auto platform = Platform::createFake();
+    Brimble& brimble = Brimble::create(*platform);
+    brimble.showPreferencesWindow();
+    IgnoredAppInfModel rule;
+    rule.bundleIdentifier = QStringLiteral("org.example.Vault");
+    Q_EMIT brimble.preferencesWindow()->tabs()->rules()->ignoredAppsChanged({rule});
+    QTRY_COMPARE(brimble.pasteBoard().ignoredAppBundleIdentifiers(), QStringList{"org.example.Vault"});
+    delete &brimble;
+}
+
 void TestStartup::remembersOtherApplicationsOnly()
 {
     TestHome home;
     auto platform = Platform::createFake();
     Brimble& brimble = Brimble::create(*platform);
 
+    auto& workspace = static_cast<FakeWorkspace&>(*platform->workspace);
     const auto editor = app(QStringLiteral("org.example.Editor"));
-    EventBus::post(EventName::didActivateApplication, editor);
-    QTRY_COMPARE(brimble.currentRunningApplication(), editor);
+    workspace.activateApplication(editor);
+    QCOMPARE(brimble.currentRunningApplication(), editor);
 
-    // Brimble itself (by identifier or by process), a record without identifier and a
-    // sender of the wrong type leave the remembered application alone. Background handlers
-    // run in posting order, so once a marker posted after them has run, so have they.
-    EventBus::post(EventName::didActivateApplication, app(Brimble::bundleIdentifier, 1));
-    EventBus::post(EventName::didActivateApplication,
-                   app(QStringLiteral("org.example.Other"), QCoreApplication::applicationPid()));
-    EventBus::post(EventName::didActivateApplication, app(std::nullopt));
-    EventBus::post(EventName::didActivateApplication, QString("not an application"));
-    std::atomic<bool> markerRan{false};
-    const QString marker = QStringLiteral("test.startup.marker");
-    EventBus::onBackgroundThread(this, marker, [&markerRan](const Notification&) { markerRan = true; });
-    EventBus::post(marker);
-    QTRY_VERIFY(markerRan.load());
-    EventBus::unregister(this);
+    // Brimble itself (by identifier or by process) and a record without identifier leave the
+    // remembered application alone.
+    workspace.activateApplication(app(Brimble::bundleIdentifier, 1));
+    workspace.activateApplication(app(QStringLiteral("org.example.Other"), QCoreApplication::applicationPid()));
+    workspace.activateApplication(app(std::nullopt));
     QCOMPARE(brimble.currentRunningApplication(), editor);
 
     const auto viewer = app(QStringLiteral("org.example.Viewer"));
-    EventBus::post(EventName::didActivateApplication, viewer);
-    QTRY_COMPARE(brimble.currentRunningApplication(), viewer);
+    workspace.activateApplication(viewer);
+    QCOMPARE(brimble.currentRunningApplication(), viewer);
 
     delete &brimble;
 }

@@ -1,7 +1,5 @@
 #include "app/Brimble.h"
-#include "app/EventBus.h"
-#include "app/EventNames.h"
-#include "app/Localized.h"
+#include "model/Localized.h"
 #include "app/StatusBarMenu.h"
 #include "platform/fake/FakeWorkspace.h"
 
@@ -73,10 +71,8 @@ void TestStatusBarMenu::itemsAndWhatTheyDo()
     QCOMPARE(showCalls_, 1);
     menu.helpItem()->trigger();
     QCOMPARE(workspace_.openedUrls(), QList<QUrl>{StatusBarMenu::helpUrl});
-    // The item, and Ctrl+comma in the quick search window through the bus.
     menu.preferencesItem()->trigger();
-    EventBus::post(EventName::openPreferencesWindow);
-    QCOMPARE(preferencesCalls_, 2);
+    QCOMPARE(preferencesCalls_, 1);
 }
 
 void TestStatusBarMenu::pasteQueueLineAndItsClear()

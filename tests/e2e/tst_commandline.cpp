@@ -2,7 +2,7 @@
 #include "E2eSupport.h"
 #include "TestSupport.h"
 
-#include "model/PasteboardTypes.h"
+#include "platform/PasteboardTypes.h"
 
 #include "model/CoreDataManager.h"
 

@@ -2,7 +2,7 @@
 #include "E2eSupport.h"
 
 #include "model/CoreDataManager.h"
-#include "model/PasteboardTypes.h"
+#include "platform/PasteboardTypes.h"
 
 #include <QFile>
 #include <QJsonArray>

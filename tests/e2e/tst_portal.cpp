@@ -1,6 +1,6 @@
 #include "E2eSupport.h"
 
-#include "app/Preferences.h"
+#include "model/Preferences.h"
 #include "platform/fake/FakeHotKeys.h"
 #include "platform/portal/PortalHotKeys.h"
 #include "platform/portal/PortalKeySynthesizer.h"

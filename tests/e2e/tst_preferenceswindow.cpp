@@ -4,7 +4,7 @@
 #include "E2eSupport.h"
 #include "TestSupport.h"
 
-#include "app/Preferences.h"
+#include "model/Preferences.h"
 #include "model/CoreDataManager.h"
 #include "platform/x11/XcbReply.h"
 

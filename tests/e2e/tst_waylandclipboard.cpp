@@ -3,7 +3,7 @@
 #include "E2eSupport.h"
 #include "TestSupport.h"
 
-#include "model/PasteboardTypes.h"
+#include "platform/PasteboardTypes.h"
 #include "platform/wayland/WaylandClipboard.h"
 
 #include <QFile>

@@ -5,7 +5,7 @@
 #include "TestCompositor.h"
 #include "TestSupport.h"
 
-#include "model/PasteboardTypes.h"
+#include "platform/PasteboardTypes.h"
 #include "platform/wayland/WaylandClipboard.h"
 
 #include <QTest>

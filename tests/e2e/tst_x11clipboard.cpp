@@ -1,5 +1,5 @@
 #include "common/Log.h"
-#include "model/PasteboardTypes.h"
+#include "platform/PasteboardTypes.h"
 #include "platform/x11/X11Clipboard.h"
 
 #include <QElapsedTimer>

@@ -4,7 +4,7 @@
 #include "model/CoreDataManager.h"
 #include "model/HistoryIndex.h"
 #include "model/HistoryReader.h"
-#include "model/PasteboardTypes.h"
+#include "platform/PasteboardTypes.h"
 
 #include <QTest>
 

@@ -1,9 +1,9 @@
 #include "TestSupport.h"
 
-#include "app/Preferences.h"
+#include "model/Preferences.h"
 #include "model/CoreDataManager.h"
 #include "model/HistoryReader.h"
-#include "model/PasteboardTypes.h"
+#include "platform/PasteboardTypes.h"
 
 #include <QFile>
 #include <QTest>

@@ -1,5 +1,5 @@
 // The text of HTML copies: what a reader of the page saw, and nothing it only refers to.
-#include "model/HtmlText.h"
+#include "common/HtmlText.h"
 
 #include <QStringEncoder>
 #include <QTest>

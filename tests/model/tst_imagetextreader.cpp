@@ -5,10 +5,10 @@
 #include "model/CoreDataManager.h"
 #include "model/HistoryReader.h"
 #include "model/ImageTextReader.h"
-#include "model/PasteboardTypes.h"
+#include "platform/PasteboardTypes.h"
 #include "platform/TextRecognizer.h"
-#include "module/quickSearch/SearchEngine.h"
-#include "module/quickSearch/SearchHelper.h"
+#include "model/SearchEngine.h"
+#include "model/SearchHelper.h"
 
 #include <QBuffer>
 #include <QPainter>

@@ -1,10 +1,10 @@
-#include "app/Localized.h"
+#include "model/Localized.h"
 #include "common/Log.h"
 #include "model/IgnoredAppInfModel.h"
 #include "model/ModelCoding.h"
 #include "model/PasteCategoryInfModel.h"
 #include "model/PasteInfModel.h"
-#include "model/PasteboardTypes.h"
+#include "platform/PasteboardTypes.h"
 
 #include <QCborArray>
 #include <QCborMap>

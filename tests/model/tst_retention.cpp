@@ -1,10 +1,10 @@
 #include "TestSupport.h"
 
-#include "app/Preferences.h"
+#include "model/Preferences.h"
 #include "common/Log.h"
 #include "model/CoreDataManager.h"
 #include "model/HistoryReader.h"
-#include "model/PasteboardTypes.h"
+#include "platform/PasteboardTypes.h"
 
 #include <QJsonValue>
 #include <QTest>

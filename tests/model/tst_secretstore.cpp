@@ -2,7 +2,7 @@
 // their own clock, and a history written before they existed opens with its items.
 #include "TestSupport.h"
 
-#include "app/Preferences.h"
+#include "model/Preferences.h"
 #include "common/Log.h"
 #include "model/CoreDataManager.h"
 #include "model/HistoryReader.h"

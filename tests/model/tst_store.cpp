@@ -1,10 +1,10 @@
 #include "TestSupport.h"
 
-#include "app/Localized.h"
+#include "model/Localized.h"
 #include "common/Log.h"
 #include "model/CoreDataManager.h"
 #include "model/ModelCoding.h"
-#include "model/PasteboardTypes.h"
+#include "platform/PasteboardTypes.h"
 
 #include <QCryptographicHash>
 #include <QFile>

@@ -2,7 +2,7 @@
 #include "TestSupport.h"
 
 #include "model/CoreDataManager.h"
-#include "model/PasteboardTypes.h"
+#include "platform/PasteboardTypes.h"
 #include "model/StoreSalvage.h"
 
 #include <QFile>

@@ -2,9 +2,9 @@
 // stored, and only the last kept change does.
 #include "TestSupport.h"
 
-#include "app/Localized.h"
+#include "model/Localized.h"
 #include "model/CoreDataManager.h"
-#include "model/PasteboardTypes.h"
+#include "platform/PasteboardTypes.h"
 
 #include <QSet>
 #include <QTest>

@@ -2,7 +2,7 @@
 // one folder never overwrites a file.
 #include "TestSupport.h"
 
-#include "app/Localized.h"
+#include "model/Localized.h"
 #include "module/quickSearch/PasteInfFileWriter.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 // The General tab never shows a setting the preferences file does not hold.
 #include "TestSupport.h"
 
-#include "app/Preferences.h"
+#include "model/Preferences.h"
 #include "common/SerialQueue.h"
 #include "model/CoreDataManager.h"
 #include "module/preferences/PreferencesGeneralViewController.h"

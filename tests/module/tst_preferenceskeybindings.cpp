@@ -3,8 +3,8 @@
 // real GSettings with a temporary keyfile backend, the configuration line of sway and Hyprland).
 #include "TestSupport.h"
 
-#include "app/Localized.h"
-#include "app/Preferences.h"
+#include "model/Localized.h"
+#include "model/Preferences.h"
 #include "common/SerialQueue.h"
 #include "module/preferences/PreferencesKeyBindingViewController.h"
 #include "platform/DesktopSession.h"

@@ -2,7 +2,7 @@
 // what a rename leaves in the store.
 #include "TestSupport.h"
 
-#include "app/Localized.h"
+#include "model/Localized.h"
 #include "model/CoreDataManager.h"
 #include "module/quickSearch/QuickSearchViewController.h"
 #include "module/quickSearch/view/QuickSearchClipboardHeader.h"

@@ -1,10 +1,10 @@
 #include "LocalHttpServer.h"
 #include "TestSupport.h"
 
-#include "app/Localized.h"
-#include "app/Preferences.h"
+#include "model/Localized.h"
+#include "model/Preferences.h"
 #include "common/Log.h"
-#include "model/PasteboardTypes.h"
+#include "platform/PasteboardTypes.h"
 #include "module/quickSearch/view/QuickSearchPasteInfDetailView.h"
 #include "module/quickSearch/view/subViews/QuickSearchDetailColorView.h"
 #include "module/quickSearch/view/subViews/QuickSearchDetailFilesView.h"

@@ -1,5 +1,5 @@
 // The item menu: which entries an item of each kind offers, and the clipboards to move it to.
-#include "app/Localized.h"
+#include "model/Localized.h"
 #include "module/quickSearch/view/QuickSearchPasteInfItemMenu.h"
 
 #include <QApplication>

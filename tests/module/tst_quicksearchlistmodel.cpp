@@ -2,10 +2,10 @@
 
 #include "model/CoreDataManager.h"
 #include "model/HistoryReader.h"
-#include "model/PasteboardTypes.h"
-#include "module/quickSearch/SearchEngine.h"
+#include "platform/PasteboardTypes.h"
+#include "model/SearchEngine.h"
 #include "module/quickSearch/view/QuickSearchPasteInfListModel.h"
-#include "pasteboard/PasteBoardUtils.h"
+#include "model/PasteBoardUtils.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>

@@ -2,10 +2,9 @@
 // the keyboard.
 #include "TestSupport.h"
 
-#include "app/EventBus.h"
-#include "app/EventNames.h"
-#include "app/Localized.h"
+#include "model/Localized.h"
 #include "module/quickSearch/QuickSearchViewController.h"
+#include "module/quickSearch/QuickSearchViewWindow.h"
 #include "module/quickSearch/view/QuickSearchPasteInfItemDelegate.h"
 
 #include <QTest>
@@ -19,12 +18,16 @@ private Q_SLOTS:
     void badgesGoWhenThePanelLosesTheKeyboard()
     {
         TestHome home;
-        QuickSearchViewController controller(nullptr, nullptr);
-        QuickSearchPasteInfItemDelegate* cells = controller.delegate();
+        QuickSearchViewWindow window;
+        auto* controller = new QuickSearchViewController(nullptr, nullptr);
+        window.setContentWidget(controller);
+        controller->attachWindow(window);
+        QuickSearchViewController& panel = *controller;
+        QuickSearchPasteInfItemDelegate* cells = panel.delegate();
         cells->setQuickPasteBadgesShown(true);
         cells->setPlainTextBadgeShown(true);
-        EventBus::post(EventName::resignKeyInQuickSearchWindow);
-        QTRY_VERIFY(!cells->quickPasteBadgesShown());
+        Q_EMIT window.resignedKey();
+        QVERIFY(!cells->quickPasteBadgesShown());
         QVERIFY(!cells->plainTextBadgeShown());
     }
 };

@@ -2,7 +2,7 @@
 // preview, and a search that finds nothing saying so.
 #include "TestSupport.h"
 
-#include "app/Localized.h"
+#include "model/Localized.h"
 #include "model/CoreDataManager.h"
 #include "module/quickSearch/QuickSearchViewController.h"
 #include "module/quickSearch/view/QuickSearchPasteInfDetailView.h"

@@ -2,9 +2,7 @@
 // the rows, the badges and the item menu.
 #include "TestSupport.h"
 
-#include "app/EventBus.h"
-#include "app/EventNames.h"
-#include "app/Localized.h"
+#include "model/Localized.h"
 #include "model/CoreDataManager.h"
 #include "module/quickSearch/QuickSearchViewController.h"
 #include "module/quickSearch/QuickSearchViewWindow.h"
@@ -59,6 +57,7 @@ void TestQuickSearchViewController::init()
     window_ = std::make_unique<QuickSearchViewWindow>(home_->path() + "/frame.json");
     controller_ = new QuickSearchViewController(nullptr, nullptr);
     window_->setContentWidget(controller_);
+    controller_->attachWindow(*window_);
     window_->showAndActivate();
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
     QTRY_COMPARE(controller_->model()->rowCount(), 3);
@@ -127,8 +126,8 @@ void TestQuickSearchViewController::doubleClickPastes()
 void TestQuickSearchViewController::badgesFollowTheModifiersUntilFocusGoes()
 {
     QuickSearchPasteInfItemDelegate* delegate = controller_->delegate();
-    const auto held = [](Qt::KeyboardModifiers modifiers) {
-        EventBus::postToMainThread(EventName::onFlagChanged, modifiers);
+    const auto held = [this](Qt::KeyboardModifiers modifiers) {
+        Q_EMIT window_->modifiersChanged(modifiers);
     };
     // Shift is the plain-text modifier and Ctrl the quick-paste one by default.
     held(Qt::ShiftModifier);
@@ -137,7 +136,7 @@ void TestQuickSearchViewController::badgesFollowTheModifiersUntilFocusGoes()
     held(Qt::ControlModifier | Qt::ShiftModifier);
     QVERIFY(delegate->plainTextBadgeShown() && delegate->quickPasteBadgesShown());
     // The keys are let go of in another window: the panel never hears of it.
-    EventBus::postToMainThread(EventName::resignKeyInQuickSearchWindow);
+    Q_EMIT window_->resignedKey();
     QVERIFY(!delegate->plainTextBadgeShown());
     QVERIFY(!delegate->quickPasteBadgesShown());
     held(Qt::NoModifier);

@@ -1,6 +1,4 @@
 // The quick search window's keyboard dispatch and frame placement, offscreen.
-#include "app/EventBus.h"
-#include "app/EventNames.h"
 #include "module/quickSearch/QuickSearchViewWindow.h"
 
 #include <QApplication>
@@ -9,6 +7,12 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
+
+// What the window told, by signal.
+static const QString kKeyDown = QStringLiteral("keyDown");
+static const QString kModifiersChanged = QStringLiteral("modifiersChanged");
+static const QString kResignedKey = QStringLiteral("resignedKey");
+static const QString kPreferencesRequested = QStringLiteral("preferencesRequested");
 
 class TestQuickSearchViewWindow : public QObject
 {
@@ -40,17 +44,20 @@ void TestQuickSearchViewWindow::init()
     posted_.clear();
     flags_.clear();
     onKey_ = nullptr;
-    for (const QString& name : {EventName::onKeyDownInQuickSearchWindow, EventName::openPreferencesWindow,
-                                EventName::resignKeyInQuickSearchWindow, EventName::onFlagChanged}) {
-        EventBus::onMainThread(this, name, [this](const Notification& note) {
-            posted_ << note.name;
-            if (const auto* key = std::any_cast<QKeyEvent*>(&note.object); key && onKey_)
-                onKey_(*key);
-            if (const auto* flags = std::any_cast<Qt::KeyboardModifiers>(&note.object))
-                flags_ << *flags;
-        });
-    }
     window_ = std::make_unique<QuickSearchViewWindow>(dir_.filePath("frame.json"));
+    connect(window_.get(), &QuickSearchViewWindow::keyDown, this, [this](QKeyEvent* key) {
+        posted_ << kKeyDown;
+        if (onKey_)
+            onKey_(key);
+    });
+    connect(window_.get(), &QuickSearchViewWindow::modifiersChanged, this,
+            [this](Qt::KeyboardModifiers flags) {
+                posted_ << kModifiersChanged;
+                flags_ << flags;
+            });
+    connect(window_.get(), &QuickSearchViewWindow::resignedKey, this, [this] { posted_ << kResignedKey; });
+    connect(window_.get(), &QuickSearchViewWindow::preferencesRequested, this,
+            [this] { posted_ << kPreferencesRequested; });
     field_ = new QLineEdit;
     window_->setContentWidget(field_);
     window_->showAndActivate();
@@ -62,7 +69,6 @@ void TestQuickSearchViewWindow::init()
 void TestQuickSearchViewWindow::cleanup()
 {
     window_.reset();
-    EventBus::unregister(this);
 }
 
 void TestQuickSearchViewWindow::windowKeys_data()
@@ -73,7 +79,7 @@ void TestQuickSearchViewWindow::windowKeys_data()
     QTest::addColumn<QString>("posted");
     QTest::addColumn<QString>("fieldText");
 
-    const QString keyDown = EventName::onKeyDownInQuickSearchWindow;
+    const QString keyDown = kKeyDown;
     QTest::newRow("Escape") << int(Qt::Key_Escape) << Qt::KeyboardModifiers() << true << QString() << "";
     QTest::newRow("Ctrl+Shift+Escape")
         << int(Qt::Key_Escape) << (Qt::ControlModifier | Qt::ShiftModifier) << true << QString() << "";
@@ -82,7 +88,7 @@ void TestQuickSearchViewWindow::windowKeys_data()
     QTest::newRow("Ctrl+Shift+W") << int(Qt::Key_W) << (Qt::ControlModifier | Qt::ShiftModifier) << false
                                   << keyDown << "";
     QTest::newRow("Ctrl+comma") << int(Qt::Key_Comma) << Qt::KeyboardModifiers(Qt::ControlModifier) << false
-                                << EventName::openPreferencesWindow << "";
+                                << kPreferencesRequested << "";
     QTest::newRow("typing") << int(Qt::Key_A) << Qt::KeyboardModifiers() << false << keyDown << "a";
 }
 
@@ -96,8 +102,8 @@ void TestQuickSearchViewWindow::windowKeys()
 
     QTest::keyClick(field_, Qt::Key(key), modifiers);
     QCOMPARE(window_->isVisible(), !hides);
-    posted_.removeAll(EventName::onFlagChanged);
-    posted_.removeAll(EventName::resignKeyInQuickSearchWindow);
+    posted_.removeAll(kModifiersChanged);
+    posted_.removeAll(kResignedKey);
     QCOMPARE(posted_, posted.isEmpty() ? QStringList() : QStringList{posted});
     QCOMPARE(field_->text(), fieldText);
 }
@@ -130,7 +136,7 @@ void TestQuickSearchViewWindow::modifierChangesArePosted()
     const QList<Qt::KeyboardModifiers> expected = {
         Qt::ControlModifier, Qt::ControlModifier | Qt::ShiftModifier, Qt::ControlModifier, Qt::NoModifier};
     QCOMPARE(flags_, expected);
-    QVERIFY(!posted_.contains(EventName::onKeyDownInQuickSearchWindow));
+    QVERIFY(!posted_.contains(kKeyDown));
 }
 
 void TestQuickSearchViewWindow::losingTheKeyboardOnlyPosts()
@@ -139,7 +145,7 @@ void TestQuickSearchViewWindow::losingTheKeyboardOnlyPosts()
     other.show();
     other.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&other));
-    QVERIFY(posted_.contains(EventName::resignKeyInQuickSearchWindow));
+    QVERIFY(posted_.contains(kResignedKey));
     QVERIFY(window_->isVisible());
 }
 
@@ -158,13 +164,13 @@ void TestQuickSearchViewWindow::keyHeldSinceBeforeTheShowDoesNothing()
     press(Qt::Key_Return, true);
     press(Qt::Key_Return, true);
     release(Qt::Key_Return);
-    QVERIFY(!posted_.contains(EventName::onKeyDownInQuickSearchWindow));
+    QVERIFY(!posted_.contains(kKeyDown));
     QVERIFY(window_->isVisible());
 
     // Pressed here, it acts, and so do its repeats.
     press(Qt::Key_Return, false);
     press(Qt::Key_Return, true);
-    QCOMPARE(posted_.count(EventName::onKeyDownInQuickSearchWindow), 2);
+    QCOMPARE(posted_.count(kKeyDown), 2);
     release(Qt::Key_Return);
 
     // Held across a hide and a show, it counts as held from before again.
@@ -175,7 +181,7 @@ void TestQuickSearchViewWindow::keyHeldSinceBeforeTheShowDoesNothing()
     field_->setFocus();
     posted_.clear();
     press(Qt::Key_Down, true);
-    QVERIFY(!posted_.contains(EventName::onKeyDownInQuickSearchWindow));
+    QVERIFY(!posted_.contains(kKeyDown));
 }
 
 void TestQuickSearchViewWindow::frameOnScreen_data()

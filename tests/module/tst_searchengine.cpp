@@ -1,13 +1,13 @@
 #include "TestSupport.h"
 
-#include "app/Preferences.h"
+#include "model/Preferences.h"
 #include "common/Log.h"
 #include "model/CoreDataManager.h"
 #include "model/HistoryReader.h"
-#include "model/PasteboardTypes.h"
+#include "platform/PasteboardTypes.h"
 #include "model/SqliteDatabase.h"
 #include "model/StoreSchema.h"
-#include "module/quickSearch/SearchEngine.h"
+#include "model/SearchEngine.h"
 
 #include <QRandomGenerator>
 #include <QSignalSpy>

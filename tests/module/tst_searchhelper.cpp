@@ -1,8 +1,8 @@
 #include "TestSupport.h"
 
 #include "model/PasteInfModel.h"
-#include "model/PasteboardTypes.h"
-#include "module/quickSearch/SearchHelper.h"
+#include "platform/PasteboardTypes.h"
+#include "model/SearchHelper.h"
 
 #include <QTest>
 

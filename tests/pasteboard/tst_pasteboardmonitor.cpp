@@ -1,12 +1,10 @@
 // The clipboard monitor and write-back against the in-process fakes and a real store.
 #include "TestSupport.h"
 
-#include "app/EventBus.h"
-#include "app/EventNames.h"
-#include "app/Preferences.h"
+#include "model/Preferences.h"
 #include "common/Log.h"
 #include "model/CoreDataManager.h"
-#include "model/PasteboardTypes.h"
+#include "platform/PasteboardTypes.h"
 #include "pasteboard/KeyBoardEventSimu.h"
 #include "pasteboard/PasteBoard.h"
 #include "platform/fake/FakeClipboard.h"
@@ -70,7 +68,6 @@ private Q_SLOTS:
     void pausedCopiesAreSkippedForGood();
     void ignoredApplications_data();
     void ignoredApplications();
-    void ignoreListFollowsTheRulesEvent();
     void sourceIsTheClipboardOwnerFirst();
     void ownAndSecretCopiesAreNotRecorded_data();
     void ownAndSecretCopiesAreNotRecorded();
@@ -329,19 +326,6 @@ void TestPasteBoardMonitor::ignoredApplications()
         QVERIFY(log.contains("ignore app: " + rule));
     else if (!ownedByActive && owner.isEmpty())
         QVERIFY(!stored().first().appBundleIdentifier);
-}
-
-void TestPasteBoardMonitor::ignoreListFollowsTheRulesEvent()
-{
-    IgnoredAppInfModel rule;
-    rule.bundleIdentifier = "org.example.Vault";
-    EventBus::post(EventName::onIgnoredAppChanged, QList<IgnoredAppInfModel>{rule});
-    QTRY_COMPARE(board_->ignoredAppBundleIdentifiers(), QStringList{"org.example.Vault"});
-
-    Log::Capture log;
-    EventBus::post(EventName::onIgnoredAppChanged, QString("not a list"));
-    QTRY_VERIFY(log.contains("ON_IGNORED_APP_CHANGED: receive object is nil"));
-    QCOMPARE(board_->ignoredAppBundleIdentifiers(), QStringList{"org.example.Vault"});
 }
 
 void TestPasteBoardMonitor::sourceIsTheClipboardOwnerFirst()

@@ -3,8 +3,8 @@
 #include "common/Log.h"
 #include "model/CoreDataManager.h"
 #include "model/PasteCategoryInfModel.h"
-#include "model/PasteboardTypes.h"
-#include "pasteboard/PasteBoardUtils.h"
+#include "platform/PasteboardTypes.h"
+#include "model/PasteBoardUtils.h"
 
 #include <QTest>
 #include <QUuid>

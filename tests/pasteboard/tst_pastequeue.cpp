@@ -2,7 +2,7 @@
 // queue ends.
 #include "TestSupport.h"
 
-#include "model/PasteboardTypes.h"
+#include "platform/PasteboardTypes.h"
 #include "pasteboard/KeyBoardEventSimu.h"
 #include "pasteboard/PasteBoard.h"
 #include "pasteboard/PasteQueue.h"

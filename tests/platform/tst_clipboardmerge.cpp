@@ -1,4 +1,4 @@
-#include "model/PasteboardTypes.h"
+#include "platform/PasteboardTypes.h"
 #include "platform/SelectionClipboard.h"
 
 #include <QTest>

@@ -1,6 +1,6 @@
 // Without a display Brimble keeps running with a clipboard that never changes.
 #include "common/Log.h"
-#include "model/PasteboardTypes.h"
+#include "platform/PasteboardTypes.h"
 #include "platform/NullClipboard.h"
 
 #include <QTest>

@@ -1,10 +1,9 @@
 #include "module/preferences/PreferencesGeneralViewController.h"
 
-#include "app/Alert.h"
-#include "app/EventBus.h"
-#include "app/EventNames.h"
-#include "app/Localized.h"
-#include "app/Preferences.h"
+#include "view/base/Alert.h"
+#include "view/base/BaseWindow.h"
+#include "model/Localized.h"
+#include "model/Preferences.h"
 #include "common/Dispatch.h"
 #include "common/Log.h"
 #include "common/SerialQueue.h"
@@ -123,15 +122,10 @@ PreferencesGeneralViewController::PreferencesGeneralViewController(PreferencesAc
     connect(historyCapacity_, &QSlider::valueChanged, this,
             &PreferencesGeneralViewController::sliderValueChanged);
 
-    EventBus::onMainThread(this, EventName::didBaseWindowBecomeKey,
-                           [this](const Notification&) { refreshAccessibilityHint(); });
     refreshAccessibilityHint();
 }
 
-PreferencesGeneralViewController::~PreferencesGeneralViewController()
-{
-    EventBus::unregister(this);
-}
+PreferencesGeneralViewController::~PreferencesGeneralViewController() = default;
 
 void PreferencesGeneralViewController::addSecretLifetime()
 {
@@ -238,6 +232,10 @@ void PreferencesGeneralViewController::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     refreshAccessibilityHint();
+    // What the desktop allows may change while the window is away.
+    if (auto* window = qobject_cast<BaseWindow*>(this->window()))
+        connect(window, &BaseWindow::becameKey, this, &PreferencesGeneralViewController::refreshAccessibilityHint,
+                Qt::UniqueConnection);
 }
 
 void PreferencesGeneralViewController::refreshAccessibilityHint()

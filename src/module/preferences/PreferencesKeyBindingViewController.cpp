@@ -1,10 +1,10 @@
 #include "module/preferences/PreferencesKeyBindingViewController.h"
 
-#include "app/Localized.h"
-#include "app/Preferences.h"
+#include "model/Localized.h"
+#include "model/Preferences.h"
 #include "common/Log.h"
 #include "common/SerialQueue.h"
-#include "app/Alert.h"
+#include "view/base/Alert.h"
 #include "module/preferences/view/ShortCutRecordView.h"
 #include "platform/DesktopSession.h"
 #include "platform/GnomeCustomKeybinding.h"

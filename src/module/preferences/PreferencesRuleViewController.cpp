@@ -1,8 +1,6 @@
 #include "module/preferences/PreferencesRuleViewController.h"
 
-#include "app/EventBus.h"
-#include "app/EventNames.h"
-#include "app/Localized.h"
+#include "model/Localized.h"
 #include "common/Dispatch.h"
 #include "common/Log.h"
 #include "model/CoreDataManager.h"
@@ -148,7 +146,7 @@ void PreferencesRuleViewController::reloadTable()
 
 void PreferencesRuleViewController::announce()
 {
-    EventBus::post(EventName::onIgnoredAppChanged, ignoredAppInfModels_);
+    Q_EMIT ignoredAppsChanged(ignoredAppInfModels_);
     Log::info(kTag, QStringLiteral("%1 ignore rule(s) in effect").arg(ignoredAppInfModels_.size()));
 }
 

@@ -37,6 +37,10 @@ public:
     void addIgnoredApps(const QStringList& paths);
     void removeIgnoredApp();
 
+Q_SIGNALS:
+    // The rules in effect after an add or a remove (the store has them by then).
+    void ignoredAppsChanged(const QList<IgnoredAppInfModel>& rules);
+
 protected:
     // Delete or Backspace in the list removes the selection.
     bool eventFilter(QObject* watched, QEvent* event) override;

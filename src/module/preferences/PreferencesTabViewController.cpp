@@ -1,7 +1,7 @@
 #include "module/preferences/PreferencesTabViewController.h"
 
-#include "app/Localized.h"
-#include "app/Preferences.h"
+#include "model/Localized.h"
+#include "model/Preferences.h"
 #include "common/SerialQueue.h"
 #include "module/preferences/PreferencesGeneralViewController.h"
 #include "module/preferences/PreferencesKeyBindingViewController.h"

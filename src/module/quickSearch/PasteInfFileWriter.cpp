@@ -1,8 +1,8 @@
 #include "module/quickSearch/PasteInfFileWriter.h"
 
-#include "app/Localized.h"
+#include "model/Localized.h"
 #include "common/Log.h"
-#include "model/PasteboardTypes.h"
+#include "platform/PasteboardTypes.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/PasteInfoDisplayType.h"
-#include "pasteboard/PasteBoardUtils.h"
+#include "model/PasteBoardUtils.h"
 
 #include <QDateTime>
 #include <QList>

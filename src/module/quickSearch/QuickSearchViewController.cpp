@@ -1,17 +1,15 @@
 #include "module/quickSearch/QuickSearchViewController.h"
 
-#include "app/Alert.h"
-#include "app/Brimble.h"
-#include "app/EventBus.h"
-#include "app/EventNames.h"
-#include "app/Localized.h"
-#include "app/Preferences.h"
+#include "view/base/Alert.h"
+#include "model/Localized.h"
+#include "model/Preferences.h"
 #include "common/Dispatch.h"
 #include "common/Log.h"
 #include "common/SerialQueue.h"
 #include "model/CoreDataManager.h"
+#include "module/quickSearch/QuickSearchHost.h"
 #include "module/quickSearch/QuickSearchViewWindow.h"
-#include "module/quickSearch/SearchEngine.h"
+#include "model/SearchEngine.h"
 #include "module/quickSearch/view/QuickSearchClipboardHeader.h"
 #include "module/quickSearch/view/QuickSearchPasteInfDetailView.h"
 #include "module/quickSearch/view/QuickSearchPasteInfItemDelegate.h"
@@ -242,7 +240,7 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
     listView_->setBatchSize(20000);
     listView_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     listView_->setFrameShape(QFrame::NoFrame);
-    // The keys come by the bus whatever has the keyboard; a click or Tab gives it to the list,
+    // The keys come from the window whatever has the keyboard; a click or Tab gives it to the list,
     // where Delete deletes the selected items and typing goes back to the field.
     listView_->setFocusPolicy(Qt::StrongFocus);
     listView_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -383,29 +381,6 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
         refreshEmptyState();
     });
 
-    EventBus::onMainThread(this, EventName::onKeyDownInQuickSearchWindow, [this](const Notification& note) {
-        if (auto* const* event = std::any_cast<QKeyEvent*>(&note.object))
-            onKeyDown(*event);
-        else
-            Log::error(QStringLiteral("ON_KEY_DOWN_IN_QUICK_SEARCH_WINDOW_EVENT_NAME"),
-                       QStringLiteral("receive object nil"));
-    });
-    // Modifiers let go of in another window are never reported here.
-    EventBus::onMainThread(this, EventName::resignKeyInQuickSearchWindow,
-                           [this](const Notification&) { clearBadges(); });
-    EventBus::onMainThread(this, EventName::onFlagChanged, [this](const Notification& note) {
-        if (const auto* modifiers = std::any_cast<Qt::KeyboardModifiers>(&note.object))
-            onModifiersChanged(*modifiers);
-        else
-            Log::error(QStringLiteral("ON_FLAG_CHANGED_EVENT_NAME"), QStringLiteral("receive object nil"));
-    });
-    // The badges answer keys held in this window; once another window has the keyboard, its
-    // releases never come here.
-    EventBus::onMainThread(this, EventName::resignKeyInQuickSearchWindow, [this](const Notification&) {
-        delegate_->setQuickPasteBadgesShown(false);
-        delegate_->setPlainTextBadgeShown(false);
-    });
-
     // A load that is quick (the usual case) shows no indicator at all, so nothing flickers.
     loadingIndicator_->setRange(0, 0);
     loadingIndicator_->setTextVisible(false);
@@ -437,9 +412,31 @@ void QuickSearchViewController::setBanner(const QString& text)
     banner_->setVisible(!text.isEmpty());
 }
 
+void QuickSearchViewController::setHost(QuickSearchHost* host)
+{
+    host_ = host;
+    detailView_->setWorkspace(host ? host->workspace() : nullptr);
+}
+
+void QuickSearchViewController::attachWindow(QuickSearchViewWindow& window)
+{
+    connect(&window, &QuickSearchViewWindow::keyDown, this, &QuickSearchViewController::onKeyDown);
+    connect(&window, &QuickSearchViewWindow::modifiersChanged, this,
+            &QuickSearchViewController::onModifiersChanged);
+    // Modifiers let go of in another window are never reported here, and the badges answer
+    // keys held in this window: once another window has the keyboard, they go.
+    connect(&window, &QuickSearchViewWindow::resignedKey, this, &QuickSearchViewController::onResignKey);
+}
+
+void QuickSearchViewController::onResignKey()
+{
+    clearBadges();
+    delegate_->setQuickPasteBadgesShown(false);
+    delegate_->setPlainTextBadgeShown(false);
+}
+
 QuickSearchViewController::~QuickSearchViewController()
 {
-    EventBus::unregister(this);
     // Its blocks use the engine, which goes with the children after this.
     matchQueue_.reset();
 }
@@ -813,8 +810,8 @@ void QuickSearchViewController::writeRows(const QList<int>& rows, bool plainText
         // Hiding first gives the keyboard back before the paste chord is sent.
         if (auto* window = qobject_cast<QuickSearchViewWindow*>(this->window()))
             window->resignMainWindow();
-        if (Brimble::exists())
-            target = Brimble::shared().currentRunningApplication();
+        if (host_)
+            target = host_->pasteTarget();
     }
     QPointer<QuickSearchViewController> self(this);
     model_->performOnReader([self, ids, plainText, paste, cut, target](HistoryReader& reader) {
@@ -849,9 +846,9 @@ void QuickSearchViewController::writeRows(const QList<int>& rows, bool plainText
             return;
         }
         Dispatch::main([self, ids, models, plainText, paste, cut, target] {
-            if (!self || !Brimble::exists())
+            if (!self || !self->host_)
                 return;
-            Brimble::shared().pasteItems(
+            self->host_->pasteItems(
                 models, plainText, paste, target, [self, ids, paste, cut](const PasteOutcome& outcome) {
                     if (!outcome.isWritten())
                         return;
@@ -879,9 +876,9 @@ void QuickSearchViewController::pasteInSequence(bool plainText)
     // As Return does: the panel goes, and the first item is pasted where it would paste.
     if (auto* window = qobject_cast<QuickSearchViewWindow*>(this->window()))
         window->resignMainWindow();
-    const RunningApplicationRef target =
-        Brimble::exists() ? Brimble::shared().currentRunningApplication() : RunningApplicationRef();
-    model_->performOnReader([ids, plainText, target](HistoryReader& reader) {
+    const RunningApplicationRef target = host_ ? host_->pasteTarget() : RunningApplicationRef();
+    QPointer<QuickSearchViewController> self(this);
+    model_->performOnReader([self, ids, plainText, target](HistoryReader& reader) {
         QList<PasteInfModel> models;
         for (const PasteInfRow& row : reader.rows(ids))
             if (std::optional<PasteInfModel> model = CoreDataManager::shared().fetchPasteInf(row.uuid))
@@ -891,9 +888,9 @@ void QuickSearchViewController::pasteInSequence(bool plainText)
                          QStringLiteral("no paste queue: the %1 selected items are gone").arg(ids.size()));
             return;
         }
-        Dispatch::main([models, plainText, target] {
-            if (Brimble::exists())
-                Brimble::shared().pasteInSequence(models, plainText, true, target);
+        Dispatch::main([self, models, plainText, target] {
+            if (self && self->host_)
+                self->host_->pasteInSequence(models, plainText, target);
         });
     });
 }

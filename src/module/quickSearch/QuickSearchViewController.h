@@ -1,9 +1,9 @@
 #pragma once
 
 #include "model/PasteCategoryInfModel.h"
-#include "module/quickSearch/SearchHelper.h"
+#include "model/SearchHelper.h"
 #include "module/quickSearch/view/QuickSearchPasteInfItemMenu.h"
-#include "pasteboard/PasteBoardUtils.h"
+#include "model/PasteBoardUtils.h"
 
 #include <QList>
 #include <QPointer>
@@ -15,6 +15,8 @@
 #include <memory>
 #include <optional>
 
+class QuickSearchHost;
+class QuickSearchViewWindow;
 class IconCache;
 class QAction;
 class QLabel;
@@ -150,6 +152,11 @@ public:
     // the order they were picked in; otherwise oldest first, the order they were copied in.
     QList<qint64> queueOrder() const;
 
+    // Who pastes the chosen items and opens links (none: nothing is written or opened).
+    void setHost(QuickSearchHost* host);
+    // Takes the panel's keys, modifier changes and loss of the keyboard.
+    void attachWindow(QuickSearchViewWindow& window);
+
 Q_SIGNALS:
     void pasteQueueNoticeSeen();
 
@@ -166,6 +173,7 @@ private:
     void onKeyDown(QKeyEvent* event);
     void onModifiersChanged(Qt::KeyboardModifiers modifiers);
     void clearBadges();
+    void onResignKey();
     void moveSelection(int row, bool extend);
     void selectFirstRow();
     void refreshEmptyState();
@@ -225,6 +233,7 @@ private:
     QList<qint64> picks_;
     QLabel* typeHint_ = nullptr;
     QuickSearchPasteInfDetailView* detailView_;
+    QuickSearchHost* host_ = nullptr;
     QFrame* detailSeparator_;
     QuickSearchThumbnailCache* thumbnails_;
     QuickSearchClipboardHeader* clipboardHeader_;

@@ -2,12 +2,12 @@
 // adding, renaming, clearing and deleting.
 #include "module/quickSearch/QuickSearchViewController.h"
 
-#include "app/Alert.h"
-#include "app/Localized.h"
+#include "view/base/Alert.h"
+#include "model/Localized.h"
 #include "common/Dispatch.h"
 #include "common/Log.h"
 #include "model/CoreDataManager.h"
-#include "module/quickSearch/SearchEngine.h"
+#include "model/SearchEngine.h"
 #include "module/quickSearch/view/QuickSearchClipboardHeader.h"
 #include "module/quickSearch/view/QuickSearchPasteInfListModel.h"
 #include "module/quickSearch/view/QuickSelectClipBoardView.h"

@@ -1,19 +1,19 @@
 // The quick search controller's item menu and the item actions that are more than a store
 // call: moving to another clipboard, saving to files, opening a link.
 #include "module/quickSearch/QuickSearchViewController.h"
+#include "module/quickSearch/QuickSearchHost.h"
 
-#include "app/Alert.h"
-#include "app/Brimble.h"
-#include "app/Localized.h"
-#include "app/Preferences.h"
-#include "app/SystemPanel.h"
+#include "view/base/Alert.h"
+#include "model/Localized.h"
+#include "model/Preferences.h"
+#include "view/base/SystemPanel.h"
 #include "common/Dispatch.h"
 #include "common/Log.h"
 #include "model/CoreDataManager.h"
 #include "module/quickSearch/PasteInfFileWriter.h"
 #include "module/quickSearch/QuickSearchViewWindow.h"
 #include "module/quickSearch/view/QuickSearchPasteInfListModel.h"
-#include "pasteboard/PasteBoardUtils.h"
+#include "model/PasteBoardUtils.h"
 #include "platform/Platform.h"
 #include "platform/Workspace.h"
 
@@ -316,11 +316,12 @@ void QuickSearchViewController::openLink(int row)
         Log::error(kTag, QStringLiteral("do special action fail, paste info is nil"));
         return;
     }
-    model_->performOnReader([id](HistoryReader& reader) {
+    QPointer<QuickSearchViewController> self(this);
+    model_->performOnReader([self, id](HistoryReader& reader) {
         const QList<PasteInfRow> rows = reader.rows({id});
         if (rows.isEmpty())
             return;
-        Dispatch::global([uuid = rows.first().uuid] {
+        Dispatch::global([self, uuid = rows.first().uuid] {
             const QList<PreferredContent> contents = contentsOf({uuid});
             if (contents.isEmpty() || contents.first().displayType != PasteInfoDisplayType::Link)
                 return;
@@ -334,9 +335,9 @@ void QuickSearchViewController::openLink(int row)
                     kTag, QStringLiteral("not opening a link with scheme \"%1\" in the browser").arg(scheme));
                 return;
             }
-            Dispatch::main([url] {
-                if (Brimble::exists())
-                    Brimble::shared().platform().workspace->openUrl(url);
+            Dispatch::main([self, url] {
+                if (self && self->host_ && self->host_->workspace())
+                    self->host_->workspace()->openUrl(url);
             });
         });
     });

@@ -1,7 +1,5 @@
 #include "module/quickSearch/QuickSearchViewWindow.h"
 
-#include "app/EventBus.h"
-#include "app/EventNames.h"
 #include "platform/Compositing.h"
 
 #include <QApplication>
@@ -207,7 +205,7 @@ bool QuickSearchViewWindow::handleKeyPress(QKeyEvent* event)
     }
     if ((event->modifiers() & kHeldModifiers) == Qt::ControlModifier) {
         if (event->key() == Qt::Key_Comma) {
-            EventBus::postToMainThread(EventName::openPreferencesWindow);
+            Q_EMIT preferencesRequested();
             return true;
         }
         if (event->key() == Qt::Key_W) {
@@ -216,7 +214,7 @@ bool QuickSearchViewWindow::handleKeyPress(QKeyEvent* event)
         }
     }
     event->ignore();
-    EventBus::postToMainThread(EventName::onKeyDownInQuickSearchWindow, event);
+    Q_EMIT keyDown(event);
     return event->isAccepted();
 }
 
@@ -226,7 +224,7 @@ void QuickSearchViewWindow::noteModifiers(Qt::KeyboardModifiers modifiers)
     if (modifiers == modifiers_)
         return;
     modifiers_ = modifiers;
-    EventBus::postToMainThread(EventName::onFlagChanged, modifiers);
+    Q_EMIT modifiersChanged(modifiers);
 }
 
 void QuickSearchViewWindow::keyPressEvent(QKeyEvent* event)
@@ -376,7 +374,7 @@ void QuickSearchViewWindow::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && !isActiveWindow())
-        EventBus::postToMainThread(EventName::resignKeyInQuickSearchWindow);
+        Q_EMIT resignedKey();
 }
 
 void QuickSearchViewWindow::saveFrameSoon()

@@ -15,16 +15,14 @@ class QVBoxLayout;
 
 // The floating panel that holds the quick search views. Built once and kept hidden, so a
 // showing costs a map and a paint. It stays above other windows and takes the keyboard; it
-// never hides itself when it loses the keyboard, it only says so on the event bus.
+// never hides itself when it loses the keyboard, it only says so (resignedKey()).
 //
 // It is the first stage of the keyboard: an event filter in front of every widget in the panel
 // consumes Escape (any modifiers) and Ctrl+W, which hide the panel, and Ctrl+comma, which asks
-// for the preferences; every other key press is posted as "on_key_down_in_quick_search_window"
-// with the QKeyEvent* as sender before the focused widget sees it. Main-thread handlers run in
-// place, so a handler that takes the key accepts the event and the focused widget never gets
+// for the preferences; every other key press is emitted as keyDown() before the focused widget
+// sees it. A receiver that takes the key accepts the event and the focused widget never gets
 // it; keys nobody accepts reach the focused widget (the search field) as usual. Every change of
-// the held modifiers is posted as "on_flag_changed_event_name" with the new
-// Qt::KeyboardModifiers as sender. The repeats of a key held down since before the panel was
+// the held modifiers is emitted as modifiersChanged(). The repeats of a key held down since before the panel was
 // shown are dropped.
 class QuickSearchViewWindow : public QWidget
 {
@@ -63,6 +61,17 @@ public:
                                const QRect& area);
 
     WindowFrameStore& frameStore() { return frameStore_; }
+
+Q_SIGNALS:
+    // A key the panel did not take itself (Escape, Ctrl+W, Ctrl+comma); a receiver accepts the
+    // event to keep it from the focused widget.
+    void keyDown(QKeyEvent* event);
+    // The held modifiers changed (only Ctrl, Shift, Alt and Meta are told).
+    void modifiersChanged(Qt::KeyboardModifiers modifiers);
+    // The panel lost the keyboard to another window.
+    void resignedKey();
+    // Ctrl+comma: the user asks for the preferences.
+    void preferencesRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

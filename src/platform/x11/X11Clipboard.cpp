@@ -2,7 +2,7 @@
 
 #include "common/CrashCatcher.h"
 #include "common/Log.h"
-#include "model/PasteboardTypes.h"
+#include "platform/PasteboardTypes.h"
 #include "platform/ChangeAnnouncer.h"
 #include "platform/ClipboardReads.h"
 #include "platform/EngineJobs.h"

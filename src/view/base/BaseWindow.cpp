@@ -1,7 +1,5 @@
 #include "view/base/BaseWindow.h"
 
-#include "app/EventBus.h"
-#include "app/EventNames.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -94,7 +92,7 @@ bool BaseWindow::eventFilter(QObject* watched, QEvent* event)
         }
     }
     key->ignore();
-    EventBus::postToMainThread(EventName::onKeyDownInBaseWindow, key);
+    Q_EMIT keyDown(key);
     return key->isAccepted();
 }
 
@@ -114,7 +112,7 @@ void BaseWindow::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        EventBus::postToMainThread(EventName::didBaseWindowBecomeKey);
+        Q_EMIT becameKey();
 }
 
 void BaseWindow::closeEvent(QCloseEvent* event)

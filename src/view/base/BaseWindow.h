@@ -8,11 +8,10 @@
 #include <optional>
 
 // An ordinary top-level window of Brimble (the preferences): Ctrl+W hides it, Ctrl+Q quits,
-// and it keeps its frame across restarts. Every other key press inside it is posted as
-// "on_key_down_in_base_window" with the QKeyEvent* as sender before the focused widget sees
-// it; main-thread handlers run in place, so a handler that accepts the event takes the key
+// and it keeps its frame across restarts. Every other key press inside it is emitted as
+// keyDown() before the focused widget sees it; a receiver that accepts the event takes the key
 // (the shortcut recorder does while it records) and otherwise the focused widget gets it as
-// usual. Becoming the active window is posted as "did_base_window_become_key_event_name".
+// usual. Becoming the active window emits becameKey().
 class BaseWindow : public QWidget
 {
     Q_OBJECT
@@ -25,6 +24,13 @@ public:
     void showAndActivate();
 
     WindowFrameStore& frameStore() { return frameStore_; }
+
+Q_SIGNALS:
+    // A key pressed anywhere in the window that the window did not take itself; a receiver
+    // accepts the event to keep it from the focused widget.
+    void keyDown(QKeyEvent* event);
+    // The window became the active one.
+    void becameKey();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

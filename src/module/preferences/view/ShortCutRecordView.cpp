@@ -1,11 +1,10 @@
 #include "module/preferences/view/ShortCutRecordView.h"
 
-#include "app/EventBus.h"
-#include "app/EventNames.h"
-#include "app/Localized.h"
+#include "model/Localized.h"
 #include "common/Log.h"
 #include "platform/HotKeys.h"
 #include "platform/KeyTable.h"
+#include "view/base/BaseWindow.h"
 #include "view/base/ThemeColors.h"
 
 #include <QHBoxLayout>
@@ -66,32 +65,11 @@ ShortCutRecordView::ShortCutRecordView(QWidget* parent)
     layout->addWidget(resetButton_);
     connect(resetButton_, &QToolButton::clicked, this, &ShortCutRecordView::resetButtonClick);
 
-    EventBus::onMainThread(this, EventName::shortCutIsRecording, [this](const Notification& note) {
-        const auto* sender = std::any_cast<QString>(&note.object);
-        if (!sender) {
-            Log::error(QStringLiteral("SHORT_CUT_IS_RECORDING_EVENT_NAME"),
-                       QStringLiteral("receive object nil"));
-            return;
-        }
-        if (!name_.isEmpty() && *sender == name_)
-            return;
-        setInSetting(false);
-    });
-    EventBus::onMainThread(this, EventName::onKeyDownInBaseWindow, [this](const Notification& note) {
-        auto* const* event = std::any_cast<QKeyEvent*>(&note.object);
-        if (!event || !*event) {
-            Log::error(QStringLiteral("ON_KEY_DOWN_IN_PREFERENCES_WINDOW_EVENT_NAME"),
-                       QStringLiteral("receive object nil"));
-            return;
-        }
-        onKeyDown(*event);
-    });
     setInSetting(false);
 }
 
 ShortCutRecordView::~ShortCutRecordView()
 {
-    EventBus::unregister(this);
     if (inSetting_)
         releaseKeyboard();
 }
@@ -110,7 +88,12 @@ void ShortCutRecordView::setInSetting(bool recording)
         resetButton_->setText(QStringLiteral("\u238B"));
         resetButton_->setToolTip(LocalizedAlert::cancel());
         grabKeyboard();
-        EventBus::postToMainThread(EventName::shortCutIsRecording, name_);
+        // One recorder records at a time in a window.
+        for (auto* other : window()->findChildren<ShortCutRecordView*>())
+            if (other != this && other->inSetting_)
+                other->setInSetting(false);
+        if (auto* base = qobject_cast<BaseWindow*>(window()))
+            connect(base, &BaseWindow::keyDown, this, &ShortCutRecordView::onKeyDown, Qt::UniqueConnection);
     } else {
         resetButton_->setText(QStringLiteral("\u2715"));
         resetButton_->setToolTip(LocalizedGeneral::reset());

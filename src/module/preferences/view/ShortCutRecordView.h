@@ -12,11 +12,11 @@ class QLabel;
 class QToolButton;
 
 // Records the global shortcut: a click starts recording, the next combination pressed in the
-// window (posted by the window as "on_key_down_in_base_window") becomes the shortcut, Escape
+// window (the window's keyDown()) becomes the shortcut, Escape
 // cancels. While it records it holds the keyboard grab, so keys the desktop would take for
 // itself arrive here. A combination needs Ctrl, Alt or Super (Shift alone only with a function
-// key); anything else is refused and recording goes on. Starting to record is posted as
-// "short_cut_is_recording_event_name" with the recorder's name, and every other recorder stops.
+// key); anything else is refused and recording goes on. Starting to record stops every other recorder
+// of the window.
 // From the keyboard, Space or Return on the focused recorder starts recording and Backspace or
 // Delete clears the shortcut.
 class ShortCutRecordView : public QWidget

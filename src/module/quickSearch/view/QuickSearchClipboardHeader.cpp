@@ -1,6 +1,6 @@
 #include "module/quickSearch/view/QuickSearchClipboardHeader.h"
 
-#include "app/Localized.h"
+#include "model/Localized.h"
 #include "view/base/MenuText.h"
 
 #include <QActionGroup>

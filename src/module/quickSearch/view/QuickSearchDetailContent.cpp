@@ -2,9 +2,9 @@
 
 #include "common/Log.h"
 #include "model/ColorHandle.h"
-#include "model/HtmlText.h"
+#include "common/HtmlText.h"
 #include "model/PasteInfModel.h"
-#include "model/PasteboardTypes.h"
+#include "platform/PasteboardTypes.h"
 #include "model/RtfTextHandle.h"
 #include "module/quickSearch/view/subViews/QuickSearchDetailTextView.h"
 

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "model/HistoryReader.h"
-#include "model/PasteboardItem.h"
+#include "platform/PasteboardItem.h"
 #include "model/PasteInfoDisplayType.h"
 #include "model/RtfReader.h"
-#include "pasteboard/PasteBoardUtils.h"
+#include "model/PasteBoardUtils.h"
 
 #include <QByteArray>
 #include <QColor>

@@ -1,8 +1,7 @@
 #include "module/quickSearch/view/QuickSearchPasteInfDetailView.h"
 
-#include "app/Brimble.h"
-#include "app/Localized.h"
-#include "app/Preferences.h"
+#include "model/Localized.h"
+#include "model/Preferences.h"
 #include "common/Dispatch.h"
 #include "model/CoreDataManager.h"
 #include "module/quickSearch/view/QuickSearchPasteInfListModel.h"
@@ -13,7 +12,7 @@
 #include "module/quickSearch/view/subViews/QuickSearchDetailTextView.h"
 #include "module/quickSearch/view/subViews/QuickSearchDetailUnknownView.h"
 #include "module/quickSearch/view/subViews/QuickSearchDetailWebView.h"
-#include "pasteboard/PasteBoardUtils.h"
+#include "model/PasteBoardUtils.h"
 #include "platform/IconCache.h"
 #include "platform/Platform.h"
 #include "platform/Workspace.h"
@@ -515,11 +514,7 @@ QuickSearchDetailFilesView* QuickSearchPasteInfDetailView::filesView()
 {
     if (!filesView_) {
         contentView_->addWidget(filesView_ = new QuickSearchDetailFilesView(contentView_));
-        // The desktop's workspace unless one was given (tests give a fake one).
-        Workspace* workspace = workspace_;
-        if (!workspace && Brimble::exists())
-            workspace = Brimble::shared().platform().workspace.get();
-        filesView_->setWorkspace(workspace);
+        filesView_->setWorkspace(workspace_);
     }
     return filesView_;
 }

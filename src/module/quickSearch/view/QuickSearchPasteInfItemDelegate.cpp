@@ -1,10 +1,10 @@
 #include "QuickSearchPasteInfItemDelegate.h"
 
-#include "app/Localized.h"
+#include "model/Localized.h"
 #include "common/ControlCharacters.h"
 #include "model/ColorHandle.h"
 #include "model/HistoryReader.h"
-#include "module/quickSearch/SearchHelper.h"
+#include "model/SearchHelper.h"
 #include "module/quickSearch/view/QuickSearchPasteInfListModel.h"
 #include "module/quickSearch/view/QuickSearchThumbnailCache.h"
 #include "view/base/ThemeColors.h"

@@ -1,6 +1,6 @@
 #include "module/quickSearch/view/QuickSearchPasteInfItemMenu.h"
 
-#include "app/Localized.h"
+#include "model/Localized.h"
 #include "common/Log.h"
 #include "platform/KeyTable.h"
 #include "view/base/MenuText.h"

@@ -5,7 +5,7 @@
 #include "common/SerialQueue.h"
 #include "model/CoreDataManager.h"
 #include "model/HistoryIndex.h"
-#include "module/quickSearch/SearchEngine.h"
+#include "model/SearchEngine.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 #include "common/SerialQueue.h"
 #include "model/CoreDataManager.h"
 #include "model/PasteInfModel.h"
-#include "pasteboard/PasteBoardUtils.h"
+#include "model/PasteBoardUtils.h"
 
 #include <QBuffer>
 #include <QFileInfo>

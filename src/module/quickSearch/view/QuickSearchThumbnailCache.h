@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/HistoryReader.h"
-#include "model/PasteboardItem.h"
+#include "platform/PasteboardItem.h"
 #include "model/PasteInfoDisplayType.h"
 
 #include <QCache>

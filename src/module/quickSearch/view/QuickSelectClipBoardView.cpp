@@ -1,6 +1,6 @@
 #include "module/quickSearch/view/QuickSelectClipBoardView.h"
 
-#include "app/Localized.h"
+#include "model/Localized.h"
 #include "common/Dispatch.h"
 #include "model/CoreDataManager.h"
 

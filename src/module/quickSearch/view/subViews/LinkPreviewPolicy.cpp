@@ -1,6 +1,6 @@
 #include "module/quickSearch/view/subViews/LinkPreviewPolicy.h"
 
-#include "app/Localized.h"
+#include "model/Localized.h"
 
 #include <arpa/inet.h>
 

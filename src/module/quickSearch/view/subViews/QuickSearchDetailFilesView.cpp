@@ -1,6 +1,6 @@
 #include "module/quickSearch/view/subViews/QuickSearchDetailFilesView.h"
 
-#include "app/Localized.h"
+#include "model/Localized.h"
 #include "common/Log.h"
 #include "module/quickSearch/view/subViews/QuickSearchFileItemDelegate.h"
 #include "platform/FileThumbnailLoader.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pasteboard/PasteBoardUtils.h"
+#include "model/PasteBoardUtils.h"
 
 #include <QList>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #include "module/quickSearch/view/subViews/QuickSearchDetailImageView.h"
 
-#include "app/Localized.h"
+#include "model/Localized.h"
 #include "common/Dispatch.h"
 #include "common/Log.h"
 

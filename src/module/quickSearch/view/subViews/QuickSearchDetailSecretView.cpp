@@ -1,6 +1,6 @@
 #include "module/quickSearch/view/subViews/QuickSearchDetailSecretView.h"
 
-#include "app/Localized.h"
+#include "model/Localized.h"
 #include "view/base/ThemeColors.h"
 
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "module/quickSearch/view/subViews/QuickSearchDetailTextView.h"
 
-#include "app/Localized.h"
-#include "module/quickSearch/SearchHelper.h"
+#include "model/Localized.h"
+#include "model/SearchHelper.h"
 #include "module/quickSearch/view/QuickSearchDetailContent.h"
 #include "view/base/ThemeColors.h"
 

@@ -1,6 +1,6 @@
 #include "module/quickSearch/view/subViews/QuickSearchDetailWebView.h"
 
-#include "app/Localized.h"
+#include "model/Localized.h"
 #include "common/Log.h"
 #include "module/quickSearch/view/subViews/LinkPreviewPolicy.h"
 #include "view/base/ThemeColors.h"

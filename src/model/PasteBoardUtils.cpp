@@ -3,8 +3,8 @@
 #include "common/Log.h"
 #include "model/CoreDataManager.h"
 #include "model/HistoryReader.h"
-#include "model/HtmlText.h"
-#include "model/PasteboardTypes.h"
+#include "common/HtmlText.h"
+#include "platform/PasteboardTypes.h"
 
 #include <QRegularExpression>
 #include <QStringDecoder>

@@ -1,4 +1,4 @@
-#include "app/SystemPanel.h"
+#include "view/base/SystemPanel.h"
 
 #include "common/Log.h"
 

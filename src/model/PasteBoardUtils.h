@@ -2,7 +2,7 @@
 
 #include "model/PasteInfModel.h"
 #include "model/PasteInfoDisplayType.h"
-#include "model/PasteboardItem.h"
+#include "platform/PasteboardItem.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "module/quickSearch/SearchHelper.h"
+#include "model/SearchHelper.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

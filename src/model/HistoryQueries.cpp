@@ -2,10 +2,10 @@
 
 #include "model/CoreDataManager.h"
 #include "model/PasteInfoDisplayType.h"
-#include "model/PasteboardTypes.h"
-#include "module/quickSearch/SearchEngine.h"
-#include "module/quickSearch/SearchHelper.h"
-#include "pasteboard/PasteBoardUtils.h"
+#include "platform/PasteboardTypes.h"
+#include "model/SearchEngine.h"
+#include "model/SearchHelper.h"
+#include "model/PasteBoardUtils.h"
 
 #include <QJsonArray>
 

@@ -1,7 +1,7 @@
 #include "PasteboardItem.h"
 
-#include "model/HtmlText.h"
-#include "model/PasteboardTypes.h"
+#include "common/HtmlText.h"
+#include "platform/PasteboardTypes.h"
 
 PasteboardItem::PasteboardItem(QList<Representation> representations) : reps_(std::move(representations)) {}
 

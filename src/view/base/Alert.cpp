@@ -1,6 +1,6 @@
 #include "Alert.h"
 
-#include "app/Localized.h"
+#include "model/Localized.h"
 
 #include <QPushButton>
 

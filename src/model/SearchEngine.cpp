@@ -5,7 +5,7 @@
 #include "model/CoreDataManager.h"
 #include "model/PasteInfoDisplayType.h"
 #include "model/RetentionRule.h"
-#include "pasteboard/PasteBoardUtils.h"
+#include "model/PasteBoardUtils.h"
 
 #include <QFile>
 #include <QFileInfo>

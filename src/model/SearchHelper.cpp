@@ -1,6 +1,6 @@
 #include "SearchHelper.h"
 
-#include "pasteboard/PasteBoardUtils.h"
+#include "model/PasteBoardUtils.h"
 
 #include <QRegularExpression>
 #include <QStringList>

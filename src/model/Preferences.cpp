@@ -1,6 +1,6 @@
 #include "Preferences.h"
 
-#include "app/KeyComboCoder.h"
+#include "model/KeyComboCoder.h"
 #include "common/Log.h"
 
 #include <QDateTime>
