@@ -116,6 +116,7 @@ std::unique_ptr<Panel> openPanel(benchmark::State& state, qint64 items, bool wai
     panel->window = std::make_unique<QuickSearchViewWindow>(panel->home.filePath("frame.json"));
     panel->controller = new QuickSearchViewController(nullptr, nullptr);
     panel->window->setContentWidget(panel->controller);
+    panel->controller->attachWindow(*panel->window);
     panel->window->prepare();
     QString whyNot;
     panel->hotKeys = X11HotKeys::create(&whyNot);

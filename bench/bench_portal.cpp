@@ -122,6 +122,7 @@ void BM_PortalActivatedToPaint(benchmark::State& state)
     QuickSearchViewWindow window(home.filePath(QStringLiteral("frame.json")));
     auto* controller = new QuickSearchViewController(nullptr, nullptr);
     window.setContentWidget(controller);
+    controller->attachWindow(window);
     window.prepare();
     PortalHotKeys hotKeys(nullptr, portal.connection(QStringLiteral("brimble")));
     hotKeys.registerHotKey(KeyCombo{9, CarbonModifier::command | CarbonModifier::option},

@@ -1,4 +1,5 @@
 #include "AppDelegate.h"
+#include "view/base/Alert.h"
 
 #include "app/Brimble.h"
 #include "app/CrashReports.h"
@@ -101,8 +102,7 @@ void reportFatalStoreError(const QString& error)
                        "Move it aside to start with an empty history, or restore it from a backup.")
             .arg(error);
     fprintf(stderr, "brimble: %s\n", qPrintable(error));
-    if (QGuiApplication::platformName() != QLatin1String("offscreen") &&
-        !qEnvironmentVariableIsSet("BRIMBLE_NO_DIALOGS"))
+    if (QGuiApplication::platformName() != QLatin1String("offscreen") && Alert::dialogsShown())
         QMessageBox::critical(nullptr, QStringLiteral("Brimble"), message);
 }
 } // namespace
@@ -116,6 +116,7 @@ AppDelegate::~AppDelegate()
 
 bool AppDelegate::applicationDidFinishLaunching(int* exitCode)
 {
+    seams_.applyToInterface();
     // One Brimble per session: a second one hands its request over and leaves before it
     // touches the history.
     channel_ = new InstanceChannel(this);
@@ -176,6 +177,7 @@ bool AppDelegate::applicationDidFinishLaunching(int* exitCode)
         [icons = platform_->iconCache.get()](const QString& path) { return icons->icon(path); });
 
     Brimble::create(*platform_);
+    seams_.applyTo(Brimble::shared().pasteBoard());
     Brimble::shared().statusBarMenu().setQuitHandler([this] { applicationShouldTerminate(); });
 
     LoginItem* loginItem = platform_->loginItem.get();
@@ -234,8 +236,7 @@ void AppDelegate::handleCrashReports()
 {
     crashReports_ = new CrashReports(QString::fromLocal8Bit(CrashCatcher::defaultReportDirectory()), this);
     CrashReports::AskUser ask;
-    if (QGuiApplication::platformName() != QLatin1String("offscreen") &&
-        !qEnvironmentVariableIsSet("BRIMBLE_NO_DIALOGS")) {
+    if (QGuiApplication::platformName() != QLatin1String("offscreen") && Alert::dialogsShown()) {
         ask = [](int, std::function<void(CrashReports::Answer)> answer) {
             // Not modal: start-up goes on while the question waits for an answer.
             auto* box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Brimble"),
@@ -273,7 +274,8 @@ void AppDelegate::applicationShouldTerminate()
     Dispatch::global([this] {
         const bool saved = !CoreDataManager::shared().isOpen() || CoreDataManager::shared().save();
         Dispatch::main([this, saved] {
-            if (saved || qEnvironmentVariableIsSet("BRIMBLE_NO_DIALOGS")) {
+            // Nobody can be asked in a run without dialogs: it quits as asked.
+            if (saved || !Alert::dialogsShown()) {
                 QCoreApplication::quit();
                 return;
             }
@@ -389,13 +391,13 @@ void AppDelegate::handleRequest(const QJsonObject& request, std::function<void(c
                 QCoreApplication::quit();
             });
         });
-    } else if (verb == "hold" && !holdFifo_.isEmpty()) {
+    } else if (verb == "hold" && !seams_.holdFifo.isEmpty()) {
         // Test seam: the GUI thread stops until the test writes to the FIFO, as a long layout
         // or a stuck call would stop it.
         reply({{"ok", true}});
         QMetaObject::invokeMethod(
             this,
-            [fifo = holdFifo_] {
+            [fifo = seams_.holdFifo] {
                 const int fd = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_CLOEXEC);
                 if (fd >= 0) {
                     char byte;

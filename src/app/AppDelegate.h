@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/TestSeams.h"
+
 #include <QJsonObject>
 #include <QObject>
 #include <QString>
@@ -65,6 +67,6 @@ private:
     // and a fatal-store dialog runs the event loop early.
     bool serving_ = false;
     int terminationStatus_ = 0;
-    // Set by tests only: a FIFO the "hold" request blocks the GUI thread on.
-    const QString holdFifo_ = qEnvironmentVariable("BRIMBLE_TEST_HOLD_FIFO");
+    // What the end-to-end tests change; nothing in a user's session.
+    const TestSeams seams_ = TestSeams::fromEnvironment();
 };

@@ -1,6 +1,8 @@
 #include "Brimble.h"
+#include "view/base/Alert.h"
 
 #include "app/Action.h"
+#include "module/preferences/PreferencesKeyBindingViewController.h"
 #include "module/preferences/PreferencesTabViewController.h"
 #include "module/preferences/PreferencesRuleViewController.h"
 #include "platform/Workspace.h"
@@ -120,6 +122,7 @@ Brimble::~Brimble()
     pasteQueue_.reset();
     pasteBoard_.reset();
     preferencesWindow_.reset();
+    platform_.hotKeys->setDesktopShortcutListener({});
     // Released quietly: the user did not take the hot key away, Brimble is only ending.
     if (showQuickSearchWindowHotKey_)
         platform_.hotKeys->unregisterHotKey(*showQuickSearchWindowHotKey_);
@@ -144,6 +147,7 @@ void Brimble::start()
                         rememberActivatedApplication(app);
                 });
 
+    platform_.hotKeys->setDesktopShortcutListener([this] { Q_EMIT desktopShortcutChanged(); });
     setShowQuickSearchWindowHotKey(Preferences::shared().showQuickSearchWindowHotKey());
 
     // Seed the target of a paste with whatever is in front now, so a paste right after
@@ -258,8 +262,7 @@ void Brimble::notifyUser(const QString& message, QSystemTrayIcon::MessageIcon ic
         statusItem_->showMessage(QStringLiteral("Brimble"), message, icon);
         return;
     }
-    if (QGuiApplication::platformName() == QLatin1String("offscreen") ||
-        qEnvironmentVariableIsSet("BRIMBLE_NO_DIALOGS"))
+    if (QGuiApplication::platformName() == QLatin1String("offscreen") || !Alert::dialogsShown())
         return;
     auto* box =
         new QMessageBox(icon == QSystemTrayIcon::Critical ? QMessageBox::Critical : QMessageBox::Warning,
@@ -400,9 +403,6 @@ void Brimble::showPreferencesWindow()
         HotKeys* hotKeys = platform_.hotKeys.get();
         actions.desktopShortcut = [hotKeys] { return hotKeys->desktopShortcut(); };
         actions.configureDesktopShortcut = [hotKeys] { hotKeys->configureDesktopShortcut(); };
-        actions.watchDesktopShortcut = [hotKeys](std::function<void()> changed) {
-            hotKeys->setDesktopShortcutListener(std::move(changed));
-        };
         actions.setStatusItemShown = [this](bool shown) { shown ? installStatusItem() : removeStatusItem(); };
         actions.autoPasteLimitation = [this] {
             return autoPasteLimitation(platform_.keySynthesizer.get(), DesktopSession::isWayland());
@@ -414,6 +414,8 @@ void Brimble::showPreferencesWindow()
             return icons ? icons->icon(path) : QImage();
         };
         preferencesWindow_ = std::make_unique<PreferencesWindow>(actions);
+        connect(this, &Brimble::desktopShortcutChanged, preferencesWindow_->tabs()->keyBindings(),
+                &PreferencesKeyBindingViewController::refreshDesktopShortcut);
         connect(preferencesWindow_->tabs()->rules(), &PreferencesRuleViewController::ignoredAppsChanged, this,
                 [this](const QList<IgnoredAppInfModel>& rules) { pasteBoard_->setIgnoredApps(rules); });
     }

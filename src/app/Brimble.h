@@ -111,6 +111,10 @@ public:
     // Why chosen items will not be pasted by themselves with these keys (empty when they will).
     static QString autoPasteLimitation(KeySynthesizer* keys, bool waylandSession);
 
+Q_SIGNALS:
+    // What the desktop made of the shortcut changed (the portal of a Wayland session tells).
+    void desktopShortcutChanged();
+
 private:
     explicit Brimble(Platform& platform);
     void start();

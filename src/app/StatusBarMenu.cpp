@@ -1,4 +1,5 @@
 #include "app/StatusBarMenu.h"
+#include "view/base/Alert.h"
 
 #include "model/Localized.h"
 #include "app/UpdateChecker.h"
@@ -167,7 +168,7 @@ void StatusBarMenu::showUpdateResult(const UpdateCheckResult& result)
         break;
     }
     updatePanel_ = panel;
-    if (qEnvironmentVariableIsSet("BRIMBLE_NO_DIALOGS")) {
+    if (!Alert::dialogsShown()) {
         panel->deleteLater();
         return;
     }

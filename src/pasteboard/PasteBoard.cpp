@@ -57,7 +57,6 @@ PasteBoard::PasteBoard(Clipboard* clipboard, Workspace* workspace, KeyBoardEvent
                        SourceProvider currentRunningApplication)
     : clipboard_(clipboard), workspace_(workspace), keyboard_(keyboard),
       currentRunningApplication_(std::move(currentRunningApplication)),
-      contentDelayMs_(qEnvironmentVariableIntValue("BRIMBLE_TEST_SLOW_CONTENT_MS")),
       changeCount_(clipboard->changeCount())
 {
     queue_.async([this] { setIgnoredApps(CoreDataManager::shared().fetchIgnoredApps()); });
@@ -358,8 +357,8 @@ PasteOutcome PasteBoard::writeBack(QList<PasteInfModel> models, bool asPlainText
     Log::info(tag, QStringLiteral("writing %1 item(s)%2")
                        .arg(models.size())
                        .arg(simulatePaste ? QStringLiteral(" to paste") : QString()));
-    if (contentDelayMs_ > 0)
-        std::this_thread::sleep_for(std::chrono::milliseconds(contentDelayMs_));
+    if (beforeContentLoad_)
+        beforeContentLoad_();
 
     // The content of a listed item is loaded here, before anything is written: an item whose
     // content cannot be read any more must not leave an empty clipboard behind.

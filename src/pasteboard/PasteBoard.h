@@ -72,6 +72,9 @@ public:
 
     // Replaces the ignore list (from the rules tab's event, or the initial load).
     void setIgnoredApps(const QList<IgnoredAppInfModel>& rules);
+    // Runs on the write-back queue before each write-back loads its content (a test seam that
+    // stands for the load of a large item; nothing is run by default). Set before the first paste.
+    void setBeforeContentLoad(std::function<void()> hook) { beforeContentLoad_ = std::move(hook); }
     QStringList ignoredAppBundleIdentifiers() const;
 
     // Waits until every queued capture and write-back has finished (tests, quit).
@@ -100,9 +103,7 @@ private:
     Workspace* workspace_;
     KeyBoardEventSimu* keyboard_;
     SourceProvider currentRunningApplication_;
-    // BRIMBLE_TEST_SLOW_CONTENT_MS: how long each write-back waits before loading the content
-    // it writes, as the load of a large item would (tests of what runs after a write).
-    int contentDelayMs_ = 0;
+    std::function<void()> beforeContentLoad_;
 
     std::atomic<qint64> changeCount_;
     std::atomic<bool> probeInFlight_{false};

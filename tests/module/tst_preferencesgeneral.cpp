@@ -1,5 +1,6 @@
 // The General tab never shows a setting the preferences file does not hold.
 #include "TestSupport.h"
+#include "view/base/Alert.h"
 
 #include "model/Preferences.h"
 #include "common/SerialQueue.h"
@@ -16,7 +17,7 @@ class TestPreferencesGeneral : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { qputenv("BRIMBLE_NO_DIALOGS", "1"); }
+    void initTestCase() { Alert::setDialogsShown(false); }
     void failedWritesPutTheControlsBack();
     void secretLifetimeIsStoredAndApplied();
 };

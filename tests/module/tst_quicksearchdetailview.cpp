@@ -1,5 +1,7 @@
 #include "LocalHttpServer.h"
 #include "TestSupport.h"
+#include "module/quickSearch/view/subViews/LinkPreviewPolicy.h"
+#include "view/base/Alert.h"
 
 #include "model/Localized.h"
 #include "model/Preferences.h"
@@ -92,11 +94,11 @@ void TestQuickSearchDetailView::initTestCase()
 {
     home_ = std::make_unique<TestHome>();
     Localized::install();
-    qputenv("BRIMBLE_NO_DIALOGS", "1");
+    Alert::setDialogsShown(false);
     // The engine's own switch: its sandbox cannot start as root, which these tests may run as.
     qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     // The pages below are served on 127.0.0.1, which a preview never loads otherwise.
-    qputenv("BRIMBLE_TEST_PREVIEW_LOOPBACK", "1");
+    LinkPreviewPolicy::setLoopbackAllowed(true);
 }
 
 void TestQuickSearchDetailView::showAndWait(QuickSearchPasteInfDetailView& view, const PasteboardItems& items,

@@ -70,6 +70,7 @@ void TestQuickSearchSecrets::init()
     window_ = std::make_unique<QuickSearchViewWindow>(home_->path() + "/frame.json");
     controller_ = new QuickSearchViewController(nullptr, nullptr);
     window_->setContentWidget(controller_);
+    controller_->attachWindow(*window_);
     window_->showAndActivate();
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
     QTRY_COMPARE(controller_->model()->rowCount(), 3);

@@ -33,6 +33,7 @@ struct Panel
     {
         controller = new QuickSearchViewController(nullptr, nullptr);
         window.setContentWidget(controller);
+        controller->attachWindow(window);
         window.showAndActivate();
     }
     // Previews still being read when the panel goes are let finish while the application lives.

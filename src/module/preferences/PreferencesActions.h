@@ -23,8 +23,6 @@ struct PreferencesActions
     std::function<HotKeys::DesktopShortcut()> desktopShortcut;
     // Opens the desktop's own dialog for the shortcut.
     std::function<void()> configureDesktopShortcut;
-    // Calls `changed` whenever desktopShortcut() changes; an empty function stops that.
-    std::function<void(std::function<void()> changed)> watchDesktopShortcut;
     std::function<void(bool shown)> setStatusItemShown;
     // Why automatic paste cannot work here, empty when it can.
     std::function<QString()> autoPasteLimitation;

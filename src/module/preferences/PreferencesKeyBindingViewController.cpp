@@ -116,8 +116,6 @@ PreferencesKeyBindingViewController::PreferencesKeyBindingViewController(Prefere
         QGuiApplication::clipboard()->setText(configLine_->text());
         configLine_->selectAll();
     });
-    if (actions_.watchDesktopShortcut)
-        actions_.watchDesktopShortcut([this] { refreshDesktopShortcut(); });
 
     quickPasteKeyButton_ =
         addPopup(LocalizedPreferences::quickPasteModifier(), preferences.quickPasteModifier());
@@ -133,11 +131,7 @@ PreferencesKeyBindingViewController::PreferencesKeyBindingViewController(Prefere
     refreshDesktopShortcut();
 }
 
-PreferencesKeyBindingViewController::~PreferencesKeyBindingViewController()
-{
-    if (actions_.watchDesktopShortcut)
-        actions_.watchDesktopShortcut({});
-}
+PreferencesKeyBindingViewController::~PreferencesKeyBindingViewController() = default;
 
 KeyCombo PreferencesKeyBindingViewController::shortcutForDesktop() const
 {

@@ -36,6 +36,8 @@ public:
     PreferencesKeyBindingViewController(PreferencesActions actions, SerialQueue& writes,
                                         QWidget* parent = nullptr);
     ~PreferencesKeyBindingViewController() override;
+    // Shows what the desktop made of the shortcut now (it tells when that changes).
+    void refreshDesktopShortcut();
 
     ShortCutRecordView* showQuickSearchWindowShortCutView() const { return recorder_; }
     QLabel* shortcutNote() const { return shortcutNote_; }
@@ -54,7 +56,6 @@ private:
     // The line under the shortcut: why a combination was refused; hidden while empty.
     void setShortcutNote(const QString& text);
     void refreshModifierWarning();
-    void refreshDesktopShortcut();
     void addGnomeShortcut();
     KeyCombo shortcutForDesktop() const;
     QComboBox* addPopup(const QString& label, quint32 stored);

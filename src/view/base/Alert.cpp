@@ -4,6 +4,8 @@
 
 #include <QPushButton>
 
+#include <atomic>
+
 namespace Alert {
 
 QMessageBox* confirm(QWidget* window, const QString& message, const QString& informative,
@@ -30,7 +32,7 @@ QMessageBox* confirm(QWidget* window, const QString& message, const QString& inf
 
 void inform(QWidget* window, const QString& message, const QString& informative, QMessageBox::Icon style)
 {
-    if (qEnvironmentVariableIsSet("BRIMBLE_NO_DIALOGS"))
+    if (!dialogsShown())
         return;
     auto* box = new QMessageBox(style, message, message, QMessageBox::NoButton, window);
     box->setInformativeText(informative);
@@ -38,6 +40,20 @@ void inform(QWidget* window, const QString& message, const QString& informative,
     box->setWindowModality(window ? Qt::WindowModal : Qt::ApplicationModal);
     box->addButton(LocalizedAlert::confirm(), QMessageBox::AcceptRole);
     box->open();
+}
+
+namespace {
+std::atomic<bool> g_dialogsShown{true};
+} // namespace
+
+bool dialogsShown()
+{
+    return g_dialogsShown.load();
+}
+
+void setDialogsShown(bool shown)
+{
+    g_dialogsShown = shown;
 }
 
 } // namespace Alert

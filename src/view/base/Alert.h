@@ -17,7 +17,13 @@ QMessageBox* confirm(QWidget* window, const QString& message, const QString& inf
                      QMessageBox::Icon style, std::function<void()> onConfirm);
 
 // Tells the user of a failure in a dialog with one "Ok" button, modal to the window; returns at
-// once. Nothing is shown with BRIMBLE_NO_DIALOGS set (the message is only logged by the caller).
+// once. Nothing is shown while dialogs are off (the message is only logged by the caller).
 void inform(QWidget* window, const QString& message, const QString& informative, QMessageBox::Icon style);
+
+// Whether Brimble may show dialogs that wait for the user: on, unless the composition root
+// turned them off for a run nobody watches (the end-to-end tests). Every dialog of Brimble asks
+// this first.
+bool dialogsShown();
+void setDialogsShown(bool shown);
 
 } // namespace Alert

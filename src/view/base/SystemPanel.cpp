@@ -7,17 +7,20 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include <optional>
+
 namespace {
 const QString kTag = QStringLiteral("SystemPanel");
 
-// True when the tests answer for the user.
-bool answeredByEnvironment(const SystemPanel::Completion& done)
+std::optional<QString> g_answer;
+
+// True when the answer is scripted: no dialog is shown.
+bool answeredWithoutDialog(const SystemPanel::Completion& done)
 {
-    if (!qEnvironmentVariableIsSet("BRIMBLE_NO_DIALOGS"))
+    if (!g_answer)
         return false;
-    const QString answer = qEnvironmentVariable("BRIMBLE_PANEL_ANSWER");
-    if (!answer.isEmpty())
-        QTimer::singleShot(0, [done, answer] { done(answer); });
+    if (!g_answer->isEmpty())
+        QTimer::singleShot(0, [done, answer = *g_answer] { done(answer); });
     else
         Log::info(kTag, QStringLiteral("dialogs are off: cancelled"));
     return true;
@@ -35,7 +38,7 @@ QFileDialog* makeDialog(QWidget* window, const QString& directory)
 void SystemPanel::saveFile(const QString& fileName, const QStringList& extensions, QWidget* window,
                            Completion done)
 {
-    if (answeredByEnvironment(done))
+    if (answeredWithoutDialog(done))
         return;
     const QString start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     QFileDialog* dialog = makeDialog(window, start.isEmpty() ? QDir::homePath() : start);
@@ -65,7 +68,7 @@ void SystemPanel::saveFile(const QString& fileName, const QStringList& extension
 
 void SystemPanel::chooseFolder(const QString& directory, QWidget* window, Completion done)
 {
-    if (answeredByEnvironment(done))
+    if (answeredWithoutDialog(done))
         return;
     QString start = directory;
     if (start.isEmpty())
@@ -78,4 +81,9 @@ void SystemPanel::chooseFolder(const QString& directory, QWidget* window, Comple
             done(path);
     });
     dialog->open();
+}
+
+void SystemPanel::answerWithoutDialog(const QString& answer)
+{
+    g_answer = answer;
 }

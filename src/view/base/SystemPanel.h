@@ -10,8 +10,8 @@ class QWidget;
 // The save and folder dialogs, modal to a window and never blocking the caller: the
 // completion runs later with the chosen path, and not at all on cancel.
 //
-// With BRIMBLE_NO_DIALOGS set (the end-to-end tests), BRIMBLE_PANEL_ANSWER, when set, is taken
-// as the chosen path without showing anything; without it the dialog counts as cancelled.
+// A run without dialogs (the end-to-end tests) takes a scripted answer as the chosen path without
+// showing anything; an empty answer counts as cancelled.
 namespace SystemPanel {
 
 using Completion = std::function<void(const QString& path)>;
@@ -22,5 +22,8 @@ void saveFile(const QString& fileName, const QStringList& extensions, QWidget* w
 
 // A folder chooser starting at `directory` (the user's pictures, documents... when empty).
 void chooseFolder(const QString& directory, QWidget* window, Completion done);
+
+// From now on no dialog is shown: every one completes with `answer` (none when empty).
+void answerWithoutDialog(const QString& answer);
 
 } // namespace SystemPanel

@@ -33,4 +33,7 @@ public:
 
     // The line the preview shows instead of the page.
     static QString reason(Verdict verdict);
+
+    // Lets pages on 127.0.0.0/8 load: the tests serve theirs there. Never set in a user's session.
+    static void setLoopbackAllowed(bool allowed);
 };

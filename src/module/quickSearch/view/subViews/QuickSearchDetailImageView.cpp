@@ -1,4 +1,5 @@
 #include "module/quickSearch/view/subViews/QuickSearchDetailImageView.h"
+#include "view/base/Alert.h"
 
 #include "model/Localized.h"
 #include "common/Dispatch.h"
@@ -173,7 +174,7 @@ void QuickSearchDetailImageView::saveImage(const QString& path, const QByteArray
         Dispatch::main([this, alive, path, ok] {
             if (alive.expired())
                 return;
-            if (!ok && qEnvironmentVariableIsEmpty("BRIMBLE_NO_DIALOGS"))
+            if (!ok && Alert::dialogsShown())
                 QMessageBox::warning(window(), LocalizedAlert::alert(), LocalizedAlert::saveToFileFailed());
             Q_EMIT imageSaved(path, ok);
         });
