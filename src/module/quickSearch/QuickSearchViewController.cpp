@@ -9,6 +9,7 @@
 #include "model/CoreDataManager.h"
 #include "module/quickSearch/QuickSearchHost.h"
 #include "module/quickSearch/QuickSearchViewWindow.h"
+#include "module/quickSearch/view/QuickSearchPasteInfListView.h"
 #include "model/SearchEngine.h"
 #include "module/quickSearch/view/QuickSearchClipboardHeader.h"
 #include "module/quickSearch/view/QuickSearchPasteInfDetailView.h"
@@ -170,7 +171,7 @@ QuickSearchKeyCommand QuickSearchViewController::commandForKey(int key, quint32 
 QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu* menu,
                                                      const QString& databasePath, QWidget* parent)
     : QWidget(parent), menu_(menu), searchField_(new QLineEdit(this)), typeButton_(new QToolButton(this)),
-      menuButton_(new QToolButton(this)), listView_(new QListView(this)),
+      menuButton_(new QToolButton(this)), listView_(new QuickSearchPasteInfListView(this)),
       emptyText_(new QLabel(LocalizedQuickView::empty(), this)),
       thumbnails_(new QuickSearchThumbnailCache({}, this)),
       clipboardHeader_(new QuickSearchClipboardHeader(this)), selector_(new QuickSelectClipBoardView(this)),
@@ -232,19 +233,6 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
     connect(listView_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &QuickSearchViewController::notePicks);
     listView_->setItemDelegate(delegate_);
-    listView_->setUniformItemSizes(true);
-    // Laid out in one pass, a million rows cost some 70 ms on the GUI thread before the first
-    // paint; in batches the first screen is painted in about a millisecond and the rest follows
-    // in ~1.5 ms steps between events.
-    listView_->setLayoutMode(QListView::Batched);
-    listView_->setBatchSize(20000);
-    listView_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    listView_->setFrameShape(QFrame::NoFrame);
-    // The keys come from the window whatever has the keyboard; a click or Tab gives it to the list,
-    // where Delete deletes the selected items and typing goes back to the field.
-    listView_->setFocusPolicy(Qt::StrongFocus);
-    listView_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    listView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     if (iconCache) {
         delegate_->setIconLookup([iconCache](const QString& path) { return iconCache->icon(path); });
         connect(iconCache, &IconCache::iconLoaded, listView_->viewport(), qOverload<>(&QWidget::update));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/PasteCategoryInfModel.h"
+#include "module/quickSearch/view/QuickSearchPasteInfListView.h"
 #include "model/SearchHelper.h"
 #include "module/quickSearch/view/QuickSearchPasteInfItemMenu.h"
 #include "model/PasteBoardUtils.h"
@@ -21,7 +22,6 @@ class IconCache;
 class QAction;
 class QLabel;
 class QLineEdit;
-class QListView;
 class QProgressBar;
 class QMenu;
 class QToolButton;
@@ -109,7 +109,7 @@ public:
 
     QLineEdit* searchField() const { return searchField_; }
     QToolButton* typeButton() const { return typeButton_; }
-    QListView* listView() const { return listView_; }
+    QuickSearchPasteInfListView* listView() const { return listView_; }
     QuickSearchPasteInfListModel* model() const { return model_; }
     QuickSearchPasteInfItemDelegate* delegate() const { return delegate_; }
     QuickSearchPasteInfDetailView* detailView() const { return detailView_; }
@@ -224,7 +224,7 @@ private:
     QLineEdit* searchField_;
     QToolButton* typeButton_;
     QToolButton* menuButton_;
-    QListView* listView_;
+    QuickSearchPasteInfListView* listView_;
     QLabel* emptyText_;
     QLabel* pasteNotice_ = nullptr;
     QLabel* banner_;

@@ -1,4 +1,5 @@
 #include "module/quickSearch/view/QuickSelectClipBoardView.h"
+#include "module/quickSearch/view/QuickSelectClipboardItem.h"
 
 #include "model/Localized.h"
 #include "common/Dispatch.h"
@@ -6,7 +7,6 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPointer>
 #include <QWheelEvent>
 
@@ -14,7 +14,6 @@
 
 namespace {
 constexpr int kMargin = 15;
-constexpr qreal kTileRadius = 8;
 } // namespace
 
 QuickSelectClipBoardView::QuickSelectClipBoardView(QWidget* parent) : QWidget(parent)
@@ -175,45 +174,15 @@ void QuickSelectClipBoardView::paintEvent(QPaintEvent*)
     veil.setAlphaF(0.94);
     painter.fillRect(rect(), veil);
 
-    // Sizes in pixels, as the tile's own size is: a title of a dozen letters fits its width.
-    QFont nameFont = font();
-    nameFont.setPixelSize(16);
-    QFont infoFont = font();
-    infoFont.setPixelSize(13);
-    const QFontMetrics nameMetrics(nameFont);
     for (int i = 0; i < clipboards_.size(); ++i) {
         const QRect tile = tileRect(i);
         if (!tile.intersects(rect()))
             continue;
-        const bool selected = i == current_;
-        QPainterPath shape;
-        shape.addRoundedRect(QRectF(tile).adjusted(0.5, 0.5, -0.5, -0.5), kTileRadius, kTileRadius);
-        painter.fillPath(shape, palette().color(selected ? QPalette::Highlight : QPalette::Base));
-        painter.setPen(QPen(palette().color(QPalette::Mid), 1));
-        painter.drawPath(shape);
-
         const PasteCategoryInfModel& clipboard = clipboards_.at(i);
-        const QColor text =
-            selected ? palette().color(QPalette::HighlightedText) : palette().color(QPalette::Text);
-        QColor secondary = text;
-        if (!selected)
-            secondary.setAlphaF(0.6);
-        const QRect inner = tile.adjusted(6, 0, -6, 0);
-        const int nameHeight = nameMetrics.height();
-        const int infoHeight = QFontMetrics(infoFont).height();
-        const int top = tile.top() + (tile.height() - nameHeight - 1 - infoHeight) / 2;
-        painter.setFont(nameFont);
-        painter.setPen(text);
-        painter.drawText(
-            QRect(inner.left(), top, inner.width(), nameHeight), Qt::AlignCenter,
-            nameMetrics.elidedText(clipboard.title.value_or(QString()), Qt::ElideRight, inner.width()));
-        if (countsKnown_) {
-            painter.setFont(infoFont);
-            painter.setPen(secondary);
-            painter.drawText(
-                QRect(inner.left(), top + nameHeight + 1, inner.width(), infoHeight), Qt::AlignCenter,
-                LocalizedQuickView::nRecords().arg(counts_.value(clipboard.uuid.value_or(QString()))));
-        }
+        QuickSelectClipboardItem item{clipboard.title.value_or(QString()), std::nullopt, i == current_};
+        if (countsKnown_)
+            item.records = counts_.value(clipboard.uuid.value_or(QString()));
+        item.paint(painter, tile, palette(), font());
     }
 }
 

@@ -6,8 +6,8 @@
 #include <QList>
 #include <QWidget>
 
-// The clipboard switcher over the quick search list: a grid of tiles, one per clipboard with
-// its number of records, most recently used first. The window shows it on the switch chord
+// The clipboard switcher over the quick search list: a grid of tiles (QuickSelectClipboardItem),
+// one per clipboard with its number of records, most recently used first. The window shows it on the switch chord
 // (Ctrl+Tab), moves the highlight on each further Tab and with the arrows, and finishes it when
 // the modifier is released; finishing reports the highlighted clipboard.
 class QuickSelectClipBoardView : public QWidget
