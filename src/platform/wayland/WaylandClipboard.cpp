@@ -2,6 +2,7 @@
 
 #include "common/CrashCatcher.h"
 #include "common/Log.h"
+#include "common/Threads.h"
 #include "model/PasteboardTypes.h"
 #include "platform/ChangeAnnouncer.h"
 #include "platform/ClipboardReads.h"
@@ -227,6 +228,7 @@ WaylandClipboard::Engine::Engine(const QByteArray& displayName, qsizetype maxIte
         sigaddset(&pipeSignal, SIGPIPE);
         pthread_sigmask(SIG_BLOCK, &pipeSignal, nullptr);
         CrashCatcher::prepareThread();
+        Threads::nameCurrent("wl-clipboard");
         run();
     });
 }
