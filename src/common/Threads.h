@@ -8,48 +8,63 @@ class QThreadPool;
 // order; its label is the thread's name (first 15 bytes) in `top -H` and in a debugger.
 // Add a row here when you add one.
 //
-// Name (thread)          Runs                                     Owner                    Lives
-// ---------------------  ---------------------------------------  -----------------------  ---------------------------------
-// GUI (main)             widgets, timers, Qt signals, D-Bus and   QApplication             the whole run
-//                        portal calls, Dispatch::main blocks
-// brimble-block (pool)   long blocking one-off work: store reads  Threads::blockingPool()  threads start on demand, end
-//                        and writes handed off the GUI (Dispatch  (this file)              after 30 s idle; AppDelegate
-//                        ::global), pastes waiting for their                               waits for them at quit, and
-//                        window, icons of files, crash reports,                            QCoreApplication's destructor too
-//                        clipboard lists
-// store                  every write to the history database     CoreDataManager          open() to close()/destruction
-// store.reader           reads of the history on its own          CoreDataManager          as "store"
-//                        connection (loadContent, pages)
-// pasteboard             reads a copy and records it              PasteBoard (Brimble)     with Brimble
-// write-back             writes items back and sends the paste    PasteBoard (Brimble)     with Brimble
-//                        key stroke, one paste at a time
-// x11-clipboard          the X clipboard engine: selection        X11Clipboard (Platform)  with the platform
-//                        events, INCR transfers, owning
-// x11-workspace          active window and client list changes    X11Workspace (Platform)  with the platform
-// wl-clipboard           the Wayland data-control engine          WaylandClipboard         with the platform
-//                                                                 (Platform)
-// image-text             text recognition of stored images, at    ImageTextReader          while reading text in images
-//                        the lowest priority                      (Brimble)                is on (start()/stop())
-// InstanceChannel        the local socket a second start-up and   InstanceChannel          listen() to destruction
-// (QThread)              the command line talk to                 (AppDelegate)
-// icons                  application and file icons read from     IconCache (Platform)     with the platform
-//                        disk
-// file-thumbnails        thumbnails of files in a file list       FileThumbnailLoader      with the files view
-//                                                                 (detail view)
-// thumbnails             thumbnails of stored images              QuickSearchThumbnail-    with the panel's controller
-//                                                                 Cache (controller)
-// quick_search_list      pages of the panel's history list on     QuickSearchPasteInf-     with the panel's controller
-//                        its own reader                           ListModel (controller)
-// paste_search,          a search pass, and the second thread     SearchEngine             with the panel's controller
-// paste_search.scan      that scans texts with it                 (controller)
-// brimble.quicksearch.   matches new copies against the query     QuickSearchView-         with the panel's controller
-// match                  (the engine's own matcher connection)    Controller
-// window_frame           saves the panel's frame to disk          WindowFrameStore (panel  with the panel window
-//                                                                 window)
-// preferences            writes preferences changed in the        PreferencesWindow        with the preferences window
-//                        preferences window                       (Brimble)
-// event_bus              handlers of posted events, off the GUI   EventBus (process-wide)  never stopped; the event bus is
-//                                                                                          going away with its queue
+// Thread                     Runs                            Owner                         Lives
+// -------------------------  ------------------------------  ----------------------------  ----------------
+// GUI (main)                 widgets, timers, Qt signals,    QApplication                  the whole run
+//                            D-Bus and portal calls,
+//                            Dispatch::main blocks
+// brimble-block (pool)       long blocking one-off work:     Threads::blockingPool()       started on
+//                            store reads and writes handed   (this file)                   demand, ended
+//                            off the GUI                                                   after 30 s idle;
+//                            (Dispatch::global), pastes                                    waited for at
+//                            waiting for their window, file                                quit
+//                            icons, crash reports,                                         (AppDelegate)
+//                            clipboard lists                                               and when the
+//                                                                                          application
+//                                                                                          object goes
+// store                      every write to the history      CoreDataManager               the whole run
+//                            database                        (process-wide)
+// store.reader               reads of the history on a       CoreDataManager               the whole run
+//                            connection of its own
+//                            (content, pages)
+// pasteboard                 reads a copy and records it     PasteBoard (Brimble)          with Brimble
+// write-back                 writes items back and sends     PasteBoard (Brimble)          with Brimble
+//                            the paste key stroke, one
+//                            paste at a time
+// x11-clipboard              the X clipboard engine:         X11Clipboard (Platform)       with the
+//                            selection events, transfers,                                  platform
+//                            owning
+// x11-workspace              active window and client list   X11Workspace (Platform)       with the
+//                            changes                                                       platform
+// wl-clipboard               the Wayland data-control        WaylandClipboard (Platform)   with the
+//                            engine                                                        platform
+// image-text                 text recognition of stored      ImageTextReader (Brimble)     while reading
+//                            images, at the lowest priority                                text in images
+//                                                                                          is on
+// InstanceChannel (QThread)  the local socket a second       InstanceChannel               listen() to
+//                            start and the command line      (AppDelegate)                 destruction
+//                            talk to
+// icons                      application and file icons      IconCache (Platform)          with the
+//                            read from disk                                                platform
+// file-thumbnails            thumbnails of the files in a    FileThumbnailLoader (files    with the files
+//                            file list                       view)                         view
+// thumbnails                 thumbnails of stored images     QuickSearchThumbnailCache     with the panel
+//                                                            (panel controller)            controller
+// quick_search_list          pages of the panel's history    QuickSearchPasteInfListModel  with the panel
+//                            list, on a reader of its own    (panel controller)            controller
+// paste_search,              a search pass, and the thread   SearchEngine (panel           with the panel
+// paste_search.scan          that scans texts beside it      controller)                   controller
+// brimble.quicksearch.match  matches new copies against the  QuickSearchViewController     with the panel
+//                            query, on the engine's matcher                                controller
+//                            connection
+// window_frame               saves the panel's frame to      WindowFrameStore (panel       with the panel
+//                            disk                            window)                       window
+// preferences                writes preferences changed in   PreferencesWindow (Brimble)   with the
+//                            the preferences window                                        preferences
+//                                                                                          window
+// event_bus                  handlers of posted events, off  EventBus (process-wide)       never stopped;
+//                            the GUI thread                                                goes away with
+//                                                                                          the event bus
 //
 // Threads others start for us: Qt's own (the D-Bus connection, QFileSystemWatcher, the web
 // engine's) and any the OCR library starts inside a read. The log writes synchronously and
