@@ -8,28 +8,28 @@ namespace {
 
 // The path part of a local file URI, still percent-encoded; empty when the URI names no
 // local file.
-QByteArray encodedLocalPath(const QByteArray& line)
+QByteArrayView encodedLocalPath(QByteArrayView line)
 {
     if (line.startsWith('/'))
         return line;
-    if (!line.left(5).toLower().startsWith("file:"))
+    if (line.size() < 5 || qstrnicmp(line.data(), "file:", 5) != 0)
         return {};
-    const QByteArray rest = line.mid(5);
+    const QByteArrayView rest = line.sliced(5);
     if (!rest.startsWith("//"))
-        return rest.startsWith('/') ? rest : QByteArray();
+        return rest.startsWith('/') ? rest : QByteArrayView();
     // "file://host/path": only an empty host and "localhost" are this machine.
     const qsizetype slash = rest.indexOf('/', 2);
     if (slash < 0)
         return {};
-    const QByteArray host = rest.mid(2, slash - 2);
-    if (!host.isEmpty() && host.toLower() != "localhost")
+    const QByteArrayView host = rest.sliced(2, slash - 2);
+    if (!host.isEmpty() && qstrnicmp(host.data(), host.size(), "localhost", 9) != 0)
         return {};
-    return rest.mid(slash);
+    return rest.sliced(slash);
 }
 
-QString decodedPath(const QByteArray& encoded)
+QString decodedPath(QByteArrayView encoded)
 {
-    const QByteArray bytes = QByteArray::fromPercentEncoding(encoded);
+    const QByteArray bytes = QByteArray::fromPercentEncoding(encoded.toByteArray());
     if (bytes.contains('\0'))
         return {};
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -42,13 +42,18 @@ QString decodedPath(const QByteArray& encoded)
 QList<Entry> decode(const QByteArray& uriList)
 {
     QList<Entry> entries;
-    for (const QByteArray& rawLine : uriList.split('\n')) {
+    const QByteArrayView list(uriList);
+    for (qsizetype start = 0; start < list.size();) {
+        qsizetype end = list.indexOf('\n', start);
+        if (end < 0)
+            end = list.size();
         // trimmed() also takes the CR of a CRLF line ending.
-        const QByteArray line = rawLine.trimmed();
+        const QByteArrayView line = list.sliced(start, end - start).trimmed();
+        start = end + 1;
         if (line.isEmpty() || line.startsWith('#'))
             continue;
-        const QByteArray encoded = encodedLocalPath(line);
-        entries.append(Entry{QString::fromUtf8(line), encoded.isEmpty() ? QString() : decodedPath(encoded)});
+        const QByteArrayView encoded = encodedLocalPath(line);
+        entries.append(Entry{line.toByteArray(), encoded.isEmpty() ? QString() : decodedPath(encoded)});
     }
     return entries;
 }
@@ -66,7 +71,7 @@ QString plainText(const QByteArray& uriList)
 {
     QStringList lines;
     for (const Entry& entry : decode(uriList))
-        lines.append(entry.isLocalFile() ? entry.localPath : entry.uri);
+        lines.append(entry.isLocalFile() ? entry.localPath : QString::fromUtf8(entry.uri));
     return lines.join(QLatin1Char('\n'));
 }
 

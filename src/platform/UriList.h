@@ -13,7 +13,7 @@ namespace UriList {
 struct Entry
 {
     // The line as written, without the white space around it.
-    QString uri;
+    QByteArray uri;
     // The absolute path a local file URI names, percent-decoded: "file:///p", "file:/p",
     // "file://localhost/p" and, as some programs write them, bare "/p". Empty for a URI of
     // another scheme or host, and for a path that is not UTF-8 or holds a NUL byte, since no
