@@ -12,6 +12,7 @@
 #include "common/CrashCatcher.h"
 #include "common/Dispatch.h"
 #include "common/Log.h"
+#include "common/Threads.h"
 #include "model/CoreDataManager.h"
 #include "model/IgnoredAppInfModel.h"
 #include "model/PasteCategoryInfModel.h"
@@ -25,7 +26,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSocketNotifier>
-#include <QThreadPool>
 #include <QUuid>
 
 #include <csignal>
@@ -311,7 +311,7 @@ void AppDelegate::tearDown()
     // Background tasks (a request being resolved, a paste waiting for its window) still use
     // Brimble and the platform, and may queue one more write-back; Brimble's own teardown then
     // stops the tick and lets the pasteboard queue finish what it holds.
-    QThreadPool::globalInstance()->waitForDone();
+    Threads::waitForBlocking();
     // The icon provider holds the platform's icon cache; the window and the hot key go with
     // Brimble, while the platform they use is still there.
     if (platform_)

@@ -1,11 +1,10 @@
 #include "Dispatch.h"
 
-#include "common/CrashCatcher.h"
+#include "common/Threads.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>
 #include <QThread>
-#include <QThreadPool>
 
 namespace Dispatch {
 
@@ -29,10 +28,7 @@ void mainSync(const std::function<void()>& block)
 
 void global(std::function<void()> block)
 {
-    QThreadPool::globalInstance()->start([block = std::move(block)] {
-        CrashCatcher::prepareThread(); // the pool's threads are not ours to start
-        block();
-    });
+    Threads::runBlocking(std::move(block));
 }
 
 bool isMainThread()

@@ -1,6 +1,7 @@
 #include "ImageTextReader.h"
 
 #include "common/Log.h"
+#include "common/Threads.h"
 #include "model/CoreDataManager.h"
 #include "platform/PasteboardTypes.h"
 #include "platform/TextRecognizer.h"
@@ -69,6 +70,7 @@ void ImageTextReader::stop()
 
 void ImageTextReader::run()
 {
+    Threads::nameCurrent("image-text");
     TextRecognizer::lowerThisThreadsPriority();
     while (!stopping_) {
         {

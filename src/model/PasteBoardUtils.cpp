@@ -5,9 +5,9 @@
 #include "model/HistoryReader.h"
 #include "common/HtmlText.h"
 #include "platform/PasteboardTypes.h"
+#include "platform/UriList.h"
 
 #include <QRegularExpression>
-#include <QStringDecoder>
 #include <QStringView>
 
 namespace {
@@ -159,23 +159,6 @@ std::optional<PreferredContent> classifyImage(const QString& type, const Pastebo
     return PreferredContent{PasteInfoDisplayType::Image, type, *data};
 }
 
-// One uri-list line with "file://" removed everywhere and percent escapes decoded, as bytes.
-QByteArray decodedLine(QString line)
-{
-    line.remove(QStringLiteral("file://"));
-    return QByteArray::fromPercentEncoding(line.toUtf8());
-}
-
-// Bytes that are not UTF-8 after decoding name no file we could show or open.
-std::optional<QString> pathFrom(const QByteArray& bytes)
-{
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString path = decoder.decode(bytes);
-    if (decoder.hasError() || !path.startsWith(QLatin1Char('/')))
-        return std::nullopt;
-    return path;
-}
-
 std::optional<PreferredContent> classifyFiles(const QString& type, const PasteboardItems& items)
 {
     QList<FileEntry> entries;
@@ -187,25 +170,18 @@ std::optional<PreferredContent> classifyFiles(const QString& type, const Pastebo
         }
         const std::optional<QByteArray> bookmarkData = item.dataForType(PasteboardType::bookmark);
         const QList<QByteArray> bookmarks = bookmarkData ? bookmarkData->split('\n') : QList<QByteArray>();
+        // The bookmark writer writes one line per local file of the list, in order.
         qsizetype bookmarkIndex = 0;
-        const QStringList lines = QString::fromUtf8(*uriList).split(QLatin1Char('\n'));
-        for (const QString& rawLine : lines) {
-            const QString line = rawLine.trimmed();
-            if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
-                continue;
-            const QByteArray bytes = decodedLine(line);
-            // The bookmark writer counts every line that decodes to something, valid or not.
-            const qsizetype index = bytes.isEmpty() ? -1 : bookmarkIndex++;
-            const std::optional<QString> path = pathFrom(bytes);
-            if (!path) {
+        for (const UriList::Entry& entry : UriList::decode(*uriList)) {
+            if (!entry.isLocalFile()) {
                 Log::warning(type, QStringLiteral("file path is nil"));
                 continue;
             }
-            const QByteArray bookmark =
-                index >= 0 && index < bookmarks.size() ? bookmarks.at(index) : QByteArray();
+            const qsizetype index = bookmarkIndex++;
+            const QByteArray bookmark = index < bookmarks.size() ? bookmarks.at(index) : QByteArray();
             // Linux has no security-scoped bookmarks: the plain path is what a later resolver
             // needs when the item carries none.
-            entries.append(FileEntry{*path, bookmark.isEmpty() ? path->toUtf8() : bookmark});
+            entries.append(FileEntry{entry.localPath, bookmark.isEmpty() ? entry.localPath.toUtf8() : bookmark});
         }
     }
     return PreferredContent{PasteInfoDisplayType::File, type, entries};

@@ -6,6 +6,7 @@
 #include "model/ModelDescription.h"
 #include "model/PasteCategoryInfModel.h"
 #include "platform/PasteboardTypes.h"
+#include "platform/UriList.h"
 
 #include <QUuid>
 
@@ -37,24 +38,6 @@ QImage loadIcon(const QString& path)
         provider = iconProvider();
     }
     return provider ? provider(path) : QImage();
-}
-
-// The plain absolute paths of a text/uri-list, one per non-comment line.
-std::optional<QString> pathsFromUriList(const QString& uriList)
-{
-    QStringList paths;
-    for (QString line : uriList.split(QLatin1Char('\n'))) {
-        line = line.trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
-            continue;
-        line.remove(QStringLiteral("file://"));
-        const QString path = QString::fromUtf8(QByteArray::fromPercentEncoding(line.toUtf8()));
-        if (!path.isEmpty())
-            paths.append(path);
-    }
-    if (paths.isEmpty())
-        return std::nullopt;
-    return paths.join(QLatin1Char('\n'));
 }
 
 } // namespace
@@ -215,12 +198,13 @@ PasteDataTypeGroups PasteInfModel::pasteDataTypeGroups()
                 group.append(PasteDataType{rep.type, rep.data});
             if (rep.type != PasteboardType::fileURL)
                 continue;
-            const std::optional<QString> paths = pathsFromUriList(QString::fromUtf8(rep.data));
-            if (!paths) {
+            // One line per local file of the list: on Linux a bookmark is the plain path.
+            const QStringList paths = UriList::localPaths(rep.data);
+            if (paths.isEmpty()) {
                 Log::error(kTag, QStringLiteral("get path error"));
                 continue;
             }
-            const QByteArray bookmark = paths->toUtf8();
+            const QByteArray bookmark = paths.join(QLatin1Char('\n')).toUtf8();
             group.append(PasteDataType{PasteboardType::bookmark, bookmark});
             if (item.dataForType(PasteboardType::bookmark) != bookmark) {
                 item.setData(PasteboardType::bookmark, bookmark);

@@ -8,10 +8,10 @@
 #include "pasteboard/KeyBoardEventSimu.h"
 #include "model/PasteBoardUtils.h"
 #include "platform/Clipboard.h"
+#include "platform/UriList.h"
 #include "platform/Workspace.h"
 
 #include <QCryptographicHash>
-#include <QUrl>
 
 #include <algorithm>
 #include <chrono>
@@ -27,23 +27,6 @@ bool isEmptyCopy(const PasteboardItems& items)
             if (!rep.data.isEmpty())
                 return false;
     return true;
-}
-
-// "file:///a%20b" lines to plain paths, one per uri-list entry.
-QStringList pathsFromUriList(const QString& uriList)
-{
-    QStringList paths;
-    const QStringList lines = uriList.split('\n');
-    for (QString line : lines) {
-        line = line.trimmed();
-        if (line.isEmpty() || line.startsWith('#'))
-            continue;
-        line.remove(QStringLiteral("file://"));
-        const QString path = QUrl::fromPercentEncoding(line.toUtf8());
-        if (!path.isEmpty())
-            paths.append(path);
-    }
-    return paths;
 }
 
 void setPlainString(PasteboardItem& item, const QByteArray& utf8)
@@ -330,11 +313,11 @@ PasteboardItems PasteBoard::itemsForPaste(const QList<PasteInfModel>& models, bo
             plain.setData(PasteboardType::marker, marker);
             const auto displayType = model.displayType;
             if (displayType == PasteInfoDisplayType::File) {
-                const auto uriList = item.stringForType(PasteboardType::fileURL);
-                const QStringList paths = uriList ? pathsFromUriList(*uriList) : QStringList();
-                if (paths.isEmpty())
+                const auto uriList = item.dataForType(PasteboardType::fileURL);
+                const QString text = uriList ? UriList::plainText(*uriList) : QString();
+                if (text.isEmpty())
                     continue;
-                setPlainString(plain, paths.join('\n').toUtf8());
+                setPlainString(plain, text.toUtf8());
             } else {
                 // An image has no plain text unless its owner offered some with it: an encoding
                 // of its pixels would be a text of megabytes nobody asked for.

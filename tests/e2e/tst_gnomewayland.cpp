@@ -5,6 +5,7 @@
 #include "E2eSupport.h"
 #include "NestedMutter.h"
 #include "TestSupport.h"
+#include "RequiredServices.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -26,10 +27,10 @@ private:
 void TestGnomeWayland::initTestCase()
 {
     if (QProcess::execute("/usr/bin/python3", {"-c", "import gi; gi.require_version('Gtk', '3.0')"}) != 0)
-        QSKIP("GTK 3 for Python is not installed (python3-gi, gir1.2-gtk-3.0; scripts/setup installs them)");
+        BRIMBLE_SKIP_UNLESS_REQUIRED("GTK 3 for Python is not installed (python3-gi, gir1.2-gtk-3.0; scripts/setup installs them)");
     const QString whyNot = mutter_.start();
     if (!whyNot.isEmpty())
-        QSKIP(qPrintable(whyNot));
+        BRIMBLE_SKIP_UNLESS_REQUIRED(qPrintable(whyNot));
 }
 
 void TestGnomeWayland::copyInAWaylandApplicationIsRecordedAndPastesBack()

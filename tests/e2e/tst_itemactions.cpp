@@ -4,6 +4,7 @@
 #include "TestSupport.h"
 
 #include "model/CoreDataManager.h"
+#include "RequiredServices.h"
 
 #include <QDir>
 #include <QFile>
@@ -80,7 +81,7 @@ private Q_SLOTS:
 void TestItemActions::initTestCase()
 {
     if (qEnvironmentVariableIsEmpty("DISPLAY"))
-        QSKIP("needs an X display (scripts/test starts one)");
+        BRIMBLE_SKIP_UNLESS_REQUIRED("needs an X display (scripts/test starts one)");
 }
 
 void TestItemActions::moveToAnotherClipboardAndSwitchBack()

@@ -2,6 +2,7 @@
 // the page, once asked for, never takes the panel off the screen or the keyboard from it.
 #include "E2eSupport.h"
 #include "LocalHttpServer.h"
+#include "RequiredServices.h"
 
 #include <QProcess>
 #include <QTest>
@@ -20,7 +21,7 @@ private Q_SLOTS:
 void TestLinkPreview::initTestCase()
 {
     if (qEnvironmentVariableIsEmpty("DISPLAY"))
-        QSKIP("needs an X display (scripts/test starts one)");
+        BRIMBLE_SKIP_UNLESS_REQUIRED("needs an X display (scripts/test starts one)");
 }
 
 void TestLinkPreview::loadsOnlyWhenAskedAndKeepsTheKeyboard()

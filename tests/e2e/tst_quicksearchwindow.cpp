@@ -1,6 +1,7 @@
 // The quick search window on a real X server: shown and hidden by the hot key, by
 // `brimble toggle` and by Escape, and put back where it was after a restart.
 #include "E2eSupport.h"
+#include "RequiredServices.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -83,7 +84,7 @@ private Q_SLOTS:
 void TestQuickSearchWindow::initTestCase()
 {
     if (qEnvironmentVariableIsEmpty("DISPLAY"))
-        QSKIP("needs an X display (scripts/test starts one)");
+        BRIMBLE_SKIP_UNLESS_REQUIRED("needs an X display (scripts/test starts one)");
 }
 
 void TestQuickSearchWindow::showsFocusedAndHides_data()

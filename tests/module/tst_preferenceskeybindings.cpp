@@ -9,6 +9,7 @@
 #include "module/preferences/PreferencesKeyBindingViewController.h"
 #include "platform/DesktopSession.h"
 #include "platform/GnomeCustomKeybinding.h"
+#include "RequiredServices.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -146,7 +147,7 @@ void TestPreferencesKeyBindings::gnomeButtonAddsACustomShortcutWithConsent()
 {
     if (!GnomeCustomKeybinding::isAvailable() ||
         !gsettings({"list-schemas"}).contains(GnomeCustomKeybinding::listSchema))
-        QSKIP("needs gsettings and GNOME's media-keys schema (scripts/setup installs them)");
+        BRIMBLE_SKIP_UNLESS_REQUIRED("needs gsettings and GNOME's media-keys schema (scripts/setup installs them)");
     TestHome home;
     // XDG_CONFIG_HOME is the test's: the keyfile backend keeps GNOME's settings there.
     const QString other =

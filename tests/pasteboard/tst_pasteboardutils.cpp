@@ -271,20 +271,20 @@ void TestPasteBoardUtils::files()
     const PasteboardItems items{
         PasteboardItem({{u"text/uri-list"_qs, "# comment\r\nfile:///tmp/a%20b.txt\r\n\r\nfile:///tmp/%FF\r\n"
                                               "relative/path\r\nfile:///home/u/%C3%A9.png"},
-                        // One line per entry that decodes to some text, valid or not.
-                        {PasteboardType::bookmark, "mark-a\nmark-ff\nmark-relative\nmark-e"}}),
+                        // One line per local file of the list.
+                        {PasteboardType::bookmark, "mark-a\nmark-e"}}),
         PasteboardItem({{PasteboardType::string, "no list here"}}),
-        PasteboardItem({{u"text/uri-list"_qs, "file:///srv/c"}}),
+        PasteboardItem({{u"text/uri-list"_qs, "file:///srv/c\r\nfile://localhost/srv/d"}}),
     };
     const auto content = PasteBoardUtils::classify(std::nullopt, u"text/uri-list"_qs, items);
     QVERIFY(content);
     QCOMPARE(content->displayType, T::File);
     const QList<FileEntry> expected{
         {u"/tmp/a b.txt"_qs, QByteArray("mark-a")},
-        // The bookmark lines of the entries left out are passed over with them.
         {u"/home/u/é.png"_qs, QByteArray("mark-e")},
         // No bookmark stored: the plain path stands in.
         {u"/srv/c"_qs, QByteArray("/srv/c")},
+        {u"/srv/d"_qs, QByteArray("/srv/d")},
     };
     QCOMPARE(std::get<QList<FileEntry>>(content->value), expected);
     // The undecodable line, the relative one and the item without a list.

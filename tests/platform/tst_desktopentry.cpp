@@ -145,17 +145,37 @@ void TestDesktopEntry::refusesMalformedData()
 
 void TestDesktopEntry::survivesHostileBytes()
 {
+    // Random bytes after the keys that matter, then lines with lone separators, backslashes at
+    // the end, stray brackets and a second Exec. Whatever the bytes are, the parser keeps what
+    // came before them: the first of duplicate keys wins and a group header only ends the group.
     QRandomGenerator random(42);
     for (int round = 0; round < 200; ++round) {
-        QByteArray data = "[Desktop Entry]\nName=";
+        QByteArray data = "[Desktop Entry]\nType=Application\nExec=env A=1 \"/opt/good app\" %U\n"
+                          "Name=Hostile";
         const int size = int(random.bounded(4096));
         for (int i = 0; i < size; ++i)
             data.append(char(random.bounded(256)));
-        // Lines with lone separators, backslashes at the end and stray brackets.
         data.append("\n=\n[\n]\nName[=x\nExec=\"unterminated \\\nExec=%\n\\");
         const auto entry = DesktopEntry::parse(data);
-        if (entry)
-            entry->execProgram();
+        QVERIFY2(entry, qPrintable(QStringLiteral("round %1").arg(round)));
+        QCOMPARE(entry->type, QStringLiteral("Application"));
+        QCOMPARE(entry->execProgram(), QStringLiteral("/opt/good app"));
+        QVERIFY(entry->name.startsWith(QStringLiteral("Hostile")));
+    }
+
+    // Any argument, however hostile, comes back whole through quoting, escaping and parsing.
+    const QString alphabet = QStringLiteral(" \t\r\n\"'\\%$`;=#[]<>|&*?()~abcXYZ019é€");
+    for (int round = 0; round < 500; ++round) {
+        QString argument;
+        const int size = int(random.bounded(1, 24));
+        for (int i = 0; i < size; ++i)
+            argument.append(alphabet.at(random.bounded(alphabet.size())));
+        const QByteArray file = "[Desktop Entry]\nName=x\nExec=" +
+                                DesktopEntry::escapeValue(DesktopEntry::quoteExecArgument(argument)).toUtf8() +
+                                " %f\n";
+        const auto entry = DesktopEntry::parse(file);
+        QVERIFY(entry);
+        QCOMPARE(DesktopEntry::splitExec(entry->exec), QStringList({argument}));
     }
 }
 

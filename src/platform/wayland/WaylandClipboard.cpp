@@ -3,6 +3,7 @@
 #include "common/CrashCatcher.h"
 #include "common/Log.h"
 #include "platform/PasteboardTypes.h"
+#include "common/Threads.h"
 #include "platform/ChangeAnnouncer.h"
 #include "platform/ClipboardReads.h"
 #include "platform/EngineJobs.h"
@@ -227,6 +228,7 @@ WaylandClipboard::Engine::Engine(const QByteArray& displayName, qsizetype maxIte
         sigaddset(&pipeSignal, SIGPIPE);
         pthread_sigmask(SIG_BLOCK, &pipeSignal, nullptr);
         CrashCatcher::prepareThread();
+        Threads::nameCurrent("wl-clipboard");
         run();
     });
 }

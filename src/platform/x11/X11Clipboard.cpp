@@ -3,6 +3,7 @@
 #include "common/CrashCatcher.h"
 #include "common/Log.h"
 #include "platform/PasteboardTypes.h"
+#include "common/Threads.h"
 #include "platform/ChangeAnnouncer.h"
 #include "platform/ClipboardReads.h"
 #include "platform/EngineJobs.h"
@@ -253,6 +254,7 @@ X11Clipboard::Engine::Engine(const QByteArray& displayName, qsizetype maxItemByt
     valid_ = true;
     thread_ = std::thread([this] {
         CrashCatcher::prepareThread();
+        Threads::nameCurrent("x11-clipboard");
         run();
     });
 }

@@ -2,6 +2,7 @@
 
 #include "common/CrashCatcher.h"
 #include "common/Log.h"
+#include "common/Threads.h"
 #include "platform/DesktopEntryIndex.h"
 #include "platform/DesktopSession.h"
 #include "platform/ThemeIconLoader.h"
@@ -130,6 +131,7 @@ X11Workspace::Backend::Backend(X11Workspace* owner, const QByteArray& displayNam
     valid_ = true;
     thread_ = std::thread([this] {
         CrashCatcher::prepareThread();
+        Threads::nameCurrent("x11-workspace");
         run();
     });
 }
