@@ -62,9 +62,6 @@ class QThreadPool;
 // preferences                writes preferences changed in   PreferencesWindow (Brimble)   with the
 //                            the preferences window                                        preferences
 //                                                                                          window
-// event_bus                  handlers of posted events, off  EventBus (process-wide)       never stopped;
-//                            the GUI thread                                                goes away with
-//                                                                                          the event bus
 //
 // Threads others start for us: Qt's own (the D-Bus connection, QFileSystemWatcher, the web
 // engine's) and any the OCR library starts inside a read. The log writes synchronously and
