@@ -1,0 +1,727 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name></name>
+    <message id="general.reset">
+        <source>Reset</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message id="general.click_to_record">
+        <source>Click To Record</source>
+        <translation>Haga clic para grabar</translation>
+    </message>
+    <message id="general.filter_type">
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message id="preferences.general">
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message id="preferences.key_bindings">
+        <source>Key Bindings</source>
+        <translation>Atajos de teclado</translation>
+    </message>
+    <message id="preferences.rules">
+        <source>Rules</source>
+        <translation>Reglas</translation>
+    </message>
+    <message id="preferences.launch_at_login">
+        <source>Start Brimble when I &amp;log in</source>
+        <translation>Iniciar Brimble al iniciar &amp;sesión</translation>
+    </message>
+    <message id="preferences.auto_paste">
+        <source>Paste chosen items into the window in front</source>
+        <translation>Pegar los elementos elegidos en la ventana en primer plano</translation>
+    </message>
+    <message id="preferences.auto_paste_without_xtest">
+        <source>This display offers no key synthesis (XTEST), so chosen items are only put on the clipboard: press Ctrl+V to paste them.</source>
+        <translation>Esta pantalla no ofrece síntesis de teclas (XTEST), así que los elementos elegidos solo se ponen en el portapapeles: pulse Ctrl+V para pegarlos.</translation>
+    </message>
+    <message id="preferences.auto_paste_without_virtual_keyboard">
+        <source>This compositor offers no virtual keyboard, so chosen items are only put on the clipboard: press Ctrl+V to paste them.</source>
+        <translation>Este compositor no ofrece teclado virtual, así que los elementos elegidos solo se ponen en el portapapeles: pulse Ctrl+V para pegarlos.</translation>
+    </message>
+    <message id="preferences.auto_paste_on_wayland">
+        <source>On Wayland, Brimble pastes by itself into X11 windows only. In other windows the chosen item is on the clipboard: press Ctrl+V to paste it.</source>
+        <translation>En Wayland, Brimble solo pega por sí mismo en ventanas X11. En otras ventanas, el elemento elegido queda en el portapapeles: pulse Ctrl+V para pegarlo.</translation>
+    </message>
+    <message id="preferences.paste_as_plain_text">
+        <source>Always paste as plain text</source>
+        <translation>Pegar siempre como texto sin formato</translation>
+    </message>
+    <message id="preferences.delete_after_pasted">
+        <source>Delete items from the history once pasted</source>
+        <translation>Eliminar los elementos del historial una vez pegados</translation>
+    </message>
+    <message id="preferences.move_used_item_to_first">
+        <source>Move pasted items to the top</source>
+        <translation>Mover los elementos pegados al principio</translation>
+    </message>
+    <message id="preferences.preview_links">
+        <source>Preview links</source>
+        <translation>Previsualizar enlaces</translation>
+    </message>
+    <message id="preferences.load_link_previews">
+        <source>Load link previews without asking (the site sees a visit)</source>
+        <translation>Cargar las vistas previas de enlaces sin preguntar (el sitio registra una visita)</translation>
+    </message>
+    <message id="preferences.show_tray_icon">
+        <source>Show the icon in the system tray</source>
+        <translation>Mostrar el icono en la bandeja del sistema</translation>
+    </message>
+    <message id="preferences.send_crash_reports">
+        <source>Send crash reports automatically</source>
+        <translation>Enviar informes de fallos automáticamente</translation>
+    </message>
+    <message id="preferences.keep_history">
+        <source>&amp;Keep the clipboard history for</source>
+        <translation>&amp;Conservar el historial del portapapeles durante</translation>
+    </message>
+    <message id="preferences.one_day">
+        <source>1 day</source>
+        <translation>1 día</translation>
+    </message>
+    <message id="preferences.seven_days">
+        <source>7 days</source>
+        <translation>7 días</translation>
+    </message>
+    <message id="preferences.thirty_days">
+        <source>30 days</source>
+        <translation>30 días</translation>
+    </message>
+    <message id="preferences.forever">
+        <source>Forever</source>
+        <translation>Para siempre</translation>
+    </message>
+    <message id="preferences.show_quick_search_window">
+        <source>Show the clipboard history</source>
+        <translation>Mostrar el historial del portapapeles</translation>
+    </message>
+    <message id="preferences.quick_paste_modifier">
+        <source>Quick paste, with 1 to 0</source>
+        <translation>Pegado rápido, con 1 a 0</translation>
+    </message>
+    <message id="preferences.plain_text_modifier">
+        <source>Paste as plain text, with Return</source>
+        <translation>Pegar como texto sin formato, con Return</translation>
+    </message>
+    <message id="preferences.switch_clipboard_modifier">
+        <source>Switch clipboard, with Tab</source>
+        <translation>Cambiar de portapapeles, con Tab</translation>
+    </message>
+    <message id="preferences.modifiers_collide">
+        <source>Quick paste and plain-text paste use the same keys, so every quick paste comes out as plain text.</source>
+        <translation>El pegado rápido y el pegado como texto sin formato usan las mismas teclas, así que todo pegado rápido sale como texto sin formato.</translation>
+    </message>
+    <message id="preferences.shortcut_needs_modifier">
+        <source>A shortcut needs Ctrl, Alt or Super (Shift alone only with F1 to F20).</source>
+        <translation>Un atajo necesita Ctrl, Alt o Super (Shift por sí solo, únicamente con F1 a F20).</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_asking">
+        <source>Asking the desktop to bind the shortcut…</source>
+        <translation>Pidiendo al escritorio que asigne el atajo…</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_bound">
+        <source>The desktop shows the history with: %1</source>
+        <translation>El escritorio muestra el historial con: %1</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_no_keys">
+        <source>The desktop has not assigned keys to the shortcut yet.</source>
+        <translation>El escritorio aún no ha asignado teclas al atajo.</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_change">
+        <source>Change…</source>
+        <translation>Cambiar…</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_declined">
+        <source>Binding the shortcut through the desktop was declined.</source>
+        <translation>Se rechazó asignar el atajo a través del escritorio.</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_no_portal">
+        <source>This desktop binds no global shortcuts for applications (it offers no shortcuts portal).</source>
+        <translation>Este escritorio no asigna atajos globales a las aplicaciones (no ofrece un portal de atajos).</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_x11_only">
+        <source>The shortcut above works only while an X11 window is in front.</source>
+        <translation>El atajo de arriba solo funciona mientras haya una ventana X11 en primer plano.</translation>
+    </message>
+    <message id="preferences.gnome_add_shortcut">
+        <source>Add to GNOME Keyboard Shortcuts…</source>
+        <translation>Añadir a los atajos de teclado de GNOME…</translation>
+    </message>
+    <message id="preferences.gnome_add_shortcut_confirm">
+        <source>Add a GNOME keyboard shortcut that runs “brimble toggle” on %1?</source>
+        <translation>¿Añadir un atajo de teclado de GNOME que ejecute “brimble toggle” con %1?</translation>
+    </message>
+    <message id="preferences.gnome_add_shortcut_explained">
+        <source>It appears in GNOME Settings, Keyboard, Custom Shortcuts, where you can change or remove it.</source>
+        <translation>Aparece en Configuración de GNOME, Teclado, Atajos personalizados, donde puede cambiarlo o quitarlo.</translation>
+    </message>
+    <message id="preferences.gnome_shortcut_added">
+        <source>GNOME runs “brimble toggle” on %1.</source>
+        <translation>GNOME ejecuta “brimble toggle” con %1.</translation>
+    </message>
+    <message id="preferences.gnome_shortcut_failed">
+        <source>The GNOME shortcut could not be added: %1</source>
+        <translation>No se pudo añadir el atajo de GNOME: %1</translation>
+    </message>
+    <message id="preferences.configuration_line">
+        <source>Add this line to your compositor's configuration:</source>
+        <translation>Añada esta línea a la configuración de su compositor:</translation>
+    </message>
+    <message id="preferences.other_desktop_shortcut">
+        <source>Bind the command “brimble toggle” to a key in your desktop's keyboard settings.</source>
+        <translation>Asigne el comando “brimble toggle” a una tecla en la configuración de teclado de su escritorio.</translation>
+    </message>
+    <message id="preferences.copy_line">
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message id="alert.pasted_by_hand">
+        <source>Not pasted by itself: the item is on the clipboard, press Ctrl+V to paste it.</source>
+        <translation>No se pegó automáticamente: el elemento está en el portapapeles, pulse Ctrl+V para pegarlo.</translation>
+    </message>
+    <message id="preferences.shortcut_refused">
+        <source>%1 cannot be used: %2. The shortcut stays %3.</source>
+        <translation>No se puede usar %1: %2. El atajo sigue siendo %3.</translation>
+    </message>
+    <message id="preferences.no_shortcut">
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message id="preferences.ignored_apps_explained">
+        <source>Copies made in these applications are never recorded.</source>
+        <translation>Las copias hechas en estas aplicaciones nunca se registran.</translation>
+    </message>
+    <message id="preferences.add_applications">
+        <source>&amp;Add…</source>
+        <translation>&amp;Añadir…</translation>
+    </message>
+    <message id="preferences.remove_applications">
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message id="preferences.choose_applications">
+        <source>Choose Applications to Ignore</source>
+        <translation>Elegir aplicaciones que ignorar</translation>
+    </message>
+    <message id="preferences.desktop_entries">
+        <source>Applications (*.desktop)</source>
+        <translation>Aplicaciones (*.desktop)</translation>
+    </message>
+    <message id="menu.quit">
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message id="menu.preferences">
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message id="menu.about">
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message id="menu.rename">
+        <source>Rename</source>
+        <translation>Renombrar</translation>
+    </message>
+    <message id="menu.clear_all_history">
+        <source>Clear All History</source>
+        <translation>Borrar todo el historial</translation>
+    </message>
+    <message id="menu.delete">
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message id="menu.paste">
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message id="menu.paste_as_plain_text">
+        <source>Paste as Plain Text</source>
+        <translation>Pegar como texto sin formato</translation>
+    </message>
+    <message id="menu.cut">
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message id="menu.copy">
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message id="menu.move_to">
+        <source>Move to</source>
+        <translation>Mover a</translation>
+    </message>
+    <message id="menu.add_new_clip_board">
+        <source>Add New Clipboard</source>
+        <translation>Añadir portapapeles nuevo</translation>
+    </message>
+    <message id="menu.move_to_first">
+        <source>Move to First</source>
+        <translation>Mover al principio</translation>
+    </message>
+    <message id="menu.save_to_file">
+        <source>Save to File</source>
+        <translation>Guardar en archivo</translation>
+    </message>
+    <message id="menu.open">
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message id="menu.quick_look">
+        <source>Quick Look</source>
+        <translation>Vista rápida</translation>
+    </message>
+    <message id="menu.show_in_finder">
+        <source>Show in Folder</source>
+        <translation>Mostrar en la carpeta</translation>
+    </message>
+    <message id="menu.pause_recording">
+        <source>Pause Recording</source>
+        <translation>Pausar el registro</translation>
+    </message>
+    <message id="menu.continue_recording">
+        <source>Continue Recording</source>
+        <translation>Reanudar el registro</translation>
+    </message>
+    <message id="menu.open_in_browser">
+        <source>Open in Browser</source>
+        <translation>Abrir en el navegador</translation>
+    </message>
+    <message id="menu.help">
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message id="menu.check_for_updates">
+        <source>Check for Updates</source>
+        <translation>Buscar actualizaciones</translation>
+    </message>
+    <message id="menu.show_clipboard_history">
+        <source>Show Clipboard History</source>
+        <translation>Mostrar historial del portapapeles</translation>
+    </message>
+    <message id="menu.undo">
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message id="menu.undo_delete">
+        <source>Undo Delete</source>
+        <translation>Deshacer eliminación</translation>
+    </message>
+    <message id="menu.undo_cut">
+        <source>Undo Cut</source>
+        <translation>Deshacer cortar</translation>
+    </message>
+    <message id="menu.undo_clear_all_history">
+        <source>Undo Clear All History</source>
+        <translation>Deshacer borrado del historial</translation>
+    </message>
+    <message id="menu.undo_move">
+        <source>Undo Move</source>
+        <translation>Deshacer movimiento</translation>
+    </message>
+    <message id="menu.undo_delete_clipboard">
+        <source>Undo Delete Clipboard</source>
+        <translation>Deshacer eliminación del portapapeles</translation>
+    </message>
+    <message id="quick_view.search">
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message id="quick_view.unnamed">
+        <source>UnNamed</source>
+        <translation>Sin nombre</translation>
+    </message>
+    <message id="quick_view.empty">
+        <source>It's Empty</source>
+        <translation>Está vacío</translation>
+    </message>
+    <message id="quick_view.clipboard_history">
+        <source>Clipboard History</source>
+        <translation>Historial del portapapeles</translation>
+    </message>
+    <message id="quick_view.n_records">
+        <source>%1 records</source>
+        <translation>%1 registros</translation>
+    </message>
+    <message id="quick_view.text_cut">
+        <source>Showing the first %1 of %2 characters.</source>
+        <translation>Se muestran los primeros %1 de %2 caracteres.</translation>
+    </message>
+    <message id="quick_view.unknown_application">
+        <source>Unknown application</source>
+        <translation>Aplicación desconocida</translation>
+    </message>
+    <message id="quick_view.bad_type_clause">
+        <source>&quot;%1&quot; names no type; type: takes %2</source>
+        <translation>&quot;%1&quot; no es ningún tipo; type: admite %2</translation>
+    </message>
+    <message id="link_preview.load">
+        <source>Load Preview</source>
+        <translation>Cargar vista previa</translation>
+    </message>
+    <message id="link_preview.not_web">
+        <source>Only web pages (http and https) are previewed.</source>
+        <translation>Solo se previsualizan páginas web (http y https).</translation>
+    </message>
+    <message id="link_preview.credentials">
+        <source>Not previewed: the link carries a user name or password.</source>
+        <translation>Sin vista previa: el enlace lleva un nombre de usuario o una contraseña.</translation>
+    </message>
+    <message id="link_preview.local_host">
+        <source>Not previewed: the link leads to this computer or the local network.</source>
+        <translation>Sin vista previa: el enlace lleva a este equipo o a la red local.</translation>
+    </message>
+    <message id="link_preview.as_root">
+        <source>Not previewed: the web view does not run as root.</source>
+        <translation>Sin vista previa: la vista web no se ejecuta como root.</translation>
+    </message>
+    <message id="link_preview.host_not_found">
+        <source>The page could not be loaded: its host was not found.</source>
+        <translation>No se pudo cargar la página: no se encontró su servidor.</translation>
+    </message>
+    <message id="link_preview.failed">
+        <source>The page could not be loaded: %1</source>
+        <translation>No se pudo cargar la página: %1</translation>
+    </message>
+    <message id="link_preview.stopped">
+        <source>The page stopped unexpectedly.</source>
+        <translation>La página se detuvo inesperadamente.</translation>
+    </message>
+    <message id="quick_view.no_matches">
+        <source>No matches</source>
+        <translation>Sin coincidencias</translation>
+    </message>
+    <message id="quick_view.n_selected">
+        <source>%1 selected</source>
+        <translation>%1 seleccionados</translation>
+    </message>
+    <message id="pasteboard.unknown_type">
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message id="pasteboard.text_type">
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message id="pasteboard.rich_text_type">
+        <source>Rich Text</source>
+        <translation>Texto enriquecido</translation>
+    </message>
+    <message id="pasteboard.plain_text_type">
+        <source>Plain Text</source>
+        <translation>Texto sin formato</translation>
+    </message>
+    <message id="pasteboard.image_type">
+        <source>Image</source>
+        <translation>Imagen</translation>
+    </message>
+    <message id="pasteboard.file_type">
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message id="pasteboard.link_type">
+        <source>Link</source>
+        <translation>Enlace</translation>
+    </message>
+    <message id="pasteboard.color_type">
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message id="alert.confirm">
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message id="alert.cancel">
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message id="alert.alert">
+        <source>Alert</source>
+        <translation>Aviso</translation>
+    </message>
+    <message id="alert.save_to_file_failed">
+        <source>Save to file failed!</source>
+        <translation>¡No se pudo guardar en el archivo!</translation>
+    </message>
+    <message id="alert.delete">
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message id="alert.reduce_history_capacity">
+        <source>Reduce history capacity!</source>
+        <translation>¡Reducir la capacidad del historial!</translation>
+    </message>
+    <message id="alert.this_action_can_not_be_undo">
+        <source>This cannot be undone.</source>
+        <translation>Esta acción no se puede deshacer.</translation>
+    </message>
+    <message id="alert.confirm_clear_clipboard">
+        <source>Clear all history of “%1”?</source>
+        <translation>¿Borrar todo el historial de “%1”?</translation>
+    </message>
+    <message id="alert.confirm_delete_clipboard">
+        <source>Delete the clipboard “%1” and its history?</source>
+        <translation>¿Eliminar el portapapeles “%1” y su historial?</translation>
+    </message>
+    <message id="alert.items_to_delete">
+        <source>Items to delete: %1.</source>
+        <translation>Elementos que se eliminarán: %1.</translation>
+    </message>
+    <message id="alert.undo_while_running">
+        <source>You can undo this with Ctrl+Z while Brimble runs.</source>
+        <translation>Puede deshacerlo con Ctrl+Z mientras Brimble esté en ejecución.</translation>
+    </message>
+    <message id="alert.too_large_to_copy">
+        <source>The selected items hold %1 MB together, more than the %2 MB that can be copied or pasted at once. Select fewer items.</source>
+        <translation>Los elementos seleccionados ocupan %1 MB en total, más de los %2 MB que se pueden copiar o pegar de una vez. Seleccione menos elementos.</translation>
+    </message>
+    <message id="alert.do_not_show_this_to_me_again">
+        <source>Don't show this to me again</source>
+        <translation>No volver a mostrar esto</translation>
+    </message>
+    <message id="alert.turn_on_accessibility_message">
+        <source>Brimble can only paste automatically into X11 windows, and this window is not one. The item is on the clipboard: press Ctrl+V to paste it.</source>
+        <translation>Brimble solo puede pegar automáticamente en ventanas X11, y esta ventana no lo es. El elemento está en el portapapeles: pulse Ctrl+V para pegarlo.</translation>
+    </message>
+    <message id="alert.turn_on_accessibility">
+        <source>Turn On Accessibility</source>
+        <translation>Activar la accesibilidad</translation>
+    </message>
+    <message id="alert.not_now">
+        <source>Not Now</source>
+        <translation>Ahora no</translation>
+    </message>
+    <message id="alert.learn_more">
+        <source>Learn More</source>
+        <translation>Más información</translation>
+    </message>
+    <message id="alert.crash_title">
+        <source>Sorry about that!</source>
+        <translation>¡Lo sentimos!</translation>
+    </message>
+    <message id="alert.crash_message">
+        <source>Brimble stopped unexpectedly the last time it ran. Do you want to send an anonymous crash report so that the problem can be fixed?</source>
+        <translation>Brimble se cerró inesperadamente la última vez que se ejecutó. ¿Quiere enviar un informe de fallo anónimo para que se pueda solucionar el problema?</translation>
+    </message>
+    <message id="alert.always_send">
+        <source>Always Send</source>
+        <translation>Enviar siempre</translation>
+    </message>
+    <message id="alert.send">
+        <source>Send</source>
+        <translation>Enviar</translation>
+    </message>
+    <message id="alert.do_not_send">
+        <source>Don't Send</source>
+        <translation>No enviar</translation>
+    </message>
+    <message id="Could not save changes while quitting. Quit anyway?">
+        <source>Could not save changes while quitting. Quit anyway?</source>
+        <translation>No se pudieron guardar los cambios al salir. ¿Salir de todos modos?</translation>
+    </message>
+    <message id="Quitting now will lose any changes you have made since the last successful save">
+        <source>Quitting now will lose any changes you have made since the last successful save</source>
+        <translation>Si sale ahora, perderá los cambios hechos desde la última vez que se guardaron correctamente</translation>
+    </message>
+    <message id="Quit anyway">
+        <source>Quit anyway</source>
+        <translation>Salir de todos modos</translation>
+    </message>
+    <message id="Cancel">
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message id="date.unknow_date">
+        <source>Unknown date</source>
+        <translation>Fecha desconocida</translation>
+    </message>
+    <message id="date.just_now">
+        <source>Just now</source>
+        <translation>Justo ahora</translation>
+    </message>
+    <message id="date.yesterday">
+        <source>Yesterday</source>
+        <translation>Ayer</translation>
+    </message>
+    <message id="alert.open_failed">
+        <source>Brimble could not open %1: %2</source>
+        <translation>Brimble no pudo abrir %1: %2</translation>
+    </message>
+    <message id="alert.setting_not_saved">
+        <source>The setting was not saved, because %1 cannot be written. It is back to what it was.</source>
+        <translation>El ajuste no se guardó porque no se puede escribir en %1. Ha vuelto a su valor anterior.</translation>
+    </message>
+    <message id="alert.hot_key_refused">
+        <source>The shortcut %1 is not available (%2). Choose another one in Preferences, or bind the command &quot;brimble toggle&quot; in your desktop&apos;s keyboard settings.</source>
+        <translation>El atajo %1 no está disponible (%2). Elija otro en Preferencias o asigne el comando &quot;brimble toggle&quot; en la configuración de teclado de su escritorio.</translation>
+    </message>
+    <message id="alert.history_disk_full">
+        <source>There is no room left on the disk for your clipboard history (%1). New copies are kept in memory until there is; free some space so that they are not lost.</source>
+        <translation>No queda espacio en el disco para el historial del portapapeles (%1). Las copias nuevas se guardan en memoria hasta que lo haya; libere espacio para que no se pierdan.</translation>
+    </message>
+    <message id="alert.history_recording_again">
+        <source>There is room for your clipboard history again: copies are recorded, and the %1 made meanwhile are stored.</source>
+        <translation>Vuelve a haber espacio para el historial del portapapeles: las copias se registran y se han guardado las %1 hechas mientras tanto.</translation>
+    </message>
+    <message id="alert.history_copies_lost">
+        <source>%1 copies made while the disk was full could not be kept.</source>
+        <translation>No se pudieron conservar %1 copias hechas mientras el disco estaba lleno.</translation>
+    </message>
+    <message id="format.files">
+        <source>files</source>
+        <translation>archivos</translation>
+    </message>
+    <message id="format.chars">
+        <source>chars</source>
+        <translation>caracteres</translation>
+    </message>
+    <message id="update.available">
+        <source>Brimble %1 is available</source>
+        <translation>Brimble %1 está disponible</translation>
+    </message>
+    <message id="update.available_message">
+        <source>You have version %1.</source>
+        <translation>Tiene la versión %1.</translation>
+    </message>
+    <message id="update.download_page">
+        <source>Download Page</source>
+        <translation>Página de descarga</translation>
+    </message>
+    <message id="update.later">
+        <source>Later</source>
+        <translation>Más tarde</translation>
+    </message>
+    <message id="update.up_to_date">
+        <source>Brimble is up to date</source>
+        <translation>Brimble está actualizado</translation>
+    </message>
+    <message id="update.up_to_date_message">
+        <source>Version %1 is the newest version.</source>
+        <translation>La versión %1 es la más reciente.</translation>
+    </message>
+    <message id="update.failed">
+        <source>The update check failed</source>
+        <translation>No se pudo comprobar si hay actualizaciones</translation>
+    </message>
+    <message id="queue.paste_in_sequence">
+        <source>Paste in Sequence</source>
+        <translation>Pegar en secuencia</translation>
+    </message>
+    <message id="queue.clear">
+        <source>Clear Paste Queue</source>
+        <translation>Vaciar la cola de pegado</translation>
+    </message>
+    <message id="queue.active">
+        <source>Paste queue: %1 of %2 pasted, next: %3</source>
+        <translation>Cola de pegado: %1 de %2 pegados, siguiente: %3</translation>
+    </message>
+    <message id="queue.untitled_item">
+        <source>item %1 (%2)</source>
+        <translation>elemento %1 (%2)</translation>
+    </message>
+    <message id="queue.finished">
+        <source>Paste queue done: all %1 items pasted</source>
+        <translation>Cola de pegado terminada: los %1 elementos pegados</translation>
+    </message>
+    <message id="queue.interrupted">
+        <source>Paste queue ended by a new copy: %1 of %2 pasted</source>
+        <translation>Cola de pegado interrumpida por una copia nueva: %1 de %2 pegados</translation>
+    </message>
+    <message id="queue.cleared">
+        <source>Paste queue cleared: %1 of %2 pasted</source>
+        <translation>Cola de pegado vaciada: %1 de %2 pegados</translation>
+    </message>
+    <message id="queue.failed">
+        <source>Paste queue ended: %1</source>
+        <translation>Cola de pegado terminada: %1</translation>
+    </message>
+    <message id="queue.escape_clears">
+        <source>Esc clears it</source>
+        <translation>Esc la vacía</translation>
+    </message>
+    <message id="quick_view.secret_mask">
+        <source>Secret · %1 · %2 characters</source>
+        <translation>Secreto · %1 · %2 caracteres</translation>
+    </message>
+    <message id="quick_view.secret_reveal_hint">
+        <source>Click or press Space to show it</source>
+        <translation>Haga clic o pulse Space para mostrarlo</translation>
+    </message>
+    <message id="quick_view.secret_reveal">
+        <source>Show Secret</source>
+        <translation>Mostrar secreto</translation>
+    </message>
+    <message id="secret.private_key">
+        <source>private key</source>
+        <translation>clave privada</translation>
+    </message>
+    <message id="secret.web_token">
+        <source>web token</source>
+        <translation>token web</translation>
+    </message>
+    <message id="secret.cloud_key">
+        <source>cloud access key</source>
+        <translation>clave de acceso a la nube</translation>
+    </message>
+    <message id="secret.access_token">
+        <source>access token</source>
+        <translation>token de acceso</translation>
+    </message>
+    <message id="secret.bot_token">
+        <source>bot token</source>
+        <translation>token de bot</translation>
+    </message>
+    <message id="secret.payment_key">
+        <source>payment key</source>
+        <translation>clave de pago</translation>
+    </message>
+    <message id="secret.card_number">
+        <source>card number</source>
+        <translation>número de tarjeta</translation>
+    </message>
+    <message id="preferences.secrets">
+        <source>Secrets:</source>
+        <translation>Secretos:</translation>
+    </message>
+    <message id="preferences.secrets_note">
+        <source>Keys, tokens and card numbers are shown masked until revealed.</source>
+        <translation>Las claves, los tokens y los números de tarjeta se muestran enmascarados hasta que se revelan.</translation>
+    </message>
+    <message id="preferences.secret_never_record">
+        <source>Never record</source>
+        <translation>No registrar nunca</translation>
+    </message>
+    <message id="preferences.secret_minute">
+        <source>Remove after 1 minute</source>
+        <translation>Eliminar tras 1 minuto</translation>
+    </message>
+    <message id="preferences.secret_ten_minutes">
+        <source>Remove after 10 minutes</source>
+        <translation>Eliminar tras 10 minutos</translation>
+    </message>
+    <message id="preferences.secret_hour">
+        <source>Remove after 1 hour</source>
+        <translation>Eliminar tras 1 hora</translation>
+    </message>
+    <message id="preferences.secret_day">
+        <source>Remove after 1 day</source>
+        <translation>Eliminar tras 1 día</translation>
+    </message>
+    <message id="preferences.secret_keep">
+        <source>Keep</source>
+        <translation>Conservar</translation>
+    </message>
+    <message id="preferences.read_image_text">
+        <source>Find copied images by their text (read on this computer)</source>
+        <translation>Buscar imágenes copiadas por su texto (leído en este equipo)</translation>
+    </message>
+    <message id="preferences.image_text_language">
+        <source>Language of the text:</source>
+        <translation>Idioma del texto:</translation>
+    </message>
+</context>
+</TS>

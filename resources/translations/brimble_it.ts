@@ -1,0 +1,727 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name></name>
+    <message id="general.reset">
+        <source>Reset</source>
+        <translation>Ripristina</translation>
+    </message>
+    <message id="general.click_to_record">
+        <source>Click To Record</source>
+        <translation>Fai clic per registrare</translation>
+    </message>
+    <message id="general.filter_type">
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message id="preferences.general">
+        <source>General</source>
+        <translation>Generale</translation>
+    </message>
+    <message id="preferences.key_bindings">
+        <source>Key Bindings</source>
+        <translation>Scorciatoie</translation>
+    </message>
+    <message id="preferences.rules">
+        <source>Rules</source>
+        <translation>Regole</translation>
+    </message>
+    <message id="preferences.launch_at_login">
+        <source>Start Brimble when I &amp;log in</source>
+        <translation>Avvia Brimble all'&amp;accesso</translation>
+    </message>
+    <message id="preferences.auto_paste">
+        <source>Paste chosen items into the window in front</source>
+        <translation>Incolla gli elementi scelti nella finestra in primo piano</translation>
+    </message>
+    <message id="preferences.auto_paste_without_xtest">
+        <source>This display offers no key synthesis (XTEST), so chosen items are only put on the clipboard: press Ctrl+V to paste them.</source>
+        <translation>Questo display non offre la simulazione dei tasti (XTEST), quindi gli elementi scelti vengono solo copiati negli appunti: premi Ctrl+V per incollarli.</translation>
+    </message>
+    <message id="preferences.auto_paste_without_virtual_keyboard">
+        <source>This compositor offers no virtual keyboard, so chosen items are only put on the clipboard: press Ctrl+V to paste them.</source>
+        <translation>Questo compositor non offre una tastiera virtuale, quindi gli elementi scelti vengono solo copiati negli appunti: premi Ctrl+V per incollarli.</translation>
+    </message>
+    <message id="preferences.auto_paste_on_wayland">
+        <source>On Wayland, Brimble pastes by itself into X11 windows only. In other windows the chosen item is on the clipboard: press Ctrl+V to paste it.</source>
+        <translation>Su Wayland, Brimble incolla automaticamente soltanto nelle finestre X11. Nelle altre finestre l'elemento scelto è negli appunti: premi Ctrl+V per incollarlo.</translation>
+    </message>
+    <message id="preferences.paste_as_plain_text">
+        <source>Always paste as plain text</source>
+        <translation>Incolla sempre come testo semplice</translation>
+    </message>
+    <message id="preferences.delete_after_pasted">
+        <source>Delete items from the history once pasted</source>
+        <translation>Elimina dalla cronologia gli elementi dopo averli incollati</translation>
+    </message>
+    <message id="preferences.move_used_item_to_first">
+        <source>Move pasted items to the top</source>
+        <translation>Sposta in cima gli elementi incollati</translation>
+    </message>
+    <message id="preferences.preview_links">
+        <source>Preview links</source>
+        <translation>Mostra l'anteprima dei collegamenti</translation>
+    </message>
+    <message id="preferences.load_link_previews">
+        <source>Load link previews without asking (the site sees a visit)</source>
+        <translation>Carica le anteprime dei collegamenti senza chiedere (il sito registra una visita)</translation>
+    </message>
+    <message id="preferences.show_tray_icon">
+        <source>Show the icon in the system tray</source>
+        <translation>Mostra l'icona nell'area di notifica</translation>
+    </message>
+    <message id="preferences.send_crash_reports">
+        <source>Send crash reports automatically</source>
+        <translation>Invia automaticamente le segnalazioni di arresto anomalo</translation>
+    </message>
+    <message id="preferences.keep_history">
+        <source>&amp;Keep the clipboard history for</source>
+        <translation>&amp;Conserva la cronologia degli appunti per</translation>
+    </message>
+    <message id="preferences.one_day">
+        <source>1 day</source>
+        <translation>1 giorno</translation>
+    </message>
+    <message id="preferences.seven_days">
+        <source>7 days</source>
+        <translation>7 giorni</translation>
+    </message>
+    <message id="preferences.thirty_days">
+        <source>30 days</source>
+        <translation>30 giorni</translation>
+    </message>
+    <message id="preferences.forever">
+        <source>Forever</source>
+        <translation>Per sempre</translation>
+    </message>
+    <message id="preferences.show_quick_search_window">
+        <source>Show the clipboard history</source>
+        <translation>Mostra la cronologia degli appunti</translation>
+    </message>
+    <message id="preferences.quick_paste_modifier">
+        <source>Quick paste, with 1 to 0</source>
+        <translation>Incolla rapido, con i tasti da 1 a 0</translation>
+    </message>
+    <message id="preferences.plain_text_modifier">
+        <source>Paste as plain text, with Return</source>
+        <translation>Incolla come testo semplice, con Return</translation>
+    </message>
+    <message id="preferences.switch_clipboard_modifier">
+        <source>Switch clipboard, with Tab</source>
+        <translation>Cambia appunti, con Tab</translation>
+    </message>
+    <message id="preferences.modifiers_collide">
+        <source>Quick paste and plain-text paste use the same keys, so every quick paste comes out as plain text.</source>
+        <translation>Incolla rapido e Incolla come testo semplice usano gli stessi tasti, quindi ogni incolla rapido produce testo semplice.</translation>
+    </message>
+    <message id="preferences.shortcut_needs_modifier">
+        <source>A shortcut needs Ctrl, Alt or Super (Shift alone only with F1 to F20).</source>
+        <translation>Una scorciatoia richiede Ctrl, Alt o Super (il solo Shift basta soltanto con i tasti da F1 a F20).</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_asking">
+        <source>Asking the desktop to bind the shortcut…</source>
+        <translation>Richiesta al desktop di associare la scorciatoia…</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_bound">
+        <source>The desktop shows the history with: %1</source>
+        <translation>Il desktop mostra la cronologia con: %1</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_no_keys">
+        <source>The desktop has not assigned keys to the shortcut yet.</source>
+        <translation>Il desktop non ha ancora assegnato dei tasti alla scorciatoia.</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_change">
+        <source>Change…</source>
+        <translation>Modifica…</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_declined">
+        <source>Binding the shortcut through the desktop was declined.</source>
+        <translation>L'associazione della scorciatoia tramite il desktop è stata rifiutata.</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_no_portal">
+        <source>This desktop binds no global shortcuts for applications (it offers no shortcuts portal).</source>
+        <translation>Questo desktop non associa scorciatoie globali per le applicazioni (non offre un portale per le scorciatoie).</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_x11_only">
+        <source>The shortcut above works only while an X11 window is in front.</source>
+        <translation>La scorciatoia qui sopra funziona solo quando in primo piano c'è una finestra X11.</translation>
+    </message>
+    <message id="preferences.gnome_add_shortcut">
+        <source>Add to GNOME Keyboard Shortcuts…</source>
+        <translation>Aggiungi alle scorciatoie da tastiera di GNOME…</translation>
+    </message>
+    <message id="preferences.gnome_add_shortcut_confirm">
+        <source>Add a GNOME keyboard shortcut that runs “brimble toggle” on %1?</source>
+        <translation>Aggiungere una scorciatoia da tastiera di GNOME che esegua “brimble toggle” con %1?</translation>
+    </message>
+    <message id="preferences.gnome_add_shortcut_explained">
+        <source>It appears in GNOME Settings, Keyboard, Custom Shortcuts, where you can change or remove it.</source>
+        <translation>Compare in Impostazioni di GNOME, Tastiera, Scorciatoie personalizzate, dove puoi modificarla o rimuoverla.</translation>
+    </message>
+    <message id="preferences.gnome_shortcut_added">
+        <source>GNOME runs “brimble toggle” on %1.</source>
+        <translation>GNOME esegue “brimble toggle” con %1.</translation>
+    </message>
+    <message id="preferences.gnome_shortcut_failed">
+        <source>The GNOME shortcut could not be added: %1</source>
+        <translation>Impossibile aggiungere la scorciatoia di GNOME: %1</translation>
+    </message>
+    <message id="preferences.configuration_line">
+        <source>Add this line to your compositor's configuration:</source>
+        <translation>Aggiungi questa riga alla configurazione del tuo compositor:</translation>
+    </message>
+    <message id="preferences.other_desktop_shortcut">
+        <source>Bind the command “brimble toggle” to a key in your desktop's keyboard settings.</source>
+        <translation>Associa il comando “brimble toggle” a un tasto nelle impostazioni della tastiera del tuo desktop.</translation>
+    </message>
+    <message id="preferences.copy_line">
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message id="alert.pasted_by_hand">
+        <source>Not pasted by itself: the item is on the clipboard, press Ctrl+V to paste it.</source>
+        <translation>Non incollato automaticamente: l'elemento è negli appunti, premi Ctrl+V per incollarlo.</translation>
+    </message>
+    <message id="preferences.shortcut_refused">
+        <source>%1 cannot be used: %2. The shortcut stays %3.</source>
+        <translation>Impossibile usare %1: %2. La scorciatoia resta %3.</translation>
+    </message>
+    <message id="preferences.no_shortcut">
+        <source>none</source>
+        <translation>nessuna</translation>
+    </message>
+    <message id="preferences.ignored_apps_explained">
+        <source>Copies made in these applications are never recorded.</source>
+        <translation>Ciò che viene copiato in queste applicazioni non viene mai registrato.</translation>
+    </message>
+    <message id="preferences.add_applications">
+        <source>&amp;Add…</source>
+        <translation>&amp;Aggiungi…</translation>
+    </message>
+    <message id="preferences.remove_applications">
+        <source>&amp;Remove</source>
+        <translation>&amp;Rimuovi</translation>
+    </message>
+    <message id="preferences.choose_applications">
+        <source>Choose Applications to Ignore</source>
+        <translation>Scegli le applicazioni da ignorare</translation>
+    </message>
+    <message id="preferences.desktop_entries">
+        <source>Applications (*.desktop)</source>
+        <translation>Applicazioni (*.desktop)</translation>
+    </message>
+    <message id="menu.quit">
+        <source>Quit</source>
+        <translation>Esci</translation>
+    </message>
+    <message id="menu.preferences">
+        <source>Preferences</source>
+        <translation>Preferenze</translation>
+    </message>
+    <message id="menu.about">
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message id="menu.rename">
+        <source>Rename</source>
+        <translation>Rinomina</translation>
+    </message>
+    <message id="menu.clear_all_history">
+        <source>Clear All History</source>
+        <translation>Cancella tutta la cronologia</translation>
+    </message>
+    <message id="menu.delete">
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message id="menu.paste">
+        <source>Paste</source>
+        <translation>Incolla</translation>
+    </message>
+    <message id="menu.paste_as_plain_text">
+        <source>Paste as Plain Text</source>
+        <translation>Incolla come testo semplice</translation>
+    </message>
+    <message id="menu.cut">
+        <source>Cut</source>
+        <translation>Taglia</translation>
+    </message>
+    <message id="menu.copy">
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message id="menu.move_to">
+        <source>Move to</source>
+        <translation>Sposta in</translation>
+    </message>
+    <message id="menu.add_new_clip_board">
+        <source>Add New Clipboard</source>
+        <translation>Aggiungi nuovi appunti</translation>
+    </message>
+    <message id="menu.move_to_first">
+        <source>Move to First</source>
+        <translation>Sposta in cima</translation>
+    </message>
+    <message id="menu.save_to_file">
+        <source>Save to File</source>
+        <translation>Salva in un file</translation>
+    </message>
+    <message id="menu.open">
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message id="menu.quick_look">
+        <source>Quick Look</source>
+        <translation>Anteprima rapida</translation>
+    </message>
+    <message id="menu.show_in_finder">
+        <source>Show in Folder</source>
+        <translation>Mostra nella cartella</translation>
+    </message>
+    <message id="menu.pause_recording">
+        <source>Pause Recording</source>
+        <translation>Sospendi la registrazione</translation>
+    </message>
+    <message id="menu.continue_recording">
+        <source>Continue Recording</source>
+        <translation>Riprendi la registrazione</translation>
+    </message>
+    <message id="menu.open_in_browser">
+        <source>Open in Browser</source>
+        <translation>Apri nel browser</translation>
+    </message>
+    <message id="menu.help">
+        <source>Help</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message id="menu.check_for_updates">
+        <source>Check for Updates</source>
+        <translation>Controlla aggiornamenti</translation>
+    </message>
+    <message id="menu.show_clipboard_history">
+        <source>Show Clipboard History</source>
+        <translation>Mostra la cronologia degli appunti</translation>
+    </message>
+    <message id="menu.undo">
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message id="menu.undo_delete">
+        <source>Undo Delete</source>
+        <translation>Annulla eliminazione</translation>
+    </message>
+    <message id="menu.undo_cut">
+        <source>Undo Cut</source>
+        <translation>Annulla taglia</translation>
+    </message>
+    <message id="menu.undo_clear_all_history">
+        <source>Undo Clear All History</source>
+        <translation>Annulla cancellazione della cronologia</translation>
+    </message>
+    <message id="menu.undo_move">
+        <source>Undo Move</source>
+        <translation>Annulla spostamento</translation>
+    </message>
+    <message id="menu.undo_delete_clipboard">
+        <source>Undo Delete Clipboard</source>
+        <translation>Annulla eliminazione degli appunti</translation>
+    </message>
+    <message id="quick_view.search">
+        <source>Search</source>
+        <translation>Cerca</translation>
+    </message>
+    <message id="quick_view.unnamed">
+        <source>UnNamed</source>
+        <translation>Senza nome</translation>
+    </message>
+    <message id="quick_view.empty">
+        <source>It's Empty</source>
+        <translation>Non c'è nulla</translation>
+    </message>
+    <message id="quick_view.clipboard_history">
+        <source>Clipboard History</source>
+        <translation>Cronologia degli appunti</translation>
+    </message>
+    <message id="quick_view.n_records">
+        <source>%1 records</source>
+        <translation>Elementi: %1</translation>
+    </message>
+    <message id="quick_view.text_cut">
+        <source>Showing the first %1 of %2 characters.</source>
+        <translation>Sono mostrati i primi %1 caratteri su %2.</translation>
+    </message>
+    <message id="quick_view.unknown_application">
+        <source>Unknown application</source>
+        <translation>Applicazione sconosciuta</translation>
+    </message>
+    <message id="quick_view.bad_type_clause">
+        <source>&quot;%1&quot; names no type; type: takes %2</source>
+        <translation>&quot;%1&quot; non indica alcun tipo; type: accetta %2</translation>
+    </message>
+    <message id="link_preview.load">
+        <source>Load Preview</source>
+        <translation>Carica anteprima</translation>
+    </message>
+    <message id="link_preview.not_web">
+        <source>Only web pages (http and https) are previewed.</source>
+        <translation>L'anteprima è disponibile solo per le pagine web (http e https).</translation>
+    </message>
+    <message id="link_preview.credentials">
+        <source>Not previewed: the link carries a user name or password.</source>
+        <translation>Nessuna anteprima: il collegamento contiene un nome utente o una password.</translation>
+    </message>
+    <message id="link_preview.local_host">
+        <source>Not previewed: the link leads to this computer or the local network.</source>
+        <translation>Nessuna anteprima: il collegamento porta a questo computer o alla rete locale.</translation>
+    </message>
+    <message id="link_preview.as_root">
+        <source>Not previewed: the web view does not run as root.</source>
+        <translation>Nessuna anteprima: la vista web non viene eseguita come root.</translation>
+    </message>
+    <message id="link_preview.host_not_found">
+        <source>The page could not be loaded: its host was not found.</source>
+        <translation>Impossibile caricare la pagina: host non trovato.</translation>
+    </message>
+    <message id="link_preview.failed">
+        <source>The page could not be loaded: %1</source>
+        <translation>Impossibile caricare la pagina: %1</translation>
+    </message>
+    <message id="link_preview.stopped">
+        <source>The page stopped unexpectedly.</source>
+        <translation>La pagina si è interrotta inaspettatamente.</translation>
+    </message>
+    <message id="quick_view.no_matches">
+        <source>No matches</source>
+        <translation>Nessun risultato</translation>
+    </message>
+    <message id="quick_view.n_selected">
+        <source>%1 selected</source>
+        <translation>Selezionati: %1</translation>
+    </message>
+    <message id="pasteboard.unknown_type">
+        <source>Unknown</source>
+        <translation>Sconosciuto</translation>
+    </message>
+    <message id="pasteboard.text_type">
+        <source>Text</source>
+        <translation>Testo</translation>
+    </message>
+    <message id="pasteboard.rich_text_type">
+        <source>Rich Text</source>
+        <translation>Testo formattato</translation>
+    </message>
+    <message id="pasteboard.plain_text_type">
+        <source>Plain Text</source>
+        <translation>Testo semplice</translation>
+    </message>
+    <message id="pasteboard.image_type">
+        <source>Image</source>
+        <translation>Immagine</translation>
+    </message>
+    <message id="pasteboard.file_type">
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message id="pasteboard.link_type">
+        <source>Link</source>
+        <translation>Collegamento</translation>
+    </message>
+    <message id="pasteboard.color_type">
+        <source>Color</source>
+        <translation>Colore</translation>
+    </message>
+    <message id="alert.confirm">
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message id="alert.cancel">
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message id="alert.alert">
+        <source>Alert</source>
+        <translation>Avviso</translation>
+    </message>
+    <message id="alert.save_to_file_failed">
+        <source>Save to file failed!</source>
+        <translation>Salvataggio nel file non riuscito!</translation>
+    </message>
+    <message id="alert.delete">
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message id="alert.reduce_history_capacity">
+        <source>Reduce history capacity!</source>
+        <translation>Riduzione della durata della cronologia!</translation>
+    </message>
+    <message id="alert.this_action_can_not_be_undo">
+        <source>This cannot be undone.</source>
+        <translation>Questa operazione non può essere annullata.</translation>
+    </message>
+    <message id="alert.confirm_clear_clipboard">
+        <source>Clear all history of “%1”?</source>
+        <translation>Cancellare tutta la cronologia di “%1”?</translation>
+    </message>
+    <message id="alert.confirm_delete_clipboard">
+        <source>Delete the clipboard “%1” and its history?</source>
+        <translation>Eliminare gli appunti “%1” e la relativa cronologia?</translation>
+    </message>
+    <message id="alert.items_to_delete">
+        <source>Items to delete: %1.</source>
+        <translation>Elementi da eliminare: %1.</translation>
+    </message>
+    <message id="alert.undo_while_running">
+        <source>You can undo this with Ctrl+Z while Brimble runs.</source>
+        <translation>Puoi annullare con Ctrl+Z finché Brimble è in esecuzione.</translation>
+    </message>
+    <message id="alert.too_large_to_copy">
+        <source>The selected items hold %1 MB together, more than the %2 MB that can be copied or pasted at once. Select fewer items.</source>
+        <translation>Gli elementi selezionati occupano in tutto %1 MB, più dei %2 MB che si possono copiare o incollare in una volta. Seleziona meno elementi.</translation>
+    </message>
+    <message id="alert.do_not_show_this_to_me_again">
+        <source>Don't show this to me again</source>
+        <translation>Non mostrare più questo messaggio</translation>
+    </message>
+    <message id="alert.turn_on_accessibility_message">
+        <source>Brimble can only paste automatically into X11 windows, and this window is not one. The item is on the clipboard: press Ctrl+V to paste it.</source>
+        <translation>Brimble può incollare automaticamente solo nelle finestre X11, e questa finestra non lo è. L'elemento è negli appunti: premi Ctrl+V per incollarlo.</translation>
+    </message>
+    <message id="alert.turn_on_accessibility">
+        <source>Turn On Accessibility</source>
+        <translation>Attiva l'accessibilità</translation>
+    </message>
+    <message id="alert.not_now">
+        <source>Not Now</source>
+        <translation>Non ora</translation>
+    </message>
+    <message id="alert.learn_more">
+        <source>Learn More</source>
+        <translation>Scopri di più</translation>
+    </message>
+    <message id="alert.crash_title">
+        <source>Sorry about that!</source>
+        <translation>Ci dispiace!</translation>
+    </message>
+    <message id="alert.crash_message">
+        <source>Brimble stopped unexpectedly the last time it ran. Do you want to send an anonymous crash report so that the problem can be fixed?</source>
+        <translation>L'ultima volta Brimble si è chiuso inaspettatamente. Vuoi inviare una segnalazione anonima dell'arresto anomalo, così che il problema possa essere risolto?</translation>
+    </message>
+    <message id="alert.always_send">
+        <source>Always Send</source>
+        <translation>Invia sempre</translation>
+    </message>
+    <message id="alert.send">
+        <source>Send</source>
+        <translation>Invia</translation>
+    </message>
+    <message id="alert.do_not_send">
+        <source>Don't Send</source>
+        <translation>Non inviare</translation>
+    </message>
+    <message id="Could not save changes while quitting. Quit anyway?">
+        <source>Could not save changes while quitting. Quit anyway?</source>
+        <translation>Impossibile salvare le modifiche durante l'uscita. Uscire comunque?</translation>
+    </message>
+    <message id="Quitting now will lose any changes you have made since the last successful save">
+        <source>Quitting now will lose any changes you have made since the last successful save</source>
+        <translation>Uscendo ora andranno perse tutte le modifiche fatte dall'ultimo salvataggio riuscito</translation>
+    </message>
+    <message id="Quit anyway">
+        <source>Quit anyway</source>
+        <translation>Esci comunque</translation>
+    </message>
+    <message id="Cancel">
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message id="date.unknow_date">
+        <source>Unknown date</source>
+        <translation>Data sconosciuta</translation>
+    </message>
+    <message id="date.just_now">
+        <source>Just now</source>
+        <translation>Adesso</translation>
+    </message>
+    <message id="date.yesterday">
+        <source>Yesterday</source>
+        <translation>Ieri</translation>
+    </message>
+    <message id="alert.open_failed">
+        <source>Brimble could not open %1: %2</source>
+        <translation>Brimble non è riuscito ad aprire %1: %2</translation>
+    </message>
+    <message id="alert.setting_not_saved">
+        <source>The setting was not saved, because %1 cannot be written. It is back to what it was.</source>
+        <translation>L'impostazione non è stata salvata perché non è possibile scrivere %1. È stato ripristinato il valore precedente.</translation>
+    </message>
+    <message id="alert.hot_key_refused">
+        <source>The shortcut %1 is not available (%2). Choose another one in Preferences, or bind the command &quot;brimble toggle&quot; in your desktop&apos;s keyboard settings.</source>
+        <translation>La scorciatoia %1 non è disponibile (%2). Scegline un'altra nelle Preferenze, oppure associa il comando &quot;brimble toggle&quot; nelle impostazioni della tastiera del tuo desktop.</translation>
+    </message>
+    <message id="alert.history_disk_full">
+        <source>There is no room left on the disk for your clipboard history (%1). New copies are kept in memory until there is; free some space so that they are not lost.</source>
+        <translation>Sul disco non c'è più spazio per la cronologia degli appunti (%1). Le nuove copie restano in memoria finché lo spazio non torna disponibile: liberane un po' perché non vadano perse.</translation>
+    </message>
+    <message id="alert.history_recording_again">
+        <source>There is room for your clipboard history again: copies are recorded, and the %1 made meanwhile are stored.</source>
+        <translation>C'è di nuovo spazio per la cronologia degli appunti: le copie vengono registrate, e quelle fatte nel frattempo (%1) sono state salvate.</translation>
+    </message>
+    <message id="alert.history_copies_lost">
+        <source>%1 copies made while the disk was full could not be kept.</source>
+        <translation>Copie fatte mentre il disco era pieno che non è stato possibile conservare: %1.</translation>
+    </message>
+    <message id="format.files">
+        <source>files</source>
+        <translation>file</translation>
+    </message>
+    <message id="format.chars">
+        <source>chars</source>
+        <translation>caratteri</translation>
+    </message>
+    <message id="update.available">
+        <source>Brimble %1 is available</source>
+        <translation>Brimble %1 è disponibile</translation>
+    </message>
+    <message id="update.available_message">
+        <source>You have version %1.</source>
+        <translation>Hai la versione %1.</translation>
+    </message>
+    <message id="update.download_page">
+        <source>Download Page</source>
+        <translation>Pagina di download</translation>
+    </message>
+    <message id="update.later">
+        <source>Later</source>
+        <translation>Più tardi</translation>
+    </message>
+    <message id="update.up_to_date">
+        <source>Brimble is up to date</source>
+        <translation>Brimble è aggiornato</translation>
+    </message>
+    <message id="update.up_to_date_message">
+        <source>Version %1 is the newest version.</source>
+        <translation>La versione %1 è la più recente.</translation>
+    </message>
+    <message id="update.failed">
+        <source>The update check failed</source>
+        <translation>Controllo degli aggiornamenti non riuscito</translation>
+    </message>
+    <message id="queue.paste_in_sequence">
+        <source>Paste in Sequence</source>
+        <translation>Incolla in sequenza</translation>
+    </message>
+    <message id="queue.clear">
+        <source>Clear Paste Queue</source>
+        <translation>Svuota la coda da incollare</translation>
+    </message>
+    <message id="queue.active">
+        <source>Paste queue: %1 of %2 pasted, next: %3</source>
+        <translation>Coda da incollare: %1 di %2 incollati, prossimo: %3</translation>
+    </message>
+    <message id="queue.untitled_item">
+        <source>item %1 (%2)</source>
+        <translation>elemento %1 (%2)</translation>
+    </message>
+    <message id="queue.finished">
+        <source>Paste queue done: all %1 items pasted</source>
+        <translation>Coda da incollare completata: incollati tutti i %1 elementi</translation>
+    </message>
+    <message id="queue.interrupted">
+        <source>Paste queue ended by a new copy: %1 of %2 pasted</source>
+        <translation>Coda da incollare interrotta da una nuova copia: %1 di %2 incollati</translation>
+    </message>
+    <message id="queue.cleared">
+        <source>Paste queue cleared: %1 of %2 pasted</source>
+        <translation>Coda da incollare svuotata: %1 di %2 incollati</translation>
+    </message>
+    <message id="queue.failed">
+        <source>Paste queue ended: %1</source>
+        <translation>Coda da incollare terminata: %1</translation>
+    </message>
+    <message id="queue.escape_clears">
+        <source>Esc clears it</source>
+        <translation>Esc la svuota</translation>
+    </message>
+    <message id="quick_view.secret_mask">
+        <source>Secret · %1 · %2 characters</source>
+        <translation>Segreto · %1 · %2 caratteri</translation>
+    </message>
+    <message id="quick_view.secret_reveal_hint">
+        <source>Click or press Space to show it</source>
+        <translation>Fai clic o premi Spazio per mostrarlo</translation>
+    </message>
+    <message id="quick_view.secret_reveal">
+        <source>Show Secret</source>
+        <translation>Mostra segreto</translation>
+    </message>
+    <message id="secret.private_key">
+        <source>private key</source>
+        <translation>chiave privata</translation>
+    </message>
+    <message id="secret.web_token">
+        <source>web token</source>
+        <translation>token web</translation>
+    </message>
+    <message id="secret.cloud_key">
+        <source>cloud access key</source>
+        <translation>chiave di accesso al cloud</translation>
+    </message>
+    <message id="secret.access_token">
+        <source>access token</source>
+        <translation>token di accesso</translation>
+    </message>
+    <message id="secret.bot_token">
+        <source>bot token</source>
+        <translation>token del bot</translation>
+    </message>
+    <message id="secret.payment_key">
+        <source>payment key</source>
+        <translation>chiave di pagamento</translation>
+    </message>
+    <message id="secret.card_number">
+        <source>card number</source>
+        <translation>numero di carta</translation>
+    </message>
+    <message id="preferences.secrets">
+        <source>Secrets:</source>
+        <translation>Segreti:</translation>
+    </message>
+    <message id="preferences.secrets_note">
+        <source>Keys, tokens and card numbers are shown masked until revealed.</source>
+        <translation>Chiavi, token e numeri di carta vengono mostrati mascherati finché non li riveli.</translation>
+    </message>
+    <message id="preferences.secret_never_record">
+        <source>Never record</source>
+        <translation>Non registrare mai</translation>
+    </message>
+    <message id="preferences.secret_minute">
+        <source>Remove after 1 minute</source>
+        <translation>Rimuovi dopo 1 minuto</translation>
+    </message>
+    <message id="preferences.secret_ten_minutes">
+        <source>Remove after 10 minutes</source>
+        <translation>Rimuovi dopo 10 minuti</translation>
+    </message>
+    <message id="preferences.secret_hour">
+        <source>Remove after 1 hour</source>
+        <translation>Rimuovi dopo 1 ora</translation>
+    </message>
+    <message id="preferences.secret_day">
+        <source>Remove after 1 day</source>
+        <translation>Rimuovi dopo 1 giorno</translation>
+    </message>
+    <message id="preferences.secret_keep">
+        <source>Keep</source>
+        <translation>Conserva</translation>
+    </message>
+    <message id="preferences.read_image_text">
+        <source>Find copied images by their text (read on this computer)</source>
+        <translation>Trova le immagini copiate in base al loro testo (letto su questo computer)</translation>
+    </message>
+    <message id="preferences.image_text_language">
+        <source>Language of the text:</source>
+        <translation>Lingua del testo:</translation>
+    </message>
+</context>
+</TS>

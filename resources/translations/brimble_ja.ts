@@ -1,0 +1,727 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP">
+<context>
+    <name></name>
+    <message id="general.reset">
+        <source>Reset</source>
+        <translation>リセット</translation>
+    </message>
+    <message id="general.click_to_record">
+        <source>Click To Record</source>
+        <translation>クリックして記録</translation>
+    </message>
+    <message id="general.filter_type">
+        <source>Type</source>
+        <translation>種類</translation>
+    </message>
+    <message id="preferences.general">
+        <source>General</source>
+        <translation>一般</translation>
+    </message>
+    <message id="preferences.key_bindings">
+        <source>Key Bindings</source>
+        <translation>キー割り当て</translation>
+    </message>
+    <message id="preferences.rules">
+        <source>Rules</source>
+        <translation>ルール</translation>
+    </message>
+    <message id="preferences.launch_at_login">
+        <source>Start Brimble when I &amp;log in</source>
+        <translation>ログイン時に Brimble を起動する(&amp;L)</translation>
+    </message>
+    <message id="preferences.auto_paste">
+        <source>Paste chosen items into the window in front</source>
+        <translation>選択した項目を最前面のウィンドウに貼り付ける</translation>
+    </message>
+    <message id="preferences.auto_paste_without_xtest">
+        <source>This display offers no key synthesis (XTEST), so chosen items are only put on the clipboard: press Ctrl+V to paste them.</source>
+        <translation>このディスプレイはキー入力の合成 (XTEST) に対応していないため、選択した項目はクリップボードに置かれるだけです。Ctrl+V を押して貼り付けてください。</translation>
+    </message>
+    <message id="preferences.auto_paste_without_virtual_keyboard">
+        <source>This compositor offers no virtual keyboard, so chosen items are only put on the clipboard: press Ctrl+V to paste them.</source>
+        <translation>このコンポジターは仮想キーボードを提供していないため、選択した項目はクリップボードに置かれるだけです。Ctrl+V を押して貼り付けてください。</translation>
+    </message>
+    <message id="preferences.auto_paste_on_wayland">
+        <source>On Wayland, Brimble pastes by itself into X11 windows only. In other windows the chosen item is on the clipboard: press Ctrl+V to paste it.</source>
+        <translation>Wayland では、Brimble が自動で貼り付けられるのは X11 ウィンドウだけです。ほかのウィンドウでは選択した項目がクリップボードにあるので、Ctrl+V を押して貼り付けてください。</translation>
+    </message>
+    <message id="preferences.paste_as_plain_text">
+        <source>Always paste as plain text</source>
+        <translation>常にプレーンテキストとして貼り付ける</translation>
+    </message>
+    <message id="preferences.delete_after_pasted">
+        <source>Delete items from the history once pasted</source>
+        <translation>貼り付けた項目を履歴から削除する</translation>
+    </message>
+    <message id="preferences.move_used_item_to_first">
+        <source>Move pasted items to the top</source>
+        <translation>貼り付けた項目を先頭に移動する</translation>
+    </message>
+    <message id="preferences.preview_links">
+        <source>Preview links</source>
+        <translation>リンクをプレビューする</translation>
+    </message>
+    <message id="preferences.load_link_previews">
+        <source>Load link previews without asking (the site sees a visit)</source>
+        <translation>確認せずにリンクのプレビューを読み込む (サイトには訪問として記録されます)</translation>
+    </message>
+    <message id="preferences.show_tray_icon">
+        <source>Show the icon in the system tray</source>
+        <translation>システムトレイにアイコンを表示する</translation>
+    </message>
+    <message id="preferences.send_crash_reports">
+        <source>Send crash reports automatically</source>
+        <translation>クラッシュレポートを自動的に送信する</translation>
+    </message>
+    <message id="preferences.keep_history">
+        <source>&amp;Keep the clipboard history for</source>
+        <translation>クリップボード履歴の保存期間(&amp;K)</translation>
+    </message>
+    <message id="preferences.one_day">
+        <source>1 day</source>
+        <translation>1 日</translation>
+    </message>
+    <message id="preferences.seven_days">
+        <source>7 days</source>
+        <translation>7 日</translation>
+    </message>
+    <message id="preferences.thirty_days">
+        <source>30 days</source>
+        <translation>30 日</translation>
+    </message>
+    <message id="preferences.forever">
+        <source>Forever</source>
+        <translation>無期限</translation>
+    </message>
+    <message id="preferences.show_quick_search_window">
+        <source>Show the clipboard history</source>
+        <translation>クリップボード履歴を表示</translation>
+    </message>
+    <message id="preferences.quick_paste_modifier">
+        <source>Quick paste, with 1 to 0</source>
+        <translation>クイック貼り付け (1〜0 と併用)</translation>
+    </message>
+    <message id="preferences.plain_text_modifier">
+        <source>Paste as plain text, with Return</source>
+        <translation>プレーンテキストで貼り付け (Return と併用)</translation>
+    </message>
+    <message id="preferences.switch_clipboard_modifier">
+        <source>Switch clipboard, with Tab</source>
+        <translation>クリップボードの切り替え (Tab と併用)</translation>
+    </message>
+    <message id="preferences.modifiers_collide">
+        <source>Quick paste and plain-text paste use the same keys, so every quick paste comes out as plain text.</source>
+        <translation>クイック貼り付けとプレーンテキスト貼り付けが同じキーを使っているため、クイック貼り付けはすべてプレーンテキストになります。</translation>
+    </message>
+    <message id="preferences.shortcut_needs_modifier">
+        <source>A shortcut needs Ctrl, Alt or Super (Shift alone only with F1 to F20).</source>
+        <translation>ショートカットには Ctrl、Alt、Super のいずれかが必要です (Shift のみは F1〜F20 に限り使用できます)。</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_asking">
+        <source>Asking the desktop to bind the shortcut…</source>
+        <translation>デスクトップにショートカットの割り当てを要求しています…</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_bound">
+        <source>The desktop shows the history with: %1</source>
+        <translation>デスクトップで履歴を表示するキー: %1</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_no_keys">
+        <source>The desktop has not assigned keys to the shortcut yet.</source>
+        <translation>デスクトップはまだこのショートカットにキーを割り当てていません。</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_change">
+        <source>Change…</source>
+        <translation>変更…</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_declined">
+        <source>Binding the shortcut through the desktop was declined.</source>
+        <translation>デスクトップによるショートカットの割り当ては拒否されました。</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_no_portal">
+        <source>This desktop binds no global shortcuts for applications (it offers no shortcuts portal).</source>
+        <translation>このデスクトップはアプリケーション用のグローバルショートカットを割り当てません (ショートカットのポータルがありません)。</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_x11_only">
+        <source>The shortcut above works only while an X11 window is in front.</source>
+        <translation>上のショートカットは、X11 ウィンドウが最前面にあるときだけ機能します。</translation>
+    </message>
+    <message id="preferences.gnome_add_shortcut">
+        <source>Add to GNOME Keyboard Shortcuts…</source>
+        <translation>GNOME のキーボードショートカットに追加…</translation>
+    </message>
+    <message id="preferences.gnome_add_shortcut_confirm">
+        <source>Add a GNOME keyboard shortcut that runs “brimble toggle” on %1?</source>
+        <translation>%1 で「brimble toggle」を実行する GNOME のキーボードショートカットを追加しますか?</translation>
+    </message>
+    <message id="preferences.gnome_add_shortcut_explained">
+        <source>It appears in GNOME Settings, Keyboard, Custom Shortcuts, where you can change or remove it.</source>
+        <translation>GNOME の「設定」→「キーボード」→「カスタムショートカット」に表示され、そこで変更や削除ができます。</translation>
+    </message>
+    <message id="preferences.gnome_shortcut_added">
+        <source>GNOME runs “brimble toggle” on %1.</source>
+        <translation>GNOME は %1 で「brimble toggle」を実行します。</translation>
+    </message>
+    <message id="preferences.gnome_shortcut_failed">
+        <source>The GNOME shortcut could not be added: %1</source>
+        <translation>GNOME のショートカットを追加できませんでした: %1</translation>
+    </message>
+    <message id="preferences.configuration_line">
+        <source>Add this line to your compositor's configuration:</source>
+        <translation>次の行をコンポジターの設定に追加してください:</translation>
+    </message>
+    <message id="preferences.other_desktop_shortcut">
+        <source>Bind the command “brimble toggle” to a key in your desktop's keyboard settings.</source>
+        <translation>デスクトップのキーボード設定で、コマンド「brimble toggle」をキーに割り当ててください。</translation>
+    </message>
+    <message id="preferences.copy_line">
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+    <message id="alert.pasted_by_hand">
+        <source>Not pasted by itself: the item is on the clipboard, press Ctrl+V to paste it.</source>
+        <translation>自動では貼り付けられませんでした。項目はクリップボードにあるので、Ctrl+V を押して貼り付けてください。</translation>
+    </message>
+    <message id="preferences.shortcut_refused">
+        <source>%1 cannot be used: %2. The shortcut stays %3.</source>
+        <translation>%1 は使用できません: %2。ショートカットは %3 のままです。</translation>
+    </message>
+    <message id="preferences.no_shortcut">
+        <source>none</source>
+        <translation>なし</translation>
+    </message>
+    <message id="preferences.ignored_apps_explained">
+        <source>Copies made in these applications are never recorded.</source>
+        <translation>これらのアプリケーションでのコピーは一切記録されません。</translation>
+    </message>
+    <message id="preferences.add_applications">
+        <source>&amp;Add…</source>
+        <translation>追加(&amp;A)…</translation>
+    </message>
+    <message id="preferences.remove_applications">
+        <source>&amp;Remove</source>
+        <translation>削除(&amp;R)</translation>
+    </message>
+    <message id="preferences.choose_applications">
+        <source>Choose Applications to Ignore</source>
+        <translation>無視するアプリケーションを選択</translation>
+    </message>
+    <message id="preferences.desktop_entries">
+        <source>Applications (*.desktop)</source>
+        <translation>アプリケーション (*.desktop)</translation>
+    </message>
+    <message id="menu.quit">
+        <source>Quit</source>
+        <translation>終了</translation>
+    </message>
+    <message id="menu.preferences">
+        <source>Preferences</source>
+        <translation>設定</translation>
+    </message>
+    <message id="menu.about">
+        <source>About</source>
+        <translation>Brimble について</translation>
+    </message>
+    <message id="menu.rename">
+        <source>Rename</source>
+        <translation>名前を変更</translation>
+    </message>
+    <message id="menu.clear_all_history">
+        <source>Clear All History</source>
+        <translation>すべての履歴を消去</translation>
+    </message>
+    <message id="menu.delete">
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message id="menu.paste">
+        <source>Paste</source>
+        <translation>貼り付け</translation>
+    </message>
+    <message id="menu.paste_as_plain_text">
+        <source>Paste as Plain Text</source>
+        <translation>プレーンテキストとして貼り付け</translation>
+    </message>
+    <message id="menu.cut">
+        <source>Cut</source>
+        <translation>切り取り</translation>
+    </message>
+    <message id="menu.copy">
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+    <message id="menu.move_to">
+        <source>Move to</source>
+        <translation>移動先</translation>
+    </message>
+    <message id="menu.add_new_clip_board">
+        <source>Add New Clipboard</source>
+        <translation>新しいクリップボードを追加</translation>
+    </message>
+    <message id="menu.move_to_first">
+        <source>Move to First</source>
+        <translation>先頭に移動</translation>
+    </message>
+    <message id="menu.save_to_file">
+        <source>Save to File</source>
+        <translation>ファイルに保存</translation>
+    </message>
+    <message id="menu.open">
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message id="menu.quick_look">
+        <source>Quick Look</source>
+        <translation>クイックルック</translation>
+    </message>
+    <message id="menu.show_in_finder">
+        <source>Show in Folder</source>
+        <translation>フォルダーで表示</translation>
+    </message>
+    <message id="menu.pause_recording">
+        <source>Pause Recording</source>
+        <translation>記録を一時停止</translation>
+    </message>
+    <message id="menu.continue_recording">
+        <source>Continue Recording</source>
+        <translation>記録を再開</translation>
+    </message>
+    <message id="menu.open_in_browser">
+        <source>Open in Browser</source>
+        <translation>ブラウザーで開く</translation>
+    </message>
+    <message id="menu.help">
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message id="menu.check_for_updates">
+        <source>Check for Updates</source>
+        <translation>更新を確認</translation>
+    </message>
+    <message id="menu.show_clipboard_history">
+        <source>Show Clipboard History</source>
+        <translation>クリップボード履歴を表示</translation>
+    </message>
+    <message id="menu.undo">
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message id="menu.undo_delete">
+        <source>Undo Delete</source>
+        <translation>削除を元に戻す</translation>
+    </message>
+    <message id="menu.undo_cut">
+        <source>Undo Cut</source>
+        <translation>切り取りを元に戻す</translation>
+    </message>
+    <message id="menu.undo_clear_all_history">
+        <source>Undo Clear All History</source>
+        <translation>すべての履歴の消去を元に戻す</translation>
+    </message>
+    <message id="menu.undo_move">
+        <source>Undo Move</source>
+        <translation>移動を元に戻す</translation>
+    </message>
+    <message id="menu.undo_delete_clipboard">
+        <source>Undo Delete Clipboard</source>
+        <translation>クリップボードの削除を元に戻す</translation>
+    </message>
+    <message id="quick_view.search">
+        <source>Search</source>
+        <translation>検索</translation>
+    </message>
+    <message id="quick_view.unnamed">
+        <source>UnNamed</source>
+        <translation>名称未設定</translation>
+    </message>
+    <message id="quick_view.empty">
+        <source>It's Empty</source>
+        <translation>何もありません</translation>
+    </message>
+    <message id="quick_view.clipboard_history">
+        <source>Clipboard History</source>
+        <translation>クリップボード履歴</translation>
+    </message>
+    <message id="quick_view.n_records">
+        <source>%1 records</source>
+        <translation>%1 件</translation>
+    </message>
+    <message id="quick_view.text_cut">
+        <source>Showing the first %1 of %2 characters.</source>
+        <translation>%2 文字のうち最初の %1 文字を表示しています。</translation>
+    </message>
+    <message id="quick_view.unknown_application">
+        <source>Unknown application</source>
+        <translation>不明なアプリケーション</translation>
+    </message>
+    <message id="quick_view.bad_type_clause">
+        <source>&quot;%1&quot; names no type; type: takes %2</source>
+        <translation>&quot;%1&quot; は種類の名前ではありません。type: に指定できるのは %2 です</translation>
+    </message>
+    <message id="link_preview.load">
+        <source>Load Preview</source>
+        <translation>プレビューを読み込む</translation>
+    </message>
+    <message id="link_preview.not_web">
+        <source>Only web pages (http and https) are previewed.</source>
+        <translation>プレビューできるのはウェブページ (http と https) だけです。</translation>
+    </message>
+    <message id="link_preview.credentials">
+        <source>Not previewed: the link carries a user name or password.</source>
+        <translation>プレビューしません: リンクにユーザー名またはパスワードが含まれています。</translation>
+    </message>
+    <message id="link_preview.local_host">
+        <source>Not previewed: the link leads to this computer or the local network.</source>
+        <translation>プレビューしません: リンクの行き先がこのコンピューターかローカルネットワークです。</translation>
+    </message>
+    <message id="link_preview.as_root">
+        <source>Not previewed: the web view does not run as root.</source>
+        <translation>プレビューしません: ウェブビューは root では動作しません。</translation>
+    </message>
+    <message id="link_preview.host_not_found">
+        <source>The page could not be loaded: its host was not found.</source>
+        <translation>ページを読み込めませんでした: ホストが見つかりません。</translation>
+    </message>
+    <message id="link_preview.failed">
+        <source>The page could not be loaded: %1</source>
+        <translation>ページを読み込めませんでした: %1</translation>
+    </message>
+    <message id="link_preview.stopped">
+        <source>The page stopped unexpectedly.</source>
+        <translation>ページが予期せず停止しました。</translation>
+    </message>
+    <message id="quick_view.no_matches">
+        <source>No matches</source>
+        <translation>一致する項目はありません</translation>
+    </message>
+    <message id="quick_view.n_selected">
+        <source>%1 selected</source>
+        <translation>%1 件選択</translation>
+    </message>
+    <message id="pasteboard.unknown_type">
+        <source>Unknown</source>
+        <translation>不明</translation>
+    </message>
+    <message id="pasteboard.text_type">
+        <source>Text</source>
+        <translation>テキスト</translation>
+    </message>
+    <message id="pasteboard.rich_text_type">
+        <source>Rich Text</source>
+        <translation>リッチテキスト</translation>
+    </message>
+    <message id="pasteboard.plain_text_type">
+        <source>Plain Text</source>
+        <translation>プレーンテキスト</translation>
+    </message>
+    <message id="pasteboard.image_type">
+        <source>Image</source>
+        <translation>画像</translation>
+    </message>
+    <message id="pasteboard.file_type">
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message id="pasteboard.link_type">
+        <source>Link</source>
+        <translation>リンク</translation>
+    </message>
+    <message id="pasteboard.color_type">
+        <source>Color</source>
+        <translation>色</translation>
+    </message>
+    <message id="alert.confirm">
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message id="alert.cancel">
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message id="alert.alert">
+        <source>Alert</source>
+        <translation>警告</translation>
+    </message>
+    <message id="alert.save_to_file_failed">
+        <source>Save to file failed!</source>
+        <translation>ファイルに保存できませんでした!</translation>
+    </message>
+    <message id="alert.delete">
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message id="alert.reduce_history_capacity">
+        <source>Reduce history capacity!</source>
+        <translation>履歴の保存期間を短くします!</translation>
+    </message>
+    <message id="alert.this_action_can_not_be_undo">
+        <source>This cannot be undone.</source>
+        <translation>この操作は元に戻せません。</translation>
+    </message>
+    <message id="alert.confirm_clear_clipboard">
+        <source>Clear all history of “%1”?</source>
+        <translation>「%1」の履歴をすべて消去しますか?</translation>
+    </message>
+    <message id="alert.confirm_delete_clipboard">
+        <source>Delete the clipboard “%1” and its history?</source>
+        <translation>クリップボード「%1」とその履歴を削除しますか?</translation>
+    </message>
+    <message id="alert.items_to_delete">
+        <source>Items to delete: %1.</source>
+        <translation>削除する項目: %1 件。</translation>
+    </message>
+    <message id="alert.undo_while_running">
+        <source>You can undo this with Ctrl+Z while Brimble runs.</source>
+        <translation>Brimble の実行中は、Ctrl+Z でこの操作を元に戻せます。</translation>
+    </message>
+    <message id="alert.too_large_to_copy">
+        <source>The selected items hold %1 MB together, more than the %2 MB that can be copied or pasted at once. Select fewer items.</source>
+        <translation>選択した項目は合計 %1 MB あり、一度にコピーまたは貼り付けできる %2 MB を超えています。選択する項目を減らしてください。</translation>
+    </message>
+    <message id="alert.do_not_show_this_to_me_again">
+        <source>Don't show this to me again</source>
+        <translation>今後このメッセージを表示しない</translation>
+    </message>
+    <message id="alert.turn_on_accessibility_message">
+        <source>Brimble can only paste automatically into X11 windows, and this window is not one. The item is on the clipboard: press Ctrl+V to paste it.</source>
+        <translation>Brimble が自動で貼り付けられるのは X11 ウィンドウだけですが、このウィンドウは X11 ウィンドウではありません。項目はクリップボードにあるので、Ctrl+V を押して貼り付けてください。</translation>
+    </message>
+    <message id="alert.turn_on_accessibility">
+        <source>Turn On Accessibility</source>
+        <translation>アクセシビリティを有効にする</translation>
+    </message>
+    <message id="alert.not_now">
+        <source>Not Now</source>
+        <translation>後で</translation>
+    </message>
+    <message id="alert.learn_more">
+        <source>Learn More</source>
+        <translation>詳細</translation>
+    </message>
+    <message id="alert.crash_title">
+        <source>Sorry about that!</source>
+        <translation>申し訳ありません</translation>
+    </message>
+    <message id="alert.crash_message">
+        <source>Brimble stopped unexpectedly the last time it ran. Do you want to send an anonymous crash report so that the problem can be fixed?</source>
+        <translation>Brimble は前回の実行時に予期せず終了しました。問題の修正に役立てるため、匿名のクラッシュレポートを送信しますか?</translation>
+    </message>
+    <message id="alert.always_send">
+        <source>Always Send</source>
+        <translation>常に送信</translation>
+    </message>
+    <message id="alert.send">
+        <source>Send</source>
+        <translation>送信</translation>
+    </message>
+    <message id="alert.do_not_send">
+        <source>Don't Send</source>
+        <translation>送信しない</translation>
+    </message>
+    <message id="Could not save changes while quitting. Quit anyway?">
+        <source>Could not save changes while quitting. Quit anyway?</source>
+        <translation>終了時に変更を保存できませんでした。それでも終了しますか?</translation>
+    </message>
+    <message id="Quitting now will lose any changes you have made since the last successful save">
+        <source>Quitting now will lose any changes you have made since the last successful save</source>
+        <translation>今終了すると、最後に保存に成功してから行った変更はすべて失われます</translation>
+    </message>
+    <message id="Quit anyway">
+        <source>Quit anyway</source>
+        <translation>それでも終了</translation>
+    </message>
+    <message id="Cancel">
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message id="date.unknow_date">
+        <source>Unknown date</source>
+        <translation>日付不明</translation>
+    </message>
+    <message id="date.just_now">
+        <source>Just now</source>
+        <translation>たった今</translation>
+    </message>
+    <message id="date.yesterday">
+        <source>Yesterday</source>
+        <translation>昨日</translation>
+    </message>
+    <message id="alert.open_failed">
+        <source>Brimble could not open %1: %2</source>
+        <translation>Brimble は %1 を開けませんでした: %2</translation>
+    </message>
+    <message id="alert.setting_not_saved">
+        <source>The setting was not saved, because %1 cannot be written. It is back to what it was.</source>
+        <translation>%1 に書き込めないため、設定は保存されませんでした。設定は元の値に戻っています。</translation>
+    </message>
+    <message id="alert.hot_key_refused">
+        <source>The shortcut %1 is not available (%2). Choose another one in Preferences, or bind the command &quot;brimble toggle&quot; in your desktop&apos;s keyboard settings.</source>
+        <translation>ショートカット %1 は使用できません (%2)。設定で別のショートカットを選ぶか、デスクトップのキーボード設定でコマンド &quot;brimble toggle&quot; を割り当ててください。</translation>
+    </message>
+    <message id="alert.history_disk_full">
+        <source>There is no room left on the disk for your clipboard history (%1). New copies are kept in memory until there is; free some space so that they are not lost.</source>
+        <translation>ディスクにクリップボード履歴を保存する空き容量がありません (%1)。空きができるまで、新しいコピーはメモリーに保持されます。失われないように空き容量を確保してください。</translation>
+    </message>
+    <message id="alert.history_recording_again">
+        <source>There is room for your clipboard history again: copies are recorded, and the %1 made meanwhile are stored.</source>
+        <translation>クリップボード履歴の空き容量が戻りました。コピーは再び記録され、その間の %1 件のコピーも保存されました。</translation>
+    </message>
+    <message id="alert.history_copies_lost">
+        <source>%1 copies made while the disk was full could not be kept.</source>
+        <translation>ディスクがいっぱいの間にコピーされた %1 件は保持できませんでした。</translation>
+    </message>
+    <message id="format.files">
+        <source>files</source>
+        <translation>個のファイル</translation>
+    </message>
+    <message id="format.chars">
+        <source>chars</source>
+        <translation>文字</translation>
+    </message>
+    <message id="update.available">
+        <source>Brimble %1 is available</source>
+        <translation>Brimble %1 が利用可能です</translation>
+    </message>
+    <message id="update.available_message">
+        <source>You have version %1.</source>
+        <translation>現在のバージョンは %1 です。</translation>
+    </message>
+    <message id="update.download_page">
+        <source>Download Page</source>
+        <translation>ダウンロードページ</translation>
+    </message>
+    <message id="update.later">
+        <source>Later</source>
+        <translation>後で</translation>
+    </message>
+    <message id="update.up_to_date">
+        <source>Brimble is up to date</source>
+        <translation>Brimble は最新です</translation>
+    </message>
+    <message id="update.up_to_date_message">
+        <source>Version %1 is the newest version.</source>
+        <translation>バージョン %1 が最新のバージョンです。</translation>
+    </message>
+    <message id="update.failed">
+        <source>The update check failed</source>
+        <translation>更新の確認に失敗しました</translation>
+    </message>
+    <message id="queue.paste_in_sequence">
+        <source>Paste in Sequence</source>
+        <translation>順番に貼り付け</translation>
+    </message>
+    <message id="queue.clear">
+        <source>Clear Paste Queue</source>
+        <translation>貼り付けキューを消去</translation>
+    </message>
+    <message id="queue.active">
+        <source>Paste queue: %1 of %2 pasted, next: %3</source>
+        <translation>貼り付けキュー: %2 件中 %1 件貼り付け済み、次: %3</translation>
+    </message>
+    <message id="queue.untitled_item">
+        <source>item %1 (%2)</source>
+        <translation>%1 番目の項目 (%2)</translation>
+    </message>
+    <message id="queue.finished">
+        <source>Paste queue done: all %1 items pasted</source>
+        <translation>貼り付けキュー完了: %1 件すべて貼り付けました</translation>
+    </message>
+    <message id="queue.interrupted">
+        <source>Paste queue ended by a new copy: %1 of %2 pasted</source>
+        <translation>新しいコピーで貼り付けキューが終了しました: %2 件中 %1 件貼り付け済み</translation>
+    </message>
+    <message id="queue.cleared">
+        <source>Paste queue cleared: %1 of %2 pasted</source>
+        <translation>貼り付けキューを消去しました: %2 件中 %1 件貼り付け済み</translation>
+    </message>
+    <message id="queue.failed">
+        <source>Paste queue ended: %1</source>
+        <translation>貼り付けキューが終了しました: %1</translation>
+    </message>
+    <message id="queue.escape_clears">
+        <source>Esc clears it</source>
+        <translation>Esc で消去</translation>
+    </message>
+    <message id="quick_view.secret_mask">
+        <source>Secret · %1 · %2 characters</source>
+        <translation>シークレット · %1 · %2 文字</translation>
+    </message>
+    <message id="quick_view.secret_reveal_hint">
+        <source>Click or press Space to show it</source>
+        <translation>クリックするか Space キーを押すと表示します</translation>
+    </message>
+    <message id="quick_view.secret_reveal">
+        <source>Show Secret</source>
+        <translation>シークレットを表示</translation>
+    </message>
+    <message id="secret.private_key">
+        <source>private key</source>
+        <translation>秘密鍵</translation>
+    </message>
+    <message id="secret.web_token">
+        <source>web token</source>
+        <translation>Web トークン</translation>
+    </message>
+    <message id="secret.cloud_key">
+        <source>cloud access key</source>
+        <translation>クラウドのアクセスキー</translation>
+    </message>
+    <message id="secret.access_token">
+        <source>access token</source>
+        <translation>アクセストークン</translation>
+    </message>
+    <message id="secret.bot_token">
+        <source>bot token</source>
+        <translation>ボットトークン</translation>
+    </message>
+    <message id="secret.payment_key">
+        <source>payment key</source>
+        <translation>決済キー</translation>
+    </message>
+    <message id="secret.card_number">
+        <source>card number</source>
+        <translation>カード番号</translation>
+    </message>
+    <message id="preferences.secrets">
+        <source>Secrets:</source>
+        <translation>シークレット:</translation>
+    </message>
+    <message id="preferences.secrets_note">
+        <source>Keys, tokens and card numbers are shown masked until revealed.</source>
+        <translation>キー、トークン、カード番号は、表示操作をするまでマスクされます。</translation>
+    </message>
+    <message id="preferences.secret_never_record">
+        <source>Never record</source>
+        <translation>記録しない</translation>
+    </message>
+    <message id="preferences.secret_minute">
+        <source>Remove after 1 minute</source>
+        <translation>1 分後に削除</translation>
+    </message>
+    <message id="preferences.secret_ten_minutes">
+        <source>Remove after 10 minutes</source>
+        <translation>10 分後に削除</translation>
+    </message>
+    <message id="preferences.secret_hour">
+        <source>Remove after 1 hour</source>
+        <translation>1 時間後に削除</translation>
+    </message>
+    <message id="preferences.secret_day">
+        <source>Remove after 1 day</source>
+        <translation>1 日後に削除</translation>
+    </message>
+    <message id="preferences.secret_keep">
+        <source>Keep</source>
+        <translation>保持</translation>
+    </message>
+    <message id="preferences.read_image_text">
+        <source>Find copied images by their text (read on this computer)</source>
+        <translation>コピーした画像を中の文字で検索する (このコンピューター上で読み取り)</translation>
+    </message>
+    <message id="preferences.image_text_language">
+        <source>Language of the text:</source>
+        <translation>文字の言語:</translation>
+    </message>
+</context>
+</TS>

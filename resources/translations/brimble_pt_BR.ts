@@ -1,0 +1,727 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name></name>
+    <message id="general.reset">
+        <source>Reset</source>
+        <translation>Redefinir</translation>
+    </message>
+    <message id="general.click_to_record">
+        <source>Click To Record</source>
+        <translation>Clique para gravar</translation>
+    </message>
+    <message id="general.filter_type">
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message id="preferences.general">
+        <source>General</source>
+        <translation>Geral</translation>
+    </message>
+    <message id="preferences.key_bindings">
+        <source>Key Bindings</source>
+        <translation>Atalhos de teclado</translation>
+    </message>
+    <message id="preferences.rules">
+        <source>Rules</source>
+        <translation>Regras</translation>
+    </message>
+    <message id="preferences.launch_at_login">
+        <source>Start Brimble when I &amp;log in</source>
+        <translation>Iniciar o Brimble ao fazer &amp;login</translation>
+    </message>
+    <message id="preferences.auto_paste">
+        <source>Paste chosen items into the window in front</source>
+        <translation>Colar os itens escolhidos na janela em primeiro plano</translation>
+    </message>
+    <message id="preferences.auto_paste_without_xtest">
+        <source>This display offers no key synthesis (XTEST), so chosen items are only put on the clipboard: press Ctrl+V to paste them.</source>
+        <translation>Esta tela não oferece síntese de teclas (XTEST), então os itens escolhidos só são colocados na área de transferência: pressione Ctrl+V para colá-los.</translation>
+    </message>
+    <message id="preferences.auto_paste_without_virtual_keyboard">
+        <source>This compositor offers no virtual keyboard, so chosen items are only put on the clipboard: press Ctrl+V to paste them.</source>
+        <translation>Este compositor não oferece teclado virtual, então os itens escolhidos só são colocados na área de transferência: pressione Ctrl+V para colá-los.</translation>
+    </message>
+    <message id="preferences.auto_paste_on_wayland">
+        <source>On Wayland, Brimble pastes by itself into X11 windows only. In other windows the chosen item is on the clipboard: press Ctrl+V to paste it.</source>
+        <translation>No Wayland, o Brimble só cola automaticamente em janelas X11. Em outras janelas, o item escolhido fica na área de transferência: pressione Ctrl+V para colá-lo.</translation>
+    </message>
+    <message id="preferences.paste_as_plain_text">
+        <source>Always paste as plain text</source>
+        <translation>Sempre colar como texto simples</translation>
+    </message>
+    <message id="preferences.delete_after_pasted">
+        <source>Delete items from the history once pasted</source>
+        <translation>Excluir os itens do histórico depois de colados</translation>
+    </message>
+    <message id="preferences.move_used_item_to_first">
+        <source>Move pasted items to the top</source>
+        <translation>Mover os itens colados para o topo</translation>
+    </message>
+    <message id="preferences.preview_links">
+        <source>Preview links</source>
+        <translation>Pré-visualizar links</translation>
+    </message>
+    <message id="preferences.load_link_previews">
+        <source>Load link previews without asking (the site sees a visit)</source>
+        <translation>Carregar as pré-visualizações de links sem perguntar (o site registra uma visita)</translation>
+    </message>
+    <message id="preferences.show_tray_icon">
+        <source>Show the icon in the system tray</source>
+        <translation>Mostrar o ícone na bandeja do sistema</translation>
+    </message>
+    <message id="preferences.send_crash_reports">
+        <source>Send crash reports automatically</source>
+        <translation>Enviar relatórios de falhas automaticamente</translation>
+    </message>
+    <message id="preferences.keep_history">
+        <source>&amp;Keep the clipboard history for</source>
+        <translation>&amp;Manter o histórico da área de transferência por</translation>
+    </message>
+    <message id="preferences.one_day">
+        <source>1 day</source>
+        <translation>1 dia</translation>
+    </message>
+    <message id="preferences.seven_days">
+        <source>7 days</source>
+        <translation>7 dias</translation>
+    </message>
+    <message id="preferences.thirty_days">
+        <source>30 days</source>
+        <translation>30 dias</translation>
+    </message>
+    <message id="preferences.forever">
+        <source>Forever</source>
+        <translation>Para sempre</translation>
+    </message>
+    <message id="preferences.show_quick_search_window">
+        <source>Show the clipboard history</source>
+        <translation>Mostrar o histórico da área de transferência</translation>
+    </message>
+    <message id="preferences.quick_paste_modifier">
+        <source>Quick paste, with 1 to 0</source>
+        <translation>Colagem rápida, com 1 a 0</translation>
+    </message>
+    <message id="preferences.plain_text_modifier">
+        <source>Paste as plain text, with Return</source>
+        <translation>Colar como texto simples, com Return</translation>
+    </message>
+    <message id="preferences.switch_clipboard_modifier">
+        <source>Switch clipboard, with Tab</source>
+        <translation>Trocar de área de transferência, com Tab</translation>
+    </message>
+    <message id="preferences.modifiers_collide">
+        <source>Quick paste and plain-text paste use the same keys, so every quick paste comes out as plain text.</source>
+        <translation>A colagem rápida e a colagem como texto simples usam as mesmas teclas, então toda colagem rápida sai como texto simples.</translation>
+    </message>
+    <message id="preferences.shortcut_needs_modifier">
+        <source>A shortcut needs Ctrl, Alt or Super (Shift alone only with F1 to F20).</source>
+        <translation>Um atalho precisa de Ctrl, Alt ou Super (Shift sozinho, apenas com F1 a F20).</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_asking">
+        <source>Asking the desktop to bind the shortcut…</source>
+        <translation>Pedindo ao ambiente gráfico que associe o atalho…</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_bound">
+        <source>The desktop shows the history with: %1</source>
+        <translation>O ambiente gráfico mostra o histórico com: %1</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_no_keys">
+        <source>The desktop has not assigned keys to the shortcut yet.</source>
+        <translation>O ambiente gráfico ainda não atribuiu teclas ao atalho.</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_change">
+        <source>Change…</source>
+        <translation>Alterar…</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_declined">
+        <source>Binding the shortcut through the desktop was declined.</source>
+        <translation>A associação do atalho pelo ambiente gráfico foi recusada.</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_no_portal">
+        <source>This desktop binds no global shortcuts for applications (it offers no shortcuts portal).</source>
+        <translation>Este ambiente gráfico não associa atalhos globais a aplicativos (não oferece um portal de atalhos).</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_x11_only">
+        <source>The shortcut above works only while an X11 window is in front.</source>
+        <translation>O atalho acima só funciona enquanto uma janela X11 estiver em primeiro plano.</translation>
+    </message>
+    <message id="preferences.gnome_add_shortcut">
+        <source>Add to GNOME Keyboard Shortcuts…</source>
+        <translation>Adicionar aos atalhos de teclado do GNOME…</translation>
+    </message>
+    <message id="preferences.gnome_add_shortcut_confirm">
+        <source>Add a GNOME keyboard shortcut that runs “brimble toggle” on %1?</source>
+        <translation>Adicionar um atalho de teclado do GNOME que execute “brimble toggle” com %1?</translation>
+    </message>
+    <message id="preferences.gnome_add_shortcut_explained">
+        <source>It appears in GNOME Settings, Keyboard, Custom Shortcuts, where you can change or remove it.</source>
+        <translation>Ele aparece em Configurações do GNOME, Teclado, Atalhos personalizados, onde você pode alterá-lo ou removê-lo.</translation>
+    </message>
+    <message id="preferences.gnome_shortcut_added">
+        <source>GNOME runs “brimble toggle” on %1.</source>
+        <translation>O GNOME executa “brimble toggle” com %1.</translation>
+    </message>
+    <message id="preferences.gnome_shortcut_failed">
+        <source>The GNOME shortcut could not be added: %1</source>
+        <translation>Não foi possível adicionar o atalho do GNOME: %1</translation>
+    </message>
+    <message id="preferences.configuration_line">
+        <source>Add this line to your compositor's configuration:</source>
+        <translation>Adicione esta linha à configuração do seu compositor:</translation>
+    </message>
+    <message id="preferences.other_desktop_shortcut">
+        <source>Bind the command “brimble toggle” to a key in your desktop's keyboard settings.</source>
+        <translation>Associe o comando “brimble toggle” a uma tecla nas configurações de teclado do seu ambiente gráfico.</translation>
+    </message>
+    <message id="preferences.copy_line">
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message id="alert.pasted_by_hand">
+        <source>Not pasted by itself: the item is on the clipboard, press Ctrl+V to paste it.</source>
+        <translation>Não foi colado automaticamente: o item está na área de transferência, pressione Ctrl+V para colá-lo.</translation>
+    </message>
+    <message id="preferences.shortcut_refused">
+        <source>%1 cannot be used: %2. The shortcut stays %3.</source>
+        <translation>Não é possível usar %1: %2. O atalho continua sendo %3.</translation>
+    </message>
+    <message id="preferences.no_shortcut">
+        <source>none</source>
+        <translation>nenhum</translation>
+    </message>
+    <message id="preferences.ignored_apps_explained">
+        <source>Copies made in these applications are never recorded.</source>
+        <translation>As cópias feitas nestes aplicativos nunca são registradas.</translation>
+    </message>
+    <message id="preferences.add_applications">
+        <source>&amp;Add…</source>
+        <translation>&amp;Adicionar…</translation>
+    </message>
+    <message id="preferences.remove_applications">
+        <source>&amp;Remove</source>
+        <translation>&amp;Remover</translation>
+    </message>
+    <message id="preferences.choose_applications">
+        <source>Choose Applications to Ignore</source>
+        <translation>Escolher aplicativos a ignorar</translation>
+    </message>
+    <message id="preferences.desktop_entries">
+        <source>Applications (*.desktop)</source>
+        <translation>Aplicativos (*.desktop)</translation>
+    </message>
+    <message id="menu.quit">
+        <source>Quit</source>
+        <translation>Sair</translation>
+    </message>
+    <message id="menu.preferences">
+        <source>Preferences</source>
+        <translation>Preferências</translation>
+    </message>
+    <message id="menu.about">
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message id="menu.rename">
+        <source>Rename</source>
+        <translation>Renomear</translation>
+    </message>
+    <message id="menu.clear_all_history">
+        <source>Clear All History</source>
+        <translation>Limpar todo o histórico</translation>
+    </message>
+    <message id="menu.delete">
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message id="menu.paste">
+        <source>Paste</source>
+        <translation>Colar</translation>
+    </message>
+    <message id="menu.paste_as_plain_text">
+        <source>Paste as Plain Text</source>
+        <translation>Colar como texto simples</translation>
+    </message>
+    <message id="menu.cut">
+        <source>Cut</source>
+        <translation>Recortar</translation>
+    </message>
+    <message id="menu.copy">
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message id="menu.move_to">
+        <source>Move to</source>
+        <translation>Mover para</translation>
+    </message>
+    <message id="menu.add_new_clip_board">
+        <source>Add New Clipboard</source>
+        <translation>Adicionar nova área de transferência</translation>
+    </message>
+    <message id="menu.move_to_first">
+        <source>Move to First</source>
+        <translation>Mover para o início</translation>
+    </message>
+    <message id="menu.save_to_file">
+        <source>Save to File</source>
+        <translation>Salvar em arquivo</translation>
+    </message>
+    <message id="menu.open">
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message id="menu.quick_look">
+        <source>Quick Look</source>
+        <translation>Visualização rápida</translation>
+    </message>
+    <message id="menu.show_in_finder">
+        <source>Show in Folder</source>
+        <translation>Mostrar na pasta</translation>
+    </message>
+    <message id="menu.pause_recording">
+        <source>Pause Recording</source>
+        <translation>Pausar o registro</translation>
+    </message>
+    <message id="menu.continue_recording">
+        <source>Continue Recording</source>
+        <translation>Retomar o registro</translation>
+    </message>
+    <message id="menu.open_in_browser">
+        <source>Open in Browser</source>
+        <translation>Abrir no navegador</translation>
+    </message>
+    <message id="menu.help">
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message id="menu.check_for_updates">
+        <source>Check for Updates</source>
+        <translation>Verificar atualizações</translation>
+    </message>
+    <message id="menu.show_clipboard_history">
+        <source>Show Clipboard History</source>
+        <translation>Mostrar histórico da área de transferência</translation>
+    </message>
+    <message id="menu.undo">
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message id="menu.undo_delete">
+        <source>Undo Delete</source>
+        <translation>Desfazer exclusão</translation>
+    </message>
+    <message id="menu.undo_cut">
+        <source>Undo Cut</source>
+        <translation>Desfazer recorte</translation>
+    </message>
+    <message id="menu.undo_clear_all_history">
+        <source>Undo Clear All History</source>
+        <translation>Desfazer limpeza do histórico</translation>
+    </message>
+    <message id="menu.undo_move">
+        <source>Undo Move</source>
+        <translation>Desfazer movimentação</translation>
+    </message>
+    <message id="menu.undo_delete_clipboard">
+        <source>Undo Delete Clipboard</source>
+        <translation>Desfazer exclusão da área de transferência</translation>
+    </message>
+    <message id="quick_view.search">
+        <source>Search</source>
+        <translation>Pesquisar</translation>
+    </message>
+    <message id="quick_view.unnamed">
+        <source>UnNamed</source>
+        <translation>Sem nome</translation>
+    </message>
+    <message id="quick_view.empty">
+        <source>It's Empty</source>
+        <translation>Está vazio</translation>
+    </message>
+    <message id="quick_view.clipboard_history">
+        <source>Clipboard History</source>
+        <translation>Histórico da área de transferência</translation>
+    </message>
+    <message id="quick_view.n_records">
+        <source>%1 records</source>
+        <translation>%1 registros</translation>
+    </message>
+    <message id="quick_view.text_cut">
+        <source>Showing the first %1 of %2 characters.</source>
+        <translation>Mostrando os primeiros %1 de %2 caracteres.</translation>
+    </message>
+    <message id="quick_view.unknown_application">
+        <source>Unknown application</source>
+        <translation>Aplicativo desconhecido</translation>
+    </message>
+    <message id="quick_view.bad_type_clause">
+        <source>&quot;%1&quot; names no type; type: takes %2</source>
+        <translation>&quot;%1&quot; não é um tipo; type: aceita %2</translation>
+    </message>
+    <message id="link_preview.load">
+        <source>Load Preview</source>
+        <translation>Carregar pré-visualização</translation>
+    </message>
+    <message id="link_preview.not_web">
+        <source>Only web pages (http and https) are previewed.</source>
+        <translation>Só são pré-visualizadas páginas web (http e https).</translation>
+    </message>
+    <message id="link_preview.credentials">
+        <source>Not previewed: the link carries a user name or password.</source>
+        <translation>Sem pré-visualização: o link contém um nome de usuário ou uma senha.</translation>
+    </message>
+    <message id="link_preview.local_host">
+        <source>Not previewed: the link leads to this computer or the local network.</source>
+        <translation>Sem pré-visualização: o link leva a este computador ou à rede local.</translation>
+    </message>
+    <message id="link_preview.as_root">
+        <source>Not previewed: the web view does not run as root.</source>
+        <translation>Sem pré-visualização: a visualização web não é executada como root.</translation>
+    </message>
+    <message id="link_preview.host_not_found">
+        <source>The page could not be loaded: its host was not found.</source>
+        <translation>Não foi possível carregar a página: o servidor não foi encontrado.</translation>
+    </message>
+    <message id="link_preview.failed">
+        <source>The page could not be loaded: %1</source>
+        <translation>Não foi possível carregar a página: %1</translation>
+    </message>
+    <message id="link_preview.stopped">
+        <source>The page stopped unexpectedly.</source>
+        <translation>A página parou inesperadamente.</translation>
+    </message>
+    <message id="quick_view.no_matches">
+        <source>No matches</source>
+        <translation>Nenhum resultado</translation>
+    </message>
+    <message id="quick_view.n_selected">
+        <source>%1 selected</source>
+        <translation>%1 selecionados</translation>
+    </message>
+    <message id="pasteboard.unknown_type">
+        <source>Unknown</source>
+        <translation>Desconhecido</translation>
+    </message>
+    <message id="pasteboard.text_type">
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message id="pasteboard.rich_text_type">
+        <source>Rich Text</source>
+        <translation>Texto formatado</translation>
+    </message>
+    <message id="pasteboard.plain_text_type">
+        <source>Plain Text</source>
+        <translation>Texto simples</translation>
+    </message>
+    <message id="pasteboard.image_type">
+        <source>Image</source>
+        <translation>Imagem</translation>
+    </message>
+    <message id="pasteboard.file_type">
+        <source>File</source>
+        <translation>Arquivo</translation>
+    </message>
+    <message id="pasteboard.link_type">
+        <source>Link</source>
+        <translation>Link</translation>
+    </message>
+    <message id="pasteboard.color_type">
+        <source>Color</source>
+        <translation>Cor</translation>
+    </message>
+    <message id="alert.confirm">
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message id="alert.cancel">
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message id="alert.alert">
+        <source>Alert</source>
+        <translation>Alerta</translation>
+    </message>
+    <message id="alert.save_to_file_failed">
+        <source>Save to file failed!</source>
+        <translation>Falha ao salvar no arquivo!</translation>
+    </message>
+    <message id="alert.delete">
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message id="alert.reduce_history_capacity">
+        <source>Reduce history capacity!</source>
+        <translation>Reduzir a capacidade do histórico!</translation>
+    </message>
+    <message id="alert.this_action_can_not_be_undo">
+        <source>This cannot be undone.</source>
+        <translation>Esta ação não pode ser desfeita.</translation>
+    </message>
+    <message id="alert.confirm_clear_clipboard">
+        <source>Clear all history of “%1”?</source>
+        <translation>Limpar todo o histórico de “%1”?</translation>
+    </message>
+    <message id="alert.confirm_delete_clipboard">
+        <source>Delete the clipboard “%1” and its history?</source>
+        <translation>Excluir a área de transferência “%1” e seu histórico?</translation>
+    </message>
+    <message id="alert.items_to_delete">
+        <source>Items to delete: %1.</source>
+        <translation>Itens a excluir: %1.</translation>
+    </message>
+    <message id="alert.undo_while_running">
+        <source>You can undo this with Ctrl+Z while Brimble runs.</source>
+        <translation>Você pode desfazer isso com Ctrl+Z enquanto o Brimble estiver em execução.</translation>
+    </message>
+    <message id="alert.too_large_to_copy">
+        <source>The selected items hold %1 MB together, more than the %2 MB that can be copied or pasted at once. Select fewer items.</source>
+        <translation>Os itens selecionados somam %1 MB, mais do que os %2 MB que podem ser copiados ou colados de uma vez. Selecione menos itens.</translation>
+    </message>
+    <message id="alert.do_not_show_this_to_me_again">
+        <source>Don't show this to me again</source>
+        <translation>Não mostrar isto novamente</translation>
+    </message>
+    <message id="alert.turn_on_accessibility_message">
+        <source>Brimble can only paste automatically into X11 windows, and this window is not one. The item is on the clipboard: press Ctrl+V to paste it.</source>
+        <translation>O Brimble só pode colar automaticamente em janelas X11, e esta janela não é uma delas. O item está na área de transferência: pressione Ctrl+V para colá-lo.</translation>
+    </message>
+    <message id="alert.turn_on_accessibility">
+        <source>Turn On Accessibility</source>
+        <translation>Ativar a acessibilidade</translation>
+    </message>
+    <message id="alert.not_now">
+        <source>Not Now</source>
+        <translation>Agora não</translation>
+    </message>
+    <message id="alert.learn_more">
+        <source>Learn More</source>
+        <translation>Saiba mais</translation>
+    </message>
+    <message id="alert.crash_title">
+        <source>Sorry about that!</source>
+        <translation>Desculpe!</translation>
+    </message>
+    <message id="alert.crash_message">
+        <source>Brimble stopped unexpectedly the last time it ran. Do you want to send an anonymous crash report so that the problem can be fixed?</source>
+        <translation>O Brimble parou inesperadamente na última vez em que foi executado. Deseja enviar um relatório de falha anônimo para que o problema possa ser corrigido?</translation>
+    </message>
+    <message id="alert.always_send">
+        <source>Always Send</source>
+        <translation>Sempre enviar</translation>
+    </message>
+    <message id="alert.send">
+        <source>Send</source>
+        <translation>Enviar</translation>
+    </message>
+    <message id="alert.do_not_send">
+        <source>Don't Send</source>
+        <translation>Não enviar</translation>
+    </message>
+    <message id="Could not save changes while quitting. Quit anyway?">
+        <source>Could not save changes while quitting. Quit anyway?</source>
+        <translation>Não foi possível salvar as alterações ao sair. Sair mesmo assim?</translation>
+    </message>
+    <message id="Quitting now will lose any changes you have made since the last successful save">
+        <source>Quitting now will lose any changes you have made since the last successful save</source>
+        <translation>Se sair agora, você perderá as alterações feitas desde o último salvamento bem-sucedido</translation>
+    </message>
+    <message id="Quit anyway">
+        <source>Quit anyway</source>
+        <translation>Sair mesmo assim</translation>
+    </message>
+    <message id="Cancel">
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message id="date.unknow_date">
+        <source>Unknown date</source>
+        <translation>Data desconhecida</translation>
+    </message>
+    <message id="date.just_now">
+        <source>Just now</source>
+        <translation>Agora mesmo</translation>
+    </message>
+    <message id="date.yesterday">
+        <source>Yesterday</source>
+        <translation>Ontem</translation>
+    </message>
+    <message id="alert.open_failed">
+        <source>Brimble could not open %1: %2</source>
+        <translation>O Brimble não conseguiu abrir %1: %2</translation>
+    </message>
+    <message id="alert.setting_not_saved">
+        <source>The setting was not saved, because %1 cannot be written. It is back to what it was.</source>
+        <translation>A configuração não foi salva porque não é possível gravar em %1. Ela voltou ao valor anterior.</translation>
+    </message>
+    <message id="alert.hot_key_refused">
+        <source>The shortcut %1 is not available (%2). Choose another one in Preferences, or bind the command &quot;brimble toggle&quot; in your desktop&apos;s keyboard settings.</source>
+        <translation>O atalho %1 não está disponível (%2). Escolha outro em Preferências ou associe o comando &quot;brimble toggle&quot; nas configurações de teclado do seu ambiente gráfico.</translation>
+    </message>
+    <message id="alert.history_disk_full">
+        <source>There is no room left on the disk for your clipboard history (%1). New copies are kept in memory until there is; free some space so that they are not lost.</source>
+        <translation>Não há mais espaço em disco para o histórico da área de transferência (%1). As novas cópias ficam na memória até que haja; libere espaço para que não se percam.</translation>
+    </message>
+    <message id="alert.history_recording_again">
+        <source>There is room for your clipboard history again: copies are recorded, and the %1 made meanwhile are stored.</source>
+        <translation>Há espaço novamente para o histórico da área de transferência: as cópias são registradas, e as %1 feitas nesse meio-tempo foram armazenadas.</translation>
+    </message>
+    <message id="alert.history_copies_lost">
+        <source>%1 copies made while the disk was full could not be kept.</source>
+        <translation>Não foi possível manter %1 cópias feitas enquanto o disco estava cheio.</translation>
+    </message>
+    <message id="format.files">
+        <source>files</source>
+        <translation>arquivos</translation>
+    </message>
+    <message id="format.chars">
+        <source>chars</source>
+        <translation>caracteres</translation>
+    </message>
+    <message id="update.available">
+        <source>Brimble %1 is available</source>
+        <translation>O Brimble %1 está disponível</translation>
+    </message>
+    <message id="update.available_message">
+        <source>You have version %1.</source>
+        <translation>Você tem a versão %1.</translation>
+    </message>
+    <message id="update.download_page">
+        <source>Download Page</source>
+        <translation>Página de download</translation>
+    </message>
+    <message id="update.later">
+        <source>Later</source>
+        <translation>Mais tarde</translation>
+    </message>
+    <message id="update.up_to_date">
+        <source>Brimble is up to date</source>
+        <translation>O Brimble está atualizado</translation>
+    </message>
+    <message id="update.up_to_date_message">
+        <source>Version %1 is the newest version.</source>
+        <translation>A versão %1 é a mais recente.</translation>
+    </message>
+    <message id="update.failed">
+        <source>The update check failed</source>
+        <translation>A verificação de atualizações falhou</translation>
+    </message>
+    <message id="queue.paste_in_sequence">
+        <source>Paste in Sequence</source>
+        <translation>Colar em sequência</translation>
+    </message>
+    <message id="queue.clear">
+        <source>Clear Paste Queue</source>
+        <translation>Limpar a fila de colagem</translation>
+    </message>
+    <message id="queue.active">
+        <source>Paste queue: %1 of %2 pasted, next: %3</source>
+        <translation>Fila de colagem: %1 de %2 colados, próximo: %3</translation>
+    </message>
+    <message id="queue.untitled_item">
+        <source>item %1 (%2)</source>
+        <translation>item %1 (%2)</translation>
+    </message>
+    <message id="queue.finished">
+        <source>Paste queue done: all %1 items pasted</source>
+        <translation>Fila de colagem concluída: todos os %1 itens colados</translation>
+    </message>
+    <message id="queue.interrupted">
+        <source>Paste queue ended by a new copy: %1 of %2 pasted</source>
+        <translation>Fila de colagem interrompida por uma nova cópia: %1 de %2 colados</translation>
+    </message>
+    <message id="queue.cleared">
+        <source>Paste queue cleared: %1 of %2 pasted</source>
+        <translation>Fila de colagem limpa: %1 de %2 colados</translation>
+    </message>
+    <message id="queue.failed">
+        <source>Paste queue ended: %1</source>
+        <translation>Fila de colagem encerrada: %1</translation>
+    </message>
+    <message id="queue.escape_clears">
+        <source>Esc clears it</source>
+        <translation>Esc a limpa</translation>
+    </message>
+    <message id="quick_view.secret_mask">
+        <source>Secret · %1 · %2 characters</source>
+        <translation>Segredo · %1 · %2 caracteres</translation>
+    </message>
+    <message id="quick_view.secret_reveal_hint">
+        <source>Click or press Space to show it</source>
+        <translation>Clique ou pressione Space para mostrá-lo</translation>
+    </message>
+    <message id="quick_view.secret_reveal">
+        <source>Show Secret</source>
+        <translation>Mostrar segredo</translation>
+    </message>
+    <message id="secret.private_key">
+        <source>private key</source>
+        <translation>chave privada</translation>
+    </message>
+    <message id="secret.web_token">
+        <source>web token</source>
+        <translation>token web</translation>
+    </message>
+    <message id="secret.cloud_key">
+        <source>cloud access key</source>
+        <translation>chave de acesso à nuvem</translation>
+    </message>
+    <message id="secret.access_token">
+        <source>access token</source>
+        <translation>token de acesso</translation>
+    </message>
+    <message id="secret.bot_token">
+        <source>bot token</source>
+        <translation>token de bot</translation>
+    </message>
+    <message id="secret.payment_key">
+        <source>payment key</source>
+        <translation>chave de pagamento</translation>
+    </message>
+    <message id="secret.card_number">
+        <source>card number</source>
+        <translation>número de cartão</translation>
+    </message>
+    <message id="preferences.secrets">
+        <source>Secrets:</source>
+        <translation>Segredos:</translation>
+    </message>
+    <message id="preferences.secrets_note">
+        <source>Keys, tokens and card numbers are shown masked until revealed.</source>
+        <translation>Chaves, tokens e números de cartão são mostrados mascarados até serem revelados.</translation>
+    </message>
+    <message id="preferences.secret_never_record">
+        <source>Never record</source>
+        <translation>Nunca registrar</translation>
+    </message>
+    <message id="preferences.secret_minute">
+        <source>Remove after 1 minute</source>
+        <translation>Remover após 1 minuto</translation>
+    </message>
+    <message id="preferences.secret_ten_minutes">
+        <source>Remove after 10 minutes</source>
+        <translation>Remover após 10 minutos</translation>
+    </message>
+    <message id="preferences.secret_hour">
+        <source>Remove after 1 hour</source>
+        <translation>Remover após 1 hora</translation>
+    </message>
+    <message id="preferences.secret_day">
+        <source>Remove after 1 day</source>
+        <translation>Remover após 1 dia</translation>
+    </message>
+    <message id="preferences.secret_keep">
+        <source>Keep</source>
+        <translation>Manter</translation>
+    </message>
+    <message id="preferences.read_image_text">
+        <source>Find copied images by their text (read on this computer)</source>
+        <translation>Encontrar imagens copiadas pelo texto (lido neste computador)</translation>
+    </message>
+    <message id="preferences.image_text_language">
+        <source>Language of the text:</source>
+        <translation>Idioma do texto:</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,727 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name></name>
+    <message id="general.reset">
+        <source>Reset</source>
+        <translation>Сбросить</translation>
+    </message>
+    <message id="general.click_to_record">
+        <source>Click To Record</source>
+        <translation>Нажмите, чтобы записать</translation>
+    </message>
+    <message id="general.filter_type">
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message id="preferences.general">
+        <source>General</source>
+        <translation>Общие</translation>
+    </message>
+    <message id="preferences.key_bindings">
+        <source>Key Bindings</source>
+        <translation>Комбинации клавиш</translation>
+    </message>
+    <message id="preferences.rules">
+        <source>Rules</source>
+        <translation>Правила</translation>
+    </message>
+    <message id="preferences.launch_at_login">
+        <source>Start Brimble when I &amp;log in</source>
+        <translation>Запускать Brimble при &amp;входе в систему</translation>
+    </message>
+    <message id="preferences.auto_paste">
+        <source>Paste chosen items into the window in front</source>
+        <translation>Вставлять выбранные элементы в активное окно</translation>
+    </message>
+    <message id="preferences.auto_paste_without_xtest">
+        <source>This display offers no key synthesis (XTEST), so chosen items are only put on the clipboard: press Ctrl+V to paste them.</source>
+        <translation>Этот дисплей не поддерживает имитацию нажатий клавиш (XTEST), поэтому выбранные элементы только помещаются в буфер обмена: нажмите Ctrl+V, чтобы вставить их.</translation>
+    </message>
+    <message id="preferences.auto_paste_without_virtual_keyboard">
+        <source>This compositor offers no virtual keyboard, so chosen items are only put on the clipboard: press Ctrl+V to paste them.</source>
+        <translation>Этот композитор не предоставляет виртуальную клавиатуру, поэтому выбранные элементы только помещаются в буфер обмена: нажмите Ctrl+V, чтобы вставить их.</translation>
+    </message>
+    <message id="preferences.auto_paste_on_wayland">
+        <source>On Wayland, Brimble pastes by itself into X11 windows only. In other windows the chosen item is on the clipboard: press Ctrl+V to paste it.</source>
+        <translation>В Wayland Brimble сам вставляет элементы только в окна X11. В остальных окнах выбранный элемент находится в буфере обмена: нажмите Ctrl+V, чтобы вставить его.</translation>
+    </message>
+    <message id="preferences.paste_as_plain_text">
+        <source>Always paste as plain text</source>
+        <translation>Всегда вставлять как обычный текст</translation>
+    </message>
+    <message id="preferences.delete_after_pasted">
+        <source>Delete items from the history once pasted</source>
+        <translation>Удалять элементы из истории после вставки</translation>
+    </message>
+    <message id="preferences.move_used_item_to_first">
+        <source>Move pasted items to the top</source>
+        <translation>Перемещать вставленные элементы в начало</translation>
+    </message>
+    <message id="preferences.preview_links">
+        <source>Preview links</source>
+        <translation>Показывать предпросмотр ссылок</translation>
+    </message>
+    <message id="preferences.load_link_previews">
+        <source>Load link previews without asking (the site sees a visit)</source>
+        <translation>Загружать предпросмотр ссылок без запроса (сайт увидит посещение)</translation>
+    </message>
+    <message id="preferences.show_tray_icon">
+        <source>Show the icon in the system tray</source>
+        <translation>Показывать значок в системном лотке</translation>
+    </message>
+    <message id="preferences.send_crash_reports">
+        <source>Send crash reports automatically</source>
+        <translation>Автоматически отправлять отчёты о сбоях</translation>
+    </message>
+    <message id="preferences.keep_history">
+        <source>&amp;Keep the clipboard history for</source>
+        <translation>&amp;Хранить историю буфера обмена</translation>
+    </message>
+    <message id="preferences.one_day">
+        <source>1 day</source>
+        <translation>1 день</translation>
+    </message>
+    <message id="preferences.seven_days">
+        <source>7 days</source>
+        <translation>7 дней</translation>
+    </message>
+    <message id="preferences.thirty_days">
+        <source>30 days</source>
+        <translation>30 дней</translation>
+    </message>
+    <message id="preferences.forever">
+        <source>Forever</source>
+        <translation>Бессрочно</translation>
+    </message>
+    <message id="preferences.show_quick_search_window">
+        <source>Show the clipboard history</source>
+        <translation>Показать историю буфера обмена</translation>
+    </message>
+    <message id="preferences.quick_paste_modifier">
+        <source>Quick paste, with 1 to 0</source>
+        <translation>Быстрая вставка, клавишами от 1 до 0</translation>
+    </message>
+    <message id="preferences.plain_text_modifier">
+        <source>Paste as plain text, with Return</source>
+        <translation>Вставка обычным текстом, клавишей Return</translation>
+    </message>
+    <message id="preferences.switch_clipboard_modifier">
+        <source>Switch clipboard, with Tab</source>
+        <translation>Смена буфера обмена, клавишей Tab</translation>
+    </message>
+    <message id="preferences.modifiers_collide">
+        <source>Quick paste and plain-text paste use the same keys, so every quick paste comes out as plain text.</source>
+        <translation>Быстрая вставка и вставка обычным текстом используют одни и те же клавиши, поэтому любая быстрая вставка выполняется обычным текстом.</translation>
+    </message>
+    <message id="preferences.shortcut_needs_modifier">
+        <source>A shortcut needs Ctrl, Alt or Super (Shift alone only with F1 to F20).</source>
+        <translation>Комбинация клавиш должна включать Ctrl, Alt или Super (один Shift допускается только с клавишами от F1 до F20).</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_asking">
+        <source>Asking the desktop to bind the shortcut…</source>
+        <translation>Запрос на назначение комбинации клавиш у окружения рабочего стола…</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_bound">
+        <source>The desktop shows the history with: %1</source>
+        <translation>Окружение рабочего стола показывает историю по комбинации: %1</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_no_keys">
+        <source>The desktop has not assigned keys to the shortcut yet.</source>
+        <translation>Окружение рабочего стола ещё не назначило клавиши для этой комбинации.</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_change">
+        <source>Change…</source>
+        <translation>Изменить…</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_declined">
+        <source>Binding the shortcut through the desktop was declined.</source>
+        <translation>Назначение комбинации клавиш через окружение рабочего стола отклонено.</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_no_portal">
+        <source>This desktop binds no global shortcuts for applications (it offers no shortcuts portal).</source>
+        <translation>Это окружение рабочего стола не назначает глобальные комбинации клавиш для приложений (в нём нет портала комбинаций клавиш).</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_x11_only">
+        <source>The shortcut above works only while an X11 window is in front.</source>
+        <translation>Комбинация клавиш выше работает, только когда активно окно X11.</translation>
+    </message>
+    <message id="preferences.gnome_add_shortcut">
+        <source>Add to GNOME Keyboard Shortcuts…</source>
+        <translation>Добавить в комбинации клавиш GNOME…</translation>
+    </message>
+    <message id="preferences.gnome_add_shortcut_confirm">
+        <source>Add a GNOME keyboard shortcut that runs “brimble toggle” on %1?</source>
+        <translation>Добавить в GNOME комбинацию клавиш %1, которая запускает «brimble toggle»?</translation>
+    </message>
+    <message id="preferences.gnome_add_shortcut_explained">
+        <source>It appears in GNOME Settings, Keyboard, Custom Shortcuts, where you can change or remove it.</source>
+        <translation>Она появится в Параметрах GNOME: Клавиатура, Пользовательские комбинации клавиш — там её можно изменить или удалить.</translation>
+    </message>
+    <message id="preferences.gnome_shortcut_added">
+        <source>GNOME runs “brimble toggle” on %1.</source>
+        <translation>GNOME запускает «brimble toggle» по комбинации %1.</translation>
+    </message>
+    <message id="preferences.gnome_shortcut_failed">
+        <source>The GNOME shortcut could not be added: %1</source>
+        <translation>Не удалось добавить комбинацию клавиш GNOME: %1</translation>
+    </message>
+    <message id="preferences.configuration_line">
+        <source>Add this line to your compositor's configuration:</source>
+        <translation>Добавьте эту строку в конфигурацию вашего композитора:</translation>
+    </message>
+    <message id="preferences.other_desktop_shortcut">
+        <source>Bind the command “brimble toggle” to a key in your desktop's keyboard settings.</source>
+        <translation>Назначьте команде «brimble toggle» клавиши в настройках клавиатуры вашего окружения рабочего стола.</translation>
+    </message>
+    <message id="preferences.copy_line">
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message id="alert.pasted_by_hand">
+        <source>Not pasted by itself: the item is on the clipboard, press Ctrl+V to paste it.</source>
+        <translation>Не вставлено автоматически: элемент находится в буфере обмена, нажмите Ctrl+V, чтобы вставить его.</translation>
+    </message>
+    <message id="preferences.shortcut_refused">
+        <source>%1 cannot be used: %2. The shortcut stays %3.</source>
+        <translation>Нельзя использовать %1: %2. Комбинация клавиш остаётся прежней: %3.</translation>
+    </message>
+    <message id="preferences.no_shortcut">
+        <source>none</source>
+        <translation>нет</translation>
+    </message>
+    <message id="preferences.ignored_apps_explained">
+        <source>Copies made in these applications are never recorded.</source>
+        <translation>Копирование в этих приложениях никогда не записывается.</translation>
+    </message>
+    <message id="preferences.add_applications">
+        <source>&amp;Add…</source>
+        <translation>&amp;Добавить…</translation>
+    </message>
+    <message id="preferences.remove_applications">
+        <source>&amp;Remove</source>
+        <translation>&amp;Удалить</translation>
+    </message>
+    <message id="preferences.choose_applications">
+        <source>Choose Applications to Ignore</source>
+        <translation>Выбор игнорируемых приложений</translation>
+    </message>
+    <message id="preferences.desktop_entries">
+        <source>Applications (*.desktop)</source>
+        <translation>Приложения (*.desktop)</translation>
+    </message>
+    <message id="menu.quit">
+        <source>Quit</source>
+        <translation>Выйти</translation>
+    </message>
+    <message id="menu.preferences">
+        <source>Preferences</source>
+        <translation>Параметры</translation>
+    </message>
+    <message id="menu.about">
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message id="menu.rename">
+        <source>Rename</source>
+        <translation>Переименовать</translation>
+    </message>
+    <message id="menu.clear_all_history">
+        <source>Clear All History</source>
+        <translation>Очистить всю историю</translation>
+    </message>
+    <message id="menu.delete">
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message id="menu.paste">
+        <source>Paste</source>
+        <translation>Вставить</translation>
+    </message>
+    <message id="menu.paste_as_plain_text">
+        <source>Paste as Plain Text</source>
+        <translation>Вставить как обычный текст</translation>
+    </message>
+    <message id="menu.cut">
+        <source>Cut</source>
+        <translation>Вырезать</translation>
+    </message>
+    <message id="menu.copy">
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message id="menu.move_to">
+        <source>Move to</source>
+        <translation>Переместить в</translation>
+    </message>
+    <message id="menu.add_new_clip_board">
+        <source>Add New Clipboard</source>
+        <translation>Добавить буфер обмена</translation>
+    </message>
+    <message id="menu.move_to_first">
+        <source>Move to First</source>
+        <translation>Переместить в начало</translation>
+    </message>
+    <message id="menu.save_to_file">
+        <source>Save to File</source>
+        <translation>Сохранить в файл</translation>
+    </message>
+    <message id="menu.open">
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message id="menu.quick_look">
+        <source>Quick Look</source>
+        <translation>Быстрый просмотр</translation>
+    </message>
+    <message id="menu.show_in_finder">
+        <source>Show in Folder</source>
+        <translation>Показать в папке</translation>
+    </message>
+    <message id="menu.pause_recording">
+        <source>Pause Recording</source>
+        <translation>Приостановить запись</translation>
+    </message>
+    <message id="menu.continue_recording">
+        <source>Continue Recording</source>
+        <translation>Продолжить запись</translation>
+    </message>
+    <message id="menu.open_in_browser">
+        <source>Open in Browser</source>
+        <translation>Открыть в браузере</translation>
+    </message>
+    <message id="menu.help">
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message id="menu.check_for_updates">
+        <source>Check for Updates</source>
+        <translation>Проверить обновления</translation>
+    </message>
+    <message id="menu.show_clipboard_history">
+        <source>Show Clipboard History</source>
+        <translation>Показать историю буфера обмена</translation>
+    </message>
+    <message id="menu.undo">
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message id="menu.undo_delete">
+        <source>Undo Delete</source>
+        <translation>Отменить удаление</translation>
+    </message>
+    <message id="menu.undo_cut">
+        <source>Undo Cut</source>
+        <translation>Отменить вырезание</translation>
+    </message>
+    <message id="menu.undo_clear_all_history">
+        <source>Undo Clear All History</source>
+        <translation>Отменить очистку истории</translation>
+    </message>
+    <message id="menu.undo_move">
+        <source>Undo Move</source>
+        <translation>Отменить перемещение</translation>
+    </message>
+    <message id="menu.undo_delete_clipboard">
+        <source>Undo Delete Clipboard</source>
+        <translation>Отменить удаление буфера обмена</translation>
+    </message>
+    <message id="quick_view.search">
+        <source>Search</source>
+        <translation>Поиск</translation>
+    </message>
+    <message id="quick_view.unnamed">
+        <source>UnNamed</source>
+        <translation>Без имени</translation>
+    </message>
+    <message id="quick_view.empty">
+        <source>It's Empty</source>
+        <translation>Здесь пусто</translation>
+    </message>
+    <message id="quick_view.clipboard_history">
+        <source>Clipboard History</source>
+        <translation>История буфера обмена</translation>
+    </message>
+    <message id="quick_view.n_records">
+        <source>%1 records</source>
+        <translation>Записей: %1</translation>
+    </message>
+    <message id="quick_view.text_cut">
+        <source>Showing the first %1 of %2 characters.</source>
+        <translation>Показаны первые символы: %1 из %2.</translation>
+    </message>
+    <message id="quick_view.unknown_application">
+        <source>Unknown application</source>
+        <translation>Неизвестное приложение</translation>
+    </message>
+    <message id="quick_view.bad_type_clause">
+        <source>&quot;%1&quot; names no type; type: takes %2</source>
+        <translation>«%1» не обозначает тип; type: принимает %2</translation>
+    </message>
+    <message id="link_preview.load">
+        <source>Load Preview</source>
+        <translation>Загрузить предпросмотр</translation>
+    </message>
+    <message id="link_preview.not_web">
+        <source>Only web pages (http and https) are previewed.</source>
+        <translation>Предпросмотр доступен только для веб-страниц (http и https).</translation>
+    </message>
+    <message id="link_preview.credentials">
+        <source>Not previewed: the link carries a user name or password.</source>
+        <translation>Нет предпросмотра: ссылка содержит имя пользователя или пароль.</translation>
+    </message>
+    <message id="link_preview.local_host">
+        <source>Not previewed: the link leads to this computer or the local network.</source>
+        <translation>Нет предпросмотра: ссылка ведёт на этот компьютер или в локальную сеть.</translation>
+    </message>
+    <message id="link_preview.as_root">
+        <source>Not previewed: the web view does not run as root.</source>
+        <translation>Нет предпросмотра: веб-просмотр не запускается от имени root.</translation>
+    </message>
+    <message id="link_preview.host_not_found">
+        <source>The page could not be loaded: its host was not found.</source>
+        <translation>Не удалось загрузить страницу: узел не найден.</translation>
+    </message>
+    <message id="link_preview.failed">
+        <source>The page could not be loaded: %1</source>
+        <translation>Не удалось загрузить страницу: %1</translation>
+    </message>
+    <message id="link_preview.stopped">
+        <source>The page stopped unexpectedly.</source>
+        <translation>Страница неожиданно прекратила работу.</translation>
+    </message>
+    <message id="quick_view.no_matches">
+        <source>No matches</source>
+        <translation>Ничего не найдено</translation>
+    </message>
+    <message id="quick_view.n_selected">
+        <source>%1 selected</source>
+        <translation>Выбрано: %1</translation>
+    </message>
+    <message id="pasteboard.unknown_type">
+        <source>Unknown</source>
+        <translation>Неизвестно</translation>
+    </message>
+    <message id="pasteboard.text_type">
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message id="pasteboard.rich_text_type">
+        <source>Rich Text</source>
+        <translation>Форматированный текст</translation>
+    </message>
+    <message id="pasteboard.plain_text_type">
+        <source>Plain Text</source>
+        <translation>Обычный текст</translation>
+    </message>
+    <message id="pasteboard.image_type">
+        <source>Image</source>
+        <translation>Изображение</translation>
+    </message>
+    <message id="pasteboard.file_type">
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message id="pasteboard.link_type">
+        <source>Link</source>
+        <translation>Ссылка</translation>
+    </message>
+    <message id="pasteboard.color_type">
+        <source>Color</source>
+        <translation>Цвет</translation>
+    </message>
+    <message id="alert.confirm">
+        <source>Ok</source>
+        <translation>ОК</translation>
+    </message>
+    <message id="alert.cancel">
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message id="alert.alert">
+        <source>Alert</source>
+        <translation>Внимание</translation>
+    </message>
+    <message id="alert.save_to_file_failed">
+        <source>Save to file failed!</source>
+        <translation>Не удалось сохранить в файл!</translation>
+    </message>
+    <message id="alert.delete">
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message id="alert.reduce_history_capacity">
+        <source>Reduce history capacity!</source>
+        <translation>Сокращение срока хранения истории!</translation>
+    </message>
+    <message id="alert.this_action_can_not_be_undo">
+        <source>This cannot be undone.</source>
+        <translation>Это действие нельзя отменить.</translation>
+    </message>
+    <message id="alert.confirm_clear_clipboard">
+        <source>Clear all history of “%1”?</source>
+        <translation>Очистить всю историю «%1»?</translation>
+    </message>
+    <message id="alert.confirm_delete_clipboard">
+        <source>Delete the clipboard “%1” and its history?</source>
+        <translation>Удалить буфер обмена «%1» вместе с его историей?</translation>
+    </message>
+    <message id="alert.items_to_delete">
+        <source>Items to delete: %1.</source>
+        <translation>Будет удалено элементов: %1.</translation>
+    </message>
+    <message id="alert.undo_while_running">
+        <source>You can undo this with Ctrl+Z while Brimble runs.</source>
+        <translation>Пока Brimble работает, это можно отменить клавишами Ctrl+Z.</translation>
+    </message>
+    <message id="alert.too_large_to_copy">
+        <source>The selected items hold %1 MB together, more than the %2 MB that can be copied or pasted at once. Select fewer items.</source>
+        <translation>Выбранные элементы вместе занимают %1 МБ — больше, чем %2 МБ, которые можно скопировать или вставить за один раз. Выберите меньше элементов.</translation>
+    </message>
+    <message id="alert.do_not_show_this_to_me_again">
+        <source>Don't show this to me again</source>
+        <translation>Больше не показывать</translation>
+    </message>
+    <message id="alert.turn_on_accessibility_message">
+        <source>Brimble can only paste automatically into X11 windows, and this window is not one. The item is on the clipboard: press Ctrl+V to paste it.</source>
+        <translation>Brimble может автоматически вставлять только в окна X11, а это окно к ним не относится. Элемент находится в буфере обмена: нажмите Ctrl+V, чтобы вставить его.</translation>
+    </message>
+    <message id="alert.turn_on_accessibility">
+        <source>Turn On Accessibility</source>
+        <translation>Включить специальные возможности</translation>
+    </message>
+    <message id="alert.not_now">
+        <source>Not Now</source>
+        <translation>Не сейчас</translation>
+    </message>
+    <message id="alert.learn_more">
+        <source>Learn More</source>
+        <translation>Подробнее</translation>
+    </message>
+    <message id="alert.crash_title">
+        <source>Sorry about that!</source>
+        <translation>Приносим извинения!</translation>
+    </message>
+    <message id="alert.crash_message">
+        <source>Brimble stopped unexpectedly the last time it ran. Do you want to send an anonymous crash report so that the problem can be fixed?</source>
+        <translation>В прошлый раз Brimble неожиданно завершил работу. Отправить анонимный отчёт о сбое, чтобы проблему можно было исправить?</translation>
+    </message>
+    <message id="alert.always_send">
+        <source>Always Send</source>
+        <translation>Всегда отправлять</translation>
+    </message>
+    <message id="alert.send">
+        <source>Send</source>
+        <translation>Отправить</translation>
+    </message>
+    <message id="alert.do_not_send">
+        <source>Don't Send</source>
+        <translation>Не отправлять</translation>
+    </message>
+    <message id="Could not save changes while quitting. Quit anyway?">
+        <source>Could not save changes while quitting. Quit anyway?</source>
+        <translation>Не удалось сохранить изменения при выходе. Всё равно выйти?</translation>
+    </message>
+    <message id="Quitting now will lose any changes you have made since the last successful save">
+        <source>Quitting now will lose any changes you have made since the last successful save</source>
+        <translation>Если выйти сейчас, будут потеряны все изменения, сделанные после последнего успешного сохранения</translation>
+    </message>
+    <message id="Quit anyway">
+        <source>Quit anyway</source>
+        <translation>Всё равно выйти</translation>
+    </message>
+    <message id="Cancel">
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message id="date.unknow_date">
+        <source>Unknown date</source>
+        <translation>Дата неизвестна</translation>
+    </message>
+    <message id="date.just_now">
+        <source>Just now</source>
+        <translation>Только что</translation>
+    </message>
+    <message id="date.yesterday">
+        <source>Yesterday</source>
+        <translation>Вчера</translation>
+    </message>
+    <message id="alert.open_failed">
+        <source>Brimble could not open %1: %2</source>
+        <translation>Brimble не удалось открыть %1: %2</translation>
+    </message>
+    <message id="alert.setting_not_saved">
+        <source>The setting was not saved, because %1 cannot be written. It is back to what it was.</source>
+        <translation>Параметр не сохранён, так как запись в %1 невозможна. Восстановлено прежнее значение.</translation>
+    </message>
+    <message id="alert.hot_key_refused">
+        <source>The shortcut %1 is not available (%2). Choose another one in Preferences, or bind the command &quot;brimble toggle&quot; in your desktop&apos;s keyboard settings.</source>
+        <translation>Комбинация клавиш %1 недоступна (%2). Выберите другую в параметрах или назначьте команду «brimble toggle» в настройках клавиатуры вашего окружения рабочего стола.</translation>
+    </message>
+    <message id="alert.history_disk_full">
+        <source>There is no room left on the disk for your clipboard history (%1). New copies are kept in memory until there is; free some space so that they are not lost.</source>
+        <translation>На диске не осталось места для истории буфера обмена (%1). Новые копии хранятся в памяти, пока место не появится; освободите немного места, чтобы они не пропали.</translation>
+    </message>
+    <message id="alert.history_recording_again">
+        <source>There is room for your clipboard history again: copies are recorded, and the %1 made meanwhile are stored.</source>
+        <translation>Место для истории буфера обмена снова есть: копирование записывается, а копии, сделанные за это время (%1), сохранены.</translation>
+    </message>
+    <message id="alert.history_copies_lost">
+        <source>%1 copies made while the disk was full could not be kept.</source>
+        <translation>Не удалось сохранить копии, сделанные при заполненном диске: %1.</translation>
+    </message>
+    <message id="format.files">
+        <source>files</source>
+        <translation>файлов</translation>
+    </message>
+    <message id="format.chars">
+        <source>chars</source>
+        <translation>символов</translation>
+    </message>
+    <message id="update.available">
+        <source>Brimble %1 is available</source>
+        <translation>Доступна версия Brimble %1</translation>
+    </message>
+    <message id="update.available_message">
+        <source>You have version %1.</source>
+        <translation>У вас версия %1.</translation>
+    </message>
+    <message id="update.download_page">
+        <source>Download Page</source>
+        <translation>Страница загрузки</translation>
+    </message>
+    <message id="update.later">
+        <source>Later</source>
+        <translation>Позже</translation>
+    </message>
+    <message id="update.up_to_date">
+        <source>Brimble is up to date</source>
+        <translation>Установлена последняя версия Brimble</translation>
+    </message>
+    <message id="update.up_to_date_message">
+        <source>Version %1 is the newest version.</source>
+        <translation>Версия %1 — самая новая.</translation>
+    </message>
+    <message id="update.failed">
+        <source>The update check failed</source>
+        <translation>Не удалось проверить обновления</translation>
+    </message>
+    <message id="queue.paste_in_sequence">
+        <source>Paste in Sequence</source>
+        <translation>Вставить по очереди</translation>
+    </message>
+    <message id="queue.clear">
+        <source>Clear Paste Queue</source>
+        <translation>Очистить очередь вставки</translation>
+    </message>
+    <message id="queue.active">
+        <source>Paste queue: %1 of %2 pasted, next: %3</source>
+        <translation>Очередь вставки: вставлено %1 из %2, далее: %3</translation>
+    </message>
+    <message id="queue.untitled_item">
+        <source>item %1 (%2)</source>
+        <translation>элемент %1 (%2)</translation>
+    </message>
+    <message id="queue.finished">
+        <source>Paste queue done: all %1 items pasted</source>
+        <translation>Очередь вставки завершена: вставлены все элементы (%1)</translation>
+    </message>
+    <message id="queue.interrupted">
+        <source>Paste queue ended by a new copy: %1 of %2 pasted</source>
+        <translation>Очередь вставки прервана новым копированием: вставлено %1 из %2</translation>
+    </message>
+    <message id="queue.cleared">
+        <source>Paste queue cleared: %1 of %2 pasted</source>
+        <translation>Очередь вставки очищена: вставлено %1 из %2</translation>
+    </message>
+    <message id="queue.failed">
+        <source>Paste queue ended: %1</source>
+        <translation>Очередь вставки остановлена: %1</translation>
+    </message>
+    <message id="queue.escape_clears">
+        <source>Esc clears it</source>
+        <translation>Esc очищает её</translation>
+    </message>
+    <message id="quick_view.secret_mask">
+        <source>Secret · %1 · %2 characters</source>
+        <translation>Секрет · %1 · символов: %2</translation>
+    </message>
+    <message id="quick_view.secret_reveal_hint">
+        <source>Click or press Space to show it</source>
+        <translation>Щёлкните или нажмите Пробел, чтобы показать</translation>
+    </message>
+    <message id="quick_view.secret_reveal">
+        <source>Show Secret</source>
+        <translation>Показать секрет</translation>
+    </message>
+    <message id="secret.private_key">
+        <source>private key</source>
+        <translation>закрытый ключ</translation>
+    </message>
+    <message id="secret.web_token">
+        <source>web token</source>
+        <translation>веб-токен</translation>
+    </message>
+    <message id="secret.cloud_key">
+        <source>cloud access key</source>
+        <translation>ключ доступа к облаку</translation>
+    </message>
+    <message id="secret.access_token">
+        <source>access token</source>
+        <translation>токен доступа</translation>
+    </message>
+    <message id="secret.bot_token">
+        <source>bot token</source>
+        <translation>токен бота</translation>
+    </message>
+    <message id="secret.payment_key">
+        <source>payment key</source>
+        <translation>платёжный ключ</translation>
+    </message>
+    <message id="secret.card_number">
+        <source>card number</source>
+        <translation>номер карты</translation>
+    </message>
+    <message id="preferences.secrets">
+        <source>Secrets:</source>
+        <translation>Секреты:</translation>
+    </message>
+    <message id="preferences.secrets_note">
+        <source>Keys, tokens and card numbers are shown masked until revealed.</source>
+        <translation>Ключи, токены и номера карт скрыты маской, пока вы их не раскроете.</translation>
+    </message>
+    <message id="preferences.secret_never_record">
+        <source>Never record</source>
+        <translation>Никогда не записывать</translation>
+    </message>
+    <message id="preferences.secret_minute">
+        <source>Remove after 1 minute</source>
+        <translation>Удалять через 1 минуту</translation>
+    </message>
+    <message id="preferences.secret_ten_minutes">
+        <source>Remove after 10 minutes</source>
+        <translation>Удалять через 10 минут</translation>
+    </message>
+    <message id="preferences.secret_hour">
+        <source>Remove after 1 hour</source>
+        <translation>Удалять через 1 час</translation>
+    </message>
+    <message id="preferences.secret_day">
+        <source>Remove after 1 day</source>
+        <translation>Удалять через 1 день</translation>
+    </message>
+    <message id="preferences.secret_keep">
+        <source>Keep</source>
+        <translation>Хранить</translation>
+    </message>
+    <message id="preferences.read_image_text">
+        <source>Find copied images by their text (read on this computer)</source>
+        <translation>Искать скопированные изображения по тексту на них (распознаётся на этом компьютере)</translation>
+    </message>
+    <message id="preferences.image_text_language">
+        <source>Language of the text:</source>
+        <translation>Язык текста:</translation>
+    </message>
+</context>
+</TS>

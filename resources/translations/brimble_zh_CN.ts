@@ -1,0 +1,727 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name></name>
+    <message id="general.reset">
+        <source>Reset</source>
+        <translation>重置</translation>
+    </message>
+    <message id="general.click_to_record">
+        <source>Click To Record</source>
+        <translation>点击以录制</translation>
+    </message>
+    <message id="general.filter_type">
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message id="preferences.general">
+        <source>General</source>
+        <translation>常规</translation>
+    </message>
+    <message id="preferences.key_bindings">
+        <source>Key Bindings</source>
+        <translation>快捷键</translation>
+    </message>
+    <message id="preferences.rules">
+        <source>Rules</source>
+        <translation>规则</translation>
+    </message>
+    <message id="preferences.launch_at_login">
+        <source>Start Brimble when I &amp;log in</source>
+        <translation>登录时启动 Brimble(&amp;L)</translation>
+    </message>
+    <message id="preferences.auto_paste">
+        <source>Paste chosen items into the window in front</source>
+        <translation>将选中的项目粘贴到前台窗口</translation>
+    </message>
+    <message id="preferences.auto_paste_without_xtest">
+        <source>This display offers no key synthesis (XTEST), so chosen items are only put on the clipboard: press Ctrl+V to paste them.</source>
+        <translation>此显示服务器不提供按键模拟（XTEST），因此选中的项目只会放到剪贴板上：请按 Ctrl+V 粘贴。</translation>
+    </message>
+    <message id="preferences.auto_paste_without_virtual_keyboard">
+        <source>This compositor offers no virtual keyboard, so chosen items are only put on the clipboard: press Ctrl+V to paste them.</source>
+        <translation>此合成器不提供虚拟键盘，因此选中的项目只会放到剪贴板上：请按 Ctrl+V 粘贴。</translation>
+    </message>
+    <message id="preferences.auto_paste_on_wayland">
+        <source>On Wayland, Brimble pastes by itself into X11 windows only. In other windows the chosen item is on the clipboard: press Ctrl+V to paste it.</source>
+        <translation>在 Wayland 下，Brimble 只能自动粘贴到 X11 窗口中。在其他窗口中，选中的项目已在剪贴板上：请按 Ctrl+V 粘贴。</translation>
+    </message>
+    <message id="preferences.paste_as_plain_text">
+        <source>Always paste as plain text</source>
+        <translation>始终以纯文本粘贴</translation>
+    </message>
+    <message id="preferences.delete_after_pasted">
+        <source>Delete items from the history once pasted</source>
+        <translation>粘贴后从历史记录中删除项目</translation>
+    </message>
+    <message id="preferences.move_used_item_to_first">
+        <source>Move pasted items to the top</source>
+        <translation>将已粘贴的项目移到顶部</translation>
+    </message>
+    <message id="preferences.preview_links">
+        <source>Preview links</source>
+        <translation>预览链接</translation>
+    </message>
+    <message id="preferences.load_link_previews">
+        <source>Load link previews without asking (the site sees a visit)</source>
+        <translation>无需询问即加载链接预览（网站会记录一次访问）</translation>
+    </message>
+    <message id="preferences.show_tray_icon">
+        <source>Show the icon in the system tray</source>
+        <translation>在系统托盘中显示图标</translation>
+    </message>
+    <message id="preferences.send_crash_reports">
+        <source>Send crash reports automatically</source>
+        <translation>自动发送崩溃报告</translation>
+    </message>
+    <message id="preferences.keep_history">
+        <source>&amp;Keep the clipboard history for</source>
+        <translation>剪贴板历史保留时长(&amp;K)</translation>
+    </message>
+    <message id="preferences.one_day">
+        <source>1 day</source>
+        <translation>1 天</translation>
+    </message>
+    <message id="preferences.seven_days">
+        <source>7 days</source>
+        <translation>7 天</translation>
+    </message>
+    <message id="preferences.thirty_days">
+        <source>30 days</source>
+        <translation>30 天</translation>
+    </message>
+    <message id="preferences.forever">
+        <source>Forever</source>
+        <translation>永久</translation>
+    </message>
+    <message id="preferences.show_quick_search_window">
+        <source>Show the clipboard history</source>
+        <translation>显示剪贴板历史</translation>
+    </message>
+    <message id="preferences.quick_paste_modifier">
+        <source>Quick paste, with 1 to 0</source>
+        <translation>快速粘贴，配合 1 到 0</translation>
+    </message>
+    <message id="preferences.plain_text_modifier">
+        <source>Paste as plain text, with Return</source>
+        <translation>以纯文本粘贴，配合 Return</translation>
+    </message>
+    <message id="preferences.switch_clipboard_modifier">
+        <source>Switch clipboard, with Tab</source>
+        <translation>切换剪贴板，配合 Tab</translation>
+    </message>
+    <message id="preferences.modifiers_collide">
+        <source>Quick paste and plain-text paste use the same keys, so every quick paste comes out as plain text.</source>
+        <translation>快速粘贴和纯文本粘贴使用相同的按键，因此每次快速粘贴都会以纯文本粘贴。</translation>
+    </message>
+    <message id="preferences.shortcut_needs_modifier">
+        <source>A shortcut needs Ctrl, Alt or Super (Shift alone only with F1 to F20).</source>
+        <translation>快捷键需要包含 Ctrl、Alt 或 Super（仅 F1 至 F20 可以只配合 Shift）。</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_asking">
+        <source>Asking the desktop to bind the shortcut…</source>
+        <translation>正在请求桌面绑定快捷键…</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_bound">
+        <source>The desktop shows the history with: %1</source>
+        <translation>桌面显示历史记录的快捷键：%1</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_no_keys">
+        <source>The desktop has not assigned keys to the shortcut yet.</source>
+        <translation>桌面尚未为此快捷键分配按键。</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_change">
+        <source>Change…</source>
+        <translation>更改…</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_declined">
+        <source>Binding the shortcut through the desktop was declined.</source>
+        <translation>通过桌面绑定快捷键的请求被拒绝。</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_no_portal">
+        <source>This desktop binds no global shortcuts for applications (it offers no shortcuts portal).</source>
+        <translation>此桌面不为应用程序绑定全局快捷键（它未提供快捷键门户）。</translation>
+    </message>
+    <message id="preferences.desktop_shortcut_x11_only">
+        <source>The shortcut above works only while an X11 window is in front.</source>
+        <translation>上面的快捷键仅在 X11 窗口位于前台时有效。</translation>
+    </message>
+    <message id="preferences.gnome_add_shortcut">
+        <source>Add to GNOME Keyboard Shortcuts…</source>
+        <translation>添加到 GNOME 键盘快捷键…</translation>
+    </message>
+    <message id="preferences.gnome_add_shortcut_confirm">
+        <source>Add a GNOME keyboard shortcut that runs “brimble toggle” on %1?</source>
+        <translation>要添加一个在按下 %1 时运行“brimble toggle”的 GNOME 键盘快捷键吗？</translation>
+    </message>
+    <message id="preferences.gnome_add_shortcut_explained">
+        <source>It appears in GNOME Settings, Keyboard, Custom Shortcuts, where you can change or remove it.</source>
+        <translation>它会出现在 GNOME“设置”的“键盘”→“自定义快捷键”中，您可以在那里更改或删除它。</translation>
+    </message>
+    <message id="preferences.gnome_shortcut_added">
+        <source>GNOME runs “brimble toggle” on %1.</source>
+        <translation>GNOME 会在按下 %1 时运行“brimble toggle”。</translation>
+    </message>
+    <message id="preferences.gnome_shortcut_failed">
+        <source>The GNOME shortcut could not be added: %1</source>
+        <translation>无法添加 GNOME 快捷键：%1</translation>
+    </message>
+    <message id="preferences.configuration_line">
+        <source>Add this line to your compositor's configuration:</source>
+        <translation>请将下面这行添加到合成器的配置中：</translation>
+    </message>
+    <message id="preferences.other_desktop_shortcut">
+        <source>Bind the command “brimble toggle” to a key in your desktop's keyboard settings.</source>
+        <translation>请在桌面的键盘设置中将命令“brimble toggle”绑定到一个按键。</translation>
+    </message>
+    <message id="preferences.copy_line">
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message id="alert.pasted_by_hand">
+        <source>Not pasted by itself: the item is on the clipboard, press Ctrl+V to paste it.</source>
+        <translation>未能自动粘贴：项目已在剪贴板上，请按 Ctrl+V 粘贴。</translation>
+    </message>
+    <message id="preferences.shortcut_refused">
+        <source>%1 cannot be used: %2. The shortcut stays %3.</source>
+        <translation>无法使用 %1：%2。快捷键保持为 %3。</translation>
+    </message>
+    <message id="preferences.no_shortcut">
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message id="preferences.ignored_apps_explained">
+        <source>Copies made in these applications are never recorded.</source>
+        <translation>在这些应用程序中进行的复制永远不会被记录。</translation>
+    </message>
+    <message id="preferences.add_applications">
+        <source>&amp;Add…</source>
+        <translation>添加(&amp;A)…</translation>
+    </message>
+    <message id="preferences.remove_applications">
+        <source>&amp;Remove</source>
+        <translation>移除(&amp;R)</translation>
+    </message>
+    <message id="preferences.choose_applications">
+        <source>Choose Applications to Ignore</source>
+        <translation>选择要忽略的应用程序</translation>
+    </message>
+    <message id="preferences.desktop_entries">
+        <source>Applications (*.desktop)</source>
+        <translation>应用程序 (*.desktop)</translation>
+    </message>
+    <message id="menu.quit">
+        <source>Quit</source>
+        <translation>退出</translation>
+    </message>
+    <message id="menu.preferences">
+        <source>Preferences</source>
+        <translation>首选项</translation>
+    </message>
+    <message id="menu.about">
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message id="menu.rename">
+        <source>Rename</source>
+        <translation>重命名</translation>
+    </message>
+    <message id="menu.clear_all_history">
+        <source>Clear All History</source>
+        <translation>清除所有历史记录</translation>
+    </message>
+    <message id="menu.delete">
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message id="menu.paste">
+        <source>Paste</source>
+        <translation>粘贴</translation>
+    </message>
+    <message id="menu.paste_as_plain_text">
+        <source>Paste as Plain Text</source>
+        <translation>以纯文本粘贴</translation>
+    </message>
+    <message id="menu.cut">
+        <source>Cut</source>
+        <translation>剪切</translation>
+    </message>
+    <message id="menu.copy">
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message id="menu.move_to">
+        <source>Move to</source>
+        <translation>移动到</translation>
+    </message>
+    <message id="menu.add_new_clip_board">
+        <source>Add New Clipboard</source>
+        <translation>新建剪贴板</translation>
+    </message>
+    <message id="menu.move_to_first">
+        <source>Move to First</source>
+        <translation>移到最前</translation>
+    </message>
+    <message id="menu.save_to_file">
+        <source>Save to File</source>
+        <translation>保存到文件</translation>
+    </message>
+    <message id="menu.open">
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message id="menu.quick_look">
+        <source>Quick Look</source>
+        <translation>快速查看</translation>
+    </message>
+    <message id="menu.show_in_finder">
+        <source>Show in Folder</source>
+        <translation>在文件夹中显示</translation>
+    </message>
+    <message id="menu.pause_recording">
+        <source>Pause Recording</source>
+        <translation>暂停记录</translation>
+    </message>
+    <message id="menu.continue_recording">
+        <source>Continue Recording</source>
+        <translation>继续记录</translation>
+    </message>
+    <message id="menu.open_in_browser">
+        <source>Open in Browser</source>
+        <translation>在浏览器中打开</translation>
+    </message>
+    <message id="menu.help">
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message id="menu.check_for_updates">
+        <source>Check for Updates</source>
+        <translation>检查更新</translation>
+    </message>
+    <message id="menu.show_clipboard_history">
+        <source>Show Clipboard History</source>
+        <translation>显示剪贴板历史</translation>
+    </message>
+    <message id="menu.undo">
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message id="menu.undo_delete">
+        <source>Undo Delete</source>
+        <translation>撤销删除</translation>
+    </message>
+    <message id="menu.undo_cut">
+        <source>Undo Cut</source>
+        <translation>撤销剪切</translation>
+    </message>
+    <message id="menu.undo_clear_all_history">
+        <source>Undo Clear All History</source>
+        <translation>撤销清除所有历史记录</translation>
+    </message>
+    <message id="menu.undo_move">
+        <source>Undo Move</source>
+        <translation>撤销移动</translation>
+    </message>
+    <message id="menu.undo_delete_clipboard">
+        <source>Undo Delete Clipboard</source>
+        <translation>撤销删除剪贴板</translation>
+    </message>
+    <message id="quick_view.search">
+        <source>Search</source>
+        <translation>搜索</translation>
+    </message>
+    <message id="quick_view.unnamed">
+        <source>UnNamed</source>
+        <translation>未命名</translation>
+    </message>
+    <message id="quick_view.empty">
+        <source>It's Empty</source>
+        <translation>暂无记录</translation>
+    </message>
+    <message id="quick_view.clipboard_history">
+        <source>Clipboard History</source>
+        <translation>剪贴板历史</translation>
+    </message>
+    <message id="quick_view.n_records">
+        <source>%1 records</source>
+        <translation>%1 条记录</translation>
+    </message>
+    <message id="quick_view.text_cut">
+        <source>Showing the first %1 of %2 characters.</source>
+        <translation>仅显示全部 %2 个字符中的前 %1 个。</translation>
+    </message>
+    <message id="quick_view.unknown_application">
+        <source>Unknown application</source>
+        <translation>未知应用程序</translation>
+    </message>
+    <message id="quick_view.bad_type_clause">
+        <source>&quot;%1&quot; names no type; type: takes %2</source>
+        <translation>&quot;%1&quot; 不是类型名称；type: 可接受 %2</translation>
+    </message>
+    <message id="link_preview.load">
+        <source>Load Preview</source>
+        <translation>加载预览</translation>
+    </message>
+    <message id="link_preview.not_web">
+        <source>Only web pages (http and https) are previewed.</source>
+        <translation>仅预览网页（http 和 https）。</translation>
+    </message>
+    <message id="link_preview.credentials">
+        <source>Not previewed: the link carries a user name or password.</source>
+        <translation>未预览：链接中包含用户名或密码。</translation>
+    </message>
+    <message id="link_preview.local_host">
+        <source>Not previewed: the link leads to this computer or the local network.</source>
+        <translation>未预览：链接指向本机或本地网络。</translation>
+    </message>
+    <message id="link_preview.as_root">
+        <source>Not previewed: the web view does not run as root.</source>
+        <translation>未预览：网页视图不以 root 身份运行。</translation>
+    </message>
+    <message id="link_preview.host_not_found">
+        <source>The page could not be loaded: its host was not found.</source>
+        <translation>无法加载页面：找不到其主机。</translation>
+    </message>
+    <message id="link_preview.failed">
+        <source>The page could not be loaded: %1</source>
+        <translation>无法加载页面：%1</translation>
+    </message>
+    <message id="link_preview.stopped">
+        <source>The page stopped unexpectedly.</source>
+        <translation>页面意外停止。</translation>
+    </message>
+    <message id="quick_view.no_matches">
+        <source>No matches</source>
+        <translation>无匹配项</translation>
+    </message>
+    <message id="quick_view.n_selected">
+        <source>%1 selected</source>
+        <translation>已选择 %1 项</translation>
+    </message>
+    <message id="pasteboard.unknown_type">
+        <source>Unknown</source>
+        <translation>未知</translation>
+    </message>
+    <message id="pasteboard.text_type">
+        <source>Text</source>
+        <translation>文本</translation>
+    </message>
+    <message id="pasteboard.rich_text_type">
+        <source>Rich Text</source>
+        <translation>富文本</translation>
+    </message>
+    <message id="pasteboard.plain_text_type">
+        <source>Plain Text</source>
+        <translation>纯文本</translation>
+    </message>
+    <message id="pasteboard.image_type">
+        <source>Image</source>
+        <translation>图像</translation>
+    </message>
+    <message id="pasteboard.file_type">
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message id="pasteboard.link_type">
+        <source>Link</source>
+        <translation>链接</translation>
+    </message>
+    <message id="pasteboard.color_type">
+        <source>Color</source>
+        <translation>颜色</translation>
+    </message>
+    <message id="alert.confirm">
+        <source>Ok</source>
+        <translation>确定</translation>
+    </message>
+    <message id="alert.cancel">
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message id="alert.alert">
+        <source>Alert</source>
+        <translation>警告</translation>
+    </message>
+    <message id="alert.save_to_file_failed">
+        <source>Save to file failed!</source>
+        <translation>保存到文件失败！</translation>
+    </message>
+    <message id="alert.delete">
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message id="alert.reduce_history_capacity">
+        <source>Reduce history capacity!</source>
+        <translation>缩短历史记录保留时长！</translation>
+    </message>
+    <message id="alert.this_action_can_not_be_undo">
+        <source>This cannot be undone.</source>
+        <translation>此操作无法撤销。</translation>
+    </message>
+    <message id="alert.confirm_clear_clipboard">
+        <source>Clear all history of “%1”?</source>
+        <translation>要清除“%1”的所有历史记录吗？</translation>
+    </message>
+    <message id="alert.confirm_delete_clipboard">
+        <source>Delete the clipboard “%1” and its history?</source>
+        <translation>要删除剪贴板“%1”及其历史记录吗？</translation>
+    </message>
+    <message id="alert.items_to_delete">
+        <source>Items to delete: %1.</source>
+        <translation>要删除的项目数：%1。</translation>
+    </message>
+    <message id="alert.undo_while_running">
+        <source>You can undo this with Ctrl+Z while Brimble runs.</source>
+        <translation>在 Brimble 运行期间，您可以按 Ctrl+Z 撤销此操作。</translation>
+    </message>
+    <message id="alert.too_large_to_copy">
+        <source>The selected items hold %1 MB together, more than the %2 MB that can be copied or pasted at once. Select fewer items.</source>
+        <translation>所选项目共 %1 MB，超过了一次可复制或粘贴的上限 %2 MB。请少选一些项目。</translation>
+    </message>
+    <message id="alert.do_not_show_this_to_me_again">
+        <source>Don't show this to me again</source>
+        <translation>不再显示此消息</translation>
+    </message>
+    <message id="alert.turn_on_accessibility_message">
+        <source>Brimble can only paste automatically into X11 windows, and this window is not one. The item is on the clipboard: press Ctrl+V to paste it.</source>
+        <translation>Brimble 只能自动粘贴到 X11 窗口中，而此窗口不是 X11 窗口。项目已在剪贴板上：请按 Ctrl+V 粘贴。</translation>
+    </message>
+    <message id="alert.turn_on_accessibility">
+        <source>Turn On Accessibility</source>
+        <translation>开启辅助功能</translation>
+    </message>
+    <message id="alert.not_now">
+        <source>Not Now</source>
+        <translation>暂不</translation>
+    </message>
+    <message id="alert.learn_more">
+        <source>Learn More</source>
+        <translation>了解更多</translation>
+    </message>
+    <message id="alert.crash_title">
+        <source>Sorry about that!</source>
+        <translation>很抱歉！</translation>
+    </message>
+    <message id="alert.crash_message">
+        <source>Brimble stopped unexpectedly the last time it ran. Do you want to send an anonymous crash report so that the problem can be fixed?</source>
+        <translation>Brimble 上次运行时意外停止。是否发送一份匿名崩溃报告，以便修复该问题？</translation>
+    </message>
+    <message id="alert.always_send">
+        <source>Always Send</source>
+        <translation>总是发送</translation>
+    </message>
+    <message id="alert.send">
+        <source>Send</source>
+        <translation>发送</translation>
+    </message>
+    <message id="alert.do_not_send">
+        <source>Don't Send</source>
+        <translation>不发送</translation>
+    </message>
+    <message id="Could not save changes while quitting. Quit anyway?">
+        <source>Could not save changes while quitting. Quit anyway?</source>
+        <translation>退出时无法保存更改。仍要退出吗？</translation>
+    </message>
+    <message id="Quitting now will lose any changes you have made since the last successful save">
+        <source>Quitting now will lose any changes you have made since the last successful save</source>
+        <translation>现在退出将丢失自上次成功保存以来所做的所有更改</translation>
+    </message>
+    <message id="Quit anyway">
+        <source>Quit anyway</source>
+        <translation>仍然退出</translation>
+    </message>
+    <message id="Cancel">
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message id="date.unknow_date">
+        <source>Unknown date</source>
+        <translation>未知日期</translation>
+    </message>
+    <message id="date.just_now">
+        <source>Just now</source>
+        <translation>刚刚</translation>
+    </message>
+    <message id="date.yesterday">
+        <source>Yesterday</source>
+        <translation>昨天</translation>
+    </message>
+    <message id="alert.open_failed">
+        <source>Brimble could not open %1: %2</source>
+        <translation>Brimble 无法打开 %1：%2</translation>
+    </message>
+    <message id="alert.setting_not_saved">
+        <source>The setting was not saved, because %1 cannot be written. It is back to what it was.</source>
+        <translation>设置未保存，因为无法写入 %1。该设置已恢复为原来的值。</translation>
+    </message>
+    <message id="alert.hot_key_refused">
+        <source>The shortcut %1 is not available (%2). Choose another one in Preferences, or bind the command &quot;brimble toggle&quot; in your desktop&apos;s keyboard settings.</source>
+        <translation>快捷键 %1 不可用（%2）。请在首选项中选择其他快捷键，或在桌面的键盘设置中绑定命令 &quot;brimble toggle&quot;。</translation>
+    </message>
+    <message id="alert.history_disk_full">
+        <source>There is no room left on the disk for your clipboard history (%1). New copies are kept in memory until there is; free some space so that they are not lost.</source>
+        <translation>磁盘上已没有空间存放您的剪贴板历史（%1）。在腾出空间之前，新复制的内容会保存在内存中；请释放一些空间，以免丢失这些内容。</translation>
+    </message>
+    <message id="alert.history_recording_again">
+        <source>There is room for your clipboard history again: copies are recorded, and the %1 made meanwhile are stored.</source>
+        <translation>剪贴板历史又有空间了：复制的内容会继续被记录，期间复制的 %1 条内容也已保存。</translation>
+    </message>
+    <message id="alert.history_copies_lost">
+        <source>%1 copies made while the disk was full could not be kept.</source>
+        <translation>磁盘已满期间复制的 %1 条内容未能保留。</translation>
+    </message>
+    <message id="format.files">
+        <source>files</source>
+        <translation>个文件</translation>
+    </message>
+    <message id="format.chars">
+        <source>chars</source>
+        <translation>个字符</translation>
+    </message>
+    <message id="update.available">
+        <source>Brimble %1 is available</source>
+        <translation>Brimble %1 现已可用</translation>
+    </message>
+    <message id="update.available_message">
+        <source>You have version %1.</source>
+        <translation>您当前的版本是 %1。</translation>
+    </message>
+    <message id="update.download_page">
+        <source>Download Page</source>
+        <translation>下载页面</translation>
+    </message>
+    <message id="update.later">
+        <source>Later</source>
+        <translation>稍后</translation>
+    </message>
+    <message id="update.up_to_date">
+        <source>Brimble is up to date</source>
+        <translation>Brimble 已是最新版本</translation>
+    </message>
+    <message id="update.up_to_date_message">
+        <source>Version %1 is the newest version.</source>
+        <translation>版本 %1 是最新版本。</translation>
+    </message>
+    <message id="update.failed">
+        <source>The update check failed</source>
+        <translation>检查更新失败</translation>
+    </message>
+    <message id="queue.paste_in_sequence">
+        <source>Paste in Sequence</source>
+        <translation>按顺序粘贴</translation>
+    </message>
+    <message id="queue.clear">
+        <source>Clear Paste Queue</source>
+        <translation>清空粘贴队列</translation>
+    </message>
+    <message id="queue.active">
+        <source>Paste queue: %1 of %2 pasted, next: %3</source>
+        <translation>粘贴队列：已粘贴 %1/%2，下一项：%3</translation>
+    </message>
+    <message id="queue.untitled_item">
+        <source>item %1 (%2)</source>
+        <translation>第 %1 项（%2）</translation>
+    </message>
+    <message id="queue.finished">
+        <source>Paste queue done: all %1 items pasted</source>
+        <translation>粘贴队列已完成：全部 %1 项均已粘贴</translation>
+    </message>
+    <message id="queue.interrupted">
+        <source>Paste queue ended by a new copy: %1 of %2 pasted</source>
+        <translation>粘贴队列因新的复制而结束：已粘贴 %1/%2</translation>
+    </message>
+    <message id="queue.cleared">
+        <source>Paste queue cleared: %1 of %2 pasted</source>
+        <translation>粘贴队列已清空：已粘贴 %1/%2</translation>
+    </message>
+    <message id="queue.failed">
+        <source>Paste queue ended: %1</source>
+        <translation>粘贴队列已结束：%1</translation>
+    </message>
+    <message id="queue.escape_clears">
+        <source>Esc clears it</source>
+        <translation>按 Esc 清空</translation>
+    </message>
+    <message id="quick_view.secret_mask">
+        <source>Secret · %1 · %2 characters</source>
+        <translation>机密 · %1 · %2 个字符</translation>
+    </message>
+    <message id="quick_view.secret_reveal_hint">
+        <source>Click or press Space to show it</source>
+        <translation>单击或按 Space 显示</translation>
+    </message>
+    <message id="quick_view.secret_reveal">
+        <source>Show Secret</source>
+        <translation>显示机密</translation>
+    </message>
+    <message id="secret.private_key">
+        <source>private key</source>
+        <translation>私钥</translation>
+    </message>
+    <message id="secret.web_token">
+        <source>web token</source>
+        <translation>Web 令牌</translation>
+    </message>
+    <message id="secret.cloud_key">
+        <source>cloud access key</source>
+        <translation>云访问密钥</translation>
+    </message>
+    <message id="secret.access_token">
+        <source>access token</source>
+        <translation>访问令牌</translation>
+    </message>
+    <message id="secret.bot_token">
+        <source>bot token</source>
+        <translation>机器人令牌</translation>
+    </message>
+    <message id="secret.payment_key">
+        <source>payment key</source>
+        <translation>支付密钥</translation>
+    </message>
+    <message id="secret.card_number">
+        <source>card number</source>
+        <translation>卡号</translation>
+    </message>
+    <message id="preferences.secrets">
+        <source>Secrets:</source>
+        <translation>机密信息：</translation>
+    </message>
+    <message id="preferences.secrets_note">
+        <source>Keys, tokens and card numbers are shown masked until revealed.</source>
+        <translation>密钥、令牌和卡号在您选择显示之前会以遮盖形式显示。</translation>
+    </message>
+    <message id="preferences.secret_never_record">
+        <source>Never record</source>
+        <translation>从不记录</translation>
+    </message>
+    <message id="preferences.secret_minute">
+        <source>Remove after 1 minute</source>
+        <translation>1 分钟后移除</translation>
+    </message>
+    <message id="preferences.secret_ten_minutes">
+        <source>Remove after 10 minutes</source>
+        <translation>10 分钟后移除</translation>
+    </message>
+    <message id="preferences.secret_hour">
+        <source>Remove after 1 hour</source>
+        <translation>1 小时后移除</translation>
+    </message>
+    <message id="preferences.secret_day">
+        <source>Remove after 1 day</source>
+        <translation>1 天后移除</translation>
+    </message>
+    <message id="preferences.secret_keep">
+        <source>Keep</source>
+        <translation>保留</translation>
+    </message>
+    <message id="preferences.read_image_text">
+        <source>Find copied images by their text (read on this computer)</source>
+        <translation>按图像中的文字查找复制的图像（在本机上识别）</translation>
+    </message>
+    <message id="preferences.image_text_language">
+        <source>Language of the text:</source>
+        <translation>文字的语言：</translation>
+    </message>
+</context>
+</TS>
