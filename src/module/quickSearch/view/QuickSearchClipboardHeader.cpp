@@ -5,6 +5,7 @@
 
 #include <QActionGroup>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -12,6 +13,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace {
 // An up and a down chevron, the sign of a list to choose from; drawn, as themes seldom have it.
@@ -48,7 +51,10 @@ QuickSearchClipboardHeader::QuickSearchClipboardHeader(QWidget* parent)
     name_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setNameFilled(false);
     name_->setCursor(Qt::PointingHandCursor);
-    name_->setFixedWidth(nameWidth);
+    // The field's frame and text margins take a few pixels of its width.
+    nameRoom_ = std::clamp(QFontMetrics(nameFont).horizontalAdvance(LocalizedQuickView::clipboardHistory()) + 8,
+                           nameWidth, maxNameWidth);
+    name_->setFixedWidth(nameRoom_);
     // A click on the name opens the clipboard menu, as the chevrons beside it do.
     name_->installEventFilter(this);
     connect(name_, &QLineEdit::editingFinished, this, &QuickSearchClipboardHeader::endRename);
@@ -175,8 +181,7 @@ void QuickSearchClipboardHeader::popUpMenu(QWidget* anchor)
 
 void QuickSearchClipboardHeader::showTitle()
 {
-    // The field's frame and text margins take a few pixels of its width.
-    const int room = nameWidth - 8;
+    const int room = nameRoom_ - 8;
     const QString shown = name_->fontMetrics().elidedText(title_, Qt::ElideRight, room);
     name_->setText(shown);
     name_->setToolTip(shown == title_ ? QString() : title_);

@@ -32,8 +32,11 @@ public:
     // The full name of the shown clipboard; the field shows it cut with an ellipsis when it
     // does not fit, and whole while it is renamed.
     QString title() const { return title_; }
-    // The room the name has: a long name never pushes the search field's buttons aside.
+    // The room the name has: a long name never pushes the search field's buttons aside. It
+    // grows to hold the default clipboard's name in the user's language, up to the maximum.
     static constexpr int nameWidth = 220;
+    static constexpr int maxNameWidth = 300;
+    int nameRoom() const { return nameRoom_; }
 
     QLineEdit* nameField() const { return name_; }
     QToolButton* menuButton() const { return button_; }
@@ -71,4 +74,5 @@ private:
     QAction* delete_;
     QString title_;
     bool renaming_ = false;
+    int nameRoom_ = nameWidth;
 };
