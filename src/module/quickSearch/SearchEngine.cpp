@@ -5,6 +5,7 @@
 #include "model/CoreDataManager.h"
 #include "model/PasteInfoDisplayType.h"
 #include "model/RetentionRule.h"
+#include "model/SearchTextArena.h"
 #include "pasteboard/PasteBoardUtils.h"
 
 #include <QFile>
@@ -23,7 +24,12 @@
 #include <cstring>
 #include <future>
 #include <limits>
+#include <mutex>
 #include <vector>
+
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 // ---- SearchResults
 
@@ -514,6 +520,8 @@ private:
 // The row-id range of the stored texts, cut into chunks for the threads that scan it.
 struct ScanPlan
 {
+    // When set, the chunks are ranges of its entries, not of row ids.
+    const SearchTextArena* arena = nullptr;
     qint64 minId = 0;
     qint64 maxId = -1;
     qint64 chunkSpan = 1;
@@ -532,6 +540,21 @@ enum class Outcome
 // alongside another thread claiming chunks of the same plan.
 Outcome scanChunks(Reader& reader, PassState& pass, ScanPlan& plan, std::vector<qint64>& hits)
 {
+    if (const SearchTextArena* arena = plan.arena) {
+        for (qint64 chunk = plan.next.fetch_add(1); chunk < plan.chunks; chunk = plan.next.fetch_add(1)) {
+            const qsizetype first = qsizetype(chunk * plan.chunkSpan);
+            const qsizetype end = std::min(arena->size(), qsizetype(first + plan.chunkSpan));
+            for (qsizetype i = first; i < end; ++i) {
+                if ((i & 63) == 0 && pass.shouldStop())
+                    return Outcome::Cancelled;
+                const SearchTextArena::Entry& entry = arena->entry(i);
+                if (entry.text && containsNeedle(QByteArrayView(entry.text, entry.length), reader.needle))
+                    hits.push_back(entry.id);
+            }
+            reader.examined += end - first;
+        }
+        return pass.shouldStop() ? Outcome::Cancelled : Outcome::Completed;
+    }
     Statement stmt(reader.db(), "SELECT id, folded_text FROM paste_inf_search WHERE id BETWEEN ?1 AND ?2");
     if (!stmt) {
         Log::error(kTag, QStringLiteral("cannot read texts: %1").arg(reader.errorMessage()));
@@ -613,6 +636,8 @@ public:
         std::function<void(const SearchResults&)> firstScreen;
         // Starts another thread on the scan plan; its future reports that thread's matches.
         std::function<std::future<std::pair<Outcome, std::vector<qint64>>>(ScanPlan&)> startHelper;
+        // The texts held in memory, current as of the pass's start; the table is scanned without.
+        const SearchTextArena* texts = nullptr;
     };
 
     SearchRun(Reader& reader, PassState& pass, const QString& categoryUuid, const ParsedQuery& query,
@@ -706,6 +731,14 @@ private:
 
     Outcome planScan(ScanPlan& plan)
     {
+        if (const SearchTextArena* texts = options_.texts) {
+            plan.arena = texts;
+            plan.minId = texts->minId();
+            plan.maxId = texts->maxId();
+            plan.chunkSpan = std::max<qint64>(256, texts->size() / kScanChunks + 1);
+            plan.chunks = (texts->size() + plan.chunkSpan - 1) / plan.chunkSpan;
+            return Outcome::Completed;
+        }
         Statement stmt(
             reader_.db(),
             "SELECT (SELECT min(id) FROM paste_inf_search), (SELECT max(id) FROM paste_inf_search)");
@@ -934,6 +967,26 @@ struct SearchEngine::Matcher
     Reader reader;
 };
 
+// The texts of the searched history held in memory (see SearchTextArena): read on a thread of
+// their own after a search has delivered, then kept current by each pass before it scans. Until
+// they are there, and whenever they cannot be kept current, passes scan the table.
+struct SearchEngine::Texts
+{
+    // Guards the fields below; a pass holds it only while it brings the texts up to date.
+    std::mutex mutex;
+    std::shared_ptr<SearchTextArena> arena;
+    // The database the texts (or the load under way) are of.
+    QString path;
+    bool loading = false;
+    bool enabled = true;
+    // A database whose texts could not be read: passes over it scan the table.
+    QString failedPath;
+    // Ends a load under way: the engine goes, or the texts of another database are wanted.
+    std::shared_ptr<std::atomic<bool>> stopLoad = std::make_shared<std::atomic<bool>>(false);
+    // Declared last so that it stops (finishing a load) before the rest goes.
+    std::unique_ptr<Worker> loader = std::make_unique<Worker>(QStringLiteral("paste_search.texts"));
+};
+
 struct SearchEngine::Pass
 {
     PassState state;
@@ -945,7 +998,7 @@ struct SearchEngine::Pass
 
 SearchEngine::SearchEngine(QObject* parent)
     : QObject(parent), streamBudget_(kStreamBudget), latest_(std::make_shared<std::atomic<quint64>>(0)),
-      matcher_(std::make_unique<Matcher>()),
+      matcher_(std::make_unique<Matcher>()), texts_(std::make_unique<Texts>()),
       mainWorker_(std::make_unique<Worker>(QStringLiteral("paste_search"))),
       helperWorker_(std::make_unique<Worker>(QStringLiteral("paste_search.scan")))
 {
@@ -955,8 +1008,91 @@ SearchEngine::SearchEngine(QObject* parent)
 SearchEngine::~SearchEngine()
 {
     cancel();
+    texts_->stopLoad->store(true);
     mainWorker_.reset();
     helperWorker_.reset();
+    texts_->loader.reset();
+}
+
+void SearchEngine::setHoldsTexts(bool hold)
+{
+    std::lock_guard lock(texts_->mutex);
+    texts_->enabled = hold;
+    if (!hold) {
+        texts_->arena.reset();
+        texts_->stopLoad->store(true);
+    }
+}
+
+std::optional<SearchEngine::HeldTexts> SearchEngine::heldTexts() const
+{
+    std::lock_guard lock(texts_->mutex);
+    if (!texts_->arena)
+        return std::nullopt;
+    return HeldTexts{texts_->arena->liveCount(), texts_->arena->textBytes(), texts_->arena->entryBytes()};
+}
+
+std::shared_ptr<SearchTextArena> SearchEngine::currentTexts(const QString& path, sqlite3* db)
+{
+    std::lock_guard lock(texts_->mutex);
+    if (!texts_->arena || texts_->path != path)
+        return nullptr;
+    QString error;
+    switch (texts_->arena->catchUp(db, &error)) {
+    case SearchTextArena::CatchUp::Current:
+        return texts_->arena;
+    case SearchTextArena::CatchUp::Stale:
+        // Read again after this pass, which scans the table.
+        break;
+    case SearchTextArena::CatchUp::Unsupported:
+        Log::warning(kTag, QStringLiteral("texts no longer held in memory: %1").arg(error));
+        break;
+    }
+    texts_->arena.reset();
+    return nullptr;
+}
+
+void SearchEngine::loadTexts(const QString& path)
+{
+    std::lock_guard lock(texts_->mutex);
+    if (!texts_->enabled || path == texts_->failedPath ||
+        (texts_->path == path && (texts_->arena || texts_->loading)))
+        return;
+    texts_->stopLoad->store(true);
+    texts_->stopLoad = std::make_shared<std::atomic<bool>>(false);
+    texts_->arena.reset();
+    texts_->path = path;
+    texts_->loading = true;
+    Texts* texts = texts_.get();
+    auto stop = texts_->stopLoad;
+    texts_->loader->queue.async([this, texts, path, stop] {
+        // Reading a large history takes a while; searches that come meanwhile go first.
+        setpriority(PRIO_PROCESS, id_t(syscall(SYS_gettid)), 10);
+        Reader& reader = texts->loader->reader;
+        QString error;
+        std::unique_ptr<SearchTextArena> loaded;
+        if (!stop->load() && reader.open(path))
+            loaded = SearchTextArena::load(
+                reader.db(), [&] { return stop->load(); }, &error);
+        reader.close();
+        {
+            std::lock_guard lock(texts->mutex);
+            // A newer load owns the state.
+            if (texts->stopLoad != stop)
+                return;
+            texts->loading = false;
+            if (stop->load())
+                return;
+            if (!loaded) {
+                Log::warning(kTag, QStringLiteral("texts not held in memory: %1").arg(error));
+                texts->failedPath = path;
+                return;
+            }
+            texts->arena = std::move(loaded);
+        }
+        QMetaObject::invokeMethod(
+            this, [this] { Q_EMIT textsLoaded(); }, Qt::QueuedConnection);
+    });
 }
 
 void SearchEngine::setDatabasePath(const QString& path)
@@ -1060,6 +1196,11 @@ void SearchEngine::runPass(const std::shared_ptr<Pass>& pass)
         return future;
     };
 
+    std::shared_ptr<SearchTextArena> texts;
+    if (!pass->query.text.isEmpty())
+        texts = currentTexts(pass->databasePath, mainWorker_->reader.db());
+    options.texts = texts.get();
+
     Outcome outcome;
     SearchResults results;
     {
@@ -1069,6 +1210,9 @@ void SearchEngine::runPass(const std::shared_ptr<Pass>& pass)
     }
     if (outcome == Outcome::Completed) {
         deliver(generation, [this, generation, results] { Q_EMIT finished(generation, results); });
+        // Only now, so that reading them never delays what the user waits for.
+        if (!texts)
+            loadTexts(pass->databasePath);
     } else if (outcome == Outcome::Failed) {
         deliver(generation, [this, generation] { Q_EMIT failed(generation); });
     }
