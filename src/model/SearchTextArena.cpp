@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <optional>
 
@@ -10,8 +11,17 @@ namespace {
 
 // Texts are copied into blocks of this size; a text of more than a quarter of one gets its own.
 constexpr size_t kBlockSize = size_t(16) << 20;
-// Out-of-order entries are sorted in once there are this many.
+// More out-of-order entries than this, and the texts are read again in order.
 constexpr size_t kMaxUnsortedTail = 4096;
+// Texts of a group, and the bits of its bitmap per byte of text (one in eight).
+std::atomic<qint64> groupBytes{64 * 1024};
+constexpr qint64 kBytesPerBit = 8;
+
+quint32 runHash(const char* at)
+{
+    const quint32 run = quint32(quint8(at[0])) | quint32(quint8(at[1])) << 8 | quint32(quint8(at[2])) << 16;
+    return run * 0x9E3779B1u;
+}
 // Changes applied one by one, at most; beyond that the texts are read again.
 constexpr qint64 kMaxCatchUp = 20000;
 
@@ -115,9 +125,7 @@ std::unique_ptr<SearchTextArena> SearchTextArena::load(sqlite3* db, const std::f
         const qint64 id = sqlite3_column_int64(stmt.get(), 0);
         if (sqlite3_column_type(stmt.get(), 1) == SQLITE_NULL)
             continue;
-        const QByteArrayView text = columnText(stmt.get(), 1);
-        arena->entries_.push_back({id, arena->store(text), quint32(text.size())});
-        arena->liveBytes_ += text.size();
+        arena->append(id, columnText(stmt.get(), 1));
     }
     if (rc != SQLITE_DONE) {
         if (error)
@@ -125,12 +133,6 @@ std::unique_ptr<SearchTextArena> SearchTextArena::load(sqlite3* db, const std::f
         return nullptr;
     }
     arena->entries_.shrink_to_fit();
-    arena->sorted_ = arena->entries_.size();
-    arena->liveCount_ = qsizetype(arena->entries_.size());
-    if (!arena->entries_.empty()) {
-        arena->minId_ = arena->entries_.front().id;
-        arena->maxId_ = arena->entries_.back().id;
-    }
     return arena;
 }
 
@@ -211,21 +213,91 @@ void SearchTextArena::set(qint64 id, QByteArrayView text)
         e.text = store(text);
         e.length = quint32(text.size());
         liveBytes_ += text.size();
+        // The bitmap only ever gains bits: the old text's runs may stay, which costs a look.
+        mark(groupOf(size_t(index)), text);
         return;
     }
+    append(id, text);
+}
+
+void SearchTextArena::append(qint64 id, QByteArrayView text)
+{
     const bool inOrder = sorted_ == entries_.size() && (entries_.empty() || entries_.back().id < id);
     entries_.push_back({id, store(text), quint32(text.size())});
     liveBytes_ += text.size();
     ++liveCount_;
     minId_ = entries_.size() == 1 ? id : std::min(minId_, id);
     maxId_ = entries_.size() == 1 ? id : std::max(maxId_, id);
-    if (inOrder) {
+    if (inOrder)
         sorted_ = entries_.size();
-    } else if (entries_.size() - sorted_ > kMaxUnsortedTail) {
-        std::sort(entries_.begin(), entries_.end(),
-                  [](const Entry& a, const Entry& b) { return a.id < b.id; });
-        sorted_ = entries_.size();
+
+    // A large text has a group of its own; smaller ones join the last group until it is full.
+    const qint64 kGroupBytes = groupBytes.load(std::memory_order_relaxed);
+    const bool large = text.size() >= kGroupBytes;
+    if (groups_.empty() || large || groups_.back().textBytes >= kGroupBytes) {
+        Group group;
+        group.first = entries_.size() - 1;
+        const qint64 bits = std::max<qint64>(kGroupBytes, text.size()) / kBytesPerBit;
+        int log2 = 6;
+        while ((qint64(1) << log2) < bits)
+            ++log2;
+        group.shift = 32 - log2;
+        const size_t words = size_t(1) << (log2 - 6);
+        group.bits = std::make_unique<quint64[]>(words);
+        bitmapBytes_ += qint64(words * sizeof(quint64));
+        groups_.push_back(std::move(group));
     }
+    Group& group = groups_.back();
+    group.end = entries_.size();
+    group.textBytes += text.size();
+    mark(group, text);
+    // Nothing joins a large text's group.
+    if (large)
+        group.textBytes = std::max(group.textBytes, kGroupBytes);
+}
+
+void SearchTextArena::mark(Group& group, QByteArrayView text)
+{
+    const char* data = text.data();
+    quint64* bits = group.bits.get();
+    const int shift = group.shift;
+    for (qsizetype i = 0; i + 3 <= text.size(); ++i) {
+        const quint32 bit = runHash(data + i) >> shift;
+        bits[bit >> 6] |= quint64(1) << (bit & 63);
+    }
+}
+
+SearchTextArena::Group& SearchTextArena::groupOf(size_t index)
+{
+    const auto it = std::upper_bound(groups_.begin(), groups_.end(), index,
+                                     [](size_t value, const Group& g) { return value < g.first; });
+    return *(it - 1);
+}
+
+void SearchTextArena::setGroupTextBytes(qint64 bytes)
+{
+    groupBytes.store(std::max<qint64>(bytes, 64));
+}
+
+SearchTextArena::Runs SearchTextArena::runsOf(QByteArrayView needle)
+{
+    Runs runs;
+    for (qsizetype i = 0; i + 3 <= needle.size(); ++i)
+        runs.push_back(runHash(needle.data() + i));
+    std::sort(runs.begin(), runs.end());
+    runs.erase(std::unique(runs.begin(), runs.end()), runs.end());
+    return runs;
+}
+
+bool SearchTextArena::groupMayHold(qsizetype index, const Runs& runs) const
+{
+    const Group& group = groups_[size_t(index)];
+    for (quint32 run : runs) {
+        const quint32 bit = run >> group.shift;
+        if (!((group.bits[bit >> 6] >> (bit & 63)) & 1))
+            return false;
+    }
+    return true;
 }
 
 void SearchTextArena::remove(qint64 id)
@@ -270,5 +342,6 @@ bool SearchTextArena::wantsReload() const
 {
     // Texts replaced or gone hold on to their bytes, and gone items to their entries.
     return deadBytes_ > liveBytes_ / 2 + (qint64(64) << 20) ||
-           qsizetype(entries_.size()) - liveCount_ > qsizetype(entries_.size() / 4) + 4096;
+           qsizetype(entries_.size()) - liveCount_ > qsizetype(entries_.size() / 4) + 4096 ||
+           entries_.size() - sorted_ > kMaxUnsortedTail;
 }

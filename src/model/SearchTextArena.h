@@ -15,6 +15,10 @@ struct sqlite3;
 // large blocks; an entry per item (24 bytes) names its row id and where its text is. Entries are
 // in row-id order, apart from a short tail of items that came back with older ids (an undo).
 //
+// Runs of entries (about 64 KB of text, or one larger text) form groups, each with a bitmap of
+// the three-byte runs its texts hold (one bit per eight bytes of text). A needle with a run no
+// group's bitmap has cannot be in that group's texts, so a search for a rare word reads few.
+//
 // It is derived data only. It is read from a history through one read connection, and kept
 // current from the history's change log (paste_inf_search_change, written by triggers in the
 // same transaction as every change to the texts, whoever makes it). When the log cannot tell
@@ -76,7 +80,39 @@ public:
     // The text of row `id`, or a null view when it has none here.
     QByteArrayView find(qint64 id) const;
 
+    // The three-byte runs of a needle, as the groups' bitmaps know them (none for a needle
+    // shorter than three bytes, which every group may hold).
+    using Runs = std::vector<quint32>;
+    static Runs runsOf(QByteArrayView needle);
+    qsizetype groupCount() const { return qsizetype(groups_.size()); }
+    // Entries [first, end) of group `index`.
+    std::pair<qsizetype, qsizetype> groupEntries(qsizetype index) const
+    {
+        const Group& g = groups_[size_t(index)];
+        return {qsizetype(g.first), qsizetype(g.end)};
+    }
+    // False when the group's texts cannot hold a needle of these runs.
+    bool groupMayHold(qsizetype index, const Runs& runs) const;
+    // How much text a group takes before the next one starts (64 KB); tests make it small so
+    // that a small history has many groups. Applies to texts added afterwards.
+    static void setGroupTextBytes(qint64 bytes);
+    // Memory of the groups' bitmaps.
+    qint64 bitmapBytes() const { return bitmapBytes_; }
+
 private:
+    struct Group
+    {
+        size_t first = 0;
+        size_t end = 0;
+        qint64 textBytes = 0;
+        // Bits in the bitmap: 1 << (32 - shift).
+        int shift = 32;
+        std::unique_ptr<quint64[]> bits;
+    };
+
+    void append(qint64 id, QByteArrayView text);
+    void mark(Group& group, QByteArrayView text);
+    Group& groupOf(size_t index);
     void set(qint64 id, QByteArrayView text);
     void remove(qint64 id);
     const char* store(QByteArrayView text);
@@ -84,6 +120,8 @@ private:
     bool wantsReload() const;
 
     std::vector<Entry> entries_;
+    std::vector<Group> groups_;
+    qint64 bitmapBytes_ = 0;
     // entries_[0, sorted_) are in id order; the rest is a short unsorted tail.
     size_t sorted_ = 0;
     qint64 minId_ = 0;

@@ -5,12 +5,14 @@
 #include "model/CoreDataManager.h"
 #include "model/HistoryReader.h"
 #include "model/PasteboardTypes.h"
+#include "model/SearchTextArena.h"
 #include "model/SqliteDatabase.h"
 #include "model/StoreSchema.h"
 #include "module/quickSearch/SearchEngine.h"
 
 #include <QEventLoop>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -589,6 +591,9 @@ private Q_SLOTS:
     void heldTextsMatchTableScan()
     {
         GeneratedHistory history(1500, 3, 11);
+        // Groups of a few texts each, so that most are passed over by their bitmaps.
+        SearchTextArena::setGroupTextBytes(600);
+        auto restore = qScopeGuard([] { SearchTextArena::setGroupTextBytes(64 * 1024); });
         SearchEngine held, scanned;
         held.setDatabasePath(history.path());
         scanned.setDatabasePath(history.path());

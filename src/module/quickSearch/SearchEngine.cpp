@@ -520,8 +520,10 @@ private:
 // The row-id range of the stored texts, cut into chunks for the threads that scan it.
 struct ScanPlan
 {
-    // When set, the chunks are ranges of its entries, not of row ids.
+    // When set, the chunks are ranges of its groups, not of row ids, and a group whose bitmap
+    // lacks one of the needle's runs is passed over.
     const SearchTextArena* arena = nullptr;
+    SearchTextArena::Runs runs;
     qint64 minId = 0;
     qint64 maxId = -1;
     qint64 chunkSpan = 1;
@@ -542,16 +544,21 @@ Outcome scanChunks(Reader& reader, PassState& pass, ScanPlan& plan, std::vector<
 {
     if (const SearchTextArena* arena = plan.arena) {
         for (qint64 chunk = plan.next.fetch_add(1); chunk < plan.chunks; chunk = plan.next.fetch_add(1)) {
-            const qsizetype first = qsizetype(chunk * plan.chunkSpan);
-            const qsizetype end = std::min(arena->size(), qsizetype(first + plan.chunkSpan));
-            for (qsizetype i = first; i < end; ++i) {
-                if ((i & 63) == 0 && pass.shouldStop())
+            const qsizetype firstGroup = qsizetype(chunk * plan.chunkSpan);
+            const qsizetype endGroup = std::min(arena->groupCount(), qsizetype(firstGroup + plan.chunkSpan));
+            for (qsizetype group = firstGroup; group < endGroup; ++group) {
+                if (pass.shouldStop())
                     return Outcome::Cancelled;
-                const SearchTextArena::Entry& entry = arena->entry(i);
-                if (entry.text && containsNeedle(QByteArrayView(entry.text, entry.length), reader.needle))
-                    hits.push_back(entry.id);
+                if (!arena->groupMayHold(group, plan.runs))
+                    continue;
+                const auto [first, end] = arena->groupEntries(group);
+                for (qsizetype i = first; i < end; ++i) {
+                    const SearchTextArena::Entry& entry = arena->entry(i);
+                    if (entry.text && containsNeedle(QByteArrayView(entry.text, entry.length), reader.needle))
+                        hits.push_back(entry.id);
+                }
+                reader.examined += end - first;
             }
-            reader.examined += end - first;
         }
         return pass.shouldStop() ? Outcome::Cancelled : Outcome::Completed;
     }
@@ -735,8 +742,9 @@ private:
             plan.arena = texts;
             plan.minId = texts->minId();
             plan.maxId = texts->maxId();
-            plan.chunkSpan = std::max<qint64>(256, texts->size() / kScanChunks + 1);
-            plan.chunks = (texts->size() + plan.chunkSpan - 1) / plan.chunkSpan;
+            plan.runs = SearchTextArena::runsOf(reader_.needle);
+            plan.chunkSpan = texts->groupCount() / kScanChunks + 1;
+            plan.chunks = (texts->groupCount() + plan.chunkSpan - 1) / plan.chunkSpan;
             return Outcome::Completed;
         }
         Statement stmt(
@@ -1029,7 +1037,8 @@ std::optional<SearchEngine::HeldTexts> SearchEngine::heldTexts() const
     std::lock_guard lock(texts_->mutex);
     if (!texts_->arena)
         return std::nullopt;
-    return HeldTexts{texts_->arena->liveCount(), texts_->arena->textBytes(), texts_->arena->entryBytes()};
+    return HeldTexts{texts_->arena->liveCount(), texts_->arena->textBytes(),
+                     texts_->arena->entryBytes() + texts_->arena->bitmapBytes()};
 }
 
 std::shared_ptr<SearchTextArena> SearchEngine::currentTexts(const QString& path, sqlite3* db)

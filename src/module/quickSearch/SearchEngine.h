@@ -92,7 +92,7 @@ public:
     {
         qint64 items = 0;
         qint64 textBytes = 0;
-        // What the entries naming the texts take, beyond the texts.
+        // What the entries naming the texts and the groups' bitmaps take, beyond the texts.
         qint64 entryBytes = 0;
     };
     // What it holds now, for diagnostics, tests and benchmarks.
