@@ -100,6 +100,8 @@ struct PassState
     std::atomic<qint64> rowsExamined{0};
     // Set when the pass has what it needs, so the helper can stop scanning.
     std::atomic<bool> done{false};
+    // Set when the helper has scanned every text, so streaming for a first screen is no quicker.
+    std::atomic<bool> scanned{false};
 
     bool cancelled() const { return latest->load(std::memory_order_relaxed) != generation; }
     bool shouldStop() const { return cancelled() || done.load(std::memory_order_relaxed); }
@@ -506,7 +508,9 @@ private:
     static void containsFn(sqlite3_context* context, int, sqlite3_value** args)
     {
         auto* self = static_cast<Reader*>(sqlite3_user_data(context));
-        if ((++self->examined & 63) == 0 && Clock::now() >= self->deadline)
+        if ((++self->examined & 63) == 0 &&
+            (Clock::now() >= self->deadline ||
+             (self->pass && self->pass->scanned.load(std::memory_order_relaxed))))
             self->deadlinePassed = true;
         const auto* text = static_cast<const char*>(sqlite3_value_blob(args[0]));
         const QByteArrayView haystack(text, text ? sqlite3_value_bytes(args[0]) : 0);
@@ -1193,6 +1197,8 @@ void SearchEngine::runPass(const std::shared_ptr<Pass>& pass)
                 reader.pass = &pass->state;
                 reader.needle = needle;
                 outcome = scanChunks(reader, pass->state, plan, ids);
+                if (outcome == Outcome::Completed)
+                    pass->state.scanned = true;
                 reader.flushExamined();
                 reader.pass = nullptr;
                 if (outcome == Outcome::Failed)
