@@ -1246,6 +1246,19 @@ std::optional<SearchResults> SearchEngine::searchNow(const QString& databasePath
     options.limit = limit;
     // With a limit the ordered stream stops as soon as it has enough; without one the scan is cheaper.
     options.streamBudget = limit > 0 ? Clock::duration::max() : Clock::duration::zero();
+    // The scan shared with a second thread on a connection of its own, as a pass does.
+    Reader helperReader;
+    const QByteArray needle = SearchHelper::foldedNeedle(query);
+    options.startHelper = [&](ScanPlan& plan) {
+        return std::async(std::launch::async, [&]() -> std::pair<Outcome, std::vector<qint64>> {
+            std::vector<qint64> ids;
+            if (!helperReader.open(databasePath))
+                return {Outcome::Completed, std::move(ids)};
+            helperReader.needle = needle;
+            const Outcome outcome = scanChunks(helperReader, state, plan, ids);
+            return {outcome == Outcome::Failed ? Outcome::Completed : outcome, std::move(ids)};
+        });
+    };
     SearchRun run(reader, state, categoryUuid, query, std::move(options));
     if (run.run() != Outcome::Completed)
         return std::nullopt;
