@@ -99,7 +99,7 @@ SearchTextArena::SearchTextArena() = default;
 SearchTextArena::~SearchTextArena() = default;
 
 std::unique_ptr<SearchTextArena> SearchTextArena::load(sqlite3* db, const std::function<bool()>& stop,
-                                                       QString* error)
+                                                       qint64 maxBytes, QString* error)
 {
     ReadTransaction transaction(db);
     const std::optional<LogState> log = transaction.active() ? readLogState(db) : std::nullopt;
@@ -126,6 +126,11 @@ std::unique_ptr<SearchTextArena> SearchTextArena::load(sqlite3* db, const std::f
         if (sqlite3_column_type(stmt.get(), 1) == SQLITE_NULL)
             continue;
         arena->append(id, columnText(stmt.get(), 1));
+        if (arena->blockBytes_ > maxBytes) {
+            if (error)
+                *error = QStringLiteral("the texts take more than %1 MB").arg(maxBytes >> 20);
+            return nullptr;
+        }
     }
     if (rc != SQLITE_DONE) {
         if (error)

@@ -53,10 +53,10 @@ public:
     SearchTextArena& operator=(const SearchTextArena&) = delete;
 
     // Reads every text through `db` in one read transaction. Null when `stop` returns true
-    // (asked every few thousand rows), or the history cannot be read or keeps no change log;
-    // the reason, if any, goes to `error`.
+    // (asked every few thousand rows), the texts take more than `maxBytes`, or the history
+    // cannot be read or keeps no change log; the reason, if any, goes to `error`.
     static std::unique_ptr<SearchTextArena> load(sqlite3* db, const std::function<bool()>& stop,
-                                                 QString* error);
+                                                 qint64 maxBytes, QString* error);
 
     // Applies what the change log recorded since the texts were read or last caught up.
     CatchUp catchUp(sqlite3* db, QString* error);

@@ -1084,9 +1084,12 @@ void SearchEngine::loadTexts(const QString& path)
         Reader& reader = texts->loader->reader;
         QString error;
         std::unique_ptr<SearchTextArena> loaded;
+        // Never more than an eighth of the computer's memory: beyond that the table scan it
+        // would save is the lesser cost.
+        const qint64 maxBytes = qint64(sysconf(_SC_PHYS_PAGES)) * qint64(sysconf(_SC_PAGE_SIZE)) / 8;
         if (!stop->load() && reader.open(path))
             loaded = SearchTextArena::load(
-                reader.db(), [&] { return stop->load(); }, &error);
+                reader.db(), [&] { return stop->load(); }, maxBytes, &error);
         reader.close();
         {
             std::lock_guard lock(texts->mutex);
