@@ -1020,7 +1020,12 @@ SearchEngine::SearchEngine(QObject* parent)
 SearchEngine::~SearchEngine()
 {
     cancel();
-    texts_->stopLoad->store(true);
+    {
+        // No load starts from here on, and the one under way stops at its next rows.
+        std::lock_guard lock(texts_->mutex);
+        texts_->enabled = false;
+        texts_->stopLoad->store(true);
+    }
     mainWorker_.reset();
     helperWorker_.reset();
     texts_->loader.reset();
@@ -1077,11 +1082,13 @@ void SearchEngine::loadTexts(const QString& path)
     texts_->path = path;
     texts_->loading = true;
     Texts* texts = texts_.get();
+    // Named here: the engine's destructor empties texts_->loader while this still runs.
+    Worker* loader = texts_->loader.get();
     auto stop = texts_->stopLoad;
-    texts_->loader->queue.async([this, texts, path, stop] {
+    loader->queue.async([this, texts, loader, path, stop] {
         // Reading a large history takes a while; searches that come meanwhile go first.
         setpriority(PRIO_PROCESS, id_t(syscall(SYS_gettid)), 10);
-        Reader& reader = texts->loader->reader;
+        Reader& reader = loader->reader;
         QString error;
         std::unique_ptr<SearchTextArena> loaded;
         // Never more than an eighth of the computer's memory: beyond that the table scan it
@@ -1105,9 +1112,9 @@ void SearchEngine::loadTexts(const QString& path)
                 return;
             }
             texts->arena = std::move(loaded);
+            // Under the lock, so that the engine cannot be going meanwhile.
+            QMetaObject::invokeMethod(this, [this] { Q_EMIT textsLoaded(); }, Qt::QueuedConnection);
         }
-        QMetaObject::invokeMethod(
-            this, [this] { Q_EMIT textsLoaded(); }, Qt::QueuedConnection);
     });
 }
 
