@@ -695,7 +695,7 @@ public:
         Outcome outcome = Outcome::Completed;
         bool complete = false;
         if (options_.streamBudget > Clock::duration::zero())
-            outcome = stream(&complete);
+            outcome = options_.texts && orderIsCurrent() ? streamTexts(&complete) : stream(&complete);
         // While the helper scans, bring the history order up to date (after a change to the
         // database or another clipboard), then join the scan.
         if (outcome == Outcome::Completed && !complete && !streamToEnd)
@@ -769,6 +769,36 @@ private:
         const quint64 chunkSpan = std::max<quint64>(quint64(kMinChunkSpan), span / quint64(kScanChunks) + 1);
         plan.chunkSpan = qint64(std::min<quint64>(chunkSpan, quint64(std::numeric_limits<qint64>::max())));
         plan.chunks = qint64((span - 1) / quint64(plan.chunkSpan) + 1);
+        return Outcome::Completed;
+    }
+
+    // As stream(), from the history order read before and the texts in memory.
+    Outcome streamTexts(bool* complete)
+    {
+        const SearchTextArena& texts = *options_.texts;
+        const DateOrder& order = reader_.order;
+        const Clock::time_point deadline = options_.streamBudget == Clock::duration::max()
+                                               ? Clock::time_point::max()
+                                               : Clock::now() + options_.streamBudget;
+        const qsizetype wanted = options_.limit > 0 ? options_.limit : SearchEngine::kFirstScreen;
+        for (qsizetype i = 0; i < order.size(); ++i) {
+            if ((i & 255) == 0 && (pass_.cancelled() || pass_.scanned.load(std::memory_order_relaxed) ||
+                                   Clock::now() >= deadline)) {
+                if (pass_.cancelled())
+                    return Outcome::Cancelled;
+                reportFirstScreen();
+                return Outcome::Completed;
+            }
+            ++reader_.examined;
+            if (!containsNeedle(texts.find(order.id(i)), reader_.needle) || !accept(order, i))
+                continue;
+            if (results_.size() >= wanted) {
+                *complete = options_.limit > 0;
+                reportFirstScreen();
+                return Outcome::Completed;
+            }
+        }
+        *complete = true;
         return Outcome::Completed;
     }
 
