@@ -186,8 +186,10 @@ private Q_SLOTS:
         QString error;
         QVERIFY(!SearchTextArena::load(history.reader(), {}, 8 << 20, &error));
         QVERIFY(error.contains("more than 8 MB"));
-        QVERIFY(!SearchTextArena::load(history.reader(), [] { return true; }, qint64(1) << 30, &error));
-        QVERIFY(SearchTextArena::load(history.reader(), [] { return false; }, 64 << 20, &error));
+        QVERIFY(!SearchTextArena::load(
+            history.reader(), [] { return true; }, qint64(1) << 30, &error));
+        QVERIFY(SearchTextArena::load(
+            history.reader(), [] { return false; }, 64 << 20, &error));
     }
 };
 

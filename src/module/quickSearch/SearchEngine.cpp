@@ -782,8 +782,8 @@ private:
                                                : Clock::now() + options_.streamBudget;
         const qsizetype wanted = options_.limit > 0 ? options_.limit : SearchEngine::kFirstScreen;
         for (qsizetype i = 0; i < order.size(); ++i) {
-            if ((i & 255) == 0 && (pass_.cancelled() || pass_.scanned.load(std::memory_order_relaxed) ||
-                                   Clock::now() >= deadline)) {
+            if ((i & 15) == 0 && (pass_.cancelled() || pass_.scanned.load(std::memory_order_relaxed) ||
+                                  Clock::now() >= deadline)) {
                 if (pass_.cancelled())
                     return Outcome::Cancelled;
                 reportFirstScreen();
@@ -1143,7 +1143,8 @@ void SearchEngine::loadTexts(const QString& path)
             }
             texts->arena = std::move(loaded);
             // Under the lock, so that the engine cannot be going meanwhile.
-            QMetaObject::invokeMethod(this, [this] { Q_EMIT textsLoaded(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this] { Q_EMIT textsLoaded(); }, Qt::QueuedConnection);
         }
     });
 }
