@@ -37,7 +37,7 @@ double statusMegabytes(const QByteArray& field)
 
 QString searchHistoryPath(qint64 items)
 {
-    return QStringLiteral("/tmp/brimble-bench-search-v3-%1.sqlite").arg(items);
+    return QStringLiteral("/tmp/brimble-bench-search-v4-%1.sqlite").arg(items);
 }
 
 double residentMegabytes()

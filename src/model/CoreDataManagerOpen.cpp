@@ -97,6 +97,9 @@ bool CoreDataManager::Impl::openOnQueue(const QString& filePath, bool asReadOnly
             return fail(candidate.errorMessage());
         if (!StoreSchema::migrate(candidate, inspection.version, &reason))
             return fail(reason);
+        // Searches do without the derived parts (more slowly), so their loss never stops the store.
+        if (!StoreSchema::restoreDerived(candidate, &reason))
+            Log::warning(kTag, reason);
         // A folder the store made is already 0700 (umask above); one that was there is the
         // user's, and a database put into /tmp must not close /tmp to everyone else.
         for (const char* suffix : {"", "-wal", "-shm"})

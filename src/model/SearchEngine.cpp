@@ -6,6 +6,7 @@
 #include "model/PasteInfoDisplayType.h"
 #include "model/RetentionRule.h"
 #include "model/PasteBoardUtils.h"
+#include "model/SearchTextArena.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -23,7 +24,12 @@
 #include <cstring>
 #include <future>
 #include <limits>
+#include <mutex>
 #include <vector>
+
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 // ---- SearchResults
 
@@ -94,6 +100,8 @@ struct PassState
     std::atomic<qint64> rowsExamined{0};
     // Set when the pass has what it needs, so the helper can stop scanning.
     std::atomic<bool> done{false};
+    // Set when the helper has scanned every text, so streaming for a first screen is no quicker.
+    std::atomic<bool> scanned{false};
 
     bool cancelled() const { return latest->load(std::memory_order_relaxed) != generation; }
     bool shouldStop() const { return cancelled() || done.load(std::memory_order_relaxed); }
@@ -500,7 +508,9 @@ private:
     static void containsFn(sqlite3_context* context, int, sqlite3_value** args)
     {
         auto* self = static_cast<Reader*>(sqlite3_user_data(context));
-        if ((++self->examined & 63) == 0 && Clock::now() >= self->deadline)
+        if ((++self->examined & 63) == 0 &&
+            (Clock::now() >= self->deadline ||
+             (self->pass && self->pass->scanned.load(std::memory_order_relaxed))))
             self->deadlinePassed = true;
         const auto* text = static_cast<const char*>(sqlite3_value_blob(args[0]));
         const QByteArrayView haystack(text, text ? sqlite3_value_bytes(args[0]) : 0);
@@ -514,6 +524,10 @@ private:
 // The row-id range of the stored texts, cut into chunks for the threads that scan it.
 struct ScanPlan
 {
+    // When set, the chunks are ranges of its groups, not of row ids, and a group whose bitmap
+    // lacks one of the needle's runs is passed over.
+    const SearchTextArena* arena = nullptr;
+    SearchTextArena::Runs runs;
     qint64 minId = 0;
     qint64 maxId = -1;
     qint64 chunkSpan = 1;
@@ -532,6 +546,26 @@ enum class Outcome
 // alongside another thread claiming chunks of the same plan.
 Outcome scanChunks(Reader& reader, PassState& pass, ScanPlan& plan, std::vector<qint64>& hits)
 {
+    if (const SearchTextArena* arena = plan.arena) {
+        for (qint64 chunk = plan.next.fetch_add(1); chunk < plan.chunks; chunk = plan.next.fetch_add(1)) {
+            const qsizetype firstGroup = qsizetype(chunk * plan.chunkSpan);
+            const qsizetype endGroup = std::min(arena->groupCount(), qsizetype(firstGroup + plan.chunkSpan));
+            for (qsizetype group = firstGroup; group < endGroup; ++group) {
+                if (pass.shouldStop())
+                    return Outcome::Cancelled;
+                if (!arena->groupMayHold(group, plan.runs))
+                    continue;
+                const auto [first, end] = arena->groupEntries(group);
+                for (qsizetype i = first; i < end; ++i) {
+                    const SearchTextArena::Entry& entry = arena->entry(i);
+                    if (entry.text && containsNeedle(QByteArrayView(entry.text, entry.length), reader.needle))
+                        hits.push_back(entry.id);
+                }
+                reader.examined += end - first;
+            }
+        }
+        return pass.shouldStop() ? Outcome::Cancelled : Outcome::Completed;
+    }
     Statement stmt(reader.db(), "SELECT id, folded_text FROM paste_inf_search WHERE id BETWEEN ?1 AND ?2");
     if (!stmt) {
         Log::error(kTag, QStringLiteral("cannot read texts: %1").arg(reader.errorMessage()));
@@ -613,6 +647,8 @@ public:
         std::function<void(const SearchResults&)> firstScreen;
         // Starts another thread on the scan plan; its future reports that thread's matches.
         std::function<std::future<std::pair<Outcome, std::vector<qint64>>>(ScanPlan&)> startHelper;
+        // The texts held in memory, current as of the pass's start; the table is scanned without.
+        const SearchTextArena* texts = nullptr;
     };
 
     SearchRun(Reader& reader, PassState& pass, const QString& categoryUuid, const ParsedQuery& query,
@@ -659,7 +695,7 @@ public:
         Outcome outcome = Outcome::Completed;
         bool complete = false;
         if (options_.streamBudget > Clock::duration::zero())
-            outcome = stream(&complete);
+            outcome = options_.texts && orderIsCurrent() ? streamTexts(&complete) : stream(&complete);
         // While the helper scans, bring the history order up to date (after a change to the
         // database or another clipboard), then join the scan.
         if (outcome == Outcome::Completed && !complete && !streamToEnd)
@@ -706,6 +742,15 @@ private:
 
     Outcome planScan(ScanPlan& plan)
     {
+        if (const SearchTextArena* texts = options_.texts) {
+            plan.arena = texts;
+            plan.minId = texts->minId();
+            plan.maxId = texts->maxId();
+            plan.runs = SearchTextArena::runsOf(reader_.needle);
+            plan.chunkSpan = texts->groupCount() / kScanChunks + 1;
+            plan.chunks = (texts->groupCount() + plan.chunkSpan - 1) / plan.chunkSpan;
+            return Outcome::Completed;
+        }
         Statement stmt(
             reader_.db(),
             "SELECT (SELECT min(id) FROM paste_inf_search), (SELECT max(id) FROM paste_inf_search)");
@@ -724,6 +769,36 @@ private:
         const quint64 chunkSpan = std::max<quint64>(quint64(kMinChunkSpan), span / quint64(kScanChunks) + 1);
         plan.chunkSpan = qint64(std::min<quint64>(chunkSpan, quint64(std::numeric_limits<qint64>::max())));
         plan.chunks = qint64((span - 1) / quint64(plan.chunkSpan) + 1);
+        return Outcome::Completed;
+    }
+
+    // As stream(), from the history order read before and the texts in memory.
+    Outcome streamTexts(bool* complete)
+    {
+        const SearchTextArena& texts = *options_.texts;
+        const DateOrder& order = reader_.order;
+        const Clock::time_point deadline = options_.streamBudget == Clock::duration::max()
+                                               ? Clock::time_point::max()
+                                               : Clock::now() + options_.streamBudget;
+        const qsizetype wanted = options_.limit > 0 ? options_.limit : SearchEngine::kFirstScreen;
+        for (qsizetype i = 0; i < order.size(); ++i) {
+            if ((i & 15) == 0 && (pass_.cancelled() || pass_.scanned.load(std::memory_order_relaxed) ||
+                                  Clock::now() >= deadline)) {
+                if (pass_.cancelled())
+                    return Outcome::Cancelled;
+                reportFirstScreen();
+                return Outcome::Completed;
+            }
+            ++reader_.examined;
+            if (!containsNeedle(texts.find(order.id(i)), reader_.needle) || !accept(order, i))
+                continue;
+            if (results_.size() >= wanted) {
+                *complete = options_.limit > 0;
+                reportFirstScreen();
+                return Outcome::Completed;
+            }
+        }
+        *complete = true;
         return Outcome::Completed;
     }
 
@@ -934,6 +1009,26 @@ struct SearchEngine::Matcher
     Reader reader;
 };
 
+// The texts of the searched history held in memory (see SearchTextArena): read on a thread of
+// their own after a search has delivered, then kept current by each pass before it scans. Until
+// they are there, and whenever they cannot be kept current, passes scan the table.
+struct SearchEngine::Texts
+{
+    // Guards the fields below; a pass holds it only while it brings the texts up to date.
+    std::mutex mutex;
+    std::shared_ptr<SearchTextArena> arena;
+    // The database the texts (or the load under way) are of.
+    QString path;
+    bool loading = false;
+    bool enabled = true;
+    // A database whose texts could not be read: passes over it scan the table.
+    QString failedPath;
+    // Ends a load under way: the engine goes, or the texts of another database are wanted.
+    std::shared_ptr<std::atomic<bool>> stopLoad = std::make_shared<std::atomic<bool>>(false);
+    // Declared last so that it stops (finishing a load) before the rest goes.
+    std::unique_ptr<Worker> loader = std::make_unique<Worker>(QStringLiteral("paste_search.texts"));
+};
+
 struct SearchEngine::Pass
 {
     PassState state;
@@ -945,7 +1040,7 @@ struct SearchEngine::Pass
 
 SearchEngine::SearchEngine(QObject* parent)
     : QObject(parent), streamBudget_(kStreamBudget), latest_(std::make_shared<std::atomic<quint64>>(0)),
-      matcher_(std::make_unique<Matcher>()),
+      matcher_(std::make_unique<Matcher>()), texts_(std::make_unique<Texts>()),
       mainWorker_(std::make_unique<Worker>(QStringLiteral("paste_search"))),
       helperWorker_(std::make_unique<Worker>(QStringLiteral("paste_search.scan")))
 {
@@ -955,8 +1050,103 @@ SearchEngine::SearchEngine(QObject* parent)
 SearchEngine::~SearchEngine()
 {
     cancel();
+    {
+        // No load starts from here on, and the one under way stops at its next rows.
+        std::lock_guard lock(texts_->mutex);
+        texts_->enabled = false;
+        texts_->stopLoad->store(true);
+    }
     mainWorker_.reset();
     helperWorker_.reset();
+    texts_->loader.reset();
+}
+
+void SearchEngine::setHoldsTexts(bool hold)
+{
+    std::lock_guard lock(texts_->mutex);
+    texts_->enabled = hold;
+    if (!hold) {
+        texts_->arena.reset();
+        texts_->stopLoad->store(true);
+    }
+}
+
+std::optional<SearchEngine::HeldTexts> SearchEngine::heldTexts() const
+{
+    std::lock_guard lock(texts_->mutex);
+    if (!texts_->arena)
+        return std::nullopt;
+    return HeldTexts{texts_->arena->liveCount(), texts_->arena->textBytes(),
+                     texts_->arena->entryBytes() + texts_->arena->bitmapBytes()};
+}
+
+std::shared_ptr<SearchTextArena> SearchEngine::currentTexts(const QString& path, sqlite3* db)
+{
+    std::lock_guard lock(texts_->mutex);
+    if (!texts_->arena || texts_->path != path)
+        return nullptr;
+    QString error;
+    switch (texts_->arena->catchUp(db, &error)) {
+    case SearchTextArena::CatchUp::Current:
+        return texts_->arena;
+    case SearchTextArena::CatchUp::Stale:
+        // Read again after this pass, which scans the table.
+        break;
+    case SearchTextArena::CatchUp::Unsupported:
+        Log::warning(kTag, QStringLiteral("texts no longer held in memory: %1").arg(error));
+        break;
+    }
+    texts_->arena.reset();
+    return nullptr;
+}
+
+void SearchEngine::loadTexts(const QString& path)
+{
+    std::lock_guard lock(texts_->mutex);
+    if (!texts_->enabled || path == texts_->failedPath ||
+        (texts_->path == path && (texts_->arena || texts_->loading)))
+        return;
+    texts_->stopLoad->store(true);
+    texts_->stopLoad = std::make_shared<std::atomic<bool>>(false);
+    texts_->arena.reset();
+    texts_->path = path;
+    texts_->loading = true;
+    Texts* texts = texts_.get();
+    // Named here: the engine's destructor empties texts_->loader while this still runs.
+    Worker* loader = texts_->loader.get();
+    auto stop = texts_->stopLoad;
+    loader->queue.async([this, texts, loader, path, stop] {
+        // Reading a large history takes a while; searches that come meanwhile go first.
+        setpriority(PRIO_PROCESS, id_t(syscall(SYS_gettid)), 10);
+        Reader& reader = loader->reader;
+        QString error;
+        std::unique_ptr<SearchTextArena> loaded;
+        // Never more than an eighth of the computer's memory: beyond that the table scan it
+        // would save is the lesser cost.
+        const qint64 maxBytes = qint64(sysconf(_SC_PHYS_PAGES)) * qint64(sysconf(_SC_PAGE_SIZE)) / 8;
+        if (!stop->load() && reader.open(path))
+            loaded = SearchTextArena::load(
+                reader.db(), [&] { return stop->load(); }, maxBytes, &error);
+        reader.close();
+        {
+            std::lock_guard lock(texts->mutex);
+            // A newer load owns the state.
+            if (texts->stopLoad != stop)
+                return;
+            texts->loading = false;
+            if (stop->load())
+                return;
+            if (!loaded) {
+                Log::warning(kTag, QStringLiteral("texts not held in memory: %1").arg(error));
+                texts->failedPath = path;
+                return;
+            }
+            texts->arena = std::move(loaded);
+            // Under the lock, so that the engine cannot be going meanwhile.
+            QMetaObject::invokeMethod(
+                this, [this] { Q_EMIT textsLoaded(); }, Qt::QueuedConnection);
+        }
+    });
 }
 
 void SearchEngine::setDatabasePath(const QString& path)
@@ -1048,6 +1238,8 @@ void SearchEngine::runPass(const std::shared_ptr<Pass>& pass)
                 reader.pass = &pass->state;
                 reader.needle = needle;
                 outcome = scanChunks(reader, pass->state, plan, ids);
+                if (outcome == Outcome::Completed)
+                    pass->state.scanned = true;
                 reader.flushExamined();
                 reader.pass = nullptr;
                 if (outcome == Outcome::Failed)
@@ -1060,6 +1252,11 @@ void SearchEngine::runPass(const std::shared_ptr<Pass>& pass)
         return future;
     };
 
+    std::shared_ptr<SearchTextArena> texts;
+    if (!pass->query.text.isEmpty())
+        texts = currentTexts(pass->databasePath, mainWorker_->reader.db());
+    options.texts = texts.get();
+
     Outcome outcome;
     SearchResults results;
     {
@@ -1069,6 +1266,9 @@ void SearchEngine::runPass(const std::shared_ptr<Pass>& pass)
     }
     if (outcome == Outcome::Completed) {
         deliver(generation, [this, generation, results] { Q_EMIT finished(generation, results); });
+        // Only now, so that reading them never delays what the user waits for.
+        if (!texts)
+            loadTexts(pass->databasePath);
     } else if (outcome == Outcome::Failed) {
         deliver(generation, [this, generation] { Q_EMIT failed(generation); });
     }
@@ -1087,6 +1287,19 @@ std::optional<SearchResults> SearchEngine::searchNow(const QString& databasePath
     options.limit = limit;
     // With a limit the ordered stream stops as soon as it has enough; without one the scan is cheaper.
     options.streamBudget = limit > 0 ? Clock::duration::max() : Clock::duration::zero();
+    // The scan shared with a second thread on a connection of its own, as a pass does.
+    Reader helperReader;
+    const QByteArray needle = SearchHelper::foldedNeedle(query);
+    options.startHelper = [&](ScanPlan& plan) {
+        return std::async(std::launch::async, [&]() -> std::pair<Outcome, std::vector<qint64>> {
+            std::vector<qint64> ids;
+            if (!helperReader.open(databasePath))
+                return {Outcome::Completed, std::move(ids)};
+            helperReader.needle = needle;
+            const Outcome outcome = scanChunks(helperReader, state, plan, ids);
+            return {outcome == Outcome::Failed ? Outcome::Completed : outcome, std::move(ids)};
+        });
+    };
     SearchRun run(reader, state, categoryUuid, query, std::move(options));
     if (run.run() != Outcome::Completed)
         return std::nullopt;

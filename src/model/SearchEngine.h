@@ -17,6 +17,8 @@
 #include <optional>
 
 class SerialQueue;
+class SearchTextArena;
+struct sqlite3;
 
 // The matches of one search in history order (newest first): each match's store row id and
 // uuid. The uuids share one buffer, so even a million matches stay a few tens of megabytes.
@@ -83,6 +85,19 @@ public:
 
     // A search on the calling thread, for the command line: at most `limit` matches (all for
     // limit <= 0). Absent, with the reason logged, when the database cannot be read.
+    // Whether the engine reads the history's texts into memory after its first search, so that
+    // later ones scan memory (true by default). Off drops what it holds.
+    void setHoldsTexts(bool hold);
+    struct HeldTexts
+    {
+        qint64 items = 0;
+        qint64 textBytes = 0;
+        // What the entries naming the texts and the groups' bitmaps take, beyond the texts.
+        qint64 entryBytes = 0;
+    };
+    // What it holds now, for diagnostics, tests and benchmarks.
+    std::optional<HeldTexts> heldTexts() const;
+
     static std::optional<SearchResults> searchNow(const QString& databasePath, const QString& categoryUuid,
                                                   const ParsedQuery& query, qsizetype limit = 0);
 
@@ -104,18 +119,24 @@ Q_SIGNALS:
     // Every pass ends with this, cancelled ones included: how many rows it looked at and whether
     // it ran to the end. For diagnostics and tests; it carries no results.
     void passEnded(quint64 generation, qint64 rowsExamined, bool completed);
+    // The texts are now held in memory; the next search scans them.
+    void textsLoaded();
 
 private:
     struct Worker;
     struct Pass;
     struct Matcher;
+    struct Texts;
     void runPass(const std::shared_ptr<Pass>& pass);
+    std::shared_ptr<SearchTextArena> currentTexts(const QString& path, sqlite3* db);
+    void loadTexts(const QString& path);
     void deliver(quint64 generation, std::function<void()> emitter);
 
     QString databasePath_;
     std::chrono::milliseconds streamBudget_;
     std::shared_ptr<std::atomic<quint64>> latest_;
     std::unique_ptr<Matcher> matcher_;
+    std::unique_ptr<Texts> texts_;
     // Declared last so that they stop (finishing cancelled passes) before the rest goes.
     std::unique_ptr<Worker> mainWorker_;
     std::unique_ptr<Worker> helperWorker_;

@@ -10,6 +10,33 @@ namespace StoreSchema {
 
 namespace {
 
+// Every change to the searchable texts, by row id, so that a reader holding the texts in memory
+// catches up with what was written since it read them: any connection's writes are logged in
+// their own transaction. Only the newest entries are kept; a reader further behind reads all
+// texts again. Written with IF NOT EXISTS so that opening the store puts back a part that is
+// missing.
+constexpr const char* kSearchChangeLog = R"sql(
+    CREATE TABLE IF NOT EXISTS paste_inf_search_change(
+        seq INTEGER PRIMARY KEY AUTOINCREMENT,
+        id INTEGER NOT NULL);
+    CREATE TRIGGER IF NOT EXISTS paste_inf_search_inserted AFTER INSERT ON paste_inf_search BEGIN
+        INSERT INTO paste_inf_search_change(id) VALUES(NEW.id);
+        DELETE FROM paste_inf_search_change
+            WHERE seq <= (SELECT max(seq) FROM paste_inf_search_change) - 10000;
+    END;
+    CREATE TRIGGER IF NOT EXISTS paste_inf_search_updated AFTER UPDATE ON paste_inf_search BEGIN
+        INSERT INTO paste_inf_search_change(id) VALUES(OLD.id);
+        INSERT INTO paste_inf_search_change(id) SELECT NEW.id WHERE NEW.id <> OLD.id;
+        DELETE FROM paste_inf_search_change
+            WHERE seq <= (SELECT max(seq) FROM paste_inf_search_change) - 10000;
+    END;
+    CREATE TRIGGER IF NOT EXISTS paste_inf_search_deleted AFTER DELETE ON paste_inf_search BEGIN
+        INSERT INTO paste_inf_search_change(id) VALUES(OLD.id);
+        DELETE FROM paste_inf_search_change
+            WHERE seq <= (SELECT max(seq) FROM paste_inf_search_change) - 10000;
+    END;
+    )sql";
+
 // Index i takes the schema from version i to version i + 1. Never edit a shipped entry: add a
 // new one.
 constexpr std::array kMigrations = {
@@ -70,6 +97,8 @@ constexpr std::array kMigrations = {
         id INTEGER PRIMARY KEY REFERENCES paste_inf(id) ON DELETE CASCADE,
         text TEXT);
     )sql",
+    // 4: the change log of the searchable texts.
+    kSearchChangeLog,
 };
 
 } // namespace
@@ -136,6 +165,15 @@ bool migrate(SqliteDatabase& db, int fromVersion, QString* error)
         }
     }
     return true;
+}
+
+bool restoreDerived(SqliteDatabase& db, QString* error)
+{
+    if (db.exec(kSearchChangeLog))
+        return true;
+    if (error)
+        *error = QStringLiteral("cannot restore the change log of the texts: %1").arg(db.errorMessage());
+    return false;
 }
 
 } // namespace StoreSchema

@@ -36,4 +36,8 @@ bool isUsable(const Inspection& inspection, QString* error);
 // together with the new user_version, and stamps the application id.
 bool migrate(SqliteDatabase& db, int fromVersion, QString* error);
 
+// Puts back the parts of the current schema that only hold derived data (the change log of the
+// searchable texts) when they are missing; what is there is left alone.
+bool restoreDerived(SqliteDatabase& db, QString* error);
+
 } // namespace StoreSchema

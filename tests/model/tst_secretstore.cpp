@@ -143,7 +143,9 @@ void TstSecretStore::historyFromBeforeSecretsOpens()
     store().insertPasteInf(textCapture(QStringLiteral("copied last year"), kNow));
     store().close();
     // The history as the previous version left it.
-    for (const char* sql : {"DROP TABLE paste_inf_image_text", "DROP INDEX paste_inf_image_text_unread",
+    for (const char* sql : {"DROP TRIGGER paste_inf_search_inserted", "DROP TRIGGER paste_inf_search_updated",
+                            "DROP TRIGGER paste_inf_search_deleted", "DROP TABLE paste_inf_search_change",
+                            "DROP TABLE paste_inf_image_text", "DROP INDEX paste_inf_image_text_unread",
                             "ALTER TABLE paste_inf DROP COLUMN image_text_state"})
         QCOMPARE(scalar(home.databasePath(), sql), 0);
     QCOMPARE(scalar(home.databasePath(), "DROP INDEX paste_inf_secret_by_date"), 0);
@@ -152,7 +154,7 @@ void TstSecretStore::historyFromBeforeSecretsOpens()
 
     QString error;
     QVERIFY2(store().open(home.databasePath(), &error), qPrintable(error));
-    QCOMPARE(scalar(home.databasePath(), "PRAGMA user_version"), 3);
+    QCOMPARE(scalar(home.databasePath(), "PRAGMA user_version"), 4);
     const auto items = store().fetchPasteInfs(defaultClipboard());
     QCOMPARE(items.size(), 1);
     QCOMPARE(items.first().secretKind, std::nullopt);

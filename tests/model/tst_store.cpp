@@ -202,11 +202,15 @@ void TstStore::schemaAndPermissions()
     RawDb raw(home.databasePath());
     QCOMPARE(raw.text("PRAGMA journal_mode"), QStringLiteral("wal"));
     QVERIFY(raw.integer("PRAGMA application_id") != 0);
-    QCOMPARE(raw.integer("PRAGMA user_version"), 3);
+    QCOMPARE(raw.integer("PRAGMA user_version"), 4);
     QCOMPARE(raw.integer("SELECT count(*) FROM paste_inf p JOIN paste_inf_content c ON c.id = p.id "
                          "JOIN paste_inf_text t ON t.id = p.id JOIN paste_inf_search s ON s.id = p.id"),
              1);
     QCOMPARE(raw.integer("SELECT count(*) FROM sqlite_master WHERE name = 'paste_inf_by_category_date'"), 1);
+    // Every write to the searchable texts is logged, in the same transaction.
+    QCOMPARE(
+        raw.integer("SELECT count(*) FROM paste_inf_search_change c JOIN paste_inf_search s ON s.id = c.id"),
+        1);
     QVERIFY(raw.exec(
         "SELECT uuid, date, category_uuid, app_name, app_bundle_url, app_bundle_identifier, display_type, "
         "display_paste_board_type, type_data, header_bg_color, content_size, secret_kind FROM paste_inf"));

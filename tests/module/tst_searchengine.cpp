@@ -5,14 +5,18 @@
 #include "model/CoreDataManager.h"
 #include "model/HistoryReader.h"
 #include "platform/PasteboardTypes.h"
+#include "model/SearchTextArena.h"
 #include "model/SqliteDatabase.h"
 #include "model/StoreSchema.h"
 #include "model/SearchEngine.h"
 
+#include <QEventLoop>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <sqlite3.h>
 
@@ -160,6 +164,35 @@ public:
                 row.displayType = displayType;
     }
 
+    // A new text for an item (none: the item loses its text), as an image's recognised text
+    // would change it.
+    void setText(const QString& uuid, const std::optional<QString>& plain)
+    {
+        const QByteArray raw = uuid.toUtf8(), folded = plain.value_or(QString()).toLower().toUtf8();
+        if (plain)
+            change(
+                "INSERT INTO paste_inf_search(id, folded_text) SELECT id, ?2 FROM paste_inf WHERE uuid = ?1 "
+                "ON CONFLICT(id) DO UPDATE SET folded_text = excluded.folded_text",
+                [&](sqlite3_stmt* stmt) {
+                    sqlite3_bind_text(stmt, 1, raw.constData(), -1, SQLITE_TRANSIENT);
+                    sqlite3_bind_text(stmt, 2, folded.constData(), -1, SQLITE_TRANSIENT);
+                });
+        else
+            change("DELETE FROM paste_inf_search WHERE id = (SELECT id FROM paste_inf WHERE uuid = ?1)",
+                   [&](sqlite3_stmt* stmt) {
+                       sqlite3_bind_text(stmt, 1, raw.constData(), -1, SQLITE_TRANSIENT);
+                   });
+        for (Row& row : rows_)
+            if (row.uuid == uuid)
+                row.plain = plain;
+    }
+    // Any statement, for changes no store makes (damage).
+    void exec(const char* sql)
+    {
+        change(sql, [](sqlite3_stmt*) {});
+    }
+    const QList<Row>& rows() const { return rows_; }
+
     int textRows() const
     {
         return int(
@@ -190,7 +223,8 @@ private:
         sqlite3* db = nullptr;
         sqlite3_stmt* stmt = nullptr;
         sqlite3_open(QFile::encodeName(path_).constData(), &db);
-        sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr);
+        if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) != SQLITE_OK)
+            qFatal("cannot change the test database: %s", sqlite3_errmsg(db));
         bind(stmt);
         if (sqlite3_step(stmt) != SQLITE_DONE)
             qFatal("cannot change the test database: %s", sqlite3_errmsg(db));
@@ -216,7 +250,7 @@ struct Outcome
 class Recorder : public QObject
 {
 public:
-    explicit Recorder(SearchEngine& engine)
+    explicit Recorder(SearchEngine& engine) : engine_(&engine)
     {
         connect(&engine, &SearchEngine::firstResults, this,
                 [this](quint64 g, const SearchResults& r) { outcomes[g].first = r; });
@@ -231,7 +265,18 @@ public:
     }
     bool waitForEnd(quint64 generation)
     {
-        return QTest::qWaitFor([&] { return ended.contains(generation); }, 30000);
+        if (ended.contains(generation))
+            return true;
+        // An event loop of its own rather than polling: thousands of searches run back to back.
+        QEventLoop loop;
+        auto quit = connect(engine_, &SearchEngine::passEnded, &loop, [&](quint64 g) {
+            if (g == generation)
+                loop.quit();
+        });
+        QTimer::singleShot(30000, &loop, &QEventLoop::quit);
+        loop.exec();
+        disconnect(quit);
+        return ended.contains(generation);
     }
     // The complete results of one search, in order; {"failed"} when none came.
     QStringList completeUuids(SearchEngine& engine, const QString& clipboard, const QString& query)
@@ -243,7 +288,60 @@ public:
 
     QHash<quint64, Outcome> outcomes;
     QSet<quint64> ended;
+
+private:
+    SearchEngine* engine_;
 };
+
+// A query of the search language from pieces that hit and miss the generated texts: case and
+// diacritics variants, characters that lower-case to more than one, type clauses good and bad.
+QString randomQuery(QRandomGenerator& random)
+{
+    static const QStringList fragments = {"meet", "MEETING", "ing",         "é",       "É",        "été",
+                                          "caf",  "CAFÉ",    "straße",      "STRASSE", "ß",        "日本",
+                                          "本語", "https:",  "example.org", "abc def", "abc  def", "ab",
+                                          "b c",  "x",       "zz",          "mixed c", "MiXeD",    "report",
+                                          "rep",  "t",       "zeta",        "İ",       "e ",       "/"};
+    static const QStringList clauses = {
+        "type:link",  "type:text", "type:image",   "type:plain_text",  "type:rich_text",
+        "type:color", "type:file", "type:unknown", "type:link, image", "type:text,link",
+        "type:bogus", "type:",     "type:Link"};
+    QString query;
+    for (int i = 0, n = 1 + random.bounded(3); i < n; ++i) {
+        if (i > 0 && random.bounded(4) != 0)
+            query += QLatin1Char(' ');
+        query += random.bounded(10) < 7 ? fragments.at(random.bounded(fragments.size()))
+                                        : clauses.at(random.bounded(clauses.size()));
+    }
+    return query;
+}
+
+qint64 scalar(const QString& path, const char* sql, const QString& argument = {})
+{
+    sqlite3* db = nullptr;
+    sqlite3_stmt* stmt = nullptr;
+    sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr);
+    const QByteArray raw = argument.toUtf8();
+    if (!argument.isNull())
+        sqlite3_bind_text(stmt, 1, raw.constData(), -1, SQLITE_TRANSIENT);
+    const qint64 value = sqlite3_step(stmt) == SQLITE_ROW ? sqlite3_column_int64(stmt, 0) : -1;
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+    return value;
+}
+
+// Some words of the generated texts and some that are nowhere else.
+QString randomText(QRandomGenerator& random)
+{
+    static const QStringList words = {"Meeting",  "zeta",    "ÉTÉ", "caf",
+                                      "İstanbul", "STRASSE", "abc", "fresh-word",
+                                      "report",   "日本語",  "x",   "https://example.org/new"};
+    QString text;
+    for (int i = 0, n = 1 + random.bounded(8); i < n; ++i)
+        text += words.at(random.bounded(words.size())) + (random.bounded(3) ? " " : "");
+    return text;
+}
 
 } // namespace
 
@@ -484,6 +582,229 @@ private Q_SLOTS:
         CoreDataManager::shared().waitForQueued();
         QCOMPARE(CoreDataManager::shared().fetchPasteInf("link")->displayType,
                  std::optional(PasteInfoDisplayType::Link));
+    }
+
+    // Texts held in memory give exactly what the table scan and the brute-force reference give,
+    // for random queries, while the history keeps changing underneath: captures (some with the
+    // ids of deleted items, as an undo brings them back), deletions, new and lost texts, new
+    // classifications. The texts are caught up from the change log, never read again.
+    void heldTextsMatchTableScan()
+    {
+        GeneratedHistory history(1500, 3, 11);
+        // Groups of a few texts each, so that most are passed over by their bitmaps.
+        SearchTextArena::setGroupTextBytes(600);
+        auto restore = qScopeGuard([] { SearchTextArena::setGroupTextBytes(64 * 1024); });
+        SearchEngine held, scanned;
+        held.setDatabasePath(history.path());
+        scanned.setDatabasePath(history.path());
+        scanned.setHoldsTexts(false);
+        Recorder heldRecorder(held), scannedRecorder(scanned);
+        QSignalSpy loaded(&held, &SearchEngine::textsLoaded);
+        QCOMPARE(heldRecorder.completeUuids(held, kClipboard, "meeting"),
+                 history.reference(kClipboard, "meeting"));
+        QVERIFY(!loaded.isEmpty() || loaded.wait(30000));
+        QCOMPARE(held.heldTexts()->items, history.textRows());
+        QVERIFY(held.heldTexts()->entryBytes <= 64 * history.textRows());
+
+        QRandomGenerator random(2024);
+        qint64 nextId = 200000, nextDate = 30'000'000;
+        QList<qint64> freedIds;
+        auto mutate = [&] {
+            const QList<Row>& rows = history.rows();
+            const Row& some = rows.at(random.bounded(rows.size()));
+            switch (random.bounded(5)) {
+            case 0:
+            case 1: {
+                // Mostly new ids on top; now and then one a deletion freed.
+                const qint64 id =
+                    !freedIds.isEmpty() && random.bounded(3) == 0 ? freedIds.takeLast() : nextId++;
+                history.insert({id, QStringLiteral("new-%1").arg(id), nextDate += 7,
+                                random.bounded(8) ? kClipboard : QStringLiteral("other"),
+                                random.bounded(4) ? QStringLiteral("plain-text") : QStringLiteral("link"),
+                                random.bounded(6) ? std::optional(randomText(random)) : std::nullopt});
+                break;
+            }
+            case 2:
+                freedIds.append(some.id);
+                history.remove(some.uuid);
+                break;
+            case 3:
+                history.setText(some.uuid,
+                                random.bounded(5) ? std::optional(randomText(random)) : std::nullopt);
+                break;
+            default:
+                history.setDisplayType(some.uuid, random.bounded(2) ? "link" : "plain-text");
+                break;
+            }
+        };
+
+        for (int i = 0; i < 2000; ++i) {
+            if (random.bounded(10) == 0)
+                for (int k = 0, n = 1 + random.bounded(4); k < n; ++k)
+                    mutate();
+            const QString category = random.bounded(10) == 0 ? QStringLiteral("other") : kClipboard;
+            const QString query = randomQuery(random);
+            held.setStreamBudget(random.bounded(3) == 0 ? 8ms : 0ms);
+            const QStringList expected = history.reference(category, query);
+            const QStringList viaTexts = heldRecorder.completeUuids(held, category, query);
+            if (viaTexts != expected)
+                QFAIL(qPrintable(QStringLiteral("query %1 \"%2\": %3 matches held, %4 expected")
+                                     .arg(i)
+                                     .arg(query)
+                                     .arg(viaTexts.size())
+                                     .arg(expected.size())));
+            if (i % 4 == 0)
+                QCOMPARE(scannedRecorder.completeUuids(scanned, category, query), expected);
+        }
+        QVERIFY(held.heldTexts());
+        QCOMPARE(held.heldTexts()->items, history.textRows());
+        QCOMPARE(loaded.size(), 1);
+    }
+
+    // The texts held in memory are derived data: when their change log is damaged or gone,
+    // searches still answer exactly (from the table), and the texts are read again once the
+    // log can be trusted.
+    void damagedChangeLogStillAnswers()
+    {
+        GeneratedHistory history(800, 2, 13);
+        const QStringList queries = {"meeting", "zeta", "type:link ab", "café", "fresh"};
+        auto expectAll = [&](SearchEngine& engine, Recorder& recorder) {
+            for (const QString& query : queries)
+                QCOMPARE(recorder.completeUuids(engine, kClipboard, query),
+                         history.reference(kClipboard, query));
+        };
+        auto waitHeld = [](SearchEngine& engine) {
+            return QTest::qWaitFor([&] { return engine.heldTexts().has_value(); }, 30000);
+        };
+        const QStringList meetings = history.reference(kClipboard, "meeting");
+        {
+            SearchEngine engine;
+            engine.setDatabasePath(history.path());
+            Recorder recorder(engine);
+            expectAll(engine, recorder);
+            QVERIFY(waitHeld(engine));
+
+            // The log lost an entry the texts had not seen: what changed cannot be told, so
+            // they are read again.
+            history.setText(meetings.at(0), "fresh text");
+            history.exec("DELETE FROM paste_inf_search_change");
+            history.setText(meetings.at(6), "fresh too");
+            expectAll(engine, recorder);
+            QVERIFY(waitHeld(engine));
+            expectAll(engine, recorder);
+
+            // More changes than the log keeps.
+            for (int i = 0; i < 15; ++i)
+                history.exec("UPDATE paste_inf_search SET folded_text = folded_text");
+            history.setText(meetings.at(1), "fresh again");
+            expectAll(engine, recorder);
+            QVERIFY(waitHeld(engine));
+            expectAll(engine, recorder);
+
+            // A trigger is gone, so changes are no longer logged: nothing can be held.
+            history.exec("DROP TRIGGER paste_inf_search_updated");
+            history.setText(meetings.at(2), "fresh once more");
+            expectAll(engine, recorder);
+            QVERIFY(!engine.heldTexts());
+            expectAll(engine, recorder);
+            QVERIFY(!engine.heldTexts());
+        }
+
+        // Opening the store puts the log back; the texts are held again and kept current.
+        {
+            SqliteDatabase db;
+            QString error;
+            QVERIFY(db.open(history.path(), SQLITE_OPEN_READWRITE, &error));
+            QVERIFY2(StoreSchema::restoreDerived(db, &error), qPrintable(error));
+        }
+        {
+            SearchEngine engine;
+            engine.setDatabasePath(history.path());
+            Recorder recorder(engine);
+            expectAll(engine, recorder);
+            QVERIFY(waitHeld(engine));
+            history.setText(meetings.at(3), "fresh at last");
+            expectAll(engine, recorder);
+            QVERIFY(engine.heldTexts());
+
+            // The whole log removed.
+            for (const char* sql :
+                 {"DROP TRIGGER paste_inf_search_inserted", "DROP TRIGGER paste_inf_search_updated",
+                  "DROP TRIGGER paste_inf_search_deleted", "DROP TABLE paste_inf_search_change"})
+                history.exec(sql);
+            history.setText(meetings.at(4), "fresh in the end");
+            history.remove(meetings.at(5));
+            expectAll(engine, recorder);
+            QVERIFY(!engine.heldTexts());
+        }
+    }
+
+    // Every way the store changes the history reaches the texts held in memory, by the time the
+    // change has committed: a capture, a text read in an image, a deletion, an undo that puts
+    // items back with their ids, a move to the top and a retention sweep.
+    void heldTextsFollowStoreChanges()
+    {
+        TestHome home;
+        CoreDataManager& store = CoreDataManager::shared();
+        const QDateTime now = QDateTime(QDate(2024, 3, 10), QTime(12, 0), Qt::UTC);
+        store.setClock([now] { return now; });
+        Preferences::shared().setHistoryCapacity(100);
+        int serial = 0;
+        auto add = [&](const QDateTime& date, const QByteArray& text,
+                       const QString& type = PasteboardType::string) {
+            PasteInfModel model;
+            model.uuid = QStringLiteral("item-%1").arg(++serial);
+            model.date = date;
+            model.categoryUUID = kClipboard;
+            model.types = QStringList{type};
+            model.setPasteboardItems(PasteboardItems{PasteboardItem({{type, text}})});
+            store.insertPasteInf(model);
+            store.waitForQueued();
+            return *store.fetchPasteInf(*model.uuid);
+        };
+        for (int i = 0; i < 40; ++i)
+            add(now.addSecs(-3600 - i), i % 3 ? "Meeting notes" : "lunch plans");
+        const PasteInfModel old = add(now.addDays(-20), "meeting long ago");
+        const PasteInfModel picture = add(now.addSecs(-10), "\x89PNG", PasteboardType::png);
+
+        SearchEngine held, scanned;
+        scanned.setHoldsTexts(false);
+        Recorder heldRecorder(held), scannedRecorder(scanned);
+        auto same = [&](const QString& query) {
+            store.waitForQueued();
+            const QStringList expected = scannedRecorder.completeUuids(scanned, kClipboard, query);
+            QCOMPARE(heldRecorder.completeUuids(held, kClipboard, query), expected);
+            QVERIFY(held.heldTexts());
+        };
+        heldRecorder.completeUuids(held, kClipboard, "meeting");
+        QVERIFY(QTest::qWaitFor([&] { return held.heldTexts().has_value(); }, 30000));
+
+        add(now.addSecs(-1), "A new meeting, captured");
+        same("new meeting");
+        QVERIFY(store.recordImageText(
+            scalar(home.databasePath(), "SELECT id FROM paste_inf WHERE uuid = ?1", *picture.uuid),
+            CoreDataManager::ImageTextState::Read, QStringLiteral("Whiteboard: MEETING at noon")));
+        same("whiteboard: meeting");
+        store.deletePasteInf(*store.fetchPasteInf(QStringLiteral("item-4")));
+        same("meeting");
+        same("lunch");
+        QList<qint64> ids;
+        for (int i = 6; i < 13; ++i)
+            ids.append(scalar(home.databasePath(), "SELECT id FROM paste_inf WHERE uuid = ?1",
+                              QStringLiteral("item-%1").arg(i)));
+        store.deletePasteInfIds(ids, {}, true);
+        same("meeting");
+        store.undoLastChange();
+        same("meeting");
+        store.movePasteInfsToTop({ids.first()});
+        same("meeting");
+        Preferences::shared().setHistoryCapacity(0); // a day: the old item expires
+        store.sweepExpired();
+        same("meeting long ago");
+        same("meeting");
+        QCOMPARE(held.heldTexts()->items,
+                 scalar(home.databasePath(), "SELECT count(*) FROM paste_inf_search"));
+        store.setClock({});
     }
 
     void unreadableDatabaseFails()
