@@ -14,7 +14,7 @@
 #include "model/HistoryReader.h"
 #include "platform/PasteboardTypes.h"
 #include "module/quickSearch/view/QuickSearchPasteInfDetailView.h"
-#include "module/quickSearch/view/QuickSearchPasteInfItemDelegate.h"
+#include "module/quickSearch/view/QuickSearchPasteInfItem.h"
 #include "module/quickSearch/view/QuickSearchPasteInfListModel.h"
 #include "module/quickSearch/view/QuickSearchThumbnailCache.h"
 #include "module/quickSearch/view/subViews/QuickSearchDetailTextView.h"
@@ -220,16 +220,16 @@ void BM_ListCells(benchmark::State& state)
         ids.append(g_history->rows.value(name).id);
     model.showResults(kDefaultCategoryUUID, ids);
     QuickSearchThumbnailCache thumbnails;
-    QuickSearchPasteInfItemDelegate delegate(&thumbnails);
+    QuickSearchPasteInfItem delegate(&thumbnails);
     delegate.setHighlightText(QStringLiteral("e"));
     QListView view;
     view.setModel(&model);
     view.setItemDelegate(&delegate);
     view.setUniformItemSizes(true);
-    view.resize(QuickSearchPasteInfItemDelegate::kCellWidth,
-                QuickSearchPasteInfItemDelegate::kCellHeight * int(kNames.size()));
+    view.resize(QuickSearchPasteInfItem::kCellWidth,
+                QuickSearchPasteInfItem::kCellHeight * int(kNames.size()));
     view.show();
-    QObject::connect(&delegate, &QuickSearchPasteInfItemDelegate::repaintNeeded, view.viewport(),
+    QObject::connect(&delegate, &QuickSearchPasteInfItem::repaintNeeded, view.viewport(),
                      qOverload<>(&QWidget::update));
     // Rows and previews arrive from their threads; the frames meanwhile count too.
     double worst = 0;

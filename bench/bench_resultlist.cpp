@@ -6,7 +6,7 @@
 
 #include "model/CoreDataManager.h"
 #include "platform/PasteboardItem.h"
-#include "module/quickSearch/view/QuickSearchPasteInfItemDelegate.h"
+#include "module/quickSearch/view/QuickSearchPasteInfItem.h"
 #include "module/quickSearch/view/QuickSearchPasteInfListModel.h"
 #include "module/quickSearch/view/QuickSearchThumbnailCache.h"
 
@@ -194,14 +194,14 @@ void BM_ViewPaint(benchmark::State& state)
     // Image cells read their content through the store, read-only here.
     CoreDataManager::shared().openReadOnly(path);
     QuickSearchThumbnailCache thumbnails;
-    QuickSearchPasteInfItemDelegate delegate(&thumbnails);
+    QuickSearchPasteInfItem delegate(&thumbnails);
     QRandomGenerator random(11);
     for (auto _ : state) {
         QListView view;
         view.setUniformItemSizes(true);
         view.setLayoutMode(state.range(0) ? QListView::Batched : QListView::SinglePass);
         view.setItemDelegate(&delegate);
-        view.resize(QuickSearchPasteInfItemDelegate::kCellWidth, 400);
+        view.resize(QuickSearchPasteInfItem::kCellWidth, 400);
         QElapsedTimer timer;
         timer.start();
         view.setModel(&model);

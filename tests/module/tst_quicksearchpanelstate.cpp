@@ -5,7 +5,7 @@
 #include "model/Localized.h"
 #include "module/quickSearch/QuickSearchViewController.h"
 #include "module/quickSearch/QuickSearchViewWindow.h"
-#include "module/quickSearch/view/QuickSearchPasteInfItemDelegate.h"
+#include "module/quickSearch/view/QuickSearchPasteInfItem.h"
 
 #include <QTest>
 
@@ -23,7 +23,7 @@ private Q_SLOTS:
         window.setContentWidget(controller);
         controller->attachWindow(window);
         QuickSearchViewController& panel = *controller;
-        QuickSearchPasteInfItemDelegate* cells = panel.delegate();
+        QuickSearchPasteInfItem* cells = panel.delegate();
         cells->setQuickPasteBadgesShown(true);
         cells->setPlainTextBadgeShown(true);
         Q_EMIT window.resignedKey();

@@ -6,7 +6,7 @@
 #include "model/CoreDataManager.h"
 #include "module/quickSearch/QuickSearchViewController.h"
 #include "module/quickSearch/view/QuickSearchPasteInfDetailView.h"
-#include "module/quickSearch/view/QuickSearchPasteInfItemDelegate.h"
+#include "module/quickSearch/view/QuickSearchPasteInfItem.h"
 #include "module/quickSearch/view/QuickSearchPasteInfListModel.h"
 #include "module/quickSearch/view/subViews/QuickSearchDetailTextView.h"
 

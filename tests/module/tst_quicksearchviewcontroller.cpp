@@ -7,7 +7,7 @@
 #include "module/quickSearch/QuickSearchViewController.h"
 #include "module/quickSearch/QuickSearchViewWindow.h"
 #include "module/quickSearch/view/QuickSearchPasteInfDetailView.h"
-#include "module/quickSearch/view/QuickSearchPasteInfItemDelegate.h"
+#include "module/quickSearch/view/QuickSearchPasteInfItem.h"
 #include "module/quickSearch/view/QuickSearchPasteInfListModel.h"
 #include "module/quickSearch/view/subViews/QuickSearchDetailWebView.h"
 
@@ -125,7 +125,7 @@ void TestQuickSearchViewController::doubleClickPastes()
 
 void TestQuickSearchViewController::badgesFollowTheModifiersUntilFocusGoes()
 {
-    QuickSearchPasteInfItemDelegate* delegate = controller_->delegate();
+    QuickSearchPasteInfItem* delegate = controller_->delegate();
     const auto held = [this](Qt::KeyboardModifiers modifiers) {
         Q_EMIT window_->modifiersChanged(modifiers);
     };

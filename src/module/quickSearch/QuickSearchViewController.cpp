@@ -13,7 +13,7 @@
 #include "model/SearchEngine.h"
 #include "module/quickSearch/view/QuickSearchClipboardHeader.h"
 #include "module/quickSearch/view/QuickSearchPasteInfDetailView.h"
-#include "module/quickSearch/view/QuickSearchPasteInfItemDelegate.h"
+#include "module/quickSearch/view/QuickSearchPasteInfItem.h"
 #include "module/quickSearch/view/QuickSearchPasteInfListModel.h"
 #include "module/quickSearch/view/QuickSearchThumbnailCache.h"
 #include "module/quickSearch/view/QuickSelectClipBoardView.h"
@@ -176,7 +176,7 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
       thumbnails_(new QuickSearchThumbnailCache({}, this)),
       clipboardHeader_(new QuickSearchClipboardHeader(this)), selector_(new QuickSelectClipBoardView(this)),
       itemMenu_(new QuickSearchPasteInfItemMenu(this)),
-      delegate_(new QuickSearchPasteInfItemDelegate(thumbnails_, this)),
+      delegate_(new QuickSearchPasteInfItem(thumbnails_, this)),
       model_(new QuickSearchPasteInfListModel(databasePath, this)), engine_(new SearchEngine(this)),
       loadingIndicator_(new QProgressBar(this)),
       matchQueue_(std::make_unique<SerialQueue>(QStringLiteral("brimble.quicksearch.match"))),
@@ -237,7 +237,7 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
         delegate_->setIconLookup([iconCache](const QString& path) { return iconCache->icon(path); });
         connect(iconCache, &IconCache::iconLoaded, listView_->viewport(), qOverload<>(&QWidget::update));
     }
-    connect(delegate_, &QuickSearchPasteInfItemDelegate::repaintNeeded, listView_->viewport(),
+    connect(delegate_, &QuickSearchPasteInfItem::repaintNeeded, listView_->viewport(),
             qOverload<>(&QWidget::update));
 
     QFont emptyFont = emptyText_->font();

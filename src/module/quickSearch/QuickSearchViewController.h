@@ -29,7 +29,7 @@ class QFrame;
 class QItemSelection;
 class QuickSearchPasteInfDetailView;
 class QuickSearchClipboardHeader;
-class QuickSearchPasteInfItemDelegate;
+class QuickSearchPasteInfItem;
 class QuickSearchPasteInfListModel;
 class QuickSearchThumbnailCache;
 class QuickSelectClipBoardView;
@@ -111,7 +111,7 @@ public:
     QToolButton* typeButton() const { return typeButton_; }
     QuickSearchPasteInfListView* listView() const { return listView_; }
     QuickSearchPasteInfListModel* model() const { return model_; }
-    QuickSearchPasteInfItemDelegate* delegate() const { return delegate_; }
+    QuickSearchPasteInfItem* delegate() const { return delegate_; }
     QuickSearchPasteInfDetailView* detailView() const { return detailView_; }
     QList<int> selectedRows() const;
     QuickSearchClipboardHeader* clipboardHeader() const { return clipboardHeader_; }
@@ -239,7 +239,7 @@ private:
     QuickSearchClipboardHeader* clipboardHeader_;
     QuickSelectClipBoardView* selector_;
     QuickSearchPasteInfItemMenu* itemMenu_;
-    QuickSearchPasteInfItemDelegate* delegate_;
+    QuickSearchPasteInfItem* delegate_;
     QuickSearchPasteInfListModel* model_;
     SearchEngine* engine_;
     // Shown only when a clipboard's history takes long to arrive.

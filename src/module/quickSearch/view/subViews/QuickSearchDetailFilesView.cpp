@@ -2,7 +2,7 @@
 
 #include "model/Localized.h"
 #include "common/Log.h"
-#include "module/quickSearch/view/subViews/QuickSearchFileItemDelegate.h"
+#include "module/quickSearch/view/subViews/QuickSearchFileItem.h"
 #include "platform/FileThumbnailLoader.h"
 #include "platform/Workspace.h"
 
@@ -81,7 +81,7 @@ QuickSearchDetailFilesView::QuickSearchDetailFilesView(QWidget* parent)
       thumbnails_(new FileThumbnailLoader(this))
 {
     list_->setModel(model_);
-    list_->setItemDelegate(new QuickSearchFileItemDelegate(list_));
+    list_->setItemDelegate(new QuickSearchFileItem(list_));
     list_->setUniformItemSizes(true);
     list_->setFrameShape(QFrame::NoFrame);
     list_->setFocusPolicy(Qt::NoFocus);

@@ -11,12 +11,12 @@
 class QuickSearchThumbnailCache;
 struct PasteInfRow;
 
-// The history item cell of the result list, painted from the row's PasteInfRow (the list
+// The history item cell of the result list (a delegate of the list view), painted from the row's PasteInfRow (the list
 // model's PasteInfRowRole): a header with the source application (icon, name, its header
 // colour) over a preview of the content by kind. A row that has not arrived, an image still
 // being scaled and an icon still being read paint as placeholders; nothing here reads the store
 // or a file. The window sets the badge flags while the modifiers are held.
-class QuickSearchPasteInfItemDelegate : public QStyledItemDelegate
+class QuickSearchPasteInfItem : public QStyledItemDelegate
 {
     Q_OBJECT
 public:
@@ -29,7 +29,7 @@ public:
     // it must answer at once, a null image while the icon is being read.
     using IconLookup = std::function<QImage(const QString& path)>;
 
-    explicit QuickSearchPasteInfItemDelegate(QuickSearchThumbnailCache* thumbnails,
+    explicit QuickSearchPasteInfItem(QuickSearchThumbnailCache* thumbnails,
                                              QObject* parent = nullptr);
 
     void setIconLookup(IconLookup lookup);

@@ -1,4 +1,4 @@
-#include "QuickSearchPasteInfItemDelegate.h"
+#include "QuickSearchPasteInfItem.h"
 
 #include "model/Localized.h"
 #include "common/ControlCharacters.h"
@@ -85,23 +85,23 @@ bool needsPreview(const std::optional<PasteInfoDisplayType>& type)
 
 } // namespace
 
-QuickSearchPasteInfItemDelegate::QuickSearchPasteInfItemDelegate(QuickSearchThumbnailCache* thumbnails,
+QuickSearchPasteInfItem::QuickSearchPasteInfItem(QuickSearchThumbnailCache* thumbnails,
                                                                  QObject* parent)
     : QStyledItemDelegate(parent), thumbnails_(thumbnails)
 {
     if (thumbnails_)
         connect(thumbnails_, &QuickSearchThumbnailCache::previewLoaded, this,
-                &QuickSearchPasteInfItemDelegate::repaintNeeded);
+                &QuickSearchPasteInfItem::repaintNeeded);
 }
 
-void QuickSearchPasteInfItemDelegate::setIconLookup(IconLookup lookup)
+void QuickSearchPasteInfItem::setIconLookup(IconLookup lookup)
 {
     iconLookup_ = std::move(lookup);
     icons_.clear();
     Q_EMIT repaintNeeded();
 }
 
-void QuickSearchPasteInfItemDelegate::setQuickPasteBadgesShown(bool shown)
+void QuickSearchPasteInfItem::setQuickPasteBadgesShown(bool shown)
 {
     if (quickPaste_ == shown)
         return;
@@ -109,13 +109,13 @@ void QuickSearchPasteInfItemDelegate::setQuickPasteBadgesShown(bool shown)
     Q_EMIT repaintNeeded();
 }
 
-void QuickSearchPasteInfItemDelegate::setQuickPasteModifierText(const QString& text)
+void QuickSearchPasteInfItem::setQuickPasteModifierText(const QString& text)
 {
     quickPasteModifierText_ = text;
     Q_EMIT repaintNeeded();
 }
 
-void QuickSearchPasteInfItemDelegate::setPlainTextBadgeShown(bool shown)
+void QuickSearchPasteInfItem::setPlainTextBadgeShown(bool shown)
 {
     if (plainText_ == shown)
         return;
@@ -123,7 +123,7 @@ void QuickSearchPasteInfItemDelegate::setPlainTextBadgeShown(bool shown)
     Q_EMIT repaintNeeded();
 }
 
-void QuickSearchPasteInfItemDelegate::setHighlightText(const QString& text)
+void QuickSearchPasteInfItem::setHighlightText(const QString& text)
 {
     if (highlight_ == text)
         return;
@@ -131,7 +131,7 @@ void QuickSearchPasteInfItemDelegate::setHighlightText(const QString& text)
     Q_EMIT repaintNeeded();
 }
 
-QString QuickSearchPasteInfItemDelegate::previewText(const QString& text)
+QString QuickSearchPasteInfItem::previewText(const QString& text)
 {
     QString line = PasteInfRow::previewOf(text).trimmed();
     // Words on either side of a line break stay apart.
@@ -143,12 +143,12 @@ QString QuickSearchPasteInfItemDelegate::previewText(const QString& text)
     return line;
 }
 
-QSize QuickSearchPasteInfItemDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const
+QSize QuickSearchPasteInfItem::sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const
 {
     return {kCellWidth, kCellHeight};
 }
 
-void QuickSearchPasteInfItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+void QuickSearchPasteInfItem::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                             const QModelIndex& index) const
 {
     const qreal dpr = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
@@ -204,7 +204,7 @@ void QuickSearchPasteInfItemDelegate::paint(QPainter* painter, const QStyleOptio
     painter->restore();
 }
 
-void QuickSearchPasteInfItemDelegate::paintHeader(QPainter* painter, const QRect& rect,
+void QuickSearchPasteInfItem::paintHeader(QPainter* painter, const QRect& rect,
                                                   const PasteInfRow& row, const QPalette& palette,
                                                   qreal dpr) const
 {
@@ -238,7 +238,7 @@ void QuickSearchPasteInfItemDelegate::paintHeader(QPainter* painter, const QRect
                                                     Qt::ElideRight, textRect.width()));
 }
 
-void QuickSearchPasteInfItemDelegate::paintContent(QPainter* painter, const QRect& rect,
+void QuickSearchPasteInfItem::paintContent(QPainter* painter, const QRect& rect,
                                                    const PasteInfRow& row, const QColor& textColor,
                                                    const QStyleOptionViewItem& option, qreal dpr) const
 {
@@ -314,7 +314,7 @@ void QuickSearchPasteInfItemDelegate::paintContent(QPainter* painter, const QRec
     }
 }
 
-void QuickSearchPasteInfItemDelegate::paintSecretMask(QPainter* painter, const QRect& rect, const PasteInfRow& row,
+void QuickSearchPasteInfItem::paintSecretMask(QPainter* painter, const QRect& rect, const PasteInfRow& row,
                                                       const QColor& color) const
 {
     // A row of dots where the text would be, then what it is.
@@ -334,7 +334,7 @@ void QuickSearchPasteInfItemDelegate::paintSecretMask(QPainter* painter, const Q
                       metrics.elidedText(label, Qt::ElideRight, rect.width()));
 }
 
-void QuickSearchPasteInfItemDelegate::paintText(QPainter* painter, const QRect& rect, const QString& text,
+void QuickSearchPasteInfItem::paintText(QPainter* painter, const QRect& rect, const QString& text,
                                                 const QColor& color) const
 {
     if (text.isEmpty() || rect.width() <= 0)
@@ -388,7 +388,7 @@ void QuickSearchPasteInfItemDelegate::paintText(QPainter* painter, const QRect& 
     }
 }
 
-QStringList QuickSearchPasteInfItemDelegate::badgeTexts(int row) const
+QStringList QuickSearchPasteInfItem::badgeTexts(int row) const
 {
     QStringList texts;
     if (quickPaste_ && row >= 0 && row <= 9)
@@ -398,7 +398,7 @@ QStringList QuickSearchPasteInfItemDelegate::badgeTexts(int row) const
     return texts;
 }
 
-int QuickSearchPasteInfItemDelegate::badgesWidth(int row) const
+int QuickSearchPasteInfItem::badgesWidth(int row) const
 {
     const QFontMetrics metrics(pixelFont(QApplication::font(), kBadgePixelSize, QFont::Medium));
     int width = 0;
@@ -407,7 +407,7 @@ int QuickSearchPasteInfItemDelegate::badgesWidth(int row) const
     return width;
 }
 
-void QuickSearchPasteInfItemDelegate::paintBadges(QPainter* painter, const QRect& content, int row,
+void QuickSearchPasteInfItem::paintBadges(QPainter* painter, const QRect& content, int row,
                                                   const QStyleOptionViewItem& option) const
 {
     const QStringList texts = badgeTexts(row);
@@ -434,7 +434,7 @@ void QuickSearchPasteInfItemDelegate::paintBadges(QPainter* painter, const QRect
         badge(text);
 }
 
-QPixmap QuickSearchPasteInfItemDelegate::appIcon(const QString& path, int size, qreal dpr) const
+QPixmap QuickSearchPasteInfItem::appIcon(const QString& path, int size, qreal dpr) const
 {
     if (!iconLookup_)
         return {};

@@ -4,7 +4,7 @@
 
 // One file row of the preview: the thumbnail on the left, the file name above its full path,
 // both cut at the head so the end of the path stays readable.
-class QuickSearchFileItemDelegate : public QStyledItemDelegate
+class QuickSearchFileItem : public QStyledItemDelegate
 {
     Q_OBJECT
 public:

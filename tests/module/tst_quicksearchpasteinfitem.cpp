@@ -3,7 +3,7 @@
 #include "model/Localized.h"
 #include "model/CoreDataManager.h"
 #include "platform/PasteboardTypes.h"
-#include "module/quickSearch/view/QuickSearchPasteInfItemDelegate.h"
+#include "module/quickSearch/view/QuickSearchPasteInfItem.h"
 #include "module/quickSearch/view/QuickSearchPasteInfListModel.h"
 #include "module/quickSearch/view/QuickSearchThumbnailCache.h"
 #include "view/base/ThemeColors.h"
@@ -80,15 +80,15 @@ PasteInfRow textRow(const QString& text,
 }
 
 // One cell as the list paints it, at 1x.
-QImage paintCell(QuickSearchPasteInfItemDelegate& delegate, const PasteInfRow& row)
+QImage paintCell(QuickSearchPasteInfItem& delegate, const PasteInfRow& row)
 {
     QStandardItemModel model;
     auto* item = new QStandardItem;
     item->setData(QVariant::fromValue(row), QuickSearchPasteInfListModel::PasteInfRowRole);
     model.appendRow(item);
     QStyleOptionViewItem option;
-    option.rect = QRect(0, 0, QuickSearchPasteInfItemDelegate::kCellWidth,
-                        QuickSearchPasteInfItemDelegate::kCellHeight);
+    option.rect = QRect(0, 0, QuickSearchPasteInfItem::kCellWidth,
+                        QuickSearchPasteInfItem::kCellHeight);
     option.palette = QApplication::palette();
     option.state = QStyle::State_Enabled;
     QImage image(option.rect.size(), QImage::Format_ARGB32_Premultiplied);
@@ -109,7 +109,7 @@ bool hasColor(const QImage& image, const QColor& color)
 
 } // namespace
 
-class TstQuickSearchItemDelegate : public QObject
+class TstQuickSearchPasteInfItem : public QObject
 {
     Q_OBJECT
 
@@ -125,7 +125,7 @@ private:
     std::unique_ptr<TestHome> home_;
 };
 
-void TstQuickSearchItemDelegate::initTestCase()
+void TstQuickSearchPasteInfItem::initTestCase()
 {
     Localized::install();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
@@ -151,7 +151,7 @@ void TstQuickSearchItemDelegate::initTestCase()
     store.insertPasteInf(item({{QStringLiteral("application/x-unheard-of"), "?"}}, 8));
 }
 
-void TstQuickSearchItemDelegate::cellsAsAUserSeesThem_data()
+void TstQuickSearchPasteInfItem::cellsAsAUserSeesThem_data()
 {
     QTest::addColumn<qreal>("dpr");
     QTest::addColumn<bool>("dark");
@@ -163,7 +163,7 @@ void TstQuickSearchItemDelegate::cellsAsAUserSeesThem_data()
 
 // A list of every kind of cell, rendered as the window would show it; the PNGs go to
 // $BRIMBLE_SHOT_DIR when it is set, for a person to look at.
-void TstQuickSearchItemDelegate::cellsAsAUserSeesThem()
+void TstQuickSearchPasteInfItem::cellsAsAUserSeesThem()
 {
     QFETCH(qreal, dpr);
     QFETCH(bool, dark);
@@ -176,7 +176,7 @@ void TstQuickSearchItemDelegate::cellsAsAUserSeesThem()
     QCOMPARE(model.rowCount(), 8);
 
     QuickSearchThumbnailCache thumbnails;
-    QuickSearchPasteInfItemDelegate delegate(&thumbnails);
+    QuickSearchPasteInfItem delegate(&thumbnails);
     QImage appIcon(64, 64, QImage::Format_ARGB32);
     appIcon.fill(QColor(240, 240, 240));
     delegate.setIconLookup([&](const QString& path) { return path.contains("editor") ? appIcon : QImage(); });
@@ -185,10 +185,10 @@ void TstQuickSearchItemDelegate::cellsAsAUserSeesThem()
     view.setFrameShape(QFrame::NoFrame);
     view.setModel(&model);
     view.setItemDelegate(&delegate);
-    connect(&delegate, &QuickSearchPasteInfItemDelegate::repaintNeeded, view.viewport(),
+    connect(&delegate, &QuickSearchPasteInfItem::repaintNeeded, view.viewport(),
             qOverload<>(&QWidget::update));
-    const int h = QuickSearchPasteInfItemDelegate::kCellHeight;
-    view.resize(QuickSearchPasteInfItemDelegate::kCellWidth, 8 * h);
+    const int h = QuickSearchPasteInfItem::kCellHeight;
+    view.resize(QuickSearchPasteInfItem::kCellWidth, 8 * h);
     view.selectionModel()->select(model.index(2), QItemSelectionModel::Select);
     delegate.setQuickPasteBadgesShown(true);
 
@@ -223,7 +223,7 @@ void TstQuickSearchItemDelegate::cellsAsAUserSeesThem()
     QCOMPARE(render(view, dpr).copy(QRect(0, 4 * h * dpr, shot.width(), h * dpr)) == withBadge, false);
 }
 
-void TstQuickSearchItemDelegate::rowsShowWhatTheTextHolds_data()
+void TstQuickSearchPasteInfItem::rowsShowWhatTheTextHolds_data()
 {
     QTest::addColumn<PasteInfRow>("row");
     QTest::addColumn<PasteInfRow>("looksLike");
@@ -243,7 +243,7 @@ void TstQuickSearchItemDelegate::rowsShowWhatTheTextHolds_data()
                                           PasteInfoDisplayType::RichTextFormat);
 }
 
-void TstQuickSearchItemDelegate::rowsShowWhatTheTextHolds()
+void TstQuickSearchPasteInfItem::rowsShowWhatTheTextHolds()
 {
     QFETCH(PasteInfRow, row);
     QFETCH(PasteInfRow, looksLike);
@@ -253,7 +253,7 @@ void TstQuickSearchItemDelegate::rowsShowWhatTheTextHolds()
         done(PasteboardItems{PasteboardItem(
             {{PasteboardType::html, "<p>Hello <b>world</b> &amp; co</p><img src=\"x.png\"><p>Second</p>"}})});
     });
-    QuickSearchPasteInfItemDelegate delegate(&thumbnails);
+    QuickSearchPasteInfItem delegate(&thumbnails);
     QSignalSpy previews(&thumbnails, &QuickSearchThumbnailCache::previewLoaded);
     if (!row.displayType) {
         paintCell(delegate, row);
@@ -262,10 +262,10 @@ void TstQuickSearchItemDelegate::rowsShowWhatTheTextHolds()
     QCOMPARE(paintCell(delegate, row), paintCell(delegate, looksLike));
 }
 
-void TstQuickSearchItemDelegate::marksTheSearchedText()
+void TstQuickSearchPasteInfItem::marksTheSearchedText()
 {
     QApplication::setPalette(QApplication::style()->standardPalette());
-    QuickSearchPasteInfItemDelegate delegate(nullptr);
+    QuickSearchPasteInfItem delegate(nullptr);
     const PasteInfRow row = textRow(QStringLiteral("hello W\u00D6RLD"));
     const QImage plain = paintCell(delegate, row);
     QVERIFY(!hasColor(plain, ThemeColors::matchBackground()));
@@ -276,5 +276,5 @@ void TstQuickSearchItemDelegate::marksTheSearchedText()
     QCOMPARE(paintCell(delegate, row), plain);
 }
 
-QTEST_MAIN(TstQuickSearchItemDelegate)
-#include "tst_quicksearchitemdelegate.moc"
+QTEST_MAIN(TstQuickSearchPasteInfItem)
+#include "tst_quicksearchpasteinfitem.moc"

@@ -1,4 +1,4 @@
-#include "module/quickSearch/view/subViews/QuickSearchFileItemDelegate.h"
+#include "module/quickSearch/view/subViews/QuickSearchFileItem.h"
 
 #include "common/ControlCharacters.h"
 #include "module/quickSearch/view/subViews/QuickSearchDetailFilesView.h"
@@ -12,12 +12,12 @@ constexpr int kInsetX = 4, kInsetY = 3, kRadius = 5, kIconLeft = 6, kGap = 10, k
 constexpr int kNamePointSize = 13;
 } // namespace
 
-QSize QuickSearchFileItemDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const
+QSize QuickSearchFileItem::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const
 {
     return {option.rect.width() > 0 ? option.rect.width() : 200, kRowHeight};
 }
 
-void QuickSearchFileItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+void QuickSearchFileItem::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                         const QModelIndex& index) const
 {
     painter->save();
