@@ -28,7 +28,6 @@ HelpWindow::HelpWindow(QWidget* parent)
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(LocalizedHelp::title());
     setMinimumSize(480, 360);
-    resize(760, 640);
 
     back_->setText(LocalizedHelp::back());
     back_->setIcon(QIcon::fromTheme(QStringLiteral("go-previous")));
@@ -45,6 +44,9 @@ HelpWindow::HelpWindow(QWidget* parent)
     browser_->setOpenLinks(false);
     browser_->setOpenExternalLinks(false);
     browser_->setFrameShape(QFrame::NoFrame);
+    // The text wraps at the window's width; the tables' collapsed borders round one pixel
+    // past it, which would show a scroll bar that scrolls nothing.
+    browser_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(browser_, &QTextBrowser::anchorClicked, this, &HelpWindow::followLink);
     connect(browser_, &QTextBrowser::historyChanged, this, &HelpWindow::updateButtons);
     connect(back_, &QToolButton::clicked, browser_, &QTextBrowser::backward);

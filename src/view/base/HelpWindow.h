@@ -35,6 +35,7 @@ public:
     QStringList sections() const { return anchors_; }
 
     QTextBrowser* browser() const { return browser_; }
+    QSize sizeHint() const override { return {780, 720}; }
 
 Q_SIGNALS:
     // A link that leads out of the manual was clicked and, as every such link, not followed.
