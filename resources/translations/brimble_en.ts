@@ -775,5 +775,9 @@
         <source>Close</source>
         <translation>Close</translation>
     </message>
+    <message id="about.built_with">
+        <source>built with %1</source>
+        <translation>built with %1</translation>
+    </message>
 </context>
 </TS>

@@ -775,5 +775,9 @@
         <source>Close</source>
         <translation>Chiudi</translation>
     </message>
+    <message id="about.built_with">
+        <source>built with %1</source>
+        <translation>compilato con %1</translation>
+    </message>
 </context>
 </TS>

@@ -775,5 +775,9 @@
         <source>Close</source>
         <translation>閉じる</translation>
     </message>
+    <message id="about.built_with">
+        <source>built with %1</source>
+        <translation>ビルド時 %1</translation>
+    </message>
 </context>
 </TS>

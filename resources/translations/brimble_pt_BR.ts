@@ -775,5 +775,9 @@
         <source>Close</source>
         <translation>Fechar</translation>
     </message>
+    <message id="about.built_with">
+        <source>built with %1</source>
+        <translation>compilado com %1</translation>
+    </message>
 </context>
 </TS>

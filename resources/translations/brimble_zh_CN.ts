@@ -775,5 +775,9 @@
         <source>Close</source>
         <translation>关闭</translation>
     </message>
+    <message id="about.built_with">
+        <source>built with %1</source>
+        <translation>构建时为 %1</translation>
+    </message>
 </context>
 </TS>

@@ -16,7 +16,7 @@ QList<std::pair<QString, QString>> libraries()
     QList<std::pair<QString, QString>> list;
     QString qt = QString::fromLatin1(qVersion());
     if (qt != QLatin1String(QT_VERSION_STR))
-        qt += QStringLiteral(" (built with %1)").arg(QLatin1String(QT_VERSION_STR));
+        qt += QStringLiteral(" (%1)").arg(LocalizedAbout::builtWith(QStringLiteral(QT_VERSION_STR)));
     list.append({QStringLiteral("Qt"), qt});
     list.append({QStringLiteral("SQLite"), SqliteDatabase::libraryVersion()});
     list.append({QStringLiteral("spdlog"),

@@ -402,4 +402,8 @@ BRIMBLE_LOCALIZED(history, "about.history")
 BRIMBLE_LOCALIZED(logs, "about.logs")
 BRIMBLE_LOCALIZED(copied, "about.copied")
 BRIMBLE_LOCALIZED(close, "about.close")
+QString builtWith(const QString& version)
+{
+    return Localized::text("about.built_with").arg(version);
+}
 } // namespace LocalizedAbout

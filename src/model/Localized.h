@@ -271,4 +271,6 @@ QString history();     // "about.history"
 QString logs();        // "about.logs"
 QString copied();      // "about.copied"
 QString close();       // "about.close"
+// "about.built_with": %1 the version a library had when Brimble was built, beside the one loaded
+QString builtWith(const QString& version);
 } // namespace LocalizedAbout
