@@ -723,5 +723,61 @@
         <source>Language of the text:</source>
         <translation>Sprache des Textes:</translation>
     </message>
+    <message id="help.title">
+        <source>Brimble Help</source>
+        <translation>Brimble-Hilfe</translation>
+    </message>
+    <message id="help.back">
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message id="help.forward">
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message id="help.contents">
+        <source>Contents</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message id="help.auto_paste_title">
+        <source>Automatic Paste Unavailable</source>
+        <translation>Automatisches Einfügen nicht möglich</translation>
+    </message>
+    <message id="about.title">
+        <source>About Brimble</source>
+        <translation>Über Brimble</translation>
+    </message>
+    <message id="about.description">
+        <source>Clipboard history with a quick search window</source>
+        <translation>Zwischenablage-Verlauf mit Schnellsuchfenster</translation>
+    </message>
+    <message id="about.licence">
+        <source>Licence: none published yet. All rights reserved by the Brimble developers.</source>
+        <translation>Lizenz: noch keine veröffentlicht. Alle Rechte liegen bei den Brimble-Entwicklern.</translation>
+    </message>
+    <message id="about.libraries">
+        <source>Libraries:</source>
+        <translation>Bibliotheken:</translation>
+    </message>
+    <message id="about.history">
+        <source>History:</source>
+        <translation>Verlauf:</translation>
+    </message>
+    <message id="about.logs">
+        <source>Logs:</source>
+        <translation>Protokolle:</translation>
+    </message>
+    <message id="about.copied">
+        <source>Copied</source>
+        <translation>Kopiert</translation>
+    </message>
+    <message id="about.close">
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message id="about.built_with">
+        <source>built with %1</source>
+        <translation>erstellt mit %1</translation>
+    </message>
 </context>
 </TS>

@@ -723,5 +723,61 @@
         <source>Language of the text:</source>
         <translation>Language of the text:</translation>
     </message>
+    <message id="help.title">
+        <source>Brimble Help</source>
+        <translation>Brimble Help</translation>
+    </message>
+    <message id="help.back">
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message id="help.forward">
+        <source>Forward</source>
+        <translation>Forward</translation>
+    </message>
+    <message id="help.contents">
+        <source>Contents</source>
+        <translation>Contents</translation>
+    </message>
+    <message id="help.auto_paste_title">
+        <source>Automatic Paste Unavailable</source>
+        <translation>Automatic Paste Unavailable</translation>
+    </message>
+    <message id="about.title">
+        <source>About Brimble</source>
+        <translation>About Brimble</translation>
+    </message>
+    <message id="about.description">
+        <source>Clipboard history with a quick search window</source>
+        <translation>Clipboard history with a quick search window</translation>
+    </message>
+    <message id="about.licence">
+        <source>Licence: none published yet. All rights reserved by the Brimble developers.</source>
+        <translation>Licence: none published yet. All rights reserved by the Brimble developers.</translation>
+    </message>
+    <message id="about.libraries">
+        <source>Libraries:</source>
+        <translation>Libraries:</translation>
+    </message>
+    <message id="about.history">
+        <source>History:</source>
+        <translation>History:</translation>
+    </message>
+    <message id="about.logs">
+        <source>Logs:</source>
+        <translation>Logs:</translation>
+    </message>
+    <message id="about.copied">
+        <source>Copied</source>
+        <translation>Copied</translation>
+    </message>
+    <message id="about.close">
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message id="about.built_with">
+        <source>built with %1</source>
+        <translation>built with %1</translation>
+    </message>
 </context>
 </TS>

@@ -723,5 +723,61 @@
         <source>Language of the text:</source>
         <translation>Idioma del texto:</translation>
     </message>
+    <message id="help.title">
+        <source>Brimble Help</source>
+        <translation>Ayuda de Brimble</translation>
+    </message>
+    <message id="help.back">
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message id="help.forward">
+        <source>Forward</source>
+        <translation>Adelante</translation>
+    </message>
+    <message id="help.contents">
+        <source>Contents</source>
+        <translation>Contenido</translation>
+    </message>
+    <message id="help.auto_paste_title">
+        <source>Automatic Paste Unavailable</source>
+        <translation>Pegado automático no disponible</translation>
+    </message>
+    <message id="about.title">
+        <source>About Brimble</source>
+        <translation>Acerca de Brimble</translation>
+    </message>
+    <message id="about.description">
+        <source>Clipboard history with a quick search window</source>
+        <translation>Historial del portapapeles con una ventana de búsqueda rápida</translation>
+    </message>
+    <message id="about.licence">
+        <source>Licence: none published yet. All rights reserved by the Brimble developers.</source>
+        <translation>Licencia: todavía no se ha publicado ninguna. Todos los derechos reservados a los desarrolladores de Brimble.</translation>
+    </message>
+    <message id="about.libraries">
+        <source>Libraries:</source>
+        <translation>Bibliotecas:</translation>
+    </message>
+    <message id="about.history">
+        <source>History:</source>
+        <translation>Historial:</translation>
+    </message>
+    <message id="about.logs">
+        <source>Logs:</source>
+        <translation>Registros:</translation>
+    </message>
+    <message id="about.copied">
+        <source>Copied</source>
+        <translation>Copiado</translation>
+    </message>
+    <message id="about.close">
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message id="about.built_with">
+        <source>built with %1</source>
+        <translation>compilado con %1</translation>
+    </message>
 </context>
 </TS>

@@ -723,5 +723,61 @@
         <source>Language of the text:</source>
         <translation>Langue du texte :</translation>
     </message>
+    <message id="help.title">
+        <source>Brimble Help</source>
+        <translation>Aide de Brimble</translation>
+    </message>
+    <message id="help.back">
+        <source>Back</source>
+        <translation>Précédent</translation>
+    </message>
+    <message id="help.forward">
+        <source>Forward</source>
+        <translation>Suivant</translation>
+    </message>
+    <message id="help.contents">
+        <source>Contents</source>
+        <translation>Sommaire</translation>
+    </message>
+    <message id="help.auto_paste_title">
+        <source>Automatic Paste Unavailable</source>
+        <translation>Collage automatique impossible</translation>
+    </message>
+    <message id="about.title">
+        <source>About Brimble</source>
+        <translation>À propos de Brimble</translation>
+    </message>
+    <message id="about.description">
+        <source>Clipboard history with a quick search window</source>
+        <translation>Historique du presse-papiers avec une fenêtre de recherche rapide</translation>
+    </message>
+    <message id="about.licence">
+        <source>Licence: none published yet. All rights reserved by the Brimble developers.</source>
+        <translation>Licence : aucune n’a encore été publiée. Tous droits réservés aux développeurs de Brimble.</translation>
+    </message>
+    <message id="about.libraries">
+        <source>Libraries:</source>
+        <translation>Bibliothèques :</translation>
+    </message>
+    <message id="about.history">
+        <source>History:</source>
+        <translation>Historique :</translation>
+    </message>
+    <message id="about.logs">
+        <source>Logs:</source>
+        <translation>Journaux :</translation>
+    </message>
+    <message id="about.copied">
+        <source>Copied</source>
+        <translation>Copié</translation>
+    </message>
+    <message id="about.close">
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message id="about.built_with">
+        <source>built with %1</source>
+        <translation>compilé avec %1</translation>
+    </message>
 </context>
 </TS>

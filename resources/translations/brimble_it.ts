@@ -723,5 +723,61 @@
         <source>Language of the text:</source>
         <translation>Lingua del testo:</translation>
     </message>
+    <message id="help.title">
+        <source>Brimble Help</source>
+        <translation>Guida di Brimble</translation>
+    </message>
+    <message id="help.back">
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message id="help.forward">
+        <source>Forward</source>
+        <translation>Avanti</translation>
+    </message>
+    <message id="help.contents">
+        <source>Contents</source>
+        <translation>Sommario</translation>
+    </message>
+    <message id="help.auto_paste_title">
+        <source>Automatic Paste Unavailable</source>
+        <translation>Incolla automatico non disponibile</translation>
+    </message>
+    <message id="about.title">
+        <source>About Brimble</source>
+        <translation>Informazioni su Brimble</translation>
+    </message>
+    <message id="about.description">
+        <source>Clipboard history with a quick search window</source>
+        <translation>Cronologia degli appunti con una finestra di ricerca rapida</translation>
+    </message>
+    <message id="about.licence">
+        <source>Licence: none published yet. All rights reserved by the Brimble developers.</source>
+        <translation>Licenza: nessuna ancora pubblicata. Tutti i diritti riservati agli sviluppatori di Brimble.</translation>
+    </message>
+    <message id="about.libraries">
+        <source>Libraries:</source>
+        <translation>Librerie:</translation>
+    </message>
+    <message id="about.history">
+        <source>History:</source>
+        <translation>Cronologia:</translation>
+    </message>
+    <message id="about.logs">
+        <source>Logs:</source>
+        <translation>Log:</translation>
+    </message>
+    <message id="about.copied">
+        <source>Copied</source>
+        <translation>Copiato</translation>
+    </message>
+    <message id="about.close">
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message id="about.built_with">
+        <source>built with %1</source>
+        <translation>compilato con %1</translation>
+    </message>
 </context>
 </TS>

@@ -723,5 +723,61 @@
         <source>Language of the text:</source>
         <translation>文字の言語:</translation>
     </message>
+    <message id="help.title">
+        <source>Brimble Help</source>
+        <translation>Brimble ヘルプ</translation>
+    </message>
+    <message id="help.back">
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message id="help.forward">
+        <source>Forward</source>
+        <translation>進む</translation>
+    </message>
+    <message id="help.contents">
+        <source>Contents</source>
+        <translation>目次</translation>
+    </message>
+    <message id="help.auto_paste_title">
+        <source>Automatic Paste Unavailable</source>
+        <translation>自動貼り付けを利用できません</translation>
+    </message>
+    <message id="about.title">
+        <source>About Brimble</source>
+        <translation>Brimble について</translation>
+    </message>
+    <message id="about.description">
+        <source>Clipboard history with a quick search window</source>
+        <translation>クイック検索ウィンドウ付きのクリップボード履歴</translation>
+    </message>
+    <message id="about.licence">
+        <source>Licence: none published yet. All rights reserved by the Brimble developers.</source>
+        <translation>ライセンス: まだ公開されていません。すべての権利は Brimble の開発者に帰属します。</translation>
+    </message>
+    <message id="about.libraries">
+        <source>Libraries:</source>
+        <translation>ライブラリ:</translation>
+    </message>
+    <message id="about.history">
+        <source>History:</source>
+        <translation>履歴:</translation>
+    </message>
+    <message id="about.logs">
+        <source>Logs:</source>
+        <translation>ログ:</translation>
+    </message>
+    <message id="about.copied">
+        <source>Copied</source>
+        <translation>コピーしました</translation>
+    </message>
+    <message id="about.close">
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message id="about.built_with">
+        <source>built with %1</source>
+        <translation>ビルド時 %1</translation>
+    </message>
 </context>
 </TS>

@@ -723,5 +723,61 @@
         <source>Language of the text:</source>
         <translation>Idioma do texto:</translation>
     </message>
+    <message id="help.title">
+        <source>Brimble Help</source>
+        <translation>Ajuda do Brimble</translation>
+    </message>
+    <message id="help.back">
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message id="help.forward">
+        <source>Forward</source>
+        <translation>Avançar</translation>
+    </message>
+    <message id="help.contents">
+        <source>Contents</source>
+        <translation>Sumário</translation>
+    </message>
+    <message id="help.auto_paste_title">
+        <source>Automatic Paste Unavailable</source>
+        <translation>Colagem automática indisponível</translation>
+    </message>
+    <message id="about.title">
+        <source>About Brimble</source>
+        <translation>Sobre o Brimble</translation>
+    </message>
+    <message id="about.description">
+        <source>Clipboard history with a quick search window</source>
+        <translation>Histórico da área de transferência com uma janela de pesquisa rápida</translation>
+    </message>
+    <message id="about.licence">
+        <source>Licence: none published yet. All rights reserved by the Brimble developers.</source>
+        <translation>Licença: nenhuma publicada ainda. Todos os direitos reservados aos desenvolvedores do Brimble.</translation>
+    </message>
+    <message id="about.libraries">
+        <source>Libraries:</source>
+        <translation>Bibliotecas:</translation>
+    </message>
+    <message id="about.history">
+        <source>History:</source>
+        <translation>Histórico:</translation>
+    </message>
+    <message id="about.logs">
+        <source>Logs:</source>
+        <translation>Logs:</translation>
+    </message>
+    <message id="about.copied">
+        <source>Copied</source>
+        <translation>Copiado</translation>
+    </message>
+    <message id="about.close">
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message id="about.built_with">
+        <source>built with %1</source>
+        <translation>compilado com %1</translation>
+    </message>
 </context>
 </TS>

@@ -723,5 +723,61 @@
         <source>Language of the text:</source>
         <translation>Язык текста:</translation>
     </message>
+    <message id="help.title">
+        <source>Brimble Help</source>
+        <translation>Справка Brimble</translation>
+    </message>
+    <message id="help.back">
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message id="help.forward">
+        <source>Forward</source>
+        <translation>Вперёд</translation>
+    </message>
+    <message id="help.contents">
+        <source>Contents</source>
+        <translation>Содержание</translation>
+    </message>
+    <message id="help.auto_paste_title">
+        <source>Automatic Paste Unavailable</source>
+        <translation>Автоматическая вставка недоступна</translation>
+    </message>
+    <message id="about.title">
+        <source>About Brimble</source>
+        <translation>О программе Brimble</translation>
+    </message>
+    <message id="about.description">
+        <source>Clipboard history with a quick search window</source>
+        <translation>История буфера обмена с окном быстрого поиска</translation>
+    </message>
+    <message id="about.licence">
+        <source>Licence: none published yet. All rights reserved by the Brimble developers.</source>
+        <translation>Лицензия: пока не опубликована. Все права принадлежат разработчикам Brimble.</translation>
+    </message>
+    <message id="about.libraries">
+        <source>Libraries:</source>
+        <translation>Библиотеки:</translation>
+    </message>
+    <message id="about.history">
+        <source>History:</source>
+        <translation>История:</translation>
+    </message>
+    <message id="about.logs">
+        <source>Logs:</source>
+        <translation>Журналы:</translation>
+    </message>
+    <message id="about.copied">
+        <source>Copied</source>
+        <translation>Скопировано</translation>
+    </message>
+    <message id="about.close">
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message id="about.built_with">
+        <source>built with %1</source>
+        <translation>собрано с %1</translation>
+    </message>
 </context>
 </TS>

@@ -723,5 +723,61 @@
         <source>Language of the text:</source>
         <translation>文字的语言：</translation>
     </message>
+    <message id="help.title">
+        <source>Brimble Help</source>
+        <translation>Brimble 帮助</translation>
+    </message>
+    <message id="help.back">
+        <source>Back</source>
+        <translation>后退</translation>
+    </message>
+    <message id="help.forward">
+        <source>Forward</source>
+        <translation>前进</translation>
+    </message>
+    <message id="help.contents">
+        <source>Contents</source>
+        <translation>目录</translation>
+    </message>
+    <message id="help.auto_paste_title">
+        <source>Automatic Paste Unavailable</source>
+        <translation>无法自动粘贴</translation>
+    </message>
+    <message id="about.title">
+        <source>About Brimble</source>
+        <translation>关于 Brimble</translation>
+    </message>
+    <message id="about.description">
+        <source>Clipboard history with a quick search window</source>
+        <translation>带快速搜索窗口的剪贴板历史</translation>
+    </message>
+    <message id="about.licence">
+        <source>Licence: none published yet. All rights reserved by the Brimble developers.</source>
+        <translation>许可证：尚未发布。Brimble 开发者保留所有权利。</translation>
+    </message>
+    <message id="about.libraries">
+        <source>Libraries:</source>
+        <translation>库：</translation>
+    </message>
+    <message id="about.history">
+        <source>History:</source>
+        <translation>历史记录：</translation>
+    </message>
+    <message id="about.logs">
+        <source>Logs:</source>
+        <translation>日志：</translation>
+    </message>
+    <message id="about.copied">
+        <source>Copied</source>
+        <translation>已复制</translation>
+    </message>
+    <message id="about.close">
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message id="about.built_with">
+        <source>built with %1</source>
+        <translation>构建时为 %1</translation>
+    </message>
 </context>
 </TS>

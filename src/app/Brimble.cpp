@@ -9,6 +9,8 @@
 #include "model/Localized.h"
 #include "model/Preferences.h"
 #include "app/StatusBarMenu.h"
+#include "app/AboutContent.h"
+#include "view/base/HelpWindow.h"
 #include "common/Dispatch.h"
 #include "common/Log.h"
 #include "model/CoreDataManager.h"
@@ -28,12 +30,10 @@
 #include <QDBusMessage>
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QDesktopServices>
 #include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSystemTrayIcon>
-#include <QUrl>
 
 namespace {
 const QString kTag = QStringLiteral("Brimble");
@@ -77,6 +77,12 @@ Brimble::Brimble(Platform& platform)
     };
     actions.showQuickSearchWindow = [this] { showQuickSearchWindow(); };
     actions.openPreferences = [this] { showPreferencesWindow(); };
+    actions.showHelp = [this] { showHelp(); };
+    actions.aboutInfo = [] {
+        const QString history = CoreDataManager::shared().path();
+        return AboutContent::info(history.isEmpty() ? CoreDataManager::defaultPath() : history,
+                                  Log::defaultLogDirectory());
+    };
     statusBarMenu_ = std::make_unique<StatusBarMenu>(Preferences::shared().pauseRecording(),
                                                      *platform.workspace, std::move(actions));
     quickSearchWindow_ = std::make_unique<QuickSearchViewWindow>();
@@ -122,6 +128,7 @@ Brimble::~Brimble()
     pasteQueue_.reset();
     pasteBoard_.reset();
     preferencesWindow_.reset();
+    helpWindow_.reset();
     platform_.hotKeys->setDesktopShortcutListener({});
     // Released quietly: the user did not take the hot key away, Brimble is only ending.
     if (showQuickSearchWindowHotKey_)
@@ -407,9 +414,7 @@ void Brimble::showPreferencesWindow()
         actions.autoPasteLimitation = [this] {
             return autoPasteLimitation(platform_.keySynthesizer.get(), DesktopSession::isWayland());
         };
-        actions.openAutoPasteHelp = [] {
-            QDesktopServices::openUrl(QUrl(QStringLiteral("https://brimble.app/help/auto-paste")));
-        };
+        actions.openAutoPasteHelp = [this] { showHelp(autoPasteHelpSection); };
         actions.iconForFile = [icons = platform_.iconCache.get()](const QString& path) {
             return icons ? icons->icon(path) : QImage();
         };
@@ -451,7 +456,10 @@ void Brimble::pasteItems(const QList<PasteInfModel>& models, bool asPlainText, b
         models, asPlainText, simulate, paste ? target : nullptr,
         [self, simulate, models, deleteAfterPaste, refusal, done = std::move(done)](const PasteOutcome& outcome) {
             if (outcome.explainAutoPaste)
-                showAccessibilityPrompt(refusal);
+                showAccessibilityPrompt(refusal, [self] {
+                    if (self)
+                        self->showHelp(autoPasteHelpSection);
+                });
             if (self && simulate)
                 self->tellPasteOutcome(outcome);
             if (!deleteAfterPaste || !outcome.isWritten()) {
@@ -479,9 +487,12 @@ void Brimble::pasteInSequence(const QList<PasteInfModel>& models, bool asPlainTe
     if (refusal.isEmpty())
         refusal = LocalizedAlert::turnOnAccessibilityMessage();
     pasteQueue_->start(models, asPlainText, simulate, paste ? target : nullptr,
-                       [refusal, done = std::move(done)](const PasteOutcome& outcome) {
+                       [self = QPointer<Brimble>(this), refusal, done = std::move(done)](const PasteOutcome& outcome) {
                            if (outcome.explainAutoPaste)
-                               showAccessibilityPrompt(refusal);
+                               showAccessibilityPrompt(refusal, [self] {
+                                   if (self)
+                                       self->showHelp(autoPasteHelpSection);
+                               });
                            if (done)
                                done(outcome);
                        });
@@ -551,13 +562,25 @@ void Brimble::tellPasteOutcome(const PasteOutcome& outcome)
     QDBusConnection::sessionBus().send(notify);
 }
 
-void Brimble::showAccessibilityPrompt(const QString& message)
+void Brimble::showHelp(const QString& section)
 {
-    auto* box = new QMessageBox(QMessageBox::Critical, LocalizedAlert::turnOnAccessibility(), message);
+    if (!helpWindow_)
+        helpWindow_ = std::make_unique<HelpWindow>();
+    // The panel stays above every ordinary window; it would cover the manual.
+    if (quickSearchWindow_->isVisible())
+        quickSearchWindow_->resignMainWindow();
+    helpWindow_->showSection(section);
+    Log::info(kTag, QStringLiteral("help window shown"));
+}
+
+QMessageBox* Brimble::showAccessibilityPrompt(const QString& message, std::function<void()> learnMore)
+{
+    auto* box = new QMessageBox(QMessageBox::Warning, LocalizedHelp::autoPasteTitle(), message);
     box->setAttribute(Qt::WA_DeleteOnClose);
-    auto* turnOn = box->addButton(LocalizedAlert::turnOnAccessibility(), QMessageBox::AcceptRole);
-    box->addButton(LocalizedAlert::notNow(), QMessageBox::RejectRole);
-    auto* learnMore = box->addButton(LocalizedAlert::learnMore(), QMessageBox::HelpRole);
+    // Linux has no setting that grants key synthesis to a program: what can be done depends on
+    // the desktop, and the manual's section on automatic paste says it for each.
+    auto* more = box->addButton(LocalizedAlert::learnMore(), QMessageBox::HelpRole);
+    box->setDefaultButton(box->addButton(LocalizedAlert::notNow(), QMessageBox::RejectRole));
 
     auto* check = new QCheckBox(LocalizedAlert::doNotShowThisToMeAgain(), box);
     box->setCheckBox(check);
@@ -569,11 +592,11 @@ void Brimble::showAccessibilityPrompt(const QString& message)
         box);
     QObject::connect(check, &QCheckBox::clicked, action, &Action::action);
 
-    // Linux has no settings page that grants key synthesis, so "Turn On" and "Learn More"
-    // both lead to the help page on auto-paste.
-    QObject::connect(box, &QMessageBox::buttonClicked, box, [=](QAbstractButton* button) {
-        if (button == turnOn || button == learnMore)
-            QDesktopServices::openUrl(QUrl(QStringLiteral("https://brimble.app/help/auto-paste")));
-    });
+    QObject::connect(box, &QMessageBox::buttonClicked, box,
+                     [more, learnMore = std::move(learnMore)](QAbstractButton* button) {
+                         if (button == more && learnMore)
+                             learnMore();
+                     });
     box->show();
+    return box;
 }

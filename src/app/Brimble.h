@@ -18,7 +18,9 @@
 #include <memory>
 #include <optional>
 
+class HelpWindow;
 class ImageTextReader;
+class QMessageBox;
 class KeyBoardEventSimu;
 class PasteBoard;
 class PreferencesWindow;
@@ -106,8 +108,17 @@ public:
     // One line on the queue for the status menu and the panel; empty without one.
     static QString pasteQueueText(const PasteQueue::Status& status);
 
-    // Explains that auto-paste needs key synthesis (GUI thread); the user can turn it off.
-    static void showAccessibilityPrompt(const QString& message);
+    // Opens the manual in the help window at `section` (an anchor of the manual; empty for its
+    // top), building the window on first use.
+    void showHelp(const QString& section = QString());
+    HelpWindow* helpWindow() const { return helpWindow_.get(); }
+    // The manual's section on automatic paste.
+    static inline const QString autoPasteHelpSection = QStringLiteral("auto-paste");
+
+    // Explains why a paste was not sent by itself (GUI thread): "Learn More" calls `learnMore`
+    // (the manual's section on it), and the check box keeps it from showing again. Returns
+    // the alert, which deletes itself when closed.
+    static QMessageBox* showAccessibilityPrompt(const QString& message, std::function<void()> learnMore);
     // Why chosen items will not be pasted by themselves with these keys (empty when they will).
     static QString autoPasteLimitation(KeySynthesizer* keys, bool waylandSession);
 
@@ -137,6 +148,7 @@ private:
     std::optional<KeyCombo> showQuickSearchWindowHotKey_;
     std::optional<KeyCombo> suspendedHotKey_;
     std::unique_ptr<PreferencesWindow> preferencesWindow_;
+    std::unique_ptr<HelpWindow> helpWindow_;
     bool refusedHotKeyShown_ = false;
     std::unique_ptr<KeyBoardEventSimu> keyboard_;
     std::unique_ptr<PasteBoard> pasteBoard_;

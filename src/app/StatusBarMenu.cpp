@@ -42,8 +42,8 @@ StatusBarMenu::StatusBarMenu(bool recordingPaused, Workspace& workspace, Actions
                                  &StatusBarMenu::openPreferences);
     preferencesItem_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
     helpItem_ = addAction(LocalizedMenu::help(), this, [this] {
-        if (!workspace_.openUrl(helpUrl))
-            Log::warning(kTag, QStringLiteral("cannot open the help page"));
+        if (actions_.showHelp)
+            actions_.showHelp();
     });
     aboutItem_ = addAction(LocalizedMenu::about(), this, &StatusBarMenu::showAboutPanel);
     addSeparator();
@@ -103,10 +103,12 @@ void StatusBarMenu::pauseRecording()
 void StatusBarMenu::showAboutPanel()
 {
     if (!aboutPanel_) {
-        aboutPanel_ = new QMessageBox(QMessageBox::NoIcon, LocalizedMenu::about(),
-                                      QStringLiteral("Brimble %1").arg(UpdateChecker::currentVersion()),
-                                      QMessageBox::Ok);
-        aboutPanel_->setIconPixmap(QIcon(QStringLiteral(":/icons/status_bar_icon.svg")).pixmap(64, 64));
+        AboutInfo info;
+        if (actions_.aboutInfo)
+            info = actions_.aboutInfo();
+        else
+            info.version = UpdateChecker::currentVersion();
+        aboutPanel_ = new AboutDialog(std::move(info));
         aboutPanel_->setAttribute(Qt::WA_DeleteOnClose);
     }
     aboutPanel_->show();

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "view/base/AboutDialog.h"
+
 #include <QMenu>
 #include <QPointer>
-#include <QUrl>
 
 #include <functional>
 
@@ -19,8 +20,6 @@ class StatusBarMenu : public QMenu
 {
     Q_OBJECT
 public:
-    static inline const QUrl helpUrl = QUrl(QStringLiteral("https://brimble.app/help"));
-
     struct Actions
     {
         // Stores the pause switch (off the GUI thread) and calls done on the GUI thread once it
@@ -28,6 +27,10 @@ public:
         std::function<void(bool paused, std::function<void()> done)> setPauseRecording;
         std::function<void()> showQuickSearchWindow;
         std::function<void()> openPreferences;
+        // Opens the manual (Brimble's help window).
+        std::function<void()> showHelp;
+        // What the About window tells, asked for each time it opens.
+        std::function<AboutInfo()> aboutInfo;
     };
 
     StatusBarMenu(bool recordingPaused, Workspace& workspace, Actions actions, QWidget* parent = nullptr);
@@ -47,6 +50,8 @@ public:
     QAction* helpItem() const { return helpItem_; }
     QAction* aboutItem() const { return aboutItem_; }
     QAction* quitItem() const { return quitItem_; }
+    // The About window while it is open.
+    AboutDialog* aboutPanel() const { return aboutPanel_; }
 
     // The paste queue's line at the top (none hides it), with "Clear Paste Queue" while it runs.
     void setPasteQueue(const QString& text, bool running);
@@ -77,7 +82,7 @@ private:
     QAction* helpItem_;
     QAction* aboutItem_;
     QAction* quitItem_;
-    QPointer<QMessageBox> aboutPanel_;
+    QPointer<AboutDialog> aboutPanel_;
     UpdateChecker* updater_ = nullptr;
     QPointer<QMessageBox> updatePanel_;
 };

@@ -384,3 +384,26 @@ QString failed(const QString& a1)
 }
 BRIMBLE_LOCALIZED(escapeClears, "queue.escape_clears")
 } // namespace LocalizedQueue
+
+namespace LocalizedHelp {
+BRIMBLE_LOCALIZED(title, "help.title")
+BRIMBLE_LOCALIZED(back, "help.back")
+BRIMBLE_LOCALIZED(forward, "help.forward")
+BRIMBLE_LOCALIZED(contents, "help.contents")
+BRIMBLE_LOCALIZED(autoPasteTitle, "help.auto_paste_title")
+} // namespace LocalizedHelp
+
+namespace LocalizedAbout {
+BRIMBLE_LOCALIZED(title, "about.title")
+BRIMBLE_LOCALIZED(description, "about.description")
+BRIMBLE_LOCALIZED(licence, "about.licence")
+BRIMBLE_LOCALIZED(libraries, "about.libraries")
+BRIMBLE_LOCALIZED(history, "about.history")
+BRIMBLE_LOCALIZED(logs, "about.logs")
+BRIMBLE_LOCALIZED(copied, "about.copied")
+BRIMBLE_LOCALIZED(close, "about.close")
+QString builtWith(const QString& version)
+{
+    return Localized::text("about.built_with").arg(version);
+}
+} // namespace LocalizedAbout

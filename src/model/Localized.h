@@ -250,3 +250,27 @@ QString cleared(const QString& a1,
 QString failed(const QString& a1);  // "queue.failed": Paste queue ended: %1
 QString escapeClears();             // "queue.escape_clears"
 } // namespace LocalizedQueue
+
+// The manual's window.
+namespace LocalizedHelp {
+QString title();    // "help.title": Brimble Help
+QString back();     // "help.back"
+QString forward();  // "help.forward"
+QString contents(); // "help.contents"
+// "help.auto_paste_title": the heading of the note that a paste was not sent by itself
+QString autoPasteTitle();
+} // namespace LocalizedHelp
+
+// The About window.
+namespace LocalizedAbout {
+QString title();       // "about.title": About Brimble
+QString description(); // "about.description": the one-line description
+QString licence();     // "about.licence"
+QString libraries();   // "about.libraries"
+QString history();     // "about.history"
+QString logs();        // "about.logs"
+QString copied();      // "about.copied"
+QString close();       // "about.close"
+// "about.built_with": %1 the version a library had when Brimble was built, beside the one loaded
+QString builtWith(const QString& version);
+} // namespace LocalizedAbout

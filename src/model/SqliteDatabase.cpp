@@ -142,6 +142,11 @@ QByteArray SqliteStatement::textView(int column) const
     return QByteArray::fromRawData(data, sqlite3_column_bytes(stmt_, column));
 }
 
+QString SqliteDatabase::libraryVersion()
+{
+    return QString::fromLatin1(sqlite3_libversion());
+}
+
 SqliteDatabase::~SqliteDatabase()
 {
     close();

@@ -68,6 +68,10 @@ public:
     SqliteDatabase(const SqliteDatabase&) = delete;
     SqliteDatabase& operator=(const SqliteDatabase&) = delete;
 
+    // The version of the SQLite library in use ("3.40.1"), which may be newer than the headers
+    // Brimble was built with.
+    static QString libraryVersion();
+
     // flags are sqlite3_open_v2's. False with the reason in `error`.
     bool open(const QString& path, int flags, QString* error);
     void close();

@@ -26,6 +26,22 @@ QString dataFolder()
 }
 } // namespace
 
+QString TextRecognizer::tesseractVersion()
+{
+    return QString::fromLatin1(tesseract::TessBaseAPI::Version());
+}
+
+QString TextRecognizer::leptonicaVersion()
+{
+    // "leptonica-1.82.0", allocated by the library.
+    char* text = getLeptonicaVersion();
+    if (!text)
+        return QString();
+    QString version = QString::fromLatin1(text);
+    lept_free(text);
+    return version.startsWith(QLatin1String("leptonica-")) ? version.mid(10) : version;
+}
+
 struct TextRecognizer::Engine
 {
     tesseract::TessBaseAPI api;

@@ -30,6 +30,10 @@ public:
     std::optional<QString> recognise(const QImage& image, const QString& languages,
                                      const std::atomic<bool>& cancel);
 
+    // The versions of the Tesseract and Leptonica libraries in use ("5.3.0", "1.82.0").
+    static QString tesseractVersion();
+    static QString leptonicaVersion();
+
     // Puts the calling thread at the lowest scheduling priority, below every normal thread.
     static void lowerThisThreadsPriority();
 

@@ -4,6 +4,7 @@
 #include "app/AppDelegate.h"
 #include "app/Brimble.h"
 #include "pasteboard/PasteBoard.h"
+#include "module/preferences/PreferencesGeneralViewController.h"
 #include "module/preferences/PreferencesRuleViewController.h"
 #include "module/preferences/PreferencesTabViewController.h"
 #include "module/preferences/PreferencesWindow.h"
@@ -11,6 +12,7 @@
 #include "model/Localized.h"
 #include "model/Preferences.h"
 #include "app/StatusBarMenu.h"
+#include "view/base/HelpWindow.h"
 #include "common/Log.h"
 #include "model/CoreDataManager.h"
 #include "module/quickSearch/QuickSearchViewController.h"
@@ -24,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QTest>
 #include <QUuid>
@@ -52,6 +55,7 @@ private Q_SLOTS:
     void clearedHotKeyIsNotRestored();
     void remembersOtherApplicationsOnly();
     void rulesChangedInPreferencesReachTheMonitor();
+    void helpAndAboutStayOnThisComputer();
     void hotKeyFollowsItsPreference();
     void pauseMenuFollowsThePauseSwitch();
     void damagedHistoryIsShownInThePanel();
@@ -150,6 +154,39 @@ void TestStartup::rulesChangedInPreferencesReachTheMonitor()
     Q_EMIT brimble.preferencesWindow()->tabs()->rules()->ignoredAppsChanged({rule});
     QTRY_COMPARE(brimble.pasteBoard().ignoredAppBundleIdentifiers(), QStringList{"org.example.Vault"});
     delete &brimble;
+}
+
+void TestStartup::helpAndAboutStayOnThisComputer()
+{
+    TestHome home;
+    auto platform = Platform::createFake();
+    auto& workspace = static_cast<FakeWorkspace&>(*platform->workspace);
+    Brimble& brimble = Brimble::create(*platform);
+    const auto cleanup = qScopeGuard([&] { delete &brimble; });
+
+    brimble.statusBarMenu().helpItem()->trigger();
+    QVERIFY(brimble.helpWindow() && brimble.helpWindow()->isVisible());
+    QCOMPARE(brimble.helpWindow()->currentSection(), QString());
+
+    // The General tab's note on automatic paste leads to the manual's section on it.
+    brimble.showPreferencesWindow();
+    QPushButton* learnMore = nullptr;
+    for (QPushButton* button : brimble.preferencesWindow()->tabs()->general()->findChildren<QPushButton*>())
+        if (button->text() == LocalizedAlert::learnMore())
+            learnMore = button;
+    QVERIFY(learnMore);
+    learnMore->click();
+    QCOMPARE(brimble.helpWindow()->currentSection(), Brimble::autoPasteHelpSection);
+
+    // About names the history and the log folder in use.
+    brimble.statusBarMenu().aboutItem()->trigger();
+    QVERIFY(brimble.statusBarMenu().aboutPanel());
+    const QString about = brimble.statusBarMenu().aboutPanel()->text();
+    QVERIFY2(about.contains(home.databasePath()), qPrintable(about));
+    QVERIFY2(about.contains(Log::defaultLogDirectory()), qPrintable(about));
+    brimble.statusBarMenu().aboutPanel()->close();
+
+    QVERIFY(workspace.openedUrls().isEmpty());
 }
 
 void TestStartup::remembersOtherApplicationsOnly()

@@ -4,6 +4,9 @@
 #include "platform/fake/FakeWorkspace.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -21,6 +24,7 @@ private Q_SLOTS:
     void pauseItemFollowsTheSwitch();
     void pasteQueueLineAndItsClear();
     void pasteQueueTexts();
+    void autoPasteAlertLeadsToTheManual();
 
 private:
     StatusBarMenu::Actions actions();
@@ -30,6 +34,7 @@ private:
     std::function<void()> pendingDone_;
     int showCalls_ = 0;
     int preferencesCalls_ = 0;
+    int helpCalls_ = 0;
 };
 
 StatusBarMenu::Actions TestStatusBarMenu::actions()
@@ -38,7 +43,14 @@ StatusBarMenu::Actions TestStatusBarMenu::actions()
                 requestedPauses_.append(paused);
                 pendingDone_ = std::move(done);
             },
-            [this] { ++showCalls_; }, [this] { ++preferencesCalls_; }};
+            [this] { ++showCalls_; }, [this] { ++preferencesCalls_; }, [this] { ++helpCalls_; },
+            [] {
+                AboutInfo info;
+                info.version = QStringLiteral("9.8.7");
+                info.historyPath = QStringLiteral("/home/u/.local/share/brimble/Brimble.sqlite");
+                info.logDirectory = QStringLiteral("/home/u/.local/state/brimble/logs");
+                return info;
+            }};
 }
 
 void TestStatusBarMenu::itemsAndWhatTheyDo()
@@ -69,10 +81,24 @@ void TestStatusBarMenu::itemsAndWhatTheyDo()
 
     menu.showQuickSearchItem()->trigger();
     QCOMPARE(showCalls_, 1);
+    // Help is Brimble's own manual: nothing goes to a browser or the network.
     menu.helpItem()->trigger();
-    QCOMPARE(workspace_.openedUrls(), QList<QUrl>{StatusBarMenu::helpUrl});
+    QCOMPARE(helpCalls_, 1);
+    QVERIFY(workspace_.openedUrls().isEmpty());
     menu.preferencesItem()->trigger();
     QCOMPARE(preferencesCalls_, 1);
+
+    // About shows what the application gathered; a second choice raises the same window.
+    menu.aboutItem()->trigger();
+    QPointer<AboutDialog> about = menu.aboutPanel();
+    QVERIFY(about && about->isVisible());
+    QVERIFY(about->text().contains("Brimble 9.8.7"));
+    QVERIFY(about->text().contains("/home/u/.local/state/brimble/logs"));
+    menu.aboutItem()->trigger();
+    QCOMPARE(menu.aboutPanel(), about.data());
+    about->closeButton()->click();
+    QTRY_VERIFY(!about);
+    QVERIFY(workspace_.openedUrls().isEmpty());
 }
 
 void TestStatusBarMenu::pasteQueueLineAndItsClear()
@@ -145,6 +171,36 @@ void TestStatusBarMenu::pauseItemFollowsTheSwitch()
     // The switch may be stored after the menu is gone.
     menu.reset();
     pendingDone_();
+}
+
+void TestStatusBarMenu::autoPasteAlertLeadsToTheManual()
+{
+    int learnMoreCalls = 0;
+    QPointer<QMessageBox> box = Brimble::showAccessibilityPrompt(
+        QStringLiteral("This compositor offers no virtual keyboard"), [&] { ++learnMoreCalls; });
+    QVERIFY(box);
+    QStringList buttons;
+    for (QAbstractButton* button : box->buttons())
+        buttons << button->text();
+    buttons.sort();
+    // Nothing on Linux turns key synthesis on: the alert says why and where to read more.
+    QCOMPARE(buttons, QStringList({"Learn More", "Not Now"}));
+    QCOMPARE(box->defaultButton()->text(), QStringLiteral("Not Now"));
+    QCOMPARE(box->windowTitle(), QStringLiteral("Automatic Paste Unavailable"));
+    QVERIFY(box->checkBox());
+
+    // Not Now closes it and opens nothing.
+    box->defaultButton()->click();
+    QCOMPARE(learnMoreCalls, 0);
+    QTRY_VERIFY(!box);
+
+    box = Brimble::showAccessibilityPrompt(QStringLiteral("no XTEST"), [&] { ++learnMoreCalls; });
+    for (QAbstractButton* button : box->buttons())
+        if (button->text() == QStringLiteral("Learn More"))
+            button->click();
+    QCOMPARE(learnMoreCalls, 1);
+    QTRY_VERIFY(!box);
+    QVERIFY(workspace_.openedUrls().isEmpty());
 }
 
 QTEST_MAIN(TestStatusBarMenu)
