@@ -217,6 +217,11 @@ bool openArchive(SqliteDatabase& db, const QString& path, QString* error)
              QByteArray::number(kMaxAppField) + "))",
          "an item with a bad value"},
         {"SELECT count(*) - count(DISTINCT uuid) FROM item", "an item twice"},
+        // The source application's path is where its icon is read from: only an absolute path
+        // without steps up or aside.
+        {"SELECT count(*) FROM item WHERE app_path IS NOT NULL AND (app_path NOT GLOB '/*'"
+         " OR app_path GLOB '*/../*' OR app_path GLOB '*/..' OR app_path GLOB '*/./*' OR app_path GLOB '*/.')",
+         "an application path that is not plainly absolute"},
         {"SELECT count(*) FROM item WHERE id NOT IN (SELECT item_id FROM representation)", "an item without content"},
         {"SELECT count(*) FROM representation WHERE typeof(item_id) != 'integer'"
          " OR item_id NOT IN (SELECT id FROM item) OR typeof(part) != 'integer' OR part NOT BETWEEN 0 AND " +
