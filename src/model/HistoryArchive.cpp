@@ -326,69 +326,72 @@ Result exportHistory(CoreDataManager& store, const QString& path,
         }
     }
 
-    const QList<PasteCategoryInfModel> clipboards = clipboard ? QList{*clipboard} : store.fetchCategories();
-    if (store.isDamaged())
-        return fail(store.damageMessage());
-    SqliteStatement addClipboard = out.prepare("INSERT INTO clipboard(uuid, title, color_index) VALUES(?, ?, ?)");
-    SqliteStatement addItem = out.prepare(
-        "INSERT INTO item(uuid, clipboard_id, created, app_name, app_path, app_id) VALUES(?, ?, ?, ?, ?, ?)");
-    SqliteStatement addRepresentation =
-        out.prepare("INSERT INTO representation(item_id, part, position, type, data) VALUES(?, ?, ?, ?, ?)");
-    if (!addClipboard.isValid() || !addItem.isValid() || !addRepresentation.isValid())
-        return fail(out.errorMessage());
-    for (const PasteCategoryInfModel& category : clipboards) {
-        if (!category.uuid)
-            continue;
-        addClipboard.bind(1, category.uuid);
-        addClipboard.bind(2, category.title.value_or(QString()));
-        addClipboard.bind(3, qint64(category.colorIndex));
-        if (addClipboard.step() != SQLITE_DONE)
+    {
+        // The statements go before the connection closes.
+        const QList<PasteCategoryInfModel> clipboards = clipboard ? QList{*clipboard} : store.fetchCategories();
+        if (store.isDamaged())
+            return fail(store.damageMessage());
+        SqliteStatement addClipboard = out.prepare("INSERT INTO clipboard(uuid, title, color_index) VALUES(?, ?, ?)");
+        SqliteStatement addItem = out.prepare(
+            "INSERT INTO item(uuid, clipboard_id, created, app_name, app_path, app_id) VALUES(?, ?, ?, ?, ?, ?)");
+        SqliteStatement addRepresentation =
+            out.prepare("INSERT INTO representation(item_id, part, position, type, data) VALUES(?, ?, ?, ?, ?)");
+        if (!addClipboard.isValid() || !addItem.isValid() || !addRepresentation.isValid())
             return fail(out.errorMessage());
-        addClipboard.reset();
-        const qint64 clipboardId = out.lastInsertRowId();
-        ++result.clipboards;
+        for (const PasteCategoryInfModel& category : clipboards) {
+            if (!category.uuid)
+                continue;
+            addClipboard.bind(1, category.uuid);
+            addClipboard.bind(2, category.title.value_or(QString()));
+            addClipboard.bind(3, qint64(category.colorIndex));
+            if (addClipboard.step() != SQLITE_DONE)
+                return fail(out.errorMessage());
+            addClipboard.reset();
+            const qint64 clipboardId = out.lastInsertRowId();
+            ++result.clipboards;
 
-        const QList<PasteInfModel> models = store.fetchPasteInfs(category);
-        // In slices, so no more than one slice's content is in memory at a time.
-        constexpr qsizetype kSlice = 64;
-        for (qsizetype start = 0; start < models.size(); start += kSlice) {
-            QList<PasteInfModel> slice = models.mid(start, kSlice);
-            store.preloadContent(slice);
-            for (const PasteInfModel& model : slice) {
-                if (model.secretKind) {
-                    ++result.skipped;
-                    continue;
-                }
-                const auto& items = model.pasteboardItems();
-                if (!items || !model.uuid) {
-                    return fail(store.isDamaged() ? store.damageMessage()
-                                                  : QStringLiteral("the content of %1 cannot be read")
-                                                        .arg(model.uuid.value_or(QString())));
-                }
-                addItem.bind(1, model.uuid);
-                addItem.bind(2, clipboardId);
-                addItem.bind(3, model.date ? model.date->toMSecsSinceEpoch() : 0);
-                addItem.bind(4, model.appName);
-                addItem.bind(5, model.appBundleUrl);
-                addItem.bind(6, model.appBundleIdentifier);
-                if (addItem.step() != SQLITE_DONE)
-                    return fail(out.errorMessage());
-                addItem.reset();
-                const qint64 itemId = out.lastInsertRowId();
-                for (qsizetype part = 0; part < items->size(); ++part) {
-                    const auto& reps = items->at(part).representations();
-                    for (qsizetype position = 0; position < reps.size(); ++position) {
-                        addRepresentation.bind(1, itemId);
-                        addRepresentation.bind(2, qint64(part));
-                        addRepresentation.bind(3, qint64(position));
-                        addRepresentation.bind(4, reps.at(position).type);
-                        addRepresentation.bindBlob(5, reps.at(position).data);
-                        if (addRepresentation.step() != SQLITE_DONE)
-                            return fail(out.errorMessage());
-                        addRepresentation.reset();
+            const QList<PasteInfModel> models = store.fetchPasteInfs(category);
+            // In slices, so no more than one slice's content is in memory at a time.
+            constexpr qsizetype kSlice = 64;
+            for (qsizetype start = 0; start < models.size(); start += kSlice) {
+                QList<PasteInfModel> slice = models.mid(start, kSlice);
+                store.preloadContent(slice);
+                for (const PasteInfModel& model : slice) {
+                    if (model.secretKind) {
+                        ++result.skipped;
+                        continue;
                     }
+                    const auto& items = model.pasteboardItems();
+                    if (!items || !model.uuid) {
+                        return fail(store.isDamaged() ? store.damageMessage()
+                                                      : QStringLiteral("the content of %1 cannot be read")
+                                                            .arg(model.uuid.value_or(QString())));
+                    }
+                    addItem.bind(1, model.uuid);
+                    addItem.bind(2, clipboardId);
+                    addItem.bind(3, model.date ? model.date->toMSecsSinceEpoch() : 0);
+                    addItem.bind(4, model.appName);
+                    addItem.bind(5, model.appBundleUrl);
+                    addItem.bind(6, model.appBundleIdentifier);
+                    if (addItem.step() != SQLITE_DONE)
+                        return fail(out.errorMessage());
+                    addItem.reset();
+                    const qint64 itemId = out.lastInsertRowId();
+                    for (qsizetype part = 0; part < items->size(); ++part) {
+                        const auto& reps = items->at(part).representations();
+                        for (qsizetype position = 0; position < reps.size(); ++position) {
+                            addRepresentation.bind(1, itemId);
+                            addRepresentation.bind(2, qint64(part));
+                            addRepresentation.bind(3, qint64(position));
+                            addRepresentation.bind(4, reps.at(position).type);
+                            addRepresentation.bindBlob(5, reps.at(position).data);
+                            if (addRepresentation.step() != SQLITE_DONE)
+                                return fail(out.errorMessage());
+                            addRepresentation.reset();
+                        }
+                    }
+                    ++result.items;
                 }
-                ++result.items;
             }
         }
     }
