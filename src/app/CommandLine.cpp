@@ -7,6 +7,7 @@
 #include "common/ControlCharacters.h"
 #include "model/CoreDataManager.h"
 #include "model/HistoryReader.h"
+#include "model/Localized.h"
 #include "model/StoreSalvage.h"
 #include "model/SearchHelper.h"
 #include "model/PasteBoardUtils.h"
@@ -351,6 +352,8 @@ int salvage()
 // `export`: read here from the file, like list, so it works whether or not Brimble runs.
 int exportHistory(const Options& options)
 {
+    // Its messages are the ones the preferences show, in the user's language.
+    Localized::install();
     const History found = history();
     if (!found.damage.isEmpty())
         return reportDamage(found.path, QString());
