@@ -31,7 +31,8 @@ class CoreDataManager;
 //
 // Reading refuses, before writing anything, a file that is not such a database, has another
 // schema (tables, views, triggers or indexes of its own), fails SQLite's integrity check, or
-// holds a value of the wrong type, a dangling reference, or a size past the limits below.
+// holds a value of the wrong type, a dangling reference, a size past the limits below, or an
+// application path that is not absolute or has a "." or ".." step (icons are read from it).
 namespace HistoryArchive {
 
 // The file extension the dialogs propose.
