@@ -231,7 +231,9 @@ void PreferencesGeneralViewController::addHistoryFile()
     row->addWidget(exportHistory_);
     row->addWidget(importHistory_);
     row->addStretch(1);
-    static_cast<QVBoxLayout*>(layout())->addLayout(row);
+    auto* column = static_cast<QVBoxLayout*>(layout());
+    column->addSpacing(8);
+    column->addLayout(row);
     connect(exportHistory_, &QPushButton::clicked, this, &PreferencesGeneralViewController::exportHistory);
     connect(importHistory_, &QPushButton::clicked, this, &PreferencesGeneralViewController::importHistory);
 }
