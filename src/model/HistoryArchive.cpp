@@ -231,6 +231,9 @@ bool openArchive(SqliteDatabase& db, const QString& path, QString* error)
          "a representation with a bad value or size"},
         {"SELECT count(*) FROM (SELECT 1 FROM representation GROUP BY item_id, part, position HAVING count(*) > 1)",
          "a representation twice"},
+        {"SELECT count(*) FROM (SELECT 1 FROM representation GROUP BY item_id HAVING sum(length(data)) > " +
+             QByteArray::number(kMaxItemBytes) + ")",
+         "an item larger than a copy can be"},
         // The sizes the rows declare cannot add up to more than the file holds.
         {"SELECT coalesce(sum(length(data)), 0) > " + QByteArray::number(fileSize) + " FROM representation",
          "sizes larger than the file"},

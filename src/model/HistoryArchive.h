@@ -40,6 +40,9 @@ inline constexpr const char* kExtension = "brimble-history";
 // The largest representation read back, and the largest file (the history keeps nothing bigger).
 inline constexpr qint64 kMaxRepresentationBytes = 256ll * 1024 * 1024;
 inline constexpr qint64 kMaxFileBytes = 16ll * 1024 * 1024 * 1024;
+// The most one item may hold in all: what one copy can be, with room for the representations
+// derived from it. An item is read into memory whole.
+inline constexpr qint64 kMaxItemBytes = 272ll * 1024 * 1024;
 
 struct Result
 {
