@@ -354,11 +354,12 @@ int exportHistory(const Options& options)
 {
     // Its messages are the ones the preferences show, in the user's language.
     Localized::install();
+    CoreDataManager& store = CoreDataManager::shared();
     const History found = history();
     if (!found.damage.isEmpty())
         return reportDamage(found.path, QString());
     QString error;
-    if (!CoreDataManager::shared().openReadOnly(found.path, &error)) {
+    if (!store.openReadOnly(found.path, &error)) {
         printError(QStringLiteral("cannot open the history %1: %2").arg(found.path, error));
         return StoreUnreadable;
     }
@@ -367,13 +368,13 @@ int exportHistory(const Options& options)
         clipboard = HistoryQueries::clipboardNamed(options.clipboard, &error);
         if (!clipboard) {
             printError(error);
-            return CoreDataManager::shared().isDamaged() ? reportDamage(found.path, QString()) : Failed;
+            return store.isDamaged() ? reportDamage(found.path, QString()) : Failed;
         }
     }
     const HistoryArchive::Result result =
-        HistoryArchive::exportHistory(CoreDataManager::shared(), options.positional.first(), clipboard);
-    if (CoreDataManager::shared().isDamaged())
-        return reportDamage(found.path, CoreDataManager::shared().damageMessage());
+        HistoryArchive::exportHistory(store, options.positional.first(), clipboard);
+    if (store.isDamaged())
+        return reportDamage(found.path, store.damageMessage());
     if (!result.ok) {
         printError(result.error);
         return Failed;
