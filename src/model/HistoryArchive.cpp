@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSet>
 #include <QTemporaryFile>
 #include <QUrl>
 
