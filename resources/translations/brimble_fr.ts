@@ -778,6 +778,61 @@
     <message id="about.built_with">
         <source>built with %1</source>
         <translation>compilé avec %1</translation>
+    <message id="archive.export_history">
+        <source>Export History…</source>
+        <translation>Exporter l’historique…</translation>
+    </message>
+    <message id="archive.import_history">
+        <source>Import History…</source>
+        <translation>Importer l’historique…</translation>
+    </message>
+    <message id="archive.export_title">
+        <source>Export History</source>
+        <translation>Exporter l’historique</translation>
+    </message>
+    <message id="archive.import_title">
+        <source>Import History</source>
+        <translation>Importer l’historique</translation>
+    </message>
+    <message id="archive.exists">
+        <source>%1 already exists; choose another name.</source>
+        <translation>%1 existe déjà ; choisissez un autre nom.</translation>
+    </message>
+    <message id="archive.cannot_write">
+        <source>Could not write %1: %2</source>
+        <translation>Impossible d’écrire %1 : %2</translation>
+    </message>
+    <message id="archive.cannot_open">
+        <source>Could not open %1: %2</source>
+        <translation>Impossible d’ouvrir %1 : %2</translation>
+    </message>
+    <message id="archive.not_archive">
+        <source>%1 is not a Brimble history export. Nothing was imported.</source>
+        <translation>%1 n’est pas un historique exporté par Brimble. Rien n’a été importé.</translation>
+    </message>
+    <message id="archive.newer">
+        <source>%1 was written by a newer Brimble (format %2). Nothing was imported.</source>
+        <translation>%1 a été écrit par une version plus récente de Brimble (format %2). Rien n’a été importé.</translation>
+    </message>
+    <message id="archive.damaged">
+        <source>%1 is damaged or was altered (%2). Nothing was imported.</source>
+        <translation>%1 est endommagé ou a été modifié (%2). Rien n’a été importé.</translation>
+    </message>
+    <message id="archive.store_failed">
+        <source>The history could not be written (%1). Nothing was imported.</source>
+        <translation>Impossible d’écrire l’historique (%1). Rien n’a été importé.</translation>
+    </message>
+    <message id="archive.exported">
+        <source>Items exported: %1 (clipboards: %2).</source>
+        <translation>Éléments exportés : %1 (presse-papiers : %2).</translation>
+    </message>
+    <message id="archive.secrets_left_out">
+        <source>Secrets left out: %1.</source>
+        <translation>Secrets non exportés : %1.</translation>
+    </message>
+    <message id="archive.imported">
+        <source>Items added: %1. Already present, skipped: %2. Clipboards created: %3.</source>
+        <translation>Éléments ajoutés : %1. Déjà présents, ignorés : %2. Presse-papiers créés : %3.</translation>
     </message>
 </context>
 </TS>

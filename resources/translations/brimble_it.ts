@@ -778,6 +778,61 @@
     <message id="about.built_with">
         <source>built with %1</source>
         <translation>compilato con %1</translation>
+    <message id="archive.export_history">
+        <source>Export History…</source>
+        <translation>Esporta cronologia…</translation>
+    </message>
+    <message id="archive.import_history">
+        <source>Import History…</source>
+        <translation>Importa cronologia…</translation>
+    </message>
+    <message id="archive.export_title">
+        <source>Export History</source>
+        <translation>Esporta cronologia</translation>
+    </message>
+    <message id="archive.import_title">
+        <source>Import History</source>
+        <translation>Importa cronologia</translation>
+    </message>
+    <message id="archive.exists">
+        <source>%1 already exists; choose another name.</source>
+        <translation>%1 esiste già; scegliere un altro nome.</translation>
+    </message>
+    <message id="archive.cannot_write">
+        <source>Could not write %1: %2</source>
+        <translation>Impossibile scrivere %1: %2</translation>
+    </message>
+    <message id="archive.cannot_open">
+        <source>Could not open %1: %2</source>
+        <translation>Impossibile aprire %1: %2</translation>
+    </message>
+    <message id="archive.not_archive">
+        <source>%1 is not a Brimble history export. Nothing was imported.</source>
+        <translation>%1 non è una cronologia esportata da Brimble. Non è stato importato nulla.</translation>
+    </message>
+    <message id="archive.newer">
+        <source>%1 was written by a newer Brimble (format %2). Nothing was imported.</source>
+        <translation>%1 è stato scritto da una versione più recente di Brimble (formato %2). Non è stato importato nulla.</translation>
+    </message>
+    <message id="archive.damaged">
+        <source>%1 is damaged or was altered (%2). Nothing was imported.</source>
+        <translation>%1 è danneggiato o è stato modificato (%2). Non è stato importato nulla.</translation>
+    </message>
+    <message id="archive.store_failed">
+        <source>The history could not be written (%1). Nothing was imported.</source>
+        <translation>Impossibile scrivere la cronologia (%1). Non è stato importato nulla.</translation>
+    </message>
+    <message id="archive.exported">
+        <source>Items exported: %1 (clipboards: %2).</source>
+        <translation>Elementi esportati: %1 (appunti: %2).</translation>
+    </message>
+    <message id="archive.secrets_left_out">
+        <source>Secrets left out: %1.</source>
+        <translation>Segreti esclusi: %1.</translation>
+    </message>
+    <message id="archive.imported">
+        <source>Items added: %1. Already present, skipped: %2. Clipboards created: %3.</source>
+        <translation>Elementi aggiunti: %1. Già presenti, saltati: %2. Appunti creati: %3.</translation>
     </message>
 </context>
 </TS>

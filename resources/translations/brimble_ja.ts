@@ -778,6 +778,61 @@
     <message id="about.built_with">
         <source>built with %1</source>
         <translation>ビルド時 %1</translation>
+    <message id="archive.export_history">
+        <source>Export History…</source>
+        <translation>履歴をエクスポート…</translation>
+    </message>
+    <message id="archive.import_history">
+        <source>Import History…</source>
+        <translation>履歴をインポート…</translation>
+    </message>
+    <message id="archive.export_title">
+        <source>Export History</source>
+        <translation>履歴のエクスポート</translation>
+    </message>
+    <message id="archive.import_title">
+        <source>Import History</source>
+        <translation>履歴のインポート</translation>
+    </message>
+    <message id="archive.exists">
+        <source>%1 already exists; choose another name.</source>
+        <translation>%1 はすでに存在します。別の名前を選んでください。</translation>
+    </message>
+    <message id="archive.cannot_write">
+        <source>Could not write %1: %2</source>
+        <translation>%1 に書き込めませんでした: %2</translation>
+    </message>
+    <message id="archive.cannot_open">
+        <source>Could not open %1: %2</source>
+        <translation>%1 を開けませんでした: %2</translation>
+    </message>
+    <message id="archive.not_archive">
+        <source>%1 is not a Brimble history export. Nothing was imported.</source>
+        <translation>%1 は Brimble がエクスポートした履歴ではありません。何もインポートしていません。</translation>
+    </message>
+    <message id="archive.newer">
+        <source>%1 was written by a newer Brimble (format %2). Nothing was imported.</source>
+        <translation>%1 は新しいバージョンの Brimble で書き込まれています (形式 %2)。何もインポートしていません。</translation>
+    </message>
+    <message id="archive.damaged">
+        <source>%1 is damaged or was altered (%2). Nothing was imported.</source>
+        <translation>%1 は破損しているか、変更されています (%2)。何もインポートしていません。</translation>
+    </message>
+    <message id="archive.store_failed">
+        <source>The history could not be written (%1). Nothing was imported.</source>
+        <translation>履歴に書き込めませんでした (%1)。何もインポートしていません。</translation>
+    </message>
+    <message id="archive.exported">
+        <source>Items exported: %1 (clipboards: %2).</source>
+        <translation>エクスポートした項目: %1 件 (クリップボード: %2 個)。</translation>
+    </message>
+    <message id="archive.secrets_left_out">
+        <source>Secrets left out: %1.</source>
+        <translation>除外したシークレット: %1 件。</translation>
+    </message>
+    <message id="archive.imported">
+        <source>Items added: %1. Already present, skipped: %2. Clipboards created: %3.</source>
+        <translation>追加した項目: %1 件。既存のためスキップ: %2 件。作成したクリップボード: %3 個。</translation>
     </message>
 </context>
 </TS>

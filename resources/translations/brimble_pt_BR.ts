@@ -778,6 +778,61 @@
     <message id="about.built_with">
         <source>built with %1</source>
         <translation>compilado com %1</translation>
+    <message id="archive.export_history">
+        <source>Export History…</source>
+        <translation>Exportar histórico…</translation>
+    </message>
+    <message id="archive.import_history">
+        <source>Import History…</source>
+        <translation>Importar histórico…</translation>
+    </message>
+    <message id="archive.export_title">
+        <source>Export History</source>
+        <translation>Exportar histórico</translation>
+    </message>
+    <message id="archive.import_title">
+        <source>Import History</source>
+        <translation>Importar histórico</translation>
+    </message>
+    <message id="archive.exists">
+        <source>%1 already exists; choose another name.</source>
+        <translation>%1 já existe; escolha outro nome.</translation>
+    </message>
+    <message id="archive.cannot_write">
+        <source>Could not write %1: %2</source>
+        <translation>Não foi possível gravar %1: %2</translation>
+    </message>
+    <message id="archive.cannot_open">
+        <source>Could not open %1: %2</source>
+        <translation>Não foi possível abrir %1: %2</translation>
+    </message>
+    <message id="archive.not_archive">
+        <source>%1 is not a Brimble history export. Nothing was imported.</source>
+        <translation>%1 não é um histórico exportado pelo Brimble. Nada foi importado.</translation>
+    </message>
+    <message id="archive.newer">
+        <source>%1 was written by a newer Brimble (format %2). Nothing was imported.</source>
+        <translation>%1 foi gravado por uma versão mais recente do Brimble (formato %2). Nada foi importado.</translation>
+    </message>
+    <message id="archive.damaged">
+        <source>%1 is damaged or was altered (%2). Nothing was imported.</source>
+        <translation>%1 está danificado ou foi alterado (%2). Nada foi importado.</translation>
+    </message>
+    <message id="archive.store_failed">
+        <source>The history could not be written (%1). Nothing was imported.</source>
+        <translation>Não foi possível gravar o histórico (%1). Nada foi importado.</translation>
+    </message>
+    <message id="archive.exported">
+        <source>Items exported: %1 (clipboards: %2).</source>
+        <translation>Itens exportados: %1 (áreas de transferência: %2).</translation>
+    </message>
+    <message id="archive.secrets_left_out">
+        <source>Secrets left out: %1.</source>
+        <translation>Segredos deixados de fora: %1.</translation>
+    </message>
+    <message id="archive.imported">
+        <source>Items added: %1. Already present, skipped: %2. Clipboards created: %3.</source>
+        <translation>Itens adicionados: %1. Já presentes, ignorados: %2. Áreas de transferência criadas: %3.</translation>
     </message>
 </context>
 </TS>

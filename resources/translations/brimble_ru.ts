@@ -778,6 +778,61 @@
     <message id="about.built_with">
         <source>built with %1</source>
         <translation>собрано с %1</translation>
+    <message id="archive.export_history">
+        <source>Export History…</source>
+        <translation>Экспортировать историю…</translation>
+    </message>
+    <message id="archive.import_history">
+        <source>Import History…</source>
+        <translation>Импортировать историю…</translation>
+    </message>
+    <message id="archive.export_title">
+        <source>Export History</source>
+        <translation>Экспорт истории</translation>
+    </message>
+    <message id="archive.import_title">
+        <source>Import History</source>
+        <translation>Импорт истории</translation>
+    </message>
+    <message id="archive.exists">
+        <source>%1 already exists; choose another name.</source>
+        <translation>%1 уже существует; выберите другое имя.</translation>
+    </message>
+    <message id="archive.cannot_write">
+        <source>Could not write %1: %2</source>
+        <translation>Не удалось записать %1: %2</translation>
+    </message>
+    <message id="archive.cannot_open">
+        <source>Could not open %1: %2</source>
+        <translation>Не удалось открыть %1: %2</translation>
+    </message>
+    <message id="archive.not_archive">
+        <source>%1 is not a Brimble history export. Nothing was imported.</source>
+        <translation>%1 не является историей, экспортированной из Brimble. Ничего не импортировано.</translation>
+    </message>
+    <message id="archive.newer">
+        <source>%1 was written by a newer Brimble (format %2). Nothing was imported.</source>
+        <translation>%1 записан более новой версией Brimble (формат %2). Ничего не импортировано.</translation>
+    </message>
+    <message id="archive.damaged">
+        <source>%1 is damaged or was altered (%2). Nothing was imported.</source>
+        <translation>%1 повреждён или изменён (%2). Ничего не импортировано.</translation>
+    </message>
+    <message id="archive.store_failed">
+        <source>The history could not be written (%1). Nothing was imported.</source>
+        <translation>Не удалось записать историю (%1). Ничего не импортировано.</translation>
+    </message>
+    <message id="archive.exported">
+        <source>Items exported: %1 (clipboards: %2).</source>
+        <translation>Экспортировано элементов: %1 (буферов обмена: %2).</translation>
+    </message>
+    <message id="archive.secrets_left_out">
+        <source>Secrets left out: %1.</source>
+        <translation>Пропущено секретов: %1.</translation>
+    </message>
+    <message id="archive.imported">
+        <source>Items added: %1. Already present, skipped: %2. Clipboards created: %3.</source>
+        <translation>Добавлено элементов: %1. Уже имелись, пропущено: %2. Создано буферов обмена: %3.</translation>
     </message>
 </context>
 </TS>

@@ -778,6 +778,61 @@
     <message id="about.built_with">
         <source>built with %1</source>
         <translation>构建时为 %1</translation>
+    <message id="archive.export_history">
+        <source>Export History…</source>
+        <translation>导出历史…</translation>
+    </message>
+    <message id="archive.import_history">
+        <source>Import History…</source>
+        <translation>导入历史…</translation>
+    </message>
+    <message id="archive.export_title">
+        <source>Export History</source>
+        <translation>导出历史</translation>
+    </message>
+    <message id="archive.import_title">
+        <source>Import History</source>
+        <translation>导入历史</translation>
+    </message>
+    <message id="archive.exists">
+        <source>%1 already exists; choose another name.</source>
+        <translation>%1 已存在；请选择其他名称。</translation>
+    </message>
+    <message id="archive.cannot_write">
+        <source>Could not write %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message id="archive.cannot_open">
+        <source>Could not open %1: %2</source>
+        <translation>无法打开 %1：%2</translation>
+    </message>
+    <message id="archive.not_archive">
+        <source>%1 is not a Brimble history export. Nothing was imported.</source>
+        <translation>%1 不是 Brimble 导出的历史文件。未导入任何内容。</translation>
+    </message>
+    <message id="archive.newer">
+        <source>%1 was written by a newer Brimble (format %2). Nothing was imported.</source>
+        <translation>%1 由更新版本的 Brimble 写入（格式 %2）。未导入任何内容。</translation>
+    </message>
+    <message id="archive.damaged">
+        <source>%1 is damaged or was altered (%2). Nothing was imported.</source>
+        <translation>%1 已损坏或被改动（%2）。未导入任何内容。</translation>
+    </message>
+    <message id="archive.store_failed">
+        <source>The history could not be written (%1). Nothing was imported.</source>
+        <translation>无法写入历史（%1）。未导入任何内容。</translation>
+    </message>
+    <message id="archive.exported">
+        <source>Items exported: %1 (clipboards: %2).</source>
+        <translation>已导出项目：%1（剪贴板：%2）。</translation>
+    </message>
+    <message id="archive.secrets_left_out">
+        <source>Secrets left out: %1.</source>
+        <translation>未导出的机密信息：%1。</translation>
+    </message>
+    <message id="archive.imported">
+        <source>Items added: %1. Already present, skipped: %2. Clipboards created: %3.</source>
+        <translation>已添加项目：%1。已存在而跳过：%2。新建剪贴板：%3。</translation>
     </message>
 </context>
 </TS>

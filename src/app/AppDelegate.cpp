@@ -4,6 +4,7 @@
 #include "app/Brimble.h"
 #include "app/CrashReports.h"
 #include "app/CommandLine.h"
+#include "model/HistoryArchive.h"
 #include "model/HistoryQueries.h"
 #include "app/InstanceChannel.h"
 #include "model/Localized.h"
@@ -448,6 +449,16 @@ void AppDelegate::handleRequest(const QJsonObject& request, std::function<void(c
                                            reply({{"ok", true}, {"uuid", uuid}});
                                    });
             });
+        });
+    } else if (verb == "import") {
+        const QString path = request.value("path").toString();
+        Dispatch::global([reply, path] {
+            const HistoryArchive::Result result = HistoryArchive::importHistory(CoreDataManager::shared(), path);
+            reply(result.ok ? QJsonObject{{"ok", true},
+                                          {"message", HistoryArchive::describeImport(result)},
+                                          {"added", result.items},
+                                          {"skipped", result.skipped}}
+                            : failure(result.error));
         });
     } else if (verb == "queue") {
         const QString action = request.value("action").toString();

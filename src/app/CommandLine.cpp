@@ -1,17 +1,20 @@
 #include "CommandLine.h"
 
+#include "model/HistoryArchive.h"
 #include "model/HistoryQueries.h"
 #include "app/InstanceChannel.h"
 #include "app/UpdateChecker.h"
 #include "common/ControlCharacters.h"
 #include "model/CoreDataManager.h"
 #include "model/HistoryReader.h"
+#include "model/Localized.h"
 #include "model/StoreSalvage.h"
 #include "model/SearchHelper.h"
 #include "model/PasteBoardUtils.h"
 
 #include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -26,7 +29,8 @@ namespace CommandLine {
 namespace {
 
 const QStringList kVerbs = {"list",   "search", "clipboards", "copy",        "paste",   "pause",
-                            "resume", "quit",   "toggle",     "preferences", "salvage", "queue"};
+                            "resume", "quit",   "toggle",     "preferences", "salvage", "queue",
+                            "export", "import"};
 
 struct Options
 {
@@ -62,6 +66,7 @@ std::optional<Options> parse(const QStringList& arguments, QString* error)
                                 : (options.verb == "copy" || options.verb == "paste")
                                     ? QStringList{"--clipboard", "--plain"}
                                 : options.verb == "queue" ? QStringList{"--clipboard", "--plain", "--json"}
+                                : options.verb == "export" ? QStringList{"--clipboard"}
                                                           : QStringList{};
     for (int i = 1; i < arguments.size(); ++i) {
         const QString& arg = arguments.at(i);
@@ -344,6 +349,40 @@ int salvage()
     return Success;
 }
 
+// `export`: read here from the file, like list, so it works whether or not Brimble runs.
+int exportHistory(const Options& options)
+{
+    // Its messages are the ones the preferences show, in the user's language.
+    Localized::install();
+    CoreDataManager& store = CoreDataManager::shared();
+    const History found = history();
+    if (!found.damage.isEmpty())
+        return reportDamage(found.path, QString());
+    QString error;
+    if (!store.openReadOnly(found.path, &error)) {
+        printError(QStringLiteral("cannot open the history %1: %2").arg(found.path, error));
+        return StoreUnreadable;
+    }
+    std::optional<PasteCategoryInfModel> clipboard;
+    if (!options.clipboard.isEmpty()) {
+        clipboard = HistoryQueries::clipboardNamed(options.clipboard, &error);
+        if (!clipboard) {
+            printError(error);
+            return store.isDamaged() ? reportDamage(found.path, QString()) : Failed;
+        }
+    }
+    const HistoryArchive::Result result =
+        HistoryArchive::exportHistory(store, options.positional.first(), clipboard);
+    if (store.isDamaged())
+        return reportDamage(found.path, store.damageMessage());
+    if (!result.ok) {
+        printError(result.error);
+        return Failed;
+    }
+    printOut(HistoryArchive::describeExport(result) + u'\n');
+    return Success;
+}
+
 } // namespace
 
 QString helpText()
@@ -373,6 +412,10 @@ QString helpText()
         "                                                  paste (Ctrl+V) anywhere; without: show the\n"
         "                                                  paste queue\n"
         "  queue clear                                     end the paste queue\n"
+        "  export [--clipboard NAME] FILE                  write the history (or one clipboard) to a\n"
+        "                                                  new FILE, never replacing one\n"
+        "  import FILE                                     add the items of an exported FILE to the\n"
+        "                                                  history, skipping those already there\n"
         "\n"
         "ITEM is a uuid or a position in the listed order (1 is the newest). NAME is a\n"
         "clipboard's title, or its uuid (`clipboards --json` shows them) where titles repeat.\n"
@@ -459,6 +502,13 @@ int run(const QStringList& arguments)
                            .arg(ControlCharacters::escaped(*query.badTypeClause), SearchHelper::typeClauseWords()));
             return Usage;
         }
+    } else if (verb == "export" || verb == "import") {
+        if (options->positional.size() != 1 || options->positional.first().isEmpty()) {
+            printError(QStringLiteral("%1 takes one file").arg(verb));
+            return Usage;
+        }
+        // The running Brimble has a working folder of its own.
+        request["path"] = QFileInfo(options->positional.first()).absoluteFilePath();
     } else if (!options->positional.isEmpty()) {
         printError(QStringLiteral("%1 takes no argument \"%2\"").arg(verb, options->positional.first()));
         return Usage;
@@ -468,13 +518,18 @@ int run(const QStringList& arguments)
         return answerFromHistory(*options);
     if (verb == "salvage")
         return salvage();
+    if (verb == "export")
+        return exportHistory(*options);
     if (verb == "copy" || verb == "paste" || (verb == "queue" && request.contains("items"))) {
         const History running = history();
         if (!running.damage.isEmpty())
             return reportDamage(running.path, QString());
     }
 
-    const InstanceChannel::Answer answer = InstanceChannel::request(request);
+    // An import writes in the running Brimble, so its panel shows what came in; a large file
+    // takes a while.
+    const InstanceChannel::Answer answer =
+        InstanceChannel::request(request, verb == "import" ? 30 * 60 * 1000 : 10000);
     if (answer.status == InstanceChannel::Answer::Status::NotRunning) {
         printError(QStringLiteral("Brimble is not running (start it with `brimble`)"));
         return NotRunning;
@@ -488,6 +543,10 @@ int run(const QStringList& arguments)
     if (!answer.object.value("ok").toBool()) {
         printError(answer.object.value("error").toString(QStringLiteral("the request failed")));
         return Failed;
+    }
+    if (verb == "import") {
+        printOut(answer.object.value("message").toString() + u'\n');
+        return Success;
     }
     if (verb == "queue") {
         printPasteQueue(answer.object.value("queue").toObject(), options->json);

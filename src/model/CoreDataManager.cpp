@@ -47,6 +47,8 @@ bool CoreDataManager::Impl::writable()
 void CoreDataManager::Impl::logFailure(const QString& what)
 {
     Log::error(kTag, what + db.errorMessage());
+    if (db.inTransaction())
+        batchFailed = true;
 }
 
 void CoreDataManager::perform(std::function<void()> block)
@@ -75,6 +77,35 @@ bool CoreDataManager::performBatch(const std::function<void()>& block)
         if (!transaction.commit()) {
             d->logFailure(QStringLiteral("batch fail, "));
             // What the block did is gone again: whoever applied nothing yet reads afresh.
+            d->deliver({HistoryChange{HistoryChange::Kind::Reset, {}, {}}});
+            return false;
+        }
+        d->deliver(changes);
+        return true;
+    });
+}
+
+bool CoreDataManager::performAtomically(const std::function<bool()>& block)
+{
+    return d->queue.sync([&] {
+        if (!d->writable())
+            return false;
+        SqliteTransaction transaction(d->db);
+        if (!transaction.isActive()) {
+            d->logFailure(QStringLiteral("batch fail, "));
+            return false;
+        }
+        d->batchFailed = false;
+        const bool done = block();
+        QList<HistoryChange> changes;
+        changes.swap(d->changesInBatch);
+        if (!done || d->batchFailed) {
+            // Rolled back as the transaction goes: no observer heard of what it wrote.
+            Log::info(kTag, QStringLiteral("batch rolled back"));
+            return false;
+        }
+        if (!transaction.commit()) {
+            d->logFailure(QStringLiteral("batch fail, "));
             d->deliver({HistoryChange{HistoryChange::Kind::Reset, {}, {}}});
             return false;
         }

@@ -165,6 +165,9 @@ public:
     // Runs the block on the store queue inside one transaction and waits for it: the store
     // operations it calls commit together (a bulk import). False when the commit failed.
     bool performBatch(const std::function<void()>& block);
+    // As performBatch, but all or nothing: when the block returns false or a store operation
+    // in it fails, everything it wrote is rolled back and no observer is told. False then.
+    bool performAtomically(const std::function<bool()>& block);
 
     // The retention rule of the default clipboard. Loading filters by it; only the sweep
     // deletes.

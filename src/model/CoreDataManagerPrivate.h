@@ -244,6 +244,8 @@ struct CoreDataManager::Impl
     int nextObserverKey = 0;
     // Changes made inside a batch's transaction, told once it commits.
     QList<HistoryChange> changesInBatch;
+    // A statement of the open batch failed (set by logFailure); performAtomically rolls back.
+    bool batchFailed = false;
     // Tells the observers (and the content cache) of a committed change; inside a batch, once
     // the batch commits.
     void notify(const HistoryChange& change);

@@ -407,3 +407,49 @@ QString builtWith(const QString& version)
     return Localized::text("about.built_with").arg(version);
 }
 } // namespace LocalizedAbout
+namespace LocalizedArchive {
+BRIMBLE_LOCALIZED(exportHistory, "archive.export_history")
+BRIMBLE_LOCALIZED(importHistory, "archive.import_history")
+BRIMBLE_LOCALIZED(exportTitle, "archive.export_title")
+BRIMBLE_LOCALIZED(importTitle, "archive.import_title")
+QString exists(const QString& a1)
+{
+    return Localized::text("archive.exists").arg(a1);
+}
+QString cannotWrite(const QString& a1, const QString& a2)
+{
+    return Localized::text("archive.cannot_write").arg(a1, a2);
+}
+QString cannotOpen(const QString& a1, const QString& a2)
+{
+    return Localized::text("archive.cannot_open").arg(a1, a2);
+}
+QString notArchive(const QString& a1)
+{
+    return Localized::text("archive.not_archive").arg(a1);
+}
+QString newer(const QString& a1, const QString& a2)
+{
+    return Localized::text("archive.newer").arg(a1, a2);
+}
+QString damaged(const QString& a1, const QString& a2)
+{
+    return Localized::text("archive.damaged").arg(a1, a2);
+}
+QString storeFailed(const QString& a1)
+{
+    return Localized::text("archive.store_failed").arg(a1);
+}
+QString exported(const QString& a1, const QString& a2)
+{
+    return Localized::text("archive.exported").arg(a1, a2);
+}
+QString secretsLeftOut(const QString& a1)
+{
+    return Localized::text("archive.secrets_left_out").arg(a1);
+}
+QString imported(const QString& a1, const QString& a2, const QString& a3)
+{
+    return Localized::text("archive.imported").arg(a1, a2, a3);
+}
+} // namespace LocalizedArchive

@@ -274,3 +274,19 @@ QString close();       // "about.close"
 // "about.built_with": %1 the version a library had when Brimble was built, beside the one loaded
 QString builtWith(const QString& version);
 } // namespace LocalizedAbout
+namespace LocalizedArchive {
+QString exportHistory(); // "archive.export_history": Export History…
+QString importHistory(); // "archive.import_history": Import History…
+QString exportTitle();   // "archive.export_title": Export History
+QString importTitle();   // "archive.import_title": Import History
+QString exists(const QString& a1);                        // "archive.exists"
+QString cannotWrite(const QString& a1, const QString& a2); // "archive.cannot_write"
+QString cannotOpen(const QString& a1, const QString& a2);  // "archive.cannot_open"
+QString notArchive(const QString& a1);                    // "archive.not_archive"
+QString newer(const QString& a1, const QString& a2);      // "archive.newer"
+QString damaged(const QString& a1, const QString& a2);    // "archive.damaged"
+QString storeFailed(const QString& a1);                   // "archive.store_failed"
+QString exported(const QString& a1, const QString& a2);   // "archive.exported"
+QString secretsLeftOut(const QString& a1);                // "archive.secrets_left_out"
+QString imported(const QString& a1, const QString& a2, const QString& a3); // "archive.imported"
+} // namespace LocalizedArchive

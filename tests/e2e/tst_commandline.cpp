@@ -76,6 +76,7 @@ private Q_SLOTS:
     void pasteWithNoWindowToPasteIntoFails();
     void quitSaysWhenTheHistoryWasNotSaved_data();
     void quitSaysWhenTheHistoryWasNotSaved();
+    void exportAndImportIntoAnEmptyHistory();
 };
 
 void TestCommandLine::listsSearchesAndCopiesBack()
@@ -520,6 +521,71 @@ void TestCommandLine::quitSaysWhenTheHistoryWasNotSaved()
     // What was recorded is still there once there is room again.
     QFile::remove(data + "/filler");
     QCOMPARE(session.storedCount(), 1);
+}
+
+void TestCommandLine::exportAndImportIntoAnEmptyHistory()
+{
+    QTemporaryDir files;
+    const QString file = files.filePath("history.brimble-history");
+    QJsonArray exported;
+    {
+        BrimbleSession session;
+        QVERIFY(session.start());
+        E2e::xclipCopy("exported first");
+        QVERIFY(session.waitForCount(1));
+        E2e::xclipCopy("exported second");
+        QVERIFY(session.waitForCount(2));
+        exported = QJsonDocument::fromJson(session.cli({"list", "--json"}).out).array();
+        QCOMPARE(exported.size(), 2);
+
+        const auto done = session.cli({"export", file});
+        QCOMPARE(done.exitCode, 0);
+        QVERIFY2(done.out.startsWith("Items exported: 2 "), done.out.constData());
+        // Never over a file that is there.
+        const auto again = session.cli({"export", "--clipboard", "Clipboard History", file});
+        QCOMPARE(again.exitCode, 1);
+        QVERIFY2(again.err.contains("already exists"), again.err.constData());
+        QCOMPARE(session.cli({"export"}).exitCode, 2);
+        QCOMPARE(session.cli({"export", "--clipboard", "No Such Clipboard", files.filePath("x")}).exitCode, 1);
+        QCOMPARE(session.stop(), 0);
+    }
+
+    BrimbleSession empty;
+    // Without a running Brimble there is nothing to import into.
+    QCOMPARE(empty.cli({"import", file}).exitCode, 3);
+    QVERIFY(empty.start());
+    E2e::settle(800);
+    // The copy on the clipboard when it starts may be recorded: that one is its own.
+    const int before = empty.storedCount();
+    const auto imported = empty.cli({"import", file});
+    QCOMPARE(imported.exitCode, 0);
+    QCOMPARE(imported.out, QByteArray("Items added: 2. Already present, skipped: 0. Clipboards created: 0.\n"));
+    QCOMPARE(empty.storedCount(), before + 2);
+    const QJsonArray listed = QJsonDocument::fromJson(empty.cli({"list", "--json"}).out).array();
+    QStringList uuids;
+    for (const QJsonValue& item : listed)
+        uuids.append(item.toObject().value("uuid").toString());
+    for (const QJsonValue& item : exported) {
+        const QString uuid = item.toObject().value("uuid").toString();
+        QVERIFY2(uuids.contains(uuid), qPrintable(uuid));
+        const QJsonObject match = listed.at(uuids.indexOf(uuid)).toObject();
+        QCOMPARE(match.value("text"), item.toObject().value("text"));
+        QCOMPARE(match.value("date"), item.toObject().value("date"));
+    }
+
+    // Twice adds nothing; a file that is not an export is refused and adds nothing.
+    QCOMPARE(empty.cli({"import", file}).out,
+             QByteArray("Items added: 0. Already present, skipped: 2. Clipboards created: 0.\n"));
+    const QString junk = files.filePath("junk.brimble-history");
+    {
+        QFile out(junk);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(QByteArray(4096, 'j'));
+    }
+    const auto refused = empty.cli({"import", junk});
+    QCOMPARE(refused.exitCode, 1);
+    QVERIFY2(refused.err.contains("is not a Brimble history export. Nothing was imported."), refused.err.constData());
+    QCOMPARE(empty.storedCount(), before + 2);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

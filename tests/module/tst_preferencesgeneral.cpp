@@ -1,6 +1,7 @@
 // The General tab never shows a setting the preferences file does not hold.
 #include "TestSupport.h"
 #include "view/base/Alert.h"
+#include "view/base/SystemPanel.h"
 
 #include "model/Preferences.h"
 #include "common/SerialQueue.h"
@@ -10,6 +11,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QSlider>
 #include <QTest>
 
@@ -20,6 +23,7 @@ private Q_SLOTS:
     void initTestCase() { Alert::setDialogsShown(false); }
     void failedWritesPutTheControlsBack();
     void secretLifetimeIsStoredAndApplied();
+    void exportsAndImportsTheHistoryOffTheGuiThread();
 };
 
 void TestPreferencesGeneral::failedWritesPutTheControlsBack()
@@ -85,6 +89,37 @@ void TestPreferencesGeneral::secretLifetimeIsStoredAndApplied()
     lifetime->setCurrentIndex(lifetime->findData(Preferences::secretNeverRecorded));
     Q_EMIT lifetime->activated(lifetime->currentIndex());
     QTRY_COMPARE(lifetime->currentData().toLongLong(), 60);
+}
+
+void TestPreferencesGeneral::exportsAndImportsTheHistoryOffTheGuiThread()
+{
+    TestHome home;
+    store().ensureDefaultCategory();
+    const PasteInfModel item = textCapture(QStringLiteral("kept across"), QDateTime::currentDateTimeUtc());
+    store().insertPasteInf(item);
+    SerialQueue writes(QStringLiteral("preferences-test"));
+    PreferencesGeneralViewController tab({}, writes);
+    QTemporaryDir folder;
+    const QString path = folder.filePath("saved.brimble-history");
+    // The file dialogs answer with this path.
+    SystemPanel::answerWithoutDialog(path);
+
+    tab.exportHistoryButton()->click();
+    QTRY_VERIFY(!tab.exportHistoryButton()->isEnabled());
+    QVERIFY(!tab.importHistoryButton()->isEnabled());
+    QTRY_VERIFY(tab.exportHistoryButton()->isEnabled());
+    QVERIFY(QFile::exists(path));
+
+    store().deletePasteInf(item);
+    store().waitForQueued();
+    QVERIFY(!store().fetchPasteInf(*item.uuid));
+    tab.importHistoryButton()->click();
+    QTRY_VERIFY(!tab.importHistoryButton()->isEnabled());
+    QTRY_VERIFY(tab.importHistoryButton()->isEnabled());
+    const auto back = store().fetchPasteInf(*item.uuid);
+    QVERIFY(back);
+    QCOMPARE(back->pasteboardItems(), item.pasteboardItems());
+    SystemPanel::answerWithoutDialog(QString());
 }
 
 QTEST_MAIN(TestPreferencesGeneral)

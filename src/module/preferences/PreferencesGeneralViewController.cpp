@@ -2,6 +2,8 @@
 
 #include "view/base/Alert.h"
 #include "view/base/BaseWindow.h"
+#include "view/base/SystemPanel.h"
+#include "model/HistoryArchive.h"
 #include "model/Localized.h"
 #include "model/Preferences.h"
 #include "common/Dispatch.h"
@@ -14,6 +16,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDate>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -118,6 +121,7 @@ PreferencesGeneralViewController::PreferencesGeneralViewController(PreferencesAc
     layout->addLayout(retention);
     addSecretLifetime();
     addImageText();
+    addHistoryFile();
     layout->addStretch(1);
     connect(historyCapacity_, &QSlider::valueChanged, this,
             &PreferencesGeneralViewController::sliderValueChanged);
@@ -217,6 +221,68 @@ void PreferencesGeneralViewController::addImageText()
         const QString language = imageTextLanguage_->itemData(index).toString();
         writes_.async([language] { Preferences::shared().setImageTextLanguages(language); });
     });
+}
+
+void PreferencesGeneralViewController::addHistoryFile()
+{
+    auto* row = new QHBoxLayout;
+    exportHistory_ = new QPushButton(LocalizedArchive::exportHistory(), this);
+    importHistory_ = new QPushButton(LocalizedArchive::importHistory(), this);
+    row->addWidget(exportHistory_);
+    row->addWidget(importHistory_);
+    row->addStretch(1);
+    auto* column = static_cast<QVBoxLayout*>(layout());
+    column->addSpacing(8);
+    column->addLayout(row);
+    connect(exportHistory_, &QPushButton::clicked, this, &PreferencesGeneralViewController::exportHistory);
+    connect(importHistory_, &QPushButton::clicked, this, &PreferencesGeneralViewController::importHistory);
+}
+
+void PreferencesGeneralViewController::exportHistory()
+{
+    const QString name = QStringLiteral("Brimble-%1").arg(QDate::currentDate().toString(Qt::ISODate));
+    QPointer<PreferencesGeneralViewController> self(this);
+    SystemPanel::saveFile(name, {QString::fromLatin1(HistoryArchive::kExtension)}, window(), [self](const QString& path) {
+        if (!self)
+            return;
+        self->exportHistory_->setEnabled(false);
+        self->importHistory_->setEnabled(false);
+        Dispatch::global([self, path] {
+            const auto result = HistoryArchive::exportHistory(CoreDataManager::shared(), path);
+            Dispatch::main([self, result] {
+                if (self)
+                    self->historyFileDone(result.ok, LocalizedArchive::exportTitle(),
+                                          HistoryArchive::describeExport(result));
+            });
+        });
+    });
+}
+
+void PreferencesGeneralViewController::importHistory()
+{
+    QPointer<PreferencesGeneralViewController> self(this);
+    SystemPanel::openFile({QString::fromLatin1(HistoryArchive::kExtension)}, window(), [self](const QString& path) {
+        if (!self)
+            return;
+        self->exportHistory_->setEnabled(false);
+        self->importHistory_->setEnabled(false);
+        Dispatch::global([self, path] {
+            const auto result = HistoryArchive::importHistory(CoreDataManager::shared(), path);
+            Dispatch::main([self, result] {
+                if (self)
+                    self->historyFileDone(result.ok, LocalizedArchive::importTitle(),
+                                          HistoryArchive::describeImport(result));
+            });
+        });
+    });
+}
+
+void PreferencesGeneralViewController::historyFileDone(bool ok, const QString& title, const QString& message)
+{
+    exportHistory_->setEnabled(true);
+    importHistory_->setEnabled(true);
+    Log::info(kTag, title + QStringLiteral(": ") + message);
+    Alert::inform(window(), title, message, ok ? QMessageBox::Information : QMessageBox::Warning);
 }
 
 QCheckBox* PreferencesGeneralViewController::addCheckBox(const QString& text, bool checked)

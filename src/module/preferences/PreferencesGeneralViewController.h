@@ -43,6 +43,8 @@ public:
     QCheckBox* readImageText() const { return readImageText_; }
     QComboBox* imageTextLanguage() const { return imageTextLanguage_; }
     QLabel* accessibilityInfoText() const { return accessibilityInfoText_; }
+    QPushButton* exportHistoryButton() const { return exportHistory_; }
+    QPushButton* importHistoryButton() const { return importHistory_; }
     // The open confirmation of a shorter retention, if any.
     QMessageBox* capacityAlert() const { return capacityAlert_; }
 
@@ -58,6 +60,12 @@ private:
     void refreshAccessibilityHint();
     void addSecretLifetime();
     void addImageText();
+    // "Export History…" and "Import History…": a file dialog, then the work off the GUI thread,
+    // then the outcome in a message. Both buttons wait while one runs.
+    void addHistoryFile();
+    void exportHistory();
+    void importHistory();
+    void historyFileDone(bool ok, const QString& title, const QString& message);
     QCheckBox* addCheckBox(const QString& text, bool checked);
 
     PreferencesActions actions_;
@@ -77,6 +85,8 @@ private:
     QComboBox* secretLifetime_ = nullptr;
     QCheckBox* readImageText_ = nullptr;
     QComboBox* imageTextLanguage_ = nullptr;
+    QPushButton* exportHistory_ = nullptr;
+    QPushButton* importHistory_ = nullptr;
     // The level as this tab last stored it; the file may still be behind the queue.
     qint64 storedCapacity_ = 100;
     QPointer<QMessageBox> capacityAlert_;

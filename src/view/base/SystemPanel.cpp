@@ -66,6 +66,26 @@ void SystemPanel::saveFile(const QString& fileName, const QStringList& extension
     dialog->open();
 }
 
+void SystemPanel::openFile(const QStringList& extensions, QWidget* window, Completion done)
+{
+    if (answeredWithoutDialog(done))
+        return;
+    const QString start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QFileDialog* dialog = makeDialog(window, start.isEmpty() ? QDir::homePath() : start);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    QStringList filters;
+    for (const QString& extension : extensions)
+        filters.append(QStringLiteral("%1 (*.%2)").arg(extension.toUpper(), extension));
+    filters.append(QFileDialog::tr("All Files (*)"));
+    dialog->setNameFilters(filters);
+    QObject::connect(dialog, &QFileDialog::fileSelected, dialog, [done](const QString& path) {
+        if (!path.isEmpty())
+            done(path);
+    });
+    dialog->open();
+}
+
 void SystemPanel::chooseFolder(const QString& directory, QWidget* window, Completion done)
 {
     if (answeredWithoutDialog(done))

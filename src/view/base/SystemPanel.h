@@ -20,6 +20,9 @@ using Completion = std::function<void(const QString& path)>;
 // and type may be chosen.
 void saveFile(const QString& fileName, const QStringList& extensions, QWidget* window, Completion done);
 
+// An open dialog for one existing file, showing files of `extensions` first (any may be chosen).
+void openFile(const QStringList& extensions, QWidget* window, Completion done);
+
 // A folder chooser starting at `directory` (the user's pictures, documents... when empty).
 void chooseFolder(const QString& directory, QWidget* window, Completion done);
 
