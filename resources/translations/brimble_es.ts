@@ -778,6 +778,7 @@
     <message id="about.built_with">
         <source>built with %1</source>
         <translation>compilado con %1</translation>
+    </message>
     <message id="archive.export_history">
         <source>Export History…</source>
         <translation>Exportar historial…</translation>

@@ -778,6 +778,7 @@
     <message id="about.built_with">
         <source>built with %1</source>
         <translation>compilato con %1</translation>
+    </message>
     <message id="archive.export_history">
         <source>Export History…</source>
         <translation>Esporta cronologia…</translation>

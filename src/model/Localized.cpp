@@ -407,6 +407,7 @@ QString builtWith(const QString& version)
     return Localized::text("about.built_with").arg(version);
 }
 } // namespace LocalizedAbout
+
 namespace LocalizedArchive {
 BRIMBLE_LOCALIZED(exportHistory, "archive.export_history")
 BRIMBLE_LOCALIZED(importHistory, "archive.import_history")

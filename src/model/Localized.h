@@ -274,6 +274,7 @@ QString close();       // "about.close"
 // "about.built_with": %1 the version a library had when Brimble was built, beside the one loaded
 QString builtWith(const QString& version);
 } // namespace LocalizedAbout
+
 namespace LocalizedArchive {
 QString exportHistory(); // "archive.export_history": Export History…
 QString importHistory(); // "archive.import_history": Import History…
