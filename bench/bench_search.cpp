@@ -301,7 +301,7 @@ void BM_Search(benchmark::State& state)
         sqlite3_prepare_v2(writer, "UPDATE paste_inf SET content_size = content_size WHERE id = 1", -1,
                            &touch, nullptr);
     }
-    SearchEngine engine;
+    SearchEngine engine(BenchSupport::store());
     engine.setDatabasePath(path);
     timedSearch(engine, query); // opens the connections and maps the file
     double first = 0, firstWorst = 0, cpu = 0;

@@ -21,6 +21,7 @@
 class ImageTextReader;
 class KeyBoardEventSimu;
 class PasteBoard;
+class Preferences;
 class PreferencesWindow;
 class PowerSource;
 class QuickSearchViewController;
@@ -39,17 +40,17 @@ public:
     // Brimble's own desktop-file id; activations of Brimble's windows are not remembered.
     static inline const QString bundleIdentifier = QStringLiteral("brimble");
 
-    // Creates the shared instance on the platform's services and starts it.
-    static Brimble& create(Platform& platform);
-    static Brimble& shared();
-    static bool exists();
-    // Stops the tick, finishes the queued captures and write-backs, and deletes the shared
-    // instance; the platform may go after this.
-    static void destroy();
+    // Builds Brimble on the platform's services, the history store and the preferences, and
+    // starts it. All three must outlive it.
+    Brimble(Platform& platform, CoreDataManager& store, Preferences& preferences);
+    // Stops the tick and finishes the queued captures and write-backs; the platform may go
+    // after this, and the store after that.
     ~Brimble() override;
 
     PasteBoard& pasteBoard() { return *pasteBoard_; }
     Platform& platform() { return platform_; }
+    CoreDataManager& store() { return store_; }
+    Preferences& preferences() { return preferences_; }
     RunningApplicationRef currentRunningApplication() const { return currentRunningApplication_.load(); }
 
     void installStatusItem();
@@ -106,13 +107,13 @@ public:
     // One line on the queue for the status menu and the panel; empty without one.
     static QString pasteQueueText(const PasteQueue::Status& status);
 
-    // Explains that auto-paste needs key synthesis (GUI thread); the user can turn it off.
-    static void showAccessibilityPrompt(const QString& message);
+    // Explains that auto-paste needs key synthesis (GUI thread); the user can turn it off in
+    // `preferences`.
+    static void showAccessibilityPrompt(Preferences& preferences, const QString& message);
     // Why chosen items will not be pasted by themselves with these keys (empty when they will).
     static QString autoPasteLimitation(KeySynthesizer* keys, bool waylandSession);
 
 private:
-    explicit Brimble(Platform& platform);
     void start();
     void rememberActivatedApplication(const RunningApplicationRef& app);
     void reportRefusedHotKey(const KeyCombo& combo, const QString& reason);
@@ -123,6 +124,8 @@ private:
     void tellPasteOutcome(const PasteOutcome& outcome);
 
     Platform& platform_;
+    CoreDataManager& store_;
+    Preferences& preferences_;
     QPointer<QSystemTrayIcon> statusItem_;
     std::unique_ptr<StatusBarMenu> statusBarMenu_;
     std::unique_ptr<QuickSearchViewWindow> quickSearchWindow_;

@@ -42,7 +42,7 @@ void CoreDataManager::Impl::setContentLoader(PasteInfModel& model)
     if (!model.uuid)
         return;
     model.setContentLoader(
-        [uuid = *model.uuid] { return CoreDataManager::shared().fetchPasteboardItems(uuid); });
+        [store = owner, uuid = *model.uuid] { return store->fetchPasteboardItems(uuid); });
 }
 
 bool CoreDataManager::Impl::insertPasteInf(const EncodedPasteInf& e)

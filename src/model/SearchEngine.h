@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 
+class CoreDataManager;
 class SerialQueue;
 
 // The matches of one search in history order (newest first): each match's store row id and
@@ -64,7 +65,9 @@ public:
     // What fills the first screen of the result list.
     static constexpr qsizetype kFirstScreen = 20;
 
-    explicit SearchEngine(QObject* parent = nullptr);
+    // The store's file is searched unless told otherwise; its retention rule applies and it
+    // classifies what is not classified yet. It must outlive the engine.
+    explicit SearchEngine(CoreDataManager& store, QObject* parent = nullptr);
     ~SearchEngine() override;
 
     // The database to search; an empty path (the default) means the file the store has open.
@@ -83,7 +86,8 @@ public:
 
     // A search on the calling thread, for the command line: at most `limit` matches (all for
     // limit <= 0). Absent, with the reason logged, when the database cannot be read.
-    static std::optional<SearchResults> searchNow(const QString& databasePath, const QString& categoryUuid,
+    static std::optional<SearchResults> searchNow(CoreDataManager& store, const QString& databasePath,
+                                                  const QString& categoryUuid,
                                                   const ParsedQuery& query, qsizetype limit = 0);
 
     // Whether the one item `rowId` belongs in the results of `query` over `categoryUuid`, by the
@@ -112,6 +116,7 @@ private:
     void runPass(const std::shared_ptr<Pass>& pass);
     void deliver(quint64 generation, std::function<void()> emitter);
 
+    CoreDataManager& store_;
     QString databasePath_;
     std::chrono::milliseconds streamBudget_;
     std::shared_ptr<std::atomic<quint64>> latest_;

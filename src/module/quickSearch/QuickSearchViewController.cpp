@@ -167,16 +167,17 @@ QuickSearchKeyCommand QuickSearchViewController::commandForKey(int key, quint32 
     return {};
 }
 
-QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu* menu,
+QuickSearchViewController::QuickSearchViewController(CoreDataManager& store, Preferences& preferences,
+                                                     IconCache* iconCache, QMenu* menu,
                                                      const QString& databasePath, QWidget* parent)
-    : QWidget(parent), menu_(menu), searchField_(new QLineEdit(this)), typeButton_(new QToolButton(this)),
+    : QWidget(parent), store_(store), preferences_(preferences), menu_(menu), searchField_(new QLineEdit(this)), typeButton_(new QToolButton(this)),
       menuButton_(new QToolButton(this)), listView_(new QListView(this)),
       emptyText_(new QLabel(LocalizedQuickView::empty(), this)),
-      thumbnails_(new QuickSearchThumbnailCache({}, this)),
-      clipboardHeader_(new QuickSearchClipboardHeader(this)), selector_(new QuickSelectClipBoardView(this)),
+      thumbnails_(new QuickSearchThumbnailCache(store, {}, this)),
+      clipboardHeader_(new QuickSearchClipboardHeader(this)), selector_(new QuickSelectClipBoardView(store, this)),
       itemMenu_(new QuickSearchPasteInfItemMenu(this)),
       delegate_(new QuickSearchPasteInfItemDelegate(thumbnails_, this)),
-      model_(new QuickSearchPasteInfListModel(databasePath, this)), engine_(new SearchEngine(this)),
+      model_(new QuickSearchPasteInfListModel(store, databasePath, this)), engine_(new SearchEngine(store, this)),
       loadingIndicator_(new QProgressBar(this)),
       matchQueue_(std::make_unique<SerialQueue>(QStringLiteral("brimble.quicksearch.match"))),
       undoAction_(new QAction(LocalizedMenu::undo(), this))
@@ -263,7 +264,7 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
     emptyText_->hide();
 
     // The preview of the current row, right of the list.
-    detailView_ = new QuickSearchPasteInfDetailView(iconCache, {}, this);
+    detailView_ = new QuickSearchPasteInfDetailView(store, preferences, iconCache, {}, this);
     detailView_->follow(listView_);
     detailSeparator_ = new QFrame(this);
     detailSeparator_->setFrameShape(QFrame::VLine);
@@ -327,7 +328,7 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
     connect(listView_, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
         if (!index.isValid())
             return;
-        const Preferences& preferences = Preferences::shared();
+        const Preferences& preferences = preferences_;
         const QuickSearchKeyCommand command =
             commandForKey(Qt::Key_Return, 0, KeyTable::carbonModifiers(QGuiApplication::keyboardModifiers()),
                           {preferences.quickPasteModifier(), preferences.plainTextModifier(),
@@ -397,7 +398,7 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
     model_->loadHistory(selectedCategoryUuid_);
     loadingDelay_.start();
     reloadClipboards();
-    CoreDataManager::shared().sweepExpired();
+    store_.sweepExpired();
 }
 
 void QuickSearchViewController::setPasteNotice(const QString& text)
@@ -471,7 +472,7 @@ void QuickSearchViewController::showEvent(QShowEvent* event)
     // Items that expired while the window was hidden leave before the user sees them; the list
     // follows the deletions.
     if (model_->isShowingHistory())
-        CoreDataManager::shared().sweepExpired();
+        store_.sweepExpired();
 }
 
 void QuickSearchViewController::hideEvent(QHideEvent* event)
@@ -615,7 +616,7 @@ void QuickSearchViewController::onKeyDown(QKeyEvent* event)
         event->setAccepted(!clipboardHeader_->isRenaming());
         return;
     }
-    const Preferences& preferences = Preferences::shared();
+    const Preferences& preferences = preferences_;
     const KeyPreferences keyPreferences{preferences.quickPasteModifier(), preferences.plainTextModifier(),
                                         preferences.pasteAsPlainText(),
                                         preferences.switchClipboardModifier()};
@@ -646,17 +647,17 @@ void QuickSearchViewController::onKeyDown(QKeyEvent* event)
 
 void QuickSearchViewController::onModifiersChanged(Qt::KeyboardModifiers modifiers)
 {
-    const quint32 quickPaste = Preferences::shared().quickPasteModifier();
+    const quint32 quickPaste = preferences_.quickPasteModifier();
     const quint32 held = KeyTable::carbonModifiers(modifiers);
     // Letting go of the switch chord takes the highlighted clipboard.
-    if (selector_->isVisible() && !holdsAll(held, Preferences::shared().switchClipboardModifier()))
+    if (selector_->isVisible() && !holdsAll(held, preferences_.switchClipboardModifier()))
         selector_->finish();
     const bool shown = isVisible() && holdsAll(held, quickPaste);
     if (shown)
         delegate_->setQuickPasteModifierText(KeyTable::modifiersText(quickPaste));
     delegate_->setQuickPasteBadgesShown(shown);
     delegate_->setPlainTextBadgeShown(isVisible() &&
-                                      holdsAll(held, Preferences::shared().plainTextModifier()));
+                                      holdsAll(held, preferences_.plainTextModifier()));
 }
 
 void QuickSearchViewController::clearBadges()
@@ -713,7 +714,7 @@ bool QuickSearchViewController::perform(const QuickSearchKeyCommand& command)
     case QuickSearchKeyCommand::moveSelectedToTop: {
         const QList<qint64> ids = selectedIds();
         if (!ids.isEmpty())
-            CoreDataManager::shared().movePasteInfsToTop(ids);
+            store_.movePasteInfsToTop(ids);
         return true;
     }
     case QuickSearchKeyCommand::save:
@@ -814,7 +815,8 @@ void QuickSearchViewController::writeRows(const QList<int>& rows, bool plainText
             target = host_->pasteTarget();
     }
     QPointer<QuickSearchViewController> self(this);
-    model_->performOnReader([self, ids, plainText, paste, cut, target](HistoryReader& reader) {
+    model_->performOnReader([self, ids, plainText, paste, cut, target, &store = store_,
+                             &preferences = preferences_](HistoryReader& reader) {
         // The sizes are in the store: a selection past what one copy may hold is refused before
         // any of its content is read.
         const qint64 bytes = reader.contentBytes(ids).value_or(0);
@@ -838,31 +840,31 @@ void QuickSearchViewController::writeRows(const QList<int>& rows, bool plainText
         }
         QList<PasteInfModel> models;
         for (const PasteInfRow& row : reader.rows(ids))
-            if (std::optional<PasteInfModel> model = CoreDataManager::shared().fetchPasteInf(row.uuid))
+            if (std::optional<PasteInfModel> model = store.fetchPasteInf(row.uuid))
                 models.append(*model);
         if (models.isEmpty()) {
             Log::warning(kTag,
                          QStringLiteral("nothing to write: the %1 selected items are gone").arg(ids.size()));
             return;
         }
-        Dispatch::main([self, ids, models, plainText, paste, cut, target] {
+        Dispatch::main([self, ids, models, plainText, paste, cut, target, &store, &preferences] {
             if (!self || !self->host_)
                 return;
             self->host_->pasteItems(
-                models, plainText, paste, target, [self, ids, paste, cut](const PasteOutcome& outcome) {
+                models, plainText, paste, target,
+                [self, ids, paste, cut, &store, &preferences](const PasteOutcome& outcome) {
                     if (!outcome.isWritten())
                         return;
-                    const Preferences& preferences = Preferences::shared();
                     // pasteItems already takes them out with "delete after paste".
                     if (cut && !preferences.deleteAfterPasted())
-                        Dispatch::main([self, ids] {
+                        Dispatch::main([self, ids, &store] {
                             if (self)
-                                CoreDataManager::shared().deletePasteInfIds(
+                                store.deletePasteInfIds(
                                     ids, self->keptChange(UndoableChange::cut), true);
                         });
                     else if (paste && !preferences.deleteAfterPasted() &&
                              preferences.autoMoveUsedItemToFirst())
-                        CoreDataManager::shared().movePasteInfsToTop(ids);
+                        store.movePasteInfsToTop(ids);
                 });
         });
     });
@@ -878,10 +880,10 @@ void QuickSearchViewController::pasteInSequence(bool plainText)
         window->resignMainWindow();
     const RunningApplicationRef target = host_ ? host_->pasteTarget() : RunningApplicationRef();
     QPointer<QuickSearchViewController> self(this);
-    model_->performOnReader([self, ids, plainText, target](HistoryReader& reader) {
+    model_->performOnReader([self, ids, plainText, target, &store = store_](HistoryReader& reader) {
         QList<PasteInfModel> models;
         for (const PasteInfRow& row : reader.rows(ids))
-            if (std::optional<PasteInfModel> model = CoreDataManager::shared().fetchPasteInf(row.uuid))
+            if (std::optional<PasteInfModel> model = store.fetchPasteInf(row.uuid))
                 models.append(*model);
         if (models.isEmpty()) {
             Log::warning(kTag,

@@ -17,7 +17,8 @@ constexpr int kMargin = 15;
 constexpr qreal kTileRadius = 8;
 } // namespace
 
-QuickSelectClipBoardView::QuickSelectClipBoardView(QWidget* parent) : QWidget(parent)
+QuickSelectClipBoardView::QuickSelectClipBoardView(CoreDataManager& store, QWidget* parent)
+    : QWidget(parent), store_(store)
 {
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);
@@ -125,7 +126,7 @@ void QuickSelectClipBoardView::refreshCounts()
         return;
     countsPending_ = true;
     QPointer<QuickSelectClipBoardView> self(this);
-    CoreDataManager::shared().countPasteInfsPerCategory([self](const QHash<QString, qint64>& counts) {
+    store_.countPasteInfsPerCategory([self](const QHash<QString, qint64>& counts) {
         Dispatch::main([self, counts] {
             if (!self)
                 return;
