@@ -114,7 +114,8 @@ std::unique_ptr<Panel> openPanel(benchmark::State& state, qint64 items, bool wai
         return nullptr;
     }
     panel->window = std::make_unique<QuickSearchViewWindow>(panel->home.filePath("frame.json"));
-    panel->controller = new QuickSearchViewController(BenchSupport::store(), BenchSupport::preferences(), nullptr, nullptr);
+    panel->controller =
+        new QuickSearchViewController(BenchSupport::store(), BenchSupport::preferences(), nullptr, nullptr);
     panel->window->setContentWidget(panel->controller);
     panel->window->prepare();
     QString whyNot;

@@ -120,7 +120,8 @@ void BM_PortalActivatedToPaint(benchmark::State& state)
         return;
     }
     QuickSearchViewWindow window(home.filePath(QStringLiteral("frame.json")));
-    auto* controller = new QuickSearchViewController(BenchSupport::store(), BenchSupport::preferences(), nullptr, nullptr);
+    auto* controller =
+        new QuickSearchViewController(BenchSupport::store(), BenchSupport::preferences(), nullptr, nullptr);
     window.setContentWidget(controller);
     window.prepare();
     PortalHotKeys hotKeys(nullptr, portal.connection(QStringLiteral("brimble")));
@@ -188,8 +189,8 @@ void BM_PasteToKeysym(benchmark::State& state)
     X11Workspace workspace;
     PortalKeySynthesizer keys(nullptr, {}, portal.connection(QStringLiteral("brimble")));
     KeyBoardEventSimu keyboard(&keys, &clipboard, BenchSupport::preferences());
-    PasteBoard pasteBoard(BenchSupport::store(), BenchSupport::preferences(), &clipboard, &workspace, &keyboard,
-                          [] { return RunningApplicationRef(); });
+    PasteBoard pasteBoard(BenchSupport::store(), BenchSupport::preferences(), &clipboard, &workspace,
+                          &keyboard, [] { return RunningApplicationRef(); });
     PasteboardItem item;
     item.setData(PasteboardType::string, QByteArrayLiteral("the text to paste"));
     const QList<PasteInfModel> models{

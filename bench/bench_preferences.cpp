@@ -60,7 +60,8 @@ PreferencesActions actions()
 void BM_OpenFirstTime(benchmark::State& state)
 {
     for (auto _ : state) {
-        g_window = std::make_unique<PreferencesWindow>(BenchSupport::store(), BenchSupport::preferences(), actions());
+        g_window = std::make_unique<PreferencesWindow>(BenchSupport::store(), BenchSupport::preferences(),
+                                                       actions());
         g_window->showAndActivate();
         waitExposed(g_window.get());
     }

@@ -248,7 +248,7 @@ void BM_LoadContent(benchmark::State& state)
     for (auto _ : state) {
         std::promise<bool> done;
         BenchSupport::store().loadContent(index.ids().at(random.bounded(index.size())),
-                                              [&](const auto& items) { done.set_value(items.has_value()); });
+                                          [&](const auto& items) { done.set_value(items.has_value()); });
         benchmark::DoNotOptimize(done.get_future().get());
     }
 }

@@ -19,7 +19,6 @@ namespace BenchSupport {
 CoreDataManager& store();
 Preferences& preferences();
 
-
 // The history of `items` items that bench_search generates (and the other benchmarks read).
 QString searchHistoryPath(qint64 items);
 

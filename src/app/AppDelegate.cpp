@@ -211,8 +211,9 @@ void AppDelegate::initializeData(CoreDataManager& store, Preferences& preference
             LocalizedPasteBoardType::imageType(), LocalizedPasteBoardType::fileType()};
         qint16 order = 1;
         for (const QString& title : titles) {
-            store.insertCategory(PasteCategoryInfModel(
-                title, QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper(), order, order, store.now()));
+            store.insertCategory(
+                PasteCategoryInfModel(title, QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper(),
+                                      order, order, store.now()));
             ++order;
         }
         // Written before the flag below (the insert returns once committed), so a crash in
@@ -233,7 +234,8 @@ void AppDelegate::applicationShouldHandleReopen()
 
 void AppDelegate::handleCrashReports()
 {
-    crashReports_ = new CrashReports(preferences_, QString::fromLocal8Bit(CrashCatcher::defaultReportDirectory()), this);
+    crashReports_ =
+        new CrashReports(preferences_, QString::fromLocal8Bit(CrashCatcher::defaultReportDirectory()), this);
     CrashReports::AskUser ask;
     if (QGuiApplication::platformName() != QLatin1String("offscreen") &&
         !qEnvironmentVariableIsSet("BRIMBLE_NO_DIALOGS")) {
@@ -490,9 +492,7 @@ void AppDelegate::handleRequest(const QJsonObject& request, std::function<void(c
         // The command line reads list, search and clipboards from the file itself, so that an
         // answer of any size costs this process nothing; it only needs to know which file.
         // A damaged file is named as such, so that no verb mistakes it for an empty history.
-        reply({{"ok", true},
-               {"path", store_.path()},
-               {"damaged", store_.damageMessage()}});
+        reply({{"ok", true}, {"path", store_.path()}, {"damaged", store_.damageMessage()}});
     } else {
         reply(failure(QStringLiteral("unknown request \"%1\"").arg(verb)));
     }

@@ -51,8 +51,8 @@ Brimble::Brimble(Platform& platform, CoreDataManager& store, Preferences& prefer
     };
     actions.showQuickSearchWindow = [this] { showQuickSearchWindow(); };
     actions.openPreferences = [this] { showPreferencesWindow(); };
-    statusBarMenu_ = std::make_unique<StatusBarMenu>(preferences.pauseRecording(),
-                                                     *platform.workspace, std::move(actions));
+    statusBarMenu_ = std::make_unique<StatusBarMenu>(preferences.pauseRecording(), *platform.workspace,
+                                                     std::move(actions));
     quickSearchWindow_ = std::make_unique<QuickSearchViewWindow>();
     quickSearchController_ =
         new QuickSearchViewController(store, preferences, platform.iconCache.get(), statusBarMenu_.get());
@@ -164,7 +164,8 @@ void Brimble::start()
 
     // Reading images is work that can wait: on battery it waits for mains power.
     powerSource_ = std::make_unique<PowerSource>();
-    imageTextReader_ = std::make_unique<ImageTextReader>(store_, [power = powerSource_.get(), &preferences = preferences_] {
+    imageTextReader_ = std::make_unique<ImageTextReader>(store_, [power = powerSource_.get(),
+                                                                  &preferences = preferences_] {
         return ImageTextReader::Settings{preferences.readImageText() && !power->onBattery(),
                                          preferences.imageTextLanguages()};
     });
@@ -200,8 +201,7 @@ void Brimble::start()
     // now and then, so that freeing space is enough.
     spaceRetryTimer_.setInterval(std::chrono::seconds(20));
     spaceRetryTimer_.setTimerType(Qt::VeryCoarseTimer);
-    connect(&spaceRetryTimer_, &QTimer::timeout, this,
-            [this] { store_.retryWaitingCopies(); });
+    connect(&spaceRetryTimer_, &QTimer::timeout, this, [this] { store_.retryWaitingCopies(); });
     store_.setSpaceHandler([this](const CoreDataManager::SpaceReport& report) {
         QMetaObject::invokeMethod(this, [this, report] { onSpaceReport(report); });
     });
@@ -420,28 +420,27 @@ void Brimble::pasteItems(const QList<PasteInfModel>& models, bool asPlainText, b
     if (refusal.isEmpty())
         refusal = LocalizedAlert::turnOnAccessibilityMessage();
     QPointer<Brimble> self(this);
-    pasteBoard_->paste(
-        models, asPlainText, simulate, paste ? target : nullptr,
-        [self, simulate, models, deleteAfterPaste, refusal, &store = store_, &preferences = preferences_,
-         done = std::move(done)](const PasteOutcome& outcome) {
-            if (outcome.explainAutoPaste)
-                showAccessibilityPrompt(preferences, refusal);
-            if (self && simulate)
-                self->tellPasteOutcome(outcome);
-            if (!deleteAfterPaste || !outcome.isWritten()) {
-                if (done)
-                    done(outcome);
-                return;
-            }
-            // Not before the write: it loads the content it writes from the
-            // history, and a deleted item has none.
-            Dispatch::global([models, outcome, done, &store] {
-                for (const PasteInfModel& model : models)
-                    store.deletePasteInf(model);
-                if (done)
-                    Dispatch::main([done, outcome] { done(outcome); });
-            });
-        });
+    pasteBoard_->paste(models, asPlainText, simulate, paste ? target : nullptr,
+                       [self, simulate, models, deleteAfterPaste, refusal, &store = store_,
+                        &preferences = preferences_, done = std::move(done)](const PasteOutcome& outcome) {
+                           if (outcome.explainAutoPaste)
+                               showAccessibilityPrompt(preferences, refusal);
+                           if (self && simulate)
+                               self->tellPasteOutcome(outcome);
+                           if (!deleteAfterPaste || !outcome.isWritten()) {
+                               if (done)
+                                   done(outcome);
+                               return;
+                           }
+                           // Not before the write: it loads the content it writes from the
+                           // history, and a deleted item has none.
+                           Dispatch::global([models, outcome, done, &store] {
+                               for (const PasteInfModel& model : models)
+                                   store.deletePasteInf(model);
+                               if (done)
+                                   Dispatch::main([done, outcome] { done(outcome); });
+                           });
+                       });
 }
 
 void Brimble::pasteInSequence(const QList<PasteInfModel>& models, bool asPlainText, bool paste,
@@ -452,13 +451,14 @@ void Brimble::pasteInSequence(const QList<PasteInfModel>& models, bool asPlainTe
         autoPasteLimitation(platform_.keySynthesizer.get(), !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"));
     if (refusal.isEmpty())
         refusal = LocalizedAlert::turnOnAccessibilityMessage();
-    pasteQueue_->start(models, asPlainText, simulate, paste ? target : nullptr,
-                       [refusal, &preferences = preferences_, done = std::move(done)](const PasteOutcome& outcome) {
-                           if (outcome.explainAutoPaste)
-                               showAccessibilityPrompt(preferences, refusal);
-                           if (done)
-                               done(outcome);
-                       });
+    pasteQueue_->start(
+        models, asPlainText, simulate, paste ? target : nullptr,
+        [refusal, &preferences = preferences_, done = std::move(done)](const PasteOutcome& outcome) {
+            if (outcome.explainAutoPaste)
+                showAccessibilityPrompt(preferences, refusal);
+            if (done)
+                done(outcome);
+        });
 }
 
 QString Brimble::pasteQueueText(const PasteQueue::Status& status)

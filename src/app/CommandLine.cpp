@@ -145,17 +145,19 @@ public:
     void add(const PasteInfRow& row)
     {
         if (json_) {
-            QByteArray object = QJsonDocument(HistoryQueries::itemJson(store_, row, clipboardTitle_, reveal_)).toJson();
+            QByteArray object =
+                QJsonDocument(HistoryQueries::itemJson(store_, row, clipboardTitle_, reveal_)).toJson();
             object.chop(1);
             buffer_ += (index_ == 1 ? "[\n" : ",\n") + object;
         } else {
-            buffer_ += QStringLiteral("%1\t%2\t%3\t%4\n")
-                           .arg(index_)
-                           .arg(age(row.date, now_),
-                                HistoryQueries::typeKeyword(PasteBoardUtils::displayTypeOf(row)),
-                                row.secretKind && !reveal_ ? HistoryQueries::secretMask(row)
-                                                           : firstLine(HistoryQueries::textOf(store_, row, false)))
-                           .toUtf8();
+            buffer_ +=
+                QStringLiteral("%1\t%2\t%3\t%4\n")
+                    .arg(index_)
+                    .arg(age(row.date, now_),
+                         HistoryQueries::typeKeyword(PasteBoardUtils::displayTypeOf(row)),
+                         row.secretKind && !reveal_ ? HistoryQueries::secretMask(row)
+                                                    : firstLine(HistoryQueries::textOf(store_, row, false)))
+                    .toUtf8();
         }
         ++index_;
         if (buffer_.size() > 64 * 1024)
@@ -291,8 +293,8 @@ int answerFromHistory(const Options& options, CoreDataManager& store)
     const auto sink = [&printer](const PasteInfRow& row) { printer.add(row); };
     const bool read = options.verb == "list"
                           ? HistoryQueries::list(reader, *clipboard, options.limit, sink, &error)
-                          : HistoryQueries::search(store, reader, path, *clipboard, options.positional.join(' '),
-                                                   options.limit, sink, &error);
+                          : HistoryQueries::search(store, reader, path, *clipboard,
+                                                   options.positional.join(' '), options.limit, sink, &error);
     if (damaged()) {
         printer.finish();
         return reportDamage(path, reader.damage());

@@ -25,7 +25,8 @@ void deliver(HistoryReader& reader, const QList<qint64>& ids, const RowSink& sin
 
 } // namespace
 
-std::optional<PasteCategoryInfModel> clipboardNamed(CoreDataManager& store, const QString& name, QString* error)
+std::optional<PasteCategoryInfModel> clipboardNamed(CoreDataManager& store, const QString& name,
+                                                    QString* error)
 {
     const QList<PasteCategoryInfModel> all = store.fetchCategories();
     const auto matching = [&](auto matches) {
@@ -82,8 +83,9 @@ bool list(HistoryReader& reader, const PasteCategoryInfModel& clipboard, int lim
     return true;
 }
 
-bool search(CoreDataManager& store, HistoryReader& reader, const QString& databasePath, const PasteCategoryInfModel& clipboard,
-            const QString& query, int limit, const RowSink& sink, QString* error)
+bool search(CoreDataManager& store, HistoryReader& reader, const QString& databasePath,
+            const PasteCategoryInfModel& clipboard, const QString& query, int limit, const RowSink& sink,
+            QString* error)
 {
     const auto results = SearchEngine::searchNow(store, databasePath, clipboard.uuid.value_or(QString()),
                                                  SearchHelper::parseQuery(query.trimmed()), limit);
@@ -177,7 +179,8 @@ QString secretMask(const PasteInfRow& row)
     return QStringLiteral("secret \u00b7 %1 \u00b7 %2 characters").arg(kind).arg(row.secretLength);
 }
 
-QJsonObject itemJson(CoreDataManager& store, const PasteInfRow& row, const QString& clipboardTitle, bool reveal)
+QJsonObject itemJson(CoreDataManager& store, const PasteInfRow& row, const QString& clipboardTitle,
+                     bool reveal)
 {
     QJsonObject object;
     object["uuid"] = row.uuid;

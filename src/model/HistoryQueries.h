@@ -21,7 +21,8 @@ namespace HistoryQueries {
 
 // The clipboard with that uuid or title (exact, then ignoring case); the default clipboard for
 // an empty name. Absent, with `error` set, when no clipboard or more than one has the name.
-std::optional<PasteCategoryInfModel> clipboardNamed(CoreDataManager& store, const QString& name, QString* error);
+std::optional<PasteCategoryInfModel> clipboardNamed(CoreDataManager& store, const QString& name,
+                                                    QString* error);
 
 // Receives rows in listed order.
 using RowSink = std::function<void(const PasteInfRow& row)>;
@@ -32,8 +33,9 @@ bool list(HistoryReader& reader, const PasteCategoryInfModel& clipboard, int lim
           QString* error);
 
 // The items of the clipboard matching a query of the search language, newest first.
-bool search(CoreDataManager& store, HistoryReader& reader, const QString& databasePath, const PasteCategoryInfModel& clipboard,
-            const QString& query, int limit, const RowSink& sink, QString* error);
+bool search(CoreDataManager& store, HistoryReader& reader, const QString& databasePath,
+            const PasteCategoryInfModel& clipboard, const QString& query, int limit, const RowSink& sink,
+            QString* error);
 
 // An item by uuid, or by its 1-based position in the clipboard's listed order: only that item
 // is loaded, from the file the store has open.
@@ -53,7 +55,8 @@ QString secretMask(const PasteInfRow& row);
 
 // A secret's text is left out (null) unless `reveal`; a secret carries
 // "secret": {"kind": raw kind, "length": characters}.
-QJsonObject itemJson(CoreDataManager& store, const PasteInfRow& row, const QString& clipboardTitle, bool reveal = false);
+QJsonObject itemJson(CoreDataManager& store, const PasteInfRow& row, const QString& clipboardTitle,
+                     bool reveal = false);
 QJsonArray clipboardsJson(CoreDataManager& store, HistoryReader& reader);
 
 } // namespace HistoryQueries

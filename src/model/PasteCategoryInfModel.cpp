@@ -19,8 +19,7 @@ qint16 paletteIndex(int index)
 } // namespace
 
 PasteCategoryInfModel::PasteCategoryInfModel(const QString& title, const QString& uuid, qint16 orderNumber,
-                                             qint16 colorIndex,
-                                             const QDateTime& createDate)
+                                             qint16 colorIndex, const QDateTime& createDate)
     : uuid(uuid), title(title), orderNumber(orderNumber), createDate(createDate),
       colorIndex(paletteIndex(colorIndex))
 {

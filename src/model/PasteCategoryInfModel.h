@@ -26,7 +26,8 @@ public:
     static PasteCategoryInfModel successor(const std::optional<PasteCategoryInfModel>& last,
                                            const QDateTime& createDate = QDateTime::currentDateTimeUtc());
     // The default clipboard as it is created on a first launch ("Clipboard History").
-    static PasteCategoryInfModel defaultCategory(const QDateTime& createDate = QDateTime::currentDateTimeUtc());
+    static PasteCategoryInfModel
+    defaultCategory(const QDateTime& createDate = QDateTime::currentDateTimeUtc());
 
     std::optional<QString> uuid;
     std::optional<QString> title;

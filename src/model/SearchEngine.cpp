@@ -944,8 +944,8 @@ struct SearchEngine::Pass
 };
 
 SearchEngine::SearchEngine(CoreDataManager& store, QObject* parent)
-    : QObject(parent), store_(store), streamBudget_(kStreamBudget), latest_(std::make_shared<std::atomic<quint64>>(0)),
-      matcher_(std::make_unique<Matcher>()),
+    : QObject(parent), store_(store), streamBudget_(kStreamBudget),
+      latest_(std::make_shared<std::atomic<quint64>>(0)), matcher_(std::make_unique<Matcher>()),
       mainWorker_(std::make_unique<Worker>(QStringLiteral("paste_search"))),
       helperWorker_(std::make_unique<Worker>(QStringLiteral("paste_search.scan")))
 {
@@ -1063,7 +1063,8 @@ void SearchEngine::runPass(const std::shared_ptr<Pass>& pass)
     Outcome outcome;
     SearchResults results;
     {
-        SearchRun run(store_, mainWorker_->reader, state, pass->categoryUuid, pass->query, std::move(options));
+        SearchRun run(store_, mainWorker_->reader, state, pass->categoryUuid, pass->query,
+                      std::move(options));
         outcome = run.run();
         results = run.results();
     }
@@ -1076,8 +1077,8 @@ void SearchEngine::runPass(const std::shared_ptr<Pass>& pass)
 }
 
 std::optional<SearchResults> SearchEngine::searchNow(CoreDataManager& store, const QString& databasePath,
-                                                     const QString& categoryUuid,
-                                                     const ParsedQuery& query, qsizetype limit)
+                                                     const QString& categoryUuid, const ParsedQuery& query,
+                                                     qsizetype limit)
 {
     Reader reader;
     if (!reader.open(databasePath))
@@ -1131,8 +1132,8 @@ std::optional<bool> SearchEngine::matches(const QString& categoryUuid, const Par
         return true;
     const quint8 code = displayTypeCode(columnBytes(stmt.get(), 2));
     const std::optional<PasteInfoDisplayType> type =
-        code != 0                ? std::optional(DisplayType::all().at(code - 1))
+        code != 0                        ? std::optional(DisplayType::all().at(code - 1))
         : storeCanClassify(store_, path) ? classifyThroughStore(store_, columnBytes(stmt.get(), 3))
-                                 : std::nullopt;
+                                         : std::nullopt;
     return SearchHelper::typeMatches(query, type);
 }

@@ -87,8 +87,8 @@ public:
     // A search on the calling thread, for the command line: at most `limit` matches (all for
     // limit <= 0). Absent, with the reason logged, when the database cannot be read.
     static std::optional<SearchResults> searchNow(CoreDataManager& store, const QString& databasePath,
-                                                  const QString& categoryUuid,
-                                                  const ParsedQuery& query, qsizetype limit = 0);
+                                                  const QString& categoryUuid, const ParsedQuery& query,
+                                                  qsizetype limit = 0);
 
     // Whether the one item `rowId` belongs in the results of `query` over `categoryUuid`, by the
     // same test a pass makes (expired items never do): for an item captured or moved while

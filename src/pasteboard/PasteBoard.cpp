@@ -54,9 +54,10 @@ void setPlainString(PasteboardItem& item, const QByteArray& utf8)
 } // namespace
 
 PasteBoard::PasteBoard(CoreDataManager& store, const Preferences& preferences, Clipboard* clipboard,
-                       Workspace* workspace, KeyBoardEventSimu* keyboard, SourceProvider currentRunningApplication)
-    : store_(store), preferences_(preferences), clipboard_(clipboard), workspace_(workspace), keyboard_(keyboard),
-      currentRunningApplication_(std::move(currentRunningApplication)),
+                       Workspace* workspace, KeyBoardEventSimu* keyboard,
+                       SourceProvider currentRunningApplication)
+    : store_(store), preferences_(preferences), clipboard_(clipboard), workspace_(workspace),
+      keyboard_(keyboard), currentRunningApplication_(std::move(currentRunningApplication)),
       contentDelayMs_(qEnvironmentVariableIntValue("BRIMBLE_TEST_SLOW_CONTENT_MS")),
       changeCount_(clipboard->changeCount())
 {

@@ -36,8 +36,8 @@ public:
     using SourceProvider = std::function<RunningApplicationRef()>;
 
     // Copies are recorded in `store` as `preferences` say; both must outlive the pasteboard.
-    PasteBoard(CoreDataManager& store, const Preferences& preferences, Clipboard* clipboard, Workspace* workspace,
-               KeyBoardEventSimu* keyboard, SourceProvider currentRunningApplication);
+    PasteBoard(CoreDataManager& store, const Preferences& preferences, Clipboard* clipboard,
+               Workspace* workspace, KeyBoardEventSimu* keyboard, SourceProvider currentRunningApplication);
     ~PasteBoard();
 
     static constexpr double timerInterval = 0.5;

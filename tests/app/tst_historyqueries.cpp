@@ -73,11 +73,13 @@ void TestHistoryQueries::clipboardByTitleOrUuid()
     }
     store().waitForQueued();
     QString error;
-    QCOMPARE(HistoryQueries::clipboardNamed(store(), QStringLiteral("notes"), &error)->uuid, QStringLiteral("n-1"));
+    QCOMPARE(HistoryQueries::clipboardNamed(store(), QStringLiteral("notes"), &error)->uuid,
+             QStringLiteral("n-1"));
     // Two of one title are never guessed between; the error names both, and either is reachable.
     QVERIFY(!HistoryQueries::clipboardNamed(store(), QStringLiteral("Work"), &error));
     QVERIFY2(error.contains(QLatin1String("w-1")) && error.contains(QLatin1String("w-2")), qPrintable(error));
-    QCOMPARE(HistoryQueries::clipboardNamed(store(), QStringLiteral("W-2"), &error)->uuid, QStringLiteral("w-2"));
+    QCOMPARE(HistoryQueries::clipboardNamed(store(), QStringLiteral("W-2"), &error)->uuid,
+             QStringLiteral("w-2"));
     QVERIFY(!HistoryQueries::clipboardNamed(store(), QStringLiteral("Nope"), &error));
     QCOMPARE(error, QStringLiteral("no clipboard named \"Nope\""));
 }

@@ -91,8 +91,7 @@ void TestStartup::firstRunCreatesTheInitialData()
     QCOMPARE(rules.first().path, std::optional<QString>(AppDelegate::firstIgnoredAppPath));
     QCOMPARE(rules.first().name, std::optional<QString>("org.gnome.seahorse.Application.desktop"));
 
-    QCOMPARE(preferences().showQuickSearchWindowHotKey(),
-             std::optional<KeyCombo>(KeyCombo{9, 0x0900}));
+    QCOMPARE(preferences().showQuickSearchWindowHotKey(), std::optional<KeyCombo>(KeyCombo{9, 0x0900}));
     QCOMPARE(preferences().isDataInitialed(), std::optional<bool>(true));
 }
 

@@ -196,8 +196,7 @@ void TestItemActions::savesEverySelectedItem()
     store.ensureDefaultCategory();
     const QDateTime start = QDateTime::currentDateTime().addSecs(-600);
     for (int i = 0; i < 100; ++i)
-        store.insertPasteInf(
-            textCapture(QStringLiteral("note %1").arg(i), start.addSecs(i)));
+        store.insertPasteInf(textCapture(QStringLiteral("note %1").arg(i), start.addSecs(i)));
     QVERIFY(store.save());
     store.close();
 

@@ -73,8 +73,8 @@ PasteInfModel imageCapture(const QByteArray& data, const QDateTime& date)
 
 QList<qint64> search(const QString& words)
 {
-    const auto results =
-        SearchEngine::searchNow(store(), store().path(), kDefaultCategoryUUID, SearchHelper::parseQuery(words), 0);
+    const auto results = SearchEngine::searchNow(store(), store().path(), kDefaultCategoryUUID,
+                                                 SearchHelper::parseQuery(words), 0);
     return results ? results->rowIds() : QList<qint64>();
 }
 

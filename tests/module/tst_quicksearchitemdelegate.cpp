@@ -248,8 +248,9 @@ void TstQuickSearchItemDelegate::rowsShowWhatTheTextHolds()
     QFETCH(PasteInfRow, row);
     QFETCH(PasteInfRow, looksLike);
     QApplication::setPalette(QApplication::style()->standardPalette());
-    QuickSearchThumbnailCache thumbnails(store(), [](qint64,
-                                            std::function<void(const std::optional<PasteboardItems>&)> done) {
+    QuickSearchThumbnailCache thumbnails(store(), [](qint64, std::function<void(
+                                                                 const std::optional<PasteboardItems>&)>
+                                                                 done) {
         done(PasteboardItems{PasteboardItem(
             {{PasteboardType::html, "<p>Hello <b>world</b> &amp; co</p><img src=\"x.png\"><p>Second</p>"}})});
     });

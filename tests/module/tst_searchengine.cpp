@@ -310,11 +310,12 @@ private Q_SLOTS:
             QVERIFY(expected.size() < SearchEngine::kFirstScreen);
         }
 
-        const auto all = SearchEngine::searchNow(unopened_, history_->path(), category, SearchHelper::parseQuery(query));
+        const auto all =
+            SearchEngine::searchNow(unopened_, history_->path(), category, SearchHelper::parseQuery(query));
         QVERIFY(all);
         QCOMPARE(all->uuids(), expected);
-        const auto limited =
-            SearchEngine::searchNow(unopened_, history_->path(), category, SearchHelper::parseQuery(query), 7);
+        const auto limited = SearchEngine::searchNow(unopened_, history_->path(), category,
+                                                     SearchHelper::parseQuery(query), 7);
         QVERIFY(limited);
         QCOMPARE(limited->uuids(), expected.first(std::min<qsizetype>(7, expected.size())));
     }
@@ -383,7 +384,8 @@ private Q_SLOTS:
             QCOMPARE(search("meeting"), QStringList{"fresh"});
         }
         QCOMPARE(search(""), (QStringList{"other", "fresh"}));
-        QCOMPARE(SearchEngine::searchNow(store(), home.databasePath(), kClipboard, SearchHelper::parseQuery("meeting"))
+        QCOMPARE(SearchEngine::searchNow(store(), home.databasePath(), kClipboard,
+                                         SearchHelper::parseQuery("meeting"))
                      ->uuids(),
                  QStringList{"fresh"});
         const ParsedQuery meeting = SearchHelper::parseQuery("type:text meeting");
@@ -482,8 +484,7 @@ private Q_SLOTS:
         QCOMPARE(search("type:unknown"), QStringList{"opaque"});
         QCOMPARE(search("type:image, plain_text"), (QStringList{"picture", "words"}));
         store().waitForQueued();
-        QCOMPARE(store().fetchPasteInf("link")->displayType,
-                 std::optional(PasteInfoDisplayType::Link));
+        QCOMPARE(store().fetchPasteInf("link")->displayType, std::optional(PasteInfoDisplayType::Link));
     }
 
     void unreadableDatabaseFails()

@@ -109,8 +109,8 @@ void TestPasteBoardMonitor::init()
     keys_ = std::make_unique<FakeKeySynthesizer>();
     keyboard_ = std::make_unique<KeyBoardEventSimu>(keys_.get(), clipboard_.get(), home_->preferences());
     current_ = nullptr;
-    board_ = std::make_unique<PasteBoard>(home_->store(), home_->preferences(), clipboard_.get(), workspace_.get(), keyboard_.get(),
-                                          [this] { return current_; });
+    board_ = std::make_unique<PasteBoard>(home_->store(), home_->preferences(), clipboard_.get(),
+                                          workspace_.get(), keyboard_.get(), [this] { return current_; });
     board_->waitForIdle();
 }
 
@@ -131,8 +131,8 @@ void TestPasteBoardMonitor::tick()
 void TestPasteBoardMonitor::contentPresentAtLaunchIsNotRecorded()
 {
     clipboard_->setContents({textItem("before launch")});
-    board_ = std::make_unique<PasteBoard>(home_->store(), home_->preferences(), clipboard_.get(), workspace_.get(), keyboard_.get(),
-                                          [this] { return current_; });
+    board_ = std::make_unique<PasteBoard>(home_->store(), home_->preferences(), clipboard_.get(),
+                                          workspace_.get(), keyboard_.get(), [this] { return current_; });
     tick();
     QCOMPARE(stored().size(), 0);
 }
@@ -199,8 +199,8 @@ void TestPasteBoardMonitor::announcedChangesAreEachRecordedInOrder()
 {
     board_.reset();
     clipboard_->setAnnouncing(true);
-    board_ = std::make_unique<PasteBoard>(home_->store(), home_->preferences(), clipboard_.get(), workspace_.get(), keyboard_.get(),
-                                          [this] { return current_; });
+    board_ = std::make_unique<PasteBoard>(home_->store(), home_->preferences(), clipboard_.get(),
+                                          workspace_.get(), keyboard_.get(), [this] { return current_; });
     // No tick: each change is read as it is announced, before the next one replaces it.
     QStringList copied;
     for (int i = 0; i < 40; ++i) {
@@ -220,8 +220,8 @@ void TestPasteBoardMonitor::ticksOnlyWhileAnAnnouncedChangeIsUnread()
     QVERIFY(board_->needsTicks()); // a clipboard that announces nothing is polled
     board_.reset();
     clipboard_->setAnnouncing(true);
-    board_ = std::make_unique<PasteBoard>(home_->store(), home_->preferences(), clipboard_.get(), workspace_.get(), keyboard_.get(),
-                                          [this] { return current_; });
+    board_ = std::make_unique<PasteBoard>(home_->store(), home_->preferences(), clipboard_.get(),
+                                          workspace_.get(), keyboard_.get(), [this] { return current_; });
     std::atomic<int> retries{0};
     board_->setRetryRequest([&] { ++retries; });
     QVERIFY(!board_->needsTicks());

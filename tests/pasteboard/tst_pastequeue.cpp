@@ -70,8 +70,9 @@ void TestPasteQueue::init()
     workspace_ = std::make_unique<FakeWorkspace>();
     keys_ = std::make_unique<FakeKeySynthesizer>();
     keyboard_ = std::make_unique<KeyBoardEventSimu>(keys_.get(), clipboard_.get(), home_->preferences());
-    board_ = std::make_unique<PasteBoard>(home_->store(), home_->preferences(), clipboard_.get(), workspace_.get(), keyboard_.get(),
-                                          [] { return RunningApplicationRef(); });
+    board_ =
+        std::make_unique<PasteBoard>(home_->store(), home_->preferences(), clipboard_.get(), workspace_.get(),
+                                     keyboard_.get(), [] { return RunningApplicationRef(); });
     queue_ = std::make_unique<PasteQueue>(*board_, *clipboard_);
     queue_->setSettleMs(kSettleMs);
 }

@@ -48,7 +48,8 @@ bool PreferencesGeneralViewController::shortensRetention(qint64 from, qint64 to)
     return after && (!before || *after < *before);
 }
 
-PreferencesGeneralViewController::PreferencesGeneralViewController(CoreDataManager& store, Preferences& preferences,
+PreferencesGeneralViewController::PreferencesGeneralViewController(CoreDataManager& store,
+                                                                   Preferences& preferences,
                                                                    PreferencesActions actions,
                                                                    SerialQueue& writes, QWidget* parent)
     : QWidget(parent), store_(store), preferences_(preferences), actions_(std::move(actions)), writes_(writes)
@@ -215,7 +216,8 @@ void PreferencesGeneralViewController::addImageText()
     connect(readImageText_, &QCheckBox::toggled, imageTextLanguage_, &QWidget::setEnabled);
     connect(imageTextLanguage_, &QComboBox::activated, this, [this](int index) {
         const QString language = imageTextLanguage_->itemData(index).toString();
-        writes_.async([language, &preferences = preferences_] { preferences.setImageTextLanguages(language); });
+        writes_.async(
+            [language, &preferences = preferences_] { preferences.setImageTextLanguages(language); });
     });
 }
 
@@ -312,7 +314,8 @@ void PreferencesGeneralViewController::writeFailed(QCheckBox* box, bool storedVa
     else if (box == showIconInMenuBarButton_ && actions_.setStatusItemShown)
         actions_.setStatusItemShown(storedValue);
     else if (box == launchAtLogin_)
-        writes_.async([storedValue, &preferences = preferences_] { preferences.setLaunchAtLogin(storedValue); });
+        writes_.async(
+            [storedValue, &preferences = preferences_] { preferences.setLaunchAtLogin(storedValue); });
     Alert::inform(window(), LocalizedAlert::settingNotSaved(preferences_.filePath()), QString(),
                   QMessageBox::Warning);
 }
@@ -368,9 +371,8 @@ void PreferencesGeneralViewController::storeCapacity(qint64 level, bool shortene
                 self->storedCapacity_ = previous;
                 const QSignalBlocker blocker(self->historyCapacity_);
                 self->historyCapacity_->setValue(stopForLevel(previous));
-                Alert::inform(self->window(),
-                              LocalizedAlert::settingNotSaved(self->preferences_.filePath()), QString(),
-                              QMessageBox::Warning);
+                Alert::inform(self->window(), LocalizedAlert::settingNotSaved(self->preferences_.filePath()),
+                              QString(), QMessageBox::Warning);
             });
             return;
         }

@@ -35,8 +35,9 @@ public:
     static bool shortensRetention(qint64 from, qint64 to);
 
     // The store and the preferences must outlive the queue `writes`.
-    PreferencesGeneralViewController(CoreDataManager& store, Preferences& preferences, PreferencesActions actions,
-                                     SerialQueue& writes, QWidget* parent = nullptr);
+    PreferencesGeneralViewController(CoreDataManager& store, Preferences& preferences,
+                                     PreferencesActions actions, SerialQueue& writes,
+                                     QWidget* parent = nullptr);
     ~PreferencesGeneralViewController() override;
 
     QCheckBox* launchAtLogin() const { return launchAtLogin_; }

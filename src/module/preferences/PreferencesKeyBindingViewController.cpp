@@ -52,8 +52,8 @@ std::optional<int> PreferencesKeyBindingViewController::rowForModifiers(quint32 
 PreferencesKeyBindingViewController::PreferencesKeyBindingViewController(Preferences& preferences,
                                                                          PreferencesActions actions,
                                                                          SerialQueue& writes, QWidget* parent)
-    : QWidget(parent), preferences_(preferences), actions_(std::move(actions)), writes_(writes), recorder_(new ShortCutRecordView(this)),
-      shortcutNote_(new QLabel(this))
+    : QWidget(parent), preferences_(preferences), actions_(std::move(actions)), writes_(writes),
+      recorder_(new ShortCutRecordView(this)), shortcutNote_(new QLabel(this))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 16, 20, 16);
@@ -265,7 +265,8 @@ void PreferencesKeyBindingViewController::didSetShortcut(const std::optional<Key
     }
     storedShortcut_ = combo;
     setShortcutNote(QString());
-    writes_.async([combo, &preferences = preferences_] { preferences.setShowQuickSearchWindowHotKey(combo); });
+    writes_.async(
+        [combo, &preferences = preferences_] { preferences.setShowQuickSearchWindowHotKey(combo); });
 }
 
 void PreferencesKeyBindingViewController::setShortcutNote(const QString& text)

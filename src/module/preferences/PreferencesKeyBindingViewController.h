@@ -35,8 +35,8 @@ public:
     static std::optional<int> rowForModifiers(quint32 carbonModifiers);
 
     // The preferences must outlive the queue `writes`.
-    PreferencesKeyBindingViewController(Preferences& preferences, PreferencesActions actions, SerialQueue& writes,
-                                        QWidget* parent = nullptr);
+    PreferencesKeyBindingViewController(Preferences& preferences, PreferencesActions actions,
+                                        SerialQueue& writes, QWidget* parent = nullptr);
     ~PreferencesKeyBindingViewController() override;
 
     ShortCutRecordView* showQuickSearchWindowShortCutView() const { return recorder_; }

@@ -64,8 +64,8 @@ QStringList PreferencesRuleViewController::applicationFolders()
     return folders;
 }
 
-PreferencesRuleViewController::PreferencesRuleViewController(CoreDataManager& store, PreferencesActions actions,
-                                                             QWidget* parent)
+PreferencesRuleViewController::PreferencesRuleViewController(CoreDataManager& store,
+                                                             PreferencesActions actions, QWidget* parent)
     : QWidget(parent), store_(store), actions_(std::move(actions)), tableView_(new QListView(this)),
       model_(new QStandardItemModel(this)),
       removeButton_(new QPushButton(LocalizedPreferences::removeApplications(), this))

@@ -29,7 +29,8 @@ public:
     static QStringList applicationFolders();
 
     // The rules are kept in `store`, which must outlive the background work this starts.
-    PreferencesRuleViewController(CoreDataManager& store, PreferencesActions actions, QWidget* parent = nullptr);
+    PreferencesRuleViewController(CoreDataManager& store, PreferencesActions actions,
+                                  QWidget* parent = nullptr);
 
     const QList<IgnoredAppInfModel>& ignoredAppInfModels() const { return ignoredAppInfModels_; }
     QListView* tableView() const { return tableView_; }

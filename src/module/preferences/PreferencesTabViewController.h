@@ -17,8 +17,9 @@ class PreferencesTabViewController : public QTabWidget
 {
     Q_OBJECT
 public:
-    PreferencesTabViewController(CoreDataManager& store, Preferences& preferences, const PreferencesActions& actions,
-                                 SerialQueue& writes, QWidget* parent = nullptr);
+    PreferencesTabViewController(CoreDataManager& store, Preferences& preferences,
+                                 const PreferencesActions& actions, SerialQueue& writes,
+                                 QWidget* parent = nullptr);
 
     PreferencesGeneralViewController* general() const { return general_; }
     PreferencesKeyBindingViewController* keyBindings() const { return keyBindings_; }

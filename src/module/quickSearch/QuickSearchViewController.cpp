@@ -170,15 +170,16 @@ QuickSearchKeyCommand QuickSearchViewController::commandForKey(int key, quint32 
 QuickSearchViewController::QuickSearchViewController(CoreDataManager& store, Preferences& preferences,
                                                      IconCache* iconCache, QMenu* menu,
                                                      const QString& databasePath, QWidget* parent)
-    : QWidget(parent), store_(store), preferences_(preferences), menu_(menu), searchField_(new QLineEdit(this)), typeButton_(new QToolButton(this)),
+    : QWidget(parent), store_(store), preferences_(preferences), menu_(menu),
+      searchField_(new QLineEdit(this)), typeButton_(new QToolButton(this)),
       menuButton_(new QToolButton(this)), listView_(new QListView(this)),
       emptyText_(new QLabel(LocalizedQuickView::empty(), this)),
       thumbnails_(new QuickSearchThumbnailCache(store, {}, this)),
-      clipboardHeader_(new QuickSearchClipboardHeader(this)), selector_(new QuickSelectClipBoardView(store, this)),
-      itemMenu_(new QuickSearchPasteInfItemMenu(this)),
+      clipboardHeader_(new QuickSearchClipboardHeader(this)),
+      selector_(new QuickSelectClipBoardView(store, this)), itemMenu_(new QuickSearchPasteInfItemMenu(this)),
       delegate_(new QuickSearchPasteInfItemDelegate(thumbnails_, this)),
-      model_(new QuickSearchPasteInfListModel(store, databasePath, this)), engine_(new SearchEngine(store, this)),
-      loadingIndicator_(new QProgressBar(this)),
+      model_(new QuickSearchPasteInfListModel(store, databasePath, this)),
+      engine_(new SearchEngine(store, this)), loadingIndicator_(new QProgressBar(this)),
       matchQueue_(std::make_unique<SerialQueue>(QStringLiteral("brimble.quicksearch.match"))),
       undoAction_(new QAction(LocalizedMenu::undo(), this))
 {
@@ -656,8 +657,7 @@ void QuickSearchViewController::onModifiersChanged(Qt::KeyboardModifiers modifie
     if (shown)
         delegate_->setQuickPasteModifierText(KeyTable::modifiersText(quickPaste));
     delegate_->setQuickPasteBadgesShown(shown);
-    delegate_->setPlainTextBadgeShown(isVisible() &&
-                                      holdsAll(held, preferences_.plainTextModifier()));
+    delegate_->setPlainTextBadgeShown(isVisible() && holdsAll(held, preferences_.plainTextModifier()));
 }
 
 void QuickSearchViewController::clearBadges()
@@ -859,8 +859,7 @@ void QuickSearchViewController::writeRows(const QList<int>& rows, bool plainText
                     if (cut && !preferences.deleteAfterPasted())
                         Dispatch::main([self, ids, &store] {
                             if (self)
-                                store.deletePasteInfIds(
-                                    ids, self->keptChange(UndoableChange::cut), true);
+                                store.deletePasteInfIds(ids, self->keptChange(UndoableChange::cut), true);
                         });
                     else if (paste && !preferences.deleteAfterPasted() &&
                              preferences.autoMoveUsedItemToFirst())

@@ -106,8 +106,8 @@ public:
     // iconCache: the application icons (none paints no icons); menu: what the menu button opens
     // (none hides the button). databasePath: empty for the file the store has open. The store
     // and the preferences must outlive the controller.
-    QuickSearchViewController(CoreDataManager& store, Preferences& preferences, IconCache* iconCache, QMenu* menu,
-                              const QString& databasePath = {}, QWidget* parent = nullptr);
+    QuickSearchViewController(CoreDataManager& store, Preferences& preferences, IconCache* iconCache,
+                              QMenu* menu, const QString& databasePath = {}, QWidget* parent = nullptr);
     ~QuickSearchViewController() override;
 
     QLineEdit* searchField() const { return searchField_; }

@@ -166,8 +166,7 @@ void QuickSearchViewController::confirmForClipboard(const QString& uuid, bool de
     const QString name = clipboard->title.value_or(LocalizedQuickView::unnamed());
     QPointer<QuickSearchViewController> self(this);
     // The count comes from the store's reader thread; the question is asked once it is known.
-    store_.countPasteInfsPerCategory([self, uuid, name,
-                                                         deleting](const QHash<QString, qint64>& counts) {
+    store_.countPasteInfsPerCategory([self, uuid, name, deleting](const QHash<QString, qint64>& counts) {
         const qint64 count = counts.value(uuid);
         Dispatch::main([self, uuid, name, deleting, count] {
             if (!self)
@@ -215,7 +214,6 @@ void QuickSearchViewController::deleteClipboard(const QString& uuid)
     const PasteCategoryInfModel next = clipBoards_.value(std::min(index, clipBoards_.size() - 1));
     clipboardHeader_->setClipboards(clipBoards_, selectedCategoryUuid_);
     selectClipboard(next.uuid.value_or(defaultCategoryUuid));
-    store_.deletePasteInfs(clipboard, true,
-                                              keptChange(UndoableChange::clipboardDeletion, clipboard));
+    store_.deletePasteInfs(clipboard, true, keptChange(UndoableChange::clipboardDeletion, clipboard));
     store_.deleteCategory(clipboard);
 }

@@ -56,15 +56,17 @@ QuickSearchPasteInfDetailView::QuickSearchPasteInfDetailView(CoreDataManager& st
                                                              const Preferences& preferences,
                                                              IconCache* iconCache, ContentLoader loader,
                                                              QWidget* parent)
-    : QWidget(parent), store_(store), preferences_(preferences), iconCache_(iconCache), headerContainerView_(new QWidget(this)),
-      titleInfoText_(new QLabel(headerContainerView_)), selectionCount_(new QLabel(headerContainerView_)),
-      appIcon_(new QLabel(headerContainerView_)), contentView_(new QStackedWidget(this)),
-      blank_(new QWidget(contentView_)), shared_(std::make_shared<Shared>())
+    : QWidget(parent), store_(store), preferences_(preferences), iconCache_(iconCache),
+      headerContainerView_(new QWidget(this)), titleInfoText_(new QLabel(headerContainerView_)),
+      selectionCount_(new QLabel(headerContainerView_)), appIcon_(new QLabel(headerContainerView_)),
+      contentView_(new QStackedWidget(this)), blank_(new QWidget(contentView_)),
+      shared_(std::make_shared<Shared>())
 {
     if (loader) {
         shared_->loader = std::move(loader);
     } else {
-        shared_->loader = [&store](qint64 id, std::function<void(const std::optional<PasteboardItems>&)> done) {
+        shared_->loader = [&store](qint64 id,
+                                   std::function<void(const std::optional<PasteboardItems>&)> done) {
             store.loadContent(id, std::move(done));
         };
         shared_->textStartLoader = [&store](qint64 id, std::function<void(const QString&, qint64)> done) {
@@ -278,7 +280,8 @@ void QuickSearchPasteInfDetailView::showItem(const std::optional<PasteInfRow>& r
     const QFont font = textView()->textFont();
     const QSize imageBox = contentView_->size() * devicePixelRatioF();
     shared_->loader(row->id, [weak, self, generation, row = *row, linkPreview, imageBox, font,
-                              highlight = highlight_, store = &store_](const std::optional<PasteboardItems>& items) {
+                              highlight = highlight_,
+                              store = &store_](const std::optional<PasteboardItems>& items) {
         const std::shared_ptr<Shared> shared = weak.lock();
         if (!shared || shared->generation != generation)
             return;

@@ -50,8 +50,8 @@ public:
     // iconCache: application icons (none shows none). Without a loader, content comes from
     // the store's loadContent, and the start of a long text from loadTextStart. The store and
     // the preferences (link previews) must outlive the view.
-    QuickSearchPasteInfDetailView(CoreDataManager& store, const Preferences& preferences, IconCache* iconCache,
-                                  ContentLoader loader = {}, QWidget* parent = nullptr);
+    QuickSearchPasteInfDetailView(CoreDataManager& store, const Preferences& preferences,
+                                  IconCache* iconCache, ContentLoader loader = {}, QWidget* parent = nullptr);
     ~QuickSearchPasteInfDetailView() override;
     void setTextStartLoader(TextStartLoader loader);
 

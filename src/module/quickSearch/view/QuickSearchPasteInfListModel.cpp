@@ -40,8 +40,8 @@ struct QuickSearchPasteInfListModel::Reader
     SerialQueue queue{QStringLiteral("quick_search_list")};
 };
 
-QuickSearchPasteInfListModel::QuickSearchPasteInfListModel(CoreDataManager& store, const QString& databasePath,
-                                                           QObject* parent)
+QuickSearchPasteInfListModel::QuickSearchPasteInfListModel(CoreDataManager& store,
+                                                           const QString& databasePath, QObject* parent)
     : QAbstractListModel(parent), store_(store), cache_(kDefaultCachedRows), alive_(std::make_shared<int>(0)),
       reader_(std::make_shared<Reader>(store, databasePath))
 {

@@ -89,7 +89,8 @@ struct QuickSearchThumbnailCache::Worker
     SerialQueue queue{QStringLiteral("thumbnails")};
 };
 
-QuickSearchThumbnailCache::QuickSearchThumbnailCache(CoreDataManager& store, ContentLoader loader, QObject* parent)
+QuickSearchThumbnailCache::QuickSearchThumbnailCache(CoreDataManager& store, ContentLoader loader,
+                                                     QObject* parent)
     : QObject(parent), store_(store), loader_(std::move(loader)), cache_(int(kDefaultBudget)),
       alive_(std::make_shared<int>(0)), worker_(std::make_shared<Worker>())
 {

@@ -44,7 +44,8 @@ public:
     // Without a loader, content comes from CoreDataManager::loadContent.
     // Without a loader, content comes from the store's loadContent; first classifications are
     // recorded in the store, which must outlive the cache.
-    explicit QuickSearchThumbnailCache(CoreDataManager& store, ContentLoader loader = {}, QObject* parent = nullptr);
+    explicit QuickSearchThumbnailCache(CoreDataManager& store, ContentLoader loader = {},
+                                       QObject* parent = nullptr);
     ~QuickSearchThumbnailCache() override;
 
     // What is here for the row at a thumbnail height in device pixels; absent while it is
