@@ -29,16 +29,16 @@ struct History
 
     History()
     {
-        Preferences::shared().setFilePath(dir.filePath(QStringLiteral("preferences.json")));
-        CoreDataManager::shared().open(source);
+        BenchSupport::preferences().setFilePath(dir.filePath(QStringLiteral("preferences.json")));
+        BenchSupport::store().open(source);
         BenchSupport::QuietStderr quiet;
-        CoreDataManager::shared().ensureDefaultCategory();
+        BenchSupport::store().ensureDefaultCategory();
         const HistoryGenerator::Shape shape;
-        CoreDataManager::shared().performBatch([&] {
+        BenchSupport::store().performBatch([&] {
             for (int i = 0; i < kHistorySize; ++i)
-                CoreDataManager::shared().insertPasteInf(HistoryGenerator::item(shape, i));
+                BenchSupport::store().insertPasteInf(HistoryGenerator::item(shape, i));
         });
-        CoreDataManager::shared().save();
+        BenchSupport::store().save();
     }
 
     static History& shared()
@@ -55,12 +55,12 @@ void BM_Export20000Items(benchmark::State& state)
     qint64 bytes = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        CoreDataManager::shared().open(history.source);
+        BenchSupport::store().open(history.source);
         const QString file = history.dir.filePath(QStringLiteral("export.brimble-history"));
         QFile::remove(file);
         state.ResumeTiming();
         BenchSupport::QuietStderr quiet;
-        result = HistoryArchive::exportHistory(CoreDataManager::shared(), file);
+        result = HistoryArchive::exportHistory(BenchSupport::store(), file);
         bytes = QFileInfo(file).size();
     }
     state.counters["items"] = double(result.items);
@@ -76,20 +76,20 @@ void BM_Import20000ItemsIntoAnEmptyHistory(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         if (!QFile::exists(file)) {
-            CoreDataManager::shared().open(history.source);
+            BenchSupport::store().open(history.source);
             BenchSupport::QuietStderr quiet;
-            HistoryArchive::exportHistory(CoreDataManager::shared(), file);
+            HistoryArchive::exportHistory(BenchSupport::store(), file);
         }
         const QString target = history.dir.filePath(QStringLiteral("Empty.sqlite"));
-        CoreDataManager::shared().close();
+        BenchSupport::store().close();
         QFile::remove(target);
         QFile::remove(target + QStringLiteral("-wal"));
         QFile::remove(target + QStringLiteral("-shm"));
-        CoreDataManager::shared().open(target);
-        CoreDataManager::shared().ensureDefaultCategory();
+        BenchSupport::store().open(target);
+        BenchSupport::store().ensureDefaultCategory();
         state.ResumeTiming();
         BenchSupport::QuietStderr quiet;
-        result = HistoryArchive::importHistory(CoreDataManager::shared(), file);
+        result = HistoryArchive::importHistory(BenchSupport::store(), file);
     }
     state.counters["added"] = double(result.items);
 }
@@ -101,6 +101,6 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     const int status = BenchSupport::runBenchmarks(argc, argv);
-    CoreDataManager::shared().close();
+    BenchSupport::store().close();
     return status;
 }

@@ -123,7 +123,7 @@ void BM_CaptureImageManyEncodings(benchmark::State& state)
     QFile png(dir.filePath("0"));
 
     Session session;
-    RecordedCounter recorded;
+    RecordedCounter recorded(*session.store);
     qint64 read = 0;
     qint64 stored = 0;
     char generation = 0;
@@ -148,7 +148,7 @@ void BM_CaptureImageManyEncodings(benchmark::State& state)
         for (const QByteArray& line : owner.readAllStandardOutput().split('\n'))
             if (line.startsWith("served "))
                 read += sizes.value(QString::fromUtf8(line.mid(7)));
-        HistoryReader reader;
+        HistoryReader reader(BenchSupport::store());
         if (reader.open())
             stored += reader.contentBytes({recorded.lastId}).value_or(0);
     }
@@ -174,7 +174,7 @@ void BM_WriteBackLargeImage(benchmark::State& state)
     for (auto _ : state) {
         QElapsedTimer timer;
         timer.start();
-        Brimble::shared().pasteItems({model}, false, false, nullptr);
+        session.brimble->pasteItems({model}, false, false, nullptr);
         // Another client reads the whole image back while the GUI thread keeps beating.
         QProcess reader;
         bool started = false;

@@ -19,6 +19,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <memory>
 #include <QUuid>
 
 #include <benchmark/benchmark.h>
@@ -121,13 +123,13 @@ struct Environment
 {
     QTemporaryDir dir;
     QString work;
+    CoreDataManager store;
 
     Environment()
     {
         qputenv("XDG_CONFIG_HOME", (dir.path() + "/config").toUtf8());
         qputenv("XDG_DATA_HOME", (dir.path() + "/data").toUtf8());
         qputenv("XDG_STATE_HOME", (dir.path() + "/state").toUtf8());
-        Preferences::shared().setFilePath(dir.path() + "/config/brimble/preferences.json");
         work = dir.path() + "/Brimble.sqlite";
         if (!QFile::exists(kPristine))
             generate();
@@ -136,7 +138,6 @@ struct Environment
     void generate()
     {
         std::fprintf(stderr, "generating %d items into %s\n", kItems, qPrintable(kPristine));
-        CoreDataManager& store = CoreDataManager::shared();
         store.close();
         if (!store.open(kPristine))
             std::abort();
@@ -154,18 +155,22 @@ struct Environment
     // A fresh, unclassified copy of the history.
     void openCopy()
     {
-        CoreDataManager::shared().close();
+        store.close();
         for (const char* suffix : {"", "-wal", "-shm"})
             QFile::remove(work + suffix);
-        if (!QFile::copy(kPristine, work) || !CoreDataManager::shared().open(work))
+        if (!QFile::copy(kPristine, work) || !store.open(work))
             std::abort();
     }
 };
 
+// Made on first use and gone before main() returns, with the store closed.
+std::unique_ptr<Environment> g_environment;
+
 Environment& environment()
 {
-    static Environment env;
-    return env;
+    if (!g_environment)
+        g_environment = std::make_unique<Environment>();
+    return *g_environment;
 }
 
 PasteCategoryInfModel defaultClipboard()
@@ -190,17 +195,17 @@ void BM_ClassifyHistoryCold(benchmark::State& state)
 
         QElapsedTimer timer;
         timer.start();
-        QList<PasteInfModel> items = CoreDataManager::shared().fetchPasteInfs(defaultClipboard());
+        QList<PasteInfModel> items = env.store.fetchPasteInfs(defaultClipboard());
         const qint64 loaded = timer.nsecsElapsed();
         // A pass over a whole clipboard reads the content in batches, as the search does.
-        CoreDataManager::shared().preloadContent(items);
+        env.store.preloadContent(items);
         for (PasteInfModel& item : items) {
-            const auto content = PasteBoardUtils::preferredContent(item);
+            const auto content = PasteBoardUtils::preferredContent(item, &env.store);
             if (content)
                 ++counts[content->displayType];
         }
         const qint64 classified = timer.nsecsElapsed();
-        CoreDataManager::shared().waitForQueued();
+        env.store.waitForQueued();
         const qint64 written = timer.nsecsElapsed();
 
         loadSeconds += loaded / 1e9;
@@ -231,8 +236,8 @@ void BM_LoadHistoryContentCold(benchmark::State& state)
         state.PauseTiming();
         env.openCopy();
         state.ResumeTiming();
-        QList<PasteInfModel> items = CoreDataManager::shared().fetchPasteInfs(defaultClipboard());
-        CoreDataManager::shared().preloadContent(items);
+        QList<PasteInfModel> items = env.store.fetchPasteInfs(defaultClipboard());
+        env.store.preloadContent(items);
         qsizetype loaded = 0;
         for (const PasteInfModel& item : items)
             loaded += item.pasteboardItems() ? 1 : 0;
@@ -273,10 +278,10 @@ void BM_ClassifiedItem(benchmark::State& state)
         types.append(rep.type);
     item.types = types;
     item.setPasteboardItems(PasteboardItems{PasteboardItem(reps)});
-    if (!PasteBoardUtils::preferredContent(item))
+    if (!PasteBoardUtils::preferredContent(item, nullptr))
         state.SkipWithError("not classified");
     for (auto _ : state) {
-        auto content = PasteBoardUtils::preferredContent(item);
+        auto content = PasteBoardUtils::preferredContent(item, nullptr);
         benchmark::DoNotOptimize(content);
     }
 }
@@ -290,6 +295,6 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    CoreDataManager::shared().close();
+    g_environment.reset();
     return 0;
 }

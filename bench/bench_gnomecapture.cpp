@@ -30,7 +30,7 @@ void xdotool(const QStringList& arguments)
 void BM_GnomeWaylandCopyToRecordText(benchmark::State& state)
 {
     CaptureBench::Session session;
-    BenchSupport::RecordedCounter recorded;
+    BenchSupport::RecordedCounter recorded(*session.store);
     int n = 0;
     for (auto _ : state) {
         // The typing replaces the text selected in the last round; the clock starts when the

@@ -4,6 +4,7 @@
 //
 //   OMP_THREAD_LIMIT=1 QT_QPA_PLATFORM=offscreen build/bench/bench_imagetext
 
+#include "BenchSupport.h"
 #include "model/CoreDataManager.h"
 #include "model/ImageTextReader.h"
 #include "platform/PasteboardTypes.h"
@@ -84,7 +85,7 @@ void BM_GuiGapWhileReading(benchmark::State& state)
 {
     for (auto _ : state) {
         QTemporaryDir dir;
-        CoreDataManager& store = CoreDataManager::shared();
+        CoreDataManager& store = BenchSupport::store();
         store.open(dir.path() + "/Brimble.sqlite");
         constexpr int kShots = 3;
         for (int i = 0; i < kShots; ++i) {
@@ -93,7 +94,7 @@ void BM_GuiGapWhileReading(benchmark::State& state)
             store.insertPasteInf(model);
         }
         store.waitForQueued();
-        ImageTextReader reader({});
+        ImageTextReader reader(BenchSupport::store(), {});
         QElapsedTimer clock;
         qint64 last = 0, longest = 0;
         QTimer tick;

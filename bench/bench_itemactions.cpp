@@ -51,7 +51,7 @@ void BM_SelectorWithFiftyClipboards(benchmark::State& state)
     }
     QWidget window;
     window.resize(600, 400);
-    auto* selector = new QuickSelectClipBoardView(&window);
+    auto* selector = new QuickSelectClipBoardView(BenchSupport::store(), &window);
     selector->setGeometry(0, 50, 600, 350);
     window.show();
     QCoreApplication::processEvents();
@@ -75,7 +75,7 @@ void BM_MoveThousandSelectedRows(benchmark::State& state)
         state.SkipWithError("no history: run bench_search first");
         return;
     }
-    CoreDataManager& store = CoreDataManager::shared();
+    CoreDataManager& store = BenchSupport::store();
     if (!store.open(path)) {
         state.SkipWithError("cannot open the history");
         return;
@@ -83,7 +83,7 @@ void BM_MoveThousandSelectedRows(benchmark::State& state)
     PasteCategoryInfModel other(QStringLiteral("Other"), kOtherClipboard, 99, 1);
     if (!store.fetchCategories().contains(other))
         store.insertCategory(other);
-    QuickSearchPasteInfListModel model;
+    QuickSearchPasteInfListModel model(BenchSupport::store());
     bool loaded = false;
     QObject::connect(&model, &QuickSearchPasteInfListModel::historyLoaded, [&] { loaded = true; });
     model.loadHistory(kDefaultClipboard);

@@ -75,21 +75,21 @@ struct History
     bool create()
     {
         BenchSupport::QuietStderr quiet;
-        if (!CoreDataManager::shared().open(dir.filePath(QStringLiteral("Brimble.sqlite"))))
+        if (!BenchSupport::store().open(dir.filePath(QStringLiteral("Brimble.sqlite"))))
             return false;
         auto add = [](const QString& type, const QByteArray& data, const QString& name) {
             PasteInfModel model = PasteInfModel::capture(PasteboardItems{PasteboardItem({{type, data}})},
                                                          QStringList{type}, nullptr);
             model.date = QDateTime::currentDateTime();
             model.appName = name;
-            CoreDataManager::shared().insertPasteInf(model);
+            BenchSupport::store().insertPasteInf(model);
         };
         add(PasteboardType::string, "a short text", QStringLiteral("small"));
         for (const QString& name : kNames)
             add(name == QLatin1String("html") ? PasteboardType::html : PasteboardType::string,
                 contentOf(name), name);
-        CoreDataManager::shared().waitForQueued();
-        HistoryReader reader;
+        BenchSupport::store().waitForQueued();
+        HistoryReader reader(BenchSupport::store());
         if (!reader.open())
             return false;
         const std::optional<QList<qint64>> ids = reader.historyIds(kDefaultCategoryUUID);
@@ -151,7 +151,7 @@ bool showsText(QuickSearchPasteInfDetailView& view)
 // when the first screen of text was painted and when the whole content was in and painted.
 void BM_SelectText(benchmark::State& state, const QString& name)
 {
-    QuickSearchPasteInfDetailView view(nullptr);
+    QuickSearchPasteInfDetailView view(BenchSupport::store(), BenchSupport::preferences(), nullptr);
     view.resize(440, 440);
     view.show();
     double worstFirst = 0, worstWhole = 0;
@@ -214,12 +214,12 @@ SELECT_TEXT(html);
 // frame, their previews read.
 void BM_ListCells(benchmark::State& state)
 {
-    QuickSearchPasteInfListModel model;
+    QuickSearchPasteInfListModel model(BenchSupport::store());
     QList<qint64> ids;
     for (const QString& name : kNames)
         ids.append(g_history->rows.value(name).id);
     model.showResults(kDefaultCategoryUUID, ids);
-    QuickSearchThumbnailCache thumbnails;
+    QuickSearchThumbnailCache thumbnails(BenchSupport::store());
     QuickSearchPasteInfItem delegate(&thumbnails);
     delegate.setHighlightText(QStringLiteral("e"));
     QListView view;
@@ -264,7 +264,7 @@ int main(int argc, char** argv)
     Localized::install();
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
-    Preferences::shared().setFilePath(home.filePath(QStringLiteral("preferences.json")));
+    BenchSupport::preferences().setFilePath(home.filePath(QStringLiteral("preferences.json")));
     History history;
     if (!history.create()) {
         fprintf(stderr, "bench_oddtexts: could not build the history\n");
@@ -272,6 +272,6 @@ int main(int argc, char** argv)
     }
     g_history = &history;
     const int result = BenchSupport::runBenchmarks(argc, argv);
-    CoreDataManager::shared().close();
+    BenchSupport::store().close();
     return result;
 }

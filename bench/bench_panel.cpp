@@ -107,14 +107,15 @@ std::unique_ptr<Panel> openPanel(benchmark::State& state, qint64 items, bool wai
         return nullptr;
     }
     auto panel = std::make_unique<Panel>();
-    Preferences::shared().setFilePath(panel->home.filePath("preferences.json"));
-    CoreDataManager& store = CoreDataManager::shared();
+    BenchSupport::preferences().setFilePath(panel->home.filePath("preferences.json"));
+    CoreDataManager& store = BenchSupport::store();
     if (store.path() != path && (store.close(), !store.open(path))) {
         state.SkipWithError("cannot open the history");
         return nullptr;
     }
     panel->window = std::make_unique<QuickSearchViewWindow>(panel->home.filePath("frame.json"));
-    panel->controller = new QuickSearchViewController(nullptr, nullptr);
+    panel->controller =
+        new QuickSearchViewController(BenchSupport::store(), BenchSupport::preferences(), nullptr, nullptr);
     panel->window->setContentWidget(panel->controller);
     panel->controller->attachWindow(*panel->window);
     panel->window->prepare();
@@ -261,7 +262,7 @@ void BM_CopyOnScreen(benchmark::State& state)
     // The store's share: from the insert to its committed change reaching the GUI thread.
     QElapsedTimer* inserting = nullptr;
     QList<double> committed;
-    const int observer = CoreDataManager::shared().addChangeObserver([&](const HistoryChange& change) {
+    const int observer = BenchSupport::store().addChangeObserver([&](const HistoryChange& change) {
         if (inserting && change.kind == HistoryChange::Kind::AddedToTop)
             QMetaObject::invokeMethod(
                 qApp, [&, since = inserting] { committed.append(since->nsecsElapsed() / 1e6); });
@@ -276,14 +277,14 @@ void BM_CopyOnScreen(benchmark::State& state)
         probe.arm(since);
         inserting = &since;
         since.start();
-        CoreDataManager::shared().insertPasteInf(item);
+        BenchSupport::store().insertPasteInf(item);
         if (!spinUntil([&] { return probe.paintedMs() >= 0; }, 5000)) {
             state.SkipWithError("the copy did not appear");
             return;
         }
         state.SetIterationTime(probe.paintedMs() / 1000);
         inserting = nullptr;
-        CoreDataManager::shared().deletePasteInfIds({p->controller->model()->idAt(0)});
+        BenchSupport::store().deletePasteInfIds({p->controller->model()->idAt(0)});
         spinUntil(
             [&] {
                 return p->controller->model()->rowAt(0) && p->controller->model()->rowAt(0)->uuid != uuid;
@@ -291,7 +292,7 @@ void BM_CopyOnScreen(benchmark::State& state)
             5000);
         spinUntil([] { return false; }, 300); // the list settles, as between two copies
     }
-    CoreDataManager::shared().removeChangeObserver(observer);
+    BenchSupport::store().removeChangeObserver(observer);
     state.counters["committed_p50_ms"] = percentile(committed, 0.5);
 }
 BENCHMARK(BM_CopyOnScreen)
@@ -308,7 +309,7 @@ QString imageHistory()
     const QString path = QStringLiteral("/tmp/brimble-bench-images-10000.sqlite");
     if (QFile::exists(path))
         return path;
-    CoreDataManager& store = CoreDataManager::shared();
+    CoreDataManager& store = BenchSupport::store();
     store.close();
     if (!store.open(path))
         return {};

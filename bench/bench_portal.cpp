@@ -90,8 +90,8 @@ void control(const QDBusConnection& bus, const QString& method, const QString& a
 // A small history of its own, so the panel has rows to paint.
 bool openHistory(const QTemporaryDir& home)
 {
-    Preferences::shared().setFilePath(home.filePath(QStringLiteral("preferences.json")));
-    CoreDataManager& store = CoreDataManager::shared();
+    BenchSupport::preferences().setFilePath(home.filePath(QStringLiteral("preferences.json")));
+    CoreDataManager& store = BenchSupport::store();
     store.close();
     if (!store.open(home.filePath(QStringLiteral("Brimble.sqlite"))))
         return false;
@@ -120,7 +120,8 @@ void BM_PortalActivatedToPaint(benchmark::State& state)
         return;
     }
     QuickSearchViewWindow window(home.filePath(QStringLiteral("frame.json")));
-    auto* controller = new QuickSearchViewController(nullptr, nullptr);
+    auto* controller =
+        new QuickSearchViewController(BenchSupport::store(), BenchSupport::preferences(), nullptr, nullptr);
     window.setContentWidget(controller);
     controller->attachWindow(window);
     window.prepare();
@@ -184,12 +185,13 @@ void BM_PasteToKeysym(benchmark::State& state)
         state.SkipWithError("no private bus with the stand-in portal, or no history");
         return;
     }
-    Preferences::shared().setAutoPasteToCurrentApp(true);
+    BenchSupport::preferences().setAutoPasteToCurrentApp(true);
     X11Clipboard clipboard;
     X11Workspace workspace;
     PortalKeySynthesizer keys(nullptr, {}, portal.connection(QStringLiteral("brimble")));
-    KeyBoardEventSimu keyboard(&keys, &clipboard);
-    PasteBoard pasteBoard(&clipboard, &workspace, &keyboard, [] { return RunningApplicationRef(); });
+    KeyBoardEventSimu keyboard(&keys, &clipboard, BenchSupport::preferences());
+    PasteBoard pasteBoard(BenchSupport::store(), BenchSupport::preferences(), &clipboard, &workspace,
+                          &keyboard, [] { return RunningApplicationRef(); });
     PasteboardItem item;
     item.setData(PasteboardType::string, QByteArrayLiteral("the text to paste"));
     const QList<PasteInfModel> models{

@@ -60,7 +60,8 @@ PreferencesActions actions()
 void BM_OpenFirstTime(benchmark::State& state)
 {
     for (auto _ : state) {
-        g_window = std::make_unique<PreferencesWindow>(actions());
+        g_window = std::make_unique<PreferencesWindow>(BenchSupport::store(), BenchSupport::preferences(),
+                                                       actions());
         g_window->showAndActivate();
         waitExposed(g_window.get());
     }
@@ -129,7 +130,7 @@ void BM_PreferenceWriteInPlace(benchmark::State& state)
 {
     bool on = false;
     for (auto _ : state)
-        Preferences::shared().setPasteAsPlainText(on = !on);
+        BenchSupport::preferences().setPasteAsPlainText(on = !on);
 }
 BENCHMARK(BM_PreferenceWriteInPlace)->Unit(benchmark::kMicrosecond)->Iterations(50)->UseRealTime();
 
@@ -145,8 +146,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     g_home = std::make_unique<QTemporaryDir>();
     qputenv("XDG_STATE_HOME", (g_home->path() + "/state").toUtf8());
-    Preferences::shared().setFilePath(g_home->path() + "/preferences.json");
-    CoreDataManager::shared().open(g_home->path() + "/Brimble.sqlite");
+    BenchSupport::preferences().setFilePath(g_home->path() + "/preferences.json");
+    BenchSupport::store().open(g_home->path() + "/Brimble.sqlite");
     QString whyNot;
     g_hotKeys = X11HotKeys::create(&whyNot);
     if (!g_hotKeys) {
@@ -156,6 +157,6 @@ int main(int argc, char** argv)
     const int status = BenchSupport::runBenchmarks(argc, argv);
     g_window.reset();
     g_hotKeys.reset();
-    CoreDataManager::shared().close();
+    BenchSupport::store().close();
     return status;
 }

@@ -68,14 +68,14 @@ struct History
     {
         BenchSupport::QuietStderr quiet;
         const QString path = dir.filePath(QStringLiteral("Brimble.sqlite"));
-        if (!CoreDataManager::shared().open(path))
+        if (!BenchSupport::store().open(path))
             return false;
         auto add = [](const QString& type, const QByteArray& data, const QString& name) {
             PasteInfModel model = PasteInfModel::capture(PasteboardItems{PasteboardItem({{type, data}})},
                                                          QStringList{type}, nullptr);
             model.date = QDateTime::currentDateTime();
             model.appName = name;
-            CoreDataManager::shared().insertPasteInf(model);
+            BenchSupport::store().insertPasteInf(model);
         };
         add(PasteboardType::string, words(100 << 10), QStringLiteral("text100k"));
         add(PasteboardType::string, words(100 << 10).replace('q', 'Q'), QStringLiteral("text100k-b"));
@@ -84,7 +84,7 @@ struct History
         add(PasteboardType::string, QByteArrayLiteral("https://example.org/"), QStringLiteral("link"));
         for (int i = 0; i < kImages; ++i)
             add(PasteboardType::png, noisePng(QSize(256, 200), 100 + i), QStringLiteral("image"));
-        HistoryReader reader;
+        HistoryReader reader(BenchSupport::store());
         if (!reader.open())
             return false;
         const std::optional<QList<qint64>> ids = reader.historyIds(kDefaultCategoryUUID);
@@ -152,7 +152,7 @@ template <typename Work> double longestStallMs(Work work)
 
 void BM_Text100K(benchmark::State& state)
 {
-    QuickSearchPasteInfDetailView view(nullptr);
+    QuickSearchPasteInfDetailView view(BenchSupport::store(), BenchSupport::preferences(), nullptr);
     view.resize(440, 440);
     view.show();
     const PasteInfRow a = g_history->rows.value(QStringLiteral("text100k"));
@@ -160,7 +160,7 @@ void BM_Text100K(benchmark::State& state)
     const double first = showAndPaint(view, a);
     showAndPaint(view, b);
     // Rows as the list reads them once the items are classified: with their kind and start.
-    HistoryReader reader;
+    HistoryReader reader(BenchSupport::store());
     reader.open();
     const QList<PasteInfRow> classified = reader.rows({a.id, b.id});
     QElapsedTimer early;
@@ -189,7 +189,7 @@ void BM_Text50MFirstScreen(benchmark::State& state)
     // As the list holds it just after the copy: not classified yet.
     const PasteInfRow row = g_history->rows.value(QStringLiteral("text50m"));
     for (auto _ : state) {
-        QuickSearchPasteInfDetailView view(nullptr);
+        QuickSearchPasteInfDetailView view(BenchSupport::store(), BenchSupport::preferences(), nullptr);
         view.resize(440, 440);
         view.show();
         double firstMs = -1;
@@ -216,7 +216,7 @@ BENCHMARK(BM_Text50MFirstScreen)->UseManualTime()->Unit(benchmark::kMillisecond)
 void BM_Png50MStall(benchmark::State& state)
 {
     for (auto _ : state) {
-        QuickSearchPasteInfDetailView view(nullptr);
+        QuickSearchPasteInfDetailView view(BenchSupport::store(), BenchSupport::preferences(), nullptr);
         view.resize(440, 440);
         view.show();
         double ms = 0;
@@ -231,7 +231,7 @@ BENCHMARK(BM_Png50MStall)->UseManualTime()->Unit(benchmark::kMillisecond)->Itera
 void BM_BrowseImages(benchmark::State& state)
 {
     for (auto _ : state) {
-        QuickSearchPasteInfDetailView view(nullptr);
+        QuickSearchPasteInfDetailView view(BenchSupport::store(), BenchSupport::preferences(), nullptr);
         view.resize(440, 440);
         view.show();
         showAndPaint(view, g_history->rows.value(QStringLiteral("text100k")));
@@ -277,7 +277,7 @@ void BM_WebEngineCost(benchmark::State& state)
         return;
     }
     for (auto _ : state) {
-        QuickSearchPasteInfDetailView view(nullptr);
+        QuickSearchPasteInfDetailView view(BenchSupport::store(), BenchSupport::preferences(), nullptr);
         view.resize(440, 440);
         view.show();
         showAndPaint(view, g_history->rows.value(QStringLiteral("text100k")));
@@ -314,8 +314,8 @@ int main(int argc, char** argv)
     Localized::install();
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
-    Preferences::shared().setFilePath(home.filePath(QStringLiteral("preferences.json")));
-    Preferences::shared().setAutoPreviewLink(true);
+    BenchSupport::preferences().setFilePath(home.filePath(QStringLiteral("preferences.json")));
+    BenchSupport::preferences().setAutoPreviewLink(true);
     History history;
     if (!history.create()) {
         fprintf(stderr, "bench_preview: could not build the history\n");
@@ -323,6 +323,6 @@ int main(int argc, char** argv)
     }
     g_history = &history;
     const int result = BenchSupport::runBenchmarks(argc, argv);
-    CoreDataManager::shared().close();
+    BenchSupport::store().close();
     return result;
 }

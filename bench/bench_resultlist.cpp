@@ -75,7 +75,7 @@ std::unique_ptr<QuickSearchPasteInfListModel> loadedModel(benchmark::State& stat
 {
     if (skipWithoutHistory(state, path))
         return nullptr;
-    auto model = std::make_unique<QuickSearchPasteInfListModel>(path);
+    auto model = std::make_unique<QuickSearchPasteInfListModel>(BenchSupport::store(), path);
     if (!load(*model)) {
         state.SkipWithError("load failed");
         return nullptr;
@@ -92,7 +92,7 @@ void BM_OpenClipboard(benchmark::State& state)
     for (auto _ : state) {
         QElapsedTimer timer;
         timer.start();
-        QuickSearchPasteInfListModel model(path);
+        QuickSearchPasteInfListModel model(BenchSupport::store(), path);
         if (!load(model) || !rowReady(model, 19)) {
             state.SkipWithError("load failed");
             return;
@@ -100,7 +100,7 @@ void BM_OpenClipboard(benchmark::State& state)
         state.SetIterationTime(timer.nsecsElapsed() / 1e9);
         state.counters["rows"] = model.rowCount();
         // The store's own part: the ids read straight from a reader of its own.
-        HistoryReader reader(path);
+        HistoryReader reader(BenchSupport::store(), path);
         QElapsedTimer ids;
         ids.start();
         if (reader.open())
@@ -147,7 +147,7 @@ void BM_ScrollTenThousand(benchmark::State& state)
         return;
     for (auto _ : state) {
         const double before = BenchSupport::anonymousMegabytes();
-        QuickSearchPasteInfListModel model(path);
+        QuickSearchPasteInfListModel model(BenchSupport::store(), path);
         if (!load(model)) {
             state.SkipWithError("load failed");
             return;
@@ -192,8 +192,8 @@ void BM_ViewPaint(benchmark::State& state)
         return;
     QuickSearchPasteInfListModel& model = *loaded;
     // Image cells read their content through the store, read-only here.
-    CoreDataManager::shared().openReadOnly(path);
-    QuickSearchThumbnailCache thumbnails;
+    BenchSupport::store().openReadOnly(path);
+    QuickSearchThumbnailCache thumbnails(BenchSupport::store());
     QuickSearchPasteInfItem delegate(&thumbnails);
     QRandomGenerator random(11);
     for (auto _ : state) {
@@ -224,7 +224,7 @@ void BM_ViewPaint(benchmark::State& state)
         }
         state.counters["worst_jump_paint_ms"] = worstNs / 1e6;
     }
-    CoreDataManager::shared().close();
+    BenchSupport::store().close();
 }
 BENCHMARK(BM_ViewPaint)
     ->ArgName("batched")

@@ -318,7 +318,7 @@ void BM_Search(benchmark::State& state)
         sqlite3_prepare_v2(writer, "UPDATE paste_inf SET content_size = content_size WHERE id = 1", -1,
                            &touch, nullptr);
     }
-    SearchEngine engine;
+    SearchEngine engine(BenchSupport::store());
     engine.setDatabasePath(path);
     engine.setHoldsTexts(state.range(3) != 0);
     // Opens the connections and maps the file; then the texts are read into memory.

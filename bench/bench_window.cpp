@@ -41,7 +41,7 @@ QString history(qint64 items)
 
 bool openStore(benchmark::State& state, const QString& path)
 {
-    CoreDataManager& store = CoreDataManager::shared();
+    CoreDataManager& store = BenchSupport::store();
     if (path.isEmpty()) {
         state.SkipWithError("no history: run bench_search first");
         return false;
@@ -58,7 +58,7 @@ bool openStore(benchmark::State& state, const QString& path)
 // clipboard holds fewer than `atLeast` items.
 struct OpenHistory
 {
-    explicit OpenHistory(const QString& path) : reader(path) {}
+    explicit OpenHistory(const QString& path) : reader(BenchSupport::store(), path) {}
     HistoryReader reader;
     HistoryIndex index{kDefaultClipboard};
 };
@@ -85,7 +85,7 @@ void BM_FirstScreen(benchmark::State& state)
     if (!openStore(state, path))
         return;
     for (auto _ : state) {
-        HistoryReader reader(path);
+        HistoryReader reader(BenchSupport::store(), path);
         std::optional<QList<qint64>> first;
         if (!reader.open() || !(first = reader.historyIds(kDefaultClipboard, 20))) {
             state.SkipWithError("cannot read the history");
@@ -112,7 +112,7 @@ void BM_BuildIndex(benchmark::State& state)
     qsizetype capacity = 0;
     double held = 0;
     for (auto _ : state) {
-        HistoryReader reader(path);
+        HistoryReader reader(BenchSupport::store(), path);
         HistoryIndex index(kDefaultClipboard);
         if (!reader.open() || !index.load(reader)) {
             state.SkipWithError("cannot read the history");
@@ -203,7 +203,7 @@ void moveThousand(benchmark::State& state, const std::optional<QString>& target)
                                  : index.ids().at(start + i));
         state.ResumeTiming();
         std::promise<bool> done;
-        CoreDataManager::shared().movePasteInfsToTop(ids, target, [&](bool ok) { done.set_value(ok); });
+        BenchSupport::store().movePasteInfsToTop(ids, target, [&](bool ok) { done.set_value(ok); });
         if (!done.get_future().get()) {
             state.SkipWithError("the move failed");
             return;
@@ -212,7 +212,7 @@ void moveThousand(benchmark::State& state, const std::optional<QString>& target)
         // The moved ones are elsewhere now; read the order again for the next round, and let the
         // journal be written out (a step of its own after the commit) before it starts.
         index.load(reader);
-        CoreDataManager::shared().waitForQueued();
+        BenchSupport::store().waitForQueued();
         state.ResumeTiming();
     }
 }
@@ -247,8 +247,8 @@ void BM_LoadContent(benchmark::State& state)
     QRandomGenerator random(13);
     for (auto _ : state) {
         std::promise<bool> done;
-        CoreDataManager::shared().loadContent(index.ids().at(random.bounded(index.size())),
-                                              [&](const auto& items) { done.set_value(items.has_value()); });
+        BenchSupport::store().loadContent(index.ids().at(random.bounded(index.size())),
+                                          [&](const auto& items) { done.set_value(items.has_value()); });
         benchmark::DoNotOptimize(done.get_future().get());
     }
 }
@@ -260,6 +260,6 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     const int status = BenchSupport::runBenchmarks(argc, argv);
-    CoreDataManager::shared().close();
+    BenchSupport::store().close();
     return status;
 }

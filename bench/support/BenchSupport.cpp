@@ -1,6 +1,7 @@
 #include "BenchSupport.h"
 
 #include "model/CoreDataManager.h"
+#include "model/Preferences.h"
 #include "model/HistoryChange.h"
 
 #include <QCoreApplication>
@@ -60,9 +61,23 @@ int runBenchmarks(int& argc, char** argv)
     return 0;
 }
 
-RecordedCounter::RecordedCounter()
+CoreDataManager& store()
 {
-    observer_ = CoreDataManager::shared().addChangeObserver([this](const HistoryChange& change) {
+    // Never destroyed: a store queue still running during static destruction would outlive the
+    // logger it writes to. The benchmarks close it themselves.
+    static CoreDataManager* instance = new CoreDataManager;
+    return *instance;
+}
+
+Preferences& preferences()
+{
+    static Preferences* instance = new Preferences(Preferences::defaultPath());
+    return *instance;
+}
+
+RecordedCounter::RecordedCounter(CoreDataManager& store) : store_(store)
+{
+    observer_ = store_.addChangeObserver([this](const HistoryChange& change) {
         if (change.kind != HistoryChange::Kind::AddedToTop || change.ids.isEmpty())
             return;
         lastId = change.ids.first();
@@ -72,7 +87,7 @@ RecordedCounter::RecordedCounter()
 
 RecordedCounter::~RecordedCounter()
 {
-    CoreDataManager::shared().removeChangeObserver(observer_);
+    store_.removeChangeObserver(observer_);
 }
 
 double runWithHeartbeat(const std::function<bool()>& done, int timeoutMs)

@@ -7,7 +7,17 @@
 
 // What every benchmark program shares: where the generated histories are, what the process holds
 // in memory, and the run itself.
+class CoreDataManager;
+class Preferences;
+
 namespace BenchSupport {
+
+// The history store and the preferences a benchmark program measures against: the program's
+// own, made on first use (the preferences on the standard path until the benchmark points them
+// at its temporary folder) and kept to the end of the process, as the application keeps its
+// own. Handed to what is measured like the application hands them.
+CoreDataManager& store();
+Preferences& preferences();
 
 // The history of `items` items that bench_search generates (and the other benchmarks read).
 QString searchHistoryPath(qint64 items);
@@ -26,12 +36,13 @@ struct RecordedCounter
     std::atomic<int> count = 0;
     // The row id of the last recorded item.
     std::atomic<qint64> lastId = 0;
-    RecordedCounter();
+    explicit RecordedCounter(CoreDataManager& store);
     ~RecordedCounter();
     RecordedCounter(const RecordedCounter&) = delete;
     RecordedCounter& operator=(const RecordedCounter&) = delete;
 
 private:
+    CoreDataManager& store_;
     int observer_ = 0;
 };
 

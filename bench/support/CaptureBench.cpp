@@ -22,24 +22,24 @@ using BenchSupport::runWithHeartbeat;
 Session::Session()
 {
     qputenv("XDG_CONFIG_HOME", (dir.path() + "/config").toUtf8());
-    Preferences::shared().setFilePath(dir.path() + "/config/brimble/preferences.json");
-    CoreDataManager::shared().close();
-    CoreDataManager::shared().open(dir.path() + "/Brimble.sqlite");
-    CoreDataManager::shared().ensureDefaultCategory();
+    preferences = std::make_unique<Preferences>(dir.path() + "/config/brimble/preferences.json");
+    store = std::make_unique<CoreDataManager>();
+    store->open(dir.path() + "/Brimble.sqlite");
+    store->ensureDefaultCategory();
     platform = Platform::create();
-    Brimble::create(*platform);
+    brimble = std::make_unique<Brimble>(*platform, *store, *preferences);
 }
 
 Session::~Session()
 {
-    delete &Brimble::shared();
-    CoreDataManager::shared().close();
+    brimble.reset();
+    store->close();
 }
 
 void copyToRecord(benchmark::State& state, const std::function<void(const QByteArray& text)>& copy)
 {
     Session session;
-    RecordedCounter recorded;
+    RecordedCounter recorded(*session.store);
     int n = 0;
     QRandomGenerator random(11);
     for (auto _ : state) {
@@ -73,7 +73,7 @@ void captureLargeImage(benchmark::State& state,
     file.close();
 
     Session session;
-    RecordedCounter recorded;
+    RecordedCounter recorded(*session.store);
     double worstStall = 0;
     char generation = 0;
     for (auto _ : state) {

@@ -10,6 +10,9 @@
 #include <functional>
 #include <memory>
 
+class Brimble;
+class CoreDataManager;
+class Preferences;
 struct Platform;
 
 // The capture figures, the same on every display server: only how a copy is made differs.
@@ -20,7 +23,10 @@ namespace CaptureBench {
 struct Session
 {
     QTemporaryDir dir;
+    std::unique_ptr<Preferences> preferences;
+    std::unique_ptr<CoreDataManager> store;
     std::unique_ptr<Platform> platform;
+    std::unique_ptr<Brimble> brimble;
 
     Session();
     ~Session();

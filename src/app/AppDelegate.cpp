@@ -108,7 +108,10 @@ void reportFatalStoreError(const QString& error)
 }
 } // namespace
 
-AppDelegate::AppDelegate() = default;
+AppDelegate::AppDelegate(CoreDataManager& store, Preferences& preferences)
+    : store_(store), preferences_(preferences)
+{
+}
 
 AppDelegate::~AppDelegate()
 {
@@ -147,7 +150,7 @@ bool AppDelegate::applicationDidFinishLaunching(int* exitCode)
     handleCrashReports();
 
     QString error;
-    if (!CoreDataManager::shared().open(CoreDataManager::defaultPath(), &error)) {
+    if (!store_.open(CoreDataManager::defaultPath(), &error)) {
         reportFatalStoreError(error);
         *exitCode = 1;
         return false;
@@ -156,37 +159,37 @@ bool AppDelegate::applicationDidFinishLaunching(int* exitCode)
     // read verbs learn it even while the GUI thread is busy; whether it is damaged is read
     // under the store's own lock. A damaged file is named as such, so that no verb mistakes it
     // for an empty history.
-    channel_->setStandingAnswer(QStringLiteral("database"), [path = CoreDataManager::shared().path()] {
-        return QJsonObject{
-            {"ok", true}, {"path", path}, {"damaged", CoreDataManager::shared().damageMessage()}};
+    channel_->setStandingAnswer(QStringLiteral("database"), [path = store_.path(), &store = store_] {
+        return QJsonObject{{"ok", true}, {"path", path}, {"damaged", store.damageMessage()}};
     });
-    initializeData();
+    initializeData(store_, preferences_);
 
     // The portal's answer is kept with the preferences (0600); written off the GUI thread.
     PortalConsentStore consent;
-    consent.restoreToken = [] { return Preferences::shared().remoteDesktopRestoreToken(); };
-    consent.setRestoreToken = [](const QString& token) {
-        Dispatch::global([token] { Preferences::shared().setRemoteDesktopRestoreToken(token); });
+    Preferences& preferences = preferences_;
+    consent.restoreToken = [&preferences] { return preferences.remoteDesktopRestoreToken(); };
+    consent.setRestoreToken = [&preferences](const QString& token) {
+        Dispatch::global([token, &preferences] { preferences.setRemoteDesktopRestoreToken(token); });
     };
-    consent.declined = [] { return Preferences::shared().remoteDesktopDeclined(); };
-    consent.setDeclined = [](bool declined) {
-        Dispatch::global([declined] { Preferences::shared().setRemoteDesktopDeclined(declined); });
+    consent.declined = [&preferences] { return preferences.remoteDesktopDeclined(); };
+    consent.setDeclined = [&preferences](bool declined) {
+        Dispatch::global([declined, &preferences] { preferences.setRemoteDesktopDeclined(declined); });
     };
     platform_ = Platform::create(std::move(consent));
     Workspace* workspace = platform_->workspace.get();
     PasteInfModel::setIconProvider(
         [icons = platform_->iconCache.get()](const QString& path) { return icons->icon(path); });
 
-    Brimble::create(*platform_);
-    seams_.applyTo(Brimble::shared().pasteBoard());
-    Brimble::shared().statusBarMenu().setQuitHandler([this] { applicationShouldTerminate(); });
+    brimble_ = std::make_unique<Brimble>(*platform_, store_, preferences_);
+    seams_.applyTo(brimble_->pasteBoard());
+    brimble_->statusBarMenu().setQuitHandler([this] { applicationShouldTerminate(); });
 
     LoginItem* loginItem = platform_->loginItem.get();
-    Preferences::shared().setLoginItemSwitch([loginItem](bool on) { loginItem->setEnabled(on); });
+    preferences_.setLoginItemSwitch([loginItem](bool on) { loginItem->setEnabled(on); });
     // Only touch the autostart entry when there is something to say: a user who never
     // enabled it gets no file.
-    if (Preferences::shared().launchAtLogin() || loginItem->isEnabled())
-        loginItem->setEnabled(Preferences::shared().launchAtLogin());
+    if (preferences_.launchAtLogin() || loginItem->isEnabled())
+        loginItem->setEnabled(preferences_.launchAtLogin());
 
     installSignalHandlers();
     connect(qApp, &QCoreApplication::aboutToQuit, this, &AppDelegate::applicationWillTerminate);
@@ -195,11 +198,10 @@ bool AppDelegate::applicationDidFinishLaunching(int* exitCode)
     return true;
 }
 
-void AppDelegate::initializeData()
+void AppDelegate::initializeData(CoreDataManager& store, Preferences& preferences)
 {
-    CoreDataManager& store = CoreDataManager::shared();
     store.ensureDefaultCategory();
-    if (Preferences::shared().isDataInitialed() == true)
+    if (preferences.isDataInitialed() == true)
         return;
 
     // The flag lives in preferences.json, the first-run data in the history: a lost or reset
@@ -212,30 +214,31 @@ void AppDelegate::initializeData()
             LocalizedPasteBoardType::imageType(), LocalizedPasteBoardType::fileType()};
         qint16 order = 1;
         for (const QString& title : titles) {
-            store.insertCategory(PasteCategoryInfModel(
-                title, QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper(), order, order));
+            store.insertCategory(
+                PasteCategoryInfModel(title, QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper(),
+                                      order, order, store.now()));
             ++order;
         }
         // Written before the flag below (the insert returns once committed), so a crash in
         // between repeats nothing that was already stored.
-        store.insertIgnoredApp(IgnoredAppInfModel::fromPath(firstIgnoredAppPath));
+        store.insertIgnoredApp(IgnoredAppInfModel::fromPath(firstIgnoredAppPath, store.now()));
     }
     // Ctrl+Alt+V: Alt+Space opens the window menu on the common Linux desktops.
-    Preferences::shared().setShowQuickSearchWindowHotKey(
-        KeyCombo{9, CarbonModifier::command | CarbonModifier::option});
-    Preferences::shared().setIsDataInitialed(true);
+    preferences.setShowQuickSearchWindowHotKey(KeyCombo{9, CarbonModifier::command | CarbonModifier::option});
+    preferences.setIsDataInitialed(true);
 }
 
 void AppDelegate::applicationShouldHandleReopen()
 {
     // A second start has no window of its own to show; it means "let me at my history".
     Log::info(kTag, QStringLiteral("reopen"));
-    Brimble::shared().showQuickSearchWindow();
+    brimble_->showQuickSearchWindow();
 }
 
 void AppDelegate::handleCrashReports()
 {
-    crashReports_ = new CrashReports(QString::fromLocal8Bit(CrashCatcher::defaultReportDirectory()), this);
+    crashReports_ =
+        new CrashReports(preferences_, QString::fromLocal8Bit(CrashCatcher::defaultReportDirectory()), this);
     CrashReports::AskUser ask;
     if (QGuiApplication::platformName() != QLatin1String("offscreen") && Alert::dialogsShown()) {
         ask = [](int, std::function<void(CrashReports::Answer)> answer) {
@@ -273,7 +276,7 @@ void AppDelegate::applicationShouldTerminate()
     terminating_ = true;
     // The save waits for the store's queued operations: not on the GUI thread.
     Dispatch::global([this] {
-        const bool saved = !CoreDataManager::shared().isOpen() || CoreDataManager::shared().save();
+        const bool saved = !store_.isOpen() || store_.save();
         Dispatch::main([this, saved] {
             // Nobody can be asked in a run without dialogs: it quits as asked.
             if (saved || !Alert::dialogsShown()) {
@@ -317,20 +320,20 @@ void AppDelegate::tearDown()
     // Brimble, while the platform they use is still there.
     if (platform_)
         PasteInfModel::setIconProvider({});
-    Brimble::destroy();
+    brimble_.reset();
     if (platform_) {
-        Preferences::shared().setLoginItemSwitch({});
+        preferences_.setLoginItemSwitch({});
         platform_.reset();
     }
     // Last, so every capture is in: closing the only connection checkpoints the WAL into the
     // file and removes it.
-    if (CoreDataManager::shared().isOpen()) {
-        if (!CoreDataManager::shared().save()) {
+    if (store_.isOpen()) {
+        if (!store_.save()) {
             Log::error(kTag, QStringLiteral("the history could not be saved at quit (the store logged why); "
                                             "exiting with status 1"));
             terminationStatus_ = 1;
         }
-        CoreDataManager::shared().close();
+        store_.close();
     }
 }
 
@@ -366,7 +369,7 @@ void AppDelegate::handleRequest(const QJsonObject& request, std::function<void(c
         reply(answer);
         return;
     }
-    Brimble& brimble = Brimble::shared();
+    Brimble& brimble = *brimble_;
 
     if (verb == "reopen") {
         applicationShouldHandleReopen();
@@ -383,8 +386,8 @@ void AppDelegate::handleRequest(const QJsonObject& request, std::function<void(c
     } else if (verb == "quit") {
         // Saved before the answer, so the caller learns whether it was: a `brimble quit` that
         // says done must not have lost anything.
-        Dispatch::global([reply] {
-            const bool saved = !CoreDataManager::shared().isOpen() || CoreDataManager::shared().save();
+        Dispatch::global([reply, &store = store_] {
+            const bool saved = !store.isOpen() || store.save();
             Dispatch::main([reply, saved] {
                 reply(saved ? QJsonObject{{"ok", true}}
                             : failure(QStringLiteral("the history could not be saved (see the log); "
@@ -423,12 +426,12 @@ void AppDelegate::handleRequest(const QJsonObject& request, std::function<void(c
                 target = brimble.currentRunningApplication();
             // Read here, off the GUI thread: with automatic paste off, a paste only copies, and
             // the caller is told so rather than that it pasted.
-            const bool onlyCopies = verb == "paste" && !Preferences::shared().autoPasteToCurrentApp();
+            const bool onlyCopies = verb == "paste" && !brimble.preferences().autoPasteToCurrentApp();
             QString error;
-            const auto clipboard = HistoryQueries::clipboardNamed(clipboardName, &error);
+            const auto clipboard = HistoryQueries::clipboardNamed(brimble.store(), clipboardName, &error);
             std::optional<PasteInfModel> model;
             if (clipboard)
-                model = HistoryQueries::resolveItem(*clipboard, item, &error);
+                model = HistoryQueries::resolveItem(brimble.store(), *clipboard, item, &error);
             Dispatch::main([=, &brimble] {
                 if (!model) {
                     reply(failure(error));
@@ -452,8 +455,8 @@ void AppDelegate::handleRequest(const QJsonObject& request, std::function<void(c
         });
     } else if (verb == "import") {
         const QString path = request.value("path").toString();
-        Dispatch::global([reply, path] {
-            const HistoryArchive::Result result = HistoryArchive::importHistory(CoreDataManager::shared(), path);
+        Dispatch::global([reply, path, &store = store_] {
+            const HistoryArchive::Result result = HistoryArchive::importHistory(store, path);
             reply(result.ok ? QJsonObject{{"ok", true},
                                           {"message", HistoryArchive::describeImport(result)},
                                           {"added", result.items},
@@ -475,12 +478,12 @@ void AppDelegate::handleRequest(const QJsonObject& request, std::function<void(c
             items.append(item.toString());
         Dispatch::global([=, &brimble] {
             QString error;
-            const auto clipboard = HistoryQueries::clipboardNamed(clipboardName, &error);
+            const auto clipboard = HistoryQueries::clipboardNamed(brimble.store(), clipboardName, &error);
             QList<PasteInfModel> models;
             for (const QString& item : items) {
                 std::optional<PasteInfModel> model;
                 if (clipboard)
-                    model = HistoryQueries::resolveItem(*clipboard, item, &error);
+                    model = HistoryQueries::resolveItem(brimble.store(), *clipboard, item, &error);
                 if (!model) {
                     Dispatch::main([reply, error] { reply(failure(error)); });
                     return;
@@ -502,9 +505,7 @@ void AppDelegate::handleRequest(const QJsonObject& request, std::function<void(c
         // The command line reads list, search and clipboards from the file itself, so that an
         // answer of any size costs this process nothing; it only needs to know which file.
         // A damaged file is named as such, so that no verb mistakes it for an empty history.
-        reply({{"ok", true},
-               {"path", CoreDataManager::shared().path()},
-               {"damaged", CoreDataManager::shared().damageMessage()}});
+        reply({{"ok", true}, {"path", store_.path()}, {"damaged", store_.damageMessage()}});
     } else {
         reply(failure(QStringLiteral("unknown request \"%1\"").arg(verb)));
     }

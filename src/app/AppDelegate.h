@@ -8,7 +8,10 @@
 
 #include <memory>
 
+class Brimble;
+class CoreDataManager;
 class CrashReports;
+class Preferences;
 class InstanceChannel;
 class QSocketNotifier;
 struct Platform;
@@ -19,7 +22,8 @@ class AppDelegate : public QObject
 {
     Q_OBJECT
 public:
-    AppDelegate();
+    // The history store and the preferences are made by main() and outlive the delegate.
+    AppDelegate(CoreDataManager& store, Preferences& preferences);
     ~AppDelegate() override;
 
     // The start-up sequence. False when Brimble must not run (another instance serves this
@@ -29,7 +33,7 @@ public:
     // Creates the default clipboard when missing and, on the first run only, the first-run
     // clipboards, the first ignore rule and the default hot key. A run whose preferences were
     // lost sets the hot key again but adds no clipboard or rule to a history that has some.
-    static void initializeData();
+    static void initializeData(CoreDataManager& store, Preferences& preferences);
 
     // The application is opened again while it runs (a second `brimble` without a verb).
     void applicationShouldHandleReopen();
@@ -58,7 +62,11 @@ private:
     // write-backs), then the platform services, and closes the store last. Safe to call twice.
     void tearDown();
 
+    CoreDataManager& store_;
+    Preferences& preferences_;
     std::unique_ptr<Platform> platform_;
+    // Made once the store is open and the platform is there; goes before both.
+    std::unique_ptr<Brimble> brimble_;
     InstanceChannel* channel_ = nullptr;
     QSocketNotifier* signalNotifier_ = nullptr;
     CrashReports* crashReports_ = nullptr;

@@ -37,38 +37,14 @@
 
 namespace {
 const QString kTag = QStringLiteral("Brimble");
-Brimble* g_shared = nullptr;
 } // namespace
 
-Brimble& Brimble::create(Platform& platform)
-{
-    Q_ASSERT(!g_shared);
-    g_shared = new Brimble(platform);
-    g_shared->start();
-    return *g_shared;
-}
-
-Brimble& Brimble::shared()
-{
-    Q_ASSERT(g_shared);
-    return *g_shared;
-}
-
-bool Brimble::exists()
-{
-    return g_shared != nullptr;
-}
-
-void Brimble::destroy()
-{
-    delete g_shared;
-}
-
-Brimble::Brimble(Platform& platform)
-    : platform_(platform),
-      keyboard_(std::make_unique<KeyBoardEventSimu>(platform.keySynthesizer.get(), platform.clipboard.get())),
-      pasteBoard_(std::make_unique<PasteBoard>(platform.clipboard.get(), platform.workspace.get(),
-                                               keyboard_.get(),
+Brimble::Brimble(Platform& platform, CoreDataManager& store, Preferences& preferences)
+    : platform_(platform), store_(store), preferences_(preferences),
+      keyboard_(std::make_unique<KeyBoardEventSimu>(platform.keySynthesizer.get(), platform.clipboard.get(),
+                                                    preferences)),
+      pasteBoard_(std::make_unique<PasteBoard>(store, preferences, platform.clipboard.get(),
+                                               platform.workspace.get(), keyboard_.get(),
                                                [this] { return currentRunningApplication_.load(); }))
 {
     StatusBarMenu::Actions actions;
@@ -78,15 +54,16 @@ Brimble::Brimble(Platform& platform)
     actions.showQuickSearchWindow = [this] { showQuickSearchWindow(); };
     actions.openPreferences = [this] { showPreferencesWindow(); };
     actions.showHelp = [this] { showHelp(); };
-    actions.aboutInfo = [] {
-        const QString history = CoreDataManager::shared().path();
+    actions.aboutInfo = [this] {
+        const QString history = store_.path();
         return AboutContent::info(history.isEmpty() ? CoreDataManager::defaultPath() : history,
                                   Log::defaultLogDirectory());
     };
-    statusBarMenu_ = std::make_unique<StatusBarMenu>(Preferences::shared().pauseRecording(),
-                                                     *platform.workspace, std::move(actions));
+    statusBarMenu_ = std::make_unique<StatusBarMenu>(preferences.pauseRecording(), *platform.workspace,
+                                                     std::move(actions));
     quickSearchWindow_ = std::make_unique<QuickSearchViewWindow>();
-    quickSearchController_ = new QuickSearchViewController(platform.iconCache.get(), statusBarMenu_.get());
+    quickSearchController_ =
+        new QuickSearchViewController(store, preferences, platform.iconCache.get(), statusBarMenu_.get());
     quickSearchWindow_->setContentWidget(quickSearchController_);
     quickSearchController_->attachWindow(*quickSearchWindow_);
     quickSearchController_->setHost(this);
@@ -113,6 +90,7 @@ Brimble::Brimble(Platform& platform)
         if (!pasteQueue_->status().isRunning())
             pasteQueue_->dismiss();
     });
+    start();
 }
 
 Brimble::~Brimble()
@@ -123,8 +101,8 @@ Brimble::~Brimble()
     expiryTimer_.stop();
     secretExpiryTimer_.stop();
     spaceRetryTimer_.stop();
-    CoreDataManager::shared().setCorruptionHandler({});
-    CoreDataManager::shared().setSpaceHandler({});
+    store_.setCorruptionHandler({});
+    store_.setSpaceHandler({});
     pasteQueue_.reset();
     pasteBoard_.reset();
     preferencesWindow_.reset();
@@ -136,13 +114,11 @@ Brimble::~Brimble()
     delete statusItem_;
     quickSearchWindow_.reset();
     statusBarMenu_.reset();
-    if (g_shared == this)
-        g_shared = nullptr;
 }
 
 void Brimble::start()
 {
-    if (Preferences::shared().showIconInMenuBar())
+    if (preferences_.showIconInMenuBar())
         installStatusItem();
     else
         removeStatusItem();
@@ -155,7 +131,7 @@ void Brimble::start()
                 });
 
     platform_.hotKeys->setDesktopShortcutListener([this] { Q_EMIT desktopShortcutChanged(); });
-    setShowQuickSearchWindowHotKey(Preferences::shared().showQuickSearchWindowHotKey());
+    setShowQuickSearchWindowHotKey(preferences_.showQuickSearchWindowHotKey());
 
     // Seed the target of a paste with whatever is in front now, so a paste right after
     // start-up has somewhere to go.
@@ -181,26 +157,26 @@ void Brimble::start()
     timer_.start();
 
     // Expiry is a sweep of its own, so every reader sees the same history: now, then hourly.
-    CoreDataManager::shared().sweepExpired();
+    store_.sweepExpired();
     expiryTimer_.setInterval(std::chrono::hours(1));
     expiryTimer_.setTimerType(Qt::VeryCoarseTimer);
-    connect(&expiryTimer_, &QTimer::timeout, this, [] { CoreDataManager::shared().sweepExpired(); });
+    connect(&expiryTimer_, &QTimer::timeout, this, [this] { store_.sweepExpired(); });
     expiryTimer_.start();
     // Secrets live minutes, so they are swept often; the sweep walks a small index of their own
     // and does nothing while they are kept.
-    CoreDataManager::shared().sweepSecrets();
+    store_.sweepSecrets();
     secretExpiryTimer_.setInterval(std::chrono::seconds(10));
     // The image reader looks again on the same beat, so a setting turned on takes effect.
     connect(&secretExpiryTimer_, &QTimer::timeout, this, [this] {
-        CoreDataManager::shared().sweepSecrets();
+        store_.sweepSecrets();
         imageTextReader_->wake();
     });
     secretExpiryTimer_.start();
 
     // Reading images is work that can wait: on battery it waits for mains power.
     powerSource_ = std::make_unique<PowerSource>();
-    imageTextReader_ = std::make_unique<ImageTextReader>([power = powerSource_.get()] {
-        const Preferences& preferences = Preferences::shared();
+    imageTextReader_ = std::make_unique<ImageTextReader>(store_, [power = powerSource_.get(),
+                                                                  &preferences = preferences_] {
         return ImageTextReader::Settings{preferences.readImageText() && !power->onBattery(),
                                          preferences.imageTextLanguages()};
     });
@@ -223,7 +199,7 @@ void Brimble::start()
 
     // The store stops writing at the first sign of damage; the user hears of it once, and the
     // panel says it for as long as this Brimble runs (there may be no tray to hear it from).
-    CoreDataManager::shared().setCorruptionHandler([this](const QString& message) {
+    store_.setCorruptionHandler([this](const QString& message) {
         QMetaObject::invokeMethod(this, [this, message] {
             damageMessage_ = message;
             quickSearchController_->setBanner(message);
@@ -236,9 +212,8 @@ void Brimble::start()
     // now and then, so that freeing space is enough.
     spaceRetryTimer_.setInterval(std::chrono::seconds(20));
     spaceRetryTimer_.setTimerType(Qt::VeryCoarseTimer);
-    connect(&spaceRetryTimer_, &QTimer::timeout, this,
-            [] { CoreDataManager::shared().retryWaitingCopies(); });
-    CoreDataManager::shared().setSpaceHandler([this](const CoreDataManager::SpaceReport& report) {
+    connect(&spaceRetryTimer_, &QTimer::timeout, this, [this] { store_.retryWaitingCopies(); });
+    store_.setSpaceHandler([this](const CoreDataManager::SpaceReport& report) {
         QMetaObject::invokeMethod(this, [this, report] { onSpaceReport(report); });
     });
 }
@@ -313,7 +288,7 @@ void Brimble::refreshStatusItemIcon()
 {
     if (!statusItem_)
         return;
-    const bool paused = Preferences::shared().pauseRecording();
+    const bool paused = preferences_.pauseRecording();
     statusItem_->setIcon(QIcon(paused ? QStringLiteral(":/icons/status_bar_icon_pause.svg")
                                       : QStringLiteral(":/icons/status_bar_icon.svg")));
 }
@@ -321,7 +296,7 @@ void Brimble::refreshStatusItemIcon()
 void Brimble::setPauseRecording(bool paused, std::function<void()> done)
 {
     Dispatch::global([this, paused, done = std::move(done)] {
-        Preferences::shared().setPauseRecording(paused);
+        preferences_.setPauseRecording(paused);
         Dispatch::main([this, paused, done] {
             refreshStatusItemIcon();
             statusBarMenu_->setRecordingPaused(paused);
@@ -418,7 +393,7 @@ void Brimble::showPreferencesWindow()
         actions.iconForFile = [icons = platform_.iconCache.get()](const QString& path) {
             return icons ? icons->icon(path) : QImage();
         };
-        preferencesWindow_ = std::make_unique<PreferencesWindow>(actions);
+        preferencesWindow_ = std::make_unique<PreferencesWindow>(store_, preferences_, actions);
         connect(this, &Brimble::desktopShortcutChanged, preferencesWindow_->tabs()->keyBindings(),
                 &PreferencesKeyBindingViewController::refreshDesktopShortcut);
         connect(preferencesWindow_->tabs()->rules(), &PreferencesRuleViewController::ignoredAppsChanged, this,
@@ -444,52 +419,53 @@ void Brimble::reportRefusedHotKey(const KeyCombo& combo, const QString& reason)
 void Brimble::pasteItems(const QList<PasteInfModel>& models, bool asPlainText, bool paste,
                          RunningApplicationRef target, std::function<void(const PasteOutcome&)> done)
 {
-    const bool simulate = paste && Preferences::shared().autoPasteToCurrentApp();
-    const bool deleteAfterPaste = Preferences::shared().deleteAfterPasted();
+    const bool simulate = paste && preferences_.autoPasteToCurrentApp();
+    const bool deleteAfterPaste = preferences_.deleteAfterPasted();
     // Why a refused stroke was refused, in the words of this display.
     QString refusal =
         autoPasteLimitation(platform_.keySynthesizer.get(), DesktopSession::isWayland());
     if (refusal.isEmpty())
         refusal = LocalizedAlert::turnOnAccessibilityMessage();
     QPointer<Brimble> self(this);
-    pasteBoard_->paste(
-        models, asPlainText, simulate, paste ? target : nullptr,
-        [self, simulate, models, deleteAfterPaste, refusal, done = std::move(done)](const PasteOutcome& outcome) {
-            if (outcome.explainAutoPaste)
-                showAccessibilityPrompt(refusal, [self] {
-                    if (self)
-                        self->showHelp(autoPasteHelpSection);
-                });
-            if (self && simulate)
-                self->tellPasteOutcome(outcome);
-            if (!deleteAfterPaste || !outcome.isWritten()) {
-                if (done)
-                    done(outcome);
-                return;
-            }
-            // Not before the write: it loads the content it writes from the
-            // history, and a deleted item has none.
-            Dispatch::global([models, outcome, done] {
-                for (const PasteInfModel& model : models)
-                    CoreDataManager::shared().deletePasteInf(model);
-                if (done)
-                    Dispatch::main([done, outcome] { done(outcome); });
-            });
-        });
+    pasteBoard_->paste(models, asPlainText, simulate, paste ? target : nullptr,
+                       [self, simulate, models, deleteAfterPaste, refusal, &store = store_,
+                        &preferences = preferences_, done = std::move(done)](const PasteOutcome& outcome) {
+                           if (outcome.explainAutoPaste)
+                               showAccessibilityPrompt(preferences, refusal, [self] {
+                                   if (self)
+                                       self->showHelp(autoPasteHelpSection);
+                               });
+                           if (self && simulate)
+                               self->tellPasteOutcome(outcome);
+                           if (!deleteAfterPaste || !outcome.isWritten()) {
+                               if (done)
+                                   done(outcome);
+                               return;
+                           }
+                           // Not before the write: it loads the content it writes from the
+                           // history, and a deleted item has none.
+                           Dispatch::global([models, outcome, done, &store] {
+                               for (const PasteInfModel& model : models)
+                                   store.deletePasteInf(model);
+                               if (done)
+                                   Dispatch::main([done, outcome] { done(outcome); });
+                           });
+                       });
 }
 
 void Brimble::pasteInSequence(const QList<PasteInfModel>& models, bool asPlainText, bool paste,
                               RunningApplicationRef target, std::function<void(const PasteOutcome&)> done)
 {
-    const bool simulate = paste && Preferences::shared().autoPasteToCurrentApp();
+    const bool simulate = paste && preferences_.autoPasteToCurrentApp();
     QString refusal =
         autoPasteLimitation(platform_.keySynthesizer.get(), !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"));
     if (refusal.isEmpty())
         refusal = LocalizedAlert::turnOnAccessibilityMessage();
     pasteQueue_->start(models, asPlainText, simulate, paste ? target : nullptr,
-                       [self = QPointer<Brimble>(this), refusal, done = std::move(done)](const PasteOutcome& outcome) {
+                       [self = QPointer<Brimble>(this), refusal, &preferences = preferences_,
+                        done = std::move(done)](const PasteOutcome& outcome) {
                            if (outcome.explainAutoPaste)
-                               showAccessibilityPrompt(refusal, [self] {
+                               showAccessibilityPrompt(preferences, refusal, [self] {
                                    if (self)
                                        self->showHelp(autoPasteHelpSection);
                                });
@@ -573,7 +549,8 @@ void Brimble::showHelp(const QString& section)
     Log::info(kTag, QStringLiteral("help window shown"));
 }
 
-QMessageBox* Brimble::showAccessibilityPrompt(const QString& message, std::function<void()> learnMore)
+QMessageBox* Brimble::showAccessibilityPrompt(Preferences& preferences, const QString& message,
+                                              std::function<void()> learnMore)
 {
     auto* box = new QMessageBox(QMessageBox::Warning, LocalizedHelp::autoPasteTitle(), message);
     box->setAttribute(Qt::WA_DeleteOnClose);
@@ -585,9 +562,9 @@ QMessageBox* Brimble::showAccessibilityPrompt(const QString& message, std::funct
     auto* check = new QCheckBox(LocalizedAlert::doNotShowThisToMeAgain(), box);
     box->setCheckBox(check);
     auto* action = new Action(
-        [](QObject* sender) {
+        [&preferences](QObject* sender) {
             if (auto* c = qobject_cast<QCheckBox*>(sender))
-                Preferences::shared().setDoNotShowAccessibilityAlert(c->isChecked());
+                preferences.setDoNotShowAccessibilityAlert(c->isChecked());
         },
         box);
     QObject::connect(check, &QCheckBox::clicked, action, &Action::action);

@@ -23,6 +23,7 @@ class ImageTextReader;
 class QMessageBox;
 class KeyBoardEventSimu;
 class PasteBoard;
+class Preferences;
 class PreferencesWindow;
 class PowerSource;
 class QuickSearchViewController;
@@ -41,17 +42,17 @@ public:
     // Brimble's own desktop-file id; activations of Brimble's windows are not remembered.
     static inline const QString bundleIdentifier = QStringLiteral("brimble");
 
-    // Creates the shared instance on the platform's services and starts it.
-    static Brimble& create(Platform& platform);
-    static Brimble& shared();
-    static bool exists();
-    // Stops the tick, finishes the queued captures and write-backs, and deletes the shared
-    // instance; the platform may go after this.
-    static void destroy();
+    // Builds Brimble on the platform's services, the history store and the preferences, and
+    // starts it. All three must outlive it.
+    Brimble(Platform& platform, CoreDataManager& store, Preferences& preferences);
+    // Stops the tick and finishes the queued captures and write-backs; the platform may go
+    // after this, and the store after that.
     ~Brimble() override;
 
     PasteBoard& pasteBoard() { return *pasteBoard_; }
     Platform& platform() { return platform_; }
+    CoreDataManager& store() { return store_; }
+    Preferences& preferences() { return preferences_; }
     RunningApplicationRef currentRunningApplication() const { return currentRunningApplication_.load(); }
 
     void installStatusItem();
@@ -116,9 +117,10 @@ public:
     static inline const QString autoPasteHelpSection = QStringLiteral("auto-paste");
 
     // Explains why a paste was not sent by itself (GUI thread): "Learn More" calls `learnMore`
-    // (the manual's section on it), and the check box keeps it from showing again. Returns
+    // (the manual's section on it), and the check box keeps it from showing again (in `preferences`). Returns
     // the alert, which deletes itself when closed.
-    static QMessageBox* showAccessibilityPrompt(const QString& message, std::function<void()> learnMore);
+    static QMessageBox* showAccessibilityPrompt(Preferences& preferences, const QString& message,
+                                               std::function<void()> learnMore);
     // Why chosen items will not be pasted by themselves with these keys (empty when they will).
     static QString autoPasteLimitation(KeySynthesizer* keys, bool waylandSession);
 
@@ -127,7 +129,6 @@ Q_SIGNALS:
     void desktopShortcutChanged();
 
 private:
-    explicit Brimble(Platform& platform);
     void start();
     void rememberActivatedApplication(const RunningApplicationRef& app);
     void reportRefusedHotKey(const KeyCombo& combo, const QString& reason);
@@ -138,6 +139,8 @@ private:
     void tellPasteOutcome(const PasteOutcome& outcome);
 
     Platform& platform_;
+    CoreDataManager& store_;
+    Preferences& preferences_;
     QPointer<QSystemTrayIcon> statusItem_;
     std::unique_ptr<StatusBarMenu> statusBarMenu_;
     std::unique_ptr<QuickSearchViewWindow> quickSearchWindow_;

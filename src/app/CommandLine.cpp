@@ -142,25 +142,27 @@ QString firstLine(const std::optional<QString>& text)
 class ItemPrinter
 {
 public:
-    ItemPrinter(bool json, bool reveal, QString clipboardTitle)
-        : json_(json), reveal_(reveal), clipboardTitle_(std::move(clipboardTitle))
+    ItemPrinter(CoreDataManager& store, bool json, bool reveal, QString clipboardTitle)
+        : json_(json), store_(store), reveal_(reveal), clipboardTitle_(std::move(clipboardTitle))
     {
     }
 
     void add(const PasteInfRow& row)
     {
         if (json_) {
-            QByteArray object = QJsonDocument(HistoryQueries::itemJson(row, clipboardTitle_, reveal_)).toJson();
+            QByteArray object =
+                QJsonDocument(HistoryQueries::itemJson(store_, row, clipboardTitle_, reveal_)).toJson();
             object.chop(1);
             buffer_ += (index_ == 1 ? "[\n" : ",\n") + object;
         } else {
-            buffer_ += QStringLiteral("%1\t%2\t%3\t%4\n")
-                           .arg(index_)
-                           .arg(age(row.date, now_),
-                                HistoryQueries::typeKeyword(PasteBoardUtils::displayTypeOf(row)),
-                                row.secretKind && !reveal_ ? HistoryQueries::secretMask(row)
-                                                           : firstLine(HistoryQueries::textOf(row, false)))
-                           .toUtf8();
+            buffer_ +=
+                QStringLiteral("%1\t%2\t%3\t%4\n")
+                    .arg(index_)
+                    .arg(age(row.date, now_),
+                         HistoryQueries::typeKeyword(PasteBoardUtils::displayTypeOf(row)),
+                         row.secretKind && !reveal_ ? HistoryQueries::secretMask(row)
+                                                    : firstLine(HistoryQueries::textOf(store_, row, false)))
+                    .toUtf8();
         }
         ++index_;
         if (buffer_.size() > 64 * 1024)
@@ -183,6 +185,7 @@ private:
     }
 
     const bool json_;
+    CoreDataManager& store_;
     const bool reveal_;
     const QString clipboardTitle_;
     const QDateTime now_ = QDateTime::currentDateTimeUtc();
@@ -259,7 +262,7 @@ int reportDamage(const QString& path, const QString& reason)
 }
 
 // list, search and clipboards.
-int answerFromHistory(const Options& options)
+int answerFromHistory(const Options& options, CoreDataManager& store)
 {
     // The search maps the whole file into memory, which suits the long-lived Brimble; here it
     // would only count every page a full search reads towards this process's memory, while
@@ -270,33 +273,33 @@ int answerFromHistory(const Options& options)
     const QString& path = found.path;
     if (!found.damage.isEmpty())
         return reportDamage(path, QString());
-    HistoryReader reader(path);
+    HistoryReader reader(store, path);
     QString error;
-    if (!reader.open(&error) || !CoreDataManager::shared().openReadOnly(path, &error)) {
+    if (!reader.open(&error) || !store.openReadOnly(path, &error)) {
         printError(QStringLiteral("cannot open the history %1: %2").arg(path, error));
         return StoreUnreadable;
     }
-    const auto damaged = [&] { return !reader.damage().isEmpty() || CoreDataManager::shared().isDamaged(); };
+    const auto damaged = [&] { return !reader.damage().isEmpty() || store.isDamaged(); };
     if (options.verb == "clipboards") {
-        const QJsonArray clipboards = HistoryQueries::clipboardsJson(reader);
+        const QJsonArray clipboards = HistoryQueries::clipboardsJson(store, reader);
         if (damaged())
             return reportDamage(path, reader.damage());
         printClipboards(clipboards, options.json);
         return Success;
     }
-    const auto clipboard = HistoryQueries::clipboardNamed(options.clipboard, &error);
+    const auto clipboard = HistoryQueries::clipboardNamed(store, options.clipboard, &error);
     if (damaged())
         return reportDamage(path, reader.damage());
     if (!clipboard) {
         printError(error);
         return Failed;
     }
-    ItemPrinter printer(options.json, options.reveal, clipboard->title.value_or(QString()));
+    ItemPrinter printer(store, options.json, options.reveal, clipboard->title.value_or(QString()));
     const auto sink = [&printer](const PasteInfRow& row) { printer.add(row); };
     const bool read = options.verb == "list"
                           ? HistoryQueries::list(reader, *clipboard, options.limit, sink, &error)
-                          : HistoryQueries::search(reader, path, *clipboard, options.positional.join(' '),
-                                                   options.limit, sink, &error);
+                          : HistoryQueries::search(store, reader, path, *clipboard,
+                                                   options.positional.join(' '), options.limit, sink, &error);
     if (damaged()) {
         printer.finish();
         return reportDamage(path, reader.damage());
@@ -350,11 +353,10 @@ int salvage()
 }
 
 // `export`: read here from the file, like list, so it works whether or not Brimble runs.
-int exportHistory(const Options& options)
+int exportHistory(const Options& options, CoreDataManager& store)
 {
     // Its messages are the ones the preferences show, in the user's language.
     Localized::install();
-    CoreDataManager& store = CoreDataManager::shared();
     const History found = history();
     if (!found.damage.isEmpty())
         return reportDamage(found.path, QString());
@@ -445,7 +447,7 @@ bool isCommand(const QStringList& arguments)
     return !arguments.isEmpty();
 }
 
-int run(const QStringList& arguments)
+int run(const QStringList& arguments, CoreDataManager& store)
 {
     const QString verb = arguments.value(0);
     if (verb == "--help" || verb == "-h" || verb == "help") {
@@ -515,11 +517,11 @@ int run(const QStringList& arguments)
     }
 
     if (verb == "list" || verb == "search" || verb == "clipboards")
-        return answerFromHistory(*options);
+        return answerFromHistory(*options, store);
     if (verb == "salvage")
         return salvage();
     if (verb == "export")
-        return exportHistory(*options);
+        return exportHistory(*options, store);
     if (verb == "copy" || verb == "paste" || (verb == "queue" && request.contains("items"))) {
         const History running = history();
         if (!running.damage.isEmpty())

@@ -7,6 +7,8 @@
 // `brimble VERB ...`: the command-line interface. Verbs talk to the running Brimble over its
 // socket; the read-only ones read the history directly when none runs. Results go to
 // standard output, one clear line per problem to standard error.
+class CoreDataManager;
+
 namespace CommandLine {
 
 enum ExitCode
@@ -24,8 +26,9 @@ enum ExitCode
 // Whether the arguments ask for a command-line verb rather than starting Brimble.
 bool isCommand(const QStringList& arguments);
 
-// Runs the verb in `arguments` (argv without the program name) and returns the exit code.
-int run(const QStringList& arguments);
+// Runs the verb in `arguments` (argv without the program name) and returns the exit code. The
+// verbs that read the history themselves open `store` read-only on its file.
+int run(const QStringList& arguments, CoreDataManager& store);
 
 QString helpText();
 

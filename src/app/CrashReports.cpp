@@ -51,8 +51,8 @@ QList<CrashReports::Report> readReports(const QString& directory)
 }
 } // namespace
 
-CrashReports::CrashReports(QString directory, QObject* parent)
-    : QObject(parent), directory_(std::move(directory))
+CrashReports::CrashReports(Preferences& preferences, QString directory, QObject* parent)
+    : QObject(parent), preferences_(preferences), directory_(std::move(directory))
 {
 }
 
@@ -92,7 +92,7 @@ void CrashReports::decide(const QList<Report>& reports, const AskUser& ask)
         return;
     }
     Log::info(kTag, QStringLiteral("%1 crash reports waiting").arg(reports.size()));
-    if (Preferences::shared().autoSendCrashLogs()) {
+    if (preferences_.autoSendCrashLogs()) {
         send(reports);
         return;
     }
@@ -106,7 +106,7 @@ void CrashReports::decide(const QList<Report>& reports, const AskUser& ask)
             return;
         switch (answer) {
         case Answer::AlwaysSend:
-            Dispatch::global([] { Preferences::shared().setAutoSendCrashLogs(true); });
+            Dispatch::global([&preferences = self->preferences_] { preferences.setAutoSendCrashLogs(true); });
             self->send(reports);
             break;
         case Answer::Send:

@@ -17,6 +17,8 @@ class QNetworkAccessManager;
 // go to the report address (BRIMBLE_CRASH_REPORT_URL of the build, or the environment
 // variable of that name) as one POST each. A sent or declined report is deleted; one that
 // could not be sent waits for the next start. Without an address nothing is asked or sent.
+class Preferences;
+
 class CrashReports : public QObject
 {
     Q_OBJECT
@@ -39,7 +41,8 @@ public:
     // Reports beyond this many are old news; the oldest are deleted.
     static constexpr int maxKept = 20;
 
-    explicit CrashReports(QString directory, QObject* parent = nullptr);
+    // "Send automatically" is read from and stored in `preferences`, which must outlive this.
+    CrashReports(Preferences& preferences, QString directory, QObject* parent = nullptr);
     ~CrashReports() override;
 
     static std::optional<QUrl> reportUrl(QString* why = nullptr);
@@ -58,6 +61,7 @@ private:
     void deliverOne(const QString& path, const QByteArray& body);
     void settled(const QString& path);
 
+    Preferences& preferences_;
     QString directory_;
     QUrl url_;
     QNetworkAccessManager* network_ = nullptr;

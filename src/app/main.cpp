@@ -25,10 +25,14 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
 
+    // The one history store and the one set of preferences of this process. Everything that
+    // uses them is made after them and gone before them: the application and the delegate
+    // below, and with the delegate Brimble and the platform.
+    CoreDataManager store;
+    Preferences preferences(Preferences::defaultPath());
     // What the store needs of the preferences and the texts, which live above it.
-    CoreDataManager::shared().setRetentionLevelProvider(
-        [] { return Preferences::shared().historyCapacity(); });
-    CoreDataManager::shared().setSecretLifetimeProvider([] { return Preferences::shared().secretLifetime(); });
+    store.setRetentionLevelProvider([&preferences] { return preferences.historyCapacity(); });
+    store.setSecretLifetimeProvider([&preferences] { return preferences.secretLifetime(); });
     PasteCategoryInfModel::setTitles(&LocalizedQuickView::clipboardHistory, &LocalizedQuickView::unnamed);
 
     if (CommandLine::isCommand(arguments)) {
@@ -37,7 +41,7 @@ int main(int argc, char** argv)
         // has to say goes to the log.
         qunsetenv("BRIMBLE_LOG_STDERR");
         Log::setup(Log::defaultLogDirectory());
-        return CommandLine::run(arguments);
+        return CommandLine::run(arguments, store);
     }
 
     // The windows run on the same display as the clipboard engine: natively on a compositor
@@ -67,7 +71,7 @@ int main(int argc, char** argv)
     // A tray agent: closing a dialog must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    AppDelegate delegate;
+    AppDelegate delegate(store, preferences);
     int exitCode = 0;
     if (!delegate.applicationDidFinishLaunching(&exitCode))
         return exitCode;

@@ -4,22 +4,23 @@
 
 #include <algorithm>
 
-CoreDataManager& CoreDataManager::shared()
+CoreDataManager::CoreDataManager() : d(std::make_unique<Impl>())
 {
-    // Never destroyed: a store queue still running during static destruction would outlive
-    // the logger it writes to. Quit saves explicitly.
-    static CoreDataManager* instance = new CoreDataManager;
-    return *instance;
+    d->owner = this;
 }
-
-CoreDataManager::CoreDataManager() : d(std::make_unique<Impl>()) {}
 
 CoreDataManager::Impl::Impl()
 {
     db.setCorruptionObserver([this](const QString& reason) { onCorruption(reason); });
 }
 
-CoreDataManager::~CoreDataManager() = default;
+CoreDataManager::~CoreDataManager()
+{
+    // What is still queued runs while the connections it uses are there: the store queue's
+    // connection is declared after the queue, and so would go first.
+    d->readerQueue.drain();
+    d->queue.drain();
+}
 
 bool CoreDataManager::Impl::ready()
 {

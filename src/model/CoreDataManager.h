@@ -24,7 +24,12 @@ struct sqlite3;
 class CoreDataManager
 {
 public:
-    static CoreDataManager& shared();
+    // One per history file; the application makes one at start-up and hands it to the parts
+    // that need it. It must outlive everything that queues work on it.
+    CoreDataManager();
+    ~CoreDataManager();
+    CoreDataManager(const CoreDataManager&) = delete;
+    CoreDataManager& operator=(const CoreDataManager&) = delete;
 
     // Opens (creating when absent) the database and brings its schema up to date. False with
     // a description in `error` when the file cannot be opened, is not a Brimble database, is
@@ -216,8 +221,6 @@ public:
     QDateTime now() const;
 
 private:
-    CoreDataManager();
-    ~CoreDataManager();
     struct Impl;
     std::unique_ptr<Impl> d;
 };

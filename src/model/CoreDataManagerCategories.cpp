@@ -254,7 +254,7 @@ void CoreDataManager::ensureDefaultCategory()
                 return;
             }
         }
-        const PasteCategoryInfModel model = PasteCategoryInfModel::defaultCategory();
+        const PasteCategoryInfModel model = PasteCategoryInfModel::defaultCategory(now());
         if (!d->insertCategory(model)) {
             d->logFailure(QStringLiteral("insert paste category inf fail, "));
             return;

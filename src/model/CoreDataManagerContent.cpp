@@ -132,7 +132,7 @@ bool CoreDataManager::Impl::readerReady()
     historyReader.reset();
     readerPath.clear();
     QString error;
-    auto reader = std::make_unique<HistoryReader>(current);
+    auto reader = std::make_unique<HistoryReader>(*owner, current);
     if (!reader->open(&error) ||
         !contentDb.open(current, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, &error)) {
         Log::error(kTag, QStringLiteral("cannot read %1: %2").arg(current, error));

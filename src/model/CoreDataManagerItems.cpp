@@ -41,8 +41,7 @@ void CoreDataManager::Impl::setContentLoader(PasteInfModel& model)
 {
     if (!model.uuid)
         return;
-    model.setContentLoader(
-        [uuid = *model.uuid] { return CoreDataManager::shared().fetchPasteboardItems(uuid); });
+    model.setContentLoader([store = owner, uuid = *model.uuid] { return store->fetchPasteboardItems(uuid); });
 }
 
 bool CoreDataManager::Impl::insertPasteInf(const EncodedPasteInf& e)

@@ -152,6 +152,8 @@ using namespace CoreDataManagerPrivate;
 struct CoreDataManager::Impl
 {
     Impl();
+    // The store this is the inside of: what loaded models read their content through.
+    CoreDataManager* owner = nullptr;
 
     SerialQueue queue{QStringLiteral("store")};
 

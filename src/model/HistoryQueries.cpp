@@ -25,9 +25,10 @@ void deliver(HistoryReader& reader, const QList<qint64>& ids, const RowSink& sin
 
 } // namespace
 
-std::optional<PasteCategoryInfModel> clipboardNamed(const QString& name, QString* error)
+std::optional<PasteCategoryInfModel> clipboardNamed(CoreDataManager& store, const QString& name,
+                                                    QString* error)
 {
-    const QList<PasteCategoryInfModel> all = CoreDataManager::shared().fetchCategories();
+    const QList<PasteCategoryInfModel> all = store.fetchCategories();
     const auto matching = [&](auto matches) {
         QList<PasteCategoryInfModel> found;
         for (const auto& clipboard : all)
@@ -82,10 +83,11 @@ bool list(HistoryReader& reader, const PasteCategoryInfModel& clipboard, int lim
     return true;
 }
 
-bool search(HistoryReader& reader, const QString& databasePath, const PasteCategoryInfModel& clipboard,
-            const QString& query, int limit, const RowSink& sink, QString* error)
+bool search(CoreDataManager& store, HistoryReader& reader, const QString& databasePath,
+            const PasteCategoryInfModel& clipboard, const QString& query, int limit, const RowSink& sink,
+            QString* error)
 {
-    const auto results = SearchEngine::searchNow(databasePath, clipboard.uuid.value_or(QString()),
+    const auto results = SearchEngine::searchNow(store, databasePath, clipboard.uuid.value_or(QString()),
                                                  SearchHelper::parseQuery(query.trimmed()), limit);
     if (!results) {
         *error = QStringLiteral("the history could not be searched (see the log)");
@@ -95,10 +97,9 @@ bool search(HistoryReader& reader, const QString& databasePath, const PasteCateg
     return true;
 }
 
-std::optional<PasteInfModel> resolveItem(const PasteCategoryInfModel& clipboard, const QString& uuidOrIndex,
-                                         QString* error)
+std::optional<PasteInfModel> resolveItem(CoreDataManager& store, const PasteCategoryInfModel& clipboard,
+                                         const QString& uuidOrIndex, QString* error)
 {
-    CoreDataManager& store = CoreDataManager::shared();
     bool isIndex = false;
     const qlonglong index = uuidOrIndex.toLongLong(&isIndex);
     if (!isIndex) {
@@ -109,7 +110,7 @@ std::optional<PasteInfModel> resolveItem(const PasteCategoryInfModel& clipboard,
         return std::nullopt;
     }
 
-    HistoryReader reader(store.path());
+    HistoryReader reader(store, store.path());
     QString reason;
     if (!reader.open(&reason)) {
         if (error)
@@ -151,9 +152,8 @@ QString typeKeyword(PasteInfoDisplayType type)
     return SearchHelper::keywordForDisplayType(type).value_or(QStringLiteral("rich_text"));
 }
 
-std::optional<QString> textOf(const PasteInfRow& row, bool fullText)
+std::optional<QString> textOf(CoreDataManager& store, const PasteInfRow& row, bool fullText)
 {
-    CoreDataManager& store = CoreDataManager::shared();
     if (row.previewText)
         return fullText ? store.fetchPlainText(row.uuid) : row.previewText;
     if (PasteBoardUtils::displayTypeOf(row) != PasteInfoDisplayType::File)
@@ -179,7 +179,8 @@ QString secretMask(const PasteInfRow& row)
     return QStringLiteral("secret \u00b7 %1 \u00b7 %2 characters").arg(kind).arg(row.secretLength);
 }
 
-QJsonObject itemJson(const PasteInfRow& row, const QString& clipboardTitle, bool reveal)
+QJsonObject itemJson(CoreDataManager& store, const PasteInfRow& row, const QString& clipboardTitle,
+                     bool reveal)
 {
     QJsonObject object;
     object["uuid"] = row.uuid;
@@ -194,18 +195,18 @@ QJsonObject itemJson(const PasteInfRow& row, const QString& clipboardTitle, bool
     app["path"] = row.appBundleUrl.value_or(QString());
     app["id"] = row.appBundleIdentifier.value_or(QString());
     object["application"] = app;
-    const std::optional<QString> text = row.secretKind && !reveal ? std::nullopt : textOf(row, true);
+    const std::optional<QString> text = row.secretKind && !reveal ? std::nullopt : textOf(store, row, true);
     object["text"] = text ? QJsonValue(*text) : QJsonValue();
     if (row.secretKind)
         object["secret"] = QJsonObject{{"kind", SecretShape::rawValue(*row.secretKind)}, {"length", row.secretLength}};
     return object;
 }
 
-QJsonArray clipboardsJson(HistoryReader& reader)
+QJsonArray clipboardsJson(CoreDataManager& store, HistoryReader& reader)
 {
     const QHash<QString, qint64> counts = reader.countsPerCategory();
     QJsonArray array;
-    for (const PasteCategoryInfModel& clipboard : CoreDataManager::shared().fetchCategories()) {
+    for (const PasteCategoryInfModel& clipboard : store.fetchCategories()) {
         QJsonObject object;
         object["uuid"] = clipboard.uuid.value_or(QString());
         object["title"] = clipboard.title.value_or(QString());

@@ -83,6 +83,8 @@ PasteInfRow readRow(const SqliteStatement& row)
 
 struct HistoryReader::Impl
 {
+    explicit Impl(const CoreDataManager& store) : store(store) {}
+    const CoreDataManager& store;
     QString path;
     SqliteDatabase db;
     QString damage;
@@ -125,7 +127,8 @@ struct HistoryReader::Impl
     }
 };
 
-HistoryReader::HistoryReader(const QString& databasePath) : d(std::make_unique<Impl>())
+HistoryReader::HistoryReader(const CoreDataManager& store, const QString& databasePath)
+    : d(std::make_unique<Impl>(store))
 {
     d->path = databasePath;
     d->db.setCorruptionObserver([this](const QString& reason) {
@@ -145,8 +148,7 @@ bool HistoryReader::open(QString* error)
 {
     QString path = d->path;
     if (path.isEmpty())
-        path = CoreDataManager::shared().isOpen() ? CoreDataManager::shared().path()
-                                                  : CoreDataManager::defaultPath();
+        path = d->store.isOpen() ? d->store.path() : CoreDataManager::defaultPath();
     auto fail = [&](const QString& reason) {
         d->db.close();
         if (error)
@@ -182,7 +184,7 @@ std::optional<QList<qint64>> HistoryReader::historyIds(const QString& categoryUu
 {
     if (!d->ready())
         return std::nullopt;
-    const RetentionRule rule = CoreDataManager::shared().retentionRule();
+    const RetentionRule rule = d->store.retentionRule();
     const bool ruleApplies = categoryUuid == kDefaultCategoryUUID;
     // Straight from the (category_uuid, date DESC) index, which holds the row id as well: the
     // table itself is never read. Two range walks, the kept dates and then the undated items,
@@ -314,7 +316,7 @@ QHash<QString, qint64> HistoryReader::countsPerCategory()
     QHash<QString, qint64> counts;
     if (!d->ready())
         return counts;
-    const RetentionRule rule = CoreDataManager::shared().retentionRule();
+    const RetentionRule rule = d->store.retentionRule();
     SqliteStatement count = d->db.prepare(
         "SELECT p.category_uuid, count(*) FROM paste_inf p WHERE p.category_uuid IS NOT NULL AND "
         "(p.category_uuid IS NOT ?1 OR " KEPT_BY_RULE ") GROUP BY p.category_uuid");

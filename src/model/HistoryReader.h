@@ -13,6 +13,8 @@
 #include <memory>
 #include <optional>
 
+class CoreDataManager;
+
 // What a list shows of one history item: its metadata and the start of its plain text, never
 // its content. A few hundred bytes, so a page of them is cheap to fetch and to hold.
 struct PasteInfRow
@@ -56,8 +58,9 @@ struct PasteInfRow
 class HistoryReader
 {
 public:
-    // An empty path means the file the store has open.
-    explicit HistoryReader(const QString& databasePath = {});
+    // An empty path means the file `store` has open; expired items are left out by the store's
+    // retention rule. The store must outlive the reader.
+    explicit HistoryReader(const CoreDataManager& store, const QString& databasePath = {});
     ~HistoryReader();
 
     // False, with the reason in `error` ("no history yet", "permission denied", ...), when the

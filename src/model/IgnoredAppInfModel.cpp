@@ -1,17 +1,16 @@
 #include "IgnoredAppInfModel.h"
 
-#include "model/CoreDataManager.h"
 #include "model/ModelDescription.h"
 
 #include <QFileInfo>
 #include <QUuid>
 
-IgnoredAppInfModel IgnoredAppInfModel::fromPath(const std::optional<QString>& path)
+IgnoredAppInfModel IgnoredAppInfModel::fromPath(const std::optional<QString>& path, const QDateTime& date)
 {
     IgnoredAppInfModel model;
     model.uuid = QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
     model.path = path;
-    model.date = CoreDataManager::shared().now();
+    model.date = date;
     if (!path)
         return model;
 

@@ -11,8 +11,9 @@ class IgnoredAppInfModel
 {
 public:
     IgnoredAppInfModel() = default;
-    // The path initialiser.
-    static IgnoredAppInfModel fromPath(const std::optional<QString>& path);
+    // The path initialiser; the rule is dated `date`.
+    static IgnoredAppInfModel fromPath(const std::optional<QString>& path,
+                                       const QDateTime& date = QDateTime::currentDateTimeUtc());
 
     std::optional<QString> uuid;
     std::optional<QString> name;

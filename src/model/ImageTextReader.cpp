@@ -27,7 +27,10 @@ std::optional<QByteArray> imageBytes(const PasteboardItems& items)
 }
 } // namespace
 
-ImageTextReader::ImageTextReader(SettingsProvider settings) : settings_(std::move(settings)) {}
+ImageTextReader::ImageTextReader(CoreDataManager& store, SettingsProvider settings)
+    : store_(store), settings_(std::move(settings))
+{
+}
 
 ImageTextReader::~ImageTextReader()
 {
@@ -39,7 +42,7 @@ void ImageTextReader::start()
     if (thread_.joinable())
         return;
     stopping_ = false;
-    observerKey_ = CoreDataManager::shared().addChangeObserver([this](const HistoryChange& change) {
+    observerKey_ = store_.addChangeObserver([this](const HistoryChange& change) {
         if (change.kind == HistoryChange::Kind::AddedToTop)
             wake();
     });
@@ -59,7 +62,7 @@ void ImageTextReader::stop()
 {
     if (!thread_.joinable())
         return;
-    CoreDataManager::shared().removeChangeObserver(observerKey_);
+    store_.removeChangeObserver(observerKey_);
     {
         std::lock_guard lock(mutex_);
         stopping_ = true;
@@ -82,7 +85,7 @@ void ImageTextReader::run()
             const Settings settings = settings_ ? settings_() : Settings();
             if (!settings.enabled)
                 break;
-            const auto next = CoreDataManager::shared().nextImageToRead();
+            const auto next = store_.nextImageToRead();
             if (!next || !readOne(next->id, next->uuid, settings))
                 break;
         }
@@ -91,7 +94,7 @@ void ImageTextReader::run()
 
 bool ImageTextReader::readOne(qint64 id, const QString& uuid, const Settings& settings)
 {
-    CoreDataManager& store = CoreDataManager::shared();
+    CoreDataManager& store = store_;
     const auto items = store.fetchPasteboardItems(uuid);
     const auto bytes = items ? imageBytes(*items) : std::nullopt;
     if (!bytes) {

@@ -8,6 +8,8 @@
 #include <mutex>
 #include <thread>
 
+class CoreDataManager;
+
 // Reads the text in copied images in the background, so that search finds screenshots by
 // their words: one thread at the lowest priority, newest image first, one image at a time.
 // What it read is kept with the item (CoreDataManager::recordImageText); an image it was in
@@ -26,7 +28,7 @@ public:
     // the largest thing worth the memory.
     static constexpr qint64 maxPixels = 40'000'000;
 
-    explicit ImageTextReader(SettingsProvider settings);
+    ImageTextReader(CoreDataManager& store, SettingsProvider settings);
     ~ImageTextReader(); // stop()
 
     void start();
@@ -43,6 +45,7 @@ private:
     // False when it stopped in the middle.
     bool readOne(qint64 id, const QString& uuid, const Settings& settings);
 
+    CoreDataManager& store_;
     SettingsProvider settings_;
     std::thread thread_;
     std::mutex mutex_;

@@ -216,7 +216,7 @@ namespace PasteBoardUtils {
 // (their shared, lazily loaded content is immutable once loaded), and the store write is queued
 // on the store's serial queue. Two callers may both record a first classification; they record
 // the same answer, so the second write is harmless.
-std::optional<PreferredContent> preferredContent(PasteInfModel& item)
+std::optional<PreferredContent> preferredContent(PasteInfModel& item, CoreDataManager* store)
 {
     const std::optional<PasteboardItems>& items = item.pasteboardItems();
     if (!items || items->isEmpty())
@@ -238,8 +238,8 @@ std::optional<PreferredContent> preferredContent(PasteInfModel& item)
         item.displayType = result->displayType;
         item.displayPasteBoardType = preferred;
         // Only the two columns are written: a classification never re-serializes the content.
-        if (item.uuid)
-            CoreDataManager::shared().updateDisplayType(*item.uuid, result->displayType, preferred);
+        if (item.uuid && store)
+            store->updateDisplayType(*item.uuid, result->displayType, preferred);
         return result;
     }
     return std::nullopt;

@@ -12,6 +12,8 @@
 #include <optional>
 #include <variant>
 
+class CoreDataManager;
+
 struct PasteInfRow;
 
 // One file of a file list: its decoded path and the stored bookmark (on Linux the plain path).
@@ -35,9 +37,9 @@ struct PreferredContent
 namespace PasteBoardUtils {
 
 // Classifies the item (first use) or re-reads its recorded classification. Records a new
-// classification on `item` and queues the store update of the two fields. Callable from any
-// thread, each caller with its own copy of the model.
-std::optional<PreferredContent> preferredContent(PasteInfModel& item);
+// classification on `item` and queues the update of the two fields in `store` (none without
+// one). Callable from any thread, each caller with its own copy of the model.
+std::optional<PreferredContent> preferredContent(PasteInfModel& item, CoreDataManager* store);
 
 // The Office rule: the type to classify in place of `type`.
 QString preferredType(const QString& type, const PasteInfModel& item);

@@ -1,6 +1,5 @@
 #include "PasteCategoryInfModel.h"
 
-#include "model/CoreDataManager.h"
 #include "model/ModelDescription.h"
 
 #include <QUuid>
@@ -20,18 +19,19 @@ qint16 paletteIndex(int index)
 } // namespace
 
 PasteCategoryInfModel::PasteCategoryInfModel(const QString& title, const QString& uuid, qint16 orderNumber,
-                                             qint16 colorIndex)
-    : uuid(uuid), title(title), orderNumber(orderNumber), createDate(CoreDataManager::shared().now()),
+                                             qint16 colorIndex, const QDateTime& createDate)
+    : uuid(uuid), title(title), orderNumber(orderNumber), createDate(createDate),
       colorIndex(paletteIndex(colorIndex))
 {
 }
 
-PasteCategoryInfModel PasteCategoryInfModel::successor(const std::optional<PasteCategoryInfModel>& last)
+PasteCategoryInfModel PasteCategoryInfModel::successor(const std::optional<PasteCategoryInfModel>& last,
+                                                       const QDateTime& createDate)
 {
     PasteCategoryInfModel model;
     model.uuid = QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
     model.title = unnamedTitle();
-    model.createDate = CoreDataManager::shared().now();
+    model.createDate = createDate;
     if (last) {
         model.colorIndex = paletteIndex(last->colorIndex + 1);
         model.orderNumber = qint16(last->orderNumber + 1);
@@ -39,9 +39,9 @@ PasteCategoryInfModel PasteCategoryInfModel::successor(const std::optional<Paste
     return model;
 }
 
-PasteCategoryInfModel PasteCategoryInfModel::defaultCategory()
+PasteCategoryInfModel PasteCategoryInfModel::defaultCategory(const QDateTime& createDate)
 {
-    return PasteCategoryInfModel(clipboardHistoryTitle(), kDefaultCategoryUUID, 0, 0);
+    return PasteCategoryInfModel(clipboardHistoryTitle(), kDefaultCategoryUUID, 0, 0, createDate);
 }
 
 QString PasteCategoryInfModel::description() const

@@ -18,12 +18,16 @@ class PasteCategoryInfModel
 {
 public:
     PasteCategoryInfModel() = default;
-    // The explicit initialiser: colour index taken modulo the palette size, created now.
-    PasteCategoryInfModel(const QString& title, const QString& uuid, qint16 orderNumber, qint16 colorIndex);
+    // The explicit initialiser: colour index taken modulo the palette size, created at
+    // `createDate` (the store's now() where the store's clock matters).
+    PasteCategoryInfModel(const QString& title, const QString& uuid, qint16 orderNumber, qint16 colorIndex,
+                          const QDateTime& createDate = QDateTime::currentDateTimeUtc());
     // The clipboard that follows `last` in the list (a user-added clipboard).
-    static PasteCategoryInfModel successor(const std::optional<PasteCategoryInfModel>& last);
+    static PasteCategoryInfModel successor(const std::optional<PasteCategoryInfModel>& last,
+                                           const QDateTime& createDate = QDateTime::currentDateTimeUtc());
     // The default clipboard as it is created on a first launch ("Clipboard History").
-    static PasteCategoryInfModel defaultCategory();
+    static PasteCategoryInfModel
+    defaultCategory(const QDateTime& createDate = QDateTime::currentDateTimeUtc());
 
     std::optional<QString> uuid;
     std::optional<QString> title;

@@ -57,14 +57,14 @@ PasteInfModel::PasteInfModel() = default;
 
 PasteInfModel PasteInfModel::capture(const std::optional<PasteboardItems>& items,
                                      const std::optional<QStringList>& types,
-                                     const RunningApplicationRef& source)
+                                     const RunningApplicationRef& source, const QDateTime& date)
 {
     PasteInfModel model;
     if (!items || !types)
         return model;
 
     model.uuid = QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
-    model.date = CoreDataManager::shared().now();
+    model.date = date;
     model.categoryUUID = kDefaultCategoryUUID;
     if (source) {
         if (!source->localizedName.isEmpty())

@@ -44,10 +44,11 @@ public:
     PasteInfModel();
 
     // The capture initialiser. With either argument absent the model stays empty. The source
-    // application is the one last in front (absent when none was remembered).
+    // application is the one last in front (absent when none was remembered); `date` is the
+    // capture's (the store's now() where the store's clock matters).
     static PasteInfModel capture(const std::optional<PasteboardItems>& items,
-                                 const std::optional<QStringList>& types,
-                                 const RunningApplicationRef& source);
+                                 const std::optional<QStringList>& types, const RunningApplicationRef& source,
+                                 const QDateTime& date = QDateTime::currentDateTimeUtc());
 
     std::optional<QString> uuid;
     std::optional<QDateTime> date;

@@ -98,12 +98,6 @@ void syncDirectory(const QString& directory)
 }
 } // namespace
 
-Preferences& Preferences::shared()
-{
-    static Preferences instance(defaultPath());
-    return instance;
-}
-
 QString Preferences::defaultPath()
 {
     QString config = qEnvironmentVariable("XDG_CONFIG_HOME");

@@ -51,7 +51,6 @@ public:
     static inline const QString isDataInitialedKey = QStringLiteral("is_data_initialed");
     static inline const QString windowTabIndexKey = QStringLiteral("preferences_window_tab_index");
 
-    static Preferences& shared();
     // Standard location: $XDG_CONFIG_HOME/brimble/preferences.json
     static QString defaultPath();
 

@@ -615,20 +615,19 @@ QByteArray typeFilterSql(const ParsedQuery& query)
 }
 
 // Whether the store can classify items of the database at `path`: only those of its own file.
-bool storeCanClassify(const QString& path)
+bool storeCanClassify(const CoreDataManager& store, const QString& path)
 {
-    const CoreDataManager& store = CoreDataManager::shared();
     return store.isOpen() &&
            QFileInfo(store.path()).canonicalFilePath() == QFileInfo(path).canonicalFilePath();
 }
 
 // The display type of an item nobody has classified yet, found from its content.
-std::optional<PasteInfoDisplayType> classifyThroughStore(QByteArrayView uuid)
+std::optional<PasteInfoDisplayType> classifyThroughStore(CoreDataManager& store, QByteArrayView uuid)
 {
-    std::optional<PasteInfModel> model = CoreDataManager::shared().fetchPasteInf(QString::fromUtf8(uuid));
+    std::optional<PasteInfModel> model = store.fetchPasteInf(QString::fromUtf8(uuid));
     if (!model)
         return std::nullopt;
-    if (auto content = PasteBoardUtils::preferredContent(*model))
+    if (auto content = PasteBoardUtils::preferredContent(*model, &store))
         return content->displayType;
     return std::nullopt;
 }
@@ -651,9 +650,9 @@ public:
         const SearchTextArena* texts = nullptr;
     };
 
-    SearchRun(Reader& reader, PassState& pass, const QString& categoryUuid, const ParsedQuery& query,
-              Options options)
-        : reader_(reader), pass_(pass), category_(categoryUuid.toUtf8()), query_(query),
+    SearchRun(CoreDataManager& store, Reader& reader, PassState& pass, const QString& categoryUuid,
+              const ParsedQuery& query, Options options)
+        : store_(store), reader_(reader), pass_(pass), category_(categoryUuid.toUtf8()), query_(query),
           options_(std::move(options))
     {
         reader_.pass = &pass_;
@@ -665,10 +664,10 @@ public:
             if (SearchHelper::typeMatches(query_, DisplayType::all().at(i)))
                 wantedCodes_ |= 1u << (i + 1);
         // Every reader of the history leaves expired items out by the store's rule.
-        rule_ = CoreDataManager::shared().retentionRule();
+        rule_ = store_.retentionRule();
         ruleApplies_ = categoryUuid == kDefaultCategoryUUID;
         // Unclassified rows are classified through the store, which can only do that for its own file.
-        canClassify_ = storeCanClassify(databasePath());
+        canClassify_ = storeCanClassify(store_, databasePath());
     }
 
     ~SearchRun()
@@ -966,7 +965,7 @@ private:
             warnedUnclassified_ = true;
             return std::nullopt;
         }
-        return classifyThroughStore(uuid);
+        return classifyThroughStore(store_, uuid);
     }
 
     void reportFirstScreen()
@@ -977,6 +976,7 @@ private:
         options_.firstScreen(results_.first(SearchEngine::kFirstScreen));
     }
 
+    CoreDataManager& store_;
     Reader& reader_;
     PassState& pass_;
     QByteArray category_;
@@ -1038,9 +1038,10 @@ struct SearchEngine::Pass
     std::chrono::milliseconds streamBudget;
 };
 
-SearchEngine::SearchEngine(QObject* parent)
-    : QObject(parent), streamBudget_(kStreamBudget), latest_(std::make_shared<std::atomic<quint64>>(0)),
-      matcher_(std::make_unique<Matcher>()), texts_(std::make_unique<Texts>()),
+SearchEngine::SearchEngine(CoreDataManager& store, QObject* parent)
+    : QObject(parent), store_(store), streamBudget_(kStreamBudget),
+      latest_(std::make_shared<std::atomic<quint64>>(0)), matcher_(std::make_unique<Matcher>()),
+      texts_(std::make_unique<Texts>()),
       mainWorker_(std::make_unique<Worker>(QStringLiteral("paste_search"))),
       helperWorker_(std::make_unique<Worker>(QStringLiteral("paste_search.scan")))
 {
@@ -1169,7 +1170,7 @@ quint64 SearchEngine::search(const QString& categoryUuid, const ParsedQuery& que
     auto pass = std::make_shared<Pass>();
     pass->state.generation = latest_->fetch_add(1) + 1;
     pass->state.latest = latest_;
-    pass->databasePath = databasePath_.isEmpty() ? CoreDataManager::shared().path() : databasePath_;
+    pass->databasePath = databasePath_.isEmpty() ? store_.path() : databasePath_;
     pass->categoryUuid = categoryUuid;
     pass->query = query;
     pass->streamBudget = streamBudget_;
@@ -1260,7 +1261,8 @@ void SearchEngine::runPass(const std::shared_ptr<Pass>& pass)
     Outcome outcome;
     SearchResults results;
     {
-        SearchRun run(mainWorker_->reader, state, pass->categoryUuid, pass->query, std::move(options));
+        SearchRun run(store_, mainWorker_->reader, state, pass->categoryUuid, pass->query,
+                      std::move(options));
         outcome = run.run();
         results = run.results();
     }
@@ -1275,8 +1277,9 @@ void SearchEngine::runPass(const std::shared_ptr<Pass>& pass)
     ended(outcome == Outcome::Completed);
 }
 
-std::optional<SearchResults> SearchEngine::searchNow(const QString& databasePath, const QString& categoryUuid,
-                                                     const ParsedQuery& query, qsizetype limit)
+std::optional<SearchResults> SearchEngine::searchNow(CoreDataManager& store, const QString& databasePath,
+                                                     const QString& categoryUuid, const ParsedQuery& query,
+                                                     qsizetype limit)
 {
     Reader reader;
     if (!reader.open(databasePath))
@@ -1300,7 +1303,7 @@ std::optional<SearchResults> SearchEngine::searchNow(const QString& databasePath
             return {outcome == Outcome::Failed ? Outcome::Completed : outcome, std::move(ids)};
         });
     };
-    SearchRun run(reader, state, categoryUuid, query, std::move(options));
+    SearchRun run(store, reader, state, categoryUuid, query, std::move(options));
     if (run.run() != Outcome::Completed)
         return std::nullopt;
     return run.results();
@@ -1308,7 +1311,7 @@ std::optional<SearchResults> SearchEngine::searchNow(const QString& databasePath
 
 std::optional<bool> SearchEngine::matches(const QString& categoryUuid, const ParsedQuery& query, qint64 rowId)
 {
-    const QString path = databasePath_.isEmpty() ? CoreDataManager::shared().path() : databasePath_;
+    const QString path = databasePath_.isEmpty() ? store_.path() : databasePath_;
     Reader& reader = matcher_->reader;
     if (path.isEmpty() || !reader.open(path))
         return std::nullopt;
@@ -1332,7 +1335,7 @@ std::optional<bool> SearchEngine::matches(const QString& categoryUuid, const Par
     const std::optional<qint64> date = sqlite3_column_type(stmt.get(), 1) == SQLITE_NULL
                                            ? std::nullopt
                                            : std::optional<qint64>(sqlite3_column_int64(stmt.get(), 1));
-    if (CoreDataManager::shared().retentionRule().isExpired(category, date))
+    if (store_.retentionRule().isExpired(category, date))
         return false;
     // The same text test as a pass: the needle in the stored folded text; an item without text
     // matches only a query without text.
@@ -1343,8 +1346,8 @@ std::optional<bool> SearchEngine::matches(const QString& categoryUuid, const Par
         return true;
     const quint8 code = displayTypeCode(columnBytes(stmt.get(), 2));
     const std::optional<PasteInfoDisplayType> type =
-        code != 0                ? std::optional(DisplayType::all().at(code - 1))
-        : storeCanClassify(path) ? classifyThroughStore(columnBytes(stmt.get(), 3))
-                                 : std::nullopt;
+        code != 0                        ? std::optional(DisplayType::all().at(code - 1))
+        : storeCanClassify(store_, path) ? classifyThroughStore(store_, columnBytes(stmt.get(), 3))
+                                         : std::nullopt;
     return SearchHelper::typeMatches(query, type);
 }

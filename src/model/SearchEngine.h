@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 
+class CoreDataManager;
 class SerialQueue;
 class SearchTextArena;
 struct sqlite3;
@@ -66,7 +67,9 @@ public:
     // What fills the first screen of the result list.
     static constexpr qsizetype kFirstScreen = 20;
 
-    explicit SearchEngine(QObject* parent = nullptr);
+    // The store's file is searched unless told otherwise; its retention rule applies and it
+    // classifies what is not classified yet. It must outlive the engine.
+    explicit SearchEngine(CoreDataManager& store, QObject* parent = nullptr);
     ~SearchEngine() override;
 
     // The database to search; an empty path (the default) means the file the store has open.
@@ -98,8 +101,9 @@ public:
     // What it holds now, for diagnostics, tests and benchmarks.
     std::optional<HeldTexts> heldTexts() const;
 
-    static std::optional<SearchResults> searchNow(const QString& databasePath, const QString& categoryUuid,
-                                                  const ParsedQuery& query, qsizetype limit = 0);
+    static std::optional<SearchResults> searchNow(CoreDataManager& store, const QString& databasePath,
+                                                  const QString& categoryUuid, const ParsedQuery& query,
+                                                  qsizetype limit = 0);
 
     // Whether the one item `rowId` belongs in the results of `query` over `categoryUuid`, by the
     // same test a pass makes (expired items never do): for an item captured or moved while
@@ -132,6 +136,7 @@ private:
     void loadTexts(const QString& path);
     void deliver(quint64 generation, std::function<void()> emitter);
 
+    CoreDataManager& store_;
     QString databasePath_;
     std::chrono::milliseconds streamBudget_;
     std::shared_ptr<std::atomic<quint64>> latest_;

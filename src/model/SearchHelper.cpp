@@ -204,7 +204,7 @@ bool typeMatches(const ParsedQuery& query, std::optional<PasteInfoDisplayType> d
     return query.displayTypes.isEmpty() || query.hasType(displayType.value_or(T::Unknown));
 }
 
-bool matches(const ParsedQuery& query, PasteInfModel& item)
+bool matches(const ParsedQuery& query, PasteInfModel& item, CoreDataManager* store)
 {
     if (!query.text.isEmpty()) {
         // A secret's text is not searched, as the store does not index it.
@@ -223,7 +223,7 @@ bool matches(const ParsedQuery& query, PasteInfModel& item)
         return true;
     std::optional<PasteInfoDisplayType> type = item.displayType;
     if (!type) {
-        if (auto content = PasteBoardUtils::preferredContent(item))
+        if (auto content = PasteBoardUtils::preferredContent(item, store))
             type = content->displayType;
     }
     return typeMatches(query, type);

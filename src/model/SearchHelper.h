@@ -8,6 +8,8 @@
 
 #include <optional>
 
+class CoreDataManager;
+
 // A query split into its free text and the display types of its type clauses.
 struct ParsedQuery
 {
@@ -71,7 +73,7 @@ QList<MatchRange> matchRanges(QStringView text, const QString& needle, qsizetype
 bool typeMatches(const ParsedQuery& query, std::optional<PasteInfoDisplayType> displayType);
 
 // Both conditions for one item held in memory. An item that is not classified yet is classified
-// (and the result recorded on it) only when the query restricts types.
-bool matches(const ParsedQuery& query, PasteInfModel& item);
+// (and the result recorded on it, and in `store` when given) only when the query restricts types.
+bool matches(const ParsedQuery& query, PasteInfModel& item, CoreDataManager* store);
 
 } // namespace SearchHelper

@@ -5,8 +5,9 @@
 #include "platform/Clipboard.h"
 #include "platform/KeySynthesizer.h"
 
-KeyBoardEventSimu::KeyBoardEventSimu(KeySynthesizer* synthesizer, Clipboard* clipboard)
-    : synthesizer_(synthesizer), clipboard_(clipboard)
+KeyBoardEventSimu::KeyBoardEventSimu(KeySynthesizer* synthesizer, Clipboard* clipboard,
+                                     const Preferences& preferences)
+    : synthesizer_(synthesizer), clipboard_(clipboard), preferences_(preferences)
 {
 }
 
@@ -15,7 +16,7 @@ KeyBoardEventSimu::Result KeyBoardEventSimu::simulatePaste(const RunningApplicat
 {
     if (!checkAccessibility(target.get())) {
         Log::warning(QStringLiteral("simulate paste key"), QStringLiteral("accessibility not turn on"));
-        if (Preferences::shared().doNotShowAccessibilityAlert()) {
+        if (preferences_.doNotShowAccessibilityAlert()) {
             Log::info(QStringLiteral("accessibility"),
                       QStringLiteral("do not show turn on asccessibilty alert is true"));
             return Result::Refused;

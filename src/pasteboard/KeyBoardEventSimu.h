@@ -5,6 +5,7 @@
 
 class Clipboard;
 class KeySynthesizer;
+class Preferences;
 
 // Sends the paste key stroke to the application the user was working in, when the desktop
 // lets us (XTest on an X11 window). It never shows anything itself: when the stroke may not be
@@ -20,7 +21,8 @@ public:
         Failed,         // key synthesis is there but the stroke did not go out
     };
 
-    KeyBoardEventSimu(KeySynthesizer* synthesizer, Clipboard* clipboard);
+    // Whether to explain a refused stroke is read from `preferences`, which must outlive this.
+    KeyBoardEventSimu(KeySynthesizer* synthesizer, Clipboard* clipboard, const Preferences& preferences);
 
     // Called after the items are on the clipboard and the target is in front. Terminals paste
     // from PRIMARY with Shift+Insert, so for them the items are offered there too.
@@ -35,4 +37,5 @@ public:
 private:
     KeySynthesizer* synthesizer_;
     Clipboard* clipboard_;
+    const Preferences& preferences_;
 };

@@ -36,13 +36,14 @@ void setPlainString(PasteboardItem& item, const QByteArray& utf8)
 }
 } // namespace
 
-PasteBoard::PasteBoard(Clipboard* clipboard, Workspace* workspace, KeyBoardEventSimu* keyboard,
+PasteBoard::PasteBoard(CoreDataManager& store, const Preferences& preferences, Clipboard* clipboard,
+                       Workspace* workspace, KeyBoardEventSimu* keyboard,
                        SourceProvider currentRunningApplication)
-    : clipboard_(clipboard), workspace_(workspace), keyboard_(keyboard),
-      currentRunningApplication_(std::move(currentRunningApplication)),
+    : store_(store), preferences_(preferences), clipboard_(clipboard), workspace_(workspace),
+      keyboard_(keyboard), currentRunningApplication_(std::move(currentRunningApplication)),
       changeCount_(clipboard->changeCount())
 {
-    queue_.async([this] { setIgnoredApps(CoreDataManager::shared().fetchIgnoredApps()); });
+    queue_.async([this] { setIgnoredApps(store_.fetchIgnoredApps()); });
     announced_ = clipboard_->setChangeListener([this](qint64 count) { onAnnouncedChange(count); });
 }
 
@@ -133,7 +134,7 @@ void PasteBoard::probeAndCapture(qint64 count)
 
     // The counter moves on once the change is settled: recorded, or skipped on purpose. A copy
     // whose content could not be read is tried again on the next tick.
-    if (Preferences::shared().pauseRecording()) {
+    if (preferences_.pauseRecording()) {
         Log::info(QStringLiteral("paste board"), QStringLiteral("pause recording, ignore current change"));
         changeCount_.store(count);
         return;
@@ -209,9 +210,9 @@ bool PasteBoard::capture(const QStringList& types, const RunningApplicationRef& 
         return true;
     }
 
-    PasteInfModel model = PasteInfModel::capture(content.items, distinct, source);
+    PasteInfModel model = PasteInfModel::capture(content.items, distinct, source, store_.now());
     model.secretKind = secretKindOf(content.items);
-    if (model.secretKind && Preferences::shared().secretLifetime() == Preferences::secretNeverRecorded) {
+    if (model.secretKind && preferences_.secretLifetime() == Preferences::secretNeverRecorded) {
         Log::info(kTag, QStringLiteral("secret copy (%1), not recorded").arg(SecretShape::rawValue(*model.secretKind)));
         return true;
     }
@@ -245,7 +246,7 @@ void PasteBoard::record(const PasteInfModel& model, const QByteArray& digest)
         }
         lastDigest_ = digest;
     }
-    CoreDataManager::shared().insertPasteInf(model);
+    store_.insertPasteInf(model);
 }
 
 std::optional<SecretKind> PasteBoard::secretKindOf(const PasteboardItems& items)
@@ -354,7 +355,7 @@ PasteOutcome PasteBoard::writeBack(QList<PasteInfModel> models, bool asPlainText
         // Reducing to plain text depends on what the item is; one never shown is not yet
         // classified.
         if (asPlainText && !model.displayType)
-            PasteBoardUtils::preferredContent(model);
+            PasteBoardUtils::preferredContent(model, &store_);
     }
     const PasteboardItems items = itemsForPaste(models, asPlainText);
     if (items.isEmpty()) {

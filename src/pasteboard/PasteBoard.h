@@ -16,6 +16,8 @@
 #include <mutex>
 
 class Clipboard;
+class CoreDataManager;
+class Preferences;
 class Workspace;
 class KeyBoardEventSimu;
 
@@ -33,8 +35,9 @@ class PasteBoard
 public:
     using SourceProvider = std::function<RunningApplicationRef()>;
 
-    PasteBoard(Clipboard* clipboard, Workspace* workspace, KeyBoardEventSimu* keyboard,
-               SourceProvider currentRunningApplication);
+    // Copies are recorded in `store` as `preferences` say; both must outlive the pasteboard.
+    PasteBoard(CoreDataManager& store, const Preferences& preferences, Clipboard* clipboard,
+               Workspace* workspace, KeyBoardEventSimu* keyboard, SourceProvider currentRunningApplication);
     ~PasteBoard();
 
     static constexpr double timerInterval = 0.5;
@@ -99,6 +102,8 @@ private:
     PasteOutcome pasteInto(const RunningApplicationRef& target, bool simulatePaste,
                            const PasteboardItems& items);
 
+    CoreDataManager& store_;
+    const Preferences& preferences_;
     Clipboard* clipboard_;
     Workspace* workspace_;
     KeyBoardEventSimu* keyboard_;

@@ -51,7 +51,7 @@ void TestHistoryQueries::typeWithoutContentIsTheClassifiedType()
     if (!app.isEmpty())
         model.appBundleIdentifier = app;
     model.setPasteboardItems(PasteboardItems{item});
-    const auto classified = PasteBoardUtils::preferredContent(model);
+    const auto classified = PasteBoardUtils::preferredContent(model, &home.store());
 
     PasteInfRow row;
     row.types = item.types();
@@ -73,12 +73,14 @@ void TestHistoryQueries::clipboardByTitleOrUuid()
     }
     store().waitForQueued();
     QString error;
-    QCOMPARE(HistoryQueries::clipboardNamed(QStringLiteral("notes"), &error)->uuid, QStringLiteral("n-1"));
+    QCOMPARE(HistoryQueries::clipboardNamed(store(), QStringLiteral("notes"), &error)->uuid,
+             QStringLiteral("n-1"));
     // Two of one title are never guessed between; the error names both, and either is reachable.
-    QVERIFY(!HistoryQueries::clipboardNamed(QStringLiteral("Work"), &error));
+    QVERIFY(!HistoryQueries::clipboardNamed(store(), QStringLiteral("Work"), &error));
     QVERIFY2(error.contains(QLatin1String("w-1")) && error.contains(QLatin1String("w-2")), qPrintable(error));
-    QCOMPARE(HistoryQueries::clipboardNamed(QStringLiteral("W-2"), &error)->uuid, QStringLiteral("w-2"));
-    QVERIFY(!HistoryQueries::clipboardNamed(QStringLiteral("Nope"), &error));
+    QCOMPARE(HistoryQueries::clipboardNamed(store(), QStringLiteral("W-2"), &error)->uuid,
+             QStringLiteral("w-2"));
+    QVERIFY(!HistoryQueries::clipboardNamed(store(), QStringLiteral("Nope"), &error));
     QCOMPARE(error, QStringLiteral("no clipboard named \"Nope\""));
 }
 

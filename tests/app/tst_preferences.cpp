@@ -77,7 +77,7 @@ class TestPreferences : public QObject
 
 private:
     std::unique_ptr<TestHome> home_;
-    Preferences& prefs() { return Preferences::shared(); }
+    Preferences& prefs() { return home_->preferences(); }
     QString path() { return home_->preferencesPath(); }
 
 private Q_SLOTS:

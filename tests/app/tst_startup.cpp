@@ -71,10 +71,10 @@ void TestStartup::initTestCase()
 void TestStartup::firstRunCreatesTheInitialData()
 {
     TestHome home;
-    AppDelegate::initializeData();
-    CoreDataManager::shared().waitForQueued();
+    AppDelegate::initializeData(home.store(), home.preferences());
+    store().waitForQueued();
 
-    const QList<PasteCategoryInfModel> clipboards = CoreDataManager::shared().fetchCategories();
+    const QList<PasteCategoryInfModel> clipboards = store().fetchCategories();
     QStringList titles;
     QList<qint16> orders;
     QList<qint16> colours;
@@ -90,70 +90,70 @@ void TestStartup::firstRunCreatesTheInitialData()
     for (int i = 1; i < clipboards.size(); ++i)
         QVERIFY(QUuid::fromString(clipboards.at(i).uuid.value_or(QString())).isNull() == false);
 
-    const QList<IgnoredAppInfModel> rules = CoreDataManager::shared().fetchIgnoredApps();
+    const QList<IgnoredAppInfModel> rules = store().fetchIgnoredApps();
     QCOMPARE(rules.size(), 1);
     QCOMPARE(rules.first().path, std::optional<QString>(AppDelegate::firstIgnoredAppPath));
     QCOMPARE(rules.first().name, std::optional<QString>("org.gnome.seahorse.Application.desktop"));
 
-    QCOMPARE(Preferences::shared().showQuickSearchWindowHotKey(),
-             std::optional<KeyCombo>(KeyCombo{9, 0x0900}));
-    QCOMPARE(Preferences::shared().isDataInitialed(), std::optional<bool>(true));
+    QCOMPARE(preferences().showQuickSearchWindowHotKey(), std::optional<KeyCombo>(KeyCombo{9, 0x0900}));
+    QCOMPARE(preferences().isDataInitialed(), std::optional<bool>(true));
 }
 
 void TestStartup::laterRunsOnlyRestoreTheDefaultClipboard()
 {
     TestHome home;
-    AppDelegate::initializeData();
-    CoreDataManager::shared().waitForQueued();
-    QList<PasteCategoryInfModel> clipboards = CoreDataManager::shared().fetchCategories();
-    CoreDataManager::shared().deleteCategory(clipboards.first());
-    CoreDataManager::shared().waitForQueued();
-    QCOMPARE(CoreDataManager::shared().fetchCategories().size(), 4);
+    AppDelegate::initializeData(home.store(), home.preferences());
+    store().waitForQueued();
+    QList<PasteCategoryInfModel> clipboards = store().fetchCategories();
+    store().deleteCategory(clipboards.first());
+    store().waitForQueued();
+    QCOMPARE(store().fetchCategories().size(), 4);
 
-    AppDelegate::initializeData();
-    CoreDataManager::shared().waitForQueued();
-    clipboards = CoreDataManager::shared().fetchCategories();
+    AppDelegate::initializeData(home.store(), home.preferences());
+    store().waitForQueued();
+    clipboards = store().fetchCategories();
     QCOMPARE(clipboards.size(), 5);
     QCOMPARE(clipboards.first().uuid, std::optional<QString>(kDefaultCategoryUUID));
     QCOMPARE(clipboards.first().orderNumber, qint16(0));
-    QCOMPARE(CoreDataManager::shared().fetchIgnoredApps().size(), 1);
+    QCOMPARE(store().fetchIgnoredApps().size(), 1);
 }
 
 void TestStartup::lostPreferencesDoNotRepeatTheFirstRun()
 {
     TestHome home;
-    AppDelegate::initializeData();
+    AppDelegate::initializeData(home.store(), home.preferences());
     QVERIFY(QFile::remove(home.preferencesPath()));
-    Preferences::shared().setFilePath(home.preferencesPath());
-    QCOMPARE(Preferences::shared().isDataInitialed(), std::nullopt);
+    preferences().setFilePath(home.preferencesPath());
+    QCOMPARE(preferences().isDataInitialed(), std::nullopt);
 
-    AppDelegate::initializeData();
-    QCOMPARE(CoreDataManager::shared().fetchCategories().size(), 5);
-    QCOMPARE(CoreDataManager::shared().fetchIgnoredApps().size(), 1);
-    QCOMPARE(Preferences::shared().isDataInitialed(), std::optional<bool>(true));
-    QVERIFY(Preferences::shared().showQuickSearchWindowHotKey().has_value());
+    AppDelegate::initializeData(home.store(), home.preferences());
+    QCOMPARE(store().fetchCategories().size(), 5);
+    QCOMPARE(store().fetchIgnoredApps().size(), 1);
+    QCOMPARE(preferences().isDataInitialed(), std::optional<bool>(true));
+    QVERIFY(preferences().showQuickSearchWindowHotKey().has_value());
 }
 
 void TestStartup::clearedHotKeyIsNotRestored()
 {
     TestHome home;
-    AppDelegate::initializeData();
-    Preferences::shared().setShowQuickSearchWindowHotKey(std::nullopt);
-    AppDelegate::initializeData();
-    QCOMPARE(Preferences::shared().showQuickSearchWindowHotKey(), std::nullopt);
+    AppDelegate::initializeData(home.store(), home.preferences());
+    preferences().setShowQuickSearchWindowHotKey(std::nullopt);
+    AppDelegate::initializeData(home.store(), home.preferences());
+    QCOMPARE(preferences().showQuickSearchWindowHotKey(), std::nullopt);
 }
 
 void TestStartup::rulesChangedInPreferencesReachTheMonitor()
 {
     TestHome home;
     auto platform = Platform::createFake();
-    Brimble& brimble = Brimble::create(*platform);
+    auto owned = std::make_unique<Brimble>(*platform, home.store(), home.preferences());
+    Brimble& brimble = *owned;
     brimble.showPreferencesWindow();
     IgnoredAppInfModel rule;
     rule.bundleIdentifier = QStringLiteral("org.example.Vault");
     Q_EMIT brimble.preferencesWindow()->tabs()->rules()->ignoredAppsChanged({rule});
     QTRY_COMPARE(brimble.pasteBoard().ignoredAppBundleIdentifiers(), QStringList{"org.example.Vault"});
-    delete &brimble;
+    owned.reset();
 }
 
 void TestStartup::helpAndAboutStayOnThisComputer()
@@ -161,8 +161,8 @@ void TestStartup::helpAndAboutStayOnThisComputer()
     TestHome home;
     auto platform = Platform::createFake();
     auto& workspace = static_cast<FakeWorkspace&>(*platform->workspace);
-    Brimble& brimble = Brimble::create(*platform);
-    const auto cleanup = qScopeGuard([&] { delete &brimble; });
+    auto owned = std::make_unique<Brimble>(*platform, home.store(), home.preferences());
+    Brimble& brimble = *owned;
 
     brimble.statusBarMenu().helpItem()->trigger();
     QVERIFY(brimble.helpWindow() && brimble.helpWindow()->isVisible());
@@ -193,7 +193,8 @@ void TestStartup::remembersOtherApplicationsOnly()
 {
     TestHome home;
     auto platform = Platform::createFake();
-    Brimble& brimble = Brimble::create(*platform);
+    auto owned = std::make_unique<Brimble>(*platform, home.store(), home.preferences());
+    Brimble& brimble = *owned;
 
     auto& workspace = static_cast<FakeWorkspace&>(*platform->workspace);
     const auto editor = app(QStringLiteral("org.example.Editor"));
@@ -211,19 +212,20 @@ void TestStartup::remembersOtherApplicationsOnly()
     workspace.activateApplication(viewer);
     QCOMPARE(brimble.currentRunningApplication(), viewer);
 
-    delete &brimble;
+    owned.reset();
 }
 
 void TestStartup::hotKeyFollowsItsPreference()
 {
     TestHome home;
-    AppDelegate::initializeData();
+    AppDelegate::initializeData(home.store(), home.preferences());
     auto platform = Platform::createFake();
     auto& hotKeys = static_cast<FakeHotKeys&>(*platform->hotKeys);
     const KeyCombo ctrlAltV{9, CarbonModifier::command | CarbonModifier::option};
     const KeyCombo ctrlShiftSpace{49, CarbonModifier::command | CarbonModifier::shift};
     hotKeys.setHeldElsewhere(ctrlShiftSpace, true);
-    Brimble& brimble = Brimble::create(*platform);
+    auto owned = std::make_unique<Brimble>(*platform, home.store(), home.preferences());
+    Brimble& brimble = *owned;
 
     QVERIFY(hotKeys.press(ctrlAltV));
     QVERIFY(brimble.quickSearchWindow().isVisible());
@@ -244,7 +246,7 @@ void TestStartup::hotKeyFollowsItsPreference()
     // Quitting releases the hot key without saying the user has none.
     brimble.setShowQuickSearchWindowHotKey(ctrlAltV);
     Log::Capture log;
-    delete &brimble;
+    owned.reset();
     QVERIFY(!hotKeys.isRegistered(ctrlAltV));
     QCOMPARE(log.count("no hot key"), 0);
 }
@@ -253,14 +255,15 @@ void TestStartup::pauseMenuFollowsThePauseSwitch()
 {
     TestHome home;
     auto platform = Platform::createFake();
-    Brimble& brimble = Brimble::create(*platform);
+    auto owned = std::make_unique<Brimble>(*platform, home.store(), home.preferences());
+    Brimble& brimble = *owned;
     QVERIFY(!brimble.statusBarMenu().isRecordingPaused());
     bool done = false;
     brimble.setPauseRecording(true, [&] { done = true; });
     QTRY_VERIFY(done);
     QVERIFY(brimble.statusBarMenu().isRecordingPaused());
     QCOMPARE(brimble.statusBarMenu().pauseRecordingItem()->text(), LocalizedMenu::continueRecording());
-    delete &brimble;
+    owned.reset();
 }
 
 // Under a window manager without a tray the panel is where the user looks: it says the history is
@@ -268,7 +271,7 @@ void TestStartup::pauseMenuFollowsThePauseSwitch()
 void TestStartup::damagedHistoryIsShownInThePanel()
 {
     TestHome home;
-    AppDelegate::initializeData();
+    AppDelegate::initializeData(home.store(), home.preferences());
     for (int i = 0; i < 300; ++i)
         store().insertPasteInf(textCapture(QString::number(i).repeated(50), QDateTime::currentDateTime()));
     store().close();
@@ -280,11 +283,12 @@ void TestStartup::damagedHistoryIsShownInThePanel()
     }
     QVERIFY(store().open(home.databasePath()));
     // Start-up meets the damage before Brimble listens for it.
-    AppDelegate::initializeData();
+    AppDelegate::initializeData(home.store(), home.preferences());
     QVERIFY(store().isDamaged());
 
     auto platform = Platform::createFake();
-    Brimble& brimble = Brimble::create(*platform);
+    auto owned = std::make_unique<Brimble>(*platform, home.store(), home.preferences());
+    Brimble& brimble = *owned;
     QuickSearchViewController& panel = brimble.quickSearchController();
     QTRY_VERIFY(!panel.banner()->isHidden());
     QVERIFY2(panel.banner()->text().contains("brimble salvage"), qPrintable(panel.banner()->text()));
@@ -293,7 +297,7 @@ void TestStartup::damagedHistoryIsShownInThePanel()
     // The list it could not read shows no progress bar that never ends.
     QTest::qWait(400);
     QVERIFY(panel.findChild<QProgressBar*>()->isHidden());
-    delete &brimble;
+    owned.reset();
 }
 
 void TestStartup::fullDiskIsShownInThePanelUntilThereIsRoom()
@@ -304,12 +308,13 @@ void TestStartup::fullDiskIsShownInThePanelUntilThereIsRoom()
     TestHome home;
     auto closeFirst = qScopeGuard([] { store().close(); });
     QVERIFY(store().open(disk.path() + "/Brimble.sqlite"));
-    AppDelegate::initializeData();
+    AppDelegate::initializeData(home.store(), home.preferences());
     const QDateTime now = QDateTime::currentDateTime();
     store().insertPasteInf(textCapture("stored before the disk filled", now.addSecs(-10)));
     QVERIFY(store().save());
     auto platform = Platform::createFake();
-    Brimble& brimble = Brimble::create(*platform);
+    auto owned = std::make_unique<Brimble>(*platform, home.store(), home.preferences());
+    Brimble& brimble = *owned;
     QuickSearchViewController& panel = brimble.quickSearchController();
     QVERIFY(panel.banner()->isHidden());
 
@@ -325,16 +330,17 @@ void TestStartup::fullDiskIsShownInThePanelUntilThereIsRoom()
     store().retryWaitingCopies();
     QTRY_VERIFY(panel.banner()->isHidden());
     QCOMPARE(store().countPasteInfs(PasteCategoryInfModel::defaultCategory()), 2);
-    delete &brimble;
+    owned.reset();
 }
 
 void TestStartup::pasteThatDidNotGoOutIsToldInThePanel()
 {
     TestHome home;
-    AppDelegate::initializeData();
-    Preferences::shared().setAutoPasteToCurrentApp(true);
+    AppDelegate::initializeData(home.store(), home.preferences());
+    preferences().setAutoPasteToCurrentApp(true);
     auto platform = Platform::createFake();
-    Brimble& brimble = Brimble::create(*platform);
+    auto owned = std::make_unique<Brimble>(*platform, home.store(), home.preferences());
+    Brimble& brimble = *owned;
     QuickSearchViewController& panel = brimble.quickSearchController();
     const QList<PasteInfModel> models{textCapture("to paste", QDateTime::currentDateTime())};
     std::optional<PasteOutcome> outcome;
@@ -356,7 +362,7 @@ void TestStartup::pasteThatDidNotGoOutIsToldInThePanel()
     QTRY_VERIFY(outcome.has_value());
     QCOMPARE(outcome->status, PasteOutcome::Status::Pasted);
     QVERIFY(panel.pasteNotice()->isHidden());
-    delete &brimble;
+    owned.reset();
 }
 
 QTEST_MAIN(TestStartup)

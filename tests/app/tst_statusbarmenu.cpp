@@ -1,5 +1,6 @@
 #include "app/Brimble.h"
 #include "model/Localized.h"
+#include "model/Preferences.h"
 #include "app/StatusBarMenu.h"
 #include "platform/fake/FakeWorkspace.h"
 
@@ -8,6 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
@@ -176,8 +178,10 @@ void TestStatusBarMenu::pauseItemFollowsTheSwitch()
 void TestStatusBarMenu::autoPasteAlertLeadsToTheManual()
 {
     int learnMoreCalls = 0;
+    QTemporaryDir dir;
+    Preferences preferences(dir.filePath(QStringLiteral("preferences.json")));
     QPointer<QMessageBox> box = Brimble::showAccessibilityPrompt(
-        QStringLiteral("This compositor offers no virtual keyboard"), [&] { ++learnMoreCalls; });
+        preferences, QStringLiteral("This compositor offers no virtual keyboard"), [&] { ++learnMoreCalls; });
     QVERIFY(box);
     QStringList buttons;
     for (QAbstractButton* button : box->buttons())
@@ -194,7 +198,7 @@ void TestStatusBarMenu::autoPasteAlertLeadsToTheManual()
     QCOMPARE(learnMoreCalls, 0);
     QTRY_VERIFY(!box);
 
-    box = Brimble::showAccessibilityPrompt(QStringLiteral("no XTEST"), [&] { ++learnMoreCalls; });
+    box = Brimble::showAccessibilityPrompt(preferences, QStringLiteral("no XTEST"), [&] { ++learnMoreCalls; });
     for (QAbstractButton* button : box->buttons())
         if (button->text() == QStringLiteral("Learn More"))
             button->click();

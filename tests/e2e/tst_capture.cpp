@@ -175,8 +175,7 @@ void TestCapture::ignoredApplicationsAreNotRecorded()
     BrimbleSession session;
     {
         // The rule is in the history before Brimble starts, as the rules tab leaves it.
-        CoreDataManager& store = CoreDataManager::shared();
-        store.close();
+        CoreDataManager store;
         QVERIFY(store.open(session.databasePath()));
         IgnoredAppInfModel rule = IgnoredAppInfModel::fromPath(session.desktopFilePath());
         rule.bundleIdentifier = ignoredIdentifier;
@@ -409,8 +408,7 @@ void TestCapture::windowlessCopyIsNotCreditedToTheAppInFront()
 {
     BrimbleSession session;
     {
-        CoreDataManager& store = CoreDataManager::shared();
-        store.close();
+        CoreDataManager store;
         QVERIFY(store.open(session.databasePath()));
         IgnoredAppInfModel rule = IgnoredAppInfModel::fromPath(session.desktopFilePath());
         rule.bundleIdentifier = BrimbleSession::testAppId;

@@ -188,7 +188,7 @@ void TestCommandLine::readsTheStoreWhenBrimbleIsNotRunning()
     QVERIFY(session.waitForCount(1));
     // A clean quit leaves the history in one file, its journal moved in, once no other
     // process (this test's own reader) holds it open.
-    CoreDataManager::shared().close();
+    session.closeStore();
     QCOMPARE(session.stop(), 0);
     QVERIFY(!QFileInfo::exists(session.databasePath() + "-wal"));
     QVERIFY(!QFileInfo::exists(session.databasePath() + "-shm"));

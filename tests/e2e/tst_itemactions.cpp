@@ -192,14 +192,14 @@ void TestItemActions::savesEverySelectedItem()
     BrimbleSession session;
     // A hundred items stored before the start, as a long-running history would hold them.
     QDir().mkpath(QFileInfo(session.databasePath()).path());
-    QVERIFY(CoreDataManager::shared().open(session.databasePath()));
-    CoreDataManager::shared().ensureDefaultCategory();
+    CoreDataManager store;
+    QVERIFY(store.open(session.databasePath()));
+    store.ensureDefaultCategory();
     const QDateTime start = QDateTime::currentDateTime().addSecs(-600);
     for (int i = 0; i < 100; ++i)
-        CoreDataManager::shared().insertPasteInf(
-            textCapture(QStringLiteral("note %1").arg(i), start.addSecs(i)));
-    QVERIFY(CoreDataManager::shared().save());
-    CoreDataManager::shared().close();
+        store.insertPasteInf(textCapture(QStringLiteral("note %1").arg(i), start.addSecs(i)));
+    QVERIFY(store.save());
+    store.close();
 
     QProcessEnvironment extra;
     extra.insert("BRIMBLE_PANEL_ANSWER", out.path());

@@ -323,7 +323,7 @@ void TestPaste::quitDuringAPasteEndsCleanly()
     QVERIFY(session.start(slow));
     QVERIFY(recordCopy(session, {{"UTF8_STRING", "kept across the quit"}}, 1));
     // Our own reader would keep the write-ahead log alive.
-    CoreDataManager::shared().close();
+    session.closeStore();
 
     QTemporaryDir dir;
     HelperProcess target("pastetarget", {"--class", "PasteTarget", "--report", dir.filePath("report.json")},

@@ -159,8 +159,7 @@ void TestPreferencesWindow::shorterRetentionAsksAndSweeps()
 {
     BrimbleSession session;
     {
-        CoreDataManager& store = CoreDataManager::shared();
-        store.close();
+        CoreDataManager store;
         QVERIFY(store.open(session.databasePath()));
         const QDateTime now = QDateTime::currentDateTime();
         store.insertPasteInf(textCapture("two days old", now.addDays(-2)));

@@ -88,7 +88,7 @@ void TstHistoryIndex::followsBatchOperationsBesideCaptures()
                 textCapture(QString::number(i), start.addSecs(i), i % 3 ? kDefaultCategoryUUID : kWork));
     });
     ChangeLog changes;
-    HistoryReader reader(home.databasePath());
+    HistoryReader reader(store(), home.databasePath());
     QVERIFY(reader.open());
     HistoryIndex index(kDefaultCategoryUUID);
     HistoryIndex work(kWork);
@@ -166,7 +166,7 @@ void TstHistoryIndex::contentOfAReusedIdIsNotStale()
 {
     TestHome home;
     store().insertPasteInf(textCapture(QStringLiteral("first"), QDateTime::currentDateTimeUtc()));
-    HistoryReader reader(home.databasePath());
+    HistoryReader reader(store(), home.databasePath());
     QVERIFY(reader.open());
     const qint64 id = reader.historyIds(kDefaultCategoryUUID)->first();
     QCOMPARE(loaded(id)->first().plainString(), QStringLiteral("first"));

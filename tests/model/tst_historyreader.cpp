@@ -33,7 +33,7 @@ private Q_SLOTS:
 void TstHistoryReader::orderExpiryAndRows()
 {
     TestHome home;
-    Preferences::shared().setHistoryCapacity(0); // a day
+    preferences().setHistoryCapacity(0); // a day
     store().setClock([] { return kNow; });
     const QString longText = QString(QChar(0x00e9)).repeated(280) + QStringLiteral("x").repeated(100);
     const PasteInfModel newest = textCapture(longText, kNow.addSecs(-10));
@@ -50,7 +50,7 @@ void TstHistoryReader::orderExpiryAndRows()
     for (const PasteInfModel& model : {expired, middle, undated, newest, picture, elsewhere})
         store().insertPasteInf(model);
 
-    HistoryReader reader(home.databasePath());
+    HistoryReader reader(store(), home.databasePath());
     QString error;
     QVERIFY2(reader.open(&error), qPrintable(error));
     const QList<qint64> expected = {idOf(reader, newest), idOf(reader, picture), idOf(reader, middle),
@@ -76,7 +76,7 @@ void TstHistoryReader::orderExpiryAndRows()
     QCOMPARE(rows[2].types, picture.types.value());
 
     // Another rule is seen at once, without reopening.
-    Preferences::shared().setHistoryCapacity(100);
+    preferences().setHistoryCapacity(100);
     QCOMPARE(reader.historyIds(kDefaultCategoryUUID)->size(), 5);
 }
 
@@ -91,7 +91,7 @@ void TstHistoryReader::previewsGoPastNulsAndCountCharacters()
     store().insertPasteInf(nul);
     store().insertPasteInf(faces);
 
-    HistoryReader reader(home.databasePath());
+    HistoryReader reader(store(), home.databasePath());
     QVERIFY(reader.open());
     const QList<PasteInfRow> rows = reader.rows({idOf(reader, nul), idOf(reader, faces)});
     QCOMPARE(rows.size(), 2);
@@ -103,7 +103,7 @@ void TstHistoryReader::refusesWhatItCannotRead()
 {
     TestHome home;
     QString error;
-    HistoryReader missing(home.path() + QStringLiteral("/none.sqlite"));
+    HistoryReader missing(store(), home.path() + QStringLiteral("/none.sqlite"));
     QVERIFY(!missing.open(&error));
     QCOMPARE(error, QStringLiteral("no history yet"));
 
@@ -112,7 +112,7 @@ void TstHistoryReader::refusesWhatItCannotRead()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(QByteArray(4096, 'x'));
     file.close();
-    HistoryReader notADatabase(foreign);
+    HistoryReader notADatabase(store(), foreign);
     QVERIFY(!notADatabase.open(&error));
     QVERIFY2(error.contains(QStringLiteral("not a database")), qPrintable(error));
     QVERIFY(!notADatabase.historyIds(kDefaultCategoryUUID));

@@ -73,8 +73,8 @@ PasteInfModel imageCapture(const QByteArray& data, const QDateTime& date)
 
 QList<qint64> search(const QString& words)
 {
-    const auto results =
-        SearchEngine::searchNow(store().path(), kDefaultCategoryUUID, SearchHelper::parseQuery(words), 0);
+    const auto results = SearchEngine::searchNow(store(), store().path(), kDefaultCategoryUUID,
+                                                 SearchHelper::parseQuery(words), 0);
     return results ? results->rowIds() : QList<qint64>();
 }
 
@@ -100,7 +100,7 @@ void TstImageTextReader::drawnTextIsReadAndFound()
         imageCapture(textPicture({"Invoice 2291", "Total due: 340 EUR", "Payable by March"}),
                      QDateTime::currentDateTimeUtc());
     store().insertPasteInf(image);
-    ImageTextReader reader({});
+    ImageTextReader reader(store(), {});
     reader.start();
     QTRY_COMPARE_WITH_TIMEOUT(reader.readCount(), 1, 30000);
     reader.stop();
@@ -108,7 +108,7 @@ void TstImageTextReader::drawnTextIsReadAndFound()
 
     const auto ids = search(QStringLiteral("invoice"));
     QCOMPARE(ids.size(), 1);
-    HistoryReader rows(home.databasePath());
+    HistoryReader rows(store(), home.databasePath());
     QVERIFY(rows.open());
     const auto row = rows.rowForUuid(*image.uuid);
     QCOMPARE(row->id, ids.first());
@@ -134,7 +134,7 @@ void TstImageTextReader::oversizedAndUndecodableAreSkippedOnce()
     store().insertPasteInf(
         imageCapture(QByteArray("\x89PNG\r\n\x1a\n not really", 20), QDateTime::currentDateTimeUtc()));
     Log::Capture log;
-    ImageTextReader reader({});
+    ImageTextReader reader(store(), {});
     reader.start();
     QTRY_VERIFY_WITH_TIMEOUT(!store().nextImageToRead(), 10000);
     // Woken again, it finds nothing left: each is told once.
@@ -156,7 +156,7 @@ void TstImageTextReader::stoppingMidwayLosesNothing()
         imageCapture(textPicture(lines, QSize(1920, 1080)), QDateTime::currentDateTimeUtc());
     store().insertPasteInf(image);
     {
-        ImageTextReader reader({});
+        ImageTextReader reader(store(), {});
         reader.start();
         QTest::qWait(300);
         reader.stop();
@@ -167,7 +167,7 @@ void TstImageTextReader::stoppingMidwayLosesNothing()
     QVERIFY(next && next->uuid == *image.uuid);
     QCOMPARE(store().fetchPasteboardItems(*image.uuid)->first().dataForType(PasteboardType::png),
              image.pasteboardItems()->first().dataForType(PasteboardType::png));
-    ImageTextReader again({});
+    ImageTextReader again(store(), {});
     again.start();
     QTRY_COMPARE_WITH_TIMEOUT(again.readCount(), 1, 60000);
     again.stop();

@@ -84,7 +84,7 @@ void TstRetention::readersFilterAndTheSweepDeletes()
     QFETCH(bool, expired);
 
     TestHome home;
-    Preferences::shared().setValue(Preferences::historyCapacityKey, capacity);
+    preferences().setValue(Preferences::historyCapacityKey, capacity);
     store().setClock([] { return kNow; });
     const PasteInfModel model = item(kNow.addMSecs(-ageMs), category);
     store().insertPasteInf(model);
@@ -92,7 +92,7 @@ void TstRetention::readersFilterAndTheSweepDeletes()
 
     // Every reader leaves an expired item out, and none of them deletes it.
     QCOMPARE(store().fetchPasteInfs(clipboard(category)).isEmpty(), expired);
-    HistoryReader reader(home.databasePath());
+    HistoryReader reader(store(), home.databasePath());
     QVERIFY(reader.open());
     QCOMPARE(reader.historyIds(category)->isEmpty(), expired);
     QCOMPARE(reader.countsPerCategory().value(category), expired ? 0 : 1);
@@ -105,7 +105,7 @@ void TstRetention::readersFilterAndTheSweepDeletes()
 void TstRetention::sweepDeletesManyInOneTransaction()
 {
     TestHome home;
-    Preferences::shared().setHistoryCapacity(0);
+    preferences().setHistoryCapacity(0);
     store().setClock([] { return kNow; });
     QList<qint64> removed;
     const int key = store().addChangeObserver([&](const HistoryChange& change) {
@@ -127,7 +127,7 @@ void TstRetention::sweepDeletesManyInOneTransaction()
 void TstRetention::itemsWithoutDateNeverExpire()
 {
     TestHome home;
-    Preferences::shared().setHistoryCapacity(0);
+    preferences().setHistoryCapacity(0);
     store().setClock([] { return kNow; });
     PasteInfModel model = item(kNow, kDefaultCategoryUUID);
     model.date.reset();

@@ -74,7 +74,7 @@ void TstSecretStore::kindAndLengthReachTheRowsButNotTheIndex()
     store().insertPasteInf(model);
     store().waitForQueued();
 
-    HistoryReader reader(home.databasePath());
+    HistoryReader reader(store(), home.databasePath());
     QVERIFY(reader.open());
     const auto row = reader.rowForUuid(*model.uuid);
     QVERIFY(row);
@@ -93,7 +93,7 @@ void TstSecretStore::secretsExpireInEveryClipboardOnTheirOwnClock()
     TestHome home;
     QDateTime now = kNow;
     store().setClock([&now] { return now; });
-    Preferences::shared().setSecretLifetime(600);
+    preferences().setSecretLifetime(600);
     const PasteInfModel old = secret(kNow.addSecs(-601));
     const PasteInfModel moved = secret(kNow.addSecs(-700), QStringLiteral("TEXT"));
     const PasteInfModel young = secret(kNow.addSecs(-300));
@@ -127,13 +127,13 @@ void TstSecretStore::keptSecretsStay()
 {
     TestHome home;
     store().setClock([] { return kNow; });
-    Preferences::shared().setSecretLifetime(Preferences::secretKept);
+    preferences().setSecretLifetime(Preferences::secretKept);
     const PasteInfModel model = secret(kNow.addSecs(-86400 * 30));
     store().insertPasteInf(model);
     QVERIFY(!store().isExpired(model));
     QCOMPARE(sweepSecrets(), 0);
     // Shortening the lifetime takes effect at the next sweep.
-    Preferences::shared().setSecretLifetime(60);
+    preferences().setSecretLifetime(60);
     QCOMPARE(sweepSecrets(), 1);
 }
 

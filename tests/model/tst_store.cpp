@@ -171,6 +171,8 @@ private Q_SLOTS:
     void readOnlyBesideWriter();
     void batchCommitsTogether();
     void concurrentCallers();
+    void storesSideBySideKeepToThemselves();
+    void queuedWorkFinishesBeforeTheStoreGoes();
 };
 
 void TstStore::schemaAndPermissions()
@@ -1017,4 +1019,58 @@ void TstStore::concurrentCallers()
 }
 
 QTEST_GUILESS_MAIN(TstStore)
+void TstStore::storesSideBySideKeepToThemselves()
+{
+    // Two stores in one process, on two files: what one holds, the other does not see, and a
+    // model loaded from one reads its content from that one, after the other has gone.
+    TestHome home;
+    QTemporaryDir otherDir;
+    auto other = std::make_unique<CoreDataManager>();
+    QVERIFY(other->open(otherDir.filePath("Brimble.sqlite")));
+    const QDateTime fixed = QDateTime::fromSecsSinceEpoch(1700000000, Qt::UTC);
+    other->setClock([fixed] { return fixed; });
+
+    store().insertPasteInf(textItem("in the home", at(20)));
+    other->insertPasteInf(textItem("in the other", at(10)));
+    QCOMPARE(store().countPasteInfs(defaultCategory()), 1);
+    QCOMPARE(other->countPasteInfs(defaultCategory()), 1);
+    QList<PasteInfModel> mine = store().fetchPasteInfs(defaultCategory());
+    QList<PasteInfModel> theirs = other->fetchPasteInfs(defaultCategory());
+    QCOMPARE(theirs.first().pasteboardItems()->first().readableText(), QStringLiteral("in the other"));
+    // The clock is the store's own.
+    QCOMPARE(other->now(), fixed);
+    QVERIFY(store().now() != fixed);
+
+    other->close();
+    other.reset();
+    QCOMPARE(mine.first().pasteboardItems()->first().readableText(), QStringLiteral("in the home"));
+}
+
+void TstStore::queuedWorkFinishesBeforeTheStoreGoes()
+{
+    // Queued operations that have not run when the store is destroyed still run, against the
+    // connection they were queued for; none is lost or runs on a closed one.
+    TestHome home;
+    const QString path = home.path() + "/data/other.sqlite";
+    {
+        CoreDataManager store;
+        QVERIFY(store.open(path));
+        store.ensureDefaultCategory();
+        PasteInfModel model = textItem("queued", at(5));
+        store.insertPasteInf(model);
+        // Holds the queue, so that what follows is still waiting when the store goes.
+        store.perform([] { std::this_thread::sleep_for(std::chrono::milliseconds(200)); });
+        model.displayType = PasteInfoDisplayType::Link;
+        for (int i = 0; i < 50; ++i)
+            store.updatePasteInf(model); // queued
+        store.perform([&store] { store.close(); });
+    }
+    CoreDataManager reopened;
+    QVERIFY(reopened.open(path));
+    const QList<PasteInfModel> stored = reopened.fetchPasteInfs(defaultCategory());
+    QCOMPARE(stored.size(), 1);
+    QCOMPARE(stored.first().displayType, std::optional(PasteInfoDisplayType::Link));
+    reopened.close();
+}
+
 #include "tst_store.moc"

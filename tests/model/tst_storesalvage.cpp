@@ -21,7 +21,7 @@ private Q_SLOTS:
 void TestStoreSalvage::readableItemsSurviveDamagedPages()
 {
     TestHome home;
-    CoreDataManager& store = CoreDataManager::shared();
+    CoreDataManager& store = ::store();
     store.ensureDefaultCategory();
     // Texts of a few kilobytes, so that most pages of the file hold item content.
     QHash<QString, QString> texts;
@@ -90,7 +90,7 @@ void TestStoreSalvage::readableItemsSurviveDamagedPages()
 void TestStoreSalvage::refusesWhatIsNotAHistory()
 {
     TestHome home;
-    CoreDataManager::shared().close();
+    store().close();
     const QString path = home.databasePath();
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));

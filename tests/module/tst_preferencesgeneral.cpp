@@ -29,9 +29,9 @@ private Q_SLOTS:
 void TestPreferencesGeneral::failedWritesPutTheControlsBack()
 {
     TestHome home;
-    Preferences::shared().setHistoryCapacity(0);
+    preferences().setHistoryCapacity(0);
     SerialQueue writes(QStringLiteral("preferences-test"));
-    PreferencesGeneralViewController tab({}, writes);
+    PreferencesGeneralViewController tab(store(), preferences(), {}, writes);
     QVERIFY(tab.enableAutoPasteToCurrentApp()->isChecked());
     QCOMPARE(tab.historyCapacity()->value(), 0);
 
@@ -40,7 +40,7 @@ void TestPreferencesGeneral::failedWritesPutTheControlsBack()
     QFile file(blocker);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
-    Preferences::shared().setFilePath(blocker + "/preferences.json");
+    preferences().setFilePath(blocker + "/preferences.json");
 
     tab.enableAutoPasteToCurrentApp()->click();
     QVERIFY(!tab.enableAutoPasteToCurrentApp()->isChecked());
@@ -51,20 +51,20 @@ void TestPreferencesGeneral::failedWritesPutTheControlsBack()
     QTRY_COMPARE(tab.historyCapacity()->value(), 0);
 
     // A write that gets through stays.
-    Preferences::shared().setFilePath(home.preferencesPath());
+    preferences().setFilePath(home.preferencesPath());
     tab.enableAutoPasteToCurrentApp()->click();
     writes.drain();
     // A failure would have been posted by now.
     QCoreApplication::processEvents();
     QVERIFY(!tab.enableAutoPasteToCurrentApp()->isChecked());
-    QCOMPARE(Preferences::shared().autoPasteToCurrentApp(), false);
+    QCOMPARE(preferences().autoPasteToCurrentApp(), false);
 }
 
 void TestPreferencesGeneral::secretLifetimeIsStoredAndApplied()
 {
     TestHome home;
     SerialQueue writes(QStringLiteral("preferences-test"));
-    PreferencesGeneralViewController tab({}, writes);
+    PreferencesGeneralViewController tab(store(), preferences(), {}, writes);
     QComboBox* lifetime = tab.secretLifetime();
     QCOMPARE(lifetime->currentData().toLongLong(), Preferences::defaultSecretLifetime);
 
@@ -77,7 +77,7 @@ void TestPreferencesGeneral::secretLifetimeIsStoredAndApplied()
     Q_EMIT lifetime->activated(lifetime->currentIndex());
     writes.drain();
     store().waitForQueued();
-    QCOMPARE(Preferences::shared().secretLifetime(), 60);
+    QCOMPARE(preferences().secretLifetime(), 60);
     QVERIFY(!store().fetchPasteInf(*secret.uuid));
 
     // A choice the file did not take goes back.
@@ -85,7 +85,7 @@ void TestPreferencesGeneral::secretLifetimeIsStoredAndApplied()
     QFile file(blocker);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
-    Preferences::shared().setFilePath(blocker + "/preferences.json");
+    preferences().setFilePath(blocker + "/preferences.json");
     lifetime->setCurrentIndex(lifetime->findData(Preferences::secretNeverRecorded));
     Q_EMIT lifetime->activated(lifetime->currentIndex());
     QTRY_COMPARE(lifetime->currentData().toLongLong(), 60);

@@ -78,7 +78,7 @@ void TestPreferencesKeyBindings::showsWhatTheDesktopBound()
 {
     TestHome home;
     SerialQueue writes(QStringLiteral("preferences-test"));
-    PreferencesKeyBindingViewController tab(actions(), writes);
+    PreferencesKeyBindingViewController tab(preferences(), actions(), writes);
     tab.show();
     // Brimble grabs its keys itself (X11): nothing about the desktop.
     QVERIFY(!tab.desktopShortcutStatus()->isVisibleTo(&tab));
@@ -125,11 +125,11 @@ void TestPreferencesKeyBindings::offersTheCompositorsLine()
     QFETCH(KeyCombo, combo);
     QFETCH(QString, line);
     TestHome home;
-    Preferences::shared().setShowQuickSearchWindowHotKey(combo);
+    preferences().setShowQuickSearchWindowHotKey(combo);
     qputenv("XDG_CURRENT_DESKTOP", desktop);
     shortcut_ = {State::unavailable, {}, false, QStringLiteral("no portal")};
     SerialQueue writes(QStringLiteral("preferences-test"));
-    PreferencesKeyBindingViewController tab(actions(), writes);
+    PreferencesKeyBindingViewController tab(preferences(), actions(), writes);
     tab.show();
     QVERIFY(tab.desktopShortcutStatus()->text().startsWith(LocalizedPreferences::desktopShortcutNoPortal()));
     QVERIFY(!tab.addGnomeShortcutButton()->isVisibleTo(&tab));
@@ -153,12 +153,12 @@ void TestPreferencesKeyBindings::gnomeButtonAddsACustomShortcutWithConsent()
     const QString other =
         QStringLiteral("/org/gnome/settings-daemon/plugins/media-keys/custom-keybindings/custom0/");
     gsettings({"set", GnomeCustomKeybinding::listSchema, "custom-keybindings", "['" + other + "']"});
-    Preferences::shared().setShowQuickSearchWindowHotKey(
+    preferences().setShowQuickSearchWindowHotKey(
         KeyCombo{9, CarbonModifier::command | CarbonModifier::option});
 
     shortcut_ = {State::declined, {}, false, QStringLiteral("declined")};
     SerialQueue writes(QStringLiteral("preferences-test"));
-    PreferencesKeyBindingViewController tab(actions(), writes);
+    PreferencesKeyBindingViewController tab(preferences(), actions(), writes);
     tab.show();
     QVERIFY(tab.desktopShortcutStatus()->text().startsWith(LocalizedPreferences::desktopShortcutDeclined()));
     QVERIFY(tab.addGnomeShortcutButton()->isVisibleTo(&tab));
@@ -186,7 +186,7 @@ void TestPreferencesKeyBindings::gnomeButtonAddsACustomShortcutWithConsent()
 
     // Added twice (a second time from preferences opened anew): listed once all the same.
     for (int attempt = 0; attempt < 2; ++attempt) {
-        PreferencesKeyBindingViewController fresh(actions(), writes);
+        PreferencesKeyBindingViewController fresh(preferences(), actions(), writes);
         PreferencesKeyBindingViewController& view = attempt == 0 ? tab : fresh;
         view.show();
         QTRY_VERIFY(!confirmation());

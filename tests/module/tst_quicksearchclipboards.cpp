@@ -56,7 +56,7 @@ void TestQuickSearchClipboards::switchingShowsAndSearchesTheOtherClipboard()
     store().insertPasteInf(textCapture("pear in the notes", now.addSecs(-10), notes.uuid.value()));
     store().waitForQueued();
 
-    QuickSearchViewController controller(nullptr, nullptr);
+    QuickSearchViewController controller(store(), preferences(), nullptr, nullptr);
     controller.resize(600, 400);
     QuickSearchPasteInfListModel* model = controller.model();
     QTRY_COMPARE(controller.clipBoards().size(), 2);
@@ -88,7 +88,7 @@ void TestQuickSearchClipboards::aTypeClauseThatNamesNoTypeShowsAHint()
 {
     TestHome home;
     store().ensureDefaultCategory();
-    QuickSearchViewController controller(nullptr, nullptr);
+    QuickSearchViewController controller(store(), preferences(), nullptr, nullptr);
     controller.show();
     QVERIFY(!controller.typeHint()->isVisible());
     controller.searchField()->setText("type:bogus hello");
@@ -115,7 +115,7 @@ void TestQuickSearchClipboards::headerShowsAnyNameAsItIs()
     store().insertCategory(wordy);
     store().waitForQueued();
 
-    QuickSearchViewController controller(nullptr, nullptr);
+    QuickSearchViewController controller(store(), preferences(), nullptr, nullptr);
     controller.resize(600, 400);
     controller.show();
     QTRY_COMPARE(controller.clipBoards().size(), 3);

@@ -160,8 +160,8 @@ void TestQuickSearchDetailView::showsItemByKind()
     QFETCH(bool, linkPreview);
     QFETCH(int, kind);
     QFETCH(QString, summary);
-    Preferences::shared().setAutoPreviewLink(linkPreview);
-    QuickSearchPasteInfDetailView view(nullptr, loader_);
+    preferences().setAutoPreviewLink(linkPreview);
+    QuickSearchPasteInfDetailView view(store(), preferences(), nullptr, loader_);
     view.resize(400, 300);
     view.show();
     showAndWait(view, items);
@@ -195,7 +195,7 @@ void TestQuickSearchDetailView::showsItemByKind()
 
 void TestQuickSearchDetailView::noItemShowsTheUnknownMark()
 {
-    QuickSearchPasteInfDetailView view(nullptr, loader_);
+    QuickSearchPasteInfDetailView view(store(), preferences(), nullptr, loader_);
     showAndWait(view, itemsOf(PasteboardType::string, "text"));
     view.showItem(std::nullopt);
     QCOMPARE(int(view.shownKind()), int(Kind::unknown));
@@ -227,7 +227,7 @@ void TestQuickSearchDetailView::oddTextsNeverStallTheGuiThread_data()
 void TestQuickSearchDetailView::oddTextsNeverStallTheGuiThread()
 {
     QFETCH(QString, text);
-    QuickSearchPasteInfDetailView view(nullptr, loader_);
+    QuickSearchPasteInfDetailView view(store(), preferences(), nullptr, loader_);
     view.resize(440, 440);
     view.show();
     const PasteboardItems items = itemsOf(PasteboardType::string, text.toUtf8());
@@ -252,7 +252,7 @@ void TestQuickSearchDetailView::oddTextsNeverStallTheGuiThread()
 
 void TestQuickSearchDetailView::copyJoinsThePiecesOfALongLine()
 {
-    QuickSearchPasteInfDetailView view(nullptr, loader_);
+    QuickSearchPasteInfDetailView view(store(), preferences(), nullptr, loader_);
     view.resize(440, 440);
     view.show();
     const QString text = QString(5 * QuickSearchDetailTextView::maxPieceLength, u'x') +
@@ -290,7 +290,7 @@ void TestQuickSearchDetailView::marksTheSearchedText()
     QFETCH(PasteboardItems, items);
     QFETCH(QString, highlight);
     QFETCH(Runs, runs);
-    QuickSearchPasteInfDetailView view(nullptr, loader_);
+    QuickSearchPasteInfDetailView view(store(), preferences(), nullptr, loader_);
     view.setHighlightText(highlight);
     showAndWait(view, items);
     QCOMPARE(view.textView()->markedRuns(), runs);
@@ -304,7 +304,7 @@ void TestQuickSearchDetailView::countsTheSelectedRows()
     QListView list;
     list.setModel(&model);
     list.setSelectionMode(QAbstractItemView::ExtendedSelection);
-    QuickSearchPasteInfDetailView view(nullptr, loader_);
+    QuickSearchPasteInfDetailView view(store(), preferences(), nullptr, loader_);
     view.follow(&list);
     QItemSelectionModel* selection = list.selectionModel();
     selection->select(QItemSelection(model.index(1, 0), model.index(3, 0)),
@@ -318,7 +318,7 @@ void TestQuickSearchDetailView::countsTheSelectedRows()
 
 void TestQuickSearchDetailView::longTextShowsItsStartWithANote()
 {
-    QuickSearchPasteInfDetailView view(nullptr, loader_);
+    QuickSearchPasteInfDetailView view(store(), preferences(), nullptr, loader_);
     const QString text = QString(3 << 20, QLatin1Char('a'));
     showAndWait(view, itemsOf(PasteboardType::string, text.toUtf8()));
     QCOMPARE(view.textView()->shownText().size(), QuickSearchDetailContent::maxShownTextLength);
@@ -328,7 +328,7 @@ void TestQuickSearchDetailView::longTextShowsItsStartWithANote()
 
 void TestQuickSearchDetailView::staleLoadIsDropped()
 {
-    QuickSearchPasteInfDetailView view(nullptr, loader_);
+    QuickSearchPasteInfDetailView view(store(), preferences(), nullptr, loader_);
     content_[10] = itemsOf(PasteboardType::string, "first");
     content_[11] = itemsOf(PasteboardType::string, "second");
     defer_ = true;
@@ -353,7 +353,7 @@ void TestQuickSearchDetailView::staleLoadIsDropped()
 
 void TestQuickSearchDetailView::longTextShowsItsStoredStartFirst()
 {
-    QuickSearchPasteInfDetailView view(nullptr, loader_);
+    QuickSearchPasteInfDetailView view(store(), preferences(), nullptr, loader_);
     view.resize(400, 300);
     view.show();
     QString text;
@@ -401,8 +401,8 @@ void TestQuickSearchDetailView::linkLoadsOnlyWhenAsked()
     LocalHttpServer server;
     QVERIFY(server.listen());
     server.respond(200, "<html><body>one-time link</body></html>");
-    Preferences::shared().setAutoPreviewLink(true);
-    QuickSearchPasteInfDetailView view(nullptr, loader_);
+    preferences().setAutoPreviewLink(true);
+    QuickSearchPasteInfDetailView view(store(), preferences(), nullptr, loader_);
     view.resize(400, 300);
     view.show();
     const QByteArray url = server.url(QStringLiteral("/reset?token=1")).toEncoded();
@@ -420,7 +420,7 @@ void TestQuickSearchDetailView::linkLoadsOnlyWhenAsked()
     QTRY_COMPARE_WITH_TIMEOUT(web->state(), QuickSearchDetailWebView::State::shown, 30000);
 
     // Loading without asking is the user's choice; then the rested selection loads.
-    Preferences::shared().setAutoLoadLinkPreview(true);
+    preferences().setAutoLoadLinkPreview(true);
     const qsizetype before = server.requests().size();
     showAndWait(view, itemsOf(PasteboardType::string, server.url(QStringLiteral("/auto")).toEncoded()), 2);
     const auto askedFor = [&server, before](const QByteArray& path) {
@@ -430,7 +430,7 @@ void TestQuickSearchDetailView::linkLoadsOnlyWhenAsked()
         return false;
     };
     QTRY_VERIFY_WITH_TIMEOUT(askedFor("/auto"), 30000);
-    Preferences::shared().setAutoLoadLinkPreview(false);
+    preferences().setAutoLoadLinkPreview(false);
 }
 
 void TestQuickSearchDetailView::refusedLinksSayWhy_data()
@@ -463,10 +463,10 @@ void TestQuickSearchDetailView::refusedLinksSayWhy()
     if (asRoot)
         qunsetenv("QTWEBENGINE_DISABLE_SANDBOX");
     const auto restore = qScopeGuard([] { qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1"); });
-    Preferences::shared().setAutoPreviewLink(true);
-    Preferences::shared().setAutoLoadLinkPreview(true);
-    const auto manual = qScopeGuard([] { Preferences::shared().setAutoLoadLinkPreview(false); });
-    QuickSearchPasteInfDetailView view(nullptr, loader_);
+    preferences().setAutoPreviewLink(true);
+    preferences().setAutoLoadLinkPreview(true);
+    const auto manual = qScopeGuard([] { preferences().setAutoLoadLinkPreview(false); });
+    QuickSearchPasteInfDetailView view(store(), preferences(), nullptr, loader_);
     view.resize(400, 300);
     view.show();
     QuickSearchDetailWebView* web = view.webView();
@@ -490,8 +490,8 @@ void TestQuickSearchDetailView::unreachablePageSaysWhy()
     QVERIFY(closed.listen());
     const QByteArray url = closed.url().toEncoded();
     closed.close();
-    Preferences::shared().setAutoPreviewLink(true);
-    QuickSearchPasteInfDetailView view(nullptr, loader_);
+    preferences().setAutoPreviewLink(true);
+    QuickSearchPasteInfDetailView view(store(), preferences(), nullptr, loader_);
     view.resize(400, 300);
     view.show();
     showAndWait(view, itemsOf(PasteboardType::string, url), 4);
@@ -513,7 +513,7 @@ void TestQuickSearchDetailView::filesOpenAndShowInFolder()
     file.close();
     const QString missing = dir.filePath(QStringLiteral("missing.txt"));
     FakeWorkspace workspace;
-    QuickSearchPasteInfDetailView view(nullptr, loader_);
+    QuickSearchPasteInfDetailView view(store(), preferences(), nullptr, loader_);
     view.setWorkspace(&workspace);
     showAndWait(view,
                 itemsOf(PasteboardType::fileURL, QUrl::fromLocalFile(present).toEncoded() + "\r\n" +
@@ -550,7 +550,7 @@ void TestQuickSearchDetailView::programsAreShownNotRun()
     for (const QString& path : programs + QStringList{notes})
         list += QUrl::fromLocalFile(path).toEncoded() + "\r\n";
     FakeWorkspace workspace;
-    QuickSearchPasteInfDetailView view(nullptr, loader_);
+    QuickSearchPasteInfDetailView view(store(), preferences(), nullptr, loader_);
     view.setWorkspace(&workspace);
     view.resize(400, 300);
     view.show();
@@ -597,7 +597,7 @@ void TestQuickSearchDetailView::saveEncodesTheChosenFormat()
     QFETCH(QString, fileName);
     QFETCH(QString, filter);
     QFETCH(QByteArray, magic);
-    QuickSearchPasteInfDetailView view(nullptr, loader_);
+    QuickSearchPasteInfDetailView view(store(), preferences(), nullptr, loader_);
     showAndWait(view, itemsOf(PasteboardType::png, pngOf({40, 30})));
     QTemporaryDir dir;
     const QString path = dir.filePath(fileName);
@@ -627,7 +627,7 @@ void TestQuickSearchDetailView::dateText()
 // No row is selected after every key stroke that narrows the list: that is normal, not a fault.
 void TestQuickSearchDetailView::clearingTheSelectionLogsNothing()
 {
-    QuickSearchPasteInfDetailView view(nullptr, loader_);
+    QuickSearchPasteInfDetailView view(store(), preferences(), nullptr, loader_);
     showAndWait(view, itemsOf(PasteboardType::string, "text"));
     Log::Capture log;
     for (int keyStroke = 0; keyStroke < 5; ++keyStroke)

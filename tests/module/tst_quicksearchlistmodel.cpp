@@ -30,7 +30,7 @@ void fillHistory(int count, const QString& category = kDefaultCategoryUUID)
 
 QList<qint64> historyIds(const QString& category = kDefaultCategoryUUID)
 {
-    HistoryReader reader;
+    HistoryReader reader(store());
     return reader.open() ? reader.historyIds(category).value_or(QList<qint64>()) : QList<qint64>();
 }
 
@@ -66,7 +66,7 @@ void TstQuickSearchListModel::pagesAndChangesById()
     TestHome home;
     fillHistory(130);
     fillHistory(3, kWork);
-    QuickSearchPasteInfListModel model;
+    QuickSearchPasteInfListModel model(store());
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     model.setCacheCapacity(60);
 
@@ -122,7 +122,7 @@ void TstQuickSearchListModel::loadsNeverLoseOrEmpty()
     TestHome home;
     fillHistory(80);
     fillHistory(20, kWork);
-    QuickSearchPasteInfListModel model;
+    QuickSearchPasteInfListModel model(store());
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     QSignalSpy loaded(&model, &QuickSearchPasteInfListModel::historyLoaded);
     model.loadHistory(kDefaultCategoryUUID);
@@ -170,7 +170,7 @@ void TstQuickSearchListModel::oddTextsAreRowsOfText()
     store().insertPasteInf(htmlCopy);
     store().waitForQueued();
 
-    QuickSearchPasteInfListModel model;
+    QuickSearchPasteInfListModel model(store());
     QSignalSpy loaded(&model, &QuickSearchPasteInfListModel::historyLoaded);
     model.loadHistory(kDefaultCategoryUUID);
     QVERIFY(loaded.wait());
@@ -183,7 +183,7 @@ void TstQuickSearchListModel::oddTextsAreRowsOfText()
     QCOMPARE(htmlRow.previewText, std::optional<QString>(QStringLiteral("Hello HTML")));
     QCOMPARE(PasteBoardUtils::displayTypeOf(htmlRow), PasteInfoDisplayType::RichTextFormat);
 
-    const auto found = SearchEngine::searchNow(home.databasePath(), kDefaultCategoryUUID,
+    const auto found = SearchEngine::searchNow(store(), home.databasePath(), kDefaultCategoryUUID,
                                                SearchHelper::parseQuery(QStringLiteral("hello html")));
     QVERIFY(found);
     QCOMPARE(found->rowIds(), QList<qint64>{htmlRow.id});

@@ -19,7 +19,7 @@ private Q_SLOTS:
     {
         TestHome home;
         QuickSearchViewWindow window;
-        auto* controller = new QuickSearchViewController(nullptr, nullptr);
+        auto* controller = new QuickSearchViewController(store(), preferences(), nullptr, nullptr);
         window.setContentWidget(controller);
         controller->attachWindow(window);
         QuickSearchViewController& panel = *controller;

@@ -130,7 +130,7 @@ void TstQuickSearchPasteInfItem::initTestCase()
     Localized::install();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     home_ = std::make_unique<TestHome>();
-    CoreDataManager& store = CoreDataManager::shared();
+    CoreDataManager& store = ::store();
     // Newest first: rows 0 to 7.
     store.insertPasteInf(
         textItem(QStringLiteral("hello\nworld"), 1, QStringLiteral("Editor"), QColor(52, 101, 164)));
@@ -169,13 +169,13 @@ void TstQuickSearchPasteInfItem::cellsAsAUserSeesThem()
     QFETCH(bool, dark);
     QApplication::setPalette(dark ? darkPalette() : QApplication::style()->standardPalette());
 
-    QuickSearchPasteInfListModel model;
+    QuickSearchPasteInfListModel model(store());
     QSignalSpy loaded(&model, &QuickSearchPasteInfListModel::historyLoaded);
     model.loadHistory(kDefaultCategoryUUID);
     QVERIFY(loaded.wait());
     QCOMPARE(model.rowCount(), 8);
 
-    QuickSearchThumbnailCache thumbnails;
+    QuickSearchThumbnailCache thumbnails(store());
     QuickSearchPasteInfItem delegate(&thumbnails);
     QImage appIcon(64, 64, QImage::Format_ARGB32);
     appIcon.fill(QColor(240, 240, 240));
@@ -248,8 +248,9 @@ void TstQuickSearchPasteInfItem::rowsShowWhatTheTextHolds()
     QFETCH(PasteInfRow, row);
     QFETCH(PasteInfRow, looksLike);
     QApplication::setPalette(QApplication::style()->standardPalette());
-    QuickSearchThumbnailCache thumbnails([](qint64,
-                                            std::function<void(const std::optional<PasteboardItems>&)> done) {
+    QuickSearchThumbnailCache thumbnails(store(), [](qint64, std::function<void(
+                                                                 const std::optional<PasteboardItems>&)>
+                                                                 done) {
         done(PasteboardItems{PasteboardItem(
             {{PasteboardType::html, "<p>Hello <b>world</b> &amp; co</p><img src=\"x.png\"><p>Second</p>"}})});
     });

@@ -31,7 +31,7 @@ void TestQuickSearchResults::searchAnswers()
     store().insertPasteInf(textCapture("banana", now.addSecs(-10)));
     store().waitForQueued();
 
-    QuickSearchViewController controller(nullptr, nullptr);
+    QuickSearchViewController controller(store(), preferences(), nullptr, nullptr);
     controller.resize(800, 500);
     controller.show();
     QuickSearchPasteInfListModel* model = controller.model();

@@ -31,7 +31,7 @@ struct Panel
 {
     explicit Panel(const TestHome& home) : window(home.path() + QStringLiteral("/frame.json"))
     {
-        controller = new QuickSearchViewController(nullptr, nullptr);
+        controller = new QuickSearchViewController(store(), preferences(), nullptr, nullptr);
         window.setContentWidget(controller);
         controller->attachWindow(window);
         window.showAndActivate();

@@ -55,7 +55,7 @@ void TestQuickSearchViewController::initTestCase()
 void TestQuickSearchViewController::init()
 {
     window_ = std::make_unique<QuickSearchViewWindow>(home_->path() + "/frame.json");
-    controller_ = new QuickSearchViewController(nullptr, nullptr);
+    controller_ = new QuickSearchViewController(store(), preferences(), nullptr, nullptr);
     window_->setContentWidget(controller_);
     controller_->attachWindow(*window_);
     window_->showAndActivate();

@@ -390,7 +390,7 @@ private Q_SLOTS:
         QFETCH(int, budgetMs);
         const QStringList expected = history_->reference(category, query);
 
-        SearchEngine engine;
+        SearchEngine engine(unopened_);
         engine.setDatabasePath(history_->path());
         engine.setStreamBudget(std::chrono::milliseconds(budgetMs));
         Recorder recorder(engine);
@@ -408,11 +408,12 @@ private Q_SLOTS:
             QVERIFY(expected.size() < SearchEngine::kFirstScreen);
         }
 
-        const auto all = SearchEngine::searchNow(history_->path(), category, SearchHelper::parseQuery(query));
+        const auto all =
+            SearchEngine::searchNow(unopened_, history_->path(), category, SearchHelper::parseQuery(query));
         QVERIFY(all);
         QCOMPARE(all->uuids(), expected);
-        const auto limited =
-            SearchEngine::searchNow(history_->path(), category, SearchHelper::parseQuery(query), 7);
+        const auto limited = SearchEngine::searchNow(unopened_, history_->path(), category,
+                                                     SearchHelper::parseQuery(query), 7);
         QVERIFY(limited);
         QCOMPARE(limited->uuids(), expected.first(std::min<qsizetype>(7, expected.size())));
     }
@@ -422,7 +423,7 @@ private Q_SLOTS:
     // stops is a matter of speed, measured in bench_search.)
     void newerSearchSupersedes()
     {
-        SearchEngine engine;
+        SearchEngine engine(unopened_);
         engine.setDatabasePath(history_->path());
         Recorder recorder(engine);
 
@@ -452,8 +453,8 @@ private Q_SLOTS:
     {
         TestHome home;
         const QDateTime now = QDateTime(QDate(2024, 3, 10), QTime(12, 0), Qt::UTC);
-        CoreDataManager::shared().setClock([now] { return now; });
-        Preferences::shared().setHistoryCapacity(0); // a day
+        store().setClock([now] { return now; });
+        preferences().setHistoryCapacity(0); // a day
         auto add = [&](const QString& uuid, const QDateTime& date, const QByteArray& text) {
             PasteInfModel model;
             model.uuid = uuid;
@@ -462,18 +463,18 @@ private Q_SLOTS:
             model.types = QStringList{PasteboardType::string};
             model.displayType = PasteInfoDisplayType::PlainText;
             model.setPasteboardItems(PasteboardItems{PasteboardItem({{PasteboardType::string, text}})});
-            CoreDataManager::shared().insertPasteInf(model);
+            store().insertPasteInf(model);
         };
         add("fresh", now.addSecs(-60), "Meeting today");
         add("stale", now.addDays(-2), "meeting last week");
         add("other", now.addSecs(-30), "lunch");
-        HistoryReader reader(home.databasePath());
+        HistoryReader reader(store(), home.databasePath());
         QVERIFY(reader.open());
         QHash<QString, qint64> ids;
         for (const PasteInfRow& row : reader.rows({1, 2, 3}))
             ids.insert(row.uuid, row.id);
 
-        SearchEngine engine;
+        SearchEngine engine(store());
         Recorder recorder(engine);
         auto search = [&](const QString& query) { return recorder.completeUuids(engine, kClipboard, query); };
         for (auto budget : {0ms, 1000ms}) { // scanned, then streamed
@@ -481,7 +482,8 @@ private Q_SLOTS:
             QCOMPARE(search("meeting"), QStringList{"fresh"});
         }
         QCOMPARE(search(""), (QStringList{"other", "fresh"}));
-        QCOMPARE(SearchEngine::searchNow(home.databasePath(), kClipboard, SearchHelper::parseQuery("meeting"))
+        QCOMPARE(SearchEngine::searchNow(store(), home.databasePath(), kClipboard,
+                                         SearchHelper::parseQuery("meeting"))
                      ->uuids(),
                  QStringList{"fresh"});
         const ParsedQuery meeting = SearchHelper::parseQuery("type:text meeting");
@@ -494,10 +496,10 @@ private Q_SLOTS:
         QCOMPARE(engine.matches(kClipboard, meeting, 999), std::nullopt);
 
         // Nothing in the file changed, yet the longer retention brings the item back at once.
-        Preferences::shared().setHistoryCapacity(100);
+        preferences().setHistoryCapacity(100);
         QCOMPARE(search(""), (QStringList{"other", "fresh", "stale"}));
         QCOMPARE(engine.matches(kClipboard, meeting, ids["stale"]), std::optional(true));
-        CoreDataManager::shared().setClock({});
+        store().setClock({});
     }
 
     // One engine searching again and again sees every change committed in between: a capture on
@@ -506,7 +508,7 @@ private Q_SLOTS:
     void followsChanges()
     {
         GeneratedHistory history(3000, 1, 5);
-        SearchEngine engine;
+        SearchEngine engine(unopened_);
         engine.setDatabasePath(history.path());
         Recorder recorder(engine);
         const QStringList queries = {"meeting", "type:link", "type:link https", "type:text, link ab"};
@@ -564,24 +566,23 @@ private Q_SLOTS:
             model.types = QStringList{type};
             model.setPasteboardItems(PasteboardItems{PasteboardItem({{type, data}})});
             model.firstPlainText = model.pasteboardItems()->first().plainString();
-            CoreDataManager::shared().insertPasteInf(model);
+            store().insertPasteInf(model);
         };
         item("words", 1000, PasteboardType::string, "Hello plain words");
         item("link", 2000, PasteboardType::string, "https://example.org/hello");
         item("opaque", 3000, "application/x-private", "hello bytes");
         item("picture", 4000, PasteboardType::png, "\x89PNG");
-        CoreDataManager::shared().waitForQueued();
+        store().waitForQueued();
 
-        SearchEngine engine;
+        SearchEngine engine(store());
         Recorder recorder(engine);
         auto search = [&](const QString& query) { return recorder.completeUuids(engine, kClipboard, query); };
         QCOMPARE(search("hello"), (QStringList{"link", "words"}));
         QCOMPARE(search("type:link"), QStringList{"link"});
         QCOMPARE(search("type:unknown"), QStringList{"opaque"});
         QCOMPARE(search("type:image, plain_text"), (QStringList{"picture", "words"}));
-        CoreDataManager::shared().waitForQueued();
-        QCOMPARE(CoreDataManager::shared().fetchPasteInf("link")->displayType,
-                 std::optional(PasteInfoDisplayType::Link));
+        store().waitForQueued();
+        QCOMPARE(store().fetchPasteInf("link")->displayType, std::optional(PasteInfoDisplayType::Link));
     }
 
     // Texts held in memory give exactly what the table scan and the brute-force reference give,
@@ -745,10 +746,10 @@ private Q_SLOTS:
     void heldTextsFollowStoreChanges()
     {
         TestHome home;
-        CoreDataManager& store = CoreDataManager::shared();
+        CoreDataManager& store = home.store();
         const QDateTime now = QDateTime(QDate(2024, 3, 10), QTime(12, 0), Qt::UTC);
         store.setClock([now] { return now; });
-        Preferences::shared().setHistoryCapacity(100);
+        home.preferences().setHistoryCapacity(100);
         int serial = 0;
         auto add = [&](const QDateTime& date, const QByteArray& text,
                        const QString& type = PasteboardType::string) {
@@ -798,7 +799,7 @@ private Q_SLOTS:
         same("meeting");
         store.movePasteInfsToTop({ids.first()});
         same("meeting");
-        Preferences::shared().setHistoryCapacity(0); // a day: the old item expires
+        home.preferences().setHistoryCapacity(0); // a day: the old item expires
         store.sweepExpired();
         same("meeting long ago");
         same("meeting");
@@ -817,7 +818,7 @@ private Q_SLOTS:
             QVERIFY(db.exec("CREATE TABLE unrelated(x)"));
         }
         Log::Capture log;
-        SearchEngine engine;
+        SearchEngine engine(unopened_);
         Recorder recorder(engine);
         for (const QString& path : {dir.filePath("missing.sqlite"), empty}) {
             engine.setDatabasePath(path);
@@ -831,13 +832,16 @@ private Q_SLOTS:
         QVERIFY(log.contains("cannot open history database"));
         QVERIFY(log.contains("cannot search history") || log.contains("cannot read texts"));
         QVERIFY(!log.contains("secret"));
-        QVERIFY(!SearchEngine::searchNow(dir.filePath("missing.sqlite"), kClipboard,
+        QVERIFY(!SearchEngine::searchNow(unopened_, dir.filePath("missing.sqlite"), kClipboard,
                                          SearchHelper::parseQuery("x")));
         QVERIFY(!QFile::exists(dir.filePath("missing.sqlite")));
     }
 
 private:
     std::unique_ptr<GeneratedHistory> history_;
+    // The store of searches over a history of their own: not open, so nothing is classified
+    // through it.
+    CoreDataManager unopened_;
 };
 
 QTEST_GUILESS_MAIN(TestSearchEngine)

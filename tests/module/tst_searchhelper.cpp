@@ -214,7 +214,7 @@ private Q_SLOTS:
     void matchesText()
     {
         auto matches = [](const QString& query, PasteInfModel item) {
-            return SearchHelper::matches(SearchHelper::parseQuery(query), item);
+            return SearchHelper::matches(SearchHelper::parseQuery(query), item, nullptr);
         };
         QVERIFY(matches("ABC", textItem("xabcx", T::PlainText)));
         QVERIFY(matches("abc", textItem("XABCX", T::PlainText)));
@@ -235,8 +235,8 @@ private Q_SLOTS:
         const ParsedQuery text = SearchHelper::parseQuery("type:text");
         PasteInfModel plain = textItem("hello", T::PlainText);
         PasteInfModel generic = textItem("hello", T::Text);
-        QVERIFY(SearchHelper::matches(text, plain));
-        QVERIFY(!SearchHelper::matches(text, generic));
+        QVERIFY(SearchHelper::matches(text, plain, nullptr));
+        QVERIFY(!SearchHelper::matches(text, generic, nullptr));
         QVERIFY(SearchHelper::typeMatches(SearchHelper::parseQuery("type:unknown"), std::nullopt));
         QVERIFY(SearchHelper::typeMatches(SearchHelper::parseQuery("hello"), T::Image));
     }
@@ -245,17 +245,17 @@ private Q_SLOTS:
     {
         TestHome home;
         PasteInfModel link = textItem("https://example.org/page", std::nullopt);
-        QVERIFY(SearchHelper::matches(SearchHelper::parseQuery("type:link example"), link));
+        QVERIFY(SearchHelper::matches(SearchHelper::parseQuery("type:link example"), link, nullptr));
         QCOMPARE(link.displayType, std::optional(T::Link));
 
         PasteInfModel plain = textItem("just words", std::nullopt);
-        QVERIFY(!SearchHelper::matches(SearchHelper::parseQuery("type:link"), plain));
+        QVERIFY(!SearchHelper::matches(SearchHelper::parseQuery("type:link"), plain, nullptr));
         QCOMPARE(plain.displayType, std::optional(T::PlainText));
 
         // Nothing to classify: the item counts as unknown.
         PasteInfModel opaque = itemOf("application/x-private", "bytes", std::nullopt);
-        QVERIFY(SearchHelper::matches(SearchHelper::parseQuery("type:unknown"), opaque));
-        QVERIFY(!SearchHelper::matches(SearchHelper::parseQuery("type:image"), opaque));
+        QVERIFY(SearchHelper::matches(SearchHelper::parseQuery("type:unknown"), opaque, nullptr));
+        QVERIFY(!SearchHelper::matches(SearchHelper::parseQuery("type:image"), opaque, nullptr));
     }
 };
 

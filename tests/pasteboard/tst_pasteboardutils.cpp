@@ -138,7 +138,7 @@ void TestPasteBoardUtils::stringAliases()
     QFETCH(QString, expectedText);
     PasteInfModel item = makeItem(reps);
     item.uuid.reset(); // no store here
-    const auto content = PasteBoardUtils::preferredContent(item);
+    const auto content = PasteBoardUtils::preferredContent(item, nullptr);
     QVERIFY(content);
     QCOMPARE(content->displayType, T::PlainText);
     QCOMPARE(content->pasteboardType, expectedType);
@@ -198,7 +198,7 @@ void TestPasteBoardUtils::richText()
     Log::Capture log;
     PasteInfModel item = makeItem(reps);
     item.uuid.reset();
-    const auto content = PasteBoardUtils::preferredContent(item);
+    const auto content = PasteBoardUtils::preferredContent(item, nullptr);
     QVERIFY(content);
     QCOMPARE(content->displayType, type);
     QCOMPARE(content->pasteboardType, pasteboardType);
@@ -243,7 +243,7 @@ void TestPasteBoardUtils::officeRule()
         makeItem({{u"application/pdf"_qs, kPdf}, {u"text/rtf"_qs, kRtf}, {PasteboardType::string, text}},
                  bundleIdentifier);
     item.uuid.reset();
-    const auto content = PasteBoardUtils::preferredContent(item);
+    const auto content = PasteBoardUtils::preferredContent(item, nullptr);
     QVERIFY(content);
     QCOMPARE(content->displayType, type);
     QCOMPARE(content->pasteboardType, pasteboardType);
@@ -257,7 +257,7 @@ void TestPasteBoardUtils::images()
     PasteInfModel item = makeItem({{u"image/jpeg"_qs, "jpeg"}});
     item.types = QStringList{u"image/png"_qs, u"image/jpeg"_qs};
     item.uuid.reset();
-    const auto content = PasteBoardUtils::preferredContent(item);
+    const auto content = PasteBoardUtils::preferredContent(item, nullptr);
     QVERIFY(content);
     QCOMPARE(content->displayType, T::Image);
     QCOMPARE(content->pasteboardType, u"image/jpeg"_qs);
@@ -303,19 +303,19 @@ void TestPasteBoardUtils::nothingToClassify()
     PasteInfModel privateOnly =
         makeItem({{u"application/x-private"_qs, "x"}, {u"chromium/x-source-url"_qs, "y"}});
     privateOnly.uuid.reset();
-    QCOMPARE(PasteBoardUtils::preferredContent(privateOnly).has_value(), false);
+    QCOMPARE(PasteBoardUtils::preferredContent(privateOnly, nullptr).has_value(), false);
     QCOMPARE(privateOnly.displayType, std::nullopt);
     QCOMPARE(privateOnly.displayPasteBoardType, std::nullopt);
 
     PasteInfModel noTypes = makeItem({{PasteboardType::string, "text"}});
     noTypes.types = QStringList();
-    QCOMPARE(PasteBoardUtils::preferredContent(noTypes).has_value(), false);
+    QCOMPARE(PasteBoardUtils::preferredContent(noTypes, nullptr).has_value(), false);
 
     PasteInfModel noContent;
     noContent.types = QStringList{PasteboardType::string};
-    QCOMPARE(PasteBoardUtils::preferredContent(noContent).has_value(), false);
+    QCOMPARE(PasteBoardUtils::preferredContent(noContent, nullptr).has_value(), false);
     noContent.setPasteboardItems(PasteboardItems{});
-    QCOMPARE(PasteBoardUtils::preferredContent(noContent).has_value(), false);
+    QCOMPARE(PasteBoardUtils::preferredContent(noContent, nullptr).has_value(), false);
 }
 
 void TestPasteBoardUtils::recordsNewClassification()
@@ -323,19 +323,19 @@ void TestPasteBoardUtils::recordsNewClassification()
     TestHome home;
     const PasteInfModel stored =
         makeItem({{u"x-special/private"_qs, "p"}, {PasteboardType::string, "#FF8800"}});
-    CoreDataManager::shared().insertPasteInf(stored);
+    store().insertPasteInf(stored);
 
     // Cold: loaded from the store, content read on first use.
-    std::optional<PasteInfModel> item = CoreDataManager::shared().fetchPasteInf(*stored.uuid);
+    std::optional<PasteInfModel> item = store().fetchPasteInf(*stored.uuid);
     QVERIFY(item);
     QCOMPARE(item->displayType, std::nullopt);
-    const auto content = PasteBoardUtils::preferredContent(*item);
+    const auto content = PasteBoardUtils::preferredContent(*item, &store());
     QVERIFY(content);
     QCOMPARE(content->displayType, T::Color);
     QCOMPARE(item->displayType, std::optional<T>(T::Color));
 
-    CoreDataManager::shared().waitForQueued();
-    const std::optional<PasteInfModel> reloaded = CoreDataManager::shared().fetchPasteInf(*stored.uuid);
+    store().waitForQueued();
+    const std::optional<PasteInfModel> reloaded = store().fetchPasteInf(*stored.uuid);
     QVERIFY(reloaded);
     QCOMPARE(reloaded->displayType, std::optional<T>(T::Color));
     QCOMPARE(reloaded->displayPasteBoardType, std::optional<QString>(PasteboardType::string));
@@ -349,19 +349,19 @@ void TestPasteBoardUtils::reclassifiesWhenRecordedTypeLostData()
     PasteInfModel stored = makeItem({{PasteboardType::string, "plain words"}});
     stored.displayType = T::Image;
     stored.displayPasteBoardType = u"image/png"_qs;
-    CoreDataManager::shared().insertPasteInf(stored);
+    store().insertPasteInf(stored);
 
     Log::Capture log;
-    std::optional<PasteInfModel> item = CoreDataManager::shared().fetchPasteInf(*stored.uuid);
+    std::optional<PasteInfModel> item = store().fetchPasteInf(*stored.uuid);
     QVERIFY(item);
     QCOMPARE(item->displayPasteBoardType, std::optional<QString>(u"image/png"_qs));
-    const auto content = PasteBoardUtils::preferredContent(*item);
+    const auto content = PasteBoardUtils::preferredContent(*item, &store());
     QVERIFY(content);
     QCOMPARE(content->displayType, T::PlainText);
     QVERIFY(log.contains(u"image/png: image data is nil"_qs));
 
-    CoreDataManager::shared().waitForQueued();
-    const std::optional<PasteInfModel> reloaded = CoreDataManager::shared().fetchPasteInf(*stored.uuid);
+    store().waitForQueued();
+    const std::optional<PasteInfModel> reloaded = store().fetchPasteInf(*stored.uuid);
     QVERIFY(reloaded);
     QCOMPARE(reloaded->displayType, std::optional<T>(T::PlainText));
     QCOMPARE(reloaded->displayPasteBoardType, std::optional<QString>(PasteboardType::string));
@@ -375,7 +375,7 @@ void TestPasteBoardUtils::recordedClassificationIsTrusted()
     item.uuid.reset();
     item.displayType = T::Link;
     item.displayPasteBoardType = PasteboardType::string;
-    const auto content = PasteBoardUtils::preferredContent(item);
+    const auto content = PasteBoardUtils::preferredContent(item, nullptr);
     QVERIFY(content);
     QCOMPARE(content->displayType, T::Link);
     QCOMPARE(textOf(*content), u"not a link"_qs);

@@ -69,9 +69,10 @@ void TestPasteQueue::init()
     clipboard_ = std::make_unique<FakeClipboard>();
     workspace_ = std::make_unique<FakeWorkspace>();
     keys_ = std::make_unique<FakeKeySynthesizer>();
-    keyboard_ = std::make_unique<KeyBoardEventSimu>(keys_.get(), clipboard_.get());
-    board_ = std::make_unique<PasteBoard>(clipboard_.get(), workspace_.get(), keyboard_.get(),
-                                          [] { return RunningApplicationRef(); });
+    keyboard_ = std::make_unique<KeyBoardEventSimu>(keys_.get(), clipboard_.get(), home_->preferences());
+    board_ =
+        std::make_unique<PasteBoard>(home_->store(), home_->preferences(), clipboard_.get(), workspace_.get(),
+                                     keyboard_.get(), [] { return RunningApplicationRef(); });
     queue_ = std::make_unique<PasteQueue>(*board_, *clipboard_);
     queue_->setSettleMs(kSettleMs);
 }

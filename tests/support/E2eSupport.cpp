@@ -247,7 +247,9 @@ BrimbleSession::Result BrimbleSession::run(const QProcessEnvironment& environmen
 
 QList<PasteInfModel> BrimbleSession::storedItems() const
 {
-    CoreDataManager& store = CoreDataManager::shared();
+    if (!store_)
+        store_ = std::make_unique<CoreDataManager>();
+    CoreDataManager& store = *store_;
     if (store.path() != databasePath() || !store.isOpen()) {
         store.close();
         if (!store.openReadOnly(databasePath()))
@@ -256,6 +258,12 @@ QList<PasteInfModel> BrimbleSession::storedItems() const
     PasteCategoryInfModel defaultClipboard;
     defaultClipboard.uuid = kDefaultCategoryUUID;
     return store.fetchPasteInfs(defaultClipboard);
+}
+
+void BrimbleSession::closeStore() const
+{
+    if (store_)
+        store_->close();
 }
 
 bool BrimbleSession::waitForCount(int count, int timeoutMs) const

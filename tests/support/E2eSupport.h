@@ -15,6 +15,8 @@
 // Drives the real brimble program and the X11 helper programs for the end-to-end tests. Each
 // BrimbleSession has private XDG folders (data, config, state, runtime, and a data dir with
 // the test application's desktop file), so tests never see each other's history.
+class CoreDataManager;
+
 class BrimbleSession
 {
 public:
@@ -56,6 +58,8 @@ public:
     // connection, as the command line does).
     QList<PasteInfModel> storedItems() const;
     int storedCount() const { return storedItems().size(); }
+    // Closes that connection until the next read: it would keep the write-ahead log alive.
+    void closeStore() const;
     // Waits until the default clipboard holds `count` items (or the time-out passes).
     bool waitForCount(int count, int timeoutMs = 8000) const;
 
@@ -66,6 +70,7 @@ private:
     QTemporaryDir dir_;
     std::unique_ptr<QProcess> brimble_;
     mutable QByteArray log_;
+    mutable std::unique_ptr<CoreDataManager> store_;
 };
 
 // A helper program (clipowner, pastetarget) running until destroyed.

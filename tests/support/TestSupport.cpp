@@ -12,6 +12,11 @@
 
 #include <unistd.h>
 
+namespace {
+// The home alive now, for store() and preferences().
+TestHome* g_home = nullptr;
+} // namespace
+
 TestHome::TestHome()
 {
     QDir(dir_.path()).mkpath("data");
@@ -20,20 +25,22 @@ TestHome::TestHome()
     qputenv("XDG_DATA_HOME", (dir_.path() + "/data").toUtf8());
     qputenv("XDG_CONFIG_HOME", (dir_.path() + "/config").toUtf8());
     qputenv("XDG_STATE_HOME", (dir_.path() + "/state").toUtf8());
-    Preferences::shared().setFilePath(preferencesPath());
+    preferences_ = std::make_unique<Preferences>(preferencesPath());
+    store_ = std::make_unique<CoreDataManager>();
     // What the application wires at start-up.
-    CoreDataManager::shared().setRetentionLevelProvider(
-        [] { return Preferences::shared().historyCapacity(); });
-    CoreDataManager::shared().setSecretLifetimeProvider([] { return Preferences::shared().secretLifetime(); });
-    CoreDataManager::shared().close();
-    CoreDataManager::shared().setClock({});
-    CoreDataManager::shared().open(databasePath());
+    Preferences* preferences = preferences_.get();
+    store_->setRetentionLevelProvider([preferences] { return preferences->historyCapacity(); });
+    store_->setSecretLifetimeProvider([preferences] { return preferences->secretLifetime(); });
+    store_->open(databasePath());
+    g_home = this;
 }
 
 TestHome::~TestHome()
 {
-    CoreDataManager::shared().close();
-    CoreDataManager::shared().setClock({});
+    store_->close();
+    store_.reset();
+    if (g_home == this)
+        g_home = nullptr;
 }
 
 QString TestHome::databasePath() const
@@ -48,7 +55,16 @@ QString TestHome::preferencesPath() const
 
 CoreDataManager& store()
 {
-    return CoreDataManager::shared();
+    if (!g_home)
+        qFatal("store() is the store of a TestHome, and none is alive");
+    return g_home->store();
+}
+
+Preferences& preferences()
+{
+    if (!g_home)
+        qFatal("preferences() are those of a TestHome, and none is alive");
+    return g_home->preferences();
 }
 
 PasteInfModel textCapture(const QString& text, const QDateTime& date, const QString& category)

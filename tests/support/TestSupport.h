@@ -10,10 +10,14 @@
 #include <QTemporaryDir>
 #include <QString>
 
+#include <memory>
+
 class CoreDataManager;
+class Preferences;
 
 // A private home for one test: temporary XDG folders, a fresh preferences file and an open
-// history database in them. Everything is removed when it goes out of scope.
+// history database in them, with the store and the preferences made on them as the
+// application makes its own. Everything is removed when it goes out of scope.
 class TestHome
 {
 public:
@@ -22,13 +26,19 @@ public:
     QString path() const { return dir_.path(); }
     QString databasePath() const;
     QString preferencesPath() const;
+    CoreDataManager& store() const { return *store_; }
+    Preferences& preferences() const { return *preferences_; }
 
 private:
     QTemporaryDir dir_;
+    std::unique_ptr<Preferences> preferences_;
+    // After the preferences, which its providers read: it goes first.
+    std::unique_ptr<CoreDataManager> store_;
 };
 
-// The one store every test in the process shares (opened by TestHome).
+// The store and the preferences of the TestHome alive now; a test has one at a time.
 CoreDataManager& store();
+Preferences& preferences();
 
 // The PNG bytes of an image of one colour.
 QByteArray pngOf(const QSize& size, const QColor& color = QColor(20, 120, 220, 128));

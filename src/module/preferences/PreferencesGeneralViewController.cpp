@@ -51,11 +51,12 @@ bool PreferencesGeneralViewController::shortensRetention(qint64 from, qint64 to)
     return after && (!before || *after < *before);
 }
 
-PreferencesGeneralViewController::PreferencesGeneralViewController(PreferencesActions actions,
+PreferencesGeneralViewController::PreferencesGeneralViewController(CoreDataManager& store,
+                                                                   Preferences& preferences,
+                                                                   PreferencesActions actions,
                                                                    SerialQueue& writes, QWidget* parent)
-    : QWidget(parent), actions_(std::move(actions)), writes_(writes)
+    : QWidget(parent), store_(store), preferences_(preferences), actions_(std::move(actions)), writes_(writes)
 {
-    const Preferences& preferences = Preferences::shared();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 16, 20, 16);
     layout->setSpacing(8);
@@ -149,7 +150,7 @@ void PreferencesGeneralViewController::addSecretLifetime()
     };
     for (const auto& [text, seconds] : choices)
         secretLifetime_->addItem(text, seconds);
-    const qint64 stored = Preferences::shared().secretLifetime();
+    const qint64 stored = preferences_.secretLifetime();
     int current = secretLifetime_->findData(stored);
     // A lifetime set by hand in the file shows as the nearest longer choice, and stays.
     if (current < 0) {
@@ -173,21 +174,21 @@ void PreferencesGeneralViewController::addSecretLifetime()
         const qint64 seconds = secretLifetime_->itemData(index).toLongLong();
         const int before = std::exchange(previous, index);
         QPointer<PreferencesGeneralViewController> self(this);
-        writes_.async([self, seconds, before] {
-            Preferences::shared().setSecretLifetime(seconds);
-            if (Preferences::shared().intValue(Preferences::secretLifetimeKey) != seconds) {
+        writes_.async([self, seconds, before, &preferences = preferences_, &store = store_] {
+            preferences.setSecretLifetime(seconds);
+            if (preferences.intValue(Preferences::secretLifetimeKey) != seconds) {
                 Dispatch::main([self, before] {
                     if (!self)
                         return;
                     self->secretLifetime_->setCurrentIndex(before);
                     Alert::inform(self->window(),
-                                  LocalizedAlert::settingNotSaved(Preferences::shared().filePath()), QString(),
+                                  LocalizedAlert::settingNotSaved(self->preferences_.filePath()), QString(),
                                   QMessageBox::Warning);
                 });
                 return;
             }
             // After the write: the sweep asks the preferences for the lifetime.
-            CoreDataManager::shared().sweepSecrets();
+            store.sweepSecrets();
         });
     });
 }
@@ -196,7 +197,7 @@ void PreferencesGeneralViewController::addImageText()
 {
     auto* layout = static_cast<QVBoxLayout*>(this->layout());
     layout->addSpacing(12);
-    readImageText_ = addCheckBox(LocalizedPreferences::readImageText(), Preferences::shared().readImageText());
+    readImageText_ = addCheckBox(LocalizedPreferences::readImageText(), preferences_.readImageText());
     auto* row = new QHBoxLayout;
     row->setContentsMargins(24, 0, 0, 0);
     auto* label = new QLabel(LocalizedPreferences::imageTextLanguage(), this);
@@ -205,7 +206,7 @@ void PreferencesGeneralViewController::addImageText()
     // The languages whose data is installed (tesseract-ocr-* packages); a choice made by hand in
     // the file ("eng+deu") is offered as it is.
     QStringList languages = TextRecognizer::installedLanguages();
-    const QString stored = Preferences::shared().imageTextLanguages();
+    const QString stored = preferences_.imageTextLanguages();
     if (!languages.contains(stored))
         languages.prepend(stored);
     for (const QString& code : languages)
@@ -219,7 +220,8 @@ void PreferencesGeneralViewController::addImageText()
     connect(readImageText_, &QCheckBox::toggled, imageTextLanguage_, &QWidget::setEnabled);
     connect(imageTextLanguage_, &QComboBox::activated, this, [this](int index) {
         const QString language = imageTextLanguage_->itemData(index).toString();
-        writes_.async([language] { Preferences::shared().setImageTextLanguages(language); });
+        writes_.async(
+            [language, &preferences = preferences_] { preferences.setImageTextLanguages(language); });
     });
 }
 
@@ -242,13 +244,13 @@ void PreferencesGeneralViewController::exportHistory()
 {
     const QString name = QStringLiteral("Brimble-%1").arg(QDate::currentDate().toString(Qt::ISODate));
     QPointer<PreferencesGeneralViewController> self(this);
-    SystemPanel::saveFile(name, {QString::fromLatin1(HistoryArchive::kExtension)}, window(), [self](const QString& path) {
+    SystemPanel::saveFile(name, {QString::fromLatin1(HistoryArchive::kExtension)}, window(), [self, &store = store_](const QString& path) {
         if (!self)
             return;
         self->exportHistory_->setEnabled(false);
         self->importHistory_->setEnabled(false);
-        Dispatch::global([self, path] {
-            const auto result = HistoryArchive::exportHistory(CoreDataManager::shared(), path);
+        Dispatch::global([self, path, &store] {
+            const auto result = HistoryArchive::exportHistory(store, path);
             Dispatch::main([self, result] {
                 if (self)
                     self->historyFileDone(result.ok, LocalizedArchive::exportTitle(),
@@ -261,13 +263,13 @@ void PreferencesGeneralViewController::exportHistory()
 void PreferencesGeneralViewController::importHistory()
 {
     QPointer<PreferencesGeneralViewController> self(this);
-    SystemPanel::openFile({QString::fromLatin1(HistoryArchive::kExtension)}, window(), [self](const QString& path) {
+    SystemPanel::openFile({QString::fromLatin1(HistoryArchive::kExtension)}, window(), [self, &store = store_](const QString& path) {
         if (!self)
             return;
         self->exportHistory_->setEnabled(false);
         self->importHistory_->setEnabled(false);
-        Dispatch::global([self, path] {
-            const auto result = HistoryArchive::importHistory(CoreDataManager::shared(), path);
+        Dispatch::global([self, path, &store] {
+            const auto result = HistoryArchive::importHistory(store, path);
             Dispatch::main([self, result] {
                 if (self)
                     self->historyFileDone(result.ok, LocalizedArchive::importTitle(),
@@ -322,9 +324,9 @@ void PreferencesGeneralViewController::buttonValueChanged(QObject* sender)
     const auto store = [this, box, on](const QString& key, void (Preferences::*write)(bool)) {
         QPointer<PreferencesGeneralViewController> self(this);
         QPointer<QCheckBox> guard(box);
-        writes_.async([self, guard, key, write, on] {
-            (Preferences::shared().*write)(on);
-            if (Preferences::shared().boolValue(key) == on)
+        writes_.async([self, guard, key, write, on, &preferences = preferences_] {
+            (preferences.*write)(on);
+            if (preferences.boolValue(key) == on)
                 return;
             Dispatch::main([self, guard, on] {
                 if (self && guard)
@@ -378,8 +380,9 @@ void PreferencesGeneralViewController::writeFailed(QCheckBox* box, bool storedVa
     else if (box == showIconInMenuBarButton_ && actions_.setStatusItemShown)
         actions_.setStatusItemShown(storedValue);
     else if (box == launchAtLogin_)
-        writes_.async([storedValue] { Preferences::shared().setLaunchAtLogin(storedValue); });
-    Alert::inform(window(), LocalizedAlert::settingNotSaved(Preferences::shared().filePath()), QString(),
+        writes_.async(
+            [storedValue, &preferences = preferences_] { preferences.setLaunchAtLogin(storedValue); });
+    Alert::inform(window(), LocalizedAlert::settingNotSaved(preferences_.filePath()), QString(),
                   QMessageBox::Warning);
 }
 
@@ -424,9 +427,9 @@ void PreferencesGeneralViewController::storeCapacity(qint64 level, bool shortene
     const qint64 previous = storedCapacity_;
     storedCapacity_ = level;
     QPointer<PreferencesGeneralViewController> self(this);
-    writes_.async([self, level, previous, shortened] {
-        Preferences::shared().setHistoryCapacity(level);
-        if (Preferences::shared().intValue(Preferences::historyCapacityKey) != level) {
+    writes_.async([self, level, previous, shortened, &preferences = preferences_, &store = store_] {
+        preferences.setHistoryCapacity(level);
+        if (preferences.intValue(Preferences::historyCapacityKey) != level) {
             // Nothing is removed for a period that is not in effect.
             Dispatch::main([self, previous] {
                 if (!self)
@@ -434,9 +437,8 @@ void PreferencesGeneralViewController::storeCapacity(qint64 level, bool shortene
                 self->storedCapacity_ = previous;
                 const QSignalBlocker blocker(self->historyCapacity_);
                 self->historyCapacity_->setValue(stopForLevel(previous));
-                Alert::inform(self->window(),
-                              LocalizedAlert::settingNotSaved(Preferences::shared().filePath()), QString(),
-                              QMessageBox::Warning);
+                Alert::inform(self->window(), LocalizedAlert::settingNotSaved(self->preferences_.filePath()),
+                              QString(), QMessageBox::Warning);
             });
             return;
         }
@@ -444,7 +446,7 @@ void PreferencesGeneralViewController::storeCapacity(qint64 level, bool shortene
             return;
         // After the write: the sweep asks the preferences for the level it applies. The lists
         // follow the deletions the store reports.
-        CoreDataManager::shared().sweepExpired([](qint64 deleted) {
+        store.sweepExpired([](qint64 deleted) {
             Log::info(kTag, QStringLiteral("shorter retention removed %1 item(s)").arg(deleted));
         });
     });

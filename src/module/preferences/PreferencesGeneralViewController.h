@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QWidget>
 
+class CoreDataManager;
+class Preferences;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -32,7 +34,9 @@ public:
     // Whether going from one level to the other keeps items for a shorter time.
     static bool shortensRetention(qint64 from, qint64 to);
 
-    PreferencesGeneralViewController(PreferencesActions actions, SerialQueue& writes,
+    // The store and the preferences must outlive the queue `writes`.
+    PreferencesGeneralViewController(CoreDataManager& store, Preferences& preferences,
+                                     PreferencesActions actions, SerialQueue& writes,
                                      QWidget* parent = nullptr);
     ~PreferencesGeneralViewController() override;
 
@@ -52,6 +56,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    CoreDataManager& store_;
+    Preferences& preferences_;
     void buttonValueChanged(QObject* sender);
     // The box's change did not reach the preferences file: shows the stored value again.
     void writeFailed(QCheckBox* box, bool storedValue);

@@ -49,12 +49,12 @@ std::optional<int> PreferencesKeyBindingViewController::rowForModifiers(quint32 
     return std::nullopt;
 }
 
-PreferencesKeyBindingViewController::PreferencesKeyBindingViewController(PreferencesActions actions,
+PreferencesKeyBindingViewController::PreferencesKeyBindingViewController(Preferences& preferences,
+                                                                         PreferencesActions actions,
                                                                          SerialQueue& writes, QWidget* parent)
-    : QWidget(parent), actions_(std::move(actions)), writes_(writes), recorder_(new ShortCutRecordView(this)),
-      shortcutNote_(new QLabel(this))
+    : QWidget(parent), preferences_(preferences), actions_(std::move(actions)), writes_(writes),
+      recorder_(new ShortCutRecordView(this)), shortcutNote_(new QLabel(this))
 {
-    const Preferences& preferences = Preferences::shared();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 16, 20, 16);
     auto* form = new QFormLayout;
@@ -259,7 +259,8 @@ void PreferencesKeyBindingViewController::didSetShortcut(const std::optional<Key
     }
     storedShortcut_ = combo;
     setShortcutNote(QString());
-    writes_.async([combo] { Preferences::shared().setShowQuickSearchWindowHotKey(combo); });
+    writes_.async(
+        [combo, &preferences = preferences_] { preferences.setShowQuickSearchWindowHotKey(combo); });
 }
 
 void PreferencesKeyBindingViewController::setShortcutNote(const QString& text)
@@ -277,11 +278,11 @@ void PreferencesKeyBindingViewController::buttonClicked(QComboBox* sender)
     }
     const quint32 bits = item.toUInt();
     if (sender == switchClipboardButton_)
-        writes_.async([bits] { Preferences::shared().setSwitchClipboardModifier(bits); });
+        writes_.async([bits, &preferences = preferences_] { preferences.setSwitchClipboardModifier(bits); });
     else if (sender == quickPasteKeyButton_)
-        writes_.async([bits] { Preferences::shared().setQuickPasteModifier(bits); });
+        writes_.async([bits, &preferences = preferences_] { preferences.setQuickPasteModifier(bits); });
     else if (sender == pasteAsPlainTextButton_)
-        writes_.async([bits] { Preferences::shared().setPlainTextModifier(bits); });
+        writes_.async([bits, &preferences = preferences_] { preferences.setPlainTextModifier(bits); });
     refreshModifierWarning();
 }
 

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class GnomeCustomKeybinding;
+class Preferences;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -33,8 +34,9 @@ public:
     // set does.
     static std::optional<int> rowForModifiers(quint32 carbonModifiers);
 
-    PreferencesKeyBindingViewController(PreferencesActions actions, SerialQueue& writes,
-                                        QWidget* parent = nullptr);
+    // The preferences must outlive the queue `writes`.
+    PreferencesKeyBindingViewController(Preferences& preferences, PreferencesActions actions,
+                                        SerialQueue& writes, QWidget* parent = nullptr);
     ~PreferencesKeyBindingViewController() override;
     // Shows what the desktop made of the shortcut now (it tells when that changes).
     void refreshDesktopShortcut();
@@ -51,6 +53,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    Preferences& preferences_;
     void didSetShortcut(const std::optional<KeyCombo>& combo);
     void buttonClicked(QComboBox* sender);
     // The line under the shortcut: why a combination was refused; hidden while empty.

@@ -64,8 +64,9 @@ QStringList PreferencesRuleViewController::applicationFolders()
     return folders;
 }
 
-PreferencesRuleViewController::PreferencesRuleViewController(PreferencesActions actions, QWidget* parent)
-    : QWidget(parent), actions_(std::move(actions)), tableView_(new QListView(this)),
+PreferencesRuleViewController::PreferencesRuleViewController(CoreDataManager& store,
+                                                             PreferencesActions actions, QWidget* parent)
+    : QWidget(parent), store_(store), actions_(std::move(actions)), tableView_(new QListView(this)),
       model_(new QStandardItemModel(this)),
       removeButton_(new QPushButton(LocalizedPreferences::removeApplications(), this))
 {
@@ -114,8 +115,8 @@ bool PreferencesRuleViewController::eventFilter(QObject* watched, QEvent* event)
 void PreferencesRuleViewController::load()
 {
     QPointer<PreferencesRuleViewController> self(this);
-    Dispatch::global([self, iconForFile = actions_.iconForFile] {
-        const QList<IgnoredAppInfModel> models = CoreDataManager::shared().fetchIgnoredApps();
+    Dispatch::global([self, iconForFile = actions_.iconForFile, &store = store_] {
+        const QList<IgnoredAppInfModel> models = store.fetchIgnoredApps();
         const ShownByUuid shown = readShown(models, iconForFile);
         Dispatch::main([self, models, shown] {
             if (!self)
@@ -180,12 +181,12 @@ void PreferencesRuleViewController::addIgnoredApps(const QStringList& paths)
     if (paths.isEmpty())
         return;
     QPointer<PreferencesRuleViewController> self(this);
-    Dispatch::global([self, paths, iconForFile = actions_.iconForFile] {
+    Dispatch::global([self, paths, iconForFile = actions_.iconForFile, &store = store_] {
         QList<IgnoredAppInfModel> models;
         for (const QString& path : paths)
-            models.append(IgnoredAppInfModel::fromPath(path));
+            models.append(IgnoredAppInfModel::fromPath(path, store.now()));
         const ShownByUuid shown = readShown(models, iconForFile);
-        CoreDataManager::shared().insertIgnoredApps(models);
+        store.insertIgnoredApps(models);
         Dispatch::main([self, models, shown] {
             if (!self)
                 return;
@@ -211,7 +212,7 @@ void PreferencesRuleViewController::removeIgnoredApp()
     for (auto it = rows.crbegin(); it != rows.crend(); ++it)
         ignoredAppInfModels_.removeAt(*it);
     if (!removed.isEmpty())
-        Dispatch::global([removed] { CoreDataManager::shared().deleteIgnoredApps(removed); });
+        Dispatch::global([removed, &store = store_] { store.deleteIgnoredApps(removed); });
     reloadTable();
     announce();
 }

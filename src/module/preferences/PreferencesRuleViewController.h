@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <QFileDialog>
+class CoreDataManager;
 class QListView;
 class QPushButton;
 class QStandardItemModel;
@@ -27,7 +28,9 @@ public:
     static QString startFolder();
     static QStringList applicationFolders();
 
-    explicit PreferencesRuleViewController(PreferencesActions actions, QWidget* parent = nullptr);
+    // The rules are kept in `store`, which must outlive the background work this starts.
+    PreferencesRuleViewController(CoreDataManager& store, PreferencesActions actions,
+                                  QWidget* parent = nullptr);
 
     const QList<IgnoredAppInfModel>& ignoredAppInfModels() const { return ignoredAppInfModels_; }
     QListView* tableView() const { return tableView_; }
@@ -46,6 +49,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    CoreDataManager& store_;
     void load();
     void reloadTable();
     void announce();

@@ -9,12 +9,13 @@
 
 #include <QIcon>
 
-PreferencesTabViewController::PreferencesTabViewController(const PreferencesActions& actions,
+PreferencesTabViewController::PreferencesTabViewController(CoreDataManager& store, Preferences& preferences,
+                                                           const PreferencesActions& actions,
                                                            SerialQueue& writes, QWidget* parent)
-    : QTabWidget(parent), writes_(writes),
-      general_(new PreferencesGeneralViewController(actions, writes, this)),
-      keyBindings_(new PreferencesKeyBindingViewController(actions, writes, this)),
-      rules_(new PreferencesRuleViewController(actions, this))
+    : QTabWidget(parent), preferences_(preferences), writes_(writes),
+      general_(new PreferencesGeneralViewController(store, preferences, actions, writes, this)),
+      keyBindings_(new PreferencesKeyBindingViewController(preferences, actions, writes, this)),
+      rules_(new PreferencesRuleViewController(store, actions, this))
 {
     setDocumentMode(true);
     addTab(general_, QIcon::fromTheme(QStringLiteral("preferences-system")),
@@ -30,7 +31,7 @@ void PreferencesTabViewController::showEvent(QShowEvent* event)
     QTabWidget::showEvent(event);
     if (!isTabInitialed_) {
         isTabInitialed_ = true;
-        const qint64 stored = Preferences::shared().windowTabIndex().value_or(0);
+        const qint64 stored = preferences_.windowTabIndex().value_or(0);
         if (stored >= 0 && stored < count())
             setCurrentIndex(int(stored));
     }
@@ -43,5 +44,5 @@ void PreferencesTabViewController::tabSelected(int index)
     // Selections made while the tabs are set up are not the user's.
     if (!isTabInitialed_ || index < 0)
         return;
-    writes_.async([index] { Preferences::shared().setWindowTabIndex(index); });
+    writes_.async([index, &preferences = preferences_] { preferences.setWindowTabIndex(index); });
 }

@@ -4,6 +4,8 @@
 
 #include <QTabWidget>
 
+class CoreDataManager;
+class Preferences;
 class PreferencesGeneralViewController;
 class PreferencesKeyBindingViewController;
 class PreferencesRuleViewController;
@@ -15,7 +17,8 @@ class PreferencesTabViewController : public QTabWidget
 {
     Q_OBJECT
 public:
-    PreferencesTabViewController(const PreferencesActions& actions, SerialQueue& writes,
+    PreferencesTabViewController(CoreDataManager& store, Preferences& preferences,
+                                 const PreferencesActions& actions, SerialQueue& writes,
                                  QWidget* parent = nullptr);
 
     PreferencesGeneralViewController* general() const { return general_; }
@@ -28,6 +31,7 @@ protected:
 private:
     void tabSelected(int index);
 
+    Preferences& preferences_;
     SerialQueue& writes_;
     PreferencesGeneralViewController* general_;
     PreferencesKeyBindingViewController* keyBindings_;

@@ -4,9 +4,10 @@
 
 #include <QVBoxLayout>
 
-PreferencesWindow::PreferencesWindow(const PreferencesActions& actions, QWidget* parent)
+PreferencesWindow::PreferencesWindow(CoreDataManager& store, Preferences& preferences,
+                                     const PreferencesActions& actions, QWidget* parent)
     : BaseWindow(QStringLiteral("preferences-window"), parent),
-      tabs_(new PreferencesTabViewController(actions, writes_, this))
+      tabs_(new PreferencesTabViewController(store, preferences, actions, writes_, this))
 {
     setObjectName(QStringLiteral("PreferencesWindow"));
     auto* layout = new QVBoxLayout(this);

@@ -4,6 +4,8 @@
 #include "module/preferences/PreferencesActions.h"
 #include "view/base/BaseWindow.h"
 
+class CoreDataManager;
+class Preferences;
 class PreferencesTabViewController;
 
 // The preferences window: built once, then shown, raised and focused each time it is opened,
@@ -13,7 +15,9 @@ class PreferencesWindow : public BaseWindow
 {
     Q_OBJECT
 public:
-    explicit PreferencesWindow(const PreferencesActions& actions, QWidget* parent = nullptr);
+    // The store and the preferences must outlive the window.
+    PreferencesWindow(CoreDataManager& store, Preferences& preferences, const PreferencesActions& actions,
+                      QWidget* parent = nullptr);
     ~PreferencesWindow() override;
 
     PreferencesTabViewController* tabs() const { return tabs_; }

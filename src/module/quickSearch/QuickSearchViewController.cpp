@@ -168,17 +168,19 @@ QuickSearchKeyCommand QuickSearchViewController::commandForKey(int key, quint32 
     return {};
 }
 
-QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu* menu,
+QuickSearchViewController::QuickSearchViewController(CoreDataManager& store, Preferences& preferences,
+                                                     IconCache* iconCache, QMenu* menu,
                                                      const QString& databasePath, QWidget* parent)
-    : QWidget(parent), menu_(menu), searchField_(new QLineEdit(this)), typeButton_(new QToolButton(this)),
+    : QWidget(parent), store_(store), preferences_(preferences), menu_(menu),
+      searchField_(new QLineEdit(this)), typeButton_(new QToolButton(this)),
       menuButton_(new QToolButton(this)), listView_(new QuickSearchPasteInfListView(this)),
       emptyText_(new QLabel(LocalizedQuickView::empty(), this)),
-      thumbnails_(new QuickSearchThumbnailCache({}, this)),
-      clipboardHeader_(new QuickSearchClipboardHeader(this)), selector_(new QuickSelectClipBoardView(this)),
-      itemMenu_(new QuickSearchPasteInfItemMenu(this)),
+      thumbnails_(new QuickSearchThumbnailCache(store, {}, this)),
+      clipboardHeader_(new QuickSearchClipboardHeader(this)),
+      selector_(new QuickSelectClipBoardView(store, this)), itemMenu_(new QuickSearchPasteInfItemMenu(this)),
       delegate_(new QuickSearchPasteInfItem(thumbnails_, this)),
-      model_(new QuickSearchPasteInfListModel(databasePath, this)), engine_(new SearchEngine(this)),
-      loadingIndicator_(new QProgressBar(this)),
+      model_(new QuickSearchPasteInfListModel(store, databasePath, this)),
+      engine_(new SearchEngine(store, this)), loadingIndicator_(new QProgressBar(this)),
       matchQueue_(std::make_unique<SerialQueue>(QStringLiteral("brimble.quicksearch.match"))),
       undoAction_(new QAction(LocalizedMenu::undo(), this))
 {
@@ -251,7 +253,7 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
     emptyText_->hide();
 
     // The preview of the current row, right of the list.
-    detailView_ = new QuickSearchPasteInfDetailView(iconCache, {}, this);
+    detailView_ = new QuickSearchPasteInfDetailView(store, preferences, iconCache, {}, this);
     detailView_->follow(listView_);
     detailSeparator_ = new QFrame(this);
     detailSeparator_->setFrameShape(QFrame::VLine);
@@ -315,7 +317,7 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
     connect(listView_, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
         if (!index.isValid())
             return;
-        const Preferences& preferences = Preferences::shared();
+        const Preferences& preferences = preferences_;
         const QuickSearchKeyCommand command =
             commandForKey(Qt::Key_Return, 0, KeyTable::carbonModifiers(QGuiApplication::keyboardModifiers()),
                           {preferences.quickPasteModifier(), preferences.plainTextModifier(),
@@ -385,7 +387,7 @@ QuickSearchViewController::QuickSearchViewController(IconCache* iconCache, QMenu
     model_->loadHistory(selectedCategoryUuid_);
     loadingDelay_.start();
     reloadClipboards();
-    CoreDataManager::shared().sweepExpired();
+    store_.sweepExpired();
 }
 
 void QuickSearchViewController::setPasteNotice(const QString& text)
@@ -459,7 +461,7 @@ void QuickSearchViewController::showEvent(QShowEvent* event)
     // Items that expired while the window was hidden leave before the user sees them; the list
     // follows the deletions.
     if (model_->isShowingHistory())
-        CoreDataManager::shared().sweepExpired();
+        store_.sweepExpired();
 }
 
 void QuickSearchViewController::hideEvent(QHideEvent* event)
@@ -603,7 +605,7 @@ void QuickSearchViewController::onKeyDown(QKeyEvent* event)
         event->setAccepted(!clipboardHeader_->isRenaming());
         return;
     }
-    const Preferences& preferences = Preferences::shared();
+    const Preferences& preferences = preferences_;
     const KeyPreferences keyPreferences{preferences.quickPasteModifier(), preferences.plainTextModifier(),
                                         preferences.pasteAsPlainText(),
                                         preferences.switchClipboardModifier()};
@@ -634,17 +636,16 @@ void QuickSearchViewController::onKeyDown(QKeyEvent* event)
 
 void QuickSearchViewController::onModifiersChanged(Qt::KeyboardModifiers modifiers)
 {
-    const quint32 quickPaste = Preferences::shared().quickPasteModifier();
+    const quint32 quickPaste = preferences_.quickPasteModifier();
     const quint32 held = KeyTable::carbonModifiers(modifiers);
     // Letting go of the switch chord takes the highlighted clipboard.
-    if (selector_->isVisible() && !holdsAll(held, Preferences::shared().switchClipboardModifier()))
+    if (selector_->isVisible() && !holdsAll(held, preferences_.switchClipboardModifier()))
         selector_->finish();
     const bool shown = isVisible() && holdsAll(held, quickPaste);
     if (shown)
         delegate_->setQuickPasteModifierText(KeyTable::modifiersText(quickPaste));
     delegate_->setQuickPasteBadgesShown(shown);
-    delegate_->setPlainTextBadgeShown(isVisible() &&
-                                      holdsAll(held, Preferences::shared().plainTextModifier()));
+    delegate_->setPlainTextBadgeShown(isVisible() && holdsAll(held, preferences_.plainTextModifier()));
 }
 
 void QuickSearchViewController::clearBadges()
@@ -701,7 +702,7 @@ bool QuickSearchViewController::perform(const QuickSearchKeyCommand& command)
     case QuickSearchKeyCommand::moveSelectedToTop: {
         const QList<qint64> ids = selectedIds();
         if (!ids.isEmpty())
-            CoreDataManager::shared().movePasteInfsToTop(ids);
+            store_.movePasteInfsToTop(ids);
         return true;
     }
     case QuickSearchKeyCommand::save:
@@ -802,7 +803,8 @@ void QuickSearchViewController::writeRows(const QList<int>& rows, bool plainText
             target = host_->pasteTarget();
     }
     QPointer<QuickSearchViewController> self(this);
-    model_->performOnReader([self, ids, plainText, paste, cut, target](HistoryReader& reader) {
+    model_->performOnReader([self, ids, plainText, paste, cut, target, &store = store_,
+                             &preferences = preferences_](HistoryReader& reader) {
         // The sizes are in the store: a selection past what one copy may hold is refused before
         // any of its content is read.
         const qint64 bytes = reader.contentBytes(ids).value_or(0);
@@ -826,31 +828,30 @@ void QuickSearchViewController::writeRows(const QList<int>& rows, bool plainText
         }
         QList<PasteInfModel> models;
         for (const PasteInfRow& row : reader.rows(ids))
-            if (std::optional<PasteInfModel> model = CoreDataManager::shared().fetchPasteInf(row.uuid))
+            if (std::optional<PasteInfModel> model = store.fetchPasteInf(row.uuid))
                 models.append(*model);
         if (models.isEmpty()) {
             Log::warning(kTag,
                          QStringLiteral("nothing to write: the %1 selected items are gone").arg(ids.size()));
             return;
         }
-        Dispatch::main([self, ids, models, plainText, paste, cut, target] {
+        Dispatch::main([self, ids, models, plainText, paste, cut, target, &store, &preferences] {
             if (!self || !self->host_)
                 return;
             self->host_->pasteItems(
-                models, plainText, paste, target, [self, ids, paste, cut](const PasteOutcome& outcome) {
+                models, plainText, paste, target,
+                [self, ids, paste, cut, &store, &preferences](const PasteOutcome& outcome) {
                     if (!outcome.isWritten())
                         return;
-                    const Preferences& preferences = Preferences::shared();
                     // pasteItems already takes them out with "delete after paste".
                     if (cut && !preferences.deleteAfterPasted())
-                        Dispatch::main([self, ids] {
+                        Dispatch::main([self, ids, &store] {
                             if (self)
-                                CoreDataManager::shared().deletePasteInfIds(
-                                    ids, self->keptChange(UndoableChange::cut), true);
+                                store.deletePasteInfIds(ids, self->keptChange(UndoableChange::cut), true);
                         });
                     else if (paste && !preferences.deleteAfterPasted() &&
                              preferences.autoMoveUsedItemToFirst())
-                        CoreDataManager::shared().movePasteInfsToTop(ids);
+                        store.movePasteInfsToTop(ids);
                 });
         });
     });
@@ -866,10 +867,10 @@ void QuickSearchViewController::pasteInSequence(bool plainText)
         window->resignMainWindow();
     const RunningApplicationRef target = host_ ? host_->pasteTarget() : RunningApplicationRef();
     QPointer<QuickSearchViewController> self(this);
-    model_->performOnReader([self, ids, plainText, target](HistoryReader& reader) {
+    model_->performOnReader([self, ids, plainText, target, &store = store_](HistoryReader& reader) {
         QList<PasteInfModel> models;
         for (const PasteInfRow& row : reader.rows(ids))
-            if (std::optional<PasteInfModel> model = CoreDataManager::shared().fetchPasteInf(row.uuid))
+            if (std::optional<PasteInfModel> model = store.fetchPasteInf(row.uuid))
                 models.append(*model);
         if (models.isEmpty()) {
             Log::warning(kTag,

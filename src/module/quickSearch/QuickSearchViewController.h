@@ -18,7 +18,9 @@
 
 class QuickSearchHost;
 class QuickSearchViewWindow;
+class CoreDataManager;
 class IconCache;
+class Preferences;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -102,9 +104,10 @@ public:
                                                const KeyPreferences& preferences, bool listFocused = false);
 
     // iconCache: the application icons (none paints no icons); menu: what the menu button opens
-    // (none hides the button). databasePath: empty for the file the store has open.
-    QuickSearchViewController(IconCache* iconCache, QMenu* menu, const QString& databasePath = {},
-                              QWidget* parent = nullptr);
+    // (none hides the button). databasePath: empty for the file the store has open. The store
+    // and the preferences must outlive the controller.
+    QuickSearchViewController(CoreDataManager& store, Preferences& preferences, IconCache* iconCache,
+                              QMenu* menu, const QString& databasePath = {}, QWidget* parent = nullptr);
     ~QuickSearchViewController() override;
 
     QLineEdit* searchField() const { return searchField_; }
@@ -167,6 +170,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    CoreDataManager& store_;
+    Preferences& preferences_;
     void search(const QString& text);
     void applyResults(quint64 generation, const SearchResults& results);
     void matchNewItems(const QList<qint64>& ids);

@@ -60,8 +60,8 @@ void QuickSearchViewController::reloadClipboards()
 {
     // The store answers on its own queue; the GUI thread never waits for it.
     QPointer<QuickSearchViewController> self(this);
-    Dispatch::global([self] {
-        const QList<PasteCategoryInfModel> clipboards = CoreDataManager::shared().fetchCategories();
+    Dispatch::global([self, &store = store_] {
+        const QList<PasteCategoryInfModel> clipboards = store.fetchCategories();
         Dispatch::main([self, clipboards] {
             if (!self)
                 return;
@@ -91,8 +91,8 @@ void QuickSearchViewController::selectClipboard(const QString& categoryUuid, boo
         return;
     }
     selectedCategoryUuid_ = categoryUuid;
-    found->recentSelectedDate = CoreDataManager::shared().now();
-    CoreDataManager::shared().updateCategory(*found);
+    found->recentSelectedDate = store_.now();
+    store_.updateCategory(*found);
     clipboardHeader_->setClipboards(clipBoards_, selectedCategoryUuid_);
     Log::info(kTag, QStringLiteral("selected clipboard %1").arg(categoryUuid));
     historyLoaded_ = false;
@@ -106,26 +106,26 @@ void QuickSearchViewController::selectClipboard(const QString& categoryUuid, boo
         search(searchField_->text());
     }
     if (selectedCategoryUuid_ == defaultCategoryUuid)
-        CoreDataManager::shared().sweepExpired();
+        store_.sweepExpired();
 }
 
 void QuickSearchViewController::addNewClipboard(bool moveSelection)
 {
     const PasteCategoryInfModel clipboard = PasteCategoryInfModel::successor(
-        clipBoards_.isEmpty() ? std::nullopt : std::optional(clipBoards_.last()));
+        clipBoards_.isEmpty() ? std::nullopt : std::optional(clipBoards_.last()), store_.now());
     clipBoards_.append(clipboard);
     clipboardHeader_->setClipboards(clipBoards_, selectedCategoryUuid_);
     const QList<qint64> ids = moveSelection ? selectedIds() : QList<qint64>();
     QPointer<QuickSearchViewController> self(this);
     // The items move only once the clipboard is stored, so they never point at a missing one.
-    Dispatch::global([self, clipboard, ids] {
-        CoreDataManager::shared().insertCategory(clipboard);
+    Dispatch::global([self, clipboard, ids, &store = store_] {
+        store.insertCategory(clipboard);
         Dispatch::main([self, clipboard, ids] {
             if (!self)
                 return;
             if (!ids.isEmpty())
-                CoreDataManager::shared().movePasteInfsToTop(ids, clipboard.uuid,
-                                                             self->keptChange(UndoableChange::move), true);
+                self->store_.movePasteInfsToTop(ids, clipboard.uuid, self->keptChange(UndoableChange::move),
+                                                true);
             self->selectClipboard(clipboard.uuid.value_or(QString()));
             self->clipboardHeader_->beginRename();
         });
@@ -147,7 +147,7 @@ void QuickSearchViewController::renameClipboard(const QString& typed)
     const QString title = typed.isEmpty() ? found->title.value_or(LocalizedQuickView::unnamed()) : typed;
     if (found->title != title) {
         found->title = title;
-        CoreDataManager::shared().updateCategory(*found);
+        store_.updateCategory(*found);
     }
     clipboardHeader_->setClipboards(clipBoards_, selectedCategoryUuid_);
 }
@@ -166,8 +166,7 @@ void QuickSearchViewController::confirmForClipboard(const QString& uuid, bool de
     const QString name = clipboard->title.value_or(LocalizedQuickView::unnamed());
     QPointer<QuickSearchViewController> self(this);
     // The count comes from the store's reader thread; the question is asked once it is known.
-    CoreDataManager::shared().countPasteInfsPerCategory([self, uuid, name,
-                                                         deleting](const QHash<QString, qint64>& counts) {
+    store_.countPasteInfsPerCategory([self, uuid, name, deleting](const QHash<QString, qint64>& counts) {
         const qint64 count = counts.value(uuid);
         Dispatch::main([self, uuid, name, deleting, count] {
             if (!self)
@@ -195,7 +194,7 @@ void QuickSearchViewController::clearClipboard(const QString& uuid)
         Log::error(QStringLiteral("delete all paste info fail"), QStringLiteral("clip board info is nil"));
         return;
     }
-    CoreDataManager::shared().deletePasteInfs(clipboard, true, keptChange(UndoableChange::clear));
+    store_.deletePasteInfs(clipboard, true, keptChange(UndoableChange::clear));
 }
 
 void QuickSearchViewController::deleteClipboard(const QString& uuid)
@@ -215,7 +214,6 @@ void QuickSearchViewController::deleteClipboard(const QString& uuid)
     const PasteCategoryInfModel next = clipBoards_.value(std::min(index, clipBoards_.size() - 1));
     clipboardHeader_->setClipboards(clipBoards_, selectedCategoryUuid_);
     selectClipboard(next.uuid.value_or(defaultCategoryUuid));
-    CoreDataManager::shared().deletePasteInfs(clipboard, true,
-                                              keptChange(UndoableChange::clipboardDeletion, clipboard));
-    CoreDataManager::shared().deleteCategory(clipboard);
+    store_.deletePasteInfs(clipboard, true, keptChange(UndoableChange::clipboardDeletion, clipboard));
+    store_.deleteCategory(clipboard);
 }

@@ -31,19 +31,19 @@ void showSaveFailure(QWidget* window)
 }
 
 // An item's classified content, read off the GUI thread; absent when it is gone.
-std::optional<PreferredContent> contentOf(const QString& uuid)
+std::optional<PreferredContent> contentOf(CoreDataManager& store, const QString& uuid)
 {
-    std::optional<PasteInfModel> model = CoreDataManager::shared().fetchPasteInf(uuid);
+    std::optional<PasteInfModel> model = store.fetchPasteInf(uuid);
     if (!model)
         return std::nullopt;
-    return PasteBoardUtils::preferredContent(*model);
+    return PasteBoardUtils::preferredContent(*model, &store);
 }
 
-QList<PreferredContent> contentsOf(const QStringList& uuids)
+QList<PreferredContent> contentsOf(CoreDataManager& store, const QStringList& uuids)
 {
     QList<PreferredContent> contents;
     for (const QString& uuid : uuids)
-        if (std::optional<PreferredContent> content = contentOf(uuid))
+        if (std::optional<PreferredContent> content = contentOf(store, uuid))
             contents.append(*content);
     return contents;
 }
@@ -67,7 +67,7 @@ void QuickSearchViewController::showItemMenu(int row, const QPoint& globalPos, b
         Dispatch::main([self, globalPos, fromKeyboard, type] {
             if (!self)
                 return;
-            self->itemMenu_->prepare(type, self->clipBoards_, Preferences::shared().plainTextModifier());
+            self->itemMenu_->prepare(type, self->clipBoards_, self->preferences_.plainTextModifier());
             self->itemMenu_->popup(globalPos);
             if (fromKeyboard)
                 self->itemMenu_->highlightFirstEntry();
@@ -75,7 +75,7 @@ void QuickSearchViewController::showItemMenu(int row, const QPoint& globalPos, b
     };
     // The listed row may predate the item's classification; an item never classified is
     // classified now, so a fresh copy offers what it can do.
-    model_->performOnReader([id, popUp](HistoryReader& reader) {
+    model_->performOnReader([id, popUp, &store = store_](HistoryReader& reader) {
         const QList<PasteInfRow> rows = reader.rows({id});
         if (rows.isEmpty())
             return;
@@ -83,8 +83,8 @@ void QuickSearchViewController::showItemMenu(int row, const QPoint& globalPos, b
             popUp(rows.first().displayType);
             return;
         }
-        Dispatch::global([uuid = rows.first().uuid, popUp] {
-            const QList<PreferredContent> contents = contentsOf({uuid});
+        Dispatch::global([uuid = rows.first().uuid, popUp, &store] {
+            const QList<PreferredContent> contents = contentsOf(store, {uuid});
             popUp(contents.isEmpty() ? std::nullopt : std::optional(contents.first().displayType));
         });
     });
@@ -98,13 +98,13 @@ void QuickSearchViewController::onItemMenuCommand(QuickSearchPasteInfItemMenu::C
         openLink(listView_->currentIndex().row());
         return;
     case Command::paste:
-        perform({QuickSearchKeyCommand::paste, false, Preferences::shared().pasteAsPlainText()});
+        perform({QuickSearchKeyCommand::paste, false, preferences_.pasteAsPlainText()});
         return;
     case Command::pasteAsPlainText:
         perform({QuickSearchKeyCommand::paste, false, true});
         return;
     case Command::pasteInSequence:
-        perform({QuickSearchKeyCommand::pasteInSequence, false, Preferences::shared().pasteAsPlainText()});
+        perform({QuickSearchKeyCommand::pasteInSequence, false, preferences_.pasteAsPlainText()});
         return;
     case Command::copy:
         perform({QuickSearchKeyCommand::copy});
@@ -136,7 +136,7 @@ void QuickSearchViewController::moveSelectedItems(const QString& categoryUuid)
         return;
     // One transaction that rewrites the clipboard and date columns; the list drops the rows
     // when the store tells it they left.
-    CoreDataManager::shared().movePasteInfsToTop(
+    store_.movePasteInfsToTop(
         ids, categoryUuid,
         [count = ids.size(), kept = keptChange(UndoableChange::move)](bool committed) {
             if (committed)
@@ -152,7 +152,7 @@ void QuickSearchViewController::deleteSelectedItems()
 {
     const QList<qint64> ids = selectedIds();
     if (!ids.isEmpty())
-        CoreDataManager::shared().deletePasteInfIds(ids, keptChange(UndoableChange::deletion), true);
+        store_.deletePasteInfIds(ids, keptChange(UndoableChange::deletion), true);
 }
 
 std::function<void(bool)>
@@ -224,14 +224,14 @@ void QuickSearchViewController::undoLastChange()
             });
     };
     if (!clipboard) {
-        CoreDataManager::shared().undoLastChange(undone);
+        store_.undoLastChange(undone);
         return;
     }
     // The clipboard first, as it was (name, place, colour), so that its items have one to come
     // back to.
-    Dispatch::global([clipboard, undone] {
-        CoreDataManager::shared().insertCategory(*clipboard);
-        CoreDataManager::shared().undoLastChange(undone);
+    Dispatch::global([clipboard, undone, &store = store_] {
+        store.insertCategory(*clipboard);
+        store.undoLastChange(undone);
     });
 }
 
@@ -241,13 +241,13 @@ void QuickSearchViewController::saveSelectedItems()
     if (ids.isEmpty())
         return;
     QPointer<QuickSearchViewController> self(this);
-    model_->performOnReader([self, ids](HistoryReader& reader) {
+    model_->performOnReader([self, ids, &store = store_](HistoryReader& reader) {
         QStringList uuids;
         for (const PasteInfRow& row : reader.rows(ids))
             uuids.append(row.uuid);
         if (uuids.size() == 1)
-            Dispatch::global([self, uuid = uuids.first()] {
-                const std::optional<PreferredContent> content = contentOf(uuid);
+            Dispatch::global([self, uuid = uuids.first(), &store] {
+                const std::optional<PreferredContent> content = contentOf(store, uuid);
                 Dispatch::main([self, content] {
                     if (self && content)
                         self->saveItem(*content);
@@ -290,12 +290,13 @@ void QuickSearchViewController::saveItem(const PreferredContent& content)
 void QuickSearchViewController::saveItemsIntoFolder(const QStringList& uuids)
 {
     QPointer<QuickSearchViewController> self(this);
-    SystemPanel::chooseFolder({}, window(), [self, uuids](const QString& folder) {
+    SystemPanel::chooseFolder({}, window(), [self, uuids, &store = store_](const QString& folder) {
         // Read and written one at a time: thousands of large items never sit in memory together.
-        Dispatch::global([self, uuids, folder] {
+        Dispatch::global([self, uuids, folder, &store] {
             int failures = 0;
             const QStringList written = PasteInfFileWriter::writeIntoFolder(
-                folder, uuids.size(), [&](qsizetype index) { return contentOf(uuids.at(index)); }, &failures);
+                folder, uuids.size(), [&](qsizetype index) { return contentOf(store, uuids.at(index)); },
+                &failures);
             Log::info(kSaveTag, QStringLiteral("saved %1 item(s) into a folder").arg(written.size()));
             if (failures == 0)
                 return;
@@ -317,12 +318,12 @@ void QuickSearchViewController::openLink(int row)
         return;
     }
     QPointer<QuickSearchViewController> self(this);
-    model_->performOnReader([self, id](HistoryReader& reader) {
+    model_->performOnReader([self, id, &store = store_](HistoryReader& reader) {
         const QList<PasteInfRow> rows = reader.rows({id});
         if (rows.isEmpty())
             return;
-        Dispatch::global([self, uuid = rows.first().uuid] {
-            const QList<PreferredContent> contents = contentsOf({uuid});
+        Dispatch::global([self, uuid = rows.first().uuid, &store] {
+            const QList<PreferredContent> contents = contentsOf(store, {uuid});
             if (contents.isEmpty() || contents.first().displayType != PasteInfoDisplayType::Link)
                 return;
             const QString* text = std::get_if<QString>(&contents.first().value);

@@ -89,7 +89,7 @@ bool QuickSearchDetailContent::isPreviewableUrl(const QUrl& url)
            !url.host().isEmpty();
 }
 
-QuickSearchDetailContent QuickSearchDetailContent::prepare(const PasteInfRow& row,
+QuickSearchDetailContent QuickSearchDetailContent::prepare(CoreDataManager* store, const PasteInfRow& row,
                                                            const std::optional<PasteboardItems>& items,
                                                            bool linkPreview, const QSize& imageBox)
 {
@@ -97,7 +97,7 @@ QuickSearchDetailContent QuickSearchDetailContent::prepare(const PasteInfRow& ro
     if (!items || items->isEmpty())
         return content;
     PasteInfModel model = row.toModel(items);
-    const std::optional<PreferredContent> preferred = PasteBoardUtils::preferredContent(model);
+    const std::optional<PreferredContent> preferred = PasteBoardUtils::preferredContent(model, store);
     if (!preferred) {
         content.displayType = PasteInfoDisplayType::Unknown;
         return content;

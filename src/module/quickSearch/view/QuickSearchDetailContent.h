@@ -17,6 +17,7 @@
 #include <memory>
 #include <optional>
 
+class CoreDataManager;
 class QTextDocument;
 
 // What the preview shows of one item, made ready off the GUI thread: texts already cut to what a
@@ -73,8 +74,9 @@ struct QuickSearchDetailContent
 
     // Classifies and decodes an item's content. linkPreview: links that may be shown as a web
     // page (the preference is on and the build has a web view); imageBox: the pane's size in
-    // device pixels, which images are decoded to fit. Runs on any thread.
-    static QuickSearchDetailContent prepare(const PasteInfRow& row,
+    // device pixels, which images are decoded to fit; a first classification is recorded in
+    // `store` when given. Runs on any thread.
+    static QuickSearchDetailContent prepare(CoreDataManager* store, const PasteInfRow& row,
                                             const std::optional<PasteboardItems>& items, bool linkPreview,
                                             const QSize& imageBox = {});
 

@@ -52,21 +52,25 @@ struct QuickSearchPasteInfDetailView::Shared
     std::atomic<quint64> generation{0};
 };
 
-QuickSearchPasteInfDetailView::QuickSearchPasteInfDetailView(IconCache* iconCache, ContentLoader loader,
+QuickSearchPasteInfDetailView::QuickSearchPasteInfDetailView(CoreDataManager& store,
+                                                             const Preferences& preferences,
+                                                             IconCache* iconCache, ContentLoader loader,
                                                              QWidget* parent)
-    : QWidget(parent), iconCache_(iconCache), headerContainerView_(new QWidget(this)),
-      titleInfoText_(new QLabel(headerContainerView_)), selectionCount_(new QLabel(headerContainerView_)),
-      appIcon_(new QLabel(headerContainerView_)), contentView_(new QStackedWidget(this)),
-      blank_(new QWidget(contentView_)), shared_(std::make_shared<Shared>())
+    : QWidget(parent), store_(store), preferences_(preferences), iconCache_(iconCache),
+      headerContainerView_(new QWidget(this)), titleInfoText_(new QLabel(headerContainerView_)),
+      selectionCount_(new QLabel(headerContainerView_)), appIcon_(new QLabel(headerContainerView_)),
+      contentView_(new QStackedWidget(this)), blank_(new QWidget(contentView_)),
+      shared_(std::make_shared<Shared>())
 {
     if (loader) {
         shared_->loader = std::move(loader);
     } else {
-        shared_->loader = [](qint64 id, std::function<void(const std::optional<PasteboardItems>&)> done) {
-            CoreDataManager::shared().loadContent(id, std::move(done));
+        shared_->loader = [&store](qint64 id,
+                                   std::function<void(const std::optional<PasteboardItems>&)> done) {
+            store.loadContent(id, std::move(done));
         };
-        shared_->textStartLoader = [](qint64 id, std::function<void(const QString&, qint64)> done) {
-            CoreDataManager::shared().loadTextStart(
+        shared_->textStartLoader = [&store](qint64 id, std::function<void(const QString&, qint64)> done) {
+            store.loadTextStart(
                 id, kTextStartBytes,
                 [done = std::move(done)](const std::optional<CoreDataManager::TextStart>& start) {
                     if (start)
@@ -270,25 +274,26 @@ void QuickSearchPasteInfDetailView::showItem(const std::optional<PasteInfRow>& r
         loadTextStart(*row, generation); // read before the content: the reader is one queue
 
     const bool linkPreview =
-        !row->secretKind && QuickSearchDetailWebView::isAvailable() && Preferences::shared().autoPreviewLink();
+        !row->secretKind && QuickSearchDetailWebView::isAvailable() && preferences_.autoPreviewLink();
     const std::weak_ptr<Shared> weak = shared_;
     QPointer<QuickSearchPasteInfDetailView> self(this);
     const QFont font = textView()->textFont();
     const QSize imageBox = contentView_->size() * devicePixelRatioF();
     shared_->loader(row->id, [weak, self, generation, row = *row, linkPreview, imageBox, font,
-                              highlight = highlight_](const std::optional<PasteboardItems>& items) {
+                              highlight = highlight_,
+                              store = &store_](const std::optional<PasteboardItems>& items) {
         const std::shared_ptr<Shared> shared = weak.lock();
         if (!shared || shared->generation != generation)
             return;
         // Decoding goes to the pool, so the reader is free for the next selection.
-        Dispatch::global([weak, self, generation, row, items, linkPreview, font, imageBox, highlight] {
+        Dispatch::global([weak, self, generation, row, items, linkPreview, font, imageBox, highlight, store] {
             {
                 const std::shared_ptr<Shared> shared = weak.lock();
                 if (!shared || shared->generation != generation)
                     return;
             }
             QuickSearchDetailContent content =
-                QuickSearchDetailContent::prepare(row, items, linkPreview, imageBox);
+                QuickSearchDetailContent::prepare(store, row, items, linkPreview, imageBox);
             content.highlight = highlight;
             if (content.kind == QuickSearchDetailContent::Kind::text && content.plain)
                 content.document = QuickSearchDetailTextView::plainDocument(content.text, font, highlight);
@@ -400,7 +405,7 @@ void QuickSearchPasteInfDetailView::apply(const QuickSearchDetailContent& conten
     case Kind::web:
         setSummary({});
         showContentView(webView());
-        webView_->showUrl(content.url, Preferences::shared().autoLoadLinkPreview());
+        webView_->showUrl(content.url, preferences_.autoLoadLinkPreview());
         break;
     case Kind::unknown:
         if (!unknownView_)

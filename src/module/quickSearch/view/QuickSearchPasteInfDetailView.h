@@ -13,7 +13,9 @@
 #include <memory>
 #include <optional>
 
+class CoreDataManager;
 class IconCache;
+class Preferences;
 class QAbstractItemView;
 class QLabel;
 class QPlainTextEdit;
@@ -46,9 +48,10 @@ public:
         std::function<void(qint64 id, std::function<void(const QString& start, qint64 totalBytes)> done)>;
 
     // iconCache: application icons (none shows none). Without a loader, content comes from
-    // CoreDataManager::loadContent, and the start of a long text from loadTextStart.
-    explicit QuickSearchPasteInfDetailView(IconCache* iconCache, ContentLoader loader = {},
-                                           QWidget* parent = nullptr);
+    // the store's loadContent, and the start of a long text from loadTextStart. The store and
+    // the preferences (link previews) must outlive the view.
+    QuickSearchPasteInfDetailView(CoreDataManager& store, const Preferences& preferences,
+                                  IconCache* iconCache, ContentLoader loader = {}, QWidget* parent = nullptr);
     ~QuickSearchPasteInfDetailView() override;
     void setTextStartLoader(TextStartLoader loader);
 
@@ -105,6 +108,8 @@ private:
     void refreshIcon();
     void refreshSelectionCount();
 
+    CoreDataManager& store_;
+    const Preferences& preferences_;
     IconCache* iconCache_;
     QPointer<Workspace> workspace_;
     QWidget* headerContainerView_;

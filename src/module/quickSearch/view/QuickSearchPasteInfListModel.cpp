@@ -24,7 +24,7 @@ constexpr qsizetype kMaxRemovalRuns = 32;
 // about what a load saw.
 struct QuickSearchPasteInfListModel::Reader
 {
-    explicit Reader(const QString& path) : reader(path) {}
+    Reader(const CoreDataManager& store, const QString& path) : reader(store, path) {}
 
     bool ready()
     {
@@ -40,16 +40,17 @@ struct QuickSearchPasteInfListModel::Reader
     SerialQueue queue{QStringLiteral("quick_search_list")};
 };
 
-QuickSearchPasteInfListModel::QuickSearchPasteInfListModel(const QString& databasePath, QObject* parent)
-    : QAbstractListModel(parent), cache_(kDefaultCachedRows), alive_(std::make_shared<int>(0)),
-      reader_(std::make_shared<Reader>(databasePath))
+QuickSearchPasteInfListModel::QuickSearchPasteInfListModel(CoreDataManager& store,
+                                                           const QString& databasePath, QObject* parent)
+    : QAbstractListModel(parent), store_(store), cache_(kDefaultCachedRows), alive_(std::make_shared<int>(0)),
+      reader_(std::make_shared<Reader>(store, databasePath))
 {
     // A change reaches the GUI by way of the reader queue: after any load that was queued before
     // it was committed, so a load never hides a copy made while it read.
     const std::weak_ptr<Reader> weakReader = reader_;
     const auto post = guiPoster();
     observerKey_ =
-        CoreDataManager::shared().addChangeObserver([weakReader, post, this](const HistoryChange& change) {
+        store_.addChangeObserver([weakReader, post, this](const HistoryChange& change) {
             const std::shared_ptr<Reader> reader = weakReader.lock();
             if (!reader)
                 return;
@@ -64,7 +65,7 @@ QuickSearchPasteInfListModel::QuickSearchPasteInfListModel(const QString& databa
 
 QuickSearchPasteInfListModel::~QuickSearchPasteInfListModel()
 {
-    CoreDataManager::shared().removeChangeObserver(observerKey_);
+    store_.removeChangeObserver(observerKey_);
     // Blocks still queued post to the GUI thread, where they find the model gone.
     alive_.reset();
 }

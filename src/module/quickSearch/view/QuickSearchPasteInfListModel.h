@@ -14,6 +14,7 @@
 #include <memory>
 #include <optional>
 
+class CoreDataManager;
 class SearchResults;
 
 Q_DECLARE_METATYPE(PasteInfRow)
@@ -46,7 +47,10 @@ public:
     static constexpr qsizetype kDefaultCachedRows = 200 * kPageSize;
 
     // An empty path means the file the store has open.
-    explicit QuickSearchPasteInfListModel(const QString& databasePath = {}, QObject* parent = nullptr);
+    // Rows are read from `databasePath` (empty: the file the store has open); the store, which
+    // tells of changes, must outlive the model.
+    explicit QuickSearchPasteInfListModel(CoreDataManager& store, const QString& databasePath = {},
+                                          QObject* parent = nullptr);
     ~QuickSearchPasteInfListModel() override;
 
     // Shows the history of a clipboard, newest first. The ids are read on the reader thread
@@ -138,6 +142,7 @@ private:
     mutable QCache<qint64, CachedRow> cache_;
     mutable QSet<qint64> pending_;
     std::shared_ptr<int> alive_;
+    CoreDataManager& store_;
     int observerKey_ = 0;
     // Last: its queue finishes the blocks still queued before the rest goes.
     std::shared_ptr<Reader> reader_;

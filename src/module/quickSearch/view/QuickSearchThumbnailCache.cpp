@@ -35,15 +35,15 @@ QImage thumbnailOf(const QByteArray& data, int height)
     return image;
 }
 
-QuickSearchCellPreview previewOf(const PasteInfRow& row, const std::optional<PasteboardItems>& items,
-                                 int thumbnailHeight)
+QuickSearchCellPreview previewOf(CoreDataManager& store, const PasteInfRow& row,
+                                 const std::optional<PasteboardItems>& items, int thumbnailHeight)
 {
     QuickSearchCellPreview preview;
     if (!items || items->isEmpty())
         return preview;
     PasteInfModel model = row.toModel(items);
     // An item never classified is classified here, off the GUI thread, and the store records it.
-    const std::optional<PreferredContent> content = PasteBoardUtils::preferredContent(model);
+    const std::optional<PreferredContent> content = PasteBoardUtils::preferredContent(model, &store);
     if (!content)
         return preview;
     preview.displayType = content->displayType;
@@ -89,13 +89,14 @@ struct QuickSearchThumbnailCache::Worker
     SerialQueue queue{QStringLiteral("thumbnails")};
 };
 
-QuickSearchThumbnailCache::QuickSearchThumbnailCache(ContentLoader loader, QObject* parent)
-    : QObject(parent), loader_(std::move(loader)), cache_(int(kDefaultBudget)),
+QuickSearchThumbnailCache::QuickSearchThumbnailCache(CoreDataManager& store, ContentLoader loader,
+                                                     QObject* parent)
+    : QObject(parent), store_(store), loader_(std::move(loader)), cache_(int(kDefaultBudget)),
       alive_(std::make_shared<int>(0)), worker_(std::make_shared<Worker>())
 {
     if (!loader_)
-        loader_ = [](qint64 id, std::function<void(const std::optional<PasteboardItems>&)> done) {
-            CoreDataManager::shared().loadContent(id, std::move(done), false);
+        loader_ = [&store](qint64 id, std::function<void(const std::optional<PasteboardItems>&)> done) {
+            store.loadContent(id, std::move(done), false);
         };
 }
 
@@ -122,10 +123,10 @@ std::optional<QuickSearchCellPreview> QuickSearchThumbnailCache::preview(const P
         const std::shared_ptr<Worker> worker = weakWorker.lock();
         if (!worker)
             return;
-        worker->queue.async([alive, row, key, items, thumbnailHeight, this] {
+        worker->queue.async([alive, row, key, items, thumbnailHeight, history = &store_, this] {
             if (alive.expired())
                 return;
-            const QuickSearchCellPreview preview = previewOf(row, items, thumbnailHeight);
+            const QuickSearchCellPreview preview = previewOf(*history, row, items, thumbnailHeight);
             Dispatch::main([alive, key, uuid = row.uuid, preview, this] {
                 if (!alive.expired())
                     store(key, uuid, preview);

@@ -29,6 +29,8 @@ struct QuickSearchCellPreview
 // item's content (the store's content cache, on its reader thread) and decodes and scales it on
 // a worker, then previewLoaded says it is here. Thumbnails are kept at the pixel height asked
 // for, so a list of large images costs a few kilobytes an item.
+class CoreDataManager;
+
 class QuickSearchThumbnailCache : public QObject
 {
     Q_OBJECT
@@ -40,7 +42,10 @@ public:
     static constexpr qint64 kDefaultBudget = qint64(24) << 20;
 
     // Without a loader, content comes from CoreDataManager::loadContent.
-    explicit QuickSearchThumbnailCache(ContentLoader loader = {}, QObject* parent = nullptr);
+    // Without a loader, content comes from the store's loadContent; first classifications are
+    // recorded in the store, which must outlive the cache.
+    explicit QuickSearchThumbnailCache(CoreDataManager& store, ContentLoader loader = {},
+                                       QObject* parent = nullptr);
     ~QuickSearchThumbnailCache() override;
 
     // What is here for the row at a thumbnail height in device pixels; absent while it is
@@ -58,6 +63,7 @@ private:
     struct Worker;
     void store(const QString& key, const QString& uuid, const QuickSearchCellPreview& preview);
 
+    CoreDataManager& store_;
     ContentLoader loader_;
     // Cost in bytes (QCache counts in int; the budget stays far below its limit).
     QCache<QString, QuickSearchCellPreview> cache_;

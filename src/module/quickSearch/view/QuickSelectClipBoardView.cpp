@@ -16,7 +16,8 @@ namespace {
 constexpr int kMargin = 15;
 } // namespace
 
-QuickSelectClipBoardView::QuickSelectClipBoardView(QWidget* parent) : QWidget(parent)
+QuickSelectClipBoardView::QuickSelectClipBoardView(CoreDataManager& store, QWidget* parent)
+    : QWidget(parent), store_(store)
 {
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);
@@ -124,7 +125,7 @@ void QuickSelectClipBoardView::refreshCounts()
         return;
     countsPending_ = true;
     QPointer<QuickSelectClipBoardView> self(this);
-    CoreDataManager::shared().countPasteInfsPerCategory([self](const QHash<QString, qint64>& counts) {
+    store_.countPasteInfsPerCategory([self](const QHash<QString, qint64>& counts) {
         Dispatch::main([self, counts] {
             if (!self)
                 return;

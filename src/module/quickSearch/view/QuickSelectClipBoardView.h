@@ -10,6 +10,8 @@
 // one per clipboard with its number of records, most recently used first. The window shows it on the switch chord
 // (Ctrl+Tab), moves the highlight on each further Tab and with the arrows, and finishes it when
 // the modifier is released; finishing reports the highlighted clipboard.
+class CoreDataManager;
+
 class QuickSelectClipBoardView : public QWidget
 {
     Q_OBJECT
@@ -17,7 +19,8 @@ public:
     static constexpr QSize kTileSize{100, 70};
     static constexpr int kSpacing = 15;
 
-    explicit QuickSelectClipBoardView(QWidget* parent = nullptr);
+    // Counts its clipboards' items in `store`, which must outlive it.
+    explicit QuickSelectClipBoardView(CoreDataManager& store, QWidget* parent = nullptr);
 
     // Shows the grid with the highlight on the clipboard used before `selectedUuid`; when it is
     // already showing, moves the highlight on by one instead.
@@ -47,6 +50,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    CoreDataManager& store_;
     void setCurrent(int index);
     void refreshCounts();
     QRect tileRect(int index) const;
