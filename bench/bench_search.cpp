@@ -402,7 +402,7 @@ void BM_SearchCold(benchmark::State& state)
             state.SkipWithError("cannot drop the page cache (needs root)");
             return;
         }
-        SearchEngine engine;
+        SearchEngine engine(BenchSupport::store());
         engine.setDatabasePath(path);
         timing = timedSearch(engine, query);
         state.SetIterationTime(timing.completeMs / 1000.0);

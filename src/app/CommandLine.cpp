@@ -367,7 +367,7 @@ int exportHistory(const Options& options, CoreDataManager& store)
     }
     std::optional<PasteCategoryInfModel> clipboard;
     if (!options.clipboard.isEmpty()) {
-        clipboard = HistoryQueries::clipboardNamed(options.clipboard, &error);
+        clipboard = HistoryQueries::clipboardNamed(store, options.clipboard, &error);
         if (!clipboard) {
             printError(error);
             return store.isDamaged() ? reportDamage(found.path, QString()) : Failed;

@@ -98,7 +98,7 @@ void TestPreferencesGeneral::exportsAndImportsTheHistoryOffTheGuiThread()
     const PasteInfModel item = textCapture(QStringLiteral("kept across"), QDateTime::currentDateTimeUtc());
     store().insertPasteInf(item);
     SerialQueue writes(QStringLiteral("preferences-test"));
-    PreferencesGeneralViewController tab({}, writes);
+    PreferencesGeneralViewController tab(store(), preferences(), {}, writes);
     QTemporaryDir folder;
     const QString path = folder.filePath("saved.brimble-history");
     // The file dialogs answer with this path.

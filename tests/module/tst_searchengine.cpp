@@ -595,7 +595,7 @@ private Q_SLOTS:
         // Groups of a few texts each, so that most are passed over by their bitmaps.
         SearchTextArena::setGroupTextBytes(600);
         auto restore = qScopeGuard([] { SearchTextArena::setGroupTextBytes(64 * 1024); });
-        SearchEngine held, scanned;
+        SearchEngine held(unopened_), scanned(unopened_);
         held.setDatabasePath(history.path());
         scanned.setDatabasePath(history.path());
         scanned.setHoldsTexts(false);
@@ -679,7 +679,7 @@ private Q_SLOTS:
         };
         const QStringList meetings = history.reference(kClipboard, "meeting");
         {
-            SearchEngine engine;
+            SearchEngine engine(unopened_);
             engine.setDatabasePath(history.path());
             Recorder recorder(engine);
             expectAll(engine, recorder);
@@ -719,7 +719,7 @@ private Q_SLOTS:
             QVERIFY2(StoreSchema::restoreDerived(db, &error), qPrintable(error));
         }
         {
-            SearchEngine engine;
+            SearchEngine engine(unopened_);
             engine.setDatabasePath(history.path());
             Recorder recorder(engine);
             expectAll(engine, recorder);
@@ -768,7 +768,7 @@ private Q_SLOTS:
         const PasteInfModel old = add(now.addDays(-20), "meeting long ago");
         const PasteInfModel picture = add(now.addSecs(-10), "\x89PNG", PasteboardType::png);
 
-        SearchEngine held, scanned;
+        SearchEngine held(store), scanned(store);
         scanned.setHoldsTexts(false);
         Recorder heldRecorder(held), scannedRecorder(scanned);
         auto same = [&](const QString& query) {
