@@ -6,9 +6,9 @@
 #include "BenchSupport.h"
 #include "CaptureBench.h"
 #include "app/Brimble.h"
-#include "model/Preferences.h"
 #include "model/CoreDataManager.h"
 #include "model/HistoryReader.h"
+#include "model/Preferences.h"
 #include "platform/Platform.h"
 
 #include <QApplication>

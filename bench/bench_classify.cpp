@@ -9,11 +9,11 @@
 
 #include "BenchSupport.h"
 
-#include "model/Preferences.h"
 #include "model/CoreDataManager.h"
-#include "model/PasteCategoryInfModel.h"
-#include "platform/PasteboardTypes.h"
 #include "model/PasteBoardUtils.h"
+#include "model/PasteCategoryInfModel.h"
+#include "model/Preferences.h"
+#include "platform/PasteboardTypes.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

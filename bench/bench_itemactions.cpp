@@ -9,8 +9,8 @@
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_itemactions --benchmark_counters_tabular=true
 #include "BenchSupport.h"
 
-#include "model/Localized.h"
 #include "model/CoreDataManager.h"
+#include "model/Localized.h"
 #include "module/quickSearch/view/QuickSearchPasteInfListModel.h"
 #include "module/quickSearch/view/QuickSelectClipBoardView.h"
 

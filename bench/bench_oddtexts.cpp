@@ -8,16 +8,16 @@
 
 #include "BenchSupport.h"
 
-#include "model/Localized.h"
-#include "model/Preferences.h"
 #include "model/CoreDataManager.h"
 #include "model/HistoryReader.h"
-#include "platform/PasteboardTypes.h"
+#include "model/Localized.h"
+#include "model/Preferences.h"
 #include "module/quickSearch/view/QuickSearchPasteInfDetailView.h"
 #include "module/quickSearch/view/QuickSearchPasteInfItem.h"
 #include "module/quickSearch/view/QuickSearchPasteInfListModel.h"
 #include "module/quickSearch/view/QuickSearchThumbnailCache.h"
 #include "module/quickSearch/view/subViews/QuickSearchDetailTextView.h"
+#include "platform/PasteboardTypes.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

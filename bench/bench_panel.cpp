@@ -8,15 +8,15 @@
 #include "BenchSupport.h"
 #include "PaintProbe.h"
 
-#include "model/Preferences.h"
 #include "model/CoreDataManager.h"
 #include "model/PasteInfModel.h"
-#include "platform/PasteboardItem.h"
-#include "platform/PasteboardTypes.h"
+#include "model/Preferences.h"
 #include "module/quickSearch/QuickSearchViewController.h"
 #include "module/quickSearch/QuickSearchViewWindow.h"
 #include "module/quickSearch/view/QuickSearchPasteInfListModel.h"
 #include "platform/KeyCombo.h"
+#include "platform/PasteboardItem.h"
+#include "platform/PasteboardTypes.h"
 #include "platform/x11/X11HotKeys.h"
 
 #include <QApplication>

@@ -9,8 +9,8 @@
 //   preferences queue, beside one preference write done in place (its atomic replace and fsync).
 #include "BenchSupport.h"
 
-#include "model/Preferences.h"
 #include "model/CoreDataManager.h"
+#include "model/Preferences.h"
 #include "module/preferences/PreferencesGeneralViewController.h"
 #include "module/preferences/PreferencesKeyBindingViewController.h"
 #include "module/preferences/PreferencesTabViewController.h"

@@ -7,13 +7,13 @@
 
 #include "BenchSupport.h"
 
-#include "model/Localized.h"
-#include "model/Preferences.h"
 #include "model/CoreDataManager.h"
 #include "model/HistoryReader.h"
-#include "platform/PasteboardTypes.h"
+#include "model/Localized.h"
+#include "model/Preferences.h"
 #include "module/quickSearch/view/QuickSearchPasteInfDetailView.h"
 #include "module/quickSearch/view/subViews/QuickSearchDetailWebView.h"
+#include "platform/PasteboardTypes.h"
 
 #include <QApplication>
 #include <QBuffer>

@@ -5,10 +5,10 @@
 #include "BenchSupport.h"
 
 #include "model/CoreDataManager.h"
-#include "platform/PasteboardItem.h"
 #include "module/quickSearch/view/QuickSearchPasteInfItem.h"
 #include "module/quickSearch/view/QuickSearchPasteInfListModel.h"
 #include "module/quickSearch/view/QuickSearchThumbnailCache.h"
+#include "platform/PasteboardItem.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -11,9 +11,9 @@
 
 #include "BenchSupport.h"
 
+#include "model/SearchEngine.h"
 #include "model/SqliteDatabase.h"
 #include "model/StoreSchema.h"
-#include "model/SearchEngine.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

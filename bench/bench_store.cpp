@@ -5,8 +5,8 @@
 #include "BenchSupport.h"
 #include "HistoryGenerator.h"
 
-#include "model/Preferences.h"
 #include "model/CoreDataManager.h"
+#include "model/Preferences.h"
 #include "platform/PasteboardTypes.h"
 
 #include <QCoreApplication>

@@ -7,8 +7,8 @@
 #include "BenchSupport.h"
 #include "HistoryGenerator.h"
 
-#include "model/Preferences.h"
 #include "model/CoreDataManager.h"
+#include "model/Preferences.h"
 
 #include <QCoreApplication>
 #include <QDir>

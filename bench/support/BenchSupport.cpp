@@ -1,8 +1,8 @@
 #include "BenchSupport.h"
 
 #include "model/CoreDataManager.h"
-#include "model/Preferences.h"
 #include "model/HistoryChange.h"
+#include "model/Preferences.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

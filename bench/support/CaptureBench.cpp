@@ -2,8 +2,8 @@
 
 #include "BenchSupport.h"
 #include "app/Brimble.h"
-#include "model/Preferences.h"
 #include "model/CoreDataManager.h"
+#include "model/Preferences.h"
 #include "platform/Platform.h"
 
 #include <QElapsedTimer>

@@ -1,20 +1,18 @@
 #include "Brimble.h"
 #include "view/base/Alert.h"
 
-#include "app/Action.h"
-#include "module/preferences/PreferencesKeyBindingViewController.h"
-#include "module/preferences/PreferencesTabViewController.h"
-#include "module/preferences/PreferencesRuleViewController.h"
-#include "platform/Workspace.h"
-#include "model/Localized.h"
-#include "model/Preferences.h"
-#include "app/StatusBarMenu.h"
 #include "app/AboutContent.h"
-#include "view/base/HelpWindow.h"
+#include "app/Action.h"
+#include "app/StatusBarMenu.h"
 #include "common/Dispatch.h"
 #include "common/Log.h"
 #include "model/CoreDataManager.h"
 #include "model/ImageTextReader.h"
+#include "model/Localized.h"
+#include "model/Preferences.h"
+#include "module/preferences/PreferencesKeyBindingViewController.h"
+#include "module/preferences/PreferencesRuleViewController.h"
+#include "module/preferences/PreferencesTabViewController.h"
 #include "module/preferences/PreferencesWindow.h"
 #include "module/quickSearch/QuickSearchViewController.h"
 #include "module/quickSearch/QuickSearchViewWindow.h"
@@ -24,6 +22,8 @@
 #include "platform/KeyTable.h"
 #include "platform/Platform.h"
 #include "platform/PowerSource.h"
+#include "platform/Workspace.h"
+#include "view/base/HelpWindow.h"
 
 #include <QCheckBox>
 #include <QDBusConnection>
@@ -101,8 +101,6 @@ Brimble::~Brimble()
     expiryTimer_.stop();
     secretExpiryTimer_.stop();
     spaceRetryTimer_.stop();
-    store_.setCorruptionHandler({});
-    store_.setSpaceHandler({});
     pasteQueue_.reset();
     pasteBoard_.reset();
     preferencesWindow_.reset();
@@ -199,13 +197,10 @@ void Brimble::start()
 
     // The store stops writing at the first sign of damage; the user hears of it once, and the
     // panel says it for as long as this Brimble runs (there may be no tray to hear it from).
-    store_.setCorruptionHandler([this](const QString& message) {
-        QMetaObject::invokeMethod(this, [this, message] {
-            damageMessage_ = message;
-            quickSearchController_->setBanner(message);
-            notifyUser(message, QSystemTrayIcon::Critical);
-        });
-    });
+    connect(&store_, &CoreDataManager::damageFound, this, &Brimble::onDamageFound, Qt::QueuedConnection);
+    // Found before Brimble listened (while start-up read the history): told now.
+    if (const QString found = store_.damageMessage(); !found.isEmpty())
+        QMetaObject::invokeMethod(this, [this, found] { onDamageFound(found); }, Qt::QueuedConnection);
 
     // A full disk: copies wait in memory. The user hears once when it starts and once when
     // copies are recorded again; meanwhile the panel says it, and the waiting copies are tried
@@ -213,9 +208,17 @@ void Brimble::start()
     spaceRetryTimer_.setInterval(std::chrono::seconds(20));
     spaceRetryTimer_.setTimerType(Qt::VeryCoarseTimer);
     connect(&spaceRetryTimer_, &QTimer::timeout, this, [this] { store_.retryWaitingCopies(); });
-    store_.setSpaceHandler([this](const CoreDataManager::SpaceReport& report) {
-        QMetaObject::invokeMethod(this, [this, report] { onSpaceReport(report); });
-    });
+    connect(&store_, &CoreDataManager::spaceChanged, this, &Brimble::onSpaceReport, Qt::QueuedConnection);
+}
+
+void Brimble::onDamageFound(const QString& message)
+{
+    // Told once, whether it came by the signal or was found before Brimble listened.
+    if (!damageMessage_.isEmpty())
+        return;
+    damageMessage_ = message;
+    quickSearchController_->setBanner(message);
+    notifyUser(message, QSystemTrayIcon::Critical);
 }
 
 void Brimble::onSpaceReport(const CoreDataManager::SpaceReport& report)

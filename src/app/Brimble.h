@@ -1,11 +1,11 @@
 #pragma once
 
-#include "platform/CurrentApplication.h"
 #include "model/CoreDataManager.h"
 #include "model/PasteInfModel.h"
 #include "module/quickSearch/QuickSearchHost.h"
 #include "pasteboard/PasteOutcome.h"
 #include "pasteboard/PasteQueue.h"
+#include "platform/CurrentApplication.h"
 #include "platform/HotKeys.h"
 #include "platform/KeyCombo.h"
 
@@ -135,6 +135,7 @@ private:
     // A tray message where there is a tray; a window otherwise (GNOME without an extension).
     void notifyUser(const QString& message, QSystemTrayIcon::MessageIcon icon);
     void onSpaceReport(const CoreDataManager::SpaceReport& report);
+    void onDamageFound(const QString& message);
     void onPasteQueueChanged();
     void tellPasteOutcome(const PasteOutcome& outcome);
 

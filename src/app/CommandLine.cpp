@@ -1,16 +1,16 @@
 #include "CommandLine.h"
 
-#include "model/HistoryArchive.h"
-#include "model/HistoryQueries.h"
 #include "app/InstanceChannel.h"
 #include "app/UpdateChecker.h"
 #include "common/ControlCharacters.h"
 #include "model/CoreDataManager.h"
+#include "model/HistoryArchive.h"
+#include "model/HistoryQueries.h"
 #include "model/HistoryReader.h"
 #include "model/Localized.h"
-#include "model/StoreSalvage.h"
-#include "model/SearchHelper.h"
 #include "model/PasteBoardUtils.h"
+#include "model/SearchHelper.h"
+#include "model/StoreSalvage.h"
 
 #include <QDateTime>
 #include <QFile>

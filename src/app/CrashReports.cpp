@@ -1,10 +1,10 @@
 #include "CrashReports.h"
 
-#include "model/Preferences.h"
 #include "app/WebRequests.h"
 #include "common/CrashCatcher.h"
 #include "common/Dispatch.h"
 #include "common/Log.h"
+#include "model/Preferences.h"
 
 #include <QDir>
 #include <QFile>

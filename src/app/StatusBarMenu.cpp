@@ -1,9 +1,9 @@
 #include "app/StatusBarMenu.h"
 #include "view/base/Alert.h"
 
-#include "model/Localized.h"
 #include "app/UpdateChecker.h"
 #include "common/Log.h"
+#include "model/Localized.h"
 #include "platform/Workspace.h"
 #include "view/base/MenuText.h"
 

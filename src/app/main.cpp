@@ -1,10 +1,10 @@
 #include "app/AppDelegate.h"
 #include "app/CommandLine.h"
-#include "model/Localized.h"
-#include "model/Preferences.h"
 #include "common/CrashCatcher.h"
 #include "common/Log.h"
 #include "model/CoreDataManager.h"
+#include "model/Localized.h"
+#include "model/Preferences.h"
 #include "platform/Platform.h"
 
 #include <QApplication>

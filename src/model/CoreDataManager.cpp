@@ -65,68 +65,44 @@ void CoreDataManager::waitForQueued()
 bool CoreDataManager::performBatch(const std::function<void()>& block)
 {
     return d->queue.sync([&] {
-        if (!d->writable())
-            return false;
-        SqliteTransaction transaction(d->db);
-        if (!transaction.isActive()) {
-            d->logFailure(QStringLiteral("batch fail, "));
-            return false;
-        }
-        block();
-        QList<HistoryChange> changes;
-        changes.swap(d->changesInBatch);
-        if (!transaction.commit()) {
-            d->logFailure(QStringLiteral("batch fail, "));
-            // What the block did is gone again: whoever applied nothing yet reads afresh.
-            d->deliver({HistoryChange{HistoryChange::Kind::Reset, {}, {}}});
-            return false;
-        }
-        d->deliver(changes);
-        return true;
+        return d->inTransaction([&] {
+            block();
+            return true;
+        }, false);
     });
 }
 
 bool CoreDataManager::performAtomically(const std::function<bool()>& block)
 {
-    return d->queue.sync([&] {
-        if (!d->writable())
-            return false;
-        SqliteTransaction transaction(d->db);
-        if (!transaction.isActive()) {
-            d->logFailure(QStringLiteral("batch fail, "));
-            return false;
-        }
-        d->batchFailed = false;
-        const bool done = block();
-        QList<HistoryChange> changes;
-        changes.swap(d->changesInBatch);
-        if (!done || d->batchFailed) {
-            // Rolled back as the transaction goes: no observer heard of what it wrote.
-            Log::info(kTag, QStringLiteral("batch rolled back"));
-            return false;
-        }
-        if (!transaction.commit()) {
-            d->logFailure(QStringLiteral("batch fail, "));
-            d->deliver({HistoryChange{HistoryChange::Kind::Reset, {}, {}}});
-            return false;
-        }
-        d->deliver(changes);
-        return true;
-    });
+    return d->queue.sync([&] { return d->inTransaction(block, true); });
 }
 
-void CoreDataManager::setCorruptionHandler(CorruptionHandler handler)
+bool CoreDataManager::Impl::inTransaction(const std::function<bool()>& block, bool allOrNothing)
 {
-    QString message;
-    {
-        std::lock_guard lock(d->handlersMutex);
-        d->corruptionHandler = std::move(handler);
-        d->damageTold = false;
-        message = d->damageMessage;
+    if (!writable())
+        return false;
+    SqliteTransaction transaction(db);
+    if (!transaction.isActive()) {
+        logFailure(QStringLiteral("batch fail, "));
+        return false;
     }
-    // Damage met before anyone listened (while start-up read the history) is told now.
-    if (!message.isEmpty())
-        d->queue.async([this, message] { d->tellDamage(message); });
+    batchFailed = false;
+    const bool done = block();
+    QList<HistoryChange> changes;
+    changes.swap(changesInBatch);
+    if (allOrNothing && (!done || batchFailed)) {
+        // Rolled back as the transaction goes: no observer heard of what it wrote.
+        Log::info(kTag, QStringLiteral("batch rolled back"));
+        return false;
+    }
+    if (!transaction.commit()) {
+        logFailure(QStringLiteral("batch fail, "));
+        // What the block did is gone again: whoever applied nothing yet reads afresh.
+        deliver({HistoryChange{HistoryChange::Kind::Reset, {}, {}}});
+        return false;
+    }
+    deliver(changes);
+    return true;
 }
 
 bool CoreDataManager::isDamaged() const
@@ -142,17 +118,13 @@ QString CoreDataManager::damageMessage() const
 
 void CoreDataManager::Impl::tellDamage(const QString& message)
 {
-    CorruptionHandler handler;
     {
-        // Found while a handler was being set, the damage is queued to be told twice: once is
-        // enough.
         std::lock_guard lock(handlersMutex);
-        if (damageTold || !corruptionHandler)
+        if (damageTold)
             return;
         damageTold = true;
-        handler = corruptionHandler;
     }
-    handler(message);
+    Q_EMIT owner->damageFound(message);
 }
 
 void CoreDataManager::Impl::onCorruption(const QString& reason)

@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QHash>
 #include <QList>
+#include <QObject>
 #include <QString>
 
 #include <functional>
@@ -21,8 +22,9 @@ struct sqlite3;
 // The single gateway to the history database (SQLite, WAL journal). Every operation runs on
 // one serial store queue that owns the connection; a caller on another thread waits for its
 // result. Queued operations return at once and run later, in order.
-class CoreDataManager
+class CoreDataManager : public QObject
 {
+    Q_OBJECT
 public:
     // One per history file; the application makes one at start-up and hands it to the parts
     // that need it. It must outlive everything that queues work on it.
@@ -47,20 +49,18 @@ public:
     static QString defaultPath();
 
     // Damage found while running. The first statement that finds the file corrupt stops every
-    // write (the file is left as it is, and not checkpointed on close) and the handler is called
-    // once, on the store queue, with a message for the user naming the file. Reads go on. A
-    // handler set after the damage was found is told at once.
-    using CorruptionHandler = std::function<void(const QString& message)>;
-    void setCorruptionHandler(CorruptionHandler handler);
+    // write (the file is left as it is, and not checkpointed on close) and damageFound() is
+    // emitted once, from the store queue, with a message for the user naming the file. Reads go
+    // on. A listener that comes later reads damageMessage().
     bool isDamaged() const;
-    // The message the handler got; empty while the file is sound.
+    // The message damageFound() told; empty while the file is sound.
     QString damageMessage() const;
 
     // No room left on the disk (or in the user's quota). A copy that cannot be written waits in
     // memory, within a budget, and the waiting copies go out in the order they were made with the
-    // next copy that finds room, at a retry, or at the quit-time save. The handler is told on the
-    // store queue: once when writes start failing for lack of room, with the cause, and once
-    // when they work again.
+    // next copy that finds room, at a retry, or at the quit-time save. spaceChanged() is emitted
+    // from the store queue: once when writes start failing for lack of room, with the cause, and
+    // once when they work again.
     struct SpaceReport
     {
         bool full = false;
@@ -68,8 +68,6 @@ public:
         int written = 0; // copies that waited and are now stored (when room is back)
         int lost = 0;    // copies dropped since the disk filled: the waiting ones passed the budget
     };
-    using SpaceHandler = std::function<void(const SpaceReport& report)>;
-    void setSpaceHandler(SpaceHandler handler);
     bool isOutOfSpace() const;
     int waitingCopies() const;
     // Tries to write the waiting copies now (queued).
@@ -219,6 +217,10 @@ public:
     using Clock = std::function<QDateTime()>;
     void setClock(Clock clock);
     QDateTime now() const;
+
+Q_SIGNALS:
+    void damageFound(const QString& message);
+    void spaceChanged(const CoreDataManager::SpaceReport& report);
 
 private:
     struct Impl;

@@ -212,6 +212,10 @@ struct CoreDataManager::Impl
     std::atomic<bool> damaged{false};
     void onCorruption(const QString& reason);
     void tellDamage(const QString& message);
+    // Runs the block in one transaction on the store queue and tells its changes once it
+    // commits. All or nothing: a block that returns false or a statement that fails rolls it
+    // back; otherwise what the block did is committed whatever failed in it.
+    bool inTransaction(const std::function<bool()>& block, bool allOrNothing);
 
     // Copies waiting for room on the disk, oldest first; touched on the queue only.
     std::deque<EncodedPasteInf> waitingCopies;
@@ -238,10 +242,8 @@ struct CoreDataManager::Impl
     bool checkpointAndTruncate();
 
     std::mutex handlersMutex;
-    CorruptionHandler corruptionHandler;
     QString damageMessage;
     bool damageTold = false;
-    SpaceHandler spaceHandler;
     QHash<int, ChangeObserver> changeObservers;
     int nextObserverKey = 0;
     // Changes made inside a batch's transaction, told once it commits.

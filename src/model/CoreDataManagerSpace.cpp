@@ -12,12 +12,6 @@ qint64 sizeOf(const EncodedPasteInf& e)
 }
 } // namespace
 
-void CoreDataManager::setSpaceHandler(SpaceHandler handler)
-{
-    std::lock_guard lock(d->handlersMutex);
-    d->spaceHandler = std::move(handler);
-}
-
 bool CoreDataManager::isOutOfSpace() const
 {
     return d->outOfSpace;
@@ -100,11 +94,5 @@ void CoreDataManager::Impl::roomIsBack()
 
 void CoreDataManager::Impl::tellSpace(const SpaceReport& report)
 {
-    SpaceHandler handler;
-    {
-        std::lock_guard lock(handlersMutex);
-        handler = spaceHandler;
-    }
-    if (handler)
-        handler(report);
+    Q_EMIT owner->spaceChanged(report);
 }

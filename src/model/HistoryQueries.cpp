@@ -1,11 +1,11 @@
 #include "HistoryQueries.h"
 
 #include "model/CoreDataManager.h"
+#include "model/PasteBoardUtils.h"
 #include "model/PasteInfoDisplayType.h"
-#include "platform/PasteboardTypes.h"
 #include "model/SearchEngine.h"
 #include "model/SearchHelper.h"
-#include "model/PasteBoardUtils.h"
+#include "platform/PasteboardTypes.h"
 
 #include <QJsonArray>
 

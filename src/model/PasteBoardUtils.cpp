@@ -1,9 +1,9 @@
 #include "PasteBoardUtils.h"
 
+#include "common/HtmlText.h"
 #include "common/Log.h"
 #include "model/CoreDataManager.h"
 #include "model/HistoryReader.h"
-#include "common/HtmlText.h"
 #include "platform/PasteboardTypes.h"
 #include "platform/UriList.h"
 

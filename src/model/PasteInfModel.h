@@ -1,8 +1,8 @@
 #pragma once
 
 #include "model/PasteInfoDisplayType.h"
-#include "platform/PasteboardItem.h"
 #include "model/SecretShape.h"
+#include "platform/PasteboardItem.h"
 #include "platform/RunningApplication.h"
 
 #include <QColor>

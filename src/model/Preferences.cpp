@@ -1,7 +1,7 @@
 #include "Preferences.h"
 
-#include "model/KeyComboCoder.h"
 #include "common/Log.h"
+#include "model/KeyComboCoder.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -3,9 +3,9 @@
 #include "common/Log.h"
 #include "common/SerialQueue.h"
 #include "model/CoreDataManager.h"
+#include "model/PasteBoardUtils.h"
 #include "model/PasteInfoDisplayType.h"
 #include "model/RetentionRule.h"
-#include "model/PasteBoardUtils.h"
 #include "model/SearchTextArena.h"
 
 #include <QFile>

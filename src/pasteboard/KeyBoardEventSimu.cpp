@@ -1,7 +1,7 @@
 #include "KeyBoardEventSimu.h"
 
-#include "model/Preferences.h"
 #include "common/Log.h"
+#include "model/Preferences.h"
 #include "platform/Clipboard.h"
 #include "platform/KeySynthesizer.h"
 

@@ -1,13 +1,13 @@
 #include "PasteBoard.h"
 
-#include "model/Preferences.h"
 #include "common/Dispatch.h"
 #include "common/Log.h"
 #include "model/CoreDataManager.h"
-#include "platform/PasteboardTypes.h"
-#include "pasteboard/KeyBoardEventSimu.h"
 #include "model/PasteBoardUtils.h"
+#include "model/Preferences.h"
+#include "pasteboard/KeyBoardEventSimu.h"
 #include "platform/Clipboard.h"
+#include "platform/PasteboardTypes.h"
 #include "platform/UriList.h"
 #include "platform/Workspace.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "common/SerialQueue.h"
-#include "model/PasteInfModel.h"
 #include "model/IgnoredAppInfModel.h"
+#include "model/PasteInfModel.h"
 #include "pasteboard/PasteOutcome.h"
 #include "platform/RunningApplication.h"
 

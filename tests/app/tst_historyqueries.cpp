@@ -1,10 +1,10 @@
 // What the command line shows of a row without loading its content.
 #include "TestSupport.h"
 
-#include "model/HistoryQueries.h"
 #include "model/CoreDataManager.h"
-#include "platform/PasteboardTypes.h"
+#include "model/HistoryQueries.h"
 #include "model/PasteBoardUtils.h"
+#include "platform/PasteboardTypes.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
-#include "view/base/Alert.h"
 #include "app/Brimble.h"
 #include "model/Localized.h"
 #include "platform/KeySynthesizer.h"
+#include "view/base/Alert.h"
 
 #include <QAbstractButton>
 #include <QApplication>

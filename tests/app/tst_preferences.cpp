@@ -1,6 +1,6 @@
+#include "common/Log.h"
 #include "model/KeyComboCoder.h"
 #include "model/Preferences.h"
-#include "common/Log.h"
 
 #include "TestSupport.h"
 

@@ -1,7 +1,7 @@
 #include "app/Brimble.h"
+#include "app/StatusBarMenu.h"
 #include "model/Localized.h"
 #include "model/Preferences.h"
-#include "app/StatusBarMenu.h"
 #include "platform/fake/FakeWorkspace.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
 // Records copies made by real X11 clients into a running brimble and checks the store.
 #include "E2eSupport.h"
 
-#include "model/Preferences.h"
 #include "model/CoreDataManager.h"
 #include "model/IgnoredAppInfModel.h"
+#include "model/Preferences.h"
 #include "platform/PasteboardTypes.h"
 #include "platform/x11/XcbReply.h"
 

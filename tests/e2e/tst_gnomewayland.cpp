@@ -4,8 +4,8 @@
 // and pastes, typed into with xdotool on the host display, which drives mutter's seat.
 #include "E2eSupport.h"
 #include "NestedMutter.h"
-#include "TestSupport.h"
 #include "RequiredServices.h"
+#include "TestSupport.h"
 
 #include <QProcess>
 #include <QRegularExpression>

@@ -1,8 +1,8 @@
 #include "platform/x11/X11HotKeys.h"
 
+#include "RequiredServices.h"
 #include "platform/KeyTable.h"
 #include "platform/x11/XcbReply.h"
-#include "RequiredServices.h"
 
 #include <QGuiApplication>
 #include <QProcess>

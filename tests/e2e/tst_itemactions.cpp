@@ -3,8 +3,8 @@
 #include "E2eSupport.h"
 #include "TestSupport.h"
 
-#include "model/CoreDataManager.h"
 #include "RequiredServices.h"
+#include "model/CoreDataManager.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,11 +1,11 @@
 #include "E2eSupport.h"
 
+#include "RequiredServices.h"
 #include "model/Preferences.h"
 #include "platform/fake/FakeHotKeys.h"
 #include "platform/portal/PortalHotKeys.h"
 #include "platform/portal/PortalKeySynthesizer.h"
 #include "platform/x11/X11HotKeys.h"
-#include "RequiredServices.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

@@ -4,10 +4,10 @@
 #include "E2eSupport.h"
 #include "TestSupport.h"
 
-#include "model/Preferences.h"
-#include "model/CoreDataManager.h"
-#include "platform/x11/XcbReply.h"
 #include "RequiredServices.h"
+#include "model/CoreDataManager.h"
+#include "model/Preferences.h"
+#include "platform/x11/XcbReply.h"
 
 #include <QFile>
 #include <QJsonDocument>

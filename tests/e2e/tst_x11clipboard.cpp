@@ -1,7 +1,7 @@
+#include "RequiredServices.h"
 #include "common/Log.h"
 #include "platform/PasteboardTypes.h"
 #include "platform/x11/X11Clipboard.h"
-#include "RequiredServices.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,9 +1,9 @@
+#include "RequiredServices.h"
 #include "platform/RunningApplication.h"
 #include "platform/x11/X11Clipboard.h"
 #include "platform/x11/X11KeySynthesizer.h"
 #include "platform/x11/X11Workspace.h"
 #include "platform/x11/XcbReply.h"
-#include "RequiredServices.h"
 
 #include <QDir>
 #include <QElapsedTimer>

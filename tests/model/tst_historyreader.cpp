@@ -1,8 +1,8 @@
 #include "TestSupport.h"
 
-#include "model/Preferences.h"
 #include "model/CoreDataManager.h"
 #include "model/HistoryReader.h"
+#include "model/Preferences.h"
 #include "platform/PasteboardTypes.h"
 
 #include <QFile>

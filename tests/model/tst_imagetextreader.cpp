@@ -5,10 +5,10 @@
 #include "model/CoreDataManager.h"
 #include "model/HistoryReader.h"
 #include "model/ImageTextReader.h"
-#include "platform/PasteboardTypes.h"
-#include "platform/TextRecognizer.h"
 #include "model/SearchEngine.h"
 #include "model/SearchHelper.h"
+#include "platform/PasteboardTypes.h"
+#include "platform/TextRecognizer.h"
 
 #include <QBuffer>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "model/Localized.h"
 #include "common/Log.h"
 #include "model/IgnoredAppInfModel.h"
+#include "model/Localized.h"
 #include "model/ModelCoding.h"
 #include "model/PasteCategoryInfModel.h"
 #include "model/PasteInfModel.h"

@@ -1,9 +1,9 @@
 #include "TestSupport.h"
 
-#include "model/Preferences.h"
 #include "common/Log.h"
 #include "model/CoreDataManager.h"
 #include "model/HistoryReader.h"
+#include "model/Preferences.h"
 #include "platform/PasteboardTypes.h"
 
 #include <QJsonValue>

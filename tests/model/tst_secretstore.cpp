@@ -2,10 +2,10 @@
 // their own clock, and a history written before they existed opens with its items.
 #include "TestSupport.h"
 
-#include "model/Preferences.h"
 #include "common/Log.h"
 #include "model/CoreDataManager.h"
 #include "model/HistoryReader.h"
+#include "model/Preferences.h"
 
 #include <QTest>
 

@@ -1,8 +1,8 @@
 #include "TestSupport.h"
 
-#include "model/Localized.h"
 #include "common/Log.h"
 #include "model/CoreDataManager.h"
+#include "model/Localized.h"
 #include "model/ModelCoding.h"
 #include "platform/PasteboardTypes.h"
 
@@ -794,7 +794,9 @@ void TstStore::damageFoundWhileRunningStopsWrites()
     }
     const QByteArray damaged = fileHash(home.databasePath());
     QStringList reports;
-    store().setCorruptionHandler([&](const QString& message) { reports.append(message); });
+    QObject listener;
+    QObject::connect(&store(), &CoreDataManager::damageFound, &listener,
+                     [&](const QString& message) { reports.append(message); }, Qt::DirectConnection);
     QVERIFY(store().open(home.databasePath()));
 
     Log::Capture log;
@@ -805,7 +807,6 @@ void TstStore::damageFoundWhileRunningStopsWrites()
     QVERIFY(store().fetchCategories().isEmpty());
     QVERIFY(store().save());
     store().close();
-    store().setCorruptionHandler({});
 
     QCOMPARE(reports.size(), 1);
     QVERIFY2(reports.first().contains(home.databasePath()), qPrintable(reports.first()));
@@ -831,13 +832,16 @@ void TstStore::damageFoundBeforeAnyoneListensIsToldLater()
     // Start-up reads the history before the application listens.
     QVERIFY(store().fetchCategories().isEmpty());
     QVERIFY(store().isDamaged());
+    // It was told when found, to nobody; a listener that comes later reads it, and is not told
+    // again.
     QStringList reports;
-    store().setCorruptionHandler([&](const QString& message) { reports.append(message); });
+    QObject listener;
+    QObject::connect(&store(), &CoreDataManager::damageFound, &listener,
+                     [&](const QString& message) { reports.append(message); }, Qt::DirectConnection);
+    store().fetchCategories();
     store().waitForQueued();
-    store().setCorruptionHandler({});
-    QCOMPARE(reports.size(), 1);
-    QVERIFY(reports.first().contains("brimble salvage"));
-    QCOMPARE(store().damageMessage(), reports.first());
+    QVERIFY(reports.isEmpty());
+    QVERIFY(store().damageMessage().contains("brimble salvage"));
 }
 
 void TstStore::deletedTextLeavesNoTraceInTheFiles()
@@ -874,7 +878,6 @@ void TstStore::fullDiskKeepsCopiesUntilThereIsRoom()
         QSKIP(qPrintable(disk.why()));
     TestHome home;
     auto closeFirst = qScopeGuard([] {
-        store().setSpaceHandler({});
         store().close();
     });
     const QString path = disk.path() + "/Brimble.sqlite";
@@ -885,7 +888,10 @@ void TstStore::fullDiskKeepsCopiesUntilThereIsRoom()
     QVERIFY(store().save());
 
     QList<CoreDataManager::SpaceReport> reports;
-    store().setSpaceHandler([&](const CoreDataManager::SpaceReport& report) { reports.append(report); });
+    QObject listener;
+    QObject::connect(&store(), &CoreDataManager::spaceChanged, &listener,
+                     [&](const CoreDataManager::SpaceReport& report) { reports.append(report); },
+                     Qt::DirectConnection);
     QVERIFY(disk.fill());
     Log::Capture log;
     for (int i = 0; i < 8; ++i)

@@ -2,8 +2,8 @@
 #include "TestSupport.h"
 
 #include "model/CoreDataManager.h"
-#include "platform/PasteboardTypes.h"
 #include "model/StoreSalvage.h"
+#include "platform/PasteboardTypes.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -2,8 +2,8 @@
 // stored, and only the last kept change does.
 #include "TestSupport.h"
 
-#include "model/Localized.h"
 #include "model/CoreDataManager.h"
+#include "model/Localized.h"
 #include "platform/PasteboardTypes.h"
 
 #include <QSet>

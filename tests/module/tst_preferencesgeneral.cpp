@@ -3,9 +3,9 @@
 #include "view/base/Alert.h"
 #include "view/base/SystemPanel.h"
 
-#include "model/Preferences.h"
 #include "common/SerialQueue.h"
 #include "model/CoreDataManager.h"
+#include "model/Preferences.h"
 #include "module/preferences/PreferencesGeneralViewController.h"
 
 #include <QCheckBox>

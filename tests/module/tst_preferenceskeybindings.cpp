@@ -3,13 +3,13 @@
 // real GSettings with a temporary keyfile backend, the configuration line of sway and Hyprland).
 #include "TestSupport.h"
 
+#include "RequiredServices.h"
+#include "common/SerialQueue.h"
 #include "model/Localized.h"
 #include "model/Preferences.h"
-#include "common/SerialQueue.h"
 #include "module/preferences/PreferencesKeyBindingViewController.h"
 #include "platform/DesktopSession.h"
 #include "platform/GnomeCustomKeybinding.h"
-#include "RequiredServices.h"
 
 #include <QLabel>
 #include <QLineEdit>

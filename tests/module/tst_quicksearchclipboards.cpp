@@ -2,8 +2,8 @@
 // what a rename leaves in the store.
 #include "TestSupport.h"
 
-#include "model/Localized.h"
 #include "model/CoreDataManager.h"
+#include "model/Localized.h"
 #include "module/quickSearch/QuickSearchViewController.h"
 #include "module/quickSearch/view/QuickSearchClipboardHeader.h"
 #include "module/quickSearch/view/QuickSearchPasteInfListModel.h"

@@ -3,16 +3,16 @@
 #include "module/quickSearch/view/subViews/LinkPreviewPolicy.h"
 #include "view/base/Alert.h"
 
+#include "common/Log.h"
 #include "model/Localized.h"
 #include "model/Preferences.h"
-#include "common/Log.h"
-#include "platform/PasteboardTypes.h"
 #include "module/quickSearch/view/QuickSearchPasteInfDetailView.h"
 #include "module/quickSearch/view/subViews/QuickSearchDetailColorView.h"
 #include "module/quickSearch/view/subViews/QuickSearchDetailFilesView.h"
 #include "module/quickSearch/view/subViews/QuickSearchDetailImageView.h"
 #include "module/quickSearch/view/subViews/QuickSearchDetailTextView.h"
 #include "module/quickSearch/view/subViews/QuickSearchDetailWebView.h"
+#include "platform/PasteboardTypes.h"
 #include "platform/fake/FakeWorkspace.h"
 
 #include <QApplication>

@@ -2,10 +2,10 @@
 
 #include "model/CoreDataManager.h"
 #include "model/HistoryReader.h"
-#include "platform/PasteboardTypes.h"
+#include "model/PasteBoardUtils.h"
 #include "model/SearchEngine.h"
 #include "module/quickSearch/view/QuickSearchPasteInfListModel.h"
-#include "model/PasteBoardUtils.h"
+#include "platform/PasteboardTypes.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>

@@ -1,11 +1,11 @@
 #include "TestSupport.h"
 
-#include "model/Localized.h"
 #include "model/CoreDataManager.h"
-#include "platform/PasteboardTypes.h"
+#include "model/Localized.h"
 #include "module/quickSearch/view/QuickSearchPasteInfItem.h"
 #include "module/quickSearch/view/QuickSearchPasteInfListModel.h"
 #include "module/quickSearch/view/QuickSearchThumbnailCache.h"
+#include "platform/PasteboardTypes.h"
 #include "view/base/ThemeColors.h"
 
 #include <QApplication>

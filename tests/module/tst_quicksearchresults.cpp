@@ -2,8 +2,8 @@
 // preview, and a search that finds nothing saying so.
 #include "TestSupport.h"
 
-#include "model/Localized.h"
 #include "model/CoreDataManager.h"
+#include "model/Localized.h"
 #include "module/quickSearch/QuickSearchViewController.h"
 #include "module/quickSearch/view/QuickSearchPasteInfDetailView.h"
 #include "module/quickSearch/view/QuickSearchPasteInfItem.h"

@@ -3,13 +3,13 @@
 // clipboard's deletion default to Cancel, and a copy too large for the clipboard is refused.
 #include "TestSupport.h"
 
-#include "model/Localized.h"
 #include "model/CoreDataManager.h"
-#include "platform/PasteboardTypes.h"
+#include "model/Localized.h"
 #include "module/quickSearch/QuickSearchViewController.h"
 #include "module/quickSearch/QuickSearchViewWindow.h"
 #include "module/quickSearch/view/QuickSearchClipboardHeader.h"
 #include "module/quickSearch/view/QuickSearchPasteInfListModel.h"
+#include "platform/PasteboardTypes.h"
 
 #include <QAbstractButton>
 #include <QAction>

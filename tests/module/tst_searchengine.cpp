@@ -1,14 +1,14 @@
 #include "TestSupport.h"
 
-#include "model/Preferences.h"
 #include "common/Log.h"
 #include "model/CoreDataManager.h"
 #include "model/HistoryReader.h"
-#include "platform/PasteboardTypes.h"
+#include "model/Preferences.h"
+#include "model/SearchEngine.h"
 #include "model/SearchTextArena.h"
 #include "model/SqliteDatabase.h"
 #include "model/StoreSchema.h"
-#include "model/SearchEngine.h"
+#include "platform/PasteboardTypes.h"
 
 #include <QEventLoop>
 #include <QRandomGenerator>

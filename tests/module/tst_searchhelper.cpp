@@ -1,8 +1,8 @@
 #include "TestSupport.h"
 
 #include "model/PasteInfModel.h"
-#include "platform/PasteboardTypes.h"
 #include "model/SearchHelper.h"
+#include "platform/PasteboardTypes.h"
 
 #include <QTest>
 

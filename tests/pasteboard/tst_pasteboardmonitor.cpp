@@ -1,15 +1,15 @@
 // The clipboard monitor and write-back against the in-process fakes and a real store.
 #include "TestSupport.h"
 
-#include "model/Preferences.h"
 #include "common/Log.h"
 #include "model/CoreDataManager.h"
-#include "platform/PasteboardTypes.h"
+#include "model/Preferences.h"
 #include "pasteboard/KeyBoardEventSimu.h"
 #include "pasteboard/PasteBoard.h"
+#include "platform/PasteboardTypes.h"
+#include "platform/SelectionClipboard.h"
 #include "platform/fake/FakeClipboard.h"
 #include "platform/fake/FakeKeySynthesizer.h"
-#include "platform/SelectionClipboard.h"
 #include "platform/fake/FakeWorkspace.h"
 
 #include <QTest>

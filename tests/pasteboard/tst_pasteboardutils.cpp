@@ -2,9 +2,9 @@
 
 #include "common/Log.h"
 #include "model/CoreDataManager.h"
+#include "model/PasteBoardUtils.h"
 #include "model/PasteCategoryInfModel.h"
 #include "platform/PasteboardTypes.h"
-#include "model/PasteBoardUtils.h"
 
 #include <QTest>
 #include <QUuid>

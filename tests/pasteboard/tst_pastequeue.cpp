@@ -2,10 +2,10 @@
 // queue ends.
 #include "TestSupport.h"
 
-#include "platform/PasteboardTypes.h"
 #include "pasteboard/KeyBoardEventSimu.h"
 #include "pasteboard/PasteBoard.h"
 #include "pasteboard/PasteQueue.h"
+#include "platform/PasteboardTypes.h"
 #include "platform/fake/FakeClipboard.h"
 #include "platform/fake/FakeKeySynthesizer.h"
 #include "platform/fake/FakeWorkspace.h"

@@ -1,7 +1,7 @@
 // Without a display Brimble keeps running with a clipboard that never changes.
 #include "common/Log.h"
-#include "platform/PasteboardTypes.h"
 #include "platform/NullClipboard.h"
+#include "platform/PasteboardTypes.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 
-#include "model/Preferences.h"
 #include "model/CoreDataManager.h"
+#include "model/Preferences.h"
 #include "platform/PasteboardTypes.h"
 
 #include <QBuffer>

@@ -1,17 +1,17 @@
 #include "module/preferences/PreferencesGeneralViewController.h"
 
-#include "view/base/Alert.h"
-#include "view/base/BaseWindow.h"
-#include "view/base/SystemPanel.h"
-#include "model/HistoryArchive.h"
-#include "model/Localized.h"
-#include "model/Preferences.h"
 #include "common/Dispatch.h"
 #include "common/Log.h"
 #include "common/SerialQueue.h"
 #include "model/CoreDataManager.h"
+#include "model/HistoryArchive.h"
+#include "model/Localized.h"
+#include "model/Preferences.h"
 #include "model/RetentionRule.h"
 #include "platform/TextRecognizer.h"
+#include "view/base/Alert.h"
+#include "view/base/BaseWindow.h"
+#include "view/base/SystemPanel.h"
 #include "view/base/ThemeColors.h"
 
 #include <QCheckBox>

@@ -1,14 +1,14 @@
 #include "module/preferences/PreferencesKeyBindingViewController.h"
 
-#include "model/Localized.h"
-#include "model/Preferences.h"
 #include "common/Log.h"
 #include "common/SerialQueue.h"
-#include "view/base/Alert.h"
+#include "model/Localized.h"
+#include "model/Preferences.h"
 #include "module/preferences/view/ShortCutRecordView.h"
 #include "platform/DesktopSession.h"
 #include "platform/GnomeCustomKeybinding.h"
 #include "platform/KeyTable.h"
+#include "view/base/Alert.h"
 #include "view/base/ThemeColors.h"
 
 #include <QClipboard>

@@ -1,9 +1,9 @@
 #include "module/preferences/PreferencesRuleViewController.h"
 
-#include "model/Localized.h"
 #include "common/Dispatch.h"
 #include "common/Log.h"
 #include "model/CoreDataManager.h"
+#include "model/Localized.h"
 #include "platform/DesktopEntry.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "module/preferences/PreferencesTabViewController.h"
 
+#include "common/SerialQueue.h"
 #include "model/Localized.h"
 #include "model/Preferences.h"
-#include "common/SerialQueue.h"
 #include "module/preferences/PreferencesGeneralViewController.h"
 #include "module/preferences/PreferencesKeyBindingViewController.h"
 #include "module/preferences/PreferencesRuleViewController.h"

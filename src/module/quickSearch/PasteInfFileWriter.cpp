@@ -1,7 +1,7 @@
 #include "module/quickSearch/PasteInfFileWriter.h"
 
-#include "model/Localized.h"
 #include "common/Log.h"
+#include "model/Localized.h"
 #include "platform/PasteboardTypes.h"
 
 #include <QBuffer>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/PasteInfoDisplayType.h"
 #include "model/PasteBoardUtils.h"
+#include "model/PasteInfoDisplayType.h"
 
 #include <QDateTime>
 #include <QList>

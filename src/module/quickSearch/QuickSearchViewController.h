@@ -1,10 +1,10 @@
 #pragma once
 
+#include "model/PasteBoardUtils.h"
 #include "model/PasteCategoryInfModel.h"
-#include "module/quickSearch/view/QuickSearchPasteInfListView.h"
 #include "model/SearchHelper.h"
 #include "module/quickSearch/view/QuickSearchPasteInfItemMenu.h"
-#include "model/PasteBoardUtils.h"
+#include "module/quickSearch/view/QuickSearchPasteInfListView.h"
 
 #include <QList>
 #include <QPointer>

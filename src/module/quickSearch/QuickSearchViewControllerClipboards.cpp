@@ -2,15 +2,15 @@
 // adding, renaming, clearing and deleting.
 #include "module/quickSearch/QuickSearchViewController.h"
 
-#include "view/base/Alert.h"
-#include "model/Localized.h"
 #include "common/Dispatch.h"
 #include "common/Log.h"
 #include "model/CoreDataManager.h"
+#include "model/Localized.h"
 #include "model/SearchEngine.h"
 #include "module/quickSearch/view/QuickSearchClipboardHeader.h"
 #include "module/quickSearch/view/QuickSearchPasteInfListModel.h"
 #include "module/quickSearch/view/QuickSelectClipBoardView.h"
+#include "view/base/Alert.h"
 
 #include <QAction>
 #include <QLineEdit>

@@ -1,21 +1,21 @@
 // The quick search controller's item menu and the item actions that are more than a store
 // call: moving to another clipboard, saving to files, opening a link.
-#include "module/quickSearch/QuickSearchViewController.h"
 #include "module/quickSearch/QuickSearchHost.h"
+#include "module/quickSearch/QuickSearchViewController.h"
 
-#include "view/base/Alert.h"
-#include "model/Localized.h"
-#include "model/Preferences.h"
-#include "view/base/SystemPanel.h"
 #include "common/Dispatch.h"
 #include "common/Log.h"
 #include "model/CoreDataManager.h"
+#include "model/Localized.h"
+#include "model/PasteBoardUtils.h"
+#include "model/Preferences.h"
 #include "module/quickSearch/PasteInfFileWriter.h"
 #include "module/quickSearch/QuickSearchViewWindow.h"
 #include "module/quickSearch/view/QuickSearchPasteInfListModel.h"
-#include "model/PasteBoardUtils.h"
 #include "platform/Platform.h"
 #include "platform/Workspace.h"
+#include "view/base/Alert.h"
+#include "view/base/SystemPanel.h"
 
 #include <QListView>
 #include <QPointer>

@@ -2,11 +2,11 @@
 
 #include "common/CrashCatcher.h"
 #include "common/Log.h"
-#include "platform/PasteboardTypes.h"
 #include "common/Threads.h"
 #include "platform/ChangeAnnouncer.h"
 #include "platform/ClipboardReads.h"
 #include "platform/EngineJobs.h"
+#include "platform/PasteboardTypes.h"
 #include "platform/x11/XcbReply.h"
 
 #include <QHash>

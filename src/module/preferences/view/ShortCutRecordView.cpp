@@ -1,7 +1,7 @@
 #include "module/preferences/view/ShortCutRecordView.h"
 
-#include "model/Localized.h"
 #include "common/Log.h"
+#include "model/Localized.h"
 #include "platform/HotKeys.h"
 #include "platform/KeyTable.h"
 #include "view/base/BaseWindow.h"

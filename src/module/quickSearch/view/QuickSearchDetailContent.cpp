@@ -1,12 +1,12 @@
 #include "module/quickSearch/view/QuickSearchDetailContent.h"
 
+#include "common/HtmlText.h"
 #include "common/Log.h"
 #include "model/ColorHandle.h"
-#include "common/HtmlText.h"
 #include "model/PasteInfModel.h"
-#include "platform/PasteboardTypes.h"
 #include "model/RtfTextHandle.h"
 #include "module/quickSearch/view/subViews/QuickSearchDetailTextView.h"
+#include "platform/PasteboardTypes.h"
 
 #include <QBuffer>
 #include <QImageReader>

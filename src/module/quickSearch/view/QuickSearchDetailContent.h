@@ -1,10 +1,10 @@
 #pragma once
 
 #include "model/HistoryReader.h"
-#include "platform/PasteboardItem.h"
+#include "model/PasteBoardUtils.h"
 #include "model/PasteInfoDisplayType.h"
 #include "model/RtfReader.h"
-#include "model/PasteBoardUtils.h"
+#include "platform/PasteboardItem.h"
 
 #include <QByteArray>
 #include <QColor>

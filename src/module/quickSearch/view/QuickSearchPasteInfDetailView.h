@@ -1,8 +1,8 @@
 #pragma once
 
 #include "model/HistoryReader.h"
-#include "platform/PasteboardItem.h"
 #include "module/quickSearch/view/QuickSearchDetailContent.h"
+#include "platform/PasteboardItem.h"
 
 #include <QDateTime>
 #include <QPointer>

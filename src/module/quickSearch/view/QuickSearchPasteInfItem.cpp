@@ -1,9 +1,9 @@
 #include "QuickSearchPasteInfItem.h"
 
-#include "model/Localized.h"
 #include "common/ControlCharacters.h"
 #include "model/ColorHandle.h"
 #include "model/HistoryReader.h"
+#include "model/Localized.h"
 #include "model/SearchHelper.h"
 #include "module/quickSearch/view/QuickSearchPasteInfListModel.h"
 #include "module/quickSearch/view/QuickSearchThumbnailCache.h"

@@ -1,7 +1,7 @@
 #include "module/quickSearch/view/QuickSearchPasteInfItemMenu.h"
 
-#include "model/Localized.h"
 #include "common/Log.h"
+#include "model/Localized.h"
 #include "platform/KeyTable.h"
 #include "view/base/MenuText.h"
 

@@ -3,8 +3,8 @@
 #include "common/Dispatch.h"
 #include "common/SerialQueue.h"
 #include "model/CoreDataManager.h"
-#include "model/PasteInfModel.h"
 #include "model/PasteBoardUtils.h"
+#include "model/PasteInfModel.h"
 
 #include <QBuffer>
 #include <QFileInfo>

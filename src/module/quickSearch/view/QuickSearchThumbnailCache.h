@@ -1,8 +1,8 @@
 #pragma once
 
 #include "model/HistoryReader.h"
-#include "platform/PasteboardItem.h"
 #include "model/PasteInfoDisplayType.h"
+#include "platform/PasteboardItem.h"
 
 #include <QCache>
 #include <QImage>

@@ -1,9 +1,9 @@
 #include "module/quickSearch/view/QuickSelectClipBoardView.h"
 #include "module/quickSearch/view/QuickSelectClipboardItem.h"
 
-#include "model/Localized.h"
 #include "common/Dispatch.h"
 #include "model/CoreDataManager.h"
+#include "model/Localized.h"
 
 #include <QMouseEvent>
 #include <QPainter>

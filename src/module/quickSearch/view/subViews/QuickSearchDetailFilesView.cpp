@@ -1,7 +1,7 @@
 #include "module/quickSearch/view/subViews/QuickSearchDetailFilesView.h"
 
-#include "model/Localized.h"
 #include "common/Log.h"
+#include "model/Localized.h"
 #include "module/quickSearch/view/subViews/QuickSearchFileItem.h"
 #include "platform/FileThumbnailLoader.h"
 #include "platform/Workspace.h"

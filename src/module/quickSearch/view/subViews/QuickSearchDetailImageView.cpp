@@ -1,9 +1,9 @@
 #include "module/quickSearch/view/subViews/QuickSearchDetailImageView.h"
 #include "view/base/Alert.h"
 
-#include "model/Localized.h"
 #include "common/Dispatch.h"
 #include "common/Log.h"
+#include "model/Localized.h"
 
 #include <QBuffer>
 #include <QContextMenuEvent>

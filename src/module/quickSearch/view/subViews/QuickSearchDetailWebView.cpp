@@ -1,7 +1,7 @@
 #include "module/quickSearch/view/subViews/QuickSearchDetailWebView.h"
 
-#include "model/Localized.h"
 #include "common/Log.h"
+#include "model/Localized.h"
 #include "module/quickSearch/view/subViews/LinkPreviewPolicy.h"
 #include "view/base/ThemeColors.h"
 
