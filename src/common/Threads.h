@@ -54,6 +54,9 @@ class QThreadPool;
 //                            list, on a reader of its own    (panel controller)            controller
 // paste_search,              a search pass, and the thread   SearchEngine (panel           with the panel
 // paste_search.scan          that scans texts beside it      controller)                   controller
+// paste_search.texts         reads the searchable texts      SearchEngine                  with the panel
+//                            into memory after the first                                   controller
+//                            search, at a low priority
 // brimble.quicksearch.match  matches new copies against the  QuickSearchViewController     with the panel
 //                            query, on the engine's matcher                                controller
 //                            connection
