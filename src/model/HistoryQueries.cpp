@@ -15,12 +15,20 @@ namespace {
 // Rows are fetched this many at a time: one page is all a listing holds.
 constexpr qsizetype kPage = 200;
 
-// Hands the rows of `ids` to the sink, page by page.
-void deliver(HistoryReader& reader, const QList<qint64>& ids, const RowSink& sink)
+// Hands the rows of `ids` to the sink, page by page; false, with the reason in `error`, when a
+// page could not be read (what was read before it has been handed on).
+bool deliver(HistoryReader& reader, const QList<qint64>& ids, const RowSink& sink, QString* error)
 {
-    for (qsizetype from = 0; from < ids.size(); from += kPage)
-        for (const PasteInfRow& row : reader.rows(ids.mid(from, kPage)))
+    for (qsizetype from = 0; from < ids.size(); from += kPage) {
+        bool failed = false;
+        for (const PasteInfRow& row : reader.rows(ids.mid(from, kPage), &failed))
             sink(row);
+        if (failed) {
+            *error = QStringLiteral("the history could not be read (see the log)");
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -79,8 +87,7 @@ bool list(HistoryReader& reader, const PasteCategoryInfModel& clipboard, int lim
         *error = QStringLiteral("the history could not be read (see the log)");
         return false;
     }
-    deliver(reader, *ids, sink);
-    return true;
+    return deliver(reader, *ids, sink, error);
 }
 
 bool search(CoreDataManager& store, HistoryReader& reader, const QString& databasePath,
@@ -93,8 +100,7 @@ bool search(CoreDataManager& store, HistoryReader& reader, const QString& databa
         *error = QStringLiteral("the history could not be searched (see the log)");
         return false;
     }
-    deliver(reader, results->rowIds(), sink);
-    return true;
+    return deliver(reader, results->rowIds(), sink, error);
 }
 
 std::optional<PasteInfModel> resolveItem(CoreDataManager& store, const PasteCategoryInfModel& clipboard,

@@ -222,11 +222,16 @@ std::optional<QList<qint64>> HistoryReader::historyIds(const QString& categoryUu
     return result;
 }
 
-QList<PasteInfRow> HistoryReader::rows(const QList<qint64>& ids)
+QList<PasteInfRow> HistoryReader::rows(const QList<qint64>& ids, bool* failed)
 {
     QList<PasteInfRow> result;
-    if (ids.isEmpty() || !d->ready())
+    if (ids.isEmpty())
         return result;
+    if (!d->ready()) {
+        if (failed)
+            *failed = true;
+        return result;
+    }
     result.reserve(ids.size());
     // The ids' own order is the array's (json_each's key), and the join reads no content.
     SqliteStatement rows = d->db.prepare("SELECT " ROW_COLUMNS " FROM json_each(?1) AS j "
@@ -234,6 +239,8 @@ QList<PasteInfRow> HistoryReader::rows(const QList<qint64>& ids)
                                          "LEFT JOIN paste_inf_text t ON t.id = p.id ORDER BY j.key");
     if (!rows.isValid()) {
         d->logFailure(QStringLiteral("read history rows fail, "));
+        if (failed)
+            *failed = true;
         return result;
     }
     for (qsizetype from = 0; from < ids.size(); from += kIdsPerStatement) {
@@ -252,6 +259,8 @@ QList<PasteInfRow> HistoryReader::rows(const QList<qint64>& ids)
             result.append(readRow(rows));
         if (rc != SQLITE_DONE) {
             d->logFailure(QStringLiteral("read history rows fail, "));
+            if (failed)
+                *failed = true;
             break;
         }
     }

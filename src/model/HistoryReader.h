@@ -71,8 +71,9 @@ public:
     // clipboard left out; at most `limit` when limit > 0. Absent when the read failed (logged).
     std::optional<QList<qint64>> historyIds(const QString& categoryUuid, qsizetype limit = 0);
 
-    // The rows for `ids`, in the order given; ids that no longer exist are skipped.
-    QList<PasteInfRow> rows(const QList<qint64>& ids);
+    // The rows for `ids`, in the order given; ids that no longer exist are skipped. A read that
+    // fails part way (logged) returns the rows read so far and sets `failed`.
+    QList<PasteInfRow> rows(const QList<qint64>& ids, bool* failed = nullptr);
     std::optional<PasteInfRow> rowForUuid(const QString& uuid);
     // The stored content size in bytes of the items `ids` together (every representation),
     // read without their content. Absent when the read failed (logged).

@@ -3,10 +3,13 @@
 
 #include "model/CoreDataManager.h"
 #include "model/HistoryQueries.h"
+#include "model/HistoryReader.h"
 #include "model/PasteBoardUtils.h"
 #include "platform/PasteboardTypes.h"
 
 #include <QTest>
+
+#include <sqlite3.h>
 
 using Reps = QList<PasteboardItem::Representation>;
 Q_DECLARE_METATYPE(Reps)
@@ -18,6 +21,7 @@ private Q_SLOTS:
     void typeWithoutContentIsTheClassifiedType_data();
     void typeWithoutContentIsTheClassifiedType();
     void clipboardByTitleOrUuid();
+    void rowsThatCannotBeReadAreAFailureNotAnEmptyList();
 };
 
 void TestHistoryQueries::typeWithoutContentIsTheClassifiedType_data()
@@ -82,6 +86,44 @@ void TestHistoryQueries::clipboardByTitleOrUuid()
              QStringLiteral("w-2"));
     QVERIFY(!HistoryQueries::clipboardNamed(store(), QStringLiteral("Nope"), &error));
     QCOMPARE(error, QStringLiteral("no clipboard named \"Nope\""));
+}
+
+// The ids are found but their rows cannot be read (here the text table is gone): the listing
+// and the search say so, rather than showing an empty history.
+void TestHistoryQueries::rowsThatCannotBeReadAreAFailureNotAnEmptyList()
+{
+    TestHome home;
+    store().ensureDefaultCategory();
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    for (int i = 0; i < 3; ++i)
+        store().insertPasteInf(textCapture(QStringLiteral("meeting %1").arg(i), now.addSecs(-i)));
+    QVERIFY(store().save());
+    const auto clipboard = HistoryQueries::clipboardNamed(store(), QString(), nullptr);
+    QVERIFY(clipboard);
+
+    HistoryReader reader(store(), home.databasePath());
+    QVERIFY(reader.open());
+    int shown = 0;
+    const auto sink = [&shown](const PasteInfRow&) { ++shown; };
+    QString error;
+    QVERIFY2(HistoryQueries::list(reader, *clipboard, 0, sink, &error), qPrintable(error));
+    QCOMPARE(shown, 3);
+
+    sqlite3* db = nullptr;
+    QCOMPARE(sqlite3_open(home.databasePath().toUtf8().constData(), &db), SQLITE_OK);
+    QCOMPARE(sqlite3_exec(db, "ALTER TABLE paste_inf_text RENAME TO paste_inf_text_gone", nullptr, nullptr, nullptr),
+             SQLITE_OK);
+    sqlite3_close(db);
+
+    shown = 0;
+    error.clear();
+    QVERIFY(!HistoryQueries::list(reader, *clipboard, 0, sink, &error));
+    QVERIFY2(error.contains(QLatin1String("could not be read")), qPrintable(error));
+    QCOMPARE(shown, 0);
+    error.clear();
+    QVERIFY(!HistoryQueries::search(store(), reader, home.databasePath(), *clipboard, QStringLiteral("meeting"), 0,
+                                    sink, &error));
+    QVERIFY2(!error.isEmpty(), "a search that reads no rows reports it");
 }
 
 QTEST_GUILESS_MAIN(TestHistoryQueries)
