@@ -223,6 +223,8 @@ private:
         sqlite3* db = nullptr;
         sqlite3_stmt* stmt = nullptr;
         sqlite3_open(QFile::encodeName(path_).constData(), &db);
+        // The engine may be reading the texts into memory on its own connection meanwhile.
+        sqlite3_busy_timeout(db, 10000);
         if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) != SQLITE_OK)
             qFatal("cannot change the test database: %s", sqlite3_errmsg(db));
         bind(stmt);
