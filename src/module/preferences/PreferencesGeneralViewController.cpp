@@ -243,38 +243,39 @@ void PreferencesGeneralViewController::addHistoryFile()
 void PreferencesGeneralViewController::exportHistory()
 {
     const QString name = QStringLiteral("Brimble-%1").arg(QDate::currentDate().toString(Qt::ISODate));
-    QPointer<PreferencesGeneralViewController> self(this);
-    SystemPanel::saveFile(name, {QString::fromLatin1(HistoryArchive::kExtension)}, window(), [self, &store = store_](const QString& path) {
-        if (!self)
-            return;
-        self->exportHistory_->setEnabled(false);
-        self->importHistory_->setEnabled(false);
-        Dispatch::global([self, path, &store] {
-            const auto result = HistoryArchive::exportHistory(store, path);
-            Dispatch::main([self, result] {
-                if (self)
-                    self->historyFileDone(result.ok, LocalizedArchive::exportTitle(),
-                                          HistoryArchive::describeExport(result));
-            });
-        });
-    });
+    SystemPanel::saveFile(name, {QString::fromLatin1(HistoryArchive::kExtension)}, window(),
+                          [self = QPointer(this)](const QString& path) {
+                              if (self)
+                                  self->runHistoryFile(LocalizedArchive::exportTitle(), [path](CoreDataManager& store) {
+                                      const auto result = HistoryArchive::exportHistory(store, path);
+                                      return std::pair{result.ok, HistoryArchive::describeExport(result)};
+                                  });
+                          });
 }
 
 void PreferencesGeneralViewController::importHistory()
 {
-    QPointer<PreferencesGeneralViewController> self(this);
-    SystemPanel::openFile({QString::fromLatin1(HistoryArchive::kExtension)}, window(), [self, &store = store_](const QString& path) {
-        if (!self)
-            return;
-        self->exportHistory_->setEnabled(false);
-        self->importHistory_->setEnabled(false);
-        Dispatch::global([self, path, &store] {
-            const auto result = HistoryArchive::importHistory(store, path);
-            Dispatch::main([self, result] {
-                if (self)
-                    self->historyFileDone(result.ok, LocalizedArchive::importTitle(),
-                                          HistoryArchive::describeImport(result));
-            });
+    SystemPanel::openFile({QString::fromLatin1(HistoryArchive::kExtension)}, window(),
+                          [self = QPointer(this)](const QString& path) {
+                              if (self)
+                                  self->runHistoryFile(LocalizedArchive::importTitle(), [path](CoreDataManager& store) {
+                                      const auto result = HistoryArchive::importHistory(store, path);
+                                      return std::pair{result.ok, HistoryArchive::describeImport(result)};
+                                  });
+                          });
+}
+
+void PreferencesGeneralViewController::runHistoryFile(
+    const QString& title, std::function<std::pair<bool, QString>(CoreDataManager& store)> job)
+{
+    // Both buttons wait while a file is written or read, off the GUI thread.
+    exportHistory_->setEnabled(false);
+    importHistory_->setEnabled(false);
+    Dispatch::global([self = QPointer(this), title, job = std::move(job), &store = store_] {
+        const auto [ok, message] = job(store);
+        Dispatch::main([self, title, ok, message] {
+            if (self)
+                self->historyFileDone(ok, title, message);
         });
     });
 }

@@ -5,6 +5,9 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
+#include <utility>
+
 class CoreDataManager;
 class Preferences;
 class QCheckBox;
@@ -71,6 +74,8 @@ private:
     void addHistoryFile();
     void exportHistory();
     void importHistory();
+    void runHistoryFile(const QString& title,
+                        std::function<std::pair<bool, QString>(CoreDataManager& store)> job);
     void historyFileDone(bool ok, const QString& title, const QString& message);
     QCheckBox* addCheckBox(const QString& text, bool checked);
 
