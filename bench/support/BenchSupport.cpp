@@ -51,6 +51,13 @@ double anonymousMegabytes()
     return statusMegabytes("RssAnon:");
 }
 
+bool dropPageCache()
+{
+    ::sync();
+    QFile drop(QStringLiteral("/proc/sys/vm/drop_caches"));
+    return drop.open(QIODevice::WriteOnly) && drop.write("3\n") == 2;
+}
+
 int runBenchmarks(int& argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);

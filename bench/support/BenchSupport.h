@@ -29,6 +29,10 @@ double residentMegabytes();
 // page cache, shared and reclaimable.
 double anonymousMegabytes();
 
+// Drops the kernel's page cache, so that what is read next comes from the disk. Needs root;
+// false otherwise.
+bool dropPageCache();
+
 // Counts recorded items from the store's change reports (made on the store's queue), so waiting
 // for a capture does not put store calls on the GUI thread being measured.
 struct RecordedCounter

@@ -55,6 +55,7 @@ class TstQuickSearchListModel : public QObject
 
 private Q_SLOTS:
     void pagesAndChangesById();
+    void newestPageFirst();
     void loadsNeverLoseOrEmpty();
     void oddTextsAreRowsOfText();
 };
@@ -187,6 +188,50 @@ void TstQuickSearchListModel::oddTextsAreRowsOfText()
                                                SearchHelper::parseQuery(QStringLiteral("hello html")));
     QVERIFY(found);
     QCOMPARE(found->rowIds(), QList<qint64>{htmlRow.id});
+}
+
+// A first load shows the newest page before the rest of the history is read (seconds at a
+// million items after a reboot), then adds the rest below it without a reset. Once the history
+// is known, a load comes in one piece.
+void TstQuickSearchListModel::newestPageFirst()
+{
+    TestHome home;
+    fillHistory(130);
+    fillHistory(3, kWork);
+    QuickSearchPasteInfListModel model(store());
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QSignalSpy first(&model, &QuickSearchPasteInfListModel::firstRowsLoaded);
+    QSignalSpy loaded(&model, &QuickSearchPasteInfListModel::historyLoaded);
+    QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+    QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+    std::optional<QString> firstPreview;
+    int rowsAtFirst = -1;
+    connect(&model, &QuickSearchPasteInfListModel::firstRowsLoaded, this, [&] {
+        rowsAtFirst = model.rowCount();
+        firstPreview = previewAt(model, 0);
+    });
+    const quint64 generation = model.loadHistory(kDefaultCategoryUUID);
+    QVERIFY(loaded.wait());
+    QCOMPARE(first.size(), 1);
+    QCOMPARE(first.first().first().toULongLong(), generation);
+    QCOMPARE(rowsAtFirst, int(QuickSearchPasteInfListModel::kPageSize));
+    QCOMPARE(firstPreview, std::optional<QString>(QStringLiteral("item 0")));
+    QCOMPARE(reset.size(), 1);
+    QCOMPARE(inserted.size(), 1);
+    QCOMPARE(inserted.first().at(1).toInt(), int(QuickSearchPasteInfListModel::kPageSize));
+    QCOMPARE(inserted.first().at(2).toInt(), 129);
+    QCOMPARE(model.ids(), historyIds());
+
+    first.clear();
+    model.loadHistory(kDefaultCategoryUUID);
+    QVERIFY(loaded.wait());
+    QCOMPARE(first.size(), 0);
+    QCOMPARE(model.rowCount(), 130);
+    // A clipboard of less than a page is read whole at once.
+    model.loadHistory(kWork);
+    QVERIFY(loaded.wait());
+    QCOMPARE(first.size(), 0);
+    QCOMPARE(model.rowCount(), 3);
 }
 
 QTEST_MAIN(TstQuickSearchListModel)

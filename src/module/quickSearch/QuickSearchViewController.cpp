@@ -185,6 +185,7 @@ QuickSearchViewController::QuickSearchViewController(CoreDataManager& store, Pre
       undoAction_(new QAction(LocalizedMenu::undo(), this))
 {
     engine_->setDatabasePath(databasePath);
+    engine_->setTextsFile(SearchEngine::defaultTextsFile());
 
     QFont fieldFont = searchField_->font();
     fieldFont.setPointSizeF(20);
@@ -346,12 +347,20 @@ QuickSearchViewController::QuickSearchViewController(CoreDataManager& store, Pre
             &QuickSearchViewController::matchNewItems);
     connect(model_, &QuickSearchPasteInfListModel::resultsOutdated, this,
             [this] { search(searchField_->text()); });
+    connect(model_, &QuickSearchPasteInfListModel::firstRowsLoaded, this, [this] {
+        loadingDelay_.stop();
+        loadingIndicator_->hide();
+        selectFirstRow();
+        refreshEmptyState();
+    });
     connect(model_, &QuickSearchPasteInfListModel::historyLoaded, this, [this] {
         historyLoaded_ = true;
         loadingDelay_.stop();
         loadingIndicator_->hide();
         Log::info(kTag, QStringLiteral("history shows %1 item(s)").arg(model_->rowCount()));
-        selectFirstRow();
+        // Rows shown before the rest of the history came keep the selection the user gave them.
+        if (selectedRows().isEmpty())
+            selectFirstRow();
         refreshEmptyState();
     });
     // A row put at the top while the first row is selected (a new copy) becomes the selection:

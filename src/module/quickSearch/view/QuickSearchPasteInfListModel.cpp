@@ -8,6 +8,7 @@
 #include "model/SearchEngine.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -94,19 +95,52 @@ quint64 QuickSearchPasteInfListModel::loadHistory(const QString& categoryUuid)
         }
         if (r->index.categoryUuid() != categoryUuid)
             r->index = HistoryIndex(categoryUuid);
-        if (!r->index.isCurrent() && !r->index.load(r->reader)) {
-            post([this, generation] { Q_EMIT loadFailed(generation); });
-            return;
+        QList<qint64> head;
+        QList<PasteInfRow> headRows;
+        if (!r->index.isCurrent()) {
+            // Every id of a million items is seconds of reading when none of the file is in
+            // memory (after a reboot): the newest page comes first, so the first frame has rows.
+            if (auto newest = r->reader.historyIds(categoryUuid, kPageSize); newest && newest->size() == kPageSize) {
+                head = *newest;
+                headRows = r->reader.rows(head);
+                post([this, generation, categoryUuid, head, headRows] {
+                    applyHead(generation, categoryUuid, head, headRows);
+                });
+            }
+            if (!r->index.load(r->reader)) {
+                post([this, generation] { Q_EMIT loadFailed(generation); });
+                return;
+            }
         }
         // Shared with the index until its next change.
         const QList<qint64> ids = r->index.ids();
         // The first page comes along, so the first frame after the switch has its rows.
-        const QList<PasteInfRow> firstRows = r->reader.rows(ids.first(std::min(ids.size(), kPageSize)));
+        const QList<qint64> firstIds = ids.first(std::min(ids.size(), kPageSize));
+        const QList<PasteInfRow> firstRows = firstIds == head ? headRows : r->reader.rows(firstIds);
         post([this, generation, categoryUuid, ids, firstRows] {
             applyLoaded(generation, categoryUuid, ids, firstRows);
         });
     });
     return generation;
+}
+
+void QuickSearchPasteInfListModel::cacheRows(const QList<PasteInfRow>& rows)
+{
+    for (const PasteInfRow& row : rows) {
+        cache_.insert(row.id, new CachedRow{row});
+        pending_.remove(row.id);
+    }
+}
+
+void QuickSearchPasteInfListModel::applyHead(quint64 generation, const QString& categoryUuid,
+                                             const QList<qint64>& ids, const QList<PasteInfRow>& rows)
+{
+    if (generation != generation_)
+        return;
+    cacheRows(rows);
+    setList(categoryUuid, ids, true);
+    headGeneration_ = generation;
+    Q_EMIT firstRowsLoaded(generation);
 }
 
 void QuickSearchPasteInfListModel::applyLoaded(quint64 generation, const QString& categoryUuid,
@@ -116,12 +150,21 @@ void QuickSearchPasteInfListModel::applyLoaded(quint64 generation, const QString
         Log::info(kTag, QStringLiteral("drop superseded history load %1").arg(generation));
         return;
     }
-    for (const PasteInfRow& row : firstRows) {
-        cache_.insert(row.id, new CachedRow{row});
-        pending_.remove(row.id);
-    }
+    cacheRows(firstRows);
     shownGeneration_ = generation;
-    setList(categoryUuid, ids, true);
+    const bool headShown = std::exchange(headGeneration_, 0) == generation && showingHistory_ &&
+                           categoryUuid == categoryUuid_;
+    // The rows shown stay (and the selection with them) when the whole list goes on from them;
+    // changes since may have made it another list.
+    if (headShown && ids.size() >= ids_.size() && std::equal(ids_.cbegin(), ids_.cend(), ids.cbegin())) {
+        if (ids.size() > ids_.size()) {
+            beginInsertRows({}, int(ids_.size()), int(ids.size() - 1));
+            ids_ = ids;
+            endInsertRows();
+        }
+    } else {
+        setList(categoryUuid, ids, true);
+    }
     Q_EMIT historyLoaded(generation);
 }
 

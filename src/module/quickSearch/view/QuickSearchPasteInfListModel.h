@@ -95,6 +95,9 @@ public:
     QHash<int, QByteArray> roleNames() const override;
 
 Q_SIGNALS:
+    // The newest ids of that load are shown while the rest is still read (a first load of a long
+    // history); historyLoaded follows, with the rest added below them.
+    void firstRowsLoaded(quint64 generation);
     // The ids of that load are shown.
     void historyLoaded(quint64 generation);
     // The history could not be read (the reason is logged); the list is as it was.
@@ -122,6 +125,9 @@ private:
     void applyChange(const HistoryChange& change);
     void applyLoaded(quint64 generation, const QString& categoryUuid, const QList<qint64>& ids,
                      const QList<PasteInfRow>& firstRows);
+    void applyHead(quint64 generation, const QString& categoryUuid, const QList<qint64>& ids,
+                   const QList<PasteInfRow>& rows);
+    void cacheRows(const QList<PasteInfRow>& rows);
     void removeIds(const QList<qint64>& ids);
     void requestPage(int row) const;
     void refetch(const QList<qint64>& ids);
@@ -137,6 +143,8 @@ private:
     quint64 generation_ = 0;
     // The generation of what is shown; behind generation_ while a load is on its way.
     quint64 shownGeneration_ = 0;
+    // The load whose newest ids alone are shown (0: none).
+    quint64 headGeneration_ = 0;
     // Counts structural changes of ids_, so a page that arrives knows whether its rows moved.
     quint64 listVersion_ = 0;
     mutable QCache<qint64, CachedRow> cache_;
