@@ -8,9 +8,11 @@
 #include "model/RetentionRule.h"
 #include "model/SearchTextArena.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMetaObject>
+#include <QStandardPaths>
 
 #include <sqlite3.h>
 
@@ -553,7 +555,7 @@ Outcome scanChunks(Reader& reader, PassState& pass, ScanPlan& plan, std::vector<
             for (qsizetype group = firstGroup; group < endGroup; ++group) {
                 if (pass.shouldStop())
                     return Outcome::Cancelled;
-                if (!arena->groupMayHold(group, plan.runs))
+                if (!arena->groupMayHold(group, plan.runs) || !arena->groupIntact(group))
                     continue;
                 const auto [first, end] = arena->groupEntries(group);
                 for (qsizetype i = first; i < end; ++i) {
@@ -1023,6 +1025,9 @@ struct SearchEngine::Texts
     bool enabled = true;
     // A database whose texts could not be read: passes over it scan the table.
     QString failedPath;
+    // Where the texts wait between runs (empty: they do not), and whether this run looked there.
+    QString file;
+    bool fileTried = false;
     // Ends a load under way: the engine goes, or the texts of another database are wanted.
     std::shared_ptr<std::atomic<bool>> stopLoad = std::make_shared<std::atomic<bool>>(false);
     // Declared last so that it stops (finishing a load) before the rest goes.
@@ -1060,6 +1065,22 @@ SearchEngine::~SearchEngine()
     mainWorker_.reset();
     helperWorker_.reset();
     texts_->loader.reset();
+    // Left for the next run, which then need not read them from the history.
+    if (!texts_->file.isEmpty() && texts_->arena && !texts_->arena->damaged()) {
+        QString error;
+        // The texts are the history's: a folder of the user's alone, as the history's is.
+        const QString folder = QFileInfo(texts_->file).absolutePath();
+        const bool kept = QDir().mkpath(folder) &&
+                          QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)
+                              ? texts_->arena->save(texts_->file, texts_->path, &error)
+                              : (error = QStringLiteral("cannot make the folder %1").arg(folder), false);
+        if (kept)
+            Log::info(kTag, QStringLiteral("texts of %1 items kept in %2")
+                                .arg(texts_->arena->liveCount())
+                                .arg(texts_->file));
+        else
+            Log::warning(kTag, QStringLiteral("texts not kept for the next run: %1").arg(error));
+    }
 }
 
 void SearchEngine::setHoldsTexts(bool hold)
@@ -1084,6 +1105,20 @@ std::optional<SearchEngine::HeldTexts> SearchEngine::heldTexts() const
 std::shared_ptr<SearchTextArena> SearchEngine::currentTexts(const QString& path, sqlite3* db)
 {
     std::lock_guard lock(texts_->mutex);
+    if (!texts_->arena && !texts_->file.isEmpty() && texts_->enabled && !texts_->loading && !texts_->fileTried) {
+        // The texts the last run left: mapped, and brought up to date, here and now, as that
+        // costs far less than the table scan it saves.
+        texts_->fileTried = true;
+        QString error;
+        if (auto opened = SearchTextArena::open(texts_->file, path, db, &error)) {
+            Log::info(kTag, QStringLiteral("texts of %1 items mapped from %2").arg(opened->liveCount()).arg(texts_->file));
+            texts_->arena = std::move(opened);
+            texts_->path = path;
+            return texts_->arena;
+        }
+        if (!error.isEmpty())
+            Log::warning(kTag, QStringLiteral("texts read from the history instead: %1").arg(error));
+    }
     if (!texts_->arena || texts_->path != path)
         return nullptr;
     QString error;
@@ -1099,6 +1134,29 @@ std::shared_ptr<SearchTextArena> SearchEngine::currentTexts(const QString& path,
     }
     texts_->arena.reset();
     return nullptr;
+}
+
+void SearchEngine::dropTexts(const std::shared_ptr<SearchTextArena>& texts)
+{
+    std::lock_guard lock(texts_->mutex);
+    if (texts_->arena != texts)
+        return;
+    Log::warning(kTag, QStringLiteral("texts mapped from %1 are damaged: read from the history instead")
+                           .arg(texts_->file));
+    texts_->arena.reset();
+}
+
+QString SearchEngine::defaultTextsFile()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+           QStringLiteral("/brimble/search-texts");
+}
+
+void SearchEngine::setTextsFile(const QString& file)
+{
+    std::lock_guard lock(texts_->mutex);
+    texts_->file = file;
+    texts_->fileTried = false;
 }
 
 void SearchEngine::loadTexts(const QString& path)
@@ -1256,6 +1314,8 @@ void SearchEngine::runPass(const std::shared_ptr<Pass>& pass)
     std::shared_ptr<SearchTextArena> texts;
     if (!pass->query.text.isEmpty())
         texts = currentTexts(pass->databasePath, mainWorker_->reader.db());
+    SearchRun::Options tableOptions = options;
+    tableOptions.firstScreen = nullptr;
     options.texts = texts.get();
 
     Outcome outcome;
@@ -1265,6 +1325,19 @@ void SearchEngine::runPass(const std::shared_ptr<Pass>& pass)
                       std::move(options));
         outcome = run.run();
         results = run.results();
+    }
+    // Texts mapped from a file that proved damaged were passed over: the table has them.
+    if (texts && texts->damaged()) {
+        dropTexts(texts);
+        texts.reset();
+        if (outcome == Outcome::Completed) {
+            state.done = false;
+            state.scanned = false;
+            SearchRun run(store_, mainWorker_->reader, state, pass->categoryUuid, pass->query,
+                          std::move(tableOptions));
+            outcome = run.run();
+            results = run.results();
+        }
     }
     if (outcome == Outcome::Completed) {
         deliver(generation, [this, generation, results] { Q_EMIT finished(generation, results); });

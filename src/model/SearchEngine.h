@@ -86,11 +86,15 @@ public:
     void cancel();
     quint64 currentGeneration() const;
 
-    // A search on the calling thread, for the command line: at most `limit` matches (all for
-    // limit <= 0). Absent, with the reason logged, when the database cannot be read.
     // Whether the engine reads the history's texts into memory after its first search, so that
     // later ones scan memory (true by default). Off drops what it holds.
     void setHoldsTexts(bool hold);
+    // Where the held texts wait between runs: written there when the engine goes, mapped from
+    // there (and the file removed) by the next engine's first search, so that a first search after
+    // a restart need not read the texts from all over the history. Empty (the default): nowhere.
+    void setTextsFile(const QString& file);
+    // The user's texts file, in the cache folder (the texts are derived data, rebuilt when gone).
+    static QString defaultTextsFile();
     struct HeldTexts
     {
         qint64 items = 0;
@@ -101,6 +105,8 @@ public:
     // What it holds now, for diagnostics, tests and benchmarks.
     std::optional<HeldTexts> heldTexts() const;
 
+    // A search on the calling thread, for the command line: at most `limit` matches (all for
+    // limit <= 0). Absent, with the reason logged, when the database cannot be read.
     static std::optional<SearchResults> searchNow(CoreDataManager& store, const QString& databasePath,
                                                   const QString& categoryUuid, const ParsedQuery& query,
                                                   qsizetype limit = 0);
@@ -133,6 +139,7 @@ private:
     struct Texts;
     void runPass(const std::shared_ptr<Pass>& pass);
     std::shared_ptr<SearchTextArena> currentTexts(const QString& path, sqlite3* db);
+    void dropTexts(const std::shared_ptr<SearchTextArena>& texts);
     void loadTexts(const QString& path);
     void deliver(quint64 generation, std::function<void()> emitter);
 

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -25,7 +26,14 @@ struct sqlite3;
 // what changed (it is missing, was damaged, or lost entries this copy had not seen), catchUp()
 // says so and the caller reads the texts again, searching the table meanwhile.
 //
+// Between runs the texts can wait in a file of their own (save() when the engine goes, open() at
+// the next run's first search): the file is mapped, not read, so a first search after a restart
+// reads the texts in one sweep of one file rather than from all over the history, and their pages
+// belong to the page cache, which the system can take back. The file lives only while Brimble does
+// not run: open() removes it, so nothing an item's deletion erased lingers there.
+//
 // Not thread-safe: one thread at a time changes it; any number may read it while none does.
+// groupIntact() and find() may be called from any number of readers.
 class SearchTextArena
 {
 public:
@@ -61,6 +69,22 @@ public:
     // Applies what the change log recorded since the texts were read or last caught up.
     CatchUp catchUp(sqlite3* db, QString* error);
 
+    // Writes the texts to `file` (replaced whole, readable by the user alone) for the next run.
+    // `database` is the history they were read from. False, with the reason, when it cannot.
+    bool save(const QString& file, const QString& database, QString* error) const;
+    // Maps the texts save() wrote for `database` and brings them up to date through `db`. Null,
+    // with the reason, when there is no file or it is of another history, damaged, or older than
+    // the change log still tells. The file is removed in any case.
+    static std::unique_ptr<SearchTextArena> open(const QString& file, const QString& database, sqlite3* db,
+                                                 QString* error);
+    // False once a group's texts, as mapped from a file, proved not to be what was written: the
+    // group is then passed over and damaged() turns true (a search must scan the table instead).
+    // Checked the first time it is asked, at any reader.
+    bool groupIntact(qsizetype index) const;
+    bool damaged() const { return damaged_.load(std::memory_order_relaxed); }
+    // The texts' bytes that are mapped from a file (part of textBytes()).
+    qint64 mappedTextBytes() const { return mappedTextBytes_; }
+
     qsizetype size() const { return qsizetype(entries_.size()); }
     const Entry& entry(qsizetype index) const { return entries_[size_t(index)]; }
     QByteArrayView text(qsizetype index) const
@@ -74,10 +98,10 @@ public:
     qsizetype liveCount() const { return liveCount_; }
     // Memory held: the texts' blocks, and the entries alone (what it costs per item beyond the
     // texts themselves).
-    qint64 textBytes() const { return blockBytes_; }
+    qint64 textBytes() const { return blockBytes_ + mappedTextBytes_; }
     qint64 entryBytes() const { return qint64(entries_.capacity() * sizeof(Entry)); }
 
-    // The text of row `id`, or a null view when it has none here.
+    // The text of row `id`, or a null view when it has none here (or its group is damaged).
     QByteArrayView find(qint64 id) const;
 
     // The three-byte runs of a needle, as the groups' bitmaps know them (none for a needle
@@ -109,10 +133,19 @@ private:
         int shift = 32;
         std::unique_ptr<quint64[]> bits;
     };
+    // A group's texts in a mapped file: where they are and what they hash to.
+    struct MappedSpan
+    {
+        const char* begin = nullptr;
+        size_t size = 0;
+        quint64 hash = 0;
+    };
+    struct Mapping;
 
     void append(qint64 id, QByteArrayView text);
     void mark(Group& group, QByteArrayView text);
     Group& groupOf(size_t index);
+    qsizetype groupIndexOf(size_t index) const;
     void set(qint64 id, QByteArrayView text);
     void remove(qint64 id);
     const char* store(QByteArrayView text);
@@ -134,6 +167,15 @@ private:
     qint64 blockBytes_ = 0;
     qint64 liveBytes_ = 0;
     qint64 deadBytes_ = 0;
-    // The last change-log entry applied.
+    // The last change-log entry applied, and the item it named (-1: not known).
     qint64 lastSeq_ = 0;
+    qint64 lastSeqId_ = -1;
+
+    // Set when the first groups' texts are mapped from a file.
+    std::unique_ptr<Mapping> mapping_;
+    std::vector<MappedSpan> mappedSpans_;
+    // Per mapped group: 0 not yet checked, 1 intact, 2 damaged.
+    std::unique_ptr<std::atomic<quint8>[]> spanState_;
+    qint64 mappedTextBytes_ = 0;
+    mutable std::atomic<bool> damaged_{false};
 };

@@ -2,6 +2,7 @@
 #include "model/SqliteDatabase.h"
 #include "model/StoreSchema.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -37,6 +38,7 @@ public:
         if (sqlite3_exec(writer_, sql.constData(), nullptr, nullptr, &message) != SQLITE_OK)
             qFatal("%s: %s", sql.constData(), message);
     }
+    void remove(qint64 id) { exec("DELETE FROM paste_inf_search WHERE id = " + QByteArray::number(id)); }
     void setText(qint64 id, const QByteArray& text)
     {
         exec("INSERT INTO paste_inf_search(id, folded_text) VALUES(" + QByteArray::number(id) + ", '" + text +
@@ -60,6 +62,55 @@ bool groupsCoverEntries(const SearchTextArena& arena)
         next = end;
     }
     return next == arena.size();
+}
+
+// Whether two arenas hold the same text for every id up to `maxId`.
+bool sameTexts(const SearchTextArena& a, const SearchTextArena& b, qint64 maxId)
+{
+    if (a.liveCount() != b.liveCount())
+        return false;
+    for (qint64 id = 0; id <= maxId; ++id) {
+        if (a.find(id).isNull() != b.find(id).isNull() || a.find(id) != b.find(id)) {
+            qWarning("texts of %lld differ", id);
+            return false;
+        }
+    }
+    return true;
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+// The history's texts, read, caught up with a few changes and an undone deletion (an id back
+// below the newest), in groups small enough that there are many.
+std::unique_ptr<SearchTextArena> heldTexts(History& history)
+{
+    SearchTextArena::setGroupTextBytes(256);
+    history.exec("BEGIN");
+    for (int id = 1; id <= 300; ++id)
+        history.setText(id, "text number " + QByteArray::number(id) + (id % 7 ? "" : " seventh"));
+    history.exec("COMMIT");
+    QString error;
+    auto arena = SearchTextArena::load(history.reader(), {}, qint64(1) << 30, &error);
+    history.remove(40);
+    history.setText(301, "a later text");
+    history.setText(40, "back again");
+    history.setText(12, "changed twelve");
+    history.remove(13);
+    if (arena && arena->catchUp(history.reader(), &error) != SearchTextArena::CatchUp::Current)
+        arena.reset();
+    SearchTextArena::setGroupTextBytes(64 * 1024);
+    return arena;
 }
 
 } // namespace
@@ -173,6 +224,153 @@ private Q_SLOTS:
         const auto [first, end] = arena->groupEntries(arena->groupCount() - 1);
         QCOMPARE(end - first, 1);
         QVERIFY(arena->groupMayHold(arena->groupCount() - 1, needle));
+    }
+
+    // The texts kept in a file for the next run come back as they were, brought up to date with
+    // what changed in between; the file is read once and readable by its owner alone.
+    void fileKeepsTextsForTheNextRun()
+    {
+        History history;
+        QTemporaryDir dir;
+        const QString file = dir.filePath("search-texts");
+        auto arena = heldTexts(history);
+        QVERIFY(arena);
+        QString error;
+        QVERIFY2(arena->save(file, history.path(), &error), qPrintable(error));
+        QCOMPARE(QFile::permissions(file) & ~(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+                                               QFile::WriteUser),
+                 QFile::Permissions());
+        QVERIFY(!QFile::exists(file + ".part"));
+
+        history.setText(302, "written while it was away");
+        history.setText(7, "seven changed");
+        history.remove(8);
+        auto opened = SearchTextArena::open(file, history.path(), history.reader(), &error);
+        QVERIFY2(opened, qPrintable(error));
+        QVERIFY(!QFile::exists(file));
+        QVERIFY(opened->mappedTextBytes() > 0);
+        auto fresh = SearchTextArena::load(history.reader(), {}, qint64(1) << 30, &error);
+        QVERIFY(sameTexts(*opened, *fresh, 310));
+        QVERIFY(groupsCoverEntries(*opened));
+        QCOMPARE(opened->minId(), 1);
+        QCOMPARE(opened->maxId(), 302);
+        // The bitmaps came along: a group may hold what its texts hold, and few hold a rare run.
+        qsizetype seventh = 0;
+        for (qsizetype g = 0; g < opened->groupCount(); ++g) {
+            const auto [first, end] = opened->groupEntries(g);
+            for (qsizetype i = first; i < end; ++i)
+                if (!opened->text(i).isNull())
+                    QVERIFY(opened->groupMayHold(g, SearchTextArena::runsOf(opened->text(i).toByteArray())));
+            seventh += opened->groupMayHold(g, SearchTextArena::runsOf("seventh")) ? 1 : 0;
+            QVERIFY(opened->groupIntact(g));
+        }
+        QVERIFY(seventh < opened->groupCount());
+        QVERIFY(!opened->damaged());
+
+        // Kept again, with its own changes; the next read still agrees.
+        history.setText(303, "one more");
+        QCOMPARE(opened->catchUp(history.reader(), &error), SearchTextArena::CatchUp::Current);
+        QVERIFY2(opened->save(file, history.path(), &error), qPrintable(error));
+        auto again = SearchTextArena::open(file, history.path(), history.reader(), &error);
+        QVERIFY2(again, qPrintable(error));
+        fresh = SearchTextArena::load(history.reader(), {}, qint64(1) << 30, &error);
+        QVERIFY(sameTexts(*again, *fresh, 310));
+        QVERIFY(!SearchTextArena::open(file, history.path(), history.reader(), &error));
+        QVERIFY(error.isEmpty());
+    }
+
+    // A file that is cut short, altered or of something else is refused (and removed); one of
+    // another history, or of a state the history's change log no longer leads from, too. A text
+    // altered in the file is caught when its group is first looked at.
+    void damagedOrForeignFilesAreRefused()
+    {
+        History history;
+        QTemporaryDir dir;
+        const QString file = dir.filePath("search-texts");
+        auto arena = heldTexts(history);
+        QVERIFY(arena);
+        QString error;
+        QVERIFY(arena->save(file, history.path(), &error));
+        const QByteArray good = readAll(file);
+        const qsizetype headerSize = 112;
+        const qsizetype textStart = headerSize, textEnd = good.indexOf("a later text") + 12;
+        QVERIFY(textEnd > textStart);
+
+        auto refused = [&](const QByteArray& bytes, const char* expected) {
+            writeAll(file, bytes);
+            QString why;
+            const bool opened = SearchTextArena::open(file, history.path(), history.reader(), &why) != nullptr;
+            if (opened || !why.contains(QLatin1String(expected)) || QFile::exists(file)) {
+                qWarning("%s: %s", expected, qPrintable(why));
+                return false;
+            }
+            return true;
+        };
+        QVERIFY(refused(QByteArray(), "not a texts file"));
+        QVERIFY(refused(good.left(50), "not a texts file"));
+        QVERIFY(refused(good.left(good.size() - 1), "damaged"));
+        QVERIFY(refused(good + "x", "damaged"));
+        QByteArray changed = good;
+        changed[0] = 'X';
+        QVERIFY(refused(changed, "not a texts file of this version"));
+        changed = good;
+        changed[40] = char(changed[40] ^ 1); // the last change's number
+        QVERIFY(refused(changed, "damaged (header)"));
+        changed = good;
+        changed[textEnd + 8] = char(changed[textEnd + 8] ^ 0x10); // an entry's offset
+        QVERIFY(refused(changed, "damaged (checksum)"));
+        QByteArray noise(good.size(), 0);
+        for (qsizetype i = 0; i < noise.size(); ++i)
+            noise[i] = char(i * 131 + 7);
+        QVERIFY(refused(noise, "not a texts file"));
+
+        // Of another history, even one with the same texts.
+        History other;
+        auto otherArena = heldTexts(other);
+        writeAll(file, good);
+        QVERIFY(!SearchTextArena::open(file, other.path(), other.reader(), &error));
+        QVERIFY(error.contains("another history file"));
+
+        // The log's entry at the file's last change names another item: not the state it was
+        // saved from (a history put back from a copy, say).
+        history.exec("UPDATE paste_inf_search_change SET id = id + 1000 WHERE seq = "
+                     "(SELECT max(seq) FROM paste_inf_search_change)");
+        writeAll(file, good);
+        QVERIFY(!SearchTextArena::open(file, history.path(), history.reader(), &error));
+        QVERIFY(error.contains("change log"));
+        history.exec("UPDATE paste_inf_search_change SET id = id - 1000 WHERE seq = "
+                     "(SELECT max(seq) FROM paste_inf_search_change)");
+        writeAll(file, good);
+        QVERIFY2(SearchTextArena::open(file, history.path(), history.reader(), &error), qPrintable(error));
+
+        // The log went on beyond what it keeps.
+        history.exec("BEGIN");
+        for (int i = 0; i < 10001; ++i)
+            history.exec("UPDATE paste_inf_search SET folded_text = folded_text WHERE id = 1");
+        history.exec("COMMIT");
+        writeAll(file, good);
+        QVERIFY(!SearchTextArena::open(file, history.path(), history.reader(), &error));
+        QVERIFY(error.contains("change log"));
+
+        // A text altered in the file: only its group is found damaged, when looked at.
+        History fresh;
+        auto freshArena = heldTexts(fresh);
+        QVERIFY(freshArena->save(file, fresh.path(), &error));
+        QByteArray bytes = readAll(file);
+        const qsizetype at = bytes.indexOf("text number 150");
+        QVERIFY(at > 0);
+        bytes[at] = 'T';
+        writeAll(file, bytes);
+        auto opened = SearchTextArena::open(file, fresh.path(), fresh.reader(), &error);
+        QVERIFY2(opened, qPrintable(error));
+        QVERIFY(!opened->damaged());
+        QVERIFY(opened->find(150).isNull());
+        QVERIFY(opened->damaged());
+        QCOMPARE(opened->find(250), QByteArrayView("text number 250"));
+        qsizetype damagedGroups = 0;
+        for (qsizetype g = 0; g < opened->groupCount(); ++g)
+            damagedGroups += opened->groupIntact(g) ? 0 : 1;
+        QCOMPARE(damagedGroups, 1);
     }
 
     // Texts beyond the memory they may take are not held; a stop request ends the read.

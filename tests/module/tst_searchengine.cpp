@@ -742,6 +742,64 @@ private Q_SLOTS:
         }
     }
 
+    // The texts wait in a file between runs: the next engine's first search maps them, catches
+    // up with what changed meanwhile and answers as the table does, and the file is gone once
+    // read. Texts damaged in the file still give exact answers, from the table.
+    void textsFileServesTheNextRun()
+    {
+        GeneratedHistory history(800, 2, 17);
+        QTemporaryDir dir;
+        const QString file = dir.filePath("cache/brimble/search-texts");
+        const QStringList queries = {"meeting", "zeta", "type:link ab", "café", "fresh"};
+        const QStringList meetings = history.reference(kClipboard, "meeting");
+        auto run = [&](const std::function<void(SearchEngine&, Recorder&)>& body) {
+            SearchEngine engine(unopened_);
+            engine.setDatabasePath(history.path());
+            engine.setTextsFile(file);
+            Recorder recorder(engine);
+            body(engine, recorder);
+        };
+        auto expectAll = [&](SearchEngine& engine, Recorder& recorder) {
+            for (const QString& query : queries)
+                QCOMPARE(recorder.completeUuids(engine, kClipboard, query), history.reference(kClipboard, query));
+        };
+        run([&](SearchEngine& engine, Recorder& recorder) {
+            expectAll(engine, recorder);
+            QVERIFY(QTest::qWaitFor([&] { return engine.heldTexts().has_value(); }, 30000));
+        });
+        QVERIFY(QFile::exists(file));
+
+        history.setText(meetings.at(0), QStringLiteral("fresh text"));
+        history.remove(meetings.at(1));
+        run([&](SearchEngine& engine, Recorder& recorder) {
+            recorder.completeUuids(engine, kClipboard, "fresh");
+            // Held from the first search on, with no read of the history's texts.
+            QVERIFY(engine.heldTexts());
+            QVERIFY(!QFile::exists(file));
+            expectAll(engine, recorder);
+        });
+
+        QByteArray bytes;
+        {
+            QFile kept(file);
+            QVERIFY(kept.open(QIODevice::ReadOnly));
+            bytes = kept.readAll();
+        }
+        const qsizetype at = bytes.indexOf("fresh text");
+        QVERIFY(at > 0);
+        bytes[at] = 'F';
+        {
+            QFile kept(file);
+            QVERIFY(kept.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            kept.write(bytes);
+        }
+        run([&](SearchEngine& engine, Recorder& recorder) {
+            expectAll(engine, recorder);
+            QVERIFY(QTest::qWaitFor([&] { return engine.heldTexts().has_value(); }, 30000));
+            expectAll(engine, recorder);
+        });
+    }
+
     // Every way the store changes the history reaches the texts held in memory, by the time the
     // change has committed: a capture, a text read in an image, a deletion, an undo that puts
     // items back with their ids, a move to the top and a retention sweep.

@@ -138,6 +138,7 @@ QProcessEnvironment BrimbleSession::environment() const
     env.insert("XDG_DATA_HOME", dir_.path() + "/data");
     env.insert("XDG_CONFIG_HOME", dir_.path() + "/config");
     env.insert("XDG_STATE_HOME", dir_.path() + "/state");
+    env.insert("XDG_CACHE_HOME", dir_.path() + "/cache");
     env.insert("XDG_RUNTIME_DIR", dir_.path() + "/runtime");
     env.insert("XDG_DATA_DIRS", dir_.path() + "/apps:/usr/local/share:/usr/share");
     env.insert("BRIMBLE_NO_DIALOGS", "1");

@@ -22,6 +22,7 @@ TestHome::TestHome()
     QDir(dir_.path()).mkpath("data");
     QDir(dir_.path()).mkpath("config");
     QDir(dir_.path()).mkpath("state");
+    qputenv("XDG_CACHE_HOME", (dir_.path() + "/cache").toUtf8());
     qputenv("XDG_DATA_HOME", (dir_.path() + "/data").toUtf8());
     qputenv("XDG_CONFIG_HOME", (dir_.path() + "/config").toUtf8());
     qputenv("XDG_STATE_HOME", (dir_.path() + "/state").toUtf8());
