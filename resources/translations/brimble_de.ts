@@ -835,5 +835,373 @@
         <source>Items added: %1. Already present, skipped: %2. Clipboards created: %3.</source>
         <translation>Hinzugefügte Einträge: %1. Bereits vorhanden, übersprungen: %2. Neu angelegte Zwischenablagen: %3.</translation>
     </message>
+    <message id="cli.help.usage">
+        <source>Usage: brimble [VERB [ARGUMENTS]]</source>
+        <translation>Aufruf: brimble [BEFEHL [ARGUMENTE]]</translation>
+    </message>
+    <message id="cli.help.without_verb">
+        <source>Without a verb, starts Brimble (or shows the running one).</source>
+        <translation>Ohne Befehl wird Brimble gestartet (oder das laufende Brimble angezeigt).</translation>
+    </message>
+    <message id="cli.help.verbs">
+        <source>Verbs:</source>
+        <translation>Befehle:</translation>
+    </message>
+    <message id="cli.help.notes">
+        <source>ITEM is a uuid or a position in the listed order (1 is the newest). NAME is a clipboard&apos;s title, or its uuid (`clipboards --json` shows them) where titles repeat. Lines of `list` and `search`: position, age, type (as type: names it), first line of text with control characters shown as escapes. A secret (a key, a token, a card number) shows its kind and length instead of its text unless --reveal is given. `search` also finds images by the text Brimble has read in them.</source>
+        <translation>ITEM ist eine UUID oder eine Position in der aufgelisteten Reihenfolge (1 ist der neueste Eintrag). NAME ist der Titel einer Zwischenablage oder, wo sich Titel wiederholen, ihre UUID (`clipboards --json` zeigt sie). Zeilen von `list` und `search`: Position, Alter, Typ (wie type: ihn nennt), erste Textzeile, Steuerzeichen als Escape-Sequenzen dargestellt. Ein Geheimnis (ein Schlüssel, ein Token, eine Kartennummer) zeigt statt seines Textes seine Art und Länge, außer wenn --reveal angegeben ist. `search` findet auch Bilder anhand des Textes, den Brimble darin erkannt hat.</translation>
+    </message>
+    <message id="cli.help.options">
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message id="cli.help.environment">
+        <source>Environment:</source>
+        <translation>Umgebungsvariablen:</translation>
+    </message>
+    <message id="cli.help.platform">
+        <source>the clipboard backend; by default native Wayland when the compositor offers data control, else X11 (the log names the one in use)</source>
+        <translation>die Anbindung an die Zwischenablage; standardmäßig natives Wayland, wenn der Compositor Datenkontrolle (data control) anbietet, sonst X11 (das Protokoll nennt die verwendete)</translation>
+    </message>
+    <message id="cli.help.exit_status">
+        <source>Exit status: 0 done, 1 request failed, 2 usage error, 3 Brimble is not running, 4 the history cannot be read, 5 Brimble is busy (try again), 6 paste only copied (automatic paste is off), 7 no display (Brimble itself).</source>
+        <translation>Rückgabewert: 0 erledigt, 1 Anfrage fehlgeschlagen, 2 falscher Aufruf, 3 Brimble läuft nicht, 4 Verlauf nicht lesbar, 5 Brimble ist beschäftigt (erneut versuchen), 6 paste hat nur kopiert (automatisches Einfügen ist aus), 7 kein Display (Brimble selbst).</translation>
+    </message>
+    <message id="cli.verb.list">
+        <source>the history, newest first</source>
+        <translation>der Verlauf, neueste Einträge zuerst</translation>
+    </message>
+    <message id="cli.verb.search">
+        <source>items matching QUERY; type:image,link clauses narrow by type</source>
+        <translation>Einträge, die zu QUERY passen; Angaben wie type:image,link schränken nach Typ ein</translation>
+    </message>
+    <message id="cli.verb.clipboards">
+        <source>the clipboards with their record counts</source>
+        <translation>die Zwischenablagen mit der Anzahl ihrer Einträge</translation>
+    </message>
+    <message id="cli.verb.copy">
+        <source>put an item back on the clipboard</source>
+        <translation>einen Eintrag wieder in die Zwischenablage legen</translation>
+    </message>
+    <message id="cli.verb.paste">
+        <source>copy an item and paste it into the active window</source>
+        <translation>einen Eintrag kopieren und in das aktive Fenster einfügen</translation>
+    </message>
+    <message id="cli.verb.pause">
+        <source>stop recording copies</source>
+        <translation>die Aufzeichnung von Kopien pausieren</translation>
+    </message>
+    <message id="cli.verb.resume">
+        <source>record copies again</source>
+        <translation>Kopien wieder aufzeichnen</translation>
+    </message>
+    <message id="cli.verb.toggle">
+        <source>show or hide the quick search window</source>
+        <translation>das Fenster des Zwischenablage-Verlaufs ein- oder ausblenden</translation>
+    </message>
+    <message id="cli.verb.preferences">
+        <source>open the preferences window</source>
+        <translation>das Einstellungsfenster öffnen</translation>
+    </message>
+    <message id="cli.verb.quit">
+        <source>end the running Brimble</source>
+        <translation>das laufende Brimble beenden</translation>
+    </message>
+    <message id="cli.verb.salvage">
+        <source>rebuild a damaged history from its readable rows, keeping the damaged file beside it</source>
+        <translation>einen beschädigten Verlauf aus seinen lesbaren Zeilen neu aufbauen; die beschädigte Datei bleibt daneben erhalten</translation>
+    </message>
+    <message id="cli.verb.queue">
+        <source>with ITEMs, paste them in this order, one per paste (Ctrl+V) anywhere; clear ends the queue; alone, shows it</source>
+        <translation>mit ITEMs: sie in dieser Reihenfolge einfügen, einen pro Einfügen (Ctrl+V) an beliebiger Stelle; clear beendet die Warteschlange; allein: zeigt sie an</translation>
+    </message>
+    <message id="cli.verb.export">
+        <source>write the history&apos;s items, with every representation, their dates, clipboards and source applications, to a new FILE (an existing one is never replaced; secrets are left out)</source>
+        <translation>die Einträge des Verlaufs mit allen Darstellungen, Datum, Zwischenablage und Quellanwendung in eine neue Datei FILE schreiben (eine vorhandene wird nie ersetzt; Geheimnisse werden ausgelassen)</translation>
+    </message>
+    <message id="cli.verb.import">
+        <source>add the items of an exported FILE to the history, skipping items already there; a damaged or altered FILE is refused and nothing is added</source>
+        <translation>die Einträge einer exportierten Datei FILE zum Verlauf hinzufügen und bereits vorhandene überspringen; eine beschädigte oder veränderte Datei wird abgelehnt und nichts hinzugefügt</translation>
+    </message>
+    <message id="cli.option.help">
+        <source>show the help</source>
+        <translation>die Hilfe anzeigen</translation>
+    </message>
+    <message id="cli.option.version">
+        <source>show the version</source>
+        <translation>die Version anzeigen</translation>
+    </message>
+    <message id="cli.option.list_clipboard">
+        <source>the clipboard to list, by title or uuid (default: Clipboard History)</source>
+        <translation>die aufzulistende Zwischenablage, nach Titel oder UUID (Standard: Zwischenablage-Verlauf)</translation>
+    </message>
+    <message id="cli.option.limit">
+        <source>at most N items</source>
+        <translation>höchstens N Einträge</translation>
+    </message>
+    <message id="cli.option.json">
+        <source>one JSON array instead of lines</source>
+        <translation>ein JSON-Array statt Zeilen</translation>
+    </message>
+    <message id="cli.option.reveal">
+        <source>print secrets&apos; text instead of their kind and length</source>
+        <translation>den Text von Geheimnissen statt ihrer Art und Länge ausgeben</translation>
+    </message>
+    <message id="cli.option.search_clipboard">
+        <source>the clipboard to search, by title or uuid</source>
+        <translation>die zu durchsuchende Zwischenablage, nach Titel oder UUID</translation>
+    </message>
+    <message id="cli.option.plain">
+        <source>as plain text</source>
+        <translation>als reiner Text</translation>
+    </message>
+    <message id="cli.option.item_clipboard">
+        <source>the clipboard ITEM is counted in, by title or uuid</source>
+        <translation>die Zwischenablage, in der ITEM gezählt wird, nach Titel oder UUID</translation>
+    </message>
+    <message id="cli.option.queue_clipboard">
+        <source>the clipboard the ITEMs are counted in, by title or uuid</source>
+        <translation>die Zwischenablage, in der die ITEMs gezählt werden, nach Titel oder UUID</translation>
+    </message>
+    <message id="cli.option.queue_json">
+        <source>the queue as one JSON object</source>
+        <translation>die Warteschlange als ein JSON-Objekt</translation>
+    </message>
+    <message id="cli.option.export_clipboard">
+        <source>only this clipboard, by title or uuid (default: every clipboard)</source>
+        <translation>nur diese Zwischenablage, nach Titel oder UUID (Standard: alle Zwischenablagen)</translation>
+    </message>
+    <message id="cli.unknown_verb">
+        <source>unknown verb &quot;%1&quot; (see brimble --help)</source>
+        <translation>unbekannter Befehl „%1“ (siehe brimble --help)</translation>
+    </message>
+    <message id="cli.unknown_option">
+        <source>unknown option &quot;%1&quot; (see brimble --help)</source>
+        <translation>unbekannte Option „%1“ (siehe brimble --help)</translation>
+    </message>
+    <message id="cli.option_not_taken">
+        <source>%1 does not take %2 (see brimble --help)</source>
+        <translation>%1 kennt die Option %2 nicht (siehe brimble --help)</translation>
+    </message>
+    <message id="cli.needs_value">
+        <source>%1 needs a value</source>
+        <translation>%1 braucht einen Wert</translation>
+    </message>
+    <message id="cli.bad_limit">
+        <source>--limit takes a whole number of at least 1, not &quot;%1&quot;</source>
+        <translation>--limit erwartet eine ganze Zahl ab 1, nicht „%1“</translation>
+    </message>
+    <message id="cli.takes_one_item">
+        <source>%1 takes one item: a uuid or a position</source>
+        <translation>%1 erwartet genau einen Eintrag: eine UUID oder eine Position</translation>
+    </message>
+    <message id="cli.queue_clear_alone">
+        <source>queue clear takes no items</source>
+        <translation>queue clear erwartet keine Einträge</translation>
+    </message>
+    <message id="cli.search_needs_query">
+        <source>search needs a query</source>
+        <translation>search braucht einen Suchbegriff</translation>
+    </message>
+    <message id="cli.takes_one_file">
+        <source>%1 takes one file</source>
+        <translation>%1 erwartet genau eine Datei</translation>
+    </message>
+    <message id="cli.takes_no_argument">
+        <source>%1 takes no argument &quot;%2&quot;</source>
+        <translation>%1 erwartet kein Argument „%2“</translation>
+    </message>
+    <message id="cli.history_damaged">
+        <source>the history %1 is damaged; quit Brimble (brimble quit) and run &quot;brimble salvage&quot; to rescue what can still be read</source>
+        <translation>der Verlauf %1 ist beschädigt; beenden Sie Brimble (brimble quit) und führen Sie „brimble salvage“ aus, um zu retten, was noch lesbar ist</translation>
+    </message>
+    <message id="cli.history_damaged_because">
+        <source>the history %1 is damaged (%2); quit Brimble (brimble quit) and run &quot;brimble salvage&quot; to rescue what can still be read</source>
+        <translation>der Verlauf %1 ist beschädigt (%2); beenden Sie Brimble (brimble quit) und führen Sie „brimble salvage“ aus, um zu retten, was noch lesbar ist</translation>
+    </message>
+    <message id="cli.cannot_open_history">
+        <source>cannot open the history %1: %2</source>
+        <translation>der Verlauf %1 lässt sich nicht öffnen: %2</translation>
+    </message>
+    <message id="cli.salvage_while_running">
+        <source>Brimble is running: quit it first (brimble quit), then salvage</source>
+        <translation>Brimble läuft: beenden Sie es zuerst (brimble quit) und führen Sie dann salvage aus</translation>
+    </message>
+    <message id="cli.salvaged">
+        <source>Salvaged %1
+  kept: %2 items, %3 clipboards, %4 ignore rules
+  lost: %5 items of which some rows were read, and %6 unreadable stretches of rows
+  rebuilt: %7 search texts, and %8 clipboards whose items outlived them (&quot;Recovered clipboard&quot;)
+The damaged file is kept as %9</source>
+        <translation>Gerettet: %1
+  behalten: %2 Einträge, %3 Zwischenablagen, %4 Ausschlussregeln
+  verloren: %5 Einträge, von denen einige Zeilen gelesen wurden, und %6 unlesbare Zeilenbereiche
+  neu aufgebaut: %7 Suchtexte und %8 Zwischenablagen, deren Einträge sie überdauert hatten („Recovered clipboard“)
+Die beschädigte Datei ist aufbewahrt als %9</translation>
+    </message>
+    <message id="cli.no_paste_queue">
+        <source>No paste queue</source>
+        <translation>Keine Einfüge-Warteschlange</translation>
+    </message>
+    <message id="cli.not_running">
+        <source>Brimble is not running (start it with `brimble`)</source>
+        <translation>Brimble läuft nicht (starten Sie es mit `brimble`)</translation>
+    </message>
+    <message id="cli.busy">
+        <source>Brimble is busy and did not take the request; try again in a moment</source>
+        <translation>Brimble ist beschäftigt und hat die Anfrage nicht angenommen; versuchen Sie es gleich noch einmal</translation>
+    </message>
+    <message id="cli.request_failed">
+        <source>the request failed</source>
+        <translation>die Anfrage ist fehlgeschlagen</translation>
+    </message>
+    <message id="cli.unreadable_answer">
+        <source>Brimble gave an unreadable answer</source>
+        <translation>Brimble hat eine unlesbare Antwort gegeben</translation>
+    </message>
+    <message id="cli.copied_not_pasted">
+        <source>copied to the clipboard but not pasted: automatic paste is off (Preferences, General)</source>
+        <translation>in die Zwischenablage kopiert, aber nicht eingefügt: automatisches Einfügen ist aus (Einstellungen, Allgemein)</translation>
+    </message>
+    <message id="cli.still_starting">
+        <source>Brimble is still starting; try again in a moment</source>
+        <translation>Brimble startet noch; versuchen Sie es gleich noch einmal</translation>
+    </message>
+    <message id="cli.quit_not_saved">
+        <source>the history could not be saved (see the log); Brimble quits all the same</source>
+        <translation>der Verlauf konnte nicht gespeichert werden (siehe Protokoll); Brimble wird trotzdem beendet</translation>
+    </message>
+    <message id="cli.already_running_busy">
+        <source>Brimble is already running but busy; try again in a moment</source>
+        <translation>Brimble läuft bereits, ist aber beschäftigt; versuchen Sie es gleich noch einmal</translation>
+    </message>
+    <message id="cli.not_answering">
+        <source>another Brimble holds %1 but does not answer</source>
+        <translation>ein anderes Brimble belegt %1, antwortet aber nicht</translation>
+    </message>
+    <message id="cli.no_display">
+        <source>no display to open: DISPLAY is not set, and no Wayland compositor offers clipboard data control</source>
+        <translation>kein Display zum Öffnen: DISPLAY ist nicht gesetzt, und kein Wayland-Compositor bietet Datenkontrolle für die Zwischenablage (data control)</translation>
+    </message>
+    <message id="cli.cannot_open_wayland">
+        <source>cannot open the Wayland display &quot;%1&quot;</source>
+        <translation>das Wayland-Display „%1“ lässt sich nicht öffnen</translation>
+    </message>
+    <message id="cli.cannot_open_x11">
+        <source>cannot open the X display &quot;%1&quot;</source>
+        <translation>das X-Display „%1“ lässt sich nicht öffnen</translation>
+    </message>
+    <message id="cli.cannot_open_database">
+        <source>Brimble cannot open its history database.
+
+%1
+
+The file was left as it is. Move it aside to start with an empty history, or restore it from a backup.</source>
+        <translation>Brimble kann seine Verlaufsdatenbank nicht öffnen.
+
+%1
+
+Die Datei wurde unverändert gelassen. Verschieben Sie sie, um mit einem leeren Verlauf zu beginnen, oder stellen Sie sie aus einer Sicherung wieder her.</translation>
+    </message>
+    <message id="history.unreadable">
+        <source>the history could not be read (see the log)</source>
+        <translation>der Verlauf konnte nicht gelesen werden (siehe Protokoll)</translation>
+    </message>
+    <message id="history.unsearchable">
+        <source>the history could not be searched (see the log)</source>
+        <translation>der Verlauf konnte nicht durchsucht werden (siehe Protokoll)</translation>
+    </message>
+    <message id="history.default_clipboard_missing">
+        <source>the default clipboard is missing</source>
+        <translation>die Standard-Zwischenablage fehlt</translation>
+    </message>
+    <message id="history.no_clipboard_named">
+        <source>no clipboard named &quot;%1&quot;</source>
+        <translation>keine Zwischenablage namens „%1“</translation>
+    </message>
+    <message id="history.no_item_with_uuid">
+        <source>no item with uuid %1</source>
+        <translation>kein Eintrag mit der UUID %1</translation>
+    </message>
+    <message id="history.cannot_read">
+        <source>cannot read the history: %1</source>
+        <translation>der Verlauf lässt sich nicht lesen: %1</translation>
+    </message>
+    <message id="history.no_item_at">
+        <source>no item %1 in &quot;%2&quot; (it holds %3)</source>
+        <translation>kein Eintrag %1 in „%2“ (sie enthält %3)</translation>
+    </message>
+    <message id="history.deleted_meanwhile">
+        <source>item %1 was deleted meanwhile</source>
+        <translation>Eintrag %1 wurde inzwischen gelöscht</translation>
+    </message>
+    <message id="history.none_yet">
+        <source>no history yet</source>
+        <translation>noch kein Verlauf vorhanden</translation>
+    </message>
+    <message id="history.not_regular_file">
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message id="history.needs_upgrade">
+        <source>its schema (version %1) needs Brimble to upgrade it first</source>
+        <translation>sein Schema (Version %1) muss zuerst von Brimble aktualisiert werden</translation>
+    </message>
+    <message id="history.none_at">
+        <source>there is no history at %1</source>
+        <translation>unter %1 gibt es keinen Verlauf</translation>
+    </message>
+    <message id="history.cannot_write">
+        <source>cannot write %1: %2</source>
+        <translation>%1 lässt sich nicht schreiben: %2</translation>
+    </message>
+    <message id="history.cannot_move_aside">
+        <source>cannot move %1 aside: %2</source>
+        <translation>%1 lässt sich nicht beiseitelegen: %2</translation>
+    </message>
+    <message id="history.cannot_put_in_place">
+        <source>cannot put the salvaged history in place: %1</source>
+        <translation>der gerettete Verlauf lässt sich nicht an seinen Platz bringen: %1</translation>
+    </message>
+    <message id="paste.content_unreadable">
+        <source>the item&apos;s content could not be read from the history</source>
+        <translation>der Inhalt des Eintrags konnte nicht aus dem Verlauf gelesen werden</translation>
+    </message>
+    <message id="paste.no_plain_text">
+        <source>the item has no plain text; the clipboard was left as it was</source>
+        <translation>der Eintrag hat keinen reinen Text; die Zwischenablage bleibt, wie sie war</translation>
+    </message>
+    <message id="paste.nothing_to_write">
+        <source>nothing to write</source>
+        <translation>nichts zu schreiben</translation>
+    </message>
+    <message id="paste.clipboard_refused">
+        <source>the clipboard could not be taken</source>
+        <translation>die Zwischenablage konnte nicht übernommen werden</translation>
+    </message>
+    <message id="paste.no_window_known">
+        <source>no window to paste into is known; the item is on the clipboard</source>
+        <translation>kein Fenster zum Einfügen bekannt; der Eintrag liegt in der Zwischenablage</translation>
+    </message>
+    <message id="paste.window_gone">
+        <source>the window to paste into is gone; the item is on the clipboard</source>
+        <translation>das Fenster zum Einfügen ist nicht mehr da; der Eintrag liegt in der Zwischenablage</translation>
+    </message>
+    <message id="paste.not_activated">
+        <source>the window to paste into did not come to the front; the item is on the clipboard</source>
+        <translation>das Fenster zum Einfügen kam nicht in den Vordergrund; der Eintrag liegt in der Zwischenablage</translation>
+    </message>
+    <message id="paste.no_xtest">
+        <source>the display does not take synthetic key strokes (XTest); the item is on the clipboard</source>
+        <translation>das Display nimmt keine simulierten Tastendrücke an (XTest); der Eintrag liegt in der Zwischenablage</translation>
+    </message>
+    <message id="paste.no_virtual_keyboard">
+        <source>the compositor offers no virtual keyboard; the item is on the clipboard</source>
+        <translation>der Compositor bietet keine virtuelle Tastatur; der Eintrag liegt in der Zwischenablage</translation>
+    </message>
+    <message id="paste.key_not_sent">
+        <source>the paste key stroke could not be sent; the item is on the clipboard</source>
+        <translation>der Tastendruck zum Einfügen konnte nicht gesendet werden; der Eintrag liegt in der Zwischenablage</translation>
+    </message>
 </context>
 </TS>

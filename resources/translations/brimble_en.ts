@@ -835,5 +835,373 @@
         <source>Items added: %1. Already present, skipped: %2. Clipboards created: %3.</source>
         <translation>Items added: %1. Already present, skipped: %2. Clipboards created: %3.</translation>
     </message>
+    <message id="cli.help.usage">
+        <source>Usage: brimble [VERB [ARGUMENTS]]</source>
+        <translation>Usage: brimble [VERB [ARGUMENTS]]</translation>
+    </message>
+    <message id="cli.help.without_verb">
+        <source>Without a verb, starts Brimble (or shows the running one).</source>
+        <translation>Without a verb, starts Brimble (or shows the running one).</translation>
+    </message>
+    <message id="cli.help.verbs">
+        <source>Verbs:</source>
+        <translation>Verbs:</translation>
+    </message>
+    <message id="cli.help.notes">
+        <source>ITEM is a uuid or a position in the listed order (1 is the newest). NAME is a clipboard&apos;s title, or its uuid (`clipboards --json` shows them) where titles repeat. Lines of `list` and `search`: position, age, type (as type: names it), first line of text with control characters shown as escapes. A secret (a key, a token, a card number) shows its kind and length instead of its text unless --reveal is given. `search` also finds images by the text Brimble has read in them.</source>
+        <translation>ITEM is a uuid or a position in the listed order (1 is the newest). NAME is a clipboard&apos;s title, or its uuid (`clipboards --json` shows them) where titles repeat. Lines of `list` and `search`: position, age, type (as type: names it), first line of text with control characters shown as escapes. A secret (a key, a token, a card number) shows its kind and length instead of its text unless --reveal is given. `search` also finds images by the text Brimble has read in them.</translation>
+    </message>
+    <message id="cli.help.options">
+        <source>Options:</source>
+        <translation>Options:</translation>
+    </message>
+    <message id="cli.help.environment">
+        <source>Environment:</source>
+        <translation>Environment:</translation>
+    </message>
+    <message id="cli.help.platform">
+        <source>the clipboard backend; by default native Wayland when the compositor offers data control, else X11 (the log names the one in use)</source>
+        <translation>the clipboard backend; by default native Wayland when the compositor offers data control, else X11 (the log names the one in use)</translation>
+    </message>
+    <message id="cli.help.exit_status">
+        <source>Exit status: 0 done, 1 request failed, 2 usage error, 3 Brimble is not running, 4 the history cannot be read, 5 Brimble is busy (try again), 6 paste only copied (automatic paste is off), 7 no display (Brimble itself).</source>
+        <translation>Exit status: 0 done, 1 request failed, 2 usage error, 3 Brimble is not running, 4 the history cannot be read, 5 Brimble is busy (try again), 6 paste only copied (automatic paste is off), 7 no display (Brimble itself).</translation>
+    </message>
+    <message id="cli.verb.list">
+        <source>the history, newest first</source>
+        <translation>the history, newest first</translation>
+    </message>
+    <message id="cli.verb.search">
+        <source>items matching QUERY; type:image,link clauses narrow by type</source>
+        <translation>items matching QUERY; type:image,link clauses narrow by type</translation>
+    </message>
+    <message id="cli.verb.clipboards">
+        <source>the clipboards with their record counts</source>
+        <translation>the clipboards with their record counts</translation>
+    </message>
+    <message id="cli.verb.copy">
+        <source>put an item back on the clipboard</source>
+        <translation>put an item back on the clipboard</translation>
+    </message>
+    <message id="cli.verb.paste">
+        <source>copy an item and paste it into the active window</source>
+        <translation>copy an item and paste it into the active window</translation>
+    </message>
+    <message id="cli.verb.pause">
+        <source>stop recording copies</source>
+        <translation>stop recording copies</translation>
+    </message>
+    <message id="cli.verb.resume">
+        <source>record copies again</source>
+        <translation>record copies again</translation>
+    </message>
+    <message id="cli.verb.toggle">
+        <source>show or hide the quick search window</source>
+        <translation>show or hide the quick search window</translation>
+    </message>
+    <message id="cli.verb.preferences">
+        <source>open the preferences window</source>
+        <translation>open the preferences window</translation>
+    </message>
+    <message id="cli.verb.quit">
+        <source>end the running Brimble</source>
+        <translation>end the running Brimble</translation>
+    </message>
+    <message id="cli.verb.salvage">
+        <source>rebuild a damaged history from its readable rows, keeping the damaged file beside it</source>
+        <translation>rebuild a damaged history from its readable rows, keeping the damaged file beside it</translation>
+    </message>
+    <message id="cli.verb.queue">
+        <source>with ITEMs, paste them in this order, one per paste (Ctrl+V) anywhere; clear ends the queue; alone, shows it</source>
+        <translation>with ITEMs, paste them in this order, one per paste (Ctrl+V) anywhere; clear ends the queue; alone, shows it</translation>
+    </message>
+    <message id="cli.verb.export">
+        <source>write the history&apos;s items, with every representation, their dates, clipboards and source applications, to a new FILE (an existing one is never replaced; secrets are left out)</source>
+        <translation>write the history&apos;s items, with every representation, their dates, clipboards and source applications, to a new FILE (an existing one is never replaced; secrets are left out)</translation>
+    </message>
+    <message id="cli.verb.import">
+        <source>add the items of an exported FILE to the history, skipping items already there; a damaged or altered FILE is refused and nothing is added</source>
+        <translation>add the items of an exported FILE to the history, skipping items already there; a damaged or altered FILE is refused and nothing is added</translation>
+    </message>
+    <message id="cli.option.help">
+        <source>show the help</source>
+        <translation>show the help</translation>
+    </message>
+    <message id="cli.option.version">
+        <source>show the version</source>
+        <translation>show the version</translation>
+    </message>
+    <message id="cli.option.list_clipboard">
+        <source>the clipboard to list, by title or uuid (default: Clipboard History)</source>
+        <translation>the clipboard to list, by title or uuid (default: Clipboard History)</translation>
+    </message>
+    <message id="cli.option.limit">
+        <source>at most N items</source>
+        <translation>at most N items</translation>
+    </message>
+    <message id="cli.option.json">
+        <source>one JSON array instead of lines</source>
+        <translation>one JSON array instead of lines</translation>
+    </message>
+    <message id="cli.option.reveal">
+        <source>print secrets&apos; text instead of their kind and length</source>
+        <translation>print secrets&apos; text instead of their kind and length</translation>
+    </message>
+    <message id="cli.option.search_clipboard">
+        <source>the clipboard to search, by title or uuid</source>
+        <translation>the clipboard to search, by title or uuid</translation>
+    </message>
+    <message id="cli.option.plain">
+        <source>as plain text</source>
+        <translation>as plain text</translation>
+    </message>
+    <message id="cli.option.item_clipboard">
+        <source>the clipboard ITEM is counted in, by title or uuid</source>
+        <translation>the clipboard ITEM is counted in, by title or uuid</translation>
+    </message>
+    <message id="cli.option.queue_clipboard">
+        <source>the clipboard the ITEMs are counted in, by title or uuid</source>
+        <translation>the clipboard the ITEMs are counted in, by title or uuid</translation>
+    </message>
+    <message id="cli.option.queue_json">
+        <source>the queue as one JSON object</source>
+        <translation>the queue as one JSON object</translation>
+    </message>
+    <message id="cli.option.export_clipboard">
+        <source>only this clipboard, by title or uuid (default: every clipboard)</source>
+        <translation>only this clipboard, by title or uuid (default: every clipboard)</translation>
+    </message>
+    <message id="cli.unknown_verb">
+        <source>unknown verb &quot;%1&quot; (see brimble --help)</source>
+        <translation>unknown verb &quot;%1&quot; (see brimble --help)</translation>
+    </message>
+    <message id="cli.unknown_option">
+        <source>unknown option &quot;%1&quot; (see brimble --help)</source>
+        <translation>unknown option &quot;%1&quot; (see brimble --help)</translation>
+    </message>
+    <message id="cli.option_not_taken">
+        <source>%1 does not take %2 (see brimble --help)</source>
+        <translation>%1 does not take %2 (see brimble --help)</translation>
+    </message>
+    <message id="cli.needs_value">
+        <source>%1 needs a value</source>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message id="cli.bad_limit">
+        <source>--limit takes a whole number of at least 1, not &quot;%1&quot;</source>
+        <translation>--limit takes a whole number of at least 1, not &quot;%1&quot;</translation>
+    </message>
+    <message id="cli.takes_one_item">
+        <source>%1 takes one item: a uuid or a position</source>
+        <translation>%1 takes one item: a uuid or a position</translation>
+    </message>
+    <message id="cli.queue_clear_alone">
+        <source>queue clear takes no items</source>
+        <translation>queue clear takes no items</translation>
+    </message>
+    <message id="cli.search_needs_query">
+        <source>search needs a query</source>
+        <translation>search needs a query</translation>
+    </message>
+    <message id="cli.takes_one_file">
+        <source>%1 takes one file</source>
+        <translation>%1 takes one file</translation>
+    </message>
+    <message id="cli.takes_no_argument">
+        <source>%1 takes no argument &quot;%2&quot;</source>
+        <translation>%1 takes no argument &quot;%2&quot;</translation>
+    </message>
+    <message id="cli.history_damaged">
+        <source>the history %1 is damaged; quit Brimble (brimble quit) and run &quot;brimble salvage&quot; to rescue what can still be read</source>
+        <translation>the history %1 is damaged; quit Brimble (brimble quit) and run &quot;brimble salvage&quot; to rescue what can still be read</translation>
+    </message>
+    <message id="cli.history_damaged_because">
+        <source>the history %1 is damaged (%2); quit Brimble (brimble quit) and run &quot;brimble salvage&quot; to rescue what can still be read</source>
+        <translation>the history %1 is damaged (%2); quit Brimble (brimble quit) and run &quot;brimble salvage&quot; to rescue what can still be read</translation>
+    </message>
+    <message id="cli.cannot_open_history">
+        <source>cannot open the history %1: %2</source>
+        <translation>cannot open the history %1: %2</translation>
+    </message>
+    <message id="cli.salvage_while_running">
+        <source>Brimble is running: quit it first (brimble quit), then salvage</source>
+        <translation>Brimble is running: quit it first (brimble quit), then salvage</translation>
+    </message>
+    <message id="cli.salvaged">
+        <source>Salvaged %1
+  kept: %2 items, %3 clipboards, %4 ignore rules
+  lost: %5 items of which some rows were read, and %6 unreadable stretches of rows
+  rebuilt: %7 search texts, and %8 clipboards whose items outlived them (&quot;Recovered clipboard&quot;)
+The damaged file is kept as %9</source>
+        <translation>Salvaged %1
+  kept: %2 items, %3 clipboards, %4 ignore rules
+  lost: %5 items of which some rows were read, and %6 unreadable stretches of rows
+  rebuilt: %7 search texts, and %8 clipboards whose items outlived them (&quot;Recovered clipboard&quot;)
+The damaged file is kept as %9</translation>
+    </message>
+    <message id="cli.no_paste_queue">
+        <source>No paste queue</source>
+        <translation>No paste queue</translation>
+    </message>
+    <message id="cli.not_running">
+        <source>Brimble is not running (start it with `brimble`)</source>
+        <translation>Brimble is not running (start it with `brimble`)</translation>
+    </message>
+    <message id="cli.busy">
+        <source>Brimble is busy and did not take the request; try again in a moment</source>
+        <translation>Brimble is busy and did not take the request; try again in a moment</translation>
+    </message>
+    <message id="cli.request_failed">
+        <source>the request failed</source>
+        <translation>the request failed</translation>
+    </message>
+    <message id="cli.unreadable_answer">
+        <source>Brimble gave an unreadable answer</source>
+        <translation>Brimble gave an unreadable answer</translation>
+    </message>
+    <message id="cli.copied_not_pasted">
+        <source>copied to the clipboard but not pasted: automatic paste is off (Preferences, General)</source>
+        <translation>copied to the clipboard but not pasted: automatic paste is off (Preferences, General)</translation>
+    </message>
+    <message id="cli.still_starting">
+        <source>Brimble is still starting; try again in a moment</source>
+        <translation>Brimble is still starting; try again in a moment</translation>
+    </message>
+    <message id="cli.quit_not_saved">
+        <source>the history could not be saved (see the log); Brimble quits all the same</source>
+        <translation>the history could not be saved (see the log); Brimble quits all the same</translation>
+    </message>
+    <message id="cli.already_running_busy">
+        <source>Brimble is already running but busy; try again in a moment</source>
+        <translation>Brimble is already running but busy; try again in a moment</translation>
+    </message>
+    <message id="cli.not_answering">
+        <source>another Brimble holds %1 but does not answer</source>
+        <translation>another Brimble holds %1 but does not answer</translation>
+    </message>
+    <message id="cli.no_display">
+        <source>no display to open: DISPLAY is not set, and no Wayland compositor offers clipboard data control</source>
+        <translation>no display to open: DISPLAY is not set, and no Wayland compositor offers clipboard data control</translation>
+    </message>
+    <message id="cli.cannot_open_wayland">
+        <source>cannot open the Wayland display &quot;%1&quot;</source>
+        <translation>cannot open the Wayland display &quot;%1&quot;</translation>
+    </message>
+    <message id="cli.cannot_open_x11">
+        <source>cannot open the X display &quot;%1&quot;</source>
+        <translation>cannot open the X display &quot;%1&quot;</translation>
+    </message>
+    <message id="cli.cannot_open_database">
+        <source>Brimble cannot open its history database.
+
+%1
+
+The file was left as it is. Move it aside to start with an empty history, or restore it from a backup.</source>
+        <translation>Brimble cannot open its history database.
+
+%1
+
+The file was left as it is. Move it aside to start with an empty history, or restore it from a backup.</translation>
+    </message>
+    <message id="history.unreadable">
+        <source>the history could not be read (see the log)</source>
+        <translation>the history could not be read (see the log)</translation>
+    </message>
+    <message id="history.unsearchable">
+        <source>the history could not be searched (see the log)</source>
+        <translation>the history could not be searched (see the log)</translation>
+    </message>
+    <message id="history.default_clipboard_missing">
+        <source>the default clipboard is missing</source>
+        <translation>the default clipboard is missing</translation>
+    </message>
+    <message id="history.no_clipboard_named">
+        <source>no clipboard named &quot;%1&quot;</source>
+        <translation>no clipboard named &quot;%1&quot;</translation>
+    </message>
+    <message id="history.no_item_with_uuid">
+        <source>no item with uuid %1</source>
+        <translation>no item with uuid %1</translation>
+    </message>
+    <message id="history.cannot_read">
+        <source>cannot read the history: %1</source>
+        <translation>cannot read the history: %1</translation>
+    </message>
+    <message id="history.no_item_at">
+        <source>no item %1 in &quot;%2&quot; (it holds %3)</source>
+        <translation>no item %1 in &quot;%2&quot; (it holds %3)</translation>
+    </message>
+    <message id="history.deleted_meanwhile">
+        <source>item %1 was deleted meanwhile</source>
+        <translation>item %1 was deleted meanwhile</translation>
+    </message>
+    <message id="history.none_yet">
+        <source>no history yet</source>
+        <translation>no history yet</translation>
+    </message>
+    <message id="history.not_regular_file">
+        <source>not a regular file</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message id="history.needs_upgrade">
+        <source>its schema (version %1) needs Brimble to upgrade it first</source>
+        <translation>its schema (version %1) needs Brimble to upgrade it first</translation>
+    </message>
+    <message id="history.none_at">
+        <source>there is no history at %1</source>
+        <translation>there is no history at %1</translation>
+    </message>
+    <message id="history.cannot_write">
+        <source>cannot write %1: %2</source>
+        <translation>cannot write %1: %2</translation>
+    </message>
+    <message id="history.cannot_move_aside">
+        <source>cannot move %1 aside: %2</source>
+        <translation>cannot move %1 aside: %2</translation>
+    </message>
+    <message id="history.cannot_put_in_place">
+        <source>cannot put the salvaged history in place: %1</source>
+        <translation>cannot put the salvaged history in place: %1</translation>
+    </message>
+    <message id="paste.content_unreadable">
+        <source>the item&apos;s content could not be read from the history</source>
+        <translation>the item&apos;s content could not be read from the history</translation>
+    </message>
+    <message id="paste.no_plain_text">
+        <source>the item has no plain text; the clipboard was left as it was</source>
+        <translation>the item has no plain text; the clipboard was left as it was</translation>
+    </message>
+    <message id="paste.nothing_to_write">
+        <source>nothing to write</source>
+        <translation>nothing to write</translation>
+    </message>
+    <message id="paste.clipboard_refused">
+        <source>the clipboard could not be taken</source>
+        <translation>the clipboard could not be taken</translation>
+    </message>
+    <message id="paste.no_window_known">
+        <source>no window to paste into is known; the item is on the clipboard</source>
+        <translation>no window to paste into is known; the item is on the clipboard</translation>
+    </message>
+    <message id="paste.window_gone">
+        <source>the window to paste into is gone; the item is on the clipboard</source>
+        <translation>the window to paste into is gone; the item is on the clipboard</translation>
+    </message>
+    <message id="paste.not_activated">
+        <source>the window to paste into did not come to the front; the item is on the clipboard</source>
+        <translation>the window to paste into did not come to the front; the item is on the clipboard</translation>
+    </message>
+    <message id="paste.no_xtest">
+        <source>the display does not take synthetic key strokes (XTest); the item is on the clipboard</source>
+        <translation>the display does not take synthetic key strokes (XTest); the item is on the clipboard</translation>
+    </message>
+    <message id="paste.no_virtual_keyboard">
+        <source>the compositor offers no virtual keyboard; the item is on the clipboard</source>
+        <translation>the compositor offers no virtual keyboard; the item is on the clipboard</translation>
+    </message>
+    <message id="paste.key_not_sent">
+        <source>the paste key stroke could not be sent; the item is on the clipboard</source>
+        <translation>the paste key stroke could not be sent; the item is on the clipboard</translation>
+    </message>
 </context>
 </TS>

@@ -835,5 +835,373 @@
         <source>Items added: %1. Already present, skipped: %2. Clipboards created: %3.</source>
         <translation>Elementos añadidos: %1. Ya presentes, omitidos: %2. Portapapeles creados: %3.</translation>
     </message>
+    <message id="cli.help.usage">
+        <source>Usage: brimble [VERB [ARGUMENTS]]</source>
+        <translation>Uso: brimble [COMANDO [ARGUMENTOS]]</translation>
+    </message>
+    <message id="cli.help.without_verb">
+        <source>Without a verb, starts Brimble (or shows the running one).</source>
+        <translation>Sin comando, inicia Brimble (o muestra el que ya está en ejecución).</translation>
+    </message>
+    <message id="cli.help.verbs">
+        <source>Verbs:</source>
+        <translation>Comandos:</translation>
+    </message>
+    <message id="cli.help.notes">
+        <source>ITEM is a uuid or a position in the listed order (1 is the newest). NAME is a clipboard&apos;s title, or its uuid (`clipboards --json` shows them) where titles repeat. Lines of `list` and `search`: position, age, type (as type: names it), first line of text with control characters shown as escapes. A secret (a key, a token, a card number) shows its kind and length instead of its text unless --reveal is given. `search` also finds images by the text Brimble has read in them.</source>
+        <translation>ITEM es un uuid o una posición en el orden listado (1 es el más reciente). NAME es el título de un portapapeles, o su uuid (`clipboards --json` los muestra) cuando los títulos se repiten. Líneas de `list` y `search`: posición, antigüedad, tipo (como lo nombra type:), primera línea del texto, con los caracteres de control mostrados como secuencias de escape. Un secreto (una clave, un token, un número de tarjeta) muestra su clase y su longitud en lugar de su texto, salvo que se indique --reveal. `search` también encuentra imágenes por el texto que Brimble ha leído en ellas.</translation>
+    </message>
+    <message id="cli.help.options">
+        <source>Options:</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message id="cli.help.environment">
+        <source>Environment:</source>
+        <translation>Entorno:</translation>
+    </message>
+    <message id="cli.help.platform">
+        <source>the clipboard backend; by default native Wayland when the compositor offers data control, else X11 (the log names the one in use)</source>
+        <translation>el motor del portapapeles; por omisión, Wayland nativo si el compositor ofrece control de datos (data control); si no, X11 (el registro indica cuál se usa)</translation>
+    </message>
+    <message id="cli.help.exit_status">
+        <source>Exit status: 0 done, 1 request failed, 2 usage error, 3 Brimble is not running, 4 the history cannot be read, 5 Brimble is busy (try again), 6 paste only copied (automatic paste is off), 7 no display (Brimble itself).</source>
+        <translation>Código de salida: 0 hecho, 1 la petición falló, 2 error de uso, 3 Brimble no está en ejecución, 4 no se puede leer el historial, 5 Brimble está ocupado (inténtelo de nuevo), 6 paste solo copió (el pegado automático está desactivado), 7 sin pantalla (el propio Brimble).</translation>
+    </message>
+    <message id="cli.verb.list">
+        <source>the history, newest first</source>
+        <translation>el historial, del más reciente al más antiguo</translation>
+    </message>
+    <message id="cli.verb.search">
+        <source>items matching QUERY; type:image,link clauses narrow by type</source>
+        <translation>elementos que coinciden con QUERY; las cláusulas type:image,link filtran por tipo</translation>
+    </message>
+    <message id="cli.verb.clipboards">
+        <source>the clipboards with their record counts</source>
+        <translation>los portapapeles con su número de registros</translation>
+    </message>
+    <message id="cli.verb.copy">
+        <source>put an item back on the clipboard</source>
+        <translation>volver a poner un elemento en el portapapeles</translation>
+    </message>
+    <message id="cli.verb.paste">
+        <source>copy an item and paste it into the active window</source>
+        <translation>copiar un elemento y pegarlo en la ventana activa</translation>
+    </message>
+    <message id="cli.verb.pause">
+        <source>stop recording copies</source>
+        <translation>pausar el registro de copias</translation>
+    </message>
+    <message id="cli.verb.resume">
+        <source>record copies again</source>
+        <translation>volver a registrar las copias</translation>
+    </message>
+    <message id="cli.verb.toggle">
+        <source>show or hide the quick search window</source>
+        <translation>mostrar u ocultar la ventana del historial del portapapeles</translation>
+    </message>
+    <message id="cli.verb.preferences">
+        <source>open the preferences window</source>
+        <translation>abrir la ventana de preferencias</translation>
+    </message>
+    <message id="cli.verb.quit">
+        <source>end the running Brimble</source>
+        <translation>cerrar el Brimble en ejecución</translation>
+    </message>
+    <message id="cli.verb.salvage">
+        <source>rebuild a damaged history from its readable rows, keeping the damaged file beside it</source>
+        <translation>reconstruir un historial dañado a partir de sus filas legibles, conservando al lado el archivo dañado</translation>
+    </message>
+    <message id="cli.verb.queue">
+        <source>with ITEMs, paste them in this order, one per paste (Ctrl+V) anywhere; clear ends the queue; alone, shows it</source>
+        <translation>con ITEM, pegarlos en este orden, uno por cada pegado (Ctrl+V) en cualquier lugar; clear termina la cola; solo, la muestra</translation>
+    </message>
+    <message id="cli.verb.export">
+        <source>write the history&apos;s items, with every representation, their dates, clipboards and source applications, to a new FILE (an existing one is never replaced; secrets are left out)</source>
+        <translation>escribir los elementos del historial, con todas sus representaciones, fechas, portapapeles y aplicaciones de origen, en un archivo FILE nuevo (nunca se reemplaza uno existente; los secretos se omiten)</translation>
+    </message>
+    <message id="cli.verb.import">
+        <source>add the items of an exported FILE to the history, skipping items already there; a damaged or altered FILE is refused and nothing is added</source>
+        <translation>añadir al historial los elementos de un archivo FILE exportado, omitiendo los que ya están; un FILE dañado o modificado se rechaza y no se añade nada</translation>
+    </message>
+    <message id="cli.option.help">
+        <source>show the help</source>
+        <translation>mostrar la ayuda</translation>
+    </message>
+    <message id="cli.option.version">
+        <source>show the version</source>
+        <translation>mostrar la versión</translation>
+    </message>
+    <message id="cli.option.list_clipboard">
+        <source>the clipboard to list, by title or uuid (default: Clipboard History)</source>
+        <translation>el portapapeles que listar, por título o uuid (por omisión: Historial del portapapeles)</translation>
+    </message>
+    <message id="cli.option.limit">
+        <source>at most N items</source>
+        <translation>como máximo N elementos</translation>
+    </message>
+    <message id="cli.option.json">
+        <source>one JSON array instead of lines</source>
+        <translation>un array JSON en lugar de líneas</translation>
+    </message>
+    <message id="cli.option.reveal">
+        <source>print secrets&apos; text instead of their kind and length</source>
+        <translation>mostrar el texto de los secretos en lugar de su clase y su longitud</translation>
+    </message>
+    <message id="cli.option.search_clipboard">
+        <source>the clipboard to search, by title or uuid</source>
+        <translation>el portapapeles en el que buscar, por título o uuid</translation>
+    </message>
+    <message id="cli.option.plain">
+        <source>as plain text</source>
+        <translation>como texto sin formato</translation>
+    </message>
+    <message id="cli.option.item_clipboard">
+        <source>the clipboard ITEM is counted in, by title or uuid</source>
+        <translation>el portapapeles en el que se cuenta ITEM, por título o uuid</translation>
+    </message>
+    <message id="cli.option.queue_clipboard">
+        <source>the clipboard the ITEMs are counted in, by title or uuid</source>
+        <translation>el portapapeles en el que se cuentan los ITEM, por título o uuid</translation>
+    </message>
+    <message id="cli.option.queue_json">
+        <source>the queue as one JSON object</source>
+        <translation>la cola como un objeto JSON</translation>
+    </message>
+    <message id="cli.option.export_clipboard">
+        <source>only this clipboard, by title or uuid (default: every clipboard)</source>
+        <translation>solo este portapapeles, por título o uuid (por omisión: todos los portapapeles)</translation>
+    </message>
+    <message id="cli.unknown_verb">
+        <source>unknown verb &quot;%1&quot; (see brimble --help)</source>
+        <translation>comando desconocido &quot;%1&quot; (consulte brimble --help)</translation>
+    </message>
+    <message id="cli.unknown_option">
+        <source>unknown option &quot;%1&quot; (see brimble --help)</source>
+        <translation>opción desconocida &quot;%1&quot; (consulte brimble --help)</translation>
+    </message>
+    <message id="cli.option_not_taken">
+        <source>%1 does not take %2 (see brimble --help)</source>
+        <translation>%1 no admite %2 (consulte brimble --help)</translation>
+    </message>
+    <message id="cli.needs_value">
+        <source>%1 needs a value</source>
+        <translation>%1 necesita un valor</translation>
+    </message>
+    <message id="cli.bad_limit">
+        <source>--limit takes a whole number of at least 1, not &quot;%1&quot;</source>
+        <translation>--limit admite un número entero mayor o igual que 1, no &quot;%1&quot;</translation>
+    </message>
+    <message id="cli.takes_one_item">
+        <source>%1 takes one item: a uuid or a position</source>
+        <translation>%1 admite un único elemento: un uuid o una posición</translation>
+    </message>
+    <message id="cli.queue_clear_alone">
+        <source>queue clear takes no items</source>
+        <translation>queue clear no admite elementos</translation>
+    </message>
+    <message id="cli.search_needs_query">
+        <source>search needs a query</source>
+        <translation>search necesita una consulta</translation>
+    </message>
+    <message id="cli.takes_one_file">
+        <source>%1 takes one file</source>
+        <translation>%1 admite un único archivo</translation>
+    </message>
+    <message id="cli.takes_no_argument">
+        <source>%1 takes no argument &quot;%2&quot;</source>
+        <translation>%1 no admite el argumento &quot;%2&quot;</translation>
+    </message>
+    <message id="cli.history_damaged">
+        <source>the history %1 is damaged; quit Brimble (brimble quit) and run &quot;brimble salvage&quot; to rescue what can still be read</source>
+        <translation>el historial %1 está dañado; cierre Brimble (brimble quit) y ejecute &quot;brimble salvage&quot; para rescatar lo que aún se pueda leer</translation>
+    </message>
+    <message id="cli.history_damaged_because">
+        <source>the history %1 is damaged (%2); quit Brimble (brimble quit) and run &quot;brimble salvage&quot; to rescue what can still be read</source>
+        <translation>el historial %1 está dañado (%2); cierre Brimble (brimble quit) y ejecute &quot;brimble salvage&quot; para rescatar lo que aún se pueda leer</translation>
+    </message>
+    <message id="cli.cannot_open_history">
+        <source>cannot open the history %1: %2</source>
+        <translation>no se puede abrir el historial %1: %2</translation>
+    </message>
+    <message id="cli.salvage_while_running">
+        <source>Brimble is running: quit it first (brimble quit), then salvage</source>
+        <translation>Brimble está en ejecución: ciérrelo primero (brimble quit) y después ejecute salvage</translation>
+    </message>
+    <message id="cli.salvaged">
+        <source>Salvaged %1
+  kept: %2 items, %3 clipboards, %4 ignore rules
+  lost: %5 items of which some rows were read, and %6 unreadable stretches of rows
+  rebuilt: %7 search texts, and %8 clipboards whose items outlived them (&quot;Recovered clipboard&quot;)
+The damaged file is kept as %9</source>
+        <translation>Rescatado: %1
+  conservados: %2 elementos, %3 portapapeles, %4 reglas de exclusión
+  perdidos: %5 elementos de los que se leyeron algunas filas, y %6 tramos de filas ilegibles
+  reconstruidos: %7 textos de búsqueda, y %8 portapapeles cuyos elementos los habían sobrevivido (&quot;Recovered clipboard&quot;)
+El archivo dañado se conserva como %9</translation>
+    </message>
+    <message id="cli.no_paste_queue">
+        <source>No paste queue</source>
+        <translation>No hay cola de pegado</translation>
+    </message>
+    <message id="cli.not_running">
+        <source>Brimble is not running (start it with `brimble`)</source>
+        <translation>Brimble no está en ejecución (inícielo con `brimble`)</translation>
+    </message>
+    <message id="cli.busy">
+        <source>Brimble is busy and did not take the request; try again in a moment</source>
+        <translation>Brimble está ocupado y no aceptó la petición; inténtelo de nuevo en un momento</translation>
+    </message>
+    <message id="cli.request_failed">
+        <source>the request failed</source>
+        <translation>la petición falló</translation>
+    </message>
+    <message id="cli.unreadable_answer">
+        <source>Brimble gave an unreadable answer</source>
+        <translation>Brimble dio una respuesta ilegible</translation>
+    </message>
+    <message id="cli.copied_not_pasted">
+        <source>copied to the clipboard but not pasted: automatic paste is off (Preferences, General)</source>
+        <translation>copiado al portapapeles pero no pegado: el pegado automático está desactivado (Preferencias, General)</translation>
+    </message>
+    <message id="cli.still_starting">
+        <source>Brimble is still starting; try again in a moment</source>
+        <translation>Brimble aún se está iniciando; inténtelo de nuevo en un momento</translation>
+    </message>
+    <message id="cli.quit_not_saved">
+        <source>the history could not be saved (see the log); Brimble quits all the same</source>
+        <translation>no se pudo guardar el historial (consulte el registro); Brimble se cierra de todos modos</translation>
+    </message>
+    <message id="cli.already_running_busy">
+        <source>Brimble is already running but busy; try again in a moment</source>
+        <translation>Brimble ya está en ejecución pero está ocupado; inténtelo de nuevo en un momento</translation>
+    </message>
+    <message id="cli.not_answering">
+        <source>another Brimble holds %1 but does not answer</source>
+        <translation>otro Brimble ocupa %1 pero no responde</translation>
+    </message>
+    <message id="cli.no_display">
+        <source>no display to open: DISPLAY is not set, and no Wayland compositor offers clipboard data control</source>
+        <translation>no hay ninguna pantalla que abrir: DISPLAY no está definida y ningún compositor Wayland ofrece control de datos del portapapeles (data control)</translation>
+    </message>
+    <message id="cli.cannot_open_wayland">
+        <source>cannot open the Wayland display &quot;%1&quot;</source>
+        <translation>no se puede abrir la pantalla Wayland &quot;%1&quot;</translation>
+    </message>
+    <message id="cli.cannot_open_x11">
+        <source>cannot open the X display &quot;%1&quot;</source>
+        <translation>no se puede abrir la pantalla X &quot;%1&quot;</translation>
+    </message>
+    <message id="cli.cannot_open_database">
+        <source>Brimble cannot open its history database.
+
+%1
+
+The file was left as it is. Move it aside to start with an empty history, or restore it from a backup.</source>
+        <translation>Brimble no puede abrir su base de datos del historial.
+
+%1
+
+El archivo se ha dejado tal cual. Muévalo a otro sitio para empezar con un historial vacío, o restáurelo desde una copia de seguridad.</translation>
+    </message>
+    <message id="history.unreadable">
+        <source>the history could not be read (see the log)</source>
+        <translation>no se pudo leer el historial (consulte el registro)</translation>
+    </message>
+    <message id="history.unsearchable">
+        <source>the history could not be searched (see the log)</source>
+        <translation>no se pudo buscar en el historial (consulte el registro)</translation>
+    </message>
+    <message id="history.default_clipboard_missing">
+        <source>the default clipboard is missing</source>
+        <translation>falta el portapapeles predeterminado</translation>
+    </message>
+    <message id="history.no_clipboard_named">
+        <source>no clipboard named &quot;%1&quot;</source>
+        <translation>no hay ningún portapapeles llamado &quot;%1&quot;</translation>
+    </message>
+    <message id="history.no_item_with_uuid">
+        <source>no item with uuid %1</source>
+        <translation>no hay ningún elemento con el uuid %1</translation>
+    </message>
+    <message id="history.cannot_read">
+        <source>cannot read the history: %1</source>
+        <translation>no se puede leer el historial: %1</translation>
+    </message>
+    <message id="history.no_item_at">
+        <source>no item %1 in &quot;%2&quot; (it holds %3)</source>
+        <translation>no hay ningún elemento %1 en &quot;%2&quot; (contiene %3)</translation>
+    </message>
+    <message id="history.deleted_meanwhile">
+        <source>item %1 was deleted meanwhile</source>
+        <translation>el elemento %1 se eliminó mientras tanto</translation>
+    </message>
+    <message id="history.none_yet">
+        <source>no history yet</source>
+        <translation>todavía no hay historial</translation>
+    </message>
+    <message id="history.not_regular_file">
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message id="history.needs_upgrade">
+        <source>its schema (version %1) needs Brimble to upgrade it first</source>
+        <translation>su esquema (versión %1) debe actualizarlo Brimble primero</translation>
+    </message>
+    <message id="history.none_at">
+        <source>there is no history at %1</source>
+        <translation>no hay historial en %1</translation>
+    </message>
+    <message id="history.cannot_write">
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message id="history.cannot_move_aside">
+        <source>cannot move %1 aside: %2</source>
+        <translation>no se puede apartar %1: %2</translation>
+    </message>
+    <message id="history.cannot_put_in_place">
+        <source>cannot put the salvaged history in place: %1</source>
+        <translation>no se puede colocar en su sitio el historial rescatado: %1</translation>
+    </message>
+    <message id="paste.content_unreadable">
+        <source>the item&apos;s content could not be read from the history</source>
+        <translation>no se pudo leer del historial el contenido del elemento</translation>
+    </message>
+    <message id="paste.no_plain_text">
+        <source>the item has no plain text; the clipboard was left as it was</source>
+        <translation>el elemento no tiene texto sin formato; el portapapeles se ha quedado como estaba</translation>
+    </message>
+    <message id="paste.nothing_to_write">
+        <source>nothing to write</source>
+        <translation>no hay nada que escribir</translation>
+    </message>
+    <message id="paste.clipboard_refused">
+        <source>the clipboard could not be taken</source>
+        <translation>no se pudo tomar el portapapeles</translation>
+    </message>
+    <message id="paste.no_window_known">
+        <source>no window to paste into is known; the item is on the clipboard</source>
+        <translation>no se conoce ninguna ventana en la que pegar; el elemento está en el portapapeles</translation>
+    </message>
+    <message id="paste.window_gone">
+        <source>the window to paste into is gone; the item is on the clipboard</source>
+        <translation>la ventana en la que pegar ya no existe; el elemento está en el portapapeles</translation>
+    </message>
+    <message id="paste.not_activated">
+        <source>the window to paste into did not come to the front; the item is on the clipboard</source>
+        <translation>la ventana en la que pegar no pasó al primer plano; el elemento está en el portapapeles</translation>
+    </message>
+    <message id="paste.no_xtest">
+        <source>the display does not take synthetic key strokes (XTest); the item is on the clipboard</source>
+        <translation>la pantalla no acepta pulsaciones de teclas simuladas (XTest); el elemento está en el portapapeles</translation>
+    </message>
+    <message id="paste.no_virtual_keyboard">
+        <source>the compositor offers no virtual keyboard; the item is on the clipboard</source>
+        <translation>el compositor no ofrece teclado virtual; el elemento está en el portapapeles</translation>
+    </message>
+    <message id="paste.key_not_sent">
+        <source>the paste key stroke could not be sent; the item is on the clipboard</source>
+        <translation>no se pudo enviar la pulsación de pegar; el elemento está en el portapapeles</translation>
+    </message>
 </context>
 </TS>

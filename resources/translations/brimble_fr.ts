@@ -835,5 +835,373 @@
         <source>Items added: %1. Already present, skipped: %2. Clipboards created: %3.</source>
         <translation>Éléments ajoutés : %1. Déjà présents, ignorés : %2. Presse-papiers créés : %3.</translation>
     </message>
+    <message id="cli.help.usage">
+        <source>Usage: brimble [VERB [ARGUMENTS]]</source>
+        <translation>Utilisation : brimble [COMMANDE [ARGUMENTS]]</translation>
+    </message>
+    <message id="cli.help.without_verb">
+        <source>Without a verb, starts Brimble (or shows the running one).</source>
+        <translation>Sans commande, démarre Brimble (ou affiche celui qui est déjà lancé).</translation>
+    </message>
+    <message id="cli.help.verbs">
+        <source>Verbs:</source>
+        <translation>Commandes :</translation>
+    </message>
+    <message id="cli.help.notes">
+        <source>ITEM is a uuid or a position in the listed order (1 is the newest). NAME is a clipboard&apos;s title, or its uuid (`clipboards --json` shows them) where titles repeat. Lines of `list` and `search`: position, age, type (as type: names it), first line of text with control characters shown as escapes. A secret (a key, a token, a card number) shows its kind and length instead of its text unless --reveal is given. `search` also finds images by the text Brimble has read in them.</source>
+        <translation>ITEM est un uuid ou une position dans l’ordre de la liste (1 est le plus récent). NAME est le titre d’un presse-papiers, ou son uuid (`clipboards --json` les affiche) lorsque des titres se répètent. Lignes de `list` et `search` : position, âge, type (tel que type: le nomme), première ligne du texte, les caractères de contrôle étant affichés sous forme de séquences d’échappement. Un secret (une clé, un jeton, un numéro de carte) affiche sa nature et sa longueur au lieu de son texte, sauf si --reveal est indiqué. `search` trouve aussi les images d’après le texte que Brimble y a lu.</translation>
+    </message>
+    <message id="cli.help.options">
+        <source>Options:</source>
+        <translation>Options :</translation>
+    </message>
+    <message id="cli.help.environment">
+        <source>Environment:</source>
+        <translation>Environnement :</translation>
+    </message>
+    <message id="cli.help.platform">
+        <source>the clipboard backend; by default native Wayland when the compositor offers data control, else X11 (the log names the one in use)</source>
+        <translation>le moteur du presse-papiers ; par défaut Wayland natif si le compositeur offre le contrôle des données (data control), sinon X11 (le journal indique celui utilisé)</translation>
+    </message>
+    <message id="cli.help.exit_status">
+        <source>Exit status: 0 done, 1 request failed, 2 usage error, 3 Brimble is not running, 4 the history cannot be read, 5 Brimble is busy (try again), 6 paste only copied (automatic paste is off), 7 no display (Brimble itself).</source>
+        <translation>Code de retour : 0 terminé, 1 échec de la requête, 2 erreur d’utilisation, 3 Brimble n’est pas lancé, 4 l’historique est illisible, 5 Brimble est occupé (réessayez), 6 paste a seulement copié (le collage automatique est désactivé), 7 pas d’affichage (Brimble lui-même).</translation>
+    </message>
+    <message id="cli.verb.list">
+        <source>the history, newest first</source>
+        <translation>l’historique, du plus récent au plus ancien</translation>
+    </message>
+    <message id="cli.verb.search">
+        <source>items matching QUERY; type:image,link clauses narrow by type</source>
+        <translation>les éléments correspondant à QUERY ; des clauses type:image,link filtrent par type</translation>
+    </message>
+    <message id="cli.verb.clipboards">
+        <source>the clipboards with their record counts</source>
+        <translation>les presse-papiers avec leur nombre d’éléments</translation>
+    </message>
+    <message id="cli.verb.copy">
+        <source>put an item back on the clipboard</source>
+        <translation>remettre un élément dans le presse-papiers</translation>
+    </message>
+    <message id="cli.verb.paste">
+        <source>copy an item and paste it into the active window</source>
+        <translation>copier un élément et le coller dans la fenêtre active</translation>
+    </message>
+    <message id="cli.verb.pause">
+        <source>stop recording copies</source>
+        <translation>suspendre l’enregistrement des copies</translation>
+    </message>
+    <message id="cli.verb.resume">
+        <source>record copies again</source>
+        <translation>reprendre l’enregistrement des copies</translation>
+    </message>
+    <message id="cli.verb.toggle">
+        <source>show or hide the quick search window</source>
+        <translation>afficher ou masquer la fenêtre de l’historique du presse-papiers</translation>
+    </message>
+    <message id="cli.verb.preferences">
+        <source>open the preferences window</source>
+        <translation>ouvrir la fenêtre des préférences</translation>
+    </message>
+    <message id="cli.verb.quit">
+        <source>end the running Brimble</source>
+        <translation>quitter le Brimble en cours d’exécution</translation>
+    </message>
+    <message id="cli.verb.salvage">
+        <source>rebuild a damaged history from its readable rows, keeping the damaged file beside it</source>
+        <translation>reconstruire un historique endommagé à partir de ses lignes lisibles, en gardant le fichier endommagé à côté</translation>
+    </message>
+    <message id="cli.verb.queue">
+        <source>with ITEMs, paste them in this order, one per paste (Ctrl+V) anywhere; clear ends the queue; alone, shows it</source>
+        <translation>avec des ITEM, les coller dans cet ordre, un par collage (Ctrl+V) n’importe où ; clear vide la file ; seul, l’affiche</translation>
+    </message>
+    <message id="cli.verb.export">
+        <source>write the history&apos;s items, with every representation, their dates, clipboards and source applications, to a new FILE (an existing one is never replaced; secrets are left out)</source>
+        <translation>écrire les éléments de l’historique, avec toutes leurs représentations, leurs dates, presse-papiers et applications d’origine, dans un nouveau fichier FILE (un fichier existant n’est jamais remplacé ; les secrets sont laissés de côté)</translation>
+    </message>
+    <message id="cli.verb.import">
+        <source>add the items of an exported FILE to the history, skipping items already there; a damaged or altered FILE is refused and nothing is added</source>
+        <translation>ajouter à l’historique les éléments d’un fichier FILE exporté, en ignorant ceux déjà présents ; un fichier FILE endommagé ou modifié est refusé et rien n’est ajouté</translation>
+    </message>
+    <message id="cli.option.help">
+        <source>show the help</source>
+        <translation>afficher l’aide</translation>
+    </message>
+    <message id="cli.option.version">
+        <source>show the version</source>
+        <translation>afficher la version</translation>
+    </message>
+    <message id="cli.option.list_clipboard">
+        <source>the clipboard to list, by title or uuid (default: Clipboard History)</source>
+        <translation>le presse-papiers à lister, par titre ou uuid (par défaut : Historique du presse-papiers)</translation>
+    </message>
+    <message id="cli.option.limit">
+        <source>at most N items</source>
+        <translation>au plus N éléments</translation>
+    </message>
+    <message id="cli.option.json">
+        <source>one JSON array instead of lines</source>
+        <translation>un tableau JSON au lieu de lignes</translation>
+    </message>
+    <message id="cli.option.reveal">
+        <source>print secrets&apos; text instead of their kind and length</source>
+        <translation>afficher le texte des secrets au lieu de leur nature et de leur longueur</translation>
+    </message>
+    <message id="cli.option.search_clipboard">
+        <source>the clipboard to search, by title or uuid</source>
+        <translation>le presse-papiers où chercher, par titre ou uuid</translation>
+    </message>
+    <message id="cli.option.plain">
+        <source>as plain text</source>
+        <translation>en texte brut</translation>
+    </message>
+    <message id="cli.option.item_clipboard">
+        <source>the clipboard ITEM is counted in, by title or uuid</source>
+        <translation>le presse-papiers dans lequel ITEM est compté, par titre ou uuid</translation>
+    </message>
+    <message id="cli.option.queue_clipboard">
+        <source>the clipboard the ITEMs are counted in, by title or uuid</source>
+        <translation>le presse-papiers dans lequel les ITEM sont comptés, par titre ou uuid</translation>
+    </message>
+    <message id="cli.option.queue_json">
+        <source>the queue as one JSON object</source>
+        <translation>la file sous forme d’un objet JSON</translation>
+    </message>
+    <message id="cli.option.export_clipboard">
+        <source>only this clipboard, by title or uuid (default: every clipboard)</source>
+        <translation>seulement ce presse-papiers, par titre ou uuid (par défaut : tous les presse-papiers)</translation>
+    </message>
+    <message id="cli.unknown_verb">
+        <source>unknown verb &quot;%1&quot; (see brimble --help)</source>
+        <translation>commande inconnue « %1 » (voir brimble --help)</translation>
+    </message>
+    <message id="cli.unknown_option">
+        <source>unknown option &quot;%1&quot; (see brimble --help)</source>
+        <translation>option inconnue « %1 » (voir brimble --help)</translation>
+    </message>
+    <message id="cli.option_not_taken">
+        <source>%1 does not take %2 (see brimble --help)</source>
+        <translation>%1 n’accepte pas %2 (voir brimble --help)</translation>
+    </message>
+    <message id="cli.needs_value">
+        <source>%1 needs a value</source>
+        <translation>%1 attend une valeur</translation>
+    </message>
+    <message id="cli.bad_limit">
+        <source>--limit takes a whole number of at least 1, not &quot;%1&quot;</source>
+        <translation>--limit attend un nombre entier d’au moins 1, pas « %1 »</translation>
+    </message>
+    <message id="cli.takes_one_item">
+        <source>%1 takes one item: a uuid or a position</source>
+        <translation>%1 attend un seul élément : un uuid ou une position</translation>
+    </message>
+    <message id="cli.queue_clear_alone">
+        <source>queue clear takes no items</source>
+        <translation>queue clear n’accepte aucun élément</translation>
+    </message>
+    <message id="cli.search_needs_query">
+        <source>search needs a query</source>
+        <translation>search attend une requête</translation>
+    </message>
+    <message id="cli.takes_one_file">
+        <source>%1 takes one file</source>
+        <translation>%1 attend un seul fichier</translation>
+    </message>
+    <message id="cli.takes_no_argument">
+        <source>%1 takes no argument &quot;%2&quot;</source>
+        <translation>%1 n’accepte pas d’argument « %2 »</translation>
+    </message>
+    <message id="cli.history_damaged">
+        <source>the history %1 is damaged; quit Brimble (brimble quit) and run &quot;brimble salvage&quot; to rescue what can still be read</source>
+        <translation>l’historique %1 est endommagé ; quittez Brimble (brimble quit) et lancez « brimble salvage » pour récupérer ce qui peut encore être lu</translation>
+    </message>
+    <message id="cli.history_damaged_because">
+        <source>the history %1 is damaged (%2); quit Brimble (brimble quit) and run &quot;brimble salvage&quot; to rescue what can still be read</source>
+        <translation>l’historique %1 est endommagé (%2) ; quittez Brimble (brimble quit) et lancez « brimble salvage » pour récupérer ce qui peut encore être lu</translation>
+    </message>
+    <message id="cli.cannot_open_history">
+        <source>cannot open the history %1: %2</source>
+        <translation>impossible d’ouvrir l’historique %1 : %2</translation>
+    </message>
+    <message id="cli.salvage_while_running">
+        <source>Brimble is running: quit it first (brimble quit), then salvage</source>
+        <translation>Brimble est lancé : quittez-le d’abord (brimble quit), puis lancez salvage</translation>
+    </message>
+    <message id="cli.salvaged">
+        <source>Salvaged %1
+  kept: %2 items, %3 clipboards, %4 ignore rules
+  lost: %5 items of which some rows were read, and %6 unreadable stretches of rows
+  rebuilt: %7 search texts, and %8 clipboards whose items outlived them (&quot;Recovered clipboard&quot;)
+The damaged file is kept as %9</source>
+        <translation>Récupéré : %1
+  conservés : %2 éléments, %3 presse-papiers, %4 règles d’exclusion
+  perdus : %5 éléments dont certaines lignes ont été lues, et %6 plages de lignes illisibles
+  reconstruits : %7 textes de recherche, et %8 presse-papiers dont les éléments leur avaient survécu (« Recovered clipboard »)
+Le fichier endommagé est conservé sous %9</translation>
+    </message>
+    <message id="cli.no_paste_queue">
+        <source>No paste queue</source>
+        <translation>Aucune file de collage</translation>
+    </message>
+    <message id="cli.not_running">
+        <source>Brimble is not running (start it with `brimble`)</source>
+        <translation>Brimble n’est pas lancé (démarrez-le avec `brimble`)</translation>
+    </message>
+    <message id="cli.busy">
+        <source>Brimble is busy and did not take the request; try again in a moment</source>
+        <translation>Brimble est occupé et n’a pas pris la requête ; réessayez dans un instant</translation>
+    </message>
+    <message id="cli.request_failed">
+        <source>the request failed</source>
+        <translation>la requête a échoué</translation>
+    </message>
+    <message id="cli.unreadable_answer">
+        <source>Brimble gave an unreadable answer</source>
+        <translation>Brimble a donné une réponse illisible</translation>
+    </message>
+    <message id="cli.copied_not_pasted">
+        <source>copied to the clipboard but not pasted: automatic paste is off (Preferences, General)</source>
+        <translation>copié dans le presse-papiers mais pas collé : le collage automatique est désactivé (Préférences, Général)</translation>
+    </message>
+    <message id="cli.still_starting">
+        <source>Brimble is still starting; try again in a moment</source>
+        <translation>Brimble est encore en cours de démarrage ; réessayez dans un instant</translation>
+    </message>
+    <message id="cli.quit_not_saved">
+        <source>the history could not be saved (see the log); Brimble quits all the same</source>
+        <translation>l’historique n’a pas pu être enregistré (voir le journal) ; Brimble quitte quand même</translation>
+    </message>
+    <message id="cli.already_running_busy">
+        <source>Brimble is already running but busy; try again in a moment</source>
+        <translation>Brimble est déjà lancé mais occupé ; réessayez dans un instant</translation>
+    </message>
+    <message id="cli.not_answering">
+        <source>another Brimble holds %1 but does not answer</source>
+        <translation>un autre Brimble occupe %1 mais ne répond pas</translation>
+    </message>
+    <message id="cli.no_display">
+        <source>no display to open: DISPLAY is not set, and no Wayland compositor offers clipboard data control</source>
+        <translation>aucun affichage à ouvrir : DISPLAY n’est pas défini et aucun compositeur Wayland n’offre le contrôle des données du presse-papiers (data control)</translation>
+    </message>
+    <message id="cli.cannot_open_wayland">
+        <source>cannot open the Wayland display &quot;%1&quot;</source>
+        <translation>impossible d’ouvrir l’affichage Wayland « %1 »</translation>
+    </message>
+    <message id="cli.cannot_open_x11">
+        <source>cannot open the X display &quot;%1&quot;</source>
+        <translation>impossible d’ouvrir l’affichage X « %1 »</translation>
+    </message>
+    <message id="cli.cannot_open_database">
+        <source>Brimble cannot open its history database.
+
+%1
+
+The file was left as it is. Move it aside to start with an empty history, or restore it from a backup.</source>
+        <translation>Brimble ne peut pas ouvrir sa base de données d’historique.
+
+%1
+
+Le fichier a été laissé tel quel. Déplacez-le pour repartir d’un historique vide, ou restaurez-le depuis une sauvegarde.</translation>
+    </message>
+    <message id="history.unreadable">
+        <source>the history could not be read (see the log)</source>
+        <translation>l’historique n’a pas pu être lu (voir le journal)</translation>
+    </message>
+    <message id="history.unsearchable">
+        <source>the history could not be searched (see the log)</source>
+        <translation>la recherche dans l’historique a échoué (voir le journal)</translation>
+    </message>
+    <message id="history.default_clipboard_missing">
+        <source>the default clipboard is missing</source>
+        <translation>le presse-papiers par défaut est introuvable</translation>
+    </message>
+    <message id="history.no_clipboard_named">
+        <source>no clipboard named &quot;%1&quot;</source>
+        <translation>aucun presse-papiers nommé « %1 »</translation>
+    </message>
+    <message id="history.no_item_with_uuid">
+        <source>no item with uuid %1</source>
+        <translation>aucun élément avec l’uuid %1</translation>
+    </message>
+    <message id="history.cannot_read">
+        <source>cannot read the history: %1</source>
+        <translation>impossible de lire l’historique : %1</translation>
+    </message>
+    <message id="history.no_item_at">
+        <source>no item %1 in &quot;%2&quot; (it holds %3)</source>
+        <translation>aucun élément %1 dans « %2 » (il en contient %3)</translation>
+    </message>
+    <message id="history.deleted_meanwhile">
+        <source>item %1 was deleted meanwhile</source>
+        <translation>l’élément %1 a été supprimé entre-temps</translation>
+    </message>
+    <message id="history.none_yet">
+        <source>no history yet</source>
+        <translation>pas encore d’historique</translation>
+    </message>
+    <message id="history.not_regular_file">
+        <source>not a regular file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message id="history.needs_upgrade">
+        <source>its schema (version %1) needs Brimble to upgrade it first</source>
+        <translation>son schéma (version %1) doit d’abord être mis à niveau par Brimble</translation>
+    </message>
+    <message id="history.none_at">
+        <source>there is no history at %1</source>
+        <translation>il n’y a pas d’historique à l’emplacement %1</translation>
+    </message>
+    <message id="history.cannot_write">
+        <source>cannot write %1: %2</source>
+        <translation>impossible d’écrire %1 : %2</translation>
+    </message>
+    <message id="history.cannot_move_aside">
+        <source>cannot move %1 aside: %2</source>
+        <translation>impossible de mettre %1 de côté : %2</translation>
+    </message>
+    <message id="history.cannot_put_in_place">
+        <source>cannot put the salvaged history in place: %1</source>
+        <translation>impossible de mettre en place l’historique récupéré : %1</translation>
+    </message>
+    <message id="paste.content_unreadable">
+        <source>the item&apos;s content could not be read from the history</source>
+        <translation>le contenu de l’élément n’a pas pu être lu dans l’historique</translation>
+    </message>
+    <message id="paste.no_plain_text">
+        <source>the item has no plain text; the clipboard was left as it was</source>
+        <translation>l’élément n’a pas de texte brut ; le presse-papiers est resté tel quel</translation>
+    </message>
+    <message id="paste.nothing_to_write">
+        <source>nothing to write</source>
+        <translation>rien à écrire</translation>
+    </message>
+    <message id="paste.clipboard_refused">
+        <source>the clipboard could not be taken</source>
+        <translation>impossible de prendre le presse-papiers</translation>
+    </message>
+    <message id="paste.no_window_known">
+        <source>no window to paste into is known; the item is on the clipboard</source>
+        <translation>aucune fenêtre où coller n’est connue ; l’élément est dans le presse-papiers</translation>
+    </message>
+    <message id="paste.window_gone">
+        <source>the window to paste into is gone; the item is on the clipboard</source>
+        <translation>la fenêtre où coller a disparu ; l’élément est dans le presse-papiers</translation>
+    </message>
+    <message id="paste.not_activated">
+        <source>the window to paste into did not come to the front; the item is on the clipboard</source>
+        <translation>la fenêtre où coller n’est pas passée au premier plan ; l’élément est dans le presse-papiers</translation>
+    </message>
+    <message id="paste.no_xtest">
+        <source>the display does not take synthetic key strokes (XTest); the item is on the clipboard</source>
+        <translation>l’affichage n’accepte pas les frappes de touches simulées (XTest) ; l’élément est dans le presse-papiers</translation>
+    </message>
+    <message id="paste.no_virtual_keyboard">
+        <source>the compositor offers no virtual keyboard; the item is on the clipboard</source>
+        <translation>le compositeur n’offre pas de clavier virtuel ; l’élément est dans le presse-papiers</translation>
+    </message>
+    <message id="paste.key_not_sent">
+        <source>the paste key stroke could not be sent; the item is on the clipboard</source>
+        <translation>la frappe de collage n’a pas pu être envoyée ; l’élément est dans le presse-papiers</translation>
+    </message>
 </context>
 </TS>

@@ -835,5 +835,373 @@
         <source>Items added: %1. Already present, skipped: %2. Clipboards created: %3.</source>
         <translation>Elementi aggiunti: %1. Già presenti, saltati: %2. Appunti creati: %3.</translation>
     </message>
+    <message id="cli.help.usage">
+        <source>Usage: brimble [VERB [ARGUMENTS]]</source>
+        <translation>Uso: brimble [COMANDO [ARGOMENTI]]</translation>
+    </message>
+    <message id="cli.help.without_verb">
+        <source>Without a verb, starts Brimble (or shows the running one).</source>
+        <translation>Senza comando, avvia Brimble (o mostra quello già in esecuzione).</translation>
+    </message>
+    <message id="cli.help.verbs">
+        <source>Verbs:</source>
+        <translation>Comandi:</translation>
+    </message>
+    <message id="cli.help.notes">
+        <source>ITEM is a uuid or a position in the listed order (1 is the newest). NAME is a clipboard&apos;s title, or its uuid (`clipboards --json` shows them) where titles repeat. Lines of `list` and `search`: position, age, type (as type: names it), first line of text with control characters shown as escapes. A secret (a key, a token, a card number) shows its kind and length instead of its text unless --reveal is given. `search` also finds images by the text Brimble has read in them.</source>
+        <translation>ITEM è un uuid o una posizione nell&apos;ordine elencato (1 è il più recente). NAME è il titolo degli appunti, o il loro uuid (`clipboards --json` li mostra) quando i titoli si ripetono. Righe di `list` e `search`: posizione, età, tipo (come lo chiama type:), prima riga del testo, con i caratteri di controllo mostrati come sequenze di escape. Un segreto (una chiave, un token, un numero di carta) mostra il tipo e la lunghezza invece del testo, a meno che non si indichi --reveal. `search` trova anche le immagini in base al testo che Brimble vi ha letto.</translation>
+    </message>
+    <message id="cli.help.options">
+        <source>Options:</source>
+        <translation>Opzioni:</translation>
+    </message>
+    <message id="cli.help.environment">
+        <source>Environment:</source>
+        <translation>Ambiente:</translation>
+    </message>
+    <message id="cli.help.platform">
+        <source>the clipboard backend; by default native Wayland when the compositor offers data control, else X11 (the log names the one in use)</source>
+        <translation>il motore degli appunti; per impostazione predefinita Wayland nativo se il compositor offre il controllo dei dati (data control), altrimenti X11 (il log indica quello in uso)</translation>
+    </message>
+    <message id="cli.help.exit_status">
+        <source>Exit status: 0 done, 1 request failed, 2 usage error, 3 Brimble is not running, 4 the history cannot be read, 5 Brimble is busy (try again), 6 paste only copied (automatic paste is off), 7 no display (Brimble itself).</source>
+        <translation>Stato di uscita: 0 fatto, 1 richiesta non riuscita, 2 errore di utilizzo, 3 Brimble non è in esecuzione, 4 la cronologia non è leggibile, 5 Brimble è occupato (riprova), 6 paste ha solo copiato (l&apos;incolla automatico è disattivato), 7 nessun display (Brimble stesso).</translation>
+    </message>
+    <message id="cli.verb.list">
+        <source>the history, newest first</source>
+        <translation>la cronologia, dal più recente al più vecchio</translation>
+    </message>
+    <message id="cli.verb.search">
+        <source>items matching QUERY; type:image,link clauses narrow by type</source>
+        <translation>elementi che corrispondono a QUERY; le clausole type:image,link filtrano per tipo</translation>
+    </message>
+    <message id="cli.verb.clipboards">
+        <source>the clipboards with their record counts</source>
+        <translation>gli appunti con il numero dei loro elementi</translation>
+    </message>
+    <message id="cli.verb.copy">
+        <source>put an item back on the clipboard</source>
+        <translation>rimettere un elemento negli appunti</translation>
+    </message>
+    <message id="cli.verb.paste">
+        <source>copy an item and paste it into the active window</source>
+        <translation>copiare un elemento e incollarlo nella finestra attiva</translation>
+    </message>
+    <message id="cli.verb.pause">
+        <source>stop recording copies</source>
+        <translation>sospendere la registrazione delle copie</translation>
+    </message>
+    <message id="cli.verb.resume">
+        <source>record copies again</source>
+        <translation>riprendere la registrazione delle copie</translation>
+    </message>
+    <message id="cli.verb.toggle">
+        <source>show or hide the quick search window</source>
+        <translation>mostrare o nascondere la finestra della cronologia degli appunti</translation>
+    </message>
+    <message id="cli.verb.preferences">
+        <source>open the preferences window</source>
+        <translation>aprire la finestra delle preferenze</translation>
+    </message>
+    <message id="cli.verb.quit">
+        <source>end the running Brimble</source>
+        <translation>chiudere il Brimble in esecuzione</translation>
+    </message>
+    <message id="cli.verb.salvage">
+        <source>rebuild a damaged history from its readable rows, keeping the damaged file beside it</source>
+        <translation>ricostruire una cronologia danneggiata dalle sue righe leggibili, conservando accanto il file danneggiato</translation>
+    </message>
+    <message id="cli.verb.queue">
+        <source>with ITEMs, paste them in this order, one per paste (Ctrl+V) anywhere; clear ends the queue; alone, shows it</source>
+        <translation>con degli ITEM, incollarli in quest&apos;ordine, uno per ogni incolla (Ctrl+V) ovunque; clear termina la coda; da solo, la mostra</translation>
+    </message>
+    <message id="cli.verb.export">
+        <source>write the history&apos;s items, with every representation, their dates, clipboards and source applications, to a new FILE (an existing one is never replaced; secrets are left out)</source>
+        <translation>scrivere gli elementi della cronologia, con tutte le rappresentazioni, le date, gli appunti e le applicazioni di origine, in un nuovo file FILE (un file esistente non viene mai sostituito; i segreti sono esclusi)</translation>
+    </message>
+    <message id="cli.verb.import">
+        <source>add the items of an exported FILE to the history, skipping items already there; a damaged or altered FILE is refused and nothing is added</source>
+        <translation>aggiungere alla cronologia gli elementi di un file FILE esportato, saltando quelli già presenti; un FILE danneggiato o modificato viene rifiutato e non si aggiunge nulla</translation>
+    </message>
+    <message id="cli.option.help">
+        <source>show the help</source>
+        <translation>mostrare l&apos;aiuto</translation>
+    </message>
+    <message id="cli.option.version">
+        <source>show the version</source>
+        <translation>mostrare la versione</translation>
+    </message>
+    <message id="cli.option.list_clipboard">
+        <source>the clipboard to list, by title or uuid (default: Clipboard History)</source>
+        <translation>gli appunti da elencare, per titolo o uuid (predefiniti: Cronologia degli appunti)</translation>
+    </message>
+    <message id="cli.option.limit">
+        <source>at most N items</source>
+        <translation>al massimo N elementi</translation>
+    </message>
+    <message id="cli.option.json">
+        <source>one JSON array instead of lines</source>
+        <translation>un array JSON invece delle righe</translation>
+    </message>
+    <message id="cli.option.reveal">
+        <source>print secrets&apos; text instead of their kind and length</source>
+        <translation>stampare il testo dei segreti invece del tipo e della lunghezza</translation>
+    </message>
+    <message id="cli.option.search_clipboard">
+        <source>the clipboard to search, by title or uuid</source>
+        <translation>gli appunti in cui cercare, per titolo o uuid</translation>
+    </message>
+    <message id="cli.option.plain">
+        <source>as plain text</source>
+        <translation>come testo semplice</translation>
+    </message>
+    <message id="cli.option.item_clipboard">
+        <source>the clipboard ITEM is counted in, by title or uuid</source>
+        <translation>gli appunti in cui è contato ITEM, per titolo o uuid</translation>
+    </message>
+    <message id="cli.option.queue_clipboard">
+        <source>the clipboard the ITEMs are counted in, by title or uuid</source>
+        <translation>gli appunti in cui sono contati gli ITEM, per titolo o uuid</translation>
+    </message>
+    <message id="cli.option.queue_json">
+        <source>the queue as one JSON object</source>
+        <translation>la coda come un oggetto JSON</translation>
+    </message>
+    <message id="cli.option.export_clipboard">
+        <source>only this clipboard, by title or uuid (default: every clipboard)</source>
+        <translation>solo questi appunti, per titolo o uuid (predefinito: tutti gli appunti)</translation>
+    </message>
+    <message id="cli.unknown_verb">
+        <source>unknown verb &quot;%1&quot; (see brimble --help)</source>
+        <translation>comando sconosciuto &quot;%1&quot; (vedi brimble --help)</translation>
+    </message>
+    <message id="cli.unknown_option">
+        <source>unknown option &quot;%1&quot; (see brimble --help)</source>
+        <translation>opzione sconosciuta &quot;%1&quot; (vedi brimble --help)</translation>
+    </message>
+    <message id="cli.option_not_taken">
+        <source>%1 does not take %2 (see brimble --help)</source>
+        <translation>%1 non accetta %2 (vedi brimble --help)</translation>
+    </message>
+    <message id="cli.needs_value">
+        <source>%1 needs a value</source>
+        <translation>%1 richiede un valore</translation>
+    </message>
+    <message id="cli.bad_limit">
+        <source>--limit takes a whole number of at least 1, not &quot;%1&quot;</source>
+        <translation>--limit accetta un numero intero non inferiore a 1, non &quot;%1&quot;</translation>
+    </message>
+    <message id="cli.takes_one_item">
+        <source>%1 takes one item: a uuid or a position</source>
+        <translation>%1 accetta un solo elemento: un uuid o una posizione</translation>
+    </message>
+    <message id="cli.queue_clear_alone">
+        <source>queue clear takes no items</source>
+        <translation>queue clear non accetta elementi</translation>
+    </message>
+    <message id="cli.search_needs_query">
+        <source>search needs a query</source>
+        <translation>search richiede una query</translation>
+    </message>
+    <message id="cli.takes_one_file">
+        <source>%1 takes one file</source>
+        <translation>%1 accetta un solo file</translation>
+    </message>
+    <message id="cli.takes_no_argument">
+        <source>%1 takes no argument &quot;%2&quot;</source>
+        <translation>%1 non accetta l&apos;argomento &quot;%2&quot;</translation>
+    </message>
+    <message id="cli.history_damaged">
+        <source>the history %1 is damaged; quit Brimble (brimble quit) and run &quot;brimble salvage&quot; to rescue what can still be read</source>
+        <translation>la cronologia %1 è danneggiata; chiudi Brimble (brimble quit) ed esegui &quot;brimble salvage&quot; per recuperare ciò che è ancora leggibile</translation>
+    </message>
+    <message id="cli.history_damaged_because">
+        <source>the history %1 is damaged (%2); quit Brimble (brimble quit) and run &quot;brimble salvage&quot; to rescue what can still be read</source>
+        <translation>la cronologia %1 è danneggiata (%2); chiudi Brimble (brimble quit) ed esegui &quot;brimble salvage&quot; per recuperare ciò che è ancora leggibile</translation>
+    </message>
+    <message id="cli.cannot_open_history">
+        <source>cannot open the history %1: %2</source>
+        <translation>impossibile aprire la cronologia %1: %2</translation>
+    </message>
+    <message id="cli.salvage_while_running">
+        <source>Brimble is running: quit it first (brimble quit), then salvage</source>
+        <translation>Brimble è in esecuzione: chiudilo prima (brimble quit), poi esegui salvage</translation>
+    </message>
+    <message id="cli.salvaged">
+        <source>Salvaged %1
+  kept: %2 items, %3 clipboards, %4 ignore rules
+  lost: %5 items of which some rows were read, and %6 unreadable stretches of rows
+  rebuilt: %7 search texts, and %8 clipboards whose items outlived them (&quot;Recovered clipboard&quot;)
+The damaged file is kept as %9</source>
+        <translation>Recuperata: %1
+  conservati: %2 elementi, %3 appunti, %4 regole di esclusione
+  persi: %5 elementi di cui sono state lette alcune righe, e %6 tratti di righe illeggibili
+  ricostruiti: %7 testi di ricerca, e %8 appunti i cui elementi erano sopravvissuti (&quot;Recovered clipboard&quot;)
+Il file danneggiato è conservato come %9</translation>
+    </message>
+    <message id="cli.no_paste_queue">
+        <source>No paste queue</source>
+        <translation>Nessuna coda da incollare</translation>
+    </message>
+    <message id="cli.not_running">
+        <source>Brimble is not running (start it with `brimble`)</source>
+        <translation>Brimble non è in esecuzione (avvialo con `brimble`)</translation>
+    </message>
+    <message id="cli.busy">
+        <source>Brimble is busy and did not take the request; try again in a moment</source>
+        <translation>Brimble è occupato e non ha accettato la richiesta; riprova tra un momento</translation>
+    </message>
+    <message id="cli.request_failed">
+        <source>the request failed</source>
+        <translation>la richiesta non è riuscita</translation>
+    </message>
+    <message id="cli.unreadable_answer">
+        <source>Brimble gave an unreadable answer</source>
+        <translation>Brimble ha dato una risposta illeggibile</translation>
+    </message>
+    <message id="cli.copied_not_pasted">
+        <source>copied to the clipboard but not pasted: automatic paste is off (Preferences, General)</source>
+        <translation>copiato negli appunti ma non incollato: l&apos;incolla automatico è disattivato (Preferenze, Generale)</translation>
+    </message>
+    <message id="cli.still_starting">
+        <source>Brimble is still starting; try again in a moment</source>
+        <translation>Brimble si sta ancora avviando; riprova tra un momento</translation>
+    </message>
+    <message id="cli.quit_not_saved">
+        <source>the history could not be saved (see the log); Brimble quits all the same</source>
+        <translation>impossibile salvare la cronologia (vedi il log); Brimble si chiude comunque</translation>
+    </message>
+    <message id="cli.already_running_busy">
+        <source>Brimble is already running but busy; try again in a moment</source>
+        <translation>Brimble è già in esecuzione ma è occupato; riprova tra un momento</translation>
+    </message>
+    <message id="cli.not_answering">
+        <source>another Brimble holds %1 but does not answer</source>
+        <translation>un altro Brimble occupa %1 ma non risponde</translation>
+    </message>
+    <message id="cli.no_display">
+        <source>no display to open: DISPLAY is not set, and no Wayland compositor offers clipboard data control</source>
+        <translation>nessun display da aprire: DISPLAY non è impostata e nessun compositor Wayland offre il controllo dei dati degli appunti (data control)</translation>
+    </message>
+    <message id="cli.cannot_open_wayland">
+        <source>cannot open the Wayland display &quot;%1&quot;</source>
+        <translation>impossibile aprire il display Wayland &quot;%1&quot;</translation>
+    </message>
+    <message id="cli.cannot_open_x11">
+        <source>cannot open the X display &quot;%1&quot;</source>
+        <translation>impossibile aprire il display X &quot;%1&quot;</translation>
+    </message>
+    <message id="cli.cannot_open_database">
+        <source>Brimble cannot open its history database.
+
+%1
+
+The file was left as it is. Move it aside to start with an empty history, or restore it from a backup.</source>
+        <translation>Brimble non riesce ad aprire il database della cronologia.
+
+%1
+
+Il file è stato lasciato com&apos;è. Spostalo altrove per ripartire da una cronologia vuota, oppure ripristinalo da un backup.</translation>
+    </message>
+    <message id="history.unreadable">
+        <source>the history could not be read (see the log)</source>
+        <translation>impossibile leggere la cronologia (vedi il log)</translation>
+    </message>
+    <message id="history.unsearchable">
+        <source>the history could not be searched (see the log)</source>
+        <translation>impossibile cercare nella cronologia (vedi il log)</translation>
+    </message>
+    <message id="history.default_clipboard_missing">
+        <source>the default clipboard is missing</source>
+        <translation>mancano gli appunti predefiniti</translation>
+    </message>
+    <message id="history.no_clipboard_named">
+        <source>no clipboard named &quot;%1&quot;</source>
+        <translation>non esistono appunti chiamati &quot;%1&quot;</translation>
+    </message>
+    <message id="history.no_item_with_uuid">
+        <source>no item with uuid %1</source>
+        <translation>nessun elemento con uuid %1</translation>
+    </message>
+    <message id="history.cannot_read">
+        <source>cannot read the history: %1</source>
+        <translation>impossibile leggere la cronologia: %1</translation>
+    </message>
+    <message id="history.no_item_at">
+        <source>no item %1 in &quot;%2&quot; (it holds %3)</source>
+        <translation>nessun elemento %1 in &quot;%2&quot; (ne contiene %3)</translation>
+    </message>
+    <message id="history.deleted_meanwhile">
+        <source>item %1 was deleted meanwhile</source>
+        <translation>l&apos;elemento %1 è stato eliminato nel frattempo</translation>
+    </message>
+    <message id="history.none_yet">
+        <source>no history yet</source>
+        <translation>nessuna cronologia per ora</translation>
+    </message>
+    <message id="history.not_regular_file">
+        <source>not a regular file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message id="history.needs_upgrade">
+        <source>its schema (version %1) needs Brimble to upgrade it first</source>
+        <translation>il suo schema (versione %1) deve prima essere aggiornato da Brimble</translation>
+    </message>
+    <message id="history.none_at">
+        <source>there is no history at %1</source>
+        <translation>non c&apos;è nessuna cronologia in %1</translation>
+    </message>
+    <message id="history.cannot_write">
+        <source>cannot write %1: %2</source>
+        <translation>impossibile scrivere %1: %2</translation>
+    </message>
+    <message id="history.cannot_move_aside">
+        <source>cannot move %1 aside: %2</source>
+        <translation>impossibile mettere da parte %1: %2</translation>
+    </message>
+    <message id="history.cannot_put_in_place">
+        <source>cannot put the salvaged history in place: %1</source>
+        <translation>impossibile mettere al suo posto la cronologia recuperata: %1</translation>
+    </message>
+    <message id="paste.content_unreadable">
+        <source>the item&apos;s content could not be read from the history</source>
+        <translation>impossibile leggere dalla cronologia il contenuto dell&apos;elemento</translation>
+    </message>
+    <message id="paste.no_plain_text">
+        <source>the item has no plain text; the clipboard was left as it was</source>
+        <translation>l&apos;elemento non ha testo semplice; gli appunti sono rimasti com&apos;erano</translation>
+    </message>
+    <message id="paste.nothing_to_write">
+        <source>nothing to write</source>
+        <translation>niente da scrivere</translation>
+    </message>
+    <message id="paste.clipboard_refused">
+        <source>the clipboard could not be taken</source>
+        <translation>impossibile prendere possesso degli appunti</translation>
+    </message>
+    <message id="paste.no_window_known">
+        <source>no window to paste into is known; the item is on the clipboard</source>
+        <translation>non si conosce nessuna finestra in cui incollare; l&apos;elemento è negli appunti</translation>
+    </message>
+    <message id="paste.window_gone">
+        <source>the window to paste into is gone; the item is on the clipboard</source>
+        <translation>la finestra in cui incollare non c&apos;è più; l&apos;elemento è negli appunti</translation>
+    </message>
+    <message id="paste.not_activated">
+        <source>the window to paste into did not come to the front; the item is on the clipboard</source>
+        <translation>la finestra in cui incollare non è passata in primo piano; l&apos;elemento è negli appunti</translation>
+    </message>
+    <message id="paste.no_xtest">
+        <source>the display does not take synthetic key strokes (XTest); the item is on the clipboard</source>
+        <translation>il display non accetta la simulazione dei tasti (XTest); l&apos;elemento è negli appunti</translation>
+    </message>
+    <message id="paste.no_virtual_keyboard">
+        <source>the compositor offers no virtual keyboard; the item is on the clipboard</source>
+        <translation>il compositor non offre una tastiera virtuale; l&apos;elemento è negli appunti</translation>
+    </message>
+    <message id="paste.key_not_sent">
+        <source>the paste key stroke could not be sent; the item is on the clipboard</source>
+        <translation>impossibile inviare la combinazione di tasti per incollare; l&apos;elemento è negli appunti</translation>
+    </message>
 </context>
 </TS>

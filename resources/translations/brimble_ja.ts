@@ -835,5 +835,373 @@
         <source>Items added: %1. Already present, skipped: %2. Clipboards created: %3.</source>
         <translation>追加した項目: %1 件。既存のためスキップ: %2 件。作成したクリップボード: %3 個。</translation>
     </message>
+    <message id="cli.help.usage">
+        <source>Usage: brimble [VERB [ARGUMENTS]]</source>
+        <translation>使い方: brimble [コマンド [引数]]</translation>
+    </message>
+    <message id="cli.help.without_verb">
+        <source>Without a verb, starts Brimble (or shows the running one).</source>
+        <translation>コマンドを指定しないと Brimble を起動します (実行中ならそれを表示します)。</translation>
+    </message>
+    <message id="cli.help.verbs">
+        <source>Verbs:</source>
+        <translation>コマンド:</translation>
+    </message>
+    <message id="cli.help.notes">
+        <source>ITEM is a uuid or a position in the listed order (1 is the newest). NAME is a clipboard&apos;s title, or its uuid (`clipboards --json` shows them) where titles repeat. Lines of `list` and `search`: position, age, type (as type: names it), first line of text with control characters shown as escapes. A secret (a key, a token, a card number) shows its kind and length instead of its text unless --reveal is given. `search` also finds images by the text Brimble has read in them.</source>
+        <translation>ITEM は uuid か、一覧の順番での位置です (1 が最新)。NAME はクリップボードのタイトルで、タイトルが重複する場合はその uuid です (`clipboards --json` で確認できます)。`list` と `search` の各行は、位置、経過時間、種類 (type: で使う名前)、テキストの 1 行目で、制御文字はエスケープ表記で表示されます。シークレット (鍵、トークン、カード番号) は、--reveal を指定しない限り、テキストの代わりに種類と長さを表示します。`search` は、Brimble が画像から読み取ったテキストで画像も検索します。</translation>
+    </message>
+    <message id="cli.help.options">
+        <source>Options:</source>
+        <translation>オプション:</translation>
+    </message>
+    <message id="cli.help.environment">
+        <source>Environment:</source>
+        <translation>環境変数:</translation>
+    </message>
+    <message id="cli.help.platform">
+        <source>the clipboard backend; by default native Wayland when the compositor offers data control, else X11 (the log names the one in use)</source>
+        <translation>クリップボードのバックエンド。既定では、コンポジターがデータコントロール (data control) に対応していればネイティブの Wayland、そうでなければ X11 を使います (使用中のものはログに記録されます)</translation>
+    </message>
+    <message id="cli.help.exit_status">
+        <source>Exit status: 0 done, 1 request failed, 2 usage error, 3 Brimble is not running, 4 the history cannot be read, 5 Brimble is busy (try again), 6 paste only copied (automatic paste is off), 7 no display (Brimble itself).</source>
+        <translation>終了ステータス: 0 完了、1 要求の失敗、2 使い方の誤り、3 Brimble が実行されていない、4 履歴を読み取れない、5 Brimble がビジー (再試行してください)、6 paste はコピーのみ (自動貼り付けがオフ)、7 ディスプレイがない (Brimble 本体)。</translation>
+    </message>
+    <message id="cli.verb.list">
+        <source>the history, newest first</source>
+        <translation>履歴 (新しい順)</translation>
+    </message>
+    <message id="cli.verb.search">
+        <source>items matching QUERY; type:image,link clauses narrow by type</source>
+        <translation>QUERY に一致する項目。type:image,link のような条件で種類を絞り込めます</translation>
+    </message>
+    <message id="cli.verb.clipboards">
+        <source>the clipboards with their record counts</source>
+        <translation>クリップボードとそれぞれの件数</translation>
+    </message>
+    <message id="cli.verb.copy">
+        <source>put an item back on the clipboard</source>
+        <translation>項目をクリップボードに戻す</translation>
+    </message>
+    <message id="cli.verb.paste">
+        <source>copy an item and paste it into the active window</source>
+        <translation>項目をコピーしてアクティブなウィンドウに貼り付ける</translation>
+    </message>
+    <message id="cli.verb.pause">
+        <source>stop recording copies</source>
+        <translation>コピーの記録を一時停止する</translation>
+    </message>
+    <message id="cli.verb.resume">
+        <source>record copies again</source>
+        <translation>コピーの記録を再開する</translation>
+    </message>
+    <message id="cli.verb.toggle">
+        <source>show or hide the quick search window</source>
+        <translation>クリップボード履歴のウィンドウを表示または非表示にする</translation>
+    </message>
+    <message id="cli.verb.preferences">
+        <source>open the preferences window</source>
+        <translation>設定ウィンドウを開く</translation>
+    </message>
+    <message id="cli.verb.quit">
+        <source>end the running Brimble</source>
+        <translation>実行中の Brimble を終了する</translation>
+    </message>
+    <message id="cli.verb.salvage">
+        <source>rebuild a damaged history from its readable rows, keeping the damaged file beside it</source>
+        <translation>破損した履歴を読み取れる行から再構築する (破損したファイルはそのそばに残します)</translation>
+    </message>
+    <message id="cli.verb.queue">
+        <source>with ITEMs, paste them in this order, one per paste (Ctrl+V) anywhere; clear ends the queue; alone, shows it</source>
+        <translation>ITEM を指定すると、どこでも貼り付け (Ctrl+V) 1 回につき 1 件ずつ、この順番で貼り付けます。clear でキューを終了し、何も指定しないとキューを表示します</translation>
+    </message>
+    <message id="cli.verb.export">
+        <source>write the history&apos;s items, with every representation, their dates, clipboards and source applications, to a new FILE (an existing one is never replaced; secrets are left out)</source>
+        <translation>履歴の項目を、すべての表現形式、日時、クリップボード、コピー元のアプリケーションとともに新しいファイル FILE に書き出す (既存のファイルは置き換えません。シークレットは含めません)</translation>
+    </message>
+    <message id="cli.verb.import">
+        <source>add the items of an exported FILE to the history, skipping items already there; a damaged or altered FILE is refused and nothing is added</source>
+        <translation>エクスポートしたファイル FILE の項目を履歴に追加する (既にある項目はスキップします)。破損または変更された FILE は拒否され、何も追加されません</translation>
+    </message>
+    <message id="cli.option.help">
+        <source>show the help</source>
+        <translation>ヘルプを表示する</translation>
+    </message>
+    <message id="cli.option.version">
+        <source>show the version</source>
+        <translation>バージョンを表示する</translation>
+    </message>
+    <message id="cli.option.list_clipboard">
+        <source>the clipboard to list, by title or uuid (default: Clipboard History)</source>
+        <translation>一覧表示するクリップボード (タイトルまたは uuid で指定、既定: クリップボード履歴)</translation>
+    </message>
+    <message id="cli.option.limit">
+        <source>at most N items</source>
+        <translation>最大 N 件</translation>
+    </message>
+    <message id="cli.option.json">
+        <source>one JSON array instead of lines</source>
+        <translation>行の代わりに 1 つの JSON 配列で出力</translation>
+    </message>
+    <message id="cli.option.reveal">
+        <source>print secrets&apos; text instead of their kind and length</source>
+        <translation>シークレットの種類と長さの代わりにテキストを出力</translation>
+    </message>
+    <message id="cli.option.search_clipboard">
+        <source>the clipboard to search, by title or uuid</source>
+        <translation>検索するクリップボード (タイトルまたは uuid で指定)</translation>
+    </message>
+    <message id="cli.option.plain">
+        <source>as plain text</source>
+        <translation>プレーンテキストとして</translation>
+    </message>
+    <message id="cli.option.item_clipboard">
+        <source>the clipboard ITEM is counted in, by title or uuid</source>
+        <translation>ITEM の位置を数えるクリップボード (タイトルまたは uuid で指定)</translation>
+    </message>
+    <message id="cli.option.queue_clipboard">
+        <source>the clipboard the ITEMs are counted in, by title or uuid</source>
+        <translation>各 ITEM の位置を数えるクリップボード (タイトルまたは uuid で指定)</translation>
+    </message>
+    <message id="cli.option.queue_json">
+        <source>the queue as one JSON object</source>
+        <translation>キューを 1 つの JSON オブジェクトで出力</translation>
+    </message>
+    <message id="cli.option.export_clipboard">
+        <source>only this clipboard, by title or uuid (default: every clipboard)</source>
+        <translation>このクリップボードのみ (タイトルまたは uuid で指定、既定: すべてのクリップボード)</translation>
+    </message>
+    <message id="cli.unknown_verb">
+        <source>unknown verb &quot;%1&quot; (see brimble --help)</source>
+        <translation>不明なコマンド「%1」です (brimble --help を参照してください)</translation>
+    </message>
+    <message id="cli.unknown_option">
+        <source>unknown option &quot;%1&quot; (see brimble --help)</source>
+        <translation>不明なオプション「%1」です (brimble --help を参照してください)</translation>
+    </message>
+    <message id="cli.option_not_taken">
+        <source>%1 does not take %2 (see brimble --help)</source>
+        <translation>%1 に %2 は指定できません (brimble --help を参照してください)</translation>
+    </message>
+    <message id="cli.needs_value">
+        <source>%1 needs a value</source>
+        <translation>%1 には値が必要です</translation>
+    </message>
+    <message id="cli.bad_limit">
+        <source>--limit takes a whole number of at least 1, not &quot;%1&quot;</source>
+        <translation>--limit には 1 以上の整数を指定してください (「%1」は指定できません)</translation>
+    </message>
+    <message id="cli.takes_one_item">
+        <source>%1 takes one item: a uuid or a position</source>
+        <translation>%1 には項目を 1 つ指定してください (uuid または位置)</translation>
+    </message>
+    <message id="cli.queue_clear_alone">
+        <source>queue clear takes no items</source>
+        <translation>queue clear に項目は指定できません</translation>
+    </message>
+    <message id="cli.search_needs_query">
+        <source>search needs a query</source>
+        <translation>search には検索語が必要です</translation>
+    </message>
+    <message id="cli.takes_one_file">
+        <source>%1 takes one file</source>
+        <translation>%1 にはファイルを 1 つ指定してください</translation>
+    </message>
+    <message id="cli.takes_no_argument">
+        <source>%1 takes no argument &quot;%2&quot;</source>
+        <translation>%1 に引数「%2」は指定できません</translation>
+    </message>
+    <message id="cli.history_damaged">
+        <source>the history %1 is damaged; quit Brimble (brimble quit) and run &quot;brimble salvage&quot; to rescue what can still be read</source>
+        <translation>履歴 %1 は破損しています。Brimble を終了し (brimble quit)、「brimble salvage」を実行して、まだ読み取れる内容を救出してください</translation>
+    </message>
+    <message id="cli.history_damaged_because">
+        <source>the history %1 is damaged (%2); quit Brimble (brimble quit) and run &quot;brimble salvage&quot; to rescue what can still be read</source>
+        <translation>履歴 %1 は破損しています (%2)。Brimble を終了し (brimble quit)、「brimble salvage」を実行して、まだ読み取れる内容を救出してください</translation>
+    </message>
+    <message id="cli.cannot_open_history">
+        <source>cannot open the history %1: %2</source>
+        <translation>履歴 %1 を開けません: %2</translation>
+    </message>
+    <message id="cli.salvage_while_running">
+        <source>Brimble is running: quit it first (brimble quit), then salvage</source>
+        <translation>Brimble が実行中です。先に終了してから (brimble quit)、salvage を実行してください</translation>
+    </message>
+    <message id="cli.salvaged">
+        <source>Salvaged %1
+  kept: %2 items, %3 clipboards, %4 ignore rules
+  lost: %5 items of which some rows were read, and %6 unreadable stretches of rows
+  rebuilt: %7 search texts, and %8 clipboards whose items outlived them (&quot;Recovered clipboard&quot;)
+The damaged file is kept as %9</source>
+        <translation>救出しました: %1
+  保持: 項目 %2 件、クリップボード %3 個、除外ルール %4 件
+  消失: 一部の行だけ読み取れた項目 %5 件、読み取れない行の範囲 %6 か所
+  再構築: 検索用テキスト %7 件、項目だけが残っていたクリップボード %8 個 (「Recovered clipboard」)
+破損したファイルは %9 として保存してあります</translation>
+    </message>
+    <message id="cli.no_paste_queue">
+        <source>No paste queue</source>
+        <translation>貼り付けキューはありません</translation>
+    </message>
+    <message id="cli.not_running">
+        <source>Brimble is not running (start it with `brimble`)</source>
+        <translation>Brimble は実行されていません (`brimble` で起動してください)</translation>
+    </message>
+    <message id="cli.busy">
+        <source>Brimble is busy and did not take the request; try again in a moment</source>
+        <translation>Brimble はビジー状態のため、要求を受け付けませんでした。しばらくしてからもう一度お試しください</translation>
+    </message>
+    <message id="cli.request_failed">
+        <source>the request failed</source>
+        <translation>要求が失敗しました</translation>
+    </message>
+    <message id="cli.unreadable_answer">
+        <source>Brimble gave an unreadable answer</source>
+        <translation>Brimble から読み取れない応答が返されました</translation>
+    </message>
+    <message id="cli.copied_not_pasted">
+        <source>copied to the clipboard but not pasted: automatic paste is off (Preferences, General)</source>
+        <translation>クリップボードにコピーしましたが、貼り付けていません。自動貼り付けがオフです (設定 &gt; 一般)</translation>
+    </message>
+    <message id="cli.still_starting">
+        <source>Brimble is still starting; try again in a moment</source>
+        <translation>Brimble はまだ起動中です。しばらくしてからもう一度お試しください</translation>
+    </message>
+    <message id="cli.quit_not_saved">
+        <source>the history could not be saved (see the log); Brimble quits all the same</source>
+        <translation>履歴を保存できませんでした (ログを参照してください)。Brimble はそのまま終了します</translation>
+    </message>
+    <message id="cli.already_running_busy">
+        <source>Brimble is already running but busy; try again in a moment</source>
+        <translation>Brimble はすでに実行中ですが、ビジー状態です。しばらくしてからもう一度お試しください</translation>
+    </message>
+    <message id="cli.not_answering">
+        <source>another Brimble holds %1 but does not answer</source>
+        <translation>別の Brimble が %1 を使用していますが、応答がありません</translation>
+    </message>
+    <message id="cli.no_display">
+        <source>no display to open: DISPLAY is not set, and no Wayland compositor offers clipboard data control</source>
+        <translation>開けるディスプレイがありません。DISPLAY が設定されておらず、クリップボードのデータコントロール (data control) に対応した Wayland コンポジターもありません</translation>
+    </message>
+    <message id="cli.cannot_open_wayland">
+        <source>cannot open the Wayland display &quot;%1&quot;</source>
+        <translation>Wayland ディスプレイ「%1」を開けません</translation>
+    </message>
+    <message id="cli.cannot_open_x11">
+        <source>cannot open the X display &quot;%1&quot;</source>
+        <translation>X ディスプレイ「%1」を開けません</translation>
+    </message>
+    <message id="cli.cannot_open_database">
+        <source>Brimble cannot open its history database.
+
+%1
+
+The file was left as it is. Move it aside to start with an empty history, or restore it from a backup.</source>
+        <translation>Brimble は履歴データベースを開けません。
+
+%1
+
+ファイルはそのままにしてあります。空の履歴で始めるにはファイルを別の場所へ移動するか、バックアップから復元してください。</translation>
+    </message>
+    <message id="history.unreadable">
+        <source>the history could not be read (see the log)</source>
+        <translation>履歴を読み取れませんでした (ログを参照してください)</translation>
+    </message>
+    <message id="history.unsearchable">
+        <source>the history could not be searched (see the log)</source>
+        <translation>履歴を検索できませんでした (ログを参照してください)</translation>
+    </message>
+    <message id="history.default_clipboard_missing">
+        <source>the default clipboard is missing</source>
+        <translation>既定のクリップボードがありません</translation>
+    </message>
+    <message id="history.no_clipboard_named">
+        <source>no clipboard named &quot;%1&quot;</source>
+        <translation>「%1」という名前のクリップボードはありません</translation>
+    </message>
+    <message id="history.no_item_with_uuid">
+        <source>no item with uuid %1</source>
+        <translation>uuid が %1 の項目はありません</translation>
+    </message>
+    <message id="history.cannot_read">
+        <source>cannot read the history: %1</source>
+        <translation>履歴を読み取れません: %1</translation>
+    </message>
+    <message id="history.no_item_at">
+        <source>no item %1 in &quot;%2&quot; (it holds %3)</source>
+        <translation>「%2」に %1 番目の項目はありません (%3 件あります)</translation>
+    </message>
+    <message id="history.deleted_meanwhile">
+        <source>item %1 was deleted meanwhile</source>
+        <translation>項目 %1 はその間に削除されました</translation>
+    </message>
+    <message id="history.none_yet">
+        <source>no history yet</source>
+        <translation>履歴はまだありません</translation>
+    </message>
+    <message id="history.not_regular_file">
+        <source>not a regular file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+    <message id="history.needs_upgrade">
+        <source>its schema (version %1) needs Brimble to upgrade it first</source>
+        <translation>スキーマ (バージョン %1) を先に Brimble でアップグレードする必要があります</translation>
+    </message>
+    <message id="history.none_at">
+        <source>there is no history at %1</source>
+        <translation>%1 に履歴はありません</translation>
+    </message>
+    <message id="history.cannot_write">
+        <source>cannot write %1: %2</source>
+        <translation>%1 に書き込めません: %2</translation>
+    </message>
+    <message id="history.cannot_move_aside">
+        <source>cannot move %1 aside: %2</source>
+        <translation>%1 を退避できません: %2</translation>
+    </message>
+    <message id="history.cannot_put_in_place">
+        <source>cannot put the salvaged history in place: %1</source>
+        <translation>救出した履歴を元の場所に置けません: %1</translation>
+    </message>
+    <message id="paste.content_unreadable">
+        <source>the item&apos;s content could not be read from the history</source>
+        <translation>項目の内容を履歴から読み取れませんでした</translation>
+    </message>
+    <message id="paste.no_plain_text">
+        <source>the item has no plain text; the clipboard was left as it was</source>
+        <translation>項目にプレーンテキストがありません。クリップボードはそのままです</translation>
+    </message>
+    <message id="paste.nothing_to_write">
+        <source>nothing to write</source>
+        <translation>書き込む内容がありません</translation>
+    </message>
+    <message id="paste.clipboard_refused">
+        <source>the clipboard could not be taken</source>
+        <translation>クリップボードを取得できませんでした</translation>
+    </message>
+    <message id="paste.no_window_known">
+        <source>no window to paste into is known; the item is on the clipboard</source>
+        <translation>貼り付け先のウィンドウが分かりません。項目はクリップボードにあります</translation>
+    </message>
+    <message id="paste.window_gone">
+        <source>the window to paste into is gone; the item is on the clipboard</source>
+        <translation>貼り付け先のウィンドウはもうありません。項目はクリップボードにあります</translation>
+    </message>
+    <message id="paste.not_activated">
+        <source>the window to paste into did not come to the front; the item is on the clipboard</source>
+        <translation>貼り付け先のウィンドウが最前面に来ませんでした。項目はクリップボードにあります</translation>
+    </message>
+    <message id="paste.no_xtest">
+        <source>the display does not take synthetic key strokes (XTest); the item is on the clipboard</source>
+        <translation>ディスプレイが合成されたキー入力を受け付けません (XTest)。項目はクリップボードにあります</translation>
+    </message>
+    <message id="paste.no_virtual_keyboard">
+        <source>the compositor offers no virtual keyboard; the item is on the clipboard</source>
+        <translation>コンポジターが仮想キーボードを提供していません。項目はクリップボードにあります</translation>
+    </message>
+    <message id="paste.key_not_sent">
+        <source>the paste key stroke could not be sent; the item is on the clipboard</source>
+        <translation>貼り付けのキー入力を送信できませんでした。項目はクリップボードにあります</translation>
+    </message>
 </context>
 </TS>

@@ -835,5 +835,373 @@
         <source>Items added: %1. Already present, skipped: %2. Clipboards created: %3.</source>
         <translation>Itens adicionados: %1. Já presentes, ignorados: %2. Áreas de transferência criadas: %3.</translation>
     </message>
+    <message id="cli.help.usage">
+        <source>Usage: brimble [VERB [ARGUMENTS]]</source>
+        <translation>Uso: brimble [COMANDO [ARGUMENTOS]]</translation>
+    </message>
+    <message id="cli.help.without_verb">
+        <source>Without a verb, starts Brimble (or shows the running one).</source>
+        <translation>Sem comando, inicia o Brimble (ou mostra o que já está em execução).</translation>
+    </message>
+    <message id="cli.help.verbs">
+        <source>Verbs:</source>
+        <translation>Comandos:</translation>
+    </message>
+    <message id="cli.help.notes">
+        <source>ITEM is a uuid or a position in the listed order (1 is the newest). NAME is a clipboard&apos;s title, or its uuid (`clipboards --json` shows them) where titles repeat. Lines of `list` and `search`: position, age, type (as type: names it), first line of text with control characters shown as escapes. A secret (a key, a token, a card number) shows its kind and length instead of its text unless --reveal is given. `search` also finds images by the text Brimble has read in them.</source>
+        <translation>ITEM é um uuid ou uma posição na ordem listada (1 é o mais recente). NAME é o título de uma área de transferência, ou seu uuid (`clipboards --json` os mostra) quando há títulos repetidos. Linhas de `list` e `search`: posição, idade, tipo (como type: o nomeia), primeira linha do texto, com os caracteres de controle mostrados como sequências de escape. Um segredo (uma chave, um token, um número de cartão) mostra seu tipo e comprimento em vez do texto, a menos que --reveal seja informado. `search` também encontra imagens pelo texto que o Brimble leu nelas.</translation>
+    </message>
+    <message id="cli.help.options">
+        <source>Options:</source>
+        <translation>Opções:</translation>
+    </message>
+    <message id="cli.help.environment">
+        <source>Environment:</source>
+        <translation>Ambiente:</translation>
+    </message>
+    <message id="cli.help.platform">
+        <source>the clipboard backend; by default native Wayland when the compositor offers data control, else X11 (the log names the one in use)</source>
+        <translation>o mecanismo da área de transferência; por padrão, Wayland nativo quando o compositor oferece controle de dados (data control); senão, X11 (o log indica qual está em uso)</translation>
+    </message>
+    <message id="cli.help.exit_status">
+        <source>Exit status: 0 done, 1 request failed, 2 usage error, 3 Brimble is not running, 4 the history cannot be read, 5 Brimble is busy (try again), 6 paste only copied (automatic paste is off), 7 no display (Brimble itself).</source>
+        <translation>Código de saída: 0 concluído, 1 a solicitação falhou, 2 erro de uso, 3 o Brimble não está em execução, 4 não é possível ler o histórico, 5 o Brimble está ocupado (tente de novo), 6 paste só copiou (a colagem automática está desativada), 7 sem tela (o próprio Brimble).</translation>
+    </message>
+    <message id="cli.verb.list">
+        <source>the history, newest first</source>
+        <translation>o histórico, do mais recente ao mais antigo</translation>
+    </message>
+    <message id="cli.verb.search">
+        <source>items matching QUERY; type:image,link clauses narrow by type</source>
+        <translation>itens que correspondem a QUERY; cláusulas type:image,link filtram por tipo</translation>
+    </message>
+    <message id="cli.verb.clipboards">
+        <source>the clipboards with their record counts</source>
+        <translation>as áreas de transferência com o número de registros de cada uma</translation>
+    </message>
+    <message id="cli.verb.copy">
+        <source>put an item back on the clipboard</source>
+        <translation>colocar um item de volta na área de transferência</translation>
+    </message>
+    <message id="cli.verb.paste">
+        <source>copy an item and paste it into the active window</source>
+        <translation>copiar um item e colá-lo na janela ativa</translation>
+    </message>
+    <message id="cli.verb.pause">
+        <source>stop recording copies</source>
+        <translation>pausar o registro de cópias</translation>
+    </message>
+    <message id="cli.verb.resume">
+        <source>record copies again</source>
+        <translation>voltar a registrar as cópias</translation>
+    </message>
+    <message id="cli.verb.toggle">
+        <source>show or hide the quick search window</source>
+        <translation>mostrar ou ocultar a janela do histórico da área de transferência</translation>
+    </message>
+    <message id="cli.verb.preferences">
+        <source>open the preferences window</source>
+        <translation>abrir a janela de preferências</translation>
+    </message>
+    <message id="cli.verb.quit">
+        <source>end the running Brimble</source>
+        <translation>encerrar o Brimble em execução</translation>
+    </message>
+    <message id="cli.verb.salvage">
+        <source>rebuild a damaged history from its readable rows, keeping the damaged file beside it</source>
+        <translation>reconstruir um histórico danificado a partir das linhas legíveis, mantendo o arquivo danificado ao lado</translation>
+    </message>
+    <message id="cli.verb.queue">
+        <source>with ITEMs, paste them in this order, one per paste (Ctrl+V) anywhere; clear ends the queue; alone, shows it</source>
+        <translation>com ITEMs, colá-los nesta ordem, um a cada colagem (Ctrl+V) em qualquer lugar; clear encerra a fila; sozinho, mostra a fila</translation>
+    </message>
+    <message id="cli.verb.export">
+        <source>write the history&apos;s items, with every representation, their dates, clipboards and source applications, to a new FILE (an existing one is never replaced; secrets are left out)</source>
+        <translation>gravar os itens do histórico, com todas as representações, datas, áreas de transferência e aplicativos de origem, em um novo arquivo FILE (um existente nunca é substituído; segredos ficam de fora)</translation>
+    </message>
+    <message id="cli.verb.import">
+        <source>add the items of an exported FILE to the history, skipping items already there; a damaged or altered FILE is refused and nothing is added</source>
+        <translation>adicionar ao histórico os itens de um arquivo FILE exportado, ignorando os que já estão lá; um FILE danificado ou alterado é recusado e nada é adicionado</translation>
+    </message>
+    <message id="cli.option.help">
+        <source>show the help</source>
+        <translation>mostrar a ajuda</translation>
+    </message>
+    <message id="cli.option.version">
+        <source>show the version</source>
+        <translation>mostrar a versão</translation>
+    </message>
+    <message id="cli.option.list_clipboard">
+        <source>the clipboard to list, by title or uuid (default: Clipboard History)</source>
+        <translation>a área de transferência a listar, por título ou uuid (padrão: Histórico da área de transferência)</translation>
+    </message>
+    <message id="cli.option.limit">
+        <source>at most N items</source>
+        <translation>no máximo N itens</translation>
+    </message>
+    <message id="cli.option.json">
+        <source>one JSON array instead of lines</source>
+        <translation>um array JSON em vez de linhas</translation>
+    </message>
+    <message id="cli.option.reveal">
+        <source>print secrets&apos; text instead of their kind and length</source>
+        <translation>mostrar o texto dos segredos em vez do tipo e do comprimento</translation>
+    </message>
+    <message id="cli.option.search_clipboard">
+        <source>the clipboard to search, by title or uuid</source>
+        <translation>a área de transferência onde pesquisar, por título ou uuid</translation>
+    </message>
+    <message id="cli.option.plain">
+        <source>as plain text</source>
+        <translation>como texto simples</translation>
+    </message>
+    <message id="cli.option.item_clipboard">
+        <source>the clipboard ITEM is counted in, by title or uuid</source>
+        <translation>a área de transferência em que ITEM é contado, por título ou uuid</translation>
+    </message>
+    <message id="cli.option.queue_clipboard">
+        <source>the clipboard the ITEMs are counted in, by title or uuid</source>
+        <translation>a área de transferência em que os ITEMs são contados, por título ou uuid</translation>
+    </message>
+    <message id="cli.option.queue_json">
+        <source>the queue as one JSON object</source>
+        <translation>a fila como um objeto JSON</translation>
+    </message>
+    <message id="cli.option.export_clipboard">
+        <source>only this clipboard, by title or uuid (default: every clipboard)</source>
+        <translation>só esta área de transferência, por título ou uuid (padrão: todas)</translation>
+    </message>
+    <message id="cli.unknown_verb">
+        <source>unknown verb &quot;%1&quot; (see brimble --help)</source>
+        <translation>comando desconhecido &quot;%1&quot; (veja brimble --help)</translation>
+    </message>
+    <message id="cli.unknown_option">
+        <source>unknown option &quot;%1&quot; (see brimble --help)</source>
+        <translation>opção desconhecida &quot;%1&quot; (veja brimble --help)</translation>
+    </message>
+    <message id="cli.option_not_taken">
+        <source>%1 does not take %2 (see brimble --help)</source>
+        <translation>%1 não aceita %2 (veja brimble --help)</translation>
+    </message>
+    <message id="cli.needs_value">
+        <source>%1 needs a value</source>
+        <translation>%1 precisa de um valor</translation>
+    </message>
+    <message id="cli.bad_limit">
+        <source>--limit takes a whole number of at least 1, not &quot;%1&quot;</source>
+        <translation>--limit aceita um número inteiro maior ou igual a 1, não &quot;%1&quot;</translation>
+    </message>
+    <message id="cli.takes_one_item">
+        <source>%1 takes one item: a uuid or a position</source>
+        <translation>%1 aceita um único item: um uuid ou uma posição</translation>
+    </message>
+    <message id="cli.queue_clear_alone">
+        <source>queue clear takes no items</source>
+        <translation>queue clear não aceita itens</translation>
+    </message>
+    <message id="cli.search_needs_query">
+        <source>search needs a query</source>
+        <translation>search precisa de uma consulta</translation>
+    </message>
+    <message id="cli.takes_one_file">
+        <source>%1 takes one file</source>
+        <translation>%1 aceita um único arquivo</translation>
+    </message>
+    <message id="cli.takes_no_argument">
+        <source>%1 takes no argument &quot;%2&quot;</source>
+        <translation>%1 não aceita o argumento &quot;%2&quot;</translation>
+    </message>
+    <message id="cli.history_damaged">
+        <source>the history %1 is damaged; quit Brimble (brimble quit) and run &quot;brimble salvage&quot; to rescue what can still be read</source>
+        <translation>o histórico %1 está danificado; encerre o Brimble (brimble quit) e execute &quot;brimble salvage&quot; para recuperar o que ainda puder ser lido</translation>
+    </message>
+    <message id="cli.history_damaged_because">
+        <source>the history %1 is damaged (%2); quit Brimble (brimble quit) and run &quot;brimble salvage&quot; to rescue what can still be read</source>
+        <translation>o histórico %1 está danificado (%2); encerre o Brimble (brimble quit) e execute &quot;brimble salvage&quot; para recuperar o que ainda puder ser lido</translation>
+    </message>
+    <message id="cli.cannot_open_history">
+        <source>cannot open the history %1: %2</source>
+        <translation>não é possível abrir o histórico %1: %2</translation>
+    </message>
+    <message id="cli.salvage_while_running">
+        <source>Brimble is running: quit it first (brimble quit), then salvage</source>
+        <translation>O Brimble está em execução: encerre-o primeiro (brimble quit) e depois execute salvage</translation>
+    </message>
+    <message id="cli.salvaged">
+        <source>Salvaged %1
+  kept: %2 items, %3 clipboards, %4 ignore rules
+  lost: %5 items of which some rows were read, and %6 unreadable stretches of rows
+  rebuilt: %7 search texts, and %8 clipboards whose items outlived them (&quot;Recovered clipboard&quot;)
+The damaged file is kept as %9</source>
+        <translation>Recuperado: %1
+  mantidos: %2 itens, %3 áreas de transferência, %4 regras de exclusão
+  perdidos: %5 itens dos quais algumas linhas foram lidas, e %6 trechos de linhas ilegíveis
+  reconstruídos: %7 textos de pesquisa, e %8 áreas de transferência cujos itens tinham sobrevivido a elas (&quot;Recovered clipboard&quot;)
+O arquivo danificado foi mantido como %9</translation>
+    </message>
+    <message id="cli.no_paste_queue">
+        <source>No paste queue</source>
+        <translation>Nenhuma fila de colagem</translation>
+    </message>
+    <message id="cli.not_running">
+        <source>Brimble is not running (start it with `brimble`)</source>
+        <translation>O Brimble não está em execução (inicie-o com `brimble`)</translation>
+    </message>
+    <message id="cli.busy">
+        <source>Brimble is busy and did not take the request; try again in a moment</source>
+        <translation>O Brimble está ocupado e não aceitou a solicitação; tente de novo daqui a pouco</translation>
+    </message>
+    <message id="cli.request_failed">
+        <source>the request failed</source>
+        <translation>a solicitação falhou</translation>
+    </message>
+    <message id="cli.unreadable_answer">
+        <source>Brimble gave an unreadable answer</source>
+        <translation>O Brimble deu uma resposta ilegível</translation>
+    </message>
+    <message id="cli.copied_not_pasted">
+        <source>copied to the clipboard but not pasted: automatic paste is off (Preferences, General)</source>
+        <translation>copiado para a área de transferência, mas não colado: a colagem automática está desativada (Preferências, Geral)</translation>
+    </message>
+    <message id="cli.still_starting">
+        <source>Brimble is still starting; try again in a moment</source>
+        <translation>O Brimble ainda está iniciando; tente de novo daqui a pouco</translation>
+    </message>
+    <message id="cli.quit_not_saved">
+        <source>the history could not be saved (see the log); Brimble quits all the same</source>
+        <translation>não foi possível salvar o histórico (veja o log); o Brimble será encerrado mesmo assim</translation>
+    </message>
+    <message id="cli.already_running_busy">
+        <source>Brimble is already running but busy; try again in a moment</source>
+        <translation>O Brimble já está em execução, mas está ocupado; tente de novo daqui a pouco</translation>
+    </message>
+    <message id="cli.not_answering">
+        <source>another Brimble holds %1 but does not answer</source>
+        <translation>outro Brimble ocupa %1, mas não responde</translation>
+    </message>
+    <message id="cli.no_display">
+        <source>no display to open: DISPLAY is not set, and no Wayland compositor offers clipboard data control</source>
+        <translation>nenhuma tela para abrir: DISPLAY não está definida e nenhum compositor Wayland oferece controle de dados da área de transferência (data control)</translation>
+    </message>
+    <message id="cli.cannot_open_wayland">
+        <source>cannot open the Wayland display &quot;%1&quot;</source>
+        <translation>não é possível abrir a tela Wayland &quot;%1&quot;</translation>
+    </message>
+    <message id="cli.cannot_open_x11">
+        <source>cannot open the X display &quot;%1&quot;</source>
+        <translation>não é possível abrir a tela X &quot;%1&quot;</translation>
+    </message>
+    <message id="cli.cannot_open_database">
+        <source>Brimble cannot open its history database.
+
+%1
+
+The file was left as it is. Move it aside to start with an empty history, or restore it from a backup.</source>
+        <translation>O Brimble não consegue abrir seu banco de dados do histórico.
+
+%1
+
+O arquivo foi deixado como está. Mova-o para outro lugar para começar com um histórico vazio, ou restaure-o de um backup.</translation>
+    </message>
+    <message id="history.unreadable">
+        <source>the history could not be read (see the log)</source>
+        <translation>não foi possível ler o histórico (veja o log)</translation>
+    </message>
+    <message id="history.unsearchable">
+        <source>the history could not be searched (see the log)</source>
+        <translation>não foi possível pesquisar o histórico (veja o log)</translation>
+    </message>
+    <message id="history.default_clipboard_missing">
+        <source>the default clipboard is missing</source>
+        <translation>a área de transferência padrão não existe</translation>
+    </message>
+    <message id="history.no_clipboard_named">
+        <source>no clipboard named &quot;%1&quot;</source>
+        <translation>nenhuma área de transferência chamada &quot;%1&quot;</translation>
+    </message>
+    <message id="history.no_item_with_uuid">
+        <source>no item with uuid %1</source>
+        <translation>nenhum item com o uuid %1</translation>
+    </message>
+    <message id="history.cannot_read">
+        <source>cannot read the history: %1</source>
+        <translation>não é possível ler o histórico: %1</translation>
+    </message>
+    <message id="history.no_item_at">
+        <source>no item %1 in &quot;%2&quot; (it holds %3)</source>
+        <translation>nenhum item %1 em &quot;%2&quot; (ela contém %3)</translation>
+    </message>
+    <message id="history.deleted_meanwhile">
+        <source>item %1 was deleted meanwhile</source>
+        <translation>o item %1 foi excluído nesse meio-tempo</translation>
+    </message>
+    <message id="history.none_yet">
+        <source>no history yet</source>
+        <translation>ainda não há histórico</translation>
+    </message>
+    <message id="history.not_regular_file">
+        <source>not a regular file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message id="history.needs_upgrade">
+        <source>its schema (version %1) needs Brimble to upgrade it first</source>
+        <translation>seu esquema (versão %1) precisa ser atualizado pelo Brimble primeiro</translation>
+    </message>
+    <message id="history.none_at">
+        <source>there is no history at %1</source>
+        <translation>não há histórico em %1</translation>
+    </message>
+    <message id="history.cannot_write">
+        <source>cannot write %1: %2</source>
+        <translation>não é possível gravar %1: %2</translation>
+    </message>
+    <message id="history.cannot_move_aside">
+        <source>cannot move %1 aside: %2</source>
+        <translation>não é possível pôr %1 de lado: %2</translation>
+    </message>
+    <message id="history.cannot_put_in_place">
+        <source>cannot put the salvaged history in place: %1</source>
+        <translation>não é possível colocar o histórico recuperado no lugar: %1</translation>
+    </message>
+    <message id="paste.content_unreadable">
+        <source>the item&apos;s content could not be read from the history</source>
+        <translation>não foi possível ler o conteúdo do item no histórico</translation>
+    </message>
+    <message id="paste.no_plain_text">
+        <source>the item has no plain text; the clipboard was left as it was</source>
+        <translation>o item não tem texto simples; a área de transferência ficou como estava</translation>
+    </message>
+    <message id="paste.nothing_to_write">
+        <source>nothing to write</source>
+        <translation>nada para gravar</translation>
+    </message>
+    <message id="paste.clipboard_refused">
+        <source>the clipboard could not be taken</source>
+        <translation>não foi possível assumir a área de transferência</translation>
+    </message>
+    <message id="paste.no_window_known">
+        <source>no window to paste into is known; the item is on the clipboard</source>
+        <translation>nenhuma janela para colar é conhecida; o item está na área de transferência</translation>
+    </message>
+    <message id="paste.window_gone">
+        <source>the window to paste into is gone; the item is on the clipboard</source>
+        <translation>a janela onde colar não existe mais; o item está na área de transferência</translation>
+    </message>
+    <message id="paste.not_activated">
+        <source>the window to paste into did not come to the front; the item is on the clipboard</source>
+        <translation>a janela onde colar não veio para o primeiro plano; o item está na área de transferência</translation>
+    </message>
+    <message id="paste.no_xtest">
+        <source>the display does not take synthetic key strokes (XTest); the item is on the clipboard</source>
+        <translation>a tela não aceita pressionamentos de tecla simulados (XTest); o item está na área de transferência</translation>
+    </message>
+    <message id="paste.no_virtual_keyboard">
+        <source>the compositor offers no virtual keyboard; the item is on the clipboard</source>
+        <translation>o compositor não oferece teclado virtual; o item está na área de transferência</translation>
+    </message>
+    <message id="paste.key_not_sent">
+        <source>the paste key stroke could not be sent; the item is on the clipboard</source>
+        <translation>não foi possível enviar o atalho de colar; o item está na área de transferência</translation>
+    </message>
 </context>
 </TS>

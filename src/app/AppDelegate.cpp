@@ -98,10 +98,7 @@ QJsonObject pasteQueueJson(const PasteQueue::Status& status)
 void reportFatalStoreError(const QString& error)
 {
     Log::error(kTag, QStringLiteral("Unresolved error ") + error);
-    const QString message =
-        QStringLiteral("Brimble cannot open its history database.\n\n%1\n\nThe file was left as it is. "
-                       "Move it aside to start with an empty history, or restore it from a backup.")
-            .arg(error);
+    const QString message = LocalizedCommandLine::cannotOpenDatabase(error);
     fprintf(stderr, "brimble: %s\n", qPrintable(error));
     if (QGuiApplication::platformName() != QLatin1String("offscreen") && Alert::dialogsShown())
         QMessageBox::critical(nullptr, QStringLiteral("Brimble"), message);
@@ -120,6 +117,8 @@ AppDelegate::~AppDelegate()
 
 bool AppDelegate::applicationDidFinishLaunching(int* exitCode)
 {
+    // First, so that even the answer of a second Brimble is in the user's language.
+    Localized::install();
     seams_.applyToInterface();
     // One Brimble per session: a second one hands its request over and leaves before it
     // touches the history.
@@ -131,11 +130,11 @@ bool AppDelegate::applicationDidFinishLaunching(int* exitCode)
         // copy twice.
         const auto answer = InstanceChannel::request({{"verb", "reopen"}});
         if (answer.isBusy()) {
-            fprintf(stderr, "brimble: Brimble is already running but busy; try again in a moment\n");
+            fprintf(stderr, "brimble: %s\n", qPrintable(LocalizedCommandLine::alreadyRunningBusy()));
             *exitCode = CommandLine::Busy;
         } else if (answer.status == InstanceChannel::Answer::Status::NotRunning) {
-            fprintf(stderr, "brimble: another Brimble holds %s but does not answer\n",
-                    qPrintable(InstanceChannel::socketPath()));
+            fprintf(stderr, "brimble: %s\n",
+                    qPrintable(LocalizedCommandLine::notAnswering(InstanceChannel::socketPath())));
             *exitCode = CommandLine::Failed;
         } else {
             *exitCode = answer.object.value("ok").toBool() ? CommandLine::Success : CommandLine::Failed;
@@ -146,7 +145,6 @@ bool AppDelegate::applicationDidFinishLaunching(int* exitCode)
     // The crash catcher was installed first thing in main(); what it left from an earlier run
     // is dealt with here, once this is the one Brimble of the session.
     Log::setup(Log::defaultLogDirectory());
-    Localized::install();
     handleCrashReports();
 
     QString error;
@@ -365,7 +363,7 @@ void AppDelegate::handleRequest(const QJsonObject& request, std::function<void(c
     const QString verb = request.value("verb").toString();
     if (!serving_) {
         QJsonObject answer = InstanceChannel::busyAnswer();
-        answer["error"] = QStringLiteral("Brimble is still starting; try again in a moment");
+        answer["error"] = LocalizedCommandLine::stillStarting();
         reply(answer);
         return;
     }
@@ -389,9 +387,7 @@ void AppDelegate::handleRequest(const QJsonObject& request, std::function<void(c
         Dispatch::global([reply, &store = store_] {
             const bool saved = !store.isOpen() || store.save();
             Dispatch::main([reply, saved] {
-                reply(saved ? QJsonObject{{"ok", true}}
-                            : failure(QStringLiteral("the history could not be saved (see the log); "
-                                                     "Brimble quits all the same")));
+                reply(saved ? QJsonObject{{"ok", true}} : failure(LocalizedCommandLine::quitNotSaved()));
                 QCoreApplication::quit();
             });
         });

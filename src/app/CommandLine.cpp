@@ -18,6 +18,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTextBoundaryFinder>
 
 #include <cstdio>
 #include <sqlite3.h>
@@ -28,9 +29,24 @@
 namespace CommandLine {
 namespace {
 
-const QStringList kVerbs = {"list",   "search", "clipboards", "copy",        "paste",   "pause",
-                            "resume", "quit",   "toggle",     "preferences", "salvage", "queue",
-                            "export", "import"};
+// The options of each verb. resources/cli/commandline.json describes the same, for the help, the
+// manual and the completions; a test holds the two together.
+const QMap<QString, QStringList> kVerbOptions = {
+    {"list", {"--clipboard", "--limit", "--json", "--reveal"}},
+    {"search", {"--clipboard", "--limit", "--json", "--reveal"}},
+    {"clipboards", {"--json"}},
+    {"copy", {"--plain", "--clipboard"}},
+    {"paste", {"--plain", "--clipboard"}},
+    {"pause", {}},
+    {"resume", {}},
+    {"toggle", {}},
+    {"preferences", {}},
+    {"quit", {}},
+    {"salvage", {}},
+    {"queue", {"--plain", "--clipboard", "--json"}},
+    {"export", {"--clipboard"}},
+    {"import", {}},
+};
 
 struct Options
 {
@@ -59,15 +75,7 @@ std::optional<Options> parse(const QStringList& arguments, QString* error)
 {
     Options options;
     options.verb = arguments.value(0);
-    const QStringList allowed = options.verb == "list" ? QStringList{"--clipboard", "--limit", "--json", "--reveal"}
-                                : options.verb == "search"
-                                    ? QStringList{"--clipboard", "--limit", "--json", "--reveal"}
-                                : options.verb == "clipboards" ? QStringList{"--json"}
-                                : (options.verb == "copy" || options.verb == "paste")
-                                    ? QStringList{"--clipboard", "--plain"}
-                                : options.verb == "queue" ? QStringList{"--clipboard", "--plain", "--json"}
-                                : options.verb == "export" ? QStringList{"--clipboard"}
-                                                          : QStringList{};
+    const QStringList allowed = kVerbOptions.value(options.verb);
     for (int i = 1; i < arguments.size(); ++i) {
         const QString& arg = arguments.at(i);
         if (arg == "--") {
@@ -85,7 +93,7 @@ std::optional<Options> parse(const QStringList& arguments, QString* error)
             value = arg.mid(eq + 1);
         }
         if (!allowed.contains(name)) {
-            *error = QStringLiteral("%1 does not take %2 (see brimble --help)").arg(options.verb, name);
+            *error = LocalizedCommandLine::optionNotTaken(options.verb, name);
             return std::nullopt;
         }
         if (name == "--json" || name == "--plain" || name == "--reveal") {
@@ -94,7 +102,7 @@ std::optional<Options> parse(const QStringList& arguments, QString* error)
         }
         if (!value) {
             if (i + 1 >= arguments.size()) {
-                *error = QStringLiteral("%1 needs a value").arg(name);
+                *error = LocalizedCommandLine::needsValue(name);
                 return std::nullopt;
             }
             value = arguments.at(++i);
@@ -105,7 +113,7 @@ std::optional<Options> parse(const QStringList& arguments, QString* error)
             bool ok = false;
             options.limit = value->toInt(&ok);
             if (!ok || options.limit < 1) {
-                *error = QStringLiteral("--limit takes a whole number of at least 1, not \"%1\"").arg(*value);
+                *error = LocalizedCommandLine::badLimit(*value);
                 return std::nullopt;
             }
         }
@@ -217,7 +225,7 @@ void printPasteQueue(const QJsonObject& queue, bool json)
         return;
     }
     if (queue.value("state").toString() == "none") {
-        printOut(QStringLiteral("No paste queue\n"));
+        printOut(LocalizedCommandLine::noPasteQueue() + u'\n');
         return;
     }
     QString out = queue.value("summary").toString() + '\n';
@@ -255,9 +263,7 @@ History history()
 // A damaged history is not an empty one: every verb that reads it says so, with the way out.
 int reportDamage(const QString& path, const QString& reason)
 {
-    printError(QStringLiteral("the history %1 is damaged%2; quit Brimble (brimble quit) and run "
-                              "\"brimble salvage\" to rescue what can still be read")
-                   .arg(path, reason.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(reason)));
+    printError(LocalizedCommandLine::historyDamaged(path, reason));
     return StoreUnreadable;
 }
 
@@ -276,7 +282,7 @@ int answerFromHistory(const Options& options, CoreDataManager& store)
     HistoryReader reader(store, path);
     QString error;
     if (!reader.open(&error) || !store.openReadOnly(path, &error)) {
-        printError(QStringLiteral("cannot open the history %1: %2").arg(path, error));
+        printError(LocalizedCommandLine::cannotOpenHistory(path, error));
         return StoreUnreadable;
     }
     const auto damaged = [&] { return !reader.damage().isEmpty() || store.isDamaged(); };
@@ -321,7 +327,7 @@ int salvage()
     if (lock < 0 || ::flock(lock, LOCK_EX | LOCK_NB) != 0) {
         if (lock >= 0)
             ::close(lock);
-        printError(QStringLiteral("Brimble is running: quit it first (brimble quit), then salvage"));
+        printError(LocalizedCommandLine::salvageWhileRunning());
         return Failed;
     }
     const QString path = CoreDataManager::defaultPath();
@@ -333,36 +339,23 @@ int salvage()
         printError(error);
         return StoreUnreadable;
     }
-    printOut(QStringLiteral("Salvaged %1\n"
-                            "  kept: %2 items, %3 clipboards, %4 ignore rules\n"
-                            "  lost: %5 items of which some rows were read, and %6 unreadable stretches "
-                            "of rows\n"
-                            "  rebuilt: %7 search texts, and %8 clipboards whose items outlived them "
-                            "(\"Recovered clipboard\")\n"
-                            "The damaged file is kept as %9\n")
-                 .arg(path)
-                 .arg(report.itemsKept)
-                 .arg(report.clipboardsKept)
-                 .arg(report.ignoreRulesKept)
-                 .arg(report.itemsLost)
-                 .arg(report.unreadableStretches)
-                 .arg(report.textsRebuilt)
-                 .arg(report.clipboardsRecreated)
-                 .arg(report.keptPath));
+    printOut(LocalizedCommandLine::salvaged(path, report.itemsKept, report.clipboardsKept,
+                                            report.ignoreRulesKept, report.itemsLost,
+                                            report.unreadableStretches, report.textsRebuilt,
+                                            report.clipboardsRecreated, report.keptPath) +
+             u'\n');
     return Success;
 }
 
 // `export`: read here from the file, like list, so it works whether or not Brimble runs.
 int exportHistory(const Options& options, CoreDataManager& store)
 {
-    // Its messages are the ones the preferences show, in the user's language.
-    Localized::install();
     const History found = history();
     if (!found.damage.isEmpty())
         return reportDamage(found.path, QString());
     QString error;
     if (!store.openReadOnly(found.path, &error)) {
-        printError(QStringLiteral("cannot open the history %1: %2").arg(found.path, error));
+        printError(LocalizedCommandLine::cannotOpenHistory(found.path, error));
         return StoreUnreadable;
     }
     std::optional<PasteCategoryInfModel> clipboard;
@@ -385,59 +378,138 @@ int exportHistory(const Options& options, CoreDataManager& store)
     return Success;
 }
 
+constexpr int kHelpWidth = 79;
+
+// Columns a character takes in a terminal: two for the wide East Asian scripts, one otherwise.
+int displayWidth(QStringView text)
+{
+    int width = 0;
+    for (const char32_t c : text.toUcs4()) {
+        const bool wide = (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF && c != 0x303F) ||
+                          (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
+                          (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
+                          (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x20000 && c <= 0x3FFFD);
+        width += wide ? 2 : 1;
+    }
+    return width;
+}
+
+QString withoutTrailingSpace(QString text)
+{
+    while (!text.isEmpty() && text.back().isSpace())
+        text.chop(1);
+    return text;
+}
+
+// `text` in lines of at most `width` columns, broken where the language allows (between words,
+// or between the characters of Chinese and Japanese); a word wider than a line keeps its own.
+QStringList wrapped(const QString& text, int width)
+{
+    QStringList lines;
+    QString line;
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Line, text);
+    qsizetype start = 0;
+    while (finder.toNextBoundary() != -1) {
+        // Only at a space or beside a wide character: never inside "--reveal" or "a/b".
+        const qsizetype at = finder.position();
+        if (at < text.size() && !text.at(at - 1).isSpace() && displayWidth(text.mid(at - 1, 1)) < 2 &&
+            displayWidth(text.mid(at, 1)) < 2)
+            continue;
+        const QString piece = text.mid(start, at - start);
+        start = at;
+        if (!line.isEmpty() && displayWidth(line) + displayWidth(withoutTrailingSpace(piece)) > width) {
+            lines.append(withoutTrailingSpace(line));
+            line.clear();
+        }
+        line += piece;
+    }
+    if (!withoutTrailingSpace(line).isEmpty())
+        lines.append(withoutTrailingSpace(line));
+    return lines;
+}
+
+// `lead`, then `text` wrapped in a column that starts at `indent`; a lead too wide for it has
+// a line of its own.
+QString hanging(const QString& lead, int indent, const QString& text)
+{
+    const QStringList lines = wrapped(text, kHelpWidth - indent);
+    QString out;
+    qsizetype next = 0;
+    if (!lead.isEmpty()) {
+        if (displayWidth(lead) + 2 > indent || lines.isEmpty())
+            out += lead + u'\n';
+        else
+            out += lead.leftJustified(indent) + lines.at(next++) + u'\n';
+    }
+    for (; next < lines.size(); ++next)
+        out += QString(indent, u' ') + lines.at(next) + u'\n';
+    return out;
+}
+
+QString paragraph(const QString& text)
+{
+    return wrapped(text, kHelpWidth).join(u'\n') + u'\n';
+}
+
+// A summary of the description in the user's language; its English text when the catalogue
+// has none.
+QString summary(const QJsonObject& described)
+{
+    const QByteArray id = described.value("id").toString().toUtf8();
+    const QString text = id.isEmpty() ? QString() : Localized::text(id.constData());
+    return text.isEmpty() || text == QLatin1String(id) ? described.value("summary").toString() : text;
+}
+
+QJsonObject description()
+{
+    QFile file(QStringLiteral(":/cli/commandline.json"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QJsonDocument::fromJson(file.readAll()).object();
+}
+
 } // namespace
 
 QString helpText()
 {
-    return QStringLiteral(
-        "Usage: brimble [VERB [ARGUMENTS]]\n"
-        "\n"
-        "Without a verb, starts Brimble (or shows the running one).\n"
-        "\n"
-        "Verbs:\n"
-        "  list [--clipboard NAME] [--limit N] [--json] [--reveal]\n"
-        "                                                  the history, newest first\n"
-        "  search QUERY... [--clipboard NAME] [--limit N] [--json] [--reveal]\n"
-        "                                                  items matching QUERY; \"type:image,link\"\n"
-        "                                                  clauses narrow by type\n"
-        "  clipboards [--json]                             the clipboards with their record counts\n"
-        "  copy ITEM [--plain] [--clipboard NAME]          put an item back on the clipboard\n"
-        "  paste ITEM [--plain] [--clipboard NAME]         copy it and paste it into the active window\n"
-        "  pause | resume                                  stop or restart recording copies\n"
-        "  toggle                                          show or hide the quick search window\n"
-        "  preferences                                     open the preferences window\n"
-        "  quit                                            end the running Brimble\n"
-        "  salvage                                         rebuild a damaged history from its readable\n"
-        "                                                  rows, keeping the damaged file beside it\n"
-        "  queue [ITEM...] [--plain] [--clipboard NAME] [--json]\n"
-        "                                                  with ITEMs: paste them in this order, one per\n"
-        "                                                  paste (Ctrl+V) anywhere; without: show the\n"
-        "                                                  paste queue\n"
-        "  queue clear                                     end the paste queue\n"
-        "  export [--clipboard NAME] FILE                  write the history (or one clipboard) to a\n"
-        "                                                  new FILE, never replacing one\n"
-        "  import FILE                                     add the items of an exported FILE to the\n"
-        "                                                  history, skipping those already there\n"
-        "\n"
-        "ITEM is a uuid or a position in the listed order (1 is the newest). NAME is a\n"
-        "clipboard's title, or its uuid (`clipboards --json` shows them) where titles repeat.\n"
-        "Lines of `list` and `search`: position, age, type (as type: names it), first line of\n"
-        "text with control characters shown as escapes. A secret (a key, a token, a card\n"
-        "number) shows its kind and length instead of its text unless --reveal is given.\n"
-        "`search` also finds images by the text Brimble has read in them.\n"
-        "\n"
-        "Options:\n"
-        "  -h, --help       show this help\n"
-        "  -v, --version    show the version\n"
-        "\n"
-        "Environment:\n"
-        "  BRIMBLE_PLATFORM=wayland|x11   the clipboard backend; by default native Wayland when\n"
-        "                                 the compositor offers data control, else X11 (the log\n"
-        "                                 names the one in use)\n"
-        "\n"
-        "Exit status: 0 done, 1 request failed, 2 usage error, 3 Brimble is not running,\n"
-        "4 the history cannot be read, 5 Brimble is busy (try again), 6 paste only copied\n"
-        "(automatic paste is off), 7 no display (Brimble itself).\n");
+    const QJsonObject described = description();
+    QString help = LocalizedCommandLine::helpUsage() + QStringLiteral("\n\n") +
+                   paragraph(LocalizedCommandLine::helpWithoutVerb()) + u'\n' +
+                   LocalizedCommandLine::helpVerbs() + u'\n';
+    for (const QJsonValue& value : described.value("verbs").toArray()) {
+        const QJsonObject verb = value.toObject();
+        QString usage = QStringLiteral("  ") + verb.value("name").toString();
+        if (const QString arguments = verb.value("arguments").toString(); !arguments.isEmpty())
+            usage += u' ' + arguments;
+        QString options;
+        for (const QJsonValue& optionValue : verb.value("options").toArray()) {
+            const QJsonObject option = optionValue.toObject();
+            QString name = option.value("name").toString();
+            if (option.contains("value"))
+                name += u' ' + option.value("value").toString();
+            usage += QStringLiteral(" [%1]").arg(name);
+            options += hanging(QStringLiteral("      ") + name, 24, summary(option));
+        }
+        help += usage + u'\n' + hanging(QString(), 6, summary(verb)) + options;
+    }
+    help += u'\n' + paragraph(LocalizedCommandLine::helpNotes()) + u'\n' +
+            LocalizedCommandLine::helpOptions() + u'\n';
+    for (const QJsonValue& value : described.value("options").toArray()) {
+        const QJsonObject option = value.toObject();
+        help += hanging(
+            QStringLiteral("  %1, %2").arg(option.value("short").toString(), option.value("name").toString()),
+            19, summary(option));
+    }
+    help +=
+        u'\n' + LocalizedCommandLine::helpEnvironment() + u'\n' +
+        hanging(QStringLiteral("  BRIMBLE_PLATFORM=wayland|x11"), 33, LocalizedCommandLine::helpPlatform()) +
+        u'\n' + paragraph(LocalizedCommandLine::helpExitStatus());
+    return help;
+}
+
+QMap<QString, QStringList> verbOptions()
+{
+    return kVerbOptions;
 }
 
 bool isCommand(const QStringList& arguments)
@@ -449,6 +521,8 @@ bool isCommand(const QStringList& arguments)
 
 int run(const QStringList& arguments, CoreDataManager& store)
 {
+    // Every message, the help and a parse error included, in the user's language.
+    Localized::install();
     const QString verb = arguments.value(0);
     if (verb == "--help" || verb == "-h" || verb == "help") {
         printOut(helpText());
@@ -458,9 +532,9 @@ int run(const QStringList& arguments, CoreDataManager& store)
         printOut(QStringLiteral("brimble %1\n").arg(UpdateChecker::currentVersion()));
         return Success;
     }
-    if (!kVerbs.contains(verb)) {
-        printError(QStringLiteral("unknown %1 \"%2\" (see brimble --help)")
-                       .arg(verb.startsWith('-') ? QStringLiteral("option") : QStringLiteral("verb"), verb));
+    if (!kVerbOptions.contains(verb)) {
+        printError(verb.startsWith('-') ? LocalizedCommandLine::unknownOption(verb)
+                                        : LocalizedCommandLine::unknownVerb(verb));
         return Usage;
     }
     QString error;
@@ -473,7 +547,7 @@ int run(const QStringList& arguments, CoreDataManager& store)
     QJsonObject request{{"verb", verb}};
     if (verb == "copy" || verb == "paste") {
         if (options->positional.size() != 1) {
-            printError(QStringLiteral("%1 takes one item: a uuid or a position").arg(verb));
+            printError(LocalizedCommandLine::takesOneItem(verb));
             return Usage;
         }
         request["item"] = options->positional.first();
@@ -484,7 +558,7 @@ int run(const QStringList& arguments, CoreDataManager& store)
             request["action"] = QStringLiteral("clear");
         } else if (!options->positional.isEmpty()) {
             if (options->positional.contains("clear")) {
-                printError(QStringLiteral("queue clear takes no items"));
+                printError(LocalizedCommandLine::queueClearAlone());
                 return Usage;
             }
             request["action"] = QStringLiteral("start");
@@ -494,25 +568,25 @@ int run(const QStringList& arguments, CoreDataManager& store)
         }
     } else if (verb == "search") {
         if (options->positional.isEmpty()) {
-            printError(QStringLiteral("search needs a query"));
+            printError(LocalizedCommandLine::searchNeedsQuery());
             return Usage;
         }
         // A mistyped type would otherwise search for its words as text and find nothing.
         const ParsedQuery query = SearchHelper::parseQuery(options->positional.join(' ').trimmed());
         if (query.badTypeClause) {
-            printError(QStringLiteral("\"%1\": type: takes %2")
-                           .arg(ControlCharacters::escaped(*query.badTypeClause), SearchHelper::typeClauseWords()));
+            printError(LocalizedQuickView::badTypeClause(ControlCharacters::escaped(*query.badTypeClause),
+                                                         SearchHelper::typeClauseWords()));
             return Usage;
         }
     } else if (verb == "export" || verb == "import") {
         if (options->positional.size() != 1 || options->positional.first().isEmpty()) {
-            printError(QStringLiteral("%1 takes one file").arg(verb));
+            printError(LocalizedCommandLine::takesOneFile(verb));
             return Usage;
         }
         // The running Brimble has a working folder of its own.
         request["path"] = QFileInfo(options->positional.first()).absoluteFilePath();
     } else if (!options->positional.isEmpty()) {
-        printError(QStringLiteral("%1 takes no argument \"%2\"").arg(verb, options->positional.first()));
+        printError(LocalizedCommandLine::takesNoArgument(verb, options->positional.first()));
         return Usage;
     }
 
@@ -533,17 +607,16 @@ int run(const QStringList& arguments, CoreDataManager& store)
     const InstanceChannel::Answer answer =
         InstanceChannel::request(request, verb == "import" ? 30 * 60 * 1000 : 10000);
     if (answer.status == InstanceChannel::Answer::Status::NotRunning) {
-        printError(QStringLiteral("Brimble is not running (start it with `brimble`)"));
+        printError(LocalizedCommandLine::notRunning());
         return NotRunning;
     }
     if (answer.isBusy()) {
         // It runs: starting another would only compete with it for the clipboard.
-        printError(answer.object.value("error").toString(
-            QStringLiteral("Brimble is busy and did not take the request; try again in a moment")));
+        printError(answer.object.value("error").toString(LocalizedCommandLine::busy()));
         return Busy;
     }
     if (!answer.object.value("ok").toBool()) {
-        printError(answer.object.value("error").toString(QStringLiteral("the request failed")));
+        printError(answer.object.value("error").toString(LocalizedCommandLine::requestFailed()));
         return Failed;
     }
     if (verb == "import") {
@@ -555,8 +628,7 @@ int run(const QStringList& arguments, CoreDataManager& store)
         return Success;
     }
     if (verb == "paste" && answer.object.value("pasted") == QJsonValue(false)) {
-        printError(QStringLiteral("copied to the clipboard but not pasted: automatic paste is off "
-                                  "(Preferences, General)"));
+        printError(LocalizedCommandLine::copiedNotPasted());
         return CopiedOnly;
     }
     return Success;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QStringList>
 
 #include <optional>
@@ -30,6 +31,11 @@ bool isCommand(const QStringList& arguments);
 // verbs that read the history themselves open `store` read-only on its file.
 int run(const QStringList& arguments, CoreDataManager& store);
 
+// `brimble --help`, made from resources/cli/commandline.json with its summaries in the user's
+// language (Localized must be installed).
 QString helpText();
+
+// Each verb with the options it takes.
+QMap<QString, QStringList> verbOptions();
 
 } // namespace CommandLine

@@ -1,6 +1,7 @@
 #include "InstanceChannel.h"
 
 #include "common/Log.h"
+#include "model/Localized.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -157,8 +158,7 @@ QString InstanceChannel::socketPath()
 
 QJsonObject InstanceChannel::busyAnswer()
 {
-    return {
-        {"ok", false}, {"busy", true}, {"error", QStringLiteral("Brimble is busy; try again in a moment")}};
+    return {{"ok", false}, {"busy", true}, {"error", LocalizedCommandLine::busy()}};
 }
 
 bool InstanceChannel::listen(Handler handler)
@@ -288,7 +288,6 @@ InstanceChannel::Answer InstanceChannel::request(const QJsonObject& request, int
         return noAnswer();
     const auto object = parseLine(answer.left(answer.indexOf('\n')));
     if (!object)
-        return {Status::Answered,
-                {{"ok", false}, {"error", QStringLiteral("Brimble gave an unreadable answer")}}};
+        return {Status::Answered, {{"ok", false}, {"error", LocalizedCommandLine::unreadableAnswer()}}};
     return {Status::Answered, *object};
 }

@@ -54,9 +54,17 @@ int main(int argc, char** argv)
 
     // Qt aborts when its display cannot be opened, which would look like a crash and leave a
     // crash report behind; a missing display is the session's state, said in one line.
-    const QString noDisplay = Platform::displayProblem(qgetenv("QT_QPA_PLATFORM"));
-    if (!noDisplay.isEmpty()) {
-        fprintf(stderr, "brimble: %s\n", qPrintable(noDisplay));
+    const Platform::DisplayProblem noDisplay = Platform::displayProblem(qgetenv("QT_QPA_PLATFORM"));
+    if (noDisplay.kind != Platform::DisplayProblem::None) {
+        // Said in the user's language, which needs an application to hold the texts.
+        QCoreApplication app(argc, argv);
+        Localized::install();
+        const QString message = noDisplay.kind == Platform::DisplayProblem::NotSet
+                                    ? LocalizedCommandLine::noDisplay()
+                                : noDisplay.kind == Platform::DisplayProblem::Wayland
+                                    ? LocalizedCommandLine::cannotOpenWayland(noDisplay.display)
+                                    : LocalizedCommandLine::cannotOpenX11(noDisplay.display);
+        fprintf(stderr, "brimble: %s\n", qPrintable(message));
         return CommandLine::NoDisplay;
     }
 

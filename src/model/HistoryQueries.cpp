@@ -1,6 +1,7 @@
 #include "HistoryQueries.h"
 
 #include "model/CoreDataManager.h"
+#include "model/Localized.h"
 #include "model/PasteBoardUtils.h"
 #include "model/PasteInfoDisplayType.h"
 #include "model/SearchEngine.h"
@@ -24,7 +25,7 @@ bool deliver(HistoryReader& reader, const QList<qint64>& ids, const RowSink& sin
         for (const PasteInfRow& row : reader.rows(ids.mid(from, kPage), &failed))
             sink(row);
         if (failed) {
-            *error = QStringLiteral("the history could not be read (see the log)");
+            *error = LocalizedHistory::unreadable();
             return false;
         }
     }
@@ -64,8 +65,8 @@ std::optional<PasteCategoryInfModel> clipboardNamed(CoreDataManager& store, cons
         return found.first();
     if (error) {
         if (found.isEmpty()) {
-            *error = name.isEmpty() ? QStringLiteral("the default clipboard is missing")
-                                    : QStringLiteral("no clipboard named \"%1\"").arg(name);
+            *error = name.isEmpty() ? LocalizedHistory::defaultClipboardMissing()
+                                    : LocalizedHistory::noClipboardNamed(name);
         } else {
             // Never a guess: the listing would come from a clipboard the user did not mean.
             QStringList uuids;
@@ -84,7 +85,7 @@ bool list(HistoryReader& reader, const PasteCategoryInfModel& clipboard, int lim
 {
     const auto ids = reader.historyIds(clipboard.uuid.value_or(QString()), limit);
     if (!ids) {
-        *error = QStringLiteral("the history could not be read (see the log)");
+        *error = LocalizedHistory::unreadable();
         return false;
     }
     return deliver(reader, *ids, sink, error);
@@ -97,7 +98,7 @@ bool search(CoreDataManager& store, HistoryReader& reader, const QString& databa
     const auto results = SearchEngine::searchNow(store, databasePath, clipboard.uuid.value_or(QString()),
                                                  SearchHelper::parseQuery(query.trimmed()), limit);
     if (!results) {
-        *error = QStringLiteral("the history could not be searched (see the log)");
+        *error = LocalizedHistory::unsearchable();
         return false;
     }
     return deliver(reader, results->rowIds(), sink, error);
@@ -112,7 +113,7 @@ std::optional<PasteInfModel> resolveItem(CoreDataManager& store, const PasteCate
         if (auto model = store.fetchPasteInf(uuidOrIndex))
             return model;
         if (error)
-            *error = QStringLiteral("no item with uuid %1").arg(uuidOrIndex);
+            *error = LocalizedHistory::noItemWithUuid(uuidOrIndex);
         return std::nullopt;
     }
 
@@ -120,7 +121,7 @@ std::optional<PasteInfModel> resolveItem(CoreDataManager& store, const PasteCate
     QString reason;
     if (!reader.open(&reason)) {
         if (error)
-            *error = QStringLiteral("cannot read the history: %1").arg(reason);
+            *error = LocalizedHistory::cannotRead(reason);
         return std::nullopt;
     }
     const QString clipboardUuid = clipboard.uuid.value_or(QString());
@@ -129,26 +130,26 @@ std::optional<PasteInfModel> resolveItem(CoreDataManager& store, const PasteCate
                                 : std::optional<QList<qint64>>(QList<qint64>());
     if (!ids) {
         if (error)
-            *error = QStringLiteral("the history could not be read (see the log)");
+            *error = LocalizedHistory::unreadable();
         return std::nullopt;
     }
     if (index < 1 || index > ids->size()) {
         if (error)
-            *error = QStringLiteral("no item %1 in \"%2\" (it holds %3)")
-                         .arg(uuidOrIndex, clipboard.title.value_or(QString()))
-                         .arg(index < 1 ? reader.countsPerCategory().value(clipboardUuid) : ids->size());
+            *error = LocalizedHistory::noItemAt(uuidOrIndex, clipboard.title.value_or(QString()),
+                                                index < 1 ? reader.countsPerCategory().value(clipboardUuid)
+                                                          : ids->size());
         return std::nullopt;
     }
     const QList<PasteInfRow> rows = reader.rows({ids->at(index - 1)});
     if (rows.isEmpty()) {
         if (error)
-            *error = QStringLiteral("item %1 was deleted meanwhile").arg(uuidOrIndex);
+            *error = LocalizedHistory::deletedMeanwhile(uuidOrIndex);
         return std::nullopt;
     }
     if (auto model = store.fetchPasteInf(rows.first().uuid))
         return model;
     if (error)
-        *error = QStringLiteral("item %1 was deleted meanwhile").arg(uuidOrIndex);
+        *error = LocalizedHistory::deletedMeanwhile(uuidOrIndex);
     return std::nullopt;
 }
 

@@ -2,6 +2,7 @@
 
 #include "common/Log.h"
 #include "model/CoreDataManager.h"
+#include "model/Localized.h"
 #include "model/ModelCoding.h"
 #include "model/RetentionRule.h"
 #include "model/SqliteDatabase.h"
@@ -149,18 +150,19 @@ bool HistoryReader::open(QString* error)
     QString path = d->path;
     if (path.isEmpty())
         path = d->store.isOpen() ? d->store.path() : CoreDataManager::defaultPath();
-    auto fail = [&](const QString& reason) {
+    // The log keeps English; the caller gets the reason in the user's language.
+    auto fail = [&](const QString& reason, const QString& said = QString()) {
         d->db.close();
         if (error)
-            *error = reason;
+            *error = said.isEmpty() ? reason : said;
         Log::error(kTag, QStringLiteral("cannot read %1: %2").arg(path, reason));
         return false;
     };
     const QFileInfo info(path);
     if (!info.exists())
-        return fail(QStringLiteral("no history yet"));
+        return fail(QStringLiteral("no history yet"), LocalizedHistory::noneYet());
     if (!info.isFile())
-        return fail(QStringLiteral("not a regular file"));
+        return fail(QStringLiteral("not a regular file"), LocalizedHistory::notRegularFile());
     if (const auto reason = StoreFileAccess::whyNotReadable(path))
         return fail(*reason);
 
@@ -172,10 +174,11 @@ bool HistoryReader::open(QString* error)
     if (!StoreSchema::inspect(d->db, &inspection, &reason) || !StoreSchema::isUsable(inspection, &reason))
         return fail(reason);
     if (inspection.schemaObjects == 0)
-        return fail(QStringLiteral("no history yet"));
+        return fail(QStringLiteral("no history yet"), LocalizedHistory::noneYet());
     if (inspection.version != StoreSchema::currentVersion())
         return fail(QStringLiteral("its schema (version %1) needs Brimble to upgrade it first")
-                        .arg(inspection.version));
+                        .arg(inspection.version),
+                    LocalizedHistory::needsUpgrade(inspection.version));
     d->db.exec("PRAGMA query_only = 1");
     return true;
 }

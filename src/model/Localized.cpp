@@ -454,3 +454,155 @@ QString imported(const QString& a1, const QString& a2, const QString& a3)
     return Localized::text("archive.imported").arg(a1, a2, a3);
 }
 } // namespace LocalizedArchive
+
+namespace LocalizedCommandLine {
+BRIMBLE_LOCALIZED(helpUsage, "cli.help.usage")
+BRIMBLE_LOCALIZED(helpWithoutVerb, "cli.help.without_verb")
+BRIMBLE_LOCALIZED(helpVerbs, "cli.help.verbs")
+BRIMBLE_LOCALIZED(helpNotes, "cli.help.notes")
+BRIMBLE_LOCALIZED(helpOptions, "cli.help.options")
+BRIMBLE_LOCALIZED(helpEnvironment, "cli.help.environment")
+BRIMBLE_LOCALIZED(helpPlatform, "cli.help.platform")
+BRIMBLE_LOCALIZED(helpExitStatus, "cli.help.exit_status")
+QString unknownVerb(const QString& verb)
+{
+    return Localized::text("cli.unknown_verb").arg(verb);
+}
+QString unknownOption(const QString& option)
+{
+    return Localized::text("cli.unknown_option").arg(option);
+}
+QString optionNotTaken(const QString& verb, const QString& option)
+{
+    return Localized::text("cli.option_not_taken").arg(verb, option);
+}
+QString needsValue(const QString& option)
+{
+    return Localized::text("cli.needs_value").arg(option);
+}
+QString badLimit(const QString& value)
+{
+    return Localized::text("cli.bad_limit").arg(value);
+}
+QString takesOneItem(const QString& verb)
+{
+    return Localized::text("cli.takes_one_item").arg(verb);
+}
+BRIMBLE_LOCALIZED(queueClearAlone, "cli.queue_clear_alone")
+BRIMBLE_LOCALIZED(searchNeedsQuery, "cli.search_needs_query")
+QString takesOneFile(const QString& verb)
+{
+    return Localized::text("cli.takes_one_file").arg(verb);
+}
+QString takesNoArgument(const QString& verb, const QString& argument)
+{
+    return Localized::text("cli.takes_no_argument").arg(verb, argument);
+}
+QString historyDamaged(const QString& path, const QString& reason)
+{
+    return reason.isEmpty() ? Localized::text("cli.history_damaged").arg(path)
+                            : Localized::text("cli.history_damaged_because").arg(path, reason);
+}
+QString cannotOpenHistory(const QString& path, const QString& reason)
+{
+    return Localized::text("cli.cannot_open_history").arg(path, reason);
+}
+BRIMBLE_LOCALIZED(salvageWhileRunning, "cli.salvage_while_running")
+QString salvaged(const QString& path, qint64 itemsKept, qint64 clipboardsKept, qint64 rulesKept,
+                 qint64 itemsLost, qint64 stretchesLost, qint64 textsRebuilt, qint64 clipboardsRebuilt,
+                 const QString& keptPath)
+{
+    // One pass, so that a path holding "%2" stays as it is.
+    const auto number = [](qint64 n) { return QString::number(n); };
+    return Localized::text("cli.salvaged")
+        .arg(path, number(itemsKept), number(clipboardsKept), number(rulesKept), number(itemsLost),
+             number(stretchesLost), number(textsRebuilt), number(clipboardsRebuilt), keptPath);
+}
+BRIMBLE_LOCALIZED(noPasteQueue, "cli.no_paste_queue")
+BRIMBLE_LOCALIZED(notRunning, "cli.not_running")
+BRIMBLE_LOCALIZED(busy, "cli.busy")
+BRIMBLE_LOCALIZED(requestFailed, "cli.request_failed")
+BRIMBLE_LOCALIZED(unreadableAnswer, "cli.unreadable_answer")
+BRIMBLE_LOCALIZED(copiedNotPasted, "cli.copied_not_pasted")
+BRIMBLE_LOCALIZED(stillStarting, "cli.still_starting")
+BRIMBLE_LOCALIZED(quitNotSaved, "cli.quit_not_saved")
+BRIMBLE_LOCALIZED(alreadyRunningBusy, "cli.already_running_busy")
+QString notAnswering(const QString& socket)
+{
+    return Localized::text("cli.not_answering").arg(socket);
+}
+BRIMBLE_LOCALIZED(noDisplay, "cli.no_display")
+QString cannotOpenWayland(const QString& display)
+{
+    return Localized::text("cli.cannot_open_wayland").arg(display);
+}
+QString cannotOpenX11(const QString& display)
+{
+    return Localized::text("cli.cannot_open_x11").arg(display);
+}
+QString cannotOpenDatabase(const QString& error)
+{
+    return Localized::text("cli.cannot_open_database").arg(error);
+}
+} // namespace LocalizedCommandLine
+
+namespace LocalizedHistory {
+BRIMBLE_LOCALIZED(unreadable, "history.unreadable")
+BRIMBLE_LOCALIZED(unsearchable, "history.unsearchable")
+BRIMBLE_LOCALIZED(defaultClipboardMissing, "history.default_clipboard_missing")
+QString noClipboardNamed(const QString& name)
+{
+    return Localized::text("history.no_clipboard_named").arg(name);
+}
+QString noItemWithUuid(const QString& uuid)
+{
+    return Localized::text("history.no_item_with_uuid").arg(uuid);
+}
+QString cannotRead(const QString& reason)
+{
+    return Localized::text("history.cannot_read").arg(reason);
+}
+QString noItemAt(const QString& position, const QString& clipboard, qint64 count)
+{
+    return Localized::text("history.no_item_at").arg(position, clipboard, QString::number(count));
+}
+QString deletedMeanwhile(const QString& item)
+{
+    return Localized::text("history.deleted_meanwhile").arg(item);
+}
+BRIMBLE_LOCALIZED(noneYet, "history.none_yet")
+BRIMBLE_LOCALIZED(notRegularFile, "history.not_regular_file")
+QString needsUpgrade(qint64 version)
+{
+    return Localized::text("history.needs_upgrade").arg(version);
+}
+QString noneAt(const QString& path)
+{
+    return Localized::text("history.none_at").arg(path);
+}
+QString cannotWrite(const QString& path, const QString& reason)
+{
+    return Localized::text("history.cannot_write").arg(path, reason);
+}
+QString cannotMoveAside(const QString& path, const QString& reason)
+{
+    return Localized::text("history.cannot_move_aside").arg(path, reason);
+}
+QString cannotPutInPlace(const QString& reason)
+{
+    return Localized::text("history.cannot_put_in_place").arg(reason);
+}
+} // namespace LocalizedHistory
+
+namespace LocalizedPaste {
+BRIMBLE_LOCALIZED(contentUnreadable, "paste.content_unreadable")
+BRIMBLE_LOCALIZED(noPlainText, "paste.no_plain_text")
+BRIMBLE_LOCALIZED(nothingToWrite, "paste.nothing_to_write")
+BRIMBLE_LOCALIZED(clipboardRefused, "paste.clipboard_refused")
+BRIMBLE_LOCALIZED(noWindowKnown, "paste.no_window_known")
+BRIMBLE_LOCALIZED(windowGone, "paste.window_gone")
+BRIMBLE_LOCALIZED(notActivated, "paste.not_activated")
+BRIMBLE_LOCALIZED(noXTest, "paste.no_xtest")
+BRIMBLE_LOCALIZED(noVirtualKeyboard, "paste.no_virtual_keyboard")
+BRIMBLE_LOCALIZED(keyNotSent, "paste.key_not_sent")
+} // namespace LocalizedPaste

@@ -291,3 +291,84 @@ QString exported(const QString& a1, const QString& a2);   // "archive.exported"
 QString secretsLeftOut(const QString& a1);                // "archive.secrets_left_out"
 QString imported(const QString& a1, const QString& a2, const QString& a3); // "archive.imported"
 } // namespace LocalizedArchive
+
+// What the command line and the start of Brimble say on the terminal, and the help's own
+// texts (the summaries of verbs and options have their ids in resources/cli/commandline.json).
+namespace LocalizedCommandLine {
+QString helpUsage();                          // "cli.help.usage"
+QString helpWithoutVerb();                    // "cli.help.without_verb"
+QString helpVerbs();                          // "cli.help.verbs"
+QString helpNotes();                          // "cli.help.notes"
+QString helpOptions();                        // "cli.help.options"
+QString helpEnvironment();                    // "cli.help.environment"
+QString helpPlatform();                       // "cli.help.platform": what BRIMBLE_PLATFORM chooses
+QString helpExitStatus();                     // "cli.help.exit_status"
+QString unknownVerb(const QString& verb);     // "cli.unknown_verb"
+QString unknownOption(const QString& option); // "cli.unknown_option"
+QString optionNotTaken(const QString& verb, const QString& option);    // "cli.option_not_taken"
+QString needsValue(const QString& option);                             // "cli.needs_value"
+QString badLimit(const QString& value);                                // "cli.bad_limit"
+QString takesOneItem(const QString& verb);                             // "cli.takes_one_item"
+QString queueClearAlone();                                             // "cli.queue_clear_alone"
+QString searchNeedsQuery();                                            // "cli.search_needs_query"
+QString takesOneFile(const QString& verb);                             // "cli.takes_one_file"
+QString takesNoArgument(const QString& verb, const QString& argument); // "cli.takes_no_argument"
+// "cli.history_damaged", or "cli.history_damaged_because" with a reason
+QString historyDamaged(const QString& path, const QString& reason);
+QString cannotOpenHistory(const QString& path, const QString& reason); // "cli.cannot_open_history"
+QString salvageWhileRunning();                                         // "cli.salvage_while_running"
+// "cli.salvaged": the path, the items, clipboards and ignore rules kept, the items and stretches
+// of rows lost, the search texts and clipboards rebuilt, the path the damaged file is kept at
+QString salvaged(const QString& path, qint64 itemsKept, qint64 clipboardsKept, qint64 rulesKept,
+                 qint64 itemsLost, qint64 stretchesLost, qint64 textsRebuilt, qint64 clipboardsRebuilt,
+                 const QString& keptPath);
+QString noPasteQueue();                            // "cli.no_paste_queue"
+QString notRunning();                              // "cli.not_running"
+QString busy();                                    // "cli.busy"
+QString requestFailed();                           // "cli.request_failed"
+QString unreadableAnswer();                        // "cli.unreadable_answer"
+QString copiedNotPasted();                         // "cli.copied_not_pasted"
+QString stillStarting();                           // "cli.still_starting"
+QString quitNotSaved();                            // "cli.quit_not_saved"
+QString alreadyRunningBusy();                      // "cli.already_running_busy"
+QString notAnswering(const QString& socket);       // "cli.not_answering"
+QString noDisplay();                               // "cli.no_display"
+QString cannotOpenWayland(const QString& display); // "cli.cannot_open_wayland"
+QString cannotOpenX11(const QString& display);     // "cli.cannot_open_x11"
+// "cli.cannot_open_database": the alert when the history cannot be opened, %1 why
+QString cannotOpenDatabase(const QString& error);
+} // namespace LocalizedCommandLine
+
+// Why a history could not be read or salvaged, as the command line says it.
+namespace LocalizedHistory {
+QString unreadable();                          // "history.unreadable"
+QString unsearchable();                        // "history.unsearchable"
+QString defaultClipboardMissing();             // "history.default_clipboard_missing"
+QString noClipboardNamed(const QString& name); // "history.no_clipboard_named"
+QString noItemWithUuid(const QString& uuid);   // "history.no_item_with_uuid"
+QString cannotRead(const QString& reason);     // "history.cannot_read"
+// "history.no_item_at": %1 the position asked for, %2 the clipboard, %3 how many it holds
+QString noItemAt(const QString& position, const QString& clipboard, qint64 count);
+QString deletedMeanwhile(const QString& item);                       // "history.deleted_meanwhile"
+QString noneYet();                                                   // "history.none_yet"
+QString notRegularFile();                                            // "history.not_regular_file"
+QString needsUpgrade(qint64 version);                                // "history.needs_upgrade"
+QString noneAt(const QString& path);                                 // "history.none_at"
+QString cannotWrite(const QString& path, const QString& reason);     // "history.cannot_write"
+QString cannotMoveAside(const QString& path, const QString& reason); // "history.cannot_move_aside"
+QString cannotPutInPlace(const QString& reason);                     // "history.cannot_put_in_place"
+} // namespace LocalizedHistory
+
+// Why a copy back or a paste did not happen, as the command line and the paste queue say it.
+namespace LocalizedPaste {
+QString contentUnreadable(); // "paste.content_unreadable"
+QString noPlainText();       // "paste.no_plain_text"
+QString nothingToWrite();    // "paste.nothing_to_write"
+QString clipboardRefused();  // "paste.clipboard_refused"
+QString noWindowKnown();     // "paste.no_window_known"
+QString windowGone();        // "paste.window_gone"
+QString notActivated();      // "paste.not_activated"
+QString noXTest();           // "paste.no_xtest"
+QString noVirtualKeyboard(); // "paste.no_virtual_keyboard"
+QString keyNotSent();        // "paste.key_not_sent"
+} // namespace LocalizedPaste

@@ -1,6 +1,7 @@
 #include "StoreSalvage.h"
 
 #include "common/Log.h"
+#include "model/Localized.h"
 #include "model/ModelCoding.h"
 #include "model/PasteCategoryInfModel.h"
 #include "model/PasteInfModel.h"
@@ -321,7 +322,7 @@ bool salvage(const QString& path, Report* report, QString* error)
 {
     *report = Report{};
     if (!QFileInfo(path).isFile()) {
-        *error = QStringLiteral("there is no history at %1").arg(path);
+        *error = LocalizedHistory::noneAt(path);
         return false;
     }
 
@@ -393,8 +394,8 @@ bool salvage(const QString& path, Report* report, QString* error)
             ok = ok && settleItems(fresh, tables, report, &reason);
             built = ok && transaction.commit();
             if (!built)
-                *error = QStringLiteral("cannot write %1: %2")
-                             .arg(freshPath, reason.isEmpty() ? fresh.errorMessage() : reason);
+                *error = LocalizedHistory::cannotWrite(freshPath,
+                                                       reason.isEmpty() ? fresh.errorMessage() : reason);
         }
     }
     damaged.close();
@@ -411,22 +412,20 @@ bool salvage(const QString& path, Report* report, QString* error)
     // is only an index of the WAL and is rebuilt from it.
     const QString kept = keptPathFor(path);
     if (!renameFile(path, kept)) {
-        *error =
-            QStringLiteral("cannot move %1 aside: %2").arg(path, QString::fromLocal8Bit(strerror(errno)));
+        *error = LocalizedHistory::cannotMoveAside(path, QString::fromLocal8Bit(strerror(errno)));
         QFile::remove(freshPath);
         return false;
     }
     if (hadWal && !renameFile(path + QStringLiteral("-wal"), kept + QStringLiteral("-wal"))) {
-        *error =
-            QStringLiteral("cannot move %1-wal aside: %2").arg(path, QString::fromLocal8Bit(strerror(errno)));
+        *error = LocalizedHistory::cannotMoveAside(path + QStringLiteral("-wal"),
+                                                   QString::fromLocal8Bit(strerror(errno)));
         renameFile(kept, path);
         QFile::remove(freshPath);
         return false;
     }
     QFile::remove(path + QStringLiteral("-shm"));
     if (!renameFile(freshPath, path)) {
-        *error = QStringLiteral("cannot put the salvaged history in place: %1")
-                     .arg(QString::fromLocal8Bit(strerror(errno)));
+        *error = LocalizedHistory::cannotPutInPlace(QString::fromLocal8Bit(strerror(errno)));
         if (hadWal)
             renameFile(kept + QStringLiteral("-wal"), path + QStringLiteral("-wal"));
         renameFile(kept, path);

@@ -3,6 +3,7 @@
 #include "common/Dispatch.h"
 #include "common/Log.h"
 #include "model/CoreDataManager.h"
+#include "model/Localized.h"
 #include "model/PasteBoardUtils.h"
 #include "model/Preferences.h"
 #include "pasteboard/KeyBoardEventSimu.h"
@@ -360,22 +361,20 @@ PasteOutcome PasteBoard::writeBack(QList<PasteInfModel> models, bool asPlainText
     const PasteboardItems items = itemsForPaste(models, asPlainText);
     if (items.isEmpty()) {
         // The clipboard keeps what it holds: emptying it would lose that for nothing.
-        const PasteOutcome outcome =
-            contentMissing
-                ? PasteOutcome{Status::ContentUnavailable,
-                               QStringLiteral("the item's content could not be read from the history")}
-            : asPlainText
-                ? PasteOutcome{Status::NothingToWrite,
-                               QStringLiteral("the item has no plain text; the clipboard was left as it was")}
-                : PasteOutcome{Status::NothingToWrite, QStringLiteral("nothing to write")};
-        Log::warning(tag, outcome.message);
-        return outcome;
+        Log::warning(tag, contentMissing
+                              ? QStringLiteral("the item's content could not be read from the history")
+                          : asPlainText
+                              ? QStringLiteral("the item has no plain text; the clipboard was left as it was")
+                              : QStringLiteral("nothing to write"));
+        return contentMissing ? PasteOutcome{Status::ContentUnavailable, LocalizedPaste::contentUnreadable()}
+               : asPlainText  ? PasteOutcome{Status::NothingToWrite, LocalizedPaste::noPlainText()}
+                              : PasteOutcome{Status::NothingToWrite, LocalizedPaste::nothingToWrite()};
     }
     // Taken directly, never released first: in the moment without an owner another clipboard
     // tool would put back its own item.
     if (!clipboard_->write(items)) {
         Log::error(tag, QStringLiteral("could not take the clipboard"));
-        return {Status::ClipboardRefused, QStringLiteral("the clipboard could not be taken")};
+        return {Status::ClipboardRefused, LocalizedPaste::clipboardRefused()};
     }
     const qint64 written = clipboard_->changeCount();
     {
@@ -392,15 +391,17 @@ PasteOutcome PasteBoard::pasteInto(const RunningApplicationRef& target, bool sim
                                    const PasteboardItems& items)
 {
     using Status = PasteOutcome::Status;
-    const QString kept = QStringLiteral("; the item is on the clipboard");
-    auto notPasted = [&](Status status, const QString& what) {
+    // The log in English; the message, which says the item is on the clipboard, in the user's
+    // language.
+    auto notPasted = [&](Status status, const QString& what, const QString& said) {
         Log::warning(QStringLiteral("ON PASTE"), what);
-        return PasteOutcome{status, what + kept};
+        return PasteOutcome{status, said};
     };
     const bool targeted = !keyboard_ || keyboard_->needsTarget();
     if (!target && targeted) {
         return simulatePaste
-                   ? notPasted(Status::WindowGone, QStringLiteral("no window to paste into is known"))
+                   ? notPasted(Status::WindowGone, QStringLiteral("no window to paste into is known"),
+                               LocalizedPaste::noWindowKnown())
                    : PasteOutcome{Status::Written, {}};
     }
     // A key stroke sent to whatever is in front instead would paste into the wrong window. A
@@ -412,10 +413,12 @@ PasteOutcome PasteBoard::pasteInto(const RunningApplicationRef& target, bool sim
     case Workspace::Activation::Activated:
         break;
     case Workspace::Activation::WindowGone:
-        return notPasted(Status::WindowGone, QStringLiteral("the window to paste into is gone"));
+        return notPasted(Status::WindowGone, QStringLiteral("the window to paste into is gone"),
+                         LocalizedPaste::windowGone());
     case Workspace::Activation::NotActivated:
         return notPasted(Status::ActivationFailed,
-                         QStringLiteral("the window to paste into did not come to the front"));
+                         QStringLiteral("the window to paste into did not come to the front"),
+                         LocalizedPaste::notActivated());
     }
     if (!simulatePaste)
         return {Status::Written, {}};
@@ -427,9 +430,11 @@ PasteOutcome PasteBoard::pasteInto(const RunningApplicationRef& target, bool sim
         PasteOutcome outcome =
             notPasted(Status::KeySynthesisRefused,
                       targeted ? QStringLiteral("the display does not take synthetic key strokes (XTest)")
-                               : QStringLiteral("the compositor offers no virtual keyboard"));
+                               : QStringLiteral("the compositor offers no virtual keyboard"),
+                      targeted ? LocalizedPaste::noXTest() : LocalizedPaste::noVirtualKeyboard());
         outcome.explainAutoPaste = sent == KeyBoardEventSimu::Result::RefusedExplain;
         return outcome;
     }
-    return notPasted(Status::KeySynthesisRefused, QStringLiteral("the paste key stroke could not be sent"));
+    return notPasted(Status::KeySynthesisRefused, QStringLiteral("the paste key stroke could not be sent"),
+                     LocalizedPaste::keyNotSent());
 }

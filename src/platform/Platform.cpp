@@ -62,7 +62,7 @@ QByteArray Platform::qtPlatformPlugin()
     return qEnvironmentVariableIsSet("DISPLAY") ? QByteArrayLiteral("xcb") : QByteArray();
 }
 
-QString Platform::displayProblem(const QByteArray& plugin)
+Platform::DisplayProblem Platform::displayProblem(const QByteArray& plugin)
 {
     // "xcb:option=value" names the plugin before the colon.
     const QByteArray name = plugin.split(':').first().trimmed();
@@ -74,24 +74,23 @@ QString Platform::displayProblem(const QByteArray& plugin)
         wl_display* connection = wl_display_connect(nullptr);
         if (connection) {
             wl_display_disconnect(connection);
-            return QString();
+            return {};
         }
-        return QStringLiteral("cannot open the Wayland display \"%1\"").arg(display);
+        return {DisplayProblem::Wayland, display};
 #else
         // Qt's own Wayland plugin may still reach it; this build cannot tell.
-        return QString();
+        return {};
 #endif
     }
     if (!name.isEmpty() && name != "xcb")
-        return QString();
+        return {};
     if (qEnvironmentVariableIsEmpty("DISPLAY"))
-        return QStringLiteral("no display to open: DISPLAY is not set, and no Wayland compositor offers "
-                              "clipboard data control");
+        return {DisplayProblem::NotSet, QString()};
     const QString display = qEnvironmentVariable("DISPLAY");
     xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
     const bool failed = xcb_connection_has_error(connection) != 0;
     xcb_disconnect(connection);
-    return failed ? QStringLiteral("cannot open the X display \"%1\"").arg(display) : QString();
+    return failed ? DisplayProblem{DisplayProblem::X11, display} : DisplayProblem{};
 }
 
 std::unique_ptr<Platform> Platform::create(PortalConsentStore consent)

@@ -36,10 +36,22 @@ struct Platform
     // The Qt platform plugin that matches create()'s choice ("wayland", "xcb"), or empty.
     static QByteArray qtPlatformPlugin();
     // Why the windows of Qt platform plugin `plugin` (as QT_QPA_PLATFORM names it; empty for
-    // Qt's default) would have no display, in one line naming the display; empty when it can
-    // be opened, or when the plugin needs none. Asked before the application is built, which
+    // Qt's default) would have no display, with the display that could not be opened; None when
+    // it can be, or when the plugin needs none. Asked before the application is built, which
     // would abort without one.
-    static QString displayProblem(const QByteArray& plugin);
+    struct DisplayProblem
+    {
+        enum Kind
+        {
+            None,
+            NotSet,  // no DISPLAY, and no Wayland compositor with data control
+            Wayland, // the Wayland display cannot be opened
+            X11,     // the X display cannot be opened
+        };
+        Kind kind = None;
+        QString display;
+    };
+    static DisplayProblem displayProblem(const QByteArray& plugin);
     // In-process fakes for unit tests.
     static std::unique_ptr<Platform> createFake();
 };

@@ -4,6 +4,7 @@
 #include "model/CoreDataManager.h"
 #include "model/HistoryQueries.h"
 #include "model/HistoryReader.h"
+#include "model/Localized.h"
 #include "model/PasteBoardUtils.h"
 #include "platform/PasteboardTypes.h"
 
@@ -18,6 +19,8 @@ class TestHistoryQueries : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    // The reasons are texts of the catalogue, English here.
+    void initTestCase() { Localized::install(); }
     void typeWithoutContentIsTheClassifiedType_data();
     void typeWithoutContentIsTheClassifiedType();
     void clipboardByTitleOrUuid();

@@ -68,6 +68,7 @@ private Q_SLOTS:
     void unreadableStoreIsReported();
     void damagedHistoryIsReportedByEveryReadingVerb();
     void helpAndVersion();
+    void theDesktopLanguageIsSpoken();
     void busyBrimbleSaysSo();
     void noDisplayIsSaidInOneLine_data();
     void noDisplayIsSaidInOneLine();
@@ -308,6 +309,86 @@ void TestCommandLine::helpAndVersion()
     const auto version = session.cli({"--version"});
     QCOMPARE(version.exitCode, 0);
     QVERIFY(version.out.startsWith("brimble "));
+}
+
+// The help and every message in the language of the desktop's locale, as Brimble's windows
+// speak it; names, the machine-readable part and the exit codes stay as they are.
+void TestCommandLine::theDesktopLanguageIsSpoken()
+{
+    BrimbleSession session;
+    const auto speaking = [&](const QString& language) {
+        QProcessEnvironment env = session.environment();
+        env.remove("LC_ALL");
+        env.remove("LC_MESSAGES");
+        env.insert("LANG", "C.UTF-8");
+        env.insert("LANGUAGE", language);
+        return env;
+    };
+    QProcessEnvironment english = session.environment();
+    english.remove("LANGUAGE");
+    english.insert("LC_ALL", "C.UTF-8");
+    const auto help = runBrimble(english, {"--help"});
+    QCOMPARE(help.exitCode, 0);
+    QVERIFY(help.out.startsWith("Usage: brimble"));
+    QVERIFY(help.out.contains("      the history, newest first\n"));
+
+    const auto german = runBrimble(speaking("de"), {"--help"});
+    QCOMPARE(german.exitCode, 0);
+    const QString hilfe = QString::fromUtf8(german.out);
+    QVERIFY2(hilfe.startsWith("Aufruf: brimble"), german.out.constData());
+    QVERIFY(hilfe.contains("\n  list [--clipboard NAME] [--limit N] [--json] [--reveal]\n"
+                           "      der Verlauf, neueste Einträge zuerst\n"
+                           "      --clipboard NAME  die aufzulistende Zwischenablage"));
+    QVERIFY(hilfe.contains("      --limit N         höchstens N Einträge\n"));
+    QVERIFY(!hilfe.contains("newest first"));
+
+    // A wide script is wrapped by the columns it takes, not by its characters.
+    const auto japanese = runBrimble(speaking("ja"), {"--help"});
+    QCOMPARE(japanese.exitCode, 0);
+    const QString ja = QString::fromUtf8(japanese.out);
+    QVERIFY(ja.contains("      履歴 (新しい順)\n"));
+    for (const QString& line : ja.split('\n')) {
+        qsizetype columns = 0;
+        for (const QChar c : line)
+            columns += c.unicode() >= 0x2E80 ? 2 : 1;
+        QVERIFY2(columns <= 79, qPrintable(line));
+    }
+
+    // Errors, a parse error included, in one line with the exit code of English.
+    const struct
+    {
+        QStringList arguments;
+        int exitCode;
+        QString said;
+    } errors[] = {
+        {{"frobnicate"}, 2, "brimble: unbekannter Befehl „frobnicate“ (siehe brimble --help)\n"},
+        {{"--bogus"}, 2, "brimble: unbekannte Option „--bogus“ (siehe brimble --help)\n"},
+        {{"list", "--limit", "none"}, 2, "brimble: --limit erwartet eine ganze Zahl ab 1, nicht „none“\n"},
+        {{"copy"}, 2, "brimble: copy erwartet genau einen Eintrag: eine UUID oder eine Position\n"},
+        {{"pause"}, 3, "brimble: Brimble läuft nicht (starten Sie es mit `brimble`)\n"},
+    };
+    for (const auto& error : errors) {
+        const auto result = runBrimble(speaking("de"), error.arguments);
+        QCOMPARE(result.exitCode, error.exitCode);
+        QCOMPARE(QString::fromUtf8(result.err), error.said);
+        QVERIFY(result.out.isEmpty());
+    }
+    const auto french = runBrimble(speaking("fr"), {"search", "type:bogus"});
+    QCOMPARE(french.exitCode, 2);
+    const QString refused = QString::fromUtf8(french.err);
+    QVERIFY2(refused.startsWith("brimble: «") && refused.contains("type:bogus") &&
+                 refused.contains("ne désigne aucun type") && refused.contains("plain_text, rich_text"),
+             french.err.constData());
+
+    // Brimble itself says it has no display before it has windows to speak through.
+    QProcessEnvironment noDisplay = speaking("de");
+    noDisplay.remove("DISPLAY");
+    noDisplay.remove("QT_QPA_PLATFORM");
+    const auto start = runBrimble(noDisplay, {});
+    QCOMPARE(start.exitCode, 7);
+    QVERIFY2(QString::fromUtf8(start.err).startsWith(
+                 "brimble: kein Display zum Öffnen: DISPLAY ist nicht gesetzt"),
+             start.err.constData());
 }
 
 void TestCommandLine::busyBrimbleSaysSo()

@@ -2,6 +2,7 @@
 
 #include "model/CoreDataManager.h"
 #include "model/HistoryReader.h"
+#include "model/Localized.h"
 #include "model/Preferences.h"
 #include "platform/PasteboardTypes.h"
 
@@ -25,6 +26,8 @@ class TstHistoryReader : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // The reasons are texts of the catalogue, English here.
+    void initTestCase() { Localized::install(); }
     void orderExpiryAndRows();
     void previewsGoPastNulsAndCountCharacters();
     void refusesWhatItCannotRead();
