@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMetaObject>
+#include <QScopeGuard>
 #include <QStandardPaths>
 
 #include <sqlite3.h>
@@ -27,6 +28,7 @@
 #include <future>
 #include <limits>
 #include <mutex>
+#include <unordered_set>
 #include <vector>
 
 #include <sys/resource.h>
@@ -158,9 +160,41 @@ quint8 displayTypeCode(QByteArrayView raw)
     return 0;
 }
 
-// One clipboard in history order, as its date index lists it: row ids, display types and uuids,
-// about 25 bytes an item. A pass puts its matches in order from it instead of walking the index
-// again; it stays valid until the database or the clipboard changes.
+// Changes taken from the log to bring a kept history order up to date, at most; beyond that
+// reading the order again is as quick.
+constexpr size_t kMaxOrderChanges = 20000;
+
+// Where the change log stands, when it logs what moves items in the history order too.
+struct OrderLog
+{
+    qint64 last = -1;
+    std::optional<qint64> oldestKept;
+};
+
+std::optional<OrderLog> orderLogPosition(sqlite3* db)
+{
+    sqlite3_stmt* stmt = nullptr;
+    std::optional<OrderLog> log;
+    if (sqlite3_prepare_v2(db,
+                           "SELECT (SELECT count(*) FROM sqlite_master WHERE type = 'trigger' AND name IN "
+                           "('paste_inf_order_inserted', 'paste_inf_order_updated', 'paste_inf_order_deleted', "
+                           "'paste_inf_search_inserted', 'paste_inf_search_updated', 'paste_inf_search_deleted')), "
+                           "(SELECT seq FROM sqlite_sequence WHERE name = 'paste_inf_search_change'), "
+                           "(SELECT min(seq) FROM paste_inf_search_change)",
+                           -1, &stmt, nullptr) == SQLITE_OK &&
+        sqlite3_step(stmt) == SQLITE_ROW && sqlite3_column_int(stmt, 0) == 6) {
+        log = OrderLog{sqlite3_column_int64(stmt, 1), std::nullopt};
+        if (sqlite3_column_type(stmt, 2) != SQLITE_NULL)
+            log->oldestKept = sqlite3_column_int64(stmt, 2);
+    }
+    sqlite3_finalize(stmt);
+    return log;
+}
+
+// One clipboard in history order, as its date index lists it: row ids, dates, display types and
+// uuids, about 33 bytes an item. A pass puts its matches in order from it instead of walking the
+// index again; it stays valid until the database or the clipboard changes. Kept between runs
+// with the texts (serialize()), it is brought up to date from the change log at the next run.
 class DateOrder
 {
 public:
@@ -190,7 +224,9 @@ public:
         newestKept_ = std::numeric_limits<qint64>::min();
         newestTooOld_.reset();
         oldestTooNew_.reset();
+        logSeq_ = -1;
         ids_.clear();
+        dates_.clear();
         codes_.clear();
         uuids_.clear();
         rawUuids_.clear();
@@ -198,9 +234,123 @@ public:
     void finish()
     {
         trim(ids_);
+        trim(dates_);
         trim(codes_);
         trim(uuids_);
         valid_ = true;
+    }
+
+    // The change log's last entry when the walk began (-1: the log does not cover the order).
+    qint64 logSeq() const { return logSeq_; }
+    void setLogSeq(qint64 seq) { logSeq_ = seq; }
+    const QByteArray& category() const { return category_; }
+    bool ruleApplies() const { return ruleApplies_; }
+    // Whether what the rule left out stays out under `rule`.
+    bool leftOutStaysOut(const RetentionRule& rule) const
+    {
+        return (!newestTooOld_ || rule.oldestKeptMs() > *newestTooOld_) &&
+               (!oldestTooNew_ || rule.newestKeptMs() < *oldestTooNew_);
+    }
+    // Starts again from `kept` (a valid order of the same clipboard), as of `dataVersion`: what
+    // it left out stays known, and its raw uuids can be copied with appendFrom().
+    void restartFrom(const DateOrder& kept, qint64 dataVersion)
+    {
+        restart(kept.category_, dataVersion, kept.ruleApplies_);
+        newestTooOld_ = kept.newestTooOld_;
+        oldestTooNew_ = kept.oldestTooNew_;
+        rawUuids_ = kept.rawUuids_;
+        ids_.reserve(kept.ids_.size() + 64);
+        dates_.reserve(kept.ids_.size() + 64);
+        codes_.reserve(kept.ids_.size() + 64);
+        uuids_.reserve(kept.ids_.size() + 64);
+    }
+    void appendFrom(const DateOrder& kept, qsizetype index)
+    {
+        ids_.push_back(kept.ids_[size_t(index)]);
+        dates_.push_back(kept.dates_[size_t(index)]);
+        codes_.push_back(kept.codes_[size_t(index)]);
+        uuids_.push_back(kept.uuids_[size_t(index)]);
+    }
+    std::optional<qint64> date(qsizetype index) const
+    {
+        const qint64 d = dates_[size_t(index)];
+        return d == kNoDate ? std::nullopt : std::optional<qint64>(d);
+    }
+
+    // A complete order whose log position is known, as bytes; empty otherwise.
+    QByteArray serialize() const
+    {
+        if (!valid_ || logSeq_ < 0)
+            return {};
+        QByteArray out;
+        const auto put = [&](const void* data, size_t size) { out.append(static_cast<const char*>(data), qsizetype(size)); };
+        const auto putNumber = [&](qint64 value) { put(&value, sizeof value); };
+        putNumber(kSerialVersion);
+        putNumber(category_.size());
+        out.append(category_);
+        putNumber(ruleApplies_ ? 1 : 0);
+        putNumber(logSeq_);
+        putNumber(newestTooOld_.value_or(kNoDate));
+        putNumber(oldestTooNew_.value_or(kNoDate));
+        putNumber(qint64(ids_.size()));
+        putNumber(rawUuids_.size());
+        put(ids_.data(), ids_.size() * sizeof(qint64));
+        put(dates_.data(), dates_.size() * sizeof(qint64));
+        put(codes_.data(), codes_.size());
+        put(uuids_.data(), uuids_.size() * sizeof(Packed));
+        out.append(rawUuids_);
+        return out;
+    }
+    // What serialize() wrote; absent when the bytes are not such an order (checked throughout, so
+    // that no uuid reads outside what was given).
+    static std::optional<DateOrder> deserialize(QByteArrayView in)
+    {
+        qsizetype at = 0;
+        const auto take = [&](void* data, qsizetype size) {
+            if (size < 0 || size > in.size() - at)
+                return false;
+            std::memcpy(data, in.data() + at, size_t(size));
+            at += size;
+            return true;
+        };
+        qint64 version = 0, categorySize = 0, ruleApplies = 0, count = 0, rawSize = 0, tooOld = 0, tooNew = 0;
+        DateOrder order;
+        if (!take(&version, 8) || version != kSerialVersion || !take(&categorySize, 8) || categorySize < 0 ||
+            categorySize > in.size())
+            return std::nullopt;
+        order.category_.resize(categorySize);
+        if (!take(order.category_.data(), categorySize) || !take(&ruleApplies, 8) || !take(&order.logSeq_, 8) ||
+            !take(&tooOld, 8) || !take(&tooNew, 8) || !take(&count, 8) || !take(&rawSize, 8) || count < 0 ||
+            rawSize < 0 || count > in.size() / 33 || rawSize > in.size())
+            return std::nullopt;
+        order.ruleApplies_ = ruleApplies != 0;
+        if (tooOld != kNoDate)
+            order.newestTooOld_ = tooOld;
+        if (tooNew != kNoDate)
+            order.oldestTooNew_ = tooNew;
+        order.ids_.resize(size_t(count));
+        order.dates_.resize(size_t(count));
+        order.codes_.resize(size_t(count));
+        order.uuids_.resize(size_t(count));
+        order.rawUuids_.resize(rawSize);
+        if (!take(order.ids_.data(), count * 8) || !take(order.dates_.data(), count * 8) ||
+            !take(order.codes_.data(), count) || !take(order.uuids_.data(), count * qint64(sizeof(Packed))) ||
+            !take(order.rawUuids_.data(), rawSize) || at != in.size())
+            return std::nullopt;
+        for (size_t i = 0; i < order.codes_.size(); ++i) {
+            const quint8 form = order.codes_[i] & kFormMask;
+            if (form != kRaw && form != kUpper && form != kLower)
+                return std::nullopt;
+            if (form == kRaw) {
+                qint64 offset, length;
+                std::memcpy(&offset, order.uuids_[i].data(), sizeof offset);
+                std::memcpy(&length, order.uuids_[i].data() + sizeof offset, sizeof length);
+                if (offset < 0 || length < 0 || offset > rawSize || length > rawSize - offset)
+                    return std::nullopt;
+            }
+        }
+        order.valid_ = true;
+        return order;
     }
 
     // Whether an item dated `dateMs` belongs in the order under `rule`; remembers what the
@@ -225,8 +375,9 @@ public:
     qsizetype size() const { return qsizetype(ids_.size()); }
     qint64 id(qsizetype index) const { return ids_[size_t(index)]; }
     quint8 typeCode(qsizetype index) const { return codes_[size_t(index)] & kTypeMask; }
-    void append(qint64 id, quint8 typeCode, QByteArrayView uuid)
+    void append(qint64 id, quint8 typeCode, QByteArrayView uuid, std::optional<qint64> date)
     {
+        dates_.push_back(date.value_or(kNoDate));
         Packed packed;
         quint8 form = pack(uuid, packed);
         if (form == kRaw) {
@@ -265,6 +416,9 @@ public:
 
 private:
     using Packed = std::array<char, 16>;
+    // An undated item's place in dates_ (no item is dated then).
+    static constexpr qint64 kNoDate = std::numeric_limits<qint64>::min();
+    static constexpr qint64 kSerialVersion = 1;
     static constexpr quint8 kTypeMask = 0x0f;
     static constexpr quint8 kFormMask = 0x30;
     // How the 16 bytes of an item hold its uuid: the canonical form in upper or lower case as its
@@ -328,7 +482,9 @@ private:
     qint64 newestKept_ = std::numeric_limits<qint64>::min();
     std::optional<qint64> newestTooOld_;
     std::optional<qint64> oldestTooNew_;
+    qint64 logSeq_ = -1;
     std::vector<qint64> ids_;
+    std::vector<qint64> dates_;
     std::vector<quint8> codes_;
     std::vector<Packed> uuids_;
     QByteArray rawUuids_;
@@ -650,6 +806,9 @@ public:
         std::function<std::future<std::pair<Outcome, std::vector<qint64>>>(ScanPlan&)> startHelper;
         // The texts held in memory, current as of the pass's start; the table is scanned without.
         const SearchTextArena* texts = nullptr;
+        // A history order the last run kept, to take up instead of reading one.
+        const DateOrder* keptOrder = nullptr;
+        std::function<void()> keptOrderTaken;
     };
 
     SearchRun(CoreDataManager& store, Reader& reader, PassState& pass, const QString& categoryUuid,
@@ -890,8 +1049,100 @@ private:
         const std::optional<qint64> version = reader_.dataVersion();
         if (version && order.isValidFor(category_, *version, rule_))
             return true;
+        if (version && options_.keptOrder && !keptOrderTried_) {
+            keptOrderTried_ = true;
+            if (takeUpKeptOrder(*version))
+                return true;
+        }
         order.restart(category_, version.value_or(-1), ruleApplies_);
         return false;
+    }
+
+    // The order the last run kept, brought up to date with what the change log says changed
+    // since: after a restart, far less to read than the walk of the whole date index. False,
+    // with the order left to be read, when it is of another clipboard or cannot be brought up to
+    // date exactly.
+    bool takeUpKeptOrder(qint64 version)
+    {
+        const DateOrder& kept = *options_.keptOrder;
+        if (kept.category() != category_ || kept.ruleApplies() != ruleApplies_ || !kept.leftOutStaysOut(rule_))
+            return false;
+        sqlite3* db = reader_.db();
+        if (sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr) != SQLITE_OK)
+            return false;
+        const auto end = qScopeGuard([db] { sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr); });
+        const std::optional<OrderLog> log = orderLogPosition(db);
+        if (!log || log->last < kept.logSeq() ||
+            (log->last > kept.logSeq() && (!log->oldestKept || *log->oldestKept > kept.logSeq() + 1)))
+            return false;
+        struct Arrival
+        {
+            qint64 id;
+            qint64 date;
+            quint8 typeCode;
+            QByteArray uuid;
+        };
+        std::unordered_set<qint64> changed;
+        std::vector<Arrival> arrivals;
+        Statement stmt(db, "SELECT DISTINCT c.id, p.id IS NOT NULL AND p.category_uuid = ?2, p.date, "
+                           "p.display_type, p.uuid FROM paste_inf_search_change AS c LEFT JOIN paste_inf AS p "
+                           "ON p.id = c.id WHERE c.seq > ?1");
+        if (!stmt)
+            return false;
+        sqlite3_bind_int64(stmt.get(), 1, kept.logSeq());
+        sqlite3_bind_text(stmt.get(), 2, category_.constData(), int(category_.size()), SQLITE_STATIC);
+        int rc;
+        while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
+            changed.insert(sqlite3_column_int64(stmt.get(), 0));
+            if (changed.size() > kMaxOrderChanges)
+                return false;
+            if (!sqlite3_column_int(stmt.get(), 1))
+                continue;
+            // Undated items sit last in an order of their own: read the order again.
+            if (sqlite3_column_type(stmt.get(), 2) == SQLITE_NULL)
+                return false;
+            arrivals.push_back({sqlite3_column_int64(stmt.get(), 0), sqlite3_column_int64(stmt.get(), 2),
+                                displayTypeCode(columnBytes(stmt.get(), 3)), columnBytes(stmt.get(), 4).toByteArray()});
+        }
+        if (rc != SQLITE_DONE)
+            return false;
+        // Newest first, as the index lists them; items of one date are in an order of the index's
+        // own, so a shared date means reading the order again.
+        std::sort(arrivals.begin(), arrivals.end(), [](const Arrival& a, const Arrival& b) { return a.date > b.date; });
+        for (size_t i = 1; i < arrivals.size(); ++i)
+            if (arrivals[i].date == arrivals[i - 1].date)
+                return false;
+
+        DateOrder& order = reader_.order;
+        order.restartFrom(kept, version);
+        size_t next = 0;
+        const auto arrive = [&](const Arrival& a) {
+            if (order.admits(a.date, rule_))
+                order.append(a.id, a.typeCode, a.uuid, a.date);
+        };
+        for (qsizetype i = 0; i < kept.size(); ++i) {
+            if (changed.count(kept.id(i)))
+                continue;
+            const std::optional<qint64> date = kept.date(i);
+            for (; next < arrivals.size() && (!date || arrivals[next].date > *date); ++next)
+                arrive(arrivals[next]);
+            if (date && next < arrivals.size() && arrivals[next].date == *date) {
+                order.restart(category_, version, ruleApplies_);
+                return false;
+            }
+            if (order.admits(date, rule_))
+                order.appendFrom(kept, i);
+        }
+        for (; next < arrivals.size(); ++next)
+            arrive(arrivals[next]);
+        order.setLogSeq(log->last);
+        order.finish();
+        Log::info(kTag, QStringLiteral("history order of %1 items kept from the last run, %2 changed since")
+                            .arg(order.size())
+                            .arg(changed.size()));
+        if (options_.keptOrderTaken)
+            options_.keptOrderTaken();
+        return true;
     }
 
     Outcome updateOrder()
@@ -907,6 +1158,9 @@ private:
     template <typename More> Outcome readOrder(More more)
     {
         DateOrder& order = reader_.order;
+        // Read before the walk: a change committed meanwhile is logged after it, and applied
+        // again (to the same effect) when the order is taken up at the next run.
+        order.setLogSeq(orderLogPosition(reader_.db()).value_or(OrderLog{}).last);
         Statement stmt(reader_.db(),
                        "SELECT id, display_type, uuid, date FROM paste_inf WHERE category_uuid = ?1 "
                        "ORDER BY date DESC");
@@ -924,7 +1178,7 @@ private:
             if (!order.admits(date, rule_))
                 continue;
             order.append(sqlite3_column_int64(stmt.get(), 0), displayTypeCode(columnBytes(stmt.get(), 1)),
-                         columnBytes(stmt.get(), 2));
+                         columnBytes(stmt.get(), 2), date);
             if (!more() || ((order.size() & 1023) == 0 && pass_.cancelled()))
                 return pass_.cancelled() ? Outcome::Cancelled : Outcome::Completed;
         }
@@ -984,6 +1238,7 @@ private:
     QByteArray category_;
     ParsedQuery query_;
     Options options_;
+    bool keptOrderTried_ = false;
     SearchResults results_;
     // The display type codes the type condition accepts, as bits.
     quint32 wantedCodes_ = 0;
@@ -1028,6 +1283,8 @@ struct SearchEngine::Texts
     // Where the texts wait between runs (empty: they do not), and whether this run looked there.
     QString file;
     bool fileTried = false;
+    // The history order kept with them, until a pass over its clipboard takes it up.
+    std::shared_ptr<const DateOrder> keptOrder;
     // Ends a load under way: the engine goes, or the texts of another database are wanted.
     std::shared_ptr<std::atomic<bool>> stopLoad = std::make_shared<std::atomic<bool>>(false);
     // Declared last so that it stops (finishing a load) before the rest goes.
@@ -1062,6 +1319,15 @@ SearchEngine::~SearchEngine()
         texts_->enabled = false;
         texts_->stopLoad->store(true);
     }
+    // The history order goes with the texts, if they are kept.
+    QByteArray order;
+    bool keeps = false;
+    {
+        std::lock_guard lock(texts_->mutex);
+        keeps = !texts_->file.isEmpty() && texts_->arena;
+    }
+    if (keeps)
+        order = mainWorker_->queue.sync([this] { return mainWorker_->reader.order.serialize(); });
     mainWorker_.reset();
     helperWorker_.reset();
     texts_->loader.reset();
@@ -1072,12 +1338,13 @@ SearchEngine::~SearchEngine()
         const QString folder = QFileInfo(texts_->file).absolutePath();
         const bool kept = QDir().mkpath(folder) &&
                           QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)
-                              ? texts_->arena->save(texts_->file, texts_->path, &error)
+                              ? texts_->arena->save(texts_->file, texts_->path, order, &error)
                               : (error = QStringLiteral("cannot make the folder %1").arg(folder), false);
         if (kept)
-            Log::info(kTag, QStringLiteral("texts of %1 items kept in %2")
+            Log::info(kTag, QStringLiteral("texts of %1 items kept in %2, with a history order of %3 bytes")
                                 .arg(texts_->arena->liveCount())
-                                .arg(texts_->file));
+                                .arg(texts_->file)
+                                .arg(order.size()));
         else
             Log::warning(kTag, QStringLiteral("texts not kept for the next run: %1").arg(error));
     }
@@ -1091,6 +1358,11 @@ void SearchEngine::setHoldsTexts(bool hold)
         texts_->arena.reset();
         texts_->stopLoad->store(true);
     }
+}
+
+int SearchEngine::keptOrdersTaken() const
+{
+    return keptOrdersTaken_.load();
 }
 
 std::optional<SearchEngine::HeldTexts> SearchEngine::heldTexts() const
@@ -1110,8 +1382,11 @@ std::shared_ptr<SearchTextArena> SearchEngine::currentTexts(const QString& path,
         // costs far less than the table scan it saves.
         texts_->fileTried = true;
         QString error;
-        if (auto opened = SearchTextArena::open(texts_->file, path, db, &error)) {
+        QByteArray order;
+        if (auto opened = SearchTextArena::open(texts_->file, path, db, &order, &error)) {
             Log::info(kTag, QStringLiteral("texts of %1 items mapped from %2").arg(opened->liveCount()).arg(texts_->file));
+            if (auto kept = DateOrder::deserialize(order))
+                texts_->keptOrder = std::make_shared<const DateOrder>(std::move(*kept));
             texts_->arena = std::move(opened);
             texts_->path = path;
             return texts_->arena;
@@ -1312,8 +1587,15 @@ void SearchEngine::runPass(const std::shared_ptr<Pass>& pass)
     };
 
     std::shared_ptr<SearchTextArena> texts;
-    if (!pass->query.text.isEmpty())
+    std::shared_ptr<const DateOrder> keptOrder;
+    if (!pass->query.text.isEmpty()) {
         texts = currentTexts(pass->databasePath, mainWorker_->reader.db());
+        std::lock_guard lock(texts_->mutex);
+        if (texts_->keptOrder && texts_->keptOrder->category() == pass->categoryUuid.toUtf8())
+            keptOrder = std::exchange(texts_->keptOrder, nullptr);
+    }
+    options.keptOrder = keptOrder.get();
+    options.keptOrderTaken = [this] { keptOrdersTaken_.fetch_add(1); };
     SearchRun::Options tableOptions = options;
     tableOptions.firstScreen = nullptr;
     options.texts = texts.get();

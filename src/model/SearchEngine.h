@@ -104,6 +104,9 @@ public:
     };
     // What it holds now, for diagnostics, tests and benchmarks.
     std::optional<HeldTexts> heldTexts() const;
+    // How many passes took up the history order the last run kept with the texts, instead of
+    // reading it (for tests and benchmarks).
+    int keptOrdersTaken() const;
 
     // A search on the calling thread, for the command line: at most `limit` matches (all for
     // limit <= 0). Absent, with the reason logged, when the database cannot be read.
@@ -149,6 +152,7 @@ private:
     std::shared_ptr<std::atomic<quint64>> latest_;
     std::unique_ptr<Matcher> matcher_;
     std::unique_ptr<Texts> texts_;
+    std::atomic<int> keptOrdersTaken_{0};
     // Declared last so that they stop (finishing cancelled passes) before the rest goes.
     std::unique_ptr<Worker> mainWorker_;
     std::unique_ptr<Worker> helperWorker_;

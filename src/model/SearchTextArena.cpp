@@ -116,7 +116,7 @@ qint64 loggedId(sqlite3* db, qint64 seq)
 }
 
 // The texts' file: a header, the texts back to back (group by group, in entry order), the
-// entries, the groups and their bitmaps. Numbers are in this computer's byte order, which the
+// entries, the groups and their bitmaps, and what the caller attached. Numbers are in this computer's byte order, which the
 // header records.
 constexpr char kFileMagic[8] = {'B', 'R', 'M', 'T', 'X', 'T', 0, 1};
 constexpr quint64 kByteOrder = 0x0102030405060708ull;
@@ -137,6 +137,7 @@ struct FileHeader
     quint64 groupCount;
     quint64 bitmapWords;
     quint64 textBytes;
+    quint64 attachmentBytes;
     // Of the entries, groups and bitmaps, and of the header before this field.
     quint64 metaHash;
     quint64 headerHash;
@@ -159,7 +160,7 @@ struct FileGroup
     qint32 shift;
     quint32 reserved;
 };
-static_assert(sizeof(FileEntry) == 24 && sizeof(FileGroup) == 56 && sizeof(FileHeader) == 112);
+static_assert(sizeof(FileEntry) == 24 && sizeof(FileGroup) == 56 && sizeof(FileHeader) == 120);
 
 // A plain 64-bit hash over four interleaved lanes (so that it runs at memory speed): each step
 // is a bijection of its lane's state, so a changed word always shows in the result.
@@ -339,7 +340,8 @@ bool SearchTextArena::groupIntact(qsizetype index) const
     return known == 1;
 }
 
-bool SearchTextArena::save(const QString& file, const QString& database, QString* error) const
+bool SearchTextArena::save(const QString& file, const QString& database, const QByteArray& attachment,
+                           QString* error) const
 {
     const auto fail = [&](const QString& reason) {
         if (error)
@@ -414,7 +416,10 @@ bool SearchTextArena::save(const QString& file, const QString& database, QString
     for (const Group& group : groups_)
         bits.insert(bits.end(), group.bits.get(), group.bits.get() + bitmapWordsOf(group.shift));
     put(bits.data(), bits.size() * sizeof(quint64));
-    header.metaHash = hashBytes(reinterpret_cast<const char*>(bits.data()), bits.size() * sizeof(quint64), meta);
+    meta = hashBytes(reinterpret_cast<const char*>(bits.data()), bits.size() * sizeof(quint64), meta);
+    put(attachment.constData(), size_t(attachment.size()));
+    header.attachmentBytes = quint64(attachment.size());
+    header.metaHash = hashBytes(attachment.constData(), size_t(attachment.size()), meta);
     header.headerHash = hashBytes(reinterpret_cast<const char*>(&header), offsetof(FileHeader, headerHash));
     written = written && std::fflush(out) == 0 &&
               ::pwrite(fd, &header, sizeof header, 0) == ssize_t(sizeof header);
@@ -428,7 +433,7 @@ bool SearchTextArena::save(const QString& file, const QString& database, QString
 }
 
 std::unique_ptr<SearchTextArena> SearchTextArena::open(const QString& file, const QString& database,
-                                                       sqlite3* db, QString* error)
+                                                       sqlite3* db, QByteArray* attachment, QString* error)
 {
     const auto fail = [&](const QString& reason) -> std::unique_ptr<SearchTextArena> {
         if (error)
@@ -475,15 +480,20 @@ std::unique_ptr<SearchTextArena> SearchTextArena::open(const QString& file, cons
     if (header.groupCount > left / sizeof(FileGroup))
         return damaged("groups");
     left -= header.groupCount * sizeof(FileGroup);
+    if (header.attachmentBytes > left)
+        return damaged("attachment");
+    left -= header.attachmentBytes;
     if (header.bitmapWords != left / sizeof(quint64) || left % sizeof(quint64) != 0)
         return damaged("bitmaps");
     const char* texts = base + sizeof header;
     const char* entriesAt = texts + header.textBytes;
     const char* groupsAt = entriesAt + header.entryCount * sizeof(FileEntry);
     const char* bitsAt = groupsAt + header.groupCount * sizeof(FileGroup);
-    if (hashBytes(bitsAt, header.bitmapWords * sizeof(quint64),
-                  hashBytes(groupsAt, header.groupCount * sizeof(FileGroup),
-                            hashBytes(entriesAt, header.entryCount * sizeof(FileEntry)))) != header.metaHash)
+    const char* attachedAt = bitsAt + header.bitmapWords * sizeof(quint64);
+    quint64 meta = hashBytes(entriesAt, header.entryCount * sizeof(FileEntry));
+    meta = hashBytes(groupsAt, header.groupCount * sizeof(FileGroup), meta);
+    meta = hashBytes(bitsAt, header.bitmapWords * sizeof(quint64), meta);
+    if (hashBytes(attachedAt, header.attachmentBytes, meta) != header.metaHash)
         return damaged("checksum");
     if (header.sorted > header.entryCount || (header.entryCount == 0) != (header.groupCount == 0))
         return damaged("counts");
@@ -550,6 +560,8 @@ std::unique_ptr<SearchTextArena> SearchTextArena::open(const QString& file, cons
     }
     arena->lastSeq_ = header.lastSeq;
     arena->lastSeqId_ = header.lastSeqId;
+    if (attachment)
+        *attachment = QByteArray(attachedAt, qsizetype(header.attachmentBytes));
     QString why;
     if (arena->catchUp(db, &why) != CatchUp::Current)
         return fail(QStringLiteral("%1 is too far behind the history%2").arg(file, why.isEmpty() ? QString() : QStringLiteral(": ") + why));
@@ -574,6 +586,9 @@ void SearchTextArena::set(qint64 id, QByteArrayView text)
     const qsizetype index = indexOf(id);
     if (index >= 0) {
         Entry& e = entries_[size_t(index)];
+        // Logged for another reason (it moved in the history order) or twice.
+        if (e.text && QByteArrayView(e.text, e.length) == text)
+            return;
         if (e.text) {
             deadBytes_ += e.length;
             liveBytes_ -= e.length;

@@ -71,12 +71,13 @@ public:
 
     // Writes the texts to `file` (replaced whole, readable by the user alone) for the next run.
     // `database` is the history they were read from. False, with the reason, when it cannot.
-    bool save(const QString& file, const QString& database, QString* error) const;
+    // `attachment` goes along (under the same checks) for whoever opens the file.
+    bool save(const QString& file, const QString& database, const QByteArray& attachment, QString* error) const;
     // Maps the texts save() wrote for `database` and brings them up to date through `db`. Null,
     // with the reason, when there is no file or it is of another history, damaged, or older than
     // the change log still tells. The file is removed in any case.
     static std::unique_ptr<SearchTextArena> open(const QString& file, const QString& database, sqlite3* db,
-                                                 QString* error);
+                                                 QByteArray* attachment, QString* error);
     // False once a group's texts, as mapped from a file, proved not to be what was written: the
     // group is then passed over and damaged() turns true (a search must scan the table instead).
     // Checked the first time it is asked, at any reader.

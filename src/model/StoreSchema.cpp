@@ -37,6 +37,30 @@ constexpr const char* kSearchChangeLog = R"sql(
     END;
     )sql";
 
+// What changes an item's place in its clipboard's history order (it comes, goes, moves in time or
+// to another clipboard, or changes type), logged in the same log by row id, so that a history
+// order kept between runs catches up as the texts do. Derived like the log itself: put back on
+// every open.
+constexpr const char* kOrderChangeLog = R"sql(
+    CREATE TRIGGER IF NOT EXISTS paste_inf_order_inserted AFTER INSERT ON paste_inf BEGIN
+        INSERT INTO paste_inf_search_change(id) VALUES(NEW.id);
+        DELETE FROM paste_inf_search_change
+            WHERE seq <= (SELECT max(seq) FROM paste_inf_search_change) - 10000;
+    END;
+    CREATE TRIGGER IF NOT EXISTS paste_inf_order_updated
+        AFTER UPDATE OF id, date, category_uuid, display_type, uuid ON paste_inf BEGIN
+        INSERT INTO paste_inf_search_change(id) VALUES(OLD.id);
+        INSERT INTO paste_inf_search_change(id) SELECT NEW.id WHERE NEW.id <> OLD.id;
+        DELETE FROM paste_inf_search_change
+            WHERE seq <= (SELECT max(seq) FROM paste_inf_search_change) - 10000;
+    END;
+    CREATE TRIGGER IF NOT EXISTS paste_inf_order_deleted AFTER DELETE ON paste_inf BEGIN
+        INSERT INTO paste_inf_search_change(id) VALUES(OLD.id);
+        DELETE FROM paste_inf_search_change
+            WHERE seq <= (SELECT max(seq) FROM paste_inf_search_change) - 10000;
+    END;
+    )sql";
+
 // Index i takes the schema from version i to version i + 1. Never edit a shipped entry: add a
 // new one.
 constexpr std::array kMigrations = {
@@ -169,7 +193,7 @@ bool migrate(SqliteDatabase& db, int fromVersion, QString* error)
 
 bool restoreDerived(SqliteDatabase& db, QString* error)
 {
-    if (db.exec(kSearchChangeLog))
+    if (db.exec(kSearchChangeLog) && db.exec(kOrderChangeLog))
         return true;
     if (error)
         *error = QStringLiteral("cannot restore the change log of the texts: %1").arg(db.errorMessage());

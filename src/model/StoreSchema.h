@@ -37,7 +37,7 @@ bool isUsable(const Inspection& inspection, QString* error);
 bool migrate(SqliteDatabase& db, int fromVersion, QString* error);
 
 // Puts back the parts of the current schema that only hold derived data (the change log of the
-// searchable texts) when they are missing; what is there is left alone.
+// searchable texts and of the history order) when they are missing; what is there is left alone.
 bool restoreDerived(SqliteDatabase& db, QString* error);
 
 } // namespace StoreSchema

@@ -236,7 +236,7 @@ private Q_SLOTS:
         auto arena = heldTexts(history);
         QVERIFY(arena);
         QString error;
-        QVERIFY2(arena->save(file, history.path(), &error), qPrintable(error));
+        QVERIFY2(arena->save(file, history.path(), {}, &error), qPrintable(error));
         QCOMPARE(QFile::permissions(file) & ~(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
                                                QFile::WriteUser),
                  QFile::Permissions());
@@ -245,7 +245,7 @@ private Q_SLOTS:
         history.setText(302, "written while it was away");
         history.setText(7, "seven changed");
         history.remove(8);
-        auto opened = SearchTextArena::open(file, history.path(), history.reader(), &error);
+        auto opened = SearchTextArena::open(file, history.path(), history.reader(), nullptr, &error);
         QVERIFY2(opened, qPrintable(error));
         QVERIFY(!QFile::exists(file));
         QVERIFY(opened->mappedTextBytes() > 0);
@@ -270,12 +270,14 @@ private Q_SLOTS:
         // Kept again, with its own changes; the next read still agrees.
         history.setText(303, "one more");
         QCOMPARE(opened->catchUp(history.reader(), &error), SearchTextArena::CatchUp::Current);
-        QVERIFY2(opened->save(file, history.path(), &error), qPrintable(error));
-        auto again = SearchTextArena::open(file, history.path(), history.reader(), &error);
+        QVERIFY2(opened->save(file, history.path(), "what the caller keeps", &error), qPrintable(error));
+        QByteArray attachment;
+        auto again = SearchTextArena::open(file, history.path(), history.reader(), &attachment, &error);
         QVERIFY2(again, qPrintable(error));
+        QCOMPARE(attachment, QByteArray("what the caller keeps"));
         fresh = SearchTextArena::load(history.reader(), {}, qint64(1) << 30, &error);
         QVERIFY(sameTexts(*again, *fresh, 310));
-        QVERIFY(!SearchTextArena::open(file, history.path(), history.reader(), &error));
+        QVERIFY(!SearchTextArena::open(file, history.path(), history.reader(), nullptr, &error));
         QVERIFY(error.isEmpty());
     }
 
@@ -290,16 +292,16 @@ private Q_SLOTS:
         auto arena = heldTexts(history);
         QVERIFY(arena);
         QString error;
-        QVERIFY(arena->save(file, history.path(), &error));
+        QVERIFY(arena->save(file, history.path(), {}, &error));
         const QByteArray good = readAll(file);
-        const qsizetype headerSize = 112;
+        const qsizetype headerSize = 120;
         const qsizetype textStart = headerSize, textEnd = good.indexOf("a later text") + 12;
         QVERIFY(textEnd > textStart);
 
         auto refused = [&](const QByteArray& bytes, const char* expected) {
             writeAll(file, bytes);
             QString why;
-            const bool opened = SearchTextArena::open(file, history.path(), history.reader(), &why) != nullptr;
+            const bool opened = SearchTextArena::open(file, history.path(), history.reader(), nullptr, &why) != nullptr;
             if (opened || !why.contains(QLatin1String(expected)) || QFile::exists(file)) {
                 qWarning("%s: %s", expected, qPrintable(why));
                 return false;
@@ -328,7 +330,7 @@ private Q_SLOTS:
         History other;
         auto otherArena = heldTexts(other);
         writeAll(file, good);
-        QVERIFY(!SearchTextArena::open(file, other.path(), other.reader(), &error));
+        QVERIFY(!SearchTextArena::open(file, other.path(), other.reader(), nullptr, &error));
         QVERIFY(error.contains("another history file"));
 
         // The log's entry at the file's last change names another item: not the state it was
@@ -336,12 +338,12 @@ private Q_SLOTS:
         history.exec("UPDATE paste_inf_search_change SET id = id + 1000 WHERE seq = "
                      "(SELECT max(seq) FROM paste_inf_search_change)");
         writeAll(file, good);
-        QVERIFY(!SearchTextArena::open(file, history.path(), history.reader(), &error));
+        QVERIFY(!SearchTextArena::open(file, history.path(), history.reader(), nullptr, &error));
         QVERIFY(error.contains("change log"));
         history.exec("UPDATE paste_inf_search_change SET id = id - 1000 WHERE seq = "
                      "(SELECT max(seq) FROM paste_inf_search_change)");
         writeAll(file, good);
-        QVERIFY2(SearchTextArena::open(file, history.path(), history.reader(), &error), qPrintable(error));
+        QVERIFY2(SearchTextArena::open(file, history.path(), history.reader(), nullptr, &error), qPrintable(error));
 
         // The log went on beyond what it keeps.
         history.exec("BEGIN");
@@ -349,19 +351,19 @@ private Q_SLOTS:
             history.exec("UPDATE paste_inf_search SET folded_text = folded_text WHERE id = 1");
         history.exec("COMMIT");
         writeAll(file, good);
-        QVERIFY(!SearchTextArena::open(file, history.path(), history.reader(), &error));
+        QVERIFY(!SearchTextArena::open(file, history.path(), history.reader(), nullptr, &error));
         QVERIFY(error.contains("change log"));
 
         // A text altered in the file: only its group is found damaged, when looked at.
         History fresh;
         auto freshArena = heldTexts(fresh);
-        QVERIFY(freshArena->save(file, fresh.path(), &error));
+        QVERIFY(freshArena->save(file, fresh.path(), {}, &error));
         QByteArray bytes = readAll(file);
         const qsizetype at = bytes.indexOf("text number 150");
         QVERIFY(at > 0);
         bytes[at] = 'T';
         writeAll(file, bytes);
-        auto opened = SearchTextArena::open(file, fresh.path(), fresh.reader(), &error);
+        auto opened = SearchTextArena::open(file, fresh.path(), fresh.reader(), nullptr, &error);
         QVERIFY2(opened, qPrintable(error));
         QVERIFY(!opened->damaged());
         QVERIFY(opened->find(150).isNull());

@@ -49,7 +49,7 @@ public:
             SqliteDatabase db;
             QString error;
             if (!db.open(path_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, &error) ||
-                !StoreSchema::migrate(db, 0, &error))
+                !StoreSchema::migrate(db, 0, &error) || !StoreSchema::restoreDerived(db, &error))
                 qFatal("cannot create the test database: %s", qPrintable(error));
         }
         static const QStringList words = {
@@ -162,6 +162,24 @@ public:
         for (Row& row : rows_)
             if (row.uuid == uuid)
                 row.displayType = displayType;
+    }
+
+    // The item moved in time and maybe to another clipboard, as a move to the top does.
+    void move(const QString& uuid, qint64 date, const QString& category)
+    {
+        const QByteArray raw = uuid.toUtf8(), to = category.toUtf8();
+        change("UPDATE paste_inf SET date = ?2, category_uuid = ?3 WHERE uuid = ?1", [&](sqlite3_stmt* stmt) {
+            sqlite3_bind_text(stmt, 1, raw.constData(), -1, SQLITE_TRANSIENT);
+            sqlite3_bind_int64(stmt, 2, date);
+            sqlite3_bind_text(stmt, 3, to.constData(), -1, SQLITE_TRANSIENT);
+        });
+        for (Row& row : rows_) {
+            if (row.uuid == uuid) {
+                row.date = date;
+                row.category = category;
+            }
+        }
+        std::sort(rows_.begin(), rows_.end(), [](const Row& a, const Row& b) { return a.date > b.date; });
     }
 
     // A new text for an item (none: the item loses its text), as an image's recognised text
@@ -597,17 +615,24 @@ private Q_SLOTS:
         // Groups of a few texts each, so that most are passed over by their bitmaps.
         SearchTextArena::setGroupTextBytes(600);
         auto restore = qScopeGuard([] { SearchTextArena::setGroupTextBytes(64 * 1024); });
-        SearchEngine held(unopened_), scanned(unopened_);
-        held.setDatabasePath(history.path());
+        // Now and then the held engine goes and a new one takes up the texts and the history
+        // order it kept, as a restart of Brimble does.
+        QTemporaryDir dir;
+        auto held = std::make_unique<SearchEngine>(unopened_);
+        held->setDatabasePath(history.path());
+        held->setTextsFile(dir.filePath("search-texts"));
+        SearchEngine scanned(unopened_);
         scanned.setDatabasePath(history.path());
         scanned.setHoldsTexts(false);
-        Recorder heldRecorder(held), scannedRecorder(scanned);
-        QSignalSpy loaded(&held, &SearchEngine::textsLoaded);
-        QCOMPARE(heldRecorder.completeUuids(held, kClipboard, "meeting"),
+        auto heldRecorder = std::make_unique<Recorder>(*held);
+        Recorder scannedRecorder(scanned);
+        QSignalSpy loaded(held.get(), &SearchEngine::textsLoaded);
+        QCOMPARE(heldRecorder->completeUuids(*held, kClipboard, "meeting"),
                  history.reference(kClipboard, "meeting"));
         QVERIFY(!loaded.isEmpty() || loaded.wait(30000));
-        QCOMPARE(held.heldTexts()->items, history.textRows());
-        QVERIFY(held.heldTexts()->entryBytes <= 64 * history.textRows());
+        QCOMPARE(held->heldTexts()->items, history.textRows());
+        QVERIFY(held->heldTexts()->entryBytes <= 64 * history.textRows());
+        int restarts = 0, ordersTaken = 0;
 
         QRandomGenerator random(2024);
         qint64 nextId = 200000, nextDate = 30'000'000;
@@ -615,7 +640,7 @@ private Q_SLOTS:
         auto mutate = [&] {
             const QList<Row>& rows = history.rows();
             const Row& some = rows.at(random.bounded(rows.size()));
-            switch (random.bounded(5)) {
+            switch (random.bounded(6)) {
             case 0:
             case 1: {
                 // Mostly new ids on top; now and then one a deletion freed.
@@ -635,21 +660,33 @@ private Q_SLOTS:
                 history.setText(some.uuid,
                                 random.bounded(5) ? std::optional(randomText(random)) : std::nullopt);
                 break;
-            default:
+            case 4:
                 history.setDisplayType(some.uuid, random.bounded(2) ? "link" : "plain-text");
+                break;
+            default:
+                history.move(some.uuid, nextDate += 7, random.bounded(8) ? kClipboard : QStringLiteral("other"));
                 break;
             }
         };
 
         for (int i = 0; i < 2000; ++i) {
+            if (i % 150 == 149) {
+                ordersTaken += held->keptOrdersTaken();
+                heldRecorder.reset();
+                held = std::make_unique<SearchEngine>(unopened_);
+                held->setDatabasePath(history.path());
+                held->setTextsFile(dir.filePath("search-texts"));
+                heldRecorder = std::make_unique<Recorder>(*held);
+                ++restarts;
+            }
             if (random.bounded(10) == 0)
                 for (int k = 0, n = 1 + random.bounded(4); k < n; ++k)
                     mutate();
             const QString category = random.bounded(10) == 0 ? QStringLiteral("other") : kClipboard;
             const QString query = randomQuery(random);
-            held.setStreamBudget(random.bounded(3) == 0 ? 8ms : 0ms);
+            held->setStreamBudget(random.bounded(3) == 0 ? 8ms : 0ms);
             const QStringList expected = history.reference(category, query);
-            const QStringList viaTexts = heldRecorder.completeUuids(held, category, query);
+            const QStringList viaTexts = heldRecorder->completeUuids(*held, category, query);
             if (viaTexts != expected)
                 QFAIL(qPrintable(QStringLiteral("query %1 \"%2\": %3 matches held, %4 expected")
                                      .arg(i)
@@ -659,9 +696,14 @@ private Q_SLOTS:
             if (i % 4 == 0)
                 QCOMPARE(scannedRecorder.completeUuids(scanned, category, query), expected);
         }
-        QVERIFY(held.heldTexts());
-        QCOMPARE(held.heldTexts()->items, history.textRows());
+        QVERIFY(held->heldTexts());
+        QCOMPARE(held->heldTexts()->items, history.textRows());
+        // Read from the history once; after that, taken up from the file at every restart.
         QCOMPARE(loaded.size(), 1);
+        ordersTaken += held->keptOrdersTaken();
+        QCOMPARE(restarts, 13);
+        // A run whose last search was in the other clipboard kept that one's order.
+        QVERIFY2(ordersTaken > restarts / 2, qPrintable(QString::number(ordersTaken)));
     }
 
     // The texts held in memory are derived data: when their change log is damaged or gone,
@@ -733,7 +775,9 @@ private Q_SLOTS:
             // The whole log removed.
             for (const char* sql :
                  {"DROP TRIGGER paste_inf_search_inserted", "DROP TRIGGER paste_inf_search_updated",
-                  "DROP TRIGGER paste_inf_search_deleted", "DROP TABLE paste_inf_search_change"})
+                  "DROP TRIGGER paste_inf_search_deleted", "DROP TRIGGER paste_inf_order_inserted",
+                  "DROP TRIGGER paste_inf_order_updated", "DROP TRIGGER paste_inf_order_deleted",
+                  "DROP TABLE paste_inf_search_change"})
                 history.exec(sql);
             history.setText(meetings.at(4), "fresh in the end");
             history.remove(meetings.at(5));
@@ -769,15 +813,25 @@ private Q_SLOTS:
         });
         QVERIFY(QFile::exists(file));
 
+        // What a run in between does: a text changed, items gone, come, moved to the top and to
+        // another clipboard.
         history.setText(meetings.at(0), QStringLiteral("fresh text"));
         history.remove(meetings.at(1));
+        history.insert({100001, QStringLiteral("uuid-new"), 50'000'000, kClipboard, QStringLiteral("plain-text"),
+                        QStringLiteral("a fresh meeting")});
+        history.move(meetings.at(20), 40'000'000, kClipboard);
+        history.move(meetings.at(21), 40'000'001, QStringLiteral("other"));
+        history.move(history.reference(QStringLiteral("other"), "zeta").value(0), 1, kClipboard);
         run([&](SearchEngine& engine, Recorder& recorder) {
             recorder.completeUuids(engine, kClipboard, "fresh");
-            // Held from the first search on, with no read of the history's texts.
+            // Held from the first search on, with no read of the history's texts, and the
+            // history order taken up from the last run.
             QVERIFY(engine.heldTexts());
+            QCOMPARE(engine.keptOrdersTaken(), 1);
             QVERIFY(!QFile::exists(file));
             expectAll(engine, recorder);
         });
+
 
         QByteArray bytes;
         {
