@@ -1,8 +1,9 @@
-// What an undo puts back: the items the last kept delete or clear took out, or the places the
-// last kept move took items from, or the item the last kept replace took the place of. The record is kept in a private temporary database attached
-// to the store's connection: SQLite holds it in memory and spills it to an unlinked temporary
-// file only when it grows large, and it goes with the connection. Rows are copied as they are
-// stored, so what comes back is the same bytes under the same uuid, date and clipboard.
+// What an undo puts back: the items the last kept delete or clear took out, the places the last
+// kept move took items from, or the item the last kept replace took the place of. The record is
+// kept in a private temporary database attached to the store's connection: SQLite holds it in
+// memory and spills it to an unlinked temporary file only when it grows large, and it goes with
+// the connection. Rows are copied as they are stored, so what comes back is the same bytes under
+// the same uuid, date and clipboard.
 #include "CoreDataManagerPrivate.h"
 
 #include <sqlite3.h>
@@ -129,9 +130,9 @@ std::optional<QList<qint64>> CoreDataManager::Impl::restoreKept(QList<qint64>* r
     // A replacement goes only when the item it replaced comes back: the text is never lost.
     QList<qint64> replacements;
     if (ok) {
-        SqliteStatement remove = db.prepare(
-            "DELETE FROM main.paste_inf WHERE uuid IN (SELECT uuid FROM kept.added_inf) AND "
-            "EXISTS (SELECT 1 FROM kept.deleted_inf) RETURNING id");
+        SqliteStatement remove =
+            db.prepare("DELETE FROM main.paste_inf WHERE uuid IN (SELECT uuid FROM kept.added_inf) AND "
+                       "EXISTS (SELECT 1 FROM kept.deleted_inf) RETURNING id");
         ok = remove.isValid();
         int rc = SQLITE_DONE;
         while (ok && (rc = remove.step()) == SQLITE_ROW)

@@ -8,7 +8,8 @@ namespace PasteInfEdit {
 namespace {
 bool isRich(PasteInfoDisplayType type)
 {
-    return type == PasteInfoDisplayType::RichTextFormat || type == PasteInfoDisplayType::RichTextFormatDocument;
+    return type == PasteInfoDisplayType::RichTextFormat ||
+           type == PasteInfoDisplayType::RichTextFormatDocument;
 }
 } // namespace
 
@@ -46,12 +47,13 @@ std::variant<EditableText, Refusal> editableText(PasteInfModel& item, CoreDataMa
     if (!isEditable(content->displayType, false))
         return Refusal::noText;
     const std::optional<PasteboardItems>& items = item.pasteboardItems();
-    const std::optional<QString> text = items && !items->isEmpty() ? items->first().readableText() : std::nullopt;
+    const std::optional<QString> text =
+        items && !items->isEmpty() ? items->first().readableText() : std::nullopt;
     if (!text)
         return Refusal::noText;
     // HTML that came without a plain text reads as text, and loses its formatting too.
-    const bool formatted = isRich(content->displayType) ||
-                           (items->first().dataForType(PasteboardType::html).has_value());
+    const bool formatted =
+        isRich(content->displayType) || (items->first().dataForType(PasteboardType::html).has_value());
     return EditableText{*text, formatted};
 }
 

@@ -37,8 +37,9 @@ QStringList storedTexts(const BrimbleSession& session)
 {
     QStringList texts;
     for (const PasteInfModel& item : session.storedItems())
-        texts.append(item.pasteboardItems() ? item.pasteboardItems()->first().readableText().value_or(QString())
-                                            : QString());
+        texts.append(item.pasteboardItems()
+                         ? item.pasteboardItems()->first().readableText().value_or(QString())
+                         : QString());
     session.closeStore();
     return texts;
 }
@@ -67,15 +68,17 @@ void TestItemEdit::editedTextIsSavedAndPasted()
 
     QTemporaryDir dir;
     const QString report = dir.filePath("report.json");
-    HelperProcess target("pastetarget", {"--class", "PasteTarget", "--report", report}, session.environment());
+    HelperProcess target("pastetarget", {"--class", "PasteTarget", "--report", report},
+                         session.environment());
     QVERIFY(target.waitReady());
 
     // F2 opens the editor; Escape leaves it and the panel stays.
     QVERIFY(key("ctrl+alt+v"));
     QVERIFY2(E2e::waitUntil(panelIsShownAndFocused, 5000), qPrintable(session.log()));
     QVERIFY(key("F2"));
-    QVERIFY2(E2e::waitUntil([&] { return session.log().contains("editing an item of 23 character(s)"); }, 5000),
-             qPrintable(session.log()));
+    QVERIFY2(
+        E2e::waitUntil([&] { return session.log().contains("editing an item of 23 character(s)"); }, 5000),
+        qPrintable(session.log()));
     QVERIFY(key("Escape"));
     QVERIFY2(E2e::waitUntil([&] { return session.log().contains("edit cancelled"); }, 5000),
              qPrintable(session.log()));

@@ -207,7 +207,8 @@ void TestQuickSearchEdit::replaceTakesThePlaceAndIsUndone()
     QTRY_COMPARE(storedTexts(), (QStringList{"pear", "rich text", "apple pie"}));
     const std::optional<PasteInfModel> back = store().fetchPasteInf(before.at(1).uuid.value());
     QVERIFY(back);
-    QCOMPARE(back->pasteboardItems()->first().dataForType(PasteboardType::html), QByteArray("<b>rich</b> text"));
+    QCOMPARE(back->pasteboardItems()->first().dataForType(PasteboardType::html),
+             QByteArray("<b>rich</b> text"));
     QVERIFY(!store().fetchPasteInf(after.at(1).uuid.value()));
 
     // Ctrl+Shift+Return replaces too; an item gone meanwhile is not replaced, the text stays.

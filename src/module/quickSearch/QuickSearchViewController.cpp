@@ -425,7 +425,8 @@ void QuickSearchViewController::attachWindow(QuickSearchViewWindow& window)
     // keys held in this window: once another window has the keyboard, they go.
     connect(&window, &QuickSearchViewWindow::resignedKey, this, &QuickSearchViewController::onResignKey);
     // Escape leaves the editor first; the panel stays.
-    window.addEscapeHandler([self = QPointer<QuickSearchViewController>(this)] { return self && self->cancelEdit(); });
+    window.addEscapeHandler(
+        [self = QPointer<QuickSearchViewController>(this)] { return self && self->cancelEdit(); });
 }
 
 void QuickSearchViewController::onResignKey()

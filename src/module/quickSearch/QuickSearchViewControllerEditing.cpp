@@ -144,37 +144,37 @@ void QuickSearchViewController::storeEdit(bool replace)
     };
     // Built and handed to the store off the GUI thread, as a copy is: a long text is encoded
     // there too.
-    Dispatch::global([original, originalUuid, text, category, replace, secretsNeverRecorded, answer,
-                      &store = store_] {
-        PasteInfModel edited = PasteInfEdit::editedItem(original, text, store.now());
-        if (edited.secretKind && secretsNeverRecorded) {
-            answer(EditOutcome::secretRefused);
-            return;
-        }
-        if (!replace) {
-            edited.categoryUUID = category;
-            store.insertPasteInfAtTop(edited, [answer](bool committed) {
-                answer(committed ? EditOutcome::stored : EditOutcome::failed);
-            });
-            return;
-        }
-        store.replacePasteInf(
-            originalUuid, edited,
-            [answer](CoreDataManager::ReplaceResult result) {
-                switch (result) {
-                case CoreDataManager::ReplaceResult::replaced:
-                    answer(EditOutcome::stored);
-                    return;
-                case CoreDataManager::ReplaceResult::originalGone:
-                    answer(EditOutcome::originalGone);
-                    return;
-                case CoreDataManager::ReplaceResult::failed:
-                    answer(EditOutcome::failed);
-                    return;
-                }
-            },
-            true);
-    });
+    Dispatch::global(
+        [original, originalUuid, text, category, replace, secretsNeverRecorded, answer, &store = store_] {
+            PasteInfModel edited = PasteInfEdit::editedItem(original, text, store.now());
+            if (edited.secretKind && secretsNeverRecorded) {
+                answer(EditOutcome::secretRefused);
+                return;
+            }
+            if (!replace) {
+                edited.categoryUUID = category;
+                store.insertPasteInfAtTop(edited, [answer](bool committed) {
+                    answer(committed ? EditOutcome::stored : EditOutcome::failed);
+                });
+                return;
+            }
+            store.replacePasteInf(
+                originalUuid, edited,
+                [answer](CoreDataManager::ReplaceResult result) {
+                    switch (result) {
+                    case CoreDataManager::ReplaceResult::replaced:
+                        answer(EditOutcome::stored);
+                        return;
+                    case CoreDataManager::ReplaceResult::originalGone:
+                        answer(EditOutcome::originalGone);
+                        return;
+                    case CoreDataManager::ReplaceResult::failed:
+                        answer(EditOutcome::failed);
+                        return;
+                    }
+                },
+                true);
+        });
 }
 
 void QuickSearchViewController::editStored(quint64 generation, bool replace, EditOutcome outcome)
@@ -183,7 +183,8 @@ void QuickSearchViewController::editStored(quint64 generation, bool replace, Edi
         return;
     switch (outcome) {
     case EditOutcome::stored:
-        Log::info(kTag, replace ? QStringLiteral("edit replaced its item") : QStringLiteral("edit stored as a new item"));
+        Log::info(kTag, replace ? QStringLiteral("edit replaced its item")
+                                : QStringLiteral("edit stored as a new item"));
         closeEditor();
         // The new item comes to the top, where the selection waits for it (see rowsInserted).
         if (!replace && model_->rowCount() > 0)

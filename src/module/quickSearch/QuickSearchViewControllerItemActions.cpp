@@ -63,7 +63,8 @@ void QuickSearchViewController::showItemMenu(int row, const QPoint& globalPos, b
         moveSelection(row, false);
     const qint64 id = model_->idAt(row);
     QPointer<QuickSearchViewController> self(this);
-    const auto popUp = [self, globalPos, fromKeyboard](std::optional<PasteInfoDisplayType> type, bool secret) {
+    const auto popUp = [self, globalPos, fromKeyboard](std::optional<PasteInfoDisplayType> type,
+                                                       bool secret) {
         Dispatch::main([self, globalPos, fromKeyboard, type, secret] {
             if (!self)
                 return;

@@ -12,7 +12,8 @@
 
 QuickSearchItemEditor::QuickSearchItemEditor(QWidget* parent)
     : QWidget(parent), note_(new QLabel(LocalizedEditor::formattingDropped(), this)),
-      edit_(new QPlainTextEdit(this)), message_(new QLabel(this)), hint_(new QLabel(LocalizedEditor::hint(), this)),
+      edit_(new QPlainTextEdit(this)), message_(new QLabel(this)),
+      hint_(new QLabel(LocalizedEditor::hint(), this)),
       cancel_(new QPushButton(LocalizedAlert::cancel(), this)),
       replace_(new QPushButton(LocalizedEditor::replace(), this)),
       save_(new QPushButton(LocalizedEditor::save(), this))
@@ -44,7 +45,8 @@ QuickSearchItemEditor::QuickSearchItemEditor(QWidget* parent)
     edit_->document()->setDocumentMargin(6);
     save_->setDefault(true);
     save_->setToolTip(QKeySequence(Qt::CTRL | Qt::Key_Return).toString(QKeySequence::NativeText));
-    replace_->setToolTip(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Return).toString(QKeySequence::NativeText));
+    replace_->setToolTip(
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Return).toString(QKeySequence::NativeText));
     cancel_->setToolTip(QKeySequence(Qt::Key_Escape).toString(QKeySequence::NativeText));
     for (QPushButton* button : {cancel_, replace_, save_})
         button->setAutoDefault(false);
