@@ -237,7 +237,6 @@ private:
         stored,
         originalGone,
         failed,
-        secretRefused,
     };
     void editCurrentItem();
     void openEditor(qint64 id, const PasteInfModel& original, const QString& text, bool formattingDropped);

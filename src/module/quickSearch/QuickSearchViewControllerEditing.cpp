@@ -8,6 +8,7 @@
 #include "model/Localized.h"
 #include "model/PasteInfEdit.h"
 #include "model/Preferences.h"
+#include "model/SecretShape.h"
 #include "module/quickSearch/view/QuickSearchItemEditor.h"
 #include "module/quickSearch/view/QuickSearchPasteInfListModel.h"
 
@@ -125,12 +126,16 @@ void QuickSearchViewController::storeEdit(bool replace)
         closeEditor();
         return;
     }
+    // Asked before anything is queued, so that a refused edit leaves the last undo as it was.
+    if (preferences_.secretLifetime() == Preferences::secretNeverRecorded && SecretShape::recognise(text)) {
+        editor_->setMessage(LocalizedEditor::secretNotRecorded());
+        return;
+    }
     editor_->setMessage({});
     editor_->setBusy(true);
     const PasteInfModel original = editing_->original;
     const QString originalUuid = original.uuid.value_or(QString());
     const QString category = selectedCategoryUuid_;
-    const bool secretsNeverRecorded = preferences_.secretLifetime() == Preferences::secretNeverRecorded;
     const std::function<void(bool)> kept =
         replace ? keptChange(UndoableChange::replacement) : std::function<void(bool)>();
     QPointer<QuickSearchViewController> self(this);
@@ -144,37 +149,32 @@ void QuickSearchViewController::storeEdit(bool replace)
     };
     // Built and handed to the store off the GUI thread, as a copy is: a long text is encoded
     // there too.
-    Dispatch::global(
-        [original, originalUuid, text, category, replace, secretsNeverRecorded, answer, &store = store_] {
-            PasteInfModel edited = PasteInfEdit::editedItem(original, text, store.now());
-            if (edited.secretKind && secretsNeverRecorded) {
-                answer(EditOutcome::secretRefused);
-                return;
-            }
-            if (!replace) {
-                edited.categoryUUID = category;
-                store.insertPasteInfAtTop(edited, [answer](bool committed) {
-                    answer(committed ? EditOutcome::stored : EditOutcome::failed);
-                });
-                return;
-            }
-            store.replacePasteInf(
-                originalUuid, edited,
-                [answer](CoreDataManager::ReplaceResult result) {
-                    switch (result) {
-                    case CoreDataManager::ReplaceResult::replaced:
-                        answer(EditOutcome::stored);
-                        return;
-                    case CoreDataManager::ReplaceResult::originalGone:
-                        answer(EditOutcome::originalGone);
-                        return;
-                    case CoreDataManager::ReplaceResult::failed:
-                        answer(EditOutcome::failed);
-                        return;
-                    }
-                },
-                true);
-        });
+    Dispatch::global([original, originalUuid, text, category, replace, answer, &store = store_] {
+        PasteInfModel edited = PasteInfEdit::editedItem(original, text, store.now());
+        if (!replace) {
+            edited.categoryUUID = category;
+            store.insertPasteInfAtTop(edited, [answer](bool committed) {
+                answer(committed ? EditOutcome::stored : EditOutcome::failed);
+            });
+            return;
+        }
+        store.replacePasteInf(
+            originalUuid, edited,
+            [answer](CoreDataManager::ReplaceResult result) {
+                switch (result) {
+                case CoreDataManager::ReplaceResult::replaced:
+                    answer(EditOutcome::stored);
+                    return;
+                case CoreDataManager::ReplaceResult::originalGone:
+                    answer(EditOutcome::originalGone);
+                    return;
+                case CoreDataManager::ReplaceResult::failed:
+                    answer(EditOutcome::failed);
+                    return;
+                }
+            },
+            true);
+    });
 }
 
 void QuickSearchViewController::editStored(quint64 generation, bool replace, EditOutcome outcome)
@@ -195,9 +195,6 @@ void QuickSearchViewController::editStored(quint64 generation, bool replace, Edi
         break;
     case EditOutcome::failed:
         editor_->setMessage(LocalizedEditor::notStored());
-        break;
-    case EditOutcome::secretRefused:
-        editor_->setMessage(LocalizedEditor::secretNotRecorded());
         break;
     }
     editor_->setBusy(false);
