@@ -1,7 +1,6 @@
 #include "module/quickSearch/view/QuickSearchItemEditor.h"
 
 #include "model/Localized.h"
-#include "view/base/ThemeColors.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
