@@ -1203,5 +1203,49 @@ Die Datei wurde unverändert gelassen. Verschieben Sie sie, um mit einem leeren 
         <source>the paste key stroke could not be sent; the item is on the clipboard</source>
         <translation>der Tastendruck zum Einfügen konnte nicht gesendet werden; der Eintrag liegt in der Zwischenablage</translation>
     </message>
+    <message id="menu.edit">
+        <source>Edit…</source>
+        <translation>Bearbeiten …</translation>
+    </message>
+    <message id="menu.undo_replace">
+        <source>Undo Replace</source>
+        <translation>Rückgängig: Ersetzen</translation>
+    </message>
+    <message id="editor.save">
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message id="editor.replace">
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message id="editor.hint">
+        <source>Ctrl+Return saves the text as a new item, Ctrl+Shift+Return replaces the original, Escape cancels.</source>
+        <translation>Strg+Eingabe speichert den Text als neuen Eintrag, Strg+Umschalt+Eingabe ersetzt das Original, Esc bricht ab.</translation>
+    </message>
+    <message id="editor.formatting_dropped">
+        <source>This item has formatting. It is edited as plain text, and the formatting is not kept.</source>
+        <translation>Dieser Eintrag ist formatiert. Er wird als reiner Text bearbeitet, die Formatierung geht dabei verloren.</translation>
+    </message>
+    <message id="editor.empty">
+        <source>An empty text cannot be saved.</source>
+        <translation>Ein leerer Text kann nicht gespeichert werden.</translation>
+    </message>
+    <message id="editor.original_gone">
+        <source>The original item is no longer in the history, so it cannot be replaced. Save keeps the text as a new item.</source>
+        <translation>Der ursprüngliche Eintrag ist nicht mehr im Verlauf und kann daher nicht ersetzt werden. Mit „Speichern“ wird der Text als neuer Eintrag behalten.</translation>
+    </message>
+    <message id="editor.not_stored">
+        <source>The text could not be stored. It is still here, so you can try again.</source>
+        <translation>Der Text konnte nicht gespeichert werden. Er bleibt hier erhalten, Sie können es erneut versuchen.</translation>
+    </message>
+    <message id="editor.secret_not_recorded">
+        <source>This text looks like a secret, and secrets are not recorded (see Preferences). Nothing was saved.</source>
+        <translation>Dieser Text sieht wie ein Geheimnis aus, und Geheimnisse werden nicht aufgezeichnet (siehe Einstellungen). Es wurde nichts gespeichert.</translation>
+    </message>
+    <message id="editor.not_editable">
+        <source>Only text can be edited, not images, files or hidden secrets.</source>
+        <translation>Nur Text kann bearbeitet werden, keine Bilder, Dateien oder verborgenen Geheimnisse.</translation>
+    </message>
 </context>
 </TS>

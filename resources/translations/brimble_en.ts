@@ -1203,5 +1203,49 @@ The file was left as it is. Move it aside to start with an empty history, or res
         <source>the paste key stroke could not be sent; the item is on the clipboard</source>
         <translation>the paste key stroke could not be sent; the item is on the clipboard</translation>
     </message>
+    <message id="menu.edit">
+        <source>Edit…</source>
+        <translation>Edit…</translation>
+    </message>
+    <message id="menu.undo_replace">
+        <source>Undo Replace</source>
+        <translation>Undo Replace</translation>
+    </message>
+    <message id="editor.save">
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message id="editor.replace">
+        <source>Replace</source>
+        <translation>Replace</translation>
+    </message>
+    <message id="editor.hint">
+        <source>Ctrl+Return saves the text as a new item, Ctrl+Shift+Return replaces the original, Escape cancels.</source>
+        <translation>Ctrl+Return saves the text as a new item, Ctrl+Shift+Return replaces the original, Escape cancels.</translation>
+    </message>
+    <message id="editor.formatting_dropped">
+        <source>This item has formatting. It is edited as plain text, and the formatting is not kept.</source>
+        <translation>This item has formatting. It is edited as plain text, and the formatting is not kept.</translation>
+    </message>
+    <message id="editor.empty">
+        <source>An empty text cannot be saved.</source>
+        <translation>An empty text cannot be saved.</translation>
+    </message>
+    <message id="editor.original_gone">
+        <source>The original item is no longer in the history, so it cannot be replaced. Save keeps the text as a new item.</source>
+        <translation>The original item is no longer in the history, so it cannot be replaced. Save keeps the text as a new item.</translation>
+    </message>
+    <message id="editor.not_stored">
+        <source>The text could not be stored. It is still here, so you can try again.</source>
+        <translation>The text could not be stored. It is still here, so you can try again.</translation>
+    </message>
+    <message id="editor.secret_not_recorded">
+        <source>This text looks like a secret, and secrets are not recorded (see Preferences). Nothing was saved.</source>
+        <translation>This text looks like a secret, and secrets are not recorded (see Preferences). Nothing was saved.</translation>
+    </message>
+    <message id="editor.not_editable">
+        <source>Only text can be edited, not images, files or hidden secrets.</source>
+        <translation>Only text can be edited, not images, files or hidden secrets.</translation>
+    </message>
 </context>
 </TS>

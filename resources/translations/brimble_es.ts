@@ -1203,5 +1203,49 @@ El archivo se ha dejado tal cual. Muévalo a otro sitio para empezar con un hist
         <source>the paste key stroke could not be sent; the item is on the clipboard</source>
         <translation>no se pudo enviar la pulsación de pegar; el elemento está en el portapapeles</translation>
     </message>
+    <message id="menu.edit">
+        <source>Edit…</source>
+        <translation>Editar…</translation>
+    </message>
+    <message id="menu.undo_replace">
+        <source>Undo Replace</source>
+        <translation>Deshacer reemplazo</translation>
+    </message>
+    <message id="editor.save">
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message id="editor.replace">
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
+    <message id="editor.hint">
+        <source>Ctrl+Return saves the text as a new item, Ctrl+Shift+Return replaces the original, Escape cancels.</source>
+        <translation>Ctrl+Intro guarda el texto como un elemento nuevo, Ctrl+Mayús+Intro reemplaza el original y Esc cancela.</translation>
+    </message>
+    <message id="editor.formatting_dropped">
+        <source>This item has formatting. It is edited as plain text, and the formatting is not kept.</source>
+        <translation>Este elemento tiene formato. Se edita como texto sin formato y el formato no se conserva.</translation>
+    </message>
+    <message id="editor.empty">
+        <source>An empty text cannot be saved.</source>
+        <translation>No se puede guardar un texto vacío.</translation>
+    </message>
+    <message id="editor.original_gone">
+        <source>The original item is no longer in the history, so it cannot be replaced. Save keeps the text as a new item.</source>
+        <translation>El elemento original ya no está en el historial, así que no se puede reemplazar. «Guardar» conserva el texto como un elemento nuevo.</translation>
+    </message>
+    <message id="editor.not_stored">
+        <source>The text could not be stored. It is still here, so you can try again.</source>
+        <translation>No se pudo guardar el texto. Sigue aquí para que pueda intentarlo de nuevo.</translation>
+    </message>
+    <message id="editor.secret_not_recorded">
+        <source>This text looks like a secret, and secrets are not recorded (see Preferences). Nothing was saved.</source>
+        <translation>Este texto parece un secreto, y los secretos no se registran (consulte las Preferencias). No se ha guardado nada.</translation>
+    </message>
+    <message id="editor.not_editable">
+        <source>Only text can be edited, not images, files or hidden secrets.</source>
+        <translation>Solo se puede editar texto, no imágenes, archivos ni secretos ocultos.</translation>
+    </message>
 </context>
 </TS>

@@ -1203,5 +1203,49 @@ Le fichier a été laissé tel quel. Déplacez-le pour repartir d’un historiqu
         <source>the paste key stroke could not be sent; the item is on the clipboard</source>
         <translation>la frappe de collage n’a pas pu être envoyée ; l’élément est dans le presse-papiers</translation>
     </message>
+    <message id="menu.edit">
+        <source>Edit…</source>
+        <translation>Modifier…</translation>
+    </message>
+    <message id="menu.undo_replace">
+        <source>Undo Replace</source>
+        <translation>Annuler : Remplacer</translation>
+    </message>
+    <message id="editor.save">
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message id="editor.replace">
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message id="editor.hint">
+        <source>Ctrl+Return saves the text as a new item, Ctrl+Shift+Return replaces the original, Escape cancels.</source>
+        <translation>Ctrl+Entrée enregistre le texte comme nouvel élément, Ctrl+Maj+Entrée remplace l’original, Échap annule.</translation>
+    </message>
+    <message id="editor.formatting_dropped">
+        <source>This item has formatting. It is edited as plain text, and the formatting is not kept.</source>
+        <translation>Cet élément est mis en forme. Il est modifié en texte brut et la mise en forme n’est pas conservée.</translation>
+    </message>
+    <message id="editor.empty">
+        <source>An empty text cannot be saved.</source>
+        <translation>Un texte vide ne peut pas être enregistré.</translation>
+    </message>
+    <message id="editor.original_gone">
+        <source>The original item is no longer in the history, so it cannot be replaced. Save keeps the text as a new item.</source>
+        <translation>L’élément d’origine n’est plus dans l’historique, il ne peut donc pas être remplacé. « Enregistrer » conserve le texte comme nouvel élément.</translation>
+    </message>
+    <message id="editor.not_stored">
+        <source>The text could not be stored. It is still here, so you can try again.</source>
+        <translation>Le texte n’a pas pu être enregistré. Il est toujours là, vous pouvez réessayer.</translation>
+    </message>
+    <message id="editor.secret_not_recorded">
+        <source>This text looks like a secret, and secrets are not recorded (see Preferences). Nothing was saved.</source>
+        <translation>Ce texte ressemble à un secret, et les secrets ne sont pas enregistrés (voir les Préférences). Rien n’a été enregistré.</translation>
+    </message>
+    <message id="editor.not_editable">
+        <source>Only text can be edited, not images, files or hidden secrets.</source>
+        <translation>Seul le texte peut être modifié, pas les images, les fichiers ni les secrets masqués.</translation>
+    </message>
 </context>
 </TS>

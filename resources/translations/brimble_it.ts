@@ -1203,5 +1203,49 @@ Il file è stato lasciato com&apos;è. Spostalo altrove per ripartire da una cro
         <source>the paste key stroke could not be sent; the item is on the clipboard</source>
         <translation>impossibile inviare la combinazione di tasti per incollare; l&apos;elemento è negli appunti</translation>
     </message>
+    <message id="menu.edit">
+        <source>Edit…</source>
+        <translation>Modifica…</translation>
+    </message>
+    <message id="menu.undo_replace">
+        <source>Undo Replace</source>
+        <translation>Annulla sostituzione</translation>
+    </message>
+    <message id="editor.save">
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message id="editor.replace">
+        <source>Replace</source>
+        <translation>Sostituisci</translation>
+    </message>
+    <message id="editor.hint">
+        <source>Ctrl+Return saves the text as a new item, Ctrl+Shift+Return replaces the original, Escape cancels.</source>
+        <translation>Ctrl+Invio salva il testo come nuovo elemento, Ctrl+Maiusc+Invio sostituisce l’originale, Esc annulla.</translation>
+    </message>
+    <message id="editor.formatting_dropped">
+        <source>This item has formatting. It is edited as plain text, and the formatting is not kept.</source>
+        <translation>Questo elemento è formattato. Viene modificato come testo semplice e la formattazione non viene mantenuta.</translation>
+    </message>
+    <message id="editor.empty">
+        <source>An empty text cannot be saved.</source>
+        <translation>Non è possibile salvare un testo vuoto.</translation>
+    </message>
+    <message id="editor.original_gone">
+        <source>The original item is no longer in the history, so it cannot be replaced. Save keeps the text as a new item.</source>
+        <translation>L’elemento originale non è più nella cronologia, quindi non può essere sostituito. «Salva» conserva il testo come nuovo elemento.</translation>
+    </message>
+    <message id="editor.not_stored">
+        <source>The text could not be stored. It is still here, so you can try again.</source>
+        <translation>Impossibile memorizzare il testo. È ancora qui, puoi riprovare.</translation>
+    </message>
+    <message id="editor.secret_not_recorded">
+        <source>This text looks like a secret, and secrets are not recorded (see Preferences). Nothing was saved.</source>
+        <translation>Questo testo sembra un segreto, e i segreti non vengono registrati (vedi Preferenze). Non è stato salvato nulla.</translation>
+    </message>
+    <message id="editor.not_editable">
+        <source>Only text can be edited, not images, files or hidden secrets.</source>
+        <translation>Si può modificare solo il testo, non immagini, file o segreti nascosti.</translation>
+    </message>
 </context>
 </TS>

@@ -1203,5 +1203,49 @@ The file was left as it is. Move it aside to start with an empty history, or res
         <source>the paste key stroke could not be sent; the item is on the clipboard</source>
         <translation>貼り付けのキー入力を送信できませんでした。項目はクリップボードにあります</translation>
     </message>
+    <message id="menu.edit">
+        <source>Edit…</source>
+        <translation>編集…</translation>
+    </message>
+    <message id="menu.undo_replace">
+        <source>Undo Replace</source>
+        <translation>置き換えを元に戻す</translation>
+    </message>
+    <message id="editor.save">
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message id="editor.replace">
+        <source>Replace</source>
+        <translation>置き換え</translation>
+    </message>
+    <message id="editor.hint">
+        <source>Ctrl+Return saves the text as a new item, Ctrl+Shift+Return replaces the original, Escape cancels.</source>
+        <translation>Ctrl+Enter でテキストを新しい項目として保存、Ctrl+Shift+Enter で元の項目を置き換え、Esc でキャンセルします。</translation>
+    </message>
+    <message id="editor.formatting_dropped">
+        <source>This item has formatting. It is edited as plain text, and the formatting is not kept.</source>
+        <translation>この項目には書式があります。プレーンテキストとして編集され、書式は保持されません。</translation>
+    </message>
+    <message id="editor.empty">
+        <source>An empty text cannot be saved.</source>
+        <translation>空のテキストは保存できません。</translation>
+    </message>
+    <message id="editor.original_gone">
+        <source>The original item is no longer in the history, so it cannot be replaced. Save keeps the text as a new item.</source>
+        <translation>元の項目は履歴にもうないため、置き換えられません。「保存」でテキストを新しい項目として残せます。</translation>
+    </message>
+    <message id="editor.not_stored">
+        <source>The text could not be stored. It is still here, so you can try again.</source>
+        <translation>テキストを保存できませんでした。テキストはここに残っているので、もう一度お試しください。</translation>
+    </message>
+    <message id="editor.secret_not_recorded">
+        <source>This text looks like a secret, and secrets are not recorded (see Preferences). Nothing was saved.</source>
+        <translation>このテキストはシークレットのようです。シークレットは記録しない設定になっています（「設定」を参照）。何も保存されませんでした。</translation>
+    </message>
+    <message id="editor.not_editable">
+        <source>Only text can be edited, not images, files or hidden secrets.</source>
+        <translation>編集できるのはテキストのみです。画像、ファイル、非表示のシークレットは編集できません。</translation>
+    </message>
 </context>
 </TS>

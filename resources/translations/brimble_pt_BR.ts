@@ -1203,5 +1203,49 @@ O arquivo foi deixado como está. Mova-o para outro lugar para começar com um h
         <source>the paste key stroke could not be sent; the item is on the clipboard</source>
         <translation>não foi possível enviar o atalho de colar; o item está na área de transferência</translation>
     </message>
+    <message id="menu.edit">
+        <source>Edit…</source>
+        <translation>Editar…</translation>
+    </message>
+    <message id="menu.undo_replace">
+        <source>Undo Replace</source>
+        <translation>Desfazer substituição</translation>
+    </message>
+    <message id="editor.save">
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message id="editor.replace">
+        <source>Replace</source>
+        <translation>Substituir</translation>
+    </message>
+    <message id="editor.hint">
+        <source>Ctrl+Return saves the text as a new item, Ctrl+Shift+Return replaces the original, Escape cancels.</source>
+        <translation>Ctrl+Enter salva o texto como um novo item, Ctrl+Shift+Enter substitui o original e Esc cancela.</translation>
+    </message>
+    <message id="editor.formatting_dropped">
+        <source>This item has formatting. It is edited as plain text, and the formatting is not kept.</source>
+        <translation>Este item tem formatação. Ele é editado como texto simples, e a formatação não é mantida.</translation>
+    </message>
+    <message id="editor.empty">
+        <source>An empty text cannot be saved.</source>
+        <translation>Não é possível salvar um texto vazio.</translation>
+    </message>
+    <message id="editor.original_gone">
+        <source>The original item is no longer in the history, so it cannot be replaced. Save keeps the text as a new item.</source>
+        <translation>O item original não está mais no histórico, então não pode ser substituído. “Salvar” mantém o texto como um novo item.</translation>
+    </message>
+    <message id="editor.not_stored">
+        <source>The text could not be stored. It is still here, so you can try again.</source>
+        <translation>Não foi possível armazenar o texto. Ele continua aqui para você tentar novamente.</translation>
+    </message>
+    <message id="editor.secret_not_recorded">
+        <source>This text looks like a secret, and secrets are not recorded (see Preferences). Nothing was saved.</source>
+        <translation>Este texto parece um segredo, e segredos não são registrados (veja as Preferências). Nada foi salvo.</translation>
+    </message>
+    <message id="editor.not_editable">
+        <source>Only text can be edited, not images, files or hidden secrets.</source>
+        <translation>Só é possível editar texto, não imagens, arquivos ou segredos ocultos.</translation>
+    </message>
 </context>
 </TS>

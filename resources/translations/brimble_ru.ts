@@ -1203,5 +1203,49 @@ The file was left as it is. Move it aside to start with an empty history, or res
         <source>the paste key stroke could not be sent; the item is on the clipboard</source>
         <translation>не удалось отправить нажатие клавиш вставки; элемент находится в буфере обмена</translation>
     </message>
+    <message id="menu.edit">
+        <source>Edit…</source>
+        <translation>Изменить…</translation>
+    </message>
+    <message id="menu.undo_replace">
+        <source>Undo Replace</source>
+        <translation>Отменить замену</translation>
+    </message>
+    <message id="editor.save">
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message id="editor.replace">
+        <source>Replace</source>
+        <translation>Заменить</translation>
+    </message>
+    <message id="editor.hint">
+        <source>Ctrl+Return saves the text as a new item, Ctrl+Shift+Return replaces the original, Escape cancels.</source>
+        <translation>Ctrl+Enter сохраняет текст как новую запись, Ctrl+Shift+Enter заменяет исходную, Esc отменяет.</translation>
+    </message>
+    <message id="editor.formatting_dropped">
+        <source>This item has formatting. It is edited as plain text, and the formatting is not kept.</source>
+        <translation>У этой записи есть форматирование. Она редактируется как обычный текст, форматирование не сохраняется.</translation>
+    </message>
+    <message id="editor.empty">
+        <source>An empty text cannot be saved.</source>
+        <translation>Пустой текст сохранить нельзя.</translation>
+    </message>
+    <message id="editor.original_gone">
+        <source>The original item is no longer in the history, so it cannot be replaced. Save keeps the text as a new item.</source>
+        <translation>Исходной записи больше нет в истории, поэтому её нельзя заменить. Кнопка «Сохранить» оставит текст как новую запись.</translation>
+    </message>
+    <message id="editor.not_stored">
+        <source>The text could not be stored. It is still here, so you can try again.</source>
+        <translation>Не удалось сохранить текст. Он остался здесь, можно попробовать ещё раз.</translation>
+    </message>
+    <message id="editor.secret_not_recorded">
+        <source>This text looks like a secret, and secrets are not recorded (see Preferences). Nothing was saved.</source>
+        <translation>Этот текст похож на секрет, а секреты не записываются (см. Параметры). Ничего не сохранено.</translation>
+    </message>
+    <message id="editor.not_editable">
+        <source>Only text can be edited, not images, files or hidden secrets.</source>
+        <translation>Редактировать можно только текст, но не изображения, файлы или скрытые секреты.</translation>
+    </message>
 </context>
 </TS>

@@ -1203,5 +1203,49 @@ The file was left as it is. Move it aside to start with an empty history, or res
         <source>the paste key stroke could not be sent; the item is on the clipboard</source>
         <translation>无法发送粘贴按键；该项目已在剪贴板上</translation>
     </message>
+    <message id="menu.edit">
+        <source>Edit…</source>
+        <translation>编辑…</translation>
+    </message>
+    <message id="menu.undo_replace">
+        <source>Undo Replace</source>
+        <translation>撤销替换</translation>
+    </message>
+    <message id="editor.save">
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message id="editor.replace">
+        <source>Replace</source>
+        <translation>替换</translation>
+    </message>
+    <message id="editor.hint">
+        <source>Ctrl+Return saves the text as a new item, Ctrl+Shift+Return replaces the original, Escape cancels.</source>
+        <translation>Ctrl+回车 将文本保存为新条目，Ctrl+Shift+回车 替换原条目，Esc 取消。</translation>
+    </message>
+    <message id="editor.formatting_dropped">
+        <source>This item has formatting. It is edited as plain text, and the formatting is not kept.</source>
+        <translation>此条目带有格式。它将作为纯文本编辑，格式不会保留。</translation>
+    </message>
+    <message id="editor.empty">
+        <source>An empty text cannot be saved.</source>
+        <translation>不能保存空文本。</translation>
+    </message>
+    <message id="editor.original_gone">
+        <source>The original item is no longer in the history, so it cannot be replaced. Save keeps the text as a new item.</source>
+        <translation>原条目已不在历史记录中，因此无法替换。“保存”会将文本保留为新条目。</translation>
+    </message>
+    <message id="editor.not_stored">
+        <source>The text could not be stored. It is still here, so you can try again.</source>
+        <translation>无法存储该文本。文本仍保留在此处，您可以重试。</translation>
+    </message>
+    <message id="editor.secret_not_recorded">
+        <source>This text looks like a secret, and secrets are not recorded (see Preferences). Nothing was saved.</source>
+        <translation>此文本看起来像机密信息，而机密信息不会被记录（请参阅首选项）。未保存任何内容。</translation>
+    </message>
+    <message id="editor.not_editable">
+        <source>Only text can be edited, not images, files or hidden secrets.</source>
+        <translation>只能编辑文本，不能编辑图像、文件或隐藏的机密信息。</translation>
+    </message>
 </context>
 </TS>

@@ -79,8 +79,9 @@ Brimble::Brimble(Platform& platform, CoreDataManager& store, Preferences& prefer
         if (!pasteQueue_->status().isRunning())
             pasteQueue_->dismiss();
     });
-    // Escape ends a running queue first (the panel shows it); the next Escape hides the panel.
-    quickSearchWindow_->setEscapeHandler([this] {
+    // Escape ends a running queue (the panel shows it), after the panel's editor; the next
+    // Escape hides the panel.
+    quickSearchWindow_->addEscapeHandler([this] {
         if (!pasteQueue_->status().isRunning())
             return false;
         pasteQueue_->clear();

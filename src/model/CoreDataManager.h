@@ -113,11 +113,27 @@ public:
                             Completion done = {}, bool keepForUndo = false);
     // Puts back what the last change made with `keepForUndo` changed, and forgets it: deleted
     // items with their ids (a new one when a newer item took it), uuids, dates, clipboards and
-    // every byte of their content; moved items at their old dates in their old clipboards. Each
-    // kept change replaces the one before; the record lasts while the store stays open. Items
-    // whose clipboard is gone or whose uuid is back stay out. `done` gets the number of items
+    // every byte of their content; moved items at their old dates in their old clipboards; a
+    // replaced item in the place of its replacement, which goes. Each kept change replaces the
+    // one before; the record lasts while the store stays open. Items whose clipboard is gone or
+    // whose uuid is back stay out (a replacement then stays). `done` gets the number of items
     // put back (0 when nothing was kept, -1 when it failed), on the store queue.
     void undoLastChange(std::function<void(qint64 restored)> done = {});
+    // An edited text stored as an item of its own (queued), by the path a copy takes. As the
+    // newest of the model's clipboard: dated now, or just after the clipboard's newest when
+    // that is later. `done` as for deletePasteInfIds.
+    void insertPasteInfAtTop(const PasteInfModel& model, Completion done = {});
+    // Puts `replacement` in the place of the item `originalUuid`, in one transaction: it takes
+    // that item's date and clipboard (whatever the model says), and the item goes. With
+    // `keepForUndo` undoLastChange brings the item back and takes the replacement out.
+    enum class ReplaceResult
+    {
+        replaced,
+        originalGone, // nothing changed
+        failed,       // nothing changed
+    };
+    void replacePasteInf(const QString& originalUuid, const PasteInfModel& replacement,
+                         std::function<void(ReplaceResult)> done = {}, bool keepForUndo = false);
     // Items per clipboard uuid as of the last commit, expired ones left out; counted on the
     // store's reader thread, where `done` is called.
     void countPasteInfsPerCategory(std::function<void(const QHash<QString, qint64>& counts)> done);

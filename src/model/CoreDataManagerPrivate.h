@@ -290,8 +290,11 @@ struct CoreDataManager::Impl
     // Copies the items `where` selects (a condition on main.paste_inf) with their content.
     bool keepDeleted(const char* where, const std::function<void(SqliteStatement&)>& bind);
     bool keepMoved(const QString& idArray);
+    // The item a replacement took the place of, and the replacement's uuid.
+    bool keepReplaced(qint64 originalId, const QString& replacementUuid);
     // Puts the record back and empties it; the ids put back, absent when a statement failed.
-    std::optional<QList<qint64>> restoreKept();
+    // `removed` gets the ids of the replacements taken out.
+    std::optional<QList<qint64>> restoreKept(QList<qint64>* removed);
     bool insertIgnoredApp(const IgnoredAppInfModel& model);
     void insertIgnoredApps(const QList<IgnoredAppInfModel>& models, const QString& description);
 };

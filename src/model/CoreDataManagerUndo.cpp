@@ -1,8 +1,9 @@
-// What an undo puts back: the items the last kept delete or clear took out, or the places the
-// last kept move took items from. The record is kept in a private temporary database attached
-// to the store's connection: SQLite holds it in memory and spills it to an unlinked temporary
-// file only when it grows large, and it goes with the connection. Rows are copied as they are
-// stored, so what comes back is the same bytes under the same uuid, date and clipboard.
+// What an undo puts back: the items the last kept delete or clear took out, the places the last
+// kept move took items from, or the item the last kept replace took the place of. The record is
+// kept in a private temporary database attached to the store's connection: SQLite holds it in
+// memory and spills it to an unlinked temporary file only when it grows large, and it goes with
+// the connection. Rows are copied as they are stored, so what comes back is the same bytes under
+// the same uuid, date and clipboard.
 #include "CoreDataManagerPrivate.h"
 
 #include <sqlite3.h>
@@ -11,7 +12,8 @@ namespace {
 
 // Everything the kept database holds, emptied whenever a new change is kept.
 constexpr const char* kKeptTables[] = {"kept.deleted_inf",    "kept.deleted_content",    "kept.deleted_text",
-                                       "kept.deleted_search", "kept.deleted_image_text", "kept.moved_inf"};
+                                       "kept.deleted_search", "kept.deleted_image_text", "kept.moved_inf",
+                                       "kept.added_inf"};
 
 bool step(SqliteDatabase& db, const char* sql, const std::function<void(SqliteStatement&)>& bind = {})
 {
@@ -57,7 +59,8 @@ bool CoreDataManager::Impl::keptReady()
                 "CREATE TABLE kept.deleted_search AS SELECT * FROM main.paste_inf_search WHERE 0;"
                 "CREATE TABLE kept.deleted_image_text AS SELECT * FROM main.paste_inf_image_text WHERE 0;"
                 "CREATE TABLE kept.moved_inf(id INTEGER PRIMARY KEY, uuid TEXT, date INTEGER, "
-                "category_uuid TEXT);");
+                "category_uuid TEXT);"
+                "CREATE TABLE kept.added_inf(uuid TEXT PRIMARY KEY);");
     if (!ok) {
         logFailure(QStringLiteral("cannot keep changes for undo, "));
         db.exec("DETACH DATABASE kept");
@@ -97,7 +100,14 @@ bool CoreDataManager::Impl::keepMoved(const QString& idArray)
                                 [&](SqliteStatement& s) { s.bind(1, std::optional<QString>(idArray)); });
 }
 
-std::optional<QList<qint64>> CoreDataManager::Impl::restoreKept()
+bool CoreDataManager::Impl::keepReplaced(qint64 originalId, const QString& replacementUuid)
+{
+    return keepDeleted("id = ?1", [&](SqliteStatement& s) { s.bind(1, originalId); }) &&
+           step(db, "INSERT INTO kept.added_inf(uuid) VALUES(?1)",
+                [&](SqliteStatement& s) { s.bind(1, std::optional<QString>(replacementUuid)); });
+}
+
+std::optional<QList<qint64>> CoreDataManager::Impl::restoreKept(QList<qint64>* removed)
 {
     bool ok = true;
     // What cannot come back as it was stays out: an item whose uuid is in the history again,
@@ -117,6 +127,18 @@ std::optional<QList<qint64>> CoreDataManager::Impl::restoreKept()
                  "DELETE FROM kept.deleted_text WHERE id NOT IN (SELECT id FROM kept.deleted_inf);"
                  "DELETE FROM kept.deleted_search WHERE id NOT IN (SELECT id FROM kept.deleted_inf);"
                  "DELETE FROM kept.deleted_image_text WHERE id NOT IN (SELECT id FROM kept.deleted_inf);");
+    // A replacement goes only when the item it replaced comes back: the text is never lost.
+    QList<qint64> replacements;
+    if (ok) {
+        SqliteStatement remove =
+            db.prepare("DELETE FROM main.paste_inf WHERE uuid IN (SELECT uuid FROM kept.added_inf) AND "
+                       "EXISTS (SELECT 1 FROM kept.deleted_inf) RETURNING id");
+        ok = remove.isValid();
+        int rc = SQLITE_DONE;
+        while (ok && (rc = remove.step()) == SQLITE_ROW)
+            replacements.append(remove.int64(0));
+        ok = ok && rc == SQLITE_DONE;
+    }
     // Row ids are reused once the newest rows are gone: an item whose id a newer one took
     // comes back under a new id; its uuid is what names it.
     const QList<qint64> taken = ok ? ids(db,
@@ -159,6 +181,7 @@ std::optional<QList<qint64>> CoreDataManager::Impl::restoreKept()
     ok = ok && forgetKept();
     if (!ok)
         return std::nullopt;
+    *removed = replacements;
     return restored + moved;
 }
 
@@ -169,11 +192,14 @@ void CoreDataManager::undoLastChange(std::function<void(qint64 restored)> done)
         if (d->writable() && d->keptReady()) {
             SqliteTransaction transaction(d->db);
             std::optional<QList<qint64>> restored;
+            QList<qint64> removed;
             if (transaction.isActive())
-                restored = d->restoreKept();
+                restored = d->restoreKept(&removed);
             if (restored && transaction.commit()) {
                 count = restored->size();
                 Log::info(kTag, QStringLiteral("undo success: %1 items back").arg(count));
+                if (!removed.isEmpty())
+                    d->notify({HistoryChange::Kind::Removed, {}, removed});
                 // They come back at their old dates, among the others: every list reads again.
                 if (!restored->isEmpty())
                     d->notify({HistoryChange::Kind::Reset, {}, *restored});

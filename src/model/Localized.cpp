@@ -163,6 +163,8 @@ BRIMBLE_LOCALIZED(undoCut, "menu.undo_cut")
 BRIMBLE_LOCALIZED(undoClearAllHistory, "menu.undo_clear_all_history")
 BRIMBLE_LOCALIZED(undoMove, "menu.undo_move")
 BRIMBLE_LOCALIZED(undoDeleteClipboard, "menu.undo_delete_clipboard")
+BRIMBLE_LOCALIZED(edit, "menu.edit")
+BRIMBLE_LOCALIZED(undoReplace, "menu.undo_replace")
 } // namespace LocalizedMenu
 
 namespace LocalizedQuickView {
@@ -606,3 +608,14 @@ BRIMBLE_LOCALIZED(noXTest, "paste.no_xtest")
 BRIMBLE_LOCALIZED(noVirtualKeyboard, "paste.no_virtual_keyboard")
 BRIMBLE_LOCALIZED(keyNotSent, "paste.key_not_sent")
 } // namespace LocalizedPaste
+namespace LocalizedEditor {
+BRIMBLE_LOCALIZED(save, "editor.save")
+BRIMBLE_LOCALIZED(replace, "editor.replace")
+BRIMBLE_LOCALIZED(hint, "editor.hint")
+BRIMBLE_LOCALIZED(formattingDropped, "editor.formatting_dropped")
+BRIMBLE_LOCALIZED(empty, "editor.empty")
+BRIMBLE_LOCALIZED(originalGone, "editor.original_gone")
+BRIMBLE_LOCALIZED(notStored, "editor.not_stored")
+BRIMBLE_LOCALIZED(secretNotRecorded, "editor.secret_not_recorded")
+BRIMBLE_LOCALIZED(notEditable, "editor.not_editable")
+} // namespace LocalizedEditor

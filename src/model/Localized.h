@@ -121,6 +121,8 @@ QString undoCut();              // "menu.undo_cut"
 QString undoClearAllHistory();  // "menu.undo_clear_all_history"
 QString undoMove();             // "menu.undo_move"
 QString undoDeleteClipboard();  // "menu.undo_delete_clipboard"
+QString edit();                 // "menu.edit"
+QString undoReplace();          // "menu.undo_replace"
 } // namespace LocalizedMenu
 
 namespace LocalizedQuickView {
@@ -372,3 +374,15 @@ QString noXTest();           // "paste.no_xtest"
 QString noVirtualKeyboard(); // "paste.no_virtual_keyboard"
 QString keyNotSent();        // "paste.key_not_sent"
 } // namespace LocalizedPaste
+// The item editor of the quick search panel.
+namespace LocalizedEditor {
+QString save();               // "editor.save": keeps the edit as a new item
+QString replace();            // "editor.replace": puts the edit in the original's place
+QString hint();               // "editor.hint": the keys
+QString formattingDropped();  // "editor.formatting_dropped"
+QString empty();              // "editor.empty"
+QString originalGone();       // "editor.original_gone"
+QString notStored();          // "editor.not_stored"
+QString secretNotRecorded();  // "editor.secret_not_recorded"
+QString notEditable();        // "editor.not_editable"
+} // namespace LocalizedEditor

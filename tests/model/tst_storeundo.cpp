@@ -106,6 +106,7 @@ private Q_SLOTS:
     void deleteClearAndMoveComeBackAsStored();
     void anItemWhoseIdWasTakenComesBackUnderANewOne();
     void onlyTheLastKeptChangeComesBack();
+    void aReplacedItemComesBackInPlaceOfItsReplacement();
 };
 
 void TestStoreUndo::deleteClearAndMoveComeBackAsStored()
@@ -221,6 +222,52 @@ void TestStoreUndo::onlyTheLastKeptChangeComesBack()
     QCOMPARE(undo(), 0);
     store().insertCategory(clipboard(kNotes));
     QCOMPARE(idsOf(path, QStringLiteral("category_uuid = '%1'").arg(kNotes)), QList<qint64>());
+}
+
+void TestStoreUndo::aReplacedItemComesBackInPlaceOfItsReplacement()
+{
+    TestHome home;
+    fillHistory();
+    const QString path = home.databasePath();
+    const QStringList before = storedRows(path);
+    const QList<PasteInfModel> history = store().fetchPasteInfs(clipboard(kDefaultCategoryUUID));
+    const PasteInfModel second = history.at(1);
+    QCOMPARE(store().fetchPlainText(second.uuid.value()), QStringLiteral("second"));
+
+    // Whatever date and clipboard the replacement says, it takes the item's.
+    const auto replace = [](const QString& uuid, const PasteInfModel& model) {
+        std::promise<CoreDataManager::ReplaceResult> result;
+        store().replacePasteInf(
+            uuid, model, [&](CoreDataManager::ReplaceResult r) { result.set_value(r); }, true);
+        return result.get_future().get();
+    };
+    const PasteInfModel edited = textCapture("second, edited", QDateTime::currentDateTimeUtc(), kNotes);
+    QCOMPARE(replace(second.uuid.value(), edited), CoreDataManager::ReplaceResult::replaced);
+    const QList<PasteInfModel> replaced = store().fetchPasteInfs(clipboard(kDefaultCategoryUUID));
+    QCOMPARE(replaced.size(), history.size());
+    QCOMPARE(replaced.at(1).uuid, edited.uuid);
+    QCOMPARE(replaced.at(1).date, second.date);
+    QCOMPARE(store().fetchPlainText(edited.uuid.value()), QStringLiteral("second, edited"));
+    QVERIFY(!store().fetchPasteInf(second.uuid.value()));
+
+    // Undo: the item as it was stored, to the byte, and the replacement gone.
+    QCOMPARE(undo(), 1);
+    QCOMPARE(storedRows(path), before);
+    QVERIFY(!store().fetchPasteInf(edited.uuid.value()));
+
+    // An item gone meanwhile is not replaced, and nothing is written.
+    QCOMPARE(replace(edited.uuid.value(), textCapture("late", QDateTime::currentDateTimeUtc())),
+             CoreDataManager::ReplaceResult::originalGone);
+    QCOMPARE(storedRows(path), before);
+
+    // A replacement whose item cannot come back (its clipboard was deleted) stays.
+    const PasteInfModel notes = store().fetchPasteInfs(clipboard(kNotes)).value(0);
+    const PasteInfModel notesEdited = textCapture("notes, edited", QDateTime::currentDateTimeUtc());
+    QCOMPARE(replace(notes.uuid.value(), notesEdited), CoreDataManager::ReplaceResult::replaced);
+    store().deleteCategory(clipboard(kNotes));
+    store().waitForQueued();
+    QCOMPARE(undo(), 0);
+    QVERIFY(store().fetchPasteInf(notesEdited.uuid.value()));
 }
 
 QTEST_GUILESS_MAIN(TestStoreUndo)

@@ -25,15 +25,16 @@ void TestQuickSearchItemMenu::entriesByType_data()
     QTest::addColumn<std::optional<PasteInfoDisplayType>>("type");
     QTest::addColumn<bool>("opensInBrowser");
     QTest::addColumn<bool>("saves");
+    QTest::addColumn<bool>("edits");
     using T = PasteInfoDisplayType;
-    QTest::newRow("link") << std::optional(T::Link) << true << true;
-    QTest::newRow("plain text") << std::optional(T::PlainText) << false << true;
-    QTest::newRow("rich text") << std::optional(T::RichTextFormat) << false << true;
-    QTest::newRow("image") << std::optional(T::Image) << false << true;
-    QTest::newRow("colour") << std::optional(T::Color) << false << true;
-    QTest::newRow("file") << std::optional(T::File) << false << false;
-    QTest::newRow("unknown") << std::optional(T::Unknown) << false << false;
-    QTest::newRow("not classified") << std::optional<T>() << false << false;
+    QTest::newRow("link") << std::optional(T::Link) << true << true << true;
+    QTest::newRow("plain text") << std::optional(T::PlainText) << false << true << true;
+    QTest::newRow("rich text") << std::optional(T::RichTextFormat) << false << true << true;
+    QTest::newRow("image") << std::optional(T::Image) << false << true << false;
+    QTest::newRow("colour") << std::optional(T::Color) << false << true << true;
+    QTest::newRow("file") << std::optional(T::File) << false << false << false;
+    QTest::newRow("unknown") << std::optional(T::Unknown) << false << false << false;
+    QTest::newRow("not classified") << std::optional<T>() << false << false << false;
 }
 
 void TestQuickSearchItemMenu::entriesByType()
@@ -41,12 +42,20 @@ void TestQuickSearchItemMenu::entriesByType()
     QFETCH(std::optional<PasteInfoDisplayType>, type);
     QFETCH(bool, opensInBrowser);
     QFETCH(bool, saves);
+    QFETCH(bool, edits);
     QuickSearchPasteInfItemMenu menu;
     // A link first, then something else: the menu is reused and must not keep the link's entry.
     menu.prepare(PasteInfoDisplayType::Link, {}, 0);
     menu.prepare(type, {}, 0x0200);
     QCOMPARE(menu.action(Command::openInBrowser)->isVisible(), opensInBrowser);
     QCOMPARE(menu.action(Command::saveToFile)->isEnabled(), saves);
+    // Edit: text of any kind, never a secret's; off, it says why.
+    QCOMPARE(menu.action(Command::edit)->isEnabled(), edits);
+    QCOMPARE(menu.action(Command::edit)->toolTip() == LocalizedEditor::notEditable(), !edits);
+    QCOMPARE(menu.action(Command::edit)->shortcut(), QKeySequence(Qt::Key_F2));
+    menu.prepare(type, {}, 0x0200, true);
+    QVERIFY(!menu.action(Command::edit)->isEnabled());
+    menu.prepare(type, {}, 0x0200);
     for (Command always : {Command::paste, Command::pasteAsPlainText, Command::pasteInSequence, Command::copy,
                            Command::cut, Command::moveToFirst, Command::deleteItems})
         QVERIFY(menu.action(always)->isEnabled() && menu.action(always)->isVisible());

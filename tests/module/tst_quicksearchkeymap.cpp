@@ -73,6 +73,8 @@ void TestQuickSearchKeyMap::commandForKey_data()
         << int(Qt::Key_4) << 13u << alt << alt << false << Command{Command::quickPaste, false, false, 3};
     QTest::newRow("ctrl digit when quick paste is on alt")
         << int(Qt::Key_4) << 13u << ctrl << alt << false << Command{};
+    QTest::newRow("f2 edits") << int(Qt::Key_F2) << noScan << 0u << ctrl << false << Command{Command::edit};
+    QTest::newRow("shift f2 is not ours") << int(Qt::Key_F2) << noScan << shift << ctrl << false << Command{};
     QTest::newRow("a plain digit is typed") << int(Qt::Key_1) << 10u << 0u << ctrl << false << Command{};
 
     QTest::newRow("ctrl c") << int(Qt::Key_C) << noScan << ctrl << ctrl << false << Command{Command::copy};

@@ -10,6 +10,7 @@
 #include "module/quickSearch/QuickSearchHost.h"
 #include "module/quickSearch/QuickSearchViewWindow.h"
 #include "module/quickSearch/view/QuickSearchClipboardHeader.h"
+#include "module/quickSearch/view/QuickSearchItemEditor.h"
 #include "module/quickSearch/view/QuickSearchPasteInfDetailView.h"
 #include "module/quickSearch/view/QuickSearchPasteInfItem.h"
 #include "module/quickSearch/view/QuickSearchPasteInfListModel.h"
@@ -95,6 +96,8 @@ QuickSearchKeyCommand QuickSearchViewController::commandForKey(int key, quint32 
     // The Menu key arrives as a context menu request of the search field (see eventFilter).
     if (key == Qt::Key_F10 && modifiers == shift)
         return {Command::itemMenu};
+    if (key == Qt::Key_F2 && modifiers == 0)
+        return {Command::edit};
     // Taken only while a secret is masked or a link waits for "Load Preview" and the field is
     // empty; typed otherwise.
     if (key == Qt::Key_Space && modifiers == 0)
@@ -182,7 +185,7 @@ QuickSearchViewController::QuickSearchViewController(CoreDataManager& store, Pre
       model_(new QuickSearchPasteInfListModel(store, databasePath, this)),
       engine_(new SearchEngine(store, this)), loadingIndicator_(new QProgressBar(this)),
       matchQueue_(std::make_unique<SerialQueue>(QStringLiteral("brimble.quicksearch.match"))),
-      undoAction_(new QAction(LocalizedMenu::undo(), this))
+      undoAction_(new QAction(LocalizedMenu::undo(), this)), editor_(new QuickSearchItemEditor(this))
 {
     engine_->setDatabasePath(databasePath);
     engine_->setTextsFile(SearchEngine::defaultTextsFile());
@@ -392,6 +395,11 @@ QuickSearchViewController::QuickSearchViewController(CoreDataManager& store, Pre
         placeOverlays();
     });
 
+    editor_->hide();
+    connect(editor_, &QuickSearchItemEditor::saveRequested, this, [this] { storeEdit(false); });
+    connect(editor_, &QuickSearchItemEditor::replaceRequested, this, [this] { storeEdit(true); });
+    connect(editor_, &QuickSearchItemEditor::cancelRequested, this, &QuickSearchViewController::cancelEdit);
+
     connectClipboards();
     model_->loadHistory(selectedCategoryUuid_);
     loadingDelay_.start();
@@ -425,6 +433,9 @@ void QuickSearchViewController::attachWindow(QuickSearchViewWindow& window)
     // Modifiers let go of in another window are never reported here, and the badges answer
     // keys held in this window: once another window has the keyboard, they go.
     connect(&window, &QuickSearchViewWindow::resignedKey, this, &QuickSearchViewController::onResignKey);
+    // Escape leaves the editor first; the panel stays.
+    window.addEscapeHandler(
+        [self = QPointer<QuickSearchViewController>(this)] { return self && self->cancelEdit(); });
 }
 
 void QuickSearchViewController::onResignKey()
@@ -464,6 +475,11 @@ bool QuickSearchViewController::eventFilter(QObject* watched, QEvent* event)
 void QuickSearchViewController::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    // An edit left open when the panel went is still there to finish.
+    if (editing_) {
+        editor_->setFocus(Qt::ActiveWindowFocusReason);
+        return;
+    }
     searchField_->setFocus(Qt::ActiveWindowFocusReason);
     searchField_->selectAll();
     selectFirstRow();
@@ -536,6 +552,7 @@ void QuickSearchViewController::placeOverlays()
     loadingIndicator_->setGeometry(indicator);
     loadingIndicator_->raise();
     selector_->setGeometry(0, listView_->y(), width(), height() - listView_->y());
+    editor_->setGeometry(0, listView_->y(), width(), height() - listView_->y());
 }
 
 void QuickSearchViewController::chooseFilterType(qsizetype index)
@@ -609,6 +626,11 @@ void QuickSearchViewController::matchNewItems(const QList<qint64>& ids)
 
 void QuickSearchViewController::onKeyDown(QKeyEvent* event)
 {
+    // The editor keeps its keys but its two chords.
+    if (editing_) {
+        event->setAccepted(editor_->handleKey(event->key(), event->modifiers()));
+        return;
+    }
     // The name being typed keeps its keys; the arrows move the grid's highlight while it shows.
     if (clipboardHeader_->isRenaming() || selector_->moveHighlight(event->key())) {
         event->setAccepted(!clipboardHeader_->isRenaming());
@@ -725,6 +747,9 @@ bool QuickSearchViewController::perform(const QuickSearchKeyCommand& command)
         if (row >= 0)
             showItemMenu(row, listView_->viewport()->mapToGlobal(listView_->visualRect(current).center()),
                          true);
+        return true;
+    case QuickSearchKeyCommand::edit:
+        editCurrentItem();
         return true;
     case QuickSearchKeyCommand::loadPreview:
         return searchField_->text().isEmpty() && (detailView_->revealSecret() || detailView_->loadLinkPreview());

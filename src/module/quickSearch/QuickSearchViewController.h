@@ -30,6 +30,7 @@ class QToolButton;
 class QFrame;
 class QItemSelection;
 class QuickSearchPasteInfDetailView;
+class QuickSearchItemEditor;
 class QuickSearchClipboardHeader;
 class QuickSearchPasteInfItem;
 class QuickSearchPasteInfListModel;
@@ -64,6 +65,7 @@ struct QuickSearchKeyCommand
         itemMenu,        // the current row's context menu
         loadPreview,     // a masked secret, or the link preview's page while it waits to be asked for
         pasteInSequence, // the selected rows as a paste queue, the first pasted at once
+        edit,            // the current row's text in the editor pane
     };
     Kind kind = none;
     bool extendSelection = false;
@@ -121,6 +123,10 @@ public:
     QLabel* typeHint() const { return typeHint_; }
     QuickSelectClipBoardView* clipboardSelector() const { return selector_; }
     QuickSearchPasteInfItemMenu* itemMenu() const { return itemMenu_; }
+    // The pane over the list where the current item's text is edited (F2, "Edit…"); shown
+    // while editing.
+    QuickSearchItemEditor* itemEditor() const { return editor_; }
+    bool isEditing() const { return editing_.has_value(); }
     // "Undo …" in the item menu and the clipboard menu; disabled when there is nothing to undo.
     QAction* undoAction() const { return undoAction_; }
     const QList<PasteCategoryInfModel>& clipBoards() const { return clipBoards_; }
@@ -217,6 +223,7 @@ private:
         clear,
         move,
         clipboardDeletion,
+        replacement,
     };
     void deleteSelectedItems();
     // Names a kept change just queued; a failure reported by the store forgets it again.
@@ -224,6 +231,23 @@ private:
     keptChange(UndoableChange change, const std::optional<PasteCategoryInfModel>& clipboard = {});
     void setUndoable(UndoableChange change);
     void undoLastChange();
+    // Editing
+    enum class EditOutcome
+    {
+        stored,
+        originalGone,
+        failed,
+    };
+    void editCurrentItem();
+    void openEditor(qint64 id, const PasteInfModel& original, const QString& text, bool formattingDropped);
+    // Says why the item at `row` cannot be edited.
+    void refuseEdit(int row);
+    // Escape and Cancel: the edit goes, the list and the search are as they were.
+    bool cancelEdit();
+    void closeEditor();
+    // Save: a new item at the top of the shown clipboard; replace: in the original's place.
+    void storeEdit(bool replace);
+    void editStored(quint64 generation, bool replace, EditOutcome outcome);
 
     QPointer<QMenu> menu_;
     QLineEdit* searchField_;
@@ -264,6 +288,17 @@ private:
     quint64 undoGeneration_ = 0;
     // A deleted clipboard, created again before its items come back.
     std::optional<PasteCategoryInfModel> undoClipboard_;
+    // The item being edited: its row id and its model as it was when the edit began.
+    struct EditSession
+    {
+        qint64 id = 0;
+        PasteInfModel original;
+    };
+    QuickSearchItemEditor* editor_;
+    std::optional<EditSession> editing_;
+    // Tells a store's answer for an edit closed since from one for the edit on show.
+    quint64 editGeneration_ = 0;
+    QPointer<QWidget> focusBeforeEdit_;
     // Ctrl+Z takes the history's undo when its change came after the field's last edit, and
     // the field's own text undo otherwise.
     bool historyUndoFirst_ = false;

@@ -63,11 +63,12 @@ void QuickSearchViewController::showItemMenu(int row, const QPoint& globalPos, b
         moveSelection(row, false);
     const qint64 id = model_->idAt(row);
     QPointer<QuickSearchViewController> self(this);
-    const auto popUp = [self, globalPos, fromKeyboard](std::optional<PasteInfoDisplayType> type) {
-        Dispatch::main([self, globalPos, fromKeyboard, type] {
+    const auto popUp = [self, globalPos, fromKeyboard](std::optional<PasteInfoDisplayType> type,
+                                                       bool secret) {
+        Dispatch::main([self, globalPos, fromKeyboard, type, secret] {
             if (!self)
                 return;
-            self->itemMenu_->prepare(type, self->clipBoards_, self->preferences_.plainTextModifier());
+            self->itemMenu_->prepare(type, self->clipBoards_, self->preferences_.plainTextModifier(), secret);
             self->itemMenu_->popup(globalPos);
             if (fromKeyboard)
                 self->itemMenu_->highlightFirstEntry();
@@ -79,13 +80,14 @@ void QuickSearchViewController::showItemMenu(int row, const QPoint& globalPos, b
         const QList<PasteInfRow> rows = reader.rows({id});
         if (rows.isEmpty())
             return;
+        const bool secret = rows.first().secretKind.has_value();
         if (rows.first().displayType) {
-            popUp(rows.first().displayType);
+            popUp(rows.first().displayType, secret);
             return;
         }
-        Dispatch::global([uuid = rows.first().uuid, popUp, &store] {
+        Dispatch::global([uuid = rows.first().uuid, popUp, secret, &store] {
             const QList<PreferredContent> contents = contentsOf(store, {uuid});
-            popUp(contents.isEmpty() ? std::nullopt : std::optional(contents.first().displayType));
+            popUp(contents.isEmpty() ? std::nullopt : std::optional(contents.first().displayType), secret);
         });
     });
 }
@@ -120,6 +122,9 @@ void QuickSearchViewController::onItemMenuCommand(QuickSearchPasteInfItemMenu::C
         return;
     case Command::deleteItems:
         perform({QuickSearchKeyCommand::deleteSelected});
+        return;
+    case Command::edit:
+        editCurrentItem();
         return;
     case Command::addNewClipboard:
         addNewClipboard(true);
@@ -198,6 +203,9 @@ void QuickSearchViewController::setUndoable(UndoableChange change)
         break;
     case UndoableChange::clipboardDeletion:
         undoAction_->setText(LocalizedMenu::undoDeleteClipboard());
+        break;
+    case UndoableChange::replacement:
+        undoAction_->setText(LocalizedMenu::undoReplace());
         break;
     }
     undoAction_->setEnabled(change != UndoableChange::none);

@@ -198,8 +198,9 @@ bool QuickSearchViewWindow::eventFilter(QObject* watched, QEvent* event)
 bool QuickSearchViewWindow::handleKeyPress(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape) {
-        if (escapeHandler_ && escapeHandler_())
-            return true;
+        for (const std::function<bool()>& handler : std::as_const(escapeHandlers_))
+            if (handler())
+                return true;
         resignMainWindow();
         return true;
     }

@@ -2,6 +2,7 @@
 
 #include "module/quickSearch/WindowFrameStore.h"
 
+#include <QList>
 #include <QPointer>
 #include <QRegion>
 #include <QSet>
@@ -50,8 +51,9 @@ public:
     void showAndActivate();
     // Hides the panel: the toggle, Escape, Ctrl+W and every paste end here.
     void resignMainWindow();
-    // Asked first when Escape is pressed; true when it took the key (the window then stays).
-    void setEscapeHandler(std::function<bool()> handler) { escapeHandler_ = std::move(handler); }
+    // Asked first when Escape is pressed, in the order added, until one takes the key (returns
+    // true); the window then stays.
+    void addEscapeHandler(std::function<bool()> handler) { escapeHandlers_.append(std::move(handler)); }
     void toggle();
 
     // The frame the panel takes on a screen (its name and available area): the saved frame
@@ -86,7 +88,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    std::function<bool()> escapeHandler_;
+    QList<std::function<bool()>> escapeHandlers_;
     // True when the key was the panel's own (consumed).
     bool handleKeyPress(QKeyEvent* event);
     void noteModifiers(Qt::KeyboardModifiers modifiers);

@@ -2,6 +2,7 @@
 
 #include "common/Log.h"
 #include "model/Localized.h"
+#include "model/PasteInfEdit.h"
 #include "platform/KeyTable.h"
 #include "view/base/MenuText.h"
 
@@ -16,6 +17,7 @@ QuickSearchPasteInfItemMenu::QuickSearchPasteInfItemMenu(QWidget* parent)
     : QMenu(QStringLiteral("PasteInfMenu"), parent), moveTo_(new QMenu(LocalizedMenu::moveTo(), this))
 {
     setMinimumWidth(50);
+    setToolTipsVisible(true);
     moveTo_->setMinimumWidth(50);
     addCommand(Command::openInBrowser, LocalizedMenu::openInBrowser());
     addCommand(Command::paste, LocalizedMenu::paste(), QKeySequence(Qt::Key_Return));
@@ -28,6 +30,7 @@ QuickSearchPasteInfItemMenu::QuickSearchPasteInfItemMenu(QWidget* parent)
     addCommand(Command::moveToFirst, LocalizedMenu::moveToFirst(), QKeySequence(Qt::META | Qt::Key_F));
     addMenu(moveTo_);
     addCommand(Command::saveToFile, LocalizedMenu::saveToFile(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    addCommand(Command::edit, LocalizedMenu::edit(), QKeySequence(Qt::Key_F2));
     addSeparator();
     addCommand(Command::deleteItems, LocalizedMenu::deleteItem(), QKeySequence(Qt::Key_Delete));
 
@@ -51,7 +54,7 @@ QAction* QuickSearchPasteInfItemMenu::addCommand(Command command, const QString&
 
 void QuickSearchPasteInfItemMenu::prepare(std::optional<PasteInfoDisplayType> type,
                                           const QList<PasteCategoryInfModel>& clipboards,
-                                          quint32 plainTextModifier)
+                                          quint32 plainTextModifier, bool secret)
 {
     actions_.value(Command::pasteAsPlainText)
         ->setShortcut(QKeySequence(
@@ -59,6 +62,10 @@ void QuickSearchPasteInfItemMenu::prepare(std::optional<PasteInfoDisplayType> ty
     actions_.value(Command::saveToFile)
         ->setEnabled(type && *type != PasteInfoDisplayType::Unknown && *type != PasteInfoDisplayType::File);
     actions_.value(Command::openInBrowser)->setVisible(type == PasteInfoDisplayType::Link);
+    QAction* edit = actions_.value(Command::edit);
+    edit->setEnabled(PasteInfEdit::isEditable(type, secret));
+    // Says why it is off, where the desktop shows menu tips.
+    edit->setToolTip(edit->isEnabled() ? QString() : LocalizedEditor::notEditable());
 
     moveTo_->clear();
     moveTo_->addSeparator();

@@ -27,6 +27,7 @@ public:
         cut,
         moveToFirst,
         saveToFile,
+        edit,
         deleteItems,
         addNewClipboard,
     };
@@ -35,9 +36,10 @@ public:
     explicit QuickSearchPasteInfItemMenu(QWidget* parent = nullptr);
 
     // Sets the menu up for an item of `type` (absent when not yet classified): which entries
-    // apply, the plain-text paste's modifiers (Carbon bits) and the clipboards to move to.
+    // apply, the plain-text paste's modifiers (Carbon bits) and the clipboards to move to. A
+    // `secret` item's text is not handed out for editing.
     void prepare(std::optional<PasteInfoDisplayType> type, const QList<PasteCategoryInfModel>& clipboards,
-                 quint32 plainTextModifier);
+                 quint32 plainTextModifier, bool secret = false);
 
     // The first entry that can be chosen becomes the active one, as a menu opened from the
     // keyboard shows it.
