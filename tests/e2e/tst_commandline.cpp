@@ -273,13 +273,7 @@ void TestCommandLine::damagedHistoryIsReportedByEveryReadingVerb()
     E2e::xclipCopy("a copy on a page that will be damaged");
     QVERIFY(session.waitForCount(1));
     QCOMPARE(session.stop(), 0);
-    {
-        QFile file(session.databasePath());
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        QVERIFY(file.size() > 4096);
-        file.seek(4096);
-        file.write(QByteArray(file.size() - 4096, '\xab'));
-    }
+    QVERIFY(damageAllButSchema(session.databasePath()));
     const auto expectDamage = [&](const QStringList& arguments) {
         const auto result = session.cli(arguments);
         QVERIFY2(result.exitCode == 4, qPrintable(arguments.join(' ') + ": " + result.err));

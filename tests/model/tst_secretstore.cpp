@@ -144,7 +144,9 @@ void TstSecretStore::historyFromBeforeSecretsOpens()
     store().close();
     // The history as the previous version left it.
     for (const char* sql : {"DROP TRIGGER paste_inf_search_inserted", "DROP TRIGGER paste_inf_search_updated",
-                            "DROP TRIGGER paste_inf_search_deleted", "DROP TABLE paste_inf_search_change",
+                            "DROP TRIGGER paste_inf_search_deleted", "DROP TRIGGER paste_inf_order_inserted",
+                            "DROP TRIGGER paste_inf_order_updated", "DROP TRIGGER paste_inf_order_deleted",
+                            "DROP TABLE paste_inf_search_change",
                             "DROP TABLE paste_inf_image_text", "DROP INDEX paste_inf_image_text_unread",
                             "ALTER TABLE paste_inf DROP COLUMN image_text_state"})
         QCOMPARE(scalar(home.databasePath(), sql), 0);

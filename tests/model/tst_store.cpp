@@ -209,10 +209,12 @@ void TstStore::schemaAndPermissions()
                          "JOIN paste_inf_text t ON t.id = p.id JOIN paste_inf_search s ON s.id = p.id"),
              1);
     QCOMPARE(raw.integer("SELECT count(*) FROM sqlite_master WHERE name = 'paste_inf_by_category_date'"), 1);
-    // Every write to the searchable texts is logged, in the same transaction.
+    // Every write to the searchable texts is logged, in the same transaction, and so is the
+    // item's place in the history order: two entries for one capture.
     QCOMPARE(
         raw.integer("SELECT count(*) FROM paste_inf_search_change c JOIN paste_inf_search s ON s.id = c.id"),
-        1);
+        2);
+    QCOMPARE(raw.integer("SELECT count(*) FROM sqlite_master WHERE type = 'trigger'"), 6);
     QVERIFY(raw.exec(
         "SELECT uuid, date, category_uuid, app_name, app_bundle_url, app_bundle_identifier, display_type, "
         "display_paste_board_type, type_data, header_bg_color, content_size, secret_kind FROM paste_inf"));
@@ -785,13 +787,8 @@ void TstStore::damageFoundWhileRunningStopsWrites()
             store().insertPasteInf(textItem(QString::number(i).repeated(50), at(i)));
     });
     store().close();
-    {
-        // Every page but the schema's: the file opens, and the first real read meets the damage.
-        QFile file(home.databasePath());
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        file.seek(4096);
-        file.write(QByteArray(file.size() - 4096, '\xab'));
-    }
+    // Every page but the schema's: the file opens, and the first real read meets the damage.
+    QVERIFY(damageAllButSchema(home.databasePath()));
     const QByteArray damaged = fileHash(home.databasePath());
     QStringList reports;
     QObject listener;
@@ -822,12 +819,8 @@ void TstStore::damageFoundBeforeAnyoneListensIsToldLater()
     for (int i = 0; i < 300; ++i)
         store().insertPasteInf(textItem(QString::number(i).repeated(50), at(i)));
     store().close();
-    {
-        QFile file(home.databasePath());
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        file.seek(4096);
-        file.write(QByteArray(file.size() - 4096, '\xab'));
-    }
+    // Every page but the schema's: the file opens, and the first real read meets the damage.
+    QVERIFY(damageAllButSchema(home.databasePath()));
     QVERIFY(store().open(home.databasePath()));
     // Start-up reads the history before the application listens.
     QVERIFY(store().fetchCategories().isEmpty());

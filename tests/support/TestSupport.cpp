@@ -9,6 +9,9 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QSet>
+
+#include <sqlite3.h>
 
 #include <unistd.h>
 
@@ -118,4 +121,37 @@ bool SmallDisk::fill()
 bool SmallDisk::makeRoom()
 {
     return QFile::remove(dir_.path() + QStringLiteral("/filler"));
+}
+
+bool damageAllButSchema(const QString& path)
+{
+    sqlite3* db = nullptr;
+    QSet<qint64> schemaPages{1};
+    qint64 pageSize = 0;
+    sqlite3_stmt* stmt = nullptr;
+    bool read = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK &&
+                sqlite3_prepare_v2(db, "PRAGMA page_size", -1, &stmt, nullptr) == SQLITE_OK &&
+                sqlite3_step(stmt) == SQLITE_ROW;
+    if (read)
+        pageSize = sqlite3_column_int64(stmt, 0);
+    sqlite3_finalize(stmt);
+    stmt = nullptr;
+    // The schema may take more than the first page.
+    read = read && sqlite3_prepare_v2(db, "SELECT pageno FROM dbstat WHERE name = 'sqlite_schema'", -1, &stmt,
+                                      nullptr) == SQLITE_OK;
+    while (read && sqlite3_step(stmt) == SQLITE_ROW)
+        schemaPages.insert(sqlite3_column_int64(stmt, 0));
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+    QFile file(path);
+    if (!read || pageSize <= 0 || !file.open(QIODevice::ReadWrite) || file.size() <= pageSize)
+        return false;
+    const QByteArray garbage(pageSize, '\xab');
+    for (qint64 page = 1; page * pageSize < file.size(); ++page) {
+        if (schemaPages.contains(page + 1))
+            continue;
+        if (!file.seek(page * pageSize) || file.write(garbage) != pageSize)
+            return false;
+    }
+    return true;
 }

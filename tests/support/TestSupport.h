@@ -47,6 +47,10 @@ QByteArray pngOf(const QSize& size, const QColor& color = QColor(20, 120, 220, 1
 PasteInfModel textCapture(const QString& text, const QDateTime& date,
                           const QString& category = kDefaultCategoryUUID);
 
+// Overwrites every page of the closed history at `path` but the schema's with garbage: the file
+// opens, and the first real read meets the damage. False when it cannot.
+bool damageAllButSchema(const QString& path);
+
 // A small tmpfs mounted for one test, to fill up: a full disk. Only root may mount one; a test
 // skips when mounted() is false, with why() as the reason.
 class SmallDisk
