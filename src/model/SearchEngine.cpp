@@ -1334,12 +1334,14 @@ SearchEngine::~SearchEngine()
     // Left for the next run, which then need not read them from the history.
     if (!texts_->file.isEmpty() && texts_->arena && !texts_->arena->damaged()) {
         QString error;
-        // The texts are the history's: a folder of the user's alone, as the history's is.
+        // The texts are the history's: a folder made for them is the user's alone, as the
+        // history's is (one that is there already is left as it is; the file is 0600).
         const QString folder = QFileInfo(texts_->file).absolutePath();
-        const bool kept = QDir().mkpath(folder) &&
-                          QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)
-                              ? texts_->arena->save(texts_->file, texts_->path, order, &error)
-                              : (error = QStringLiteral("cannot make the folder %1").arg(folder), false);
+        const bool made = QFileInfo::exists(folder) ||
+                          (QDir().mkpath(folder) &&
+                           QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        const bool kept = made ? texts_->arena->save(texts_->file, texts_->path, order, &error)
+                               : (error = QStringLiteral("cannot make the folder %1").arg(folder), false);
         if (kept)
             Log::info(kTag, QStringLiteral("texts of %1 items kept in %2, with a history order of %3 bytes")
                                 .arg(texts_->arena->liveCount())

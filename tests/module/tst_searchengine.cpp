@@ -812,6 +812,29 @@ private Q_SLOTS:
             QVERIFY(QTest::qWaitFor([&] { return engine.heldTexts().has_value(); }, 30000));
         });
         QVERIFY(QFile::exists(file));
+        // The folder it made is the user's alone; one that was there is left as it was.
+        const auto owner = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser |
+                           QFile::WriteUser | QFile::ExeUser;
+        QCOMPARE(QFile::permissions(QFileInfo(file).absolutePath()), owner);
+        QCOMPARE(QFile::permissions(file) & ~(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser),
+                 QFile::Permissions());
+        {
+            const QString shared = dir.filePath("shared");
+            QVERIFY(QDir().mkpath(shared));
+            const auto open = owner | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+            QVERIFY(QFile::setPermissions(shared, open));
+            auto engine = std::make_unique<SearchEngine>(unopened_);
+            engine->setDatabasePath(history.path());
+            engine->setTextsFile(shared + "/search-texts");
+            {
+                Recorder recorder(*engine);
+                recorder.completeUuids(*engine, kClipboard, "zeta");
+            }
+            QVERIFY(QTest::qWaitFor([&] { return engine->heldTexts().has_value(); }, 30000));
+            engine.reset();
+            QVERIFY(QFile::exists(shared + "/search-texts"));
+            QCOMPARE(QFile::permissions(shared), open);
+        }
 
         // What a run in between does: a text changed, items gone, come, moved to the top and to
         // another clipboard.
