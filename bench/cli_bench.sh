@@ -10,7 +10,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bin=${BRIMBLE_BIN:-$root/build/brimble}
-history=${1:-/tmp/brimble-bench-search-v3-1000000.sqlite}
+history=${1:-/tmp/brimble-bench-search-v4-1000000.sqlite}
 query=${2:-meeting}
 runs=${RUNS:-3}
 
