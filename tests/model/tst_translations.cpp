@@ -10,43 +10,8 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QTranslator>
-#include <QXmlStreamReader>
 
 namespace {
-
-struct Message
-{
-    QString source;
-    QStringList translations;
-    bool unfinished = false;
-};
-
-QMap<QString, Message> readCatalogue(const QString& path)
-{
-    QMap<QString, Message> messages;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return messages;
-    QXmlStreamReader xml(&file);
-    QString id;
-    while (!xml.atEnd()) {
-        if (!xml.readNextStartElement())
-            continue;
-        if (xml.name() == u"message") {
-            id = xml.attributes().value(QStringLiteral("id")).toString();
-        } else if (xml.name() == u"source") {
-            messages[id].source = xml.readElementText();
-        } else if (xml.name() == u"translation") {
-            messages[id].unfinished =
-                xml.attributes().value(QStringLiteral("type")) == QStringLiteral("unfinished");
-            const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
-            messages[id].translations.append(text);
-        }
-    }
-    if (xml.hasError())
-        qWarning() << path << xml.errorString();
-    return messages;
-}
 
 // %1 to %99 and %n, as a sorted list (a text may use one twice, the translation must too).
 QStringList placeholders(const QString& text)
@@ -86,12 +51,12 @@ void TestTranslations::everyIdHasAFinishedTextWithTheSamePlaceholders_data()
 void TestTranslations::everyIdHasAFinishedTextWithTheSamePlaceholders()
 {
     QFETCH(QString, path);
-    const QMap<QString, Message> english = readCatalogue(kDirectory + QStringLiteral("/brimble_en.ts"));
-    const QMap<QString, Message> catalogue = readCatalogue(path);
+    const QMap<QString, CatalogueMessage> english = readCatalogue(kDirectory + QStringLiteral("/brimble_en.ts"));
+    const QMap<QString, CatalogueMessage> catalogue = readCatalogue(path);
     QVERIFY(english.size() > 100);
     QCOMPARE(catalogue.keys(), english.keys());
     for (auto it = english.cbegin(); it != english.cend(); ++it) {
-        const Message& theirs = catalogue.value(it.key());
+        const CatalogueMessage& theirs = catalogue.value(it.key());
         const QString where = it.key();
         QVERIFY2(theirs.source == it->source, qPrintable(where + ": the source differs from English"));
         QVERIFY2(!theirs.unfinished, qPrintable(where + ": unfinished"));

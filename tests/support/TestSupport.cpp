@@ -5,11 +5,13 @@
 #include "platform/PasteboardTypes.h"
 
 #include <QBuffer>
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QSet>
+#include <QXmlStreamReader>
 
 #include <sqlite3.h>
 
@@ -154,4 +156,34 @@ bool damageAllButSchema(const QString& path)
             return false;
     }
     return true;
+}
+
+QMap<QString, CatalogueMessage> readCatalogue(const QString& path)
+{
+    QMap<QString, CatalogueMessage> messages;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return messages;
+    QXmlStreamReader xml(&file);
+    QString id;
+    while (!xml.atEnd()) {
+        if (!xml.readNextStartElement())
+            continue;
+        if (xml.name() == u"message") {
+            id = xml.attributes().value(QStringLiteral("id")).toString();
+        } else if (xml.name() == u"source") {
+            messages[id].source = xml.readElementText();
+        } else if (xml.name() == u"translation") {
+            messages[id].unfinished = xml.attributes().value(QStringLiteral("type")) == u"unfinished";
+            messages[id].translations.append(xml.readElementText(QXmlStreamReader::IncludeChildElements));
+        }
+    }
+    if (xml.hasError())
+        qWarning() << path << xml.errorString();
+    return messages;
+}
+
+QMap<QString, CatalogueMessage> projectCatalogue(const QString& language)
+{
+    return readCatalogue(QStringLiteral(BRIMBLE_SOURCE_DIR "/resources/translations/brimble_%1.ts").arg(language));
 }

@@ -8,7 +8,9 @@
 #include <QDateTime>
 #include <QSize>
 #include <QTemporaryDir>
+#include <QMap>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -46,6 +48,19 @@ QByteArray pngOf(const QSize& size, const QColor& color = QColor(20, 120, 220, 1
 // A plain-text copy dated `date` in `category`, captured the way the recorder captures it.
 PasteInfModel textCapture(const QString& text, const QDateTime& date,
                           const QString& category = kDefaultCategoryUUID);
+
+// One message of a Qt Linguist catalogue (a .ts file): its English source, its translations
+// (more than one for plural forms) and whether it is marked unfinished.
+struct CatalogueMessage
+{
+    QString source;
+    QStringList translations;
+    bool unfinished = false;
+};
+// The messages of the catalogue at `path`, by id; empty when it cannot be read.
+QMap<QString, CatalogueMessage> readCatalogue(const QString& path);
+// The project's own catalogue for `language` ("en", "de", ...).
+QMap<QString, CatalogueMessage> projectCatalogue(const QString& language);
 
 // Overwrites every page of the closed history at `path` but the schema's with garbage: the file
 // opens, and the first real read meets the damage. False when it cannot.
