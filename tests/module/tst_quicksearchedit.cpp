@@ -1,6 +1,7 @@
 // Editing an item's text in the quick search panel: F2 opens the editor over the list, Escape
 // leaves it with the panel and the search as they were, Ctrl+Return keeps the edit as a new
 // item, Replace puts it in the original's place (undoable), and what has no text to edit says so.
+#include "TestPanel.h"
 #include "TestSupport.h"
 
 #include "model/CoreDataManager.h"
@@ -25,33 +26,16 @@
 
 namespace {
 
-struct Panel
+struct Panel : TestPanel
 {
-    explicit Panel(const TestHome& home) : window(home.path() + QStringLiteral("/frame.json"))
-    {
-        controller = new QuickSearchViewController(store(), preferences(), nullptr, nullptr);
-        window.setContentWidget(controller);
-        controller->attachWindow(window);
-        window.showAndActivate();
-    }
-    ~Panel()
-    {
-        window.hide();
-        store().waitForQueued();
-        QTest::qWait(100);
-    }
-    QLineEdit* field() const { return controller->searchField(); }
+    using TestPanel::TestPanel;
     QuickSearchItemEditor* editor() const { return controller->itemEditor(); }
-    QuickSearchPasteInfListModel* model() const { return controller->model(); }
     // F2 where the keyboard is, and the editor once its text has arrived.
     bool edit() const
     {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
         return QTest::qWaitFor([&] { return controller->isEditing(); });
     }
-
-    QuickSearchViewWindow window;
-    QuickSearchViewController* controller;
 };
 
 PasteCategoryInfModel history()

@@ -1,6 +1,7 @@
 // The quick search panel never loses an item by accident: keys typed in the search field edit
 // the field, every delete, cut, clear or move can be undone, the questions before a clear or a
 // clipboard's deletion default to Cancel, and a copy too large for the clipboard is refused.
+#include "TestPanel.h"
 #include "TestSupport.h"
 
 #include "model/CoreDataManager.h"
@@ -27,25 +28,9 @@ namespace {
 const QString kNotes = QStringLiteral("notes-clipboard");
 
 // The controller in the real panel, so that keys take the panel's way to it.
-struct Panel
+struct Panel : TestPanel
 {
-    explicit Panel(const TestHome& home) : window(home.path() + QStringLiteral("/frame.json"))
-    {
-        controller = new QuickSearchViewController(store(), preferences(), nullptr, nullptr);
-        window.setContentWidget(controller);
-        controller->attachWindow(window);
-        window.showAndActivate();
-    }
-    // Previews still being read when the panel goes are let finish while the application lives.
-    ~Panel()
-    {
-        window.hide();
-        store().waitForQueued();
-        QTest::qWait(100);
-    }
-    QLineEdit* field() const { return controller->searchField(); }
-    QListView* list() const { return controller->listView(); }
-    QuickSearchPasteInfListModel* model() const { return controller->model(); }
+    using TestPanel::TestPanel;
     QList<qint64> ids() const
     {
         QList<qint64> shown;
@@ -65,9 +50,6 @@ struct Panel
         });
         return box;
     }
-
-    QuickSearchViewWindow window;
-    QuickSearchViewController* controller;
 };
 
 PasteInfModel richCapture(const QDateTime& date)
