@@ -1247,5 +1247,9 @@ Die Datei wurde unverändert gelassen. Verschieben Sie sie, um mit einem leeren 
         <source>Only text can be edited, not images, files or hidden secrets.</source>
         <translation>Nur Text kann bearbeitet werden, keine Bilder, Dateien oder verborgenen Geheimnisse.</translation>
     </message>
+    <message id="editor.too_long">
+        <source>This text is too long to edit here (more than %1 characters).</source>
+        <translation>Dieser Text ist zu lang, um ihn hier zu bearbeiten (mehr als %1 Zeichen).</translation>
+    </message>
 </context>
 </TS>

@@ -1247,5 +1247,9 @@ The file was left as it is. Move it aside to start with an empty history, or res
         <source>Only text can be edited, not images, files or hidden secrets.</source>
         <translation>Only text can be edited, not images, files or hidden secrets.</translation>
     </message>
+    <message id="editor.too_long">
+        <source>This text is too long to edit here (more than %1 characters).</source>
+        <translation>This text is too long to edit here (more than %1 characters).</translation>
+    </message>
 </context>
 </TS>

@@ -1247,5 +1247,9 @@ El archivo se ha dejado tal cual. Muévalo a otro sitio para empezar con un hist
         <source>Only text can be edited, not images, files or hidden secrets.</source>
         <translation>Solo se puede editar texto, no imágenes, archivos ni secretos ocultos.</translation>
     </message>
+    <message id="editor.too_long">
+        <source>This text is too long to edit here (more than %1 characters).</source>
+        <translation>Este texto es demasiado largo para editarlo aquí (más de %1 caracteres).</translation>
+    </message>
 </context>
 </TS>

@@ -1247,5 +1247,9 @@ Le fichier a été laissé tel quel. Déplacez-le pour repartir d’un historiqu
         <source>Only text can be edited, not images, files or hidden secrets.</source>
         <translation>Seul le texte peut être modifié, pas les images, les fichiers ni les secrets masqués.</translation>
     </message>
+    <message id="editor.too_long">
+        <source>This text is too long to edit here (more than %1 characters).</source>
+        <translation>Ce texte est trop long pour être modifié ici (plus de %1 caractères).</translation>
+    </message>
 </context>
 </TS>

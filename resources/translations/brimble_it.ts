@@ -1247,5 +1247,9 @@ Il file è stato lasciato com&apos;è. Spostalo altrove per ripartire da una cro
         <source>Only text can be edited, not images, files or hidden secrets.</source>
         <translation>Si può modificare solo il testo, non immagini, file o segreti nascosti.</translation>
     </message>
+    <message id="editor.too_long">
+        <source>This text is too long to edit here (more than %1 characters).</source>
+        <translation>Questo testo è troppo lungo per essere modificato qui (più di %1 caratteri).</translation>
+    </message>
 </context>
 </TS>

@@ -1247,5 +1247,9 @@ The file was left as it is. Move it aside to start with an empty history, or res
         <source>Only text can be edited, not images, files or hidden secrets.</source>
         <translation>編集できるのはテキストのみです。画像、ファイル、非表示のシークレットは編集できません。</translation>
     </message>
+    <message id="editor.too_long">
+        <source>This text is too long to edit here (more than %1 characters).</source>
+        <translation>このテキストは長すぎるため、ここでは編集できません（%1 文字を超えています）。</translation>
+    </message>
 </context>
 </TS>

@@ -1247,5 +1247,9 @@ O arquivo foi deixado como está. Mova-o para outro lugar para começar com um h
         <source>Only text can be edited, not images, files or hidden secrets.</source>
         <translation>Só é possível editar texto, não imagens, arquivos ou segredos ocultos.</translation>
     </message>
+    <message id="editor.too_long">
+        <source>This text is too long to edit here (more than %1 characters).</source>
+        <translation>Este texto é longo demais para ser editado aqui (mais de %1 caracteres).</translation>
+    </message>
 </context>
 </TS>

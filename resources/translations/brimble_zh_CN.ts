@@ -1247,5 +1247,9 @@ The file was left as it is. Move it aside to start with an empty history, or res
         <source>Only text can be edited, not images, files or hidden secrets.</source>
         <translation>只能编辑文本，不能编辑图像、文件或隐藏的机密信息。</translation>
     </message>
+    <message id="editor.too_long">
+        <source>This text is too long to edit here (more than %1 characters).</source>
+        <translation>此文本过长，无法在此编辑（超过 %1 个字符）。</translation>
+    </message>
 </context>
 </TS>

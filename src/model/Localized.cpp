@@ -618,4 +618,8 @@ BRIMBLE_LOCALIZED(originalGone, "editor.original_gone")
 BRIMBLE_LOCALIZED(notStored, "editor.not_stored")
 BRIMBLE_LOCALIZED(secretNotRecorded, "editor.secret_not_recorded")
 BRIMBLE_LOCALIZED(notEditable, "editor.not_editable")
+QString tooLong(qint64 limit)
+{
+    return Localized::text("editor.too_long").arg(QLocale().toString(limit));
+}
 } // namespace LocalizedEditor

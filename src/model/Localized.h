@@ -385,4 +385,5 @@ QString originalGone();       // "editor.original_gone"
 QString notStored();          // "editor.not_stored"
 QString secretNotRecorded();  // "editor.secret_not_recorded"
 QString notEditable();        // "editor.not_editable"
+QString tooLong(qint64 limit); // "editor.too_long": %1 the most characters the editor takes
 } // namespace LocalizedEditor

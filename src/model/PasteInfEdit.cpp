@@ -51,6 +51,8 @@ std::variant<EditableText, Refusal> editableText(PasteInfModel& item, CoreDataMa
         items && !items->isEmpty() ? items->first().readableText() : std::nullopt;
     if (!text)
         return Refusal::noText;
+    if (text->size() > kMaxEditableLength)
+        return Refusal::tooLong;
     // HTML that came without a plain text reads as text, and loses its formatting too.
     const bool formatted =
         isRich(content->displayType) || (items->first().dataForType(PasteboardType::html).has_value());

@@ -29,7 +29,11 @@ enum class Refusal
     file,
     secret, // shown masked: its text is not handed out for editing
     noText, // unknown content, or none that reads as text
+    tooLong, // more than kMaxEditableLength characters, on which the editor would stall
 };
+
+// The longest text the editor takes: a text box laying out a line of megabytes stalls the panel.
+constexpr qsizetype kMaxEditableLength = 256 * 1024;
 
 // Classifies the item when it never was (recorded in `store` as any first use does) and
 // returns its text, or why it has none to edit.

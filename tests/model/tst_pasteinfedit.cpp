@@ -40,6 +40,7 @@ private Q_SLOTS:
     void textOfEachKind_data();
     void textOfEachKind();
     void aSecretIsNotHandedOut();
+    void aTextTooLongIsNotOpened();
     void theEditIsACopyFromTheSameApplication();
     void savedAtTheTopWithTheOriginalAsItWas();
 };
@@ -109,6 +110,22 @@ void TestPasteInfEdit::aSecretIsNotHandedOut()
     QVERIFY(std::holds_alternative<PasteInfEdit::Refusal>(editable));
     QCOMPARE(std::get<PasteInfEdit::Refusal>(editable), PasteInfEdit::Refusal::secret);
     QVERIFY(!PasteInfEdit::isEditable(std::nullopt, false));
+}
+
+// A line of megabytes would stall the panel's text box: it is refused with a reason, a text of
+// the limit is not.
+void TestPasteInfEdit::aTextTooLongIsNotOpened()
+{
+    PasteInfModel huge =
+        captured(PasteboardItem({{PasteboardType::string, QByteArray(10 << 20, 'x')}}));
+    auto editable = PasteInfEdit::editableText(huge, nullptr);
+    QVERIFY(std::holds_alternative<PasteInfEdit::Refusal>(editable));
+    QCOMPARE(std::get<PasteInfEdit::Refusal>(editable), PasteInfEdit::Refusal::tooLong);
+    PasteInfModel longest =
+        captured(PasteboardItem({{PasteboardType::string, QByteArray(PasteInfEdit::kMaxEditableLength, 'x')}}));
+    editable = PasteInfEdit::editableText(longest, nullptr);
+    QVERIFY(std::holds_alternative<PasteInfEdit::EditableText>(editable));
+    QVERIFY(LocalizedEditor::tooLong(PasteInfEdit::kMaxEditableLength).contains(QStringLiteral("262")));
 }
 
 void TestPasteInfEdit::theEditIsACopyFromTheSameApplication()

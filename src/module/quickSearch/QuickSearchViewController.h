@@ -2,6 +2,7 @@
 
 #include "model/PasteBoardUtils.h"
 #include "model/PasteCategoryInfModel.h"
+#include "model/PasteInfEdit.h"
 #include "model/SearchHelper.h"
 #include "module/quickSearch/view/QuickSearchPasteInfItemMenu.h"
 #include "module/quickSearch/view/QuickSearchPasteInfListView.h"
@@ -241,7 +242,7 @@ private:
     void editCurrentItem();
     void openEditor(qint64 id, const PasteInfModel& original, const QString& text, bool formattingDropped);
     // Says why the item at `row` cannot be edited.
-    void refuseEdit(int row);
+    void refuseEdit(int row, PasteInfEdit::Refusal why);
     // Escape and Cancel: the edit goes, the list and the search are as they were.
     bool cancelEdit();
     void closeEditor();

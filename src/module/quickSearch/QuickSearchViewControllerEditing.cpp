@@ -54,7 +54,7 @@ void QuickSearchViewController::editCurrentItem()
                 if (const auto* text = std::get_if<PasteInfEdit::EditableText>(&editable))
                     self->openEditor(id, model, text->text, text->formattingDropped);
                 else
-                    self->refuseEdit(row);
+                    self->refuseEdit(row, std::get<PasteInfEdit::Refusal>(editable));
             });
         });
     });
@@ -78,14 +78,16 @@ void QuickSearchViewController::openEditor(qint64 id, const PasteInfModel& origi
     Log::info(kTag, QStringLiteral("editing an item of %1 character(s)").arg(text.size()));
 }
 
-void QuickSearchViewController::refuseEdit(int row)
+void QuickSearchViewController::refuseEdit(int row, PasteInfEdit::Refusal why)
 {
     Log::info(kTag, QStringLiteral("the item cannot be edited as text"));
     if (!isVisible())
         return;
     const QModelIndex index = model_->index(std::min(row, std::max(0, model_->rowCount() - 1)));
     const QRect rect = listView_->visualRect(index);
-    QToolTip::showText(listView_->viewport()->mapToGlobal(rect.center()), LocalizedEditor::notEditable(),
+    QToolTip::showText(listView_->viewport()->mapToGlobal(rect.center()), why == PasteInfEdit::Refusal::tooLong
+                                                                      ? LocalizedEditor::tooLong(PasteInfEdit::kMaxEditableLength)
+                                                                      : LocalizedEditor::notEditable(),
                        listView_, {}, 4000);
 }
 
