@@ -1,6 +1,7 @@
 #include "module/quickSearch/view/QuickSearchItemEditor.h"
 
 #include "model/Localized.h"
+#include "module/quickSearch/view/subViews/QuickSearchDetailTextView.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -38,6 +39,10 @@ QuickSearchItemEditor::QuickSearchItemEditor(QWidget* parent)
     hintFont.setPointSizeF(hintFont.pointSizeF() * 0.9);
     hint_->setFont(hintFont);
 
+    // The text as large as the preview shows it.
+    QFont textFont = edit_->font();
+    textFont.setPointSize(QuickSearchDetailTextView::textPointSize);
+    edit_->setFont(textFont);
     edit_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     edit_->setTabChangesFocus(false);
     // Plain text only: what is pasted into the editor loses its formatting too.

@@ -22,7 +22,6 @@
 
 namespace {
 
-constexpr int kTextPointSize = 13;
 constexpr int kInset = 10;
 // Marks a block that continues the line of the block before it (a piece of a long line).
 constexpr int kContinuationProperty = QTextFormat::UserProperty + 1;
@@ -114,7 +113,7 @@ template <typename Edit> void configure(Edit* edit)
     edit->document()->setDocumentMargin(kInset);
     edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QFont font = edit->font();
-    font.setPointSize(kTextPointSize);
+    font.setPointSize(QuickSearchDetailTextView::textPointSize);
     edit->setFont(font);
 }
 
@@ -199,7 +198,7 @@ void QuickSearchDetailTextView::showRich(const QuickSearchDetailContent& content
     QTextCursor cursor(document);
     cursor.beginEditBlock();
     QTextCharFormat base;
-    base.setFontPointSize(kTextPointSize);
+    base.setFontPointSize(QuickSearchDetailTextView::textPointSize);
     const QTextCharFormat mark = markFormat();
     bool first = true;
     for (const RtfParagraph& paragraph : content.paragraphs) {

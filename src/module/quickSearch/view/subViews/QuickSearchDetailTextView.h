@@ -18,6 +18,9 @@ class QuickSearchDetailTextView : public QWidget
 {
     Q_OBJECT
 public:
+    // The size of the text shown (and of the editor that edits it).
+    static constexpr int textPointSize = 13;
+
     explicit QuickSearchDetailTextView(QWidget* parent = nullptr);
 
     // keepPosition: the new text continues the shown one, so a plain view stays where it was
