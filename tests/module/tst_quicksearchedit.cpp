@@ -204,6 +204,10 @@ void TestQuickSearchEdit::replaceTakesThePlaceAndIsUndone()
     QVERIFY(!store().fetchPasteInf(after.at(1).uuid.value()));
 
     // Ctrl+Shift+Return replaces too; an item gone meanwhile is not replaced, the text stays.
+    // The list first shows the undo, and the top row ("pear") is the one edited.
+    QTRY_VERIFY(panel.model()->rowAt(1) && panel.model()->rowAt(1)->uuid == back->uuid.value());
+    QTest::keyClick(panel.field(), Qt::Key_Up);
+    QTRY_COMPARE(panel.controller->selectedRows(), QList<int>{0});
     QVERIFY(panel.edit());
     QTest::keyClicks(panel.editor()->textEdit(), "!");
     store().deletePasteInfIds({panel.model()->idAt(0)});
