@@ -37,15 +37,15 @@
     </message>
     <message id="preferences.auto_paste_without_xtest">
         <source>This display offers no key synthesis (XTEST), so chosen items are only put on the clipboard: press Ctrl+V to paste them.</source>
-        <translation>Dieses Display bietet keine Tastensimulation (XTEST), daher werden gewählte Einträge nur in die Zwischenablage gelegt: Drücken Sie Ctrl+V, um sie einzufügen.</translation>
+        <translation>Dieses Display bietet keine Tastensimulation (XTEST), daher werden gewählte Einträge nur in die Zwischenablage gelegt: Drücken Sie Strg+V, um sie einzufügen.</translation>
     </message>
     <message id="preferences.auto_paste_without_virtual_keyboard">
         <source>This compositor offers no virtual keyboard, so chosen items are only put on the clipboard: press Ctrl+V to paste them.</source>
-        <translation>Dieser Compositor bietet keine virtuelle Tastatur, daher werden gewählte Einträge nur in die Zwischenablage gelegt: Drücken Sie Ctrl+V, um sie einzufügen.</translation>
+        <translation>Dieser Compositor bietet keine virtuelle Tastatur, daher werden gewählte Einträge nur in die Zwischenablage gelegt: Drücken Sie Strg+V, um sie einzufügen.</translation>
     </message>
     <message id="preferences.auto_paste_on_wayland">
         <source>On Wayland, Brimble pastes by itself into X11 windows only. In other windows the chosen item is on the clipboard: press Ctrl+V to paste it.</source>
-        <translation>Unter Wayland fügt Brimble nur in X11-Fenster selbst ein. In anderen Fenstern liegt der gewählte Eintrag in der Zwischenablage: Drücken Sie Ctrl+V, um ihn einzufügen.</translation>
+        <translation>Unter Wayland fügt Brimble nur in X11-Fenster selbst ein. In anderen Fenstern liegt der gewählte Eintrag in der Zwischenablage: Drücken Sie Strg+V, um ihn einzufügen.</translation>
     </message>
     <message id="preferences.paste_as_plain_text">
         <source>Always paste as plain text</source>
@@ -117,7 +117,7 @@
     </message>
     <message id="preferences.shortcut_needs_modifier">
         <source>A shortcut needs Ctrl, Alt or Super (Shift alone only with F1 to F20).</source>
-        <translation>Ein Tastenkürzel braucht Ctrl, Alt oder Super (Shift allein nur mit F1 bis F20).</translation>
+        <translation>Ein Tastenkürzel braucht Strg, Alt oder Super (Umschalt allein nur mit F1 bis F20).</translation>
     </message>
     <message id="preferences.desktop_shortcut_asking">
         <source>Asking the desktop to bind the shortcut…</source>
@@ -181,7 +181,7 @@
     </message>
     <message id="alert.pasted_by_hand">
         <source>Not pasted by itself: the item is on the clipboard, press Ctrl+V to paste it.</source>
-        <translation>Nicht automatisch eingefügt: Der Eintrag liegt in der Zwischenablage, drücken Sie Ctrl+V, um ihn einzufügen.</translation>
+        <translation>Nicht automatisch eingefügt: Der Eintrag liegt in der Zwischenablage, drücken Sie Strg+V, um ihn einzufügen.</translation>
     </message>
     <message id="preferences.shortcut_refused">
         <source>%1 cannot be used: %2. The shortcut stays %3.</source>
@@ -473,7 +473,7 @@
     </message>
     <message id="alert.undo_while_running">
         <source>You can undo this with Ctrl+Z while Brimble runs.</source>
-        <translation>Sie können dies mit Ctrl+Z rückgängig machen, solange Brimble läuft.</translation>
+        <translation>Sie können dies mit Strg+Z rückgängig machen, solange Brimble läuft.</translation>
     </message>
     <message id="alert.too_large_to_copy">
         <source>The selected items hold %1 MB together, more than the %2 MB that can be copied or pasted at once. Select fewer items.</source>
@@ -485,7 +485,7 @@
     </message>
     <message id="alert.turn_on_accessibility_message">
         <source>Brimble can only paste automatically into X11 windows, and this window is not one. The item is on the clipboard: press Ctrl+V to paste it.</source>
-        <translation>Brimble kann nur in X11-Fenster automatisch einfügen, und dieses Fenster ist keines. Der Eintrag liegt in der Zwischenablage: Drücken Sie Ctrl+V, um ihn einzufügen.</translation>
+        <translation>Brimble kann nur in X11-Fenster automatisch einfügen, und dieses Fenster ist keines. Der Eintrag liegt in der Zwischenablage: Drücken Sie Strg+V, um ihn einzufügen.</translation>
     </message>
     <message id="alert.turn_on_accessibility">
         <source>Turn On Accessibility</source>
@@ -913,7 +913,7 @@
     </message>
     <message id="cli.verb.queue">
         <source>with ITEMs, paste them in this order, one per paste (Ctrl+V) anywhere; clear ends the queue; alone, shows it</source>
-        <translation>mit ITEMs: sie in dieser Reihenfolge einfügen, einen pro Einfügen (Ctrl+V) an beliebiger Stelle; clear beendet die Warteschlange; allein: zeigt sie an</translation>
+        <translation>mit ITEMs: sie in dieser Reihenfolge einfügen, einen pro Einfügen (Strg+V) an beliebiger Stelle; clear beendet die Warteschlange; allein: zeigt sie an</translation>
     </message>
     <message id="cli.verb.export">
         <source>write the history&apos;s items, with every representation, their dates, clipboards and source applications, to a new FILE (an existing one is never replaced; secrets are left out)</source>
@@ -1220,8 +1220,8 @@ Die Datei wurde unverändert gelassen. Verschieben Sie sie, um mit einem leeren 
         <translation>Ersetzen</translation>
     </message>
     <message id="editor.hint">
-        <source>Ctrl+Return saves the text as a new item, Ctrl+Shift+Return replaces the original, Escape cancels.</source>
-        <translation>Strg+Eingabe speichert den Text als neuen Eintrag, Strg+Umschalt+Eingabe ersetzt das Original, Esc bricht ab.</translation>
+        <source>%1 saves the text as a new item, %2 replaces the original, %3 cancels.</source>
+        <translation>%1 speichert den Text als neuen Eintrag, %2 ersetzt das Original, %3 bricht ab.</translation>
     </message>
     <message id="editor.formatting_dropped">
         <source>This item has formatting. It is edited as plain text, and the formatting is not kept.</source>

@@ -1220,8 +1220,8 @@ The file was left as it is. Move it aside to start with an empty history, or res
         <translation>Replace</translation>
     </message>
     <message id="editor.hint">
-        <source>Ctrl+Return saves the text as a new item, Ctrl+Shift+Return replaces the original, Escape cancels.</source>
-        <translation>Ctrl+Return saves the text as a new item, Ctrl+Shift+Return replaces the original, Escape cancels.</translation>
+        <source>%1 saves the text as a new item, %2 replaces the original, %3 cancels.</source>
+        <translation>%1 saves the text as a new item, %2 replaces the original, %3 cancels.</translation>
     </message>
     <message id="editor.formatting_dropped">
         <source>This item has formatting. It is edited as plain text, and the formatting is not kept.</source>

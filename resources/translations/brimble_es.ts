@@ -1220,8 +1220,8 @@ El archivo se ha dejado tal cual. Muévalo a otro sitio para empezar con un hist
         <translation>Reemplazar</translation>
     </message>
     <message id="editor.hint">
-        <source>Ctrl+Return saves the text as a new item, Ctrl+Shift+Return replaces the original, Escape cancels.</source>
-        <translation>Ctrl+Intro guarda el texto como un elemento nuevo, Ctrl+Mayús+Intro reemplaza el original y Esc cancela.</translation>
+        <source>%1 saves the text as a new item, %2 replaces the original, %3 cancels.</source>
+        <translation>%1 guarda el texto como un elemento nuevo, %2 reemplaza el original y %3 cancela.</translation>
     </message>
     <message id="editor.formatting_dropped">
         <source>This item has formatting. It is edited as plain text, and the formatting is not kept.</source>

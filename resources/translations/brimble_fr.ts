@@ -1220,8 +1220,8 @@ Le fichier a été laissé tel quel. Déplacez-le pour repartir d’un historiqu
         <translation>Remplacer</translation>
     </message>
     <message id="editor.hint">
-        <source>Ctrl+Return saves the text as a new item, Ctrl+Shift+Return replaces the original, Escape cancels.</source>
-        <translation>Ctrl+Entrée enregistre le texte comme nouvel élément, Ctrl+Maj+Entrée remplace l’original, Échap annule.</translation>
+        <source>%1 saves the text as a new item, %2 replaces the original, %3 cancels.</source>
+        <translation>%1 enregistre le texte comme nouvel élément, %2 remplace l’original, %3 annule.</translation>
     </message>
     <message id="editor.formatting_dropped">
         <source>This item has formatting. It is edited as plain text, and the formatting is not kept.</source>

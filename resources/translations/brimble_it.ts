@@ -1220,8 +1220,8 @@ Il file è stato lasciato com&apos;è. Spostalo altrove per ripartire da una cro
         <translation>Sostituisci</translation>
     </message>
     <message id="editor.hint">
-        <source>Ctrl+Return saves the text as a new item, Ctrl+Shift+Return replaces the original, Escape cancels.</source>
-        <translation>Ctrl+Invio salva il testo come nuovo elemento, Ctrl+Maiusc+Invio sostituisce l’originale, Esc annulla.</translation>
+        <source>%1 saves the text as a new item, %2 replaces the original, %3 cancels.</source>
+        <translation>%1 salva il testo come nuovo elemento, %2 sostituisce l’originale, %3 annulla.</translation>
     </message>
     <message id="editor.formatting_dropped">
         <source>This item has formatting. It is edited as plain text, and the formatting is not kept.</source>

@@ -1220,8 +1220,8 @@ The file was left as it is. Move it aside to start with an empty history, or res
         <translation>置き換え</translation>
     </message>
     <message id="editor.hint">
-        <source>Ctrl+Return saves the text as a new item, Ctrl+Shift+Return replaces the original, Escape cancels.</source>
-        <translation>Ctrl+Enter でテキストを新しい項目として保存、Ctrl+Shift+Enter で元の項目を置き換え、Esc でキャンセルします。</translation>
+        <source>%1 saves the text as a new item, %2 replaces the original, %3 cancels.</source>
+        <translation>%1 でテキストを新しい項目として保存、%2 で元の項目を置き換え、%3 でキャンセルします。</translation>
     </message>
     <message id="editor.formatting_dropped">
         <source>This item has formatting. It is edited as plain text, and the formatting is not kept.</source>

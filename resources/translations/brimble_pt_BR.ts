@@ -1220,8 +1220,8 @@ O arquivo foi deixado como está. Mova-o para outro lugar para começar com um h
         <translation>Substituir</translation>
     </message>
     <message id="editor.hint">
-        <source>Ctrl+Return saves the text as a new item, Ctrl+Shift+Return replaces the original, Escape cancels.</source>
-        <translation>Ctrl+Enter salva o texto como um novo item, Ctrl+Shift+Enter substitui o original e Esc cancela.</translation>
+        <source>%1 saves the text as a new item, %2 replaces the original, %3 cancels.</source>
+        <translation>%1 salva o texto como um novo item, %2 substitui o original e %3 cancela.</translation>
     </message>
     <message id="editor.formatting_dropped">
         <source>This item has formatting. It is edited as plain text, and the formatting is not kept.</source>

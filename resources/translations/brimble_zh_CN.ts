@@ -1220,8 +1220,8 @@ The file was left as it is. Move it aside to start with an empty history, or res
         <translation>替换</translation>
     </message>
     <message id="editor.hint">
-        <source>Ctrl+Return saves the text as a new item, Ctrl+Shift+Return replaces the original, Escape cancels.</source>
-        <translation>Ctrl+回车 将文本保存为新条目，Ctrl+Shift+回车 替换原条目，Esc 取消。</translation>
+        <source>%1 saves the text as a new item, %2 replaces the original, %3 cancels.</source>
+        <translation>%1 将文本保存为新条目，%2 替换原条目，%3 取消。</translation>
     </message>
     <message id="editor.formatting_dropped">
         <source>This item has formatting. It is edited as plain text, and the formatting is not kept.</source>

@@ -174,7 +174,6 @@ bool AppDelegate::applicationDidFinishLaunching(int* exitCode)
         Dispatch::global([declined, &preferences] { preferences.setRemoteDesktopDeclined(declined); });
     };
     platform_ = Platform::create(std::move(consent));
-    Workspace* workspace = platform_->workspace.get();
     PasteInfModel::setIconProvider(
         [icons = platform_->iconCache.get()](const QString& path) { return icons->icon(path); });
 

@@ -412,12 +412,11 @@ void Brimble::showPreferencesWindow()
 
 void Brimble::reportRefusedHotKey(const KeyCombo& combo, const QString& reason)
 {
-    const QString shortcut = KeyTable::text(combo);
-    Log::warning(kTag, QStringLiteral("hot key %1 not registered: %2").arg(shortcut, reason));
+    Log::warning(kTag, QStringLiteral("hot key %1 not registered: %2").arg(KeyTable::text(combo), reason));
     if (refusedHotKeyShown_)
         return;
     refusedHotKeyShown_ = true;
-    notifyUser(LocalizedAlert::hotKeyRefused(shortcut, reason), QSystemTrayIcon::Warning);
+    notifyUser(LocalizedAlert::hotKeyRefused(KeyTable::displayText(combo), reason), QSystemTrayIcon::Warning);
 }
 
 void Brimble::pasteItems(const QList<PasteInfModel>& models, bool asPlainText, bool paste,

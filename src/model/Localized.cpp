@@ -3,6 +3,7 @@
 #include "common/Log.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -34,6 +35,20 @@ void install()
             QCoreApplication::installTranslator(local);
         else
             delete local;
+
+        // Qt's own texts in the same language: the text fields' menus, standard buttons, and key
+        // names ("Strg+V"). They come with the system's Qt; without them those stay English.
+        const QString qtDirectory = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+        auto* qt = new QTranslator(app);
+        if (qt->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"), qtDirectory)) {
+            QCoreApplication::installTranslator(qt);
+        } else {
+            delete qt;
+            if (QLocale().language() != QLocale::English && QLocale().language() != QLocale::C)
+                Log::info(QStringLiteral("Localized"),
+                          QStringLiteral("no Qt catalogue for %1 in %2; Qt's own texts stay English")
+                              .arg(QLocale().name(), qtDirectory));
+        }
     });
 }
 

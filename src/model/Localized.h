@@ -378,7 +378,7 @@ QString keyNotSent();        // "paste.key_not_sent"
 namespace LocalizedEditor {
 QString save();               // "editor.save": keeps the edit as a new item
 QString replace();            // "editor.replace": puts the edit in the original's place
-QString hint();               // "editor.hint": the keys
+QString hint();               // "editor.hint": %1 saves, %2 replaces, %3 cancels (key names)
 QString formattingDropped();  // "editor.formatting_dropped"
 QString empty();              // "editor.empty"
 QString originalGone();       // "editor.original_gone"

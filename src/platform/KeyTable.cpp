@@ -1,6 +1,8 @@
 #include "platform/KeyTable.h"
 
+#include <QCoreApplication>
 #include <QKeySequence>
+#include <QStringList>
 
 #include <algorithm>
 #include <iterator>
@@ -215,30 +217,79 @@ QString keyName(quint32 carbonKeyCode)
     return key ? QKeySequence(*key).toString(QKeySequence::PortableText) : QString();
 }
 
+namespace {
+
+constexpr quint32 kModifierOrder[] = {CarbonModifier::command, CarbonModifier::option, CarbonModifier::shift,
+                                      CarbonModifier::control};
+
+// Desktops call the logo key Super; Qt calls it Meta.
+const char* modifierName(quint32 carbonModifier)
+{
+    switch (carbonModifier) {
+    case CarbonModifier::command:
+        return "Ctrl";
+    case CarbonModifier::option:
+        return "Alt";
+    case CarbonModifier::shift:
+        return "Shift";
+    case CarbonModifier::control:
+        return "Super";
+    }
+    return "";
+}
+
+QString joined(quint32 carbonModifiers, const QString& key, QString (*name)(quint32))
+{
+    QStringList parts;
+    for (quint32 modifier : kModifierOrder)
+        if (carbonModifiers & modifier)
+            parts.append(name(modifier));
+    if (!key.isEmpty())
+        parts.append(key);
+    return parts.join(QLatin1Char('+'));
+}
+
+QString portableModifierName(quint32 carbonModifier)
+{
+    return QLatin1String(modifierName(carbonModifier));
+}
+
+} // namespace
+
 QString modifiersText(quint32 carbonModifiers)
 {
-    QString text;
-    if (carbonModifiers & CarbonModifier::command)
-        text += QLatin1String("Ctrl+");
-    if (carbonModifiers & CarbonModifier::option)
-        text += QLatin1String("Alt+");
-    if (carbonModifiers & CarbonModifier::shift)
-        text += QLatin1String("Shift+");
-    // Desktops call the logo key Super; Qt calls it Meta.
-    if (carbonModifiers & CarbonModifier::control)
-        text += QLatin1String("Super+");
-    return text;
+    const QString text = joined(carbonModifiers, {}, portableModifierName);
+    return text.isEmpty() ? text : text + QLatin1Char('+');
 }
 
 QString text(const KeyCombo& combo)
 {
-    QString text = modifiersText(combo.carbonModifiers);
-    const QString key = keyName(combo.carbonKeyCode);
-    if (!key.isEmpty())
-        return text + key;
-    if (!text.isEmpty())
-        text.chop(1);
-    return text;
+    return joined(combo.carbonModifiers, keyName(combo.carbonKeyCode), portableModifierName);
+}
+
+QString displayKeyName(quint32 carbonKeyCode)
+{
+    const auto key = qtKey(carbonKeyCode);
+    return key ? QKeySequence(*key).toString(QKeySequence::NativeText) : QString();
+}
+
+QString displayModifierName(quint32 carbonModifier)
+{
+    // Qt's catalogues name the keys under this context; Super is no name of Qt's.
+    if (carbonModifier == CarbonModifier::control)
+        return portableModifierName(carbonModifier);
+    return QCoreApplication::translate("QShortcut", modifierName(carbonModifier));
+}
+
+QString displayModifiersText(quint32 carbonModifiers)
+{
+    const QString text = joined(carbonModifiers, {}, displayModifierName);
+    return text.isEmpty() ? text : text + QLatin1Char('+');
+}
+
+QString displayText(const KeyCombo& combo)
+{
+    return joined(combo.carbonModifiers, displayKeyName(combo.carbonKeyCode), displayModifierName);
 }
 
 } // namespace KeyTable

@@ -42,4 +42,12 @@ QString modifiersText(quint32 carbonModifiers);
 // "Ctrl+Alt+V"; the modifiers alone when the key is unknown.
 QString text(const KeyCombo& combo);
 
+// The same texts in the user's language, named as Qt names keys in its menus ("Strg+Umschalt+V"
+// in German): for what a person reads. The ones above are for logs and desktop settings.
+QString displayKeyName(quint32 carbonKeyCode);
+// One modifier bit's name: "Ctrl", "Alt", "Shift" or "Super".
+QString displayModifierName(quint32 carbonModifier);
+QString displayModifiersText(quint32 carbonModifiers);
+QString displayText(const KeyCombo& combo);
+
 } // namespace KeyTable

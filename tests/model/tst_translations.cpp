@@ -3,9 +3,11 @@
 // one Brimble shows.
 #include "TestSupport.h"
 #include "model/Localized.h"
+#include "platform/KeyTable.h"
 
 #include <QDir>
 #include <QFile>
+#include <QKeySequence>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QTest>
@@ -35,6 +37,7 @@ private Q_SLOTS:
     void everyIdHasAFinishedTextWithTheSamePlaceholders_data();
     void everyIdHasAFinishedTextWithTheSamePlaceholders();
     void theDesktopLanguageIsShownWithEnglishForTheRest();
+    void keysAreNamedAsQtNamesThemInTheLanguage();
 };
 
 void TestTranslations::everyIdHasAFinishedTextWithTheSamePlaceholders_data()
@@ -87,6 +90,26 @@ void TestTranslations::theDesktopLanguageIsShownWithEnglishForTheRest()
                  .value(QStringLiteral("preferences.general"))
                  .translations.value(0));
     QCOMPARE(Localized::text("no.such.id"), QStringLiteral("no.such.id"));
+}
+
+void TestTranslations::keysAreNamedAsQtNamesThemInTheLanguage()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    Localized::install();
+    // Qt's own catalogue comes with ours: the key names of menus and tooltips are German, and
+    // so are the shortcuts Brimble shows; logs keep the portable names.
+    QCOMPARE(QKeySequence(Qt::CTRL | Qt::Key_V).toString(QKeySequence::NativeText), QStringLiteral("Strg+V"));
+    const KeyCombo combo{9, CarbonModifier::command | CarbonModifier::option | CarbonModifier::shift};
+    QCOMPARE(KeyTable::displayText(combo), QStringLiteral("Strg+Alt+Umschalt+V"));
+    QCOMPARE(KeyTable::displayModifierName(CarbonModifier::control), QStringLiteral("Super"));
+    QCOMPARE(KeyTable::text(combo), QStringLiteral("Ctrl+Alt+Shift+V"));
+    QCOMPARE(QCoreApplication::translate("QLineEdit", "&Paste"), QStringLiteral("Einf&ügen"));
+    // The German texts name the keys the same way, as German keyboards label them.
+    const QMap<QString, CatalogueMessage> german = readCatalogue(kDirectory + QStringLiteral("/brimble_de.ts"));
+    for (auto it = german.cbegin(); it != german.cend(); ++it)
+        for (const QString& text : it->translations)
+            QVERIFY2(!text.contains(QLatin1String("Ctrl")) && !text.contains(QLatin1String("Shift")),
+                     qPrintable(it.key() + ": " + text));
 }
 
 QTEST_GUILESS_MAIN(TestTranslations)

@@ -190,7 +190,7 @@ void PreferencesKeyBindingViewController::refreshDesktopShortcut()
 void PreferencesKeyBindingViewController::addGnomeShortcut()
 {
     const KeyCombo combo = shortcutForDesktop();
-    const QString keys = KeyTable::text(combo);
+    const QString keys = KeyTable::displayText(combo);
     // Changing the desktop's own settings is the user's call, asked every time.
     Alert::confirm(window(), LocalizedPreferences::gnomeAddShortcutConfirm(keys),
                    LocalizedPreferences::gnomeAddShortcutExplained(), QMessageBox::Question, [this, combo, keys] {
@@ -213,7 +213,7 @@ QComboBox* PreferencesKeyBindingViewController::addPopup(const QString& label, q
 {
     auto* popup = new QComboBox(this);
     for (quint32 set : modifierSets()) {
-        QString text = KeyTable::modifiersText(set);
+        QString text = KeyTable::displayModifiersText(set);
         text.chop(1);
         popup->addItem(text, set);
     }
@@ -250,8 +250,8 @@ void PreferencesKeyBindingViewController::didSetShortcut(const std::optional<Key
             actions_.setShowQuickSearchWindowHotKey(storedShortcut_);
         recorder_->setKeyCombo(storedShortcut_);
         setShortcutNote(LocalizedPreferences::shortcutRefused(
-            KeyTable::text(*combo), HotKeys::describe(result),
-            storedShortcut_ ? KeyTable::text(*storedShortcut_) : LocalizedPreferences::noShortcut()));
+            KeyTable::displayText(*combo), HotKeys::describe(result),
+            storedShortcut_ ? KeyTable::displayText(*storedShortcut_) : LocalizedPreferences::noShortcut()));
         Log::warning(
             kTag,
             QStringLiteral("shortcut %1 refused: %2").arg(KeyTable::text(*combo), HotKeys::describe(result)));

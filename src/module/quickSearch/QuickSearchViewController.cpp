@@ -674,7 +674,7 @@ void QuickSearchViewController::onModifiersChanged(Qt::KeyboardModifiers modifie
         selector_->finish();
     const bool shown = isVisible() && holdsAll(held, quickPaste);
     if (shown)
-        delegate_->setQuickPasteModifierText(KeyTable::modifiersText(quickPaste));
+        delegate_->setQuickPasteModifierText(KeyTable::displayModifiersText(quickPaste));
     delegate_->setQuickPasteBadgesShown(shown);
     delegate_->setPlainTextBadgeShown(isVisible() && holdsAll(held, preferences_.plainTextModifier()));
 }

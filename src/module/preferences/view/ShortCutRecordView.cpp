@@ -39,9 +39,10 @@ std::optional<quint32> keyCodeOf(const QKeyEvent* event)
 } // namespace
 
 ShortCutRecordView::ShortCutRecordView(QWidget* parent)
-    : QWidget(parent), ctrlKey_(new QLabel(QStringLiteral("Ctrl"), this)),
-      altKey_(new QLabel(QStringLiteral("Alt"), this)), shiftKey_(new QLabel(QStringLiteral("Shift"), this)),
-      superKey_(new QLabel(QStringLiteral("Super"), this)), otherKey_(new QLabel(this)),
+    : QWidget(parent), ctrlKey_(new QLabel(KeyTable::displayModifierName(CarbonModifier::command), this)),
+      altKey_(new QLabel(KeyTable::displayModifierName(CarbonModifier::option), this)),
+      shiftKey_(new QLabel(KeyTable::displayModifierName(CarbonModifier::shift), this)),
+      superKey_(new QLabel(KeyTable::displayModifierName(CarbonModifier::control), this)), otherKey_(new QLabel(this)),
       resetButton_(new QToolButton(this))
 {
     setToolTip(LocalizedGeneral::clickToRecord());
@@ -154,7 +155,7 @@ void ShortCutRecordView::onKeyDown(QKeyEvent* event)
 
 QString ShortCutRecordView::displayedText() const
 {
-    return keyCombo_ ? KeyTable::text(*keyCombo_) : QString();
+    return keyCombo_ ? KeyTable::displayText(*keyCombo_) : QString();
 }
 
 void ShortCutRecordView::mousePressEvent(QMouseEvent* event)
@@ -250,7 +251,7 @@ void ShortCutRecordView::refreshDisplay()
     if (!keyCombo_)
         return;
     colour(otherKey_, true);
-    otherKey_->setText(KeyTable::keyName(keyCombo_->carbonKeyCode));
+    otherKey_->setText(KeyTable::displayKeyName(keyCombo_->carbonKeyCode));
     const quint32 modifiers = keyCombo_->carbonModifiers;
     colour(ctrlKey_, modifiers & CarbonModifier::command);
     colour(altKey_, modifiers & CarbonModifier::option);

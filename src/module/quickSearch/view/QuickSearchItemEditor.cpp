@@ -13,7 +13,7 @@
 QuickSearchItemEditor::QuickSearchItemEditor(QWidget* parent)
     : QWidget(parent), note_(new QLabel(LocalizedEditor::formattingDropped(), this)),
       edit_(new QPlainTextEdit(this)), message_(new QLabel(this)),
-      hint_(new QLabel(LocalizedEditor::hint(), this)),
+      hint_(new QLabel(this)),
       cancel_(new QPushButton(LocalizedAlert::cancel(), this)),
       replace_(new QPushButton(LocalizedEditor::replace(), this)),
       save_(new QPushButton(LocalizedEditor::save(), this))
@@ -48,10 +48,14 @@ QuickSearchItemEditor::QuickSearchItemEditor(QWidget* parent)
     // Plain text only: what is pasted into the editor loses its formatting too.
     edit_->document()->setDocumentMargin(6);
     save_->setDefault(true);
-    save_->setToolTip(QKeySequence(Qt::CTRL | Qt::Key_Return).toString(QKeySequence::NativeText));
-    replace_->setToolTip(
-        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Return).toString(QKeySequence::NativeText));
-    cancel_->setToolTip(QKeySequence(Qt::Key_Escape).toString(QKeySequence::NativeText));
+    // The keys named as Qt names them in the user's language, in the hint as in the tooltips.
+    const QString saveKeys = QKeySequence(Qt::CTRL | Qt::Key_Return).toString(QKeySequence::NativeText);
+    const QString replaceKeys = QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Return).toString(QKeySequence::NativeText);
+    const QString cancelKeys = QKeySequence(Qt::Key_Escape).toString(QKeySequence::NativeText);
+    hint_->setText(LocalizedEditor::hint().arg(saveKeys, replaceKeys, cancelKeys));
+    save_->setToolTip(saveKeys);
+    replace_->setToolTip(replaceKeys);
+    cancel_->setToolTip(cancelKeys);
     for (QPushButton* button : {cancel_, replace_, save_})
         button->setAutoDefault(false);
 
