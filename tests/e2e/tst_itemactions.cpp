@@ -17,14 +17,10 @@
 #include <QTest>
 
 namespace {
+using E2e::key;
 using E2e::mappedPanel;
 using E2e::panelIsShownAndFocused;
 using E2e::xdotool;
-
-bool key(const QString& keys)
-{
-    return QProcess::execute("xdotool", {"key", "--clearmodifiers", "--delay", "60", keys}) == 0;
-}
 
 bool keys(const QStringList& sequence)
 {

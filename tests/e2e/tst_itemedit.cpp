@@ -4,34 +4,14 @@
 
 #include "RequiredServices.h"
 
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
+using E2e::key;
 using E2e::panelIsShownAndFocused;
-
-bool key(const QString& keys)
-{
-    return QProcess::execute("xdotool", {"key", "--clearmodifiers", "--delay", "60", keys}) == 0;
-}
-
-// The text the paste target received last, empty before its first paste.
-QByteArray pastedText(const QString& report)
-{
-    QFile file(report);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QJsonArray targets = QJsonDocument::fromJson(file.readAll()).object().value("targets").toArray();
-    for (const QJsonValue& target : targets)
-        if (target.toObject().value("name").toString() == "UTF8_STRING")
-            return QByteArray::fromBase64(target.toObject().value("data").toString().toLatin1());
-    return {};
-}
+using E2e::pastedText;
 
 QStringList storedTexts(const BrimbleSession& session)
 {

@@ -4,7 +4,6 @@
 #include "RequiredServices.h"
 
 #include <QFile>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMap>
@@ -16,6 +15,8 @@ namespace {
 using E2e::mappedPanel;
 using E2e::panelIsHidden;
 using E2e::panelIsShownAndFocused;
+using E2e::pastedTargets;
+using E2e::pastedText;
 using E2e::xdotool;
 
 QRect panelGeometry()
@@ -42,26 +43,6 @@ QRect savedFrame(const BrimbleSession& session)
     return QRect(frame.value("x").toInt(), frame.value("y").toInt(), frame.value("width").toInt(),
                  frame.value("height").toInt());
 }
-// The targets the paste target was offered at its last paste, by name, with their bytes.
-QMap<QString, QByteArray> pastedTargets(const QString& report)
-{
-    QFile file(report);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QMap<QString, QByteArray> pasted;
-    const QJsonArray targets = QJsonDocument::fromJson(file.readAll()).object().value("targets").toArray();
-    for (const QJsonValue& target : targets)
-        pasted.insert(target.toObject().value("name").toString(),
-                      QByteArray::fromBase64(target.toObject().value("data").toString().toLatin1()));
-    return pasted;
-}
-
-// The text the paste target received last, empty before its first paste.
-QByteArray pastedText(const QString& report)
-{
-    return pastedTargets(report).value("UTF8_STRING");
-}
-
 bool key(const QString& keys)
 {
     return QProcess::execute("xdotool", {"key", "--clearmodifiers", keys}) == 0;

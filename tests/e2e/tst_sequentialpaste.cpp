@@ -11,12 +11,8 @@
 #include <QTest>
 
 namespace {
+using E2e::key;
 using E2e::xdotool;
-
-bool key(const QString& keys)
-{
-    return QProcess::execute("xdotool", {"key", "--clearmodifiers", "--delay", "60", keys}) == 0;
-}
 
 QByteArray readFile(const QString& path)
 {

@@ -6,6 +6,9 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTest>
 #include <QThread>
 
@@ -79,6 +82,29 @@ QString xdotool(const QStringList& arguments)
 QString mappedPanel()
 {
     return xdotool({"search", "--onlyvisible", "--name", "^Brimble$"}).section('\n', 0, 0);
+}
+
+bool key(const QString& keys)
+{
+    return QProcess::execute("xdotool", {"key", "--clearmodifiers", "--delay", "60", keys}) == 0;
+}
+
+QMap<QString, QByteArray> pastedTargets(const QString& report)
+{
+    QFile file(report);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QMap<QString, QByteArray> pasted;
+    const QJsonArray targets = QJsonDocument::fromJson(file.readAll()).object().value("targets").toArray();
+    for (const QJsonValue& target : targets)
+        pasted.insert(target.toObject().value("name").toString(),
+                      QByteArray::fromBase64(target.toObject().value("data").toString().toLatin1()));
+    return pasted;
+}
+
+QByteArray pastedText(const QString& report)
+{
+    return pastedTargets(report).value("UTF8_STRING");
 }
 
 bool panelIsShownAndFocused()

@@ -99,6 +99,12 @@ QStringList xclipTargets();
 bool waitUntil(const std::function<bool()>& condition, int timeoutMs);
 // Runs xdotool and returns what it printed.
 QString xdotool(const QStringList& arguments);
+// Types a chord ("ctrl+alt+v", "F2") into the window in front, whatever modifiers are held.
+bool key(const QString& keys);
+// The targets the pastetarget helper was offered at its last paste (its --report file), by
+// name, with their bytes; and the text among them, empty before its first paste.
+QMap<QString, QByteArray> pastedTargets(const QString& report);
+QByteArray pastedText(const QString& report);
 // The quick search panel's X window while it is mapped, else empty.
 QString mappedPanel();
 bool panelIsShownAndFocused();
