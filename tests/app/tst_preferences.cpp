@@ -20,12 +20,6 @@
 
 namespace {
 
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 void writeAll(const QString& path, const QByteArray& data)
 {
     QFile file(path);
@@ -41,7 +35,7 @@ unsigned modeOf(const QString& path)
 
 QJsonObject fileObject(const QString& path)
 {
-    return QJsonDocument::fromJson(readAll(path)).object();
+    return QJsonDocument::fromJson(fileBytes(path)).object();
 }
 
 // Every typed reader, by key, so one data-driven test can cover them all.
@@ -295,17 +289,17 @@ private Q_SLOTS:
         // Reported once, naming the file, however often it is read.
         QCOMPARE(capture.count(QStringLiteral("[warn] [")), 1);
         QVERIFY(capture.contains(path()));
-        QCOMPARE(readAll(path()), content);
+        QCOMPARE(fileBytes(path()), content);
 
         prefs().setPauseRecording(true);
-        QCOMPARE(readAll(path() + ".bad"), content);
+        QCOMPARE(fileBytes(path() + ".bad"), content);
         QCOMPARE(prefs().pauseRecording(), true);
         QCOMPARE(fileObject(path()).keys(), QStringList{Preferences::pauseRecordingKey});
 
         // Once the file is sound again, nothing more is moved aside.
         writeAll(path() + ".bad", "older");
         prefs().setHistoryCapacity(0);
-        QCOMPARE(readAll(path() + ".bad"), QByteArray("older"));
+        QCOMPARE(fileBytes(path() + ".bad"), QByteArray("older"));
         QCOMPARE(prefs().pauseRecording(), true);
     }
 
@@ -318,9 +312,9 @@ private Q_SLOTS:
             writeAll(path(), "broken " + QByteArray::number(round));
             prefs().setHistoryCapacity(round);
         }
-        QCOMPARE(readAll(path() + ".bad"), QByteArray("broken 0"));
-        QCOMPARE(readAll(path() + ".bad.1"), QByteArray("broken 1"));
-        QCOMPARE(readAll(path() + ".bad.2"), QByteArray("broken 2"));
+        QCOMPARE(fileBytes(path() + ".bad"), QByteArray("broken 0"));
+        QCOMPARE(fileBytes(path() + ".bad.1"), QByteArray("broken 1"));
+        QCOMPARE(fileBytes(path() + ".bad.2"), QByteArray("broken 2"));
         QCOMPARE(prefs().historyCapacity(), 2);
 
         for (int round = 3; round < 15; ++round) {
@@ -332,7 +326,7 @@ private Q_SLOTS:
         QCOMPARE(copies.size(), 10);
         QByteArrayList kept;
         for (const QString& copy : copies)
-            kept.append(readAll(QFileInfo(path()).absolutePath() + "/" + copy));
+            kept.append(fileBytes(QFileInfo(path()).absolutePath() + "/" + copy));
         QVERIFY(kept.contains("broken 14"));
     }
 

@@ -1,3 +1,4 @@
+#include "TestSupport.h"
 #include "common/Log.h"
 #include "common/RollingFileSink.h"
 
@@ -22,17 +23,11 @@ QStringList logFiles(const QString& directory)
     return QDir(directory).entryList({QStringLiteral("brimble-*.log")}, QDir::Files, QDir::Name);
 }
 
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QByteArray allContents(const QString& directory)
 {
     QByteArray all;
     for (const QString& name : logFiles(directory))
-        all += contents(QDir(directory).filePath(name));
+        all += fileBytes(QDir(directory).filePath(name));
     return all;
 }
 
@@ -161,7 +156,7 @@ private Q_SLOTS:
         first.join();
         second.join();
 
-        const QList<QByteArray> lines = contents(running.currentFile()).split('\n');
+        const QList<QByteArray> lines = fileBytes(running.currentFile()).split('\n');
         QCOMPARE(lines.size(), 2 * kLines + 1);
         QVERIFY(lines.last().isEmpty());
         for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
@@ -184,8 +179,8 @@ private Q_SLOTS:
         logAt(*sink, start + week, "second week");
         QCOMPARE(logFiles(directory.path()).size(), 2);
         QVERIFY(sink->currentFile() != firstFile);
-        QCOMPARE(contents(firstFile), QByteArray("first\nstill the first week\n"));
-        QCOMPARE(contents(sink->currentFile()), QByteArray("second week\n"));
+        QCOMPARE(fileBytes(firstFile), QByteArray("first\nstill the first week\n"));
+        QCOMPARE(fileBytes(sink->currentFile()), QByteArray("second week\n"));
     }
 
     void rollingFileKeepsAtMostEightFiles()
@@ -206,7 +201,7 @@ private Q_SLOTS:
             logAt(*sink, start + week * ::week, "weekly");
         files = logFiles(directory.path());
         QVERIFY(files.size() <= 8);
-        QVERIFY(contents(sink->currentFile()).endsWith("weekly\n"));
+        QVERIFY(fileBytes(sink->currentFile()).endsWith("weekly\n"));
         QVERIFY(!files.contains(QStringLiteral("brimble-2020-01-10_00-00-00.log")));
     }
 
@@ -224,7 +219,7 @@ private Q_SLOTS:
         sink.set_pattern("%v");
         logAt(sink, std::chrono::system_clock::now(), "after restart");
         QCOMPARE(sink.currentFile(), firstFile);
-        QCOMPARE(contents(firstFile), QByteArray("before restart\nafter restart\n"));
+        QCOMPARE(fileBytes(firstFile), QByteArray("before restart\nafter restart\n"));
     }
 };
 

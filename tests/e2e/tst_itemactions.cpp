@@ -55,11 +55,6 @@ bool openClipboardMenu()
                                                   "click", "1"}) == 0;
 }
 
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 } // namespace
 
 class TestItemActions : public QObject
@@ -177,8 +172,8 @@ void TestItemActions::savesOneImageAsJpeg()
     QVERIFY(showPanel(session));
     QVERIFY(key("ctrl+s"));
     QVERIFY2(E2e::waitUntil([&] { return QFile::exists(path); }, 5000), qPrintable(session.log()));
-    QVERIFY(E2e::waitUntil([&] { return readFile(path).startsWith("\xFF\xD8\xFF"); }, 2000));
-    QCOMPARE(QImage::fromData(readFile(path), "JPEG").size(), QSize(40, 30));
+    QVERIFY(E2e::waitUntil([&] { return fileBytes(path).startsWith("\xFF\xD8\xFF"); }, 2000));
+    QCOMPARE(QImage::fromData(fileBytes(path), "JPEG").size(), QSize(40, 30));
     QCOMPARE(session.stop(), 0);
 }
 
@@ -207,7 +202,7 @@ void TestItemActions::savesEverySelectedItem()
     QVERIFY(key("ctrl+s"));
     QVERIFY2(E2e::waitUntil([&] { return QDir(out.path()).entryList(QDir::Files).size() == 100; }, 10000),
              qPrintable(session.log()));
-    QCOMPARE(readFile(QDir(out.path()).filePath(QDir(out.path()).entryList(QDir::Files).first())).left(5),
+    QCOMPARE(fileBytes(QDir(out.path()).filePath(QDir(out.path()).entryList(QDir::Files).first())).left(5),
              QByteArray("note "));
     QCOMPARE(session.stop(), 0);
 }
@@ -238,7 +233,7 @@ void TestItemActions::onlyWebLinksReachTheBrowser()
     QVERIFY(key("Menu"));
     E2e::settle(500);
     QVERIFY(key("Return"));
-    QVERIFY2(E2e::waitUntil([&] { return readFile(opened).contains("https://example.org/brimble"); }, 5000),
+    QVERIFY2(E2e::waitUntil([&] { return fileBytes(opened).contains("https://example.org/brimble"); }, 5000),
              qPrintable(session.log()));
 
     QVERIFY(showPanel(session));
@@ -250,7 +245,7 @@ void TestItemActions::onlyWebLinksReachTheBrowser()
                             5000),
              qPrintable(session.log()));
     E2e::settle(500);
-    QVERIFY(!readFile(opened).contains("file:"));
+    QVERIFY(!fileBytes(opened).contains("file:"));
     QCOMPARE(session.stop(), 0);
 }
 

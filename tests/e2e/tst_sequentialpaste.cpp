@@ -1,6 +1,7 @@
 // Pasting several items one after another into real applications: a GTK entry, an xterm and
 // our own paste target, with the queue started from the command line and from the panel.
 #include "E2eSupport.h"
+#include "TestSupport.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -13,12 +14,6 @@
 namespace {
 using E2e::key;
 using E2e::xdotool;
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QJsonObject queueOf(const BrimbleSession& session)
 {
@@ -104,10 +99,10 @@ void TestSequentialPaste::pastesLandInOrderInAGtkEntryAndAnXterm()
         QVERIFY(key("ctrl+v"));
         QVERIFY(waitForPasted(session, pasted));
     }
-    QCOMPARE(readFile(entryText), QByteArray("betagamma"));
+    QCOMPARE(fileBytes(entryText), QByteArray("betagamma"));
     // Finished: the last item stays for another paste.
     QVERIFY(key("ctrl+v"));
-    QVERIFY(E2e::waitUntil([&] { return readFile(entryText) == "betagammagamma"; }, 5000));
+    QVERIFY(E2e::waitUntil([&] { return fileBytes(entryText) == "betagammagamma"; }, 5000));
 
     // xterm reads the clipboard with the binding its users give it; its shell's input goes to
     // a file as typed.
@@ -126,7 +121,7 @@ void TestSequentialPaste::pastesLandInOrderInAGtkEntryAndAnXterm()
         QVERIFY(key("ctrl+shift+v"));
         QVERIFY(waitForPasted(session, pasted));
     }
-    QVERIFY(E2e::waitUntil([&] { return readFile(typed) == "gammabetaalpha"; }, 5000));
+    QVERIFY(E2e::waitUntil([&] { return fileBytes(typed) == "gammabetaalpha"; }, 5000));
     xterm.terminate();
     xterm.waitForFinished(3000);
 
@@ -159,10 +154,10 @@ void TestSequentialPaste::readingTwiceDoesNotSkip()
                          session.environment());
     QVERIFY(target.waitReady());
     for (const QByteArray expected : {"beta", "gamma"}) {
-        const QByteArray before = readFile(report);
+        const QByteArray before = fileBytes(report);
         QVERIFY(key("ctrl+v"));
-        QVERIFY(E2e::waitUntil([&] { return readFile(report) != before; }, 10000));
-        const QJsonObject received = QJsonDocument::fromJson(readFile(report)).object();
+        QVERIFY(E2e::waitUntil([&] { return fileBytes(report) != before; }, 10000));
+        const QJsonObject received = QJsonDocument::fromJson(fileBytes(report)).object();
         int texts = 0;
         for (const QJsonValue& value : received.value("targets").toArray()) {
             const QJsonObject entry = value.toObject();
@@ -213,7 +208,7 @@ void TestSequentialPaste::thePanelStartsTheQueueAndEscapeClearsIt()
                          session.environment());
     QVERIFY(target.waitReady());
     const auto received = [&] {
-        const QJsonObject json = QJsonDocument::fromJson(readFile(report)).object();
+        const QJsonObject json = QJsonDocument::fromJson(fileBytes(report)).object();
         for (const QJsonValue& value : json.value("targets").toArray())
             if (value.toObject().value("name").toString() == "UTF8_STRING")
                 return QByteArray::fromBase64(value.toObject().value("data").toString().toLatin1());

@@ -78,12 +78,6 @@ bool sql(const QString& path, const QByteArray& statements)
     return ok;
 }
 
-QByteArray bytesOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 void writeBytes(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
@@ -233,7 +227,7 @@ void TstHistoryArchive::exportNeverReplacesAFile()
     const auto result = HistoryArchive::exportHistory(store(), path);
     QVERIFY(!result.ok);
     QVERIFY2(result.error.contains(QStringLiteral("already exists")), qPrintable(result.error));
-    QCOMPARE(bytesOf(path), QByteArray("keep me"));
+    QCOMPARE(fileBytes(path), QByteArray("keep me"));
     // No temporary file is left behind either way.
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"taken.brimble-history"});
 
@@ -310,12 +304,12 @@ void TstHistoryArchive::refusesDamagedOrHostileFiles()
         QRandomGenerator(7).fillRange(reinterpret_cast<quint32*>(bytes.data()), bytes.size() / 4);
         writeBytes(path, bytes);
     } else if (damage == "random-pages") {
-        QByteArray bytes = bytesOf(exported_).left(100);
+        QByteArray bytes = fileBytes(exported_).left(100);
         QByteArray rest(65536, 0);
         QRandomGenerator(9).fillRange(reinterpret_cast<quint32*>(rest.data()), rest.size() / 4);
         writeBytes(path, bytes + rest);
     } else if (damage == "truncated") {
-        const QByteArray bytes = bytesOf(exported_);
+        const QByteArray bytes = fileBytes(exported_);
         writeBytes(path, bytes.left(bytes.size() / 2));
     } else if (damage == "history") {
         TestHome home;
@@ -338,7 +332,7 @@ void TstHistoryArchive::refusesDamagedOrHostileFiles()
         QVERIFY(QFile::copy(exported_, path));
         QVERIFY(sql(path, "INSERT INTO representation(item_id, part, position, type, data) "
                           "VALUES((SELECT min(id) FROM item), 5, 0, 'application/x-lying-size', zeroblob(300))"));
-        QByteArray bytes = bytesOf(path);
+        QByteArray bytes = fileBytes(path);
         const QByteArray marker = QByteArray("\x3d\x84\x64", 3); // 24-byte text, then the blob
         QCOMPARE(bytes.count(marker), 1);
         const qsizetype at = bytes.indexOf(marker);

@@ -1,3 +1,4 @@
+#include "TestSupport.h"
 #include "model/SearchTextArena.h"
 #include "model/SqliteDatabase.h"
 #include "model/StoreSchema.h"
@@ -76,12 +77,6 @@ bool sameTexts(const SearchTextArena& a, const SearchTextArena& b, qint64 maxId)
         }
     }
     return true;
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void writeAll(const QString& path, const QByteArray& bytes)
@@ -293,7 +288,7 @@ private Q_SLOTS:
         QVERIFY(arena);
         QString error;
         QVERIFY(arena->save(file, history.path(), {}, &error));
-        const QByteArray good = readAll(file);
+        const QByteArray good = fileBytes(file);
         const qsizetype headerSize = 120;
         const qsizetype textStart = headerSize, textEnd = good.indexOf("a later text") + 12;
         QVERIFY(textEnd > textStart);
@@ -358,7 +353,7 @@ private Q_SLOTS:
         History fresh;
         auto freshArena = heldTexts(fresh);
         QVERIFY(freshArena->save(file, fresh.path(), {}, &error));
-        QByteArray bytes = readAll(file);
+        QByteArray bytes = fileBytes(file);
         const qsizetype at = bytes.indexOf("text number 150");
         QVERIFY(at > 0);
         bytes[at] = 'T';

@@ -110,12 +110,6 @@ private:
     sqlite3* db_ = nullptr;
 };
 
-QByteArray contentsOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QByteArray fileHash(const QString& path)
 {
     QFile file(path);
@@ -854,13 +848,13 @@ void TstStore::deletedTextLeavesNoTraceInTheFiles()
     store().deletePasteInf(copied);
     store().waitForQueued();
     const QString wal = home.databasePath() + "-wal";
-    QVERIFY2(!contentsOf(wal).contains(secret), "the journal still holds the deleted text");
+    QVERIFY2(!fileBytes(wal).contains(secret), "the journal still holds the deleted text");
 
     QVERIFY(store().save());
     store().close();
     QVERIFY(!QFileInfo::exists(wal));
     QVERIFY(!QFileInfo::exists(home.databasePath() + "-shm"));
-    const QByteArray file = contentsOf(home.databasePath());
+    const QByteArray file = fileBytes(home.databasePath());
     QVERIFY(file.contains("kept-copy-in-the-history"));
     QVERIFY2(!file.contains(secret), "the file still holds the deleted text");
 }

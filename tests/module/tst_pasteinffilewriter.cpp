@@ -14,12 +14,6 @@
 
 namespace {
 
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 PreferredContent text(PasteInfoDisplayType type, const QString& value)
 {
     return PreferredContent{type, QStringLiteral("text/plain"), value};
@@ -65,7 +59,7 @@ void TestPasteInfFileWriter::imagesAreEncodedToTheChosenType()
 
     const PreferredContent image{PasteInfoDisplayType::Image, QStringLiteral("image/png"), pngOf({8, 6})};
     QVERIFY(PasteInfFileWriter::writeItemFile(path, image, nullptr));
-    const QByteArray written = contents(path);
+    const QByteArray written = fileBytes(path);
     QVERIFY2(written.startsWith(magic), written.left(8).toHex().constData());
     QCOMPARE(QImage::fromData(written).size(), QSize(8, 6));
 }
@@ -93,7 +87,7 @@ void TestPasteInfFileWriter::aFolderSaveNeverOverwrites()
     const QStringList written =
         PasteInfFileWriter::writeIntoFolder(dir.path(), items.size(), listed(items), &failures, sameTime);
     QCOMPARE(failures, 1); // a file list is not something to save
-    QCOMPARE(contents(taken.fileName()), QByteArray("keep me"));
+    QCOMPARE(fileBytes(taken.fileName()), QByteArray("keep me"));
     QStringList names;
     for (const QString& path : written)
         names << QFileInfo(path).fileName();
@@ -101,9 +95,9 @@ void TestPasteInfFileWriter::aFolderSaveNeverOverwrites()
         names,
         (QStringList{"Plain Text 2026-05-01 14.03.07.1234 2.txt", "Plain Text 2026-05-01 14.03.07.1234 3.txt",
                      "Link 2026-05-01 14.03.07.1234.txt", "Rich Text 2026-05-01 14.03.07.1234.rtf"}));
-    QCOMPARE(contents(written.at(0)), QByteArray("first"));
-    QCOMPARE(contents(written.at(2)), QByteArray("https://example.org/"));
-    QCOMPARE(contents(written.at(3)), QByteArray("{\\rtf1 rich}"));
+    QCOMPARE(fileBytes(written.at(0)), QByteArray("first"));
+    QCOMPARE(fileBytes(written.at(2)), QByteArray("https://example.org/"));
+    QCOMPARE(fileBytes(written.at(3)), QByteArray("{\\rtf1 rich}"));
 
     // The real names: a hundred at once stay a hundred files.
     QTemporaryDir many;
@@ -139,7 +133,7 @@ void TestPasteInfFileWriter::aFolderSaveHoldsOneItemAtATime()
     QCOMPARE(asked, 4);
     QCOMPARE(failures, 0);
     QCOMPARE(written.size(), 3);
-    QCOMPARE(contents(written.last()), QByteArray(1 << 20, 'd'));
+    QCOMPARE(fileBytes(written.last()), QByteArray(1 << 20, 'd'));
 }
 
 QTEST_GUILESS_MAIN(TestPasteInfFileWriter)

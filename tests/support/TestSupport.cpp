@@ -125,6 +125,12 @@ bool SmallDisk::makeRoom()
     return QFile::remove(dir_.path() + QStringLiteral("/filler"));
 }
 
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 bool damageAllButSchema(const QString& path)
 {
     sqlite3* db = nullptr;

@@ -57,6 +57,9 @@ struct CatalogueMessage
     QStringList translations;
     bool unfinished = false;
 };
+// The bytes of the file at `path`; empty when it cannot be read.
+QByteArray fileBytes(const QString& path);
+
 // The messages of the catalogue at `path`, by id; empty when it cannot be read.
 QMap<QString, CatalogueMessage> readCatalogue(const QString& path);
 // The project's own catalogue for `language` ("en", "de", ...).
